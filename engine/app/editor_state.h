@@ -1,0 +1,40 @@
+#pragma once
+// Everything the painting tools need to know: which tool, colour, size,
+// model or stamp, and colouring page. Shared by every handler of the window
+// and read by the stroke painter on every mouse step.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "canvas/colour.h"
+
+namespace pintaloo {
+
+enum class MousePhase { None, Down, Move, Up };
+const char* MousePhaseName(MousePhase p);  // "", "down", "move", "up"
+
+struct EditorState {
+    std::int32_t HlsRed = 0, HlsGreen = 0, HlsBlue = 0;
+    std::array<Colour, 361> HueTable{};
+    std::int32_t RainbowIndex = 0;
+    MousePhase Phase = MousePhase::None;  // the last mouse event on the canvas
+    Colour PaperColor = kWhite;
+    Colour OutlineColor = kBlack;
+    std::int16_t BrushSize = 4;
+    std::int16_t BrushHalfWidth = 1;
+    Colour CurrentColor = Rgb(31, 31, 31);
+    std::int16_t ToolMode = 1;
+    std::int16_t LastX = 0, LastY = 0;
+    std::int16_t AlternateFlag = 0;
+    std::int16_t SwatchIndex = 0;
+    std::int16_t ToolVariant = 0;
+    std::int16_t SizeIndex = 2;
+    std::int16_t PageNumber = 101;
+};
+
+// The state half of a new page: the defaults a blank page starts with. The
+// hue table, the painters' memories (rainbow position, last point,
+// alternation, variant) and the mouse phase carry on untouched.
+void ResetEditorState(EditorState& s);
+
+}  // namespace pintaloo

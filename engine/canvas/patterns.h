@@ -1,0 +1,40 @@
+#pragma once
+// The dot-and-line brushes: the rainbow ribbon, grass tufts, and the tiles,
+// slanted parallelograms and bricks that snap to a grid so that scrubbing
+// over an area fills it with a regular pattern.
+#include <cstdint>
+
+#include "canvas/colour.h"
+#include "canvas/random_source.h"
+#include "canvas/surface.h"
+
+namespace pintaloo {
+
+class PatternPainter {
+public:
+    PatternPainter(Surface& canvas, RandomSource& rng) : canvas_(canvas), rng_(rng) {}
+
+    // Seven touching dots in a column below the pointer, one per rainbow colour.
+    void RainbowDots(std::int16_t x, std::int16_t y, std::int16_t spacing);
+    // Pattern 1 tiles, 2 parallelograms, 3 bricks, 5 grass; others nothing.
+    void DrawPattern(std::int16_t x, std::int16_t y, std::int16_t pattern, Colour color);
+
+    // The grid the last call worked in (kept between calls, like the cell
+    // a child last scrubbed over).
+    int CellWidth = 0, CellHeight = 0, CellX = 0, CellY = 0, TuftSpread = 0;
+
+private:
+    void Tiles(Colour color);
+    void Parallelogram(Colour color);
+    void Bricks(Colour color);
+    void Grass(std::int16_t x, std::int16_t y, Colour color);
+
+    Surface& canvas_;
+    RandomSource& rng_;
+};
+
+// Largest multiple of n not above v for canvas coordinates (the remainder
+// keeps the sign of v, as division truncates).
+constexpr int Snap(int v, int n) { return v - (v % n); }
+
+}  // namespace pintaloo

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The animation player is a widget, so the tests need a QApplication.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
