@@ -61,15 +61,17 @@ public:
         const int size = f == ModelFamily::Balls || f == ModelFamily::Stars ? 28 : f == ModelFamily::Scribbles ? 70 : 100;
         return &make(size, size);
     }
-    const Picture* stamp(int) override { return &make(200, 200); }
+    const Picture* stamp(int) override { return &make(200, 200); }  // the largest stamps
 
 private:
     const Picture& make(int w, int h) {
         auto& p = cache_[{w, h}];
         if (p.empty()) {
+            // Like real artwork: a coloured subject on a white background.
             p = Picture(w, h, kWhite);
             for (int y = 0; y < h; ++y)
-                for (int x = (y % 2); x < w; x += 2) p.at(x, y) = Rgb(x, y, 90);
+                for (int x = 0; x < w; ++x)
+                    if ((2 * x - w) * (2 * x - w) + (2 * y - h) * (2 * y - h) < w * h) p.at(x, y) = Rgb(x, y, 90);
         }
         return p;
     }
@@ -84,6 +86,12 @@ void BM_PaintAt(benchmark::State& state) {
     es.BrushHalfWidth = 8;
     es.CurrentColor = Rgb(200, 30, 40);
     Surface canvas;
+    if (es.ToolMode == 8) {
+        // A colouring page: fill paints one area at a time (a whole blank
+        // canvas is BM_FloodFillWholeCanvas).
+        for (int x = 0; x < 807; x += 100) canvas.line(x, 0, x, 536, kBlack, 3);
+        for (int y = 0; y < 537; y += 100) canvas.line(0, y, 806, y, kBlack, 3);
+    }
     DefaultRandom rng;
     SyntheticStore store;
     SurfacePicturePainters pictures(canvas, store);
@@ -91,9 +99,10 @@ void BM_PaintAt(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         // Wander over the canvas so spaced tools paint and fill meets both colours.
-        const int x = 40 + (step * 37) % 720, y = 40 + (step * 53) % 450;
+        int x = 40 + (step * 37) % 720, y = 40 + (step * 53) % 450;
+        if (es.ToolMode == 8) { x = 50 + 100 * (step % 8); y = 50 + 100 * ((step / 8) % 5); }  // inside a box
         es.Phase = es.ToolMode >= 22 ? MousePhase::Down : MousePhase::Move;
-        if (es.ToolMode == 8) es.CurrentColor = (step % 2) ? kWhite : Rgb(200, 30, 40);
+        if (es.ToolMode == 8) es.CurrentColor = ((step / 40) % 2) ? kWhite : Rgb(200, 30, 40);  // refill each box in turn
         painter.PaintAt(std::int16_t(x), std::int16_t(y), es.CurrentColor);
         canvas.takeDirty();
         ++step;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace pintaloo {
@@ -16,39 +17,69 @@ namespace {
 // either side of the half, so just those take the slow path.
 class LevelTable {
 public:
-    explicit LevelTable(int levels) {
+    explicit LevelTable(int levels) : byHundredths_(25501) {
         const double scale = levels / 255.0;
         for (int l = 0; l < 256; ++l) scaled_[std::size_t(l)] = std::uint8_t(std::nearbyint(l * scale));
+        for (int n = 0; n <= 25500; ++n)
+            byHundredths_[std::size_t(n)] = n % 100 == 50 ? kAmbiguous : scaled_[std::size_t((n + 50) / 100)];
     }
     std::uint8_t levelOf(Colour c) const {
         const int r = RedOf(c), g = GreenOf(c), b = BlueOf(c);
-        const int n = 59 * g + 30 * r + 11 * b;
-        int luma;
-        if (n % 100 != 50) {
-            luma = (n + 50) / 100;
-        } else {
-            double sum = g * 0.59;
-            sum += r * 0.30;
-            sum += b * 0.11;
-            luma = int(std::nearbyint(sum));
-        }
-        return scaled_[std::size_t(luma)];
+        const std::uint16_t level = byHundredths_[std::size_t(59 * g + 30 * r + 11 * b)];
+        if (level != kAmbiguous) return std::uint8_t(level);
+        double sum = g * 0.59;  // the same sum, in the same order, as the plain filter
+        sum += r * 0.30;
+        sum += b * 0.11;
+        return scaled_[std::size_t(std::nearbyint(sum))];
     }
 
 private:
+    static constexpr std::uint16_t kAmbiguous = 0xFFFF;
     std::array<std::uint8_t, 256> scaled_{};
+    std::vector<std::uint16_t> byHundredths_;  // level by 59G + 30R + 11B
 };
+
+// One pixel from its counted samples (at most nine): the highest count,
+// then the lowest level, then the first sample of that level. Needs at
+// least one sample.
+Colour WinnerOf(const std::uint8_t* level, const Colour* colour, int n) {
+    int best = 0, bestCount = 0;
+    for (int i = 0; i < n; ++i) {
+        int c = 0;
+        for (int j = 0; j < n; ++j) c += level[i] == level[j];
+        if (c > bestCount || (c == bestCount && level[i] < level[best])) { bestCount = c; best = i; }
+    }
+    return colour[best];
+}
+
+// A pixel near the edge of the rectangle, where some samples do not count.
+// `original(sx, sy)` gives a sample's colour as it was before the call.
+template <typename Original>
+Colour EdgePixel(const Original& original, const std::uint8_t* lev, std::size_t w, int x, int y, int left,
+                 int top, int right, int bottom) {
+    std::uint8_t level[9];
+    Colour colour[9];
+    int n = 0;
+    for (int sx = x - 1; sx <= x + 1; ++sx) {
+        if (!(sx > left && sx < right)) continue;
+        for (int sy = y - 1; sy <= y + 1; ++sy) {
+            if (!(sy > top && sy < bottom)) continue;
+            level[n] = lev[std::size_t(sy) * w + std::size_t(sx)];
+            colour[n++] = original(sx, sy);
+        }
+    }
+    return WinnerOf(level, colour, n);
+}
 
 // The general case: any radius, any rectangle. Counts per level, first
 // colour per level, lowest level wins ties. The colour table persists over
 // the whole call, as a pixel with no counted sample keeps level 0's colour.
 void GenericFilter(const Colour* src, Colour* dst, const std::uint8_t* lev, int w, int left, int top,
-                   int right, int bottom, int radius, int levels, int fromX, int toX, int fromY, int toY,
-                   std::array<Colour, 256>& levelColour, bool onlyBorder) {
+                   int right, int bottom, int radius, int levels) {
     std::array<int, 256> count{};
-    for (int x = fromX; x <= toX; ++x) {
-        for (int y = fromY; y <= toY; ++y) {
-            if (onlyBorder && x >= left + 2 && x <= right - 2 && y >= top + 2 && y <= bottom - 2) continue;
+    std::array<Colour, 256> levelColour{};
+    for (int x = left; x <= right; ++x) {
+        for (int y = top; y <= bottom; ++y) {
             for (int sx = x - radius; sx <= x + radius; ++sx) {
                 if (!(sx > left && sx < right)) continue;
                 for (int sy = y - radius; sy <= y + radius; ++sy) {
@@ -88,33 +119,34 @@ void WinnersOfRow(const std::uint8_t* up, const std::uint8_t* mid, const std::ui
                               Load16(up + x),     Load16(mid + x),     Load16(dn + x),
                               Load16(up + x + 1), Load16(mid + x + 1), Load16(dn + x + 1)};
         Bytes16 cnt[9];
+#pragma GCC unroll 9
         for (auto& c : cnt) c = Bytes16{} + 1;
+#pragma GCC unroll 9
         for (int i = 0; i < 9; ++i)
+#pragma GCC unroll 8
             for (int j = i + 1; j < 9; ++j) {
                 const Bytes16 eq = (Bytes16)(s[i] == s[j]);  // 0xFF where equal
                 cnt[i] -= eq;
                 cnt[j] -= eq;
             }
         Bytes16 most = cnt[0];
+#pragma GCC unroll 8
         for (int i = 1; i < 9; ++i) most = cnt[i] > most ? cnt[i] : most;
         Bytes16 bestLevel = Bytes16{} + 255;
+#pragma GCC unroll 9
         for (int i = 0; i < 9; ++i) {
             const Bytes16 candidate = cnt[i] == most ? s[i] : Bytes16{} + 255;
             bestLevel = candidate < bestLevel ? candidate : bestLevel;
         }
         Bytes16 index = Bytes16{} + 8;
+#pragma GCC unroll 8
         for (int i = 7; i >= 0; --i) index = s[i] == bestLevel ? Bytes16{} + std::uint8_t(i) : index;
         std::memcpy(winner + x, &index, 16);
     }
     for (; x <= to; ++x) {  // the tail, one pixel at a time
-        const std::uint8_t s[9] = {up[x - 1], mid[x - 1], dn[x - 1], up[x], mid[x], dn[x], up[x + 1], mid[x + 1], dn[x + 1]};
-        int bestI = 0, bestCnt = 0;
-        for (int i = 0; i < 9; ++i) {
-            int c = 0;
-            for (int j = 0; j < 9; ++j) c += s[i] == s[j];
-            if (c > bestCnt || (c == bestCnt && s[i] < s[bestI])) { bestCnt = c; bestI = i; }
-        }
-        winner[x] = std::uint8_t(bestI);
+        const std::uint8_t level[9] = {up[x - 1], mid[x - 1], dn[x - 1], up[x], mid[x], dn[x], up[x + 1], mid[x + 1], dn[x + 1]};
+        const Colour index[9] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+        winner[x] = std::uint8_t(WinnerOf(level, index, 9));
     }
 }
 
@@ -131,33 +163,54 @@ void OilFilter(Colour* pixels, int width, int height, int left, int top, int rig
 
     const LevelTable table(levels);
     const std::size_t w = std::size_t(width);
-    std::vector<std::uint8_t> lev(w * std::size_t(height), 0);
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) lev[std::size_t(y) * w + std::size_t(x)] = table.levelOf(pixels[std::size_t(y) * w + std::size_t(x)]);
-
-    std::vector<Colour> out(pixels, pixels + w * std::size_t(height));
-    std::array<Colour, 256> levelColour{};
-    const bool fast = radius == 1 && right - left >= 4 && bottom - top >= 4;
-    GenericFilter(pixels, out.data(), lev.data(), width, left, top, right, bottom, radius, levels, left, right,
-                  top, bottom, levelColour, fast);
-    if (fast) {
-        // Every sample of an inner pixel counts, so the winner depends only
-        // on its nine levels.
-        const std::ptrdiff_t offset[9] = {
-            -std::ptrdiff_t(w) - 1, -1, std::ptrdiff_t(w) - 1, -std::ptrdiff_t(w), 0, std::ptrdiff_t(w),
-            -std::ptrdiff_t(w) + 1, 1, std::ptrdiff_t(w) + 1};
-        std::vector<std::uint8_t> winner(w + 16);
-        for (int y = top + 2; y <= bottom - 2; ++y) {
-            const std::uint8_t* mid = lev.data() + std::size_t(y) * w;
-            WinnersOfRow(mid - w, mid, mid + w, left + 2, right - 2, winner.data());
-            const std::size_t row = std::size_t(y) * w;
-            for (int x = left + 2; x <= right - 2; ++x) {
-                const std::size_t at = row + std::size_t(x);
-                out[at] = (pixels[at] & 0xFF000000u) | (pixels[std::ptrdiff_t(at) + offset[winner[std::size_t(x)]]] & 0x00FFFFFFu);
-            }
-        }
+    // Levels of every pixel of the rectangle (the rest is never read).
+    const auto lev = std::make_unique_for_overwrite<std::uint8_t[]>(w * std::size_t(height));
+    for (int y = top; y <= bottom; ++y) {
+        const Colour* row = pixels + std::size_t(y) * w;
+        std::uint8_t* out = lev.get() + std::size_t(y) * w;
+        for (int x = left; x <= right; ++x) out[x] = table.levelOf(row[x]);
     }
-    std::copy(out.begin(), out.end(), pixels);
+    if (radius != 1 || right - left < 4 || bottom - top < 4) {
+        std::vector<Colour> out(pixels, pixels + w * std::size_t(height));
+        GenericFilter(pixels, out.data(), lev.get(), width, left, top, right, bottom, radius, levels);
+        std::copy(out.begin(), out.end(), pixels);
+        return;
+    }
+
+    // Rows are rewritten in place from the top; the originals of the row
+    // above and of the current row are kept aside, the row below is still
+    // untouched. That saves a whole-canvas copy in and out.
+    std::vector<Colour> prev(w), cur(w);
+    std::vector<std::uint8_t> winner(w + 16);
+    for (int y = top; y <= bottom; ++y) {
+        std::swap(prev, cur);
+        Colour* row = pixels + std::size_t(y) * w;
+        std::copy(row + left, row + right + 1, cur.begin() + left);
+        const Colour* below = y < bottom ? pixels + std::size_t(y + 1) * w : nullptr;
+        const auto original = [&](int sx, int sy) {
+            return sy < y ? prev[std::size_t(sx)] : sy == y ? cur[std::size_t(sx)] : below[sx];
+        };
+        const auto edge = [&](int x) {
+            const Colour c = EdgePixel(original, lev.get(), w, x, y, left, top, right, bottom);
+            row[x] = (cur[std::size_t(x)] & 0xFF000000u) | (c & 0x00FFFFFFu);
+        };
+        // The two outermost rows and columns of the rectangle lack some samples.
+        if (y < top + 2 || y > bottom - 2) {
+            for (int x = left; x <= right; ++x) edge(x);
+            continue;
+        }
+        // Inside, every sample counts, so the winner depends only on the nine levels.
+        const std::uint8_t* mid = lev.get() + std::size_t(y) * w;
+        WinnersOfRow(mid - w, mid, mid + w, left + 2, right - 2, winner.data());
+        // Sample i lies in column x + i / 3 - 1 of the row above, this row or below.
+        const Colour* source[9] = {prev.data() - 1, cur.data() - 1, below - 1, prev.data(), cur.data(),
+                                   below,           prev.data() + 1, cur.data() + 1, below + 1};
+        for (int x = left + 2; x <= right - 2; ++x) {
+            const Colour c = source[winner[std::size_t(x)]][x];
+            row[x] = (cur[std::size_t(x)] & 0xFF000000u) | (c & 0x00FFFFFFu);
+        }
+        for (int x : {left, left + 1, right - 1, right}) edge(x);
+    }
 }
 
 }  // namespace pintaloo

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <limits>
 
 namespace pintaloo {
@@ -204,8 +208,56 @@ void Surface::box(double x1, double y1, double x2, double y2, Colour c) {
     line(l, b, l, t, c);
 }
 
-// Scanline flood fill with an explicit stack of seed rows: each span is
-// filled once and only its edges are scanned for new seeds.
+namespace {
+
+// First index in [i, end) whose pixel is (want == true) / is not (want ==
+// false) the target colour, or end. Eight pixels a step with SSE2: the scans
+// along a span and its neighbour rows are what a big fill spends its time on.
+template <bool want>
+int Scan(const Colour* row, int i, int end, Colour target) {
+#if defined(__SSE2__)
+    const __m128i t = _mm_set1_epi32(int(target));
+    for (; i + 8 <= end; i += 8) {
+        const __m128i a = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i)), t);
+        const __m128i b = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i + 4)), t);
+        const int mask = _mm_movemask_epi8(_mm_packs_epi32(a, b));
+        if (want ? mask != 0 : mask != 0xFFFF) break;
+    }
+#endif
+    for (; i < end; ++i)
+        if ((row[i] == target) == want) return i;
+    return end;
+}
+
+// Walks left from i while the pixel before is the target colour, stopping
+// at stop + 1; returns the leftmost such index.
+int ScanLeftWhileTarget(const Colour* row, int i, int stop, Colour target) {
+#if defined(__SSE2__)
+    const __m128i t = _mm_set1_epi32(int(target));
+    while (i - 8 > stop) {
+        const __m128i a = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i - 8)), t);
+        const __m128i b = _mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(row + i - 4)), t);
+        if (_mm_movemask_epi8(_mm_packs_epi32(a, b)) != 0xFFFF) break;
+        i -= 8;
+    }
+#endif
+    while (i - 1 > stop && row[i - 1] == target) --i;
+    return i;
+}
+
+void FillRow(Colour* row, int from, int to, Colour c) {  // inclusive
+#if defined(__SSE2__)
+    const __m128i v = _mm_set1_epi32(int(c));
+    for (; from + 4 <= to + 1; from += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(row + from), v);
+#endif
+    for (; from <= to; ++from) row[from] = c;
+}
+
+}  // namespace
+
+// Scanline flood fill with an explicit stack of seeds: each span is filled
+// once and its neighbour rows are scanned for runs of the target colour, one
+// seed per run.
 void Surface::floodFill(int x, int y, Colour target) {
     if (point(x, y) != static_cast<std::int32_t>(target) || target == fillColour_) return;
     const Colour fill = fillColour_;
@@ -221,19 +273,17 @@ void Surface::floodFill(int x, int y, Colour target) {
         stack.pop_back();
         Colour* row = px + std::size_t(s.y) * w;
         if (row[s.x] != target) continue;
-        int l = s.x, r = s.x;
-        while (l > 0 && row[l - 1] == target) --l;
-        while (r + 1 < width_ && row[r + 1] == target) ++r;
-        std::fill(row + l, row + r + 1, fill);
+        const int l = ScanLeftWhileTarget(row, s.x, -1, target);
+        const int r = Scan<false>(row, s.x, width_, target) - 1;
+        FillRow(row, l, r, fill);
         minX = std::min(minX, l); maxX = std::max(maxX, r);
         minY = std::min(minY, s.y); maxY = std::max(maxY, s.y);
         for (int ny : {s.y - 1, s.y + 1}) {
             if (ny < 0 || ny >= height_) continue;
             const Colour* nrow = px + std::size_t(ny) * w;
-            for (int i = l; i <= r; ++i) {
-                if (nrow[i] != target) continue;
+            for (int i = Scan<true>(nrow, l, r + 1, target); i <= r; i = Scan<true>(nrow, i, r + 1, target)) {
                 stack.push_back({i, ny});
-                while (i + 1 <= r && nrow[i + 1] == target) ++i;  // one seed per run
+                i = Scan<false>(nrow, i, r + 1, target);
             }
         }
     }
@@ -244,14 +294,18 @@ void Surface::keyedBlit(const Picture& src, int dstX, int dstY, int dstW, int ds
     if (src.empty() || dstW <= 0 || dstH <= 0) return;
     const Rect area = Rect{dstX, dstY, dstX + dstW, dstY + dstH}.intersected(bounds());
     if (area.empty()) return;
+    // Each destination pixel samples the source at its centre; the column
+    // of every destination x is worked out once, not per pixel.
+    std::vector<int> column(std::size_t(area.width()));
+    for (int x = area.left; x < area.right; ++x)
+        column[std::size_t(x - area.left)] = int((2LL * (x - dstX) + 1) * src.width / (2LL * dstW));
     for (int y = area.top; y < area.bottom; ++y) {
-        // Sample the source at each destination pixel's centre.
         const int sy = int((2LL * (y - dstY) + 1) * src.height / (2LL * dstH));
-        Colour* row = pixels_.data() + std::size_t(y) * std::size_t(width_);
-        for (int x = area.left; x < area.right; ++x) {
-            const int sx = int((2LL * (x - dstX) + 1) * src.width / (2LL * dstW));
-            const Colour c = src.at(sx, sy);
-            if (c != key) row[x] = c;
+        const Colour* from = src.pixels.data() + std::size_t(sy) * std::size_t(src.width);
+        Colour* row = pixels_.data() + std::size_t(y) * std::size_t(width_) + area.left;
+        for (std::size_t i = 0; i < column.size(); ++i) {
+            const Colour c = from[column[i]];
+            row[i] = c == key ? row[i] : c;
         }
     }
     dirty_.unite(area);

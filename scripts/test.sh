@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Pintaloo twice (strict warnings, then with
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+jobs=$(nproc)
+
+echo "== Build with warnings as errors"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTALOO_WERROR=ON
+cmake --build build -j "$jobs"
+echo "== Tests"
+ctest --test-dir build --output-on-failure -j "$jobs"
+echo "== Benchmarks still run (figures are not judged here)"
+build/bench/pintaloo_bench --benchmark_min_time=0.01 --benchmark_filter='Oil|FloodFill|PaintAt/1$' >/dev/null
+
+echo "== Build with sanitizers"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINTALOO_WERROR=ON -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+echo "== Tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
