@@ -1,0 +1,101 @@
+"""Small helpers shared by the artwork generators (Python 3 standard library only).
+
+Everything here writes plain SVG 1.2 Tiny: presentation attributes, no CSS,
+no filters, so the program's own renderer draws it exactly as written.
+"""
+
+import math
+import os
+
+# The deep blue-black used for outlines everywhere.
+INK = "#1f2540"
+# Visible white (pure white is reserved for see-through areas).
+OFF_WHITE = "#fafaf6"
+
+
+def num(v):
+    """Short, stable number formatting for SVG attributes."""
+    s = f"{v:.2f}".rstrip("0").rstrip(".")
+    return "0" if s in ("-0", "") else s
+
+
+def hexc(rgb):
+    r, g, b = (max(0, min(255, int(round(c)))) for c in rgb)
+    return f"#{r:02x}{g:02x}{b:02x}"
+
+
+def mix(a, b, t):
+    """Blend colour a towards colour b by t (0..1)."""
+    return tuple(a[i] + (b[i] - a[i]) * t for i in range(3))
+
+
+def document(width, height, body, background=None):
+    head = (f'<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
+            f'width="{width}" height="{height}" viewBox="0 0 {width} {height}">\n')
+    bg = ""
+    if background:
+        bg = f'<rect x="0" y="0" width="{width}" height="{height}" fill="{background}"/>\n'
+    return head + bg + body + "</svg>\n"
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+def pts(points):
+    return " ".join(f"{num(x)},{num(y)}" for x, y in points)
+
+
+def polyline_d(points):
+    p = points
+    return "M" + num(p[0][0]) + " " + num(p[0][1]) + "".join(
+        f" L{num(x)} {num(y)}" for x, y in p[1:])
+
+
+def smooth_open_d(points, tension=1.0):
+    """Catmull-Rom curve through the points, written as cubic Beziers."""
+    p = points
+    d = f"M{num(p[0][0])} {num(p[0][1])}"
+    for i in range(len(p) - 1):
+        p0 = p[i - 1] if i > 0 else p[i]
+        p1, p2 = p[i], p[i + 1]
+        p3 = p[i + 2] if i + 2 < len(p) else p2
+        c1 = (p1[0] + (p2[0] - p0[0]) * tension / 6, p1[1] + (p2[1] - p0[1]) * tension / 6)
+        c2 = (p2[0] - (p3[0] - p1[0]) * tension / 6, p2[1] - (p3[1] - p1[1]) * tension / 6)
+        d += f" C{num(c1[0])} {num(c1[1])} {num(c2[0])} {num(c2[1])} {num(p2[0])} {num(p2[1])}"
+    return d
+
+
+def smooth_closed_d(points, tension=1.0):
+    p = points
+    n = len(p)
+    d = f"M{num(p[0][0])} {num(p[0][1])}"
+    for i in range(n):
+        p0, p1, p2, p3 = p[(i - 1) % n], p[i], p[(i + 1) % n], p[(i + 2) % n]
+        c1 = (p1[0] + (p2[0] - p0[0]) * tension / 6, p1[1] + (p2[1] - p0[1]) * tension / 6)
+        c2 = (p2[0] - (p3[0] - p1[0]) * tension / 6, p2[1] - (p3[1] - p1[1]) * tension / 6)
+        d += f" C{num(c1[0])} {num(c1[1])} {num(c2[0])} {num(c2[1])} {num(p2[0])} {num(p2[1])}"
+    return d + " Z"
+
+
+def star_points(cx, cy, r_out, r_in, rotation_deg=0.0, n=5):
+    pts_ = []
+    for k in range(2 * n):
+        r = r_out if k % 2 == 0 else r_in
+        a = math.radians(rotation_deg - 90 + k * 180.0 / n)
+        pts_.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    return pts_
+
+
+def fit_points(points, x0, y0, x1, y1):
+    """Scale and move points uniformly so they fill the box, centred."""
+    xs = [p[0] for p in points]
+    ys = [p[1] for p in points]
+    w = max(xs) - min(xs) or 1
+    h = max(ys) - min(ys) or 1
+    s = min((x1 - x0) / w, (y1 - y0) / h)
+    ox = x0 + ((x1 - x0) - w * s) / 2 - min(xs) * s
+    oy = y0 + ((y1 - y0) - h * s) / 2 - min(ys) * s
+    return [(x * s + ox, y * s + oy) for x, y in points]

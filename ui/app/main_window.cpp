@@ -1,0 +1,160 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <QThread>
+
+#include "app/window_chrome.h"
+#include "canvas/canvas_part.h"
+#include "media/animation_panel.h"
+#include "media/animation_player.h"
+#include "media/captions.h"
+#include "media/help_link.h"
+#include "media/sounds.h"
+#include "media/temp_folder.h"
+#include "pages/command_buttons.h"
+#include "pages/drawing_files.h"
+#include "pages/page_picker.h"
+#include "resources/art_store.h"
+#include "resources/picture_library.h"
+#include "toolbox/brush_size.h"
+#include "toolbox/hls.h"
+#include "toolbox/palette_part.h"
+#include "toolbox/pickers.h"
+#include "toolbox/tool_buttons.h"
+
+namespace pintaloo {
+
+MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(s) {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("Pintaloo"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // The corners are cut round by painting; a compositing desktop shows
+    // them smooth.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+
+    pictureStore_ = std::make_unique<PictureLibrary>();
+    painters_ = std::make_unique<SurfacePicturePainters>(canvas, *pictureStore_);
+    stroke_ = std::make_unique<StrokePainter>(state, canvas, random, *painters_);
+
+    // Created in stacking order: later parts lie over earlier ones.
+    chrome_ = std::make_unique<WindowChrome>(*this);
+    canvasPart_ = std::make_unique<CanvasPart>(*this);
+    toolButtons_ = std::make_unique<ToolButtons>(*this);
+    brushSize_ = std::make_unique<BrushSizeBars>(*this);
+    palette_ = std::make_unique<PalettePart>(*this);
+    helpLink_ = std::make_unique<HelpLink>(*this);
+    commands_ = std::make_unique<CommandButtons>(*this);
+    pickers_ = std::make_unique<Pickers>(*this);
+    pagePicker_ = std::make_unique<PagePicker>(*this);
+    files_ = std::make_unique<DrawingFiles>(*this);
+    animation_ = std::make_unique<AnimationPanel>(*this);
+    captions_ = std::make_unique<Captions>(*this);
+
+    palette_->sColor->onClick = [this] { animation_->sColor_Click(); };
+    registry.add("Form_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { Form_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    registry.add("Form_Unload", {}, [this](auto&) { Form_Unload(); });
+}
+
+MainWindow::~MainWindow() { Form_Unload(); }
+
+bool MainWindow::Form_Load(bool anotherInstanceRunning) {
+    PlayWaveSound(1021);
+    if (anotherInstanceRunning) return false;
+    unloaded_ = false;
+    FillHueTable(state);
+    RoundWindow(15);
+    ResetEditor();
+    return true;
+}
+
+void MainWindow::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    animation_->player().Stop();
+    if (services.temp) services.temp->removeAll();  // errors ignored: the program still ends
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    Form_Unload();
+    e->accept();
+}
+
+void MainWindow::ResetEditor() {
+    canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
+    captions_->SetLanguage(QStringLiteral("en"));
+    ResetEditorState(state);
+    pagePicker_->ShowPickerPage();  // the counter reads 1/21
+    palette_->sColor->setBackColor(QColor(Qt::black));
+    canvasPart_->Picture1->hide();
+    canvas.clear(state.PaperColor);
+    canvasPart_->refresh();
+    brushSize_->paintBars(4);
+    pickers_->resetFrames();
+    palette_->applyPalette();
+}
+
+void MainWindow::PlayWaveSound(std::int16_t number) {
+    if (services.sounds) services.sounds->PlayWaveSound(number);
+}
+
+void MainWindow::PlayMp3Sound(std::int16_t number) {
+    if (services.sounds) services.sounds->PlayMp3Sound(number);
+}
+
+// The hand over every button: each button carries the hand as its own
+// cursor, so this only needs to reach the control under the pointer when
+// a handler asks for it outside a hover.
+void MainWindow::SetHandCursor(bool useHand) {
+    if (QWidget* under = childAt(mapFromGlobal(QCursor::pos())); under && under != canvasPart_->pctDraw)
+        under->setCursor(useHand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// Waits while the window keeps handling its events (a click during the
+// wait is handled before this returns). The monotonic clock cannot wrap.
+void MainWindow::Delay(double milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (double(clock.elapsed()) <= milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (double(clock.elapsed()) < milliseconds) QThread::msleep(5);
+    }
+}
+
+void MainWindow::RoundWindow(int corner) {
+    corner_ = corner;
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(rect()), corner_, corner_);
+    p.setClipPath(outline);
+    // Rendered once: buttons without a background of their own repaint the
+    // window beneath them on every hover.
+    const QPixmap background = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/background.svg"), size());
+    p.drawPixmap(0, 0, background);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* e) {
+    Form_MouseMove(ButtonMask(e->buttons()), 0, e->position().x(), e->position().y());
+}
+
+// The pointer over the window's background: every highlighted face goes
+// back to normal.
+void MainWindow::Form_MouseMove(int, int, double, double) {
+    chrome_->normalFaces();
+    commands_->normalFaces();
+    toolButtons_->normalFaces();
+}
+
+}  // namespace pintaloo

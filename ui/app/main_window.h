@@ -1,0 +1,104 @@
+#pragma once
+// The program's one window. It owns the editor state, the canvas surface and
+// the parts of the window (each part owns its controls and handlers), and
+// runs start-up, the reset to a blank page and the clean-up at exit.
+#include <QWidget>
+#include <memory>
+
+#include "app/editor_state.h"
+#include "app/handler_registry.h"
+#include "app/services.h"
+#include "canvas/picture_painters.h"
+#include "canvas/random_source.h"
+#include "canvas/stroke_painter.h"
+#include "canvas/surface.h"
+
+namespace pintaloo {
+
+class WindowChrome;
+class CanvasPart;
+class ToolButtons;
+class BrushSizeBars;
+class PalettePart;
+class Pickers;
+class Captions;
+class AnimationPanel;
+class HelpLink;
+class PagePicker;
+class CommandButtons;
+class DrawingFiles;
+class Box;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 827;
+    static constexpr int kHeight = 728;
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up in order: start sound; a second instance ends here (false);
+    // hue table; rounded outline; reset. The caller shows the window after.
+    bool Form_Load(bool anotherInstanceRunning);
+    // Clean-up at exit: the temporary folder goes with everything in it.
+    void Form_Unload();
+    void Form_MouseMove(int button, int shift, double x, double y);
+
+    // Back to a blank page with every default (also the new-page command).
+    void ResetEditor();
+
+    // Helpers shared by the parts.
+    void PlayWaveSound(std::int16_t number);
+    void PlayMp3Sound(std::int16_t number);
+    void SetHandCursor(bool useHand);
+    void Delay(double milliseconds);
+    void RoundWindow(int corner);
+
+    EditorState state;
+    Surface canvas;
+    DefaultRandom random;
+    StrokePainter& stroke() { return *stroke_; }
+    PictureStore& pictureStore() { return *pictureStore_; }
+    HandlerRegistry registry;
+    Services services;
+
+    WindowChrome& chrome() { return *chrome_; }
+    CanvasPart& canvasPart() { return *canvasPart_; }
+    ToolButtons& toolButtons() { return *toolButtons_; }
+    BrushSizeBars& brushSize() { return *brushSize_; }
+    PalettePart& palette() { return *palette_; }
+    Pickers& pickers() { return *pickers_; }
+    Captions& captions() { return *captions_; }
+    AnimationPanel& animation() { return *animation_; }
+    HelpLink& helpLink() { return *helpLink_; }
+    PagePicker& pagePicker() { return *pagePicker_; }
+    CommandButtons& commands() { return *commands_; }
+    DrawingFiles& files() { return *files_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+
+private:
+    std::unique_ptr<PictureStore> pictureStore_;
+    std::unique_ptr<SurfacePicturePainters> painters_;
+    std::unique_ptr<StrokePainter> stroke_;
+    std::unique_ptr<WindowChrome> chrome_;
+    std::unique_ptr<CanvasPart> canvasPart_;
+    std::unique_ptr<ToolButtons> toolButtons_;
+    std::unique_ptr<BrushSizeBars> brushSize_;
+    std::unique_ptr<PalettePart> palette_;
+    std::unique_ptr<Pickers> pickers_;
+    std::unique_ptr<Captions> captions_;
+    std::unique_ptr<AnimationPanel> animation_;
+    std::unique_ptr<HelpLink> helpLink_;
+    std::unique_ptr<PagePicker> pagePicker_;
+    std::unique_ptr<CommandButtons> commands_;
+    std::unique_ptr<DrawingFiles> files_;
+    int corner_ = 0;
+    bool unloaded_ = true;  // nothing to clean up until a load succeeded
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,163 @@
+// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] SCRIPT
+//
+// Runs the real window's code without showing it, calling handlers by name
+// from a script (one call a line, `#` comments), then writes the canvas,
+// the state and the sounds asked for. A bad line: a message naming it,
+// exit status 2, nothing written.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <cstdio>
+#include <deque>
+
+#include "app/main_window.h"
+#include "app/state_dump.h"
+#include "media/fake_audio_backend.h"
+#include "media/sounds.h"
+#include "media/temp_folder.h"
+#include "pages/drawing_files.h"
+
+using namespace pintaloo;
+
+namespace {
+
+struct Call {
+    int line;
+    QString name;
+    QStringList args;
+};
+
+class ScriptedDialog final : public FileDialogPort {
+public:
+    std::deque<QString> answers;  // an empty answer is a cancel
+    std::optional<QString> saveFileName(const QString&, const QString&) override { return next(); }
+    std::optional<QString> openFileName(const QString&, const QString&) override { return next(); }
+
+private:
+    std::optional<QString> next() {
+        if (answers.empty()) return std::nullopt;  // no answer scripted: as a cancel
+        const QString a = answers.front();
+        answers.pop_front();
+        if (a.isEmpty()) return std::nullopt;
+        return a;
+    }
+};
+
+class NoBrowser final : public WebLinkPort {
+public:
+    void open(const QString&) override {}
+};
+
+class QuietMessages final : public MessagePort {
+public:
+    void tell(const QString& title, const QString& text) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+};
+
+bool WriteLines(const QString& path, const QStringList& lines) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+    QTextStream out(&f);
+    for (const QString& l : lines) out << l << '\n';
+    return true;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] SCRIPT\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString canvasOut, stateOut, soundsOut, script;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if ((a == "--canvas" || a == "--state" || a == "--sounds") && i + 1 < args.size()) {
+            (a == "--canvas" ? canvasOut : a == "--state" ? stateOut : soundsOut) = args[++i];
+        } else if (script.isEmpty() && !a.startsWith("--")) {
+            script = a;
+        } else {
+            return Usage();
+        }
+    }
+    if (script.isEmpty()) return Usage();
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(script));
+        return 2;
+    }
+
+    TempFolder temp;
+    FakeAudioBackend audio;
+    QStringList soundLines;
+    Sounds sounds(audio, temp, [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
+    ScriptedDialog dialog;
+    NoBrowser web;
+    QuietMessages messages;
+    Services services{&sounds, &temp, &dialog, &web, &messages, true};
+    MainWindow window(services);
+
+    // Read and check the whole script before anything runs.
+    std::vector<Call> calls;
+    QTextStream in(&file);
+    for (int line = 1; !in.atEnd(); ++line) {
+        const QString text = in.readLine().trimmed();
+        if (text.isEmpty() || text.startsWith('#')) continue;
+        QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
+        Call c{line, words.takeFirst(), words};
+        bool ok = true;
+        if (c.name == "dialog") {
+            ok = c.args.size() >= 1;
+            c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
+        } else if (c.name == "wait") {
+            ok = c.args.size() == 1;
+            if (ok) c.args[0].toDouble(&ok);
+        } else if (!window.registry.has(c.name.toStdString())) {
+            std::fprintf(stderr, "%s:%d: unknown handler '%s'\n", qPrintable(script), line, qPrintable(c.name));
+            return 2;
+        } else {
+            ok = std::size_t(c.args.size()) <= window.registry.arity(c.name.toStdString());
+            for (const QString& a : c.args) {
+                if (!ok) break;
+                a.toDouble(&ok);
+            }
+        }
+        if (!ok) {
+            std::fprintf(stderr, "%s:%d: malformed line: %s\n", qPrintable(script), line, qPrintable(text));
+            return 2;
+        }
+        calls.push_back(c);
+    }
+
+    window.Form_Load(false);
+    for (const Call& c : calls) {
+        if (c.name == "dialog") {
+            dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);
+        } else if (c.name == "wait") {
+            window.Delay(c.args[0].toDouble());
+        } else {
+            HandlerRegistry::Args values;
+            for (const QString& a : c.args) values.push_back(a.toDouble());
+            std::string error;
+            if (!window.registry.call(c.name.toStdString(), values, &error)) {
+                std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), c.line, error.c_str());
+                return 2;
+            }
+        }
+        QCoreApplication::processEvents();
+    }
+
+    bool written = true;
+    if (!canvasOut.isEmpty()) written &= DrawingFiles::SaveCanvas(window.canvas, canvasOut);
+    if (!stateOut.isEmpty()) written &= WriteLines(stateOut, DumpState(window));
+    if (!soundsOut.isEmpty()) written &= WriteLines(soundsOut, soundLines);
+    window.Form_Unload();
+    return written ? 0 : 1;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The platform services the window talks to, each behind a small interface
+// with a real implementation and a stand-in for tests and the replay tool.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace pintaloo {
+
+class Sounds;
+class AnimationPlayer;
+class TempFolder;
+
+// The save and open dialogs. A cancel gives nothing.
+class FileDialogPort {
+public:
+    virtual ~FileDialogPort() = default;
+    virtual std::optional<QString> saveFileName(const QString& proposedPath, const QString& filter) = 0;
+    virtual std::optional<QString> openFileName(const QString& startPath, const QString& filter) = 0;
+};
+
+// Opens an address or a local help page in the user's browser.
+class WebLinkPort {
+public:
+    virtual ~WebLinkPort() = default;
+    virtual void open(const QString& address) = 0;
+};
+
+// Friendly messages for the grown-up at the computer (a save that failed).
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    virtual void tell(const QString& title, const QString& text) = 0;
+};
+
+struct Services {
+    Sounds* sounds = nullptr;
+    TempFolder* temp = nullptr;
+    FileDialogPort* dialog = nullptr;
+    WebLinkPort* web = nullptr;
+    MessagePort* messages = nullptr;
+    bool realPlayer = true;  // false: the animation player is a silent stand-in
+};
+
+}  // namespace pintaloo

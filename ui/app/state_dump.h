@@ -1,0 +1,13 @@
+#pragma once
+// A plain-text picture of the editor state and of every named control, one
+// `Name=Value` line each, for the replay tool and the tests.
+#include <QString>
+#include <QStringList>
+
+namespace pintaloo {
+
+class MainWindow;
+
+QStringList DumpState(const MainWindow& w);
+
+}  // namespace pintaloo

@@ -1,0 +1,90 @@
+#include "app/window_chrome.h"
+
+#include <QWindow>
+
+#include "app/main_window.h"
+#include "resources/art_store.h"
+
+namespace pintaloo {
+
+namespace {
+QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)); }
+}  // namespace
+
+WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
+    Label3 = new Box(&w, "Label3", {0, 0, 433, 73});
+    Label1 = new Box(&w, "Label1", {0, 0, 825, 17});
+    Image1 = new Box(&w, "Image1", {16, 26, 85, 50});
+    Image2 = new Box(&w, "Image2", {112, 32, 139, 30});
+    Image6 = new Box(&w, "Image6", {728, 0, 50, 17});
+    Image5 = new Box(&w, "Image5", {776, 0, 50, 17});
+    Image1->setPicture(ArtStore::instance().pixmap(Art("dog"), {85, 50}));
+    Image2->setPicture(ArtStore::instance().pixmap(Art("title"), {139, 30}));
+    // The decorations have no handlers: a drag that starts on them still
+    // moves the window through the strip below.
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    normalFaces();
+    Image5->setHandCursor(true);
+    Image6->setHandCursor(true);
+
+    Image5->onMouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
+    Image5->onMouseUp = [this](int b, int s, double x, double y) { Image5_MouseUp(b, s, x, y); };
+    Image6->onMouseMove = [this](int b, int s, double x, double y) { Image6_MouseMove(b, s, x, y); };
+    Image6->onMouseDown = [this](int b, int s, double x, double y) { Image6_MouseDown(b, s, x, y); };
+    Label1->onMouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
+    Label1->onMouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
+    Label3->onMouseDown = [this](int b, int s, double x, double y) { Label3_MouseDown(b, s, x, y); };
+    Label3->onMouseMove = [&w](int b, int s, double x, double y) { w.Form_MouseMove(b, s, x, y); };
+
+    const std::vector<std::string> mouse = {"Button", "X", "Y"};
+    auto& r = w.registry;
+    r.add("Image5_MouseMove", mouse, [this](auto& a) { Image5_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    r.add("Image5_MouseUp", mouse, [this](auto& a) { Image5_MouseUp(int(a[0]), 0, a[1], a[2]); });
+    r.add("Image6_MouseMove", mouse, [this](auto& a) { Image6_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    r.add("Image6_MouseDown", mouse, [this](auto& a) { Image6_MouseDown(int(a[0]), 0, a[1], a[2]); });
+    r.add("Label1_MouseMove", mouse, [this](auto& a) { Label1_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    r.add("Label1_MouseDown", mouse, [this](auto& a) { Label1_MouseDown(int(a[0]), 0, a[1], a[2]); });
+    r.add("Label3_MouseDown", mouse, [this](auto& a) { Label3_MouseDown(int(a[0]), 0, a[1], a[2]); });
+}
+
+void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }
+
+void WindowChrome::normalFaces() {
+    face(Image5, "win_close");
+    face(Image6, "win_minimise");
+}
+
+void WindowChrome::Image5_MouseMove(int, int, double, double) {
+    w_.SetHandCursor(true);
+    face(Image6, "win_minimise");
+    face(Image5, "win_close_hot");
+}
+
+void WindowChrome::Image6_MouseMove(int, int, double, double) {
+    w_.SetHandCursor(true);
+    face(Image5, "win_close");
+    face(Image6, "win_minimise_hot");
+}
+
+void WindowChrome::Label1_MouseMove(int, int, double, double) { normalFaces(); }
+
+void WindowChrome::Image5_MouseUp(int button, int, double, double) {
+    if (button == 1) w_.close();  // runs Form_Unload
+}
+
+void WindowChrome::Image6_MouseDown(int button, int, double, double) {
+    if (button == 1) w_.setWindowState(w_.windowState() | Qt::WindowMinimized);
+}
+
+void WindowChrome::Label1_MouseDown(int button, int, double, double) { drag(button); }
+void WindowChrome::Label3_MouseDown(int button, int, double, double) { drag(button); }
+
+// The window system moves the window, as if its caption were dragged; this
+// works on X11 and Wayland alike.
+void WindowChrome::drag(int button) {
+    if (button != 1) return;
+    if (QWindow* win = w_.windowHandle()) win->startSystemMove();
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,38 @@
+#pragma once
+// The window's own title strip, close and minimise buttons and the two
+// decorations of the top-left corner (the dog and the title lettering).
+#include "app/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class WindowChrome {
+public:
+    explicit WindowChrome(MainWindow& w);
+
+    void Image5_MouseMove(int button, int shift, double x, double y);
+    void Image5_MouseUp(int button, int shift, double x, double y);
+    void Image6_MouseMove(int button, int shift, double x, double y);
+    void Image6_MouseDown(int button, int shift, double x, double y);
+    void Label1_MouseMove(int button, int shift, double x, double y);
+    void Label1_MouseDown(int button, int shift, double x, double y);
+    void Label3_MouseDown(int button, int shift, double x, double y);
+
+    // Both window buttons back to their normal faces.
+    void normalFaces();
+
+    Box* Label3;
+    Box* Label1;
+    Box* Image1;  // the dog
+    Box* Image2;  // the title lettering
+    Box* Image5;  // close
+    Box* Image6;  // minimise
+
+private:
+    void face(Box* b, const char* art);
+    void drag(int button);
+    MainWindow& w_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,102 @@
+#include "canvas/canvas_part.h"
+
+#include <QPixmap>
+#include <cmath>
+
+#include "app/main_window.h"
+#include "canvas/checked16.h"
+#include "pages/command_buttons.h"
+#include "resources/art_store.h"
+#include "toolbox/pickers.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+
+struct CursorArt {
+    const char* name;
+    int size, hotX, hotY;
+};
+// Where each cursor's point is, so paint lands under the tip.
+constexpr std::array<CursorArt, 5> kCursors = {{
+    {"cursor_pencil", 32, 1, 30},
+    {"cursor_stamp", 32, 16, 29},
+    {"cursor_fill", 30, 15, 15},
+    {"cursor_eraser", 32, 3, 28},
+    {"cursor_models", 32, 2, 29},
+}};
+
+}  // namespace
+
+CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
+    pctDraw = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+    Picture1 = new Box(pctDraw, "Picture1", {232, 192, 329, 137});
+    Picture1->setBackColor(QColor(Qt::white));
+    Picture1->setFrame(QColor(66, 115, 168), 3, 10);
+    clockImage = new Box(Picture1, "Image4", {8, 3, 123, 132});
+    clockImage->setPicture(ArtStore::instance().pixmap(":/art/ui/clock.svg", {123, 132}));
+    lblWait = new Box(Picture1, "lblWait", {144, 56, 180, 30});
+    QFont bold;
+    bold.setBold(true);
+    bold.setPixelSize(22);
+    lblWait->setCaptionStyle(bold, QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
+    Picture1->hide();
+    Shape10 = new ShapeFrame(pctDraw, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
+    Shape10->hide();
+
+    pctDraw->onMouseDown = [this](int b, int s, double x, double y) { pctDraw_MouseDown(b, s, x, y); };
+    pctDraw->onMouseMove = [this](int b, int s, double x, double y) { pctDraw_MouseMove(b, s, x, y); };
+    pctDraw->onMouseUp = [this](int b, int s, double x, double y) { pctDraw_MouseUp(b, s, x, y); };
+    const std::vector<std::string> mouse = {"Button", "X", "Y"};
+    w.registry.add("pctDraw_MouseDown", mouse, [this](auto& a) { pctDraw_MouseDown(int(a[0]), 0, a[1], a[2]); });
+    w.registry.add("pctDraw_MouseMove", mouse, [this](auto& a) { pctDraw_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    w.registry.add("pctDraw_MouseUp", mouse, [this](auto& a) { pctDraw_MouseUp(int(a[0]), 0, a[1], a[2]); });
+}
+
+void CanvasPart::setCanvasIcon(CanvasCursor c) {
+    icon_ = c;
+    const CursorArt& art = kCursors[std::size_t(int(c) - 1)];
+    const QPixmap pm = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(art.name)),
+                                                   {art.size, art.size});
+    pctDraw->setCursor(QCursor(pm, art.hotX, art.hotY));
+}
+
+void CanvasPart::PaintAt(double x, double y) {
+    std::int16_t ix, iy;
+    try {
+        ix = RoundTo16(x);
+        iy = RoundTo16(y);
+    } catch (const Overflow16&) {
+        return;  // a point no 16-bit painter can take
+    }
+    w_.stroke().PaintAt(ix, iy, w_.state.CurrentColor);
+    pctDraw->sync();
+}
+
+void CanvasPart::pctDraw_MouseDown(int button, int, double x, double y) {
+    w_.pickers().pctStamp->hide();
+    w_.pickers().pctBrush->hide();
+    w_.state.Phase = MousePhase::Down;
+    if (button != 1) return;
+    // The joined-up tools start their line here.
+    w_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    PaintAt(x, y);
+}
+
+void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
+    // The stamp outline shrinks further up the page, like the stamp itself;
+    // between bands and off the page it keeps the size it had.
+    if (const auto factor = PerspectiveFactor(y)) {
+        Shape10->resize(int(std::nearbyint(stampHolderSize.width() / *factor)),
+                        int(std::nearbyint(stampHolderSize.height() / *factor)));
+    }
+    Shape10->move(int(std::nearbyint(x - Shape10->width() / 2.0)), int(std::nearbyint(y - Shape10->height() / 2.0)));
+    w_.state.Phase = MousePhase::Move;
+    w_.commands().normalFaces();
+    if (button == 1) PaintAt(x, y);
+}
+
+void CanvasPart::pctDraw_MouseUp(int, int, double, double) { w_.state.Phase = MousePhase::Up; }
+
+}  // namespace pintaloo

@@ -1,0 +1,46 @@
+#pragma once
+// The canvas and what lives on it: mouse input turned into paint calls, the
+// stamp outline that previews where a stamp lands, the wait box of the oil
+// command and the five canvas cursors.
+#include <QCursor>
+#include <QSize>
+#include <array>
+
+#include "app/box.h"
+#include "canvas/canvas_view.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+enum class CanvasCursor { Pencil = 1, Stamp = 2, Fill = 3, Eraser = 4, Models = 5 };
+
+class CanvasPart {
+public:
+    explicit CanvasPart(MainWindow& w);
+
+    void pctDraw_MouseDown(int button, int shift, double x, double y);
+    void pctDraw_MouseMove(int button, int shift, double x, double y);
+    void pctDraw_MouseUp(int button, int shift, double x, double y);
+
+    // Paints at a point with the current tool and shows the change at once.
+    void PaintAt(double x, double y);
+    // The canvas's mouse icon (pictures 1..5 of the cursor list).
+    void setCanvasIcon(CanvasCursor c);
+    CanvasCursor canvasIcon() const { return icon_; }
+    // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
+    void refresh() { pctDraw->sync(); }
+
+    CanvasView* pctDraw;
+    Box* Picture1;      // the wait box
+    Box* clockImage;
+    Box* lblWait;
+    ShapeFrame* Shape10;  // the stamp outline
+    QSize stampHolderSize{0, 0};  // the chosen stamp picture's size
+
+private:
+    MainWindow& w_;
+    CanvasCursor icon_ = CanvasCursor::Pencil;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,97 @@
+#include "media/animation_panel.h"
+
+#include "app/main_window.h"
+#include "media/lottie_view.h"
+#include "media/resource_unpack.h"
+#include "media/sounds.h"
+#include "media/temp_folder.h"
+
+namespace pintaloo {
+
+namespace {
+constexpr std::int16_t kAnimations[3] = {1016, 1017, 1018};
+const QColor kPanelBlue(66, 115, 168);
+}  // namespace
+
+AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
+    // Hidden, and off to the side of the window until it is opened.
+    pctFlash = new Box(&w, "pctFlash", {840, 80, 801, 521});
+    pctFlash->setBackColor(kPanelBlue);
+    auto* view = new LottieView(pctFlash);
+    view->setObjectName("ShockwaveFlash1");
+    view->setGeometry(8, 16, LottieView::kStageWidth, LottieView::kStageHeight);
+    player_ = view;
+
+    QFont big;
+    big.setBold(true);
+    big.setPixelSize(18);
+    for (int i = 0; i < 3; ++i) {
+        Box* b = new Box(pctFlash, QStringLiteral("picture2(%1)").arg(i), {8, 48 + 40 * i, 113, 25});
+        b->setBackColor(QColor(255, 214, 102));
+        b->setFrame(QColor(29, 35, 64), 2, 8);
+        b->setCaptionStyle(big, QColor(29, 35, 64), Qt::AlignCenter);
+        b->setCaption(QString::number(i + 1));
+        b->setHandCursor(true);
+        b->onClick = [this, i] { picture2_Click(i); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { picture2_MouseMove(i, bt, s, x, y); };
+        picture2[std::size_t(i)] = b;
+    }
+    Picture3 = new Box(pctFlash, "Picture3", {0, 472, 121, 25});
+    Picture3->setBackColor(QColor(255, 138, 128));
+    Picture3->setFrame(QColor(29, 35, 64), 2, 8);
+    Picture3->setCaptionStyle(big, QColor(29, 35, 64), Qt::AlignCenter);
+    Picture3->setCaption(QStringLiteral("x"));
+    Picture3->setHandCursor(true);
+    Picture3->onClick = [this] { Picture3_Click(); };
+    Picture3->onMouseMove = [this](int bt, int s, double x, double y) { Picture3_MouseMove(bt, s, x, y); };
+    pctFlash->hide();
+
+    auto& r = w.registry;
+    r.add("sColor_Click", {}, [this](auto&) { sColor_Click(); });
+    r.add("picture2_Click", {"Index"}, [this](auto& a) { picture2_Click(int(a[0])); });
+    r.add("Picture3_Click", {}, [this](auto&) { Picture3_Click(); });
+    r.add("picture2_MouseMove", {"Index", "Button", "X", "Y"},
+          [this](auto& a) { picture2_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    r.add("Picture3_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { Picture3_MouseMove(int(a[0]), 0, a[1], a[2]); });
+}
+
+AnimationPanel::~AnimationPanel() = default;
+
+void AnimationPanel::PlayAnimation(std::int16_t number) {
+    if (!w_.services.temp) return;
+    const std::string path = w_.services.temp->fileFor(number, ".json");
+    ExtractResource(number, path);  // an existing file is reused
+    player_->setMovie(path);
+    player_->Play();
+}
+
+void AnimationPanel::sColor_Click() {
+    w_.PlayWaveSound(102);
+    pctFlash->move(24, pctFlash->y());
+    pctFlash->show();
+    pctFlash->raise();
+    PlayAnimation(kAnimations[0]);
+}
+
+void AnimationPanel::picture2_Click(int index) {
+    if (index >= 0 && index < 3) PlayAnimation(kAnimations[index]);
+}
+
+void AnimationPanel::Picture3_Click() { CloseAnimation(false); }
+
+void AnimationPanel::silencePlayer() {
+    player_->Stop();
+    player_->setMovie("   ");  // the blank name leaves the player empty
+    player_->Play();
+}
+
+void AnimationPanel::CloseAnimation(bool withClick) {
+    silencePlayer();
+    if (withClick) w_.PlayWaveSound(102);
+    pctFlash->hide();
+}
+
+void AnimationPanel::picture2_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
+void AnimationPanel::Picture3_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
+
+}  // namespace pintaloo

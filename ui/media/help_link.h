@@ -1,0 +1,29 @@
+#pragma once
+// The version line at the bottom of the window; releasing a button over it
+// opens the help-and-about page in the user's browser.
+#include <QString>
+
+#include "app/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+// The help page the version line opens; the one place its address lives.
+extern const char* const kHelpAddress;
+
+class HelpLink {
+public:
+    explicit HelpLink(MainWindow& w);
+    void lblInfo_MouseMove(int button, int shift, double x, double y);
+    void lblInfo_MouseUp(int button, int shift, double x, double y);
+    // The page as a local file the browser can open (written once per run).
+    QString helpPageLocation() const;
+
+    Box* lblInfo;
+
+private:
+    MainWindow& w_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,131 @@
+#include "sdl_audio_backend.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace pintaloo {
+
+namespace {
+
+// Wave sounds share one channel so a new one cuts off the last: quick
+// repeated clicks then stay clicks instead of piling up into noise.
+constexpr int kWaveChannel = 0;
+
+// Short buffers keep the delay between a click and its sound small
+// (1024 frames is about 23 ms at 44.1 kHz).
+constexpr int kBufferFrames = 1024;
+
+// SDL_mixer keeps its state in globals.
+bool g_deviceInUse = false;
+
+}  // namespace
+
+SdlAudioBackend::SdlAudioBackend() = default;
+
+SdlAudioBackend::~SdlAudioBackend() {
+    if (m_device != Device::Open)
+        return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    if (m_wave)
+        Mix_FreeChunk(m_wave);
+    if (m_music)
+        Mix_FreeMusic(m_music);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
+    g_deviceInUse = false;
+}
+
+bool SdlAudioBackend::isAudible() {
+    if (m_device != Device::Untried)
+        return m_device == Device::Open;
+    m_device = Device::Silent;
+    if (g_deviceInUse)
+        return false;
+
+    // SDL would otherwise catch SIGINT/SIGTERM and turn them into SDL events
+    // nobody reads, and the program could no longer be stopped that way.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Pintaloo");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+
+    // Without the MP3 decoder the tones just fail to load; waves still play.
+    Mix_Init(MIX_INIT_MP3);
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0
+        && Mix_OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            SDL_Quit();
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    m_device = Device::Open;
+    g_deviceInUse = true;
+    return true;
+}
+
+SdlAudioBackend::Format SdlAudioBackend::deviceFormat() {
+    Format format;
+    Uint16 sampleType = 0;
+    if (!isAudible() || Mix_QuerySpec(&format.rate, &sampleType, &format.channels) != 1 || sampleType != AUDIO_S16SYS)
+        return {};
+    return format;
+}
+
+// A finished wave is freed at the next call rather than from SDL_mixer's
+// "channel finished" callback, which runs on the audio thread where freeing
+// a chunk is not allowed.
+void SdlAudioBackend::freeFinishedWave() {
+    if (m_wave && !Mix_Playing(kWaveChannel)) {
+        Mix_FreeChunk(m_wave);
+        m_wave = nullptr;
+    }
+}
+
+void SdlAudioBackend::playWave(const std::string& path) {
+    if (!isAudible())
+        return;
+    freeFinishedWave();
+    // A file that does not load leaves the current sound alone.
+    Mix_Chunk* next = Mix_LoadWAV(path.c_str());
+    if (!next)
+        return;
+    Mix_HaltChannel(kWaveChannel);
+    if (m_wave)
+        Mix_FreeChunk(m_wave);
+    m_wave = next;
+    if (Mix_PlayChannel(kWaveChannel, m_wave, 0) < 0) {
+        Mix_FreeChunk(m_wave);
+        m_wave = nullptr;
+    }
+}
+
+bool SdlAudioBackend::openMp3(const std::string& path) {
+    if (!isAudible())
+        return false;
+    freeFinishedWave();
+    Mix_Music* next = Mix_LoadMUS(path.c_str());
+    if (!next)
+        return false;
+    if (m_music) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(m_music);
+    }
+    m_music = next;
+    return true;
+}
+
+bool SdlAudioBackend::runMp3() {
+    if (!isAudible() || !m_music)
+        return false;
+    freeFinishedWave();
+    Mix_VolumeMusic(MIX_MAX_VOLUME);
+    return Mix_PlayMusic(m_music, 0) == 0;
+}
+
+}  // namespace pintaloo

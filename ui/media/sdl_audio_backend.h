@@ -1,0 +1,52 @@
+#pragma once
+
+#include "audio_backend.h"
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+namespace pintaloo {
+
+// Plays through SDL2_mixer: one wave sound at a time on its own channel, and
+// one MP3 at a time as music, the two mixed together.
+//
+// The sound device is opened on first use, so a program that never makes a
+// sound never touches it. If SDL or the device cannot be opened (no sound
+// card, no sound server, a bad SDL_AUDIODRIVER), the backend stays silent for
+// good: every call still returns at once and nothing fails louder than that.
+//
+// SDL_mixer's state is global, so only one SdlAudioBackend may exist at a
+// time; a second one stays silent. Use it from the UI thread only.
+class SdlAudioBackend final : public AudioBackend {
+public:
+    SdlAudioBackend();
+    ~SdlAudioBackend() override;
+    SdlAudioBackend(const SdlAudioBackend&) = delete;
+    SdlAudioBackend& operator=(const SdlAudioBackend&) = delete;
+
+    void playWave(const std::string& path) override;
+    bool openMp3(const std::string& path) override;
+    bool runMp3() override;
+
+    // Opens the device if not tried yet; false when the backend is silent.
+    bool isAudible();
+
+    // What the open device plays: frames a second and channels, with 16-bit
+    // samples in the machine's byte order. Zeros while silent.
+    struct Format {
+        int rate = 0;
+        int channels = 0;
+    };
+    Format deviceFormat();
+
+private:
+    enum class Device { Untried, Open, Silent };
+
+    void freeFinishedWave();
+
+    Device m_device = Device::Untried;
+    Mix_Chunk* m_wave = nullptr;
+    Mix_Music* m_music = nullptr;
+};
+
+}  // namespace pintaloo

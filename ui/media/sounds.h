@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace pintaloo {
+
+class AudioBackend;
+class TempFolder;
+
+// The sounds the program asks for by number. Each embedded sound is unpacked
+// into the temp folder on first use and handed to the audio backend by path.
+// Nothing here reports failure to the program: a sound that cannot play is
+// simply not heard.
+class Sounds {
+public:
+    // Told of every request, in order, as ("wave", n) or ("mp3", n); the
+    // replay tool writes them out as "wave 102" / "mp3 77".
+    using Observer = std::function<void(const char* kind, int number)>;
+
+    Sounds(AudioBackend& backend, TempFolder& folder, Observer observer = {});
+
+    void setObserver(Observer observer);
+
+    // Plays wave sound `number`, cutting off the wave sound still playing.
+    void PlayWaveSound(int16_t number);
+    // Plays MP3 sound `number` once; it mixes with any wave sound.
+    void PlayMp3Sound(int16_t number);
+
+    // Loads an MP3 by path. Refuses (false, nothing loaded) any path whose
+    // last four characters are not exactly ".mp3".
+    bool OpenMp3File(const std::string& path);
+    // Starts the loaded MP3 from its beginning; false when none is loaded.
+    bool RunMp3();
+
+private:
+    AudioBackend& m_backend;
+    TempFolder& m_folder;
+    Observer m_observer;
+};
+
+}  // namespace pintaloo

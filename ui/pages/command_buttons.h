@@ -1,0 +1,29 @@
+#pragma once
+// The page commands at the top right: new page, new colouring page, save
+// drawing; and a help button that sits beyond the window's edge.
+#include <array>
+
+#include "app/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class CommandButtons {
+public:
+    explicit CommandButtons(MainWindow& w);
+
+    void KewlButtons1_MouseDown(int button, int shift, double x, double y);  // new colouring page
+    void KewlButtons2_MouseDown(int button, int shift, double x, double y);  // new page
+    void KewlButtons4_Click();                                               // help
+    void KewlButtons_MouseMove(int which, int button, int shift, double x, double y);
+
+    void normalFaces();
+    Box* button(int which) { return buttons_[std::size_t(which - 1)]; }  // KewlButtons1..4
+
+private:
+    MainWindow& w_;
+    std::array<Box*, 4> buttons_{};
+};
+
+}  // namespace pintaloo

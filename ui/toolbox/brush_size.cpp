@@ -1,0 +1,54 @@
+#include "toolbox/brush_size.h"
+
+#include "app/main_window.h"
+#include "media/animation_panel.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+struct Bar {
+    int left, width;
+};
+// By item: thin to thick runs 2, 1, 0, 3 from the left.
+constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
+}  // namespace
+
+BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
+    for (int i = 0; i < 4; ++i) {
+        Box* b = new Box(&w, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
+        b->setBackColor(QColor(Qt::white));
+        b->setFrame(QColor(29, 35, 64), 1, 2);  // so a white bar shows on the shelf
+        b->setHandCursor(true);
+        b->onClick = [this, i] { Label4_Click(i); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { Label4_MouseMove(i, bt, s, x, y); };
+        Label4[std::size_t(i)] = b;
+    }
+    w.registry.add("Label4_Click", {"Index"}, [this](auto& a) { Label4_Click(int(a[0])); });
+    w.registry.add("Label4_MouseMove", {"Index", "Button", "X", "Y"},
+                   [this](auto& a) { Label4_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+}
+
+void BrushSizeBars::paintBars(int bars) {
+    for (int i = 0; i < bars; ++i) Label4[std::size_t(i)]->setBackColor(QColor(Qt::white));
+    const int chosen = w_.state.SizeIndex;
+    if (chosen >= 0 && chosen < 4) {
+        const Colour c = w_.state.CurrentColor;
+        Label4[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    }
+}
+
+void BrushSizeBars::Label4_Click(int index) {
+    w_.PlayMp3Sound(1020);
+    w_.animation().CloseAnimation(false);
+    w_.state.SizeIndex = std::int16_t(index);
+    paintBars(4);
+    if (index >= 0 && index < 4) {
+        w_.state.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
+        w_.state.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
+    }
+}
+
+void BrushSizeBars::Label4_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
+
+}  // namespace pintaloo

@@ -1,0 +1,27 @@
+#pragma once
+// Four upright bars that choose how thick the brush is. The chosen bar is
+// filled with the painting colour, so it previews colour and size at once.
+#include <array>
+
+#include "app/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class BrushSizeBars {
+public:
+    explicit BrushSizeBars(MainWindow& w);
+
+    void Label4_Click(int index);
+    void Label4_MouseMove(int index, int button, int shift, double x, double y);
+    // All bars white, then the chosen one in the current colour.
+    void paintBars(int bars);
+
+    std::array<Box*, 4> Label4{};
+
+private:
+    MainWindow& w_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,68 @@
+#include "toolbox/palette_part.h"
+
+#include "app/main_window.h"
+#include "media/animation_panel.h"
+#include "toolbox/brush_size.h"
+#include "toolbox/pickers.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+// Three rows of seven colours and a column of three greys to their right.
+QRect SwatchPlace(int item) {
+    int col, row;
+    if (item >= 21) {
+        col = 7;
+        row = item - 21;
+    } else {
+        col = item % 7;
+        row = item / 7;
+    }
+    return {560 + 24 * col, 632 + 24 * row, 20, 20};
+}
+}  // namespace
+
+PalettePart::PalettePart(MainWindow& w) : w_(w) {
+    for (int i = 0; i < 24; ++i) {
+        Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
+        b->setFrame(QColor(29, 35, 64), 1, 4);
+        b->setHandCursor(true);
+        b->onClick = [this, i] { bColor_Click(i); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bColor_MouseMove(i, bt, s, x, y); };
+        bColor[std::size_t(i)] = b;
+    }
+    sColor = new Box(&w, "sColor", {760, 632, 49, 67});
+    sColor->setFrame(QColor(29, 35, 64), 2, 6);
+    sColor->setHandCursor(true);
+    sColor->onMouseMove = [this](int b, int s, double x, double y) { sColor_MouseMove(b, s, x, y); };
+    w.registry.add("bColor_Click", {"Index"}, [this](auto& a) { bColor_Click(int(a[0])); });
+    w.registry.add("bColor_MouseMove", {"Index", "Button", "X", "Y"},
+                   [this](auto& a) { bColor_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    w.registry.add("sColor_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { sColor_MouseMove(int(a[0]), 0, a[1], a[2]); });
+}
+
+void PalettePart::applyPalette() {
+    for (int i = 0; i < 24; ++i) {
+        const Colour c = kPalette[std::size_t(i)];
+        bColor[std::size_t(i)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    }
+}
+
+void PalettePart::bColor_Click(int index) {
+    w_.pickers().pctStamp->hide();
+    w_.pickers().pctBrush->hide();
+    if (index < 0 || index > 23) return;  // no such swatch
+    const QColor c = bColor[std::size_t(index)]->backColor().value_or(QColor(Qt::white));
+    sColor->setBackColor(c);
+    w_.state.CurrentColor = Rgb(c.red(), c.green(), c.blue());  // read again from the swatch
+    w_.state.SwatchIndex = std::int16_t(index);
+    // Bar 3 is white unless chosen, so afterwards exactly the chosen bar shows the colour.
+    w_.brushSize().paintBars(3);
+    if (const auto tone = ToneForSwatch(index)) w_.PlayMp3Sound(*tone);
+}
+
+void PalettePart::bColor_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
+void PalettePart::sColor_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
+
+}  // namespace pintaloo

@@ -1,0 +1,29 @@
+#pragma once
+// The 24 colour swatches, each with its tone, and the box that shows the
+// colour last chosen (which also opens the animation panel).
+#include <array>
+
+#include "app/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class PalettePart {
+public:
+    explicit PalettePart(MainWindow& w);
+
+    void bColor_Click(int index);
+    void bColor_MouseMove(int index, int button, int shift, double x, double y);
+    void sColor_MouseMove(int button, int shift, double x, double y);
+    // The swatches take the palette's colours, item 0 first.
+    void applyPalette();
+
+    std::array<Box*, 24> bColor{};
+    Box* sColor;
+
+private:
+    MainWindow& w_;
+};
+
+}  // namespace pintaloo

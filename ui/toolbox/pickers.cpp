@@ -1,0 +1,166 @@
+#include "toolbox/pickers.h"
+
+#include <QSvgRenderer>
+
+#include "app/main_window.h"
+#include "canvas/canvas_part.h"
+#include "resources/art_store.h"
+#include "resources/picture_library.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+
+const QColor kMidBlue(66, 115, 168);
+
+struct ModelButton {
+    int left, top;
+    const char* art;
+};
+// By bSpray item; the tool each chooses is in kModelTools.
+constexpr ModelButton kModelButtons[17] = {
+    {64, 8, "model_circles"},   {120, 8, "model_spray"},     {176, 8, "model_dots2"},   {232, 8, "model_spray2"},
+    {288, 8, "model_rainbow"},  {344, 8, "model_balls"},     {400, 8, "model_rainbowline"}, {8, 8, "model_pen"},
+    {456, 8, "model_daisy"},    {8, 64, "model_tangle"},     {64, 64, "model_scribble"}, {120, 64, "model_star"},
+    {176, 64, "model_grass"},   {288, 64, "model_tiles"},    {344, 64, "model_zigzag"},  {400, 64, "model_bricks"},
+    {232, 64, "model_splat"},
+};
+constexpr const char* kCategoryArt[8] = {"cat_animals", "cat_vehicles", "cat_flowers", "cat_houses",
+                                         "cat_suns",    "cat_trees",    "cat_clouds",  "cat_people"};
+
+QPixmap PickerArt(const char* name) {
+    return ArtStore::instance().pixmap(QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(name)), {50, 50});
+}
+
+}  // namespace
+
+Pickers::Pickers(MainWindow& w) : w_(w) {
+    pctBrush = new Box(&w, "pctBrush", {88, 504, 513, 121});
+    pctStamp = new Box(&w, "pctStamp", {160, 504, 457, 121});
+    for (Box* panel : {pctBrush, pctStamp}) {
+        panel->setBackColor(QColor(Qt::white));
+        panel->hide();
+    }
+    Shape4 = new ShapeFrame(pctBrush, "Shape4", pctBrush->rect(), kMidBlue, 3, false);
+    Shape5 = new ShapeFrame(pctStamp, "Shape5", pctStamp->rect(), kMidBlue, 3, false);
+    pctBrush->onMouseMove = [this](int b, int s, double x, double y) { pctBrush_MouseMove(b, s, x, y); };
+
+    for (int i = 0; i < 17; ++i) {
+        const ModelButton& m = kModelButtons[i];
+        Box* b = new Box(pctBrush, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
+        b->setPicture(PickerArt(m.art));
+        b->setHandCursor(true);
+        b->onMouseDown = [this, i](int bt, int s, double x, double y) { bSpray_MouseDown(i, bt, s, x, y); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bSpray_MouseMove(i, bt, s, x, y); };
+        bSpray[std::size_t(i)] = b;
+        Shape1[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+    }
+    for (int i = 0; i < 8; ++i) {
+        Box* b = new Box(pctStamp, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
+        b->setPicture(PickerArt(kCategoryArt[i]));
+        b->setHandCursor(true);
+        b->onMouseDown = [this, i](int bt, int s, double x, double y) { bStamp_MouseDown(i, bt, s, x, y); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bStamp_MouseMove(i, bt, s, x, y); };
+        bStamp[std::size_t(i)] = b;
+        Shape7[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        Box* slot = new Box(pctStamp, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
+        slot->setStretch(true);
+        slot->setFrame(QColor(200, 210, 230), 1, 6);
+        slot->setHandCursor(true);
+        slot->onClick = [this, i] { bStamp1_Click(i); };
+        bStamp1[std::size_t(i)] = slot;
+    }
+    resetFrames();
+
+    auto& r = w.registry;
+    const std::vector<std::string> indexed = {"Index", "Button", "X", "Y"};
+    r.add("bSpray_MouseDown", indexed, [this](auto& a) { bSpray_MouseDown(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    r.add("bSpray_MouseMove", indexed, [this](auto& a) { bSpray_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    r.add("pctBrush_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { pctBrush_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    r.add("bStamp_MouseDown", indexed, [this](auto& a) { bStamp_MouseDown(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    r.add("bStamp_MouseMove", indexed, [this](auto& a) { bStamp_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    r.add("bStamp1_Click", {"Index"}, [this](auto& a) { bStamp1_Click(int(a[0])); });
+}
+
+void Pickers::resetFrames() {
+    for (ShapeFrame* s : Shape1) {
+        s->hide();
+        s->move(0, 0);
+    }
+    for (ShapeFrame* s : Shape7) {
+        s->hide();
+        s->move(0, 0);
+        s->setRounded(true);
+    }
+}
+
+void Pickers::emptySlots() {
+    for (int k = 0; k < 8; ++k) {
+        bStamp1[std::size_t(k)]->clearPicture();
+        slotPicture[std::size_t(k)] = 0;
+        bStamp1[std::size_t(k)]->show();
+    }
+}
+
+void Pickers::bSpray_MouseDown(int index, int button, int, double, double) {
+    if (button == 1) {
+        w_.PlayWaveSound(104);
+        w_.state.ToolVariant = 0;
+        pctBrush->hide();
+        if (index >= 0 && index < 17) w_.state.ToolMode = kModelTools[std::size_t(index)];
+    }
+    w_.canvasPart().setCanvasIcon(CanvasCursor::Models);
+}
+
+void Pickers::bSpray_MouseMove(int index, int, int, double, double) {
+    w_.SetHandCursor(true);
+    for (ShapeFrame* s : Shape1) s->hide();
+    if (index >= 0 && index < 17) Shape1[std::size_t(index)]->show();
+}
+
+void Pickers::pctBrush_MouseMove(int, int, double, double) {
+    for (ShapeFrame* s : Shape1) s->hide();
+}
+
+void Pickers::bStamp_MouseDown(int index, int button, int, double, double) {
+    if (button != 1) return;
+    emptySlots();
+    w_.state.ToolVariant = 0;
+    w_.PlayWaveSound(102);
+    w_.state.ToolMode = std::int16_t(22 + index);
+    if (index < 0 || index > 7) return;
+    const StampCategory& cat = kStampCategories[std::size_t(index)];
+    for (int k = 0; k < cat.count; ++k) {
+        const int n = cat.firstPicture + k;
+        slotPicture[std::size_t(k)] = n;
+        bStamp1[std::size_t(k)]->setPicture(ArtStore::instance().pixmap(PictureLibrary::stampPath(n), {49, 49}));
+        bStamp1[std::size_t(k)]->show();
+    }
+}
+
+void Pickers::bStamp_MouseMove(int index, int, int, double, double) {
+    w_.SetHandCursor(true);
+    for (ShapeFrame* s : Shape7) s->hide();
+    if (index >= 0 && index < 8) Shape7[std::size_t(index)]->show();
+}
+
+void Pickers::bStamp1_Click(int index) {
+    w_.PlayWaveSound(104);
+    pctBrush->hide();
+    pctStamp->hide();
+    if (index < 0 || index > 7) return;
+    // The holder takes the slot's picture at its own size; an empty slot has none.
+    CanvasPart& canvas = w_.canvasPart();
+    const int n = slotPicture[std::size_t(index)];
+    QSize size(0, 0);
+    if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
+    canvas.stampHolderSize = size;
+    canvas.Shape10->resize(size);
+    canvas.Shape10->show();
+    canvas.Shape10->raise();
+    w_.state.ToolVariant = std::int16_t(index);
+    canvas.setCanvasIcon(CanvasCursor::Stamp);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,109 @@
+#include "toolbox/tool_buttons.h"
+
+#include "app/main_window.h"
+#include "canvas/canvas_part.h"
+#include "canvas/oil_filter.h"
+#include "media/animation_panel.h"
+#include "resources/art_store.h"
+#include "toolbox/pickers.h"
+
+namespace pintaloo {
+
+namespace {
+
+// Faces from the left: pencil, models brush, stamp brush, fill, eraser, oil.
+constexpr const char* kFaces[6] = {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"};
+constexpr int kFaceOfItem[6] = {0, 1, 2, 4, 5, 3};
+constexpr int kLeftOfFace[6] = {16, 88, 160, 232, 304, 376};
+
+QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[face])); }
+
+}  // namespace
+
+int ToolFaceOf(int item) { return item >= 0 && item < 6 ? kFaceOfItem[item] : -1; }
+
+ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
+    for (int i = 0; i < 6; ++i) {
+        const int face = kFaceOfItem[i];
+        bBrush[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+        Box* b = bBrush[std::size_t(i)];
+        b->setHandCursor(true);
+        b->onMouseUp = [this, i](int bt, int s, double x, double y) { bBrush_MouseUp(i, bt, s, x, y); };
+        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bBrush_MouseMove(i, bt, s, x, y); };
+    }
+    normalFaces();
+    const std::vector<std::string> params = {"Index", "Button", "X", "Y"};
+    w.registry.add("bBrush_MouseUp", params, [this](auto& a) { bBrush_MouseUp(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+    w.registry.add("bBrush_MouseMove", params, [this](auto& a) { bBrush_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
+}
+
+void ToolButtons::normalFaces() {
+    for (int i = 0; i < 6; ++i)
+        bBrush[std::size_t(i)]->setPicture(ArtStore::instance().pixmap(FacePath(kFaceOfItem[i]), {67, 67}));
+}
+
+void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
+    CanvasPart& canvas = w_.canvasPart();
+    canvas.Shape10->hide();
+    if (button == 1) {
+        w_.state.ToolVariant = 0;
+        w_.animation().pctFlash->hide();
+        w_.pickers().pctBrush->hide();
+        w_.pickers().pctStamp->hide();
+        w_.animation().silencePlayer();
+        switch (index) {
+            case 0:
+                w_.state.ToolMode = 1;
+                w_.PlayWaveSound(102);
+                canvas.setCanvasIcon(CanvasCursor::Pencil);
+                break;
+            case 1:
+                w_.pickers().pctBrush->show();
+                w_.pickers().pctBrush->raise();
+                w_.PlayWaveSound(102);
+                break;
+            case 2:
+                w_.pickers().pctStamp->show();
+                w_.pickers().pctStamp->raise();
+                w_.PlayWaveSound(102);
+                w_.pickers().emptySlots();
+                break;
+            case 3:
+                w_.PlayWaveSound(102);
+                w_.state.ToolMode = 2;
+                canvas.setCanvasIcon(CanvasCursor::Eraser);
+                break;
+            case 4:
+                w_.PlayWaveSound(103);
+                canvas.Picture1->show();
+                w_.Delay(1000);  // the wait box gets drawn meanwhile
+                runOil();
+                canvas.Picture1->hide();
+                break;
+            case 5:
+                w_.state.ToolMode = 8;
+                w_.PlayWaveSound(102);
+                canvas.setCanvasIcon(CanvasCursor::Fill);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void ToolButtons::runOil() {
+    Surface& s = w_.canvas;
+    OilFilter(s.data(), s.width(), s.height(), 0, 0, s.width() - 1, s.height() - 1, 1, 160);
+    s.markDirty(s.bounds());
+    w_.canvasPart().refresh();
+}
+
+void ToolButtons::bBrush_MouseMove(int index, int, int, double, double) {
+    w_.SetHandCursor(true);
+    normalFaces();
+    if (index < 0 || index > 5) return;
+    const int face = kFaceOfItem[index];
+    bBrush[std::size_t(index)]->setPicture(ArtStore::instance().faded(FacePath(face), {67, 67}));
+}
+
+}  // namespace pintaloo
