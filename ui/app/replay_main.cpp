@@ -1,8 +1,8 @@
-// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] SCRIPT
+// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments), then writes the canvas,
-// the state and the sounds asked for. A bad line: a message naming it,
+// the state and the sounds asked for, and a picture of the whole window. A bad line: a message naming it,
 // exit status 2, nothing written.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,7 +66,7 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] SCRIPT\n");
+    std::fprintf(stderr, "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
     return 2;
 }
 
@@ -75,12 +75,12 @@ int Usage() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, script;
+    QString canvasOut, stateOut, soundsOut, windowOut, script;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if ((a == "--canvas" || a == "--state" || a == "--sounds") && i + 1 < args.size()) {
-            (a == "--canvas" ? canvasOut : a == "--state" ? stateOut : soundsOut) = args[++i];
+        if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
+            (a == "--canvas" ? canvasOut : a == "--state" ? stateOut : a == "--sounds" ? soundsOut : windowOut) = args[++i];
         } else if (script.isEmpty() && !a.startsWith("--")) {
             script = a;
         } else {
@@ -158,6 +158,7 @@ int main(int argc, char** argv) {
     if (!canvasOut.isEmpty()) written &= DrawingFiles::SaveCanvas(window.canvas, canvasOut);
     if (!stateOut.isEmpty()) written &= WriteLines(stateOut, DumpState(window));
     if (!soundsOut.isEmpty()) written &= WriteLines(soundsOut, soundLines);
+    if (!windowOut.isEmpty()) written &= window.grab().save(windowOut);
     window.Form_Unload();
     return written ? 0 : 1;
 }

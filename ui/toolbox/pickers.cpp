@@ -49,7 +49,6 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
     for (int i = 0; i < 17; ++i) {
         const ModelButton& m = kModelButtons[i];
         Box* b = new Box(pctBrush, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
-        b->setPicture(PickerArt(m.art));
         b->setHandCursor(true);
         b->onMouseDown = [this, i](int bt, int s, double x, double y) { bSpray_MouseDown(i, bt, s, x, y); };
         b->onMouseMove = [this, i](int bt, int s, double x, double y) { bSpray_MouseMove(i, bt, s, x, y); };
@@ -58,7 +57,6 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
     }
     for (int i = 0; i < 8; ++i) {
         Box* b = new Box(pctStamp, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
-        b->setPicture(PickerArt(kCategoryArt[i]));
         b->setHandCursor(true);
         b->onMouseDown = [this, i](int bt, int s, double x, double y) { bStamp_MouseDown(i, bt, s, x, y); };
         b->onMouseMove = [this, i](int bt, int s, double x, double y) { bStamp_MouseMove(i, bt, s, x, y); };
@@ -81,6 +79,26 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
     r.add("bStamp_MouseDown", indexed, [this](auto& a) { bStamp_MouseDown(int(a[0]), int(a[1]), 0, a[2], a[3]); });
     r.add("bStamp_MouseMove", indexed, [this](auto& a) { bStamp_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
     r.add("bStamp1_Click", {"Index"}, [this](auto& a) { bStamp1_Click(int(a[0])); });
+}
+
+// The button pictures are drawn when a panel is first opened, not at start.
+void Pickers::ensureArt() {
+    if (artReady_) return;
+    artReady_ = true;
+    for (int i = 0; i < 17; ++i) bSpray[std::size_t(i)]->setPicture(PickerArt(kModelButtons[i].art));
+    for (int i = 0; i < 8; ++i) bStamp[std::size_t(i)]->setPicture(PickerArt(kCategoryArt[i]));
+}
+
+void Pickers::showModels() {
+    ensureArt();
+    pctBrush->show();
+    pctBrush->raise();
+}
+
+void Pickers::showStamps() {
+    ensureArt();
+    pctStamp->show();
+    pctStamp->raise();
 }
 
 void Pickers::resetFrames() {

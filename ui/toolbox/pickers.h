@@ -20,6 +20,9 @@ public:
     void bStamp_MouseMove(int index, int button, int shift, double x, double y);
     void bStamp1_Click(int index);
 
+    // Opens a panel (drawing its button pictures the first time).
+    void showModels();
+    void showStamps();
     // Every slot without a picture, and shown.
     void emptySlots();
     // The hover frames hidden and back in their corners (the reset).
@@ -37,7 +40,9 @@ public:
     std::array<int, 8> slotPicture{};  // the stamp picture number in each slot, 0 for none
 
 private:
+    void ensureArt();
     MainWindow& w_;
+    bool artReady_ = false;
 };
 
 }  // namespace pintaloo

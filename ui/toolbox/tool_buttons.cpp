@@ -58,13 +58,11 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
                 canvas.setCanvasIcon(CanvasCursor::Pencil);
                 break;
             case 1:
-                w_.pickers().pctBrush->show();
-                w_.pickers().pctBrush->raise();
+                w_.pickers().showModels();
                 w_.PlayWaveSound(102);
                 break;
             case 2:
-                w_.pickers().pctStamp->show();
-                w_.pickers().pctStamp->raise();
+                w_.pickers().showStamps();
                 w_.PlayWaveSound(102);
                 w_.pickers().emptySlots();
                 break;
