@@ -1,7 +1,7 @@
 #include "fake_audio_backend.h"
-#include "media_test_support.h"
 #include "sounds.h"
 #include "temp_folder.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -11,65 +11,41 @@
 namespace pintaloo {
 namespace {
 
-using Call = FakeAudioBackend::Call;
+using Calls = std::vector<FakeAudioBackend::Call>;
 
 class SoundsTest : public ::testing::Test {
 protected:
-    test::ScratchDir scratch;
-    TempFolder folder{{scratch / "pintaloo-tmp"}};
+    test::Scratch scratch;
+    TempFolder folder{{scratch / "tmp"}};
     FakeAudioBackend backend;
     std::vector<std::pair<std::string, int>> heard;
     Sounds sounds{backend, folder, [this](const char* kind, int number) { heard.emplace_back(kind, number); }};
 };
 
-TEST_F(SoundsTest, WaveSoundsAreUnpackedAndPlayedByPath) {
+TEST_F(SoundsTest, SoundsAreUnpackedAndPlayedByPathInOrder) {
     sounds.PlayWaveSound(102);
-    const std::string path = scratch / "pintaloo-tmp/tmpfile102.$$$";
-    EXPECT_EQ(backend.calls, (std::vector<Call>{{"playWave", path}}));
-    EXPECT_EQ(test::readFile(path).substr(0, 4), "RIFF");
-}
-
-TEST_F(SoundsTest, Mp3SoundsAreOpenedThenRunEvenIfOpeningFailed) {
     sounds.PlayMp3Sound(77);
-    const std::string path = scratch / "pintaloo-tmp/tmpfile77.mp3";
-    EXPECT_EQ(test::readFile(path), test::readFile(test::originalMedia("sounds/snd_077_tone.mp3")));
-
     backend.mp3Opens = false;
-    sounds.PlayMp3Sound(81);
-    EXPECT_EQ(backend.calls, (std::vector<Call>{{"openMp3", path},
-                                                {"runMp3", ""},
-                                                {"openMp3", scratch / "pintaloo-tmp/tmpfile81.mp3"},
-                                                {"runMp3", ""}}));
+    sounds.PlayMp3Sound(5);  // still run: the last tone that opened replays
+    sounds.RunMp3();         // not a request for a numbered sound
+    EXPECT_EQ(backend.calls, (Calls{{"playWave", scratch / "tmp/tmpfile102.$$$"},
+                                    {"openMp3", scratch / "tmp/tmpfile77.mp3"},
+                                    {"runMp3", ""},
+                                    {"openMp3", scratch / "tmp/tmpfile5.mp3"},
+                                    {"runMp3", ""},
+                                    {"runMp3", ""}}));
+    EXPECT_EQ(heard, (std::vector<std::pair<std::string, int>>{{"wave", 102}, {"mp3", 77}, {"mp3", 5}}));
+    EXPECT_EQ(test::readFile(scratch / "tmp/tmpfile102.$$$").left(4), "RIFF");
+    EXPECT_EQ(test::readFile(scratch / "tmp/tmpfile77.mp3"), test::readFile(test::originalMedia("sounds/snd_077_tone.mp3")));
 }
 
 TEST_F(SoundsTest, OnlyExactMp3NamesAreOpened) {
     for (const char* refused : {"tone.MP3", "tone.Mp3", "x.mp3 ", "tone.mp", "mp3", "", "tone.mp3.wav"})
         EXPECT_FALSE(sounds.OpenMp3File(refused)) << '"' << refused << '"';
     EXPECT_TRUE(backend.calls.empty());
-
     EXPECT_TRUE(sounds.OpenMp3File("tone.mp3"));
     EXPECT_TRUE(sounds.OpenMp3File(".mp3"));
-    EXPECT_EQ(backend.calls, (std::vector<Call>{{"openMp3", "tone.mp3"}, {"openMp3", ".mp3"}}));
-}
-
-TEST_F(SoundsTest, TheObserverSeesEveryRequestInOrder) {
-    sounds.PlayWaveSound(102);
-    sounds.PlayMp3Sound(77);
-    sounds.PlayWaveSound(104);
-    sounds.PlayMp3Sound(5);  // unknown numbers are requests too
-    sounds.RunMp3();         // not a request for a sound by number
-    EXPECT_EQ(heard, (std::vector<std::pair<std::string, int>>{{"wave", 102}, {"mp3", 77}, {"wave", 104}, {"mp3", 5}}));
-}
-
-TEST(Sounds, WithoutATempFolderTheBackendGetsNoFile) {
-    test::ScratchDir scratch;
-    test::writeFile(scratch / "plain-file", "x");
-    TempFolder folder({scratch / "plain-file/pintaloo-tmp"});
-    FakeAudioBackend backend;
-    Sounds sounds(backend, folder);
-    sounds.PlayWaveSound(102);
-    sounds.PlayMp3Sound(77);
-    EXPECT_EQ(backend.calls, (std::vector<Call>{{"playWave", ""}, {"runMp3", ""}}));
+    EXPECT_EQ(backend.calls, (Calls{{"openMp3", "tone.mp3"}, {"openMp3", ".mp3"}}));
 }
 
 }  // namespace
