@@ -49,7 +49,50 @@ PAGES = [
 # Points inside areas that must be separate: a child colouring one of them
 # must not flood the others.  The first point of every list is the sky or
 # background.
-PROBES = {}
+PROBES = {
+    # wall, head, body, belly, floor, rug border, window pane, tail, collar
+    'page01_cat.svg': [(560, 250), (403, 140), (330, 340), (403, 400), (700, 450), (403, 509), (100, 160), (601, 413), (403, 275)],
+    # sky, head, body, grass, doghouse wall, door, ear, ball, eye patch
+    'page02_dog.svg': [(300, 200), (440, 220), (480, 420), (700, 420), (150, 260), (153, 440), (380, 200), (300, 470), (480, 190)],
+    # sky, wall, door, grass, tree crown, roof top, roof middle, window pane, trunk
+    'page03_house.svg': [(300, 60), (320, 270), (395, 420), (700, 500), (690, 250), (395, 130), (395, 180), (285, 305), (685, 400)],
+    # sky, car body, door, road, back window, front window, wheel, grass strip, star
+    'page04_car.svg': [(400, 60), (250, 350), (350, 330), (400, 490), (380, 240), (470, 240), (250, 470), (580, 420), (416, 366)],
+    # sky, gate, left tower, right tower, left roof, right roof, wall, grass, brick wall
+    'page05_castle.svg': [(300, 160), (393, 420), (180, 300), (626, 300), (180, 150), (626, 150), (403, 230), (403, 500), (260, 450)],
+    # water, sand, fish head, fish stripe, tail, top fin, bottom fin, water (right), small fish
+    'page06_sea_fish.svg': [(300, 40), (400, 470), (500, 262), (330, 262), (160, 262), (380, 120), (380, 400), (700, 200), (640, 118)],
+    # sky, grass, daisy middle, round flower middle, tulip, top petal, grass (right), leaf
+    'page07_garden_flowers.svg': [(600, 60), (400, 500), (400, 176), (640, 248), (160, 200), (400, 100), (700, 490), (450, 340)],
+    # space, moon, planet, saucer dome, rocket nose, rocket body, fin, star
+    'page08_space_rocket.svg': [(200, 300), (110, 112), (660, 380), (680, 70), (460, 190), (398, 344), (340, 420), (300, 62)],
+    # sky, carriage, wagon, cab, boiler, smoke puff, rail, block, bunny
+    'page09_train.svg': [(300, 180), (140, 340), (380, 390), (560, 320), (690, 340), (610, 112), (400, 495), (324, 312), (97, 346)],
+    # sky, left upper wing, right upper wing, left lower wing, right lower wing, body, head, wing spot, grass
+    'page10_butterfly.svg': [(403, 30), (225, 250), (581, 250), (265, 440), (541, 440), (403, 300), (403, 156), (225, 150), (403, 500)],
+    # sky, body, head, neck, volcano, egg, palm trunk, near leg, grass
+    'page11_dinosaur.svg': [(300, 100), (370, 360), (594, 118), (560, 250), (160, 330), (630, 470), (722, 400), (275, 440), (403, 500)],
+    # sky, head, left ear, right ear, tummy, back leg, trunk, tree trunk, grass
+    'page12_elephant.svg': [(650, 300), (403, 196), (220, 196), (620, 200), (403, 420), (270, 470), (440, 300), (80, 400), (403, 500)],
+    # sky, hayloft window, barn door, cow head, cow body, cow leg, grass, chick, muzzle
+    'page13_farm_cow_barn.svg': [(400, 120), (150, 251), (120, 400), (440, 220), (560, 360), (470, 440), (300, 490), (340, 490), (440, 268)],
+    # sky, owl head, belly, owl body, eye, branch, trunk, moon, tree hole rim
+    'page14_owl_in_tree.svg': [(600, 150), (403, 132), (403, 310), (300, 300), (358, 165), (500, 390), (110, 400), (700, 96), (118, 110)],
+    # wall, head, tummy, leg, ball, block, balloon, bow tie knot, floor
+    'page15_teddy_bear.svg': [(600, 300), (403, 120), (403, 400), (300, 460), (120, 430), (690, 372), (636, 118), (403, 230), (700, 470)],
+    # sky, main sail, jib top, hull, far sea, captain, sun, near sea, island
+    'page16_ship_sailing.svg': [(300, 250), (480, 260), (370, 190), (400, 430), (700, 440), (520, 355), (90, 90), (400, 510), (690, 372)],
+    # sky, head, middle ball, bottom ball, left tree, right tree, hat, snow, mitten
+    'page17_snowman.svg': [(200, 300), (403, 140), (403, 240), (403, 470), (110, 330), (690, 330), (403, 60), (600, 480), (236, 178)],
+    # sky, shell middle, shell side, head, leg, shell rim, grass, sun, butterfly wing
+    'page18_turtle.svg': [(300, 100), (390, 290), (300, 250), (666, 270), (277, 430), (390, 382), (700, 460), (92, 86), (640, 110)],
+    # wall, top tier, bottom tier, plate, balloon, balloon 2, gift, candle, balloon 3
+    'page19_birthday_cake.svg': [(700, 60), (403, 240), (403, 400), (403, 490), (100, 190), (190, 250), (685, 420), (340, 190), (700, 170)],
+    # sky, face, mane, leg, tree crown, butterfly wing, body, muzzle, grass
+    'page20_lion.svg': [(700, 350), (403, 220), (403, 110), (360, 420), (112, 210), (690, 250), (310, 420), (403, 280), (600, 500)],
+    # water, head, sand, chest, fish, starfish, crab, tentacle, tentacle tip
+    'page21_underwater_octopus.svg': [(300, 40), (403, 130), (400, 500), (714, 460), (180, 90), (330, 490), (146, 470), (385, 315), (400, 400)],
+}
 
 ALLOWED_PAINT = {"none", "#000", "#000000", "black", "#fff", "#ffffff", "white"}
 SVG_NS = "{http://www.w3.org/2000/svg}"
@@ -190,7 +233,12 @@ def write_debug(path, labels, sizes, white):
 
 def check_page(path, debug_dir=None):
     name = os.path.basename(path)
-    failures = check_svg_source(path)
+    failures = []
+    counts = {}
+    for problem in check_svg_source(path):
+        counts[problem] = counts.get(problem, 0) + 1
+    for problem, n in counts.items():
+        failures.append(problem + (" (%d times)" % n if n > 1 else ""))
     with tempfile.TemporaryDirectory() as tmp:
         white, messages = render_bits(path, tmp)
     if messages:

@@ -1,0 +1,9 @@
+#!/usr/bin/env python3
+"""Rebuilds every colouring page SVG from the page scripts in this folder."""
+import glob, os, subprocess, sys
+here = os.path.dirname(os.path.abspath(__file__))
+bad = 0
+for script in sorted(glob.glob(os.path.join(here, "page*.py"))):
+    r = subprocess.run([sys.executable, script])
+    bad += r.returncode != 0
+sys.exit(1 if bad else 0)
