@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Start-up time of Pintaloo against a bare Qt Widgets window of the same
+# size, both in a private X server (Xvfb).
+#
+# Usage: bench/startup/startup_bench.sh PROGRAM [RUNS]   (RUNS defaults to 10)
+#
+# For each run it measures, from the launch:
+#   window - until the top-level window is mapped;
+#   idle   - until the program's main thread has then been still for 200 ms
+#            (the moment of its last activity), i.e. drawn and waiting;
+# and reads VmRSS from /proc/PID/status at that moment. One unmeasured run of
+# each program goes first to warm the file cache. Prints the medians and the
+# ratios Pintaloo / bare window.
+#
+# Needs: Xvfb, g++, pkg-config, Qt 6 Widgets and libX11 development files.
+set -u
+set -o pipefail
+
+PROGRAM=${1:?usage: startup_bench.sh PROGRAM [RUNS]}
+RUNS=${2:-10}
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+QUIET_MS=200
+TIMEOUT_MS=20000
+
+die() { echo "startup_bench: $*" >&2; exit 1; }
+[[ -x $PROGRAM ]] || die "'$PROGRAM' is not an executable file"
+[[ $RUNS =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive number"
+for tool in Xvfb xdpyinfo g++ pkg-config; do
+    command -v "$tool" >/dev/null || die "'$tool' is not installed"
+done
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/pintaloo-startup.XXXXXX") || exit 1
+chmod 700 "$WORK"
+XVFB_PID=""
+# shellcheck disable=SC2317  # called by the trap
+cleanup() {
+    if [[ -n $XVFB_PID ]]; then
+        kill -TERM "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# --- the two helpers ----------------------------------------------------------
+pkg-config --exists Qt6Widgets x11 || die "Qt6Widgets or x11 development files missing (pkg-config)"
+read -ra QT_FLAGS <<<"$(pkg-config --cflags --libs Qt6Widgets)"
+read -ra X11_FLAGS <<<"$(pkg-config --cflags --libs x11)"
+g++ -O2 -std=c++20 -fPIC -o "$WORK/bare_window" "$HERE/bare_window.cpp" "${QT_FLAGS[@]}" ||
+    die "could not build bare_window.cpp"
+g++ -O2 -std=c++20 -o "$WORK/launch_timer" "$HERE/launch_timer.cpp" "${X11_FLAGS[@]}" ||
+    die "could not build launch_timer.cpp"
+
+# --- a private X server -------------------------------------------------------
+now_ms() { date +%s%3N; }
+start_xvfb() {
+    local n deadline
+    for n in 90 91 92 93 94 95 96 97 98 99; do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        deadline=$(( $(now_ms) + 10000 ))
+        while (( $(now_ms) < deadline )); do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 &&
+               [[ $(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null) == "$XVFB_PID" ]]; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill -TERM "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    return 1
+}
+start_xvfb || die "could not start Xvfb on any display :90..:99"
+
+export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache"
+mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR" "$XDG_CACHE_HOME"
+chmod 700 "$XDG_RUNTIME_DIR"
+export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+# median FILE: the median of the numbers in FILE, one a line.
+median() {
+    sort -g "$1" | awk '{ v[NR] = $1 } END {
+        if (NR == 0) { print "NA"; exit }
+        if (NR % 2) printf "%.1f\n", v[(NR + 1) / 2]
+        else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# measure NAME TITLE PROGRAM: RUNS timed launches; results in $WORK/NAME.*
+measure() {
+    local name=$1 title=$2 prog=$3 i line
+    : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"
+    echo "$name: 1 warm-up run + $RUNS runs"
+    for ((i = 0; i <= RUNS; i++)); do
+        line=$("$WORK/launch_timer" "$title" "$TIMEOUT_MS" "$QUIET_MS" "$prog" 2>>"$WORK/$name.err") ||
+            die "$name: run $i failed: $(tail -n 3 "$WORK/$name.err")"
+        [[ $line == *closed=no* ]] && echo "startup_bench: $name: run $i did not close by itself, killed" >&2
+        (( i == 0 )) && continue
+        echo "  run $i: $line"
+        sed -n 's/.*map_ms=\([0-9.]*\).*/\1/p' <<<"$line" >>"$WORK/$name.map"
+        sed -n 's/.*idle_ms=\([0-9.]*\).*/\1/p' <<<"$line" >>"$WORK/$name.idle"
+        sed -n 's/.*rss_kb=\([0-9]*\).*/\1/p' <<<"$line" >>"$WORK/$name.rss"
+    done
+}
+
+measure pintaloo "Pintaloo" "$PROGRAM"
+measure bare "Bare window" "$WORK/bare_window"
+
+P_MAP=$(median "$WORK/pintaloo.map") P_IDLE=$(median "$WORK/pintaloo.idle") P_RSS=$(median "$WORK/pintaloo.rss")
+B_MAP=$(median "$WORK/bare.map") B_IDLE=$(median "$WORK/bare.idle") B_RSS=$(median "$WORK/bare.rss")
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2f\n", a / b }'; }
+
+echo
+echo "Start-up, median of $RUNS runs (Xvfb $DISPLAY, $(nproc) CPUs)"
+printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "bare Qt" "ratio"
+printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$B_MAP" "$(ratio "$P_MAP" "$B_MAP")"
+printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$B_IDLE" "$(ratio "$P_IDLE" "$B_IDLE")"
+printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
+    "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
+    "$(awk -v k="$B_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$B_RSS")"
