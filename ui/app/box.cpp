@@ -27,6 +27,9 @@ void Box::setBackColor(std::optional<QColor> c) {
 }
 
 void Box::setPicture(const QPixmap& p) {
+    // The hover handlers set faces on every mouse step; most of the time
+    // the face is already the one showing.
+    if (p.cacheKey() == picture_.cacheKey() || (p.isNull() && picture_.isNull())) return;
     picture_ = p;
     update();
 }

@@ -12,13 +12,15 @@
 using namespace pintaloo;
 
 int main(int argc, char** argv) {
+    // The sound device opens while Qt starts up, so neither waits for the other.
+    SdlAudioBackend audio;
+    audio.openInBackground();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
 
     SingleInstance instance;
     TempFolder temp;
-    SdlAudioBackend audio;
     Sounds sounds(audio, temp);
     DesktopWebLink web;
     Services services;

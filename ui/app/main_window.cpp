@@ -93,7 +93,6 @@ void MainWindow::ResetEditor() {
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();  // the counter reads 1/21
     palette_->sColor->setBackColor(QColor(Qt::black));
-    canvasPart_->Picture1->hide();
     canvas.clear(state.PaperColor);
     canvasPart_->refresh();
     brushSize_->paintBars(4);

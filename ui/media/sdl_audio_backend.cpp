@@ -23,6 +23,8 @@ bool g_deviceInUse = false;
 SdlAudioBackend::SdlAudioBackend() = default;
 
 SdlAudioBackend::~SdlAudioBackend() {
+    if (m_opener.joinable())
+        m_opener.join();
     if (m_device != Device::Open)
         return;
     Mix_HaltChannel(-1);
@@ -39,21 +41,12 @@ SdlAudioBackend::~SdlAudioBackend() {
     g_deviceInUse = false;
 }
 
-bool SdlAudioBackend::isAudible() {
-    if (m_device != Device::Untried)
-        return m_device == Device::Open;
-    m_device = Device::Silent;
-    if (g_deviceInUse)
-        return false;
-
-    // SDL would otherwise catch SIGINT/SIGTERM and turn them into SDL events
-    // nobody reads, and the program could no longer be stopped that way.
+bool SdlAudioBackend::openDevice() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Pintaloo");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
 
-    // Without the MP3 decoder the tones just fail to load; waves still play.
     Mix_Init(MIX_INIT_MP3);
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0
         && Mix_OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
@@ -64,6 +57,40 @@ bool SdlAudioBackend::isAudible() {
         return false;
     }
     Mix_AllocateChannels(1);
+    return true;
+}
+
+void SdlAudioBackend::openInBackground() {
+    if (m_device != Device::Untried)
+        return;
+    if (g_deviceInUse) {
+        m_device = Device::Silent;
+        return;
+    }
+    g_deviceInUse = true;
+    m_device = Device::Opening;
+    m_opener = std::thread([this] {
+        const bool open = openDevice();
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_device = open ? Device::Open : Device::Silent;
+        if (!open)
+            g_deviceInUse = false;
+        else if (!m_pendingWave.empty())
+            playNow(m_pendingWave);
+        m_pendingWave.clear();
+    });
+}
+
+bool SdlAudioBackend::isAudible() {
+    if (m_device == Device::Opening && m_opener.joinable())
+        m_opener.join();
+    if (m_device != Device::Untried)
+        return m_device == Device::Open;
+    m_device = Device::Silent;
+    if (g_deviceInUse)
+        return false;
+    if (!openDevice())
+        return false;
     m_device = Device::Open;
     g_deviceInUse = true;
     return true;
@@ -88,10 +115,21 @@ void SdlAudioBackend::freeFinishedWave() {
 }
 
 void SdlAudioBackend::playWave(const std::string& path) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (m_device == Device::Opening) {
+            m_pendingWave = path;  // played by the opener when ready
+            return;
+        }
+    }
     if (!isAudible())
         return;
+    std::lock_guard<std::mutex> guard(m_lock);
+    playNow(path);
+}
+
+void SdlAudioBackend::playNow(const std::string& path) {
     freeFinishedWave();
-    // A file that does not load leaves the current sound alone.
     Mix_Chunk* next = Mix_LoadWAV(path.c_str());
     if (!next)
         return;
@@ -106,8 +144,9 @@ void SdlAudioBackend::playWave(const std::string& path) {
 }
 
 bool SdlAudioBackend::openMp3(const std::string& path) {
-    if (!isAudible())
-        return false;
+    if (m_device == Device::Opening || !isAudible())
+        return false;  // a tone asked for while the device opens is let go
+    std::lock_guard<std::mutex> guard(m_lock);
     freeFinishedWave();
     Mix_Music* next = Mix_LoadMUS(path.c_str());
     if (!next)
@@ -121,7 +160,10 @@ bool SdlAudioBackend::openMp3(const std::string& path) {
 }
 
 bool SdlAudioBackend::runMp3() {
-    if (!isAudible() || !m_music)
+    if (m_device == Device::Opening || !isAudible())
+        return false;
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (!m_music)
         return false;
     freeFinishedWave();
     Mix_VolumeMusic(MIX_MAX_VOLUME);

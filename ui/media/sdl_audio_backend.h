@@ -2,6 +2,11 @@
 
 #include "audio_backend.h"
 
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
@@ -17,6 +22,11 @@ namespace pintaloo {
 //
 // SDL_mixer's state is global, so only one SdlAudioBackend may exist at a
 // time; a second one stays silent. Use it from the UI thread only.
+//
+// Opening a sound device can take a tenth of a second (longer where there is
+// no card and every driver is tried in turn), so the program asks for it to
+// be opened in the background at start-up: sounds requested meanwhile do not
+// wait — the last wave sound asked for plays as soon as the device is open.
 class SdlAudioBackend final : public AudioBackend {
 public:
     SdlAudioBackend();
@@ -28,7 +38,11 @@ public:
     bool openMp3(const std::string& path) override;
     bool runMp3() override;
 
-    // Opens the device if not tried yet; false when the backend is silent.
+    // Starts opening the device on a thread of its own and returns at once.
+    void openInBackground();
+
+    // Opens the device if not tried yet (waiting for a background opening
+    // to finish); false when the backend is silent.
     bool isAudible();
 
     // What the open device plays: frames a second and channels, with 16-bit
@@ -40,11 +54,16 @@ public:
     Format deviceFormat();
 
 private:
-    enum class Device { Untried, Open, Silent };
+    enum class Device { Untried, Opening, Open, Silent };
 
     void freeFinishedWave();
+    bool openDevice();  // the slow part; touches no member
+    void playNow(const std::string& path);
 
-    Device m_device = Device::Untried;
+    std::atomic<Device> m_device{Device::Untried};
+    std::mutex m_lock;           // SDL_mixer calls and the pending sound
+    std::string m_pendingWave;   // asked for while the device was opening
+    std::thread m_opener;
     Mix_Chunk* m_wave = nullptr;
     Mix_Music* m_music = nullptr;
 };
