@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "sdl_audio_backend.h"
 #include "sounds.h"
 #include "temp_folder.h"
@@ -85,6 +86,22 @@ TEST_F(DiskAudio, AClickAndAToneAreHeardWholeOneAfterTheOther) {
     EXPECT_GT(sounds[1].end - sounds[1].first, frames(0.3));   // the tone
     EXPECT_LT(sounds[1].end - sounds[1].first, frames(0.8));
     EXPECT_GT(sounds[1].first - sounds[0].first, frames(0.3));
+}
+
+// The program opens the device in the background at start-up and asks for
+// the start sound straight away: the request must neither wait nor be lost.
+TEST_F(DiskAudio, ASoundAskedForWhileTheDeviceOpensIsPlayedWhenReady) {
+    {
+        SdlAudioBackend backend;
+        Sounds sounds(backend, folder);
+        backend.openInBackground();
+        sounds.PlayWaveSound(1021);
+        ASSERT_NO_FATAL_FAILURE(readDeviceFormat(backend));  // waits for the opening
+        waitMs(600);
+    }
+    const std::vector<int16_t> samples = heard();
+    const auto loud = std::count_if(samples.begin(), samples.end(), [](int16_t v) { return std::abs(v) > 300; });
+    EXPECT_GT(loud, static_cast<long>(frames(0.2)));
 }
 
 TEST_F(DiskAudio, ASecondWaveRestartsTheFirstInsteadOfMixing) {
