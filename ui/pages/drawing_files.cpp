@@ -1,6 +1,7 @@
 #include "pages/drawing_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -64,17 +65,66 @@ bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QStrin
     return true;
 }
 
+namespace {
+
+std::uint32_t Le32(const QByteArray& b, int at) {
+    return std::uint32_t(uchar(b[at])) | std::uint32_t(uchar(b[at + 1])) << 8 | std::uint32_t(uchar(b[at + 2])) << 16 |
+           std::uint32_t(uchar(b[at + 3])) << 24;
+}
+int Le16(const QByteArray& b, int at) { return int(uchar(b[at])) | int(uchar(b[at + 1])) << 8; }
+
+// An uncompressed bitmap must hold all its rows: Qt's reader would report
+// success for one cut short and leave the missing rows as whatever memory
+// held. Compressed and non-bitmap files are not judged here.
+bool BitmapLooksComplete(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(64);
+    if (head.size() < 26 || !head.startsWith("BM")) return true;
+    const std::uint32_t offBits = Le32(head, 10);
+    const std::uint32_t dibSize = Le32(head, 14);
+    qint64 width, height;
+    int bits;
+    std::uint32_t compression = 0;
+    if (dibSize == 12) {  // the old OS/2 header
+        width = Le16(head, 18);
+        height = Le16(head, 20);
+        bits = Le16(head, 24);
+    } else {
+        if (head.size() < 34) return false;
+        width = qint32(Le32(head, 18));
+        height = qint32(Le32(head, 22));
+        bits = Le16(head, 28);
+        compression = Le32(head, 30);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || width <= 0 || bits <= 0 || bits > 64) return true;
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    return f.size() >= qint64(offBits) + rowBytes * std::abs(height);
+}
+
+}  // namespace
+
 std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWidth, int maxHeight) {
     QImageReader reader(path);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(256);  // megabytes
-    const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide ||
-        qint64(size.width()) * size.height() > kMaxPixels)
+    // A bitmap stored top-down reports a negative height.
+    const QSize size(reader.size().width(), std::abs(reader.size().height()));
+    if (!reader.canRead() || size.width() <= 0 || size.height() <= 0 || size.width() > kMaxSide ||
+        size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels || !BitmapLooksComplete(path))
         return std::nullopt;
-    QImage image = reader.read();
-    if (image.isNull()) return std::nullopt;
-    image = image.copy(0, 0, std::min(image.width(), maxWidth), std::min(image.height(), maxHeight));
+    // Decoded into a cleared picture: pixels a damaged file never sets come
+    // out the same every time instead of as leftover memory.
+    QImage image;
+    if (reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(size, reader.imageFormat());
+        if (!image.isNull()) image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull()) return std::nullopt;
+    if (image.format() == QImage::Format_Indexed8) image.setColorCount(256);  // stray indices stay inside the table
+    image = image.copy(0, 0, std::min(image.width(), maxWidth), std::min(image.height(), maxHeight))
+                .convertToFormat(QImage::Format_ARGB32);
     // Transparent parts of a picture show the paper.
     QImage onPaper(image.size(), QImage::Format_RGB32);
     onPaper.fill(Qt::white);

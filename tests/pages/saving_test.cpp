@@ -1,0 +1,208 @@
+// Saving the drawing: the proposed name, the bitmap written, cancelling, and
+// saves that fail without harming an earlier file.
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTime>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "pages/drawing_files.h"
+#include "pages/page_picker.h"
+#include "pages_support.h"
+
+namespace pintaloo::test {
+namespace {
+
+// Root writes into read-only folders anyway. For the length of a test this
+// lowers the capabilities that allow it, so that a read-only folder really
+// is one.
+class NoPermissionOverride {
+public:
+    NoPermissionOverride() {
+        if (::geteuid() != 0) return;
+        if (::syscall(SYS_capget, &header_, saved_) != 0) return;
+        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            lowered[cap / 32].effective &= ~(1u << (cap % 32));
+        lowered_ = ::syscall(SYS_capset, &header_, lowered) == 0;
+    }
+    ~NoPermissionOverride() {
+        if (lowered_) ::syscall(SYS_capset, &header_, saved_);
+    }
+    NoPermissionOverride(const NoPermissionOverride&) = delete;
+    NoPermissionOverride& operator=(const NoPermissionOverride&) = delete;
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+    bool lowered_ = false;
+};
+
+class SavingTest : public ::testing::Test {
+protected:
+    WindowRig rig;
+    QString path(const QString& name) { return rig.scratch.path() + '/' + name; }
+    void save(std::optional<QString> answer) {
+        rig.dialog.answers.push_back(std::move(answer));
+        rig.call("KewlButtons3_MouseDown", {1, 10, 10});
+    }
+    // The file is a plain 24-bit bitmap of exactly the canvas.
+    ::testing::AssertionResult holdsCanvas(const QString& file) {
+        std::string why;
+        const auto bmp = ParseBitmap24(ReadAll(file), &why);
+        if (!bmp) return ::testing::AssertionFailure() << file.toStdString() << ": " << why;
+        if (bmp->width != Surface::kWidth || bmp->height != Surface::kHeight)
+            return ::testing::AssertionFailure() << "size " << bmp->width << "x" << bmp->height;
+        const std::size_t diff = CountDifferent(bmp->pixels, rig.canvas());
+        if (diff) return ::testing::AssertionFailure() << diff << " pixels differ from the canvas";
+        return ::testing::AssertionSuccess();
+    }
+    QStringList folderListing(const QString& dir) {
+        return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+};
+
+TEST(ProposedName, HourMinuteSecondWithoutLeadingZeros) {
+    EXPECT_EQ(DrawingFiles::ProposedName(10, 7, 5), "10_7_5_Draw.bmp");
+    EXPECT_EQ(DrawingFiles::ProposedName(0, 0, 0), "0_0_0_Draw.bmp");
+    EXPECT_EQ(DrawingFiles::ProposedName(23, 59, 59), "23_59_59_Draw.bmp");
+    EXPECT_EQ(DrawingFiles::ProposedName(9, 10, 30), "9_10_30_Draw.bmp");
+}
+
+TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
+    rig.call("KewlButtons1_MouseDown", {1, 10, 10});
+    rig.call("KewlButtons8_Click");
+    rig.call("Image3_Click");  // a page under the painting
+    rig.drawSomethingVaried();
+    rig.played.clear();
+    const QTime before = QTime::currentTime();
+    save(path("drawing.bmp"));
+    const QTime after = QTime::currentTime();
+
+    ASSERT_EQ(rig.dialog.asks.size(), 1u);
+    const auto& ask = rig.dialog.asks[0];
+    EXPECT_EQ(ask.kind, "save");
+    EXPECT_TRUE(ask.filter.contains("*.bmp")) << ask.filter.toStdString();
+    const QString proposed = QFileInfo(ask.start).fileName();
+    const auto m = QRegularExpression(R"(^(0|[1-9]\d?)_(0|[1-9]\d?)_(0|[1-9]\d?)_Draw\.bmp$)").match(proposed);
+    ASSERT_TRUE(m.hasMatch()) << proposed.toStdString();
+    const int hour = m.captured(1).toInt();
+    EXPECT_TRUE(hour == before.hour() || hour == after.hour()) << proposed.toStdString();
+    const QTime named(hour, m.captured(2).toInt(), m.captured(3).toInt());
+    ASSERT_TRUE(named.isValid()) << proposed.toStdString();
+    EXPECT_LE(std::abs(named.secsTo(before)), 2) << proposed.toStdString();
+
+    EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
+    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_TRUE(rig.messages.told.empty());
+    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"drawing.bmp", "tmp"})) << "something left beside the file";
+    // Saving keeps the picture on the canvas as it was and the picker shut.
+    EXPECT_TRUE(rig.w().pagePicker().pctOpen->isHidden());
+}
+
+TEST_F(SavingTest, AnyEndingStillGetsBitmapData) {
+    rig.drawSomethingVaried();
+    save(path("drawing.jpg"));
+    EXPECT_TRUE(holdsCanvas(path("drawing.jpg")));
+    save(path("no_ending"));
+    EXPECT_TRUE(holdsCanvas(path("no_ending")));
+    EXPECT_FALSE(QFile::exists(path("no_ending.bmp"))) << "an ending was added";
+}
+
+TEST_F(SavingTest, SavingOverAnEarlierFileReplacesIt) {
+    rig.drawSomethingVaried();
+    ASSERT_TRUE(WriteAll(path("old.bmp"), QByteArray(5000, 'x')));
+    save(path("old.bmp"));
+    EXPECT_TRUE(holdsCanvas(path("old.bmp")));
+    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"old.bmp", "tmp"}));
+}
+
+TEST_F(SavingTest, CancelWritesNothing) {
+    rig.drawSomethingVaried();
+    const QByteArray old("an earlier drawing");
+    ASSERT_TRUE(WriteAll(path("old.bmp"), old));
+    const auto canvas = rig.canvas();
+    rig.played.clear();
+    save(std::nullopt);
+    EXPECT_EQ(rig.dialog.asks.size(), 1u);
+    EXPECT_EQ(ReadAll(path("old.bmp")), old);
+    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"old.bmp", "tmp"}));
+    EXPECT_EQ(rig.canvas(), canvas);
+    EXPECT_TRUE(rig.messages.told.empty());
+    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    // An empty answer counts as a cancel too.
+    save(QString());
+    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"old.bmp", "tmp"}));
+}
+
+TEST_F(SavingTest, AFolderThatCannotBeWrittenToIsReportedOnce) {
+    rig.drawSomethingVaried();
+    const QString dir = path("locked");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    const QByteArray old("an earlier drawing");
+    ASSERT_TRUE(WriteAll(dir + "/old.bmp", old));
+    ASSERT_TRUE(QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    {
+        NoPermissionOverride asUser;
+        if (QFile probe(dir + "/probe"); probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            GTEST_SKIP() << "this user can write into read-only folders";
+        }
+        save(dir + "/old.bmp");
+        EXPECT_EQ(rig.messages.told.size(), 1u);
+        save(dir + "/new.bmp");
+    }
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(ReadAll(dir + "/old.bmp"), old);
+    EXPECT_EQ(folderListing(dir), QStringList({"old.bmp"}));
+    ASSERT_EQ(rig.messages.told.size(), 2u) << "one message for each failed save";
+    EXPECT_TRUE(rig.messages.told[0].second.contains("old.bmp"));
+    EXPECT_TRUE(rig.messages.told[1].second.contains("new.bmp"));
+}
+
+TEST_F(SavingTest, AMissingFolderIsReportedAndNotCreated) {
+    rig.drawSomethingVaried();
+    const auto canvas = rig.canvas();
+    save(path("nowhere/deeper/drawing.bmp"));
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
+    ASSERT_EQ(rig.messages.told.size(), 1u);
+    EXPECT_FALSE(rig.messages.told[0].first.isEmpty());
+    EXPECT_EQ(rig.canvas(), canvas);
+    // The next save to a good place works and tells nothing more.
+    save(path("drawing.bmp"));
+    EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
+    EXPECT_EQ(rig.messages.told.size(), 1u);
+}
+
+TEST_F(SavingTest, TheNextDialogsStartFromTheSavedNameAndAFreshProposal) {
+    rig.drawSomethingVaried();
+    save(path("mine.bmp"));
+    EXPECT_EQ(rig.w().files().dialogFileName, path("mine.bmp"));
+    rig.call("KewlButtons1_MouseDown", {1, 10, 10});
+    rig.dialog.answers.push_back(std::nullopt);
+    rig.call("Label7_MouseDown", {1, 10, 10});
+    ASSERT_EQ(rig.dialog.asks.size(), 2u);
+    EXPECT_EQ(rig.dialog.asks[1].kind, "open");
+    EXPECT_EQ(rig.dialog.asks[1].start, path("mine.bmp"));
+    save(std::nullopt);
+    ASSERT_EQ(rig.dialog.asks.size(), 3u);
+    EXPECT_TRUE(rig.dialog.asks[2].start.endsWith("_Draw.bmp")) << rig.dialog.asks[2].start.toStdString();
+}
+
+TEST_F(SavingTest, SavingLeavesAnOpenPickerAsItWas) {
+    rig.call("KewlButtons1_MouseDown", {1, 10, 10});
+    rig.call("KewlButtons8_Click");
+    rig.call("KewlButtons8_Click");
+    save(path("drawing.bmp"));
+    EXPECT_FALSE(rig.w().pagePicker().pctOpen->isHidden());
+    EXPECT_EQ(rig.w().state.PageNumber, 103);
+    EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
+}
+
+}  // namespace
+}  // namespace pintaloo::test
