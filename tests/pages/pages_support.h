@@ -75,7 +75,7 @@ public:
     WindowRig()
         : temp_({(scratch.path() + QStringLiteral("/tmp")).toStdString()}),
           sounds_(audio_, temp_, [this](const char* kind, int n) { played.emplace_back(kind, n); }) {
-        window = std::make_unique<MainWindow>(Services{&sounds_, &temp_, &dialog, &web_, &messages, false});
+        window = std::make_unique<MainWindow>(Services{&sounds_, &temp_, &dialog, &web_, &messages});
         window->Form_Load(false);
         played.clear();
     }

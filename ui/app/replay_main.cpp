@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     ScriptedDialog dialog;
     NoBrowser web;
     QuietMessages messages;
-    Services services{&sounds, &temp, &dialog, &web, &messages, true};
+    Services services{&sounds, &temp, &dialog, &web, &messages};
     MainWindow window(services);
 
     // Read and check the whole script before anything runs.

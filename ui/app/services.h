@@ -39,7 +39,6 @@ struct Services {
     FileDialogPort* dialog = nullptr;
     WebLinkPort* web = nullptr;
     MessagePort* messages = nullptr;
-    bool realPlayer = true;  // false: the animation player is a silent stand-in
 };
 
 }  // namespace pintaloo

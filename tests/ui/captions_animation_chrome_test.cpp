@@ -1,0 +1,204 @@
+// Texts by language, the animation panel and who closes it, and the hover
+// faces of the window's own buttons.
+#include <QFileInfo>
+
+#include "app/window_chrome.h"
+#include "canvas/canvas_part.h"
+#include "media/animation_panel.h"
+#include "media/animation_player.h"
+#include "media/captions.h"
+#include "pages/command_buttons.h"
+#include "pages/page_picker.h"
+#include "resources/art_store.h"
+#include "toolbox/brush_size.h"
+#include "toolbox/palette_part.h"
+#include "toolbox/tool_buttons.h"
+#include "window_fixture.h"
+
+namespace pintaloo::uitest {
+namespace {
+
+class CaptionsTest : public WindowTest {
+protected:
+    void setLanguage(const char* code) { w().captions().SetLanguage(QString::fromUtf8(code)); }
+    QString wait() { return w().canvasPart().lblWait->caption(); }
+    QString list() { return w().pagePicker().lblList->caption(); }
+
+    // A sample of the tooltips from every group the language sets.
+    std::vector<QString> tips() {
+        return {w().chrome().Image5->toolTip(),         w().chrome().Image6->toolTip(),
+                w().commands().button(2)->toolTip(),    w().commands().button(1)->toolTip(),
+                w().commands().button(3)->toolTip(),    w().commands().button(4)->toolTip(),
+                w().toolButtons().bBrush[0]->toolTip(), w().toolButtons().bBrush[4]->toolTip(),
+                w().toolButtons().bBrush[5]->toolTip(), w().brushSize().Label4[0]->toolTip(),
+                w().brushSize().Label4[3]->toolTip(),   w().palette().bColor[0]->toolTip(),
+                w().palette().bColor[23]->toolTip()};
+    }
+    const std::vector<QString> english = {"Close me",         "Minimize me", "New page",         "New coloring page",
+                                          "Save drawing",     "Help/About",  "Pencil",           "Oil drawing",
+                                          "Fill with color",  "Brush size",  "Brush size",       "Select the color",
+                                          "Select the color"};
+    const std::vector<QString> romanian = {"Inchide-ma",       "Ascunde in bara",   "Pagina noua",   "Pagina de colorat noua",
+                                           "Salveaza desen",   "Ajutor/Despre",     "Creion",        "Desen in ulei",
+                                           "Umple cu culoare", "Dimensiune penson", "Dimensiune penson",
+                                           "Alege culoarea",   "Alege culoarea"};
+};
+
+TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
+    EXPECT_EQ(tips(), english) << "English from the start";
+    EXPECT_EQ(wait(), QStringLiteral("Wait..."));
+    setLanguage("ro");
+    EXPECT_EQ(tips(), romanian);
+    EXPECT_EQ(w().toolButtons().bBrush[1]->toolTip(), QStringLiteral("Penson modele"));
+    EXPECT_EQ(w().toolButtons().bBrush[2]->toolTip(), QStringLiteral("Penson stampila"));
+    EXPECT_EQ(w().toolButtons().bBrush[3]->toolTip(), QStringLiteral("Radiera"));
+    EXPECT_EQ(wait(), QStringLiteral("Asteapta..."));
+    EXPECT_EQ(list(), QStringLiteral("Alege un desen"));
+    setLanguage("en");
+    EXPECT_EQ(tips(), english);
+    EXPECT_EQ(wait(), QStringLiteral("Wait..."));
+    EXPECT_EQ(list(), QStringLiteral("Select a drawing"));
+}
+
+TEST_F(CaptionsTest, PartialLanguagesChangeOnlyThePickerTitle) {
+    const std::pair<const char*, const char*> partial[] = {{"fr", "Sélectionner un dessin"},
+                                                           {"ge", "Wählen Sie eine Zeichnung"},
+                                                           {"it", "Selezionare un disegno"},
+                                                           {"sp", "Seleccione un dibujo"}};
+    for (const auto& [code, title] : partial) {
+        SCOPED_TRACE(code);
+        setLanguage(code);
+        EXPECT_EQ(list(), QString::fromUtf8(title));
+        EXPECT_EQ(tips(), english);
+        EXPECT_EQ(wait(), QStringLiteral("Wait..."));
+    }
+    setLanguage("ro");
+    setLanguage("fr");
+    EXPECT_EQ(list(), QString::fromUtf8("Sélectionner un dessin"));
+    EXPECT_EQ(tips(), romanian) << "French leaves the Romanian tooltips";
+    EXPECT_EQ(wait(), QStringLiteral("Asteapta..."));
+}
+
+TEST_F(CaptionsTest, UnknownCodesGiveEnglish) {
+    for (const char* code : {"EN", "", "de", "ro "}) {
+        SCOPED_TRACE(code);
+        setLanguage("ro");
+        setLanguage(code);
+        EXPECT_EQ(tips(), english);
+        EXPECT_EQ(wait(), QStringLiteral("Wait..."));
+        EXPECT_EQ(list(), QStringLiteral("Select a drawing"));
+    }
+}
+
+class AnimationTest : public WindowTest {
+protected:
+    AnimationPlayer& player() { return w().animation().player(); }
+    Box* panel() { return w().animation().pctFlash; }
+
+    void open() {
+        call("sColor_Click");
+        ASSERT_TRUE(panel()->isVisible());
+        ASSERT_EQ(player().state(), AnimationPlayer::State::Playing);
+    }
+    void expectClosed() {
+        EXPECT_EQ(player().state(), AnimationPlayer::State::Empty);
+        EXPECT_TRUE(panel()->isHidden());
+    }
+};
+
+TEST_F(AnimationTest, CurrentColourBoxOpensThePanelOverTheCanvas) {
+    heard.clear();
+    call("sColor_Click");
+    EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->x(), 24);
+    EXPECT_EQ(panel()->y(), 80);
+    EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
+    EXPECT_GE(player().currentFrame(), 0);
+
+    heard.clear();
+    call("picture2_Click", {1});
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
+    EXPECT_TRUE(heard.empty()) << "choosing a cartoon makes no click";
+    call("picture2_Click", {3});  // no such button
+    EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
+}
+
+TEST_F(AnimationTest, EveryCloserSilencesAndHidesThePanel) {
+    const std::vector<std::pair<std::string, std::vector<double>>> closers = {
+        {"Picture3_Click", {}},        {"bBrush_MouseUp", {0, 1}},         {"bBrush_MouseUp", {2, 1}},
+        {"Label4_Click", {1}},         {"KewlButtons1_MouseDown", {1}},    {"KewlButtons2_MouseDown", {1}},
+        {"KewlButtons3_MouseDown", {1}},
+    };
+    for (const auto& [name, args] : closers) {
+        SCOPED_TRACE(name);
+        open();
+        call(name, args);
+        expectClosed();
+    }
+    EXPECT_EQ(dialog.saveAsked, 1) << "the save button got as far as its dialog";
+    EXPECT_TRUE(dialog.proposed.endsWith(QStringLiteral("_Draw.bmp"))) << dialog.proposed.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dialog.proposed)) << "a cancelled save writes nothing";
+    EXPECT_EQ(messages.told, 0);
+}
+
+TEST_F(AnimationTest, RightPressesLeaveThePanelPlaying) {
+    open();
+    call("bBrush_MouseUp", {0, 2});
+    call("KewlButtons2_MouseDown", {2});
+    call("KewlButtons3_MouseDown", {2});
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
+    EXPECT_EQ(dialog.saveAsked, 0);
+}
+
+class ChromeTest : public WindowTest {
+protected:
+    static qint64 Art(const char* name, QSize size) {
+        return ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)), size).cacheKey();
+    }
+    qint64 closeFace() { return w().chrome().Image5->picture().cacheKey(); }
+    qint64 minimiseFace() { return w().chrome().Image6->picture().cacheKey(); }
+};
+
+TEST_F(ChromeTest, OnlyTheButtonUnderThePointerIsHighlighted) {
+    const qint64 close = Art("win_close", {50, 17}), closeHot = Art("win_close_hot", {50, 17});
+    const qint64 minimise = Art("win_minimise", {50, 17}), minimiseHot = Art("win_minimise_hot", {50, 17});
+    ASSERT_NE(close, closeHot);
+    EXPECT_EQ(closeFace(), close);
+    EXPECT_EQ(minimiseFace(), minimise);
+
+    call("Image5_MouseMove");
+    EXPECT_EQ(closeFace(), closeHot);
+    EXPECT_EQ(minimiseFace(), minimise);
+    call("Image6_MouseMove");
+    EXPECT_EQ(closeFace(), close);
+    EXPECT_EQ(minimiseFace(), minimiseHot);
+
+    // Every highlighted face goes back on the window's background.
+    call("bBrush_MouseMove", {3});
+    call("KewlButtons3_MouseMove");
+    Box* eraser = w().toolButtons().bBrush[3];
+    Box* save = w().commands().button(3);
+    const qint64 eraserNormal = Art("tool_eraser", {67, 67}), saveNormal = Art("cmd_save", {49, 49});
+    EXPECT_NE(eraser->picture().cacheKey(), eraserNormal);
+    EXPECT_NE(save->picture().cacheKey(), saveNormal);
+    call("Image6_MouseMove");
+    call("Form_MouseMove");
+    EXPECT_EQ(closeFace(), close);
+    EXPECT_EQ(minimiseFace(), minimise);
+    EXPECT_EQ(eraser->picture().cacheKey(), eraserNormal);
+    EXPECT_EQ(save->picture().cacheKey(), saveNormal);
+}
+
+TEST_F(ChromeTest, OnlyTheLeftButtonMinimises) {
+    call("Image6_MouseDown", {2});
+    call("Image6_MouseDown", {4});
+    EXPECT_FALSE(w().windowState() & Qt::WindowMinimized);
+    call("Image6_MouseDown", {1});
+    EXPECT_TRUE(w().windowState() & Qt::WindowMinimized);
+}
+
+}  // namespace
+}  // namespace pintaloo::uitest

@@ -1,0 +1,274 @@
+// The tool buttons, the canvas's mouse handlers and the two picker panels,
+// driven through the window's handlers and checked on the real widgets.
+#include "canvas/canvas_part.h"
+#include "media/animation_panel.h"
+#include "media/animation_player.h"
+#include "toolbox/pickers.h"
+#include "toolbox/tool_buttons.h"
+#include "window_fixture.h"
+
+namespace pintaloo::uitest {
+namespace {
+
+using ToolButtonsTest = WindowTest;
+using CanvasInputTest = WindowTest;
+using PickersTest = WindowTest;
+
+TEST_F(ToolButtonsTest, PencilEraserAndFillChooseTheirToolCursorAndSound) {
+    struct Case {
+        int item;
+        int toolMode;
+        CanvasCursor cursor;
+    };
+    for (const Case c : {Case{3, 2, CanvasCursor::Eraser}, Case{5, 8, CanvasCursor::Fill}, Case{0, 1, CanvasCursor::Pencil}}) {
+        SCOPED_TRACE(c.item);
+        heard.clear();
+        st().ToolVariant = 5;
+        w().canvasPart().Shape10->show();
+        w().pickers().pctBrush->show();
+        call("bBrush_MouseUp", {double(c.item), 1});
+        EXPECT_EQ(st().ToolMode, c.toolMode);
+        EXPECT_EQ(st().ToolVariant, 0);
+        EXPECT_EQ(w().canvasPart().canvasIcon(), c.cursor);
+        EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
+        EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
+        EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+        EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    }
+}
+
+TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
+    call("bBrush_MouseUp", {3, 1});  // the eraser
+    call("bBrush_MouseUp", {2, 1});
+    EXPECT_TRUE(w().pickers().pctStamp->isVisible());
+    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+    for (Box* slot : w().pickers().bStamp1) {
+        EXPECT_TRUE(slot->isVisible());
+        EXPECT_TRUE(slot->picture().isNull());
+    }
+    call("bBrush_MouseUp", {1, 1});  // models while the stamps are open
+    EXPECT_TRUE(w().pickers().pctBrush->isVisible());
+    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_EQ(st().ToolMode, 2);
+    EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
+    EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}, {"wave", 102}, {"wave", 102}}));
+}
+
+TEST_F(ToolButtonsTest, OilRepaintsTheCanvasAndKeepsTheTool) {
+    call("bBrush_MouseUp", {3, 1});
+    w().canvas.line(50, 200, 750, 200, kBlack, 1);  // one pixel thin
+    w().canvasPart().refresh();
+    ASSERT_FALSE(canvasIsBlank());
+    heard.clear();
+    call("bBrush_MouseUp", {4, 1});
+    EXPECT_TRUE(canvasIsBlank()) << "a thin line is outvoted by the paper around it";
+    EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(400, 200), QColor(Qt::white).rgb()) << "the screen shows it";
+    EXPECT_EQ(st().ToolMode, 2);
+    EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
+    EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 103}}));
+    EXPECT_TRUE(w().canvasPart().Picture1->isHidden()) << "the wait box goes once the filter is done";
+}
+
+TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
+    call("bBrush_MouseUp", {1, 1});  // models panel open
+    heard.clear();
+    for (int button : {2, 3, 4}) {
+        for (int item = 0; item < 6; ++item) {
+            SCOPED_TRACE(testing::Message() << "item " << item << " button " << button);
+            st().ToolVariant = 3;
+            w().canvasPart().Shape10->show();
+            call("bBrush_MouseUp", {double(item), double(button)});
+            EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
+            EXPECT_EQ(st().ToolMode, 1);
+            EXPECT_EQ(st().ToolVariant, 3);
+            EXPECT_TRUE(w().pickers().pctBrush->isVisible());
+            EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+        }
+    }
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(CanvasInputTest, OnlyTheLeftButtonAlonePaints) {
+    w().pickers().pctBrush->show();
+    w().pickers().pctStamp->show();
+    call("pctDraw_MouseDown", {2, 300, 200});
+    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_EQ(st().Phase, MousePhase::Down);
+    EXPECT_TRUE(canvasIsBlank());
+
+    call("pctDraw_MouseDown", {3, 300, 200});
+    call("pctDraw_MouseMove", {3, 310, 200});
+    call("pctDraw_MouseMove", {0, 320, 200});
+    EXPECT_EQ(st().Phase, MousePhase::Move);
+    call("pctDraw_MouseUp", {3, 320, 200});
+    EXPECT_EQ(st().Phase, MousePhase::Up);
+    EXPECT_TRUE(canvasIsBlank()) << "left and right together paint nothing";
+
+    // A drag that began with another button paints once the left is held alone.
+    call("pctDraw_MouseDown", {2, 300, 200});
+    call("pctDraw_MouseMove", {1, 400, 250});
+    const Area painted = paintedBounds();
+    ASSERT_FALSE(painted.empty());
+    EXPECT_GE(painted.left, 399);
+    EXPECT_LE(painted.right, 401);
+    EXPECT_GE(painted.top, 246);
+    EXPECT_LE(painted.bottom, 254);
+}
+
+// Chooses the second house, a picture of 200 x 200.
+void ChooseHouseStamp(MainWindow& w) {
+    std::string error;
+    ASSERT_TRUE(w.registry.call("bStamp_MouseDown", {3, 1}, &error)) << error;
+    ASSERT_TRUE(w.registry.call("bStamp1_Click", {1}, &error)) << error;
+}
+
+TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {
+    ChooseHouseStamp(w());
+    ShapeFrame* outline = w().canvasPart().Shape10;
+    ASSERT_EQ(w().pickers().slotPicture[1], 139);
+    EXPECT_EQ(outline->size(), QSize(200, 200));
+    EXPECT_TRUE(outline->isVisible());
+
+    struct Step {
+        double x, y;
+        QSize size;
+    };
+    const Step steps[] = {
+        {400, 30, {67, 67}},      // a third, rounded
+        {400, 400, {200, 200}},   // its own size
+        {300, 500, {250, 250}},   // nearer: larger
+        {200, 60.5, {250, 250}},  // between two bands: as it was
+        {100, -5, {250, 250}},    // above the canvas: as it was
+        {500, 100, {80, 80}},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(testing::Message() << "y " << s.y);
+        call("pctDraw_MouseMove", {0, s.x, s.y});
+        EXPECT_EQ(outline->size(), s.size);
+        const QPointF centre = QRectF(outline->geometry()).center();
+        EXPECT_NEAR(centre.x(), s.x, 1.0);
+        EXPECT_NEAR(centre.y(), s.y, 1.0);
+    }
+    EXPECT_TRUE(canvasIsBlank()) << "moving without a button paints nothing";
+}
+
+TEST_F(PickersTest, EveryModelChoosesItsTool) {
+    const int expected[17] = {3, 4, 5, 6, 7, 10, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    for (int item = 0; item < 17; ++item) {
+        SCOPED_TRACE(item);
+        call("bBrush_MouseUp", {1, 1});
+        st().ToolVariant = 4;
+        heard.clear();
+        call("bSpray_MouseDown", {double(item), 1});
+        EXPECT_EQ(st().ToolMode, expected[item]);
+        EXPECT_EQ(st().ToolVariant, 0);
+        EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+        EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
+        EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
+    }
+}
+
+TEST_F(PickersTest, RightPressOnAModelOnlySetsTheModelsCursor) {
+    call("bBrush_MouseUp", {1, 1});
+    heard.clear();
+    ASSERT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
+    call("bSpray_MouseDown", {5, 2});
+    EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
+    EXPECT_EQ(st().ToolMode, 1);
+    EXPECT_TRUE(w().pickers().pctBrush->isVisible());
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(PickersTest, HoverFramesFollowThePointer) {
+    call("bBrush_MouseUp", {1, 1});
+    auto shown = [this] {
+        std::vector<int> out;
+        for (int i = 0; i < 17; ++i)
+            if (!w().pickers().Shape1[std::size_t(i)]->isHidden()) out.push_back(i);
+        return out;
+    };
+    call("bSpray_MouseMove", {4, 0, 10, 10});
+    EXPECT_EQ(shown(), std::vector<int>{4});
+    call("bSpray_MouseMove", {16, 0, 10, 10});
+    EXPECT_EQ(shown(), std::vector<int>{16});
+    call("pctBrush_MouseMove", {0, 5, 5});
+    EXPECT_TRUE(shown().empty());
+
+    call("bStamp_MouseMove", {6, 0, 10, 10});
+    call("bStamp_MouseMove", {2, 0, 10, 10});
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(w().pickers().Shape7[std::size_t(i)]->isHidden(), i != 2) << i;
+}
+
+TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
+    Pickers& p = w().pickers();
+    call("bBrush_MouseUp", {2, 1});
+    call("bStamp_MouseDown", {0, 1});  // animals fill every slot first
+    st().ToolVariant = 6;
+    heard.clear();
+    call("bStamp_MouseDown", {4, 1});  // suns
+    EXPECT_EQ(st().ToolMode, 26);
+    EXPECT_EQ(st().ToolVariant, 0);
+    EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
+    EXPECT_TRUE(p.pctStamp->isVisible());
+    EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
+    for (int k = 0; k < 8; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(p.bStamp1[std::size_t(k)]->isVisible());
+        EXPECT_EQ(p.bStamp1[std::size_t(k)]->picture().isNull(), k >= 3);
+        EXPECT_EQ(p.slotPicture[std::size_t(k)], k < 3 ? 141 + k : 0);
+    }
+    const qint64 firstSun = p.bStamp1[0]->picture().cacheKey();
+
+    call("bStamp_MouseDown", {0, 1});  // animals
+    EXPECT_EQ(st().ToolMode, 22);
+    for (int k = 0; k < 8; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_FALSE(p.bStamp1[std::size_t(k)]->picture().isNull());
+        EXPECT_EQ(p.slotPicture[std::size_t(k)], 122 + k);
+    }
+    EXPECT_NE(p.bStamp1[0]->picture().cacheKey(), firstSun);
+
+    heard.clear();
+    call("bStamp_MouseDown", {4, 2});  // the right button does nothing
+    EXPECT_EQ(st().ToolMode, 22);
+    EXPECT_EQ(p.slotPicture[7], 129);
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(PickersTest, SlotChoosesTheStampAndShowsItsOutline) {
+    call("bBrush_MouseUp", {1, 1});
+    call("bBrush_MouseUp", {2, 1});
+    w().pickers().pctBrush->show();  // both open: a slot closes both
+    call("bStamp_MouseDown", {3, 1});
+    heard.clear();
+    call("bStamp1_Click", {1});
+    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_EQ(st().ToolMode, 25);
+    EXPECT_EQ(st().ToolVariant, 1);
+    EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
+    EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Stamp);
+    EXPECT_TRUE(w().canvasPart().Shape10->isVisible());
+    EXPECT_EQ(w().canvasPart().Shape10->size(), QSize(200, 200));
+}
+
+TEST_F(PickersTest, StampPaintsOncePerPress) {
+    ChooseHouseStamp(w());
+    call("pctDraw_MouseDown", {1, 200, 300});
+    const Area first = paintedBounds();
+    ASSERT_FALSE(first.empty());
+    EXPECT_TRUE(first.left <= 200 && first.right >= 200 && first.top <= 300 && first.bottom >= 300)
+        << "the stamp lands under the pointer";
+    const std::vector<Colour> afterPress = pixels();
+    for (int x = 210; x <= 700; x += 15) call("pctDraw_MouseMove", {1, double(x), double(300 + x % 40)});
+    call("pctDraw_MouseUp", {1, 700, 300});
+    EXPECT_TRUE(pixels() == afterPress) << "dragging does not stamp again";
+
+    call("pctDraw_MouseDown", {1, 650, 300});
+    const Area both = paintedBounds();
+    EXPECT_GT(both.right, first.right) << "a new press stamps again";
+}
+
+}  // namespace
+}  // namespace pintaloo::uitest
