@@ -23,8 +23,7 @@ bool g_deviceInUse = false;
 SdlAudioBackend::SdlAudioBackend() = default;
 
 SdlAudioBackend::~SdlAudioBackend() {
-    if (m_opener.joinable())
-        m_opener.join();
+    waitForOpener();
     if (m_device != Device::Open)
         return;
     Mix_HaltChannel(-1);
@@ -69,21 +68,37 @@ void SdlAudioBackend::openInBackground() {
     }
     g_deviceInUse = true;
     m_device = Device::Opening;
-    m_opener = std::thread([this] {
-        const bool open = openDevice();
-        std::lock_guard<std::mutex> guard(m_lock);
-        m_device = open ? Device::Open : Device::Silent;
-        if (!open)
-            g_deviceInUse = false;
-        else if (!m_pendingWave.empty())
-            playNow(m_pendingWave);
-        m_pendingWave.clear();
-    });
+    m_opener = SDL_CreateThread(
+        [](void* self) -> int {
+            auto* backend = static_cast<SdlAudioBackend*>(self);
+            backend->finishOpening(backend->openDevice());
+            return 0;
+        },
+        "pintaloo-audio-open", this);
+    if (!m_opener)
+        finishOpening(openDevice());  // no thread to be had: open here
+}
+
+void SdlAudioBackend::finishOpening(bool open) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_device = open ? Device::Open : Device::Silent;
+    if (!open)
+        g_deviceInUse = false;
+    else if (!m_pendingWave.empty())
+        playNow(m_pendingWave);
+    m_pendingWave.clear();
+}
+
+void SdlAudioBackend::waitForOpener() {
+    if (m_opener) {
+        SDL_WaitThread(m_opener, nullptr);
+        m_opener = nullptr;
+    }
 }
 
 bool SdlAudioBackend::isAudible() {
-    if (m_device == Device::Opening && m_opener.joinable())
-        m_opener.join();
+    if (m_device == Device::Opening)
+        waitForOpener();
     if (m_device != Device::Untried)
         return m_device == Device::Open;
     m_device = Device::Silent;

@@ -5,9 +5,9 @@
 #include <atomic>
 #include <mutex>
 #include <string>
-#include <thread>
 
 struct Mix_Chunk;
+struct SDL_Thread;
 typedef struct _Mix_Music Mix_Music;
 
 namespace pintaloo {
@@ -63,7 +63,11 @@ private:
     std::atomic<Device> m_device{Device::Untried};
     std::mutex m_lock;           // SDL_mixer calls and the pending sound
     std::string m_pendingWave;   // asked for while the device was opening
-    std::thread m_opener;
+    // An SDL thread, not a std::thread: SDL frees its per-thread error
+    // buffer only for threads it started itself.
+    SDL_Thread* m_opener = nullptr;
+    void finishOpening(bool open);
+    void waitForOpener();
     Mix_Chunk* m_wave = nullptr;
     Mix_Music* m_music = nullptr;
 };

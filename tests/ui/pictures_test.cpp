@@ -1,0 +1,119 @@
+// Every picture the brushes and pickers use is there, at the size the
+// painters and panels count on, and keeps its key colour where it belongs.
+#include <gtest/gtest.h>
+
+#include <QSvgRenderer>
+#include <algorithm>
+#include <map>
+
+#include "canvas/picture_painters.h"
+#include "resources/art_store.h"
+#include "resources/picture_library.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+namespace {
+
+struct StampSize {
+    int number, width, height;
+};
+
+// Width x height of every stamp picture, by number.
+const StampSize kStampSizes[] = {
+    {122, 100, 70},  {123, 100, 94},  {124, 100, 100}, {125, 100, 63},  {126, 100, 85},  {127, 100, 100},
+    {128, 100, 105}, {129, 100, 100}, {130, 100, 65},  {131, 100, 50},  {132, 100, 95},  {133, 100, 48},
+    {134, 100, 38},  {138, 200, 180}, {139, 200, 200}, {140, 180, 200}, {141, 100, 103}, {142, 100, 81},
+    {143, 100, 100}, {144, 120, 200}, {145, 150, 200}, {146, 160, 200}, {147, 125, 62},  {148, 100, 100},
+    {149, 100, 100}, {150, 139, 200}, {151, 173, 200}, {152, 150, 200}, {153, 132, 200}, {154, 130, 200},
+    {155, 130, 200}, {156, 100, 200}, {157, 200, 130}, {158, 100, 100}, {159, 100, 100}, {160, 100, 100},
+    {161, 100, 100}, {162, 100, 100}, {163, 100, 100}, {164, 100, 100},
+};
+
+// Share of a picture that is not its key colour, i.e. what a stamp paints.
+double Covered(const Picture& p, Colour key) {
+    const auto n = std::count_if(p.pixels.begin(), p.pixels.end(), [key](Colour c) { return c != key; });
+    return double(n) / double(p.pixels.size());
+}
+
+TEST(Pictures, EveryStampIsThereAtItsSizeAndPaintsASubject) {
+    PictureLibrary library;
+    for (const StampSize& s : kStampSizes) {
+        const Picture* p = library.stamp(s.number);
+        ASSERT_NE(p, nullptr) << "stamp " << s.number;
+        EXPECT_EQ(p->width, s.width) << "stamp " << s.number;
+        EXPECT_EQ(p->height, s.height) << "stamp " << s.number;
+        EXPECT_GT(Covered(*p, kWhite), 0.25) << "stamp " << s.number << " is mostly see-through";
+        EXPECT_LT(Covered(*p, kWhite), 0.98) << "stamp " << s.number << " has no see-through background";
+    }
+    // Every picture a category's slots can hold exists; the gap and the ends hold none.
+    for (const StampCategory& c : kStampCategories)
+        for (int k = 0; k < c.count; ++k) EXPECT_NE(library.stamp(c.firstPicture + k), nullptr);
+    EXPECT_EQ(library.stamp(121), nullptr);
+    EXPECT_EQ(library.stamp(135), nullptr);
+    EXPECT_EQ(library.stamp(165), nullptr);
+}
+
+TEST(Pictures, EveryModelIsThereAtItsSize) {
+    struct Family {
+        ModelFamily family;
+        int count, size;
+    };
+    const Family families[] = {{ModelFamily::Balls, 24, 28},     {ModelFamily::Daisies, 3, 100},
+                               {ModelFamily::Tangles, 8, 100},   {ModelFamily::Scribbles, 4, 70},
+                               {ModelFamily::Stars, 4, 28},      {ModelFamily::Splats, 4, 100}};
+    PictureLibrary library;
+    for (const Family& f : families) {
+        for (int i = 0; i < f.count; ++i) {
+            const Picture* p = library.model(f.family, i);
+            ASSERT_NE(p, nullptr) << int(f.family) << "/" << i;
+            EXPECT_EQ(p->width, f.size);
+            EXPECT_EQ(p->height, f.size);
+            EXPECT_GT(Covered(*p, LookOf(f.family).key), 0.1) << int(f.family) << "/" << i;
+        }
+        EXPECT_EQ(library.model(f.family, f.count), nullptr);
+    }
+}
+
+TEST(Pictures, BallsShowTheirSwatchColourAndDaisiesCoverInWhite) {
+    PictureLibrary library;
+    for (int i = 0; i < 24; ++i) {
+        // The most common colour of a ball is its swatch's colour.
+        const Picture& p = *library.model(ModelFamily::Balls, i);
+        std::map<Colour, int> counts;
+        for (Colour c : p.pixels)
+            if (c != kWhite) ++counts[c];
+        const auto most = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; });
+        const Colour want = kPalette[std::size_t(i)];
+        const int distance = std::abs(RedOf(most->first) - RedOf(want)) + std::abs(GreenOf(most->first) - GreenOf(want)) +
+                             std::abs(BlueOf(most->first) - BlueOf(want));
+        EXPECT_LT(distance, 24) << "ball " << i;
+    }
+    for (int i = 0; i < 3; ++i) {
+        const Picture& daisy = *library.model(ModelFamily::Daisies, i);
+        EXPECT_GT(std::count(daisy.pixels.begin(), daisy.pixels.end(), kWhite), 1500) << "daisy " << i;
+        EXPECT_EQ(daisy.at(0, 0), LookOf(ModelFamily::Daisies).key);
+        EXPECT_EQ(daisy.at(50, 50) == LookOf(ModelFamily::Daisies).key, false);  // the flower's centre shows
+    }
+}
+
+TEST(Pictures, WindowArtworkIsThere) {
+    const char* sized[][3] = {
+        {"art/ui/tool_pencil", "67", "67"}, {"art/ui/tool_models", "67", "67"}, {"art/ui/tool_stamps", "67", "67"},
+        {"art/ui/tool_fill", "67", "67"},   {"art/ui/tool_eraser", "67", "67"}, {"art/ui/tool_oil", "67", "67"},
+        {"art/ui/win_close", "50", "17"},   {"art/ui/win_close_hot", "50", "17"},
+        {"art/ui/win_minimise", "50", "17"}, {"art/ui/win_minimise_hot", "50", "17"},
+        {"art/ui/dog", "85", "50"},         {"art/ui/title", "139", "30"},      {"art/ui/clock", "123", "132"},
+        {"art/ui/cmd_new_page", "49", "49"}, {"art/ui/cmd_colouring_page_hot", "49", "49"},
+        {"art/ui/cmd_save", "49", "49"},    {"art/ui/cmd_help_hot", "49", "49"}, {"art/ui/cursor_fill", "30", "30"},
+        {"art/ui/cursor_pencil", "32", "32"}, {"art/ui/background", "827", "728"},
+        {"art/pickers/model_bricks", "50", "50"}, {"art/pickers/cat_people", "50", "50"},
+    };
+    for (const auto& s : sized) {
+        QSvgRenderer svg(QStringLiteral(":/%1.svg").arg(QLatin1String(s[0])));
+        ASSERT_TRUE(svg.isValid()) << s[0];
+        EXPECT_EQ(svg.defaultSize(), QSize(atoi(s[1]), atoi(s[2]))) << s[0];
+    }
+}
+
+}  // namespace
+}  // namespace pintaloo
