@@ -135,11 +135,18 @@ def check_svg_source(path):
     return problems
 
 
+def renderer():
+    """The renderer from this checkout's build if there is one, else from PATH."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    built = os.path.join(here, "..", "..", "build", "tools", "pintaloo-svgrender")
+    return built if os.access(built, os.X_OK) else os.environ.get("PINTALOO_SVGRENDER", "pintaloo-svgrender")
+
+
 def render_bits(path, tmpdir):
     """Renders the page and returns (bytearray of 0/1 with 1 = white, renderer messages)."""
     png = os.path.join(tmpdir, "page.png")
     env = dict(os.environ, XDG_RUNTIME_DIR=tmpdir)
-    r = subprocess.run(["pintaloo-svgrender", path, str(W), str(H), png],
+    r = subprocess.run([renderer(), path, str(W), str(H), png],
                        capture_output=True, text=True, env=env)
     messages = (r.stdout + r.stderr).strip()
     if r.returncode != 0:
