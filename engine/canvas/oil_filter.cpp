@@ -17,26 +17,23 @@ namespace {
 // either side of the half, so just those take the slow path.
 class LevelTable {
 public:
-    explicit LevelTable(int levels) : byHundredths_(25501) {
+    explicit LevelTable(int levels) {
         const double scale = levels / 255.0;
         for (int l = 0; l < 256; ++l) scaled_[std::size_t(l)] = std::uint8_t(std::nearbyint(l * scale));
-        for (int n = 0; n <= 25500; ++n)
-            byHundredths_[std::size_t(n)] = n % 100 == 50 ? kAmbiguous : scaled_[std::size_t((n + 50) / 100)];
     }
     std::uint8_t levelOf(Colour c) const {
-        const int r = RedOf(c), g = GreenOf(c), b = BlueOf(c);
-        const std::uint16_t level = byHundredths_[std::size_t(59 * g + 30 * r + 11 * b)];
-        if (level != kAmbiguous) return std::uint8_t(level);
-        double sum = g * 0.59;  // the same sum, in the same order, as the plain filter
-        sum += r * 0.30;
-        sum += b * 0.11;
+        const std::uint32_t r = c & 255, g = (c >> 8) & 255, b = (c >> 16) & 255;
+        const std::uint32_t rounded = 59 * g + 30 * r + 11 * b + 50;
+        const std::uint32_t luma = (rounded * 5243) >> 19;  // rounded / 100, exact below 43,690
+        if (rounded != luma * 100) return scaled_[luma];
+        double sum = double(g) * 0.59;  // on the half: the same sum, in the same order, as the plain filter
+        sum += double(r) * 0.30;
+        sum += double(b) * 0.11;
         return scaled_[std::size_t(std::nearbyint(sum))];
     }
 
 private:
-    static constexpr std::uint16_t kAmbiguous = 0xFFFF;
     std::array<std::uint8_t, 256> scaled_{};
-    std::vector<std::uint16_t> byHundredths_;  // level by 59G + 30R + 11B
 };
 
 // One pixel from its counted samples (at most nine): the highest count,
