@@ -12,9 +12,10 @@
 using namespace pintaloo;
 
 int main(int argc, char** argv) {
-    // The sound device opens while Qt starts up, so neither waits for the other.
+    // Sound waits until the window is up: the start sound asked for on the
+    // way is played as soon as the device is open.
     SdlAudioBackend audio;
-    audio.openInBackground();
+    audio.deferOpening();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     window.services.dialog = &dialog;
     window.services.messages = &messages;
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
+    window.onFirstPaint = [&audio] { audio.openInBackground(); };
     window.show();
     return app.exec();
 }

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 #include <QThread>
+#include <QTimer>
 
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -142,6 +143,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // window beneath them on every hover.
     const QPixmap background = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/background.svg"), size());
     p.drawPixmap(0, 0, background);
+    if (onFirstPaint) {
+        // After this paint has reached the screen, not during it.
+        QTimer::singleShot(0, this, [job = std::move(onFirstPaint)] { job(); });
+        onFirstPaint = nullptr;
+    }
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {

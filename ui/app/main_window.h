@@ -3,6 +3,7 @@
 // the parts of the window (each part owns its controls and handlers), and
 // runs start-up, the reset to a blank page and the clean-up at exit.
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/editor_state.h"
@@ -54,6 +55,10 @@ public:
     void SetHandCursor(bool useHand);
     void Delay(double milliseconds);
     void RoundWindow(int corner);
+
+    // Runs once, after the window has first been drawn (work that can wait
+    // until the child sees the window goes here).
+    std::function<void()> onFirstPaint;
 
     EditorState state;
     Surface canvas;

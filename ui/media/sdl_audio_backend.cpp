@@ -1,7 +1,6 @@
 #include "sdl_audio_backend.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "sdl_library.h"
 
 namespace pintaloo {
 
@@ -18,6 +17,8 @@ constexpr int kBufferFrames = 1024;
 // SDL_mixer keeps its state in globals.
 bool g_deviceInUse = false;
 
+const SdlLibrary& Sdl() { return *LoadSdlLibrary(); }  // only once a device is open or opening
+
 }  // namespace
 
 SdlAudioBackend::SdlAudioBackend() = default;
@@ -26,57 +27,70 @@ SdlAudioBackend::~SdlAudioBackend() {
     waitForOpener();
     if (m_device != Device::Open)
         return;
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    Sdl().HaltChannel(-1);
+    Sdl().HaltMusic();
     if (m_wave)
-        Mix_FreeChunk(m_wave);
+        Sdl().FreeChunk(m_wave);
     if (m_music)
-        Mix_FreeMusic(m_music);
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-        SDL_Quit();
+        Sdl().FreeMusic(m_music);
+    Sdl().CloseAudio();
+    Sdl().MixQuit();
+    Sdl().QuitSubSystem(SDL_INIT_AUDIO);
+    if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0)
+        Sdl().Quit();
     g_deviceInUse = false;
 }
 
 bool SdlAudioBackend::openDevice() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Pintaloo");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    Sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    Sdl().SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Pintaloo");
+    if (Sdl().InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
 
-    Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0
-        && Mix_OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-            SDL_Quit();
+    Sdl().MixInit(MIX_INIT_MP3);
+    if (Sdl().OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0
+        && Sdl().OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+        Sdl().MixQuit();
+        Sdl().QuitSubSystem(SDL_INIT_AUDIO);
+        if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0)
+            Sdl().Quit();
         return false;
     }
-    Mix_AllocateChannels(1);
+    Sdl().AllocateChannels(1);
     return true;
 }
 
+void SdlAudioBackend::deferOpening() {
+    if (m_device == Device::Untried)
+        m_device = Device::Deferred;
+}
+
 void SdlAudioBackend::openInBackground() {
-    if (m_device != Device::Untried)
+    if (m_device != Device::Untried && m_device != Device::Deferred)
         return;
     if (g_deviceInUse) {
+        std::lock_guard<std::mutex> guard(m_lock);
         m_device = Device::Silent;
+        m_pendingWave.clear();
         return;
     }
     g_deviceInUse = true;
     m_device = Device::Opening;
-    m_opener = SDL_CreateThread(
-        [](void* self) -> int {
+    m_opener = std::thread([this] {
+        if (!LoadSdlLibrary()) {
+            finishOpening(false);
+            return;
+        }
+        const auto open = [](void* self) -> int {
             auto* backend = static_cast<SdlAudioBackend*>(self);
             backend->finishOpening(backend->openDevice());
             return 0;
-        },
-        "pintaloo-audio-open", this);
-    if (!m_opener)
-        finishOpening(openDevice());  // no thread to be had: open here
+        };
+        if (SDL_Thread* thread = Sdl().CreateThread(open, "pintaloo-audio-open", this))
+            Sdl().WaitThread(thread, nullptr);
+        else
+            open(this);
+    });
 }
 
 void SdlAudioBackend::finishOpening(bool open) {
@@ -90,19 +104,19 @@ void SdlAudioBackend::finishOpening(bool open) {
 }
 
 void SdlAudioBackend::waitForOpener() {
-    if (m_opener) {
-        SDL_WaitThread(m_opener, nullptr);
-        m_opener = nullptr;
-    }
+    if (m_opener.joinable())
+        m_opener.join();
 }
 
 bool SdlAudioBackend::isAudible() {
+    if (m_device == Device::Deferred)
+        openInBackground();
     if (m_device == Device::Opening)
         waitForOpener();
     if (m_device != Device::Untried)
         return m_device == Device::Open;
     m_device = Device::Silent;
-    if (g_deviceInUse)
+    if (g_deviceInUse || !LoadSdlLibrary())
         return false;
     if (!openDevice())
         return false;
@@ -114,7 +128,7 @@ bool SdlAudioBackend::isAudible() {
 SdlAudioBackend::Format SdlAudioBackend::deviceFormat() {
     Format format;
     Uint16 sampleType = 0;
-    if (!isAudible() || Mix_QuerySpec(&format.rate, &sampleType, &format.channels) != 1 || sampleType != AUDIO_S16SYS)
+    if (!isAudible() || Sdl().QuerySpec(&format.rate, &sampleType, &format.channels) != 1 || sampleType != AUDIO_S16SYS)
         return {};
     return format;
 }
@@ -123,8 +137,8 @@ SdlAudioBackend::Format SdlAudioBackend::deviceFormat() {
 // "channel finished" callback, which runs on the audio thread where freeing
 // a chunk is not allowed.
 void SdlAudioBackend::freeFinishedWave() {
-    if (m_wave && !Mix_Playing(kWaveChannel)) {
-        Mix_FreeChunk(m_wave);
+    if (m_wave && !Sdl().Playing(kWaveChannel)) {
+        Sdl().FreeChunk(m_wave);
         m_wave = nullptr;
     }
 }
@@ -132,7 +146,7 @@ void SdlAudioBackend::freeFinishedWave() {
 void SdlAudioBackend::playWave(const std::string& path) {
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (m_device == Device::Opening) {
+        if (waiting()) {
             m_pendingWave = path;  // played by the opener when ready
             return;
         }
@@ -145,44 +159,44 @@ void SdlAudioBackend::playWave(const std::string& path) {
 
 void SdlAudioBackend::playNow(const std::string& path) {
     freeFinishedWave();
-    Mix_Chunk* next = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* next = Sdl().LoadWAV_RW(Sdl().RWFromFile(path.c_str(), "rb"), 1);
     if (!next)
         return;
-    Mix_HaltChannel(kWaveChannel);
+    Sdl().HaltChannel(kWaveChannel);
     if (m_wave)
-        Mix_FreeChunk(m_wave);
+        Sdl().FreeChunk(m_wave);
     m_wave = next;
-    if (Mix_PlayChannel(kWaveChannel, m_wave, 0) < 0) {
-        Mix_FreeChunk(m_wave);
+    if (Sdl().PlayChannelTimed(kWaveChannel, m_wave, 0, -1) < 0) {
+        Sdl().FreeChunk(m_wave);
         m_wave = nullptr;
     }
 }
 
 bool SdlAudioBackend::openMp3(const std::string& path) {
-    if (m_device == Device::Opening || !isAudible())
+    if (waiting() || !isAudible())
         return false;  // a tone asked for while the device opens is let go
     std::lock_guard<std::mutex> guard(m_lock);
     freeFinishedWave();
-    Mix_Music* next = Mix_LoadMUS(path.c_str());
+    Mix_Music* next = Sdl().LoadMUS(path.c_str());
     if (!next)
         return false;
     if (m_music) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(m_music);
+        Sdl().HaltMusic();
+        Sdl().FreeMusic(m_music);
     }
     m_music = next;
     return true;
 }
 
 bool SdlAudioBackend::runMp3() {
-    if (m_device == Device::Opening || !isAudible())
+    if (waiting() || !isAudible())
         return false;
     std::lock_guard<std::mutex> guard(m_lock);
     if (!m_music)
         return false;
     freeFinishedWave();
-    Mix_VolumeMusic(MIX_MAX_VOLUME);
-    return Mix_PlayMusic(m_music, 0) == 0;
+    Sdl().VolumeMusic(MIX_MAX_VOLUME);
+    return Sdl().PlayMusic(m_music, 0) == 0;
 }
 
 }  // namespace pintaloo

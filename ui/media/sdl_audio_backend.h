@@ -5,9 +5,9 @@
 #include <atomic>
 #include <mutex>
 #include <string>
+#include <thread>
 
 struct Mix_Chunk;
-struct SDL_Thread;
 typedef struct _Mix_Music Mix_Music;
 
 namespace pintaloo {
@@ -23,10 +23,11 @@ namespace pintaloo {
 // SDL_mixer's state is global, so only one SdlAudioBackend may exist at a
 // time; a second one stays silent. Use it from the UI thread only.
 //
-// Opening a sound device can take a tenth of a second (longer where there is
-// no card and every driver is tried in turn), so the program asks for it to
-// be opened in the background at start-up: sounds requested meanwhile do not
-// wait — the last wave sound asked for plays as soon as the device is open.
+// Loading the mixer and opening a sound device can take a tenth of a second
+// (longer where there is no card and every driver is tried in turn), so the
+// program asks for both to wait until its window is up (deferOpening) and
+// then to happen in the background: sounds requested meanwhile do not wait
+// — the last wave sound asked for plays as soon as the device is open.
 class SdlAudioBackend final : public AudioBackend {
 public:
     SdlAudioBackend();
@@ -38,7 +39,10 @@ public:
     bool openMp3(const std::string& path) override;
     bool runMp3() override;
 
-    // Starts opening the device on a thread of its own and returns at once.
+    // Until openInBackground, sounds are only remembered (the last wave).
+    void deferOpening();
+    // Loads the mixer and opens the device on a thread of its own, and
+    // returns at once.
     void openInBackground();
 
     // Opens the device if not tried yet (waiting for a background opening
@@ -54,18 +58,19 @@ public:
     Format deviceFormat();
 
 private:
-    enum class Device { Untried, Opening, Open, Silent };
+    enum class Device { Untried, Deferred, Opening, Open, Silent };
 
     void freeFinishedWave();
-    bool openDevice();  // the slow part; touches no member
+    bool openDevice();  // the slow part; touches no member but the library
+    bool waiting() const { return m_device == Device::Deferred || m_device == Device::Opening; }
     void playNow(const std::string& path);
 
     std::atomic<Device> m_device{Device::Untried};
     std::mutex m_lock;           // SDL_mixer calls and the pending sound
     std::string m_pendingWave;   // asked for while the device was opening
-    // An SDL thread, not a std::thread: SDL frees its per-thread error
-    // buffer only for threads it started itself.
-    SDL_Thread* m_opener = nullptr;
+    // Loads the library, then waits for an SDL thread that opens the device
+    // (SDL frees its per-thread error buffer only for threads it started).
+    std::thread m_opener;
     void finishOpening(bool open);
     void waitForOpener();
     Mix_Chunk* m_wave = nullptr;
