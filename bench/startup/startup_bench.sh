@@ -53,29 +53,8 @@ g++ -O2 -std=c++20 -o "$WORK/launch_timer" "$HERE/launch_timer.cpp" "${X11_FLAGS
     die "could not build launch_timer.cpp"
 
 # --- a private X server -------------------------------------------------------
-now_ms() { date +%s%3N; }
-start_xvfb() {
-    local n deadline
-    for n in 90 91 92 93 94 95 96 97 98 99; do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        deadline=$(( $(now_ms) + 10000 ))
-        while (( $(now_ms) < deadline )); do
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 &&
-               [[ $(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null) == "$XVFB_PID" ]]; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.1
-        done
-        kill -TERM "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-        XVFB_PID=""
-    done
-    return 1
-}
+# shellcheck source=../../scripts/lib/private_xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_xvfb.sh"
 start_xvfb || die "could not start Xvfb on any display :90..:99"
 
 export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache"
