@@ -1,6 +1,7 @@
 // Pintaloo: starts the window, or, when a copy is already running, plays
 // the start sound and ends at once.
 #include <QApplication>
+#include <QTimer>
 #include <QThread>
 
 #include "app/main_window.h"
@@ -37,5 +38,7 @@ int main(int argc, char** argv) {
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
     window.onFirstPaint = [&audio] { audio.openInBackground(); };
     window.show();
+    // Should the window not be drawn soon (started minimised), sound still comes.
+    QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
     return app.exec();
 }

@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "app/desktop_compositing.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
@@ -128,8 +129,16 @@ void MainWindow::Delay(double milliseconds) {
     }
 }
 
+// The corners are painted see-through, which a compositing desktop shows
+// smooth; without one, a mask cuts them (with stepped edges) instead of
+// leaving them black.
 void MainWindow::RoundWindow(int corner) {
     corner_ = corner;
+    if (!DesktopComposites()) {
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(0, 0, kWidth, kHeight), corner, corner);
+        setMask(QRegion(outline.toFillPolygon().toPolygon()));
+    }
     update();
 }
 
