@@ -34,10 +34,7 @@ chmod 700 "$WORK"
 XVFB_PID=""
 # shellcheck disable=SC2317  # called by the trap
 cleanup() {
-    if [[ -n $XVFB_PID ]]; then
-        kill -TERM "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$WORK"
 }
 trap cleanup EXIT

@@ -30,3 +30,12 @@ start_xvfb() {
     done
     return 1
 }
+
+# Stops the server start_xvfb started, if any.
+stop_xvfb() {
+    if [[ -n ${XVFB_PID:-} ]]; then
+        kill -TERM "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    fi
+}

@@ -43,10 +43,7 @@ cleanup() {
         kill -KILL "$p" 2>/dev/null
         wait "$p" 2>/dev/null
     done
-    if [[ -n $XVFB_PID ]]; then
-        kill -TERM "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$WORK"
 }
 trap cleanup EXIT

@@ -31,6 +31,8 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
         const int which = i + 1;
         b->onMouseMove = [this, which](int bt, int s, double x, double y) { KewlButtons_MouseMove(which, bt, s, x, y); };
         buttons_[std::size_t(i)] = b;
+        normal_[std::size_t(i)] = Face(kCommands[i].face, false);
+        hot_[std::size_t(i)] = Face(kCommands[i].face, true);
     }
     normalFaces();
     button(1)->onMouseDown = [this](int b, int s, double x, double y) { KewlButtons1_MouseDown(b, s, x, y); };
@@ -49,7 +51,7 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
 }
 
 void CommandButtons::normalFaces() {
-    for (int i = 0; i < 4; ++i) buttons_[std::size_t(i)]->setPicture(Face(kCommands[i].face, false));
+    for (std::size_t i = 0; i < 4; ++i) buttons_[i]->setPicture(normal_[i]);
 }
 
 void CommandButtons::KewlButtons2_MouseDown(int button, int, double, double) {
@@ -71,7 +73,7 @@ void CommandButtons::KewlButtons_MouseMove(int which, int, int, double, double) 
     w_.SetHandCursor(true);
     if (which == 3 || which == 4) w_.chrome().normalFaces();
     normalFaces();
-    if (which >= 1 && which <= 4) button(which)->setPicture(Face(kCommands[which - 1].face, true));
+    if (which >= 1 && which <= 4) button(which)->setPicture(hot_[std::size_t(which - 1)]);
 }
 
 }  // namespace pintaloo

@@ -24,6 +24,9 @@ public:
 private:
     MainWindow& w_;
     std::array<Box*, 4> buttons_{};
+    // By button: the canvas restores these on every mouse step, so they are
+    // drawn once here rather than looked up each time.
+    std::array<QPixmap, 4> normal_, hot_;
 };
 
 }  // namespace pintaloo

@@ -30,6 +30,7 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         b->setHandCursor(true);
         b->onMouseUp = [this, i](int bt, int s, double x, double y) { bBrush_MouseUp(i, bt, s, x, y); };
         b->onMouseMove = [this, i](int bt, int s, double x, double y) { bBrush_MouseMove(i, bt, s, x, y); };
+        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
     const std::vector<std::string> params = {"Index", "Button", "X", "Y"};
@@ -38,8 +39,7 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
 }
 
 void ToolButtons::normalFaces() {
-    for (int i = 0; i < 6; ++i)
-        bBrush[std::size_t(i)]->setPicture(ArtStore::instance().pixmap(FacePath(kFaceOfItem[i]), {67, 67}));
+    for (std::size_t i = 0; i < 6; ++i) bBrush[i]->setPicture(normal_[i]);
 }
 
 void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
@@ -100,8 +100,9 @@ void ToolButtons::bBrush_MouseMove(int index, int, int, double, double) {
     w_.SetHandCursor(true);
     normalFaces();
     if (index < 0 || index > 5) return;
-    const int face = kFaceOfItem[index];
-    bBrush[std::size_t(index)]->setPicture(ArtStore::instance().faded(FacePath(face), {67, 67}));
+    QPixmap& faded = faded_[std::size_t(index)];  // drawn on the first hover
+    if (faded.isNull()) faded = ArtStore::instance().faded(FacePath(kFaceOfItem[index]), {67, 67});
+    bBrush[std::size_t(index)]->setPicture(faded);
 }
 
 }  // namespace pintaloo

@@ -25,6 +25,7 @@ public:
 
 private:
     MainWindow& w_;
+    std::array<QPixmap, 6> normal_, faded_;  // by item, drawn once
 };
 
 // The face (position from the left) of each button item.
