@@ -3,7 +3,7 @@
 # asking apt only for what is missing.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-mixer-dev librlottie-dev
   libgtest-dev libgmock-dev libbenchmark-dev
