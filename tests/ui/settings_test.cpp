@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace pintaloo {
+namespace {
+
+// Both keepers must behave alike: the window is tested with the one in memory.
+struct Keeper {
+    const char* name;
+    // Makes a fresh keeper, or one more over the same store ("the next run").
+    std::function<std::unique_ptr<SettingsPort>(const QString& file)> open;
+    bool survivesRestart;
+};
+
+const Keeper kKeepers[] = {
+    {"in a file", [](const QString& f) { return std::make_unique<QSettingsPort>(f); }, true},
+    {"in memory", [](const QString&) { return std::make_unique<MemorySettings>(); }, false},
+};
+
+void ExpectDefaults(const SettingsPort& s) {
+    EXPECT_TRUE(s.soundOn());
+    EXPECT_FALSE(s.languageOverride().has_value());
+    EXPECT_FALSE(s.fullScreen());
+    EXPECT_TRUE(s.lastFolder().isEmpty());
+}
+
+TEST(SettingsTest, DefaultsThenEveryValueKept) {
+    for (const Keeper& k : kKeepers) {
+        SCOPED_TRACE(k.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("pintaloo.conf"));
+        auto s = k.open(file);
+        ExpectDefaults(*s);
+        s->setSoundOn(false);
+        s->setLanguageOverride(QStringLiteral("ge"));
+        s->setFullScreen(true);
+        s->setLastFolder(QString::fromUtf8("/home/ana/Imagini/Desene ăîșț"));
+        EXPECT_FALSE(s->soundOn());
+        EXPECT_EQ(s->languageOverride(), QStringLiteral("ge"));
+        EXPECT_TRUE(s->fullScreen());
+        EXPECT_EQ(s->lastFolder(), QString::fromUtf8("/home/ana/Imagini/Desene ăîșț"));
+        if (!k.survivesRestart) continue;
+        const auto next = k.open(file);
+        EXPECT_FALSE(next->soundOn());
+        EXPECT_EQ(next->languageOverride(), QStringLiteral("ge"));
+        EXPECT_TRUE(next->fullScreen());
+        EXPECT_EQ(next->lastFolder(), QString::fromUtf8("/home/ana/Imagini/Desene ăîșț"));
+        // Turning things back is kept as well, and forgetting the language forgets it.
+        next->setSoundOn(true);
+        next->setFullScreen(false);
+        next->setLanguageOverride(std::nullopt);
+        k.open(file)->setLastFolder(QString());
+        ExpectDefaults(*k.open(file));
+    }
+}
+
+TEST(SettingsTest, DamagedFileReadsAsDefaultsAndStillTakesNewValues) {
+    const struct {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
+        {"binary junk", QByteArray("\x00\xff\xfe[[[=\x01\x02\n\xc3(", 12)},
+        {"values of the wrong kind",
+         "[sound]\non=perhaps\n[language]\noverride=klingon\n[window]\nfullScreen=12\n[files]\nlastFolder=@Variant(\\0\\0\\0\\x7f)\n"},
+        {"cut off half way", "[sound]\non=fal"},
+        {"empty", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("pintaloo.conf"));
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.content);
+        f.close();
+        QSettingsPort s(file);
+        ExpectDefaults(s);
+        s.setSoundOn(false);
+        s.setLanguageOverride(QStringLiteral("it"));
+        QSettingsPort again(file);
+        EXPECT_FALSE(again.soundOn());
+        EXPECT_EQ(again.languageOverride(), QStringLiteral("it"));
+    }
+}
+
+TEST(SettingsTest, UnusableFileDoesNotStopTheProgram) {
+    // A folder where the file should be: nothing can be read or written.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString blocked = dir.filePath(QStringLiteral("pintaloo.conf"));
+    ASSERT_TRUE(QDir().mkdir(blocked));
+    QSettingsPort s(blocked);
+    ExpectDefaults(s);
+    s.setSoundOn(false);  // not kept, but no crash and no exception
+    s.setLastFolder(QStringLiteral("/tmp"));
+    EXPECT_TRUE(QFileInfo(blocked).isDir());
+}
+
+TEST(SettingsTest, LanguageKeptInTheProgramsOwnCode) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("pintaloo.conf"));
+    const struct {
+        const char* stored;
+        std::optional<QString> read;
+    } rows[] = {{"de", QStringLiteral("ge")}, {"es_ES", QStringLiteral("sp")}, {"ro", QStringLiteral("ro")},
+                {"xx", std::nullopt}, {"", std::nullopt}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.stored);
+        QSettingsPort(file).setLanguageOverride(QString::fromLatin1(r.stored));
+        EXPECT_EQ(QSettingsPort(file).languageOverride(), r.read);
+    }
+}
+
+TEST(SettingsTest, UsualPlaceForSettings) {
+    QSettingsPort s;
+    const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/pintaloo/pintaloo.conf");
+    EXPECT_EQ(s.fileName(), expected);
+}
+
+}  // namespace
+}  // namespace pintaloo

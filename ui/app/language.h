@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Which of the program's six languages to speak: from the command line, then
+// from the remembered choice, then from the system's locale variables, English
+// when nothing says otherwise (the tests set none, so they see English).
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QCoreApplication;
+class QTranslator;
+
+namespace pintaloo {
+
+// The program's own codes, as the window's state dump shows them.
+enum class Language { English, Romanian, French, German, Italian, Spanish };
+
+inline constexpr int kLanguageCount = 6;
+
+// "en", "ro", "fr", "ge", "it", "sp".
+QString LanguageCode(Language language);
+// One of the program's own codes, or a system code ("de", "es", "fr_CA.UTF-8",
+// "pt"): the language it names, nothing for one the program does not speak.
+std::optional<Language> LanguageFromCode(const QString& code);
+
+// Reads one environment variable; empty when it is unset.
+using EnvironmentReader = std::function<QString(const char* name)>;
+EnvironmentReader ProcessEnvironment();
+
+// The system's language: LANGUAGE (a colon list; its first entry the program
+// speaks), then LC_ALL, LC_MESSAGES, LANG. The first of these that is set and
+// not empty decides; "C", "POSIX" or a language the program does not speak
+// means English.
+Language LanguageFromEnvironment(const EnvironmentReader& env);
+
+// The value of "--lang CODE" or "--lang=CODE" among the arguments, if given.
+std::optional<QString> LanguageArgument(const QStringList& arguments);
+
+// The language for this run: a usable --lang wins, then the remembered
+// override, then the system.
+Language ChooseLanguage(const QStringList& arguments, const std::optional<QString>& remembered,
+                        const EnvironmentReader& env);
+
+// Qt's own texts (file dialog, message boxes, print dialog) in the chosen
+// language, from Debian's translations. Removes the previous ones; English
+// needs none. Returns how many translation files were loaded (Qt has none for
+// some languages, which then keep Qt's English buttons).
+class QtTranslations {
+public:
+    QtTranslations();
+    ~QtTranslations();
+    QtTranslations(const QtTranslations&) = delete;
+    QtTranslations& operator=(const QtTranslations&) = delete;
+
+    int install(Language language);
+
+private:
+    std::vector<std::unique_ptr<QTranslator>> installed_;
+};
+
+}  // namespace pintaloo

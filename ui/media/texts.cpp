@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/texts.h"
+
+#include <QStringList>
+#include <array>
+
+namespace pintaloo {
+
+namespace {
+
+// Columns in the order of Language: en, ro, fr, ge, it, sp. The English and
+// Romanian captions and the page picker's titles are the program's
+// long-standing texts (Romanian without diacritics, English in its American
+// spelling) and stay exactly so; the texts added since use proper accents.
+// Tooltips name the thing; messages speak to the child ("tu" where a
+// language distinguishes).
+struct TextRow {
+    TextId id;
+    std::array<const char*, kLanguageCount> text;
+};
+
+constexpr TextRow kTexts[] = {
+    {TextId::Wait, {"Wait...", "Asteapta...", "Patiente...", "Warte...", "Aspetta...", "Espera..."}},
+    {TextId::PickerTitle,
+     {"Select a drawing", "Alege un desen", "Sélectionner un dessin", "Wählen Sie eine Zeichnung",
+      "Selezionare un disegno", "Seleccione un dibujo"}},
+    {TextId::CloseWindow, {"Close me", "Inchide-ma", "Ferme-moi", "Schließ mich", "Chiudimi", "Ciérrame"}},
+    {TextId::MinimiseWindow,
+     {"Minimize me", "Ascunde in bara", "Réduis-moi", "Mach mich klein", "Riducimi", "Minimízame"}},
+    {TextId::NewPage, {"New page", "Pagina noua", "Nouvelle page", "Neue Seite", "Pagina nuova", "Página nueva"}},
+    {TextId::NewColouringPage,
+     {"New coloring page", "Pagina de colorat noua", "Nouveau coloriage", "Neue Malvorlage",
+      "Nuova pagina da colorare", "Nueva página para colorear"}},
+    {TextId::SaveDrawing,
+     {"Save drawing", "Salveaza desen", "Enregistrer le dessin", "Zeichnung speichern", "Salva il disegno",
+      "Guardar el dibujo"}},
+    {TextId::HelpAbout,
+     {"Help/About", "Ajutor/Despre", "Aide/À propos", "Hilfe/Über Pintaloo", "Aiuto/Informazioni",
+      "Ayuda/Acerca de"}},
+    {TextId::ToolPencil, {"Pencil", "Creion", "Crayon", "Buntstift", "Matita", "Lápiz"}},
+    {TextId::ToolModels,
+     {"Models brush", "Penson modele", "Pinceau à motifs", "Musterpinsel", "Pennello a motivi",
+      "Pincel de motivos"}},
+    {TextId::ToolStamps,
+     {"Stamp brush", "Penson stampila", "Pinceau à tampons", "Stempelpinsel", "Pennello a timbri",
+      "Pincel de sellos"}},
+    {TextId::ToolEraser, {"Eraser", "Radiera", "Gomme", "Radiergummi", "Gomma", "Goma de borrar"}},
+    {TextId::ToolOil,
+     {"Oil drawing", "Desen in ulei", "Peinture à l'huile", "Ölgemälde", "Pittura a olio", "Pintura al óleo"}},
+    {TextId::ToolFill,
+     {"Fill with color", "Umple cu culoare", "Remplir de couleur", "Mit Farbe füllen", "Riempi di colore",
+      "Rellenar con color"}},
+    {TextId::BrushSize,
+     {"Brush size", "Dimensiune penson", "Taille du pinceau", "Pinselgröße", "Grandezza del pennello",
+      "Tamaño del pincel"}},
+    {TextId::Colour,
+     {"Select the color", "Alege culoarea", "Choisir la couleur", "Farbe wählen", "Scegli il colore",
+      "Elige el color"}},
+    {TextId::OpenDrawing,
+     {"Open a drawing", "Deschide un desen", "Ouvrir un dessin", "Zeichnung öffnen", "Apri un disegno",
+      "Abrir un dibujo"}},
+    {TextId::HelpLine,
+     {"Pintaloo %1 · help and about", "Pintaloo %1 · ajutor și despre", "Pintaloo %1 · aide et à propos",
+      "Pintaloo %1 · Hilfe und Info", "Pintaloo %1 · aiuto e informazioni", "Pintaloo %1 · ayuda y acerca de"}},
+
+    {TextId::Undo, {"Undo", "Anulează", "Annuler", "Rückgängig", "Annulla", "Deshacer"}},
+    {TextId::Redo, {"Redo", "Refă", "Refaire", "Wiederholen", "Ripeti", "Rehacer"}},
+    {TextId::Print, {"Print", "Tipărește", "Imprimer", "Drucken", "Stampa", "Imprimir"}},
+    {TextId::SoundOnOff,
+     {"Sound on/off", "Sunet pornit/oprit", "Son activé/coupé", "Ton an/aus", "Suono sì/no", "Sonido sí/no"}},
+    {TextId::FullScreen,
+     {"Full screen", "Ecran complet", "Plein écran", "Vollbild", "Schermo intero", "Pantalla completa"}},
+    {TextId::ClosePanel,
+     {"Close this panel", "Închide panoul", "Fermer ce panneau", "Dieses Feld schließen", "Chiudi questo pannello",
+      "Cerrar este panel"}},
+    {TextId::PlayFilm,
+     {"Watch it again", "Mai privește o dată", "Regarder encore", "Noch einmal ansehen", "Guardalo ancora",
+      "Verlo otra vez"}},
+    {TextId::SaveFilm,
+     {"Save the film", "Salvează filmul", "Enregistrer le film", "Film speichern", "Salva il film",
+      "Guardar la película"}},
+    {TextId::StopFilm, {"Stop", "Oprește", "Arrêter", "Anhalten", "Ferma", "Parar"}},
+
+    {TextId::OpenFailedTitle,
+     {"The picture was not opened", "Desenul nu a fost deschis", "L'image n'a pas été ouverte",
+      "Das Bild wurde nicht geöffnet", "L'immagine non è stata aperta", "La imagen no se ha abierto"}},
+    {TextId::NotAPicture,
+     {"This file is not a picture Pintaloo can open.",
+      "Acest fișier nu este o imagine pe care Pintaloo o poate deschide.",
+      "Ce fichier n'est pas une image que Pintaloo sait ouvrir.",
+      "Diese Datei ist kein Bild, das Pintaloo öffnen kann.",
+      "Questo file non è un'immagine che Pintaloo può aprire.",
+      "Este archivo no es una imagen que Pintaloo pueda abrir."}},
+    {TextId::OpenTooSlow,
+     {"This picture took too long to open.", "Imaginea aceasta s-a deschis prea greu.",
+      "Cette image a mis trop de temps à s'ouvrir.", "Das Öffnen dieses Bildes hat zu lange gedauert.",
+      "Questa immagine ci ha messo troppo ad aprirsi.", "Esta imagen ha tardado demasiado en abrirse."}},
+    {TextId::SaveFailedTitle,
+     {"The picture was not saved", "Desenul nu a fost salvat", "Le dessin n'a pas été enregistré",
+      "Das Bild wurde nicht gespeichert", "Il disegno non è stato salvato", "El dibujo no se ha guardado"}},
+    {TextId::SaveFailed,
+     {"Pintaloo could not save the picture as\n%1\n\n%2\n\nThe drawing is still on the page: "
+      "please try another folder or free some disk space.",
+      "Pintaloo nu a putut salva desenul ca\n%1\n\n%2\n\nDesenul este încă pe pagină: "
+      "încearcă alt dosar sau fă loc pe disc.",
+      "Pintaloo n'a pas pu enregistrer le dessin sous\n%1\n\n%2\n\nLe dessin est toujours sur la page : "
+      "essaie un autre dossier ou libère de la place sur le disque.",
+      "Pintaloo konnte das Bild nicht speichern als\n%1\n\n%2\n\nDie Zeichnung ist noch auf der Seite: "
+      "versuch es mit einem anderen Ordner oder mach etwas Platz auf dem Datenträger.",
+      "Pintaloo non è riuscito a salvare il disegno come\n%1\n\n%2\n\nIl disegno è ancora sulla pagina: "
+      "prova un'altra cartella o libera un po' di spazio sul disco.",
+      "Pintaloo no ha podido guardar el dibujo como\n%1\n\n%2\n\nEl dibujo sigue en la página: "
+      "prueba otra carpeta o deja algo de espacio libre en el disco."}},
+    {TextId::UnknownExtension,
+     {"Pintaloo saves pictures as .bmp, .png or .jpg.", "Pintaloo salvează desenele ca .bmp, .png sau .jpg.",
+      "Pintaloo enregistre les dessins en .bmp, .png ou .jpg.",
+      "Pintaloo speichert Bilder als .bmp, .png oder .jpg.", "Pintaloo salva i disegni come .bmp, .png o .jpg.",
+      "Pintaloo guarda los dibujos como .bmp, .png o .jpg."}},
+    {TextId::DiskFull,
+     {"No space left on device", "Nu mai este spațiu pe disc", "Plus de place sur le disque",
+      "Kein Platz mehr auf dem Datenträger", "Spazio su disco esaurito", "No queda espacio en el disco"}},
+
+    {TextId::FilterPictures, {"Pictures", "Imagini", "Images", "Bilder", "Immagini", "Imágenes"}},
+    {TextId::FilterBmp,
+     {"Windows Bitmap", "Bitmap Windows", "Bitmap Windows", "Windows-Bitmap", "Bitmap di Windows",
+      "Mapa de bits de Windows"}},
+    {TextId::FilterJpeg, {"JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG"}},
+    {TextId::FilterPng, {"PNG", "PNG", "PNG", "PNG", "PNG", "PNG"}},
+};
+
+static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");
+
+// The rows are in the order of TextId, so a text is found by its number;
+// checked once here rather than searched on every call.
+constexpr bool RowsInOrder() {
+    for (std::size_t i = 0; i < std::size(kTexts); ++i)
+        if (kTexts[i].id != TextId(i)) return false;
+    return true;
+}
+static_assert(RowsInOrder(), "rows in the order of TextId");
+
+QString Filter(TextId name, const char* patterns, Language language) {
+    return Text(name, language) + QStringLiteral(" (") + QLatin1String(patterns) + QLatin1Char(')');
+}
+
+}  // namespace
+
+QString Text(TextId id, Language language) {
+    const auto row = std::size_t(id);
+    const auto column = std::size_t(language);
+    // An id or language from outside the enums (a cast gone wrong) gets no text rather than a crash.
+    if (row >= std::size(kTexts) || column >= std::size_t(kLanguageCount)) return {};
+    return QString::fromUtf8(kTexts[row].text[column]);
+}
+
+QString OpenFilter(Language language) {
+    return QStringList{Filter(TextId::FilterPictures, "*.bmp *.jpg *.jpeg *.png", language),
+                       Filter(TextId::FilterBmp, "*.bmp", language),
+                       Filter(TextId::FilterJpeg, "*.jpg *.jpeg", language),
+                       Filter(TextId::FilterPng, "*.png", language)}
+        .join(QStringLiteral(";;"));
+}
+
+QString SaveFilter(Language language) {
+    return QStringList{Filter(TextId::FilterBmp, "*.bmp", language), Filter(TextId::FilterPng, "*.png", language),
+                       Filter(TextId::FilterJpeg, "*.jpg *.jpeg", language)}
+        .join(QStringLiteral(";;"));
+}
+
+}  // namespace pintaloo
