@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings.h"
+#include "app/start_choices.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +130,47 @@ TEST(SettingsTest, UsualPlaceForSettings) {
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QStringLiteral("/pintaloo/pintaloo.conf");
     EXPECT_EQ(s.fileName(), expected);
+}
+
+}  // namespace
+}  // namespace pintaloo
+
+namespace pintaloo {
+namespace {
+
+TEST(SettingsTest, StartChoicesRememberTheCommandLine) {
+    const EnvironmentReader french = [](const char* name) {
+        return QLatin1String(name) == QLatin1String("LANG") ? QStringLiteral("fr_FR.UTF-8") : QString();
+    };
+    MemorySettings settings;
+    // Run 1: --lang de is remembered, in the program's own code.
+    EXPECT_EQ(StartLanguage({"pintaloo", "--lang", "de"}, settings, french), Language::German);
+    EXPECT_EQ(settings.languageOverride(), QStringLiteral("ge"));
+    // Run 2: no --lang, the remembered choice wins over the French system.
+    EXPECT_EQ(StartLanguage({"pintaloo"}, settings, french), Language::German);
+    // Run 3: an unknown --lang neither wins nor is remembered.
+    EXPECT_EQ(StartLanguage({"pintaloo", "--lang", "tlh"}, settings, french), Language::German);
+    EXPECT_EQ(settings.languageOverride(), QStringLiteral("ge"));
+    // Forgetting it gives the system's language back.
+    settings.setLanguageOverride(std::nullopt);
+    EXPECT_EQ(StartLanguage({"pintaloo"}, settings, french), Language::French);
+
+    const struct {
+        const char* what;
+        QStringList arguments;
+        bool remembered;
+        bool fullScreen;
+    } rows[] = {
+        {"neither", {"pintaloo"}, false, false},
+        {"--fullscreen", {"pintaloo", "--fullscreen"}, false, true},
+        {"left on last time", {"pintaloo"}, true, true},
+        {"a file name that only looks alike", {"pintaloo", "--fullscreenx"}, false, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        settings.setFullScreen(r.remembered);
+        EXPECT_EQ(StartFullScreen(r.arguments, settings), r.fullScreen);
+    }
 }
 
 }  // namespace
