@@ -137,9 +137,9 @@ TEST(TextsTest, FileDialogFilters) {
     const QRegularExpression entry(QStringLiteral("^(.+) \\(([^()]+)\\)$"));
     auto patterns = [&](const QString& filter, QStringList* names) {
         QStringList out;
-        for (const QString& part : filter.split(QStringLiteral(";;"))) {
-            const auto m = entry.match(part);
-            EXPECT_TRUE(m.hasMatch()) << part.toStdString();
+        for (const QString& item : filter.split(QStringLiteral(";;"))) {
+            const auto m = entry.match(item);
+            EXPECT_TRUE(m.hasMatch()) << item.toStdString();
             out << m.captured(2);
             if (names) *names << m.captured(1);
         }
