@@ -67,13 +67,28 @@ void BM_HistoryCommitStroke(benchmark::State& state) {
 }
 BENCHMARK(BM_HistoryCommitStroke)->Unit(benchmark::kMillisecond);
 
-// Undo and redo of the whole-canvas fill, timed separately.
-void UndoRedo(benchmark::State& state, bool timeUndo) {
-    const TwoStates two;
+// Every pixel coloured over with the crayon in several colours: the hardest
+// page for the codec (the crayon leaves about one pixel in four alone).
+std::vector<Colour> CrayonCoveredPage() {
+    PaintRig r(5);
+    r.state.ToolMode = 1;
+    r.state.BrushSize = 20;
+    r.state.BrushHalfWidth = 8;
+    for (int pass = 0; pass < 3; ++pass) {
+        r.state.CurrentColor = Rgb(200 - pass * 60, 40 + pass * 70, 90 * pass);
+        for (int y = 0; y < 537; y += 30) r.drag(0, y, 806, y, 60);
+    }
+    return Pixels(r.canvas);
+}
+
+// Undo and redo of one whole-canvas step, timed separately: the paper of a
+// drawing filled, or a crayon-covered page replaced by a new page.
+void UndoRedo(benchmark::State& state, bool timeUndo, const std::vector<Colour>& from,
+              const std::vector<Colour>& to) {
     Surface s;
-    std::copy(two.drawing.begin(), two.drawing.end(), s.data());
+    std::copy(from.begin(), from.end(), s.data());
     History h(s);
-    std::copy(two.filled.begin(), two.filled.end(), s.data());
+    std::copy(to.begin(), to.end(), s.data());
     h.commit(s, {});
     for (auto _ : state) {
         if (!timeUndo) state.PauseTiming();
@@ -83,12 +98,27 @@ void UndoRedo(benchmark::State& state, bool timeUndo) {
         benchmark::DoNotOptimize(h.redo(s));
         if (timeUndo) state.ResumeTiming();
     }
-    if (Pixels(s) != two.filled) state.SkipWithError("redo did not bring the fill back");
+    if (Pixels(s) != to) state.SkipWithError("redo did not bring the step back");
+    state.counters["step_bytes"] = double(h.stepBytes());
 }
-void BM_HistoryUndoWholeCanvas(benchmark::State& state) { UndoRedo(state, true); }
-void BM_HistoryRedoWholeCanvas(benchmark::State& state) { UndoRedo(state, false); }
+void BM_HistoryUndoWholeCanvas(benchmark::State& state) {
+    const TwoStates two;
+    UndoRedo(state, true, two.drawing, two.filled);
+}
+void BM_HistoryRedoWholeCanvas(benchmark::State& state) {
+    const TwoStates two;
+    UndoRedo(state, false, two.drawing, two.filled);
+}
+void BM_HistoryUndoCrayonCoveredPage(benchmark::State& state) {
+    UndoRedo(state, true, CrayonCoveredPage(), Pixels(Surface()));
+}
+void BM_HistoryRedoCrayonCoveredPage(benchmark::State& state) {
+    UndoRedo(state, false, CrayonCoveredPage(), Pixels(Surface()));
+}
 BENCHMARK(BM_HistoryUndoWholeCanvas)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryRedoWholeCanvas)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryUndoCrayonCoveredPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryRedoCrayonCoveredPage)->Unit(benchmark::kMillisecond);
 
 // 100 whole-canvas steps: open a drawing, fill its paper, the oil effect, a
 // new page, over and over. Reports the bytes the steps keep.
@@ -136,6 +166,26 @@ void BM_HistoryHundredWholeCanvasSteps(benchmark::State& state) {
     state.counters["budget_used_pct"] = 100.0 * double(bytes) / double(History::kDefaultBudget);
 }
 BENCHMARK(BM_HistoryHundredWholeCanvasSteps)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Committing the crayon-covered page's replacement by a new page: the bytes
+// of that one step, and how many such steps the budget holds.
+void BM_HistoryCommitCrayonCoveredPage(benchmark::State& state) {
+    const auto covered = CrayonCoveredPage();
+    Surface s;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::copy(covered.begin(), covered.end(), s.data());
+        History h(s);
+        s.clear();
+        state.ResumeTiming();
+        h.commit(s, {});
+        bytes = h.stepBytes();
+    }
+    state.counters["step_bytes"] = double(bytes);
+    state.counters["steps_in_budget"] = double(History::kDefaultBudget / std::max<std::size_t>(bytes, 1));
+}
+BENCHMARK(BM_HistoryCommitCrayonCoveredPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pintaloo
