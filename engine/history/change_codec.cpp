@@ -8,35 +8,37 @@ namespace pintaloo {
 
 namespace {
 
-// A token is one header byte: the kind in the top two bits, the count in the
-// low six. Counts 1..63 are stored as count - 1; 63 means "64 plus a varint
-// follows", so long runs across a whole canvas stay a handful of bytes.
-enum Kind : std::uint8_t {
-    kZeroRun = 0x00,   // n unchanged pixels, no value bytes
-    kRun24 = 0x40,     // n pixels of one value below 2^24, three bytes
-    kLiteral24 = 0x80, // n values below 2^24, three bytes each
-    kRun32 = 0xC0,     // n pixels of one full 32-bit value, four bytes
-};
+// Each token starts with one byte; the top two bits say what it is.
+//   00iiiiii  one pixel: the value in slot i of the table of recent values
+//   01nnnnnn  n unchanged pixels (value zero)
+//   10nnnnnn  n more pixels of the value just before
+//   11nnnnnn  n - 1 < 63: n values of three bytes each, put in the table
+//   11111111  one value of four bytes (a stray high byte), put in the table
+// Run counts 1..63 are stored as count - 1; 63 means "64 plus a varint
+// follows", so a run across the whole canvas is a handful of bytes.
+// The table is what makes the crayon cheap: its texture is a few colours
+// scattered at random, and each pixel of a colour seen lately is one byte.
+enum Op : std::uint8_t { kIndex = 0x00, kZeroRun = 0x40, kRepeat = 0x80, kLiteral = 0xC0 };
+constexpr std::uint8_t kWide = 0xFF;
 constexpr std::uint32_t kInlineMax = 63;
+constexpr std::size_t kLiteralMax = 63;
 
-void PutCount(std::vector<std::uint8_t>& out, Kind kind, std::size_t n) {
+// Slot of a value in the 64-entry table (a multiplicative hash; the
+// decoder computes the same).
+inline unsigned Slot(std::uint32_t v) { return (v * 2654435761u) >> 26; }
+
+void PutCount(std::vector<std::uint8_t>& out, Op op, std::size_t n) {
     if (n <= kInlineMax) {
-        out.push_back(std::uint8_t(kind | (n - 1)));
+        out.push_back(std::uint8_t(op | (n - 1)));
         return;
     }
-    out.push_back(std::uint8_t(kind | kInlineMax));
+    out.push_back(std::uint8_t(op | kInlineMax));
     std::size_t rest = n - 64;
     while (rest >= 0x80) {
         out.push_back(std::uint8_t(rest | 0x80));
         rest >>= 7;
     }
     out.push_back(std::uint8_t(rest));
-}
-
-void Put24(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(std::uint8_t(v));
-    out.push_back(std::uint8_t(v >> 8));
-    out.push_back(std::uint8_t(v >> 16));
 }
 
 // Walks the rectangle as one stream of values, row by row.
@@ -80,32 +82,49 @@ void EncodeChange(const Colour* before, const Colour* after, int stride, const R
         for (int x = r.left; x < r.right; ++x, ++k) v[k] = before[row + std::size_t(x)] ^ after[row + std::size_t(x)];
     }
     out.reserve(total / 4 + 16);
+    std::uint32_t table[64] = {};
+    std::uint32_t prev = 0;
     std::size_t i = 0;
     while (i < total) {
         const std::uint32_t value = v[i];
-        std::size_t j = i + 1;
-        while (j < total && v[j] == value) ++j;
-        const std::size_t run = j - i;
-        if (value == 0) {
-            PutCount(out, kZeroRun, run);
+        if (value == 0 || value == prev) {
+            std::size_t j = i + 1;
+            while (j < total && v[j] == value) ++j;
+            PutCount(out, value == 0 ? kZeroRun : kRepeat, j - i);
+            prev = value;
             i = j;
-        } else if (value > 0xFFFFFFu) {
-            PutCount(out, kRun32, run);
-            for (int b = 0; b < 4; ++b) out.push_back(std::uint8_t(value >> (8 * b)));
-            i = j;
-        } else if (run >= 2) {
-            PutCount(out, kRun24, run);
-            Put24(out, value);
-            i = j;
-        } else {
-            // A stretch of lone values: it ends at a zero, a value too wide
-            // for three bytes, or the start of a run of two or more.
-            std::size_t e = i + 1;
-            while (e < total && v[e] != 0 && v[e] <= 0xFFFFFFu && !(e + 1 < total && v[e + 1] == v[e])) ++e;
-            PutCount(out, kLiteral24, e - i);
-            for (std::size_t t = i; t < e; ++t) Put24(out, v[t]);
-            i = e;
+            continue;
         }
+        const unsigned slot = Slot(value);
+        if (table[slot] == value) {
+            out.push_back(std::uint8_t(kIndex | slot));
+        } else if (value > 0xFFFFFFu) {
+            out.push_back(kWide);
+            for (int b = 0; b < 4; ++b) out.push_back(std::uint8_t(value >> (8 * b)));
+            table[slot] = value;
+        } else {
+            // New values one after another share a header. The stretch ends
+            // where another token would do better: zero, a repeat, a value in
+            // the table, a wide value.
+            const std::size_t head = out.size();
+            out.push_back(0);
+            std::size_t e = i;
+            do {
+                const std::uint32_t w = v[e];
+                out.push_back(std::uint8_t(w));
+                out.push_back(std::uint8_t(w >> 8));
+                out.push_back(std::uint8_t(w >> 16));
+                table[Slot(w)] = w;
+                ++e;
+            } while (e < total && e - i < kLiteralMax && v[e] != 0 && v[e] <= 0xFFFFFFu && v[e] != v[e - 1] &&
+                     table[Slot(v[e])] != v[e]);
+            out[head] = std::uint8_t(kLiteral | (e - i - 1));
+            prev = v[e - 1];
+            i = e;
+            continue;
+        }
+        prev = value;
+        ++i;
     }
 }
 
@@ -113,10 +132,43 @@ bool ApplyChange(const std::vector<std::uint8_t>& data, Colour* pixels, int stri
     const std::size_t total = r.empty() ? 0 : std::size_t(r.width()) * std::size_t(r.height());
     const std::uint8_t* p = data.data();
     const std::uint8_t* const end = p + data.size();
+    std::uint32_t table[64] = {};
+    std::uint32_t prev = 0;
     std::size_t done = 0;
     Cursor at(stride, r);
     while (p < end) {
         const std::uint8_t head = *p++;
+        const Op op = Op(head & 0xC0);
+        if (op == kIndex) {
+            if (done == total) return false;
+            prev = table[head & 0x3F];
+            pixels[at.index()] ^= prev;
+            at.step();
+            ++done;
+            continue;
+        }
+        if (head == kWide) {
+            if (done == total || end - p < 4) return false;
+            prev = Colour(p[0]) | (Colour(p[1]) << 8) | (Colour(p[2]) << 16) | (Colour(p[3]) << 24);
+            p += 4;
+            table[Slot(prev)] = prev;
+            pixels[at.index()] ^= prev;
+            at.step();
+            ++done;
+            continue;
+        }
+        if (op == kLiteral) {
+            const std::size_t n = (head & 0x3Fu) + 1u;
+            if (n > total - done || std::size_t(end - p) < 3 * n) return false;
+            for (std::size_t t = 0; t < n; ++t, p += 3) {
+                prev = Colour(p[0]) | (Colour(p[1]) << 8) | (Colour(p[2]) << 16);
+                table[Slot(prev)] = prev;
+                pixels[at.index()] ^= prev;
+                at.step();
+            }
+            done += n;
+            continue;
+        }
         std::size_t n = (head & kInlineMax) + 1u;
         if ((head & kInlineMax) == kInlineMax) {
             std::size_t extra = 0;
@@ -129,28 +181,17 @@ bool ApplyChange(const std::vector<std::uint8_t>& data, Colour* pixels, int stri
             n = 64 + extra;
         }
         if (n > total - done) return false;
-        const Kind kind = Kind(head & 0xC0);
-        if (kind == kZeroRun) {
+        if (op == kZeroRun) {
+            prev = 0;
             at.skip(n);
-        } else if (kind == kLiteral24) {
-            if (std::size_t(end - p) < 3 * n) return false;
-            for (std::size_t t = 0; t < n; ++t, p += 3) {
-                pixels[at.index()] ^= Colour(p[0]) | (Colour(p[1]) << 8) | (Colour(p[2]) << 16);
-                at.step();
-            }
         } else {
-            const int width = kind == kRun24 ? 3 : 4;
-            if (end - p < width) return false;
-            Colour value = 0;
-            for (int b = 0; b < width; ++b) value |= Colour(p[b]) << (8 * b);
-            p += width;
             // Row by row, so the inner loop is a plain sweep the compiler
             // vectorises.
             std::size_t left = n;
             while (left) {
                 const std::size_t span = std::min(left, at.rowLeft());
                 Colour* row = pixels + at.index();
-                for (std::size_t t = 0; t < span; ++t) row[t] ^= value;
+                for (std::size_t t = 0; t < span; ++t) row[t] ^= prev;
                 at.skip(span);
                 left -= span;
             }

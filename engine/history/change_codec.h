@@ -4,8 +4,9 @@
 // A small lossless codec for one change to the canvas: the exclusive-or of
 // the pixels before and after, over one rectangle. Unchanged pixels are zero
 // and cost a byte per run; a fill or a stamp on paper is long runs of one
-// value; the crayon's texture alternates zero with one value and costs about
-// a byte and a quarter per pixel. Applying the same change twice gives back
+// value; the crayon's texture, a few colours scattered among untouched
+// pixels, costs at most a byte a pixel through a small table of recent
+// values. Applying the same change twice gives back
 // the pixels it started from, so one copy serves both undo and redo.
 #include <cstddef>
 #include <cstdint>

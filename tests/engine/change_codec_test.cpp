@@ -33,7 +33,15 @@ std::vector<CodecCase> Cases() {
         {"one long run of one change", {10, 20, 290, 180},
          [](int, int, Colour c) { return c ^ 0x00123456u; }, 8},
         {"crayon texture", {40, 40, 140, 90},
-         [](int, int, Colour c) { return noise.next() < 0.75f ? c ^ 0x00FF00FFu : c; }, 100 * 50 * 2},
+         [](int, int, Colour c) { return noise.next() < 0.75f ? c ^ 0x00FF00FFu : c; }, 100 * 50 * 2 / 3},
+        {"crayon in eight colours", {0, 0, kW, kH},
+         [](int, int, Colour c) {
+             const float n = noise.next();
+             return n < 0.25f ? c : Rgb(int((n - 0.25f) / 0.75f * 8.0f) * 30, 100, 7);
+         },
+         kW * kH + 20 * kW * 3},  // a byte a pixel; the shaded rows make new values
+        {"more colours than the table holds", {0, 0, kW, kH},
+         [](int x, int y, Colour) { return Rgb((x * 7 + y * 13) % 251, 100, 7); }, kW * kH * 3 + kW * kH / 63 + 8},
         {"every pixel different", {0, 0, 64, 64},
          [](int x, int y, Colour) { return Rgb(x * 3, y * 5, x * y); }, 64 * 64 * 3 + 64 * 2},
         {"high bytes set", {3, 3, 40, 12},
@@ -89,8 +97,8 @@ TEST(ChangeCodec, DamagedDataIsRefusedWithoutWritingOutside) {
         {"cut inside a value", [](auto& d) { d.pop_back(); }, {0, 0, kW, kH}},
         {"for a smaller rectangle", [](auto&) {}, {0, 0, kW, kH / 2}},
         {"for a larger rectangle", [](auto&) {}, {0, 0, kW, kH + 1}},
-        {"endless count", [](auto& d) { d.assign({0x3F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}); }, {0, 0, kW, kH}},
-        {"a count past the end", [](auto& d) { d.assign({0x3F, 0xFF, 0xFF, 0x7F}); }, {0, 0, kW, kH}},
+        {"endless count", [](auto& d) { d.assign({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}); }, {0, 0, kW, kH}},
+        {"a count past the end", [](auto& d) { d.assign({0x7F, 0xFF, 0xFF, 0x7F}); }, {0, 0, kW, kH}},
     };
     for (const Damage& dmg : damages) {
         SCOPED_TRACE(dmg.name);
