@@ -16,6 +16,14 @@
 namespace pintaloo {
 namespace {
 
+// The writer's timer needs an application object; one for the whole run.
+void NeedApplication() {
+    static int argc = 1;
+    static char name[] = "pintaloo_kept_bench";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+}
+
 Surface ChildsDrawing() {
     testing::PaintRig r(11);
     testing::DrawChildsPicture(r, 6);
@@ -23,6 +31,7 @@ Surface ChildsDrawing() {
 }
 
 void BM_KeptDrawingHandOver(benchmark::State& state) {
+    NeedApplication();
     QTemporaryDir tmp;
     const Surface drawing = ChildsDrawing();
     KeptDrawingWriter keeper(tmp.path(), 3600 * 1000);  // never fires during the run
@@ -31,6 +40,7 @@ void BM_KeptDrawingHandOver(benchmark::State& state) {
 BENCHMARK(BM_KeptDrawingHandOver)->Unit(benchmark::kMillisecond);
 
 void BM_KeptDrawingWrite(benchmark::State& state) {
+    NeedApplication();
     QTemporaryDir tmp;
     const Surface drawing = ChildsDrawing();
     KeptDrawingWriter keeper(tmp.path(), 3600 * 1000);
@@ -43,6 +53,7 @@ void BM_KeptDrawingWrite(benchmark::State& state) {
 BENCHMARK(BM_KeptDrawingWrite)->Unit(benchmark::kMillisecond);
 
 void BM_KeptDrawingLoad(benchmark::State& state) {
+    NeedApplication();
     QTemporaryDir tmp;
     {
         KeptDrawingWriter keeper(tmp.path());
@@ -59,10 +70,4 @@ BENCHMARK(BM_KeptDrawingLoad)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace pintaloo
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);  // the writer's timer needs one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -3,7 +3,7 @@
 #pragma once
 // The editor state that belongs to the drawing rather than to the tools:
 // which colouring page is on the canvas and the two colours the crayon
-// treats specially on it (it never covers the outline and paints plain
+// treats apart from the rest (it never covers the outline and paints plain
 // colour on paper). Undoing back past "take a colouring page" must bring
 // these back with the pixels, or the crayon would spare the wrong lines.
 #include <cstdint>

@@ -38,10 +38,10 @@ QString PixelCheck(const std::vector<Colour>& pixels) {
 // Makes each missing folder of `path` with mode 0700, so a state folder we
 // create is private from the first moment rather than made private later.
 bool MakePrivatePath(const QString& path) {
-    const QStringList parts = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString at;
-    for (const QString& part : parts) {
-        at += QLatin1Char('/') + part;
+    for (const QString& name : names) {
+        at += QLatin1Char('/') + name;
         const QByteArray native = QFile::encodeName(at);
         if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return false;
     }
