@@ -1,0 +1,242 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "app/kept_drawing.h"
+
+namespace pintaloo {
+namespace {
+
+template <typename F>
+bool SpinUntil(F done) {
+    QDeadlineTimer deadline(10000);  // a hang, not a speed target
+    while (!done() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// Sets environment variables for one test and puts the old values back.
+class EnvGuard {
+public:
+    void set(const char* name, const QByteArray& value, bool unset = false) {
+        saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        if (unset) qunsetenv(name);
+        else qputenv(name, value);
+    }
+    ~EnvGuard() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->wasSet) qputenv(it->name, it->value);
+            else qunsetenv(it->name);
+        }
+    }
+
+private:
+    struct Saved { const char* name; QByteArray value; bool wasSet; };
+    std::vector<Saved> saved_;
+};
+
+int ModeOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return -1;
+    return int(st.st_mode & 0777);
+}
+
+TEST(KeptDrawingFolder, FollowsTheXdgRules) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString home = tmp.path() + "/home", state = tmp.path() + "/state";
+    struct Case { const char* name; std::function<void(EnvGuard&)> env; QString want; };
+    const Case cases[] = {
+        {"state home set", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", state.toUtf8()); },
+         state + "/pintaloo"},
+        {"state home unset", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", {}, true); },
+         home + "/.local/state/pintaloo"},
+        {"state home empty", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", ""); },
+         home + "/.local/state/pintaloo"},
+        {"state home relative is ignored",
+         [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", "relative/state"); },
+         home + "/.local/state/pintaloo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EnvGuard env;
+        c.env(env);
+        EXPECT_EQ(KeptDrawingFolder(), c.want);
+        EXPECT_TRUE(QFileInfo(c.want).isDir());
+        EXPECT_EQ(ModeOf(c.want), 0700);
+    }
+    EXPECT_FALSE(QDir("relative").exists());
+    EXPECT_EQ(ModeOf(home + "/.local/state"), 0700);  // folders made on the way are private too
+}
+
+TEST(KeptDrawingFolder, EmptyWhenItCannotBeMade) {
+    QTemporaryDir tmp;
+    QFile blocker(tmp.path() + "/file");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EnvGuard env;
+    env.set("XDG_STATE_HOME", (tmp.path() + "/file").toUtf8());  // a file where the folder should go
+    EXPECT_EQ(KeptDrawingFolder(), QString());
+}
+
+// A drawing with every kind of pixel the canvas can hold, bar the high
+// byte (which the canvas never keeps).
+Surface SampleDrawing(int seed) {
+    Surface s;
+    for (int y = 0; y < s.height(); y += 3)
+        for (int x = 0; x < s.width(); x += 2)
+            s.setPixel(x, y, Rgb(x * 7 + seed, y * 11, (x ^ y) + seed * 31));
+    s.line(0, 0, 806, 536, kBlack, 5);
+    return s;
+}
+
+std::vector<Colour> Pixels(const Surface& s) { return {s.data(), s.data() + s.width() * s.height()}; }
+
+TEST(KeptDrawing, WrittenThenLoadedBitForBitWithItsPage) {
+    QTemporaryDir tmp;
+    const Surface drawing = SampleDrawing(1);
+    const StepInfo info{113, kWhite, kBlack};
+    {
+        KeptDrawingWriter keeper(tmp.path());
+        keeper.changed(drawing, info);
+        EXPECT_TRUE(keeper.pending());
+        keeper.flushNow();
+        EXPECT_FALSE(keeper.pending());
+        EXPECT_EQ(keeper.writesDone(), 1);
+    }
+    const auto kept = LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pixels, Pixels(drawing));
+    EXPECT_EQ(kept->info, info);
+
+    Surface canvas;
+    canvas.takeDirty();
+    kept->copyInto(canvas);
+    EXPECT_EQ(Pixels(canvas), Pixels(drawing));
+    EXPECT_EQ(canvas.takeDirty(), canvas.bounds());
+    // Nothing but the drawing is left in the folder (no half-written copies).
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"drawing.png"});
+}
+
+TEST(KeptDrawing, ChangesCloseTogetherAreWrittenOnce) {
+    QTemporaryDir tmp;
+    KeptDrawingWriter keeper(tmp.path(), 300);
+    Surface canvas;
+    for (int k = 0; k < 10; ++k) {
+        canvas.setPixel(k, k, Rgb(k * 20, 0, 0));
+        keeper.changed(canvas, {});
+    }
+    EXPECT_EQ(keeper.writesDone(), 0);  // a change only hands over a copy
+    ASSERT_TRUE(SpinUntil([&] { return keeper.writesDone() > 0; }));
+    keeper.flushNow();  // waits for the worker; nothing is pending
+    EXPECT_EQ(keeper.writesDone(), 1);
+    const auto kept = LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pixels, Pixels(canvas));  // the last state, not the first
+
+    // A later change is written again, over the old file.
+    canvas.setPixel(500, 500, kBlack);
+    keeper.changed(canvas, {});
+    ASSERT_TRUE(SpinUntil([&] { return keeper.writesDone() > 1; }));
+    keeper.flushNow();
+    EXPECT_EQ(LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight)->pixels, Pixels(canvas));
+}
+
+TEST(KeptDrawing, FlushWithNothingChangedWritesNothing) {
+    QTemporaryDir tmp;
+    KeptDrawingWriter keeper(tmp.path());
+    keeper.flushNow();
+    EXPECT_EQ(keeper.writesDone(), 0);
+    EXPECT_FALSE(QFile::exists(KeptDrawingPath(tmp.path())));
+}
+
+TEST(KeptDrawing, DestroyingTheWriterWritesWhatIsWaiting) {
+    QTemporaryDir tmp;
+    const Surface drawing = SampleDrawing(2);
+    {
+        KeptDrawingWriter keeper(tmp.path(), 60000);
+        keeper.changed(drawing, {105, kWhite, kBlack});
+    }
+    const auto kept = LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pixels, Pixels(drawing));
+    EXPECT_EQ(kept->info.PageNumber, 105);
+}
+
+TEST(KeptDrawing, AFolderThatCannotBeWrittenLosesNothingElse) {
+    QTemporaryDir tmp;
+    KeptDrawingWriter keeper(tmp.path() + "/missing/folder");
+    keeper.changed(SampleDrawing(3), {});
+    keeper.flushNow();
+    EXPECT_EQ(keeper.writesDone(), 0);
+    EXPECT_EQ(keeper.writesFailed(), 1);
+    // No folder at all (it could not be made): changes are simply not kept.
+    KeptDrawingWriter nowhere{QString()};
+    nowhere.changed(SampleDrawing(3), {});
+    EXPECT_FALSE(nowhere.pending());
+    EXPECT_FALSE(LoadKeptDrawing(QString(), Surface::kWidth, Surface::kHeight).has_value());
+}
+
+// Every kind of bad kept file gives nothing, quietly.
+TEST(KeptDrawing, MissingOrDamagedGivesNothing) {
+    QTemporaryDir tmp;
+    QByteArray good;
+    {
+        KeptDrawingWriter keeper(tmp.path());
+        keeper.changed(SampleDrawing(4), {110, kWhite, kBlack});
+        keeper.flushNow();
+        QFile f(KeptDrawingPath(tmp.path()));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        good = f.readAll();
+    }
+    auto pngWith = [](int w, int h, std::map<QString, QString> texts) {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        for (const auto& [k, v] : texts) img.setText(k, v);
+        QByteArray bytes;
+        QBuffer buf(&bytes);
+        buf.open(QIODevice::WriteOnly);
+        img.save(&buf, "png");
+        return bytes;
+    };
+    struct Case { const char* name; std::function<QByteArray()> bytes; };
+    const Case cases[] = {
+        {"empty file", [] { return QByteArray(); }},
+        {"not a picture", [] { return QByteArray("hello, this is not a PNG at all"); }},
+        {"cut in half", [&] { return good.left(good.size() / 2); }},
+        {"cut just before the end", [&] { return good.left(good.size() - 20); }},
+        {"pixels damaged", [&] { QByteArray b = good; for (int i = 0; i < 40; ++i) b[b.size() / 2 + i] = char(i * 7); return b; }},
+        {"another size", [&] { return pngWith(400, 300, {}); }},
+        {"no page", [&] { return pngWith(807, 537, {}); }},
+        {"a page that does not exist",
+         [&] { return pngWith(807, 537, {{"Pintaloo-Page", "300"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}}); }},
+        {"page without its check",
+         [&] { return pngWith(807, 537, {{"Pintaloo-Page", "101"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}}); }},
+    };
+    const QString path = KeptDrawingPath(tmp.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes());
+        f.close();
+        EXPECT_FALSE(LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight).has_value());
+    }
+    QFile::remove(path);
+    EXPECT_FALSE(LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight).has_value());
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("drawing.png"));  // a folder where the file should be
+    EXPECT_FALSE(LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight).has_value());
+}
+
+}  // namespace
+}  // namespace pintaloo

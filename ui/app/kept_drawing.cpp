@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/kept_drawing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <cerrno>
+#include <sys/stat.h>
+
+#include "pages/colouring_pages.h"
+
+namespace pintaloo {
+
+namespace {
+
+// Text chunk names inside the PNG.
+const QString kPageKey = QStringLiteral("Pintaloo-Page");
+const QString kPaperKey = QStringLiteral("Pintaloo-Paper");
+const QString kOutlineKey = QStringLiteral("Pintaloo-Outline");
+const QString kCheckKey = QStringLiteral("Pintaloo-Check");
+
+// FNV-1a over the pixels as the canvas holds them. A PNG cut short or
+// damaged in its pixels can still decode (the missing rows come out
+// blank), so the sum, written beside the page, is what proves the picture
+// whole. About a millisecond for the canvas.
+QString PixelCheck(const std::vector<Colour>& pixels) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (const Colour c : pixels) {
+        h = (h ^ (c & 0xFFFFFFu)) * 1099511628211ull;
+    }
+    return QString::number(h, 16);
+}
+
+// Makes each missing folder of `path` with mode 0700, so a state folder we
+// create is private from the first moment rather than made private later.
+bool MakePrivatePath(const QString& path) {
+    const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString at;
+    for (const QString& name : names) {
+        at += QLatin1Char('/') + name;
+        const QByteArray native = QFile::encodeName(at);
+        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    return QFileInfo(path).isDir();
+}
+
+std::optional<Colour> ColourText(const QString& text) {
+    bool ok = false;
+    const uint v = text.toUInt(&ok);
+    if (!ok || v > 0xFFFFFFu) return std::nullopt;
+    return Colour(v);
+}
+
+}  // namespace
+
+QString KeptDrawingFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
+        QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty() || !QDir::isAbsolutePath(home)) home = QDir::homePath();
+        base = home + QStringLiteral("/.local/state");
+    }
+    const QString folder = QDir::cleanPath(base + QStringLiteral("/pintaloo"));
+    return MakePrivatePath(folder) ? folder : QString();
+}
+
+QString KeptDrawingPath(const QString& folder) { return folder + QStringLiteral("/drawing.png"); }
+
+void KeptDrawing::copyInto(Surface& canvas) const {
+    if (canvas.width() != width || canvas.height() != height) return;
+    std::copy(pixels.begin(), pixels.end(), canvas.data());
+    canvas.markDirty(canvas.bounds());
+}
+
+std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int height) {
+    if (folder.isEmpty()) return std::nullopt;
+    QImageReader reader(KeptDrawingPath(folder), "png");
+    reader.setAutoTransform(false);
+    if (!reader.canRead() || reader.size() != QSize(width, height)) return std::nullopt;
+    const QImage read = reader.read();
+    if (read.isNull() || read.size() != QSize(width, height)) return std::nullopt;
+    bool pageOk = false;
+    const int page = read.text(kPageKey).toInt(&pageOk);
+    const auto paper = ColourText(read.text(kPaperKey));
+    const auto outline = ColourText(read.text(kOutlineKey));
+    if (!pageOk || page < ColouringPages::kFirst || page > ColouringPages::kLast || !paper || !outline)
+        return std::nullopt;
+
+    const QImage img = read.convertToFormat(QImage::Format_RGB32);
+    KeptDrawing k;
+    k.width = width;
+    k.height = height;
+    k.info = {std::int16_t(page), *paper, *outline};
+    k.pixels.resize(std::size_t(width) * std::size_t(height));
+    for (int y = 0; y < height; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        Colour* to = k.pixels.data() + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width; ++x) to[x] = Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
+    }
+    if (read.text(kCheckKey) != PixelCheck(k.pixels)) return std::nullopt;
+    return k;
+}
+
+KeptDrawingWriter::KeptDrawingWriter(QString folder, int delayMs, QObject* parent)
+    : QObject(parent), folder_(std::move(folder)) {
+    pool_.setMaxThreadCount(1);
+    timer_.setSingleShot(true);
+    timer_.setInterval(delayMs);
+    connect(&timer_, &QTimer::timeout, this, &KeptDrawingWriter::startWrite);
+}
+
+KeptDrawingWriter::~KeptDrawingWriter() { flushNow(); }
+
+void KeptDrawingWriter::changed(const Surface& canvas, const StepInfo& info) {
+    if (folder_.isEmpty()) return;
+    const Colour* px = canvas.data();
+    pending_ = Snapshot{canvas.width(), canvas.height(),
+                        std::vector<Colour>(px, px + std::size_t(canvas.width()) * std::size_t(canvas.height())), info};
+    // Not restarted by later changes: a child painting without pause still
+    // has the drawing written every delay.
+    if (!timer_.isActive()) timer_.start();
+}
+
+void KeptDrawingWriter::startWrite() {
+    if (!pending_) return;
+    auto shot = std::make_shared<Snapshot>(std::move(*pending_));
+    pending_.reset();
+    pool_.start([this, shot] { write(*shot); });
+}
+
+void KeptDrawingWriter::flushNow() {
+    timer_.stop();
+    pool_.waitForDone();
+    if (!pending_) return;
+    const Snapshot s = std::move(*pending_);
+    pending_.reset();
+    write(s);
+}
+
+// On the worker thread (or the UI thread when quitting). Touches nothing
+// shared but the counters.
+void KeptDrawingWriter::write(const Snapshot& s) {
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    for (int y = 0; y < s.height; ++y) {
+        const Colour* from = s.pixels.data() + std::size_t(y) * std::size_t(s.width);
+        auto* to = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < s.width; ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
+    }
+    img.setText(kPageKey, QString::number(s.info.PageNumber));
+    img.setText(kPaperKey, QString::number(s.info.PaperColor & 0xFFFFFFu));
+    img.setText(kOutlineKey, QString::number(s.info.OutlineColor & 0xFFFFFFu));
+    img.setText(kCheckKey, PixelCheck(s.pixels));
+
+    QSaveFile file(KeptDrawingPath(folder_));
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        QImageWriter writer(&file, "png");
+        // Qt takes 0..100 for PNG and scales it onto zlib's 0..9; 25 is
+        // level 2: a few times faster than the default and still a small
+        // file (measured in the kept-drawing benchmark).
+        writer.setCompression(25);
+        ok = writer.write(img);
+        if (ok) ok = file.commit();
+        else file.cancelWriting();
+    }
+    (ok ? writesDone_ : writesFailed_).fetch_add(1);
+}
+
+}  // namespace pintaloo
