@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils
+  python3 lame
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -4,9 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-if [ -x build/ui/pintaloo ]; then
-  exec build/ui/pintaloo
-else
-  echo "The paint engine is built; the window is not part of this build yet."
-fi
+cmake --build build --target pintaloo
+exec build/ui/pintaloo

@@ -10,8 +10,7 @@
 // (alpha below 240; blending rounds some covered pixels down to 250 or so) and the
 // lowest alpha found, because our animations must cover the whole stage.
 //
-// Build by hand:
-//   g++ -std=c++20 -O2 -o lottie_frames lottie_frames.cpp $(pkg-config --cflags --libs rlottie)
+// Built with the tree as build/tools/pintaloo-lottie-frames.
 
 #include <rlottie.h>
 

@@ -19,6 +19,9 @@ import math
 import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
+from svgkit import THEME  # noqa: E402  (the theme colours shared with the window)
+
 W, H = 777, 489
 FR = 15
 OP = 70          # frames 0..69
@@ -33,8 +36,8 @@ def rgb(hexstr, alpha=1.0):
     return [int(h[0:2], 16) / 255, int(h[2:4], 16) / 255, int(h[4:6], 16) / 255, alpha]
 
 
-INK = rgb('#1e2246')          # outlines: deep blue-black
-OFFWHITE = rgb('#fafaf6')     # white parts that must stay visible
+INK = rgb(THEME['ANIMATION_INK'])    # outlines: deep blue-black
+OFFWHITE = rgb(THEME['OFF_WHITE'])   # white parts that must stay visible
 
 
 # ---------------------------------------------------------------------------

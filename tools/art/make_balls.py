@@ -13,7 +13,7 @@ import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import INK, OFF_WHITE, document, hexc, mix, num, write  # noqa: E402
+from svgkit import output_dir, INK, OFF_WHITE, document, hexc, mix, num, write  # noqa: E402
 
 PALETTE = [
     (64, 0, 0), (128, 64, 64), (128, 128, 0), (0, 64, 0), (0, 64, 64), (0, 0, 64),
@@ -56,8 +56,7 @@ def ball_svg(rgb):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "resources", "models")
+    out = output_dir("resources", "models")
     for i, rgb in enumerate(PALETTE):
         write(os.path.join(out, f"ball_{i:02d}.svg"), ball_svg(rgb))
 

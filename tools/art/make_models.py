@@ -21,7 +21,7 @@ import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import (document, fit_points, num, polyline_d, pts,  # noqa: E402
+from svgkit import (output_dir, document, fit_points, num, polyline_d, pts,  # noqa: E402
                     smooth_closed_d, smooth_open_d, star_points, write)
 
 DAISY_KEY = "#eca4f4"
@@ -299,8 +299,7 @@ def splats(out_dir):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "resources", "models")
+    out = output_dir("resources", "models")
     daisies(out)
     tangles(out)
     scribbles(out)

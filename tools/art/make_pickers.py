@@ -18,7 +18,7 @@ import sys
 
 sys.dont_write_bytecode = True  # keep the source tree free of caches
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import (INK, OFF_WHITE, document, fit_points, hexc, mix, num,  # noqa: E402
+from svgkit import (output_dir, INK, OFF_WHITE, document, fit_points, hexc, mix, num,  # noqa: E402
                     polyline_d, pts, smooth_open_d, star_points, write)
 import make_models as mm  # noqa: E402
 
@@ -405,8 +405,7 @@ CATEGORIES = {
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "resources", "art", "pickers")
+    out = output_dir("resources", "art", "pickers")
     for name, fn in MODELS.items():
         write(os.path.join(out, f"model_{name}.svg"), face(MODEL_TILE, fn()))
     for name, fn in CATEGORIES.items():

@@ -1,23 +1,27 @@
 #!/usr/bin/env python3
-"""Writes the main window artwork as hand-built SVG."""
-import math, os
+"""Writes the main window artwork as hand-built SVG.
 
-OUT = "/work/main/resources/art/ui"
-OL = "#1d2340"      # outline blue-black
-OFF = "#fafaf6"     # visible white
+Usage: make_ui_art.py [OUTPUT_DIR]   (default: resources/art/ui in this checkout)
+"""
+import math
+import os
+import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from svgkit import THEME, output_dir, write  # noqa: E402
+from svgkit import num as f  # noqa: E402,F401  (two decimals, no trailing zeros)
 
-def f(v):
-    s = f"{v:.2f}".rstrip("0").rstrip(".")
-    return "0" if s == "-0" else s
+OUT = output_dir("resources", "art", "ui")
+OL = THEME["OUTLINE"]      # outline blue-black
+OFF = THEME["OFF_WHITE"]   # visible white
+FRAME = THEME["FRAME_BLUE"]
 
 
 def svg(name, w, h, body, defs=""):
     d = f"<defs>{defs}</defs>\n" if defs else ""
     text = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
             f'viewBox="0 0 {w} {h}">\n{d}{body}</svg>\n')
-    with open(os.path.join(OUT, name), "w") as fh:
-        fh.write(text)
+    write(os.path.join(OUT, name), text)
 
 
 def rot(pts, ang, cx=0, cy=0, ox=0, oy=0):
@@ -384,7 +388,7 @@ def dog():
     s += f'<circle cx="41.2" cy="32.4" r="0.9" fill="#6a7194"/>\n'
     s += f'<path d="M 42.5,36 V 39 M 36.5,39 Q 39.5,42.5 42.5,39 Q 45.5,42.5 48.5,39" fill="none"{stroke_attr(1.8)}/>\n'
     # ledge
-    s += f'<rect x="0" y="47" width="85" height="3" fill="#3c4a8c"/>\n'
+    s += f'<rect x="0" y="47" width="85" height="3" fill="{FRAME}"/>\n'
     # paws over the ledge
     for px in (19, 66):
         s += f'<path d="M {px - 8},49 C {px - 8},40 {px + 8},40 {px + 8},49 Z" fill="{tan}"{stroke_attr(2.2)}/>\n'
@@ -573,19 +577,18 @@ def background():
         s += f'<circle cx="{x}" cy="{y}" r="{r}" fill="{c}" opacity="0.9"/>\n'
     # canvas: soft shadow then a frame just around the white area
     s += f'<rect x="8" y="77" width="814" height="543" rx="7" fill="#5b5fa8" opacity="0.18"/>\n'
-    s += f'<rect x="6" y="73" width="813" height="543" rx="5" fill="#3c4a8c"/>\n'
+    s += f'<rect x="6" y="73" width="813" height="543" rx="5" fill="{FRAME}"/>\n'
     s += f'<rect x="9" y="76" width="807" height="537" fill="#ffffff"/>\n'
     # shelf behind the bottom row
     s += f'<rect x="8" y="623" width="811" height="86" rx="16" fill="#d5cbf3"/>\n'
     s += f'<rect x="8" y="623" width="811" height="82" rx="16" fill="#f5f1ff"/>\n'
     s += f'<rect x="8" y="623" width="811" height="86" rx="16" fill="none" stroke="#a9b1e0" stroke-width="2"/>\n'
     # window frame, inside the rounded cut
-    s += f'<rect x="1.5" y="1.5" width="{W - 3}" height="{H - 3}" rx="13.5" fill="none" stroke="#3c4a8c" stroke-width="3"/>\n'
+    s += f'<rect x="1.5" y="1.5" width="{W - 3}" height="{H - 3}" rx="13.5" fill="none" stroke="{FRAME}" stroke-width="3"/>\n'
     return s, defs
 
 
 def main():
-    os.makedirs(OUT, exist_ok=True)
     svg("tool_pencil.svg", 67, 67, tool_pencil())
     svg("tool_models.svg", 67, 67, tool_spray())
     svg("tool_stamps.svg", 67, 67, tool_stamps())
@@ -613,4 +616,5 @@ def main():
     svg("background.svg", 827, 728, body, defs)
 
 
-main()
+if __name__ == "__main__":
+    main()

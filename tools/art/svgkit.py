@@ -6,11 +6,40 @@ no filters, so the program's own renderer draws it exactly as written.
 
 import math
 import os
+import sys
 
-# The deep blue-black used for outlines everywhere.
-INK = "#1f2540"
+# This checkout's root, found from this file so the scripts run from anywhere.
+ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+THEME_FILE = os.path.join(ROOT, "resources", "theme", "colours.txt")
+
+
+def read_theme(path=THEME_FILE):
+    """The NAME=#rrggbb lines of the theme file as a dict; the window's C++ reads the same file."""
+    colours = {}
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            name, sep, value = line.partition("=")
+            value = value.strip().lower()
+            if not sep or len(value) != 7 or not value.startswith("#") or \
+                    any(c not in "0123456789abcdef" for c in value[1:]):
+                raise ValueError(f"{path}:{number}: expected NAME=#rrggbb, got {line!r}")
+            colours[name.strip()] = value
+    return colours
+
+
+THEME = read_theme()
+# The deep blue-black used for outlines of pictures.
+INK = THEME["PICTURE_INK"]
 # Visible white (pure white is reserved for see-through areas).
-OFF_WHITE = "#fafaf6"
+OFF_WHITE = THEME["OFF_WHITE"]
+
+
+def output_dir(*default_under_root):
+    """The folder named as the script's first argument, else the default inside this checkout."""
+    return sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, *default_under_root)
 
 
 def num(v):

@@ -136,10 +136,13 @@ def check_svg_source(path):
 
 
 def renderer():
-    """The renderer from this checkout's build if there is one, else from PATH."""
+    """The renderer named by PINTALOO_SVGRENDER (ctest sets it to the build's own), else
+    the one in this checkout's build folder, else from PATH."""
+    if os.environ.get("PINTALOO_SVGRENDER"):
+        return os.environ["PINTALOO_SVGRENDER"]
     here = os.path.dirname(os.path.abspath(__file__))
     built = os.path.join(here, "..", "..", "build", "tools", "pintaloo-svgrender")
-    return built if os.access(built, os.X_OK) else os.environ.get("PINTALOO_SVGRENDER", "pintaloo-svgrender")
+    return built if os.access(built, os.X_OK) else "pintaloo-svgrender"
 
 
 def render_bits(path, tmpdir):

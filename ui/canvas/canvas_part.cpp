@@ -9,6 +9,7 @@
 #include "resources/art_store.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -33,7 +34,7 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     pctDraw = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
     Picture1 = new Box(pctDraw, "Picture1", {232, 192, 329, 137});
     Picture1->setBackColor(QColor(Qt::white));
-    Picture1->setFrame(QColor(66, 115, 168), 3, 10);
+    Picture1->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
     clockImage = new Box(Picture1, "Image4", {8, 3, 123, 132});
     clockImage->setPicture(ArtStore::instance().pixmap(":/art/ui/clock.svg", {123, 132}));
     lblWait = new Box(Picture1, "lblWait", {144, 56, 180, 30});

@@ -5,6 +5,7 @@
 #include "media/resource_unpack.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -27,9 +28,9 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     big.setPixelSize(18);
     for (int i = 0; i < 3; ++i) {
         Box* b = new Box(pctFlash, QStringLiteral("picture2(%1)").arg(i), {8, 48 + 40 * i, 113, 25});
-        b->setBackColor(QColor(255, 214, 102));
-        b->setFrame(QColor(29, 35, 64), 2, 8);
-        b->setCaptionStyle(big, QColor(29, 35, 64), Qt::AlignCenter);
+        b->setBackColor(QColor(theme::BUTTON_YELLOW));
+        b->setFrame(QColor(theme::OUTLINE), 2, 8);
+        b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
         b->onClick = [this, i] { picture2_Click(i); };
@@ -38,8 +39,8 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     }
     Picture3 = new Box(pctFlash, "Picture3", {0, 472, 121, 25});
     Picture3->setBackColor(QColor(255, 138, 128));
-    Picture3->setFrame(QColor(29, 35, 64), 2, 8);
-    Picture3->setCaptionStyle(big, QColor(29, 35, 64), Qt::AlignCenter);
+    Picture3->setFrame(QColor(theme::OUTLINE), 2, 8);
+    Picture3->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     Picture3->setCaption(QStringLiteral("x"));
     Picture3->setHandCursor(true);
     Picture3->onClick = [this] { Picture3_Click(); };

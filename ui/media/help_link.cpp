@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "media/temp_folder.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -15,7 +16,7 @@ HelpLink::HelpLink(MainWindow& w) : w_(w) {
     QFont f;
     f.setPixelSize(12);
     f.setUnderline(true);
-    lblInfo->setCaptionStyle(f, QColor(29, 35, 64), Qt::AlignRight | Qt::AlignVCenter);
+    lblInfo->setCaptionStyle(f, QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
     lblInfo->setCaption(QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION)));
     lblInfo->setHandCursor(true);
     lblInfo->onMouseMove = [this](int b, int s, double x, double y) { lblInfo_MouseMove(b, s, x, y); };

@@ -5,6 +5,7 @@
 #include "pages/command_buttons.h"
 #include "pages/drawing_files.h"
 #include "resources/art_store.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -41,7 +42,7 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     link.setBold(true);
     link.setPixelSize(20);
     Label7 = new Box(pctOpen, "Label7", {540, 550, 220, 40});
-    Label7->setBackColor(QColor(255, 214, 102));
+    Label7->setBackColor(QColor(theme::BUTTON_YELLOW));
     Label7->setCaptionStyle(link, kInk, Qt::AlignCenter);
     Label7->setCaption(QStringLiteral("Open a drawing"));
     Label7->setHandCursor(true);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "media/animation_panel.h"
 #include "toolbox/tool_tables.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -18,7 +19,7 @@ BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&w, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
         b->setBackColor(QColor(Qt::white));
-        b->setFrame(QColor(29, 35, 64), 1, 2);  // so a white bar shows on the shelf
+        b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
         b->onClick = [this, i] { Label4_Click(i); };
         b->onMouseMove = [this, i](int bt, int s, double x, double y) { Label4_MouseMove(i, bt, s, x, y); };

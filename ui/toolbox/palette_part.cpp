@@ -5,6 +5,7 @@
 #include "toolbox/brush_size.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
+#include "theme_colours.h"
 
 namespace pintaloo {
 
@@ -26,14 +27,14 @@ QRect SwatchPlace(int item) {
 PalettePart::PalettePart(MainWindow& w) : w_(w) {
     for (int i = 0; i < 24; ++i) {
         Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
-        b->setFrame(QColor(29, 35, 64), 1, 4);
+        b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
         b->onClick = [this, i] { bColor_Click(i); };
         b->onMouseMove = [this, i](int bt, int s, double x, double y) { bColor_MouseMove(i, bt, s, x, y); };
         bColor[std::size_t(i)] = b;
     }
     sColor = new Box(&w, "sColor", {760, 632, 49, 67});
-    sColor->setFrame(QColor(29, 35, 64), 2, 6);
+    sColor->setFrame(QColor(theme::OUTLINE), 2, 6);
     sColor->setHandCursor(true);
     sColor->onMouseMove = [this](int b, int s, double x, double y) { sColor_MouseMove(b, s, x, y); };
     w.registry.add("bColor_Click", {"Index"}, [this](auto& a) { bColor_Click(int(a[0])); });

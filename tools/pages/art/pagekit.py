@@ -5,10 +5,14 @@ writes it to resources/pages.  All outlines are pure black on white, drawn
 with round caps and joins; shapes are filled white so that whatever is drawn
 later hides the lines underneath it, which is how overlapping parts (a head
 in front of a body, a tail behind it) stay closed for flood fill.
-Run draw_all.py to rebuild every page, then tools/pages/check_pages.py.
+Run draw_all.py [OUTPUT_DIR] to rebuild every page, then tools/pages/check_pages.py.
+File handling, output folder and theme come from the artwork kit (tools/art/svgkit.py);
+numbers here keep one decimal, the pages' own precision.
 """
 import math, os, sys
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "resources", "pages")
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "art"))
+from svgkit import output_dir, write  # noqa: E402
+OUT = output_dir("resources", "pages")
 def f(v):
     s = "%.1f" % v
     return s[:-2] if s.endswith(".0") else s
@@ -44,7 +48,7 @@ class Page:
              '<rect x="0" y="0" width="807" height="561" fill="#fff"/>\n'
              '<g fill="#fff" stroke="#000" stroke-width="4" stroke-linecap="round" stroke-linejoin="round">\n'
              + body + "\n" + fr + '</g>\n</svg>\n')
-        open(os.path.join(OUT, self.name), "w").write(s)
+        write(os.path.join(OUT, self.name), s)
 def P(x, y): return "%s %s" % (f(x), f(y))
 def onell(cx, cy, rx, ry, deg):
     a = math.radians(deg); return (cx + rx * math.cos(a), cy + ry * math.sin(a))
