@@ -10,54 +10,12 @@
 
 #include <vector>
 
-#include <webp/demux.h>
-
 #include "media/film_writer.h"
 #include "test_support.h"
+#include "webp_decode.h"
 
 namespace pintaloo {
 namespace {
-
-struct DecodedFrame {
-    QImage image;
-    int endMs;  // libwebp gives each frame's end time
-};
-
-struct DecodedFilm {
-    bool ok = false;
-    int width = 0, height = 0, frameCount = 0, loopCount = -1;
-    std::vector<DecodedFrame> frames;
-};
-
-DecodedFilm Decode(const QByteArray& bytes) {
-    DecodedFilm film;
-    WebPData data{reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size())};
-    WebPAnimDecoderOptions options;
-    if (!WebPAnimDecoderOptionsInit(&options)) return film;
-    options.color_mode = MODE_RGBA;
-    WebPAnimDecoder* dec = WebPAnimDecoderNew(&data, &options);
-    if (!dec) return film;
-    WebPAnimInfo info;
-    if (WebPAnimDecoderGetInfo(dec, &info)) {
-        film.ok = true;
-        film.width = int(info.canvas_width);
-        film.height = int(info.canvas_height);
-        film.frameCount = int(info.frame_count);
-        film.loopCount = int(info.loop_count);
-        while (WebPAnimDecoderHasMoreFrames(dec)) {
-            uint8_t* pixels = nullptr;
-            int end = 0;
-            if (!WebPAnimDecoderGetNext(dec, &pixels, &end)) {
-                film.ok = false;
-                break;
-            }
-            const QImage view(pixels, film.width, film.height, film.width * 4, QImage::Format_RGBA8888);
-            film.frames.push_back({view.copy(), end});
-        }
-    }
-    WebPAnimDecoderDelete(dec);
-    return film;
-}
 
 // A white page with frame k's own colour in a block of its own, so the
 // frames differ and their order shows.
@@ -83,7 +41,7 @@ TEST(FilmWriter, FramesSizeAndDurationAsWritten) {
     for (int k = 0; k < 5; ++k) ASSERT_TRUE(writer.addFrame(Frame(k))) << qPrintable(writer.error());
     ASSERT_TRUE(writer.save(path)) << qPrintable(writer.error());
 
-    const DecodedFilm film = Decode(test::readFile(path.toStdString()));
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
     ASSERT_TRUE(film.ok);
     EXPECT_EQ(film.width, 807);
     EXPECT_EQ(film.height, 537);
@@ -112,7 +70,7 @@ TEST(FilmWriter, RepeatedFramesKeepTheFilmsLength) {
     test::Scratch scratch;
     const QString path = QString::fromStdString(scratch / "still.webp");
     ASSERT_TRUE(writer.save(path));
-    const DecodedFilm film = Decode(test::readFile(path.toStdString()));
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
     ASSERT_TRUE(film.ok);
     ASSERT_FALSE(film.frames.empty());
     EXPECT_EQ(film.frames.back().endMs, 417 + 3000);
@@ -128,15 +86,20 @@ TEST(FilmWriter, WrongFramesAreRefusedAndTheFilmGoesOn) {
         EXPECT_TRUE(writer.error().contains("807 by 537")) << qPrintable(writer.error());
         EXPECT_EQ(writer.frameCount(), 1);
     }
-    // Frames of any pixel format are taken.
+    // Frames of any pixel format are taken, colours as they are.
     ASSERT_TRUE(writer.addFrame(Frame(1).convertToFormat(QImage::Format_ARGB32_Premultiplied)));
     ASSERT_TRUE(writer.addFrame(Frame(2).convertToFormat(QImage::Format_RGB888)));
+    ASSERT_TRUE(writer.addFrame(Frame(3).convertToFormat(QImage::Format_ARGB32)));
+    ASSERT_TRUE(writer.addFrame(Frame(4).convertToFormat(QImage::Format_RGBA8888)));
     test::Scratch scratch;
     const QString path = QString::fromStdString(scratch / "film.webp");
     ASSERT_TRUE(writer.save(path));
-    const DecodedFilm film = Decode(test::readFile(path.toStdString()));
-    EXPECT_EQ(film.frameCount, 3);
-    EXPECT_FALSE(writer.addFrame(Frame(3)));  // finished
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
+    ASSERT_EQ(film.frameCount, 5);
+    ASSERT_EQ(film.frames.size(), 5u);
+    for (int k = 1; k < 5; ++k)
+        EXPECT_TRUE(Near(film.frames[std::size_t(k)].image.pixelColor(100 + k * 150, 250), kColours[k])) << "frame " << k;
+    EXPECT_FALSE(writer.addFrame(Frame(0)));  // finished
 }
 
 TEST(FilmWriter, AFilmThatCannotBeWrittenIsKeptAndNothingIsLeftBehind) {
@@ -157,7 +120,7 @@ TEST(FilmWriter, AFilmThatCannotBeWrittenIsKeptAndNothingIsLeftBehind) {
     test::writeFile(path, "an older film");
     ASSERT_TRUE(writer.save(QString::fromStdString(path))) << qPrintable(writer.error());
     EXPECT_EQ(test::readFile(path), writer.bytes());
-    EXPECT_EQ(Decode(writer.bytes()).frameCount, 2);
+    EXPECT_EQ(test::DecodeWebP(writer.bytes()).frameCount, 2);
 }
 
 }  // namespace

@@ -47,15 +47,20 @@ bool FilmWriter::addFrame(const QImage& frame) {
     config.quality = options_.quality;
     config.method = options_.method;
 
-    // The page is opaque: any alpha in the frame is ignored.
-    const QImage rgbx = frame.convertToFormat(QImage::Format_RGBX8888);
+    // The page is opaque: any alpha in the frame is ignored. The canvas's
+    // own 32-bit format goes in as it is, saving a copy of every frame.
+    const bool bgrx = Q_BYTE_ORDER == Q_LITTLE_ENDIAN &&
+                      (frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32);
+    const QImage pixels = bgrx ? frame : frame.convertToFormat(QImage::Format_RGBX8888);
     WebPPicture picture;
     if (!WebPPictureInit(&picture)) return false;
-    picture.width = rgbx.width();
-    picture.height = rgbx.height();
+    picture.width = pixels.width();
+    picture.height = pixels.height();
     picture.use_argb = 1;  // the animation encoder compares frames in ARGB
-    bool ok = WebPPictureImportRGBX(&picture, rgbx.constBits(), int(rgbx.bytesPerLine())) &&
-              WebPAnimEncoderAdd(encoder_, &picture, int(frameStartMs(frames_)), &config);
+    const int stride = int(pixels.bytesPerLine());
+    const bool imported = bgrx ? WebPPictureImportBGRX(&picture, pixels.constBits(), stride)
+                               : WebPPictureImportRGBX(&picture, pixels.constBits(), stride);
+    const bool ok = imported && WebPAnimEncoderAdd(encoder_, &picture, int(frameStartMs(frames_)), &config);
     WebPPictureFree(&picture);
     if (!ok) {
         error_ = QStringLiteral("The film could not take another picture: %1")
