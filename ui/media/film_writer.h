@@ -25,7 +25,7 @@ public:
         // keeps the pencil's noise exactly and comes out several times larger.
         float quality = 75;
         // libwebp's effort, 0 (quick) to 6 (smallest file). Comparing frames
-        // costs more than encoding the changed part of each, so 4 takes about
+        // costs more than encoding what changed in each, so 4 takes about
         // the time 0 does for a film a fifth smaller.
         int method = 4;
     };
