@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libsdl2-mixer-dev librlottie-dev
+  libsdl2-mixer-dev librlottie-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils

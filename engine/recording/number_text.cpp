@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recording/number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace pintaloo {
+
+void AppendNumber(std::string& out, double value) {
+    char buf[32];
+    // Shortest round-trip form: 14 for 14.0, 130.5 for 130.5.
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, r.ptr);
+}
+
+void AppendInteger(std::string& out, std::int64_t value) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, r.ptr);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    // from_chars takes no leading '+', and "inf"/"nan" never come from a
+    // window, so only plain decimal numbers are accepted.
+    if (text.empty()) return std::nullopt;
+    for (char c : text)
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '.' || c == 'e' || c == 'E' || c == '+')) return std::nullopt;
+    double v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<std::int64_t> ParseInteger(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    std::int64_t v = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<std::int64_t> AsSmallInteger(double value) {
+    // A billion is far beyond any window and keeps every delta exact.
+    constexpr double kLimit = 1e9;
+    if (!(std::fabs(value) <= kLimit) || std::trunc(value) != value) return std::nullopt;
+    if (value == 0 && std::signbit(value)) return std::nullopt;  // -0 would read back as +0
+    return static_cast<std::int64_t>(value);
+}
+
+}  // namespace pintaloo

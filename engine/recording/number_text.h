@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Numbers as script text and back, exactly: the shortest text that reads
+// back as the same double, so a replayed recording draws bit for bit what
+// was drawn.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pintaloo {
+
+void AppendNumber(std::string& out, double value);
+void AppendInteger(std::string& out, std::int64_t value);
+
+// The whole of `text` as a number; nothing for anything else ("", "1x", "0x10").
+std::optional<double> ParseNumber(std::string_view text);
+std::optional<std::int64_t> ParseInteger(std::string_view text);
+
+// A double that holds a whole number small enough to be written as one
+// (window coordinates, buttons) without losing anything.
+std::optional<std::int64_t> AsSmallInteger(double value);
+
+}  // namespace pintaloo

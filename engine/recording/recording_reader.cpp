@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recording/recording_reader.h"
+
+#include "recording/number_text.h"
+
+namespace pintaloo {
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Splits at runs of spaces; `s` is already trimmed.
+std::vector<std::string_view> Words(std::string_view s) {
+    std::vector<std::string_view> words;
+    while (!s.empty()) {
+        std::size_t n = 0;
+        while (n < s.size() && !IsSpace(s[n])) ++n;
+        words.push_back(s.substr(0, n));
+        s.remove_prefix(n);
+        while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+    }
+    return words;
+}
+
+std::string_view FirstWord(std::string_view s) {
+    std::size_t n = 0;
+    while (n < s.size() && !IsSpace(s[n])) ++n;
+    return s.substr(0, n);
+}
+
+bool Fail(std::string* error, std::string why) {
+    if (error) *error = std::move(why);
+    return false;
+}
+
+// "dx,dy" or "dx,dy,dt".
+bool ReadStep(std::string_view step, std::int64_t d[3], bool* hasTime) {
+    const auto c1 = step.find(',');
+    if (c1 == std::string_view::npos) return false;
+    const auto c2 = step.find(',', c1 + 1);
+    const auto x = ParseInteger(step.substr(0, c1));
+    const auto y = ParseInteger(step.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
+    if (!x || !y) return false;
+    d[0] = *x;
+    d[1] = *y;
+    *hasTime = c2 != std::string_view::npos;
+    if (*hasTime) {
+        const auto t = ParseInteger(step.substr(c2 + 1));
+        if (!t) return false;
+        d[2] = *t;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool RecordingReader::IsDirective(std::string_view line) {
+    const std::string_view w = FirstWord(Trim(line));
+    return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord;
+}
+
+bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out, std::string* error) {
+    const std::string_view text = Trim(line);
+    if (text.empty() || text.front() == '#') return true;
+    const std::vector<std::string_view> w = Words(text);
+    const std::string_view name = w[0];
+
+    if (name == kStartWord) {
+        if (start_) return Fail(error, "a recording has only one start");
+        if (w.size() == 2 && w[1] == "blank") {
+            start_ = RecordingStart{};
+            return true;
+        }
+        if (w.size() == 3 && w[1] == "page") {
+            const auto n = ParseInteger(w[2]);
+            if (!n || *n < 0 || *n > 1000000) return Fail(error, "start page needs a page number");
+            start_ = RecordingStart{RecordingStart::Kind::Page, int(*n), {}};
+            return true;
+        }
+        if (w.size() >= 3 && w[1] == "picture") {
+            // The file name is the rest of the line, spaces and all.
+            const auto at = std::size_t(w[2].data() - text.data());
+            start_ = RecordingStart{RecordingStart::Kind::Picture, 0, std::string(text.substr(at))};
+            return true;
+        }
+        return Fail(error, "start is followed by blank, page N or picture FILE");
+    }
+    if (name == kAtWord) {
+        const auto t = w.size() == 2 ? ParseInteger(w[1]) : std::nullopt;
+        if (!t) return Fail(error, "at needs one whole number of milliseconds");
+        now_ = *t;
+        return true;
+    }
+    if (name == kSeedWord) {
+        const auto n = w.size() == 2 ? ParseInteger(w[1]) : std::nullopt;
+        if (!n || *n < 0 || *n > 4294967295LL) return Fail(error, "seed needs one whole number from 0 to 4294967295");
+        out.push_back({now_, std::string(name), {double(*n)}});
+        return true;
+    }
+    if (name == kMovesWord) {
+        if (w.size() < 4) return Fail(error, "moves needs a button and a first point");
+        std::int64_t p[3];
+        for (int i = 0; i < 3; ++i) {
+            const auto v = ParseInteger(w[std::size_t(i) + 1]);
+            if (!v) return Fail(error, "moves needs whole numbers for its button and first point");
+            p[i] = *v;
+        }
+        // Built aside, so a bad step leaves `out` and the clock as they were.
+        std::vector<RecordedCall> calls;
+        calls.reserve(w.size() - 3);
+        std::int64_t t = now_, dt = 0, x = p[1], y = p[2];
+        calls.push_back({t, kCanvasMoveName, {double(p[0]), double(x), double(y)}});
+        for (std::size_t i = 4; i < w.size(); ++i) {
+            std::int64_t d[3] = {0, 0, dt};
+            bool hasTime = false;
+            if (!ReadStep(w[i], d, &hasTime)) return Fail(error, "a step of moves is dx,dy or dx,dy,dt: " + std::string(w[i]));
+            if (hasTime) dt = d[2];
+            x += d[0];
+            y += d[1];
+            t += dt;
+            calls.push_back({t, kCanvasMoveName, {double(p[0]), double(x), double(y)}});
+        }
+        now_ = t;
+        out.insert(out.end(), calls.begin(), calls.end());
+        return true;
+    }
+
+    RecordedCall call{now_, std::string(name), {}};
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const auto v = ParseNumber(w[i]);
+        if (!v) return Fail(error, std::string(name) + " takes numbers, not " + std::string(w[i]));
+        call.args.push_back(*v);
+    }
+    out.push_back(std::move(call));
+    return true;
+}
+
+Recording ReadRecording(std::string_view text) {
+    Recording r;
+    RecordingReader reader;
+    std::size_t lineNo = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            r.cutShort = true;  // written up to the middle of a line
+            break;
+        }
+        ++lineNo;
+        std::string error;
+        if (!reader.read(text.substr(0, end), r.calls, &error)) {
+            r.badLine = lineNo;
+            r.error = std::move(error);
+            break;
+        }
+        r.wholeLines = lineNo;
+        text.remove_prefix(end + 1);
+    }
+    if (reader.start()) r.start = *reader.start();
+    return r;
+}
+
+}  // namespace pintaloo

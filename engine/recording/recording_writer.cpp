@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recording/recording_writer.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "recording/number_text.h"
+
+namespace pintaloo {
+
+namespace {
+
+bool IsScriptWord(std::string_view name) {
+    if (name.empty() || name.front() == '#') return false;
+    for (char c : name)
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '#') return false;
+    for (const char* word : {kStartWord, kAtWord, kMovesWord})
+        if (name == word) return false;
+    return true;
+}
+
+}  // namespace
+
+RecordingWriter::RecordingWriter(std::size_t movesPerLine) : movesPerLine_(movesPerLine ? movesPerLine : 1) {}
+
+bool RecordingWriter::start(const RecordingStart& where) {
+    if (where.kind == RecordingStart::Kind::Page && where.page < 0) return false;
+    if (where.kind == RecordingStart::Kind::Picture) {
+        const std::string& f = where.picture;
+        if (f.empty() || f.find_first_of("\r\n") != std::string::npos || f.front() == ' ' || f.back() == ' ' ||
+            f.front() == '\t' || f.back() == '\t')
+            return false;
+    }
+    out_ += kStartWord;
+    switch (where.kind) {
+    case RecordingStart::Kind::Blank: out_ += " blank"; break;
+    case RecordingStart::Kind::Page:
+        out_ += " page ";
+        AppendInteger(out_, where.page);
+        break;
+    case RecordingStart::Kind::Picture:
+        out_ += " picture ";
+        out_ += where.picture;
+        break;
+    }
+    out_ += '\n';
+    return true;
+}
+
+void RecordingWriter::writeTime(std::int64_t atMs) {
+    if (atMs == now_) return;
+    out_ += kAtWord;
+    out_ += ' ';
+    AppendInteger(out_, atMs);
+    out_ += '\n';
+    now_ = atMs;
+}
+
+bool RecordingWriter::extendRun(const RecordedCall& call, std::int64_t button, std::int64_t x, std::int64_t y) {
+    if (!run_ || run_->button != button || run_->count >= movesPerLine_) return false;
+    const std::int64_t dt = call.atMs - now_;
+    out_ += ' ';
+    AppendInteger(out_, x - run_->x);
+    out_ += ',';
+    AppendInteger(out_, y - run_->y);
+    if (dt != run_->dt) {
+        out_ += ',';
+        AppendInteger(out_, dt);
+    }
+    run_->x = x;
+    run_->y = y;
+    run_->dt = dt;
+    ++run_->count;
+    now_ = call.atMs;
+    return true;
+}
+
+bool RecordingWriter::add(const RecordedCall& call) {
+    if (!IsScriptWord(call.name)) return false;
+    for (double a : call.args)
+        if (!std::isfinite(a)) return false;
+    if (call.name == kSeedWord) {
+        if (call.args.size() != 1 || !(call.args[0] >= 0 && call.args[0] <= 4294967295.0) ||
+            std::trunc(call.args[0]) != call.args[0])
+            return false;
+    }
+
+    if (call.name == kCanvasMoveName && call.args.size() == 3) {
+        const auto b = AsSmallInteger(call.args[0]);
+        const auto x = AsSmallInteger(call.args[1]);
+        const auto y = AsSmallInteger(call.args[2]);
+        if (b && x && y) {
+            if (extendRun(call, *b, *x, *y)) return true;
+            flush();
+            writeTime(call.atMs);
+            out_ += kMovesWord;
+            for (std::int64_t v : {*b, *x, *y}) {
+                out_ += ' ';
+                AppendInteger(out_, v);
+            }
+            run_ = Run{*b, *x, *y, 0, 1};
+            return true;
+        }
+    }
+
+    flush();
+    writeTime(call.atMs);
+    out_ += call.name;
+    for (double a : call.args) {
+        out_ += ' ';
+        AppendNumber(out_, a);
+    }
+    out_ += '\n';
+    return true;
+}
+
+void RecordingWriter::flush() {
+    if (!run_) return;
+    out_ += '\n';
+    run_.reset();
+}
+
+std::string RecordingWriter::take() {
+    // A run still open stays behind: its line is not finished yet.
+    std::string whole;
+    if (run_) {
+        const auto cut = out_.rfind('\n');
+        const std::size_t keep = cut == std::string::npos ? 0 : cut + 1;
+        whole = out_.substr(0, keep);
+        out_.erase(0, keep);
+    } else {
+        whole.swap(out_);
+    }
+    written_ += whole.size();
+    return whole;
+}
+
+}  // namespace pintaloo

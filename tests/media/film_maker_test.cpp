@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A recording played into a film: which calls each frame shows, and what
+// happens when a call or a frame goes wrong.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+#include <vector>
+
+#include "media/film_maker.h"
+#include "test_support.h"
+#include "webp_decode.h"
+
+namespace pintaloo {
+namespace {
+
+// Call i puts block i on the page; every frame taken notes how many calls it shows.
+struct BlockDrawing {
+    QImage page{807, 537, QImage::Format_RGB32};
+    std::size_t played = 0;
+    std::vector<std::size_t> shownByFrame;
+    BlockDrawing() { page.fill(Qt::white); }
+    FilmSource source() {
+        return {[this](std::size_t i, QString*) {
+                    EXPECT_EQ(i, played) << "calls come in order, each once";
+                    QPainter(&page).fillRect(20 + int(i) * 100, 200, 80, 80, Qt::blue);
+                    ++played;
+                    return true;
+                },
+                [this] {
+                    shownByFrame.push_back(played);
+                    return page;
+                }};
+    }
+};
+
+bool IsBlue(QColor c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; }
+
+TEST(FilmMaker, EachFrameShowsTheCallsMadeByItsEnd) {
+    // Pauses of 100 ms, 10 s (cut to 0.5 s) and 100 ms: the 20 s film puts
+    // the calls at 0, 2.86, 17.14 and 20 s, in frames 0, 34, 205 and 239.
+    BlockDrawing drawing;
+    test::Scratch scratch;
+    const QString path = QString::fromStdString(scratch / "film.webp");
+    QString error;
+    ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, drawing.source(), path, &error)) << qPrintable(error);
+    ASSERT_EQ(drawing.shownByFrame.size(), 240u);
+    for (std::size_t f = 0; f < 240; ++f) {
+        const std::size_t expected = f < 34 ? 1 : f < 205 ? 2 : f < 239 ? 3 : 4;
+        ASSERT_EQ(drawing.shownByFrame[f], expected) << "frame " << f;
+    }
+
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
+    ASSERT_TRUE(film.ok);
+    ASSERT_FALSE(film.frames.empty());
+    EXPECT_EQ(film.frames.back().endMs, 23000) << "twenty seconds and the last frame held three";
+    // Ten seconds in, two blocks show.
+    for (const test::DecodedFrame& frame : film.frames) {
+        if (frame.endMs < 10000) continue;
+        EXPECT_TRUE(IsBlue(frame.image.pixelColor(160, 240)));
+        EXPECT_FALSE(IsBlue(frame.image.pixelColor(260, 240)));
+        break;
+    }
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(IsBlue(film.frames.back().image.pixelColor(60 + i * 100, 240)));
+}
+
+TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
+    struct Case {
+        const char* what;
+        bool callFails;
+        QSize canvas;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"a call fails", true, {807, 537}, "call 2 went wrong"},
+        {"the canvas is the wrong size", false, {400, 300}, "807 by 537"},
+    };
+    for (const Case& c : cases) {
+        test::Scratch scratch;
+        const std::string path = scratch / "film.webp";
+        FilmSource source{[&](std::size_t i, QString* why) {
+                              if (c.callFails && i == 2) {
+                                  *why = QStringLiteral("call 2 went wrong");
+                                  return false;
+                              }
+                              return true;
+                          },
+                          [&] {
+                              QImage image(c.canvas, QImage::Format_RGB32);
+                              image.fill(Qt::white);
+                              return image;
+                          }};
+        QString error;
+        FilmClock clock;
+        clock.lengthMs = 2000;  // a short film is enough to fail in
+        EXPECT_FALSE(MakeFilm({0, 10, 20, 30}, source, QString::fromStdString(path), &error, clock)) << c.what;
+        EXPECT_TRUE(error.contains(c.says)) << c.what << ": " << qPrintable(error);
+        EXPECT_FALSE(test::exists(path)) << c.what;
+    }
+    QString error;
+    EXPECT_FALSE(MakeFilm({0}, FilmSource{}, QStringLiteral("/tmp/never.webp"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace
+}  // namespace pintaloo

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Makes the film of a recording: its calls are played in film time and the
+// canvas is taken at the end of every frame, then the last one is held.
+// The same for "Save the film" and for the replay tool's --film.
+#include <QImage>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "recording/film_timing.h"
+
+namespace pintaloo {
+
+struct FilmSource {
+    // Plays call `index` of the recording (they come in order, each once).
+    // False stops the film, with `error` saying why.
+    std::function<bool(std::size_t index, QString* error)> play;
+    // The canvas as it is now, 807 by 537.
+    std::function<QImage()> canvas;
+};
+
+// `timesMs` are the recording's calls' times. False, with the reason and
+// nothing written, when a call fails, a frame is refused or the file cannot
+// be written.
+bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path,
+              QString* error = nullptr, const FilmClock& clock = {});
+
+}  // namespace pintaloo
