@@ -8,6 +8,9 @@ packages=(
   libsdl2-mixer-dev librlottie-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
+  qt6-wayland weston
+  reuse appstream desktop-file-utils
+  dpkg-dev lintian gzip man-db
 )
 missing=()
 for p in "${packages[@]}"; do
