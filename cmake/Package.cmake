@@ -21,14 +21,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pintaloo contributors <pintaloo@users.noreply.github.com>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pintaloo.github.io/")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "painting program for young children\n"
-    " Pintaloo is a painting program for young children: a crayon pencil that\n"
-    " blends into colour already on the page, an eraser, flood fill, patterned\n"
-    " and picture brushes, stamps, an oil-painting effect, colouring pages\n"
-    " whose outlines the pencil never covers, saving and opening pictures,\n"
-    " sounds and short cartoons. Big buttons, no reading needed.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+# The long description under the summary line; CPack indents it for the control file.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+       "Pintaloo is a painting program for young children: a crayon pencil that\n"
+       "blends into colour already on the page, an eraser, flood fill, patterned\n"
+       "and picture brushes, stamps, an oil-painting effect, colouring pages\n"
+       "whose outlines the pencil never covers, saving and opening pictures,\n"
+       "sounds and short cartoons. Big buttons, no reading needed.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Files under /usr are owned by root whatever the build user is.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
