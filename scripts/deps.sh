@@ -10,6 +10,9 @@ packages=(
   xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils
   python3 lame
+  qt6-wayland weston
+  reuse appstream desktop-file-utils
+  dpkg-dev lintian gzip man-db
 )
 missing=()
 for p in "${packages[@]}"; do

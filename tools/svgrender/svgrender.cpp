@@ -2,6 +2,7 @@
 // artist sees exactly what the child will see.
 //
 //   pintaloo-svgrender IN.svg WIDTH HEIGHT OUT.png
+//   pintaloo-svgrender --transparent IN.svg WIDTH HEIGHT OUT.png   (keeps alpha: icons)
 //   pintaloo-svgrender --sheet OUT.png SCALE IN.svg...   (contact sheet)
 //
 // The sheet puts each picture at its own size times SCALE on a grey grid
@@ -16,12 +17,14 @@
 
 namespace {
 
-QImage renderSvg(const QString& path, QSize size) {
+// Artwork is checked on white, as the window shows it; icons keep their
+// transparent background, since the desktop draws them on its own colours.
+QImage renderSvg(const QString& path, QSize size, bool transparent = false) {
     QSvgRenderer svg(path);
     if (!svg.isValid()) return {};
     if (!size.isValid()) size = svg.defaultSize();
-    QImage img(size, QImage::Format_RGB32);
-    img.fill(Qt::white);
+    QImage img(size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    img.fill(transparent ? QColor(Qt::transparent) : QColor(Qt::white));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p);
@@ -57,11 +60,15 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc >= 5 && QString(argv[1]) == "--sheet") return makeSheet(argc, argv);
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s IN.svg WIDTH HEIGHT OUT.png | --sheet OUT.png SCALE IN.svg...\n", argv[0]);
+    const bool transparent = argc == 6 && QString(argv[1]) == "--transparent";
+    if (argc != 5 && !transparent) {
+        std::fprintf(stderr,
+                     "usage: %s [--transparent] IN.svg WIDTH HEIGHT OUT.png | --sheet OUT.png SCALE IN.svg...\n",
+                     argv[0]);
         return 2;
     }
-    QImage img = renderSvg(QString::fromLocal8Bit(argv[1]), QSize(atoi(argv[2]), atoi(argv[3])));
-    if (img.isNull()) { std::fprintf(stderr, "cannot read %s\n", argv[1]); return 1; }
-    return img.save(QString::fromLocal8Bit(argv[4])) ? 0 : 1;
+    char** a = argv + (transparent ? 1 : 0);
+    QImage img = renderSvg(QString::fromLocal8Bit(a[1]), QSize(atoi(a[2]), atoi(a[3])), transparent);
+    if (img.isNull()) { std::fprintf(stderr, "cannot read %s\n", a[1]); return 1; }
+    return img.save(QString::fromLocal8Bit(a[4])) ? 0 : 1;
 }

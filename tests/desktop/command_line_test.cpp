@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace pintaloo {
+namespace {
+
+using Action = CommandLine::Action;
+
+struct Case {
+    const char* name;
+    QStringList args;  // after the program's name
+    Action action;
+    int exitCode;
+    CommandLineOptions options;  // checked only when the program runs
+    const char* textHas;         // a piece of the printed text ("" for none printed)
+};
+
+CommandLineOptions Opts(bool fullscreen, bool windowed, bool nosound, const char* lang) {
+    CommandLineOptions o;
+    o.fullscreen = fullscreen;
+    o.windowed = windowed;
+    o.nosound = nosound;
+    o.lang = QString::fromUtf8(lang);
+    return o;
+}
+
+const CommandLineOptions kNone;
+
+const Case kCases[] = {
+    {"nothing", {}, Action::Run, 0, kNone, ""},
+    {"fullscreen", {"--fullscreen"}, Action::Run, 0, Opts(true, false, false, ""), ""},
+    {"windowed", {"--windowed"}, Action::Run, 0, Opts(false, true, false, ""), ""},
+    {"nosound", {"--nosound"}, Action::Run, 0, Opts(false, false, true, ""), ""},
+    {"single dash", {"-nosound", "-fullscreen"}, Action::Run, 0, Opts(true, false, true, ""), ""},
+    {"lang separate", {"--lang", "ro"}, Action::Run, 0, Opts(false, false, false, "ro"), ""},
+    {"lang equals", {"--lang=es"}, Action::Run, 0, Opts(false, false, false, "es"), ""},
+    {"lang upper case", {"--lang", "DE"}, Action::Run, 0, Opts(false, false, false, "de"), ""},
+    {"last lang wins", {"--lang", "fr", "--lang", "it"}, Action::Run, 0, Opts(false, false, false, "it"), ""},
+    {"everything", {"--nosound", "--windowed", "--lang", "en"}, Action::Run, 0, Opts(false, true, true, "en"), ""},
+    {"help", {"--help"}, Action::Help, 0, kNone, "--lang <CODE>"},
+    {"short help", {"-h"}, Action::Help, 0, kNone, "Usage: pintaloo [options]"},
+    {"help wins over bad lang", {"--lang", "xx", "--help"}, Action::Help, 0, kNone, "--nosound"},
+    {"version", {"--version"}, Action::Version, 0, kNone, "Pintaloo 9.8.7\n"},
+    {"short version", {"-v"}, Action::Version, 0, kNone, "Pintaloo 9.8.7"},
+    {"unknown option", {"--bogus"}, Action::Error, 2, kNone, "Unknown option 'bogus'"},
+    {"unknown shows usage", {"--bogus"}, Action::Error, 2, kNone, "Usage: pintaloo [options]"},
+    {"unknown language", {"--lang", "xx"}, Action::Error, 2, kNone, "does not speak the language \"xx\""},
+    {"unknown language lists", {"--lang", "pt"}, Action::Error, 2, kNone, "en, ro, fr, de, it, es"},
+    {"lang without code", {"--lang"}, Action::Error, 2, kNone, "Missing value after '--lang'"},
+    {"empty lang", {"--lang="}, Action::Error, 2, kNone, "does not speak the language \"\""},
+    {"both window sizes", {"--fullscreen", "--windowed"}, Action::Error, 2, kNone, "not both"},
+    {"file name", {"picture.bmp"}, Action::Error, 2, kNone, "\"picture.bmp\""},
+};
+
+TEST(CommandLineTest, OptionsTable) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const CommandLine r = ParseCommandLine(QStringList{"pintaloo"} + c.args, QStringLiteral("9.8.7"));
+        EXPECT_EQ(r.action, c.action);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        if (c.action == Action::Run) {
+            EXPECT_EQ(r.options.fullscreen, c.options.fullscreen);
+            EXPECT_EQ(r.options.windowed, c.options.windowed);
+            EXPECT_EQ(r.options.nosound, c.options.nosound);
+            EXPECT_EQ(r.options.lang, c.options.lang);
+            EXPECT_TRUE(r.text.isEmpty()) << r.text.toStdString();
+        } else {
+            EXPECT_TRUE(r.text.contains(QString::fromUtf8(c.textHas))) << r.text.toStdString();
+        }
+    }
+}
+
+// Every listed language is accepted and comes back as given.
+TEST(CommandLineTest, EveryLanguageIsAccepted) {
+    ASSERT_EQ(LanguageCodes().size(), 6);
+    for (const QString& code : LanguageCodes()) {
+        const CommandLine r = ParseCommandLine({"pintaloo", "--lang", code}, "1");
+        EXPECT_EQ(r.action, Action::Run) << code.toStdString();
+        EXPECT_EQ(r.options.lang, code);
+    }
+}
+
+// The help names every option a parent may type.
+TEST(CommandLineTest, HelpListsEveryOption) {
+    const CommandLine r = ParseCommandLine({"pintaloo", "--help"}, "1");
+    for (const char* option : {"--help", "--version", "--fullscreen", "--windowed", "--nosound", "--lang"})
+        EXPECT_TRUE(r.text.contains(QLatin1String(option))) << option;
+}
+
+// Only a run goes on to the window.
+TEST(CommandLineTest, FinishTellsWhetherToGoOn) {
+    CommandLine run;
+    EXPECT_EQ(FinishCommandLine(run), -1);
+    CommandLine error;
+    error.action = Action::Error;
+    error.exitCode = 2;
+    EXPECT_EQ(FinishCommandLine(error), 2);
+}
+
+}  // namespace
+}  // namespace pintaloo
