@@ -291,15 +291,16 @@ Checked CheckPng(Bytes b, qint64 n) {
         if (length > n - p - 12) return Refuse(PictureRefusal::Damaged);
         Bytes type = b + p + 4;
         Bytes body = b + p + 8;
-        if (Crc32(type, length + 4) != Be32(body + length)) return Refuse(PictureRefusal::Damaged);
         const auto is = [&](const char* name) { return std::equal(type, type + 4, name); };
-        if (!header) {
+        if (!header) {  // the size is judged first: a hostile one is told as such
             if (!is("IHDR") || length != 13) return Refuse(PictureRefusal::Damaged);
             width = Be32(body);
             height = Be32(body + 4);
             if (const PictureRefusal why = SizeVerdict(width, height); why != PictureRefusal::None) return Refuse(why);
             header = true;
-        } else if (is("IDAT")) {
+        }
+        if (Crc32(type, length + 4) != Be32(body + length)) return Refuse(PictureRefusal::Damaged);
+        if (is("IDAT")) {
             data = true;
         } else if (is("IEND")) {
             return data ? Accept(PictureFormat::Png, width, height) : Refuse(PictureRefusal::Damaged);
