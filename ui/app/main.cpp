@@ -21,8 +21,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
 
-    SingleInstance instance;
     TempFolder temp;
+    SingleInstance instance(temp);
     Sounds sounds(audio, temp);
     DesktopWebLink web;
     Services services;
