@@ -8,6 +8,7 @@ packages=(
   libsdl2-mixer-dev librlottie-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
+  clang libclang-rt-14-dev  # scripts/fuzz.sh
 )
 missing=()
 for p in "${packages[@]}"; do
