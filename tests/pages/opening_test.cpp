@@ -422,6 +422,7 @@ TEST_F(OpeningTest, SlowPicturesShowTheWaitNoteAndGiveUpAtTheLimit) {
                                            [&](bool on) { waits.push_back(on); }));
     EXPECT_EQ(int(why), int(PictureRefusal::TooSlow));
     EXPECT_EQ(waits, (std::vector<bool>{true, false}));
+    FinishPictureDecoding();  // the abandoned workers end before the next test
 }
 
 // A bitmap cut short (a copy broken off half way) is damaged: opening it must

@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/platform_services.h"
+#include "pages/picture_reader.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -40,5 +41,7 @@ int main(int argc, char** argv) {
     window.show();
     // Should the window not be drawn soon (started minimised), sound still comes.
     QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
-    return app.exec();
+    const int status = app.exec();
+    FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
+    return status;
 }

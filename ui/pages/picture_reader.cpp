@@ -465,7 +465,9 @@ PictureResult DecodePicture(const QByteArray& bytes) {
     QImageReader reader(&buffer, kQtFormat[int(header.format)]);
     reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(false);
-    QImageReader::setAllocationLimit(PictureLimits::kDecoderMegabytes);
+    // A limit shared by every reader in the program: set once, not raced.
+    static std::once_flag limitSet;
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(PictureLimits::kDecoderMegabytes); });
     const QSize qtSize(reader.size().width(), std::abs(reader.size().height()));
     out.refusal = PictureRefusal::Damaged;
     if (!reader.canRead() || qtSize != header.size) return out;  // Qt reads the header differently
@@ -522,6 +524,8 @@ PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit, 
     if (out.refusal != PictureRefusal::None) return out;
     return DecodePictureWithin(bytes, limit, waiting);
 }
+
+void FinishPictureDecoding() { std::lock_guard<std::mutex> turn(DecoderTurn()); }
 
 QString RefusalTitle() { return QString::fromUtf8(kTitle); }
 

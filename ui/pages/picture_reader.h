@@ -78,6 +78,10 @@ PictureResult DecodePicture(const QByteArray& bytes);
 PictureResult DecodePictureWithin(const QByteArray& bytes, std::chrono::milliseconds limit,
                                   const std::function<void(bool)>& waiting = {});
 
+// Waits for a decode abandoned at its time limit to end (before the program
+// unloads the decoders at exit, or at the end of a test).
+void FinishPictureDecoding();
+
 // File to picture in one call: ReadPictureFile and DecodePictureWithin.
 PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit,
                           const std::function<void(bool)>& waiting = {});
