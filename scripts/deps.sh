@@ -13,6 +13,7 @@ packages=(
   qt6-wayland weston
   reuse appstream desktop-file-utils
   dpkg-dev lintian gzip man-db
+  clang libclang-rt-14-dev  # scripts/fuzz.sh
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -36,7 +36,7 @@ TEST(ExtractResource, UnpacksEachItemAsItsOriginalIntoAPrivateFolder) {
               static_cast<qsizetype>(kMedia.size()));
 }
 
-TEST(ExtractResource, AnExistingFileIsUsedUnchanged) {
+TEST(ExtractResource, AnExistingFileIsUsedOnlyWhenItHoldsTheOriginal) {
     test::Scratch scratch;
     const std::string path = scratch / "tmpfile102.$$$";
     ASSERT_TRUE(ExtractResource(102, path));
@@ -45,11 +45,38 @@ TEST(ExtractResource, AnExistingFileIsUsedUnchanged) {
     EXPECT_TRUE(ExtractResource(102, path));
     struct stat after {};
     ::stat(path.c_str(), &after);
-    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "a good file was written again";
 
-    test::writeFile(scratch / "tmpfile77.mp3", "not the tone");
-    EXPECT_TRUE(ExtractResource(77, scratch / "tmpfile77.mp3"));
-    EXPECT_EQ(test::readFile(scratch / "tmpfile77.mp3"), "not the tone");
+    // Whatever else stands there is replaced by the original.
+    const QByteArray tone = test::readFile(test::originalMedia("sounds/snd_077_tone.mp3"));
+    ASSERT_GT(tone.size(), 100);
+    QByteArray sameSizeOtherBytes = tone;
+    sameSizeOtherBytes[tone.size() / 2] = char(sameSizeOtherBytes[tone.size() / 2] ^ 0x5A);
+    struct Case {
+        const char* what;
+        QByteArray there;
+    };
+    const Case cases[] = {
+        {"another file", "not the tone"},
+        {"the original cut short", tone.left(tone.size() - 1)},
+        {"the original with more after it", tone + "x"},
+        {"an empty file", QByteArray()},
+        {"the same size, other bytes", sameSizeOtherBytes},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = scratch / "tmpfile77.mp3";
+        test::writeFile(file, c.there);
+        EXPECT_TRUE(ExtractResource(77, file));
+        EXPECT_EQ(test::readFile(file), tone);
+    }
+    // A link in its place is replaced, its target left alone.
+    const std::string target = scratch / "someone_elses_file";
+    test::writeFile(target, "keep me");
+    ASSERT_EQ(::symlink(target.c_str(), (scratch / "tmpfile81.mp3").c_str()), 0);
+    EXPECT_TRUE(ExtractResource(81, scratch / "tmpfile81.mp3"));
+    EXPECT_EQ(test::readFile(target), "keep me");
+    EXPECT_EQ(test::readFile(scratch / "tmpfile81.mp3"), test::readFile(test::originalMedia("sounds/snd_081_tone.mp3")));
 }
 
 TEST(ExtractResource, UnknownNumbersAndUnusablePathsFail) {

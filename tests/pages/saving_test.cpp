@@ -4,8 +4,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTime>
+#include <QBuffer>
+#include <QImageWriter>
 
 #include <linux/capability.h>
+#include <sys/mount.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -103,13 +106,98 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
     EXPECT_TRUE(rig.w().pagePicker().pctOpen->isHidden());
 }
 
-TEST_F(SavingTest, AnyEndingStillGetsBitmapData) {
+// The ending typed decides the format: none gets a bitmap and ".bmp", PNG
+// and JPEG (quality 95) are written as such, any other ending is refused
+// with a message and nothing is written.
+TEST_F(SavingTest, TheEndingTypedDecidesTheFormat) {
     rig.drawSomethingVaried();
-    save(path("drawing.jpg"));
-    EXPECT_TRUE(holdsCanvas(path("drawing.jpg")));
-    save(path("no_ending"));
-    EXPECT_TRUE(holdsCanvas(path("no_ending")));
-    EXPECT_FALSE(QFile::exists(path("no_ending.bmp"))) << "an ending was added";
+    const QImage canvasImage = [&] {
+        const auto px = rig.canvas();
+        QImage img(Surface::kWidth, Surface::kHeight, QImage::Format_RGB888);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const Colour c = px[std::size_t(y) * Surface::kWidth + std::size_t(x)];
+                img.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+            }
+        return img;
+    }();
+    const auto jpegAt95 = [&] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(95);
+        EXPECT_TRUE(writer.write(canvasImage));
+        return bytes;
+    }();
+    enum Kind { Bmp, Png, Jpeg, Refused };
+    struct Case {
+        const char* typed;
+        const char* written;  // nullptr: nothing written
+        Kind kind;
+    };
+    const Case cases[] = {
+        {"a.bmp", "a.bmp", Bmp},       {"plain", "plain.bmp", Bmp},     {"b.png", "b.png", Png},
+        {"c.jpg", "c.jpg", Jpeg},      {"d.jpeg", "d.jpeg", Jpeg},      {"E.JPG", "E.JPG", Jpeg},
+        {"F.Bmp", "F.Bmp", Bmp},       {"g.gif", nullptr, Refused},     {"h.txt", nullptr, Refused},
+        {"i.bmp.tiff", nullptr, Refused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const QStringList before = folderListing(rig.scratch.path());
+        rig.messages.told.clear();
+        save(path(c.typed));
+        if (c.kind == Refused) {
+            EXPECT_EQ(folderListing(rig.scratch.path()), before) << "something was written";
+            ASSERT_EQ(rig.messages.told.size(), 1u);
+            EXPECT_TRUE(rig.messages.told[0].second.contains(c.typed));
+            EXPECT_TRUE(rig.messages.told[0].second.contains(".png"));
+            continue;
+        }
+        EXPECT_TRUE(rig.messages.told.empty());
+        QStringList want = before;
+        want << c.written;
+        want.sort();
+        QStringList got = folderListing(rig.scratch.path());
+        got.sort();
+        EXPECT_EQ(got, want);
+        const QByteArray bytes = ReadAll(path(c.written));
+        switch (c.kind) {
+            case Bmp: EXPECT_TRUE(holdsCanvas(path(c.written))); break;
+            case Png: {
+                ASSERT_TRUE(bytes.startsWith("\x89PNG"));
+                const QImage back = QImage::fromData(bytes, "png");
+                EXPECT_EQ(CountDifferent(ExpectedCanvas(back, Surface::kWidth, Surface::kHeight), rig.canvas()), 0u);
+                break;
+            }
+            case Jpeg: EXPECT_EQ(bytes, jpegAt95) << "not a JPEG at quality 95"; break;
+            case Refused: break;
+        }
+    }
+}
+
+// A full disk is named as one, and the earlier file stays whole.
+TEST_F(SavingTest, AFullDiskSaysSo) {
+    const QString dir = path("small_disk");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    if (::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, "size=8k") != 0)
+        GTEST_SKIP() << "cannot mount a small disk here (needs root)";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(dir)};
+    const QByteArray old("an earlier drawing");
+    ASSERT_TRUE(WriteAll(dir + "/old.bmp", old));
+    rig.drawSomethingVaried();
+    for (const char* name : {"old.bmp", "new.png", "new.bmp"}) {
+        SCOPED_TRACE(name);
+        rig.messages.told.clear();
+        save(dir + '/' + name);
+        ASSERT_EQ(rig.messages.told.size(), 1u);
+        EXPECT_TRUE(rig.messages.told[0].second.contains("No space left on device")) << rig.messages.told[0].second.toStdString();
+    }
+    EXPECT_EQ(ReadAll(dir + "/old.bmp"), old);
+    EXPECT_EQ(folderListing(dir), QStringList({"old.bmp"}));
 }
 
 TEST_F(SavingTest, SavingOverAnEarlierFileReplacesIt) {

@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
+#include "pages/picture_reader.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -35,8 +36,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pintaloo.Pintaloo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/ui/app_icon.svg")));
 
-    SingleInstance instance;
     TempFolder temp;
+    SingleInstance instance(temp);
     Sounds sounds(audio, temp);
     DesktopWebLink web;
     Services services;
@@ -58,5 +59,7 @@ int main(int argc, char** argv) {
     // A SIGTERM closes the window the way its close button does.
     QuitOnSignal quitOnSignal([&window] { window.close(); });
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
+    return status;
 }

@@ -7,6 +7,11 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "media/temp_folder.h"
+
 namespace pintaloo {
 
 std::optional<QString> QtFileDialog::saveFileName(const QString& proposedPath, const QString& filter) {
@@ -27,17 +32,20 @@ void MessageBoxes::tell(const QString& title, const QString& text) {
     QMessageBox::information(parent_, title, text);
 }
 
-SingleInstance::SingleInstance() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
-    lock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/pintaloo.lock"));
+SingleInstance::SingleInstance(TempFolder& folder) {
+    held_ = true;  // unless a live copy of ours is found below
+    const std::string& dir = folder.path();
+    if (dir.empty()) return;
+    const std::string file = dir + "/pintaloo.lock";
+    // Our folder is ours alone, but a lock file of the wrong kind or owner
+    // is no copy of ours: never trusted, never followed.
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) return;
+    lock_ = std::make_unique<QLockFile>(QString::fromStdString(file));
     lock_->setStaleLockTime(0);  // only a lock whose process is gone is stale
-    held_ = lock_->tryLock(0);
-    if (!held_ && lock_->error() == QLockFile::LockFailedError) {
-        // A lock whose owner died is cleared by removeStaleLockFile.
-        if (lock_->removeStaleLockFile()) held_ = lock_->tryLock(0);
-    }
-    if (!held_ && lock_->error() == QLockFile::PermissionError) held_ = true;  // no lock possible: just run
+    if (lock_->tryLock(0)) return;
+    if (lock_->error() == QLockFile::LockFailedError && lock_->removeStaleLockFile() && lock_->tryLock(0)) return;
+    held_ = lock_->error() != QLockFile::LockFailedError;
 }
 
 }  // namespace pintaloo

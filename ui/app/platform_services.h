@@ -34,11 +34,15 @@ private:
     QWidget* parent_;
 };
 
-// One running copy per user. A lock left by a copy that crashed or was
-// killed is noticed (its process is gone) and taken over.
+// One running copy per user. The lock lives only in the user's private
+// scratch folder (owner and mode checked by TempFolder), never in a folder
+// other users can write to. A lock left by a copy that crashed or was killed
+// is noticed (its process is gone) and taken over. Only a live copy of the
+// same user stops the program; with no private folder, or any other trouble
+// with the lock, the program just runs.
 class SingleInstance {
 public:
-    SingleInstance();
+    explicit SingleInstance(TempFolder& folder);
     bool anotherIsRunning() const { return !held_; }
 
 private:

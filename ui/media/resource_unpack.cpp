@@ -63,6 +63,29 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// The regular file at `path` (not followed if a link) holds `bytes` and
+// nothing more.
+bool holdsExactly(const std::string& path, const QByteArray& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == bytes.size();
+    QByteArray have(same ? bytes.size() : 0, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (same && got < have.size()) {
+        const ssize_t n = ::read(fd, have.data() + got, static_cast<size_t>(have.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            same = false;
+        else
+            got += n;
+    }
+    ::close(fd);
+    return same && have == bytes;
+}
+
 }  // namespace
 
 const char* embeddedMediaPath(int16_t number) {
@@ -78,20 +101,28 @@ bool ExtractResource(int16_t number, const std::string& path) {
     if (!source || path.empty())
         return false;
 
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0)
-        return S_ISREG(st.st_mode);
-
-    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
-    const std::string folder = parent.empty() ? std::string(".") : parent.string();
-    if (::access(folder.c_str(), F_OK) != 0 && !ensurePrivateFolder(folder))
-        return false;
-
     initMediaResources();
     QFile in(QString::fromLatin1(source));
     if (!in.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = in.readAll();
+
+    // A file already there is used only when it holds exactly these bytes:
+    // one left by an older program, cut short by a full disk or changed by
+    // anyone else is written anew. The sounds are small, so comparing costs
+    // less than playing them.
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return false;
+        if (S_ISREG(st.st_mode) && holdsExactly(path, bytes))
+            return true;
+    }
+
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
+    if (::access(folder.c_str(), F_OK) != 0 && !ensurePrivateFolder(folder))
+        return false;
 
     std::vector<char> temporary(path.begin(), path.end());
     const char suffix[] = ".part-XXXXXX";
@@ -106,14 +137,10 @@ bool ExtractResource(int16_t number, const std::string& path) {
         return false;
     }
 
-    // link() never replaces: if another copy of the program unpacked the same
-    // file meanwhile, that one stays and is used.
-    bool placed = ::link(temporary.data(), path.c_str()) == 0 || errno == EEXIST;
-    if (!placed && (errno == EPERM || errno == ENOSYS || errno == EOPNOTSUPP)) {
-        // A file system without hard links: a rename can only replace a file
-        // holding these same bytes.
-        placed = ::rename(temporary.data(), path.c_str()) == 0;
-    }
+    // rename() replaces whatever stood there (a stale file, or a link, never
+    // followed) in one step; another copy of the program racing us writes
+    // the same bytes.
+    const bool placed = ::rename(temporary.data(), path.c_str()) == 0;
     ::unlink(temporary.data());
     return placed;
 }

@@ -8,10 +8,11 @@ namespace pintaloo {
 // Writes the embedded sound or animation `number` to `path`, so that the audio
 // and animation libraries, which only take file names, can read it.
 //
-// A file already at `path` is used unchanged and never rewritten. Otherwise
-// the folder is created if missing (private, see TempFolder) and the bytes go
-// to a temporary name first and are then linked into place, so a crash never
-// leaves half a file behind for the next run to trust.
+// A file already at `path` is used only when it holds exactly the embedded
+// bytes; anything else there (an older program's file, one cut short, one
+// changed by someone) is replaced. Otherwise the folder is created if missing
+// (private, see TempFolder) and the bytes go to a temporary name first and
+// are then renamed into place, so a crash never leaves half a file behind.
 //
 // Returns false for an unknown number or any failure. The program ignores the
 // result (it then just plays nothing); tests use it.

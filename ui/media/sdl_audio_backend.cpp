@@ -2,6 +2,8 @@
 
 #include "sdl_library.h"
 
+#include <atomic>
+
 namespace pintaloo {
 
 namespace {
@@ -14,8 +16,11 @@ constexpr int kWaveChannel = 0;
 // (1024 frames is about 23 ms at 44.1 kHz).
 constexpr int kBufferFrames = 1024;
 
-// SDL_mixer keeps its state in globals.
-bool g_deviceInUse = false;
+// SDL_mixer keeps its state in globals, so one backend at a time may hold
+// the device. Set on the UI thread, cleared by the opener thread when the
+// device will not open: atomic, and claimed with one exchange so two
+// backends can never both take it.
+std::atomic<bool> g_deviceInUse{false};
 
 const SdlLibrary& Sdl() { return *LoadSdlLibrary(); }  // only once a device is open or opening
 
@@ -68,13 +73,12 @@ void SdlAudioBackend::deferOpening() {
 void SdlAudioBackend::openInBackground() {
     if (m_device != Device::Untried && m_device != Device::Deferred)
         return;
-    if (g_deviceInUse) {
+    if (g_deviceInUse.exchange(true)) {
         std::lock_guard<std::mutex> guard(m_lock);
         m_device = Device::Silent;
         m_pendingWave.clear();
         return;
     }
-    g_deviceInUse = true;
     m_device = Device::Opening;
     m_opener = std::thread([this] {
         if (!LoadSdlLibrary()) {
@@ -116,12 +120,13 @@ bool SdlAudioBackend::isAudible() {
     if (m_device != Device::Untried)
         return m_device == Device::Open;
     m_device = Device::Silent;
-    if (g_deviceInUse || !LoadSdlLibrary())
+    if (g_deviceInUse.exchange(true))
         return false;
-    if (!openDevice())
+    if (!LoadSdlLibrary() || !openDevice()) {
+        g_deviceInUse = false;
         return false;
+    }
     m_device = Device::Open;
-    g_deviceInUse = true;
     return true;
 }
 

@@ -3,10 +3,14 @@
 // to paint on. A save never leaves a half-written file, a failed save says
 // so, and a cancelled or failed open leaves the drawing exactly as it was.
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <optional>
 
 #include "canvas/picture.h"
 #include "canvas/surface.h"
+#include "pages/picture_reader.h"
+#include "pages/picture_writer.h"
 
 namespace pintaloo {
 
@@ -21,13 +25,24 @@ public:
 
     // "<hour>_<minute>_<second>_Draw.bmp" for a time of day.
     static QString ProposedName(int hour, int minute, int second);
-    // The whole canvas as a 24-bit bitmap, written beside the target and
-    // renamed over it only when complete. False (with a reason) on failure.
-    static bool SaveCanvas(const Surface& canvas, const QString& path, QString* error = nullptr);
+    // The whole canvas as a 24-bit bitmap (or PNG, or JPEG at quality 95),
+    // written beside the target and renamed over it only when complete.
+    // False (with a reason) on failure.
+    static bool SaveCanvas(const Surface& canvas, const QString& path, QString* error = nullptr,
+                           SaveFormat format = SaveFormat::Bmp);
     // A picture file as canvas pixels (its top-left part where larger), or
     // nothing for a file that is missing, damaged, not a picture, or too
     // large to decode safely.
-    static std::optional<Picture> LoadPicture(const QString& path, int maxWidth, int maxHeight);
+    static std::optional<Picture> LoadPicture(const QString& path, int maxWidth, int maxHeight,
+                                              PictureRefusal* why = nullptr,
+                                              std::chrono::milliseconds limit = kOpenTimeLimit,
+                                              const std::function<void(bool)>& waiting = {});
+
+    // How long a picture may take to decode before it is given up on: far
+    // more than the biggest ordinary photo needs, short enough that a
+    // grown-up is still waiting.
+    static constexpr std::chrono::milliseconds kOpenTimeLimit{8000};
+    std::chrono::milliseconds openTimeLimit = kOpenTimeLimit;
 
     QString dialogFileName;  // what the last dialog left, the start of the next
 

@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One running copy per user: the lock lives in the user's private folder,
+// and nothing another user plants can keep the program from starting.
+#include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+#include <optional>
+#include <string>
+
+#include <csignal>
+#include <cerrno>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/platform_services.h"
+#include "media/temp_folder.h"
+
+namespace pintaloo {
+namespace {
+
+constexpr uid_t kSomeoneElse = 65534;  // nobody
+
+// Sets an environment variable (or removes it) for one scope.
+class EnvFor {
+public:
+    EnvFor(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value) ::setenv(name, value->c_str(), 1);
+        else ::unsetenv(name);
+    }
+    ~EnvFor() {
+        if (old_) ::setenv(name_, old_->c_str(), 1);
+        else ::unsetenv(name_);
+    }
+    EnvFor(const EnvFor&) = delete;
+    EnvFor& operator=(const EnvFor&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    QTemporaryDir scratch;
+    std::vector<std::unique_ptr<QLockFile>> heldLocks;  // planted locks, live for the test
+    std::string at(const std::string& name) { return scratch.path().toStdString() + '/' + name; }
+    static bool isRoot() { return ::geteuid() == 0; }
+};
+
+TEST_F(SingleInstanceTest, ALiveCopyOfOursStopsTheNextAndOnlyThat) {
+    TempFolder folder({at("private")});
+    {
+        SingleInstance first(folder);
+        EXPECT_FALSE(first.anotherIsRunning());
+        struct stat st {};
+        ASSERT_EQ(::lstat((folder.path() + "/pintaloo.lock").c_str(), &st), 0) << "no lock in the private folder";
+        SingleInstance second(folder);
+        EXPECT_TRUE(second.anotherIsRunning());
+    }
+    // The first is gone: the next one runs.
+    SingleInstance third(folder);
+    EXPECT_FALSE(third.anotherIsRunning());
+}
+
+TEST_F(SingleInstanceTest, ALockLeftByACrashIsTakenOver) {
+    TempFolder folder({at("private")});
+    ASSERT_FALSE(folder.path().empty());
+    // A process id that is not running.
+    pid_t gone = 0;
+    for (pid_t p = 4000000; p > 3000000 && !gone; p -= 7)
+        if (::kill(p, 0) != 0 && errno == ESRCH) gone = p;
+    ASSERT_NE(gone, 0);
+    const QByteArray left = QByteArray::number(gone) + "\npintaloo\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    QFile f(QString::fromStdString(folder.path() + "/pintaloo.lock"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(left);
+    f.close();
+    SingleInstance next(folder);
+    EXPECT_FALSE(next.anotherIsRunning());
+}
+
+// Whatever another user leaves where the lock would be, the program runs.
+TEST_F(SingleInstanceTest, NothingPlantedByAnotherUserSilencesTheProgram) {
+    if (!isRoot()) GTEST_SKIP() << "planting as another user needs root";
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& folder)> plant;
+    };
+    const Case cases[] = {
+        {"the folder itself belongs to someone else",
+         [](const std::string& folder) {
+             ASSERT_EQ(::mkdir(folder.c_str(), 0777), 0);
+             ASSERT_EQ(::chown(folder.c_str(), kSomeoneElse, kSomeoneElse), 0);
+         }},
+        {"a live lock owned by someone else",
+         [this](const std::string& folder) {
+             ASSERT_TRUE(ensurePrivateFolder(folder));
+             heldLocks.push_back(std::make_unique<QLockFile>(QString::fromStdString(folder + "/pintaloo.lock")));
+             ASSERT_TRUE(heldLocks.back()->tryLock(0));
+             ASSERT_EQ(::chown((folder + "/pintaloo.lock").c_str(), kSomeoneElse, kSomeoneElse), 0);
+         }},
+        {"the lock is a link",
+         [](const std::string& folder) {
+             ASSERT_TRUE(ensurePrivateFolder(folder));
+             ASSERT_EQ(::symlink("/etc/hostname", (folder + "/pintaloo.lock").c_str()), 0);
+         }},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string folder = at("case" + std::to_string(++n));
+        c.plant(folder);
+        TempFolder temp({folder});
+        SingleInstance instance(temp);
+        EXPECT_FALSE(instance.anotherIsRunning());
+    }
+}
+
+// With no runtime folder the lock once went to the shared temporary folder,
+// where another user could plant a live one.
+TEST_F(SingleInstanceTest, ALockPlantedInTheSharedTemporaryFolderIsIgnored) {
+    const std::string shared = at("shared");
+    ASSERT_EQ(::mkdir(shared.c_str(), 01777), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    QLockFile planted(QString::fromStdString(shared + "/pintaloo.lock"));
+    ASSERT_TRUE(planted.tryLock(0));
+    if (isRoot()) {
+        // The runtime folder Qt would make up in its place, taken first.
+        const passwd* me = ::getpwuid(::geteuid());
+        ASSERT_NE(me, nullptr);
+        const std::string runtime = shared + "/runtime-" + me->pw_name;
+        ASSERT_EQ(::mkdir(runtime.c_str(), 0700), 0);
+        ASSERT_EQ(::chown(runtime.c_str(), kSomeoneElse, kSomeoneElse), 0);
+        ASSERT_EQ(::chown((shared + "/pintaloo.lock").c_str(), kSomeoneElse, kSomeoneElse), 0);
+    }
+    const QByteArray plantedBytes = [&] {
+        QFile f(QString::fromStdString(shared + "/pintaloo.lock"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    EnvFor noRuntime("XDG_RUNTIME_DIR", std::nullopt);
+    EnvFor tmp("TMPDIR", shared);
+    EnvFor home("HOME", at("home"));
+    EnvFor cache("XDG_CACHE_HOME", at("home/.cache"));
+    TempFolder temp;
+    SingleInstance instance(temp);
+    EXPECT_FALSE(instance.anotherIsRunning()) << "a planted lock silenced the program";
+    EXPECT_EQ(temp.path(), at("home/.cache/pintaloo-tmp"));
+    struct stat st {};
+    EXPECT_EQ(::lstat((temp.path() + "/pintaloo.lock").c_str(), &st), 0) << "the lock is not in the private folder";
+    QFile f(QString::fromStdString(shared + "/pintaloo.lock"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), plantedBytes) << "the planted file was touched";
+}
+
+}  // namespace
+}  // namespace pintaloo
