@@ -27,7 +27,7 @@ struct TwoStates {
         r.canvas.setPixel(0, 0, kBlack);
         r.canvas.setPixel(806, 536, kBlack);
         drawing = Pixels(r.canvas);
-        r.state.ToolMode = 8;
+        r.state.ToolMode = Tool::Fill;
         r.state.CurrentColor = Rgb(255, 240, 90);
         r.stroke({{806, 0}});
         filled = Pixels(r.canvas);
@@ -57,7 +57,7 @@ void BM_HistoryCommitStroke(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        r.state.ToolMode = 1;
+        r.state.ToolMode = Tool::Pencil;
         r.state.CurrentColor = Rgb(k * 13, 80, 200);
         const int y = 30 + (k++ * 37) % 470;
         r.drag(60, y, 700, y + 40, 40);
@@ -71,7 +71,7 @@ BENCHMARK(BM_HistoryCommitStroke)->Unit(benchmark::kMillisecond);
 // page for the codec (the crayon leaves about one pixel in four alone).
 std::vector<Colour> CrayonCoveredPage() {
     PaintRig r(5);
-    r.state.ToolMode = 1;
+    r.state.ToolMode = Tool::Pencil;
     r.state.BrushSize = 20;
     r.state.BrushHalfWidth = 8;
     for (int pass = 0; pass < 3; ++pass) {
@@ -146,7 +146,7 @@ void BM_HistoryHundredWholeCanvasSteps(benchmark::State& state) {
                     break;
                 }
                 case 1:
-                    r.state.ToolMode = 8;
+                    r.state.ToolMode = Tool::Fill;
                     r.state.CurrentColor = Rgb(k, 200, 255 - k);
                     r.stroke({{806, 0}});
                     break;

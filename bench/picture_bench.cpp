@@ -5,7 +5,7 @@
 
 #include <QGuiApplication>
 
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 #include "resources/picture_library.h"
 
 namespace pintaloo {

@@ -17,7 +17,7 @@ void ResetEditorState(EditorState& s) {
     s.SwatchIndex = 0;
     s.PaperColor = kWhite;
     s.OutlineColor = kBlack;
-    s.ToolMode = 1;
+    s.ToolMode = Tool::Pencil;
     s.BrushSize = 4;
     s.BrushHalfWidth = 1;
     s.SizeIndex = 2;

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "app/tool.h"
 #include "canvas/colour.h"
+#include "canvas/surface.h"
 
 namespace pintaloo {
 
@@ -23,13 +25,17 @@ struct EditorState {
     std::int16_t BrushSize = 4;
     std::int16_t BrushHalfWidth = 1;
     Colour CurrentColor = Rgb(31, 31, 31);
-    std::int16_t ToolMode = 1;
+    Tool ToolMode = Tool::Pencil;
     std::int16_t LastX = 0, LastY = 0;
     std::int16_t AlternateFlag = 0;
     std::int16_t SwatchIndex = 0;
     std::int16_t ToolVariant = 0;
     std::int16_t SizeIndex = 2;
     std::int16_t PageNumber = 101;
+    // How circles, tiles and bricks fill their inside. Transparent until the
+    // fill tool is first used; from then on solid in the last fill colour,
+    // for every later circle, tile and brick. A new page keeps it.
+    FillMode CanvasFill{};
 };
 
 // The state half of a new page: the defaults a blank page starts with. The

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "canvas/colour.h"
+#include "canvas/surface.h"
 
 namespace pintaloo {
 
@@ -17,5 +18,8 @@ namespace pintaloo {
 // before the call. Levels is at most 255; the rectangle must lie inside.
 void OilFilter(Colour* pixels, int width, int height, int left, int top, int right, int bottom,
                int radius, int levels);
+
+// The same on the canvas surface; the rectangle is marked for repainting.
+void OilFilter(Surface& canvas, int left, int top, int right, int bottom, int radius, int levels);
 
 }  // namespace pintaloo

@@ -22,6 +22,11 @@ public:
         return float(state_) / 16777216.0f;
     }
 
+    // The whole state: a recording writes it where a stroke starts, and
+    // reseed with it makes a replay draw the very same numbers from there.
+    std::uint32_t seed() const { return state_; }
+    void reseed(std::uint32_t seed) { state_ = seed & 0xFFFFFF; }
+
 private:
     std::uint32_t state_;
 };

@@ -72,12 +72,12 @@ void Surface::fillSpan(int y, int x1, int x2, Colour c) {
     dirty_.unite({x1, y, x2 + 1, y + 1});
 }
 
-void Surface::setPoint(double x, double y, Colour c) {
-    if (penWidth_ <= 1) {
+void Surface::setPoint(double x, double y, Colour c, int penWidth) {
+    if (penWidth <= 1) {
         setPixel(ClampToInt(std::nearbyint(x)), ClampToInt(std::nearbyint(y)), c);
         return;
     }
-    disc(std::nearbyint(x), std::nearbyint(y), penWidth_, c);
+    disc(std::nearbyint(x), std::nearbyint(y), penWidth, c);
 }
 
 // Every pixel whose centre lies within diameter/2 of the centre.
@@ -90,10 +90,6 @@ void Surface::disc(double cx, double cy, double diameter, Colour c) {
         const double half = std::sqrt(std::max(0.0, r * r - dy * dy));
         fillSpan(y, ClampToInt(std::ceil(cx - half)), ClampToInt(std::floor(cx + half)), c);
     }
-}
-
-void Surface::line(double x1, double y1, double x2, double y2, Colour c) {
-    line(x1, y1, x2, y2, c, penWidth_);
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, Colour c, int width) {
@@ -171,15 +167,15 @@ void Surface::thickLine(double x1, double y1, double x2, double y2, Colour c, in
     }
 }
 
-void Surface::circle(double cx, double cy, double radius, Colour c) {
+void Surface::circle(double cx, double cy, double radius, Colour c, FillMode fill) {
     const int r = ClampToInt(std::nearbyint(std::abs(radius)));
     const double rcx = std::nearbyint(cx), rcy = std::nearbyint(cy);
     if (rcx + r < 0 || rcy + r < 0 || rcx - r >= width_ || rcy - r >= height_) return;
     const int x0 = ClampToInt(rcx), y0 = ClampToInt(rcy);
-    if (fillStyle_ == FillStyle::Solid) {
+    if (fill.style == FillStyle::Solid) {
         for (int dy = -r; dy <= r; ++dy) {
             const int half = int(std::floor(std::sqrt(double(r) * r - double(dy) * dy)));
-            fillSpan(y0 + dy, x0 - half, x0 + half, fillColour_);
+            fillSpan(y0 + dy, x0 - half, x0 + half, fill.colour);
         }
     }
     // Midpoint circle: the eight symmetric points of each step.
@@ -193,19 +189,19 @@ void Surface::circle(double cx, double cy, double radius, Colour c) {
     }
 }
 
-void Surface::box(double x1, double y1, double x2, double y2, Colour c) {
+void Surface::box(double x1, double y1, double x2, double y2, Colour c, int penWidth, FillMode fill) {
     const double l = std::min(x1, x2), r = std::max(x1, x2);
     const double t = std::min(y1, y2), b = std::max(y1, y2);
-    if (fillStyle_ == FillStyle::Solid) {
+    if (fill.style == FillStyle::Solid) {
         const int top = std::max(ClampToInt(std::nearbyint(t)) + 1, 0);
         const int bottom = std::min(ClampToInt(std::nearbyint(b)) - 1, height_ - 1);
         for (int y = top; y <= bottom; ++y)
-            fillSpan(y, ClampToInt(std::nearbyint(l)) + 1, ClampToInt(std::nearbyint(r)) - 1, fillColour_);
+            fillSpan(y, ClampToInt(std::nearbyint(l)) + 1, ClampToInt(std::nearbyint(r)) - 1, fill.colour);
     }
-    line(l, t, r, t, c);
-    line(r, t, r, b, c);
-    line(r, b, l, b, c);
-    line(l, b, l, t, c);
+    line(l, t, r, t, c, penWidth);
+    line(r, t, r, b, c, penWidth);
+    line(r, b, l, b, c, penWidth);
+    line(l, b, l, t, c, penWidth);
 }
 
 namespace {
@@ -258,9 +254,8 @@ void FillRow(Colour* row, int from, int to, Colour c) {  // inclusive
 // Scanline flood fill with an explicit stack of seeds: each span is filled
 // once and its neighbour rows are scanned for runs of the target colour, one
 // seed per run.
-void Surface::floodFill(int x, int y, Colour target) {
-    if (point(x, y) != static_cast<std::int32_t>(target) || target == fillColour_) return;
-    const Colour fill = fillColour_;
+void Surface::floodFill(int x, int y, Colour target, Colour fill) {
+    if (point(x, y) != static_cast<std::int32_t>(target) || target == fill) return;
     Colour* px = pixels_.data();
     const std::size_t w = std::size_t(width_);
     struct Seed { int x, y; };

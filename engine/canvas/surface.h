@@ -15,6 +15,14 @@ namespace pintaloo {
 
 enum class FillStyle { Transparent, Solid };
 
+// How the inside of a circle or box is painted. Passed with every call: the
+// surface keeps no pen or fill between calls, so one painter's settings can
+// never leak into the next.
+struct FillMode {
+    FillStyle style = FillStyle::Transparent;
+    Colour colour = kBlack;
+};
+
 class Surface {
 public:
     static constexpr int kWidth = 807;
@@ -29,21 +37,12 @@ public:
     // The colour at a pixel, or -1 outside the surface.
     std::int32_t point(int x, int y) const;
     // A pixel, or with a pen width above 1 a round dot of that diameter.
-    void setPoint(double x, double y, Colour c);
+    void setPoint(double x, double y, Colour c, int penWidth = 1);
     // Plain one-pixel write with no pen; clipped.
     void setPixel(int x, int y, Colour c);
 
-    int penWidth() const { return penWidth_; }
-    void setPenWidth(int w) { penWidth_ = w < 1 ? 1 : w; }
-    FillStyle fillStyle() const { return fillStyle_; }
-    void setFillStyle(FillStyle s) { fillStyle_ = s; }
-    Colour fillColour() const { return fillColour_; }
-    void setFillColour(Colour c) { fillColour_ = c; }
-
-    // A line with the current pen width and round ends, both ends included.
-    void line(double x1, double y1, double x2, double y2, Colour c);
-    // The same with an explicit width (the pens made for one call).
-    void line(double x1, double y1, double x2, double y2, Colour c, int width);
+    // A line with round ends, both ends included.
+    void line(double x1, double y1, double x2, double y2, Colour c, int penWidth = 1);
 
     // The drawing position used by the joined-up tools.
     void moveTo(int x, int y) { posX_ = x; posY_ = y; }
@@ -51,14 +50,15 @@ public:
     int positionX() const { return posX_; }
     int positionY() const { return posY_; }
 
-    // Circle outline of the given radius; its inside follows the fill style.
-    void circle(double cx, double cy, double radius, Colour c);
-    // Box between two corners (both included): outline in c, inside by fill style.
-    void box(double x1, double y1, double x2, double y2, Colour c);
+    // Circle outline of the given radius, one pixel wide; its inside as `fill` says.
+    void circle(double cx, double cy, double radius, Colour c, FillMode fill = {});
+    // Box between two corners (both included): outline in c with the given
+    // pen width, inside as `fill` says.
+    void box(double x1, double y1, double x2, double y2, Colour c, int penWidth = 1, FillMode fill = {});
 
-    // Paints the 4-connected area of colour `target` around (x, y) with the
-    // fill colour. Does nothing when (x, y) is outside or not of that colour.
-    void floodFill(int x, int y, Colour target);
+    // Paints the 4-connected area of colour `target` around (x, y) with
+    // `fill`. Does nothing when (x, y) is outside or not of that colour.
+    void floodFill(int x, int y, Colour target, Colour fill);
 
     // Copies `src` stretched or shrunk to dstW x dstH at (dstX, dstY),
     // leaving out source pixels of exactly the key colour.
@@ -83,9 +83,6 @@ private:
 
     int width_, height_;
     std::vector<Colour> pixels_;
-    int penWidth_ = 1;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    Colour fillColour_ = kBlack;
     int posX_ = 0, posY_ = 0;
     Rect dirty_;
 };

@@ -20,15 +20,26 @@ std::optional<std::int16_t> ToneForSwatch(int index) {
 
 const std::array<BrushSizeEntry, 4> kBrushSizes = {{{13, 5}, {8, 3}, {4, 1}, {20, 8}}};
 
-const std::array<std::int16_t, 17> kModelTools = {3, 4, 5, 6, 7, 10, 9, 11, 12,
-                                                  13, 14, 15, 16, 17, 18, 19, 20};
+const std::array<Tool, 17> kModelTools = {
+    Tool::Circles,   Tool::Spray,       Tool::TwoColourDots, Tool::TwoColourSpray, Tool::RainbowDots, Tool::Balls,
+    Tool::RainbowLine, Tool::PenLine,   Tool::Daisies,       Tool::Tangles,        Tool::Scribbles,   Tool::Stars,
+    Tool::Grass,     Tool::Tiles,       Tool::Parallelograms, Tool::Bricks,        Tool::Splats,
+};
 
 const std::array<StampCategory, 8> kStampCategories = {{
-    {22, 122, 8}, {23, 130, 5}, {24, 158, 7}, {25, 138, 3},
-    {26, 141, 3}, {27, 144, 3}, {28, 147, 3}, {29, 150, 8},
+    {Tool::StampAnimals, 122, 8}, {Tool::StampVehicles, 130, 5}, {Tool::StampFlowers, 158, 7},
+    {Tool::StampHouses, 138, 3},  {Tool::StampSuns, 141, 3},     {Tool::StampTrees, 144, 3},
+    {Tool::StampClouds, 147, 3},  {Tool::StampPeople, 150, 8},
 }};
 
-std::optional<std::int16_t> StampPictureFor(int toolMode, int variant) {
+Tool StampCategoryTool(int index) {
+    if (index >= 0 && index < int(kStampCategories.size())) return kStampCategories[std::size_t(index)].toolMode;
+    // Out of range the number still follows on from the first stamp tool and
+    // is stored as 16 bits, so the dump shows what it always showed.
+    return static_cast<Tool>(std::int16_t(ToolNumber(Tool::StampAnimals) + index));
+}
+
+std::optional<std::int16_t> StampPictureFor(Tool toolMode, int variant) {
     for (const auto& c : kStampCategories)
         if (c.toolMode == toolMode) {
             if (variant < 0 || variant >= c.count) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/tool.h"
 #include "canvas/colour.h"
 
 namespace pintaloo {
@@ -24,11 +25,11 @@ struct BrushSizeEntry {
 // By size-bar item 0..3.
 extern const std::array<BrushSizeEntry, 4> kBrushSizes;
 
-// ToolMode chosen by each model button, by item 0..16.
-extern const std::array<std::int16_t, 17> kModelTools;
+// The tool chosen by each model button, by item 0..16.
+extern const std::array<Tool, 17> kModelTools;
 
 struct StampCategory {
-    std::int16_t toolMode;
+    Tool toolMode;
     std::int16_t firstPicture;  // picture number of variant 0
     std::int16_t count;
 };
@@ -36,8 +37,12 @@ struct StampCategory {
 // trees, clouds, people).
 extern const std::array<StampCategory, 8> kStampCategories;
 
+// The tool a stamp category button chooses. Items outside 0..7 give the
+// numbers next to the stamp tools, which paint nothing (as they always did).
+Tool StampCategoryTool(int index);
+
 // The stamp picture number for a stamp tool and variant, or nothing.
-std::optional<std::int16_t> StampPictureFor(int toolMode, int variant);
+std::optional<std::int16_t> StampPictureFor(Tool toolMode, int variant);
 
 // Suns and clouds keep their size wherever they are stamped.
 bool StampKeepsSize(int pictureNumber);

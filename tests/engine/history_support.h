@@ -9,7 +9,7 @@
 
 #include "app/editor_state.h"
 #include "canvas/oil_filter.h"
-#include "canvas/stroke_painter.h"
+#include "toolbox/stroke_painter.h"
 #include "toolbox/hls.h"
 
 namespace pintaloo::testing {
@@ -60,7 +60,7 @@ struct PaintRig {
         for (int k = 0; k <= steps; ++k) pts.push_back({x1 + (x2 - x1) * k / steps, y1 + (y2 - y1) * k / steps});
         stroke(pts);
     }
-    void oil() { OilFilter(canvas.data(), canvas.width(), canvas.height(), 0, 0, canvas.width() - 1, canvas.height() - 1, 1, 160); canvas.markDirty(canvas.bounds()); }
+    void oil() { OilFilter(canvas, 0, 0, canvas.width() - 1, canvas.height() - 1, 1, 160); }
     void newPage() {
         canvas.clear();
         ResetEditorState(state);
@@ -76,7 +76,7 @@ inline std::vector<Colour> Pixels(const Surface& s) {
 inline void DrawChildsPicture(PaintRig& r, std::uint32_t seed) {
     DefaultRandom pick(seed);
     auto at = [&](int span) { return int(pick.next() * float(span)); };
-    const std::int16_t tools[] = {1, 1, 1, 3, 4, 9, 11, 11, 16, 17, 5, 22};
+    const Tool tools[] = {Tool::Pencil, Tool::Pencil, Tool::Pencil, Tool::Circles, Tool::Spray, Tool::RainbowLine, Tool::PenLine, Tool::PenLine, Tool::Grass, Tool::Tiles, Tool::TwoColourDots, Tool::StampAnimals};
     for (int k = 0; k < 14; ++k) {
         r.state.ToolMode = tools[k % 12];
         r.state.ToolVariant = 0;
@@ -93,7 +93,7 @@ inline void DrawChildsPicture(PaintRig& r, std::uint32_t seed) {
         r.canvas.line(x + 150, y, x + 150, y + 100, kBlack, 3);
         r.canvas.line(x + 150, y + 100, x, y + 100, kBlack, 3);
         r.canvas.line(x, y + 100, x, y, kBlack, 3);
-        r.state.ToolMode = 8;
+        r.state.ToolMode = Tool::Fill;
         r.state.CurrentColor = Rgb(at(256), at(256), 90);
         r.stroke({{x + 75, y + 50}});
     }

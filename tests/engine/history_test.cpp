@@ -34,7 +34,7 @@ std::vector<Action> EveryKindOfChange() {
     // Every tool number the stroke painter knows, dragged across the page.
     for (std::int16_t tool = 1; tool <= 29; ++tool) {
         acts.push_back({"tool", [tool](PaintRig& r) {
-                            r.state.ToolMode = tool;
+                            r.state.ToolMode = Tool(tool);
                             r.state.ToolVariant = 0;
                             r.state.CurrentColor = Rgb(tool * 9, 255 - tool * 7, (tool * 53) & 255);
                             r.state.BrushSize = std::int16_t(4 + tool % 5 * 3);
@@ -44,7 +44,7 @@ std::vector<Action> EveryKindOfChange() {
                         }});
     }
     acts.push_back({"fill", [](PaintRig& r) {
-                        r.state.ToolMode = 8;
+                        r.state.ToolMode = Tool::Fill;
                         r.state.CurrentColor = Rgb(250, 230, 80);
                         r.stroke({{800, 530}});
                     }});
@@ -56,13 +56,13 @@ std::vector<Action> EveryKindOfChange() {
                         r.state.PageNumber = 107;
                     }});
     acts.push_back({"crayon on the page", [](PaintRig& r) {
-                        r.state.ToolMode = 1;
+                        r.state.ToolMode = Tool::Pencil;
                         r.state.CurrentColor = Rgb(200, 0, 0);
                         r.drag(90, 80, 300, 420, 40);
                     }});
     acts.push_back({"new page", [](PaintRig& r) { r.newPage(); }});
     acts.push_back({"after the new page", [](PaintRig& r) {
-                        r.state.ToolMode = 11;
+                        r.state.ToolMode = Tool::PenLine;
                         r.drag(10, 10, 500, 300, 10);
                     }});
     return acts;
@@ -210,7 +210,7 @@ TEST(History, HundredWholeCanvasStepsFitTheDefaultBudget) {
                           drawings[std::size_t(k / 4) % drawings.size()].end(), r.canvas.data());
                 break;
             case 1:  // the paper, which touches every edge, in a new colour
-                r.state.ToolMode = 8;
+                r.state.ToolMode = Tool::Fill;
                 r.state.CurrentColor = Rgb(k, 200, 255 - k);
                 r.stroke({{806, 0}});
                 break;
@@ -326,7 +326,7 @@ TEST_P(HistoryAgainstModel, MatchesAListOfCanvases) {
                 }
                 case 7: break;  // a press that changes nothing
                 default: {
-                    r.state.ToolMode = std::int16_t(1 + roll(29));
+                    r.state.ToolMode = Tool(std::int16_t(1 + roll(29)));
                     r.state.ToolVariant = std::int16_t(roll(3));
                     r.state.CurrentColor = Rgb(roll(256), roll(256), roll(256));
                     r.state.BrushSize = std::int16_t(1 + roll(30));

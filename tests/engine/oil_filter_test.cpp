@@ -152,7 +152,8 @@ TEST(OilFilter, AgreesWithReferenceOnRandomAndDrawnPictures) {
     EXPECT_EQ(halves, ref);
 }
 
-TEST(OilFilter, AgreesWithReferenceOnAFullDrawnCanvas) {
+// Strokes of many colours and widths all over the canvas.
+Surface DrawnCanvas() {
     Surface s;
     DefaultRandom rng;
     for (int i = 0; i < 400; ++i) {
@@ -160,6 +161,11 @@ TEST(OilFilter, AgreesWithReferenceOnAFullDrawnCanvas) {
         const Colour c = Rgb(int(rng.next() * 256), int(rng.next() * 256), int(rng.next() * 256));
         s.line(x, y, x + int(rng.next() * 80) - 40, y + int(rng.next() * 80) - 40, c, 1 + int(rng.next() * 6));
     }
+    return s;
+}
+
+TEST(OilFilter, AgreesWithReferenceOnAFullDrawnCanvas) {
+    const Surface s = DrawnCanvas();
     auto px = Pixels(s);
     auto ref = px;
     ReferenceOil(ref, s.width(), 0, 0, s.width() - 1, s.height() - 1, 1, 160);
@@ -174,6 +180,30 @@ TEST(OilFilter, AgreesWithReferenceOnAFullDrawnCanvas) {
     ReferenceOil(ref3, s.width(), 5, 5, 7, 200, 1, 160);  // too narrow for the fast path
     OilFilter(px3.data(), s.width(), s.height(), 5, 5, 7, 200, 1, 160);
     EXPECT_EQ(px3, ref3);
+}
+
+// Tall rectangles are worked in two bands of rows at once; where the bands
+// meet, and with odd and even row counts either side of where the split
+// starts, the result must still be the plain one.
+TEST(OilFilter, BandsMeetWithoutASeam) {
+    const Surface s = DrawnCanvas();
+    struct Area {
+        int left, top, right, bottom;
+    };
+    const Area areas[] = {
+        {100, 50, 180, 176},  {100, 50, 180, 177}, {100, 50, 180, 178}, {101, 51, 160, 179},
+        {0, 0, 806, 536},     {3, 7, 20, 300},     {40, 400, 806, 536}, {0, 200, 806, 536},
+    };
+    for (const Area& a : areas) {
+        SCOPED_TRACE(::testing::Message() << a.left << "," << a.top << " to " << a.right << "," << a.bottom);
+        auto ref = Pixels(s);
+        ReferenceOil(ref, s.width(), a.left, a.top, a.right, a.bottom, 1, 160);
+        Surface fast = s;
+        fast.takeDirty();
+        OilFilter(fast, a.left, a.top, a.right, a.bottom, 1, 160);
+        EXPECT_EQ(Pixels(fast), ref);
+        EXPECT_EQ(fast.takeDirty(), (Rect{a.left, a.top, a.right + 1, a.bottom + 1}));
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 #include "test_support.h"
 #include "toolbox/tool_tables.h"
 
@@ -30,21 +30,27 @@ public:
 };
 
 TEST(StampPlacement, PerspectiveBands) {
+    // A 139 x 200 tree stamped at x 300: each band's divisor, at both ends of
+    // the band where they matter.
+    struct Case {
+        int y, width, height, x, top;
+    };
+    const Case cases[] = {
+        {60, 46, 67, 277, 27},       // 139 / 3 = 46.33, 200 / 3 = 66.67
+        {61, 56, 80, 272, 21},       // 139 / 2.5 = 55.6
+        {460, 139, 200, 230, 360},   // 300 - 69.5 = 230.5, to even 230
+        {461, 174, 250, 213, 336},   // 173.75
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.y);
+        StampPlacement p{};
+        ASSERT_TRUE(PlaceStamp(150, 139, 200, 300, std::int16_t(c.y), p));
+        EXPECT_EQ(p.width, c.width);
+        EXPECT_EQ(p.height, c.height);
+        EXPECT_EQ(p.x, c.x);
+        EXPECT_EQ(p.y, c.top);
+    }
     StampPlacement p{};
-    ASSERT_TRUE(PlaceStamp(150, 139, 200, 300, 60, p));
-    EXPECT_EQ(p.width, 46);   // 139 / 3 = 46.33
-    EXPECT_EQ(p.height, 67);  // 66.67
-    ASSERT_TRUE(PlaceStamp(150, 139, 200, 300, 61, p));
-    EXPECT_EQ(p.width, 56);   // 139 / 2.5 = 55.6
-    EXPECT_EQ(p.height, 80);
-    ASSERT_TRUE(PlaceStamp(150, 139, 200, 300, 460, p));
-    EXPECT_EQ(p.width, 139);
-    EXPECT_EQ(p.height, 200);
-    EXPECT_EQ(p.x, 300 - 70);  // 300 - 69.5 = 230.5, to even 230
-    EXPECT_EQ(p.y, 360);
-    ASSERT_TRUE(PlaceStamp(150, 139, 200, 300, 461, p));
-    EXPECT_EQ(p.width, 174);  // 173.75
-    EXPECT_EQ(p.height, 250);
     EXPECT_FALSE(PlaceStamp(150, 139, 200, 300, -1, p));
 }
 
@@ -116,23 +122,39 @@ TEST(StampPainter, StretchesCentredAndLeavesWhiteOut) {
     painters.DrawStampPicture(400, 30, 999);  // unknown picture: nothing
 }
 
-TEST(ToolTables, StampRangesAndTones) {
-    EXPECT_EQ(StampPictureFor(22, 7).value(), 129);
-    EXPECT_EQ(StampPictureFor(23, 4).value(), 134);
-    EXPECT_FALSE(StampPictureFor(23, 5).has_value());
-    EXPECT_EQ(StampPictureFor(24, 0).value(), 158);
-    EXPECT_EQ(StampPictureFor(29, 7).value(), 157);
-    EXPECT_FALSE(StampPictureFor(21, 0).has_value());
-    EXPECT_EQ(ToneForSwatch(0).value(), 77);
-    EXPECT_EQ(ToneForSwatch(14).value(), 77);
-    EXPECT_EQ(ToneForSwatch(13).value(), 99);
-    EXPECT_EQ(ToneForSwatch(21).value(), 101);
-    EXPECT_EQ(ToneForSwatch(23).value(), 101);
-    EXPECT_FALSE(ToneForSwatch(24).has_value());
-    EXPECT_EQ(kModelTools[5], 10);
-    EXPECT_EQ(kModelTools[6], 9);
-    EXPECT_FALSE(PerspectiveFactor(60.5).has_value());
-    EXPECT_EQ(PerspectiveFactor(500).value(), 0.8);
+TEST(ToolTables, StampPictures) {
+    struct Case {
+        Tool tool;
+        int variant;
+        int picture;  // 0: none
+    };
+    const Case cases[] = {
+        {Tool::StampAnimals, 7, 129}, {Tool::StampVehicles, 4, 134}, {Tool::StampVehicles, 5, 0},
+        {Tool::StampFlowers, 0, 158}, {Tool::StampPeople, 7, 157},   {Tool::None, 0, 0},
+        {Tool::StampAnimals, -1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToolNumber(c.tool) * 100 + c.variant);
+        EXPECT_EQ(StampPictureFor(c.tool, c.variant).value_or(0), c.picture);
+    }
+}
+
+TEST(ToolTables, StampCategoryButtonsKeepTheirNumbers) {
+    // Out-of-range items give the numbers that always followed on from the
+    // stamp tools; the state dump and scripts depend on them.
+    const std::pair<int, int> cases[] = {{0, 22}, {3, 25}, {7, 29}, {8, 30}, {-1, 21}, {-22, 0}};
+    for (const auto& [item, number] : cases) EXPECT_EQ(ToolNumber(StampCategoryTool(item)), number) << item;
+    for (std::size_t i = 0; i < kStampCategories.size(); ++i)
+        EXPECT_EQ(StampCategoryTool(int(i)), kStampCategories[i].toolMode);
+}
+
+TEST(ToolTables, TonesModelsAndPerspective) {
+    const std::pair<int, int> tones[] = {{0, 77}, {14, 77}, {13, 99}, {21, 101}, {23, 101}, {24, 0}, {-1, 0}};
+    for (const auto& [swatch, tone] : tones) EXPECT_EQ(ToneForSwatch(swatch).value_or(0), tone) << swatch;
+    EXPECT_EQ(kModelTools[5], Tool::Balls);
+    EXPECT_EQ(kModelTools[6], Tool::RainbowLine);
+    const std::pair<double, double> factors[] = {{0, 3}, {60, 3}, {60.5, 0}, {61, 2.5}, {500, 0.8}, {560, 0.8}, {561, 0}, {-1, 0}};
+    for (const auto& [y, factor] : factors) EXPECT_EQ(PerspectiveFactor(y).value_or(0), factor) << y;
 }
 
 }  // namespace

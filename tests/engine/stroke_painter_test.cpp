@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "canvas/stroke_painter.h"
+#include "toolbox/stroke_painter.h"
 #include "test_support.h"
 #include "toolbox/hls.h"
 
@@ -83,7 +83,7 @@ TEST(Eraser, WhitensTheBlockButKeepsOutlines) {
     Rig r;
     r.canvas.clear(kBlue);
     r.canvas.setPixel(100, 100, kBlack);
-    r.state.ToolMode = 2;
+    r.state.ToolMode = Tool::Eraser;
     r.paint(100, 100);
     EXPECT_EQ(CountColour(r.canvas, kWhite), 3 * 9 - 1);
     EXPECT_EQ(r.canvas.point(100, 100), std::int32_t(kBlack));
@@ -94,12 +94,12 @@ TEST(Fill, FillsEnclosedAreaShowsAtOnceAndLeavesCirclesFilled) {
     Rig r;
     r.canvas.box(10, 10, 60, 60, kBlack);
     r.canvas.takeDirty();
-    r.state.ToolMode = 8;
+    r.state.ToolMode = Tool::Fill;
     r.state.CurrentColor = kRed;
     r.paint(30, 30, MousePhase::Down);
     EXPECT_EQ(CountColour(r.canvas, kRed), 49 * 49);
     EXPECT_EQ(r.canvas.takeDirty(), (Rect{11, 11, 60, 60}));  // the window repaints at once
-    r.state.ToolMode = 3;
+    r.state.ToolMode = Tool::Circles;
     r.state.CurrentColor = kBlue;
     r.paint(200, 200);
     EXPECT_EQ(r.canvas.point(200, 200), std::int32_t(kRed));  // filled in the fill colour
@@ -108,7 +108,7 @@ TEST(Fill, FillsEnclosedAreaShowsAtOnceAndLeavesCirclesFilled) {
 
 TEST(RainbowLine, WalksTheHuesAndCarriesOnAcrossStrokes) {
     Rig r;
-    r.state.ToolMode = 9;
+    r.state.ToolMode = Tool::RainbowLine;
     r.canvas.moveTo(10, 10);
     r.paint(10, 10);
     EXPECT_EQ(r.canvas.point(10, 10), std::int32_t(r.state.HueTable[0]));
@@ -122,7 +122,7 @@ TEST(RainbowLine, WalksTheHuesAndCarriesOnAcrossStrokes) {
 
 TEST(TwoColourDots, AlternateOnEveryStepAcrossPresses) {
     Rig r;
-    r.state.ToolMode = 5;
+    r.state.ToolMode = Tool::TwoColourDots;
     r.state.CurrentColor = kRed;
     r.paint(50, 50, MousePhase::Down);
     r.paint(150, 50);
@@ -139,7 +139,7 @@ TEST(TwoColourDots, AlternateOnEveryStepAcrossPresses) {
 
 TEST(PenLine, MovesOnPressAndDrawsOnMoves) {
     Rig r;
-    r.state.ToolMode = 11;
+    r.state.ToolMode = Tool::PenLine;
     r.state.CurrentColor = kBlue;
     r.paint(20, 20, MousePhase::Down);
     EXPECT_TRUE(PaintedBounds(r.canvas).empty());
@@ -152,28 +152,28 @@ TEST(PenLine, MovesOnPressAndDrawsOnMoves) {
 TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
     Rig r;
     auto& calls = r.pictures.calls;
-    r.state.ToolMode = 10;
+    r.state.ToolMode = Tool::Balls;
     r.state.SwatchIndex = 14;
     r.paint(5, 6);
     EXPECT_EQ(calls.back(), (PainterCall{"ball", 5, 6, 14}));
 
-    r.state.ToolMode = 12;  // daisies 0, 1, 2, 0
+    r.state.ToolMode = Tool::Daisies;  // daisies 0, 1, 2, 0
     for (int i = 0; i < 4; ++i) r.paint(i, 0);
     EXPECT_EQ(calls.back(), (PainterCall{"daisy", 3, 0, 0}));
     EXPECT_EQ(calls[calls.size() - 2].index, 2);
-    r.state.ToolMode = 13;
+    r.state.ToolMode = Tool::Tangles;
     r.state.ToolVariant = 7;
     r.paint(1, 1);
     EXPECT_EQ(calls.back(), (PainterCall{"tangle", 1, 1, 7}));
     EXPECT_EQ(r.state.ToolVariant, 0);
-    r.state.ToolMode = 14;
+    r.state.ToolMode = Tool::Scribbles;
     r.state.ToolVariant = 4;  // out of range: nothing, unchanged
     const auto before = calls.size();
     r.paint(1, 1);
     EXPECT_EQ(calls.size(), before);
     EXPECT_EQ(r.state.ToolVariant, 4);
 
-    r.state.ToolMode = 15;  // stars need more than 50 pixels in x or y
+    r.state.ToolMode = Tool::Stars;  // stars need more than 50 pixels in x or y
     r.state.ToolVariant = 0;
     r.state.LastX = 100;
     r.state.LastY = 100;
@@ -182,7 +182,7 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
     r.paint(151, 100);
     EXPECT_EQ(calls.back(), (PainterCall{"star", 151, 100, 0}));
     EXPECT_EQ(r.state.LastX, 151);
-    r.state.ToolMode = 20;  // splats: 10 pixels
+    r.state.ToolMode = Tool::Splats;  // splats: 10 pixels
     r.paint(161, 100);
     EXPECT_EQ(calls.back().name, "star");
     r.paint(162, 100);
@@ -192,13 +192,13 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
     EXPECT_EQ(calls.back().name, "splat");
     EXPECT_EQ(r.state.LastX, 300);
 
-    r.state.ToolMode = 26;  // suns, variant 2: picture 143, only on the press
+    r.state.ToolMode = Tool::StampSuns;  // suns, variant 2: picture 143, only on the press
     r.state.ToolVariant = 2;
     r.paint(40, 50, MousePhase::Down);
     for (int i = 0; i < 10; ++i) r.paint(40 + i, 50, MousePhase::Move);
     EXPECT_EQ(calls.back(), (PainterCall{"stamp", 40, 50, 143}));
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](auto& c) { return c.name == "stamp"; }), 1);
-    r.state.ToolMode = 22;
+    r.state.ToolMode = Tool::StampAnimals;
     r.state.ToolVariant = 8;  // past the animals: nothing
     r.paint(40, 50, MousePhase::Down);
     EXPECT_EQ(calls.back().index, 143);
@@ -207,7 +207,7 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
 TEST(PaintAt, ToolTwentyOneAndUnknownToolsPaintNothing) {
     for (int tool : {0, 21, 30, -1, 999}) {
         Rig r;
-        r.state.ToolMode = std::int16_t(tool);
+        r.state.ToolMode = static_cast<Tool>(tool);
         EXPECT_TRUE(r.paint(100, 100, MousePhase::Down));
         EXPECT_TRUE(PaintedBounds(r.canvas).empty());
         EXPECT_TRUE(r.pictures.calls.empty());
@@ -218,7 +218,7 @@ TEST(PaintAt, OverflowNearTheLimitsEndsTheCallCleanly) {
     for (int tool = 1; tool <= 29; ++tool) {
         for (int x : {32767, -32768, 32760}) {
             Rig r;
-            r.state.ToolMode = std::int16_t(tool);
+            r.state.ToolMode = static_cast<Tool>(tool);
             r.state.BrushSize = 20;
             r.state.BrushHalfWidth = 8;
             r.state.LastX = std::int16_t(x);
@@ -230,7 +230,7 @@ TEST(PaintAt, OverflowNearTheLimitsEndsTheCallCleanly) {
     Rig r;
     r.state.BrushSize = 20;
     EXPECT_FALSE(r.paint(100, 32760));  // the pencil's block would end past 32767
-    r.state.ToolMode = 19;
+    r.state.ToolMode = Tool::Bricks;
     EXPECT_FALSE(r.paint(32760, 100));
 }
 

@@ -28,8 +28,7 @@ TEST(Surface, PointsClipAndReadMinusOneOutside) {
 
 TEST(Surface, WidePenPointIsARoundDot) {
     Surface s;
-    s.setPenWidth(9);
-    s.setPoint(100, 100, kRed);
+    s.setPoint(100, 100, kRed, 9);
     const Rect r = PaintedBounds(s);
     EXPECT_EQ(r, (Rect{96, 96, 105, 105}));  // diameter 9
     EXPECT_EQ(s.point(96, 96), std::int32_t(kWhite));  // corners stay round
@@ -66,11 +65,11 @@ TEST(Surface, CircleOutlineThenFilledByFillStyle) {
     EXPECT_EQ(s.point(50, 45), std::int32_t(kRed));
     EXPECT_EQ(s.point(50, 50), std::int32_t(kWhite));
     const Colour blue = Rgb(0, 0, 255);
-    s.setFillStyle(FillStyle::Solid);
-    s.setFillColour(blue);
-    s.circle(150, 50, 5, kRed);
+    s.circle(150, 50, 5, kRed, {FillStyle::Solid, blue});
     EXPECT_EQ(s.point(150, 50), std::int32_t(blue));
     EXPECT_EQ(s.point(155, 50), std::int32_t(kRed));
+    s.circle(250, 50, 5, kRed);  // the fill was for that call only
+    EXPECT_EQ(s.point(250, 50), std::int32_t(kWhite));
 }
 
 TEST(Surface, BoxOutlineAndInside) {
@@ -78,24 +77,22 @@ TEST(Surface, BoxOutlineAndInside) {
     s.box(10, 10, 20, 18, kRed);
     EXPECT_EQ(CountColour(s, kRed), 2 * 11 + 2 * 7);
     EXPECT_EQ(s.point(15, 14), std::int32_t(kWhite));
-    s.setFillStyle(FillStyle::Solid);
-    s.setFillColour(Rgb(0, 255, 0));
-    s.box(30, 10, 40, 18, kRed);
+    s.box(30, 10, 40, 18, kRed, 1, {FillStyle::Solid, Rgb(0, 255, 0)});
     EXPECT_EQ(s.point(35, 14), std::int32_t(Rgb(0, 255, 0)));
     EXPECT_EQ(CountColour(s, Rgb(0, 255, 0)), 9 * 7);
+    s.box(50, 10, 60, 18, kRed);  // the fill was for that call only
+    EXPECT_EQ(s.point(55, 14), std::int32_t(kWhite));
 }
 
 TEST(Surface, FloodFillStaysInsideAnEnclosedArea) {
     Surface s;
     s.box(100, 100, 200, 150, kBlack);  // closed black outline
-    s.setFillColour(kRed);
-    s.floodFill(150, 120, kWhite);
+    s.floodFill(150, 120, kWhite, kRed);
     EXPECT_EQ(CountColour(s, kRed), 99 * 49);
     EXPECT_EQ(s.point(99, 120), std::int32_t(kWhite));
     EXPECT_EQ(s.takeDirty(), (Rect{100, 100, 201, 151}));
     // Filling on the outline recolours the whole connected outline.
-    s.setFillColour(Rgb(0, 0, 255));
-    s.floodFill(100, 100, kBlack);
+    s.floodFill(100, 100, kBlack, Rgb(0, 0, 255));
     EXPECT_EQ(CountColour(s, kBlack), 0);
     EXPECT_EQ(CountColour(s, Rgb(0, 0, 255)), 2 * 101 + 2 * 49);
 }
@@ -106,13 +103,13 @@ TEST(Surface, FloodFillIsFourConnectedAndFillsWholeBlankCanvas) {
     // does stop nothing diagonally: pixels touching only at corners are apart.
     s.setPixel(1, 0, kBlack);
     s.setPixel(0, 1, kBlack);
-    s.setFillColour(kRed);
-    s.floodFill(0, 0, kWhite);
+    s.floodFill(0, 0, kWhite, kRed);
     EXPECT_EQ(CountColour(s, kRed), 1);  // (0,0) is cut off
-    s.floodFill(5, 5, kWhite);
+    s.floodFill(5, 5, kWhite, kRed);
     EXPECT_EQ(CountColour(s, kRed), 807 * 537 - 2);
-    s.floodFill(-5, 5, kWhite);   // outside: nothing, no fault
-    s.floodFill(5, 5, kRed);      // same colour as the fill: nothing to do
+    s.floodFill(-5, 5, kWhite, kRed);   // outside: nothing, no fault
+    s.floodFill(5, 5, kRed, kRed);      // same colour as the fill: nothing to do
+    EXPECT_EQ(CountColour(s, kRed), 807 * 537 - 2);
 }
 
 TEST(Surface, KeyedBlitStretchesAndLeavesOutTheKey) {

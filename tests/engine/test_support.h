@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 #include "canvas/random_source.h"
 #include "canvas/surface.h"
 

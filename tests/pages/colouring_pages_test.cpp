@@ -171,8 +171,7 @@ TEST_P(EveryPage, EachFillStaysInsideItsOwnArea) {
     s.setPicture(page());
     ASSERT_LT(a.size.size(), std::size_t(0xFFFFFE));
     for (std::size_t k = 0; k < a.size.size(); ++k) {
-        s.setFillColour(Colour(k + 1));
-        s.floodFill(a.seed[k].first, a.seed[k].second, kWhite);
+        s.floodFill(a.seed[k].first, a.seed[k].second, kWhite, Colour(k + 1));
     }
     // An area joined to another would have been filled by the first of the
     // two, so the later one's pixels carry the wrong colour.

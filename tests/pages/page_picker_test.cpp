@@ -120,7 +120,7 @@ TEST_F(PagePickerTest, TakingThePageShownReplacesTheDrawingQuietly) {
     EXPECT_FALSE(pickerShown());
     EXPECT_TRUE(rig.played.empty()) << "taking a page made a sound";
     const EditorState& now = rig.w().state;
-    EXPECT_EQ(now.ToolMode, 2);
+    EXPECT_EQ(now.ToolMode, Tool::Eraser);
     EXPECT_EQ(now.ToolMode, s.ToolMode);
     EXPECT_EQ(now.CurrentColor, s.CurrentColor);
     EXPECT_EQ(now.SwatchIndex, s.SwatchIndex);

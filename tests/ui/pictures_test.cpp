@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 #include "resources/art_store.h"
 #include "resources/picture_library.h"
 #include "toolbox/tool_tables.h"

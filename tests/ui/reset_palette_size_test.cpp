@@ -51,7 +51,7 @@ std::vector<std::string> Differences(const QStringList& a, const QStringList& b)
 class ResetTest : public WindowTest {
 protected:
     void expectBlankPage() {
-        EXPECT_EQ(st().ToolMode, 1);
+        EXPECT_EQ(st().ToolMode, Tool::Pencil);
         EXPECT_EQ(st().BrushSize, 4);
         EXPECT_EQ(st().BrushHalfWidth, 1);
         EXPECT_EQ(st().SizeIndex, 2);
@@ -127,7 +127,7 @@ TEST_F(PaletteTest, EverySwatchGivesItsColourAndItsColumnsTone) {
         SCOPED_TRACE(i);
         w().pickers().pctBrush->show();
         w().pickers().pctStamp->show();
-        st().ToolMode = 15;
+        st().ToolMode = Tool::Stars;
         heard.clear();
         call("bColor_Click", {double(i)});
         EXPECT_EQ(heard, (std::vector<Heard>{{"mp3", i >= 21 ? 101 : tones[i % 7]}}));
@@ -137,7 +137,7 @@ TEST_F(PaletteTest, EverySwatchGivesItsColourAndItsColumnsTone) {
         EXPECT_EQ(Bars(w()), BarsWith(3, Swatch(i)));
         EXPECT_TRUE(w().pickers().pctBrush->isHidden());
         EXPECT_TRUE(w().pickers().pctStamp->isHidden());
-        EXPECT_EQ(st().ToolMode, 15) << "only the colour changes";
+        EXPECT_EQ(st().ToolMode, Tool::Stars) << "only the colour changes";
     }
     EXPECT_TRUE(w().animation().pctFlash->isVisible());
     EXPECT_NE(w().animation().player().state(), AnimationPlayer::State::Empty);
@@ -173,7 +173,7 @@ TEST_F(BrushSizeTest, EachBarSetsTheBlockThePencilPaints) {
         EXPECT_EQ(st().BrushSize, c.size);
         EXPECT_EQ(st().BrushHalfWidth, c.halfWidth);
         EXPECT_EQ(st().SizeIndex, c.bar);
-        EXPECT_EQ(st().ToolMode, 1);
+        EXPECT_EQ(st().ToolMode, Tool::Pencil);
         EXPECT_EQ(Bars(w()), BarsWith(c.bar, Q(255, 0, 0)));
         EXPECT_TRUE(w().animation().pctFlash->isHidden());
         EXPECT_EQ(w().animation().player().state(), AnimationPlayer::State::Empty);

@@ -17,10 +17,11 @@ using PickersTest = WindowTest;
 TEST_F(ToolButtonsTest, PencilEraserAndFillChooseTheirToolCursorAndSound) {
     struct Case {
         int item;
-        int toolMode;
+        Tool toolMode;
         CanvasCursor cursor;
     };
-    for (const Case c : {Case{3, 2, CanvasCursor::Eraser}, Case{5, 8, CanvasCursor::Fill}, Case{0, 1, CanvasCursor::Pencil}}) {
+    for (const Case c : {Case{3, Tool::Eraser, CanvasCursor::Eraser}, Case{5, Tool::Fill, CanvasCursor::Fill},
+                         Case{0, Tool::Pencil, CanvasCursor::Pencil}}) {
         SCOPED_TRACE(c.item);
         heard.clear();
         st().ToolVariant = 5;
@@ -49,7 +50,7 @@ TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
     call("bBrush_MouseUp", {1, 1});  // models while the stamps are open
     EXPECT_TRUE(w().pickers().pctBrush->isVisible());
     EXPECT_TRUE(w().pickers().pctStamp->isHidden());
-    EXPECT_EQ(st().ToolMode, 2);
+    EXPECT_EQ(st().ToolMode, Tool::Eraser);
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}, {"wave", 102}, {"wave", 102}}));
 }
@@ -63,7 +64,7 @@ TEST_F(ToolButtonsTest, OilRepaintsTheCanvasAndKeepsTheTool) {
     call("bBrush_MouseUp", {4, 1});
     EXPECT_TRUE(canvasIsBlank()) << "a thin line is outvoted by the paper around it";
     EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(400, 200), QColor(Qt::white).rgb()) << "the screen shows it";
-    EXPECT_EQ(st().ToolMode, 2);
+    EXPECT_EQ(st().ToolMode, Tool::Eraser);
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 103}}));
     EXPECT_TRUE(w().canvasPart().Picture1->isHidden()) << "the wait box goes once the filter is done";
@@ -79,7 +80,7 @@ TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
             w().canvasPart().Shape10->show();
             call("bBrush_MouseUp", {double(item), double(button)});
             EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
-            EXPECT_EQ(st().ToolMode, 1);
+            EXPECT_EQ(st().ToolMode, Tool::Pencil);
             EXPECT_EQ(st().ToolVariant, 3);
             EXPECT_TRUE(w().pickers().pctBrush->isVisible());
             EXPECT_TRUE(w().pickers().pctStamp->isHidden());
@@ -154,7 +155,10 @@ TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {
 }
 
 TEST_F(PickersTest, EveryModelChoosesItsTool) {
-    const int expected[17] = {3, 4, 5, 6, 7, 10, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    const Tool expected[17] = {Tool::Circles, Tool::Spray, Tool::TwoColourDots, Tool::TwoColourSpray,
+                               Tool::RainbowDots, Tool::Balls, Tool::RainbowLine, Tool::PenLine,
+                               Tool::Daisies, Tool::Tangles, Tool::Scribbles, Tool::Stars,
+                               Tool::Grass, Tool::Tiles, Tool::Parallelograms, Tool::Bricks, Tool::Splats};
     for (int item = 0; item < 17; ++item) {
         SCOPED_TRACE(item);
         call("bBrush_MouseUp", {1, 1});
@@ -175,7 +179,7 @@ TEST_F(PickersTest, RightPressOnAModelOnlySetsTheModelsCursor) {
     ASSERT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
     call("bSpray_MouseDown", {5, 2});
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
-    EXPECT_EQ(st().ToolMode, 1);
+    EXPECT_EQ(st().ToolMode, Tool::Pencil);
     EXPECT_TRUE(w().pickers().pctBrush->isVisible());
     EXPECT_TRUE(heard.empty());
 }
@@ -207,7 +211,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
     st().ToolVariant = 6;
     heard.clear();
     call("bStamp_MouseDown", {4, 1});  // suns
-    EXPECT_EQ(st().ToolMode, 26);
+    EXPECT_EQ(st().ToolMode, Tool::StampSuns);
     EXPECT_EQ(st().ToolVariant, 0);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
     EXPECT_TRUE(p.pctStamp->isVisible());
@@ -221,7 +225,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
     const qint64 firstSun = p.bStamp1[0]->picture().cacheKey();
 
     call("bStamp_MouseDown", {0, 1});  // animals
-    EXPECT_EQ(st().ToolMode, 22);
+    EXPECT_EQ(st().ToolMode, Tool::StampAnimals);
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE(k);
         EXPECT_FALSE(p.bStamp1[std::size_t(k)]->picture().isNull());
@@ -231,7 +235,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
 
     heard.clear();
     call("bStamp_MouseDown", {4, 2});  // the right button does nothing
-    EXPECT_EQ(st().ToolMode, 22);
+    EXPECT_EQ(st().ToolMode, Tool::StampAnimals);
     EXPECT_EQ(p.slotPicture[7], 129);
     EXPECT_TRUE(heard.empty());
 }
@@ -245,7 +249,7 @@ TEST_F(PickersTest, SlotChoosesTheStampAndShowsItsOutline) {
     call("bStamp1_Click", {1});
     EXPECT_TRUE(w().pickers().pctBrush->isHidden());
     EXPECT_TRUE(w().pickers().pctStamp->isHidden());
-    EXPECT_EQ(st().ToolMode, 25);
+    EXPECT_EQ(st().ToolMode, Tool::StampHouses);
     EXPECT_EQ(st().ToolVariant, 1);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Stamp);

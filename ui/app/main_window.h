@@ -9,9 +9,9 @@
 #include "app/editor_state.h"
 #include "app/handler_registry.h"
 #include "app/services.h"
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 #include "canvas/random_source.h"
-#include "canvas/stroke_painter.h"
+#include "toolbox/stroke_painter.h"
 #include "canvas/surface.h"
 
 namespace pintaloo {

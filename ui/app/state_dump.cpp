@@ -34,7 +34,7 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("MousePhase=") + QString::fromLatin1(MousePhaseName(s.Phase))
         << QStringLiteral("PaperColor=") + Rgb3(s.PaperColor) << QStringLiteral("OutlineColor=") + Rgb3(s.OutlineColor)
         << QStringLiteral("BrushSize=%1").arg(s.BrushSize) << QStringLiteral("BrushHalfWidth=%1").arg(s.BrushHalfWidth)
-        << QStringLiteral("CurrentColor=") + Rgb3(s.CurrentColor) << QStringLiteral("ToolMode=%1").arg(s.ToolMode)
+        << QStringLiteral("CurrentColor=") + Rgb3(s.CurrentColor) << QStringLiteral("ToolMode=%1").arg(ToolNumber(s.ToolMode))
         << QStringLiteral("LastX=%1").arg(s.LastX) << QStringLiteral("LastY=%1").arg(s.LastY)
         << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag) << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex)
         << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant) << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex)

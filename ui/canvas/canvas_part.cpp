@@ -71,7 +71,7 @@ void CanvasPart::PaintAt(double x, double y) {
     } catch (const Overflow16&) {
         return;  // a point no 16-bit painter can take
     }
-    w_.stroke().PaintAt(ix, iy, w_.state.CurrentColor);
+    w_.stroke().PaintStep(ix, iy, w_.state.CurrentColor);  // pencil and eraser join up with the last step
     pctDraw->sync();
 }
 
@@ -79,6 +79,7 @@ void CanvasPart::pctDraw_MouseDown(int button, int, double x, double y) {
     w_.pickers().pctStamp->hide();
     w_.pickers().pctBrush->hide();
     w_.state.Phase = MousePhase::Down;
+    w_.stroke().StartStroke();
     if (button != 1) return;
     // The joined-up tools start their line here.
     w_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));

@@ -7,7 +7,7 @@
 #include <QString>
 #include <map>
 
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 
 namespace pintaloo {
 

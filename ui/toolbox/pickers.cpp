@@ -146,7 +146,7 @@ void Pickers::bStamp_MouseDown(int index, int button, int, double, double) {
     emptySlots();
     w_.state.ToolVariant = 0;
     w_.PlayWaveSound(102);
-    w_.state.ToolMode = std::int16_t(22 + index);
+    w_.state.ToolMode = StampCategoryTool(index);
     if (index < 0 || index > 7) return;
     const StampCategory& cat = kStampCategories[std::size_t(index)];
     for (int k = 0; k < cat.count; ++k) {

@@ -53,7 +53,7 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
         w_.animation().silencePlayer();
         switch (index) {
             case 0:
-                w_.state.ToolMode = 1;
+                w_.state.ToolMode = Tool::Pencil;
                 w_.PlayWaveSound(102);
                 canvas.setCanvasIcon(CanvasCursor::Pencil);
                 break;
@@ -68,7 +68,7 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
                 break;
             case 3:
                 w_.PlayWaveSound(102);
-                w_.state.ToolMode = 2;
+                w_.state.ToolMode = Tool::Eraser;
                 canvas.setCanvasIcon(CanvasCursor::Eraser);
                 break;
             case 4:
@@ -79,7 +79,7 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
                 canvas.Picture1->hide();
                 break;
             case 5:
-                w_.state.ToolMode = 8;
+                w_.state.ToolMode = Tool::Fill;
                 w_.PlayWaveSound(102);
                 canvas.setCanvasIcon(CanvasCursor::Fill);
                 break;
@@ -91,8 +91,7 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
 
 void ToolButtons::runOil() {
     Surface& s = w_.canvas;
-    OilFilter(s.data(), s.width(), s.height(), 0, 0, s.width() - 1, s.height() - 1, 1, 160);
-    s.markDirty(s.bounds());
+    OilFilter(s, 0, 0, s.width() - 1, s.height() - 1, 1, 160);
     w_.canvasPart().refresh();
 }
 

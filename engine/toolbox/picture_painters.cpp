@@ -1,4 +1,4 @@
-#include "canvas/picture_painters.h"
+#include "toolbox/picture_painters.h"
 
 #include "canvas/checked16.h"
 #include "toolbox/tool_tables.h"

@@ -1,0 +1,266 @@
+#include "toolbox/stroke_painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <stdexcept>
+
+#include "canvas/checked16.h"
+#include "canvas/spray.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+constexpr Colour kGrassGreen = Rgb(0, 202, 5);
+}
+
+// One row per tool: the routine that paints it and whether a mouse step
+// paints along its path. A number without a row (21, or anything else a
+// script sets) paints nothing.
+struct StrokePainter::ToolRow {
+    Tool tool;
+    Painter paint;
+    bool joinsUp;
+};
+
+const StrokePainter::ToolRow* StrokePainter::rowOf(Tool tool) {
+    static constexpr ToolRow kTools[] = {
+        {Tool::Pencil, &StrokePainter::pencil, true},
+        {Tool::Eraser, &StrokePainter::eraser, true},
+        {Tool::Circles, &StrokePainter::circles, false},
+        {Tool::Spray, &StrokePainter::spray, false},
+        {Tool::TwoColourDots, &StrokePainter::twoColourDots, false},
+        {Tool::TwoColourSpray, &StrokePainter::twoColourSpray, false},
+        {Tool::RainbowDots, &StrokePainter::rainbowDots, false},
+        {Tool::Fill, &StrokePainter::fill, false},
+        {Tool::RainbowLine, &StrokePainter::rainbowLine, false},
+        {Tool::Balls, &StrokePainter::balls, false},
+        {Tool::PenLine, &StrokePainter::penLine, false},
+        {Tool::Daisies, &StrokePainter::daisies, false},
+        {Tool::Tangles, &StrokePainter::tangles, false},
+        {Tool::Scribbles, &StrokePainter::scribbles, false},
+        {Tool::Stars, &StrokePainter::stars, false},
+        {Tool::Grass, &StrokePainter::grass, false},
+        {Tool::Tiles, &StrokePainter::tiles, false},
+        {Tool::Parallelograms, &StrokePainter::parallelograms, false},
+        {Tool::Bricks, &StrokePainter::bricks, false},
+        {Tool::Splats, &StrokePainter::splats, false},
+        {Tool::StampAnimals, &StrokePainter::stamp, false},
+        {Tool::StampVehicles, &StrokePainter::stamp, false},
+        {Tool::StampFlowers, &StrokePainter::stamp, false},
+        {Tool::StampHouses, &StrokePainter::stamp, false},
+        {Tool::StampSuns, &StrokePainter::stamp, false},
+        {Tool::StampTrees, &StrokePainter::stamp, false},
+        {Tool::StampClouds, &StrokePainter::stamp, false},
+        {Tool::StampPeople, &StrokePainter::stamp, false},
+    };
+    for (const ToolRow& row : kTools)
+        if (row.tool == tool) return &row;
+    return nullptr;
+}
+
+bool StrokePainter::JoinsUp(Tool tool) {
+    const ToolRow* row = rowOf(tool);
+    return row && row->joinsUp;
+}
+
+bool StrokePainter::PaintAt(std::int16_t x, std::int16_t y, Colour color) {
+    const ToolRow* row = rowOf(s_.ToolMode);
+    if (!row) return true;
+    try {
+        (this->*row->paint)(x, y, color);
+        return true;
+    } catch (const std::exception&) {
+        // An overflow (or any other fault of one step) ends this call only;
+        // what was painted before it stays.
+        return false;
+    }
+}
+
+// Blocks are laid at most half a block apart in x and in y (the half width
+// and the half height), so each overlaps the one before by more than half
+// and the path's middle stays covered at every size. The cost: a fast drag
+// paints one block per half block of path instead of one per mouse event,
+// so the pencil blends each pixel it crosses about twice per pass rather
+// than once (its one-part-in-eleven mix still shifts old paint gently), and
+// the smallest brush, only three pixels wide, steps one pixel at a time.
+bool StrokePainter::PaintAlong(int fromX, int fromY, std::int16_t toX, std::int16_t toY, Colour color) {
+    constexpr int kLo = std::numeric_limits<std::int16_t>::min(), kHi = std::numeric_limits<std::int16_t>::max();
+    if (!JoinsUp(s_.ToolMode) || fromX < kLo || fromX > kHi || fromY < kLo || fromY > kHi)
+        return PaintAt(toX, toY, color);
+    const double dx = double(toX) - fromX, dy = double(toY) - fromY;
+    const double stepX = std::max<int>(s_.BrushHalfWidth, 1), stepY = std::max<int>(s_.BrushSize, 1);
+    const int steps = std::max(1, int(std::ceil(std::max(std::abs(dx) / stepX, std::abs(dy) / stepY))));
+    for (int k = 1; k <= steps; ++k) {
+        const double t = double(k) / steps;
+        const auto x = std::int16_t(std::nearbyint(fromX + dx * t));
+        const auto y = std::int16_t(std::nearbyint(fromY + dy * t));
+        if (!PaintAt(x, y, color)) return false;
+    }
+    return true;
+}
+
+bool StrokePainter::PaintStep(std::int16_t x, std::int16_t y, Colour color) {
+    const bool joined = strokeHasPoint_ && s_.Phase == MousePhase::Move;
+    const bool ok = joined ? PaintAlong(strokeX_, strokeY_, x, y, color) : PaintAt(x, y, color);
+    strokeHasPoint_ = true;
+    strokeX_ = x;
+    strokeY_ = y;
+    return ok;
+}
+
+// The crayon: about three pixels in four, never over an outline, plain
+// colour on paper, and one part new colour to ten parts old elsewhere, so
+// colouring over paint shifts it only slowly.
+void StrokePainter::pencil(std::int16_t x, std::int16_t y, Colour color) {
+    const std::int16_t top = Sub16(y, s_.BrushSize), bottom = Add16(y, s_.BrushSize);
+    const std::int16_t left = Sub16(x, s_.BrushHalfWidth), right = Add16(x, s_.BrushHalfWidth);
+    for (int i = top; i <= bottom; ++i) {
+        for (int j = left; j <= right; ++j) {
+            if (!(rng_.next() < 0.75f)) continue;
+            const std::int32_t p = canvas_.point(j, i);
+            if (p == std::int32_t(s_.OutlineColor)) continue;
+            if (p == std::int32_t(s_.PaperColor) || p == std::int32_t(color)) {
+                canvas_.setPixel(j, i, color);
+            } else {
+                std::int32_t mixed = 0;
+                MixColors(std::int32_t(color), p, 1, 10, mixed);
+                canvas_.setPixel(j, i, Colour(mixed));
+            }
+        }
+    }
+}
+
+void StrokePainter::eraser(std::int16_t x, std::int16_t y, Colour) {
+    const std::int16_t top = Sub16(y, s_.BrushSize), bottom = Add16(y, s_.BrushSize);
+    const std::int16_t left = Sub16(x, s_.BrushHalfWidth), right = Add16(x, s_.BrushHalfWidth);
+    for (int i = top; i <= bottom; ++i)
+        for (int j = left; j <= right; ++j)
+            if (canvas_.point(j, i) != std::int32_t(s_.OutlineColor)) canvas_.setPixel(j, i, kWhite);
+}
+
+void StrokePainter::circles(std::int16_t x, std::int16_t y, Colour) {
+    canvas_.circle(x, y, s_.BrushSize, s_.CurrentColor, s_.CanvasFill);
+}
+
+void StrokePainter::spray(std::int16_t x, std::int16_t y, Colour) {
+    SprayDots(canvas_, rng_, s_.CurrentColor, s_.BrushSize, x, y);
+}
+
+void StrokePainter::twoColourDots(std::int16_t x, std::int16_t y, Colour) {
+    const int pen = Add16(s_.BrushSize, 5);
+    s_.LastX = x;
+    s_.LastY = y;
+    if (s_.AlternateFlag == 0) {
+        canvas_.line(s_.LastX, s_.LastY, x, y, s_.CurrentColor, pen);
+        s_.AlternateFlag = 1;
+    } else if (s_.AlternateFlag == 1) {
+        canvas_.line(s_.LastX, s_.LastY, x, y, Inverse(s_.CurrentColor), pen);
+        s_.AlternateFlag = 0;
+    }
+}
+
+void StrokePainter::twoColourSpray(std::int16_t x, std::int16_t y, Colour) {
+    s_.LastX = x;
+    s_.LastY = y;
+    if (s_.AlternateFlag == 0) {
+        SprayDots(canvas_, rng_, s_.CurrentColor, s_.BrushSize, x, y);
+        s_.AlternateFlag = 1;
+    } else if (s_.AlternateFlag == 1) {
+        SprayDots(canvas_, rng_, Inverse(s_.CurrentColor), s_.BrushSize, x, y);
+        s_.AlternateFlag = 0;
+    }
+}
+
+void StrokePainter::rainbowDots(std::int16_t x, std::int16_t y, Colour) {
+    const std::int16_t spacing = Add16(s_.BrushSize, 5);
+    patterns_.RainbowDots(x, y, spacing, spacing);
+}
+
+// The fill leaves the editor's fill mode solid in its colour, so circles,
+// tiles and bricks come out filled from then on.
+void StrokePainter::fill(std::int16_t x, std::int16_t y, Colour) {
+    s_.CanvasFill = {FillStyle::Solid, s_.CurrentColor};
+    const std::int32_t p = canvas_.point(x, y);
+    if (p < 0) return;
+    canvas_.floodFill(x, y, Colour(p), s_.CanvasFill.colour);
+}
+
+// One hue per mouse step, joined from the press point, carrying on from
+// where the previous rainbow line stopped.
+void StrokePainter::rainbowLine(std::int16_t x, std::int16_t y, Colour) {
+    const Colour hue = s_.HueTable.at(std::size_t(s_.RainbowIndex));
+    canvas_.lineTo(x, y, hue, Add16(s_.BrushSize, 5));
+    s_.RainbowIndex += 1;
+    if (s_.RainbowIndex > 360) s_.RainbowIndex = 0;
+}
+
+void StrokePainter::balls(std::int16_t x, std::int16_t y, Colour) { pictures_.DrawBallModel(x, y, s_.SwatchIndex); }
+
+void StrokePainter::penLine(std::int16_t x, std::int16_t y, Colour) {
+    if (s_.Phase == MousePhase::Down) canvas_.moveTo(x, y);
+    else if (s_.Phase == MousePhase::Move) canvas_.lineTo(x, y, s_.CurrentColor, s_.BrushSize);
+}
+
+void StrokePainter::daisies(std::int16_t x, std::int16_t y, Colour) {
+    cycledModel(x, y, 2, &PicturePainters::DrawDaisyModel);
+}
+void StrokePainter::tangles(std::int16_t x, std::int16_t y, Colour) {
+    cycledModel(x, y, 7, &PicturePainters::DrawTangleModel);
+}
+void StrokePainter::scribbles(std::int16_t x, std::int16_t y, Colour) {
+    cycledModel(x, y, 3, &PicturePainters::DrawScribbleModel);
+}
+void StrokePainter::stars(std::int16_t x, std::int16_t y, Colour) {
+    spacedModel(x, y, 50, &PicturePainters::DrawStarModel);
+}
+void StrokePainter::splats(std::int16_t x, std::int16_t y, Colour) {
+    spacedModel(x, y, 10, &PicturePainters::DrawSplatModel);
+}
+
+void StrokePainter::grass(std::int16_t x, std::int16_t y, Colour) {
+    patterns_.DrawPattern(x, y, 5, kGrassGreen, s_.CanvasFill);
+}
+void StrokePainter::tiles(std::int16_t x, std::int16_t y, Colour) {
+    patterns_.DrawPattern(x, y, 1, s_.CurrentColor, s_.CanvasFill);
+}
+void StrokePainter::parallelograms(std::int16_t x, std::int16_t y, Colour) {
+    patterns_.DrawPattern(x, y, 2, s_.CurrentColor, s_.CanvasFill);
+}
+void StrokePainter::bricks(std::int16_t x, std::int16_t y, Colour) {
+    patterns_.DrawPattern(x, y, 3, s_.CurrentColor, s_.CanvasFill);
+}
+
+// Variants 0..lastVariant in turn, one per step; a variant out of range
+// (left by another tool) paints nothing and stays.
+void StrokePainter::cycledModel(std::int16_t x, std::int16_t y, int lastVariant, ModelDraw draw) {
+    const int k = s_.ToolVariant;
+    if (k < 0 || k > lastVariant) return;
+    (pictures_.*draw)(x, y, std::int16_t(k));
+    s_.ToolVariant = std::int16_t(k == lastVariant ? 0 : k + 1);
+}
+
+// Stars and splats need room: nothing happens within `spacing` of the last
+// point in both x and y.
+void StrokePainter::spacedModel(std::int16_t x, std::int16_t y, int spacing, ModelDraw draw) {
+    if (x >= Sub16(s_.LastX, spacing) && x <= Add16(s_.LastX, spacing) && y >= Sub16(s_.LastY, spacing) &&
+        y <= Add16(s_.LastY, spacing))
+        return;
+    const int k = s_.ToolVariant;
+    if (k >= 0 && k <= 3) {
+        (pictures_.*draw)(x, y, std::int16_t(k));
+        s_.ToolVariant = std::int16_t((k + 1) % 4);
+    }
+    s_.LastX = x;
+    s_.LastY = y;
+}
+
+// One stamp per press, however long the drag.
+void StrokePainter::stamp(std::int16_t x, std::int16_t y, Colour) {
+    if (s_.Phase != MousePhase::Down) return;
+    if (const auto n = StampPictureFor(s_.ToolMode, s_.ToolVariant)) pictures_.DrawStampPicture(x, y, *n);
+}
+
+}  // namespace pintaloo

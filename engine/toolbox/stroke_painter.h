@@ -1,0 +1,89 @@
+#pragma once
+// PaintAt, the heart of painting: the canvas calls it for a button press and
+// for every mouse step with the left button held, and it paints at that one
+// point according to the current tool. Tools that join points keep their
+// memory in the editor state (last point, alternation, variant, rainbow).
+// Which routine paints for which tool is one table in stroke_painter.cpp.
+#include <cstdint>
+
+#include "app/editor_state.h"
+#include "app/tool.h"
+#include "canvas/patterns.h"
+#include "canvas/random_source.h"
+#include "canvas/surface.h"
+#include "toolbox/picture_painters.h"
+
+namespace pintaloo {
+
+class StrokePainter {
+public:
+    StrokePainter(EditorState& state, Surface& canvas, RandomSource& rng, PicturePainters& pictures)
+        : s_(state), canvas_(canvas), rng_(rng), pictures_(pictures), patterns_(canvas, rng) {}
+
+    // Paints at (x, y) with the current tool. Returns false when 16-bit
+    // coordinate arithmetic overflowed: the call ends there and the pixels
+    // already set stay.
+    bool PaintAt(std::int16_t x, std::int16_t y, Colour color);
+
+    // A mouse step from (fromX, fromY) to (toX, toY) with the button held.
+    // Tools that lay blocks (pencil, eraser) paint them along the straight
+    // path, close enough that no gap shows, ending exactly on (toX, toY);
+    // the start was painted by the step before and is not painted again.
+    // Every other tool paints at (toX, toY) alone, as PaintAt does. A start
+    // outside 16-bit range paints the end block only. Returns false as
+    // PaintAt does.
+    bool PaintAlong(int fromX, int fromY, std::int16_t toX, std::int16_t toY, Colour color);
+
+    // Whether the tool paints along the path of a mouse step (PaintAlong).
+    static bool JoinsUp(Tool tool);
+
+    // The window's view of a stroke: every press (whatever the button)
+    // starts one, and every painting event is a PaintStep. A step of a
+    // joining tool during a move continues from the point the stroke last
+    // painted; anything else is PaintAt.
+    void StartStroke() { strokeHasPoint_ = false; }
+    bool PaintStep(std::int16_t x, std::int16_t y, Colour color);
+
+    PatternPainter& patterns() { return patterns_; }
+
+private:
+    using Painter = void (StrokePainter::*)(std::int16_t x, std::int16_t y, Colour color);
+    struct ToolRow;
+    static const ToolRow* rowOf(Tool tool);
+
+    void pencil(std::int16_t x, std::int16_t y, Colour color);
+    void eraser(std::int16_t x, std::int16_t y, Colour color);
+    void circles(std::int16_t x, std::int16_t y, Colour color);
+    void spray(std::int16_t x, std::int16_t y, Colour color);
+    void twoColourDots(std::int16_t x, std::int16_t y, Colour color);
+    void twoColourSpray(std::int16_t x, std::int16_t y, Colour color);
+    void rainbowDots(std::int16_t x, std::int16_t y, Colour color);
+    void fill(std::int16_t x, std::int16_t y, Colour color);
+    void rainbowLine(std::int16_t x, std::int16_t y, Colour color);
+    void balls(std::int16_t x, std::int16_t y, Colour color);
+    void penLine(std::int16_t x, std::int16_t y, Colour color);
+    void daisies(std::int16_t x, std::int16_t y, Colour color);
+    void tangles(std::int16_t x, std::int16_t y, Colour color);
+    void scribbles(std::int16_t x, std::int16_t y, Colour color);
+    void stars(std::int16_t x, std::int16_t y, Colour color);
+    void grass(std::int16_t x, std::int16_t y, Colour color);
+    void tiles(std::int16_t x, std::int16_t y, Colour color);
+    void parallelograms(std::int16_t x, std::int16_t y, Colour color);
+    void bricks(std::int16_t x, std::int16_t y, Colour color);
+    void splats(std::int16_t x, std::int16_t y, Colour color);
+    void stamp(std::int16_t x, std::int16_t y, Colour color);
+
+    using ModelDraw = void (PicturePainters::*)(std::int16_t x, std::int16_t y, std::int16_t index);
+    void cycledModel(std::int16_t x, std::int16_t y, int lastVariant, ModelDraw draw);
+    void spacedModel(std::int16_t x, std::int16_t y, int spacing, ModelDraw draw);
+
+    EditorState& s_;
+    Surface& canvas_;
+    RandomSource& rng_;
+    PicturePainters& pictures_;
+    PatternPainter patterns_;
+    bool strokeHasPoint_ = false;
+    std::int16_t strokeX_ = 0, strokeY_ = 0;  // where this stroke last painted
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,225 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "test_support.h"
+#include "toolbox/stroke_painter.h"
+#include "toolbox/tool_tables.h"
+
+namespace pintaloo {
+namespace {
+
+using testing::ConstantRandom;
+using testing::PaintedBounds;
+using testing::RecordingPainters;
+
+constexpr Colour kRed = Rgb(255, 0, 0);
+constexpr Colour kBlue = Rgb(0, 0, 255);
+
+struct Rig {
+    EditorState state;
+    Surface canvas;
+    ConstantRandom rng{0.0f};  // the pencil touches every pixel of its block
+    RecordingPainters pictures;
+    StrokePainter painter{state, canvas, rng, pictures};
+    // A press at `from` and one fast mouse step to `to`.
+    void drag(int fx, int fy, int tx, int ty) {
+        state.Phase = MousePhase::Down;
+        painter.PaintAt(std::int16_t(fx), std::int16_t(fy), state.CurrentColor);
+        state.Phase = MousePhase::Move;
+        painter.PaintAlong(fx, fy, std::int16_t(tx), std::int16_t(ty), state.CurrentColor);
+    }
+};
+
+struct Drag {
+    int fx, fy, tx, ty;
+};
+// Long single steps in every direction, steep and shallow, both ways.
+constexpr Drag kDrags[] = {
+    {100, 250, 700, 250}, {700, 260, 100, 260}, {400, 40, 400, 500}, {120, 60, 690, 480},
+    {690, 60, 120, 480},  {380, 30, 460, 510},  {80, 300, 720, 240}, {200, 200, 203, 390},
+};
+
+// Every pixel of the straight path, with a cross of half the block around
+// it, must be painted: a fast drag leaves no gap at any size.
+void ExpectNoGap(const Rig& r, const Drag& d, Colour painted) {
+    const int hw = r.state.BrushHalfWidth, bs = r.state.BrushSize;
+    const int armX = (hw - 1) / 2, armY = (bs - 1) / 2;
+    const double len = std::hypot(d.tx - d.fx, d.ty - d.fy);
+    const int samples = int(len * 4) + 1;
+    int misses = 0;
+    for (int i = 0; i <= samples && misses < 5; ++i) {
+        const double t = double(i) / samples;
+        const int qx = int(std::nearbyint(d.fx + (d.tx - d.fx) * t));
+        const int qy = int(std::nearbyint(d.fy + (d.ty - d.fy) * t));
+        for (int a = -armX; a <= armX; ++a)
+            if (r.canvas.point(qx + a, qy) != std::int32_t(painted)) {
+                ADD_FAILURE() << "gap at " << qx + a << "," << qy;
+                ++misses;
+            }
+        for (int b = -armY; b <= armY; ++b)
+            if (r.canvas.point(qx, qy + b) != std::int32_t(painted)) {
+                ADD_FAILURE() << "gap at " << qx << "," << qy + b;
+                ++misses;
+            }
+    }
+}
+
+TEST(JoinedStrokes, AFastDragLeavesNoGapAtAnySizeForPencilAndEraser) {
+    for (const Tool tool : {Tool::Pencil, Tool::Eraser}) {
+        for (const BrushSizeEntry& size : kBrushSizes) {
+            for (const Drag& d : kDrags) {
+                SCOPED_TRACE(::testing::Message() << "tool " << ToolNumber(tool) << " size " << size.brushSize
+                                                  << " drag " << d.fx << "," << d.fy << " to " << d.tx << "," << d.ty);
+                Rig r;
+                r.state.ToolMode = tool;
+                r.state.BrushSize = size.brushSize;
+                r.state.BrushHalfWidth = size.halfWidth;
+                r.state.CurrentColor = kRed;
+                if (tool == Tool::Eraser) r.canvas.clear(kBlue);
+                r.drag(d.fx, d.fy, d.tx, d.ty);
+                ExpectNoGap(r, d, tool == Tool::Eraser ? kWhite : kRed);
+                // Nothing beyond the blocks at the two ends.
+                const Rect expected{std::min(d.fx, d.tx) - size.halfWidth, std::min(d.fy, d.ty) - size.brushSize,
+                                    std::max(d.fx, d.tx) + size.halfWidth + 1,
+                                    std::max(d.fy, d.ty) + size.brushSize + 1};
+                if (tool == Tool::Pencil) {
+                    EXPECT_EQ(PaintedBounds(r.canvas), expected);
+                }
+            }
+        }
+    }
+}
+
+TEST(JoinedStrokes, EveryBlockSparesOutlinesAndMixesIntoPaint) {
+    for (const Tool tool : {Tool::Pencil, Tool::Eraser}) {
+        Rig r;
+        r.state.ToolMode = tool;
+        r.state.CurrentColor = kRed;
+        r.canvas.clear(kBlue);
+        for (int x = 150; x <= 650; x += 50) r.canvas.line(x, 100, x, 400, kBlack);  // outlines across the path
+        r.drag(100, 250, 700, 250);
+        for (int x = 150; x <= 650; x += 50)
+            for (int y = 240; y <= 260; ++y) EXPECT_EQ(r.canvas.point(x, y), std::int32_t(kBlack)) << x << "," << y;
+        for (int x = 101; x < 700; ++x) {
+            if (x % 50 == 0) continue;
+            const std::int32_t p = r.canvas.point(x, 250);
+            if (tool == Tool::Eraser) {
+                EXPECT_EQ(p, std::int32_t(kWhite)) << x;
+            } else {
+                // Red mixed into blue on every block (a pass or more), never plain red or untouched blue.
+                EXPECT_GT(RedOf(Colour(p)), 0) << x;
+                EXPECT_GT(BlueOf(Colour(p)), 0) << x;
+            }
+        }
+    }
+}
+
+TEST(JoinedStrokes, StepsInPlaceAndOtherToolsPaintOnlyTheEnd) {
+    struct Case {
+        Tool tool;
+        int fromX;  // where the step starts
+        int blocks;  // blocks or figures painted by the step
+    };
+    const Case cases[] = {
+        {Tool::Pencil, 300, 1},     // a move that goes nowhere paints its one block, as ever
+        {Tool::Pencil, 90000, 1},   // a start beyond 16 bits: just the end
+        {Tool::Circles, 100, 1},    // circles are not joined up
+        {Tool::Balls, 100, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(ToolNumber(c.tool));
+        Rig r;
+        r.state.ToolMode = c.tool;
+        r.state.CurrentColor = kRed;
+        r.state.Phase = MousePhase::Move;
+        EXPECT_TRUE(r.painter.PaintAlong(c.fromX, 300, 300, 300, kRed));
+        if (c.tool == Tool::Balls) {
+            EXPECT_EQ(r.pictures.calls.size(), std::size_t(c.blocks));
+            EXPECT_EQ(r.pictures.calls.back().x, 300);
+            continue;
+        }
+        const Rect b = PaintedBounds(r.canvas);
+        EXPECT_GE(b.left, 300 - r.state.BrushSize);
+        EXPECT_LE(b.right, 300 + r.state.BrushSize + 1);
+    }
+    EXPECT_TRUE(StrokePainter::JoinsUp(Tool::Pencil));
+    EXPECT_TRUE(StrokePainter::JoinsUp(Tool::Eraser));
+    EXPECT_FALSE(StrokePainter::JoinsUp(Tool::PenLine));
+    EXPECT_FALSE(StrokePainter::JoinsUp(static_cast<Tool>(99)));
+}
+
+// The window's steps: each press starts a stroke, whatever the button, and
+// only moves of that stroke join up.
+TEST(JoinedStrokes, StepsJoinWithinAStrokeOnly) {
+    struct Step {
+        bool press;  // a press (StartStroke, then phase down) or a move
+        bool paints;  // the left button is down, so the step paints
+        int x;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        int paintedFrom, paintedTo;  // the painted columns, the block's half width included
+        int paperAt;  // a column between strokes that stays paper, or -1
+    };
+    const Case cases[] = {
+        {"press and drag", {{true, true, 100}, {false, true, 300}}, 99, 301, -1},
+        {"press only", {{true, true, 100}}, 99, 101, -1},
+        {"other button, then left", {{true, true, 100}, {true, false, 500}, {false, true, 300}}, 99, 301, 200},
+        {"a new stroke does not join the last", {{true, true, 100}, {true, true, 600}, {false, true, 700}}, 99, 701, 350},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig r;
+        r.state.CurrentColor = kRed;
+        for (const Step& s : c.steps) {
+            if (s.press) r.painter.StartStroke();
+            r.state.Phase = s.press ? MousePhase::Down : MousePhase::Move;
+            if (s.paints) {
+                EXPECT_TRUE(r.painter.PaintStep(std::int16_t(s.x), 200, kRed));
+            }
+        }
+        const Rect b = PaintedBounds(r.canvas);
+        EXPECT_EQ(b.left, c.paintedFrom);
+        EXPECT_EQ(b.right, c.paintedTo + 1);
+        if (c.paperAt >= 0) {
+            EXPECT_EQ(r.canvas.point(c.paperAt, 200), std::int32_t(kWhite));
+        } else {
+            for (int x = c.paintedFrom; x <= c.paintedTo; ++x) EXPECT_EQ(r.canvas.point(x, 200), std::int32_t(kRed)) << x;
+        }
+    }
+}
+
+TEST(JoinedStrokes, OverflowOnTheWayEndsTheStepWithWhatWasPainted) {
+    Rig r;
+    r.state.BrushSize = 20;
+    r.state.BrushHalfWidth = 8;
+    r.state.Phase = MousePhase::Move;
+    // The blocks near y 32767 would end past the 16-bit range.
+    EXPECT_FALSE(r.painter.PaintAlong(400, 300, 400, 32760, kRed));
+    EXPECT_EQ(r.canvas.point(400, 330), std::int32_t(kRed));
+}
+
+TEST(RandomSource, ReseedRepeatsTheSequenceFromThatPoint) {
+    DefaultRandom a;
+    EXPECT_EQ(a.seed(), DefaultRandom().seed());
+    for (int i = 0; i < 5; ++i) a.next();
+    const std::uint32_t mark = a.seed();
+    float drawn[10];
+    for (float& v : drawn) v = a.next();
+    EXPECT_NE(a.seed(), mark);
+    DefaultRandom b(1234);
+    b.reseed(mark);
+    for (float v : drawn) EXPECT_EQ(b.next(), v);
+    b.reseed(mark | 0x7F000000u);  // only 24 bits are state
+    EXPECT_EQ(b.seed(), mark);
+    EXPECT_EQ(b.next(), drawn[0]);
+}
+
+}  // namespace
+}  // namespace pintaloo
