@@ -24,9 +24,13 @@ import tempfile
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
 # (generator, folder in resources/ it owns, files in that folder it writes:
-# None = every file there). make_balls and make_models share resources/models.
+# None = every file there that no other generator of the folder claims by
+# prefix). make_balls and make_models share resources/models; the window art
+# in art/ui comes from make_ui_art and a few scripts of their own.
 GENERATORS = [
     ("tools/art/make_ui_art.py", "art/ui", None),
+    ("tools/art/make_app_icon.py", "art/ui", ("app_icon",)),
+    ("tools/art/make_fullscreen_backdrop.py", "art/ui", ("fullscreen_backdrop",)),
     ("tools/art/make_pickers.py", "art/pickers", None),
     ("tools/art/make_balls.py", "models", ("ball_",)),
     ("tools/art/make_models.py", "models", ("daisy_", "tangle_", "scribble_", "star_", "splat_")),
@@ -36,9 +40,17 @@ GENERATORS = [
 ]
 
 
-def owned(folder, prefixes):
-    names = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
-    return [n for n in names if prefixes is None or n.startswith(prefixes)]
+def claimed_by_others(folder):
+    """The prefixes that generators with prefixes of their own claim in a folder."""
+    return tuple(p for _, f, prefixes in GENERATORS if f == folder and prefixes for p in prefixes)
+
+
+def owned(path, folder, prefixes):
+    names = sorted(os.listdir(path)) if os.path.isdir(path) else []
+    if prefixes is None:
+        others = claimed_by_others(folder)
+        return [n for n in names if not (others and n.startswith(others))]
+    return [n for n in names if n.startswith(prefixes)]
 
 
 def main():
@@ -62,7 +74,7 @@ def main():
                 print(f"FAILED  {script} (exit {r.returncode})\n{r.stdout}{r.stderr}")
                 return 2
             committed = os.path.join(ROOT, "resources", folder)
-            want, got = owned(committed, prefixes), owned(out, prefixes)
+            want, got = owned(committed, folder, prefixes), owned(out, folder, prefixes)
             if not got:
                 print(f"EMPTY   {script} wrote nothing")
                 problems += 1

@@ -265,12 +265,12 @@ step "red line painted where the pointer went; screenshot saved as $OUTDIR/e2e_s
 # --- 3. a second copy ends at once --------------------------------------------
 find_lock() {
     local f
-    for f in "$XDG_RUNTIME_DIR"/*.lock "$TMPDIR"/*.lock; do
+    for f in "$XDG_RUNTIME_DIR"/pintaloo-tmp/*.lock "$XDG_RUNTIME_DIR"/*.lock "$TMPDIR"/*.lock; do
         [[ -e $f ]] && { echo "$f"; return 0; }
     done
     return 1
 }
-LOCK=$(find_lock) || fail "the running program holds no lock file in \$XDG_RUNTIME_DIR or \$TMPDIR"
+LOCK=$(find_lock) || fail "the running program holds no lock file in its private folder"
 step "lock file: $LOCK"
 
 second_copy_ends() {

@@ -85,7 +85,7 @@ step "still running after 2 s"
 
 # 3. SIGTERM takes the close path and the program ends cleanly.
 # The compositor keeps its own socket lock in the same folder: look for ours by name.
-has_lock() { [[ -e $XDG_RUNTIME_DIR/pintaloo.lock || -e $TMPDIR/pintaloo.lock ]]; }
+has_lock() { [[ -e $XDG_RUNTIME_DIR/pintaloo-tmp/pintaloo.lock ]]; }
 has_lock || fail "the running program holds no lock file pintaloo.lock"
 kill -TERM "$APP_PID"
 deadline=$(( $(now_ms) + 10000 ))

@@ -20,8 +20,7 @@ import svgkit
 from svgkit import num
 
 W, H = 1920, 1080
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "art", "ui",
-                   "fullscreen_backdrop.svg")
+OUT = os.path.join(svgkit.output_dir("resources", "art", "ui"), "fullscreen_backdrop.svg")
 
 # The window background's own tones.
 SKY_TOP, SKY_BOTTOM = "#cfe6ff", "#e6dcff"
