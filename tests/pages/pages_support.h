@@ -82,10 +82,10 @@ public:
 
     MainWindow& w() { return *window; }
 
-    // Calls a handler by name; a call the registry refuses fails the test.
+    // Calls a handler by name; a call the window refuses fails the test.
     void call(const std::string& name, std::vector<double> args = {}) {
         std::string error;
-        EXPECT_TRUE(window->registry.call(name, args, &error)) << name << ": " << error;
+        EXPECT_TRUE(window->actions.run(name, args, &error)) << name << ": " << error;
     }
 
     std::vector<Colour> canvas() const {

@@ -121,7 +121,7 @@ TEST_F(AnimationTest, CurrentColourBoxOpensThePanelOverTheCanvas) {
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
     EXPECT_TRUE(heard.empty()) << "choosing a cartoon makes no click";
-    call("picture2_Click", {3});  // no such button
+    refused("picture2_Click", {3});  // no such button
     EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
 }
 

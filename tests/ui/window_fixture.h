@@ -93,7 +93,14 @@ protected:
     // A handler by its name, as the replay tool calls it.
     void call(const std::string& name, std::vector<double> args = {}) {
         std::string error;
-        ASSERT_TRUE(window->registry.call(name, args, &error)) << name << ": " << error;
+        ASSERT_TRUE(window->actions.run(name, args, &error)) << error;
+    }
+
+    // A call the window must turn down with a reason, running nothing.
+    void refused(const std::string& name, std::vector<double> args = {}) {
+        std::string error;
+        ASSERT_FALSE(window->actions.run(name, args, &error)) << name << " ran";
+        EXPECT_FALSE(error.empty()) << name << " refused without a reason";
     }
 
     // Every pixel that is not white paper.

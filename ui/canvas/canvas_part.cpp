@@ -45,13 +45,9 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     Shape10 = new ShapeFrame(pctDraw, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
     Shape10->hide();
 
-    pctDraw->onMouseDown = [this](int b, int s, double x, double y) { pctDraw_MouseDown(b, s, x, y); };
-    pctDraw->onMouseMove = [this](int b, int s, double x, double y) { pctDraw_MouseMove(b, s, x, y); };
-    pctDraw->onMouseUp = [this](int b, int s, double x, double y) { pctDraw_MouseUp(b, s, x, y); };
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    w.registry.add("pctDraw_MouseDown", mouse, [this](auto& a) { pctDraw_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("pctDraw_MouseMove", mouse, [this](auto& a) { pctDraw_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("pctDraw_MouseUp", mouse, [this](auto& a) { pctDraw_MouseUp(int(a[0]), 0, a[1], a[2]); });
+    w.actions.bind(*pctDraw, BoxEvent::MouseDown, "pctDraw_MouseDown");
+    w.actions.bind(*pctDraw, BoxEvent::MouseMove, "pctDraw_MouseMove");
+    w.actions.bind(*pctDraw, BoxEvent::MouseUp, "pctDraw_MouseUp");
 }
 
 void CanvasPart::setCanvasIcon(CanvasCursor c) {

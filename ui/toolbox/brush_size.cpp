@@ -20,13 +20,10 @@ BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(29, 35, 64), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
-        b->onClick = [this, i] { Label4_Click(i); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { Label4_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
         Label4[std::size_t(i)] = b;
     }
-    w.registry.add("Label4_Click", {"Index"}, [this](auto& a) { Label4_Click(int(a[0])); });
-    w.registry.add("Label4_MouseMove", {"Index", "Button", "X", "Y"},
-                   [this](auto& a) { Label4_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
 }
 
 void BrushSizeBars::paintBars(int bars) {

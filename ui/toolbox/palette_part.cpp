@@ -28,18 +28,15 @@ PalettePart::PalettePart(MainWindow& w) : w_(w) {
         Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(29, 35, 64), 1, 4);
         b->setHandCursor(true);
-        b->onClick = [this, i] { bColor_Click(i); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bColor_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
         bColor[std::size_t(i)] = b;
     }
     sColor = new Box(&w, "sColor", {760, 632, 49, 67});
     sColor->setFrame(QColor(29, 35, 64), 2, 6);
     sColor->setHandCursor(true);
-    sColor->onMouseMove = [this](int b, int s, double x, double y) { sColor_MouseMove(b, s, x, y); };
-    w.registry.add("bColor_Click", {"Index"}, [this](auto& a) { bColor_Click(int(a[0])); });
-    w.registry.add("bColor_MouseMove", {"Index", "Button", "X", "Y"},
-                   [this](auto& a) { bColor_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    w.registry.add("sColor_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { sColor_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    w.actions.bind(*sColor, BoxEvent::Click, "sColor_Click");  // opens the animation panel
+    w.actions.bind(*sColor, BoxEvent::MouseMove, "sColor_MouseMove");
 }
 
 void PalettePart::applyPalette() {

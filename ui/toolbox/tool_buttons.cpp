@@ -28,14 +28,11 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         bBrush[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
         Box* b = bBrush[std::size_t(i)];
         b->setHandCursor(true);
-        b->onMouseUp = [this, i](int bt, int s, double x, double y) { bBrush_MouseUp(i, bt, s, x, y); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bBrush_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
-    const std::vector<std::string> params = {"Index", "Button", "X", "Y"};
-    w.registry.add("bBrush_MouseUp", params, [this](auto& a) { bBrush_MouseUp(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    w.registry.add("bBrush_MouseMove", params, [this](auto& a) { bBrush_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
 }
 
 void ToolButtons::normalFaces() {
