@@ -94,7 +94,7 @@ void MainWindow::ResetEditor() {
     captions_->SetLanguage(QStringLiteral("en"));
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();  // the counter reads 1/21
-    palette_->sColor->setBackColor(QColor(Qt::black));
+    palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
     canvas.clear(state.PaperColor);
     canvasPart_->refresh();
     brushSize_->paintBars(4);

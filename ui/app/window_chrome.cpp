@@ -3,6 +3,7 @@
 #include <QWindow>
 
 #include "app/main_window.h"
+#include "media/captions.h"
 #include "resources/art_store.h"
 
 namespace pintaloo {
@@ -76,6 +77,11 @@ void WindowChrome::Label3_MouseDown(int button, int, double, double) { drag(butt
 void WindowChrome::drag(int button) {
     if (button != 1) return;
     if (QWindow* win = w_.windowHandle()) win->startSystemMove();
+}
+
+void WindowChrome::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Close]) Image5->setToolTip(*t);
+    if (const auto& t = texts[Caption::Minimise]) Image6->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "canvas/checked16.h"
+#include "media/captions.h"
 #include "pages/command_buttons.h"
 #include "resources/art_store.h"
 #include "toolbox/pickers.h"
@@ -50,6 +51,13 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     w.actions.bind(*pctDraw, BoxEvent::MouseUp, "pctDraw_MouseUp");
 }
 
+void CanvasPart::showStampHolder(QSize size) {
+    stampHolderSize = size;
+    Shape10->resize(size);
+    Shape10->show();
+    Shape10->raise();
+}
+
 void CanvasPart::setCanvasIcon(CanvasCursor c) {
     icon_ = c;
     const CursorArt& art = kCursors[std::size_t(int(c) - 1)];
@@ -71,8 +79,7 @@ void CanvasPart::PaintAt(double x, double y) {
 }
 
 void CanvasPart::pctDraw_MouseDown(int button, int, double x, double y) {
-    w_.pickers().pctStamp->hide();
-    w_.pickers().pctBrush->hide();
+    w_.pickers().hidePanels();
     w_.state.Phase = MousePhase::Down;
     if (button != 1) return;
     // The joined-up tools start their line here.
@@ -94,5 +101,9 @@ void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
 }
 
 void CanvasPart::pctDraw_MouseUp(int, int, double, double) { w_.state.Phase = MousePhase::Up; }
+
+void CanvasPart::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Wait]) lblWait->setCaption(*t);
+}
 
 }  // namespace pintaloo

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "pages/drawing_files.h"
 #include "pages/page_picker.h"
 #include "resources/art_store.h"
@@ -48,7 +49,7 @@ void CommandButtons::normalFaces() {
 void CommandButtons::KewlButtons2_MouseDown(int button, int, double, double) {
     if (button != 1) return;
     w_.animation().CloseAnimation(true);
-    w_.pagePicker().pctOpen->hide();
+    w_.pagePicker().close();
     w_.ResetEditor();
 }
 
@@ -65,6 +66,13 @@ void CommandButtons::KewlButtons_MouseMove(int which, int, int, double, double) 
     if (which == 3 || which == 4) w_.chrome().normalFaces();
     normalFaces();
     if (which >= 1 && which <= 4) button(which)->setPicture(hot_[std::size_t(which - 1)]);
+}
+
+void CommandButtons::applyCaptions(const CaptionTexts& texts) {
+    // By button, KewlButtons1 first.
+    constexpr Caption kTips[4] = {Caption::ColouringPage, Caption::NewPage, Caption::Save, Caption::Help};
+    for (int which = 1; which <= 4; ++which)
+        if (const auto& t = texts[kTips[which - 1]]) button(which)->setToolTip(*t);
 }
 
 }  // namespace pintaloo

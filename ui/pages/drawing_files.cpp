@@ -166,7 +166,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
             w_.canvasPart().refresh();
         }
     }
-    w_.pagePicker().pctOpen->hide();
+    w_.pagePicker().close();
 }
 
 }  // namespace pintaloo

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "canvas/canvas_part.h"
+#include "media/captions.h"
 #include "pages/command_buttons.h"
 #include "pages/drawing_files.h"
 #include "resources/art_store.h"
@@ -121,6 +122,10 @@ void PagePicker::Image3_MouseMove(int, int, double, double) { w_.SetHandCursor(t
 void PagePicker::pctOpen_MouseMove(int, int, double, double) {
     w_.commands().normalFaces();
     for (ShapeFrame* s : {Shape8, Shape9, Shape11}) s->hide();
+}
+
+void PagePicker::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::PickerTitle]) lblList->setCaption(*t);
 }
 
 }  // namespace pintaloo

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -47,5 +48,10 @@ void BrushSizeBars::Label4_Click(int index) {
 }
 
 void BrushSizeBars::Label4_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
+
+void BrushSizeBars::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::BrushSize])
+        for (Box* b : Label4) b->setToolTip(*t);
+}
 
 }  // namespace pintaloo

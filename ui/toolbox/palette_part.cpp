@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "toolbox/brush_size.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
@@ -39,6 +40,8 @@ PalettePart::PalettePart(MainWindow& w) : w_(w) {
     w.actions.bind(*sColor, BoxEvent::MouseMove, "sColor_MouseMove");
 }
 
+void PalettePart::showColour(Colour c) { sColor->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
+
 void PalettePart::applyPalette() {
     for (int i = 0; i < 24; ++i) {
         const Colour c = kPalette[std::size_t(i)];
@@ -47,13 +50,11 @@ void PalettePart::applyPalette() {
 }
 
 void PalettePart::bColor_Click(int index) {
-    w_.pickers().pctStamp->hide();
-    w_.pickers().pctBrush->hide();
+    w_.pickers().hidePanels();
     if (index < 0 || index > 23) return;  // no such swatch
-    const QColor c = bColor[std::size_t(index)]->backColor().value_or(QColor(Qt::white));
-    sColor->setBackColor(c);
-    w_.state.CurrentColor = Rgb(c.red(), c.green(), c.blue());  // read again from the swatch
+    w_.state.CurrentColor = kPalette[std::size_t(index)];
     w_.state.SwatchIndex = std::int16_t(index);
+    showColour(w_.state.CurrentColor);
     // Bar 3 is white unless chosen, so afterwards exactly the chosen bar shows the colour.
     w_.brushSize().paintBars(3);
     if (const auto tone = ToneForSwatch(index)) w_.PlayMp3Sound(*tone);
@@ -61,5 +62,10 @@ void PalettePart::bColor_Click(int index) {
 
 void PalettePart::bColor_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
 void PalettePart::sColor_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
+
+void PalettePart::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Swatch])
+        for (Box* b : bColor) b->setToolTip(*t);
+}
 
 }  // namespace pintaloo

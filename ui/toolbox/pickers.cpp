@@ -93,6 +93,11 @@ void Pickers::showStamps() {
     pctStamp->raise();
 }
 
+void Pickers::hidePanels() {
+    pctStamp->hide();
+    pctBrush->hide();
+}
+
 void Pickers::resetFrames() {
     for (ShapeFrame* s : Shape1) {
         s->hide();
@@ -165,10 +170,7 @@ void Pickers::bStamp1_Click(int index) {
     const int n = slotPicture[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
-    canvas.stampHolderSize = size;
-    canvas.Shape10->resize(size);
-    canvas.Shape10->show();
-    canvas.Shape10->raise();
+    canvas.showStampHolder(size);
     w_.state.ToolVariant = std::int16_t(index);
     canvas.setCanvasIcon(CanvasCursor::Stamp);
 }

@@ -4,6 +4,7 @@
 #include "canvas/canvas_part.h"
 #include "canvas/oil_filter.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "resources/art_store.h"
 #include "toolbox/pickers.h"
 
@@ -41,12 +42,11 @@ void ToolButtons::normalFaces() {
 
 void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
     CanvasPart& canvas = w_.canvasPart();
-    canvas.Shape10->hide();
+    canvas.hideStampHolder();
     if (button == 1) {
         w_.state.ToolVariant = 0;
-        w_.animation().pctFlash->hide();
-        w_.pickers().pctBrush->hide();
-        w_.pickers().pctStamp->hide();
+        w_.animation().hidePanel();
+        w_.pickers().hidePanels();
         w_.animation().silencePlayer();
         switch (index) {
             case 0:
@@ -70,10 +70,10 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
                 break;
             case 4:
                 w_.PlayWaveSound(103);
-                canvas.Picture1->show();
+                canvas.showWaitBox(true);
                 w_.Delay(1000);  // the wait box gets drawn meanwhile
                 runOil();
-                canvas.Picture1->hide();
+                canvas.showWaitBox(false);
                 break;
             case 5:
                 w_.state.ToolMode = 8;
@@ -100,6 +100,14 @@ void ToolButtons::bBrush_MouseMove(int index, int, int, double, double) {
     QPixmap& faded = faded_[std::size_t(index)];  // drawn on the first hover
     if (faded.isNull()) faded = ArtStore::instance().faded(FacePath(kFaceOfItem[index]), {67, 67});
     bBrush[std::size_t(index)]->setPicture(faded);
+}
+
+void ToolButtons::applyCaptions(const CaptionTexts& texts) {
+    // By item, as the buttons are numbered (not as they stand).
+    constexpr Caption kTips[6] = {Caption::Pencil, Caption::ModelsBrush, Caption::StampBrush,
+                                  Caption::Eraser, Caption::Oil,         Caption::Fill};
+    for (std::size_t i = 0; i < 6; ++i)
+        if (const auto& t = texts[kTips[i]]) bBrush[i]->setToolTip(*t);
 }
 
 }  // namespace pintaloo
