@@ -22,48 +22,13 @@
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
+#include "stand_ins.h"
 
 namespace pintaloo::test {
 
-// Answers the save and open dialogs from a queue and keeps what it was asked.
-class RecordingDialog final : public FileDialogPort {
-public:
-    struct Ask {
-        QString kind;   // "save" or "open"
-        QString start;  // the proposed or starting path
-        QString filter;
-    };
-    std::vector<Ask> asks;
-    std::deque<std::optional<QString>> answers;  // nothing = cancel
-
-    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
-        asks.push_back({QStringLiteral("save"), proposed, filter});
-        return next();
-    }
-    std::optional<QString> openFileName(const QString& start, const QString& filter) override {
-        asks.push_back({QStringLiteral("open"), start, filter});
-        return next();
-    }
-
-private:
-    std::optional<QString> next() {
-        if (answers.empty()) return std::nullopt;
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
-
-class RecordingMessages final : public MessagePort {
-public:
-    std::vector<std::pair<QString, QString>> told;
-    void tell(const QString& title, const QString& text) override { told.emplace_back(title, text); }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
+using standin::RecordingBrowser;
+using standin::RecordingMessages;
+using standin::ScriptedDialog;
 
 using Played = std::vector<std::pair<std::string, int>>;
 
@@ -124,7 +89,7 @@ public:
     }
 
     QTemporaryDir scratch;
-    RecordingDialog dialog;
+    ScriptedDialog dialog;
     RecordingMessages messages;
     Played played;
 
@@ -132,7 +97,7 @@ private:
     TempFolder temp_;
     FakeAudioBackend audio_;
     Sounds sounds_;
-    NoBrowser web_;
+    RecordingBrowser web_;
 
 public:
     std::unique_ptr<MainWindow> window;

@@ -1,6 +1,6 @@
 #pragma once
 // A real window, loaded as at start-up, with silent sound, a private scratch
-// folder and a save/open dialog that always cancels. Every sound the window
+// folder and the shared stand-ins (a dialog that cancels unless told otherwise). Every sound the window
 // asks for is heard in order in `heard`.
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -16,35 +16,13 @@
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
+#include "stand_ins.h"
 
 namespace pintaloo::uitest {
 
-class CancellingDialog final : public FileDialogPort {
-public:
-    int saveAsked = 0;
-    int openAsked = 0;
-    QString proposed;  // what the last save dialog offered
-    std::optional<QString> saveFileName(const QString& proposedPath, const QString&) override {
-        ++saveAsked;
-        proposed = proposedPath;
-        return std::nullopt;
-    }
-    std::optional<QString> openFileName(const QString&, const QString&) override {
-        ++openAsked;
-        return std::nullopt;
-    }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
-
-class NoMessages final : public MessagePort {
-public:
-    int told = 0;
-    void tell(const QString&, const QString&) override { ++told; }
-};
+using standin::RecordingBrowser;
+using standin::RecordingMessages;
+using standin::ScriptedDialog;
 
 struct Heard {
     std::string kind;  // "wave" or "mp3"
@@ -72,9 +50,9 @@ protected:
     FakeAudioBackend audio;
     std::vector<Heard> heard;
     Sounds sounds{audio, temp, [this](const char* kind, int n) { heard.push_back({kind, n}); }};
-    CancellingDialog dialog;
-    NoBrowser web;
-    NoMessages messages;
+    ScriptedDialog dialog;  // nothing queued: every dialog cancels
+    RecordingBrowser web;
+    RecordingMessages messages;
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override {

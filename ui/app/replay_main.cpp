@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
-#include <deque>
 
 #include "app/main_window.h"
 #include "app/state_dump.h"
@@ -19,6 +18,7 @@
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/drawing_files.h"
+#include "stand_ins.h"
 
 using namespace pintaloo;
 
@@ -31,33 +31,9 @@ struct Call {
     std::vector<double> values;  // the arguments of an action, read once
 };
 
-class ScriptedDialog final : public FileDialogPort {
-public:
-    std::deque<QString> answers;  // an empty answer is a cancel
-    std::optional<QString> saveFileName(const QString&, const QString&) override { return next(); }
-    std::optional<QString> openFileName(const QString&, const QString&) override { return next(); }
-
-private:
-    std::optional<QString> next() {
-        if (answers.empty()) return std::nullopt;  // no answer scripted: as a cancel
-        const QString a = answers.front();
-        answers.pop_front();
-        if (a.isEmpty()) return std::nullopt;
-        return a;
-    }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
-
-class QuietMessages final : public MessagePort {
-public:
-    void tell(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-};
+void PrintMessage(const QString& title, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+}
 
 bool WriteLines(const QString& path, const QStringList& lines) {
     QFile f(path);
@@ -100,9 +76,9 @@ int main(int argc, char** argv) {
     FakeAudioBackend audio;
     QStringList soundLines;
     Sounds sounds(audio, temp, [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
-    ScriptedDialog dialog;
-    NoBrowser web;
-    QuietMessages messages;
+    standin::ScriptedDialog dialog;
+    standin::RecordingBrowser web;
+    standin::RecordingMessages messages(PrintMessage);
     Services services{&sounds, &temp, &dialog, &web, &messages};
     MainWindow window(services);
 
