@@ -42,7 +42,7 @@ protected:
         rig.call("KewlButtons1_MouseDown", {1, 10, 10});
         ASSERT_TRUE(pickerShown());
         rig.dialog.answers.push_back(std::move(answer));
-        rig.played.clear();
+        rig.heard.clear();
         rig.call("Label7_MouseDown", {double(button), 10, 10});
     }
 
@@ -50,9 +50,9 @@ protected:
     void expectRefused(const QString& file) {
         SCOPED_TRACE(file.toStdString());
         rig.drawSomethingVaried();
-        const auto before = rig.canvas();
+        const auto before = rig.pixels();
         open(file);
-        EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+        EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
         EXPECT_FALSE(pickerShown());
         EXPECT_FALSE(DrawingFiles::LoadPicture(file, kW, kH).has_value());
     }
@@ -77,8 +77,8 @@ TEST_F(OpeningTest, PicturesLoadUnscaledFromTheTopLeft) {
         rig.drawSomethingVaried();
         open(path(c.name));
         EXPECT_FALSE(pickerShown());
-        EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
-        const auto canvas = rig.canvas();
+        EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
+        const auto canvas = rig.pixels();
         // Exactly what the file holds, its top-left part, the rest paper.
         EXPECT_EQ(CountDifferent(canvas, ExpectedCanvas(QImage(path(c.name)), kW, kH)), 0u);
         if (c.exact) {
@@ -105,7 +105,7 @@ TEST_F(OpeningTest, AnyMouseButtonOpensTheDialog) {
     for (const int button : {2, 4, 1}) {
         rig.call("KewlButtons2_MouseDown", {1, 10, 10});  // a blank page
         open(path("a.bmp"), button);
-        EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(50, 50), kW, kH)) << "button " << button;
+        EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(50, 50), kW, kH)) << "button " << button;
         EXPECT_EQ(rig.dialog.asks.back().kind, "open");
         EXPECT_TRUE(rig.dialog.asks.back().filter.contains("*.bmp"));
         EXPECT_TRUE(rig.dialog.asks.back().filter.contains("*.jpg"));
@@ -121,7 +121,7 @@ TEST_F(OpeningTest, TransparentPartsShowThePaper) {
     ASSERT_TRUE(img.save(path("clear.png"), "PNG"));
     rig.drawSomethingVaried();
     open(path("clear.png"));
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     EXPECT_EQ(canvas[10 * kW + 10], Rgb(200, 10, 30));
     EXPECT_EQ(canvas[60 * kW + 70], kWhite);
     EXPECT_EQ(std::count(canvas.begin(), canvas.end(), kWhite), std::ptrdiff_t(kW * kH - 50 * 40));
@@ -129,21 +129,21 @@ TEST_F(OpeningTest, TransparentPartsShowThePaper) {
 
 TEST_F(OpeningTest, CancelLeavesTheDrawingExactlyAsItWas) {
     rig.drawSomethingVaried();
-    auto before = rig.canvas();
+    auto before = rig.pixels();
     open(std::nullopt);
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
     EXPECT_FALSE(pickerShown());
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     // With a picture opened earlier, a cancel must not bring it back.
     ASSERT_TRUE(Busy(400, 300).save(path("earlier.png"), "PNG"));
     open(path("earlier.png"));
     rig.drawSomethingVaried();
-    before = rig.canvas();
+    before = rig.pixels();
     open(std::nullopt);
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
     EXPECT_EQ(rig.dialog.asks.back().start, path("earlier.png"));
     open(QString());
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
 }
 
 TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
@@ -176,7 +176,7 @@ TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
     // The program is still fine: a good picture opens.
     ASSERT_TRUE(Busy(400, 300).save(path("whole.bmp"), "BMP"));
     open(path("whole.bmp"));
-    EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(400, 300), kW, kH));
+    EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(400, 300), kW, kH));
 }
 
 // A bitmap cut short (a copy broken off half way) is damaged: opening it must
@@ -208,7 +208,7 @@ TEST_F(OpeningTest, TopDownBitmapsLoad) {
     ASSERT_TRUE(WriteAll(path("topdown.bmp"), bmp));
     rig.drawSomethingVaried();
     open(path("topdown.bmp"));
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     EXPECT_EQ(canvas[0], Rgb(200, 0, 0));
     EXPECT_EQ(canvas[std::size_t(19 * kW + 29)], Rgb(200, 19 * 12, 29 * 8));
     EXPECT_EQ(canvas[std::size_t(19 * kW + 30)], kWhite);
@@ -231,7 +231,7 @@ protected:
     // Opens `file` over a drawing; true when the canvas took the picture.
     bool openOverDrawing(const QString& file) {
         rig.drawSomethingVaried();
-        const auto before = rig.canvas();
+        const auto before = rig.pixels();
         // Fresh memory is filled with a different byte for each of the two
         // loads, so any pixel the file never set shows up as a difference.
         mallopt(M_PERTURB, 0xFE);  // new memory reads 0x01
@@ -240,7 +240,7 @@ protected:
         const auto again = DrawingFiles::LoadPicture(file, kW, kH);
         mallopt(M_PERTURB, 0);
         EXPECT_FALSE(pickerShown());
-        const auto after = rig.canvas();
+        const auto after = rig.pixels();
         if (const auto& pic = again) {
             // Loading the same file again gives the same page; a difference
             // means part of the picture came from memory the file never set.
@@ -266,14 +266,14 @@ TEST_F(BmpSuite, GoodFilesAllLoad) {
         }
         const QImage reference(f);
         ASSERT_FALSE(reference.isNull());
-        EXPECT_EQ(CountDifferent(rig.canvas(), ExpectedCanvas(reference, kW, kH)), 0u);
+        EXPECT_EQ(CountDifferent(rig.pixels(), ExpectedCanvas(reference, kW, kH)), 0u);
     }
     // One checked against the file's own bytes rather than a reader.
     std::string why;
     const auto rgb24 = ParseBitmap24(ReadAll(dir("g") + "/rgb24.bmp"), &why);
     ASSERT_TRUE(rgb24) << why;
     open(dir("g") + "/rgb24.bmp");
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     for (int y = 0; y < rgb24->height; ++y)
         for (int x = 0; x < rgb24->width; ++x)
             ASSERT_EQ(canvas[std::size_t(y) * kW + std::size_t(x)], rgb24->pixels[std::size_t(y * rgb24->width + x)]) << x << "," << y;

@@ -1,7 +1,6 @@
 #pragma once
-// A whole window with silent, recording stand-ins for sound, the file dialogs
-// and messages, plus small helpers to drive it and to read bitmap files
-// without Qt's own reader.
+// The shared window rig with ways to draw on it, and small helpers to read
+// bitmap files without Qt's own reader.
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -18,46 +17,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
-#include "stand_ins.h"
+#include "window_rig.h"
 
 namespace pintaloo::test {
 
-using standin::RecordingBrowser;
-using standin::RecordingMessages;
-using standin::ScriptedDialog;
+using testkit::Heard;
+using Played = std::vector<Heard>;
 
-using Played = std::vector<std::pair<std::string, int>>;
-
-// One started window (Form_Load done) with its stand-ins. Members are
-// declared so that the window goes first and its clean-up still finds the
-// temp folder.
-class WindowRig {
+// The shared window rig with the page tests' ways of drawing.
+class WindowRig : public testkit::WindowRig {
 public:
-    WindowRig()
-        : temp_({(scratch.path() + QStringLiteral("/tmp")).toStdString()}),
-          sounds_(audio_, temp_, [this](const char* kind, int n) { played.emplace_back(kind, n); }) {
-        window = std::make_unique<MainWindow>(Services{&sounds_, &temp_, &dialog, &web_, &messages});
-        window->Form_Load(false);
-        played.clear();
-    }
-
-    MainWindow& w() { return *window; }
-
-    // Calls a handler by name; a call the window refuses fails the test.
-    void call(const std::string& name, std::vector<double> args = {}) {
-        std::string error;
-        EXPECT_TRUE(window->actions.run(name, args, &error)) << name << ": " << error;
-    }
-
-    std::vector<Colour> canvas() const {
-        const Surface& s = window->canvas;
-        return {s.data(), s.data() + std::size_t(s.width()) * std::size_t(s.height())};
-    }
-
     // A drag with the left button along one row, from x0 to x1 in steps.
     void dragRow(int y, int x0, int x1, int step) {
         call("pctDraw_MouseDown", {1, double(x0), double(y)});
@@ -87,20 +56,6 @@ public:
         s.setPixel(806, 0, Rgb(4, 5, 6));
         s.setPixel(0, 536, Rgb(7, 8, 9));
     }
-
-    QTemporaryDir scratch;
-    ScriptedDialog dialog;
-    RecordingMessages messages;
-    Played played;
-
-private:
-    TempFolder temp_;
-    FakeAudioBackend audio_;
-    Sounds sounds_;
-    RecordingBrowser web_;
-
-public:
-    std::unique_ptr<MainWindow> window;
 };
 
 inline QByteArray ReadAll(const QString& path) {

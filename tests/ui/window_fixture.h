@@ -1,8 +1,6 @@
 #pragma once
-// A real window, loaded as at start-up, with silent sound, a private scratch
-// folder and the shared stand-ins (a dialog that cancels unless told otherwise). Every sound the window
-// asks for is heard in order in `heard`.
-#include <QTemporaryDir>
+// The shared window rig as a test fixture, shown, with what the window
+// tests measure on its canvas.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,27 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/services.h"
 #include "canvas/surface.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
-#include "stand_ins.h"
+#include "window_rig.h"
 
 namespace pintaloo::uitest {
 
-using standin::RecordingBrowser;
-using standin::RecordingMessages;
-using standin::ScriptedDialog;
-
-struct Heard {
-    std::string kind;  // "wave" or "mp3"
-    int number;
-    bool operator==(const Heard&) const = default;
-};
-
-inline void PrintTo(const Heard& h, std::ostream* os) { *os << h.kind << ' ' << h.number; }
+using testkit::Heard;
 
 // A pixel rectangle, both ends included; empty when right < left.
 struct Area {
@@ -43,42 +26,14 @@ inline void PrintTo(const Area& b, std::ostream* os) {
     *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
 }
 
-class WindowTest : public ::testing::Test {
+// The shared window, shown, for one test.
+class WindowTest : public ::testing::Test, protected testkit::WindowRig {
 protected:
-    QTemporaryDir scratch;
-    TempFolder temp{{scratch.path().toStdString() + "/pintaloo-tmp"}};
-    FakeAudioBackend audio;
-    std::vector<Heard> heard;
-    Sounds sounds{audio, temp, [this](const char* kind, int n) { heard.push_back({kind, n}); }};
-    ScriptedDialog dialog;  // nothing queued: every dialog cancels
-    RecordingBrowser web;
-    RecordingMessages messages;
-    std::unique_ptr<MainWindow> window;
-
     void SetUp() override {
         ASSERT_TRUE(scratch.isValid());
-        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages});
-        ASSERT_TRUE(window->Form_Load(false));
+        ASSERT_TRUE(loaded);
         window->show();
         heard.clear();
-    }
-
-    void TearDown() override { window.reset(); }
-
-    MainWindow& w() { return *window; }
-    EditorState& st() { return window->state; }
-
-    // A handler by its name, as the replay tool calls it.
-    void call(const std::string& name, std::vector<double> args = {}) {
-        std::string error;
-        ASSERT_TRUE(window->actions.run(name, args, &error)) << error;
-    }
-
-    // A call the window must turn down with a reason, running nothing.
-    void refused(const std::string& name, std::vector<double> args = {}) {
-        std::string error;
-        ASSERT_FALSE(window->actions.run(name, args, &error)) << name << " ran";
-        EXPECT_FALSE(error.empty()) << name << " refused without a reason";
     }
 
     // Every pixel that is not white paper.
@@ -97,11 +52,6 @@ protected:
     }
 
     bool canvasIsBlank() const { return paintedBounds().empty(); }
-
-    std::vector<Colour> pixels() const {
-        const Surface& s = window->canvas;
-        return {s.data(), s.data() + std::size_t(s.width()) * std::size_t(s.height())};
-    }
 };
 
 inline QColor Q(int r, int g, int b) { return QColor(r, g, b); }
