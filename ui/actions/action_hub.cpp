@@ -105,8 +105,9 @@ bool ActionHub::run(int id, const Args& args, std::string* error) {
     Args full = args;
     full.resize(a.params.size(), 0.0);
     tell(id, full, ActionCall::Stage::Began);
-    // The action may run others (a wait lets clicks through), which can
-    // grow nothing here: declarations are done before the window runs.
+    // The action may run others inside it (a wait lets clicks through).
+    // Every declaration is made before the window runs, so the table never
+    // moves under a running action.
     actions_[std::size_t(id)].fn(full);
     tell(id, full, ActionCall::Stage::Ended);
     return true;
