@@ -81,7 +81,7 @@ protected:
             for (int i = 121; i >= n; --i) rig().call("KewlButtons9_Click");
         ASSERT_EQ(rig().w().state.PageNumber, n);
         rig().call("Image3_Click");
-        ASSERT_EQ(rig().canvas(), visiblePage());
+        ASSERT_EQ(rig().pixels(), visiblePage());
     }
 
     // Drags over every pixel of the canvas with the largest brush.
@@ -94,7 +94,7 @@ protected:
 
     // Black pixels of the page that no longer are black on the canvas.
     std::size_t outlinePixelsLost() {
-        const auto now = rig().canvas();
+        const auto now = rig().pixels();
         std::size_t lost = 0;
         for (std::size_t i = 0; i < kCanvasPixels; ++i) lost += page().pixels[i] == kBlack && now[i] != kBlack;
         return lost;
@@ -154,14 +154,14 @@ TEST_P(EveryPage, PencilAndEraserNeverTouchTheOutline) {
         EXPECT_EQ(outlinePixelsLost(), 0u) << "swatch " << swatch;
     }
     // The crayon really went over the page: most paper is coloured.
-    const auto crayoned = rig().canvas();
+    const auto crayoned = rig().pixels();
     const std::size_t coloured = std::size_t(std::count_if(crayoned.begin(), crayoned.end(), [](Colour c) { return c != kWhite && c != kBlack; }));
     EXPECT_GT(coloured, (kCanvasPixels - blackCount) * 9 / 10);
     // The eraser whitens everything else, which gives back the clean page.
     rig().call("bBrush_MouseUp", {3, 1, 5, 5});
     scrubWholeCanvas();
     EXPECT_EQ(outlinePixelsLost(), 0u);
-    EXPECT_EQ(CountDifferent(rig().canvas(), visiblePage()), 0u);
+    EXPECT_EQ(CountDifferent(rig().pixels(), visiblePage()), 0u);
 }
 
 TEST_P(EveryPage, EachFillStaysInsideItsOwnArea) {
@@ -218,7 +218,7 @@ TEST_P(EveryPage, TheFillToolColoursExactlyTheAreaClicked) {
         rig().call("pctDraw_MouseDown", {1, double(a.seed[k].first), double(a.seed[k].second)});
         rig().call("pctDraw_MouseUp", {1, double(a.seed[k].first), double(a.seed[k].second)});
     }
-    const auto now = rig().canvas();
+    const auto now = rig().pixels();
     std::size_t wrong = 0;
     for (std::size_t i = 0; i < kCanvasPixels; ++i) {
         const bool inside = a.label[i] == int(largest) || a.label[i] == int(smallest);

@@ -97,7 +97,7 @@ protected:
         rig.call("KewlButtons1_MouseDown", {1, 10, 10});
         ASSERT_TRUE(pickerShown());
         rig.dialog.answers.push_back(std::move(answer));
-        rig.played.clear();
+        rig.heard.clear();
         rig.call("Label7_MouseDown", {double(button), 10, 10});
     }
 
@@ -106,10 +106,10 @@ protected:
     void expectRefused(const QString& file, std::optional<PictureRefusal> reason = std::nullopt) {
         SCOPED_TRACE(file.toStdString());
         rig.drawSomethingVaried();
-        const auto before = rig.canvas();
+        const auto before = rig.pixels();
         rig.messages.told.clear();
         open(file);
-        EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+        EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
         EXPECT_FALSE(pickerShown());
         EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden()) << "the wait note stayed";
         PictureRefusal why = PictureRefusal::None;
@@ -143,8 +143,8 @@ TEST_F(OpeningTest, PicturesLoadUnscaledFromTheTopLeft) {
         rig.drawSomethingVaried();
         open(path(c.name));
         EXPECT_FALSE(pickerShown());
-        EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
-        const auto canvas = rig.canvas();
+        EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
+        const auto canvas = rig.pixels();
         // Exactly what the file holds, its top-left part, the rest paper.
         EXPECT_EQ(CountDifferent(canvas, ExpectedCanvas(QImage(path(c.name)), kW, kH)), 0u);
         if (c.exact) {
@@ -171,7 +171,7 @@ TEST_F(OpeningTest, AnyMouseButtonOpensTheDialog) {
     for (const int button : {2, 4, 1}) {
         rig.call("KewlButtons2_MouseDown", {1, 10, 10});  // a blank page
         open(path("a.bmp"), button);
-        EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(50, 50), kW, kH)) << "button " << button;
+        EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(50, 50), kW, kH)) << "button " << button;
         EXPECT_EQ(rig.dialog.asks.back().kind, "open");
         EXPECT_TRUE(rig.dialog.asks.back().filter.contains("*.bmp"));
         EXPECT_TRUE(rig.dialog.asks.back().filter.contains("*.jpg"));
@@ -187,7 +187,7 @@ TEST_F(OpeningTest, TransparentPartsShowThePaper) {
     ASSERT_TRUE(img.save(path("clear.png"), "PNG"));
     rig.drawSomethingVaried();
     open(path("clear.png"));
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     EXPECT_EQ(canvas[10 * kW + 10], Rgb(200, 10, 30));
     EXPECT_EQ(canvas[60 * kW + 70], kWhite);
     EXPECT_EQ(std::count(canvas.begin(), canvas.end(), kWhite), std::ptrdiff_t(kW * kH - 50 * 40));
@@ -195,21 +195,21 @@ TEST_F(OpeningTest, TransparentPartsShowThePaper) {
 
 TEST_F(OpeningTest, CancelLeavesTheDrawingExactlyAsItWas) {
     rig.drawSomethingVaried();
-    auto before = rig.canvas();
+    auto before = rig.pixels();
     open(std::nullopt);
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
     EXPECT_FALSE(pickerShown());
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     // With a picture opened earlier, a cancel must not bring it back.
     ASSERT_TRUE(Busy(400, 300).save(path("earlier.png"), "PNG"));
     open(path("earlier.png"));
     rig.drawSomethingVaried();
-    before = rig.canvas();
+    before = rig.pixels();
     open(std::nullopt);
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
     EXPECT_EQ(rig.dialog.asks.back().start, path("earlier.png"));
     open(QString());
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
 }
 
 TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
@@ -242,7 +242,7 @@ TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
     // The program is still fine: a good picture opens.
     ASSERT_TRUE(Busy(400, 300).save(path("whole.bmp"), "BMP"));
     open(path("whole.bmp"));
-    EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(400, 300), kW, kH));
+    EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(400, 300), kW, kH));
 }
 
 // Only bitmaps, PNG and JPEG open, whatever the name says; everything else
@@ -280,10 +280,10 @@ TEST_F(OpeningTest, OtherKindsOfPictureAreRefusedWhateverTheirName) {
     // .bmp open as what they are.
     ASSERT_TRUE(WriteAll(path("really_png.jpg"), Encoded(Busy(60, 40), "png")));
     open(path("really_png.jpg"));
-    EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(60, 40), kW, kH));
+    EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(60, 40), kW, kH));
     ASSERT_TRUE(WriteAll(path("really_jpeg.bmp"), Encoded(Smooth(60, 40), "jpeg")));
     open(path("really_jpeg.bmp"));
-    EXPECT_EQ(rig.canvas(), ExpectedCanvas(QImage::fromData(ReadAll(path("really_jpeg.bmp")), "jpeg"), kW, kH));
+    EXPECT_EQ(rig.pixels(), ExpectedCanvas(QImage::fromData(ReadAll(path("really_jpeg.bmp")), "jpeg"), kW, kH));
 }
 
 // Files cut short or lying about themselves are refused and the drawing
@@ -332,7 +332,7 @@ TEST_F(OpeningTest, DamagedFilesAreRefusedWithAMessage) {
     }
     // The two-row run-length picture, drawn bottom row first.
     open(path("rle_rows.bmp"));
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     EXPECT_EQ(canvas[0], Rgb(0, 0, 0));
     EXPECT_EQ(canvas[kW + 3], kWhite);
     EXPECT_EQ(canvas[3], Rgb(0, 0, 0));
@@ -405,14 +405,14 @@ TEST_F(OpeningTest, SlowPicturesShowTheWaitNoteAndGiveUpAtTheLimit) {
     open(path("big.png"));
     EXPECT_TRUE(noteSeen) << "no wait note during the decode";
     EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden());
-    EXPECT_EQ(rig.canvas(), ExpectedCanvas(Busy(3000, 2000), kW, kH));
+    EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(3000, 2000), kW, kH));
     // Past it.
     rig.w().files().openTimeLimit = std::chrono::milliseconds(1);
     rig.drawSomethingVaried();
-    const auto before = rig.canvas();
+    const auto before = rig.pixels();
     rig.messages.told.clear();
     open(path("big.png"));
-    EXPECT_EQ(CountDifferent(rig.canvas(), before), 0u);
+    EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
     EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden());
     ASSERT_EQ(rig.messages.told.size(), 1u);
     EXPECT_EQ(rig.messages.told[0].second, RefusalText(PictureRefusal::TooSlow));
@@ -454,7 +454,7 @@ TEST_F(OpeningTest, TopDownBitmapsLoad) {
     ASSERT_TRUE(WriteAll(path("topdown.bmp"), bmp));
     rig.drawSomethingVaried();
     open(path("topdown.bmp"));
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     EXPECT_EQ(canvas[0], Rgb(200, 0, 0));
     EXPECT_EQ(canvas[std::size_t(19 * kW + 29)], Rgb(200, 19 * 12, 29 * 8));
     EXPECT_EQ(canvas[std::size_t(19 * kW + 30)], kWhite);
@@ -479,7 +479,7 @@ protected:
     // Opens `file` over a drawing; true when the canvas took the picture.
     bool openOverDrawing(const QString& file) {
         rig.drawSomethingVaried();
-        const auto before = rig.canvas();
+        const auto before = rig.pixels();
         // Fresh memory is filled with a different byte for each of the two
         // loads, so any pixel the file never set shows up as a difference.
         mallopt(M_PERTURB, 0xFE);  // new memory reads 0x01
@@ -488,7 +488,7 @@ protected:
         const auto again = DrawingFiles::LoadPicture(file, kW, kH);
         mallopt(M_PERTURB, 0);
         EXPECT_FALSE(pickerShown());
-        const auto after = rig.canvas();
+        const auto after = rig.pixels();
         if (const auto& pic = again) {
             // Loading the same file again gives the same page; a difference
             // means part of the picture came from memory the file never set.
@@ -514,14 +514,14 @@ TEST_F(BmpSuite, GoodFilesAllLoad) {
         }
         const QImage reference(f);
         ASSERT_FALSE(reference.isNull());
-        EXPECT_EQ(CountDifferent(rig.canvas(), ExpectedCanvas(reference, kW, kH)), 0u);
+        EXPECT_EQ(CountDifferent(rig.pixels(), ExpectedCanvas(reference, kW, kH)), 0u);
     }
     // One checked against the file's own bytes rather than a reader.
     std::string why;
     const auto rgb24 = ParseBitmap24(ReadAll(dir("g") + "/rgb24.bmp"), &why);
     ASSERT_TRUE(rgb24) << why;
     open(dir("g") + "/rgb24.bmp");
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     for (int y = 0; y < rgb24->height; ++y)
         for (int x = 0; x < rgb24->width; ++x)
             ASSERT_EQ(canvas[std::size_t(y) * kW + std::size_t(x)], rgb24->pixels[std::size_t(y * rgb24->width + x)]) << x << "," << y;

@@ -33,7 +33,7 @@ protected:
     ::testing::AssertionResult canvasIsPage(int number) {
         const Picture& page = picker().pages().page(number);
         const std::vector<Colour> top(page.pixels.begin(), page.pixels.begin() + std::ptrdiff_t(Surface::kWidth * Surface::kHeight));
-        const std::size_t diff = CountDifferent(rig.canvas(), top);
+        const std::size_t diff = CountDifferent(rig.pixels(), top);
         if (diff) return ::testing::AssertionFailure() << diff << " canvas pixels differ from the top of page " << number;
         return ::testing::AssertionSuccess();
     }
@@ -50,14 +50,14 @@ TEST_F(PagePickerTest, OpensAtTheFirstPageOverTheCanvas) {
     EXPECT_EQ(rig.w().state.PageNumber, 101);
     EXPECT_EQ(counter(), "1/21");
     EXPECT_TRUE(previewShows(101));
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     // Opening the picker leaves the canvas alone.
-    EXPECT_EQ(rig.canvas(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
+    EXPECT_EQ(rig.pixels(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
 }
 
 TEST_F(PagePickerTest, NextAndPreviousWrapAroundWithPlainCounters) {
     openPicker();
-    rig.played.clear();
+    rig.heard.clear();
     // Forward through every page and round to the first again.
     for (int step = 1; step <= 21; ++step) {
         rig.call("KewlButtons8_Click");
@@ -83,19 +83,19 @@ TEST_F(PagePickerTest, NextAndPreviousWrapAroundWithPlainCounters) {
     rig.call("KewlButtons8_Click");
     EXPECT_EQ(counter(), "10/21");
     // Every single step turned a page audibly, and nothing else sounded.
-    EXPECT_EQ(rig.played, Played(21 + 1 + 11 + 1 + 1, {"wave", 1011}));
+    EXPECT_EQ(rig.heard, Played(21 + 1 + 11 + 1 + 1, {"wave", 1011}));
     EXPECT_EQ(PagePicker::CounterText(101), "1/21");
     EXPECT_EQ(PagePicker::CounterText(121), "21/21");
 }
 
 TEST_F(PagePickerTest, BrowsingChangesNeitherCanvasNorTools) {
     rig.drawSomethingVaried();
-    const auto before = rig.canvas();
+    const auto before = rig.pixels();
     const EditorState s = rig.w().state;
     openPicker();
     for (int i = 0; i < 4; ++i) rig.call("KewlButtons8_Click");
     rig.call("KewlButtons9_Click");
-    EXPECT_EQ(rig.canvas(), before);
+    EXPECT_EQ(rig.pixels(), before);
     EXPECT_EQ(rig.w().state.ToolMode, s.ToolMode);
     EXPECT_EQ(rig.w().state.CurrentColor, s.CurrentColor);
     EXPECT_EQ(rig.w().state.BrushSize, s.BrushSize);
@@ -114,11 +114,11 @@ TEST_F(PagePickerTest, TakingThePageShownReplacesTheDrawingQuietly) {
     openPicker();
     for (int i = 0; i < 6; ++i) rig.call("KewlButtons8_Click");
     rig.call("KewlButtons9_Click");
-    rig.played.clear();
+    rig.heard.clear();
     rig.call("Image3_Click");
     EXPECT_TRUE(canvasIsPage(106));
     EXPECT_FALSE(pickerShown());
-    EXPECT_TRUE(rig.played.empty()) << "taking a page made a sound";
+    EXPECT_TRUE(rig.heard.empty()) << "taking a page made a sound";
     const EditorState& now = rig.w().state;
     EXPECT_EQ(now.ToolMode, Tool::Eraser);
     EXPECT_EQ(now.ToolMode, s.ToolMode);
@@ -153,14 +153,14 @@ TEST_F(PagePickerTest, NewPageClosesThePickerAndClearsTheCanvas) {
     openPicker();
     for (int i = 0; i < 3; ++i) rig.call("KewlButtons8_Click");
     ASSERT_TRUE(pickerShown());
-    rig.played.clear();
+    rig.heard.clear();
     rig.call("KewlButtons2_MouseDown", {1, 10, 10});
     EXPECT_FALSE(pickerShown());
-    EXPECT_EQ(rig.canvas(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
+    EXPECT_EQ(rig.pixels(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
     EXPECT_EQ(rig.w().state.PageNumber, 101);
     EXPECT_EQ(counter(), "1/21");
     EXPECT_EQ(rig.w().state.CurrentColor, EditorState{}.CurrentColor);
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
 }
 
 TEST_F(PagePickerTest, OtherButtonsOnTheCommandsDoNothingAtAll) {
@@ -172,14 +172,14 @@ TEST_F(PagePickerTest, OtherButtonsOnTheCommandsDoNothingAtAll) {
             rig.call("KewlButtons8_Click");
         }
         rig.dialog.answers.push_back(rig.scratch.path() + "/never.bmp");
-        rig.played.clear();
+        rig.heard.clear();
         const QStringList state = DumpState(rig.w());
-        const auto canvas = rig.canvas();
+        const auto canvas = rig.pixels();
         for (const char* name : {"KewlButtons1_MouseDown", "KewlButtons2_MouseDown", "KewlButtons3_MouseDown"})
             for (const double button : {2.0, 4.0, 3.0, 0.0}) rig.call(name, {button, 20, 20});
-        EXPECT_TRUE(rig.played.empty()) << rig.played.size() << " sounds";
+        EXPECT_TRUE(rig.heard.empty()) << rig.heard.size() << " sounds";
         EXPECT_EQ(DumpState(rig.w()), state);
-        EXPECT_EQ(rig.canvas(), canvas);
+        EXPECT_EQ(rig.pixels(), canvas);
         EXPECT_TRUE(rig.dialog.asks.empty()) << "a dialog was shown";
         EXPECT_FALSE(QFile::exists(rig.scratch.path() + "/never.bmp"));
         rig.dialog.answers.clear();
@@ -200,13 +200,13 @@ TEST_F(PagePickerTest, RealMouseButtonsReachTheRightCommands) {
     Box* newPage = rig.w().commands().button(2);
     Box* saveDrawing = rig.w().commands().button(3);
     rig.drawSomethingVaried();
-    const auto drawing = rig.canvas();
-    rig.played.clear();
+    const auto drawing = rig.pixels();
+    rig.heard.clear();
     for (Box* b : {newColouringPage, newPage, saveDrawing}) Press(b, Qt::RightButton);
-    EXPECT_TRUE(rig.played.empty());
+    EXPECT_TRUE(rig.heard.empty());
     EXPECT_TRUE(rig.dialog.asks.empty());
     EXPECT_FALSE(pickerShown());
-    EXPECT_EQ(rig.canvas(), drawing);
+    EXPECT_EQ(rig.pixels(), drawing);
 
     Press(newColouringPage, Qt::LeftButton);
     EXPECT_TRUE(pickerShown());
@@ -226,8 +226,8 @@ TEST_F(PagePickerTest, RealMouseButtonsReachTheRightCommands) {
     ASSERT_EQ(rig.dialog.asks.size(), 2u);
     EXPECT_EQ(rig.dialog.asks[1].kind, "save");
     Press(newPage, Qt::LeftButton);
-    EXPECT_EQ(rig.canvas(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}, {"wave", 1011}, {"wave", 102}, {"wave", 102}, {"wave", 102}, {"wave", 102}}));
+    EXPECT_EQ(rig.pixels(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}, {"wave", 1011}, {"wave", 102}, {"wave", 102}, {"wave", 102}, {"wave", 102}}));
 }
 
 }  // namespace

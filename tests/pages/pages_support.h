@@ -1,7 +1,6 @@
 #pragma once
-// A whole window with silent, recording stand-ins for sound, the file dialogs
-// and messages, plus small helpers to drive it and to read bitmap files
-// without Qt's own reader.
+// The shared window rig with ways to draw on it, and small helpers to read
+// bitmap files without Qt's own reader.
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -18,81 +17,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
+#include "window_rig.h"
 
 namespace pintaloo::test {
 
-// Answers the save and open dialogs from a queue and keeps what it was asked.
-class RecordingDialog final : public FileDialogPort {
+using testkit::Heard;
+using Played = std::vector<Heard>;
+
+// The shared window rig with the page tests' ways of drawing.
+class WindowRig : public testkit::WindowRig {
 public:
-    struct Ask {
-        QString kind;   // "save" or "open"
-        QString start;  // the proposed or starting path
-        QString filter;
-    };
-    std::vector<Ask> asks;
-    std::deque<std::optional<QString>> answers;  // nothing = cancel
-
-    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
-        asks.push_back({QStringLiteral("save"), proposed, filter});
-        return next();
-    }
-    std::optional<QString> openFileName(const QString& start, const QString& filter) override {
-        asks.push_back({QStringLiteral("open"), start, filter});
-        return next();
-    }
-
-private:
-    std::optional<QString> next() {
-        if (answers.empty()) return std::nullopt;
-        auto a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
-
-class RecordingMessages final : public MessagePort {
-public:
-    std::vector<std::pair<QString, QString>> told;
-    void tell(const QString& title, const QString& text) override { told.emplace_back(title, text); }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
-
-using Played = std::vector<std::pair<std::string, int>>;
-
-// One started window (Form_Load done) with its stand-ins. Members are
-// declared so that the window goes first and its clean-up still finds the
-// temp folder.
-class WindowRig {
-public:
-    WindowRig()
-        : temp_({(scratch.path() + QStringLiteral("/tmp")).toStdString()}),
-          sounds_(audio_, temp_, [this](const char* kind, int n) { played.emplace_back(kind, n); }) {
-        window = std::make_unique<MainWindow>(Services{&sounds_, &temp_, &dialog, &web_, &messages});
-        window->Form_Load(false);
-        played.clear();
-    }
-
-    MainWindow& w() { return *window; }
-
-    // Calls a handler by name; a call the registry refuses fails the test.
-    void call(const std::string& name, std::vector<double> args = {}) {
-        std::string error;
-        EXPECT_TRUE(window->registry.call(name, args, &error)) << name << ": " << error;
-    }
-
-    std::vector<Colour> canvas() const {
-        const Surface& s = window->canvas;
-        return {s.data(), s.data() + std::size_t(s.width()) * std::size_t(s.height())};
-    }
-
     // A drag with the left button along one row, from x0 to x1 in steps.
     void dragRow(int y, int x0, int x1, int step) {
         call("pctDraw_MouseDown", {1, double(x0), double(y)});
@@ -122,20 +56,6 @@ public:
         s.setPixel(806, 0, Rgb(4, 5, 6));
         s.setPixel(0, 536, Rgb(7, 8, 9));
     }
-
-    QTemporaryDir scratch;
-    RecordingDialog dialog;
-    RecordingMessages messages;
-    Played played;
-
-private:
-    TempFolder temp_;
-    FakeAudioBackend audio_;
-    Sounds sounds_;
-    NoBrowser web_;
-
-public:
-    std::unique_ptr<MainWindow> window;
 };
 
 inline QByteArray ReadAll(const QString& path) {

@@ -59,7 +59,7 @@ protected:
         if (!bmp) return ::testing::AssertionFailure() << file.toStdString() << ": " << why;
         if (bmp->width != Surface::kWidth || bmp->height != Surface::kHeight)
             return ::testing::AssertionFailure() << "size " << bmp->width << "x" << bmp->height;
-        const std::size_t diff = CountDifferent(bmp->pixels, rig.canvas());
+        const std::size_t diff = CountDifferent(bmp->pixels, rig.pixels());
         if (diff) return ::testing::AssertionFailure() << diff << " pixels differ from the canvas";
         return ::testing::AssertionSuccess();
     }
@@ -80,7 +80,7 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
     rig.call("KewlButtons8_Click");
     rig.call("Image3_Click");  // a page under the painting
     rig.drawSomethingVaried();
-    rig.played.clear();
+    rig.heard.clear();
     const QTime before = QTime::currentTime();
     save(path("drawing.bmp"));
     const QTime after = QTime::currentTime();
@@ -99,7 +99,7 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
     EXPECT_LE(std::abs(named.secsTo(before)), 2) << proposed.toStdString();
 
     EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     EXPECT_TRUE(rig.messages.told.empty());
     EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"drawing.bmp", "tmp"})) << "something left beside the file";
     // Saving keeps the picture on the canvas as it was and the picker shut.
@@ -212,15 +212,15 @@ TEST_F(SavingTest, CancelWritesNothing) {
     rig.drawSomethingVaried();
     const QByteArray old("an earlier drawing");
     ASSERT_TRUE(WriteAll(path("old.bmp"), old));
-    const auto canvas = rig.canvas();
-    rig.played.clear();
+    const auto canvas = rig.pixels();
+    rig.heard.clear();
     save(std::nullopt);
     EXPECT_EQ(rig.dialog.asks.size(), 1u);
     EXPECT_EQ(ReadAll(path("old.bmp")), old);
     EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"old.bmp", "tmp"}));
-    EXPECT_EQ(rig.canvas(), canvas);
+    EXPECT_EQ(rig.pixels(), canvas);
     EXPECT_TRUE(rig.messages.told.empty());
-    EXPECT_EQ(rig.played, (Played{{"wave", 102}}));
+    EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     // An empty answer counts as a cancel too.
     save(QString());
     EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"old.bmp", "tmp"}));
@@ -255,12 +255,12 @@ TEST_F(SavingTest, AFolderThatCannotBeWrittenToIsReportedOnce) {
 
 TEST_F(SavingTest, AMissingFolderIsReportedAndNotCreated) {
     rig.drawSomethingVaried();
-    const auto canvas = rig.canvas();
+    const auto canvas = rig.pixels();
     save(path("nowhere/deeper/drawing.bmp"));
     EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
     ASSERT_EQ(rig.messages.told.size(), 1u);
     EXPECT_FALSE(rig.messages.told[0].first.isEmpty());
-    EXPECT_EQ(rig.canvas(), canvas);
+    EXPECT_EQ(rig.pixels(), canvas);
     // The next save to a good place works and tells nothing more.
     save(path("drawing.bmp"));
     EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));

@@ -121,7 +121,7 @@ TEST_F(AnimationTest, CurrentColourBoxOpensThePanelOverTheCanvas) {
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
     EXPECT_TRUE(heard.empty()) << "choosing a cartoon makes no click";
-    call("picture2_Click", {3});  // no such button
+    refused("picture2_Click", {3});  // no such button
     EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
 }
 
@@ -137,10 +137,11 @@ TEST_F(AnimationTest, EveryCloserSilencesAndHidesThePanel) {
         call(name, args);
         expectClosed();
     }
-    EXPECT_EQ(dialog.saveAsked, 1) << "the save button got as far as its dialog";
-    EXPECT_TRUE(dialog.proposed.endsWith(QStringLiteral("_Draw.bmp"))) << dialog.proposed.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(dialog.proposed)) << "a cancelled save writes nothing";
-    EXPECT_EQ(messages.told, 0);
+    ASSERT_EQ(dialog.asked("save"), 1) << "the save button got as far as its dialog";
+    const QString proposed = dialog.asks.back().start;
+    EXPECT_TRUE(proposed.endsWith(QStringLiteral("_Draw.bmp"))) << proposed.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(proposed)) << "a cancelled save writes nothing";
+    EXPECT_TRUE(messages.told.empty());
 }
 
 TEST_F(AnimationTest, RightPressesLeaveThePanelPlaying) {
@@ -150,7 +151,7 @@ TEST_F(AnimationTest, RightPressesLeaveThePanelPlaying) {
     call("KewlButtons3_MouseDown", {2});
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(player().state(), AnimationPlayer::State::Playing);
-    EXPECT_EQ(dialog.saveAsked, 0);
+    EXPECT_EQ(dialog.asked("save"), 0);
 }
 
 class ChromeTest : public WindowTest {

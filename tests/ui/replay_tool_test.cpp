@@ -123,6 +123,15 @@ TEST_F(ReplayToolTest, StateDumpNamesTheEditorAndEveryControl) {
     EXPECT_FALSE(QFileInfo::exists(at("out.bmp")));
 }
 
+TEST_F(ReplayToolTest, KeysGoThroughTheKeyTable) {
+    for (const auto& [last, panelShown] : {std::pair{"key Esc", false}, {"key Ctrl+Q", true}}) {  // Ctrl+Q is unbound
+        SCOPED_TRACE(last);
+        const Result r = run({"--state", at("state.txt"), script("keys.txt", {"sColor_Click", last})});
+        ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+        EXPECT_TRUE(lines(at("state.txt")).contains(panelShown ? "pctFlash.Visible=True" : "pctFlash.Visible=False"));
+    }
+}
+
 TEST_F(ReplayToolTest, UnknownHandlerStopsBeforeAnythingIsWritten) {
     const Result r =
         run(allOutputs() << script("bad.txt", {"# choose red", "bColor_Click 14", "bColour_Click 14", "bColor_Click 3"}));
@@ -137,6 +146,12 @@ TEST_F(ReplayToolTest, BadArgumentsStopBeforeAnythingIsWritten) {
         {":2:", {"", "bColor_Click 14 15"}},  // too many
         {":4:", {"#", "Label4_Click 1", "#", "Label4_Click thick"}},
         {":1:", {"wait"}},
+        {":3:", {"bColor_Click 3", "#", "bColor_Click 24"}},  // no such swatch
+        {":2:", {"#", "pctDraw_MouseDown 1 nan 5"}},
+        {":1:", {"pctDraw_MouseMove 1 5 2e7"}},  // far beyond any window
+        {":1:", {"bBrush_MouseUp 1.5 1"}},
+        {":1:", {"key"}},
+        {":2:", {"key Esc", "key Ctrl+Nonsense"}},
     };
     for (const auto& [where, text] : bad) {
         SCOPED_TRACE(where);

@@ -148,7 +148,7 @@ TEST_F(PaletteTest, NoSuchSwatchPlaysAndChoosesNothing) {
     for (int i : {24, -1}) {
         SCOPED_TRACE(i);
         heard.clear();
-        call("bColor_Click", {double(i)});
+        refused("bColor_Click", {double(i)});
         EXPECT_TRUE(heard.empty());
         EXPECT_EQ(st().CurrentColor, Rgb(255, 255, 0));
         EXPECT_EQ(st().SwatchIndex, 9);

@@ -120,8 +120,8 @@ TEST_F(CanvasInputTest, OnlyTheLeftButtonAlonePaints) {
 // Chooses the second house, a picture of 200 x 200.
 void ChooseHouseStamp(MainWindow& w) {
     std::string error;
-    ASSERT_TRUE(w.registry.call("bStamp_MouseDown", {3, 1}, &error)) << error;
-    ASSERT_TRUE(w.registry.call("bStamp1_Click", {1}, &error)) << error;
+    ASSERT_TRUE(w.actions.run("bStamp_MouseDown", {3, 1}, &error)) << error;
+    ASSERT_TRUE(w.actions.run("bStamp1_Click", {1}, &error)) << error;
 }
 
 TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {

@@ -1,8 +1,6 @@
 #pragma once
-// A real window, loaded as at start-up, with silent sound, a private scratch
-// folder and a save/open dialog that always cancels. Every sound the window
-// asks for is heard in order in `heard`.
-#include <QTemporaryDir>
+// The shared window rig as a test fixture, shown, with what the window
+// tests measure on its canvas.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,49 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/services.h"
 #include "canvas/surface.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
+#include "window_rig.h"
 
 namespace pintaloo::uitest {
 
-class CancellingDialog final : public FileDialogPort {
-public:
-    int saveAsked = 0;
-    int openAsked = 0;
-    QString proposed;  // what the last save dialog offered
-    std::optional<QString> saveFileName(const QString& proposedPath, const QString&) override {
-        ++saveAsked;
-        proposed = proposedPath;
-        return std::nullopt;
-    }
-    std::optional<QString> openFileName(const QString&, const QString&) override {
-        ++openAsked;
-        return std::nullopt;
-    }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
-
-class NoMessages final : public MessagePort {
-public:
-    int told = 0;
-    void tell(const QString&, const QString&) override { ++told; }
-};
-
-struct Heard {
-    std::string kind;  // "wave" or "mp3"
-    int number;
-    bool operator==(const Heard&) const = default;
-};
-
-inline void PrintTo(const Heard& h, std::ostream* os) { *os << h.kind << ' ' << h.number; }
+using testkit::Heard;
 
 // A pixel rectangle, both ends included; empty when right < left.
 struct Area {
@@ -65,35 +26,14 @@ inline void PrintTo(const Area& b, std::ostream* os) {
     *os << "(" << b.left << "," << b.top << ")-(" << b.right << "," << b.bottom << ")";
 }
 
-class WindowTest : public ::testing::Test {
+// The shared window, shown, for one test.
+class WindowTest : public ::testing::Test, protected testkit::WindowRig {
 protected:
-    QTemporaryDir scratch;
-    TempFolder temp{{scratch.path().toStdString() + "/pintaloo-tmp"}};
-    FakeAudioBackend audio;
-    std::vector<Heard> heard;
-    Sounds sounds{audio, temp, [this](const char* kind, int n) { heard.push_back({kind, n}); }};
-    CancellingDialog dialog;
-    NoBrowser web;
-    NoMessages messages;
-    std::unique_ptr<MainWindow> window;
-
     void SetUp() override {
         ASSERT_TRUE(scratch.isValid());
-        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages});
-        ASSERT_TRUE(window->Form_Load(false));
+        ASSERT_TRUE(loaded);
         window->show();
         heard.clear();
-    }
-
-    void TearDown() override { window.reset(); }
-
-    MainWindow& w() { return *window; }
-    EditorState& st() { return window->state; }
-
-    // A handler by its name, as the replay tool calls it.
-    void call(const std::string& name, std::vector<double> args = {}) {
-        std::string error;
-        ASSERT_TRUE(window->registry.call(name, args, &error)) << name << ": " << error;
     }
 
     // Every pixel that is not white paper.
@@ -112,11 +52,6 @@ protected:
     }
 
     bool canvasIsBlank() const { return paintedBounds().empty(); }
-
-    std::vector<Colour> pixels() const {
-        const Surface& s = window->canvas;
-        return {s.data(), s.data() + std::size_t(s.width()) * std::size_t(s.height())};
-    }
 };
 
 inline QColor Q(int r, int g, int b) { return QColor(r, g, b); }

@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "actions/window_actions.h"
 #include "app/desktop_compositing.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -59,10 +60,9 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     files_ = std::make_unique<DrawingFiles>(*this);
     animation_ = std::make_unique<AnimationPanel>(*this);
     captions_ = std::make_unique<Captions>(*this);
+    DeclareWindowActions(*this, actions);
+    BindWindowKeys(actions);
 
-    palette_->sColor->onClick = [this] { animation_->sColor_Click(); };
-    registry.add("Form_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { Form_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    registry.add("Form_Unload", {}, [this](auto&) { Form_Unload(); });
 }
 
 MainWindow::~MainWindow() { Form_Unload(); }
@@ -94,7 +94,7 @@ void MainWindow::ResetEditor() {
     captions_->SetLanguage(QStringLiteral("en"));
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();  // the counter reads 1/21
-    palette_->sColor->setBackColor(QColor(Qt::black));
+    palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
     canvas.clear(state.PaperColor);
     canvasPart_->refresh();
     brushSize_->paintBars(4);
@@ -160,7 +160,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {
-    Form_MouseMove(ButtonMask(e->buttons()), 0, e->position().x(), e->position().y());
+    actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
 
 // The pointer over the window's background: every highlighted face goes

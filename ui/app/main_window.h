@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/editor_state.h"
-#include "app/handler_registry.h"
+#include "actions/action_hub.h"
 #include "app/services.h"
 #include "toolbox/picture_painters.h"
 #include "canvas/random_source.h"
@@ -65,7 +65,8 @@ public:
     DefaultRandom random;
     StrokePainter& stroke() { return *stroke_; }
     PictureStore& pictureStore() { return *pictureStore_; }
-    HandlerRegistry registry;
+    // Every action a user can take, by name; the parts bind their controls to it.
+    ActionHub actions;
     Services services;
 
     WindowChrome& chrome() { return *chrome_; }

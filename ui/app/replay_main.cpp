@@ -1,16 +1,16 @@
 // pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
-// from a script (one call a line, `#` comments), then writes the canvas,
+// from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
 // the state and the sounds asked for, and a picture of the whole window. A bad line: a message naming it,
 // exit status 2, nothing written.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeySequence>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
-#include <deque>
 
 #include "app/main_window.h"
 #include "app/state_dump.h"
@@ -18,6 +18,7 @@
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/drawing_files.h"
+#include "stand_ins.h"
 
 using namespace pintaloo;
 
@@ -27,35 +28,12 @@ struct Call {
     int line;
     QString name;
     QStringList args;
+    std::vector<double> values;  // the arguments of an action, read once
 };
 
-class ScriptedDialog final : public FileDialogPort {
-public:
-    std::deque<QString> answers;  // an empty answer is a cancel
-    std::optional<QString> saveFileName(const QString&, const QString&) override { return next(); }
-    std::optional<QString> openFileName(const QString&, const QString&) override { return next(); }
-
-private:
-    std::optional<QString> next() {
-        if (answers.empty()) return std::nullopt;  // no answer scripted: as a cancel
-        const QString a = answers.front();
-        answers.pop_front();
-        if (a.isEmpty()) return std::nullopt;
-        return a;
-    }
-};
-
-class NoBrowser final : public WebLinkPort {
-public:
-    void open(const QString&) override {}
-};
-
-class QuietMessages final : public MessagePort {
-public:
-    void tell(const QString& title, const QString& text) override {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-    }
-};
+void PrintMessage(const QString& title, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+}
 
 bool WriteLines(const QString& path, const QStringList& lines) {
     QFile f(path);
@@ -98,9 +76,9 @@ int main(int argc, char** argv) {
     FakeAudioBackend audio;
     QStringList soundLines;
     Sounds sounds(audio, temp, [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
-    ScriptedDialog dialog;
-    NoBrowser web;
-    QuietMessages messages;
+    standin::ScriptedDialog dialog;
+    standin::RecordingBrowser web;
+    standin::RecordingMessages messages(PrintMessage);
     Services services{&sounds, &temp, &dialog, &web, &messages};
     MainWindow window(services);
 
@@ -111,7 +89,7 @@ int main(int argc, char** argv) {
         const QString text = in.readLine().trimmed();
         if (text.isEmpty() || text.startsWith('#')) continue;
         QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
-        Call c{line, words.takeFirst(), words};
+        Call c{line, words.takeFirst(), words, {}};
         bool ok = true;
         if (c.name == "dialog") {
             ok = c.args.size() >= 1;
@@ -119,14 +97,25 @@ int main(int argc, char** argv) {
         } else if (c.name == "wait") {
             ok = c.args.size() == 1;
             if (ok) c.args[0].toDouble(&ok);
-        } else if (!window.registry.has(c.name.toStdString())) {
+        } else if (c.name == "key") {
+            // One key sequence in the portable spelling ("Ctrl+Z", "Esc").
+            c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
+            const QKeySequence keys = QKeySequence::fromString(c.args[0], QKeySequence::PortableText);
+            ok = keys.count() == 1 && keys[0].key() != Qt::Key_unknown;
+        } else if (!window.actions.has(c.name.toStdString())) {
             std::fprintf(stderr, "%s:%d: unknown handler '%s'\n", qPrintable(script), line, qPrintable(c.name));
             return 2;
         } else {
-            ok = std::size_t(c.args.size()) <= window.registry.arity(c.name.toStdString());
+            ok = std::size_t(c.args.size()) <= window.actions.arity(c.name.toStdString());
             for (const QString& a : c.args) {
                 if (!ok) break;
-                a.toDouble(&ok);
+                c.values.push_back(a.toDouble(&ok));
+            }
+            // Arguments the action refuses (not finite, out of range) stop the script before it runs.
+            std::string why;
+            if (ok && !window.actions.validate(*window.actions.find(c.name.toStdString()), c.values, &why)) {
+                std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), line, why.c_str());
+                return 2;
             }
         }
         if (!ok) {
@@ -143,10 +132,15 @@ int main(int argc, char** argv) {
         } else if (c.name == "wait") {
             window.Delay(c.args[0].toDouble());
         } else {
-            HandlerRegistry::Args values;
-            for (const QString& a : c.args) values.push_back(a.toDouble());
             std::string error;
-            if (!window.registry.call(c.name.toStdString(), values, &error)) {
+            bool ran;
+            if (c.name == "key") {  // an unbound key does nothing, as on the keyboard
+                const QKeySequence keys = QKeySequence::fromString(c.args[0], QKeySequence::PortableText);
+                ran = window.actions.runKey(keys, &error) || error.empty();
+            } else {
+                ran = window.actions.run(c.name.toStdString(), c.values, &error);
+            }
+            if (!ran) {
                 std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), c.line, error.c_str());
                 return 2;
             }

@@ -3,6 +3,7 @@
 #include <QWindow>
 
 #include "app/main_window.h"
+#include "media/captions.h"
 #include "resources/art_store.h"
 
 namespace pintaloo {
@@ -28,24 +29,15 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     Image5->setHandCursor(true);
     Image6->setHandCursor(true);
 
-    Image5->onMouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
-    Image5->onMouseUp = [this](int b, int s, double x, double y) { Image5_MouseUp(b, s, x, y); };
-    Image6->onMouseMove = [this](int b, int s, double x, double y) { Image6_MouseMove(b, s, x, y); };
-    Image6->onMouseDown = [this](int b, int s, double x, double y) { Image6_MouseDown(b, s, x, y); };
-    Label1->onMouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
-    Label1->onMouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
-    Label3->onMouseDown = [this](int b, int s, double x, double y) { Label3_MouseDown(b, s, x, y); };
-    Label3->onMouseMove = [&w](int b, int s, double x, double y) { w.Form_MouseMove(b, s, x, y); };
+    w.actions.bind(*Image5, BoxEvent::MouseMove, "Image5_MouseMove");
+    w.actions.bind(*Image5, BoxEvent::MouseUp, "Image5_MouseUp");
+    w.actions.bind(*Image6, BoxEvent::MouseMove, "Image6_MouseMove");
+    w.actions.bind(*Image6, BoxEvent::MouseDown, "Image6_MouseDown");
+    w.actions.bind(*Label1, BoxEvent::MouseMove, "Label1_MouseMove");
+    w.actions.bind(*Label1, BoxEvent::MouseDown, "Label1_MouseDown");
+    w.actions.bind(*Label3, BoxEvent::MouseDown, "Label3_MouseDown");
+    w.actions.bind(*Label3, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
 
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    auto& r = w.registry;
-    r.add("Image5_MouseMove", mouse, [this](auto& a) { Image5_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("Image5_MouseUp", mouse, [this](auto& a) { Image5_MouseUp(int(a[0]), 0, a[1], a[2]); });
-    r.add("Image6_MouseMove", mouse, [this](auto& a) { Image6_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("Image6_MouseDown", mouse, [this](auto& a) { Image6_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    r.add("Label1_MouseMove", mouse, [this](auto& a) { Label1_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("Label1_MouseDown", mouse, [this](auto& a) { Label1_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    r.add("Label3_MouseDown", mouse, [this](auto& a) { Label3_MouseDown(int(a[0]), 0, a[1], a[2]); });
 }
 
 void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }
@@ -85,6 +77,11 @@ void WindowChrome::Label3_MouseDown(int button, int, double, double) { drag(butt
 void WindowChrome::drag(int button) {
     if (button != 1) return;
     if (QWindow* win = w_.windowHandle()) win->startSystemMove();
+}
+
+void WindowChrome::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Close]) Image5->setToolTip(*t);
+    if (const auto& t = texts[Caption::Minimise]) Image6->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -5,6 +5,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 class WindowChrome {
@@ -19,6 +21,8 @@ public:
     void Label1_MouseDown(int button, int shift, double x, double y);
     void Label3_MouseDown(int button, int shift, double x, double y);
 
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     // Both window buttons back to their normal faces.
     void normalFaces();
 

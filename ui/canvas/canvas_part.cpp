@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "canvas/checked16.h"
+#include "media/captions.h"
 #include "pages/command_buttons.h"
 #include "resources/art_store.h"
 #include "toolbox/pickers.h"
@@ -46,13 +47,16 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     Shape10 = new ShapeFrame(pctDraw, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
     Shape10->hide();
 
-    pctDraw->onMouseDown = [this](int b, int s, double x, double y) { pctDraw_MouseDown(b, s, x, y); };
-    pctDraw->onMouseMove = [this](int b, int s, double x, double y) { pctDraw_MouseMove(b, s, x, y); };
-    pctDraw->onMouseUp = [this](int b, int s, double x, double y) { pctDraw_MouseUp(b, s, x, y); };
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    w.registry.add("pctDraw_MouseDown", mouse, [this](auto& a) { pctDraw_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("pctDraw_MouseMove", mouse, [this](auto& a) { pctDraw_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("pctDraw_MouseUp", mouse, [this](auto& a) { pctDraw_MouseUp(int(a[0]), 0, a[1], a[2]); });
+    w.actions.bind(*pctDraw, BoxEvent::MouseDown, "pctDraw_MouseDown");
+    w.actions.bind(*pctDraw, BoxEvent::MouseMove, "pctDraw_MouseMove");
+    w.actions.bind(*pctDraw, BoxEvent::MouseUp, "pctDraw_MouseUp");
+}
+
+void CanvasPart::showStampHolder(QSize size) {
+    stampHolderSize = size;
+    Shape10->resize(size);
+    Shape10->show();
+    Shape10->raise();
 }
 
 void CanvasPart::setCanvasIcon(CanvasCursor c) {
@@ -76,8 +80,7 @@ void CanvasPart::PaintAt(double x, double y) {
 }
 
 void CanvasPart::pctDraw_MouseDown(int button, int, double x, double y) {
-    w_.pickers().pctStamp->hide();
-    w_.pickers().pctBrush->hide();
+    w_.pickers().hidePanels();
     w_.state.Phase = MousePhase::Down;
     w_.stroke().StartStroke();
     if (button != 1) return;
@@ -100,5 +103,9 @@ void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
 }
 
 void CanvasPart::pctDraw_MouseUp(int, int, double, double) { w_.state.Phase = MousePhase::Up; }
+
+void CanvasPart::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Wait]) lblWait->setCaption(*t);
+}
 
 }  // namespace pintaloo

@@ -11,6 +11,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 enum class CanvasCursor { Pencil = 1, Stamp = 2, Fill = 3, Eraser = 4, Models = 5 };
@@ -28,6 +30,14 @@ public:
     // The canvas's mouse icon (pictures 1..5 of the cursor list).
     void setCanvasIcon(CanvasCursor c);
     CanvasCursor canvasIcon() const { return icon_; }
+    // The stamp outline at a stamp picture's own size, shown over the
+    // canvas; hidden again when another tool is chosen.
+    void showStampHolder(QSize size);
+    void hideStampHolder() { Shape10->hide(); }
+    // The wait box over the canvas while a slow command runs.
+    void showWaitBox(bool shown) { Picture1->setVisible(shown); }
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
     void refresh() { pctDraw->sync(); }
 

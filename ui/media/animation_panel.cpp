@@ -33,8 +33,8 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
-        b->onClick = [this, i] { picture2_Click(i); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { picture2_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
         picture2[std::size_t(i)] = b;
     }
     Picture3 = new Box(pctFlash, "Picture3", {0, 472, 121, 25});
@@ -43,17 +43,10 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     Picture3->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     Picture3->setCaption(QStringLiteral("x"));
     Picture3->setHandCursor(true);
-    Picture3->onClick = [this] { Picture3_Click(); };
-    Picture3->onMouseMove = [this](int bt, int s, double x, double y) { Picture3_MouseMove(bt, s, x, y); };
+    w.actions.bind(*Picture3, BoxEvent::Click, "Picture3_Click");
+    w.actions.bind(*Picture3, BoxEvent::MouseMove, "Picture3_MouseMove");
     pctFlash->hide();
 
-    auto& r = w.registry;
-    r.add("sColor_Click", {}, [this](auto&) { sColor_Click(); });
-    r.add("picture2_Click", {"Index"}, [this](auto& a) { picture2_Click(int(a[0])); });
-    r.add("Picture3_Click", {}, [this](auto&) { Picture3_Click(); });
-    r.add("picture2_MouseMove", {"Index", "Button", "X", "Y"},
-          [this](auto& a) { picture2_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    r.add("Picture3_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { Picture3_MouseMove(int(a[0]), 0, a[1], a[2]); });
 }
 
 AnimationPanel::~AnimationPanel() = default;

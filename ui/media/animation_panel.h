@@ -27,6 +27,7 @@ public:
     // Stops and empties the player and hides the panel; the page commands
     // play the click between emptying and hiding.
     void CloseAnimation(bool withClick);
+    void hidePanel() { pctFlash->hide(); }
     // Stops and empties the player only (the panel's visibility is the caller's).
     void silencePlayer();
 

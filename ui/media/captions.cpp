@@ -1,7 +1,5 @@
 #include "media/captions.h"
 
-#include <array>
-
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -15,67 +13,75 @@ namespace pintaloo {
 
 namespace {
 
-struct FullTexts {
+struct LanguageText {
     const char* code;
-    const char* wait;
-    const char* list;
-    const char* close;
-    const char* minimise;
-    const char* newPage;         // KewlButtons2
-    const char* colouringPage;   // KewlButtons1
-    const char* save;            // KewlButtons3
-    const char* help;            // KewlButtons4
-    std::array<const char*, 6> tools;  // bBrush(0..5)
-    const char* brushSize;
-    const char* colour;
-};
-
-const FullTexts kFull[] = {
-    {"en", "Wait...", "Select a drawing", "Close me", "Minimize me", "New page", "New coloring page", "Save drawing",
-     "Help/About", {"Pencil", "Models brush", "Stamp brush", "Eraser", "Oil drawing", "Fill with color"}, "Brush size",
-     "Select the color"},
-    {"ro", "Asteapta...", "Alege un desen", "Inchide-ma", "Ascunde in bara", "Pagina noua", "Pagina de colorat noua",
-     "Salveaza desen", "Ajutor/Despre",
-     {"Creion", "Penson modele", "Penson stampila", "Radiera", "Desen in ulei", "Umple cu culoare"},
-     "Dimensiune penson", "Alege culoarea"},
-};
-
-struct ListTitle {
-    const char* code;
+    Caption caption;
     const char* text;
 };
-const ListTitle kPartial[] = {
-    {"fr", "Sélectionner un dessin"},
-    {"ge", "Wählen Sie eine Zeichnung"},
-    {"it", "Selezionare un disegno"},
-    {"sp", "Seleccione un dibujo"},
+
+// One row a text. English and Romanian label everything; the other four
+// only the page picker's title.
+const LanguageText kTexts[] = {
+    {"en", Caption::Wait, "Wait..."},
+    {"en", Caption::PickerTitle, "Select a drawing"},
+    {"en", Caption::Close, "Close me"},
+    {"en", Caption::Minimise, "Minimize me"},
+    {"en", Caption::NewPage, "New page"},
+    {"en", Caption::ColouringPage, "New coloring page"},
+    {"en", Caption::Save, "Save drawing"},
+    {"en", Caption::Help, "Help/About"},
+    {"en", Caption::Pencil, "Pencil"},
+    {"en", Caption::ModelsBrush, "Models brush"},
+    {"en", Caption::StampBrush, "Stamp brush"},
+    {"en", Caption::Eraser, "Eraser"},
+    {"en", Caption::Oil, "Oil drawing"},
+    {"en", Caption::Fill, "Fill with color"},
+    {"en", Caption::BrushSize, "Brush size"},
+    {"en", Caption::Swatch, "Select the color"},
+    {"ro", Caption::Wait, "Asteapta..."},
+    {"ro", Caption::PickerTitle, "Alege un desen"},
+    {"ro", Caption::Close, "Inchide-ma"},
+    {"ro", Caption::Minimise, "Ascunde in bara"},
+    {"ro", Caption::NewPage, "Pagina noua"},
+    {"ro", Caption::ColouringPage, "Pagina de colorat noua"},
+    {"ro", Caption::Save, "Salveaza desen"},
+    {"ro", Caption::Help, "Ajutor/Despre"},
+    {"ro", Caption::Pencil, "Creion"},
+    {"ro", Caption::ModelsBrush, "Penson modele"},
+    {"ro", Caption::StampBrush, "Penson stampila"},
+    {"ro", Caption::Eraser, "Radiera"},
+    {"ro", Caption::Oil, "Desen in ulei"},
+    {"ro", Caption::Fill, "Umple cu culoare"},
+    {"ro", Caption::BrushSize, "Dimensiune penson"},
+    {"ro", Caption::Swatch, "Alege culoarea"},
+    {"fr", Caption::PickerTitle, "Sélectionner un dessin"},
+    {"ge", Caption::PickerTitle, "Wählen Sie eine Zeichnung"},
+    {"it", Caption::PickerTitle, "Selezionare un disegno"},
+    {"sp", Caption::PickerTitle, "Seleccione un dibujo"},
 };
 
 }  // namespace
 
+CaptionTexts TextsFor(const QString& code) {
+    CaptionTexts texts;
+    bool any = false;
+    for (const LanguageText& t : kTexts) {
+        if (code != QLatin1String(t.code)) continue;
+        texts.set(t.caption, QString::fromUtf8(t.text));
+        any = true;
+    }
+    return any ? texts : TextsFor(QStringLiteral("en"));  // any other code, the empty one too
+}
+
 void Captions::SetLanguage(const QString& code) {
-    for (const FullTexts& t : kFull) {
-        if (code != QLatin1String(t.code)) continue;
-        w_.canvasPart().lblWait->setCaption(QString::fromUtf8(t.wait));
-        w_.pagePicker().lblList->setCaption(QString::fromUtf8(t.list));
-        w_.chrome().Image5->setToolTip(QString::fromUtf8(t.close));
-        w_.chrome().Image6->setToolTip(QString::fromUtf8(t.minimise));
-        CommandButtons& c = w_.commands();
-        c.button(2)->setToolTip(QString::fromUtf8(t.newPage));
-        c.button(1)->setToolTip(QString::fromUtf8(t.colouringPage));
-        c.button(3)->setToolTip(QString::fromUtf8(t.save));
-        c.button(4)->setToolTip(QString::fromUtf8(t.help));
-        for (int i = 0; i < 6; ++i) w_.toolButtons().bBrush[std::size_t(i)]->setToolTip(QString::fromUtf8(t.tools[std::size_t(i)]));
-        for (Box* b : w_.brushSize().Label4) b->setToolTip(QString::fromUtf8(t.brushSize));
-        for (Box* b : w_.palette().bColor) b->setToolTip(QString::fromUtf8(t.colour));
-        return;
-    }
-    for (const ListTitle& t : kPartial) {
-        if (code != QLatin1String(t.code)) continue;
-        w_.pagePicker().lblList->setCaption(QString::fromUtf8(t.text));
-        return;
-    }
-    SetLanguage(QStringLiteral("en"));  // any other code, the empty one too
+    const CaptionTexts texts = TextsFor(code);
+    w_.canvasPart().applyCaptions(texts);
+    w_.pagePicker().applyCaptions(texts);
+    w_.chrome().applyCaptions(texts);
+    w_.commands().applyCaptions(texts);
+    w_.toolButtons().applyCaptions(texts);
+    w_.brushSize().applyCaptions(texts);
+    w_.palette().applyCaptions(texts);
 }
 
 }  // namespace pintaloo

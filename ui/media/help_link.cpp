@@ -19,10 +19,8 @@ HelpLink::HelpLink(MainWindow& w) : w_(w) {
     lblInfo->setCaptionStyle(f, QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
     lblInfo->setCaption(QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION)));
     lblInfo->setHandCursor(true);
-    lblInfo->onMouseMove = [this](int b, int s, double x, double y) { lblInfo_MouseMove(b, s, x, y); };
-    lblInfo->onMouseUp = [this](int b, int s, double x, double y) { lblInfo_MouseUp(b, s, x, y); };
-    w.registry.add("lblInfo_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { lblInfo_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("lblInfo_MouseUp", {"Button", "X", "Y"}, [this](auto& a) { lblInfo_MouseUp(int(a[0]), 0, a[1], a[2]); });
+    w.actions.bind(*lblInfo, BoxEvent::MouseMove, "lblInfo_MouseMove");
+    w.actions.bind(*lblInfo, BoxEvent::MouseUp, "lblInfo_MouseUp");
 }
 
 void HelpLink::lblInfo_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "pages/drawing_files.h"
 #include "pages/page_picker.h"
 #include "resources/art_store.h"
@@ -28,26 +29,17 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&w, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
-        const int which = i + 1;
-        b->onMouseMove = [this, which](int bt, int s, double x, double y) { KewlButtons_MouseMove(which, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
         buttons_[std::size_t(i)] = b;
         normal_[std::size_t(i)] = Face(kCommands[i].face, false);
         hot_[std::size_t(i)] = Face(kCommands[i].face, true);
     }
     normalFaces();
-    button(1)->onMouseDown = [this](int b, int s, double x, double y) { KewlButtons1_MouseDown(b, s, x, y); };
-    button(2)->onMouseDown = [this](int b, int s, double x, double y) { KewlButtons2_MouseDown(b, s, x, y); };
-    button(3)->onMouseDown = [&w](int b, int s, double x, double y) { w.files().KewlButtons3_MouseDown(b, s, x, y); };
-    button(4)->onClick = [this] { KewlButtons4_Click(); };
+    w.actions.bind(*button(1), BoxEvent::MouseDown, "KewlButtons1_MouseDown");
+    w.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
+    w.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
+    w.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
 
-    auto& r = w.registry;
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    r.add("KewlButtons1_MouseDown", mouse, [this](auto& a) { KewlButtons1_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    r.add("KewlButtons2_MouseDown", mouse, [this](auto& a) { KewlButtons2_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    r.add("KewlButtons4_Click", {}, [this](auto&) { KewlButtons4_Click(); });
-    for (int which = 1; which <= 4; ++which)
-        r.add("KewlButtons" + std::to_string(which) + "_MouseMove", mouse,
-              [this, which](auto& a) { KewlButtons_MouseMove(which, int(a[0]), 0, a[1], a[2]); });
 }
 
 void CommandButtons::normalFaces() {
@@ -57,7 +49,7 @@ void CommandButtons::normalFaces() {
 void CommandButtons::KewlButtons2_MouseDown(int button, int, double, double) {
     if (button != 1) return;
     w_.animation().CloseAnimation(true);
-    w_.pagePicker().pctOpen->hide();
+    w_.pagePicker().close();
     w_.ResetEditor();
 }
 
@@ -74,6 +66,13 @@ void CommandButtons::KewlButtons_MouseMove(int which, int, int, double, double) 
     if (which == 3 || which == 4) w_.chrome().normalFaces();
     normalFaces();
     if (which >= 1 && which <= 4) button(which)->setPicture(hot_[std::size_t(which - 1)]);
+}
+
+void CommandButtons::applyCaptions(const CaptionTexts& texts) {
+    // By button, KewlButtons1 first.
+    constexpr Caption kTips[4] = {Caption::ColouringPage, Caption::NewPage, Caption::Save, Caption::Help};
+    for (int which = 1; which <= 4; ++which)
+        if (const auto& t = texts[kTips[which - 1]]) button(which)->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -7,6 +7,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 class CommandButtons {
@@ -18,6 +20,8 @@ public:
     void KewlButtons4_Click();                                               // help
     void KewlButtons_MouseMove(int which, int button, int shift, double x, double y);
 
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     void normalFaces();
     Box* button(int which) { return buttons_[std::size_t(which - 1)]; }  // KewlButtons1..4
 

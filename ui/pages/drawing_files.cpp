@@ -19,12 +19,7 @@
 namespace pintaloo {
 
 
-DrawingFiles::DrawingFiles(MainWindow& w) : w_(w) {
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    w.registry.add("KewlButtons3_MouseDown", mouse, [this](auto& a) { KewlButtons3_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    w.registry.add("Label7_MouseDown", mouse, [this](auto& a) { Label7_MouseDown(int(a[0]), 0, a[1], a[2]); });
-    w.pagePicker().Label7->onMouseDown = [this](int b, int s, double x, double y) { Label7_MouseDown(b, s, x, y); };
-}
+DrawingFiles::DrawingFiles(MainWindow& w) : w_(w) {}
 
 QString DrawingFiles::ProposedName(int hour, int minute, int second) {
     return QStringLiteral("%1_%2_%3_Draw.bmp").arg(hour).arg(minute).arg(second);
@@ -110,7 +105,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
             w_.services.messages->tell(RefusalTitle(), RefusalText(why));
         }
     }
-    w_.pagePicker().pctOpen->hide();
+    w_.pagePicker().close();
 }
 
 }  // namespace pintaloo

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "canvas/canvas_part.h"
+#include "media/captions.h"
 #include "pages/command_buttons.h"
 #include "pages/drawing_files.h"
 #include "resources/art_store.h"
@@ -50,25 +51,16 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     for (ShapeFrame* s : {Shape8, Shape9, Shape11}) s->hide();
     pctOpen->hide();
 
-    KewlButtons8->onClick = [this] { KewlButtons8_Click(); };
-    KewlButtons9->onClick = [this] { KewlButtons9_Click(); };
-    Image3->onClick = [this] { Image3_Click(); };
-    KewlButtons8->onMouseMove = [this](int b, int s, double x, double y) { KewlButtons8_MouseMove(b, s, x, y); };
-    KewlButtons9->onMouseMove = [this](int b, int s, double x, double y) { KewlButtons9_MouseMove(b, s, x, y); };
-    Label7->onMouseMove = [this](int b, int s, double x, double y) { Label7_MouseMove(b, s, x, y); };
-    Image3->onMouseMove = [this](int b, int s, double x, double y) { Image3_MouseMove(b, s, x, y); };
-    pctOpen->onMouseMove = [this](int b, int s, double x, double y) { pctOpen_MouseMove(b, s, x, y); };
+    w.actions.bind(*KewlButtons8, BoxEvent::Click, "KewlButtons8_Click");
+    w.actions.bind(*KewlButtons9, BoxEvent::Click, "KewlButtons9_Click");
+    w.actions.bind(*Image3, BoxEvent::Click, "Image3_Click");
+    w.actions.bind(*KewlButtons8, BoxEvent::MouseMove, "KewlButtons8_MouseMove");
+    w.actions.bind(*KewlButtons9, BoxEvent::MouseMove, "KewlButtons9_MouseMove");
+    w.actions.bind(*Label7, BoxEvent::MouseMove, "Label7_MouseMove");
+    w.actions.bind(*Label7, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
+    w.actions.bind(*Image3, BoxEvent::MouseMove, "Image3_MouseMove");
+    w.actions.bind(*pctOpen, BoxEvent::MouseMove, "pctOpen_MouseMove");
 
-    auto& r = w.registry;
-    const std::vector<std::string> mouse = {"Button", "X", "Y"};
-    r.add("KewlButtons8_Click", {}, [this](auto&) { KewlButtons8_Click(); });
-    r.add("KewlButtons9_Click", {}, [this](auto&) { KewlButtons9_Click(); });
-    r.add("Image3_Click", {}, [this](auto&) { Image3_Click(); });
-    r.add("KewlButtons8_MouseMove", mouse, [this](auto& a) { KewlButtons8_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("KewlButtons9_MouseMove", mouse, [this](auto& a) { KewlButtons9_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("Label7_MouseMove", mouse, [this](auto& a) { Label7_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("Image3_MouseMove", mouse, [this](auto& a) { Image3_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("pctOpen_MouseMove", mouse, [this](auto& a) { pctOpen_MouseMove(int(a[0]), 0, a[1], a[2]); });
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
@@ -131,6 +123,10 @@ void PagePicker::Image3_MouseMove(int, int, double, double) { w_.SetHandCursor(t
 void PagePicker::pctOpen_MouseMove(int, int, double, double) {
     w_.commands().normalFaces();
     for (ShapeFrame* s : {Shape8, Shape9, Shape11}) s->hide();
+}
+
+void PagePicker::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::PickerTitle]) lblList->setCaption(*t);
 }
 
 }  // namespace pintaloo

@@ -7,6 +7,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 class PagePicker {
@@ -14,6 +16,7 @@ public:
     explicit PagePicker(MainWindow& w);
 
     void open();             // shown over the canvas at the first page
+    void close() { pctOpen->hide(); }
     void ShowPickerPage();   // counter first, then the preview
     void KewlButtons8_Click();
     void KewlButtons9_Click();
@@ -23,6 +26,8 @@ public:
     void Label7_MouseMove(int button, int shift, double x, double y);
     void Image3_MouseMove(int button, int shift, double x, double y);
     void pctOpen_MouseMove(int button, int shift, double x, double y);
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     // "1/21" .. "21/21"
     static QString CounterText(int pageNumber);
 

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "toolbox/tool_tables.h"
 #include "theme_colours.h"
 
@@ -21,13 +22,10 @@ BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
-        b->onClick = [this, i] { Label4_Click(i); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { Label4_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
         Label4[std::size_t(i)] = b;
     }
-    w.registry.add("Label4_Click", {"Index"}, [this](auto& a) { Label4_Click(int(a[0])); });
-    w.registry.add("Label4_MouseMove", {"Index", "Button", "X", "Y"},
-                   [this](auto& a) { Label4_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
 }
 
 void BrushSizeBars::paintBars(int bars) {
@@ -51,5 +49,10 @@ void BrushSizeBars::Label4_Click(int index) {
 }
 
 void BrushSizeBars::Label4_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
+
+void BrushSizeBars::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::BrushSize])
+        for (Box* b : Label4) b->setToolTip(*t);
+}
 
 }  // namespace pintaloo

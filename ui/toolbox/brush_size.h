@@ -7,6 +7,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 class BrushSizeBars {
@@ -15,6 +17,8 @@ public:
 
     void Label4_Click(int index);
     void Label4_MouseMove(int index, int button, int shift, double x, double y);
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     // All bars white, then the chosen one in the current colour.
     void paintBars(int bars);
 

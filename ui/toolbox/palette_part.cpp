@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "toolbox/brush_size.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
@@ -29,19 +30,18 @@ PalettePart::PalettePart(MainWindow& w) : w_(w) {
         Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
-        b->onClick = [this, i] { bColor_Click(i); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bColor_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
         bColor[std::size_t(i)] = b;
     }
     sColor = new Box(&w, "sColor", {760, 632, 49, 67});
     sColor->setFrame(QColor(theme::OUTLINE), 2, 6);
     sColor->setHandCursor(true);
-    sColor->onMouseMove = [this](int b, int s, double x, double y) { sColor_MouseMove(b, s, x, y); };
-    w.registry.add("bColor_Click", {"Index"}, [this](auto& a) { bColor_Click(int(a[0])); });
-    w.registry.add("bColor_MouseMove", {"Index", "Button", "X", "Y"},
-                   [this](auto& a) { bColor_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    w.registry.add("sColor_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { sColor_MouseMove(int(a[0]), 0, a[1], a[2]); });
+    w.actions.bind(*sColor, BoxEvent::Click, "sColor_Click");  // opens the animation panel
+    w.actions.bind(*sColor, BoxEvent::MouseMove, "sColor_MouseMove");
 }
+
+void PalettePart::showColour(Colour c) { sColor->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
 
 void PalettePart::applyPalette() {
     for (int i = 0; i < 24; ++i) {
@@ -51,13 +51,11 @@ void PalettePart::applyPalette() {
 }
 
 void PalettePart::bColor_Click(int index) {
-    w_.pickers().pctStamp->hide();
-    w_.pickers().pctBrush->hide();
+    w_.pickers().hidePanels();
     if (index < 0 || index > 23) return;  // no such swatch
-    const QColor c = bColor[std::size_t(index)]->backColor().value_or(QColor(Qt::white));
-    sColor->setBackColor(c);
-    w_.state.CurrentColor = Rgb(c.red(), c.green(), c.blue());  // read again from the swatch
+    w_.state.CurrentColor = kPalette[std::size_t(index)];
     w_.state.SwatchIndex = std::int16_t(index);
+    showColour(w_.state.CurrentColor);
     // Bar 3 is white unless chosen, so afterwards exactly the chosen bar shows the colour.
     w_.brushSize().paintBars(3);
     if (const auto tone = ToneForSwatch(index)) w_.PlayMp3Sound(*tone);
@@ -65,5 +63,10 @@ void PalettePart::bColor_Click(int index) {
 
 void PalettePart::bColor_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
 void PalettePart::sColor_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
+
+void PalettePart::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Swatch])
+        for (Box* b : bColor) b->setToolTip(*t);
+}
 
 }  // namespace pintaloo

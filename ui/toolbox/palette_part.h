@@ -4,8 +4,11 @@
 #include <array>
 
 #include "app/box.h"
+#include "canvas/colour.h"
 
 namespace pintaloo {
+
+class CaptionTexts;
 
 class MainWindow;
 
@@ -16,6 +19,10 @@ public:
     void bColor_Click(int index);
     void bColor_MouseMove(int index, int button, int shift, double x, double y);
     void sColor_MouseMove(int button, int shift, double x, double y);
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
+    // The box of the colour last chosen shows this one.
+    void showColour(Colour c);
     // The swatches take the palette's colours, item 0 first.
     void applyPalette();
 

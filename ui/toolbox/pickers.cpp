@@ -44,41 +44,33 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
     }
     Shape4 = new ShapeFrame(pctBrush, "Shape4", pctBrush->rect(), kMidBlue, 3, false);
     Shape5 = new ShapeFrame(pctStamp, "Shape5", pctStamp->rect(), kMidBlue, 3, false);
-    pctBrush->onMouseMove = [this](int b, int s, double x, double y) { pctBrush_MouseMove(b, s, x, y); };
+    w.actions.bind(*pctBrush, BoxEvent::MouseMove, "pctBrush_MouseMove");
 
     for (int i = 0; i < 17; ++i) {
         const ModelButton& m = kModelButtons[i];
         Box* b = new Box(pctBrush, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
         b->setHandCursor(true);
-        b->onMouseDown = [this, i](int bt, int s, double x, double y) { bSpray_MouseDown(i, bt, s, x, y); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bSpray_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
         bSpray[std::size_t(i)] = b;
         Shape1[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
     }
     for (int i = 0; i < 8; ++i) {
         Box* b = new Box(pctStamp, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
         b->setHandCursor(true);
-        b->onMouseDown = [this, i](int bt, int s, double x, double y) { bStamp_MouseDown(i, bt, s, x, y); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bStamp_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
         bStamp[std::size_t(i)] = b;
         Shape7[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
         Box* slot = new Box(pctStamp, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
         slot->setHandCursor(true);
-        slot->onClick = [this, i] { bStamp1_Click(i); };
+        w.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
         bStamp1[std::size_t(i)] = slot;
     }
     resetFrames();
 
-    auto& r = w.registry;
-    const std::vector<std::string> indexed = {"Index", "Button", "X", "Y"};
-    r.add("bSpray_MouseDown", indexed, [this](auto& a) { bSpray_MouseDown(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    r.add("bSpray_MouseMove", indexed, [this](auto& a) { bSpray_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    r.add("pctBrush_MouseMove", {"Button", "X", "Y"}, [this](auto& a) { pctBrush_MouseMove(int(a[0]), 0, a[1], a[2]); });
-    r.add("bStamp_MouseDown", indexed, [this](auto& a) { bStamp_MouseDown(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    r.add("bStamp_MouseMove", indexed, [this](auto& a) { bStamp_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    r.add("bStamp1_Click", {"Index"}, [this](auto& a) { bStamp1_Click(int(a[0])); });
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
@@ -99,6 +91,11 @@ void Pickers::showStamps() {
     ensureArt();
     pctStamp->show();
     pctStamp->raise();
+}
+
+void Pickers::hidePanels() {
+    pctStamp->hide();
+    pctBrush->hide();
 }
 
 void Pickers::resetFrames() {
@@ -173,10 +170,7 @@ void Pickers::bStamp1_Click(int index) {
     const int n = slotPicture[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
-    canvas.stampHolderSize = size;
-    canvas.Shape10->resize(size);
-    canvas.Shape10->show();
-    canvas.Shape10->raise();
+    canvas.showStampHolder(size);
     w_.state.ToolVariant = std::int16_t(index);
     canvas.setCanvasIcon(CanvasCursor::Stamp);
 }

@@ -25,6 +25,8 @@ public:
     void showStamps();
     // Every slot without a picture, and shown.
     void emptySlots();
+    // Both panels closed (a press elsewhere, another tool, a colour).
+    void hidePanels();
     // The hover frames hidden and back in their corners (the reset).
     void resetFrames();
 

@@ -4,6 +4,7 @@
 #include "canvas/canvas_part.h"
 #include "canvas/oil_filter.h"
 #include "media/animation_panel.h"
+#include "media/captions.h"
 #include "resources/art_store.h"
 #include "toolbox/pickers.h"
 
@@ -28,14 +29,11 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         bBrush[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
         Box* b = bBrush[std::size_t(i)];
         b->setHandCursor(true);
-        b->onMouseUp = [this, i](int bt, int s, double x, double y) { bBrush_MouseUp(i, bt, s, x, y); };
-        b->onMouseMove = [this, i](int bt, int s, double x, double y) { bBrush_MouseMove(i, bt, s, x, y); };
+        w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
-    const std::vector<std::string> params = {"Index", "Button", "X", "Y"};
-    w.registry.add("bBrush_MouseUp", params, [this](auto& a) { bBrush_MouseUp(int(a[0]), int(a[1]), 0, a[2], a[3]); });
-    w.registry.add("bBrush_MouseMove", params, [this](auto& a) { bBrush_MouseMove(int(a[0]), int(a[1]), 0, a[2], a[3]); });
 }
 
 void ToolButtons::normalFaces() {
@@ -44,12 +42,11 @@ void ToolButtons::normalFaces() {
 
 void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
     CanvasPart& canvas = w_.canvasPart();
-    canvas.Shape10->hide();
+    canvas.hideStampHolder();
     if (button == 1) {
         w_.state.ToolVariant = 0;
-        w_.animation().pctFlash->hide();
-        w_.pickers().pctBrush->hide();
-        w_.pickers().pctStamp->hide();
+        w_.animation().hidePanel();
+        w_.pickers().hidePanels();
         w_.animation().silencePlayer();
         switch (index) {
             case 0:
@@ -73,10 +70,10 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
                 break;
             case 4:
                 w_.PlayWaveSound(103);
-                canvas.Picture1->show();
+                canvas.showWaitBox(true);
                 w_.Delay(1000);  // the wait box gets drawn meanwhile
                 runOil();
-                canvas.Picture1->hide();
+                canvas.showWaitBox(false);
                 break;
             case 5:
                 w_.state.ToolMode = Tool::Fill;
@@ -102,6 +99,14 @@ void ToolButtons::bBrush_MouseMove(int index, int, int, double, double) {
     QPixmap& faded = faded_[std::size_t(index)];  // drawn on the first hover
     if (faded.isNull()) faded = ArtStore::instance().faded(FacePath(kFaceOfItem[index]), {67, 67});
     bBrush[std::size_t(index)]->setPicture(faded);
+}
+
+void ToolButtons::applyCaptions(const CaptionTexts& texts) {
+    // By item, as the buttons are numbered (not as they stand).
+    constexpr Caption kTips[6] = {Caption::Pencil, Caption::ModelsBrush, Caption::StampBrush,
+                                  Caption::Eraser, Caption::Oil,         Caption::Fill};
+    for (std::size_t i = 0; i < 6; ++i)
+        if (const auto& t = texts[kTips[i]]) bBrush[i]->setToolTip(*t);
 }
 
 }  // namespace pintaloo

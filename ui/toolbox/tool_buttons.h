@@ -7,6 +7,8 @@
 
 namespace pintaloo {
 
+class CaptionTexts;
+
 class MainWindow;
 
 class ToolButtons {
@@ -16,6 +18,8 @@ public:
     void bBrush_MouseUp(int index, int button, int shift, double x, double y);
     void bBrush_MouseMove(int index, int button, int shift, double x, double y);
 
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
     // Every button back to its normal face.
     void normalFaces();
     // Runs the oil filter over the whole canvas.

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// One real window, started as at start-up (Form_Load), with the shared
+// stand-ins, silent sound that keeps every request in `heard`, and a private
+// scratch folder. Members are declared so that the window goes first and its
+// clean-up still finds the temporary folder.
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "media/fake_audio_backend.h"
+#include "media/sounds.h"
+#include "media/temp_folder.h"
+#include "stand_ins.h"
+
+namespace pintaloo::testkit {
+
+struct Heard {
+    std::string kind;  // "wave" or "mp3"
+    int number;
+    bool operator==(const Heard&) const = default;
+};
+
+inline void PrintTo(const Heard& h, std::ostream* os) { *os << h.kind << ' ' << h.number; }
+
+class WindowRig {
+public:
+    WindowRig() {
+        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages});
+        loaded = window->Form_Load(false);
+        heard.clear();
+    }
+
+    MainWindow& w() { return *window; }
+    EditorState& st() { return window->state; }
+
+    // An action by its name, as the replay tool calls it; a refusal fails the test.
+    void call(const std::string& name, std::vector<double> args = {}) {
+        std::string error;
+        ASSERT_TRUE(window->actions.run(name, args, &error)) << error;
+    }
+
+    // A call the window must turn down with a reason, running nothing.
+    void refused(const std::string& name, std::vector<double> args = {}) {
+        std::string error;
+        ASSERT_FALSE(window->actions.run(name, args, &error)) << name << " ran";
+        EXPECT_FALSE(error.empty()) << name << " refused without a reason";
+    }
+
+    // The canvas, row by row.
+    std::vector<Colour> pixels() const {
+        const Surface& s = window->canvas;
+        return {s.data(), s.data() + std::size_t(s.width()) * std::size_t(s.height())};
+    }
+
+    QTemporaryDir scratch;
+    TempFolder temp{{scratch.path().toStdString() + "/tmp"}};
+    FakeAudioBackend audio;
+    std::vector<Heard> heard;
+    Sounds sounds{audio, temp, [this](const char* kind, int n) { heard.push_back({kind, n}); }};
+    standin::ScriptedDialog dialog;  // nothing queued: every dialog cancels
+    standin::RecordingBrowser web;
+    standin::RecordingMessages messages;
+    std::unique_ptr<MainWindow> window;
+    bool loaded = false;
+};
+
+}  // namespace pintaloo::testkit

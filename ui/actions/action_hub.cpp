@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "actions/action_hub.h"
+
+#include <QDebug>
+#include <cmath>
+#include <stdexcept>
+
+#include "app/box.h"
+
+namespace pintaloo {
+
+namespace {
+
+// Beyond this no window coordinate makes sense; it also keeps every
+// coordinate well inside what the painters round to 16 bits or an int.
+constexpr double kMaxCoordinate = 1e6;
+
+std::string Number(double v) {
+    std::string s = std::to_string(v);
+    while (!s.empty() && s.back() == '0') s.pop_back();
+    if (!s.empty() && s.back() == '.') s.pop_back();
+    return s;
+}
+
+bool Whole(double v) { return std::isfinite(v) && v == std::floor(v); }
+
+// Empty when the value fits, else why not.
+std::string Misfit(const ActionParam& p, double v) {
+    if (!std::isfinite(v)) return "is not a number";
+    switch (p.kind) {
+        case ParamKind::Index:
+            if (!Whole(v) || v < 0 || v >= p.count)
+                return "must be a whole number from 0 to " + std::to_string(p.count - 1) + ", not " + Number(v);
+            return {};
+        case ParamKind::Buttons:
+            if (!Whole(v) || v < 0 || v > 7) return "must be a button mask from 0 to 7, not " + Number(v);
+            return {};
+        case ParamKind::Coordinate:
+            if (std::fabs(v) > kMaxCoordinate) return "is too far off the window: " + Number(v);
+            return {};
+    }
+    return {};
+}
+
+}  // namespace
+
+int ActionHub::declare(Action action) {
+    if (byName_.count(action.name)) throw std::logic_error("action declared twice: " + action.name);
+    const int id = int(actions_.size());
+    byName_[action.name] = id;
+    actions_.push_back(std::move(action));
+    return id;
+}
+
+std::optional<int> ActionHub::find(const std::string& name) const {
+    const auto it = byName_.find(name);
+    if (it == byName_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::size_t ActionHub::arity(const std::string& name) const {
+    const auto id = find(name);
+    return id ? actions_[std::size_t(*id)].params.size() : 0;
+}
+
+std::vector<std::string> ActionHub::names() const {
+    std::vector<std::string> out;
+    for (const auto& [name, id] : byName_) out.push_back(name);
+    return out;
+}
+
+bool ActionHub::validate(int id, const Args& args, std::string* error) const {
+    if (id < 0 || std::size_t(id) >= actions_.size()) {
+        if (error) *error = "unknown action " + std::to_string(id);
+        return false;
+    }
+    const Action& a = actions_[std::size_t(id)];
+    if (args.size() > a.params.size()) {
+        if (error) *error = a.name + " takes at most " + std::to_string(a.params.size()) + " arguments";
+        return false;
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string why = Misfit(a.params[i], args[i]);
+        if (!why.empty()) {
+            if (error) *error = a.name + ": " + a.params[i].name + " " + why;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ActionHub::run(const std::string& name, const Args& args, std::string* error) {
+    const auto id = find(name);
+    if (!id) {
+        if (error) *error = "unknown handler '" + name + "'";
+        return false;
+    }
+    return run(*id, args, error);
+}
+
+bool ActionHub::run(int id, const Args& args, std::string* error) {
+    if (!validate(id, args, error)) return false;
+    const Action& a = actions_[std::size_t(id)];
+    Args full = args;
+    full.resize(a.params.size(), 0.0);
+    tell(id, full, ActionCall::Stage::Began);
+    // The action may run others inside it (a wait lets clicks through).
+    // Every declaration is made before the window runs, so the table never
+    // moves under a running action.
+    actions_[std::size_t(id)].fn(full);
+    tell(id, full, ActionCall::Stage::Ended);
+    return true;
+}
+
+void ActionHub::tell(int id, const Args& args, ActionCall::Stage stage) const {
+    if (observers_.empty()) return;
+    const Action& a = actions_[std::size_t(id)];
+    const ActionCall call{id, a.name, args, a.effect, stage, std::chrono::steady_clock::now()};
+    for (const auto& o : observers_) o(call);
+}
+
+void ActionHub::bind(Box& box, BoxEvent event, const std::string& name, std::optional<int> index) {
+    bound_.push_back(name);
+    auto report = [name](const std::string& error) { qWarning("%s: %s", name.c_str(), error.c_str()); };
+    if (event == BoxEvent::Click) {
+        box.onClick = [this, name, index, report] {
+            std::string error;
+            if (!run(name, index ? Args{double(*index)} : Args{}, &error)) report(error);
+        };
+        return;
+    }
+    Box::MouseHandler handler = [this, name, index, report](int button, int, double x, double y) {
+        Args args;
+        if (index) args.push_back(double(*index));
+        args.insert(args.end(), {double(button), x, y});
+        std::string error;
+        if (!run(name, args, &error)) report(error);
+    };
+    (event == BoxEvent::MouseDown ? box.onMouseDown : event == BoxEvent::MouseMove ? box.onMouseMove : box.onMouseUp) =
+        std::move(handler);
+}
+
+std::vector<std::string> ActionHub::undeclaredBindings() const {
+    std::vector<std::string> out;
+    for (const std::string& n : bound_)
+        if (!has(n)) out.push_back(n);
+    for (const KeyBinding& k : keys_)
+        if (!has(k.name)) out.push_back(k.name);
+    return out;
+}
+
+void ActionHub::bindKey(const QKeySequence& keys, const std::string& name, Args args) {
+    for (KeyBinding& k : keys_) {
+        if (k.keys == keys) {  // a later binding replaces an earlier one
+            k = KeyBinding{keys, name, std::move(args)};
+            return;
+        }
+    }
+    keys_.push_back(KeyBinding{keys, name, std::move(args)});
+}
+
+bool ActionHub::runKey(const QKeySequence& keys, std::string* error) {
+    for (const KeyBinding& k : keys_)
+        if (k.keys == keys) return run(k.name, k.args, error);
+    return false;
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Everything a user can do, by name, with typed arguments. Widgets, keys and
+// the replay tool all call actions through `run`, so an action is declared
+// once (a row in window_actions.cpp) and each argument is checked in one
+// place. Observers hear of every action as it begins and ends: a recorder or
+// an undo history hooks in there.
+#include <QKeySequence>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pintaloo {
+
+class Box;
+
+// What one argument of an action means, which decides what it may be.
+enum class ParamKind {
+    Index,       // a control of a row of controls: a whole number 0 .. count-1
+    Buttons,     // a mouse button mask (1 left, 2 right, 4 middle): a whole number 0..7
+    Coordinate,  // a position in pixels: finite and within +-1e6
+};
+
+struct ActionParam {
+    const char* name;
+    ParamKind kind;
+    int count = 0;  // Index only: how many controls the row has
+};
+
+// Which of a control's events runs an action.
+enum class BoxEvent { Click, MouseDown, MouseMove, MouseUp };
+
+// Whether an action can change the drawing (what an undo history keeps).
+enum class Effect { None, Drawing };
+
+struct ActionCall {
+    enum class Stage { Began, Ended };
+    int id = -1;
+    std::string name;
+    std::vector<double> args;  // every parameter, missing ones filled with 0
+    Effect effect = Effect::None;
+    Stage stage = Stage::Began;
+    std::chrono::steady_clock::time_point time;
+};
+
+class ActionHub {
+public:
+    using Args = std::vector<double>;
+    using Fn = std::function<void(const Args&)>;
+
+    struct Action {
+        std::string name;  // the replay tool's name for it, e.g. "bColor_Click"
+        std::vector<ActionParam> params;
+        Fn fn;  // called with exactly params.size() checked values
+        Effect effect = Effect::None;
+    };
+
+    // Declares an action and gives its id; a second declaration of a name is a programming error.
+    int declare(Action action);
+    std::optional<int> find(const std::string& name) const;
+    bool has(const std::string& name) const { return find(name).has_value(); }
+    // How many arguments the action takes (0 for an unknown name).
+    std::size_t arity(const std::string& name) const;
+    const Action& action(int id) const { return actions_.at(std::size_t(id)); }
+    std::vector<std::string> names() const;
+
+    // False with a reason when an argument does not fit its parameter (too
+    // many, not finite, beyond its range). Missing trailing arguments are 0.
+    bool validate(int id, const Args& args, std::string* error = nullptr) const;
+    // The one entry point: checks the arguments, tells the observers, runs.
+    // False with a reason, and nothing run, for an unknown name or bad arguments.
+    bool run(const std::string& name, const Args& args = {}, std::string* error = nullptr);
+    bool run(int id, const Args& args = {}, std::string* error = nullptr);
+
+    void addObserver(std::function<void(const ActionCall&)> observer) { observers_.push_back(std::move(observer)); }
+
+    // A control's mouse event runs an action: `index` (for a row of
+    // controls) comes first, then what the event carries (button, x, y for
+    // the mouse; nothing for a click).
+    void bind(Box& box, BoxEvent event, const std::string& name, std::optional<int> index = std::nullopt);
+    // Bound names that no declaration matches (a misspelt binding shows here).
+    std::vector<std::string> undeclaredBindings() const;
+
+    // Keys: a key sequence runs an action with fixed arguments.
+    void bindKey(const QKeySequence& keys, const std::string& name, Args args = {});
+    // True when the keys are bound and their action ran; an unbound key does nothing.
+    bool runKey(const QKeySequence& keys, std::string* error = nullptr);
+
+private:
+    void tell(int id, const Args& args, ActionCall::Stage stage) const;
+
+    std::vector<Action> actions_;
+    std::map<std::string, int> byName_;
+    std::vector<std::function<void(const ActionCall&)>> observers_;
+    std::vector<std::string> bound_;
+    struct KeyBinding {
+        QKeySequence keys;
+        std::string name;
+        Args args;
+    };
+    std::vector<KeyBinding> keys_;
+};
+
+}  // namespace pintaloo
