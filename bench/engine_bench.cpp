@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the paint engine's hot paths on a canvas of the real size.
 //   build/bench/pintaloo_bench --benchmark_filter=Oil
 //   build/bench/pintaloo_bench --benchmark_filter=FloodFill

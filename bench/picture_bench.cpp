@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the picture brushes with the real artwork: the first use of a
 // picture decodes it, every later use is a keyed copy from the cache.
 //   build/bench/pintaloo_picture_bench

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Strict warnings for every target of ours; -Werror in CI.
 add_library(pintaloo_warnings INTERFACE)
 target_compile_options(pintaloo_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wconversion-null)

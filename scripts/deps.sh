@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Pintaloo needs to build, run and test,
 # asking apt only for what is missing.
 set -euo pipefail

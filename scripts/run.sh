@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Qt's X11 and Wayland window plugins among it),
 # builds Pintaloo and starts it.
 set -euo pipefail

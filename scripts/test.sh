@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Pintaloo twice (strict warnings, then with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both.
 set -euo pipefail

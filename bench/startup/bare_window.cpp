@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up time: the least a Qt Widgets program does to
 // put a window of Pintaloo's size on the screen.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and times it: from the launch until its top-level window
 // titled TITLE is mapped, and until its main thread then settles (no context
 // switch for QUIET_MS). Prints one line:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of Pintaloo against a bare Qt Widgets window of the same
 # size, both in a private X server (Xvfb).
 #

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the painting tools need to know: which tool, colour, size,
 // model or stamp, and colouring page. Shared by every handler of the window

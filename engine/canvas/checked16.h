@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painter coordinates are 16-bit signed. A sum that leaves -32768..32767 ends
 // the painter call at that step (the pixels already set stay), so every piece

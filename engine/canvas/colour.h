@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours are 32-bit values laid out 0x00BBGGRR: red in the low byte, green in
 // the second, blue in the third and zero in the high byte. Saved pictures,

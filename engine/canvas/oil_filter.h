@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The oil-painting look: every pixel takes the colour of the most frequent
 // brightness level in its neighbourhood, which flattens the picture into

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dot-and-line brushes: the rainbow ribbon, grass tufts, and the tiles,
 // slanted parallelograms and bricks that snap to a grid so that scrubbing

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded picture (model, stamp, colouring page) in the canvas's colour
 // layout, row by row from the top.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one uniform random generator on [0, 1) that the pencil texture, the
 // spray and the grass share. It is never seeded from the clock, so every run

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas pixel surface: the persistent image the child paints on, with
 // the drawing primitives every painter uses. Painters touch pixels only

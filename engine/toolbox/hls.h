@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hue, lightness, saturation to red, green, blue. The hue circle starts at
 // magenta (hue 0) and reaches pure red at 60; the rainbow line walks it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/picture_painters.h"
 
 #include "canvas/checked16.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painters that copy ready-made pictures onto the canvas: six model
 // families painted along a drag and the perspective-scaled stamps.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PaintAt, the heart of painting: the canvas calls it for a button press and
 // for every mouse step with the left button held, and it paints at that one

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolbox's data: palette, tones, brush sizes, what each model button
 // chooses and which pictures each stamp category holds. Kept as tables so

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the window tests and the start-up benchmark: a private X server.
 #
 # start_xvfb starts Xvfb on the first free display of :90..:99, waits (at

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end test of the real program in a private X server (Xvfb):
 #   1. the window appears, 827 x 728, and draws itself;
 #   2. a click on the red swatch chooses red, and a drag with the left button

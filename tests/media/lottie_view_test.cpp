@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottie_view.h"
 #include "resource_unpack.h"
 #include "test_support.h"

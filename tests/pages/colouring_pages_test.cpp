@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every colouring page, checked mechanically: two colours, all different,
 // outlines the pencil and eraser leave alone, areas a fill cannot leak out
 // of, enough areas to colour, and no hairline outlines.

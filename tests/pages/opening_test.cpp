@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a picture file as the page to paint on: bitmaps, JPEG and PNG,
 // cancelling, and files that are missing, damaged or hostile.
 #include <QBuffer>

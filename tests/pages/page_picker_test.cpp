@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page picker and the page commands: leafing through the pages, the
 // counter, the page-turn sound, taking a page, and the new-page and
 // new-colouring-page buttons.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared window rig with ways to draw on it, and small helpers to read
 // bitmap files without Qt's own reader.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the drawing: the proposed name, the bitmap written, cancelling, and
 // saves that fail without harming an earlier file.
 #include <QDir>
@@ -112,7 +114,7 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
 TEST_F(SavingTest, TheEndingTypedDecidesTheFormat) {
     rig.drawSomethingVaried();
     const QImage canvasImage = [&] {
-        const auto px = rig.canvas();
+        const auto px = rig.pixels();
         QImage img(Surface::kWidth, Surface::kHeight, QImage::Format_RGB888);
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
@@ -167,7 +169,7 @@ TEST_F(SavingTest, TheEndingTypedDecidesTheFormat) {
             case Png: {
                 ASSERT_TRUE(bytes.startsWith("\x89PNG"));
                 const QImage back = QImage::fromData(bytes, "png");
-                EXPECT_EQ(CountDifferent(ExpectedCanvas(back, Surface::kWidth, Surface::kHeight), rig.canvas()), 0u);
+                EXPECT_EQ(CountDifferent(ExpectedCanvas(back, Surface::kWidth, Surface::kHeight), rig.pixels()), 0u);
                 break;
             }
             case Jpeg: EXPECT_EQ(bytes, jpegAt95) << "not a JPEG at quality 95"; break;

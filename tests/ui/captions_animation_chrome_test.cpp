@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts by language, the animation panel and who closes it, and the hover
 // faces of the window's own buttons.
 #include <QFileInfo>

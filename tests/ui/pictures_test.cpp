@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the brushes and pickers use is there, at the size the
 // painters and panels count on, and keeps its key colour where it belongs.
 #include <gtest/gtest.h>

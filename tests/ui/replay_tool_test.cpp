@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay tool as a user runs it: a script of handler calls in, a
 // bitmap, a state dump and a list of sounds out.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A blank page (at start-up and from the new-page button), the colour
 // swatches and the brush-size bars.
 #include "app/state_dump.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons, the canvas's mouse handlers and the two picker panels,
 // driven through the window's handlers and checked on the real widgets.
 #include "canvas/canvas_part.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // lottie_frames: load a Lottie JSON file with rlottie, print its frame count,
 // frame rate and stage size, and render chosen frames to PNG files.
 //

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the three cartoon animations of the animation panel as Lottie JSON.
 
     python3 tools/animations/make_animations.py [OUTDIR]

@@ -19,6 +19,14 @@ BLUE, BLUE_DARK, BLUE_SHINE = "#3e8cff", "#2a63c9", "#d3ebff"
 PINK, WOOD = "#ff8fb1", "#f7d9a6"
 
 
+# The picture's own licence lines (artwork is CC-BY-SA-4.0), built in two
+# pieces so that licence checkers reading this script do not take them for
+# the script's own.
+SPDX = "SPDX-"
+LICENCE_NOTE = (f"<!-- {SPDX}FileCopyrightText: 2026 Pintaloo contributors -->\n"
+                f"<!-- {SPDX}License-Identifier: CC-BY-SA-4.0 -->\n")
+
+
 def outlined(tag, attrs, fill, width=10):
     return (f'<{tag} {attrs} fill="{fill}" stroke="{INK}" stroke-width="{width}" '
             f'stroke-linejoin="round"/>\n')
@@ -55,8 +63,7 @@ def crayon():
 def icon():
     return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{SIZE}" height="{SIZE}" '
             f'viewBox="0 0 {SIZE} {SIZE}">\n'
-            "<!-- SPDX-FileCopyrightText: 2026 Pintaloo contributors -->\n"
-            "<!-- SPDX-License-Identifier: CC-BY-SA-4.0 -->\n"
+            + LICENCE_NOTE
             + splash() + crayon() + "</svg>\n")
 
 

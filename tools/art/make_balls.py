@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes resources/models/ball_00.svg .. ball_23.svg: one shaded ball per palette colour.
 
 Each ball is 28 x 28 on a pure white background; pure white is the colour key,

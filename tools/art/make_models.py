@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the pictures the model brushes paint along a drag:
 
   daisy_0..2     100 x 100, pink key background, pure white petals

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the 50 x 50 picker button faces in resources/art/pickers/:
 
   model_*.svg   one face per model brush (what the brush paints)

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the main window artwork as hand-built SVG.
 
 Usage: make_ui_art.py [OUTPUT_DIR]   (default: resources/art/ui in this checkout)

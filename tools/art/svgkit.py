@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small helpers shared by the artwork generators (Python 3 standard library only).
 
 Everything here writes plain SVG 1.2 Tiny: presentation attributes, no CSS,

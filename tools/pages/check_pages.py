@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the colouring pages the way the program will see them.
 
 Each page is rendered at 807 x 561 with pintaloo-svgrender (the same Qt SVG

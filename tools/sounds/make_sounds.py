@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesise every Pintaloo sound and write it to resources/sounds/.
 
 How to run (from the repository root):

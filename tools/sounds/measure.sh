@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures every sound in resources/sounds and writes tools/sounds/levels.txt:
 # duration, peak level and RMS level (whole file) of each file, as reported by
 # `sox FILE -n stats`.  MP3 files are read through sox's MP3 support (Debian

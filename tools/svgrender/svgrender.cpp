@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders SVG artwork with the same Qt SVG renderer the program uses, so an
 // artist sees exactly what the child will see.
 //

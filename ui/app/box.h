@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one kind of control: a box that shows a background colour,
 // an optional picture and an optional caption, and hands its mouse events to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pintaloo: starts the window, or, when a copy is already running, plays
 // the start sound and ends at once.
 #include <QApplication>

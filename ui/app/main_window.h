@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one window. It owns the editor state, the canvas surface and
 // the parts of the window (each part owns its controls and handlers), and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real platform services: Qt's file dialogs, the desktop's browser,
 // message boxes, and the lock that keeps one copy of the program running.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services the window talks to, each behind a small interface
 // with a real implementation and a stand-in for tests and the replay tool.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's own title strip, close and minimise buttons and the two
 // decorations of the top-left corner (the dog and the title lettering).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas and what lives on it: mouse input turned into paint calls, the
 // stamp outline that previews where a stamp lands, the wait box of the oil

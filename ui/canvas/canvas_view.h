@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The canvas on screen: shows the engine's surface pixel for pixel and
 // repaints only what a paint call changed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animation panel: three numbered buttons that play three short
 // cartoons over the drawing area, and a close button. Page commands, tool

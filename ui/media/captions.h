@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts a child sees, set from a two-letter language code. English and
 // Romanian are complete; French, German, Italian and Spanish translate only

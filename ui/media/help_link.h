@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version line at the bottom of the window; releasing a button over it
 // opens the help-and-about page in the user's browser.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SDL2_mixer, loaded when sound is first wanted rather than when the
 // program starts. The mixer brings some fifty codec and sound-server

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 21 built-in colouring pages: black outlines on white, 807 x 561,
 // two colours only, so the pencil can tell outline from paper exactly.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page commands at the top right: new page, new colouring page, save
 // drawing; and a help button that sits beyond the window's edge.

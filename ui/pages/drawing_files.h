@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving the drawing as a bitmap file and opening a picture file as the page
 // to paint on. A save never leaves a half-written file, a failed save says

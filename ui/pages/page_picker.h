@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page picker: leafs through the colouring pages with a preview and a
 // counter, takes the page shown onto the canvas, and offers to open a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model and stamp pictures the painters copy onto the canvas, decoded
 // from the embedded artwork the first time each is used and kept, so a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Four upright bars that choose how thick the brush is. The chosen bar is
 // filled with the painting colour, so it previews colour and size at once.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 colour swatches, each with its tone, and the box that shows the
 // colour last chosen (which also opens the animation panel).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two picker panels that open above the tool row: 17 patterned brushes,
 // and 8 stamp categories with a row of slots for their pictures.

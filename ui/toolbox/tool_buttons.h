@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six big tool buttons along the bottom: pencil, models brush, stamp
 // brush, fill, eraser and the oil-painting command.

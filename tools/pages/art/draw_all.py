@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Rebuilds every colouring page SVG from the page scripts in this folder.
 
 Usage: draw_all.py [OUTPUT_DIR]   (default: resources/pages in this checkout)

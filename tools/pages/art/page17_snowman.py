@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 import os, sys; sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from pagekit import *
 pg = Page("page17_snowman.svg")

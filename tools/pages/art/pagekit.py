@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Pintaloo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small drawing kit for the colouring pages.
 
 Every page script in this folder builds one page from these helpers and
