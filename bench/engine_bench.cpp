@@ -10,8 +10,8 @@
 
 #include "app/editor_state.h"
 #include "canvas/oil_filter.h"
-#include "toolbox/stroke_painter.h"
 #include "toolbox/hls.h"
+#include "toolbox/stroke_painter.h"
 
 namespace pintaloo {
 namespace {
@@ -60,7 +60,9 @@ BENCHMARK(BM_FloodFillWholeCanvas)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 class SyntheticStore final : public PictureStore {
 public:
     const Picture* model(ModelFamily f, int) override {
-        const int size = f == ModelFamily::Balls || f == ModelFamily::Stars ? 28 : f == ModelFamily::Scribbles ? 70 : 100;
+        const int size = f == ModelFamily::Balls || f == ModelFamily::Stars ? 28
+                         : f == ModelFamily::Scribbles                      ? 70
+                                                                            : 100;
         return &make(size, size);
     }
     const Picture* stamp(int) override { return &make(200, 200); }  // the largest stamps
@@ -102,9 +104,13 @@ void BM_PaintAt(benchmark::State& state) {
     for (auto _ : state) {
         // Wander over the canvas so spaced tools paint and fill meets both colours.
         int x = 40 + (step * 37) % 720, y = 40 + (step * 53) % 450;
-        if (es.ToolMode == Tool::Fill) { x = 50 + 100 * (step % 8); y = 50 + 100 * ((step / 8) % 5); }  // inside a box
+        if (es.ToolMode == Tool::Fill) {
+            x = 50 + 100 * (step % 8);
+            y = 50 + 100 * ((step / 8) % 5);
+        }  // inside a box
         es.Phase = ToolNumber(es.ToolMode) >= ToolNumber(Tool::StampAnimals) ? MousePhase::Down : MousePhase::Move;
-        if (es.ToolMode == Tool::Fill) es.CurrentColor = ((step / 40) % 2) ? kWhite : Rgb(200, 30, 40);  // refill each box in turn
+        if (es.ToolMode == Tool::Fill)
+            es.CurrentColor = ((step / 40) % 2) ? kWhite : Rgb(200, 30, 40);  // refill each box in turn
         painter.PaintAt(std::int16_t(x), std::int16_t(y), es.CurrentColor);
         canvas.takeDirty();
         ++step;

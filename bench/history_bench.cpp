@@ -83,8 +83,7 @@ std::vector<Colour> CrayonCoveredPage() {
 
 // Undo and redo of one whole-canvas step, timed separately: the paper of a
 // drawing filled, or a crayon-covered page replaced by a new page.
-void UndoRedo(benchmark::State& state, bool timeUndo, const std::vector<Colour>& from,
-              const std::vector<Colour>& to) {
+void UndoRedo(benchmark::State& state, bool timeUndo, const std::vector<Colour>& from, const std::vector<Colour>& to) {
     Surface s;
     std::copy(from.begin(), from.end(), s.data());
     History h(s);
@@ -150,8 +149,12 @@ void BM_HistoryHundredWholeCanvasSteps(benchmark::State& state) {
                     r.state.CurrentColor = Rgb(k, 200, 255 - k);
                     r.stroke({{806, 0}});
                     break;
-                case 2: r.oil(); break;
-                case 3: r.newPage(); break;
+                case 2:
+                    r.oil();
+                    break;
+                case 3:
+                    r.newPage();
+                    break;
             }
             state.ResumeTiming();
             h.commit(r.canvas, StepInfoOf(r.state));

@@ -7,8 +7,8 @@
 
 #include <QGuiApplication>
 
-#include "toolbox/picture_painters.h"
 #include "resources/picture_library.h"
+#include "toolbox/picture_painters.h"
 
 namespace pintaloo {
 namespace {

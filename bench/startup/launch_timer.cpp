@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
         if (win) break;
         int status = 0;
         if (waitpid(pid, &status, WNOHANG) == pid) {
-            std::fprintf(stderr, "launch_timer: %s ended (status %d) before mapping a window titled \"%s\"\n",
-                         argv[4], WIFEXITED(status) ? WEXITSTATUS(status) : -1, title.c_str());
+            std::fprintf(stderr, "launch_timer: %s ended (status %d) before mapping a window titled \"%s\"\n", argv[4],
+                         WIFEXITED(status) ? WEXITSTATUS(status) : -1, title.c_str());
             return 1;
         }
         const double left = timeoutMs - (NowMs() - t0);

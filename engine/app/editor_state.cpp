@@ -6,10 +6,14 @@ namespace pintaloo {
 
 const char* MousePhaseName(MousePhase p) {
     switch (p) {
-        case MousePhase::Down: return "down";
-        case MousePhase::Move: return "move";
-        case MousePhase::Up: return "up";
-        case MousePhase::None: break;
+        case MousePhase::Down:
+            return "down";
+        case MousePhase::Move:
+            return "move";
+        case MousePhase::Up:
+            return "up";
+        case MousePhase::None:
+            break;
     }
     return "";
 }

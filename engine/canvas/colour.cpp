@@ -15,15 +15,14 @@ void SplitColor(std::int32_t c, std::int32_t& red, std::int32_t& green, std::int
 namespace {
 std::int32_t Mix1(std::int64_t a, std::int64_t b, std::int64_t wa, std::int64_t wb) {
     const std::int64_t sum = a * wa + b * wb;
-    if (a * wa > INT32_MAX || a * wa < INT32_MIN || b * wb > INT32_MAX || b * wb < INT32_MIN ||
-        sum > INT32_MAX || sum < INT32_MIN)
+    if (a * wa > INT32_MAX || a * wa < INT32_MIN || b * wb > INT32_MAX || b * wb < INT32_MIN || sum > INT32_MAX ||
+        sum < INT32_MIN)
         throw Overflow16();
     return static_cast<std::int32_t>(sum / (wa + wb));  // C++ division truncates toward zero
 }
 }  // namespace
 
-void MixColors(std::int32_t a, std::int32_t b, std::int16_t weightA, std::int16_t weightB,
-               std::int32_t& result) {
+void MixColors(std::int32_t a, std::int32_t b, std::int16_t weightA, std::int16_t weightB, std::int32_t& result) {
     const std::int16_t total = Add16(weightA, weightB);
     if (total == 0) throw std::domain_error("zero weights");
     std::int32_t ra, ga, ba, rb, gb, bb;

@@ -51,7 +51,10 @@ Colour WinnerOf(const std::uint8_t* level, const Colour* colour, int n) {
     for (int i = 0; i < n; ++i) {
         int c = 0;
         for (int j = 0; j < n; ++j) c += level[i] == level[j];
-        if (c > bestCount || (c == bestCount && level[i] < level[best])) { bestCount = c; best = i; }
+        if (c > bestCount || (c == bestCount && level[i] < level[best])) {
+            bestCount = c;
+            best = i;
+        }
     }
     return colour[best];
 }
@@ -59,8 +62,8 @@ Colour WinnerOf(const std::uint8_t* level, const Colour* colour, int n) {
 // A pixel near the edge of the rectangle, where some samples do not count.
 // `original(sx, sy)` gives a sample's colour as it was before the call.
 template <typename Original>
-Colour EdgePixel(const Original& original, const std::uint8_t* lev, std::size_t w, int x, int y, int left,
-                 int top, int right, int bottom) {
+Colour EdgePixel(const Original& original, const std::uint8_t* lev, std::size_t w, int x, int y, int left, int top,
+                 int right, int bottom) {
     std::uint8_t level[9];
     Colour colour[9];
     int n = 0;
@@ -78,8 +81,8 @@ Colour EdgePixel(const Original& original, const std::uint8_t* lev, std::size_t 
 // The general case: any radius, any rectangle. Counts per level, first
 // colour per level, lowest level wins ties. The colour table persists over
 // the whole call, as a pixel with no counted sample keeps level 0's colour.
-void GenericFilter(const Colour* src, Colour* dst, const std::uint8_t* lev, int w, int left, int top,
-                   int right, int bottom, int radius, int levels) {
+void GenericFilter(const Colour* src, Colour* dst, const std::uint8_t* lev, int w, int left, int top, int right,
+                   int bottom, int radius, int levels) {
     std::array<int, 256> count{};
     std::array<Colour, 256> levelColour{};
     for (int x = left; x <= right; ++x) {
@@ -94,7 +97,10 @@ void GenericFilter(const Colour* src, Colour* dst, const std::uint8_t* lev, int 
             }
             int best = 0, bestCount = 0;
             for (int v = 0; v <= levels; ++v) {
-                if (count[std::size_t(v)] > bestCount) { best = v; bestCount = count[std::size_t(v)]; }
+                if (count[std::size_t(v)] > bestCount) {
+                    best = v;
+                    bestCount = count[std::size_t(v)];
+                }
                 count[std::size_t(v)] = 0;
             }
             const std::size_t at = std::size_t(y) * std::size_t(w) + std::size_t(x);
@@ -148,7 +154,8 @@ void WinnersOfRow(const std::uint8_t* up, const std::uint8_t* mid, const std::ui
         std::memcpy(winner + x, &index, 16);
     }
     for (; x <= to; ++x) {  // the tail, one pixel at a time
-        const std::uint8_t level[9] = {up[x - 1], mid[x - 1], dn[x - 1], up[x], mid[x], dn[x], up[x + 1], mid[x + 1], dn[x + 1]};
+        const std::uint8_t level[9] = {up[x - 1], mid[x - 1], dn[x - 1],  up[x],    mid[x],
+                                       dn[x],     up[x + 1],  mid[x + 1], dn[x + 1]};
         const Colour index[9] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
         winner[x] = std::uint8_t(WinnerOf(level, index, 9));
     }
@@ -160,8 +167,8 @@ void WinnersOfRow(const std::uint8_t* up, const std::uint8_t* mid, const std::ui
 // copy in and out. `above` is row y0 - 1 as it was before the call (read
 // only when y0 > top), `below` row y1 + 1 (null: still untouched in
 // `pixels`). Levels of rows y0..y1 and their neighbours must be ready.
-void FilterBand(Colour* pixels, std::size_t w, const std::uint8_t* lev, int left, int top, int right,
-                int bottom, int y0, int y1, const Colour* above, const Colour* below) {
+void FilterBand(Colour* pixels, std::size_t w, const std::uint8_t* lev, int left, int top, int right, int bottom,
+                int y0, int y1, const Colour* above, const Colour* below) {
     std::vector<Colour> prev(w), cur(w);
     std::vector<std::uint8_t> winner(w + 16);
     if (y0 > top) std::copy(above + left, above + right + 1, cur.begin() + left);
@@ -186,8 +193,8 @@ void FilterBand(Colour* pixels, std::size_t w, const std::uint8_t* lev, int left
         const std::uint8_t* mid = lev + std::size_t(y) * w;
         WinnersOfRow(mid - w, mid, mid + w, left + 2, right - 2, winner.data());
         // Sample i lies in column x + i / 3 - 1 of the row above, this row or below.
-        const Colour* source[9] = {prev.data() - 1, cur.data() - 1, next - 1, prev.data(), cur.data(),
-                                   next,            prev.data() + 1, cur.data() + 1, next + 1};
+        const Colour* source[9] = {prev.data() - 1, cur.data() - 1, next - 1, prev.data(), cur.data(), next,
+                                   prev.data() + 1, cur.data() + 1, next + 1};
         for (int x = left + 2; x <= right - 2; ++x) {
             const Colour c = source[winner[std::size_t(x)]][x];
             row[x] = (cur[std::size_t(x)] & 0xFF000000u) | (c & 0x00FFFFFFu);
@@ -201,8 +208,8 @@ using Words4 = std::uint32_t __attribute__((vector_size(16)));
 // Levels of a row, four pixels a step: the brightness sums are worked out
 // side by side and only the rare sums on a half go the slow way, one pixel
 // at a time. A fifth of the filter's time went here before.
-void LevelRows(const Colour* pixels, std::size_t w, std::uint8_t* lev, const LevelTable& table, int left,
-               int right, int y0, int y1) {
+void LevelRows(const Colour* pixels, std::size_t w, std::uint8_t* lev, const LevelTable& table, int left, int right,
+               int y0, int y1) {
     for (int y = y0; y <= y1; ++y) {
         const Colour* row = pixels + std::size_t(y) * w;
         std::uint8_t* out = lev + std::size_t(y) * w;
@@ -213,8 +220,7 @@ void LevelRows(const Colour* pixels, std::size_t w, std::uint8_t* lev, const Lev
             const Words4 rounded = 59 * ((c >> 8) & 255) + 30 * (c & 255) + 11 * ((c >> 16) & 255) + 50;
             const Words4 luma = (rounded * 5243) >> 19;
             const Words4 onHalf = rounded == luma * 100;
-            for (int i = 0; i < 4; ++i)
-                out[x + i] = onHalf[i] ? table.levelOf(row[x + i]) : table.scaledOf(luma[i]);
+            for (int i = 0; i < 4; ++i) out[x + i] = onHalf[i] ? table.levelOf(row[x + i]) : table.scaledOf(luma[i]);
         }
         for (; x <= right; ++x) out[x] = table.levelOf(row[x]);
     }

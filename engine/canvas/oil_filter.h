@@ -18,8 +18,7 @@ namespace pintaloo {
 // first pixel of that level met, scanning columns left to right and each
 // column top to bottom. Every pixel is decided from the picture as it was
 // before the call. Levels is at most 255; the rectangle must lie inside.
-void OilFilter(Colour* pixels, int width, int height, int left, int top, int right, int bottom,
-               int radius, int levels);
+void OilFilter(Colour* pixels, int width, int height, int left, int top, int right, int bottom, int radius, int levels);
 
 // The same on the canvas surface; the rectangle is marked for repainting.
 void OilFilter(Surface& canvas, int left, int top, int right, int bottom, int radius, int levels);

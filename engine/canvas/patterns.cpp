@@ -7,7 +7,7 @@
 namespace pintaloo {
 
 namespace {
-constexpr Colour kRainbow[7] = {Rgb(255, 0, 0), Rgb(255, 143, 11), Rgb(0, 255, 0), Rgb(192, 0, 192),
+constexpr Colour kRainbow[7] = {Rgb(255, 0, 0), Rgb(255, 143, 11),  Rgb(0, 255, 0),  Rgb(192, 0, 192),
                                 Rgb(0, 0, 255), Rgb(128, 128, 255), Rgb(255, 255, 0)};
 constexpr Colour kFlowerRed = Rgb(255, 0, 0);
 }  // namespace
@@ -16,8 +16,7 @@ void PatternPainter::RainbowDots(std::int16_t x, std::int16_t y, std::int16_t sp
     for (int k = 0; k < 7; ++k) canvas_.setPoint(x, Add16(y, Mul16(k, spacing)), kRainbow[k], penWidth);
 }
 
-void PatternPainter::DrawPattern(std::int16_t x, std::int16_t y, std::int16_t pattern, Colour color,
-                                 FillMode fill) {
+void PatternPainter::DrawPattern(std::int16_t x, std::int16_t y, std::int16_t pattern, Colour color, FillMode fill) {
     CellWidth = 12;
     CellHeight = 8;
     switch (pattern) {

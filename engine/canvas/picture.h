@@ -16,8 +16,7 @@ struct Picture {
     std::vector<Colour> pixels;  // width * height, x fastest
 
     Picture() = default;
-    Picture(int w, int h, Colour fill = kWhite)
-        : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}
+    Picture(int w, int h, Colour fill = kWhite) : width(w), height(h), pixels(std::size_t(w) * std::size_t(h), fill) {}
     bool empty() const { return width <= 0 || height <= 0; }
     Colour at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
     Colour& at(int x, int y) { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }

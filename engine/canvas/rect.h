@@ -16,15 +16,17 @@ struct Rect {
     bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     void unite(const Rect& o) {
         if (o.empty()) return;
-        if (empty()) { *this = o; return; }
+        if (empty()) {
+            *this = o;
+            return;
+        }
         left = std::min(left, o.left);
         top = std::min(top, o.top);
         right = std::max(right, o.right);
         bottom = std::max(bottom, o.bottom);
     }
     Rect intersected(const Rect& o) const {
-        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
-               std::min(bottom, o.bottom)};
+        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
         return r.empty() ? Rect{} : r;
     }
     bool operator==(const Rect&) const = default;

@@ -18,7 +18,7 @@ struct SprayGroup {
 
 // Groups 5 to 7 all reach below the pointer, so the lower half is denser.
 constexpr SprayGroup kGroups[] = {
-    {5, 0, +1, +1}, {5, 0, -1, -1}, {5, 0, +1, -1}, {5, 0, -1, +1}, {11, 20, +1, +1},
+    {5, 0, +1, +1},   {5, 0, -1, -1},   {5, 0, +1, -1},   {5, 0, -1, +1},   {11, 20, +1, +1},
     {10, 20, -1, +1}, {10, 10, -1, +1}, {10, 20, -1, -1}, {10, 20, +1, -1},
 };
 
@@ -27,8 +27,7 @@ constexpr int kAxes[][2] = {{2, 2}, {3, 3}, {4, 4}, {5, 5}, {5, 6}};  // (vertic
 
 }  // namespace
 
-void SprayDots(Surface& canvas, RandomSource& rng, Colour color, std::int16_t size, std::int16_t x,
-               std::int16_t y) {
+void SprayDots(Surface& canvas, RandomSource& rng, Colour color, std::int16_t size, std::int16_t x, std::int16_t y) {
     canvas.setPoint(x, y, color);
     for (const auto& g : kGroups) {
         const float r = g.radius ? float(g.radius) : float(size);

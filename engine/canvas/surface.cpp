@@ -23,8 +23,7 @@ int ClampToInt(double v) {
 }
 
 // Liang-Barsky: clips the segment to the box; false when nothing is left.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, double minY,
-                 double maxX, double maxY) {
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, double minY, double maxX, double maxY) {
     double t0 = 0, t1 = 1;
     const double dx = x2 - x1, dy = y2 - y1;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -35,8 +34,10 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, do
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
@@ -50,7 +51,8 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double minX, do
 }  // namespace
 
 Surface::Surface(int width, int height, Colour paper)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)),
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
       pixels_(std::size_t(width_) * std::size_t(height_), paper) {}
 
 std::int32_t Surface::point(int x, int y) const {
@@ -95,8 +97,10 @@ void Surface::disc(double cx, double cy, double diameter, Colour c) {
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, Colour c, int width) {
-    if (width <= 1) thinLine(x1, y1, x2, y2, c);
-    else thickLine(x1, y1, x2, y2, c, width);
+    if (width <= 1)
+        thinLine(x1, y1, x2, y2, c);
+    else
+        thickLine(x1, y1, x2, y2, c, width);
 }
 
 void Surface::lineTo(int x, int y, Colour c, int width) {
@@ -108,8 +112,10 @@ void Surface::lineTo(int x, int y, Colour c, int width) {
 // Bresenham between the rounded end points, both included. The segment is
 // first clipped to just outside the surface so far-away ends cost nothing.
 void Surface::thinLine(double x1, double y1, double x2, double y2, Colour c) {
-    x1 = std::nearbyint(x1); y1 = std::nearbyint(y1);
-    x2 = std::nearbyint(x2); y2 = std::nearbyint(y2);
+    x1 = std::nearbyint(x1);
+    y1 = std::nearbyint(y1);
+    x2 = std::nearbyint(x2);
+    y2 = std::nearbyint(y2);
     if (!ClipSegment(x1, y1, x2, y2, -1, -1, width_, height_)) return;
     int ax = ClampToInt(std::nearbyint(x1)), ay = ClampToInt(std::nearbyint(y1));
     const int bx = ClampToInt(std::nearbyint(x2)), by = ClampToInt(std::nearbyint(y2));
@@ -120,8 +126,14 @@ void Surface::thinLine(double x1, double y1, double x2, double y2, Colour c) {
         setPixel(ax, ay, c);
         if (ax == bx && ay == by) break;
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; ax += sx; }
-        if (e2 <= dx) { err += dx; ay += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            ax += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            ay += sy;
+        }
     }
 }
 
@@ -129,12 +141,17 @@ void Surface::thinLine(double x1, double y1, double x2, double y2, Colour c) {
 // segment. Each row of a capsule is one interval, found from the two end
 // discs and the band along the segment.
 void Surface::thickLine(double x1, double y1, double x2, double y2, Colour c, int width) {
-    x1 = std::nearbyint(x1); y1 = std::nearbyint(y1);
-    x2 = std::nearbyint(x2); y2 = std::nearbyint(y2);
+    x1 = std::nearbyint(x1);
+    y1 = std::nearbyint(y1);
+    x2 = std::nearbyint(x2);
+    y2 = std::nearbyint(y2);
     const double r = width / 2.0;
     if (!ClipSegment(x1, y1, x2, y2, -r - 1, -r - 1, width_ + r, height_ + r)) return;
     const double dx = x2 - x1, dy = y2 - y1, len2 = dx * dx + dy * dy;
-    if (len2 < 1e-12) { disc(x1, y1, width, c); return; }
+    if (len2 < 1e-12) {
+        disc(x1, y1, width, c);
+        return;
+    }
     const double len = std::sqrt(len2);
     const int top = std::max(ClampToInt(std::ceil(std::min(y1, y2) - r)), 0);
     const int bottom = std::min(ClampToInt(std::floor(std::max(y1, y2) + r)), height_ - 1);
@@ -153,7 +170,10 @@ void Surface::thickLine(double x1, double y1, double x2, double y2, Colour c, in
         double blo = -std::numeric_limits<double>::infinity(), bhi = -blo;
         auto within = [&](double a, double b, double mn, double mx) {  // mn <= a*x + b <= mx
             if (a == 0) {
-                if (b < mn || b > mx) { blo = 1; bhi = 0; }
+                if (b < mn || b > mx) {
+                    blo = 1;
+                    bhi = 0;
+                }
                 return;
             }
             double u = (mn - b) / a, v = (mx - b) / a;
@@ -164,7 +184,10 @@ void Surface::thickLine(double x1, double y1, double x2, double y2, Colour c, in
         const double ry = y - y1;
         within(dx, ry * dy - x1 * dx, 0, len2);
         within(dy, -ry * dx - x1 * dy, -r * len, r * len);
-        if (blo <= bhi) { lo = std::min(lo, blo); hi = std::max(hi, bhi); }
+        if (blo <= bhi) {
+            lo = std::min(lo, blo);
+            hi = std::max(hi, bhi);
+        }
         if (lo <= hi) fillSpan(y, ClampToInt(std::ceil(lo)), ClampToInt(std::floor(hi)), c);
     }
 }
@@ -186,8 +209,12 @@ void Surface::circle(double cx, double cy, double radius, Colour c, FillMode fil
         const int pts[8][2] = {{x, y}, {y, x}, {-y, x}, {-x, y}, {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
         for (const auto& p : pts) setPixel(x0 + p[0], y0 + p[1], c);
         ++y;
-        if (err < 0) err += 2 * y + 1;
-        else { --x; err += 2 * (y - x) + 1; }
+        if (err < 0)
+            err += 2 * y + 1;
+        else {
+            --x;
+            err += 2 * (y - x) + 1;
+        }
     }
 }
 
@@ -260,7 +287,9 @@ void Surface::floodFill(int x, int y, Colour target, Colour fill) {
     if (point(x, y) != static_cast<std::int32_t>(target) || target == fill) return;
     Colour* px = pixels_.data();
     const std::size_t w = std::size_t(width_);
-    struct Seed { int x, y; };
+    struct Seed {
+        int x, y;
+    };
     std::vector<Seed> stack;
     stack.reserve(256);
     stack.push_back({x, y});
@@ -273,8 +302,10 @@ void Surface::floodFill(int x, int y, Colour target, Colour fill) {
         const int l = ScanLeftWhileTarget(row, s.x, -1, target);
         const int r = Scan<false>(row, s.x, width_, target) - 1;
         FillRow(row, l, r, fill);
-        minX = std::min(minX, l); maxX = std::max(maxX, r);
-        minY = std::min(minY, s.y); maxY = std::max(maxY, s.y);
+        minX = std::min(minX, l);
+        maxX = std::max(maxX, r);
+        minY = std::min(minY, s.y);
+        maxY = std::max(maxY, s.y);
         for (int ny : {s.y - 1, s.y + 1}) {
             if (ny < 0 || ny >= height_) continue;
             const Colour* nrow = px + std::size_t(ny) * w;

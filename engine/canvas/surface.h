@@ -47,7 +47,10 @@ public:
     void line(double x1, double y1, double x2, double y2, Colour c, int penWidth = 1);
 
     // The drawing position used by the joined-up tools.
-    void moveTo(int x, int y) { posX_ = x; posY_ = y; }
+    void moveTo(int x, int y) {
+        posX_ = x;
+        posY_ = y;
+    }
     void lineTo(int x, int y, Colour c, int width);
     int positionX() const { return posX_; }
     int positionY() const { return posY_; }
@@ -74,7 +77,11 @@ public:
     const Colour* data() const { return pixels_.data(); }
     Colour* data() { return pixels_.data(); }
     void markDirty(const Rect& r) { dirty_.unite(r.intersected(bounds())); }
-    Rect takeDirty() { Rect r = dirty_; dirty_ = {}; return r; }
+    Rect takeDirty() {
+        Rect r = dirty_;
+        dirty_ = {};
+        return r;
+    }
     const Rect& dirty() const { return dirty_; }
 
 private:

@@ -47,7 +47,10 @@ public:
     Cursor(int stride, const Rect& r) : stride_(std::size_t(stride)), r_(r), x_(r.left), y_(r.top) {}
     std::size_t index() const { return std::size_t(y_) * stride_ + std::size_t(x_); }
     void step() {
-        if (++x_ == r_.right) { x_ = r_.left; ++y_; }
+        if (++x_ == r_.right) {
+            x_ = r_.left;
+            ++y_;
+        }
     }
     // Skips n values; the caller has checked they exist.
     void skip(std::size_t n) {

@@ -20,8 +20,7 @@ namespace pintaloo {
 // Encodes before ^ after over `r` (both images `stride` pixels wide, the
 // rectangle inside them), row by row as one stream, into `out` (replaced;
 // its capacity is kept, so one scratch buffer serves every call).
-void EncodeChange(const Colour* before, const Colour* after, int stride, const Rect& r,
-                  std::vector<std::uint8_t>& out);
+void EncodeChange(const Colour* before, const Colour* after, int stride, const Rect& r, std::vector<std::uint8_t>& out);
 
 // Exclusive-ors the decoded change into `pixels` over `r`. False, with the
 // pixels possibly half changed, when the data does not describe exactly

@@ -65,8 +65,8 @@ public:
 
 private:
     struct Step {
-        Rect rect;                        // empty when only the info changed
-        std::vector<std::uint8_t> change; // before ^ after over rect, encoded
+        Rect rect;                         // empty when only the info changed
+        std::vector<std::uint8_t> change;  // before ^ after over rect, encoded
         StepInfo before, after;
         std::size_t bytes() const { return sizeof(Step) + change.capacity(); }
     };
@@ -79,8 +79,8 @@ private:
     int width_ = 0, height_ = 0;
     std::vector<Colour> base_;  // the drawing as last committed
     StepInfo info_;
-    std::deque<Step> undo_;     // oldest at the front
-    std::vector<Step> redo_;    // next to redo at the back
+    std::deque<Step> undo_;   // oldest at the front
+    std::vector<Step> redo_;  // next to redo at the back
     std::size_t stepBytes_ = 0;
     std::size_t budget_;
     std::vector<std::uint8_t> scratch_;

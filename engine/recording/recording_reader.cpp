@@ -46,7 +46,8 @@ bool ReadStep(std::string_view step, std::int64_t d[3], bool* hasTime) {
     if (c1 == std::string_view::npos) return false;
     const auto c2 = step.find(',', c1 + 1);
     const auto x = ParseInteger(step.substr(0, c1));
-    const auto y = ParseInteger(step.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
+    const auto y =
+        ParseInteger(step.substr(c1 + 1, c2 == std::string_view::npos ? std::string_view::npos : c2 - c1 - 1));
     if (!x || !y) return false;
     d[0] = *x;
     d[1] = *y;
@@ -120,7 +121,8 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
         for (std::size_t i = 4; i < w.size(); ++i) {
             std::int64_t d[3] = {0, 0, dt};
             bool hasTime = false;
-            if (!ReadStep(w[i], d, &hasTime)) return Fail(error, "a step of moves is dx,dy or dx,dy,dt: " + std::string(w[i]));
+            if (!ReadStep(w[i], d, &hasTime))
+                return Fail(error, "a step of moves is dx,dy or dx,dy,dt: " + std::string(w[i]));
             if (hasTime) dt = d[2];
             x += d[0];
             y += d[1];

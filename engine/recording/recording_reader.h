@@ -39,12 +39,12 @@ private:
 
 // A whole recording file read as far as it goes.
 struct Recording {
-    RecordingStart start;          // blank when the file has no `start` line
+    RecordingStart start;  // blank when the file has no `start` line
     std::vector<RecordedCall> calls;
-    std::size_t wholeLines = 0;    // lines read, up to the first bad one
-    bool cutShort = false;         // the text ended inside a line (killed while writing it): that line is left out
-    std::size_t badLine = 0;       // the first malformed line (from 1), 0 if none; reading stopped there
-    std::string error;             // why that line was refused
+    std::size_t wholeLines = 0;  // lines read, up to the first bad one
+    bool cutShort = false;       // the text ended inside a line (killed while writing it): that line is left out
+    std::size_t badLine = 0;     // the first malformed line (from 1), 0 if none; reading stopped there
+    std::string error;           // why that line was refused
 };
 
 // Everything before a malformed line or a last line without its line break

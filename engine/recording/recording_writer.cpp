@@ -34,15 +34,17 @@ bool RecordingWriter::start(const RecordingStart& where) {
     }
     out_ += kStartWord;
     switch (where.kind) {
-    case RecordingStart::Kind::Blank: out_ += " blank"; break;
-    case RecordingStart::Kind::Page:
-        out_ += " page ";
-        AppendInteger(out_, where.page);
-        break;
-    case RecordingStart::Kind::Picture:
-        out_ += " picture ";
-        out_ += where.picture;
-        break;
+        case RecordingStart::Kind::Blank:
+            out_ += " blank";
+            break;
+        case RecordingStart::Kind::Page:
+            out_ += " page ";
+            AppendInteger(out_, where.page);
+            break;
+        case RecordingStart::Kind::Picture:
+            out_ += " picture ";
+            out_ += where.picture;
+            break;
     }
     out_ += '\n';
     return true;

@@ -8,7 +8,7 @@ namespace pintaloo {
 
 namespace {
 std::int32_t ToByte(float v) {
-    const float scaled = v * 255.0f;  // single precision, as stored
+    const float scaled = v * 255.0f;                                   // single precision, as stored
     return static_cast<std::int32_t>(std::nearbyint(double(scaled)));  // half to even
 }
 }  // namespace
@@ -34,23 +34,39 @@ void SetHLS(EditorState& s, std::int16_t H, std::int16_t L, std::int16_t S) {
         const float mx = twoL - mn;
         const float delta = mx - mn;
         if (h < 0.0f) {
-            red = mx; green = mn;
-            const float t = h * delta; blue = mn - t;
+            red = mx;
+            green = mn;
+            const float t = h * delta;
+            blue = mn - t;
         } else if (h < 1.0f) {
-            red = mx; blue = mn;
-            const float t = h * delta; green = t + mn;
+            red = mx;
+            blue = mn;
+            const float t = h * delta;
+            green = t + mn;
         } else if (h < 2.0f) {
-            green = mx; blue = mn;
-            const float hm = h - 2.0f; const float t = hm * delta; red = mn - t;
+            green = mx;
+            blue = mn;
+            const float hm = h - 2.0f;
+            const float t = hm * delta;
+            red = mn - t;
         } else if (h < 3.0f) {
-            green = mx; red = mn;
-            const float hm = h - 2.0f; const float t = hm * delta; blue = t + mn;
+            green = mx;
+            red = mn;
+            const float hm = h - 2.0f;
+            const float t = hm * delta;
+            blue = t + mn;
         } else if (h < 4.0f) {
-            blue = mx; red = mn;
-            const float hm = h - 4.0f; const float t = hm * delta; green = mn - t;
+            blue = mx;
+            red = mn;
+            const float hm = h - 4.0f;
+            const float t = hm * delta;
+            green = mn - t;
         } else {
-            blue = mx; green = mn;
-            const float hm = h - 4.0f; const float t = hm * delta; red = t + mn;
+            blue = mx;
+            green = mn;
+            const float hm = h - 4.0f;
+            const float t = hm * delta;
+            red = t + mn;
         }
     }
     s.HlsRed = ToByte(red);

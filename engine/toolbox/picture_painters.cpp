@@ -9,12 +9,18 @@ namespace pintaloo {
 
 ModelLook LookOf(ModelFamily family) {
     switch (family) {
-        case ModelFamily::Balls: return {10, kWhite};
-        case ModelFamily::Daisies: return {50, Rgb(236, 164, 244)};  // petals stay white
-        case ModelFamily::Tangles: return {50, kWhite};
-        case ModelFamily::Scribbles: return {20, kWhite};
-        case ModelFamily::Stars: return {10, kWhite};
-        case ModelFamily::Splats: return {50, kWhite};
+        case ModelFamily::Balls:
+            return {10, kWhite};
+        case ModelFamily::Daisies:
+            return {50, Rgb(236, 164, 244)};  // petals stay white
+        case ModelFamily::Tangles:
+            return {50, kWhite};
+        case ModelFamily::Scribbles:
+            return {20, kWhite};
+        case ModelFamily::Stars:
+            return {10, kWhite};
+        case ModelFamily::Splats:
+            return {50, kWhite};
     }
     return {0, kWhite};
 }

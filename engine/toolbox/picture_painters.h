@@ -55,11 +55,19 @@ class SurfacePicturePainters final : public PicturePainters {
 public:
     SurfacePicturePainters(Surface& canvas, PictureStore& store) : canvas_(canvas), store_(store) {}
     void DrawBallModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Balls, x, y, i); }
-    void DrawDaisyModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Daisies, x, y, i); }
-    void DrawTangleModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Tangles, x, y, i); }
-    void DrawScribbleModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Scribbles, x, y, i); }
+    void DrawDaisyModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        model(ModelFamily::Daisies, x, y, i);
+    }
+    void DrawTangleModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        model(ModelFamily::Tangles, x, y, i);
+    }
+    void DrawScribbleModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        model(ModelFamily::Scribbles, x, y, i);
+    }
     void DrawStarModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Stars, x, y, i); }
-    void DrawSplatModel(std::int16_t x, std::int16_t y, std::int16_t i) override { model(ModelFamily::Splats, x, y, i); }
+    void DrawSplatModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        model(ModelFamily::Splats, x, y, i);
+    }
     void DrawStampPicture(std::int16_t x, std::int16_t y, std::int16_t pictureNumber) override;
 
 private:

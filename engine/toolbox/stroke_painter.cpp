@@ -202,8 +202,10 @@ void StrokePainter::rainbowLine(std::int16_t x, std::int16_t y, Colour) {
 void StrokePainter::balls(std::int16_t x, std::int16_t y, Colour) { pictures_.DrawBallModel(x, y, s_.SwatchIndex); }
 
 void StrokePainter::penLine(std::int16_t x, std::int16_t y, Colour) {
-    if (s_.Phase == MousePhase::Down) canvas_.moveTo(x, y);
-    else if (s_.Phase == MousePhase::Move) canvas_.lineTo(x, y, s_.CurrentColor, s_.BrushSize);
+    if (s_.Phase == MousePhase::Down)
+        canvas_.moveTo(x, y);
+    else if (s_.Phase == MousePhase::Move)
+        canvas_.lineTo(x, y, s_.CurrentColor, s_.BrushSize);
 }
 
 void StrokePainter::daisies(std::int16_t x, std::int16_t y, Colour) {

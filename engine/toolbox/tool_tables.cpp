@@ -5,11 +5,10 @@
 namespace pintaloo {
 
 const std::array<Colour, 24> kPalette = {
-    Rgb(64, 0, 0),      Rgb(128, 64, 64),   Rgb(128, 128, 0),   Rgb(0, 64, 0),
-    Rgb(0, 64, 64),     Rgb(0, 0, 64),      Rgb(64, 0, 64),     Rgb(128, 0, 0),
-    Rgb(255, 128, 0),   Rgb(255, 255, 0),   Rgb(0, 192, 0),     Rgb(0, 192, 192),
-    Rgb(0, 0, 255),     Rgb(255, 0, 255),   Rgb(255, 0, 0),     Rgb(255, 192, 128),
-    Rgb(255, 255, 128), Rgb(128, 255, 128), Rgb(128, 255, 255), Rgb(128, 128, 255),
+    Rgb(64, 0, 0),      Rgb(128, 64, 64),   Rgb(128, 128, 0),   Rgb(0, 64, 0),      Rgb(0, 64, 64),
+    Rgb(0, 0, 64),      Rgb(64, 0, 64),     Rgb(128, 0, 0),     Rgb(255, 128, 0),   Rgb(255, 255, 0),
+    Rgb(0, 192, 0),     Rgb(0, 192, 192),   Rgb(0, 0, 255),     Rgb(255, 0, 255),   Rgb(255, 0, 0),
+    Rgb(255, 192, 128), Rgb(255, 255, 128), Rgb(128, 255, 128), Rgb(128, 255, 255), Rgb(128, 128, 255),
     Rgb(255, 128, 255), Rgb(22, 22, 22),    Rgb(128, 128, 128), Rgb(245, 245, 245),
 };
 
@@ -23,15 +22,20 @@ std::optional<std::int16_t> ToneForSwatch(int index) {
 const std::array<BrushSizeEntry, 4> kBrushSizes = {{{13, 5}, {8, 3}, {4, 1}, {20, 8}}};
 
 const std::array<Tool, 17> kModelTools = {
-    Tool::Circles,   Tool::Spray,       Tool::TwoColourDots, Tool::TwoColourSpray, Tool::RainbowDots, Tool::Balls,
-    Tool::RainbowLine, Tool::PenLine,   Tool::Daisies,       Tool::Tangles,        Tool::Scribbles,   Tool::Stars,
-    Tool::Grass,     Tool::Tiles,       Tool::Parallelograms, Tool::Bricks,        Tool::Splats,
+    Tool::Circles,     Tool::Spray,   Tool::TwoColourDots,  Tool::TwoColourSpray, Tool::RainbowDots, Tool::Balls,
+    Tool::RainbowLine, Tool::PenLine, Tool::Daisies,        Tool::Tangles,        Tool::Scribbles,   Tool::Stars,
+    Tool::Grass,       Tool::Tiles,   Tool::Parallelograms, Tool::Bricks,         Tool::Splats,
 };
 
 const std::array<StampCategory, 8> kStampCategories = {{
-    {Tool::StampAnimals, 122, 8}, {Tool::StampVehicles, 130, 5}, {Tool::StampFlowers, 158, 7},
-    {Tool::StampHouses, 138, 3},  {Tool::StampSuns, 141, 3},     {Tool::StampTrees, 144, 3},
-    {Tool::StampClouds, 147, 3},  {Tool::StampPeople, 150, 8},
+    {Tool::StampAnimals, 122, 8},
+    {Tool::StampVehicles, 130, 5},
+    {Tool::StampFlowers, 158, 7},
+    {Tool::StampHouses, 138, 3},
+    {Tool::StampSuns, 141, 3},
+    {Tool::StampTrees, 144, 3},
+    {Tool::StampClouds, 147, 3},
+    {Tool::StampPeople, 150, 8},
 }};
 
 Tool StampCategoryTool(int index) {
@@ -53,9 +57,11 @@ std::optional<std::int16_t> StampPictureFor(Tool toolMode, int variant) {
 bool StampKeepsSize(int n) { return (n >= 141 && n <= 143) || (n >= 147 && n <= 149); }
 
 std::optional<double> PerspectiveFactor(double y) {
-    struct Band { double from, to, factor; };
-    static constexpr Band kBands[] = {{0, 60, 3},    {61, 160, 2.5}, {161, 260, 2},
-                                      {261, 360, 1.5}, {361, 460, 1}, {461, 560, 0.8}};
+    struct Band {
+        double from, to, factor;
+    };
+    static constexpr Band kBands[] = {{0, 60, 3},      {61, 160, 2.5}, {161, 260, 2},
+                                      {261, 360, 1.5}, {361, 460, 1},  {461, 560, 0.8}};
     for (const auto& b : kBands)
         if (y >= b.from && y <= b.to) return b.factor;
     return std::nullopt;

@@ -12,7 +12,9 @@ namespace {
 TEST(Colour, SplitJoinAndInverse) {
     std::int32_t r, g, b;
     SplitColor(std::int32_t(Rgb(10, 20, 30)), r, g, b);
-    EXPECT_EQ(r, 10); EXPECT_EQ(g, 20); EXPECT_EQ(b, 30);
+    EXPECT_EQ(r, 10);
+    EXPECT_EQ(g, 20);
+    EXPECT_EQ(b, 30);
     SplitColor(0x7F112233, r, g, b);  // a stray high byte shows in blue
     EXPECT_EQ(b, 0x7F11);
     EXPECT_EQ(Inverse(Rgb(255, 0, 31)), Rgb(0, 255, 224));
@@ -39,18 +41,19 @@ TEST(Checked16, RangeAndRounding) {
     EXPECT_THROW(RoundTo16(32767.6), Overflow16);
 }
 
-struct HueRow { int h, r, g, b; };
+struct HueRow {
+    int h, r, g, b;
+};
 
 TEST(Hls, HueTableRows) {
     EditorState s;
     FillHueTable(s);
-    const HueRow rows[] = {{0, 255, 0, 255},   {1, 255, 0, 251},   {30, 255, 0, 128}, {59, 255, 0, 4},
-                           {60, 255, 0, 0},    {61, 255, 4, 0},    {90, 255, 128, 0}, {120, 255, 255, 0},
-                           {150, 128, 255, 0}, {180, 0, 255, 0},   {210, 0, 255, 128}, {240, 0, 255, 255},
-                           {270, 0, 128, 255}, {300, 0, 0, 255},   {330, 128, 0, 255}, {359, 251, 0, 255},
+    const HueRow rows[] = {{0, 255, 0, 255},   {1, 255, 0, 251}, {30, 255, 0, 128},  {59, 255, 0, 4},
+                           {60, 255, 0, 0},    {61, 255, 4, 0},  {90, 255, 128, 0},  {120, 255, 255, 0},
+                           {150, 128, 255, 0}, {180, 0, 255, 0}, {210, 0, 255, 128}, {240, 0, 255, 255},
+                           {270, 0, 128, 255}, {300, 0, 0, 255}, {330, 128, 0, 255}, {359, 251, 0, 255},
                            {360, 255, 0, 255}};
-    for (const auto& row : rows)
-        EXPECT_EQ(s.HueTable[std::size_t(row.h)], Rgb(row.r, row.g, row.b)) << "hue " << row.h;
+    for (const auto& row : rows) EXPECT_EQ(s.HueTable[std::size_t(row.h)], Rgb(row.r, row.g, row.b)) << "hue " << row.h;
     // Every entry is fully saturated: one part 255, one 0.
     for (Colour c : s.HueTable) {
         const int hi = std::max({RedOf(c), GreenOf(c), BlueOf(c)});

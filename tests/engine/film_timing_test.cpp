@@ -21,8 +21,10 @@ TEST(FilmTiming, PausesAreCutAndTheRestFillsTheFilm) {
     };
     const Case cases[] = {
         {"even steps", {0, 100, 200}, {0, 10000, 20000}, {0, 119, 239}},
-        {"a long pause is cut to half a second", {0, 100, 10100, 10200},
-         {0, 20000.0 / 7, 20000.0 * 6 / 7, 20000}, {0, 34, 205, 239}},
+        {"a long pause is cut to half a second",
+         {0, 100, 10100, 10200},
+         {0, 20000.0 / 7, 20000.0 * 6 / 7, 20000},
+         {0, 34, 205, 239}},
         {"a late first call starts the film", {60000, 60250, 60500}, {0, 10000, 20000}, {0, 119, 239}},
         {"a short pause is kept", {0, 400, 500}, {0, 16000, 20000}, {0, 191, 239}},
         {"time going backwards stands still", {0, 100, 50, 150}, {0, 10000, 10000, 20000}, {0, 119, 119, 239}},
@@ -45,7 +47,8 @@ TEST(FilmTiming, EveryCallFallsInTheFrameThatFirstShowsIt) {
     std::mt19937 rng(5);
     for (const std::int64_t sessionMs : {3000LL, 600000LL, 3600000LL}) {
         std::vector<std::int64_t> times;
-        for (std::int64_t t = 0; t < sessionMs; t += std::uniform_int_distribution<int>(0, 1500)(rng)) times.push_back(t);
+        for (std::int64_t t = 0; t < sessionMs; t += std::uniform_int_distribution<int>(0, 1500)(rng))
+            times.push_back(t);
         const FilmClock clock;
         const std::vector<FilmMoment> m = PlanFilm(times, clock);
         const double frameMs = 1000.0 / clock.framesPerSecond;
@@ -75,12 +78,13 @@ TEST(FilmTiming, EveryCallFallsInTheFrameThatFirstShowsIt) {
 // Moves made at an even pace come out at an even pace, slow or quick.
 TEST(FilmTiming, AStrokeKeepsAnEvenSpeed) {
     std::vector<std::int64_t> times;
-    for (int k = 0; k < 100; ++k) times.push_back(k * 16);          // a quick stroke
-    for (int k = 0; k < 100; ++k) times.push_back(5000 + k * 48);   // a slow one after a pause
+    for (int k = 0; k < 100; ++k) times.push_back(k * 16);         // a quick stroke
+    for (int k = 0; k < 100; ++k) times.push_back(5000 + k * 48);  // a slow one after a pause
     const std::vector<FilmMoment> m = PlanFilm(times);
     const double quick = m[1].playMs - m[0].playMs;
     for (int k = 1; k < 100; ++k) ASSERT_NEAR(m[std::size_t(k)].playMs - m[std::size_t(k) - 1].playMs, quick, 1e-6);
-    for (int k = 101; k < 200; ++k) ASSERT_NEAR(m[std::size_t(k)].playMs - m[std::size_t(k) - 1].playMs, 3 * quick, 1e-6);
+    for (int k = 101; k < 200; ++k)
+        ASSERT_NEAR(m[std::size_t(k)].playMs - m[std::size_t(k) - 1].playMs, 3 * quick, 1e-6);
     EXPECT_NEAR(m[100].playMs - m[99].playMs, quick * 500.0 / 16, 1e-6);
 }
 

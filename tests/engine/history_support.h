@@ -9,8 +9,8 @@
 
 #include "app/editor_state.h"
 #include "canvas/oil_filter.h"
-#include "toolbox/stroke_painter.h"
 #include "toolbox/hls.h"
+#include "toolbox/stroke_painter.h"
 
 namespace pintaloo::testing {
 
@@ -76,7 +76,9 @@ inline std::vector<Colour> Pixels(const Surface& s) {
 inline void DrawChildsPicture(PaintRig& r, std::uint32_t seed) {
     DefaultRandom pick(seed);
     auto at = [&](int span) { return int(pick.next() * float(span)); };
-    const Tool tools[] = {Tool::Pencil, Tool::Pencil, Tool::Pencil, Tool::Circles, Tool::Spray, Tool::RainbowLine, Tool::PenLine, Tool::PenLine, Tool::Grass, Tool::Tiles, Tool::TwoColourDots, Tool::StampAnimals};
+    const Tool tools[] = {Tool::Pencil, Tool::Pencil,      Tool::Pencil,        Tool::Circles,
+                          Tool::Spray,  Tool::RainbowLine, Tool::PenLine,       Tool::PenLine,
+                          Tool::Grass,  Tool::Tiles,       Tool::TwoColourDots, Tool::StampAnimals};
     for (int k = 0; k < 14; ++k) {
         r.state.ToolMode = tools[k % 12];
         r.state.ToolVariant = 0;

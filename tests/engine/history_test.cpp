@@ -214,14 +214,19 @@ TEST(History, HundredWholeCanvasStepsFitTheDefaultBudget) {
                 r.state.CurrentColor = Rgb(k, 200, 255 - k);
                 r.stroke({{806, 0}});
                 break;
-            case 2: r.oil(); break;
-            case 3: r.newPage(); break;
+            case 2:
+                r.oil();
+                break;
+            case 3:
+                r.newPage();
+                break;
         }
         const auto now = Pixels(r.canvas);
         const int w = 807, last = 807 * 537 - 1;
         ASSERT_TRUE(before[0] != now[0] || before[std::size_t(w - 1)] != now[std::size_t(w - 1)]) << k;
         ASSERT_TRUE(before[std::size_t(last)] != now[std::size_t(last)] ||
-                    before[std::size_t(last - w + 1)] != now[std::size_t(last - w + 1)]) << k;
+                    before[std::size_t(last - w + 1)] != now[std::size_t(last - w + 1)])
+            << k;
         ASSERT_TRUE(h.commit(r.canvas, StepInfoOf(r.state)));
         states.push_back(now);
     }
@@ -314,8 +319,12 @@ TEST_P(HistoryAgainstModel, MatchesAListOfCanvases) {
             }
         } else {
             switch (what) {
-                case 4: r.newPage(); break;
-                case 5: r.oil(); break;
+                case 4:
+                    r.newPage();
+                    break;
+                case 5:
+                    r.oil();
+                    break;
                 case 6: {
                     Picture page(807, 537, kWhite);
                     const int y = roll(537);
@@ -324,7 +333,8 @@ TEST_P(HistoryAgainstModel, MatchesAListOfCanvases) {
                     r.state.PageNumber = std::int16_t(101 + roll(21));
                     break;
                 }
-                case 7: break;  // a press that changes nothing
+                case 7:
+                    break;  // a press that changes nothing
                 default: {
                     r.state.ToolMode = Tool(std::int16_t(1 + roll(29)));
                     r.state.ToolVariant = std::int16_t(roll(3));

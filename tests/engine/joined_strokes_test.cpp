@@ -122,13 +122,13 @@ TEST(JoinedStrokes, EveryBlockSparesOutlinesAndMixesIntoPaint) {
 TEST(JoinedStrokes, StepsInPlaceAndOtherToolsPaintOnlyTheEnd) {
     struct Case {
         Tool tool;
-        int fromX;  // where the step starts
+        int fromX;   // where the step starts
         int blocks;  // blocks or figures painted by the step
     };
     const Case cases[] = {
-        {Tool::Pencil, 300, 1},     // a move that goes nowhere paints its one block, as ever
-        {Tool::Pencil, 90000, 1},   // a start beyond 16 bits: just the end
-        {Tool::Circles, 100, 1},    // circles are not joined up
+        {Tool::Pencil, 300, 1},    // a move that goes nowhere paints its one block, as ever
+        {Tool::Pencil, 90000, 1},  // a start beyond 16 bits: just the end
+        {Tool::Circles, 100, 1},   // circles are not joined up
         {Tool::Balls, 100, 1},
     };
     for (const Case& c : cases) {
@@ -157,7 +157,7 @@ TEST(JoinedStrokes, StepsInPlaceAndOtherToolsPaintOnlyTheEnd) {
 // only moves of that stroke join up.
 TEST(JoinedStrokes, StepsJoinWithinAStrokeOnly) {
     struct Step {
-        bool press;  // a press (StartStroke, then phase down) or a move
+        bool press;   // a press (StartStroke, then phase down) or a move
         bool paints;  // the left button is down, so the step paints
         int x;
     };
@@ -165,13 +165,17 @@ TEST(JoinedStrokes, StepsJoinWithinAStrokeOnly) {
         const char* what;
         std::vector<Step> steps;
         int paintedFrom, paintedTo;  // the painted columns, the block's half width included
-        int paperAt;  // a column between strokes that stays paper, or -1
+        int paperAt;                 // a column between strokes that stays paper, or -1
     };
     const Case cases[] = {
         {"press and drag", {{true, true, 100}, {false, true, 300}}, 99, 301, -1},
         {"press only", {{true, true, 100}}, 99, 101, -1},
         {"other button, then left", {{true, true, 100}, {true, false, 500}, {false, true, 300}}, 99, 301, 200},
-        {"a new stroke does not join the last", {{true, true, 100}, {true, true, 600}, {false, true, 700}}, 99, 701, 350},
+        {"a new stroke does not join the last",
+         {{true, true, 100}, {true, true, 600}, {false, true, 700}},
+         99,
+         701,
+         350},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -190,7 +194,8 @@ TEST(JoinedStrokes, StepsJoinWithinAStrokeOnly) {
         if (c.paperAt >= 0) {
             EXPECT_EQ(r.canvas.point(c.paperAt, 200), std::int32_t(kWhite));
         } else {
-            for (int x = c.paintedFrom; x <= c.paintedTo; ++x) EXPECT_EQ(r.canvas.point(x, 200), std::int32_t(kRed)) << x;
+            for (int x = c.paintedFrom; x <= c.paintedTo; ++x)
+                EXPECT_EQ(r.canvas.point(x, 200), std::int32_t(kRed)) << x;
         }
     }
 }

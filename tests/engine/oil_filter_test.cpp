@@ -37,11 +37,15 @@ void ReferenceOil(std::vector<Colour>& px, int w, int left, int top, int right, 
                 for (int sy = y - radius; sy <= y + radius; ++sy) {
                     if (!(left < sx && sx < right && top < sy && sy < bottom)) continue;
                     const int v = BlueOf(levelGrid[std::size_t(sy * w + sx)]);
-                    if (++count[std::size_t(v)] == 1) colour[std::size_t(v)] = source[std::size_t(sy * w + sx)] & 0xFFFFFFu;
+                    if (++count[std::size_t(v)] == 1)
+                        colour[std::size_t(v)] = source[std::size_t(sy * w + sx)] & 0xFFFFFFu;
                 }
             int best = 0, bestCount = 0;
             for (int v = 0; v <= levels; ++v) {
-                if (count[std::size_t(v)] > bestCount) { best = v; bestCount = count[std::size_t(v)]; }
+                if (count[std::size_t(v)] > bestCount) {
+                    best = v;
+                    bestCount = count[std::size_t(v)];
+                }
                 count[std::size_t(v)] = 0;
             }
             Colour& t = target[std::size_t(y * w + x)];
@@ -65,9 +69,9 @@ TEST(OilFilter, PlainCanvasIsUnchanged) {
 TEST(OilFilter, SpecksAndThinLinesVanishWideLinesSurvive) {
     Surface s;
     s.setPixel(100, 100, kBlack);
-    s.line(200, 50, 200, 150, kBlack);                   // one pixel wide
+    s.line(200, 50, 200, 150, kBlack);  // one pixel wide
     s.line(300, 50, 300, 150, kBlack);
-    s.line(301, 50, 301, 150, kBlack);                   // two pixels wide
+    s.line(301, 50, 301, 150, kBlack);  // two pixels wide
     auto px = Pixels(s);
     RunFast(px, s.width(), s.height());
     const auto at = [&](int x, int y) { return px[std::size_t(y * s.width() + x)]; };
@@ -130,9 +134,12 @@ TEST(OilFilter, AgreesWithReferenceOnRandomAndDrawnPictures) {
         std::uniform_int_distribution<int> pick(0, 3), byte(0, 255);
         const Colour few[4] = {Rgb(10, 20, 30), Rgb(11, 20, 30), Rgb(200, 200, 200), Rgb(0, 0, 255)};
         for (auto& c : px) {
-            if (round == 0) c = few[pick(gen)];
-            else if (round == 1) c = Rgb(byte(gen), byte(gen), byte(gen));
-            else c = Rgb(50, byte(gen) % 3 + 100, 50);  // 59G + 1800 ends in 50 often
+            if (round == 0)
+                c = few[pick(gen)];
+            else if (round == 1)
+                c = Rgb(byte(gen), byte(gen), byte(gen));
+            else
+                c = Rgb(50, byte(gen) % 3 + 100, 50);  // 59G + 1800 ends in 50 often
         }
         auto ref = px;
         ReferenceOil(ref, w, 0, 0, w - 1, h - 1, 1, 160);
@@ -193,8 +200,8 @@ TEST(OilFilter, BandsMeetWithoutASeam) {
         int left, top, right, bottom;
     };
     const Area areas[] = {
-        {100, 50, 180, 176},  {100, 50, 180, 177}, {100, 50, 180, 178}, {101, 51, 160, 179},
-        {0, 0, 806, 536},     {3, 7, 20, 300},     {40, 400, 806, 536}, {0, 200, 806, 536},
+        {100, 50, 180, 176}, {100, 50, 180, 177}, {100, 50, 180, 178}, {101, 51, 160, 179},
+        {0, 0, 806, 536},    {3, 7, 20, 300},     {40, 400, 806, 536}, {0, 200, 806, 536},
     };
     for (const Area& a : areas) {
         SCOPED_TRACE(::testing::Message() << a.left << "," << a.top << " to " << a.right << "," << a.bottom);

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "toolbox/picture_painters.h"
 #include "test_support.h"
+#include "toolbox/picture_painters.h"
 #include "toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -38,10 +38,10 @@ TEST(StampPlacement, PerspectiveBands) {
         int y, width, height, x, top;
     };
     const Case cases[] = {
-        {60, 46, 67, 277, 27},       // 139 / 3 = 46.33, 200 / 3 = 66.67
-        {61, 56, 80, 272, 21},       // 139 / 2.5 = 55.6
-        {460, 139, 200, 230, 360},   // 300 - 69.5 = 230.5, to even 230
-        {461, 174, 250, 213, 336},   // 173.75
+        {60, 46, 67, 277, 27},      // 139 / 3 = 46.33, 200 / 3 = 66.67
+        {61, 56, 80, 272, 21},      // 139 / 2.5 = 55.6
+        {460, 139, 200, 230, 360},  // 300 - 69.5 = 230.5, to even 230
+        {461, 174, 250, 213, 336},  // 173.75
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.y);
@@ -87,7 +87,7 @@ TEST(ModelPainters, OffsetsAndKeys) {
     EXPECT_EQ(canvas.point(90, 90), std::int32_t(kRed));
     EXPECT_EQ(canvas.point(117, 117), std::int32_t(kRed));
     EXPECT_EQ(canvas.point(100, 100), std::int32_t(Rgb(0, 0, 255)));  // white left out
-    painters.DrawDaisyModel(300, 300, 0);  // centred
+    painters.DrawDaisyModel(300, 300, 0);                             // centred
     EXPECT_EQ(canvas.point(300, 300), std::int32_t(kWhite));
     EXPECT_EQ(canvas.point(290, 290), std::int32_t(kWhite));
     EXPECT_EQ(canvas.point(260, 260), std::int32_t(Rgb(0, 0, 255)));  // pink left out
@@ -155,7 +155,8 @@ TEST(ToolTables, TonesModelsAndPerspective) {
     for (const auto& [swatch, tone] : tones) EXPECT_EQ(ToneForSwatch(swatch).value_or(0), tone) << swatch;
     EXPECT_EQ(kModelTools[5], Tool::Balls);
     EXPECT_EQ(kModelTools[6], Tool::RainbowLine);
-    const std::pair<double, double> factors[] = {{0, 3}, {60, 3}, {60.5, 0}, {61, 2.5}, {500, 0.8}, {560, 0.8}, {561, 0}, {-1, 0}};
+    const std::pair<double, double> factors[] = {{0, 3},     {60, 3},    {60.5, 0}, {61, 2.5},
+                                                 {500, 0.8}, {560, 0.8}, {561, 0},  {-1, 0}};
     for (const auto& [y, factor] : factors) EXPECT_EQ(PerspectiveFactor(y).value_or(0), factor) << y;
 }
 

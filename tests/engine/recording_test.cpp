@@ -52,11 +52,20 @@ Session RandomSession(std::uint32_t seed, std::int64_t lengthMs, bool fractions 
     std::int64_t t = uniform(0, 3000);
     while (t < lengthMs) {
         switch (uniform(0, 9)) {
-        case 0: s.calls.push_back({t, "bColor_Click", {double(uniform(0, 27))}}); break;
-        case 1: s.calls.push_back({t, "bTool_Click", {double(uniform(0, 11))}}); break;
-        case 2: s.calls.push_back({t, "bSize_MouseUp", {double(uniform(0, 3)), 1}}); break;
-        case 3: s.calls.push_back({t, "bUndo_Click", {}}); break;
-        default: break;
+            case 0:
+                s.calls.push_back({t, "bColor_Click", {double(uniform(0, 27))}});
+                break;
+            case 1:
+                s.calls.push_back({t, "bTool_Click", {double(uniform(0, 11))}});
+                break;
+            case 2:
+                s.calls.push_back({t, "bSize_MouseUp", {double(uniform(0, 3)), 1}});
+                break;
+            case 3:
+                s.calls.push_back({t, "bUndo_Click", {}});
+                break;
+            default:
+                break;
         }
         t += uniform(0, 400);
         s.calls.push_back({t, "seed", {double(rng())}});
@@ -81,7 +90,7 @@ Session RandomSession(std::uint32_t seed, std::int64_t lengthMs, bool fractions 
                 s.calls.push_back({t, "pctDraw_MouseMove", {0, double(uniform(0, 806)), double(uniform(0, 536))}});
             }
         t += uniform(0, 9) < 7 ? uniform(std::min(200, pauses.shortMs), pauses.shortMs)
-                              : uniform(pauses.shortMs, pauses.longMs);
+                               : uniform(pauses.shortMs, pauses.longMs);
     }
     return s;
 }
@@ -112,8 +121,8 @@ TEST(RecordingFormat, ReadsAsTheReplayScriptLanguage) {
 }
 
 TEST(RecordingFormat, RandomSessionsComeBackExactly) {
-    const RecordingStart starts[] = {{}, {RecordingStart::Kind::Page, 12, {}},
-                                     {RecordingStart::Kind::Picture, 0, "my cat.png"}};
+    const RecordingStart starts[] = {
+        {}, {RecordingStart::Kind::Page, 12, {}}, {RecordingStart::Kind::Picture, 0, "my cat.png"}};
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         const Session s = RandomSession(seed, 120000);
         const RecordingStart& start = starts[seed % 3];
@@ -122,7 +131,8 @@ TEST(RecordingFormat, RandomSessionsComeBackExactly) {
         EXPECT_FALSE(r.cutShort);
         EXPECT_EQ(r.start, start);
         ASSERT_EQ(r.calls.size(), s.calls.size()) << "seed " << seed;
-        for (std::size_t i = 0; i < s.calls.size(); ++i) ASSERT_EQ(r.calls[i], s.calls[i]) << "seed " << seed << " call " << i;
+        for (std::size_t i = 0; i < s.calls.size(); ++i)
+            ASSERT_EQ(r.calls[i], s.calls[i]) << "seed " << seed << " call " << i;
     }
 }
 
@@ -184,9 +194,25 @@ TEST(RecordingFormat, WriterRefusesWhatAScriptCannotCarry) {
 
 TEST(RecordingFormat, MalformedLinesAreNamedAndWhatCameBeforeIsKept) {
     const char* bad[] = {
-        "at", "at 1.5", "at soon", "seed", "seed -1", "seed 4294967296", "seed 1 2", "moves 1 2",
-        "moves 1 2 3.5", "moves 1 2 3 4", "moves 1 2 3 4,x", "moves 1 2 3 4,5,", "bColor_Click 1x",
-        "bColor_Click 0x10", "dialog /tmp/a.png", "start", "start page", "start page -2", "start sideways",
+        "at",
+        "at 1.5",
+        "at soon",
+        "seed",
+        "seed -1",
+        "seed 4294967296",
+        "seed 1 2",
+        "moves 1 2",
+        "moves 1 2 3.5",
+        "moves 1 2 3 4",
+        "moves 1 2 3 4,x",
+        "moves 1 2 3 4,5,",
+        "bColor_Click 1x",
+        "bColor_Click 0x10",
+        "dialog /tmp/a.png",
+        "start",
+        "start page",
+        "start page -2",
+        "start sideways",
         "start blank please",
     };
     for (const char* line : bad) {
@@ -309,8 +335,8 @@ TEST(RecordingFormat, AnHourOfDrawingFitsInTwoMegabytes) {
         const std::size_t bytes = Write({}, s.calls).size();
         std::size_t moves = 0;
         for (const RecordedCall& call : s.calls) moves += call.name == "pctDraw_MouseMove";
-        std::printf("%s: %zu calls (%zu moves), %.0f s drawing: %zu bytes, %.2f bytes a move\n", c.what,
-                    s.calls.size(), moves, double(s.drawingMs) / 1000, bytes, double(bytes) / double(moves));
+        std::printf("%s: %zu calls (%zu moves), %.0f s drawing: %zu bytes, %.2f bytes a move\n", c.what, s.calls.size(),
+                    moves, double(s.drawingMs) / 1000, bytes, double(bytes) / double(moves));
         EXPECT_GT(double(s.drawingMs), c.drawingShare * 3600 * 1000) << c.what;
         EXPECT_LT(bytes, 2000000u) << c.what;
     }

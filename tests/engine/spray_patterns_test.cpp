@@ -124,7 +124,7 @@ TEST(Patterns, RainbowDotsTouchInAColumnAndClip) {
     EXPECT_EQ(s.point(100, 109), std::int32_t(Rgb(255, 143, 11)));
     EXPECT_EQ(s.point(100, 154), std::int32_t(Rgb(255, 255, 0)));
     EXPECT_EQ(s.point(100, 104), std::int32_t(Rgb(255, 0, 0)));  // touching
-    p.RainbowDots(300, 520, 9, 9);  // near the bottom: only what fits
+    p.RainbowDots(300, 520, 9, 9);                               // near the bottom: only what fits
     EXPECT_EQ(s.point(300, 529), std::int32_t(Rgb(255, 143, 11)));
 }
 

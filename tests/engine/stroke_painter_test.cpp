@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "toolbox/stroke_painter.h"
 #include "test_support.h"
 #include "toolbox/hls.h"
+#include "toolbox/stroke_painter.h"
 
 namespace pintaloo {
 namespace {
 
 using testing::ConstantRandom;
 using testing::CountColour;
-using testing::PainterCall;
 using testing::PaintedBounds;
+using testing::PainterCall;
 using testing::RecordingPainters;
 
 constexpr Colour kRed = Rgb(255, 0, 0);
@@ -61,15 +61,15 @@ TEST(Pencil, TouchesAboutThreePixelsInFour) {
 TEST(Pencil, SparesOutlinesAndMixesOneToTen) {
     Rig r;
     r.state.CurrentColor = kRed;
-    r.canvas.setPixel(100, 100, kBlack);           // outline
-    r.canvas.setPixel(100, 101, kBlue);            // other paint
-    r.canvas.setPixel(100, 102, kRed);             // same colour
+    r.canvas.setPixel(100, 100, kBlack);  // outline
+    r.canvas.setPixel(100, 101, kBlue);   // other paint
+    r.canvas.setPixel(100, 102, kRed);    // same colour
     r.paint(100, 100);
     EXPECT_EQ(r.canvas.point(100, 100), std::int32_t(kBlack));
     EXPECT_EQ(r.canvas.point(100, 101), std::int32_t(Rgb(23, 0, 231)));
     EXPECT_EQ(r.canvas.point(100, 102), std::int32_t(kRed));
     EXPECT_EQ(r.canvas.point(99, 96), std::int32_t(kRed));  // paper becomes plain colour
-    r.paint(100, 100);  // a second pass shifts the mix a little further
+    r.paint(100, 100);                                      // a second pass shifts the mix a little further
     EXPECT_EQ(r.canvas.point(100, 101), std::int32_t(Rgb(44, 0, 210)));
 }
 

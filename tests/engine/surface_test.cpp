@@ -32,7 +32,7 @@ TEST(Surface, WidePenPointIsARoundDot) {
     Surface s;
     s.setPoint(100, 100, kRed, 9);
     const Rect r = PaintedBounds(s);
-    EXPECT_EQ(r, (Rect{96, 96, 105, 105}));  // diameter 9
+    EXPECT_EQ(r, (Rect{96, 96, 105, 105}));            // diameter 9
     EXPECT_EQ(s.point(96, 96), std::int32_t(kWhite));  // corners stay round
     EXPECT_EQ(s.point(96, 100), std::int32_t(kRed));
     EXPECT_EQ(s.dirty(), r);
@@ -109,8 +109,8 @@ TEST(Surface, FloodFillIsFourConnectedAndFillsWholeBlankCanvas) {
     EXPECT_EQ(CountColour(s, kRed), 1);  // (0,0) is cut off
     s.floodFill(5, 5, kWhite, kRed);
     EXPECT_EQ(CountColour(s, kRed), 807 * 537 - 2);
-    s.floodFill(-5, 5, kWhite, kRed);   // outside: nothing, no fault
-    s.floodFill(5, 5, kRed, kRed);      // same colour as the fill: nothing to do
+    s.floodFill(-5, 5, kWhite, kRed);  // outside: nothing, no fault
+    s.floodFill(5, 5, kRed, kRed);     // same colour as the fill: nothing to do
     EXPECT_EQ(CountColour(s, kRed), 807 * 537 - 2);
 }
 

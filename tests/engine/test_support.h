@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "toolbox/picture_painters.h"
 #include "canvas/random_source.h"
 #include "canvas/surface.h"
+#include "toolbox/picture_painters.h"
 
 namespace pintaloo::testing {
 
@@ -16,7 +16,10 @@ namespace pintaloo::testing {
 class ConstantRandom final : public RandomSource {
 public:
     explicit ConstantRandom(float v) : value(v) {}
-    float next() override { ++draws; return value; }
+    float next() override {
+        ++draws;
+        return value;
+    }
     float value;
     int draws = 0;
 };
@@ -30,12 +33,22 @@ struct PainterCall {
 class RecordingPainters final : public PicturePainters {
 public:
     void DrawBallModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"ball", x, y, i}); }
-    void DrawDaisyModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"daisy", x, y, i}); }
-    void DrawTangleModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"tangle", x, y, i}); }
-    void DrawScribbleModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"scribble", x, y, i}); }
+    void DrawDaisyModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        calls.push_back({"daisy", x, y, i});
+    }
+    void DrawTangleModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        calls.push_back({"tangle", x, y, i});
+    }
+    void DrawScribbleModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        calls.push_back({"scribble", x, y, i});
+    }
     void DrawStarModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"star", x, y, i}); }
-    void DrawSplatModel(std::int16_t x, std::int16_t y, std::int16_t i) override { calls.push_back({"splat", x, y, i}); }
-    void DrawStampPicture(std::int16_t x, std::int16_t y, std::int16_t n) override { calls.push_back({"stamp", x, y, n}); }
+    void DrawSplatModel(std::int16_t x, std::int16_t y, std::int16_t i) override {
+        calls.push_back({"splat", x, y, i});
+    }
+    void DrawStampPicture(std::int16_t x, std::int16_t y, std::int16_t n) override {
+        calls.push_back({"stamp", x, y, n});
+    }
     std::vector<PainterCall> calls;
 };
 

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -30,18 +30,26 @@ class EnvGuard {
 public:
     void set(const char* name, const QByteArray& value, bool unset = false) {
         saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-        if (unset) qunsetenv(name);
-        else qputenv(name, value);
+        if (unset)
+            qunsetenv(name);
+        else
+            qputenv(name, value);
     }
     ~EnvGuard() {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->wasSet) qputenv(it->name, it->value);
-            else qunsetenv(it->name);
+            if (it->wasSet)
+                qputenv(it->name, it->value);
+            else
+                qunsetenv(it->name);
         }
     }
 
 private:
-    struct Saved { const char* name; QByteArray value; bool wasSet; };
+    struct Saved {
+        const char* name;
+        QByteArray value;
+        bool wasSet;
+    };
     std::vector<Saved> saved_;
 };
 
@@ -55,16 +63,35 @@ TEST(KeptDrawingFolder, FollowsTheXdgRules) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString home = tmp.path() + "/home", state = tmp.path() + "/state";
-    struct Case { const char* name; std::function<void(EnvGuard&)> env; QString want; };
+    struct Case {
+        const char* name;
+        std::function<void(EnvGuard&)> env;
+        QString want;
+    };
     const Case cases[] = {
-        {"state home set", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", state.toUtf8()); },
+        {"state home set",
+         [&](EnvGuard& e) {
+             e.set("HOME", home.toUtf8());
+             e.set("XDG_STATE_HOME", state.toUtf8());
+         },
          state + "/pintaloo"},
-        {"state home unset", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", {}, true); },
+        {"state home unset",
+         [&](EnvGuard& e) {
+             e.set("HOME", home.toUtf8());
+             e.set("XDG_STATE_HOME", {}, true);
+         },
          home + "/.local/state/pintaloo"},
-        {"state home empty", [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", ""); },
+        {"state home empty",
+         [&](EnvGuard& e) {
+             e.set("HOME", home.toUtf8());
+             e.set("XDG_STATE_HOME", "");
+         },
          home + "/.local/state/pintaloo"},
         {"state home relative is ignored",
-         [&](EnvGuard& e) { e.set("HOME", home.toUtf8()); e.set("XDG_STATE_HOME", "relative/state"); },
+         [&](EnvGuard& e) {
+             e.set("HOME", home.toUtf8());
+             e.set("XDG_STATE_HOME", "relative/state");
+         },
          home + "/.local/state/pintaloo"},
     };
     for (const Case& c : cases) {
@@ -94,8 +121,7 @@ TEST(KeptDrawingFolder, EmptyWhenItCannotBeMade) {
 Surface SampleDrawing(int seed) {
     Surface s;
     for (int y = 0; y < s.height(); y += 3)
-        for (int x = 0; x < s.width(); x += 2)
-            s.setPixel(x, y, Rgb(x * 7 + seed, y * 11, (x ^ y) + seed * 31));
+        for (int x = 0; x < s.width(); x += 2) s.setPixel(x, y, Rgb(x * 7 + seed, y * 11, (x ^ y) + seed * 31));
     s.line(0, 0, 806, 536, kBlack, 5);
     return s;
 }
@@ -209,19 +235,33 @@ TEST(KeptDrawing, MissingOrDamagedGivesNothing) {
         img.save(&buf, "png");
         return bytes;
     };
-    struct Case { const char* name; std::function<QByteArray()> bytes; };
+    struct Case {
+        const char* name;
+        std::function<QByteArray()> bytes;
+    };
     const Case cases[] = {
         {"empty file", [] { return QByteArray(); }},
         {"not a picture", [] { return QByteArray("hello, this is not a PNG at all"); }},
         {"cut in half", [&] { return good.left(good.size() / 2); }},
         {"cut just before the end", [&] { return good.left(good.size() - 20); }},
-        {"pixels damaged", [&] { QByteArray b = good; for (int i = 0; i < 40; ++i) b[b.size() / 2 + i] = char(i * 7); return b; }},
+        {"pixels damaged",
+         [&] {
+             QByteArray b = good;
+             for (int i = 0; i < 40; ++i) b[b.size() / 2 + i] = char(i * 7);
+             return b;
+         }},
         {"another size", [&] { return pngWith(400, 300, {}); }},
         {"no page", [&] { return pngWith(807, 537, {}); }},
         {"a page that does not exist",
-         [&] { return pngWith(807, 537, {{"Pintaloo-Page", "300"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}}); }},
+         [&] {
+             return pngWith(807, 537,
+                            {{"Pintaloo-Page", "300"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}});
+         }},
         {"page without its check",
-         [&] { return pngWith(807, 537, {{"Pintaloo-Page", "101"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}}); }},
+         [&] {
+             return pngWith(807, 537,
+                            {{"Pintaloo-Page", "101"}, {"Pintaloo-Paper", "16777215"}, {"Pintaloo-Outline", "0"}});
+         }},
     };
     const QString path = KeptDrawingPath(tmp.path());
     for (const Case& c : cases) {

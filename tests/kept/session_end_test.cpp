@@ -35,7 +35,7 @@ TEST(SessionEndSignals, EachSignalRunsTheHandlerOnTheEventLoopOnce) {
             SessionEndSignals s([&calls] { ++calls; });
             ASSERT_TRUE(s.installed());
             std::raise(sig);
-            std::raise(sig);  // a second signal before the loop ran
+            std::raise(sig);      // a second signal before the loop ran
             EXPECT_EQ(calls, 0);  // nothing runs inside the signal handler
             ASSERT_TRUE(SpinUntil([&] { return calls > 0; }));
             QCoreApplication::processEvents();
@@ -53,7 +53,10 @@ TEST(SessionEndSignals, WithoutAHandlerTheLoopQuits) {
     QTimer guard;  // should quitting never happen, end the loop anyway and fail
     bool timedOut = false;
     guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] { timedOut = true; QCoreApplication::exit(1); });
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
     guard.start(10000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(timedOut);

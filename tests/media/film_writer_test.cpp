@@ -31,7 +31,8 @@ QImage Frame(int k, QSize size = {807, 537}) {
 
 bool Near(QColor a, QColor b) {
     // Lossy at 75 moves flat colour by a few steps at most.
-    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 && std::abs(a.blue() - b.blue()) < 24;
+    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
+           std::abs(a.blue() - b.blue()) < 24;
 }
 
 TEST(FilmWriter, FramesSizeAndDurationAsWritten) {
@@ -98,7 +99,8 @@ TEST(FilmWriter, WrongFramesAreRefusedAndTheFilmGoesOn) {
     ASSERT_EQ(film.frameCount, 5);
     ASSERT_EQ(film.frames.size(), 5u);
     for (int k = 1; k < 5; ++k)
-        EXPECT_TRUE(Near(film.frames[std::size_t(k)].image.pixelColor(100 + k * 150, 250), kColours[k])) << "frame " << k;
+        EXPECT_TRUE(Near(film.frames[std::size_t(k)].image.pixelColor(100 + k * 150, 250), kColours[k]))
+            << "frame " << k;
     EXPECT_FALSE(writer.addFrame(Frame(0)));  // finished
 }
 

@@ -62,7 +62,8 @@ TEST_F(LottieViewTest, PlaysOnceFromTheStartStopsAndEmpties) {
     EXPECT_GE(clock.elapsed(), 4600);  // 70 frames at 15 a second
 
     test::writeFile(scratch / "broken.json", R"({"v":"5.7.4","fr":15,"layers":[)");
-    for (const std::string& name : {std::string("   "), std::string(), scratch / "missing.json", scratch / "broken.json"}) {
+    for (const std::string& name :
+         {std::string("   "), std::string(), scratch / "missing.json", scratch / "broken.json"}) {
         view.setMovie(movie(1017));
         view.Play();
         view.setMovie(name);
@@ -79,8 +80,7 @@ TEST_F(LottieViewTest, ShowsThePanelWhenEmptyAndTheWholeStageCentred) {
     const QImage empty = view.grab().toImage();
     ASSERT_EQ(empty.size(), QSize(777, 489));
     for (int y = 0; y < empty.height(); y += 7)
-        for (int x = 0; x < empty.width(); x += 7)
-            ASSERT_EQ(empty.pixelColor(x, y), panel) << x << "," << y;
+        for (int x = 0; x < empty.width(); x += 7) ASSERT_EQ(empty.pixelColor(x, y), panel) << x << "," << y;
 
     // Twice the stage's width: the stage keeps its shape, panel either side.
     view.setMovie(movie(1016));

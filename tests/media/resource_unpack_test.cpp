@@ -14,12 +14,12 @@ namespace {
 
 // What the program asks for, and where each one comes from.
 const std::map<int16_t, std::string> kMedia = {
-    {102, "sounds/snd_102_click.wav"},   {103, "sounds/snd_103_magic.wav"}, {104, "sounds/snd_104_pop.wav"},
+    {102, "sounds/snd_102_click.wav"},      {103, "sounds/snd_103_magic.wav"},   {104, "sounds/snd_104_pop.wav"},
     {1011, "sounds/snd_1011_pageturn.wav"}, {1021, "sounds/snd_1021_start.wav"}, {77, "sounds/snd_077_tone.mp3"},
-    {81, "sounds/snd_081_tone.mp3"},     {85, "sounds/snd_085_tone.mp3"},   {87, "sounds/snd_087_tone.mp3"},
-    {91, "sounds/snd_091_tone.mp3"},     {95, "sounds/snd_095_tone.mp3"},   {99, "sounds/snd_099_tone.mp3"},
-    {101, "sounds/snd_101_tone.mp3"},    {1020, "sounds/snd_1020_size.mp3"}, {1016, "animations/anim_1016.json"},
-    {1017, "animations/anim_1017.json"}, {1018, "animations/anim_1018.json"},
+    {81, "sounds/snd_081_tone.mp3"},        {85, "sounds/snd_085_tone.mp3"},     {87, "sounds/snd_087_tone.mp3"},
+    {91, "sounds/snd_091_tone.mp3"},        {95, "sounds/snd_095_tone.mp3"},     {99, "sounds/snd_099_tone.mp3"},
+    {101, "sounds/snd_101_tone.mp3"},       {1020, "sounds/snd_1020_size.mp3"},  {1016, "animations/anim_1016.json"},
+    {1017, "animations/anim_1017.json"},    {1018, "animations/anim_1018.json"},
 };
 
 TEST(ExtractResource, UnpacksEachItemAsItsOriginalIntoAPrivateFolder) {
@@ -34,8 +34,9 @@ TEST(ExtractResource, UnpacksEachItemAsItsOriginalIntoAPrivateFolder) {
     }
     EXPECT_EQ(test::modeOf(folder), 0700u);
     // Nothing half-written left behind.
-    EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
-              static_cast<qsizetype>(kMedia.size()));
+    EXPECT_EQ(
+        QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+        static_cast<qsizetype>(kMedia.size()));
 }
 
 TEST(ExtractResource, AnExistingFileIsUsedOnlyWhenItHoldsTheOriginal) {
@@ -78,7 +79,8 @@ TEST(ExtractResource, AnExistingFileIsUsedOnlyWhenItHoldsTheOriginal) {
     ASSERT_EQ(::symlink(target.c_str(), (scratch / "tmpfile81.mp3").c_str()), 0);
     EXPECT_TRUE(ExtractResource(81, scratch / "tmpfile81.mp3"));
     EXPECT_EQ(test::readFile(target), "keep me");
-    EXPECT_EQ(test::readFile(scratch / "tmpfile81.mp3"), test::readFile(test::originalMedia("sounds/snd_081_tone.mp3")));
+    EXPECT_EQ(test::readFile(scratch / "tmpfile81.mp3"),
+              test::readFile(test::originalMedia("sounds/snd_081_tone.mp3")));
 }
 
 TEST(ExtractResource, UnknownNumbersAndUnusablePathsFail) {

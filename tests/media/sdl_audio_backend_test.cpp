@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <algorithm>
 #include "sdl_audio_backend.h"
+#include <algorithm>
 #include "sounds.h"
 #include "temp_folder.h"
 #include "test_support.h"
@@ -22,9 +22,7 @@
 namespace pintaloo {
 namespace {
 
-void waitMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void waitMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // SDL's "disk" driver writes what would be heard to a file, in real time.
 class DiskAudio : public ::testing::Test {
@@ -76,8 +74,7 @@ TEST_F(DiskAudio, AClickAndAToneAreHeardWholeOneAfterTheOther) {
     const std::vector<int16_t> samples = heard();
     for (size_t i = 0; i < samples.size(); ++i) {
         const size_t frame = i / static_cast<size_t>(channels);
-        if (std::abs(samples[i]) <= 300)
-            continue;
+        if (std::abs(samples[i]) <= 300) continue;
         if (!sounds.empty() && frame <= sounds.back().end + frames(0.05))
             sounds.back().end = frame + 1;
         else

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_audio_backend.h"
 #include "sounds.h"
+#include "fake_audio_backend.h"
 #include "temp_folder.h"
 #include "test_support.h"
 
@@ -38,7 +38,8 @@ TEST_F(SoundsTest, SoundsAreUnpackedAndPlayedByPathInOrder) {
                                     {"runMp3", ""}}));
     EXPECT_EQ(heard, (std::vector<std::pair<std::string, int>>{{"wave", 102}, {"mp3", 77}, {"mp3", 5}}));
     EXPECT_EQ(test::readFile(scratch / "tmp/tmpfile102.$$$").left(4), "RIFF");
-    EXPECT_EQ(test::readFile(scratch / "tmp/tmpfile77.mp3"), test::readFile(test::originalMedia("sounds/snd_077_tone.mp3")));
+    EXPECT_EQ(test::readFile(scratch / "tmp/tmpfile77.mp3"),
+              test::readFile(test::originalMedia("sounds/snd_077_tone.mp3")));
 }
 
 TEST_F(SoundsTest, OnlyExactMp3NamesAreOpened) {

@@ -28,8 +28,7 @@ inline QByteArray readFile(const std::string& path) {
 
 inline void writeFile(const std::string& path, const QByteArray& bytes) {
     QFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
 }
 
 inline bool exists(const std::string& path) {
@@ -61,8 +60,7 @@ inline QByteArray constantWave(int rate, double seconds, int16_t level) {
     out << quint32(16) << quint16(1) << quint16(2) << quint32(rate) << quint32(rate * 4) << quint16(4) << quint16(16);
     out.writeRawData("data", 4);
     out << quint32(frames * 4);
-    for (quint32 i = 0; i < frames * 2; ++i)
-        out << qint16(level);
+    for (quint32 i = 0; i < frames * 2; ++i) out << qint16(level);
     return wave;
 }
 

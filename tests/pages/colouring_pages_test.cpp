@@ -42,7 +42,8 @@ Areas LabelWhiteAreas(const Picture& page) {
             stack.pop_back();
             ++a.size.back();
             const int x = i % kW, y = i / kW;
-            const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < kW ? i + 1 : -1, y > 0 ? i - kW : -1, y + 1 < kH ? i + kW : -1};
+            const int next[4] = {x > 0 ? i - 1 : -1, x + 1 < kW ? i + 1 : -1, y > 0 ? i - kW : -1,
+                                 y + 1 < kH ? i + kW : -1};
             for (const int n : next)
                 if (n >= 0 && page.pixels[std::size_t(n)] == kWhite && a.label[std::size_t(n)] < 0) {
                     a.label[std::size_t(n)] = id;
@@ -72,7 +73,9 @@ protected:
         if (it == areas_.end()) it = areas_.emplace(GetParam(), LabelWhiteAreas(page())).first;
         return it->second;
     }
-    std::vector<Colour> visiblePage() { return {page().pixels.begin(), page().pixels.begin() + std::ptrdiff_t(kCanvasPixels)}; }
+    std::vector<Colour> visiblePage() {
+        return {page().pixels.begin(), page().pixels.begin() + std::ptrdiff_t(kCanvasPixels)};
+    }
 
     void takePage() {
         rig().call("KewlButtons1_MouseDown", {1, 10, 10});
@@ -157,7 +160,8 @@ TEST_P(EveryPage, PencilAndEraserNeverTouchTheOutline) {
     }
     // The crayon really went over the page: most paper is coloured.
     const auto crayoned = rig().pixels();
-    const std::size_t coloured = std::size_t(std::count_if(crayoned.begin(), crayoned.end(), [](Colour c) { return c != kWhite && c != kBlack; }));
+    const std::size_t coloured = std::size_t(
+        std::count_if(crayoned.begin(), crayoned.end(), [](Colour c) { return c != kWhite && c != kBlack; }));
     EXPECT_GT(coloured, (kCanvasPixels - blackCount) * 9 / 10);
     // The eraser whitens everything else, which gives back the clean page.
     rig().call("bBrush_MouseUp", {3, 1, 5, 5});
@@ -191,13 +195,14 @@ TEST_P(EveryPage, EachFillStaysInsideItsOwnArea) {
     EXPECT_EQ(outlineHit, 0u) << "a fill of white painted outline pixels";
     for (const auto& [pair, n] : leaks)
         ADD_FAILURE() << "the fill of area " << pair.first << " reached " << n << " pixels of area " << pair.second
-                      << " (seed " << a.seed[std::size_t(pair.second)].first << "," << a.seed[std::size_t(pair.second)].second << ")";
+                      << " (seed " << a.seed[std::size_t(pair.second)].first << ","
+                      << a.seed[std::size_t(pair.second)].second << ")";
 
     std::vector<std::size_t> big;
     for (std::size_t k = 0; k < a.size.size(); ++k)
         if (a.size[k] >= 60) big.push_back(k);
-    std::printf("[ areas    ] page %d: %zu white areas, %zu of 60+ pixels, largest %zu\n", GetParam(), a.size.size(), big.size(),
-                *std::max_element(a.size.begin(), a.size.end()));
+    std::printf("[ areas    ] page %d: %zu white areas, %zu of 60+ pixels, largest %zu\n", GetParam(), a.size.size(),
+                big.size(), *std::max_element(a.size.begin(), a.size.end()));
     RecordProperty("areas", int(a.size.size()));
     RecordProperty("areas60", int(big.size()));
     EXPECT_GE(big.size(), 10u) << "too few areas a child can colour";

@@ -18,8 +18,8 @@
 
 #include <malloc.h>
 
-#include "pages/drawing_files.h"
 #include "canvas/canvas_part.h"
+#include "pages/drawing_files.h"
 #include "pages/page_picker.h"
 #include "pages_support.h"
 
@@ -33,7 +33,8 @@ constexpr int kH = Surface::kHeight;
 QImage Busy(int w, int h) {
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) * 64 + (y >> 8) * 16 + 7) & 255));
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb(x & 255, y & 255, ((x >> 8) * 64 + (y >> 8) * 16 + 7) & 255));
     return img;
 }
 
@@ -44,7 +45,6 @@ QImage Smooth(int w, int h) {
         for (int x = 0; x < w; ++x) img.setPixel(x, y, qRgb((x / 5) & 255, (y / 4) & 255, 60 + (x + y) / 16));
     return img;
 }
-
 
 // A progressive JPEG whose last scan is repeated until it has `scans` of
 // them: each one makes the decoder go over the whole picture again.
@@ -67,7 +67,9 @@ QByteArray ManyScanJpeg(int w, int h, int scans) {
 // An 8-bit run-length bitmap with a two-colour palette (black, white).
 QByteArray RleBitmap(int w, int h, const QByteArray& runs) {
     QByteArray b = BitmapHeader(w, h, 8);
-    auto put32 = [&](int at, std::uint32_t v) { for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255); };
+    auto put32 = [&](int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255);
+    };
     b[28] = 8;
     put32(30, 1);  // RLE8
     put32(34, std::uint32_t(runs.size()));
@@ -134,8 +136,8 @@ TEST_F(OpeningTest, PicturesLoadUnscaledFromTheTopLeft) {
         bool exact;
     };
     const Case cases[] = {
-        {"big.bmp", "BMP", Busy(1000, 700), true},  {"small.bmp", "BMP", Busy(300, 200), true},
-        {"big.png", "PNG", Busy(900, 600), true},   {"small.png", "PNG", Busy(123, 456), true},
+        {"big.bmp", "BMP", Busy(1000, 700), true},    {"small.bmp", "BMP", Busy(300, 200), true},
+        {"big.png", "PNG", Busy(900, 600), true},     {"small.png", "PNG", Busy(123, 456), true},
         {"big.jpg", "JPG", Smooth(1200, 800), false}, {"small.jpeg", "JPG", Smooth(500, 300), false},
         {"wide.png", "PNG", Busy(2000, 40), true},
     };
@@ -157,7 +159,8 @@ TEST_F(OpeningTest, PicturesLoadUnscaledFromTheTopLeft) {
             long worst = 0;
             for (std::size_t i = 0; i < want.size(); ++i)
                 for (const int shift : {0, 8, 16})
-                    worst = std::max(worst, std::labs(long((canvas[i] >> shift) & 255) - long((want[i] >> shift) & 255)));
+                    worst =
+                        std::max(worst, std::labs(long((canvas[i] >> shift) & 255) - long((want[i] >> shift) & 255)));
             EXPECT_LE(worst, 24);
         }
         // The part beyond a small picture is paper, not the old drawing.
@@ -233,7 +236,10 @@ TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
     QByteArray png = ReadAll(path("tiny.png"));
     ASSERT_GT(png.size(), 24);
     for (const int at : {16, 20}) {  // width and height of the IHDR chunk
-        png[at] = 0; png[at + 1] = 1; png[at + 2] = char(0x86); png[at + 3] = char(0xA0);
+        png[at] = 0;
+        png[at + 1] = 1;
+        png[at + 2] = char(0x86);
+        png[at + 3] = char(0xA0);
     }
     ASSERT_TRUE(WriteAll(path("huge.png"), png));
     expectRefused(path("huge.png"), PictureRefusal::TooLarge);
@@ -250,10 +256,12 @@ TEST_F(OpeningTest, MissingDamagedAndHostileFilesChangeNothing) {
 // Only bitmaps, PNG and JPEG open, whatever the name says; everything else
 // Qt could draw is refused before any decoder sees it.
 TEST_F(OpeningTest, OtherKindsOfPictureAreRefusedWhateverTheirName) {
-    const char gif[] = "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00\x2c\x00\x00\x00\x00"
-                       "\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b";
+    const char gif[] =
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00\x2c\x00\x00\x00\x00"
+        "\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b";
     const QByteArray svg =
-        "<svg xmlns='http://www.w3.org/2000/svg' width='300' height='200'><rect width='300' height='200' fill='red'/></svg>";
+        "<svg xmlns='http://www.w3.org/2000/svg' width='300' height='200'><rect width='300' height='200' "
+        "fill='red'/></svg>";
     struct Case {
         const char* name;
         const char* qtFormat;  // what Qt itself would read it as
@@ -295,7 +303,9 @@ TEST_F(OpeningTest, DamagedFilesAreRefusedWithAMessage) {
     const QByteArray png = Encoded(Busy(300, 200), "png");
     QByteArray badCrc = png;
     badCrc[40] = char(badCrc[40] ^ 0x55);  // inside the picture data
-    const QByteArray rows = QByteArray::fromHex("040100000400" "0001");  // a white row, a black row, the end
+    const QByteArray rows = QByteArray::fromHex(
+        "040100000400"
+        "0001");  // a white row, a black row, the end
     struct Case {
         const char* name;
         QByteArray bytes;
@@ -316,8 +326,17 @@ TEST_F(OpeningTest, DamagedFilesAreRefusedWithAMessage) {
         {"rle_run_too_long.bmp", RleBitmap(4, 2, QByteArray::fromHex("05010001")), false},
         {"rle_too_many_rows.bmp", RleBitmap(4, 1, rows), false},
         {"rle_colour_not_in_palette.bmp", RleBitmap(4, 1, QByteArray::fromHex("04020001")), false},
-        {"rle_raw_colour_not_in_palette.bmp", RleBitmap(4, 1, QByteArray::fromHex("000400010701" "0001")), false},
-        {"rle_moves_off_the_page.bmp", RleBitmap(4, 2, QByteArray::fromHex("02010002" "0005" "0001")), false},
+        {"rle_raw_colour_not_in_palette.bmp",
+         RleBitmap(4, 1,
+                   QByteArray::fromHex("000400010701"
+                                       "0001")),
+         false},
+        {"rle_moves_off_the_page.bmp",
+         RleBitmap(4, 2,
+                   QByteArray::fromHex("02010002"
+                                       "0005"
+                                       "0001")),
+         false},
         {"many_scans.jpg", ManyScanJpeg(64, 48, 3000), false},
     };
     for (const Case& c : cases) {
@@ -343,8 +362,13 @@ TEST_F(OpeningTest, DamagedFilesAreRefusedWithAMessage) {
 // Bitmap headers that lie about sizes, bits or the file.
 TEST_F(OpeningTest, BitmapHeadersThatLieAreRefused) {
     const int stride = 92, w = 30, h = 20;
-    auto put32 = [](QByteArray& b, int at, std::uint32_t v) { for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255); };
-    auto put16 = [](QByteArray& b, int at, std::uint32_t v) { b[at] = char(v & 255); b[at + 1] = char(v >> 8); };
+    auto put32 = [](QByteArray& b, int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255);
+    };
+    auto put16 = [](QByteArray& b, int at, std::uint32_t v) {
+        b[at] = char(v & 255);
+        b[at + 1] = char(v >> 8);
+    };
     struct Case {
         const char* name;
         std::function<void(QByteArray&)> lie;
@@ -358,7 +382,8 @@ TEST_F(OpeningTest, BitmapHeadersThatLieAreRefused) {
         {"negative_width.bmp", [&](QByteArray& b) { put32(b, 18, std::uint32_t(-w)); }, PictureRefusal::Damaged},
         {"image_size.bmp", [&](QByteArray& b) { put32(b, 34, 2129587950); }, PictureRefusal::Damaged},
         {"density.bmp", [&](QByteArray& b) { put32(b, 38, 30000000); }, PictureRefusal::Damaged},
-        {"data_offset.bmp", [&](QByteArray& b) { put32(b, 10, std::uint32_t(b.size() + 10)); }, PictureRefusal::Damaged},
+        {"data_offset.bmp", [&](QByteArray& b) { put32(b, 10, std::uint32_t(b.size() + 10)); },
+         PictureRefusal::Damaged},
         {"compression.bmp", [&](QByteArray& b) { put32(b, 30, 2); }, PictureRefusal::Damaged},
         {"embedded_png.bmp", [&](QByteArray& b) { put32(b, 30, 5); }, PictureRefusal::NotAPicture},
         {"taller.bmp", [&](QByteArray& b) { put32(b, 22, h + 1); }, PictureRefusal::Damaged},
@@ -449,7 +474,7 @@ TEST_F(OpeningTest, TopDownBitmapsLoad) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             char* p = bmp.data() + 54 + y * stride + 3 * x;
-            p[0] = char(x * 8);  // blue
+            p[0] = char(x * 8);   // blue
             p[1] = char(y * 12);  // green
             p[2] = char(200);     // red
         }
@@ -526,7 +551,8 @@ TEST_F(BmpSuite, GoodFilesAllLoad) {
     const auto canvas = rig.pixels();
     for (int y = 0; y < rgb24->height; ++y)
         for (int x = 0; x < rgb24->width; ++x)
-            ASSERT_EQ(canvas[std::size_t(y) * kW + std::size_t(x)], rgb24->pixels[std::size_t(y * rgb24->width + x)]) << x << "," << y;
+            ASSERT_EQ(canvas[std::size_t(y) * kW + std::size_t(x)], rgb24->pixels[std::size_t(y * rgb24->width + x)])
+                << x << "," << y;
     EXPECT_EQ(canvas[std::size_t(kH - 1) * kW + kW - 1], kWhite);
 }
 

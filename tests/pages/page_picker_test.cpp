@@ -34,9 +34,11 @@ protected:
 
     ::testing::AssertionResult canvasIsPage(int number) {
         const Picture& page = picker().pages().page(number);
-        const std::vector<Colour> top(page.pixels.begin(), page.pixels.begin() + std::ptrdiff_t(Surface::kWidth * Surface::kHeight));
+        const std::vector<Colour> top(page.pixels.begin(),
+                                      page.pixels.begin() + std::ptrdiff_t(Surface::kWidth * Surface::kHeight));
         const std::size_t diff = CountDifferent(rig.pixels(), top);
-        if (diff) return ::testing::AssertionFailure() << diff << " canvas pixels differ from the top of page " << number;
+        if (diff)
+            return ::testing::AssertionFailure() << diff << " canvas pixels differ from the top of page " << number;
         return ::testing::AssertionSuccess();
     }
 
@@ -229,7 +231,8 @@ TEST_F(PagePickerTest, RealMouseButtonsReachTheRightCommands) {
     EXPECT_EQ(rig.dialog.asks[1].kind, "save");
     Press(newPage, Qt::LeftButton);
     EXPECT_EQ(rig.pixels(), std::vector<Colour>(std::size_t(Surface::kWidth * Surface::kHeight), kWhite));
-    EXPECT_EQ(rig.heard, (Played{{"wave", 102}, {"wave", 1011}, {"wave", 102}, {"wave", 102}, {"wave", 102}, {"wave", 102}}));
+    EXPECT_EQ(rig.heard,
+              (Played{{"wave", 102}, {"wave", 1011}, {"wave", 102}, {"wave", 102}, {"wave", 102}, {"wave", 102}}));
 }
 
 }  // namespace

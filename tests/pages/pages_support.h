@@ -32,7 +32,8 @@ public:
     // A drag with the left button along one row, from x0 to x1 in steps.
     void dragRow(int y, int x0, int x1, int step) {
         call("pctDraw_MouseDown", {1, double(x0), double(y)});
-        for (int x = x0 + step; x <= x1 + step - 1; x += step) call("pctDraw_MouseMove", {1, double(std::min(x, x1)), double(y)});
+        for (int x = x0 + step; x <= x1 + step - 1; x += step)
+            call("pctDraw_MouseMove", {1, double(std::min(x, x1)), double(y)});
         call("pctDraw_MouseUp", {1, double(x1), double(y)});
     }
 
@@ -46,7 +47,7 @@ public:
         call("bColor_Click", {12});  // blue
         dragRow(75, 40, 600, 7);
         call("bBrush_MouseUp", {5, 1, 5, 5});  // fill
-        call("bColor_Click", {9});  // yellow
+        call("bColor_Click", {9});             // yellow
         call("pctDraw_MouseDown", {1, 700, 400});
         call("pctDraw_MouseUp", {1, 700, 400});
         Surface& s = window->canvas;
@@ -85,7 +86,10 @@ struct Bitmap24 {
     std::vector<Colour> pixels;  // top row first
 };
 inline std::optional<Bitmap24> ParseBitmap24(const QByteArray& b, std::string* why) {
-    auto fail = [&](const std::string& w) { if (why) *why = w; return std::nullopt; };
+    auto fail = [&](const std::string& w) {
+        if (why) *why = w;
+        return std::nullopt;
+    };
     if (b.size() < 54) return fail("shorter than the two headers");
     if (b[0] != 'B' || b[1] != 'M') return fail("no BM signature");
     if (Le32(b, 2) != std::uint32_t(b.size())) return fail("file size field is " + std::to_string(Le32(b, 2)));
@@ -103,7 +107,9 @@ inline std::optional<Bitmap24> ParseBitmap24(const QByteArray& b, std::string* w
     for (int row = 0; row < h; ++row) {
         const int y = height > 0 ? h - 1 - row : row;
         const auto* p = reinterpret_cast<const std::uint8_t*>(b.constData()) + offset + stride * std::size_t(row);
-        for (int x = 0; x < width; ++x) out.pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] = Rgb(p[3 * x + 2], p[3 * x + 1], p[3 * x]);
+        for (int x = 0; x < width; ++x)
+            out.pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] =
+                Rgb(p[3 * x + 2], p[3 * x + 1], p[3 * x]);
     }
     return out;
 }
@@ -112,7 +118,9 @@ inline std::optional<Bitmap24> ParseBitmap24(const QByteArray& b, std::string* w
 // given size, followed by `dataBytes` bytes of pixels (possibly too few).
 inline QByteArray BitmapHeader(std::int32_t width, std::int32_t height, int dataBytes) {
     QByteArray b(54 + dataBytes, '\x40');
-    auto put32 = [&](int at, std::uint32_t v) { for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255); };
+    auto put32 = [&](int at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 255);
+    };
     b[0] = 'B';
     b[1] = 'M';
     put32(2, std::uint32_t(b.size()));
@@ -121,8 +129,10 @@ inline QByteArray BitmapHeader(std::int32_t width, std::int32_t height, int data
     put32(14, 40);
     put32(18, std::uint32_t(width));
     put32(22, std::uint32_t(height));
-    b[26] = 1; b[27] = 0;
-    b[28] = 24; b[29] = 0;
+    b[26] = 1;
+    b[27] = 0;
+    b[28] = 24;
+    b[29] = 0;
     put32(30, 0);
     put32(34, 0);
     put32(38, 2835);

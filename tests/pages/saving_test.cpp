@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the drawing: the proposed name, the bitmap written, cancelling, and
 // saves that fail without harming an earlier file.
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTime>
-#include <QBuffer>
-#include <QImageWriter>
 
 #include <linux/capability.h>
 #include <sys/mount.h>
@@ -103,7 +103,8 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
     EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
     EXPECT_EQ(rig.heard, (Played{{"wave", 102}}));
     EXPECT_TRUE(rig.messages.told.empty());
-    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"drawing.bmp", "tmp"})) << "something left beside the file";
+    EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"drawing.bmp", "tmp"}))
+        << "something left beside the file";
     // Saving keeps the picture on the canvas as it was and the picker shut.
     EXPECT_TRUE(rig.w().pagePicker().pctOpen->isHidden());
 }
@@ -139,9 +140,9 @@ TEST_F(SavingTest, TheEndingTypedDecidesTheFormat) {
         Kind kind;
     };
     const Case cases[] = {
-        {"a.bmp", "a.bmp", Bmp},       {"plain", "plain.bmp", Bmp},     {"b.png", "b.png", Png},
-        {"c.jpg", "c.jpg", Jpeg},      {"d.jpeg", "d.jpeg", Jpeg},      {"E.JPG", "E.JPG", Jpeg},
-        {"F.Bmp", "F.Bmp", Bmp},       {"g.gif", nullptr, Refused},     {"h.txt", nullptr, Refused},
+        {"a.bmp", "a.bmp", Bmp},          {"plain", "plain.bmp", Bmp}, {"b.png", "b.png", Png},
+        {"c.jpg", "c.jpg", Jpeg},         {"d.jpeg", "d.jpeg", Jpeg},  {"E.JPG", "E.JPG", Jpeg},
+        {"F.Bmp", "F.Bmp", Bmp},          {"g.gif", nullptr, Refused}, {"h.txt", nullptr, Refused},
         {"i.bmp.tiff", nullptr, Refused},
     };
     for (const Case& c : cases) {
@@ -165,15 +166,20 @@ TEST_F(SavingTest, TheEndingTypedDecidesTheFormat) {
         EXPECT_EQ(got, want);
         const QByteArray bytes = ReadAll(path(c.written));
         switch (c.kind) {
-            case Bmp: EXPECT_TRUE(holdsCanvas(path(c.written))); break;
+            case Bmp:
+                EXPECT_TRUE(holdsCanvas(path(c.written)));
+                break;
             case Png: {
                 ASSERT_TRUE(bytes.startsWith("\x89PNG"));
                 const QImage back = QImage::fromData(bytes, "png");
                 EXPECT_EQ(CountDifferent(ExpectedCanvas(back, Surface::kWidth, Surface::kHeight), rig.pixels()), 0u);
                 break;
             }
-            case Jpeg: EXPECT_EQ(bytes, jpegAt95) << "not a JPEG at quality 95"; break;
-            case Refused: break;
+            case Jpeg:
+                EXPECT_EQ(bytes, jpegAt95) << "not a JPEG at quality 95";
+                break;
+            case Refused:
+                break;
         }
     }
 }
@@ -196,7 +202,8 @@ TEST_F(SavingTest, AFullDiskSaysSo) {
         rig.messages.told.clear();
         save(dir + '/' + name);
         ASSERT_EQ(rig.messages.told.size(), 1u);
-        EXPECT_TRUE(rig.messages.told[0].second.contains("No space left on device")) << rig.messages.told[0].second.toStdString();
+        EXPECT_TRUE(rig.messages.told[0].second.contains("No space left on device"))
+            << rig.messages.told[0].second.toStdString();
     }
     EXPECT_EQ(ReadAll(dir + "/old.bmp"), old);
     EXPECT_EQ(folderListing(dir), QStringList({"old.bmp"}));

@@ -5,8 +5,8 @@
 // stand-ins, silent sound that keeps every request in `heard`, and a private
 // scratch folder. Members are declared so that the window goes first and its
 // clean-up still finds the temporary folder.
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <ostream>

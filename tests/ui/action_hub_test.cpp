@@ -20,10 +20,17 @@ protected:
     std::vector<std::pair<std::string, ActionHub::Args>> ran;
 
     void SetUp() override {
-        hub.declare({"pick", {{"Index", ParamKind::Index, 5}}, [this](const ActionHub::Args& a) { ran.push_back({"pick", a}); }});
+        hub.declare({"pick", {{"Index", ParamKind::Index, 5}}, [this](const ActionHub::Args& a) {
+                         ran.push_back({"pick", a});
+                     }});
         hub.declare({"press",
-                     {{"Index", ParamKind::Index, 3}, {"Button", ParamKind::Buttons}, {"X", ParamKind::Coordinate}, {"Y", ParamKind::Coordinate}},
-                     [this](const ActionHub::Args& a) { ran.push_back({"press", a}); },
+                     {{"Index", ParamKind::Index, 3},
+                      {"Button", ParamKind::Buttons},
+                      {"X", ParamKind::Coordinate},
+                      {"Y", ParamKind::Coordinate}},
+                     [this](const ActionHub::Args& a) {
+                         ran.push_back({"press", a});
+                     },
                      Effect::Drawing});
     }
 };
@@ -37,11 +44,21 @@ TEST_F(ActionHubTest, ArgumentsAreCheckedAgainstTheirKinds) {
         bool accepted;
     };
     const Case cases[] = {
-        {"pick", {}, true},           {"pick", {0}, true},          {"pick", {4}, true},
-        {"pick", {5}, false},         {"pick", {-1}, false},        {"pick", {1.5}, false},
-        {"pick", {nan}, false},       {"pick", {1, 1}, false},      {"press", {2, 7, -1e6, 1e6}, true},
-        {"press", {2, 8, 0, 0}, false}, {"press", {2, -1, 0, 0}, false}, {"press", {2, 0.5, 0, 0}, false},
-        {"press", {0, 1, 1e6 + 1, 0}, false}, {"press", {0, 1, 0, -inf}, false}, {"press", {0, 1, nan, 0}, false},
+        {"pick", {}, true},
+        {"pick", {0}, true},
+        {"pick", {4}, true},
+        {"pick", {5}, false},
+        {"pick", {-1}, false},
+        {"pick", {1.5}, false},
+        {"pick", {nan}, false},
+        {"pick", {1, 1}, false},
+        {"press", {2, 7, -1e6, 1e6}, true},
+        {"press", {2, 8, 0, 0}, false},
+        {"press", {2, -1, 0, 0}, false},
+        {"press", {2, 0.5, 0, 0}, false},
+        {"press", {0, 1, 1e6 + 1, 0}, false},
+        {"press", {0, 1, 0, -inf}, false},
+        {"press", {0, 1, nan, 0}, false},
         {"press", {0, 1, 10.25, 20.75}, true},
     };
     for (const Case& c : cases) {
@@ -126,8 +143,8 @@ TEST_F(WindowActionsTest, EveryControlAndKeyIsBoundToADeclaredAction) {
     EXPECT_TRUE(w().actions.undeclaredBindings().empty());
     // A sample of the names scripts use, with their argument counts.
     const std::pair<const char*, std::size_t> names[] = {
-        {"bColor_Click", 1},      {"bBrush_MouseUp", 4},       {"pctDraw_MouseDown", 3}, {"KewlButtons3_MouseMove", 3},
-        {"KewlButtons4_Click", 0}, {"Form_MouseMove", 3},       {"Label7_MouseDown", 3},  {"sColor_Click", 0},
+        {"bColor_Click", 1},       {"bBrush_MouseUp", 4}, {"pctDraw_MouseDown", 3}, {"KewlButtons3_MouseMove", 3},
+        {"KewlButtons4_Click", 0}, {"Form_MouseMove", 3}, {"Label7_MouseDown", 3},  {"sColor_Click", 0},
     };
     for (const auto& [name, arity] : names) EXPECT_EQ(w().actions.arity(name), arity) << name;
 }
@@ -143,8 +160,9 @@ TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) 
     EXPECT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape), &error)) << error;
     EXPECT_TRUE(w().animation().pctFlash->isHidden());
     call("pctDraw_MouseDown", {1, 100, 100});
-    EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{
-                         {"sColor_Click", Effect::None}, {"Picture3_Click", Effect::None}, {"pctDraw_MouseDown", Effect::Drawing}}));
+    EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"sColor_Click", Effect::None},
+                                                                  {"Picture3_Click", Effect::None},
+                                                                  {"pctDraw_MouseDown", Effect::Drawing}}));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <gtest/gtest.h>
 
 namespace {
 

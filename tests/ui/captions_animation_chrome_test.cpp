@@ -36,14 +36,14 @@ protected:
                 w().brushSize().Label4[3]->toolTip(),   w().palette().bColor[0]->toolTip(),
                 w().palette().bColor[23]->toolTip()};
     }
-    const std::vector<QString> english = {"Close me",         "Minimize me", "New page",         "New coloring page",
-                                          "Save drawing",     "Help/About",  "Pencil",           "Oil drawing",
-                                          "Fill with color",  "Brush size",  "Brush size",       "Select the color",
+    const std::vector<QString> english = {"Close me",        "Minimize me", "New page",   "New coloring page",
+                                          "Save drawing",    "Help/About",  "Pencil",     "Oil drawing",
+                                          "Fill with color", "Brush size",  "Brush size", "Select the color",
                                           "Select the color"};
-    const std::vector<QString> romanian = {"Inchide-ma",       "Ascunde in bara",   "Pagina noua",   "Pagina de colorat noua",
-                                           "Salveaza desen",   "Ajutor/Despre",     "Creion",        "Desen in ulei",
-                                           "Umple cu culoare", "Dimensiune penson", "Dimensiune penson",
-                                           "Alege culoarea",   "Alege culoarea"};
+    const std::vector<QString> romanian = {
+        "Inchide-ma",        "Ascunde in bara", "Pagina noua",   "Pagina de colorat noua", "Salveaza desen",
+        "Ajutor/Despre",     "Creion",          "Desen in ulei", "Umple cu culoare",       "Dimensiune penson",
+        "Dimensiune penson", "Alege culoarea",  "Alege culoarea"};
 };
 
 TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
@@ -129,8 +129,8 @@ TEST_F(AnimationTest, CurrentColourBoxOpensThePanelOverTheCanvas) {
 
 TEST_F(AnimationTest, EveryCloserSilencesAndHidesThePanel) {
     const std::vector<std::pair<std::string, std::vector<double>>> closers = {
-        {"Picture3_Click", {}},        {"bBrush_MouseUp", {0, 1}},         {"bBrush_MouseUp", {2, 1}},
-        {"Label4_Click", {1}},         {"KewlButtons1_MouseDown", {1}},    {"KewlButtons2_MouseDown", {1}},
+        {"Picture3_Click", {}},          {"bBrush_MouseUp", {0, 1}},      {"bBrush_MouseUp", {2, 1}},
+        {"Label4_Click", {1}},           {"KewlButtons1_MouseDown", {1}}, {"KewlButtons2_MouseDown", {1}},
         {"KewlButtons3_MouseDown", {1}},
     };
     for (const auto& [name, args] : closers) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/help_pages.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
 
 #include "media/texts.h"
 
@@ -18,8 +18,8 @@ struct PageRow {
 };
 
 const PageRow kPages[] = {
-    {Language::English, ":/help/index.html", "en"}, {Language::Romanian, ":/help/index.ro.html", "ro"},
-    {Language::French, ":/help/index.fr.html", "fr"}, {Language::German, ":/help/index.ge.html", "de"},
+    {Language::English, ":/help/index.html", "en"},    {Language::Romanian, ":/help/index.ro.html", "ro"},
+    {Language::French, ":/help/index.fr.html", "fr"},  {Language::German, ":/help/index.ge.html", "de"},
     {Language::Italian, ":/help/index.it.html", "it"}, {Language::Spanish, ":/help/index.sp.html", "es"},
 };
 
@@ -43,8 +43,8 @@ TEST(HelpPagesTest, EveryLanguageHasItsOwnPage) {
 }
 
 TEST(HelpPagesTest, EveryPageListsTheKeys) {
-    const char* const keys[] = {"Escape", "Ctrl+N", "Ctrl+S", "Ctrl+O", "Ctrl+P", "Ctrl+Z",
-                                "Ctrl+Shift+Z", "Ctrl+Y", "F11", "Ctrl+Q", "Ctrl+M"};
+    const char* const keys[] = {"Escape",       "Ctrl+N", "Ctrl+S", "Ctrl+O", "Ctrl+P", "Ctrl+Z",
+                                "Ctrl+Shift+Z", "Ctrl+Y", "F11",    "Ctrl+Q", "Ctrl+M"};
     for (const PageRow& r : kPages) {
         SCOPED_TRACE(r.address);
         const QString page = Read(QLatin1String(r.address));
@@ -54,10 +54,10 @@ TEST(HelpPagesTest, EveryPageListsTheKeys) {
 
 TEST(HelpPagesTest, PagesNameTheButtonsAsTheirTooltipsDo) {
     // A child (or a parent) reads the tooltip, then looks for the same words in the help.
-    const TextId buttons[] = {TextId::ToolPencil, TextId::ToolModels, TextId::ToolStamps, TextId::ToolEraser,
-                              TextId::ToolOil,    TextId::ToolFill,   TextId::NewPage,    TextId::SaveDrawing,
-                              TextId::OpenDrawing, TextId::Undo,      TextId::Redo,       TextId::Print,
-                              TextId::SoundOnOff, TextId::FullScreen};
+    const TextId buttons[] = {TextId::ToolPencil,  TextId::ToolModels, TextId::ToolStamps, TextId::ToolEraser,
+                              TextId::ToolOil,     TextId::ToolFill,   TextId::NewPage,    TextId::SaveDrawing,
+                              TextId::OpenDrawing, TextId::Undo,       TextId::Redo,       TextId::Print,
+                              TextId::SoundOnOff,  TextId::FullScreen};
     for (const PageRow& r : kPages) {
         SCOPED_TRACE(r.address);
         const QString page = Read(QLatin1String(r.address));

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/language.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 #include <map>
 #include <string>
@@ -42,7 +42,8 @@ const EnvCase kEnvCases[] = {
     {"English locale", {{"LANG", "en_GB.UTF-8"}}, "en"},
     {"LC_MESSAGES before LANG", {{"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "it"},
     {"LC_ALL before LC_MESSAGES",
-     {{"LC_ALL", "es_ES.UTF-8"}, {"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "sp"},
+     {{"LC_ALL", "es_ES.UTF-8"}, {"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}},
+     "sp"},
     {"LANGUAGE before LC_ALL", {{"LANGUAGE", "ro"}, {"LC_ALL", "es_ES.UTF-8"}}, "ro"},
     {"LANGUAGE list: first entry the program speaks", {{"LANGUAGE", "pt_BR:pt:de_CH:fr"}}, "ge"},
     {"LANGUAGE list with an empty entry", {{"LANGUAGE", ":fr_BE"}, {"LANG", "de_DE"}}, "fr"},
@@ -118,7 +119,7 @@ TEST(LanguageTest, QtDialogsSpeakTheChosenLanguage) {
         Language language;
         const char* word;
     } rows[] = {
-        {Language::French, "Annuler"}, {Language::German, "Abbrechen"}, {Language::Italian, "Annulla"},
+        {Language::French, "Annuler"},   {Language::German, "Abbrechen"}, {Language::Italian, "Annulla"},
         {Language::Spanish, "Cancelar"}, {Language::English, "Cancel"},
     };
     QtTranslations qt;

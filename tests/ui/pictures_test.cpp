@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <map>
 
-#include "toolbox/picture_painters.h"
 #include "resources/art_store.h"
 #include "resources/picture_library.h"
+#include "toolbox/picture_painters.h"
 #include "toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -60,9 +60,9 @@ TEST(Pictures, EveryModelIsThereAtItsSize) {
         ModelFamily family;
         int count, size;
     };
-    const Family families[] = {{ModelFamily::Balls, 24, 28},     {ModelFamily::Daisies, 3, 100},
-                               {ModelFamily::Tangles, 8, 100},   {ModelFamily::Scribbles, 4, 70},
-                               {ModelFamily::Stars, 4, 28},      {ModelFamily::Splats, 4, 100}};
+    const Family families[] = {{ModelFamily::Balls, 24, 28},   {ModelFamily::Daisies, 3, 100},
+                               {ModelFamily::Tangles, 8, 100}, {ModelFamily::Scribbles, 4, 70},
+                               {ModelFamily::Stars, 4, 28},    {ModelFamily::Splats, 4, 100}};
     PictureLibrary library;
     for (const Family& f : families) {
         for (int i = 0; i < f.count; ++i) {
@@ -84,9 +84,11 @@ TEST(Pictures, BallsShowTheirSwatchColourAndDaisiesCoverInWhite) {
         std::map<Colour, int> counts;
         for (Colour c : p.pixels)
             if (c != kWhite) ++counts[c];
-        const auto most = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; });
+        const auto most =
+            std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; });
         const Colour want = kPalette[std::size_t(i)];
-        const int distance = std::abs(RedOf(most->first) - RedOf(want)) + std::abs(GreenOf(most->first) - GreenOf(want)) +
+        const int distance = std::abs(RedOf(most->first) - RedOf(want)) +
+                             std::abs(GreenOf(most->first) - GreenOf(want)) +
                              std::abs(BlueOf(most->first) - BlueOf(want));
         EXPECT_LT(distance, 24) << "ball " << i;
     }
@@ -100,15 +102,28 @@ TEST(Pictures, BallsShowTheirSwatchColourAndDaisiesCoverInWhite) {
 
 TEST(Pictures, WindowArtworkIsThere) {
     const char* sized[][3] = {
-        {"art/ui/tool_pencil", "67", "67"}, {"art/ui/tool_models", "67", "67"}, {"art/ui/tool_stamps", "67", "67"},
-        {"art/ui/tool_fill", "67", "67"},   {"art/ui/tool_eraser", "67", "67"}, {"art/ui/tool_oil", "67", "67"},
-        {"art/ui/win_close", "50", "17"},   {"art/ui/win_close_hot", "50", "17"},
-        {"art/ui/win_minimise", "50", "17"}, {"art/ui/win_minimise_hot", "50", "17"},
-        {"art/ui/dog", "85", "50"},         {"art/ui/title", "139", "30"},      {"art/ui/clock", "123", "132"},
-        {"art/ui/cmd_new_page", "49", "49"}, {"art/ui/cmd_colouring_page_hot", "49", "49"},
-        {"art/ui/cmd_save", "49", "49"},    {"art/ui/cmd_help_hot", "49", "49"}, {"art/ui/cursor_fill", "30", "30"},
-        {"art/ui/cursor_pencil", "32", "32"}, {"art/ui/background", "827", "728"},
-        {"art/pickers/model_bricks", "50", "50"}, {"art/pickers/cat_people", "50", "50"},
+        {"art/ui/tool_pencil", "67", "67"},
+        {"art/ui/tool_models", "67", "67"},
+        {"art/ui/tool_stamps", "67", "67"},
+        {"art/ui/tool_fill", "67", "67"},
+        {"art/ui/tool_eraser", "67", "67"},
+        {"art/ui/tool_oil", "67", "67"},
+        {"art/ui/win_close", "50", "17"},
+        {"art/ui/win_close_hot", "50", "17"},
+        {"art/ui/win_minimise", "50", "17"},
+        {"art/ui/win_minimise_hot", "50", "17"},
+        {"art/ui/dog", "85", "50"},
+        {"art/ui/title", "139", "30"},
+        {"art/ui/clock", "123", "132"},
+        {"art/ui/cmd_new_page", "49", "49"},
+        {"art/ui/cmd_colouring_page_hot", "49", "49"},
+        {"art/ui/cmd_save", "49", "49"},
+        {"art/ui/cmd_help_hot", "49", "49"},
+        {"art/ui/cursor_fill", "30", "30"},
+        {"art/ui/cursor_pencil", "32", "32"},
+        {"art/ui/background", "827", "728"},
+        {"art/pickers/model_bricks", "50", "50"},
+        {"art/pickers/cat_people", "50", "50"},
     };
     for (const auto& s : sized) {
         QSvgRenderer svg(QStringLiteral(":/%1.svg").arg(QLatin1String(s[0])));

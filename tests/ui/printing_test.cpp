@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/printing.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -73,8 +73,8 @@ TEST(PrintingTest, PdfHoldsOnePageWithTheDrawingFittedAndCentred) {
     if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is needed to look at the printed page";
     // The page rendered back at 30 dots an inch: small, but the shapes are plain.
     QProcess render;
-    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                            pdf, dir.filePath(QStringLiteral("page"))});
+    render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                            QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
     ASSERT_TRUE(render.waitForFinished(60000));
     ASSERT_EQ(render.exitCode(), 0) << render.readAllStandardError().toStdString();
     const QImage page(dir.filePath(QStringLiteral("page.png")));

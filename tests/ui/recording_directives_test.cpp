@@ -20,11 +20,19 @@ TEST(RecordingDirectivesTest, TellsItsOwnLinesFromCalls) {
         bool handled;
     };
     const Case cases[] = {
-        {"start blank", true}, {"  at 100", true}, {"moves 1 2 3 4,5", true}, {"seed 9", true},
-        {"bColor_Click 14", false}, {"wait 100", false}, {"dialog /tmp/a.png", false}, {"# at 5", false},
-        {"", false}, {"seeds 1", false},
+        {"start blank", true},
+        {"  at 100", true},
+        {"moves 1 2 3 4,5", true},
+        {"seed 9", true},
+        {"bColor_Click 14", false},
+        {"wait 100", false},
+        {"dialog /tmp/a.png", false},
+        {"# at 5", false},
+        {"", false},
+        {"seeds 1", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(RecordingDirectives::Handles(QString::fromLatin1(c.line)), c.handled) << c.line;
+    for (const Case& c : cases)
+        EXPECT_EQ(RecordingDirectives::Handles(QString::fromLatin1(c.line)), c.handled) << c.line;
 }
 
 TEST(RecordingDirectivesTest, ExpandsToTheStepsItStandsFor) {
@@ -101,7 +109,8 @@ TEST(RecordingDirectivesTest, ARecordingReadsBackAsTheCallsThatMadeIt) {
         ASSERT_EQ(s.name.toStdString(), calls[i].name) << i;
         ASSERT_EQ(s.atMs, calls[i].atMs) << i;
         ASSERT_EQ(std::size_t(s.args.size()), calls[i].args.size()) << i;
-        for (std::size_t a = 0; a < calls[i].args.size(); ++a) ASSERT_EQ(s.args[qsizetype(a)].toDouble(), calls[i].args[a]) << i;
+        for (std::size_t a = 0; a < calls[i].args.size(); ++a)
+            ASSERT_EQ(s.args[qsizetype(a)].toDouble(), calls[i].args[a]) << i;
     }
 }
 
@@ -136,12 +145,8 @@ TEST(RecordingDirectivesTest, SeedAndStartReachTheWindow) {
         bool withHooks;
     };
     const Bad bad[] = {
-        {{0, "seed", {"4294967296"}, {}}, true},
-        {{0, "seed", {"-1"}, {}}, true},
-        {{0, "seed", {}, {}}, true},
-        {{0, "bColor_Click", {"3"}, {}}, true},
-        {{0, "seed", {"1"}, {}}, false},
-        {{0, "start", {}, {}}, false},
+        {{0, "seed", {"4294967296"}, {}}, true}, {{0, "seed", {"-1"}, {}}, true}, {{0, "seed", {}, {}}, true},
+        {{0, "bColor_Click", {"3"}, {}}, true},  {{0, "seed", {"1"}, {}}, false}, {{0, "start", {}, {}}, false},
     };
     for (const Bad& b : bad) {
         QString why;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The replay tool as a user runs it: a script of handler calls in, a
 // bitmap, a state dump and a list of sounds out.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -36,7 +36,8 @@ protected:
     Result run(const QStringList& args) const {
         for (const char* sub : {"runtime", "home", "cache"}) {
             QDir(dir.path()).mkpath(QLatin1String(sub));
-            QFile::setPermissions(at(QLatin1String(sub)), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(at(QLatin1String(sub)),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -104,8 +105,10 @@ TEST_F(ReplayToolTest, RedStrokeComesOutAsA24BitBitmap) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y) & 0xFFFFFF;
-            if (c == 0xFF0000 && stroke.contains(x, y)) ++red;
-            else if (c != 0xFFFFFF) ++other;
+            if (c == 0xFF0000 && stroke.contains(x, y))
+                ++red;
+            else if (c != 0xFFFFFF)
+                ++other;
         }
     EXPECT_EQ(other, 0) << "only red on the stroke, white elsewhere";
     EXPECT_GT(red, stroke.width() * stroke.height() / 2);
@@ -118,9 +121,10 @@ TEST_F(ReplayToolTest, StateDumpNamesTheEditorAndEveryControl) {
                           script("state.txt.in", {"# nothing but the pencil", "", "   ", "bBrush_MouseUp 0 1"})});
     ASSERT_EQ(r.status, 0) << r.errors.toStdString();
     const QStringList state = lines(at("state.txt"));
-    for (const char* line : {"ToolMode=1", "HueTable(60)=255,0,0", "HueTable(0)=255,0,255", "bColor(3).BackColor=0,64,0",
-                             "Label4(2).BackColor=31,31,31", "Label4(3).BackColor=255,255,255", "bBrush(0).ToolTipText=Pencil",
-                             "PageNumber=101", "CurrentColor=31,31,31"})
+    for (const char* line :
+         {"ToolMode=1", "HueTable(60)=255,0,0", "HueTable(0)=255,0,255", "bColor(3).BackColor=0,64,0",
+          "Label4(2).BackColor=31,31,31", "Label4(3).BackColor=255,255,255", "bBrush(0).ToolTipText=Pencil",
+          "PageNumber=101", "CurrentColor=31,31,31"})
         EXPECT_TRUE(state.contains(QLatin1String(line))) << line;
     EXPECT_FALSE(QFileInfo::exists(at("out.bmp")));
 }
@@ -135,8 +139,8 @@ TEST_F(ReplayToolTest, KeysGoThroughTheKeyTable) {
 }
 
 TEST_F(ReplayToolTest, UnknownHandlerStopsBeforeAnythingIsWritten) {
-    const Result r =
-        run(allOutputs() << script("bad.txt", {"# choose red", "bColor_Click 14", "bColour_Click 14", "bColor_Click 3"}));
+    const Result r = run(
+        allOutputs() << script("bad.txt", {"# choose red", "bColor_Click 14", "bColour_Click 14", "bColor_Click 3"}));
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.errors.contains(QLatin1String(":3:"))) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(QLatin1String("bColour_Click"))) << r.errors.toStdString();

@@ -20,10 +20,10 @@ namespace {
 
 // The swatch colours, item 0 first.
 const int kSwatches[24][3] = {
-    {64, 0, 0},     {128, 64, 64},   {128, 128, 0},   {0, 64, 0},      {0, 64, 64},     {0, 0, 64},
-    {64, 0, 64},    {128, 0, 0},     {255, 128, 0},   {255, 255, 0},   {0, 192, 0},     {0, 192, 192},
-    {0, 0, 255},    {255, 0, 255},   {255, 0, 0},     {255, 192, 128}, {255, 255, 128}, {128, 255, 128},
-    {128, 255, 255}, {128, 128, 255}, {255, 128, 255}, {22, 22, 22},   {128, 128, 128}, {245, 245, 245},
+    {64, 0, 0},      {128, 64, 64},   {128, 128, 0},   {0, 64, 0},      {0, 64, 64},     {0, 0, 64},
+    {64, 0, 64},     {128, 0, 0},     {255, 128, 0},   {255, 255, 0},   {0, 192, 0},     {0, 192, 192},
+    {0, 0, 255},     {255, 0, 255},   {255, 0, 0},     {255, 192, 128}, {255, 255, 128}, {128, 255, 128},
+    {128, 255, 255}, {128, 128, 255}, {255, 128, 255}, {22, 22, 22},    {128, 128, 128}, {245, 245, 245},
 };
 QColor Swatch(int i) { return Q(kSwatches[i][0], kSwatches[i][1], kSwatches[i][2]); }
 
@@ -71,7 +71,8 @@ protected:
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
         EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QStringLiteral("Pencil"));
         for (ShapeFrame* s : w().pickers().Shape1) EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0));
-        for (ShapeFrame* s : w().pickers().Shape7) EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded());
+        for (ShapeFrame* s : w().pickers().Shape7)
+            EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded());
     }
 };
 

@@ -30,7 +30,7 @@ struct FitCase {
     const char* screen;
     QSizeF available;  // device-independent pixels, panels taken off
     double dpr;
-    double scale;      // worked out by hand from the rule: largest eighth of a device pixel that fits
+    double scale;  // worked out by hand from the rule: largest eighth of a device pixel that fits
     QSize size;
 };
 
@@ -131,7 +131,8 @@ TEST(ScreenFitTest, FullScreenIsEvenCentredAndInside) {
 
 TEST(ScreenFitTest, PressLandsOnThePixelUnderThePointer) {
     std::vector<std::pair<const char*, ScreenTransform>> transforms;
-    for (const FitCase& c : kFitCases) transforms.emplace_back(c.screen, ScreenTransform{FitWindow(c.available, c.dpr).scale, {}});
+    for (const FitCase& c : kFitCases)
+        transforms.emplace_back(c.screen, ScreenTransform{FitWindow(c.available, c.dpr).scale, {}});
     for (const FullCase& c : kFullCases) transforms.emplace_back(c.screen, FullScreenTransform(c.size, c.dpr));
     for (const auto& [name, t] : transforms) {
         SCOPED_TRACE(name);

@@ -3,11 +3,11 @@
 #include "app/settings.h"
 #include "app/start_choices.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -73,7 +73,8 @@ TEST(SettingsTest, DamagedFileReadsAsDefaultsAndStillTakesNewValues) {
     } cases[] = {
         {"binary junk", QByteArray("\x00\xff\xfe[[[=\x01\x02\n\xc3(", 12)},
         {"values of the wrong kind",
-         "[sound]\non=perhaps\n[language]\noverride=klingon\n[window]\nfullScreen=12\n[files]\nlastFolder=@Variant(\\0\\0\\0\\x7f)\n"},
+         "[sound]\non=perhaps\n[language]\noverride=klingon\n[window]\nfullScreen=12\n[files]\nlastFolder=@Variant("
+         "\\0\\0\\0\\x7f)\n"},
         {"cut off half way", "[sound]\non=fal"},
         {"empty", ""},
     };
@@ -116,8 +117,11 @@ TEST(SettingsTest, LanguageKeptInTheProgramsOwnCode) {
     const struct {
         const char* stored;
         std::optional<QString> read;
-    } rows[] = {{"de", QStringLiteral("ge")}, {"es_ES", QStringLiteral("sp")}, {"ro", QStringLiteral("ro")},
-                {"xx", std::nullopt}, {"", std::nullopt}};
+    } rows[] = {{"de", QStringLiteral("ge")},
+                {"es_ES", QStringLiteral("sp")},
+                {"ro", QStringLiteral("ro")},
+                {"xx", std::nullopt},
+                {"", std::nullopt}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.stored);
         QSettingsPort(file).setLanguageOverride(QString::fromLatin1(r.stored));

@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
-#include <vector>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -36,12 +36,16 @@ class EnvFor {
 public:
     EnvFor(const char* name, std::optional<std::string> value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) ::setenv(name, value->c_str(), 1);
-        else ::unsetenv(name);
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
     }
     ~EnvFor() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
     }
     EnvFor(const EnvFor&) = delete;
     EnvFor& operator=(const EnvFor&) = delete;

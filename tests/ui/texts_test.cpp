@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/texts.h"
 
+#include <gtest/gtest.h>
 #include <QRegularExpression>
 #include <QSet>
-#include <gtest/gtest.h>
 
 #include <array>
 
@@ -125,12 +125,16 @@ TEST(TextsTest, PlaceholdersAndFixedWordsSurviveTranslation) {
             }
         }
     }
-    EXPECT_EQ(Text(TextId::SaveFailed, Language::German).arg(QStringLiteral("/a.bmp"), QStringLiteral("voll")).count(QStringLiteral("/a.bmp")), 1);
+    EXPECT_EQ(Text(TextId::SaveFailed, Language::German)
+                  .arg(QStringLiteral("/a.bmp"), QStringLiteral("voll"))
+                  .count(QStringLiteral("/a.bmp")),
+              1);
 }
 
 TEST(TextsTest, FileDialogFilters) {
     EXPECT_EQ(OpenFilter(Language::English),
-              QLatin1String("Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
+              QLatin1String(
+                  "Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
     EXPECT_EQ(SaveFilter(Language::English),
               QLatin1String("Windows Bitmap (*.bmp);;PNG (*.png);;JPG/JPEG (*.jpg *.jpeg)"));
     // In every language the same patterns in the same order, each after its translated name.

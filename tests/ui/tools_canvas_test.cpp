@@ -157,10 +157,10 @@ TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {
 }
 
 TEST_F(PickersTest, EveryModelChoosesItsTool) {
-    const Tool expected[17] = {Tool::Circles, Tool::Spray, Tool::TwoColourDots, Tool::TwoColourSpray,
-                               Tool::RainbowDots, Tool::Balls, Tool::RainbowLine, Tool::PenLine,
-                               Tool::Daisies, Tool::Tangles, Tool::Scribbles, Tool::Stars,
-                               Tool::Grass, Tool::Tiles, Tool::Parallelograms, Tool::Bricks, Tool::Splats};
+    const Tool expected[17] = {
+        Tool::Circles,     Tool::Spray,   Tool::TwoColourDots,  Tool::TwoColourSpray, Tool::RainbowDots, Tool::Balls,
+        Tool::RainbowLine, Tool::PenLine, Tool::Daisies,        Tool::Tangles,        Tool::Scribbles,   Tool::Stars,
+        Tool::Grass,       Tool::Tiles,   Tool::Parallelograms, Tool::Bricks,         Tool::Splats};
     for (int item = 0; item < 17; ++item) {
         SCOPED_TRACE(item);
         call("bBrush_MouseUp", {1, 1});

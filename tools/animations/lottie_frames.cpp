@@ -30,33 +30,27 @@ namespace {
 
 uint32_t crcTable[256];
 
-void initCrc()
-{
+void initCrc() {
     for (uint32_t n = 0; n < 256; ++n) {
         uint32_t c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
         crcTable[n] = c;
     }
 }
 
-uint32_t crc(const uint8_t *data, size_t len, uint32_t c = 0xFFFFFFFFu)
-{
-    for (size_t i = 0; i < len; ++i)
-        c = crcTable[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+uint32_t crc(const uint8_t* data, size_t len, uint32_t c = 0xFFFFFFFFu) {
+    for (size_t i = 0; i < len; ++i) c = crcTable[(c ^ data[i]) & 0xFF] ^ (c >> 8);
     return c;
 }
 
-void put32(std::vector<uint8_t> &out, uint32_t v)
-{
+void put32(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(uint8_t(v >> 24));
     out.push_back(uint8_t(v >> 16));
     out.push_back(uint8_t(v >> 8));
     out.push_back(uint8_t(v));
 }
 
-void chunk(std::vector<uint8_t> &out, const char *type, const std::vector<uint8_t> &data)
-{
+void chunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
     put32(out, uint32_t(data.size()));
     std::vector<uint8_t> body(type, type + 4);
     body.insert(body.end(), data.begin(), data.end());
@@ -64,13 +58,12 @@ void chunk(std::vector<uint8_t> &out, const char *type, const std::vector<uint8_
     put32(out, crc(body.data(), body.size()) ^ 0xFFFFFFFFu);
 }
 
-bool writePng(const std::string &path, const std::vector<uint8_t> &rgba, uint32_t w, uint32_t h)
-{
+bool writePng(const std::string& path, const std::vector<uint8_t>& rgba, uint32_t w, uint32_t h) {
     std::vector<uint8_t> raw;
     raw.reserve(size_t(h) * (size_t(w) * 4 + 1));
     for (uint32_t y = 0; y < h; ++y) {
-        raw.push_back(0); // filter: none
-        const uint8_t *row = rgba.data() + size_t(y) * w * 4;
+        raw.push_back(0);  // filter: none
+        const uint8_t* row = rgba.data() + size_t(y) * w * 4;
         raw.insert(raw.end(), row, row + size_t(w) * 4);
     }
 
@@ -97,16 +90,15 @@ bool writePng(const std::string &path, const std::vector<uint8_t> &rgba, uint32_
     std::vector<uint8_t> ihdr;
     put32(ihdr, w);
     put32(ihdr, h);
-    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0}); // 8 bit, RGBA
+    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0});  // 8 bit, RGBA
 
     std::vector<uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     chunk(png, "IHDR", ihdr);
     chunk(png, "IDAT", z);
     chunk(png, "IEND", {});
 
-    FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
     bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
     return std::fclose(f) == 0 && ok;
 }
@@ -114,9 +106,8 @@ bool writePng(const std::string &path, const std::vector<uint8_t> &rgba, uint32_
 // ---------------------------------------------------------------------------
 
 // Renders one frame at w x h and returns straight (non-premultiplied) RGBA.
-std::vector<uint8_t> renderFrame(rlottie::Animation &anim, size_t frame, size_t w, size_t h,
-                                 size_t *seeThrough, uint32_t *minAlpha)
-{
+std::vector<uint8_t> renderFrame(rlottie::Animation& anim, size_t frame, size_t w, size_t h, size_t* seeThrough,
+                                 uint32_t* minAlpha) {
     std::vector<uint32_t> argb(w * h, 0);
     rlottie::Surface surface(argb.data(), w, h, w * 4);
     anim.renderSync(frame, surface);
@@ -127,8 +118,7 @@ std::vector<uint8_t> renderFrame(rlottie::Animation &anim, size_t frame, size_t 
     for (size_t i = 0; i < w * h; ++i) {
         uint32_t p = argb[i];
         uint32_t al = p >> 24, r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, bl = p & 0xFF;
-        if (al < 240)
-            ++count;
+        if (al < 240) ++count;
         lowest = std::min(lowest, al);
         if (al != 0 && al != 255) {
             r = std::min<uint32_t>(255, (r * 255 + al / 2) / al);
@@ -140,27 +130,22 @@ std::vector<uint8_t> renderFrame(rlottie::Animation &anim, size_t frame, size_t 
         rgba[i * 4 + 2] = uint8_t(bl);
         rgba[i * 4 + 3] = uint8_t(al);
     }
-    if (seeThrough)
-        *seeThrough = count;
-    if (minAlpha)
-        *minAlpha = lowest;
+    if (seeThrough) *seeThrough = count;
+    if (minAlpha) *minAlpha = lowest;
     return rgba;
 }
 
-int usage()
-{
+int usage() {
     std::fprintf(stderr,
                  "usage: lottie_frames ANIM.json [OUTPREFIX FRAME...]\n"
                  "       lottie_frames ANIM.json --sheet OUT.png COLS SCALE_PERCENT FRAME...\n");
     return 2;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
-    if (argc < 2)
-        return usage();
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
     initCrc();
 
     auto anim = rlottie::Animation::loadFromFile(argv[1], false);
@@ -170,14 +155,12 @@ int main(int argc, char **argv)
     }
     size_t w = 0, h = 0;
     anim->size(w, h);
-    std::printf("file: %s\ntotalFrame: %zu\nframeRate: %g\nsize: %zux%zu\nduration: %.3f s\n",
-                argv[1], anim->totalFrame(), anim->frameRate(), w, h, anim->duration());
-    if (argc == 2)
-        return 0;
+    std::printf("file: %s\ntotalFrame: %zu\nframeRate: %g\nsize: %zux%zu\nduration: %.3f s\n", argv[1],
+                anim->totalFrame(), anim->frameRate(), w, h, anim->duration());
+    if (argc == 2) return 0;
 
     const bool sheet = std::string(argv[2]) == "--sheet";
-    if (sheet && argc < 7)
-        return usage();
+    if (sheet && argc < 7) return usage();
     const int firstFrameArg = sheet ? 6 : 3;
 
     std::vector<size_t> frames;
@@ -189,8 +172,7 @@ int main(int argc, char **argv)
         }
         frames.push_back(size_t(f));
     }
-    if (frames.empty())
-        return usage();
+    if (frames.empty()) return usage();
 
     if (!sheet) {
         for (size_t f : frames) {
@@ -204,8 +186,8 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "cannot write %s\n", out.c_str());
                 return 1;
             }
-            std::printf("frame %zu -> %s (see-through pixels: %zu, lowest alpha: %u)\n", f,
-                        out.c_str(), seeThrough, minAlpha);
+            std::printf("frame %zu -> %s (see-through pixels: %zu, lowest alpha: %u)\n", f, out.c_str(), seeThrough,
+                        minAlpha);
         }
         return 0;
     }
@@ -213,8 +195,7 @@ int main(int argc, char **argv)
     // Contact sheet: frames scaled down, laid out in a grid on a grey ground.
     const size_t cols = size_t(std::max(1L, std::strtol(argv[4], nullptr, 10)));
     const long pct = std::strtol(argv[5], nullptr, 10);
-    if (pct < 5 || pct > 100)
-        return usage();
+    if (pct < 5 || pct > 100) return usage();
     const size_t tw = w * size_t(pct) / 100, th = h * size_t(pct) / 100;
     const size_t gap = 6;
     const size_t rows = (frames.size() + cols - 1) / cols;
@@ -233,8 +214,7 @@ int main(int argc, char **argv)
             for (size_t x = 0; x < tw; ++x)
                 for (int c = 0; c < 4; ++c)
                     out[((oy + y) * sw + ox + x) * 4 + size_t(c)] = rgba[(y * tw + x) * 4 + size_t(c)];
-        std::printf("frame %zu (see-through pixels: %zu, lowest alpha: %u)\n", frames[n],
-                    seeThrough, minAlpha);
+        std::printf("frame %zu (see-through pixels: %zu, lowest alpha: %u)\n", frames[n], seeThrough, minAlpha);
     }
     if (!writePng(argv[3], out, uint32_t(sw), uint32_t(sh))) {
         std::fprintf(stderr, "cannot write %s\n", argv[3]);

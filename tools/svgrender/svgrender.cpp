@@ -40,7 +40,10 @@ int makeSheet(int argc, char** argv) {
     for (int i = 4; i < argc; ++i) {
         QString path = QString::fromLocal8Bit(argv[i]);
         QImage img = renderSvg(path, {});
-        if (img.isNull()) { std::fprintf(stderr, "cannot read %s\n", argv[i]); return 1; }
+        if (img.isNull()) {
+            std::fprintf(stderr, "cannot read %s\n", argv[i]);
+            return 1;
+        }
         pics.emplace_back(QFileInfo(path).completeBaseName(), img.scaled(img.size() * scale));
     }
     const int cols = 6, cell = 220 * scale / 2 + 40;
@@ -71,6 +74,9 @@ int main(int argc, char** argv) {
     }
     char** a = argv + (transparent ? 1 : 0);
     QImage img = renderSvg(QString::fromLocal8Bit(a[1]), QSize(atoi(a[2]), atoi(a[3])), transparent);
-    if (img.isNull()) { std::fprintf(stderr, "cannot read %s\n", a[1]); return 1; }
+    if (img.isNull()) {
+        std::fprintf(stderr, "cannot read %s\n", a[1]);
+        return 1;
+    }
     return img.save(QString::fromLocal8Bit(a[4])) ? 0 : 1;
 }

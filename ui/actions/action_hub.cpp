@@ -137,8 +137,9 @@ void ActionHub::bind(Box& box, BoxEvent event, const std::string& name, std::opt
         std::string error;
         if (!run(name, args, &error)) report(error);
     };
-    (event == BoxEvent::MouseDown ? box.onMouseDown : event == BoxEvent::MouseMove ? box.onMouseMove : box.onMouseUp) =
-        std::move(handler);
+    (event == BoxEvent::MouseDown   ? box.onMouseDown
+     : event == BoxEvent::MouseMove ? box.onMouseMove
+                                    : box.onMouseUp) = std::move(handler);
 }
 
 std::vector<std::string> ActionHub::undeclaredBindings() const {

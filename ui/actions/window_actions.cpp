@@ -48,8 +48,10 @@ Action Row(const char* name, P& part, void (P::*m)(int, int, double, double), Ef
 
 template <class P>
 Action Row(const char* name, P& part, void (P::*m)(int, int, int, double, double), int count, Effect e = Effect::None) {
-    return {name, {Index(count), kButton, kX, kY},
-            [&part, m](const Args& a) { (part.*m)(int(a[0]), int(a[1]), 0, a[2], a[3]); }, e};
+    return {name,
+            {Index(count), kButton, kX, kY},
+            [&part, m](const Args& a) { (part.*m)(int(a[0]), int(a[1]), 0, a[2], a[3]); },
+            e};
 }
 
 // One member serving several controls that each have a name of their own.

@@ -61,9 +61,12 @@ void Box::paintEvent(QPaintEvent*) {
     if (!picture_.isNull()) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         const QSizeF own = picture_.deviceIndependentSize();
-        if (stretch_) p.drawPixmap(rect(), picture_);
-        else if (centred_) p.drawPixmap(QPointF((width() - own.width()) / 2, (height() - own.height()) / 2), picture_);
-        else p.drawPixmap(QPointF(0, 0), picture_);
+        if (stretch_)
+            p.drawPixmap(rect(), picture_);
+        else if (centred_)
+            p.drawPixmap(QPointF((width() - own.width()) / 2, (height() - own.height()) / 2), picture_);
+        else
+            p.drawPixmap(QPointF(0, 0), picture_);
     }
     if (!caption_.isEmpty()) {
         p.setFont(font_);
@@ -81,11 +84,13 @@ void Box::paintEvent(QPaintEvent*) {
 
 void Box::mousePressEvent(QMouseEvent* e) {
     pressedInside_ = true;
-    if (onMouseDown) onMouseDown(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), e->position().x(), e->position().y());
+    if (onMouseDown)
+        onMouseDown(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), e->position().x(), e->position().y());
 }
 
 void Box::mouseMoveEvent(QMouseEvent* e) {
-    if (onMouseMove) onMouseMove(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), e->position().x(), e->position().y());
+    if (onMouseMove)
+        onMouseMove(ButtonMask(e->buttons()), ShiftMask(e->modifiers()), e->position().x(), e->position().y());
 }
 
 void Box::mouseReleaseEvent(QMouseEvent* e) {
@@ -109,8 +114,10 @@ void ShapeFrame::paintEvent(QPaintEvent*) {
     p.setPen(QPen(colour_, lineWidth_));
     const qreal inset = lineWidth_ / 2.0;
     const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    if (rounded_) p.drawRoundedRect(r, 8, 8);
-    else p.drawRect(r);
+    if (rounded_)
+        p.drawRoundedRect(r, 8, 8);
+    else
+        p.drawRect(r);
 }
 
 }  // namespace pintaloo

@@ -30,8 +30,14 @@ public:
     void setPicture(const QPixmap& p);
     void clearPicture() { setPicture({}); }
     const QPixmap& picture() const { return picture_; }
-    void setStretch(bool stretch) { stretch_ = stretch; update(); }  // picture fills the box
-    void setCentred(bool centred) { centred_ = centred; update(); }
+    void setStretch(bool stretch) {
+        stretch_ = stretch;
+        update();
+    }  // picture fills the box
+    void setCentred(bool centred) {
+        centred_ = centred;
+        update();
+    }
     void setCaption(const QString& text);
     const QString& caption() const { return caption_; }
     void setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align);
@@ -66,7 +72,10 @@ class ShapeFrame : public QWidget {
     Q_OBJECT
 public:
     ShapeFrame(QWidget* parent, const QString& name, QRect geometry, QColor colour, int lineWidth, bool rounded);
-    void setRounded(bool rounded) { rounded_ = rounded; update(); }
+    void setRounded(bool rounded) {
+        rounded_ = rounded;
+        update();
+    }
     bool rounded() const { return rounded_; }
     QColor colour() const { return colour_; }
 

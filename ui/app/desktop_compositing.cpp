@@ -26,7 +26,8 @@ bool DesktopComposites() {
     const xcb_atom_t selection = atom->atom;
     std::free(atom);
     if (selection == XCB_ATOM_NONE) return false;
-    xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    xcb_get_selection_owner_reply_t* owner =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
     const bool composites = owner && owner->owner != XCB_NONE;
     std::free(owner);
     return composites;

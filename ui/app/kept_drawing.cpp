@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/kept_drawing.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -9,7 +10,6 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cerrno>
-#include <sys/stat.h>
 
 #include "pages/colouring_pages.h"
 
@@ -164,8 +164,10 @@ void KeptDrawingWriter::write(const Snapshot& s) {
         // file (measured in the kept-drawing benchmark).
         writer.setCompression(25);
         ok = writer.write(img);
-        if (ok) ok = file.commit();
-        else file.cancelWriting();
+        if (ok)
+            ok = file.commit();
+        else
+            file.cancelWriting();
     }
     (ok ? writesDone_ : writesFailed_).fetch_add(1);
 }

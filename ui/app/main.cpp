@@ -4,17 +4,17 @@
 // the start sound and ends at once.
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 #include <QThread>
+#include <QTimer>
 
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
-#include "pages/picture_reader.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
+#include "pages/picture_reader.h"
 
 using namespace pintaloo;
 

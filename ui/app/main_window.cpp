@@ -64,7 +64,6 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     captions_ = std::make_unique<Captions>(*this);
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
-
 }
 
 MainWindow::~MainWindow() { Form_Unload(); }
@@ -95,7 +94,7 @@ void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
     captions_->SetLanguage(QStringLiteral("en"));
     ResetEditorState(state);
-    pagePicker_->ShowPickerPage();  // the counter reads 1/21
+    pagePicker_->ShowPickerPage();       // the counter reads 1/21
     palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
     canvas.clear(state.PaperColor);
     canvasPart_->refresh();

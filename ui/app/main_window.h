@@ -8,13 +8,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/editor_state.h"
 #include "actions/action_hub.h"
+#include "app/editor_state.h"
 #include "app/services.h"
-#include "toolbox/picture_painters.h"
 #include "canvas/random_source.h"
-#include "toolbox/stroke_painter.h"
 #include "canvas/surface.h"
+#include "toolbox/picture_painters.h"
+#include "toolbox/stroke_painter.h"
 
 namespace pintaloo {
 

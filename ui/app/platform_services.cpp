@@ -30,9 +30,7 @@ std::optional<QString> QtFileDialog::openFileName(const QString& startPath, cons
 
 void DesktopWebLink::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
 
-void MessageBoxes::tell(const QString& title, const QString& text) {
-    QMessageBox::information(parent_, title, text);
-}
+void MessageBoxes::tell(const QString& title, const QString& text) { QMessageBox::information(parent_, title, text); }
 
 SingleInstance::SingleInstance(TempFolder& folder) {
     held_ = true;  // unless a live copy of ours is found below

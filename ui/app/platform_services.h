@@ -4,8 +4,8 @@
 // The real platform services: Qt's file dialogs, the desktop's browser,
 // message boxes, and the lock that keeps one copy of the program running.
 #include <QLockFile>
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
 #include "app/services.h"

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/quit_on_signal.h"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace pintaloo {
 
@@ -27,8 +27,7 @@ QuitOnSignal::QuitOnSignal(std::function<void()> onSignal) : onSignal_(std::move
     notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
-        while (::read(g_pipe[0], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(g_pipe[0], bytes, sizeof bytes) > 0) {}
         if (onSignal_) onSignal_();
     });
     struct sigaction action = {};

@@ -19,9 +19,7 @@ bool Fail(QString* error, const QString& why) {
 
 }  // namespace
 
-bool RecordingDirectives::Handles(const QString& line) {
-    return RecordingReader::IsDirective(line.toStdString());
-}
+bool RecordingDirectives::Handles(const QString& line) { return RecordingReader::IsDirective(line.toStdString()); }
 
 bool RecordingDirectives::Expand(const QString& line, std::vector<ReplayStep>& out, QString* error) {
     const std::string text = line.toStdString();
@@ -50,7 +48,8 @@ bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QStri
     if (step.name == QLatin1String(kSeedWord)) {
         bool ok = step.args.size() == 1;
         const qulonglong n = ok ? step.args[0].toULongLong(&ok) : 0;
-        if (!ok || n > 0xFFFFFFFFull) return Fail(error, QStringLiteral("seed needs one whole number from 0 to 4294967295"));
+        if (!ok || n > 0xFFFFFFFFull)
+            return Fail(error, QStringLiteral("seed needs one whole number from 0 to 4294967295"));
         if (!hooks.reseed) return Fail(error, QStringLiteral("this replay cannot set the seed"));
         hooks.reseed(std::uint32_t(n));
         return true;
@@ -59,7 +58,8 @@ bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QStri
         if (!hooks.begin) return Fail(error, QStringLiteral("this replay cannot choose where a drawing starts"));
         QString why;
         if (!hooks.begin(step.start, &why))
-            return Fail(error, why.isEmpty() ? QStringLiteral("the drawing's starting point could not be set up") : why);
+            return Fail(error,
+                        why.isEmpty() ? QStringLiteral("the drawing's starting point could not be set up") : why);
         return true;
     }
     return Fail(error, QStringLiteral("%1 is not a recording step").arg(step.name));

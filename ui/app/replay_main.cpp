@@ -46,7 +46,9 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
+    std::fprintf(
+        stderr,
+        "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
     return 2;
 }
 
@@ -60,7 +62,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
-            (a == "--canvas" ? canvasOut : a == "--state" ? stateOut : a == "--sounds" ? soundsOut : windowOut) = args[++i];
+            (a == "--canvas"   ? canvasOut
+             : a == "--state"  ? stateOut
+             : a == "--sounds" ? soundsOut
+                               : windowOut) = args[++i];
         } else if (script.isEmpty() && !a.startsWith("--")) {
             script = a;
         } else {
@@ -77,7 +82,8 @@ int main(int argc, char** argv) {
     TempFolder temp;
     FakeAudioBackend audio;
     QStringList soundLines;
-    Sounds sounds(audio, temp, [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
+    Sounds sounds(audio, temp,
+                  [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
     standin::ScriptedDialog dialog;
     standin::RecordingBrowser web;
     standin::RecordingMessages messages(PrintMessage);

@@ -33,8 +33,8 @@ struct ScreenTransform {
 };
 
 struct WindowFit {
-    double scale = 1.0;   // 1 when the window fits as designed, less otherwise
-    QSize size;           // the window's size on screen (device-independent pixels, rounded up)
+    double scale = 1.0;  // 1 when the window fits as designed, less otherwise
+    QSize size;          // the window's size on screen (device-independent pixels, rounded up)
 };
 
 // The scale <= 1 that makes the window fit the available area of a screen

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/session_end.h"
 
-#include <QCoreApplication>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <csignal>
 
 namespace pintaloo {
 
@@ -63,8 +63,10 @@ void SessionEndSignals::readPipe() {
         any = true;
     }
     if (!any) return;
-    if (onSignal_) onSignal_();
-    else QCoreApplication::quit();
+    if (onSignal_)
+        onSignal_();
+    else
+        QCoreApplication::quit();
 }
 
 }  // namespace pintaloo

@@ -17,13 +17,13 @@ class SettingsPort {
 public:
     virtual ~SettingsPort() = default;
 
-    virtual bool soundOn() const = 0;                        // true until turned off
+    virtual bool soundOn() const = 0;  // true until turned off
     virtual void setSoundOn(bool on) = 0;
     virtual std::optional<QString> languageOverride() const = 0;  // a program code ("ge"), or none
     virtual void setLanguageOverride(const std::optional<QString>& code) = 0;
-    virtual bool fullScreen() const = 0;                     // false until chosen
+    virtual bool fullScreen() const = 0;  // false until chosen
     virtual void setFullScreen(bool on) = 0;
-    virtual QString lastFolder() const = 0;                  // empty until a save or an open
+    virtual QString lastFolder() const = 0;  // empty until a save or an open
     virtual void setLastFolder(const QString& folder) = 0;
 };
 
@@ -32,7 +32,7 @@ public:
 // and a value of the wrong kind as its default: the program always starts.
 class QSettingsPort final : public SettingsPort {
 public:
-    QSettingsPort();                             // the usual place
+    QSettingsPort();                              // the usual place
     explicit QSettingsPort(const QString& file);  // a given file (tests, portable runs)
     ~QSettingsPort() override;
 

@@ -18,7 +18,8 @@ void DumpControl(const QWidget* c, QStringList& out) {
         << n + ".Top=" + QString::number(c->y()) << n + ".Width=" + QString::number(c->width())
         << n + ".Height=" + QString::number(c->height());
     if (const auto* box = qobject_cast<const Box*>(c)) {
-        if (const auto back = box->backColor()) out << n + ".BackColor=" + Rgb3(Rgb(back->red(), back->green(), back->blue()));
+        if (const auto back = box->backColor())
+            out << n + ".BackColor=" + Rgb3(Rgb(back->red(), back->green(), back->blue()));
         out << n + ".Caption=" + box->caption();
     }
     out << n + ".ToolTipText=" + c->toolTip();
@@ -36,11 +37,11 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("MousePhase=") + QString::fromLatin1(MousePhaseName(s.Phase))
         << QStringLiteral("PaperColor=") + Rgb3(s.PaperColor) << QStringLiteral("OutlineColor=") + Rgb3(s.OutlineColor)
         << QStringLiteral("BrushSize=%1").arg(s.BrushSize) << QStringLiteral("BrushHalfWidth=%1").arg(s.BrushHalfWidth)
-        << QStringLiteral("CurrentColor=") + Rgb3(s.CurrentColor) << QStringLiteral("ToolMode=%1").arg(ToolNumber(s.ToolMode))
-        << QStringLiteral("LastX=%1").arg(s.LastX) << QStringLiteral("LastY=%1").arg(s.LastY)
-        << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag) << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex)
-        << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant) << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex)
-        << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
+        << QStringLiteral("CurrentColor=") + Rgb3(s.CurrentColor)
+        << QStringLiteral("ToolMode=%1").arg(ToolNumber(s.ToolMode)) << QStringLiteral("LastX=%1").arg(s.LastX)
+        << QStringLiteral("LastY=%1").arg(s.LastY) << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag)
+        << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex) << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant)
+        << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
     const auto controls = w.findChildren<QWidget*>();
     for (const QWidget* c : controls)
         if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);

@@ -39,7 +39,6 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     w.actions.bind(*Label1, BoxEvent::MouseDown, "Label1_MouseDown");
     w.actions.bind(*Label3, BoxEvent::MouseDown, "Label3_MouseDown");
     w.actions.bind(*Label3, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
-
 }
 
 void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }

@@ -10,9 +10,9 @@
 #include "media/captions.h"
 #include "pages/command_buttons.h"
 #include "resources/art_store.h"
+#include "theme_colours.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
-#include "theme_colours.h"
 
 namespace pintaloo {
 

@@ -44,10 +44,10 @@ public:
     void refresh() { pctDraw->sync(); }
 
     CanvasView* pctDraw;
-    Box* Picture1;      // the wait box
+    Box* Picture1;  // the wait box
     Box* clockImage;
     Box* lblWait;
-    ShapeFrame* Shape10;  // the stamp outline
+    ShapeFrame* Shape10;          // the stamp outline
     QSize stampHolderSize{0, 0};  // the chosen stamp picture's size
 
 private:

@@ -8,7 +8,8 @@
 namespace pintaloo {
 
 CanvasView::CanvasView(QWidget* parent, Surface& surface, QRect geometry)
-    : Box(parent, "pctDraw", geometry), surface_(surface),
+    : Box(parent, "pctDraw", geometry),
+      surface_(surface),
       image_(surface.width(), surface.height(), QImage::Format_RGB32) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     surface_.markDirty(surface_.bounds());

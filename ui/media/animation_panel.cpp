@@ -48,7 +48,6 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     w.actions.bind(*Picture3, BoxEvent::Click, "Picture3_Click");
     w.actions.bind(*Picture3, BoxEvent::MouseMove, "Picture3_MouseMove");
     pctFlash->hide();
-
 }
 
 AnimationPanel::~AnimationPanel() = default;

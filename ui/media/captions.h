@@ -16,22 +16,22 @@ class MainWindow;
 
 // What a text labels, whoever owns the control.
 enum class Caption {
-    Wait,           // the oil command's wait box
-    PickerTitle,    // the page picker's title
-    Close,          // the window's close button
-    Minimise,       // the window's minimise button
-    NewPage,        // page commands
+    Wait,         // the oil command's wait box
+    PickerTitle,  // the page picker's title
+    Close,        // the window's close button
+    Minimise,     // the window's minimise button
+    NewPage,      // page commands
     ColouringPage,
     Save,
     Help,
-    Pencil,         // the six tool buttons, by item
+    Pencil,  // the six tool buttons, by item
     ModelsBrush,
     StampBrush,
     Eraser,
     Oil,
     Fill,
-    BrushSize,      // every size bar
-    Swatch,         // every swatch
+    BrushSize,  // every size bar
+    Swatch,     // every swatch
     Count
 };
 

@@ -6,8 +6,8 @@
 
 namespace pintaloo {
 
-bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path,
-              QString* error, const FilmClock& clock) {
+bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path, QString* error,
+              const FilmClock& clock) {
     auto fail = [error](const QString& why) {
         if (error) *error = why;
         return false;

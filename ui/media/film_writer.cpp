@@ -13,9 +13,9 @@ namespace pintaloo {
 FilmWriter::FilmWriter(Options options) : options_(options) {
     WebPAnimEncoderOptions anim;
     if (!WebPAnimEncoderOptionsInit(&anim)) return;
-    anim.anim_params.loop_count = 0;           // plays again and again, as viewers expect
-    anim.anim_params.bgcolor = 0xFFFFFFFFu;    // white, like the page
-    anim.allow_mixed = 0;                      // every frame lossy: one look from start to end
+    anim.anim_params.loop_count = 0;         // plays again and again, as viewers expect
+    anim.anim_params.bgcolor = 0xFFFFFFFFu;  // white, like the page
+    anim.allow_mixed = 0;                    // every frame lossy: one look from start to end
     if (options_.size.width() > 0 && options_.size.height() > 0 && options_.framesPerSecond > 0)
         encoder_ = WebPAnimEncoderNew(options_.size.width(), options_.size.height(), &anim);
     if (!encoder_) error_ = QStringLiteral("The film could not be started.");

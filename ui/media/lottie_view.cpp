@@ -52,8 +52,7 @@ void LottieView::setMovie(const std::string& path) {
 }
 
 void LottieView::Play() {
-    if (!m_movie)
-        return;
+    if (!m_movie) return;
     m_state = State::Playing;
     m_clock.start();
     showFrame(0);
@@ -62,24 +61,20 @@ void LottieView::Play() {
 
 void LottieView::Stop() {
     m_timer.stop();
-    if (m_movie)
-        m_state = State::Stopped;
+    if (m_movie) m_state = State::Stopped;
 }
 
 // Frames follow the clock, not the count of timer ticks: when the UI thread
 // was busy, late frames are skipped instead of slowing the whole movie down.
 void LottieView::advance() {
-    if (m_state != State::Playing)
-        return;
+    if (m_state != State::Playing) return;
     const auto due = static_cast<int>(std::floor(static_cast<double>(m_clock.elapsed()) * m_frameRate / 1000.0));
     if (due >= m_frameCount) {
-        if (m_frame != m_frameCount - 1)
-            showFrame(m_frameCount - 1);
+        if (m_frame != m_frameCount - 1) showFrame(m_frameCount - 1);
         m_state = State::Stopped;
         return;
     }
-    if (due > m_frame)
-        showFrame(due);
+    if (due > m_frame) showFrame(due);
     scheduleNextFrame();
 }
 
@@ -106,8 +101,7 @@ void LottieView::showFrame(int frame) {
         m_image = QImage();
         return;
     }
-    if (m_image.size() != pixels)
-        m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     // rlottie paints premultiplied 0xAARRGGBB words, which is this format.
     m_image.fill(Qt::transparent);
     rlottie::Surface surface(reinterpret_cast<uint32_t*>(m_image.bits()), static_cast<size_t>(pixels.width()),
@@ -122,14 +116,12 @@ void LottieView::showFrame(int frame) {
 void LottieView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (!m_image.isNull())
-        painter.drawImage(stageRect().topLeft(), m_image);
+    if (!m_image.isNull()) painter.drawImage(stageRect().topLeft(), m_image);
 }
 
 void LottieView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (m_movie && m_frame >= 0)
-        showFrame(m_frame);
+    if (m_movie && m_frame >= 0) showFrame(m_frame);
 }
 
 }  // namespace pintaloo

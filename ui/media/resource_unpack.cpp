@@ -55,8 +55,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
     while (left > 0) {
         const ssize_t written = ::write(fd, data, left);
         if (written < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return false;
         }
         data += written;
@@ -69,16 +68,14 @@ bool writeAll(int fd, const QByteArray& bytes) {
 // nothing more.
 bool holdsExactly(const std::string& path, const QByteArray& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     struct stat st {};
     bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == bytes.size();
     QByteArray have(same ? bytes.size() : 0, Qt::Uninitialized);
     qsizetype got = 0;
     while (same && got < have.size()) {
         const ssize_t n = ::read(fd, have.data() + got, static_cast<size_t>(have.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0)
             same = false;
         else
@@ -92,21 +89,18 @@ bool holdsExactly(const std::string& path, const QByteArray& bytes) {
 
 const char* embeddedMediaPath(int16_t number) {
     for (const EmbeddedMedia& media : kEmbedded) {
-        if (media.number == number)
-            return media.path;
+        if (media.number == number) return media.path;
     }
     return nullptr;
 }
 
 bool ExtractResource(int16_t number, const std::string& path) {
     const char* source = embeddedMediaPath(number);
-    if (!source || path.empty())
-        return false;
+    if (!source || path.empty()) return false;
 
     initMediaResources();
     QFile in(QString::fromLatin1(source));
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
+    if (!in.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = in.readAll();
 
     // A file already there is used only when it holds exactly these bytes:
@@ -115,23 +109,19 @@ bool ExtractResource(int16_t number, const std::string& path) {
     // less than playing them.
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            return false;
-        if (S_ISREG(st.st_mode) && holdsExactly(path, bytes))
-            return true;
+        if (S_ISDIR(st.st_mode)) return false;
+        if (S_ISREG(st.st_mode) && holdsExactly(path, bytes)) return true;
     }
 
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     const std::string folder = parent.empty() ? std::string(".") : parent.string();
-    if (::access(folder.c_str(), F_OK) != 0 && !ensurePrivateFolder(folder))
-        return false;
+    if (::access(folder.c_str(), F_OK) != 0 && !ensurePrivateFolder(folder)) return false;
 
     std::vector<char> temporary(path.begin(), path.end());
     const char suffix[] = ".part-XXXXXX";
     temporary.insert(temporary.end(), suffix, suffix + sizeof suffix);  // with the '\0'
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     const bool written = writeAll(fd, bytes);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

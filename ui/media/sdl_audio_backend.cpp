@@ -32,35 +32,29 @@ SdlAudioBackend::SdlAudioBackend() = default;
 
 SdlAudioBackend::~SdlAudioBackend() {
     waitForOpener();
-    if (m_device != Device::Open)
-        return;
+    if (m_device != Device::Open) return;
     Sdl().HaltChannel(-1);
     Sdl().HaltMusic();
-    if (m_wave)
-        Sdl().FreeChunk(m_wave);
-    if (m_music)
-        Sdl().FreeMusic(m_music);
+    if (m_wave) Sdl().FreeChunk(m_wave);
+    if (m_music) Sdl().FreeMusic(m_music);
     Sdl().CloseAudio();
     Sdl().MixQuit();
     Sdl().QuitSubSystem(SDL_INIT_AUDIO);
-    if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0)
-        Sdl().Quit();
+    if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0) Sdl().Quit();
     g_deviceInUse = false;
 }
 
 bool SdlAudioBackend::openDevice() {
     Sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     Sdl().SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Pintaloo");
-    if (Sdl().InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return false;
+    if (Sdl().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
 
     Sdl().MixInit(MIX_INIT_MP3);
-    if (Sdl().OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0
-        && Sdl().OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+    if (Sdl().OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0 &&
+        Sdl().OpenAudio(22050, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
         Sdl().MixQuit();
         Sdl().QuitSubSystem(SDL_INIT_AUDIO);
-        if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0)
-            Sdl().Quit();
+        if (Sdl().WasInit(SDL_INIT_EVERYTHING) == 0) Sdl().Quit();
         return false;
     }
     Sdl().AllocateChannels(1);
@@ -68,13 +62,11 @@ bool SdlAudioBackend::openDevice() {
 }
 
 void SdlAudioBackend::deferOpening() {
-    if (m_device == Device::Untried)
-        m_device = Device::Deferred;
+    if (m_device == Device::Untried) m_device = Device::Deferred;
 }
 
 void SdlAudioBackend::openInBackground() {
-    if (m_device != Device::Untried && m_device != Device::Deferred)
-        return;
+    if (m_device != Device::Untried && m_device != Device::Deferred) return;
     if (g_deviceInUse.exchange(true)) {
         std::lock_guard<std::mutex> guard(m_lock);
         m_device = Device::Silent;
@@ -110,20 +102,15 @@ void SdlAudioBackend::finishOpening(bool open) {
 }
 
 void SdlAudioBackend::waitForOpener() {
-    if (m_opener.joinable())
-        m_opener.join();
+    if (m_opener.joinable()) m_opener.join();
 }
 
 bool SdlAudioBackend::isAudible() {
-    if (m_device == Device::Deferred)
-        openInBackground();
-    if (m_device == Device::Opening)
-        waitForOpener();
-    if (m_device != Device::Untried)
-        return m_device == Device::Open;
+    if (m_device == Device::Deferred) openInBackground();
+    if (m_device == Device::Opening) waitForOpener();
+    if (m_device != Device::Untried) return m_device == Device::Open;
     m_device = Device::Silent;
-    if (g_deviceInUse.exchange(true))
-        return false;
+    if (g_deviceInUse.exchange(true)) return false;
     if (!LoadSdlLibrary() || !openDevice()) {
         g_deviceInUse = false;
         return false;
@@ -158,8 +145,7 @@ void SdlAudioBackend::playWave(const std::string& path) {
             return;
         }
     }
-    if (!isAudible())
-        return;
+    if (!isAudible()) return;
     std::lock_guard<std::mutex> guard(m_lock);
     playNow(path);
 }
@@ -167,11 +153,9 @@ void SdlAudioBackend::playWave(const std::string& path) {
 void SdlAudioBackend::playNow(const std::string& path) {
     freeFinishedWave();
     Mix_Chunk* next = Sdl().LoadWAV_RW(Sdl().RWFromFile(path.c_str(), "rb"), 1);
-    if (!next)
-        return;
+    if (!next) return;
     Sdl().HaltChannel(kWaveChannel);
-    if (m_wave)
-        Sdl().FreeChunk(m_wave);
+    if (m_wave) Sdl().FreeChunk(m_wave);
     m_wave = next;
     if (Sdl().PlayChannelTimed(kWaveChannel, m_wave, 0, -1) < 0) {
         Sdl().FreeChunk(m_wave);
@@ -180,13 +164,11 @@ void SdlAudioBackend::playNow(const std::string& path) {
 }
 
 bool SdlAudioBackend::openMp3(const std::string& path) {
-    if (waiting() || !isAudible())
-        return false;  // a tone asked for while the device opens is let go
+    if (waiting() || !isAudible()) return false;  // a tone asked for while the device opens is let go
     std::lock_guard<std::mutex> guard(m_lock);
     freeFinishedWave();
     Mix_Music* next = Sdl().LoadMUS(path.c_str());
-    if (!next)
-        return false;
+    if (!next) return false;
     if (m_music) {
         Sdl().HaltMusic();
         Sdl().FreeMusic(m_music);
@@ -196,11 +178,9 @@ bool SdlAudioBackend::openMp3(const std::string& path) {
 }
 
 bool SdlAudioBackend::runMp3() {
-    if (waiting() || !isAudible())
-        return false;
+    if (waiting() || !isAudible()) return false;
     std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_music)
-        return false;
+    if (!m_music) return false;
     freeFinishedWave();
     Sdl().VolumeMusic(MIX_MAX_VOLUME);
     return Sdl().PlayMusic(m_music, 0) == 0;

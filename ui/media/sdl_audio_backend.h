@@ -68,8 +68,8 @@ private:
     void playNow(const std::string& path);
 
     std::atomic<Device> m_device{Device::Untried};
-    std::mutex m_lock;           // SDL_mixer calls and the pending sound
-    std::string m_pendingWave;   // asked for while the device was opening
+    std::mutex m_lock;          // SDL_mixer calls and the pending sound
+    std::string m_pendingWave;  // asked for while the device was opening
     // Loads the library, then waits for an SDL thread that opens the device
     // (SDL frees its per-thread error buffer only for threads it started).
     std::thread m_opener;

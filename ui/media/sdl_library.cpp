@@ -21,12 +21,13 @@ bool LoadAll(void* h, SdlLibrary& l) {
     return Find(h, "SDL_InitSubSystem", l.InitSubSystem) && Find(h, "SDL_QuitSubSystem", l.QuitSubSystem) &&
            Find(h, "SDL_WasInit", l.WasInit) && Find(h, "SDL_Quit", l.Quit) && Find(h, "SDL_SetHint", l.SetHint) &&
            Find(h, "SDL_CreateThread", l.CreateThread) && Find(h, "SDL_WaitThread", l.WaitThread) &&
-           Find(h, "SDL_RWFromFile", l.RWFromFile) && Find(h, "Mix_Init", l.MixInit) && Find(h, "Mix_Quit", l.MixQuit) &&
-           Find(h, "Mix_OpenAudio", l.OpenAudio) && Find(h, "Mix_CloseAudio", l.CloseAudio) &&
-           Find(h, "Mix_AllocateChannels", l.AllocateChannels) && Find(h, "Mix_QuerySpec", l.QuerySpec) &&
-           Find(h, "Mix_LoadWAV_RW", l.LoadWAV_RW) && Find(h, "Mix_FreeChunk", l.FreeChunk) &&
-           Find(h, "Mix_PlayChannelTimed", l.PlayChannelTimed) && Find(h, "Mix_HaltChannel", l.HaltChannel) &&
-           Find(h, "Mix_Playing", l.Playing) && Find(h, "Mix_LoadMUS", l.LoadMUS) && Find(h, "Mix_FreeMusic", l.FreeMusic) &&
+           Find(h, "SDL_RWFromFile", l.RWFromFile) && Find(h, "Mix_Init", l.MixInit) &&
+           Find(h, "Mix_Quit", l.MixQuit) && Find(h, "Mix_OpenAudio", l.OpenAudio) &&
+           Find(h, "Mix_CloseAudio", l.CloseAudio) && Find(h, "Mix_AllocateChannels", l.AllocateChannels) &&
+           Find(h, "Mix_QuerySpec", l.QuerySpec) && Find(h, "Mix_LoadWAV_RW", l.LoadWAV_RW) &&
+           Find(h, "Mix_FreeChunk", l.FreeChunk) && Find(h, "Mix_PlayChannelTimed", l.PlayChannelTimed) &&
+           Find(h, "Mix_HaltChannel", l.HaltChannel) && Find(h, "Mix_Playing", l.Playing) &&
+           Find(h, "Mix_LoadMUS", l.LoadMUS) && Find(h, "Mix_FreeMusic", l.FreeMusic) &&
            Find(h, "Mix_PlayMusic", l.PlayMusic) && Find(h, "Mix_HaltMusic", l.HaltMusic) &&
            Find(h, "Mix_VolumeMusic", l.VolumeMusic);
 }

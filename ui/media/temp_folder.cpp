@@ -37,8 +37,7 @@ void removeTree(const fs::path& dir) {
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code statError;
-        if (fs::is_directory(it->symlink_status(statError)) && !statError)
-            removeTree(it->path());
+        if (fs::is_directory(it->symlink_status(statError)) && !statError) removeTree(it->path());
     }
     fs::remove_all(dir, ec);
 }
@@ -46,15 +45,13 @@ void removeTree(const fs::path& dir) {
 }  // namespace
 
 bool ensurePrivateFolder(const std::string& dir) {
-    if (dir.empty())
-        return false;
+    if (dir.empty()) return false;
 
     // The parents are ordinary folders (say ~/.cache on a fresh account) that
     // may simply not exist yet; a real problem shows up in mkdir below.
     std::error_code ec;
     const fs::path folder(dir);
-    if (folder.has_parent_path())
-        fs::create_directories(folder.parent_path(), ec);
+    if (folder.has_parent_path()) fs::create_directories(folder.parent_path(), ec);
 
     // Something that is not a directory in our place (a stray file, or a link
     // that could point anywhere) is removed; unlink() removes a link itself.
@@ -62,8 +59,7 @@ bool ensurePrivateFolder(const std::string& dir) {
     for (int attempt = 0; attempt < 3 && !ready; ++attempt) {
         if (::mkdir(dir.c_str(), S_IRWXU) == 0 || errno == EEXIST) {
             struct stat st {};
-            if (::lstat(dir.c_str(), &st) != 0)
-                continue;  // vanished in between: try again
+            if (::lstat(dir.c_str(), &st) != 0) continue;  // vanished in between: try again
             if (S_ISDIR(st.st_mode)) {
                 ready = true;
             } else if (::unlink(dir.c_str()) != 0) {
@@ -73,26 +69,22 @@ bool ensurePrivateFolder(const std::string& dir) {
             return false;
         }
     }
-    if (!ready)
-        return false;
+    if (!ready) return false;
 
     // Check and fix the folder through a descriptor opened without following
     // links, so nothing can be swapped in between the check and the chmod.
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
-    if (ok && (st.st_mode & 07777) != S_IRWXU)
-        ok = ::fchmod(fd, S_IRWXU) == 0;
+    if (ok && (st.st_mode & 07777) != S_IRWXU) ok = ::fchmod(fd, S_IRWXU) == 0;
     ::close(fd);
     return ok && ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
 TempFolder::TempFolder() : TempFolder(defaultCandidates()) {}
 
-TempFolder::TempFolder(std::vector<std::string> candidateFolders)
-    : m_candidates(std::move(candidateFolders)) {}
+TempFolder::TempFolder(std::vector<std::string> candidateFolders) : m_candidates(std::move(candidateFolders)) {}
 
 std::vector<std::string> TempFolder::defaultCandidates() {
     std::vector<std::string> folders;
@@ -103,11 +95,9 @@ std::vector<std::string> TempFolder::defaultCandidates() {
 
     std::string cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString();
     if (cache.empty()) {
-        if (const char* home = std::getenv("HOME"); home && home[0] == '/')
-            cache = std::string(home) + "/.cache";
+        if (const char* home = std::getenv("HOME"); home && home[0] == '/') cache = std::string(home) + "/.cache";
     }
-    if (!cache.empty())
-        folders.push_back(cache + '/' + kFolderName);
+    if (!cache.empty()) folders.push_back(cache + '/' + kFolderName);
 
     // The system temp folder is shared by all users: the user id in the name
     // keeps one user's folder from locking out the next.
@@ -130,15 +120,13 @@ const std::string& TempFolder::path() {
 
 std::string TempFolder::fileFor(int number, const char* ext) {
     const std::string& folder = path();
-    if (folder.empty())
-        return {};
+    if (folder.empty()) return {};
     return folder + "/tmpfile" + std::to_string(number) + (ext ? ext : "");
 }
 
 void TempFolder::removeAll() {
     for (const std::string& candidate : m_candidates) {
-        if (isOurDirectory(candidate))
-            removeTree(candidate);
+        if (isOurDirectory(candidate)) removeTree(candidate);
     }
 }
 

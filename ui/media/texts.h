@@ -12,24 +12,24 @@ namespace pintaloo {
 
 enum class TextId {
     // Captions and tooltips the window has always had.
-    Wait,               // lblWait, shown while the oil picture is made
-    PickerTitle,        // lblList, the page picker's title
-    CloseWindow,        // Image5
-    MinimiseWindow,     // Image6
-    NewPage,            // KewlButtons2
-    NewColouringPage,   // KewlButtons1
-    SaveDrawing,        // KewlButtons3
-    HelpAbout,          // KewlButtons4
-    ToolPencil,         // bBrush(0)
-    ToolModels,         // bBrush(1)
-    ToolStamps,         // bBrush(2)
-    ToolEraser,         // bBrush(3)
-    ToolOil,            // bBrush(4)
-    ToolFill,           // bBrush(5)
-    BrushSize,          // Label4(0..3)
-    Colour,             // bColor(0..23)
-    OpenDrawing,        // Label7, in the page picker
-    HelpLine,           // lblInfo; %1 is the version
+    Wait,              // lblWait, shown while the oil picture is made
+    PickerTitle,       // lblList, the page picker's title
+    CloseWindow,       // Image5
+    MinimiseWindow,    // Image6
+    NewPage,           // KewlButtons2
+    NewColouringPage,  // KewlButtons1
+    SaveDrawing,       // KewlButtons3
+    HelpAbout,         // KewlButtons4
+    ToolPencil,        // bBrush(0)
+    ToolModels,        // bBrush(1)
+    ToolStamps,        // bBrush(2)
+    ToolEraser,        // bBrush(3)
+    ToolOil,           // bBrush(4)
+    ToolFill,          // bBrush(5)
+    BrushSize,         // Label4(0..3)
+    Colour,            // bColor(0..23)
+    OpenDrawing,       // Label7, in the page picker
+    HelpLine,          // lblInfo; %1 is the version
     // Commands added later.
     Undo,
     Redo,
@@ -45,7 +45,7 @@ enum class TextId {
     NotAPicture,
     OpenTooSlow,
     SaveFailedTitle,
-    SaveFailed,         // %1 the file, %2 the reason
+    SaveFailed,  // %1 the file, %2 the reason
     UnknownExtension,
     DiskFull,
     // File dialog filter names (the patterns are added by OpenFilter / SaveFilter).

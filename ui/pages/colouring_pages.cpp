@@ -9,7 +9,8 @@
 namespace pintaloo {
 
 QString ColouringPages::pagePath(int number) {
-    static const QStringList files = QDir(QStringLiteral(":/pages")).entryList({QStringLiteral("page*.svg")}, QDir::Files, QDir::Name);
+    static const QStringList files =
+        QDir(QStringLiteral(":/pages")).entryList({QStringLiteral("page*.svg")}, QDir::Files, QDir::Name);
     const int i = number - kFirst;
     if (i < 0 || i >= files.size()) return {};
     return QStringLiteral(":/pages/") + files[i];

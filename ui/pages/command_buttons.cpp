@@ -19,11 +19,13 @@ struct Command {
 };
 // KewlButtons1..4: the help button lies wholly outside the window.
 constexpr const char* kFaces[4] = {"cmd_new_page", "cmd_colouring_page", "cmd_save", "cmd_help"};
-const Command kCommands[4] = {{1, {704, 20, 49, 49}}, {0, {640, 20, 49, 49}}, {2, {768, 20, 49, 49}}, {3, {864, 16, 49, 49}}};
+const Command kCommands[4] = {
+    {1, {704, 20, 49, 49}}, {0, {640, 20, 49, 49}}, {2, {768, 20, 49, 49}}, {3, {864, 16, 49, 49}}};
 
 QPixmap Face(int face, bool hot) {
     return ArtStore::instance().pixmap(
-        QStringLiteral(":/art/ui/%1%2.svg").arg(QLatin1String(kFaces[face]), hot ? QStringLiteral("_hot") : QString()), {49, 49});
+        QStringLiteral(":/art/ui/%1%2.svg").arg(QLatin1String(kFaces[face]), hot ? QStringLiteral("_hot") : QString()),
+        {49, 49});
 }
 }  // namespace
 
@@ -41,7 +43,6 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
     w.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
     w.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
     w.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
-
 }
 
 void CommandButtons::normalFaces() {

@@ -20,7 +20,6 @@
 
 namespace pintaloo {
 
-
 DrawingFiles::DrawingFiles(MainWindow& w) : w_(w) {}
 
 QString DrawingFiles::ProposedName(int hour, int minute, int second) {
@@ -42,7 +41,8 @@ bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QStrin
 }
 
 std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWidth, int maxHeight, PictureRefusal* why,
-                                                 std::chrono::milliseconds limit, const std::function<void(bool)>& waiting) {
+                                                 std::chrono::milliseconds limit,
+                                                 const std::function<void(bool)>& waiting) {
     PictureResult opened = OpenPicture(path, limit, waiting);
     if (why) *why = opened.refusal;
     if (opened.refusal != PictureRefusal::None) return std::nullopt;
@@ -68,8 +68,9 @@ void DrawingFiles::KewlButtons3_MouseDown(int button, int, double, double) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     if (!w_.services.dialog) return;
-    const auto chosen = w_.services.dialog->saveFileName(
-        folder + QLatin1Char('/') + proposed, QStringLiteral("Windows Bitmap (*.bmp);;PNG (*.png);;JPEG (*.jpg *.jpeg)"));
+    const auto chosen =
+        w_.services.dialog->saveFileName(folder + QLatin1Char('/') + proposed,
+                                         QStringLiteral("Windows Bitmap (*.bmp);;PNG (*.png);;JPEG (*.jpg *.jpeg)"));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
     const SaveTarget target = ChooseSaveTarget(*chosen);
@@ -92,15 +93,18 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
     std::optional<QString> chosen;
     if (w_.services.dialog)
         chosen = w_.services.dialog->openFileName(
-            dialogFileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) : dialogFileName,
-            QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
+            dialogFileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                                     : dialogFileName,
+            QStringLiteral(
+                "Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
         dialogFileName = *chosen;
         // The wait note shows while the picture is decoded.
         const auto waiting = [this](bool on) { w_.canvasPart().Picture1->setVisible(on); };
         PictureRefusal why = PictureRefusal::None;
-        if (const auto pic = LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {
+        if (const auto pic =
+                LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {
             w_.canvas.setPicture(*pic);
             w_.canvasPart().refresh();
         } else if (w_.services.messages) {

@@ -62,7 +62,6 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     w.actions.bind(*Label7, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
     w.actions.bind(*Image3, BoxEvent::MouseMove, "Image3_MouseMove");
     w.actions.bind(*pctOpen, BoxEvent::MouseMove, "pctOpen_MouseMove");
-
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }

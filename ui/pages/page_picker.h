@@ -17,9 +17,9 @@ class PagePicker {
 public:
     explicit PagePicker(MainWindow& w);
 
-    void open();             // shown over the canvas at the first page
+    void open();  // shown over the canvas at the first page
     void close() { pctOpen->hide(); }
-    void ShowPickerPage();   // counter first, then the preview
+    void ShowPickerPage();  // counter first, then the preview
     void KewlButtons8_Click();
     void KewlButtons9_Click();
     void Image3_Click();

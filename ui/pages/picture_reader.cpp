@@ -46,9 +46,13 @@ constexpr Words kRefusalWords[] = {
 
 // ---- small byte readers, all bounds-checked by their callers -------------
 using Bytes = const std::uint8_t*;
-std::uint32_t Le32(Bytes b) { return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24; }
+std::uint32_t Le32(Bytes b) {
+    return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
+}
 std::uint32_t Le16(Bytes b) { return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8; }
-std::uint32_t Be32(Bytes b) { return std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | std::uint32_t(b[3]); }
+std::uint32_t Be32(Bytes b) {
+    return std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | std::uint32_t(b[3]);
+}
 std::uint32_t Be16(Bytes b) { return std::uint32_t(b[0]) << 8 | std::uint32_t(b[1]); }
 
 struct Checked {
@@ -60,7 +64,8 @@ Checked Refuse(PictureRefusal why) { return {{}, why}; }
 // Sizes within the limits, checked before anything that big exists.
 PictureRefusal SizeVerdict(qint64 width, qint64 height) {
     if (width <= 0 || height <= 0) return PictureRefusal::Damaged;
-    if (width > PictureLimits::kMaxSide || height > PictureLimits::kMaxSide || width * height > PictureLimits::kMaxPixels)
+    if (width > PictureLimits::kMaxSide || height > PictureLimits::kMaxSide ||
+        width * height > PictureLimits::kMaxPixels)
         return PictureRefusal::TooLarge;
     return PictureRefusal::None;
 }
@@ -76,7 +81,15 @@ Checked Accept(PictureFormat format, qint64 width, qint64 height) {
 constexpr std::uint32_t kBitmapHeaderSizes[] = {12, 16, 40, 52, 56, 64, 108, 124};
 constexpr std::uint32_t kBitmapBits[] = {1, 2, 4, 8, 16, 24, 32};
 
-enum : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kJpegInBmp = 4, kPngInBmp = 5, kAlphaBitFields = 6 };
+enum : std::uint32_t {
+    kRgb = 0,
+    kRle8 = 1,
+    kRle4 = 2,
+    kBitFields = 3,
+    kJpegInBmp = 4,
+    kPngInBmp = 5,
+    kAlphaBitFields = 6
+};
 
 // Which bit depths each compression allows.
 struct CompressionRule {
@@ -85,10 +98,7 @@ struct CompressionRule {
 };
 constexpr CompressionRule kCompressionRules[] = {
     {kRgb, {0, 0, 0}},  // any depth
-    {kRle8, {8, 8, 8}},
-    {kRle4, {4, 4, 4}},
-    {kBitFields, {16, 32, 32}},
-    {kAlphaBitFields, {16, 32, 32}},
+    {kRle8, {8, 8, 8}}, {kRle4, {4, 4, 4}}, {kBitFields, {16, 32, 32}}, {kAlphaBitFields, {16, 32, 32}},
 };
 
 // A density far beyond any printer or screen (about 25,000 dots per inch)
@@ -169,7 +179,8 @@ PictureRefusal CheckRunLengths(Bytes p, Bytes end, qint64 width, qint64 height, 
 }
 
 // Every stored palette index of an uncompressed picture inside the palette.
-bool IndicesInPalette(Bytes data, qint64 stride, qint64 width, qint64 height, std::uint32_t bits, std::uint32_t colours) {
+bool IndicesInPalette(Bytes data, qint64 stride, qint64 width, qint64 height, std::uint32_t bits,
+                      std::uint32_t colours) {
     if (colours >= (1u << bits)) return true;
     const std::uint32_t perByte = 8 / bits, mask = (1u << bits) - 1;
     for (qint64 row = 0; row < height; ++row) {
@@ -187,7 +198,8 @@ Checked CheckBitmap(Bytes b, qint64 n) {
     if (n < 26) return Refuse(PictureRefusal::Damaged);
     const std::uint32_t fileSize = Le32(b + 2), offBits = Le32(b + 10), headerSize = Le32(b + 14);
     if (fileSize != 0 && fileSize > n) return Refuse(PictureRefusal::Damaged);  // claims more than is there
-    if (!Contains(kBitmapHeaderSizes, headerSize) || n < 14 + qint64(headerSize)) return Refuse(PictureRefusal::Damaged);
+    if (!Contains(kBitmapHeaderSizes, headerSize) || n < 14 + qint64(headerSize))
+        return Refuse(PictureRefusal::Damaged);
 
     qint64 width, signedHeight;
     std::uint32_t planes, bits, compression = kRgb, imageSize = 0, coloursUsed = 0, paletteEntry = 4;
@@ -223,7 +235,8 @@ Checked CheckBitmap(Bytes b, qint64 n) {
     if (width <= 0 || signedHeight == 0 || (signedHeight < 0 && runLengths)) return Refuse(PictureRefusal::Damaged);
     const qint64 height = std::abs(signedHeight);
     if (const PictureRefusal why = SizeVerdict(width, height); why != PictureRefusal::None) return Refuse(why);
-    if (densityX < 0 || densityY < 0 || densityX > kMaxDensity || densityY > kMaxDensity) return Refuse(PictureRefusal::Damaged);
+    if (densityX < 0 || densityY < 0 || densityX > kMaxDensity || densityY > kMaxDensity)
+        return Refuse(PictureRefusal::Damaged);
 
     // Colour masks follow a 40-byte header; longer headers hold them.
     qint64 paletteStart = 14 + qint64(headerSize);
@@ -259,7 +272,8 @@ Checked CheckBitmap(Bytes b, qint64 n) {
     } else {
         const qint64 stride = (width * bits + 31) / 32 * 4;
         if (dataBytes < stride * height) return Refuse(PictureRefusal::Damaged);
-        if (bits <= 8 && !IndicesInPalette(data, stride, width, height, bits, colours)) return Refuse(PictureRefusal::Damaged);
+        if (bits <= 8 && !IndicesInPalette(data, stride, width, height, bits, colours))
+            return Refuse(PictureRefusal::Damaged);
     }
     return Accept(PictureFormat::Bmp, width, height);
 }
@@ -310,9 +324,7 @@ Checked CheckPng(Bytes b, qint64 n) {
 }
 
 // ---- JPEG ------------------------------------------------------------------
-bool IsFrameMarker(std::uint32_t m) {
-    return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
-}
+bool IsFrameMarker(std::uint32_t m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
 
 // Marker by marker to the end marker, stepping over the compressed data of
 // each scan. The scans are counted and, for a picture sent in several scans,
@@ -330,7 +342,8 @@ Checked CheckJpeg(Bytes b, qint64 n) {
         p += 2;
         if (marker == 0xD9) {  // end of picture
             if (!frame || scans == 0) return Refuse(PictureRefusal::Damaged);
-            if (scans > 1 && coefficientBytes > PictureLimits::kMaxJpegCoefficientBytes) return Refuse(PictureRefusal::TooLarge);
+            if (scans > 1 && coefficientBytes > PictureLimits::kMaxJpegCoefficientBytes)
+                return Refuse(PictureRefusal::TooLarge);
             return Accept(PictureFormat::Jpeg, width, height);
         }
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) continue;  // markers without a segment
@@ -445,10 +458,17 @@ PictureHeader CheckPicture(const QByteArray& bytes, PictureRefusal* why) {
     const qint64 n = bytes.size();
     Checked checked = Refuse(PictureRefusal::NotAPicture);
     switch (SniffPicture(bytes)) {
-        case PictureFormat::Bmp: checked = CheckBitmap(b, n); break;
-        case PictureFormat::Png: checked = CheckPng(b, n); break;
-        case PictureFormat::Jpeg: checked = CheckJpeg(b, n); break;
-        case PictureFormat::None: break;
+        case PictureFormat::Bmp:
+            checked = CheckBitmap(b, n);
+            break;
+        case PictureFormat::Png:
+            checked = CheckPng(b, n);
+            break;
+        case PictureFormat::Jpeg:
+            checked = CheckJpeg(b, n);
+            break;
+        case PictureFormat::None:
+            break;
     }
     if (why) *why = checked.why;
     return checked.header;
@@ -518,7 +538,8 @@ PictureResult DecodePictureWithin(const QByteArray& bytes, std::chrono::millisec
     return answer.get();
 }
 
-PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit, const std::function<void(bool)>& waiting) {
+PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit,
+                          const std::function<void(bool)>& waiting) {
     PictureResult out;
     const QByteArray bytes = ReadPictureFile(path, &out.refusal);
     if (out.refusal != PictureRefusal::None) return out;

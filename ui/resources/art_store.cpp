@@ -39,7 +39,8 @@ QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
 }
 
 QPixmap ArtStore::faded(const QString& path, QSize size, qreal dpr) {
-    const QString key = QStringLiteral("faded:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
+    const QString key =
+        QStringLiteral("faded:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return *it;
     QImage img = pixmap(path, size, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < img.height(); ++y) {

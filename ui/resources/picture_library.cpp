@@ -20,12 +20,18 @@ QString PictureLibrary::stampPath(int n) {
 
 QString PictureLibrary::modelPath(ModelFamily family, int index) {
     switch (family) {
-        case ModelFamily::Balls: return QStringLiteral(":/models/ball_%1.svg").arg(index, 2, 10, QLatin1Char('0'));
-        case ModelFamily::Daisies: return QStringLiteral(":/models/daisy_%1.svg").arg(index);
-        case ModelFamily::Tangles: return QStringLiteral(":/models/tangle_%1.svg").arg(index);
-        case ModelFamily::Scribbles: return QStringLiteral(":/models/scribble_%1.svg").arg(index);
-        case ModelFamily::Stars: return QStringLiteral(":/models/star_%1.svg").arg(index);
-        case ModelFamily::Splats: return QStringLiteral(":/models/splat_%1.svg").arg(index);
+        case ModelFamily::Balls:
+            return QStringLiteral(":/models/ball_%1.svg").arg(index, 2, 10, QLatin1Char('0'));
+        case ModelFamily::Daisies:
+            return QStringLiteral(":/models/daisy_%1.svg").arg(index);
+        case ModelFamily::Tangles:
+            return QStringLiteral(":/models/tangle_%1.svg").arg(index);
+        case ModelFamily::Scribbles:
+            return QStringLiteral(":/models/scribble_%1.svg").arg(index);
+        case ModelFamily::Stars:
+            return QStringLiteral(":/models/star_%1.svg").arg(index);
+        case ModelFamily::Splats:
+            return QStringLiteral(":/models/splat_%1.svg").arg(index);
     }
     return {};
 }

@@ -5,8 +5,8 @@
 #include "app/main_window.h"
 #include "media/animation_panel.h"
 #include "media/captions.h"
-#include "toolbox/tool_tables.h"
 #include "theme_colours.h"
+#include "toolbox/tool_tables.h"
 
 namespace pintaloo {
 

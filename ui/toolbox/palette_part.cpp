@@ -5,10 +5,10 @@
 #include "app/main_window.h"
 #include "media/animation_panel.h"
 #include "media/captions.h"
+#include "theme_colours.h"
 #include "toolbox/brush_size.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
-#include "theme_colours.h"
 
 namespace pintaloo {
 

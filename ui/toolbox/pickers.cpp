@@ -22,10 +22,10 @@ struct ModelButton {
 };
 // By bSpray item; the tool each chooses is in kModelTools.
 constexpr ModelButton kModelButtons[17] = {
-    {64, 8, "model_circles"},   {120, 8, "model_spray"},     {176, 8, "model_dots2"},   {232, 8, "model_spray2"},
-    {288, 8, "model_rainbow"},  {344, 8, "model_balls"},     {400, 8, "model_rainbowline"}, {8, 8, "model_pen"},
-    {456, 8, "model_daisy"},    {8, 64, "model_tangle"},     {64, 64, "model_scribble"}, {120, 64, "model_star"},
-    {176, 64, "model_grass"},   {288, 64, "model_tiles"},    {344, 64, "model_zigzag"},  {400, 64, "model_bricks"},
+    {64, 8, "model_circles"},  {120, 8, "model_spray"},  {176, 8, "model_dots2"},       {232, 8, "model_spray2"},
+    {288, 8, "model_rainbow"}, {344, 8, "model_balls"},  {400, 8, "model_rainbowline"}, {8, 8, "model_pen"},
+    {456, 8, "model_daisy"},   {8, 64, "model_tangle"},  {64, 64, "model_scribble"},    {120, 64, "model_star"},
+    {176, 64, "model_grass"},  {288, 64, "model_tiles"}, {344, 64, "model_zigzag"},     {400, 64, "model_bricks"},
     {232, 64, "model_splat"},
 };
 constexpr const char* kCategoryArt[8] = {"cat_animals", "cat_vehicles", "cat_flowers", "cat_houses",
@@ -55,7 +55,8 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
         w.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
         bSpray[std::size_t(i)] = b;
-        Shape1[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        Shape1[std::size_t(i)] =
+            new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
     }
     for (int i = 0; i < 8; ++i) {
         Box* b = new Box(pctStamp, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
@@ -63,7 +64,8 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
         w.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
         bStamp[std::size_t(i)] = b;
-        Shape7[std::size_t(i)] = new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        Shape7[std::size_t(i)] =
+            new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
         Box* slot = new Box(pctStamp, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
@@ -72,7 +74,6 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
         bStamp1[std::size_t(i)] = slot;
     }
     resetFrames();
-
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
