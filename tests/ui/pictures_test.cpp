@@ -2,6 +2,8 @@
 // painters and panels count on, and keeps its key colour where it belongs.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <map>
@@ -112,6 +114,42 @@ TEST(Pictures, WindowArtworkIsThere) {
         QSvgRenderer svg(QStringLiteral(":/%1.svg").arg(QLatin1String(s[0])));
         ASSERT_TRUE(svg.isValid()) << s[0];
         EXPECT_EQ(svg.defaultSize(), QSize(atoi(s[1]), atoi(s[2]))) << s[0];
+    }
+}
+
+// The background drawn at build time must be the very picture the SVG gives,
+// and must be shown from the program file itself, not silently drawn again
+// at start; any other size or pixel ratio still gets a drawing of its own.
+TEST(Pictures, TheWindowBackgroundComesReadyDrawnAndMatchesItsSvg) {
+    const QString path = QStringLiteral(":/art/ui/background.svg");
+    const QSize size(827, 728);
+    const QImage shown = ArtStore::instance().backdrop(path, size, 1.0);
+    ASSERT_EQ(shown.size(), size);
+    EXPECT_EQ(shown.constBits(), QResource(QStringLiteral(":/art/ui/background-827x728.argb32")).data())
+        << "shown in place from the embedded pixels";
+
+    QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    {
+        QSvgRenderer svg(path);
+        QPainter p(&drawn);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+    }
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn);
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0) << "the rounded corner stays see-through";
+    EXPECT_EQ(qAlpha(shown.pixel(413, 400)), 255);
+
+    struct Case {
+        QSize size;
+        qreal dpr;
+    };
+    for (const Case c : {Case{{400, 300}, 1.0}, Case{size, 2.0}}) {
+        SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height() << " at " << c.dpr);
+        const QImage other = ArtStore::instance().backdrop(path, c.size, c.dpr);
+        EXPECT_EQ(other.size(), c.size * c.dpr);
+        EXPECT_EQ(other.devicePixelRatio(), c.dpr);
+        EXPECT_EQ(qAlpha(other.pixel(other.width() / 2, other.height() / 2)), 255) << "drawn, not left empty";
     }
 }
 

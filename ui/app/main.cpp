@@ -1,6 +1,7 @@
 // Pintaloo: starts the window, or, when a copy is already running, plays
 // the start sound and ends at once.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <QThread>
@@ -16,6 +17,24 @@
 
 using namespace pintaloo;
 
+namespace {
+
+// Outside a desktop session's bus (no address given, none at the runtime
+// folder's usual place) D-Bus would fork dbus-launch to start a bus just for
+// us, twice: once for Qt, once for SDL. Neither sound nor drawing needs one,
+// and the fork and its exit signal cost the start-up tens of milliseconds,
+// so point both at the usual place, where a bus started later is still found.
+void KeepToTheSessionBus() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty()) return;
+    const QByteArray bus = runtime + "/bus";
+    if (QFileInfo::exists(QString::fromLocal8Bit(bus))) return;  // D-Bus finds it there by itself
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // Read before anything opens a display, so --help works on a console.
     QStringList arguments;
@@ -26,6 +45,7 @@ int main(int argc, char** argv) {
 
     // Sound waits until the window is up: the start sound asked for on the
     // way is played as soon as the device is open.
+    KeepToTheSessionBus();  // before Qt or SDL look for a bus
     SdlAudioBackend audio;
     audio.deferOpening();
     QApplication app(argc, argv);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QSvgRenderer>
 
@@ -34,6 +35,37 @@ QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
     pm.setDevicePixelRatio(dpr);
     cache_.insert(key, pm);
     return pm;
+}
+
+QImage ArtStore::backdrop(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
+                        '@' + QString::number(dpr);
+    if (auto it = backdrops_.find(key); it != backdrops_.end()) return *it;
+    QImage img;
+    if (dpr == 1.0 && path.endsWith(QLatin1String(".svg"))) {
+        const QString rawPath = path.chopped(4) + QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height());
+        const QResource raw(rawPath);
+        const qint64 bytes = qint64(size.width()) * size.height() * 4;
+        // Only an uncompressed entry of exactly the right length, on a pixel
+        // boundary, can be shown in place.
+        if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression && raw.size() == bytes &&
+            reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) == 0)
+            img = QImage(raw.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
+    }
+    if (img.isNull()) {
+        img = QImage(size * dpr, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QSvgRenderer svg(path);
+        if (svg.isValid()) {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing);
+            svg.render(&p);
+        }
+        img.setDevicePixelRatio(dpr);
+    }
+    backdrops_.insert(key, img);
+    return img;
 }
 
 QPixmap ArtStore::faded(const QString& path, QSize size, qreal dpr) {

@@ -18,6 +18,11 @@ public:
 
     // ":/art/ui/tool_pencil.svg" style paths.
     QPixmap pixmap(const QString& path, QSize size, qreal devicePixelRatio = 0);
+    // A large picture shown as it is, such as the window's background. When
+    // the build drew it at exactly this size (ui/CMakeLists.txt), the pixels
+    // come straight from the program file, costing no drawing and no memory
+    // of its own; otherwise it is drawn from the SVG once and kept.
+    QImage backdrop(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // The same picture lighter and a little washed out: a hovered tool button.
     QPixmap faded(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // Exactly size pixels on `background` (for pictures the painters copy).
@@ -28,6 +33,7 @@ public:
 
 private:
     QHash<QString, QPixmap> cache_;
+    QHash<QString, QImage> backdrops_;
 };
 
 qreal ScreenPixelRatio();
