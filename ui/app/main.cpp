@@ -11,6 +11,7 @@
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
 #include "pages/picture_reader.h"
+#include "resources/art_store.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -54,7 +55,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));
     // Ties the window to its launcher entry: the task bar's icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pintaloo.Pintaloo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/ui/app_icon.svg")));
+    // The sizes the X11 window manager is handed for a scalable icon, drawn
+    // by the build: no SVG icon plugin loaded and nothing drawn at start.
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128})
+        icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
+    QApplication::setWindowIcon(icon);
 
     TempFolder temp;
     SingleInstance instance(temp);
