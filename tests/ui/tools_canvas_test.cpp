@@ -276,5 +276,50 @@ TEST_F(PickersTest, StampPaintsOncePerPress) {
     EXPECT_GT(both.right, first.right) << "a new press stamps again";
 }
 
+// The view converts the engine's pixels band by band on their way to the
+// screen: each colour must arrive with its channels in place, on both sides
+// of a band's edge and at the canvas's own edges.
+TEST_F(CanvasInputTest, TheViewShowsEverySurfacePixelInItsOwnColour) {
+    struct Case {
+        int x, y;
+        Colour colour;
+    };
+    const Case cases[] = {{0, 0, Rgb(255, 0, 0)},       {806, 0, Rgb(0, 255, 0)},    {3, 47, Rgb(0, 0, 255)},
+                          {3, 48, Rgb(12, 34, 56)},     {805, 95, Rgb(200, 100, 1)}, {400, 96, Rgb(1, 2, 3)},
+                          {0, 536, Rgb(250, 251, 252)}, {806, 536, Rgb(128, 0, 64)}};
+    for (const Case& c : cases) w().canvas.setPixel(c.x, c.y, c.colour);
+    w().canvasPart().refresh();
+    const QImage shown = w().canvasPart().pctDraw->image();
+    ASSERT_EQ(shown.size(), QSize(Surface::kWidth, Surface::kHeight));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        EXPECT_EQ(shown.pixel(c.x, c.y), qRgb(RedOf(c.colour), GreenOf(c.colour), BlueOf(c.colour)));
+    }
+    EXPECT_EQ(shown.pixel(1, 47), qRgb(255, 255, 255)) << "the paper between them";
+}
+
+// A repaint of part of the canvas draws that part, from its own first row
+// and column, and nothing beside it.
+TEST_F(CanvasInputTest, APartialRepaintDrawsOnlyItsRectangle) {
+    w().canvas.box(0, 0, Surface::kWidth - 1, Surface::kHeight - 1, kBlack, 1, {FillStyle::Solid, Rgb(10, 200, 30)});
+    w().canvasPart().refresh();
+    const QRect part(101, 50, 37, 61);  // crosses the boundary between two bands of rows
+    QImage out(Surface::kWidth, Surface::kHeight, QImage::Format_RGB32);
+    out.fill(Qt::magenta);
+    w().canvasPart().pctDraw->render(&out, part.topLeft(), QRegion(part));  // the part lands where it is
+    struct Case {
+        QPoint at;
+        QRgb expected;
+    };
+    for (const Case& c :
+         {Case{part.topLeft(), qRgb(10, 200, 30)}, Case{part.bottomRight(), qRgb(10, 200, 30)},
+          Case{{part.left(), 97}, qRgb(10, 200, 30)}, Case{part.topLeft() - QPoint(1, 0), QColor(Qt::magenta).rgb()},
+          Case{part.bottomRight() + QPoint(0, 1), QColor(Qt::magenta).rgb()},
+          Case{part.bottomRight() + QPoint(1, 0), QColor(Qt::magenta).rgb()}}) {
+        SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
+        EXPECT_EQ(out.pixel(c.at), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace pintaloo::uitest

@@ -6,9 +6,16 @@
 //   pintaloo-svgrender IN.svg WIDTH HEIGHT OUT.png
 //   pintaloo-svgrender --transparent IN.svg WIDTH HEIGHT OUT.png   (keeps alpha: icons)
 //   pintaloo-svgrender --sheet OUT.png SCALE IN.svg...   (contact sheet)
+//   pintaloo-svgrender --raw IN.svg WIDTH HEIGHT OUT.argb32   (keeps alpha, no file format)
+//
+// The raw form is the picture's premultiplied 32-bit pixels in this
+// machine's byte order, row after row with nothing in between: the build
+// embeds large backdrops that way so the program shows them without
+// decoding or copying anything.
 //
 // The sheet puts each picture at its own size times SCALE on a grey grid
 // with its file name under it, so white (transparent) areas stand out.
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -65,10 +72,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc >= 5 && QString(argv[1]) == "--sheet") return makeSheet(argc, argv);
-    const bool transparent = argc == 6 && QString(argv[1]) == "--transparent";
+    const bool raw = argc == 6 && QString(argv[1]) == "--raw";
+    const bool transparent = raw || (argc == 6 && QString(argv[1]) == "--transparent");
     if (argc != 5 && !transparent) {
         std::fprintf(stderr,
-                     "usage: %s [--transparent] IN.svg WIDTH HEIGHT OUT.png | --sheet OUT.png SCALE IN.svg...\n",
+                     "usage: %s [--transparent|--raw] IN.svg WIDTH HEIGHT OUT | --sheet OUT.png SCALE IN.svg...\n",
                      argv[0]);
         return 2;
     }
@@ -78,5 +86,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", a[1]);
         return 1;
     }
-    return img.save(QString::fromLocal8Bit(a[4])) ? 0 : 1;
+    if (!raw) return img.save(QString::fromLocal8Bit(a[4])) ? 0 : 1;
+    QFile out(QString::fromLocal8Bit(a[4]));
+    if (!out.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", a[4]);
+        return 1;
+    }
+    const qint64 rowBytes = qint64(img.width()) * 4;  // ARGB32: no padding to drop
+    for (int y = 0; y < img.height(); ++y)
+        if (out.write(reinterpret_cast<const char*>(img.constScanLine(y)), rowBytes) != rowBytes) return 1;
+    return out.flush() ? 0 : 1;
 }

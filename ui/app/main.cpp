@@ -3,6 +3,7 @@
 // Pintaloo: starts the window, or, when a copy is already running, plays
 // the start sound and ends at once.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QThread>
 #include <QTimer>
@@ -15,8 +16,27 @@
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/picture_reader.h"
+#include "resources/art_store.h"
 
 using namespace pintaloo;
+
+namespace {
+
+// Outside a desktop session's bus (no address given, none at the runtime
+// folder's usual place) D-Bus would fork dbus-launch to start a bus just for
+// us, twice: once for Qt, once for SDL. Neither sound nor drawing needs one,
+// and the fork and its exit signal cost the start-up tens of milliseconds,
+// so point both at the usual place, where a bus started later is still found.
+void KeepToTheSessionBus() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty()) return;
+    const QByteArray bus = runtime + "/bus";
+    if (QFileInfo::exists(QString::fromLocal8Bit(bus))) return;  // D-Bus finds it there by itself
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Read before anything opens a display, so --help works on a console.
@@ -28,6 +48,7 @@ int main(int argc, char** argv) {
 
     // Sound waits until the window is up: the start sound asked for on the
     // way is played as soon as the device is open.
+    KeepToTheSessionBus();  // before Qt or SDL look for a bus
     SdlAudioBackend audio;
     audio.deferOpening();
     QApplication app(argc, argv);
@@ -36,7 +57,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));
     // Ties the window to its launcher entry: the task bar's icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pintaloo.Pintaloo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/ui/app_icon.svg")));
+    // The sizes the X11 window manager is handed for a scalable icon, drawn
+    // by the build: no SVG icon plugin loaded and nothing drawn at start.
+    QIcon icon;
+    for (const int side : {16, 32, 64, 128})
+        icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
+    QApplication::setWindowIcon(icon);
 
     TempFolder temp;
     SingleInstance instance(temp);

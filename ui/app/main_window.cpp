@@ -149,10 +149,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), corner_, corner_);
     p.setClipPath(outline);
-    // Rendered once: buttons without a background of their own repaint the
-    // window beneath them on every hover.
-    const QPixmap background = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/background.svg"), size());
-    p.drawPixmap(0, 0, background);
+    // Drawn at build time for this size: buttons without a background of
+    // their own repaint the window beneath them on every hover.
+    p.drawImage(0, 0, ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()));
     if (onFirstPaint) {
         // After this paint has reached the screen, not during it.
         QTimer::singleShot(0, this, [job = std::move(onFirstPaint)] { job(); });

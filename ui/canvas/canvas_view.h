@@ -14,17 +14,23 @@ class CanvasView : public Box {
     Q_OBJECT
 public:
     CanvasView(QWidget* parent, Surface& surface, QRect geometry);
-    // Copies the surface's changed rectangle to the screen image and asks
-    // for a repaint of just that.
+    // Asks for a repaint of the surface's changed rectangle, and only that.
     void sync();
-    const QImage& image() const { return image_; }
+    // What the view shows, as a picture of its own.
+    QImage image();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // Converts `rows` surface rows from `top`, columns [left, right), into
+    // strip_ from its first row on.
+    void convertRows(int top, int rows, int left, int right);
+
     Surface& surface_;
-    QImage image_;
+    // A band of rows converted on the way to the screen, reused by every
+    // paint: the surface itself is the only full-size copy of the picture.
+    QImage strip_;
 };
 
 }  // namespace pintaloo

@@ -41,7 +41,10 @@ const SdlLibrary* LoadSdlLibrary() {
     std::call_once(once, [] {
         // Kept loaded until the process ends: SDL may still be closing its
         // threads when our objects are gone.
-        void* handle = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        // Lazily bound: the mixer brings some sixty libraries for formats we
+        // never play, and binding all their functions up front took longer
+        // than everything we call. Every function we use is looked up below.
+        void* handle = dlopen("libSDL2_mixer-2.0.so.0", RTLD_LAZY | RTLD_LOCAL);
         loaded = handle && LoadAll(handle, library);
     });
     return loaded ? &library : nullptr;

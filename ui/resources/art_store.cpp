@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QResource>
 #include <QScreen>
 #include <QSvgRenderer>
 
@@ -13,6 +14,24 @@ qreal ScreenPixelRatio() {
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? std::max<qreal>(1.0, s->devicePixelRatio()) : 1.0;
 }
+
+namespace {
+
+// The build's drawing of an SVG at exactly `size` pixels (ui/CMakeLists.txt),
+// shown in place from the program file; a null image when there is none.
+// Only an uncompressed entry of exactly the right length, on a pixel
+// boundary, can be used that way.
+QImage Prerendered(const QString& path, QSize size) {
+    if (!path.endsWith(QLatin1String(".svg"))) return {};
+    const QResource raw(path.chopped(4) + QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height()));
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() != bytes ||
+        reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0)
+        return {};
+    return QImage(raw.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
 
 ArtStore& ArtStore::instance() {
     static ArtStore store;
@@ -24,7 +43,32 @@ QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
     const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
                         '@' + QString::number(dpr);
     if (auto it = cache_.find(key); it != cache_.end()) return *it;
-    QImage img(size * dpr, QImage::Format_ARGB32_Premultiplied);
+    QImage img = dpr == 1.0 ? Prerendered(path, size) : QImage();
+    if (img.isNull()) img = drawSvg(path, size * dpr);
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(dpr);
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QImage ArtStore::backdrop(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
+                        '@' + QString::number(dpr);
+    if (auto it = backdrops_.find(key); it != backdrops_.end()) return *it;
+    QImage img = dpr == 1.0 ? Prerendered(path, size) : QImage();
+    if (img.isNull()) {
+        img = drawSvg(path, size * dpr);
+        img.setDevicePixelRatio(dpr);
+    }
+    backdrops_.insert(key, img);
+    return img;
+}
+
+QImage ArtStore::drawSvg(const QString& path, QSize pixels) {
+    drawnFromSvg_.append(path + QLatin1Char('@') + QString::number(pixels.width()) + 'x' +
+                         QString::number(pixels.height()));
+    QImage img(pixels, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QSvgRenderer svg(path);
     if (svg.isValid()) {
@@ -32,10 +76,7 @@ QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
         p.setRenderHint(QPainter::Antialiasing);
         svg.render(&p);
     }
-    QPixmap pm = QPixmap::fromImage(img);
-    pm.setDevicePixelRatio(dpr);
-    cache_.insert(key, pm);
-    return pm;
+    return img;
 }
 
 QPixmap ArtStore::faded(const QString& path, QSize size, qreal dpr) {
