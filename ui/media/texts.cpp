@@ -51,7 +51,7 @@ constexpr TextRow kTexts[] = {
     {TextId::BrushSize,
      {"Brush size", "Dimensiune penson", "Taille du pinceau", "Pinselgröße", "Grandezza del pennello",
       "Tamaño del pincel"}},
-    {TextId::Colour,
+    {TextId::SelectColour,
      {"Select the color", "Alege culoarea", "Choisir la couleur", "Farbe wählen", "Scegli il colore",
       "Elige el color"}},
     {TextId::OpenDrawing,

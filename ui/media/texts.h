@@ -27,7 +27,7 @@ enum class TextId {
     ToolOil,           // bBrush(4)
     ToolFill,          // bBrush(5)
     BrushSize,         // Label4(0..3)
-    Colour,            // bColor(0..23)
+    SelectColour,      // bColor(0..23)
     OpenDrawing,       // Label7, in the page picker
     HelpLine,          // lblInfo; %1 is the version
     // Commands added later.
