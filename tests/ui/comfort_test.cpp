@@ -151,5 +151,31 @@ TEST_F(FoldersTest, MessagesAndFiltersSpeakTheWindowsLanguage) {
     EXPECT_EQ(messages.told[0].first, QString::fromUtf8("Le dessin n'a pas été enregistré"));
 }
 
+// A refused picture and a name the program cannot save under are explained
+// in the window's language too.
+TEST_F(FoldersTest, RefusalsSpeakTheWindowsLanguage) {
+    const QString notAPicture = scratch.path() + QStringLiteral("/notes.bmp");
+    {
+        QFile f(notAPicture);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("these are words, not a picture");
+    }
+    w().captions().SetLanguage(QStringLiteral("ge"));
+    dialog.answers.push_back(notAPicture);
+    call("Label7_MouseDown");
+    ASSERT_EQ(messages.told.size(), 1u);
+    EXPECT_EQ(messages.told[0].first, QString::fromUtf8("Das Bild wurde nicht geöffnet"));
+    EXPECT_TRUE(messages.told[0].second.endsWith(QString::fromUtf8("Die Zeichnung ist noch auf der Seite.")))
+        << messages.told[0].second.toStdString();
+
+    w().captions().SetLanguage(QStringLiteral("sp"));
+    dialog.answers.push_back(scratch.path() + QStringLiteral("/sun.gif"));
+    call("KewlButtons3_MouseDown", {1});
+    ASSERT_EQ(messages.told.size(), 2u);
+    EXPECT_EQ(messages.told[1].first, QString::fromUtf8("El dibujo no se ha guardado"));
+    EXPECT_TRUE(messages.told[1].second.startsWith(QString::fromUtf8("Pintaloo no puede guardar un dibujo como")));
+    EXPECT_TRUE(messages.told[1].second.contains(QStringLiteral("sun.gif")));
+}
+
 }  // namespace
 }  // namespace pintaloo::uitest

@@ -97,7 +97,8 @@ void DrawingFiles::KewlButtons3_MouseDown(int button, int, double, double) {
     RememberFolder(w_, *chosen);
     const SaveTarget target = ChooseSaveTarget(*chosen);
     if (target.format == SaveFormat::Unknown) {
-        if (w_.services.messages) w_.services.messages->tell(UnknownEndingTitle(), UnknownEndingText(*chosen));
+        if (w_.services.messages)
+            w_.services.messages->tell(UnknownEndingTitle(w_.language), UnknownEndingText(*chosen, w_.language));
         return;
     }
     QString why;
@@ -126,7 +127,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
             w_.canvas.setPicture(*pic);
             w_.canvasPart().refresh();
         } else if (w_.services.messages) {
-            w_.services.messages->tell(RefusalTitle(), RefusalText(why));
+            w_.services.messages->tell(RefusalTitle(w_.language), RefusalText(why, w_.language));
         }
     }
     w_.pagePicker().close();
