@@ -83,6 +83,16 @@ TEST(CommandLineTest, EveryLanguageIsAccepted) {
     }
 }
 
+// The help pages write German and Spanish as ge and sp: a parent copying them is understood.
+TEST(CommandLineTest, TheHelpPagesSpellingsAreAccepted) {
+    for (const char* code : {"ge", "sp", "GE"}) {
+        const CommandLine r = ParseCommandLine({"pintaloo", "--lang", code}, "1");
+        EXPECT_EQ(r.action, Action::Run) << code;
+        EXPECT_EQ(r.options.lang, QString::fromLatin1(code).toLower());
+    }
+    EXPECT_EQ(ParseCommandLine({"pintaloo", "--lang", "gr"}, "1").action, Action::Error);
+}
+
 // The help names every option a parent may type.
 TEST(CommandLineTest, HelpListsEveryOption) {
     const CommandLine r = ParseCommandLine({"pintaloo", "--help"}, "1");

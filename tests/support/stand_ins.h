@@ -5,6 +5,7 @@
 // browser and the message box. Each keeps what it was asked, so a test can
 // check it; the dialog answers from a queue, and with nothing queued it
 // cancels. Shared by every test suite and by the replay tool.
+#include <QImage>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/services.h"
+#include "pages/printing.h"
 
 namespace pintaloo::standin {
 
@@ -69,6 +71,16 @@ public:
 
 private:
     void (*echo_)(const QString&, const QString&);
+};
+
+// Keeps every picture sent to the printer.
+class RecordingPrinter final : public PrintPort {
+public:
+    bool print(const QImage& picture) override {
+        printed.push_back(picture);
+        return true;
+    }
+    std::vector<QImage> printed;
 };
 
 }  // namespace pintaloo::standin

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -32,7 +33,7 @@ inline void PrintTo(const Heard& h, std::ostream* os) { *os << h.kind << ' ' << 
 class WindowRig {
 public:
     WindowRig() {
-        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages});
+        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages, &printer, &settings});
         loaded = window->Form_Load(false);
         heard.clear();
     }
@@ -67,6 +68,8 @@ public:
     standin::ScriptedDialog dialog;  // nothing queued: every dialog cancels
     standin::RecordingBrowser web;
     standin::RecordingMessages messages;
+    standin::RecordingPrinter printer;
+    MemorySettings settings;  // never the user's settings file
     std::unique_ptr<MainWindow> window;
     bool loaded = false;
 };

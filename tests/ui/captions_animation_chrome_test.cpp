@@ -4,11 +4,13 @@
 // faces of the window's own buttons.
 #include <QFileInfo>
 
+#include "app/comfort_buttons.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
 #include "media/animation_player.h"
 #include "media/captions.h"
+#include "media/help_link.h"
 #include "pages/command_buttons.h"
 #include "pages/page_picker.h"
 #include "resources/art_store.h"
@@ -62,23 +64,62 @@ TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
     EXPECT_EQ(list(), QStringLiteral("Select a drawing"));
 }
 
-TEST_F(CaptionsTest, PartialLanguagesChangeOnlyThePickerTitle) {
-    const std::pair<const char*, const char*> partial[] = {{"fr", "Sélectionner un dessin"},
-                                                           {"ge", "Wählen Sie eine Zeichnung"},
-                                                           {"it", "Selezionare un disegno"},
-                                                           {"sp", "Seleccione un dibujo"}};
-    for (const auto& [code, title] : partial) {
-        SCOPED_TRACE(code);
-        setLanguage(code);
-        EXPECT_EQ(list(), QString::fromUtf8(title));
-        EXPECT_EQ(tips(), english);
-        EXPECT_EQ(wait(), QStringLiteral("Wait..."));
+// Every language labels every control: nothing is left in English or in
+// the language before it. A sample of each language's words is written out
+// here, so a table that slips a column shows.
+TEST_F(CaptionsTest, EveryLanguageSetsEveryText) {
+    struct Row {
+        const char* code;
+        const char* close;
+        const char* pencil;
+        const char* wait;
+        const char* title;
+        const char* open;
+    };
+    const Row rows[] = {
+        {"fr", "Ferme-moi", "Crayon", "Patiente...", "Sélectionner un dessin", "Ouvrir un dessin"},
+        {"ge", "Schließ mich", "Buntstift", "Warte...", "Wählen Sie eine Zeichnung", "Zeichnung öffnen"},
+        {"it", "Chiudimi", "Matita", "Aspetta...", "Selezionare un disegno", "Apri un disegno"},
+        {"sp", "Ciérrame", "Lápiz", "Espera...", "Seleccione un dibujo", "Abrir un dibujo"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.code);
+        setLanguage("ro");
+        setLanguage(r.code);
+        EXPECT_EQ(w().chrome().Image5->toolTip(), QString::fromUtf8(r.close));
+        EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QString::fromUtf8(r.pencil));
+        EXPECT_EQ(wait(), QString::fromUtf8(r.wait));
+        EXPECT_EQ(list(), QString::fromUtf8(r.title));
+        EXPECT_EQ(w().pagePicker().Label7->caption(), QString::fromUtf8(r.open));
+        const std::vector<QString> now = tips();
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            EXPECT_NE(now[i], english[i]) << "still English: " << now[i].toStdString();
+            EXPECT_NE(now[i], romanian[i]) << "still Romanian: " << now[i].toStdString();
+        }
+        EXPECT_EQ(w().language, LanguageFromCode(QString::fromLatin1(r.code)));
     }
-    setLanguage("ro");
-    setLanguage("fr");
-    EXPECT_EQ(list(), QString::fromUtf8("Sélectionner un dessin"));
-    EXPECT_EQ(tips(), romanian) << "French leaves the Romanian tooltips";
-    EXPECT_EQ(wait(), QStringLiteral("Asteapta..."));
+}
+
+// The help line names the version in every language; the sound and print
+// buttons have their tooltips.
+TEST_F(CaptionsTest, HelpLineAndTitleButtonsFollowTheLanguage) {
+    setLanguage("it");
+    EXPECT_EQ(w().helpLink().lblInfo->caption(),
+              QStringLiteral("Pintaloo %1 · aiuto e informazioni").arg(QLatin1String(PINTALOO_VERSION)));
+    EXPECT_EQ(w().comfort().bSound->toolTip(), QStringLiteral("Suono sì/no"));
+    EXPECT_EQ(w().comfort().bPrint->toolTip(), QStringLiteral("Stampa"));
+    setLanguage("en");
+    EXPECT_EQ(w().helpLink().lblInfo->caption(),
+              QStringLiteral("Pintaloo %1 · help and about").arg(QLatin1String(PINTALOO_VERSION)));
+    EXPECT_EQ(w().comfort().bSound->toolTip(), QStringLiteral("Sound on/off"));
+}
+
+// A new page starts afresh in every way but one: it keeps the language.
+TEST_F(CaptionsTest, NewPageKeepsTheLanguage) {
+    setLanguage("sp");
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_EQ(list(), QString::fromUtf8("Seleccione un dibujo"));
+    EXPECT_EQ(w().palette().bColor[3]->toolTip(), QString::fromUtf8("Elige el color"));
 }
 
 TEST_F(CaptionsTest, UnknownCodesGiveEnglish) {

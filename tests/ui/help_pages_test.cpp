@@ -68,5 +68,17 @@ TEST(HelpPagesTest, PagesNameTheButtonsAsTheirTooltipsDo) {
     }
 }
 
+// Every language tells a parent the same: which licence covers what, and
+// both spellings of the codes --lang takes.
+TEST(HelpPagesTest, EveryPageNamesTheLicencesAndTheLanguageCodes) {
+    const char* const musts[] = {
+        "GPL-3.0-or-later", "CC-BY-SA-4.0", "CC0 1.0", "--lang", " de ", " ge,", " es ", " sp)"};
+    for (const PageRow& r : kPages) {
+        SCOPED_TRACE(r.address);
+        const QString page = Read(QLatin1String(r.address)).simplified();
+        for (const char* must : musts) EXPECT_TRUE(page.contains(QLatin1String(must))) << must;
+    }
+}
+
 }  // namespace
 }  // namespace pintaloo

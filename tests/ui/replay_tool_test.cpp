@@ -33,7 +33,7 @@ protected:
     }
 
     // Runs the tool with its scratch folders inside this test's folder.
-    Result run(const QStringList& args) const {
+    Result run(const QStringList& args, const QStringList& environment = {}) const {
         for (const char* sub : {"runtime", "home", "cache"}) {
             QDir(dir.path()).mkpath(QLatin1String(sub));
             QFile::setPermissions(at(QLatin1String(sub)),
@@ -46,6 +46,10 @@ protected:
         env.insert("HOME", at("home"));
         env.insert("XDG_CACHE_HOME", at("cache"));
         env.insert("TMPDIR", dir.path());
+        // The language comes from these alone: the caller's own are cleared.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) env.remove(QLatin1String(name));
+        env.insert("LANG", "C.UTF-8");
+        for (const QString& pair : environment) env.insert(pair.section('=', 0, 0), pair.section('=', 1));
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(PINTALOO_REPLAY), args);
@@ -169,6 +173,69 @@ TEST_F(ReplayToolTest, BadArgumentsStopBeforeAnythingIsWritten) {
     const Result none = run({"--state", at("state.txt")});
     EXPECT_EQ(none.status, 2) << "a script is needed";
     expectNoOutputs();
+}
+
+// The window speaks the language the environment asks for, in the order
+// LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as the program does.
+TEST_F(ReplayToolTest, CaptionsFollowTheEnvironmentsLanguage) {
+    struct Row {
+        QStringList environment;
+        const char* newPage;  // KewlButtons2's tooltip
+        const char* open;     // the page picker's open link
+    };
+    const Row rows[] = {
+        {{"LANGUAGE=fr:de", "LANG=en_US.UTF-8"}, "Nouvelle page", "Ouvrir un dessin"},
+        {{"LC_ALL=de_DE.UTF-8", "LANG=fr_FR.UTF-8"}, "Neue Seite", "Zeichnung öffnen"},
+        {{"LANG=es_ES"}, "Página nueva", "Abrir un dibujo"},
+        {{"LC_MESSAGES=it_IT.UTF-8"}, "Pagina nuova", "Apri un disegno"},
+        {{"LANGUAGE=pt:ro"}, "Pagina noua", "Deschide un desen"},
+        {{"LANG=C"}, "New page", "Open a drawing"},
+        {{"LANG=ja_JP.UTF-8"}, "New page", "Open a drawing"},
+        {{}, "New page", "Open a drawing"},
+    };
+    const QString s = script("nothing.txt", {"# only the start"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.environment.join(' ').toStdString());
+        QFile::remove(at("state.txt"));
+        const Result r = run({"--state", at("state.txt"), s}, row.environment);
+        ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+        const QStringList state = lines(at("state.txt"));
+        EXPECT_TRUE(state.contains(QStringLiteral("KewlButtons2.ToolTipText=") + QString::fromUtf8(row.newPage)));
+        EXPECT_TRUE(state.contains(QStringLiteral("Label7.Caption=") + QString::fromUtf8(row.open)));
+        EXPECT_TRUE(state.contains(QStringLiteral("SoundOn=True")));
+    }
+}
+
+// Printing writes one page that holds the drawing, with no printer needed.
+TEST_F(ReplayToolTest, PrintingToAPdfGivesOnePageWithTheDrawing) {
+    const QString s = script("print.txt", {"bColor_Click 14", "bBrush_MouseUp 5 1", "pctDraw_MouseDown 1 50 50",
+                                           "pctDraw_MouseUp 1 50 50", "key Ctrl+P"});
+    const Result r = run({"--print-to", at("out.pdf"), s});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    QFile f(at("out.pdf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "no PDF written";
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(
+        pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") + pdf.count("/Type /Page "),
+        1)
+        << "one page";
+    EXPECT_TRUE(pdf.contains("/Subtype /Image")) << "the drawing is on it as a picture";
+    EXPECT_TRUE(pdf.contains("/Width 807")) << "the whole canvas";
+
+    // Without a place to print to, the key does nothing and nothing fails.
+    const Result quiet = run({s});
+    EXPECT_EQ(quiet.status, 0) << quiet.errors.toStdString();
+}
+
+// Ctrl+M turns the sound off: nothing after it is heard.
+TEST_F(ReplayToolTest, SoundOffKeyStopsEverySound) {
+    const Result r = run({"--sounds", at("sounds.txt"),
+                          script("mute.txt", {"KewlButtons4_Click", "key Ctrl+M", "KewlButtons4_Click",
+                                              "bBrush_MouseUp 4 1", "key Ctrl+M", "KewlButtons4_Click"})});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    EXPECT_EQ(lines(at("sounds.txt")), (QStringList{"wave 1021", "wave 102", "wave 102", "wave 102"}))
+        << "the start, the first click, the click that says sound is back, the last click";
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ protected:
         EXPECT_TRUE(canvasIsBlank());
         EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(10, 10), QColor(Qt::white).rgb());
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
-        EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QStringLiteral("Pencil"));
+        // Tooltips stay in the window's language (a new page keeps it).
+        EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), *TextsFor(LanguageCode(w().language))[Caption::Pencil]);
         for (ShapeFrame* s : w().pickers().Shape1) EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0));
         for (ShapeFrame* s : w().pickers().Shape7)
             EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded());
@@ -110,6 +111,7 @@ TEST_F(ResetTest, NewPageUndoesTheChildsChoicesButNotThePaintersMemory) {
 
     call("KewlButtons2_MouseDown", {1});
     expectBlankPage();
+    EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QStringLiteral("Creion")) << "the language is kept";
     EXPECT_EQ(st().RainbowIndex, 77);
     EXPECT_EQ(st().LastX, 12);
     EXPECT_EQ(st().LastY, 34);

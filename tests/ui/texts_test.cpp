@@ -39,7 +39,7 @@ TEST(TextsTest, LongStandingCaptionsKeptExactly) {
         {TextId::ToolOil, "Oil drawing", "Desen in ulei"},
         {TextId::ToolFill, "Fill with color", "Umple cu culoare"},
         {TextId::BrushSize, "Brush size", "Dimensiune penson"},
-        {TextId::Colour, "Select the color", "Alege culoarea"},
+        {TextId::SelectColour, "Select the color", "Alege culoarea"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.en);

@@ -3,6 +3,7 @@
 #include "actions/window_actions.h"
 
 #include "actions/action_hub.h"
+#include "app/comfort_buttons.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -74,6 +75,7 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
     PagePicker& pages = w.pagePicker();
     CommandButtons& commands = w.commands();
     DrawingFiles& files = w.files();
+    ComfortButtons& comfort = w.comfort();
     constexpr Effect kDraws = Effect::Drawing;
 
     const Action rows[] = {
@@ -133,6 +135,11 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("Image3_MouseMove", pages, &PagePicker::Image3_MouseMove),
         Row("pctOpen_MouseMove", pages, &PagePicker::pctOpen_MouseMove),
         Row("Label7_MouseDown", files, &DrawingFiles::Label7_MouseDown, kDraws),
+        // sound on and off, printing
+        Row("bSound_Click", comfort, &ComfortButtons::bSound_Click),
+        Row("bSound_MouseMove", comfort, &ComfortButtons::bSound_MouseMove),
+        Row("bPrint_Click", comfort, &ComfortButtons::bPrint_Click),
+        Row("bPrint_MouseMove", comfort, &ComfortButtons::bPrint_MouseMove),
     };
     for (const Action& a : rows) hub.declare(a);
 }
@@ -141,15 +148,23 @@ namespace {
 struct KeyRow {
     const char* keys;  // portable text, as QKeySequence reads it
     const char* action;
+    ActionHub::Args args = {};
 };
-// Only what cannot surprise a child: Escape closes the cartoon panel.
-constexpr KeyRow kKeys[] = {
+// Only what cannot surprise a child: Escape closes the cartoon panel; the
+// page commands, print and sound have the keys grown-ups expect. A new page
+// and an opened picture can be undone; save and print only ask.
+const KeyRow kKeys[] = {
     {"Esc", "Picture3_Click"},
+    {"Ctrl+N", "KewlButtons2_MouseDown", {1}},  // the left button, as a click
+    {"Ctrl+S", "KewlButtons3_MouseDown", {1}},
+    {"Ctrl+O", "Label7_MouseDown"},
+    {"Ctrl+P", "bPrint_Click"},
+    {"Ctrl+M", "bSound_Click"},
 };
 }  // namespace
 
 void BindWindowKeys(ActionHub& hub) {
-    for (const KeyRow& k : kKeys) hub.bindKey(QKeySequence::fromString(QLatin1String(k.keys)), k.action);
+    for (const KeyRow& k : kKeys) hub.bindKey(QKeySequence::fromString(QLatin1String(k.keys)), k.action, k.args);
 }
 
 }  // namespace pintaloo

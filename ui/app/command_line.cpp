@@ -24,7 +24,7 @@ const OptionRow kOptions[] = {
     {{QStringLiteral("fullscreen")}, "Fill the whole screen with the window.", nullptr},
     {{QStringLiteral("windowed")}, "Show the window at its own size (the usual way).", nullptr},
     {{QStringLiteral("nosound")}, "Play no sounds.", nullptr},
-    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de, it or es.", "CODE"},
+    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it or es (or sp).", "CODE"},
 };
 
 // Without a QCoreApplication the parser cannot know the program's name.
@@ -87,7 +87,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
     if (parser.isSet(QStringLiteral("lang"))) {
         // The last --lang wins, as with most programs.
         const QString code = parser.values(QStringLiteral("lang")).constLast().trimmed().toLower();
-        if (!LanguageCodes().contains(code))
+        // The help pages' own spellings of German and Spanish are taken too.
+        const bool accepted =
+            LanguageCodes().contains(code) || code == QLatin1String("ge") || code == QLatin1String("sp");
+        if (!accepted)
             return Failure(parser, QStringLiteral("Pintaloo does not speak the language \"%1\". Choose one of: %2.")
                                        .arg(parser.values(QStringLiteral("lang")).constLast(),
                                             LanguageCodes().join(QStringLiteral(", "))));

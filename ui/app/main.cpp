@@ -8,15 +8,20 @@
 #include <QThread>
 #include <QTimer>
 
+#include "app/comfort_buttons.h"
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
+#include "app/settings.h"
+#include "app/start_choices.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/picture_reader.h"
 #include "resources/art_store.h"
+#include "pages/printing.h"
 
 using namespace pintaloo;
 
@@ -64,22 +69,37 @@ int main(int argc, char** argv) {
         icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
     QApplication::setWindowIcon(icon);
 
+    // The language: --lang (remembered), else the one remembered, else the
+    // system's. Qt's own dialogs and buttons speak it too.
+    QSettingsPort settings;
+    const Language language = StartLanguage(arguments, settings, ProcessEnvironment());
+    QtTranslations qtTexts;
+    qtTexts.install(language);
+
     TempFolder temp;
     SingleInstance instance(temp);
     Sounds sounds(audio, temp);
     DesktopWebLink web;
     Services services;
-    if (!options.nosound) services.sounds = &sounds;  // without it nothing asks for sound
+    services.sounds = &sounds;
     services.temp = &temp;
     services.web = &web;
+    services.settings = &settings;
 
     MainWindow window(services);
+    window.language = language;
     QtFileDialog dialog(&window);
     MessageBoxes messages(&window);
+    DialogPrintPort printer(&window);
     window.services.dialog = &dialog;
     window.services.messages = &messages;
+    window.services.printer = &printer;
+    // A grown-up's --nosound is for this run; the sound button's choice is remembered.
+    if (options.nosound) window.comfort().muteForThisRun();
+    // The device stays closed while muted, and opens when sound is turned on.
+    window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
-    if (!options.nosound) {
+    if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.
         QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });

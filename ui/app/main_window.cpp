@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "actions/window_actions.h"
+#include "app/comfort_buttons.h"
 #include "app/desktop_compositing.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -61,6 +63,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     pagePicker_ = std::make_unique<PagePicker>(*this);
     files_ = std::make_unique<DrawingFiles>(*this);
     animation_ = std::make_unique<AnimationPanel>(*this);
+    comfort_ = std::make_unique<ComfortButtons>(*this);
     captions_ = std::make_unique<Captions>(*this);
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
@@ -92,7 +95,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
-    captions_->SetLanguage(QStringLiteral("en"));
+    captions_->SetLanguage(language);
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();       // the counter reads 1/21
     palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
@@ -103,12 +106,13 @@ void MainWindow::ResetEditor() {
     palette_->applyPalette();
 }
 
+// Turned off, no request reaches the sound device at all.
 void MainWindow::PlayWaveSound(std::int16_t number) {
-    if (services.sounds) services.sounds->PlayWaveSound(number);
+    if (services.sounds && comfort_->soundOn()) services.sounds->PlayWaveSound(number);
 }
 
 void MainWindow::PlayMp3Sound(std::int16_t number) {
-    if (services.sounds) services.sounds->PlayMp3Sound(number);
+    if (services.sounds && comfort_->soundOn()) services.sounds->PlayMp3Sound(number);
 }
 
 // The hand over every button: each button carries the hand as its own
@@ -163,12 +167,18 @@ void MainWindow::mouseMoveEvent(QMouseEvent* e) {
     actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
 
+// Every key goes through the window's key table; one it does not know does nothing.
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (!actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
+}
+
 // The pointer over the window's background: every highlighted face goes
 // back to normal.
 void MainWindow::Form_MouseMove(int, int, double, double) {
     chrome_->normalFaces();
     commands_->normalFaces();
     toolButtons_->normalFaces();
+    comfort_->normalFaces();
 }
 
 }  // namespace pintaloo

@@ -10,6 +10,7 @@
 
 #include "actions/action_hub.h"
 #include "app/editor_state.h"
+#include "app/language.h"
 #include "app/services.h"
 #include "canvas/random_source.h"
 #include "canvas/surface.h"
@@ -31,6 +32,7 @@ class PagePicker;
 class CommandButtons;
 class DrawingFiles;
 class Box;
+class ComfortButtons;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -83,11 +85,17 @@ public:
     PagePicker& pagePicker() { return *pagePicker_; }
     CommandButtons& commands() { return *commands_; }
     DrawingFiles& files() { return *files_; }
+    ComfortButtons& comfort() { return *comfort_; }
+    const ComfortButtons& comfort() const { return *comfort_; }
+
+    // The language the window speaks; a new page keeps it.
+    Language language = Language::English;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     std::unique_ptr<PictureStore> pictureStore_;
@@ -105,6 +113,7 @@ private:
     std::unique_ptr<PagePicker> pagePicker_;
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
+    std::unique_ptr<ComfortButtons> comfort_;
     int corner_ = 0;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
 };

@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT
+// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] [--print-to OUT.pdf]
+//                 SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
 // the state and the sounds asked for, and a picture of the whole window. A bad line: a message naming it,
-// exit status 2, nothing written.
+// exit status 2, nothing written. The window speaks the language the
+// environment asks for, as the program does (English when nothing is set);
+// no settings file is read or written. Printing writes OUT.pdf (nothing
+// without --print-to).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,12 +18,15 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/language.h"
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "app/state_dump.h"
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/drawing_files.h"
+#include "pages/printing.h"
 #include "stand_ins.h"
 
 using namespace pintaloo;
@@ -46,9 +53,9 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
+    std::fprintf(stderr,
+                 "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] "
+                 "[--print-to OUT.pdf] SCRIPT\n");
     return 2;
 }
 
@@ -57,7 +64,7 @@ int Usage() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, windowOut, script;
+    QString canvasOut, stateOut, soundsOut, windowOut, printOut, script;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -66,6 +73,8 @@ int main(int argc, char** argv) {
              : a == "--state"  ? stateOut
              : a == "--sounds" ? soundsOut
                                : windowOut) = args[++i];
+        } else if (a == "--print-to" && i + 1 < args.size()) {
+            printOut = args[++i];
         } else if (script.isEmpty() && !a.startsWith("--")) {
             script = a;
         } else {
@@ -87,8 +96,11 @@ int main(int argc, char** argv) {
     standin::ScriptedDialog dialog;
     standin::RecordingBrowser web;
     standin::RecordingMessages messages(PrintMessage);
-    Services services{&sounds, &temp, &dialog, &web, &messages};
+    MemorySettings settings;
+    PdfPrintPort printer(printOut);
+    Services services{&sounds, &temp, &dialog, &web, &messages, printOut.isEmpty() ? nullptr : &printer, &settings};
     MainWindow window(services);
+    window.language = LanguageFromEnvironment(ProcessEnvironment());
 
     // Read and check the whole script before anything runs.
     std::vector<Call> calls;

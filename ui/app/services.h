@@ -12,6 +12,8 @@ namespace pintaloo {
 class Sounds;
 class AnimationPlayer;
 class TempFolder;
+class PrintPort;
+class SettingsPort;
 
 // The save and open dialogs. A cancel gives nothing.
 class FileDialogPort {
@@ -41,6 +43,8 @@ struct Services {
     FileDialogPort* dialog = nullptr;
     WebLinkPort* web = nullptr;
     MessagePort* messages = nullptr;
+    PrintPort* printer = nullptr;      // none: printing does nothing
+    SettingsPort* settings = nullptr;  // none: choices last for this run only
 };
 
 }  // namespace pintaloo

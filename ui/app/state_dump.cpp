@@ -3,6 +3,7 @@
 #include "app/state_dump.h"
 
 #include "app/box.h"
+#include "app/comfort_buttons.h"
 #include "app/main_window.h"
 
 namespace pintaloo {
@@ -42,6 +43,8 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("LastY=%1").arg(s.LastY) << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag)
         << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex) << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant)
         << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
+    out << QStringLiteral("Language=") + LanguageCode(w.language)
+        << QStringLiteral("SoundOn=") + Bool(w.comfort().soundOn());
     const auto controls = w.findChildren<QWidget*>();
     for (const QWidget* c : controls)
         if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);

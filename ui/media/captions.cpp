@@ -2,9 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/captions.h"
 
+#include <utility>
+
+#include "app/comfort_buttons.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
+#include "media/help_link.h"
+#include "media/texts.h"
 #include "pages/command_buttons.h"
 #include "pages/page_picker.h"
 #include "toolbox/brush_size.h"
@@ -15,68 +20,65 @@ namespace pintaloo {
 
 namespace {
 
-struct LanguageText {
-    const char* code;
-    Caption caption;
-    const char* text;
+// What each caption says, by the text it takes from the one table of words.
+constexpr std::pair<Caption, TextId> kCaptionText[] = {
+    {Caption::Wait, TextId::Wait},
+    {Caption::PickerTitle, TextId::PickerTitle},
+    {Caption::OpenDrawing, TextId::OpenDrawing},
+    {Caption::HelpLine, TextId::HelpLine},
+    {Caption::Close, TextId::CloseWindow},
+    {Caption::Minimise, TextId::MinimiseWindow},
+    {Caption::NewPage, TextId::NewPage},
+    {Caption::ColouringPage, TextId::NewColouringPage},
+    {Caption::Save, TextId::SaveDrawing},
+    {Caption::Help, TextId::HelpAbout},
+    {Caption::Pencil, TextId::ToolPencil},
+    {Caption::ModelsBrush, TextId::ToolModels},
+    {Caption::StampBrush, TextId::ToolStamps},
+    {Caption::Eraser, TextId::ToolEraser},
+    {Caption::Oil, TextId::ToolOil},
+    {Caption::Fill, TextId::ToolFill},
+    {Caption::BrushSize, TextId::BrushSize},
+    {Caption::Swatch, TextId::SelectColour},
+    {Caption::Undo, TextId::Undo},
+    {Caption::Redo, TextId::Redo},
+    {Caption::Print, TextId::Print},
+    {Caption::Sound, TextId::SoundOnOff},
+    {Caption::FullScreen, TextId::FullScreen},
+    {Caption::ClosePanel, TextId::ClosePanel},
+    {Caption::PlayFilm, TextId::PlayFilm},
+    {Caption::SaveFilm, TextId::SaveFilm},
+    {Caption::StopFilm, TextId::StopFilm},
 };
-
-// One row a text. English and Romanian label everything; the other four
-// only the page picker's title.
-const LanguageText kTexts[] = {
-    {"en", Caption::Wait, "Wait..."},
-    {"en", Caption::PickerTitle, "Select a drawing"},
-    {"en", Caption::Close, "Close me"},
-    {"en", Caption::Minimise, "Minimize me"},
-    {"en", Caption::NewPage, "New page"},
-    {"en", Caption::ColouringPage, "New coloring page"},
-    {"en", Caption::Save, "Save drawing"},
-    {"en", Caption::Help, "Help/About"},
-    {"en", Caption::Pencil, "Pencil"},
-    {"en", Caption::ModelsBrush, "Models brush"},
-    {"en", Caption::StampBrush, "Stamp brush"},
-    {"en", Caption::Eraser, "Eraser"},
-    {"en", Caption::Oil, "Oil drawing"},
-    {"en", Caption::Fill, "Fill with color"},
-    {"en", Caption::BrushSize, "Brush size"},
-    {"en", Caption::Swatch, "Select the color"},
-    {"ro", Caption::Wait, "Asteapta..."},
-    {"ro", Caption::PickerTitle, "Alege un desen"},
-    {"ro", Caption::Close, "Inchide-ma"},
-    {"ro", Caption::Minimise, "Ascunde in bara"},
-    {"ro", Caption::NewPage, "Pagina noua"},
-    {"ro", Caption::ColouringPage, "Pagina de colorat noua"},
-    {"ro", Caption::Save, "Salveaza desen"},
-    {"ro", Caption::Help, "Ajutor/Despre"},
-    {"ro", Caption::Pencil, "Creion"},
-    {"ro", Caption::ModelsBrush, "Penson modele"},
-    {"ro", Caption::StampBrush, "Penson stampila"},
-    {"ro", Caption::Eraser, "Radiera"},
-    {"ro", Caption::Oil, "Desen in ulei"},
-    {"ro", Caption::Fill, "Umple cu culoare"},
-    {"ro", Caption::BrushSize, "Dimensiune penson"},
-    {"ro", Caption::Swatch, "Alege culoarea"},
-    {"fr", Caption::PickerTitle, "Sélectionner un dessin"},
-    {"ge", Caption::PickerTitle, "Wählen Sie eine Zeichnung"},
-    {"it", Caption::PickerTitle, "Selezionare un disegno"},
-    {"sp", Caption::PickerTitle, "Seleccione un dibujo"},
-};
+static_assert(std::size(kCaptionText) == std::size_t(Caption::Count), "every caption has its text");
 
 }  // namespace
 
-CaptionTexts TextsFor(const QString& code) {
+CaptionTexts TextsFor(Language language) {
     CaptionTexts texts;
-    bool any = false;
-    for (const LanguageText& t : kTexts) {
-        if (code != QLatin1String(t.code)) continue;
-        texts.set(t.caption, QString::fromUtf8(t.text));
-        any = true;
-    }
-    return any ? texts : TextsFor(QStringLiteral("en"));  // any other code, the empty one too
+    for (const auto& [caption, id] : kCaptionText) texts.set(caption, Text(id, language));
+    // The help line names the version it belongs to.
+    texts.set(Caption::HelpLine, Text(TextId::HelpLine, language).arg(QStringLiteral(PINTALOO_VERSION)));
+    return texts;
 }
 
-void Captions::SetLanguage(const QString& code) {
-    const CaptionTexts texts = TextsFor(code);
+namespace {
+// Only the program's own codes, exactly as written: a system spelling ("de",
+// "fr_FR") is the business of the language choice at start, not of a caller here.
+Language ProgramLanguage(const QString& code) {
+    for (int i = 0; i < kLanguageCount; ++i)
+        if (code == LanguageCode(Language(i))) return Language(i);
+    return Language::English;
+}
+}  // namespace
+
+CaptionTexts TextsFor(const QString& code) { return TextsFor(ProgramLanguage(code)); }
+
+void Captions::SetLanguage(const QString& code) { SetLanguage(ProgramLanguage(code)); }
+
+void Captions::SetLanguage(Language language) {
+    w_.language = language;
+    const CaptionTexts texts = TextsFor(language);
     w_.canvasPart().applyCaptions(texts);
     w_.pagePicker().applyCaptions(texts);
     w_.chrome().applyCaptions(texts);
@@ -84,6 +86,8 @@ void Captions::SetLanguage(const QString& code) {
     w_.toolButtons().applyCaptions(texts);
     w_.brushSize().applyCaptions(texts);
     w_.palette().applyCaptions(texts);
+    w_.helpLink().applyCaptions(texts);
+    w_.comfort().applyCaptions(texts);
 }
 
 }  // namespace pintaloo

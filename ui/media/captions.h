@@ -1,14 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The texts a child sees, set from a two-letter language code. English and
-// Romanian are complete; French, German, Italian and Spanish translate only
-// the page picker's title. A language gives a set of texts by what they
-// label; each part puts them on its own controls (applyCaptions), and a text
-// a language leaves out stays as it was.
+// The texts a child sees, in one of the six languages the window speaks.
+// A language gives a set of texts by what they label; each part puts them on
+// its own controls (applyCaptions), and a text left out stays as it was. The
+// words themselves live in one table (media/texts.h).
 #include <QString>
 #include <array>
 #include <optional>
+
+#include "app/language.h"
 
 namespace pintaloo {
 
@@ -18,6 +19,8 @@ class MainWindow;
 enum class Caption {
     Wait,         // the oil command's wait box
     PickerTitle,  // the page picker's title
+    OpenDrawing,  // the page picker's open-a-drawing link
+    HelpLine,     // the help-and-about link under the canvas
     Close,        // the window's close button
     Minimise,     // the window's minimise button
     NewPage,      // page commands
@@ -32,6 +35,15 @@ enum class Caption {
     Fill,
     BrushSize,  // every size bar
     Swatch,     // every swatch
+    Undo,
+    Redo,
+    Print,
+    Sound,
+    FullScreen,
+    ClosePanel,
+    PlayFilm,
+    SaveFilm,
+    StopFilm,
     Count
 };
 
@@ -44,13 +56,17 @@ private:
     std::array<std::optional<QString>, std::size_t(Caption::Count)> texts_;
 };
 
-// The texts of a language; any code without texts of its own gives English.
+// Every text of a language.
+CaptionTexts TextsFor(Language language);
+// The same by the program's own code ("ro", "ge"); any other code gives English.
 CaptionTexts TextsFor(const QString& code);
 
 class Captions {
 public:
     explicit Captions(MainWindow& w) : w_(w) {}
-    // Every part takes the language's texts for its controls.
+    // Every part takes the language's texts for its controls, and the window
+    // speaks that language from now on (messages, dialogs' filters, help page).
+    void SetLanguage(Language language);
     void SetLanguage(const QString& code);
 
 private:

@@ -10,8 +10,9 @@
 namespace pintaloo {
 
 class MainWindow;
+class CaptionTexts;
 
-// The help page the version line opens; the one place its address lives.
+// The English help page; the others sit beside it (media/help_pages.h).
 extern const char* const kHelpAddress;
 
 class HelpLink {
@@ -21,6 +22,7 @@ public:
     void lblInfo_MouseUp(int button, int shift, double x, double y);
     // The page as a local file the browser can open (written once per run).
     QString helpPageLocation() const;
+    void applyCaptions(const CaptionTexts& texts);
 
     Box* lblInfo;
 

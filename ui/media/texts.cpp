@@ -51,7 +51,7 @@ constexpr TextRow kTexts[] = {
     {TextId::BrushSize,
      {"Brush size", "Dimensiune penson", "Taille du pinceau", "Pinselgröße", "Grandezza del pennello",
       "Tamaño del pincel"}},
-    {TextId::Colour,
+    {TextId::SelectColour,
      {"Select the color", "Alege culoarea", "Choisir la couleur", "Farbe wählen", "Scegli il colore",
       "Elige el color"}},
     {TextId::OpenDrawing,
@@ -122,6 +122,49 @@ constexpr TextRow kTexts[] = {
       "Mapa de bits de Windows"}},
     {TextId::FilterJpeg, {"JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG", "JPG/JPEG"}},
     {TextId::FilterPng, {"PNG", "PNG", "PNG", "PNG", "PNG", "PNG"}},
+
+    {TextId::PictureUnreadable,
+     {"Pintaloo could not read this file.", "Pintaloo nu a putut citi acest fișier.",
+      "Pintaloo n'a pas pu lire ce fichier.", "Pintaloo konnte diese Datei nicht lesen.",
+      "Pintaloo non è riuscito a leggere questo file.", "Pintaloo no ha podido leer este archivo."}},
+    {TextId::PictureTooLarge,
+     {"This picture is too big for Pintaloo to open.", "Imaginea aceasta este prea mare ca Pintaloo să o deschidă.",
+      "Cette image est trop grande pour que Pintaloo l'ouvre.", "Dieses Bild ist zu groß für Pintaloo.",
+      "Questa immagine è troppo grande per Pintaloo.", "Esta imagen es demasiado grande para Pintaloo."}},
+    {TextId::PictureDamaged,
+     {"This picture is damaged or incomplete, so Pintaloo cannot open it.",
+      "Imaginea aceasta este stricată sau incompletă, așa că Pintaloo nu o poate deschide.",
+      "Cette image est abîmée ou incomplète, Pintaloo ne peut donc pas l'ouvrir.",
+      "Dieses Bild ist beschädigt oder unvollständig, deshalb kann Pintaloo es nicht öffnen.",
+      "Questa immagine è danneggiata o incompleta, quindi Pintaloo non può aprirla.",
+      "Esta imagen está dañada o incompleta, así que Pintaloo no puede abrirla."}},
+    {TextId::PictureTooSlow,
+     {"This picture takes too long to open, so Pintaloo stopped trying.",
+      "Imaginea aceasta se deschide prea greu, așa că Pintaloo s-a oprit.",
+      "Cette image met trop de temps à s'ouvrir, Pintaloo a donc arrêté d'essayer.",
+      "Das Öffnen dieses Bildes dauert zu lange, deshalb hat Pintaloo aufgehört.",
+      "Questa immagine ci mette troppo ad aprirsi, quindi Pintaloo ha smesso di provare.",
+      "Esta imagen tarda demasiado en abrirse, así que Pintaloo ha dejado de intentarlo."}},
+    {TextId::PictureKinds,
+     {"Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.", "Pintaloo deschide imagini bitmap (.bmp), JPEG și PNG.",
+      "Pintaloo ouvre les images bitmap (.bmp), JPEG et PNG.", "Pintaloo öffnet Bitmap- (.bmp), JPEG- und PNG-Bilder.",
+      "Pintaloo apre immagini bitmap (.bmp), JPEG e PNG.", "Pintaloo abre imágenes bitmap (.bmp), JPEG y PNG."}},
+    {TextId::DrawingStillThere,
+     {"The drawing is still on the page.", "Desenul este încă pe pagină.", "Le dessin est toujours sur la page.",
+      "Die Zeichnung ist noch auf der Seite.", "Il disegno è ancora sulla pagina.", "El dibujo sigue en la página."}},
+    {TextId::UnknownEndingSaved,
+     {"Pintaloo cannot save a picture as\n%1\n\nPlease end the name with .bmp, .png or .jpg, or leave the ending "
+      "off for a bitmap. The drawing is still on the page.",
+      "Pintaloo nu poate salva un desen ca\n%1\n\nTe rog să termini numele cu .bmp, .png sau .jpg, sau lasă-l fără "
+      "terminație pentru un bitmap. Desenul este încă pe pagină.",
+      "Pintaloo ne peut pas enregistrer un dessin sous\n%1\n\nTermine le nom par .bmp, .png ou .jpg, ou ne mets pas "
+      "de terminaison pour un bitmap. Le dessin est toujours sur la page.",
+      "Pintaloo kann ein Bild nicht speichern als\n%1\n\nBitte lass den Namen auf .bmp, .png oder .jpg enden, oder "
+      "lass die Endung weg für ein Bitmap. Die Zeichnung ist noch auf der Seite.",
+      "Pintaloo non può salvare un disegno come\n%1\n\nFai finire il nome con .bmp, .png o .jpg, oppure non mettere "
+      "estensione per un bitmap. Il disegno è ancora sulla pagina.",
+      "Pintaloo no puede guardar un dibujo como\n%1\n\nTermina el nombre en .bmp, .png o .jpg, o no pongas "
+      "terminación para un bitmap. El dibujo sigue en la página."}},
 };
 
 static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");

@@ -27,7 +27,7 @@ enum class TextId {
     ToolOil,           // bBrush(4)
     ToolFill,          // bBrush(5)
     BrushSize,         // Label4(0..3)
-    Colour,            // bColor(0..23)
+    SelectColour,      // bColor(0..23)
     OpenDrawing,       // Label7, in the page picker
     HelpLine,          // lblInfo; %1 is the version
     // Commands added later.
@@ -53,9 +53,17 @@ enum class TextId {
     FilterBmp,
     FilterJpeg,
     FilterPng,
+    // Why a picture was not opened or saved (the reader's and writer's messages).
+    PictureUnreadable,
+    PictureTooLarge,
+    PictureDamaged,
+    PictureTooSlow,
+    PictureKinds,        // the kinds Pintaloo opens, after NotAPicture
+    DrawingStillThere,   // ends every refusal
+    UnknownEndingSaved,  // %1 the name typed
 };
 
-inline constexpr int kTextCount = int(TextId::FilterPng) + 1;
+inline constexpr int kTextCount = int(TextId::UnknownEndingSaved) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);

@@ -13,8 +13,10 @@
 #include <QTime>
 
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
+#include "media/texts.h"
 #include "pages/page_picker.h"
 #include "resources/art_store.h"
 
@@ -22,11 +24,29 @@ namespace pintaloo {
 
 DrawingFiles::DrawingFiles(MainWindow& w) : w_(w) {}
 
+namespace {
+// Where the save and open dialogs start: the folder used last time (kept
+// between runs), else Pictures, else home.
+QString StartFolder(const MainWindow& w) {
+    if (w.services.settings) {
+        const QString last = w.services.settings->lastFolder();
+        if (!last.isEmpty() && QDir(last).exists()) return last;
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    return folder;
+}
+
+void RememberFolder(const MainWindow& w, const QString& file) {
+    if (w.services.settings) w.services.settings->setLastFolder(QFileInfo(file).absolutePath());
+}
+}  // namespace
+
 QString DrawingFiles::ProposedName(int hour, int minute, int second) {
     return QStringLiteral("%1_%2_%3_Draw.bmp").arg(hour).arg(minute).arg(second);
 }
 
-bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QString* error, SaveFormat format) {
+QImage DrawingFiles::CanvasImage(const Surface& canvas) {
     QImage image(canvas.width(), canvas.height(), QImage::Format_RGB888);
     for (int y = 0; y < canvas.height(); ++y) {
         const Colour* from = canvas.data() + std::size_t(y) * std::size_t(canvas.width());
@@ -37,7 +57,11 @@ bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QStrin
             to[3 * x + 2] = uchar(BlueOf(from[x]));
         }
     }
-    return WritePicture(image, {path, format}, error);
+    return image;
+}
+
+bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QString* error, SaveFormat format) {
+    return WritePicture(CanvasImage(canvas), {path, format}, error);
 }
 
 std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWidth, int maxHeight, PictureRefusal* why,
@@ -65,26 +89,23 @@ void DrawingFiles::KewlButtons3_MouseDown(int button, int, double, double) {
     w_.animation().CloseAnimation(true);
     const QTime now = QTime::currentTime();
     const QString proposed = ProposedName(now.hour(), now.minute(), now.second());
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     if (!w_.services.dialog) return;
     const auto chosen =
-        w_.services.dialog->saveFileName(folder + QLatin1Char('/') + proposed,
-                                         QStringLiteral("Windows Bitmap (*.bmp);;PNG (*.png);;JPEG (*.jpg *.jpeg)"));
+        w_.services.dialog->saveFileName(StartFolder(w_) + QLatin1Char('/') + proposed, SaveFilter(w_.language));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
+    RememberFolder(w_, *chosen);
     const SaveTarget target = ChooseSaveTarget(*chosen);
     if (target.format == SaveFormat::Unknown) {
-        if (w_.services.messages) w_.services.messages->tell(UnknownEndingTitle(), UnknownEndingText(*chosen));
+        if (w_.services.messages)
+            w_.services.messages->tell(UnknownEndingTitle(w_.language), UnknownEndingText(*chosen, w_.language));
         return;
     }
     QString why;
     if (!SaveCanvas(w_.canvas, target.path, &why, target.format) && w_.services.messages) {
         w_.services.messages->tell(
-            QStringLiteral("The picture was not saved"),
-            QStringLiteral("Pintaloo could not save the picture as\n%1\n\n%2\n\nThe drawing is still on the page: "
-                           "please try another folder or free some disk space.")
-                .arg(QDir::toNativeSeparators(target.path), why));
+            Text(TextId::SaveFailedTitle, w_.language),
+            Text(TextId::SaveFailed, w_.language).arg(QDir::toNativeSeparators(target.path), why));
     }
 }
 
@@ -92,14 +113,12 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
     w_.PlayWaveSound(102);
     std::optional<QString> chosen;
     if (w_.services.dialog)
-        chosen = w_.services.dialog->openFileName(
-            dialogFileName.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
-                                     : dialogFileName,
-            QStringLiteral(
-                "Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
+        chosen = w_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(w_) : dialogFileName,
+                                                  OpenFilter(w_.language));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
         dialogFileName = *chosen;
+        RememberFolder(w_, *chosen);
         // The wait note shows while the picture is decoded.
         const auto waiting = [this](bool on) { w_.canvasPart().Picture1->setVisible(on); };
         PictureRefusal why = PictureRefusal::None;
@@ -108,7 +127,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
             w_.canvas.setPicture(*pic);
             w_.canvasPart().refresh();
         } else if (w_.services.messages) {
-            w_.services.messages->tell(RefusalTitle(), RefusalText(why));
+            w_.services.messages->tell(RefusalTitle(w_.language), RefusalText(why, w_.language));
         }
     }
     w_.pagePicker().close();

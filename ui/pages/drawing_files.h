@@ -4,6 +4,7 @@
 // Saving the drawing as a bitmap file and opening a picture file as the page
 // to paint on. A save never leaves a half-written file, a failed save says
 // so, and a cancelled or failed open leaves the drawing exactly as it was.
+#include <QImage>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -27,6 +28,8 @@ public:
 
     // "<hour>_<minute>_<second>_Draw.bmp" for a time of day.
     static QString ProposedName(int hour, int minute, int second);
+    // The canvas as a picture, pixel for pixel.
+    static QImage CanvasImage(const Surface& canvas);
     // The whole canvas as a 24-bit bitmap (or PNG, or JPEG at quality 95),
     // written beside the target and renamed over it only when complete.
     // False (with a reason) on failure.

@@ -128,6 +128,7 @@ void PagePicker::pctOpen_MouseMove(int, int, double, double) {
 
 void PagePicker::applyCaptions(const CaptionTexts& texts) {
     if (const auto& t = texts[Caption::PickerTitle]) lblList->setCaption(*t);
+    if (const auto& t = texts[Caption::OpenDrawing]) Label7->setCaption(*t);
 }
 
 }  // namespace pintaloo

@@ -17,31 +17,32 @@
 #include <cstdlib>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "media/texts.h"
+
 namespace pintaloo {
 
 namespace {
 
 // ---- the words the grown-up reads ---------------------------------------
-// One table so the translations can follow it line by line.
+// Each refusal's words, from the one table every language follows.
 struct Words {
     PictureRefusal why;
-    const char* text;
+    TextId text;
+    std::optional<TextId> more;  // a second line, where one helps
 };
-constexpr const char* kTitle = "The picture was not opened";
-constexpr const char* kStillThere = "The drawing is still on the page.";
 constexpr Words kRefusalWords[] = {
-    {PictureRefusal::Unreadable, "Pintaloo could not read this file."},
-    {PictureRefusal::NotAPicture,
-     "This file is not a picture Pintaloo can open.\nPintaloo opens bitmap (.bmp), JPEG and PNG pictures."},
-    {PictureRefusal::TooLarge, "This picture is too big for Pintaloo to open."},
-    {PictureRefusal::Damaged, "This picture is damaged or incomplete, so Pintaloo cannot open it."},
-    {PictureRefusal::TooSlow, "This picture takes too long to open, so Pintaloo stopped trying."},
+    {PictureRefusal::Unreadable, TextId::PictureUnreadable, std::nullopt},
+    {PictureRefusal::NotAPicture, TextId::NotAPicture, TextId::PictureKinds},
+    {PictureRefusal::TooLarge, TextId::PictureTooLarge, std::nullopt},
+    {PictureRefusal::Damaged, TextId::PictureDamaged, std::nullopt},
+    {PictureRefusal::TooSlow, TextId::PictureTooSlow, std::nullopt},
 };
 
 // ---- small byte readers, all bounds-checked by their callers -------------
@@ -548,11 +549,15 @@ PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit,
 
 void FinishPictureDecoding() { std::lock_guard<std::mutex> turn(DecoderTurn()); }
 
-QString RefusalTitle() { return QString::fromUtf8(kTitle); }
+QString RefusalTitle(Language language) { return Text(TextId::OpenFailedTitle, language); }
 
-QString RefusalText(PictureRefusal why) {
-    for (const Words& w : kRefusalWords)
-        if (w.why == why) return QString::fromUtf8(w.text) + QStringLiteral("\n\n") + QString::fromUtf8(kStillThere);
+QString RefusalText(PictureRefusal why, Language language) {
+    for (const Words& w : kRefusalWords) {
+        if (w.why != why) continue;
+        QString text = Text(w.text, language);
+        if (w.more) text += QLatin1Char('\n') + Text(*w.more, language);
+        return text + QStringLiteral("\n\n") + Text(TextId::DrawingStillThere, language);
+    }
     return {};
 }
 

@@ -15,6 +15,8 @@
 #include <chrono>
 #include <functional>
 
+#include "app/language.h"
+
 namespace pintaloo {
 
 enum class PictureFormat { None, Bmp, Png, Jpeg };
@@ -86,9 +88,8 @@ void FinishPictureDecoding();
 PictureResult OpenPicture(const QString& path, std::chrono::milliseconds limit,
                           const std::function<void(bool)>& waiting = {});
 
-// The friendly words for a refusal (English; translations follow the table
-// in picture_reader.cpp).
-QString RefusalTitle();
-QString RefusalText(PictureRefusal why);
+// The friendly words for a refusal, in the window's language.
+QString RefusalTitle(Language language = Language::English);
+QString RefusalText(PictureRefusal why, Language language = Language::English);
 
 }  // namespace pintaloo

@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "media/texts.h"
+
 namespace pintaloo {
 
 namespace {
@@ -30,12 +32,6 @@ constexpr Ending kEndings[] = {
     {"jpeg", SaveFormat::Jpeg, "jpeg"},
 };
 constexpr int kJpegQuality = 95;
-
-// One table of words so the translations can follow it.
-constexpr const char* kUnknownEndingTitle = "The picture was not saved";
-constexpr const char* kUnknownEndingText =
-    "Pintaloo cannot save a picture as\n%1\n\nPlease end the name with .bmp, .png or .jpg, or leave the ending "
-    "off for a bitmap. The drawing is still on the page.";
 
 const Ending* EndingFor(SaveFormat format) {
     for (const Ending& e : kEndings)
@@ -111,10 +107,11 @@ bool WritePicture(const QImage& image, const SaveTarget& target, QString* error)
     return true;
 }
 
-QString UnknownEndingTitle() { return QString::fromUtf8(kUnknownEndingTitle); }
+// The words live in the one table every language follows.
+QString UnknownEndingTitle(Language language) { return Text(TextId::SaveFailedTitle, language); }
 
-QString UnknownEndingText(const QString& typed) {
-    return QString::fromUtf8(kUnknownEndingText).arg(QDir::toNativeSeparators(typed));
+QString UnknownEndingText(const QString& typed, Language language) {
+    return Text(TextId::UnknownEndingSaved, language).arg(QDir::toNativeSeparators(typed));
 }
 
 }  // namespace pintaloo

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include "app/language.h"
+
 namespace pintaloo {
 
 enum class SaveFormat { Bmp, Png, Jpeg, Unknown };
@@ -23,7 +25,7 @@ SaveTarget ChooseSaveTarget(const QString& typed);
 bool WritePicture(const QImage& image, const SaveTarget& target, QString* error);
 
 // The friendly words for an ending the program does not write.
-QString UnknownEndingTitle();
-QString UnknownEndingText(const QString& typed);
+QString UnknownEndingTitle(Language language = Language::English);
+QString UnknownEndingText(const QString& typed, Language language = Language::English);
 
 }  // namespace pintaloo

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/comfort_buttons.h"
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "media/captions.h"
+#include "pages/drawing_files.h"
+#include "pages/printing.h"
+#include "resources/art_store.h"
+
+namespace pintaloo {
+
+namespace {
+QPixmap Face(const char* name, bool hot) {
+    return ArtStore::instance().pixmap(
+        QStringLiteral(":/art/ui/%1%2.svg").arg(QLatin1String(name), hot ? QStringLiteral("_hot") : QString()),
+        {49, 49});
+}
+}  // namespace
+
+ComfortButtons::ComfortButtons(MainWindow& w) : w_(w) {
+    bPrint = new Box(&w, QStringLiteral("bPrint"), {456, 20, 49, 49});
+    bSound = new Box(&w, QStringLiteral("bSound"), {512, 20, 49, 49});
+    for (int hot = 0; hot < 2; ++hot) {
+        soundFaces_[0][hot] = Face("cmd_sound_off", hot != 0);
+        soundFaces_[1][hot] = Face("cmd_sound_on", hot != 0);
+        printFaces_[hot] = Face("cmd_print", hot != 0);
+    }
+    for (Box* b : {bPrint, bSound}) b->setHandCursor(true);
+    if (w.services.settings) soundOn_ = w.services.settings->soundOn();
+    normalFaces();
+    w.actions.bind(*bSound, BoxEvent::Click, "bSound_Click");
+    w.actions.bind(*bPrint, BoxEvent::Click, "bPrint_Click");
+    w.actions.bind(*bSound, BoxEvent::MouseMove, "bSound_MouseMove");
+    w.actions.bind(*bPrint, BoxEvent::MouseMove, "bPrint_MouseMove");
+}
+
+void ComfortButtons::muteForThisRun() {
+    soundOn_ = false;
+    showSoundFace(false);
+}
+
+void ComfortButtons::bSound_Click() {
+    soundOn_ = !soundOn_;
+    if (w_.services.settings) w_.services.settings->setSoundOn(soundOn_);
+    showSoundFace(bSound->underMouse());
+    if (soundOn_) {
+        if (onSoundOn) onSoundOn();
+        w_.PlayWaveSound(102);  // the same click every button makes: the child hears sound is back
+    }
+}
+
+void ComfortButtons::bPrint_Click() {
+    w_.PlayWaveSound(102);
+    if (w_.services.printer) w_.services.printer->print(DrawingFiles::CanvasImage(w_.canvas));
+}
+
+void ComfortButtons::bSound_MouseMove(int, int, double, double) {
+    normalFaces();
+    showSoundFace(true);
+}
+
+void ComfortButtons::bPrint_MouseMove(int, int, double, double) {
+    normalFaces();
+    bPrint->setPicture(printFaces_[1]);
+}
+
+void ComfortButtons::normalFaces() {
+    showSoundFace(false);
+    bPrint->setPicture(printFaces_[0]);
+}
+
+void ComfortButtons::showSoundFace(bool hot) { bSound->setPicture(soundFaces_[soundOn_ ? 1 : 0][hot ? 1 : 0]); }
+
+void ComfortButtons::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Sound]) bSound->setToolTip(*t);
+    if (const auto& t = texts[Caption::Print]) bPrint->setToolTip(*t);
+}
+
+}  // namespace pintaloo
