@@ -3,6 +3,7 @@
 #include "actions/window_actions.h"
 
 #include "actions/action_hub.h"
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -74,11 +75,18 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
     PagePicker& pages = w.pagePicker();
     CommandButtons& commands = w.commands();
     DrawingFiles& files = w.files();
+    DrawingHistory& history = w.drawingHistory();
     constexpr Effect kDraws = Effect::Drawing;
 
     const Action rows[] = {
         Row("Form_MouseMove", w, &MainWindow::Form_MouseMove),
         Row("Form_Unload", w, &MainWindow::Form_Unload),
+        Row("Quit", w, &MainWindow::Quit),
+        // undo and redo (they change the drawing, but are not steps of it)
+        Row("Undo", history, &DrawingHistory::Undo),
+        Row("Redo", history, &DrawingHistory::Redo),
+        Row("bUndo_MouseMove", history, &DrawingHistory::bUndo_MouseMove),
+        Row("bRedo_MouseMove", history, &DrawingHistory::bRedo_MouseMove),
         // window chrome
         Row("Image5_MouseMove", chrome, &WindowChrome::Image5_MouseMove),
         Row("Image5_MouseUp", chrome, &WindowChrome::Image5_MouseUp),
@@ -142,9 +150,10 @@ struct KeyRow {
     const char* keys;  // portable text, as QKeySequence reads it
     const char* action;
 };
-// Only what cannot surprise a child: Escape closes the cartoon panel.
+// Only what cannot surprise a child: Escape closes the cartoon panel; the
+// usual undo, redo and quit keys.
 constexpr KeyRow kKeys[] = {
-    {"Esc", "Picture3_Click"},
+    {"Esc", "Picture3_Click"}, {"Ctrl+Z", "Undo"}, {"Ctrl+Shift+Z", "Redo"}, {"Ctrl+Y", "Redo"}, {"Ctrl+Q", "Quit"},
 };
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +15,7 @@
 
 #include "actions/window_actions.h"
 #include "app/desktop_compositing.h"
+#include "app/drawing_history.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
@@ -62,6 +64,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     files_ = std::make_unique<DrawingFiles>(*this);
     animation_ = std::make_unique<AnimationPanel>(*this);
     captions_ = std::make_unique<Captions>(*this);
+    history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
 }
@@ -75,6 +78,7 @@ bool MainWindow::Form_Load(bool anotherInstanceRunning) {
     FillHueTable(state);
     RoundWindow(15);
     ResetEditor();
+    history_->restart();  // the blank page is where undo stops
     return true;
 }
 
@@ -82,12 +86,19 @@ void MainWindow::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     animation_->player().Stop();
+    history_->flush();                              // the drawing as it is now, whatever the timer waits for
     if (services.temp) services.temp->removeAll();  // errors ignored: the program still ends
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     Form_Unload();
     e->accept();
+}
+
+void MainWindow::Quit() { close(); }
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (!actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
 }
 
 void MainWindow::ResetEditor() {
@@ -170,6 +181,7 @@ void MainWindow::Form_MouseMove(int, int, double, double) {
     chrome_->normalFaces();
     commands_->normalFaces();
     toolButtons_->normalFaces();
+    history_->showButtons();
 }
 
 }  // namespace pintaloo

@@ -30,6 +30,7 @@ class HelpLink;
 class PagePicker;
 class CommandButtons;
 class DrawingFiles;
+class DrawingHistory;
 class Box;
 
 class MainWindow : public QWidget {
@@ -83,11 +84,17 @@ public:
     PagePicker& pagePicker() { return *pagePicker_; }
     CommandButtons& commands() { return *commands_; }
     DrawingFiles& files() { return *files_; }
+    DrawingHistory& drawingHistory() { return *history_; }
+
+    // Closes the window the way its close button does (the drawing is kept).
+    void Quit();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    // Keys go to the action hub's key table; keys it does not know go on as usual.
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     std::unique_ptr<PictureStore> pictureStore_;
@@ -105,6 +112,7 @@ private:
     std::unique_ptr<PagePicker> pagePicker_;
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
+    std::unique_ptr<DrawingHistory> history_;
     int corner_ = 0;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
 };

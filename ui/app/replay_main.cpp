@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT
+// pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] [--state-dir DIR] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
 // the state and the sounds asked for, and a picture of the whole window. A bad line: a message naming it,
-// exit status 2, nothing written.
+// exit status 2, nothing written. With --state-dir the drawing kept in DIR is shown at the start and
+// every change is kept there, as the program does with the user's state folder; without it nothing is kept.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/state_dump.h"
 #include "media/fake_audio_backend.h"
@@ -46,9 +48,9 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
+    std::fprintf(stderr,
+                 "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] "
+                 "[--state-dir DIR] SCRIPT\n");
     return 2;
 }
 
@@ -57,11 +59,13 @@ int Usage() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, windowOut, script;
+    QString canvasOut, stateOut, soundsOut, windowOut, stateDir, script;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
+        if (a == "--state-dir" && i + 1 < args.size()) {
+            stateDir = args[++i];
+        } else if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
             (a == "--canvas"   ? canvasOut
              : a == "--state"  ? stateOut
              : a == "--sounds" ? soundsOut
@@ -134,6 +138,8 @@ int main(int argc, char** argv) {
     }
 
     window.Form_Load(false);
+    // The user's kept drawing is never touched unless a folder is given.
+    if (!stateDir.isEmpty()) window.drawingHistory().keepIn(stateDir);
     for (const Call& c : calls) {
         if (c.name == "dialog") {
             dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);

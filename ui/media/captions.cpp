@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/captions.h"
 
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -84,6 +85,7 @@ void Captions::SetLanguage(const QString& code) {
     w_.toolButtons().applyCaptions(texts);
     w_.brushSize().applyCaptions(texts);
     w_.palette().applyCaptions(texts);
+    w_.drawingHistory().applyCaptions(texts);
 }
 
 }  // namespace pintaloo
