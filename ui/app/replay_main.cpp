@@ -8,8 +8,10 @@
 // exit status 2, nothing written. With --state-dir the drawing kept in DIR is shown at the start and
 // every change is kept there, as the program does with the user's state folder; without it nothing is kept.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -139,7 +141,14 @@ int main(int argc, char** argv) {
 
     window.Form_Load(false);
     // The user's kept drawing is never touched unless a folder is given.
-    if (!stateDir.isEmpty()) window.drawingHistory().keepIn(stateDir);
+    if (!stateDir.isEmpty()) {
+        const QString folder = QFileInfo(stateDir).absoluteFilePath();
+        if (!QDir().mkpath(folder)) {
+            std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
+            return 2;
+        }
+        window.drawingHistory().keepIn(folder);
+    }
     for (const Call& c : calls) {
         if (c.name == "dialog") {
             dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);
