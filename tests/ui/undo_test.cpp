@@ -261,6 +261,20 @@ TEST_F(UndoTest, KeptDrawingComesBackWithItsPageAndNewPageIsStillUndoable) {
     EXPECT_EQ(next.st().PageNumber, 103);
 }
 
+TEST_F(UndoTest, AStrokeStillHeldWhenTheProgramEndsIsKept) {
+    const QString folder = scratch.filePath(QStringLiteral("state"));
+    QDir().mkpath(folder);
+    h().keepIn(folder);
+    call("pctDraw_MouseDown", {1, 100, 100});
+    call("pctDraw_MouseMove", {1, 400, 300});  // the session ends before the release
+    const Pixels held = pixels();
+    ASSERT_FALSE(canvasIsBlank());
+    w().Form_Unload();
+    const auto kept = LoadKeptDrawing(folder, w().canvas.width(), w().canvas.height());
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pixels, held);
+}
+
 TEST_F(UndoTest, ADamagedKeptDrawingStartsBlankAndSaysNothing) {
     const QString folder = scratch.filePath(QStringLiteral("state"));
     QDir().mkpath(folder);

@@ -76,6 +76,10 @@ bool DrawingHistory::keepIn(const QString& folder) {
 }
 
 void DrawingHistory::flush() {
+    if (history_ && strokeOpen_) {  // ending with the button still held: the stroke so far is kept too
+        strokeOpen_ = false;
+        commit();
+    }
     if (keeper_) keeper_->flushNow();
 }
 

@@ -42,7 +42,7 @@ public:
     // there, if there is a sound one of the canvas's size. An empty folder
     // keeps nothing. True when a kept drawing was shown.
     bool keepIn(const QString& folder);
-    // Writes a waiting change now (at exit).
+    // Ends a stroke still held and writes a waiting change now (at exit).
     void flush();
 
     // The actions of the two buttons and their keys.
