@@ -66,7 +66,7 @@ RUNTIME=""
 if [[ -d /dev/shm && -w /dev/shm ]]; then
     RUNTIME=$(mktemp -d /dev/shm/pintaloo-runtime.XXXXXX) || RUNTIME=""
 fi
-export XDG_RUNTIME_DIR="${RUNTIME:-$WORK/runtime}" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache"
+export XDG_RUNTIME_DIR="${RUNTIME:-$WORK/runtime}" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state"
 mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb

@@ -10,7 +10,10 @@
 #   4. a copy killed with SIGKILL leaves its lock behind, and that lock does
 #      not stop the next start; the new copy holds the lock again (a further
 #      copy still ends at once);
-#   5. the close button ends the program with status 0 and releases the lock.
+#   5. the drawing survives: the line is back after a start that follows a
+#      SIGKILL two seconds after it was drawn; a fill, then SIGTERM: the
+#      program ends with status 0 and the next start shows the fill;
+#   6. the close button ends the program with status 0 and releases the lock.
 #
 # Usage: e2e_test.sh PROGRAM [OUTPUT_DIR]
 # The last screenshot of the painted window is saved as
@@ -31,6 +34,8 @@ readonly CANVAS_X0=9 CANVAS_Y0=76 CANVAS_X1=815 CANVAS_Y1=612
 readonly RED_X=$((560 + 24 * 0 + 10)) RED_Y=$((632 + 24 * 2 + 10))  # swatch 14 (col 0, row 2), centre
 readonly CHOSEN_X=784 CHOSEN_Y=665                                   # the box showing the chosen colour
 readonly CLOSE_X=800 CLOSE_Y=8                                       # the close button, top right
+readonly FILL_X=$((232 + 33)) FILL_Y=$((632 + 33))                   # the fill tool's button, centre
+readonly FAR_X=$((CANVAS_X1 - 100)) FAR_Y=$((CANVAS_Y1 - 60))        # a part of the page away from the line
 
 # --- bookkeeping and cleanup --------------------------------------------------
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pintaloo-e2e.XXXXXX") || exit 1
@@ -72,8 +77,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_xvfb.sh"
 start_xvfb || fail "could not start Xvfb on any display :90..:99"
 step "Xvfb runs on $DISPLAY"
 
-# A private runtime folder (for the lock), temp folder and cache.
-export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache"
+# A private runtime folder (for the lock), temp folder, cache and state
+# folder (where the drawing is kept between runs).
+export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state"
 mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=dummy
@@ -289,6 +295,8 @@ second_copy_ends "$PID1"
 step "a second copy ended at once with status 0; one window is shown"
 
 # --- 4. a lock left by a killed copy does not block the next start ------------
+# The drawing is kept within two seconds of a change; then the copy is killed.
+sleep 2
 kill -KILL "$PID1"
 wait "$PID1" 2>/dev/null
 [[ -e $LOCK ]] || fail "no lock left behind after SIGKILL, so a stale lock cannot be tried (expected $LOCK)"
@@ -306,13 +314,52 @@ WIN3=$WIN_ID
 sleep 0.5
 kill -0 "$PID3" 2>/dev/null || fail "the copy started over the stale lock ended soon after showing its window"
 step "a new copy (pid $PID3) started over the stale lock; window $WIN3"
+eval "$(xdotool getwindowgeometry --shell "$WIN3")"
+WX=$X WY=$Y
+REPORT=""
+deadline=$(( $(now_ms) + 5000 ))
+until screenshot && check_stroke; do
+    (( $(now_ms) < deadline )) || fail "the line drawn before SIGKILL is not back: $REPORT"
+    sleep 0.2
+done
+step "the line drawn two seconds before SIGKILL is back"
 second_copy_ends "$PID3"
 step "the new copy holds the lock: a further copy ended at once"
 
-# --- 5. the close button ends the program and releases the lock ---------------
-eval "$(xdotool getwindowgeometry --shell "$WIN3")"
-xdotool mousemove $((X + CLOSE_X)) $((Y + CLOSE_Y)) sleep 0.1 click 1
-wait_exit "$PID3" 10 || fail "the program still runs 10 s after a click on the close button"
+# --- 5. a fill, then SIGTERM: status 0, and the next start shows the fill ----
+wait_red_at() {  # X Y (window) SECONDS WHAT
+    local deadline=$(( $(now_ms) + $3 * 1000 )) seen
+    while :; do
+        screenshot
+        seen=$(rgb_at $((WX + $1)) $((WY + $2)))
+        is_red "$seen" && return 0
+        (( $(now_ms) < deadline )) || fail "$4: the page at $1,$2 reads ($seen), not red"
+        sleep 0.2
+    done
+}
+xdotool mousemove $((WX + FILL_X)) $((WY + FILL_Y)) sleep 0.1 click 1 sleep 0.2 \
+        mousemove $((WX + RED_X)) $((WY + RED_Y)) sleep 0.1 click 1 sleep 0.2 \
+        mousemove $((WX + FAR_X)) $((WY + FAR_Y)) sleep 0.1 click 1 sleep 0.1 \
+        mousemove $((WX + 700)) $((WY + 660))
+wait_red_at "$FAR_X" "$FAR_Y" 5 "after a red fill"
+step "filled the page red"
+kill -TERM "$PID3"
+wait_exit "$PID3" 10 || fail "the program still runs 10 s after SIGTERM"
+(( EXIT_STATUS == 0 )) || fail "after SIGTERM the program ended with status $EXIT_STATUS, expected 0"
+step "SIGTERM ended the program with status 0"
+start_program
+PID4=$LAST_PID
+wait_window "$PID4" 15
+WIN4=$WIN_ID
+eval "$(xdotool getwindowgeometry --shell "$WIN4")"
+WX=$X WY=$Y
+wait_red_at "$FAR_X" "$FAR_Y" 5 "the start after SIGTERM"
+step "the fill is there after the next start"
+
+# --- 6. the close button ends the program and releases the lock ---------------
+LOCK=$(find_lock) || fail "the running program holds no lock file in its private folder"
+xdotool mousemove $((WX + CLOSE_X)) $((WY + CLOSE_Y)) sleep 0.1 click 1
+wait_exit "$PID4" 10 || fail "the program still runs 10 s after a click on the close button"
 (( EXIT_STATUS == 0 )) || fail "after the close button the program ended with status $EXIT_STATUS, expected 0"
 [[ ! -e $LOCK ]] || fail "the lock $LOCK is still there after the program ended normally"
 step "the close button ended the program with status 0 and released the lock"

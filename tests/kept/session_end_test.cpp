@@ -28,7 +28,7 @@ void (*CurrentHandler(int sig))(int) {
 }
 
 TEST(SessionEndSignals, EachSignalRunsTheHandlerOnTheEventLoopOnce) {
-    for (const int sig : {SIGTERM, SIGHUP}) {
+    for (const int sig : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(sig);
         int calls = 0;
         {

@@ -134,12 +134,62 @@ TEST_F(ReplayToolTest, StateDumpNamesTheEditorAndEveryControl) {
 }
 
 TEST_F(ReplayToolTest, KeysGoThroughTheKeyTable) {
-    for (const auto& [last, panelShown] : {std::pair{"key Esc", false}, {"key Ctrl+Q", true}}) {  // Ctrl+Q is unbound
+    for (const auto& [last, panelShown] : {std::pair{"key Esc", false}, {"key Ctrl+J", true}}) {  // Ctrl+J is unbound
         SCOPED_TRACE(last);
         const Result r = run({"--state", at("state.txt"), script("keys.txt", {"sColor_Click", last})});
         ASSERT_EQ(r.status, 0) << r.errors.toStdString();
         EXPECT_TRUE(lines(at("state.txt")).contains(panelShown ? "pctFlash.Visible=True" : "pctFlash.Visible=False"));
     }
+}
+
+TEST_F(ReplayToolTest, UndoAndRedoKeysStepThroughTheDrawing) {
+    const QStringList stroke = {"bColor_Click 14", "pctDraw_MouseDown 1 120 200", "pctDraw_MouseMove 1 300 260",
+                                "pctDraw_MouseUp 1 300 260"};
+    const auto canvasAfter = [&](const QStringList& keys) {
+        const Result r = run({"--canvas", at("out.bmp"), script("s.txt", QStringList(stroke) << keys)});
+        EXPECT_EQ(r.status, 0) << r.errors.toStdString();
+        return QImage(at("out.bmp"));
+    };
+    const QImage drawn = canvasAfter({});
+    const QImage blank = canvasAfter({"Undo"});
+    ASSERT_FALSE(drawn.isNull());
+    ASSERT_NE(drawn, blank);
+    const std::pair<QStringList, bool> cases[] = {
+        {{"key Ctrl+Z"}, false},
+        {{"key Ctrl+Z", "key Ctrl+Shift+Z"}, true},
+        {{"key Ctrl+Z", "key Ctrl+Y"}, true},
+        {{"key Ctrl+Z", "key Ctrl+Y", "key Ctrl+Z"}, false},
+        {{"Undo", "Redo"}, true},
+    };
+    for (const auto& [keys, isDrawn] : cases) {
+        SCOPED_TRACE(keys.join(' ').toStdString());
+        EXPECT_EQ(canvasAfter(keys), isDrawn ? drawn : blank);
+    }
+}
+
+TEST_F(ReplayToolTest, StateDirKeepsTheDrawingAndWithoutItNothingIsKept) {
+    const QString state = at("state");
+    const QString fill = script("fill.txt", {"bBrush_MouseUp 5 1", "bColor_Click 5", "pctDraw_MouseDown 1 400 300",
+                                             "pctDraw_MouseUp 1 400 300"});
+    const QString nothing = script("nothing.txt", {"# only start and end"});
+    Result r = run({"--state-dir", state, "--canvas", at("filled.bmp"), fill});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    // The next run in the same folder starts from the kept drawing.
+    r = run({"--state-dir", state, "--canvas", at("again.bmp"), nothing});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    const QImage filled(at("filled.bmp"));
+    EXPECT_EQ(QImage(at("again.bmp")), filled);
+    // Without the folder: a blank page, and nothing written anywhere in the home folder.
+    r = run({"--canvas", at("blank.bmp"), nothing});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    const QImage blank(at("blank.bmp"));
+    EXPECT_NE(blank, filled);
+    EXPECT_EQ(blank.pixel(400, 300), qRgb(255, 255, 255));
+    EXPECT_FALSE(QFileInfo::exists(at("home/.local/state/pintaloo")));
+    // Undo in the next run goes no further back than the kept drawing.
+    r = run({"--state-dir", state, "--canvas", at("undone.bmp"), script("undo.txt", {"Undo"})});
+    ASSERT_EQ(r.status, 0) << r.errors.toStdString();
+    EXPECT_EQ(QImage(at("undone.bmp")), filled);
 }
 
 TEST_F(ReplayToolTest, UnknownHandlerStopsBeforeAnythingIsWritten) {

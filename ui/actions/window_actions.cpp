@@ -4,6 +4,7 @@
 
 #include "actions/action_hub.h"
 #include "app/comfort_buttons.h"
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -76,11 +77,18 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
     CommandButtons& commands = w.commands();
     DrawingFiles& files = w.files();
     ComfortButtons& comfort = w.comfort();
+    DrawingHistory& history = w.drawingHistory();
     constexpr Effect kDraws = Effect::Drawing;
 
     const Action rows[] = {
         Row("Form_MouseMove", w, &MainWindow::Form_MouseMove),
         Row("Form_Unload", w, &MainWindow::Form_Unload),
+        Row("Quit", w, &MainWindow::Quit),
+        // undo and redo (they change the drawing, but are not steps of it)
+        Row("Undo", history, &DrawingHistory::Undo),
+        Row("Redo", history, &DrawingHistory::Redo),
+        Row("bUndo_MouseMove", history, &DrawingHistory::bUndo_MouseMove),
+        Row("bRedo_MouseMove", history, &DrawingHistory::bRedo_MouseMove),
         // window chrome
         Row("Image5_MouseMove", chrome, &WindowChrome::Image5_MouseMove),
         Row("Image5_MouseUp", chrome, &WindowChrome::Image5_MouseUp),
@@ -151,8 +159,9 @@ struct KeyRow {
     ActionHub::Args args = {};
 };
 // Only what cannot surprise a child: Escape closes the cartoon panel; the
-// page commands, print and sound have the keys grown-ups expect. A new page
-// and an opened picture can be undone; save and print only ask.
+// page commands, print and sound have the keys grown-ups expect, and undo,
+// redo and quit the usual ones. A new page and an opened picture can be
+// undone; save and print only ask; quitting keeps the drawing.
 const KeyRow kKeys[] = {
     {"Esc", "Picture3_Click"},
     {"Ctrl+N", "KewlButtons2_MouseDown", {1}},  // the left button, as a click
@@ -160,6 +169,10 @@ const KeyRow kKeys[] = {
     {"Ctrl+O", "Label7_MouseDown"},
     {"Ctrl+P", "bPrint_Click"},
     {"Ctrl+M", "bSound_Click"},
+    {"Ctrl+Z", "Undo"},
+    {"Ctrl+Shift+Z", "Redo"},
+    {"Ctrl+Y", "Redo"},
+    {"Ctrl+Q", "Quit"},
 };
 }  // namespace
 

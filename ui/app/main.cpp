@@ -10,10 +10,12 @@
 
 #include "app/comfort_buttons.h"
 #include "app/command_line.h"
+#include "app/drawing_history.h"
+#include "app/kept_drawing.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
-#include "app/quit_on_signal.h"
+#include "app/session_end.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
 #include "media/sdl_audio_backend.h"
@@ -104,8 +106,12 @@ int main(int argc, char** argv) {
         // Should the window not be drawn soon (started minimised), sound still comes.
         QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
     }
-    // A SIGTERM closes the window the way its close button does.
-    QuitOnSignal quitOnSignal([&window] { window.close(); });
+    // Last time's drawing comes back, and every change is kept from now on.
+    window.drawingHistory().keepIn(KeptDrawingFolder());
+    // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
+    // way its close button does, which keeps the drawing.
+    SessionEndSignals endOnSignal([&window] { window.close(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
     window.show();
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder

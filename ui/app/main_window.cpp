@@ -16,6 +16,7 @@
 #include "actions/window_actions.h"
 #include "app/comfort_buttons.h"
 #include "app/desktop_compositing.h"
+#include "app/drawing_history.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     animation_ = std::make_unique<AnimationPanel>(*this);
     comfort_ = std::make_unique<ComfortButtons>(*this);
     captions_ = std::make_unique<Captions>(*this);
+    history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
 }
@@ -78,6 +80,7 @@ bool MainWindow::Form_Load(bool anotherInstanceRunning) {
     FillHueTable(state);
     RoundWindow(15);
     ResetEditor();
+    history_->restart();  // the blank page is where undo stops
     return true;
 }
 
@@ -85,12 +88,19 @@ void MainWindow::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     animation_->player().Stop();
+    history_->flush();                              // the drawing as it is now, whatever the timer waits for
     if (services.temp) services.temp->removeAll();  // errors ignored: the program still ends
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     Form_Unload();
     e->accept();
+}
+
+void MainWindow::Quit() { close(); }
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (!actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
 }
 
 void MainWindow::ResetEditor() {
@@ -167,10 +177,6 @@ void MainWindow::mouseMoveEvent(QMouseEvent* e) {
     actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
 
-// Every key goes through the window's key table; one it does not know does nothing.
-void MainWindow::keyPressEvent(QKeyEvent* e) {
-    if (!actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
-}
 
 // The pointer over the window's background: every highlighted face goes
 // back to normal.
@@ -179,6 +185,7 @@ void MainWindow::Form_MouseMove(int, int, double, double) {
     commands_->normalFaces();
     toolButtons_->normalFaces();
     comfort_->normalFaces();
+    history_->showButtons();
 }
 
 }  // namespace pintaloo

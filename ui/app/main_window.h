@@ -31,6 +31,7 @@ class HelpLink;
 class PagePicker;
 class CommandButtons;
 class DrawingFiles;
+class DrawingHistory;
 class Box;
 class ComfortButtons;
 
@@ -90,11 +91,16 @@ public:
 
     // The language the window speaks; a new page keeps it.
     Language language = Language::English;
+    DrawingHistory& drawingHistory() { return *history_; }
+
+    // Closes the window the way its close button does (the drawing is kept).
+    void Quit();
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    // Keys go to the action hub's key table; keys it does not know go on as usual.
     void keyPressEvent(QKeyEvent*) override;
 
 private:
@@ -114,6 +120,7 @@ private:
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
+    std::unique_ptr<DrawingHistory> history_;
     int corner_ = 0;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
 };

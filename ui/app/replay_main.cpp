@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] [--print-to OUT.pdf]
-//                 SCRIPT
+//                 [--state-dir DIR] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
@@ -10,14 +10,19 @@
 // environment asks for, as the program does (English when nothing is set);
 // no settings file is read or written. Printing writes OUT.pdf (nothing
 // without --print-to).
+// With --state-dir the drawing kept in DIR is shown at the start and
+// every change is kept there, as the program does with the user's state folder; without it nothing is kept.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/drawing_history.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/settings.h"
@@ -55,7 +60,7 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] "
-                 "[--print-to OUT.pdf] SCRIPT\n");
+                 "[--print-to OUT.pdf] [--state-dir DIR] SCRIPT\n");
     return 2;
 }
 
@@ -64,11 +69,13 @@ int Usage() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, windowOut, printOut, script;
+    QString canvasOut, stateOut, soundsOut, windowOut, printOut, stateDir, script;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
+        if (a == "--state-dir" && i + 1 < args.size()) {
+            stateDir = args[++i];
+        } else if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
             (a == "--canvas"   ? canvasOut
              : a == "--state"  ? stateOut
              : a == "--sounds" ? soundsOut
@@ -146,6 +153,15 @@ int main(int argc, char** argv) {
     }
 
     window.Form_Load(false);
+    // The user's kept drawing is never touched unless a folder is given.
+    if (!stateDir.isEmpty()) {
+        const QString folder = QFileInfo(stateDir).absoluteFilePath();
+        if (!QDir().mkpath(folder)) {
+            std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
+            return 2;
+        }
+        window.drawingHistory().keepIn(folder);
+    }
     for (const Call& c : calls) {
         if (c.name == "dialog") {
             dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);

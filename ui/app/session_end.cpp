@@ -13,7 +13,7 @@ namespace pintaloo {
 namespace {
 
 int g_pipe[2] = {-1, -1};  // [0] read by the event loop, [1] written by the handler
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // Async-signal-safe: one write of the signal number, errno kept. A full pipe
 // already holds a byte that will wake the loop, so a failed write is fine.

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// When the desktop session ends the program gets SIGTERM or SIGHUP. A
+// When the desktop session ends the program gets SIGTERM or SIGHUP (and
+// SIGINT from a terminal's Ctrl+C or a test harness). A
 // signal handler may do almost nothing, so it only writes a byte to a pipe;
 // the Qt event loop sees the byte and runs the real handler on the UI
 // thread, which saves and quits like the close button does.
@@ -10,7 +11,7 @@
 //
 // Without a handler given, QCoreApplication::quit() is called (aboutToQuit
 // handlers still run). One object at a time; destroying it puts the
-// default handling of both signals back.
+// default handling of the signals back.
 #include <QObject>
 #include <QSocketNotifier>
 #include <functional>

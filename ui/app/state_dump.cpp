@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state_dump.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/box.h"
 #include "app/comfort_buttons.h"
 #include "app/main_window.h"
@@ -24,6 +27,10 @@ void DumpControl(const QWidget* c, QStringList& out) {
         out << n + ".Caption=" + box->caption();
     }
     out << n + ".ToolTipText=" + c->toolTip();
+    // Controls that can be switched off; the rest are always on.
+    static const QString kSwitched[] = {QStringLiteral("bUndo"), QStringLiteral("bRedo")};
+    if (std::find(std::begin(kSwitched), std::end(kSwitched), n) != std::end(kSwitched))
+        out << n + ".Enabled=" + Bool(c->isEnabled());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/comfort_buttons.h"
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
@@ -88,6 +89,7 @@ void Captions::SetLanguage(Language language) {
     w_.palette().applyCaptions(texts);
     w_.helpLink().applyCaptions(texts);
     w_.comfort().applyCaptions(texts);
+    w_.drawingHistory().applyCaptions(texts);
 }
 
 }  // namespace pintaloo

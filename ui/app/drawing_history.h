@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Undo, redo and the kept drawing, wired into the window. This part listens
+// to every action on the window's hub and turns the ones that change the
+// drawing into steps of the engine's History: a stroke on the canvas is one
+// step from press to release (or to the next press, when a release never
+// came), any other drawing action (new page, a colouring page, an opened
+// file, the oil effect) one step when it has ended. Nothing here runs on a
+// mouse step: a commit compares the whole canvas once, at the end of a change.
+//
+// After every step, and after every undo and redo, the drawing goes to the
+// KeptDrawingWriter when the window keeps its drawing (keepIn), which writes
+// it off the UI thread a moment later.
+//
+//   window.history().keepIn(KeptDrawingFolder());  // after Form_Load: shows the kept drawing
+//   window.history().flush();                      // at exit (Form_Unload does it)
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "actions/action_hub.h"
+#include "history/history.h"
+
+namespace pintaloo {
+
+class Box;
+class CaptionTexts;
+class KeptDrawingWriter;
+class MainWindow;
+
+class DrawingHistory {
+public:
+    explicit DrawingHistory(MainWindow& w);
+    ~DrawingHistory();
+
+    // The drawing as it is now becomes the start: every step is forgotten.
+    void restart();
+    // Keeps the drawing in `folder` from now on; first shows the drawing kept
+    // there, if there is a sound one of the canvas's size. An empty folder
+    // keeps nothing. True when a kept drawing was shown.
+    bool keepIn(const QString& folder);
+    // Ends a stroke still held and writes a waiting change now (at exit).
+    void flush();
+
+    // The actions of the two buttons and their keys.
+    void Undo();
+    void Redo();
+
+    void applyCaptions(const CaptionTexts& texts);
+    // The buttons' faces: normal, or off when there is nothing to do.
+    void showButtons();
+    // The pointer over a button: its face glows (when it can do something).
+    void bUndo_MouseMove(int button, int shift, double x, double y);
+    void bRedo_MouseMove(int button, int shift, double x, double y);
+
+    const History& history() const { return *history_; }
+    const KeptDrawingWriter* keeper() const { return keeper_.get(); }
+    Box* bUndo = nullptr;
+    Box* bRedo = nullptr;
+
+private:
+    void heard(const ActionCall& call);
+    void commit();
+    void afterChange();
+    void restore(const std::optional<StepInfo>& info);
+    void hotFace(std::size_t which);
+
+    MainWindow& w_;
+    std::optional<History> history_;
+    std::unique_ptr<KeptDrawingWriter> keeper_;
+    bool strokeOpen_ = false;  // a canvas press not yet committed
+    int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
+    // By button, then normal, hot, off: drawn once, the canvas resets faces on every mouse step.
+    std::array<std::array<QPixmap, 3>, 2> faces_;
+};
+
+}  // namespace pintaloo
