@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/replay_run.h"
 #include "app/state_dump.h"
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
@@ -45,6 +46,9 @@ bool WriteLines(const QString& path, const QStringList& lines) {
     return true;
 }
 
+// Longer pauses are refused rather than sat out.
+constexpr int kLongestWaitMs = 60000;
+
 int Usage() {
     std::fprintf(
         stderr,
@@ -54,31 +58,11 @@ int Usage() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, windowOut, script;
-    const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
-            (a == "--canvas"   ? canvasOut
-             : a == "--state"  ? stateOut
-             : a == "--sounds" ? soundsOut
-                               : windowOut) = args[++i];
-        } else if (script.isEmpty() && !a.startsWith("--")) {
-            script = a;
-        } else {
-            return Usage();
-        }
-    }
-    if (script.isEmpty()) return Usage();
-    QFile file(script);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(script));
-        return 2;
-    }
+namespace pintaloo {
 
+int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outputs) {
+    const QString &canvasOut = outputs.canvas, &stateOut = outputs.state, &soundsOut = outputs.sounds,
+                  &windowOut = outputs.window;
     TempFolder temp;
     FakeAudioBackend audio;
     QStringList soundLines;
@@ -92,7 +76,6 @@ int main(int argc, char** argv) {
 
     // Read and check the whole script before anything runs.
     std::vector<Call> calls;
-    QTextStream in(&file);
     for (int line = 1; !in.atEnd(); ++line) {
         const QString text = in.readLine().trimmed();
         if (text.isEmpty() || text.startsWith('#')) continue;
@@ -103,8 +86,15 @@ int main(int argc, char** argv) {
             ok = c.args.size() >= 1;
             c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
         } else if (c.name == "wait") {
+            // A pause of at most a minute: a longer one, or one that is not a
+            // number, is a mistake in the script, not something to sit out.
             ok = c.args.size() == 1;
-            if (ok) c.args[0].toDouble(&ok);
+            const double ms = ok ? c.args[0].toDouble(&ok) : 0.0;
+            if (ok && !(ms >= 0 && ms <= kLongestWaitMs)) {
+                std::fprintf(stderr, "%s:%d: wait takes milliseconds from 0 to %d, not %s\n", qPrintable(script), line,
+                             kLongestWaitMs, qPrintable(c.args[0]));
+                return 2;
+            }
         } else if (c.name == "key") {
             // One key sequence in the portable spelling ("Ctrl+Z", "Esc").
             c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
@@ -164,3 +154,36 @@ int main(int argc, char** argv) {
     window.Form_Unload();
     return written ? 0 : 1;
 }
+
+}  // namespace pintaloo
+
+#ifndef PINTALOO_REPLAY_NO_MAIN
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ReplayOutputs outputs;
+    QString script;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
+            (a == "--canvas"   ? outputs.canvas
+             : a == "--state"  ? outputs.state
+             : a == "--sounds" ? outputs.sounds
+                               : outputs.window) = args[++i];
+        } else if (script.isEmpty() && !a.startsWith("--")) {
+            script = a;
+        } else {
+            return Usage();
+        }
+    }
+    if (script.isEmpty()) return Usage();
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(script));
+        return 2;
+    }
+    QTextStream in(&file);
+    return RunReplay(script, in, outputs);
+}
+#endif
