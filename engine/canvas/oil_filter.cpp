@@ -135,7 +135,7 @@ void WinnersOfRow(const std::uint8_t* up, const std::uint8_t* mid, const std::ui
         for (int i = 0; i < 9; ++i)
 #pragma GCC unroll 8
             for (int j = i + 1; j < 9; ++j) {
-                const Bytes16 eq = (Bytes16)(s[i] == s[j]);  // 0xFF where equal
+                const Bytes16 eq = reinterpret_cast<Bytes16>(s[i] == s[j]);  // 0xFF where equal, same bits
                 cnt[i] -= eq;
                 cnt[j] -= eq;
             }
