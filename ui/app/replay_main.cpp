@@ -49,12 +49,14 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 // Longer pauses are refused rather than sat out.
 constexpr int kLongestWaitMs = 60000;
 
+#ifndef PINTALOO_REPLAY_NO_MAIN
 int Usage() {
     std::fprintf(
         stderr,
         "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] SCRIPT\n");
     return 2;
 }
+#endif
 
 }  // namespace
 
