@@ -8,9 +8,9 @@ if(PINTALOO_WERROR)
 endif()
 # Stricter still, for code that is clean of them (the engine first): every
 # narrowing and sign change spelled out, casts named for what they do.
+set(PINTALOO_STRICT_WARNINGS -Wconversion -Wsign-conversion -Wold-style-cast -Wcast-qual -Woverloaded-virtual)
 add_library(pintaloo_strict_warnings INTERFACE)
-target_compile_options(pintaloo_strict_warnings INTERFACE -Wconversion -Wsign-conversion -Wold-style-cast -Wcast-qual
-                                                          -Woverloaded-virtual)
+target_compile_options(pintaloo_strict_warnings INTERFACE ${PINTALOO_STRICT_WARNINGS})
 if(PINTALOO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   add_link_options(-fsanitize=address,undefined)
