@@ -25,7 +25,7 @@ namespace {
 
 QTemporaryDir* scratch = nullptr;
 
-// Only the last part of a path, in letters, digits, dots and dashes.
+// Only the file name at the end of a path, in letters, digits, dots and dashes.
 QString Sandboxed(const QString& path) {
     QString name = path.section(QLatin1Char('/'), -1);
     name.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")));

@@ -208,7 +208,7 @@ TEST_F(WindowActionsTest, ReportedAbsurdCallsAreRefusedAndTheWindowGoesOn) {
     struct Case {
         const char* name;
         ActionHub::Args args;
-        const char* why;  // part of the reason given
+        const char* why;  // words the reason must contain
     };
     const Case cases[] = {
         {"pctDraw_MouseMove", {1, 1e300, 0}, "X is too far off the window: 1e+300"},

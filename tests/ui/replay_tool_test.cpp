@@ -177,7 +177,7 @@ TEST_F(ReplayToolTest, BadArgumentsStopBeforeAnythingIsWritten) {
 TEST_F(ReplayToolTest, AbsurdNumbersStopTheScriptNamingTheLine) {
     struct Case {
         const char* where;
-        const char* why;  // part of the message
+        const char* why;  // words the message must contain
         QStringList text;
     };
     const Case cases[] = {
