@@ -16,6 +16,7 @@ packages=(
   reuse appstream desktop-file-utils
   dpkg-dev lintian gzip man-db
   clang libclang-rt-14-dev  # scripts/fuzz.sh
+  clang-tidy  # scripts/tidy.sh
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,27 +1,60 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Pintaloo contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the picture-opening fuzz target with clang in build-fuzz and runs it
-# for SECONDS (default 60) under AddressSanitizer and UndefinedBehaviorSanitizer,
-# seeded from the small pictures in tests/fuzz/seeds and the BMP corpus.
-# A crash leaves its input in build-fuzz/findings/ and ends with status 1.
+# Builds the fuzz targets with clang in build-fuzz and runs each for SECONDS
+# (default 60) under AddressSanitizer and UndefinedBehaviorSanitizer
+# (float-to-int overflow included):
+#   fuzz_open_picture   seeded from tests/fuzz/seeds and the BMP corpus
+#   fuzz_replay_script  seeded from tests/fuzz/replay-seeds and the replay
+#                       contract's scripts, with a dictionary of the window's
+#                       action names read from ui/actions/window_actions.cpp
+# A crash leaves its input in build-fuzz/findings/ and ends with status 1;
+# each target's full log is in build-fuzz/TARGET.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF >/dev/null
-nice cmake --build build-fuzz -j2 --target fuzz_open_picture
+nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script
 
-corpus=build-fuzz/fuzz-corpus
 findings=build-fuzz/findings
-mkdir -p "$corpus" "$findings"
-seeds=(tests/fuzz/seeds)
+mkdir -p "$findings"
+
+# Every action name, the script's own words and numbers at the edges of what is allowed.
+dict=build-fuzz/replay_script.dict
+{
+  grep -oE 'Row(For)?\("[A-Za-z0-9_]+"' ui/actions/window_actions.cpp | sed -E 's/.*\("([^"]+)"/"\1 "/'
+  for w in dialog wait key cancel Esc Ctrl+Z Ctrl+Y nan inf -inf 1e300 3e9 2147483647 65536 1e6 -1e6 1000001 \
+    60000 -0 0.5 7 8 23 24; do
+    printf '"%s"\n' "$w"
+  done
+} > "$dict"
+
+replay_seeds=(tests/fuzz/replay-seeds)
+if [ -d ../shared/replay-contract/scripts ]; then replay_seeds+=(../shared/replay-contract/scripts); fi
+picture_seeds=(tests/fuzz/seeds)
 for bmp in tests/data/bmpsuite ../shared/testdata/bmpsuite; do
-  if [ -d "$bmp" ]; then seeds+=("$bmp"); break; fi
+  if [ -d "$bmp" ]; then picture_seeds+=("$bmp"); break; fi
 done
 
-QT_QPA_PLATFORM=offscreen \
-ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  build-fuzz/tests/fuzz/fuzz_open_picture -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-  -max_len=65536 -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" "${seeds[@]}"
+# fuzz TARGET MAX_LEN [libFuzzer options...] SEED_DIR...
+fuzz() {
+  local target=$1 max_len=$2
+  shift 2
+  local corpus=build-fuzz/corpus-$target log=build-fuzz/$target.log
+  mkdir -p "$corpus"
+  echo "== $target for ${seconds}s"
+  if ! QT_QPA_PLATFORM=offscreen \
+    ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+    -max_len="$max_len" -artifact_prefix="$findings/$target-" -print_final_stats=1 "$corpus" "$@" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "$target found a fault: the input is in $findings/" >&2
+    return 1
+  fi
+  grep -E '^stat::(number_of_executed_units|peak_rss_mb)|^Done ' "$log" || true
+}
+
+fuzz fuzz_open_picture 65536 "${picture_seeds[@]}"
+fuzz fuzz_replay_script 4096 -dict="$dict" "${replay_seeds[@]}"

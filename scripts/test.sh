@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Pintaloo contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Pintaloo twice (strict warnings, then with
-# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both.
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both,
+# then clang-tidy over the sources and each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -23,3 +24,8 @@ echo "== Tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== clang-tidy (the engine; the window joins once it is clean)"
+scripts/tidy.sh build engine
+echo "== Fuzz targets, a minute each (clang, sanitizers)"
+scripts/fuzz.sh 60

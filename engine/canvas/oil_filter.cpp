@@ -142,7 +142,7 @@ PINTALOO_WIDE_CLONES void WinnersOfRow(const std::uint8_t* up, const std::uint8_
         for (int i = 0; i < 9; ++i)
 #pragma GCC unroll 8
             for (int j = i + 1; j < 9; ++j) {
-                const Bytes eq = (Bytes)(s[i] == s[j]);  // 0xFF where equal
+                const Bytes eq = reinterpret_cast<Bytes>(s[i] == s[j]);  // 0xFF where equal, same bits
                 cnt[i] -= eq;
                 cnt[j] -= eq;
             }

@@ -35,7 +35,8 @@ void SprayDots(Surface& canvas, RandomSource& rng, Colour color, std::int16_t si
             const float u = rng.next();
             const float v = rng.next();
             const float dx = std::floor(r * u), dy = std::floor(r * v);
-            canvas.setPoint(double(x) + double(g.signX * dx), double(y) + double(g.signY * dy), color);
+            canvas.setPoint(double(x) + double(static_cast<float>(g.signX) * dx),
+                            double(y) + double(static_cast<float>(g.signY) * dy), color);
         }
     }
     for (const auto& d : kDiagonals) {

@@ -7,6 +7,7 @@
 
 #include "actions/action_hub.h"
 #include "app/box.h"
+#include "app/state_dump.h"
 #include "media/animation_panel.h"
 #include "window_fixture.h"
 
@@ -163,6 +164,79 @@ TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) 
     EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"sColor_Click", Effect::None},
                                                                   {"Picture3_Click", Effect::None},
                                                                   {"pctDraw_MouseDown", Effect::Drawing}}));
+}
+
+// Numbers no mouse sends but a script, a recording or a remote input can:
+// every argument of every action that takes one is refused with a reason,
+// and the drawing, the editor and every control stay exactly as they were.
+TEST_F(WindowActionsTest, AbsurdNumbersAreRefusedAndChangeNothing) {
+    call("bColor_Click", {14});
+    call("pctDraw_MouseDown", {1, 100, 100});
+    call("pctDraw_MouseMove", {1, 200, 150});
+    call("pctDraw_MouseUp", {1, 200, 150});
+    ASSERT_FALSE(canvasIsBlank());
+    const std::vector<Colour> drawing = pixels();
+    const QStringList state = DumpState(w());
+
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const double absurd[] = {nan, -nan, inf, -inf, 3e9, -3e9, 1e300, 2147483647.0, 65536, 1e6 + 0.5, 1e-320 + 0.25};
+    ActionHub& hub = w().actions;
+    int refusals = 0;
+    for (const std::string& name : hub.names()) {
+        const ActionHub::Action& a = hub.action(*hub.find(name));
+        for (std::size_t at = 0; at < a.params.size(); ++at) {
+            for (const double v : absurd) {
+                // 1e6 + 0.5 is a fine coordinate but no index or button; skip what the kind allows.
+                if (a.params[at].kind == ParamKind::Coordinate && std::isfinite(v) && std::fabs(v) <= 1e6) continue;
+                ActionHub::Args args(a.params.size(), 0.0);
+                args[at] = v;
+                SCOPED_TRACE(testing::Message() << name << " argument " << at << " = " << v);
+                refused(name, args);
+                ++refusals;
+            }
+        }
+    }
+    EXPECT_GT(refusals, 300) << "every action with arguments was tried";
+    EXPECT_TRUE(pixels() == drawing) << "a refused call left the drawing as it was";
+    EXPECT_EQ(DumpState(w()), state) << "a refused call changed nothing of the window";
+}
+
+// The reported cases one by one, each followed by what a child does next.
+TEST_F(WindowActionsTest, ReportedAbsurdCallsAreRefusedAndTheWindowGoesOn) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* name;
+        ActionHub::Args args;
+        const char* why;  // words the reason must contain
+    };
+    const Case cases[] = {
+        {"pctDraw_MouseMove", {1, 1e300, 0}, "X is too far off the window: 1e+300"},
+        {"bStamp_MouseDown", {2147483647, 1}, "Index must be a whole number from 0 to 7, not 2147483647"},
+        {"Label4_Click", {65536}, "Index must be a whole number from 0 to 3, not 65536"},
+        {"pctDraw_MouseDown", {1, nan, 10}, "X is not a number"},
+        {"pctDraw_MouseDown", {1, 10, 3e9}, "Y is too far off the window: 3e+09"},
+        {"bColor_Click", {-std::numeric_limits<double>::infinity()}, "Index must be a finite number, not -inf"},
+        {"bBrush_MouseUp", {0, 3e9}, "Button must be a button mask from 0 to 7, not 3e+09"},
+        {"bColor_Click", {1e-320}, "not 1e-320"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const EditorState before = st();
+        std::string error;
+        EXPECT_FALSE(w().actions.run(c.name, c.args, &error));
+        EXPECT_NE(error.find(c.why), std::string::npos) << error;
+        EXPECT_EQ(st().SizeIndex, before.SizeIndex);
+        EXPECT_EQ(st().BrushSize, before.BrushSize);
+        EXPECT_EQ(st().CurrentColor, before.CurrentColor);
+    }
+    // The window still paints where the next, ordinary move goes.
+    call("bBrush_MouseUp", {0, 1});
+    call("pctDraw_MouseDown", {1, 300, 300});
+    call("pctDraw_MouseMove", {1, 0, 0});
+    call("Label4_Click", {3});
+    EXPECT_EQ(st().SizeIndex, 3);
+    EXPECT_FALSE(canvasIsBlank());
 }
 
 }  // namespace

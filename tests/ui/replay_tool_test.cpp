@@ -288,4 +288,43 @@ TEST_F(ReplayToolTest, SoundOffKeyStopsEverySound) {
         << "the start, the first click, the click that says sound is back, the last click";
 }
 
+// Numbers a script can hold but no mouse sends, and pauses and keys that
+// make no sense: each stops the script at its line with a reason, before
+// anything runs or is written. A pause that is not refused would hang here.
+TEST_F(ReplayToolTest, AbsurdNumbersStopTheScriptNamingTheLine) {
+    struct Case {
+        const char* where;
+        const char* why;  // words the message must contain
+        QStringList text;
+    };
+    const Case cases[] = {
+        {":2:",
+         "X is too far off the window: 1e+300",
+         {"bColor_Click 14", "pctDraw_MouseMove 1 1e300 0", "pctDraw_MouseMove 1 0 0"}},
+        {":1:", "Index must be a whole number from 0 to 7, not 2147483647", {"bStamp_MouseDown 2147483647 1"}},
+        {":3:", "Index must be a whole number from 0 to 3, not 65536", {"#", "Label4_Click 1", "Label4_Click 65536"}},
+        {":1:", "X is not a number", {"pctDraw_MouseDown 1 NaN 0"}},
+        {":1:", "Y is too far off the window: 3e+09", {"pctDraw_MouseDown 1 0 3e9"}},
+        {":1:", "Index must be a finite number, not inf", {"bColor_Click inf"}},
+        {":1:", "Button must be a finite number, not -inf", {"bBrush_MouseUp 0 -inf"}},
+        {":1:", "Index must be a whole number from 0 to 16, not 3e+09", {"bSpray_MouseDown 3e9 1 0 0"}},
+        {":1:", "Button must be a button mask from 0 to 7, not 65536", {"KewlButtons3_MouseMove 65536"}},
+        {":2:", "wait takes milliseconds from 0 to 60000, not 1e300", {"bColor_Click 3", "wait 1e300"}},
+        {":1:", "wait takes milliseconds from 0 to 60000, not inf", {"wait inf"}},
+        {":1:", "wait takes milliseconds from 0 to 60000, not nan", {"wait nan"}},
+        {":1:", "wait takes milliseconds from 0 to 60000, not -5", {"wait -5"}},
+        {":1:", "malformed line", {"key Ctrl+Z,Ctrl+Y"}},
+        {":1:", "malformed line", {"key +++"}},
+        {":1:", "malformed line", {"pctDraw_MouseDown 0x10 0 0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.join(" / ").toStdString());
+        const Result r = run(allOutputs() << script("absurd.txt", c.text));
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.errors.contains(QLatin1String("absurd.txt") + QLatin1String(c.where))) << r.errors.toStdString();
+        EXPECT_TRUE(r.errors.contains(QLatin1String(c.why))) << r.errors.toStdString();
+        expectNoOutputs();
+    }
+}
+
 }  // namespace

@@ -3,7 +3,9 @@
 #include "actions/action_hub.h"
 
 #include <QDebug>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 #include "app/box.h"
@@ -16,18 +18,21 @@ namespace {
 // coordinate well inside what the painters round to 16 bits or an int.
 constexpr double kMaxCoordinate = 1e6;
 
+// The shortest text that reads back as the same number, so a refusal shows
+// what was given: "1e+300" rather than three hundred digits, "1e-320" rather
+// than a rounded "0".
 std::string Number(double v) {
-    std::string s = std::to_string(v);
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    if (!s.empty() && s.back() == '.') s.pop_back();
-    return s;
+    char text[32];
+    const auto [end, ec] = std::to_chars(std::begin(text), std::end(text), v);
+    return ec == std::errc() ? std::string(text, end) : std::string("?");
 }
 
 bool Whole(double v) { return std::isfinite(v) && v == std::floor(v); }
 
 // Empty when the value fits, else why not.
 std::string Misfit(const ActionParam& p, double v) {
-    if (!std::isfinite(v)) return "is not a number";
+    if (std::isnan(v)) return "is not a number";
+    if (!std::isfinite(v)) return "must be a finite number, not " + Number(v);
     switch (p.kind) {
         case ParamKind::Index:
             if (!Whole(v) || v < 0 || v >= p.count)

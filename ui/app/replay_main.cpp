@@ -25,6 +25,7 @@
 #include "app/drawing_history.h"
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/replay_run.h"
 #include "app/settings.h"
 #include "app/state_dump.h"
 #include "media/fake_audio_backend.h"
@@ -57,44 +58,25 @@ bool WriteLines(const QString& path, const QStringList& lines) {
     return true;
 }
 
+// Longer pauses are refused rather than sat out.
+constexpr int kLongestWaitMs = 60000;
+
+#ifndef PINTALOO_REPLAY_NO_MAIN
 int Usage() {
     std::fprintf(stderr,
                  "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] "
                  "[--print-to OUT.pdf] [--state-dir DIR] SCRIPT\n");
     return 2;
 }
+#endif
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QString canvasOut, stateOut, soundsOut, windowOut, printOut, stateDir, script;
-    const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--state-dir" && i + 1 < args.size()) {
-            stateDir = args[++i];
-        } else if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
-            (a == "--canvas"   ? canvasOut
-             : a == "--state"  ? stateOut
-             : a == "--sounds" ? soundsOut
-                               : windowOut) = args[++i];
-        } else if (a == "--print-to" && i + 1 < args.size()) {
-            printOut = args[++i];
-        } else if (script.isEmpty() && !a.startsWith("--")) {
-            script = a;
-        } else {
-            return Usage();
-        }
-    }
-    if (script.isEmpty()) return Usage();
-    QFile file(script);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(script));
-        return 2;
-    }
+namespace pintaloo {
 
+int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outputs) {
+    const QString &canvasOut = outputs.canvas, &stateOut = outputs.state, &soundsOut = outputs.sounds,
+                  &windowOut = outputs.window, &printOut = outputs.print, &stateDir = outputs.stateDir;
     TempFolder temp;
     FakeAudioBackend audio;
     QStringList soundLines;
@@ -111,7 +93,6 @@ int main(int argc, char** argv) {
 
     // Read and check the whole script before anything runs.
     std::vector<Call> calls;
-    QTextStream in(&file);
     for (int line = 1; !in.atEnd(); ++line) {
         const QString text = in.readLine().trimmed();
         if (text.isEmpty() || text.startsWith('#')) continue;
@@ -122,8 +103,15 @@ int main(int argc, char** argv) {
             ok = c.args.size() >= 1;
             c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
         } else if (c.name == "wait") {
+            // A pause of at most a minute: a longer one, or one that is not a
+            // number, is a mistake in the script, not something to sit out.
             ok = c.args.size() == 1;
-            if (ok) c.args[0].toDouble(&ok);
+            const double ms = ok ? c.args[0].toDouble(&ok) : 0.0;
+            if (ok && !(ms >= 0 && ms <= kLongestWaitMs)) {
+                std::fprintf(stderr, "%s:%d: wait takes milliseconds from 0 to %d, not %s\n", qPrintable(script), line,
+                             kLongestWaitMs, qPrintable(c.args[0]));
+                return 2;
+            }
         } else if (c.name == "key") {
             // One key sequence in the portable spelling ("Ctrl+Z", "Esc").
             c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
@@ -192,3 +180,40 @@ int main(int argc, char** argv) {
     window.Form_Unload();
     return written ? 0 : 1;
 }
+
+}  // namespace pintaloo
+
+#ifndef PINTALOO_REPLAY_NO_MAIN
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ReplayOutputs outputs;
+    QString script;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--state-dir" && i + 1 < args.size()) {
+            outputs.stateDir = args[++i];
+        } else if (a == "--print-to" && i + 1 < args.size()) {
+            outputs.print = args[++i];
+        } else if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {
+            (a == "--canvas"   ? outputs.canvas
+             : a == "--state"  ? outputs.state
+             : a == "--sounds" ? outputs.sounds
+                               : outputs.window) = args[++i];
+        } else if (script.isEmpty() && !a.startsWith("--")) {
+            script = a;
+        } else {
+            return Usage();
+        }
+    }
+    if (script.isEmpty()) return Usage();
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(script));
+        return 2;
+    }
+    QTextStream in(&file);
+    return RunReplay(script, in, outputs);
+}
+#endif

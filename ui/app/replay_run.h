@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The replay tool's work without its command line, so a fuzz target can run
+// script text in-process (it builds replay_main.cpp with
+// PINTALOO_REPLAY_NO_MAIN). Needs a QApplication.
+//
+//   QTextStream in(&scriptBytes);
+//   const int status = pintaloo::RunReplay("script.txt", in, {});
+#include <QString>
+#include <QTextStream>
+
+namespace pintaloo {
+
+// Files to write once the script has run; an empty path writes nothing.
+struct ReplayOutputs {
+    QString canvas;    // the drawing as a 24-bit BMP
+    QString state;     // editor state and every control's properties
+    QString sounds;    // every sound request
+    QString window;    // a picture of the whole window
+    QString print;     // where printing writes its one-page PDF (empty: printing does nothing)
+    QString stateDir;  // the folder the drawing is kept in (empty: nothing kept, nothing read)
+};
+
+// Reads and checks the whole script, then runs it on a fresh window.
+// 0 when done, 1 when an output could not be written, 2 for a bad line
+// (reported on stderr as `SCRIPT:LINE: why`, nothing run or written).
+int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outputs);
+
+}  // namespace pintaloo
