@@ -79,6 +79,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
     const Action rows[] = {
         Row("Form_MouseMove", w, &MainWindow::Form_MouseMove),
         Row("Form_Unload", w, &MainWindow::Form_Unload),
+        Row("ClosePanel", w, &MainWindow::ClosePanel),
+        Row("FullScreen_Toggle", w, &MainWindow::FullScreen_Toggle),
         // window chrome
         Row("Image5_MouseMove", chrome, &WindowChrome::Image5_MouseMove),
         Row("Image5_MouseUp", chrome, &WindowChrome::Image5_MouseUp),
@@ -142,9 +144,11 @@ struct KeyRow {
     const char* keys;  // portable text, as QKeySequence reads it
     const char* action;
 };
-// Only what cannot surprise a child: Escape closes the cartoon panel.
+// Only what cannot surprise a child: Escape is the way back from any panel
+// (and out of full screen), F11 fills the screen or gives it back.
 constexpr KeyRow kKeys[] = {
-    {"Esc", "Picture3_Click"},
+    {"Esc", "ClosePanel"},
+    {"F11", "FullScreen_Toggle"},
 };
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
+#include "app/screen_host.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -59,8 +60,12 @@ int main(int argc, char** argv) {
         QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
     }
     // A SIGTERM closes the window the way its close button does.
-    QuitOnSignal quitOnSignal([&window] { window.close(); });
-    window.show();
+    QuitOnSignal quitOnSignal([&window] { window.shownWindow()->close(); });
+    // As designed when it fits the screen, scaled down evenly when not; full
+    // screen when asked. The remembered settings join in once they reach here
+    // (the host takes a null SettingsPort meanwhile).
+    ScreenHost host(window, nullptr);
+    host.start(options.fullscreen && !options.windowed);
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
     return status;

@@ -5,6 +5,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +18,7 @@
 
 #include "actions/window_actions.h"
 #include "app/desktop_compositing.h"
+#include "app/panels.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
@@ -64,6 +69,9 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     captions_ = std::make_unique<Captions>(*this);
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
+    for (QWidget* panel : OpenablePanels(*this)) CloseOnRightClick(*panel, [this] { actions.run("ClosePanel", {}); });
+    // The keys reach the window whichever control was clicked last.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 MainWindow::~MainWindow() { Form_Unload(); }
@@ -90,8 +98,32 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+// Every key goes through the key table; keys it does not know go on to Qt.
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat() || !actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
+}
+
+void MainWindow::ClosePanel() {
+    if (!CloseOpenPanel(*this) && fullScreen_) setFullScreen(false);
+}
+
+void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }
+
+void MainWindow::setFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (onFullScreen) onFullScreen(on);
+}
+
+QWidget* MainWindow::shownWindow() {
+    if (const QGraphicsProxyWidget* proxy = graphicsProxyWidget(); proxy && proxy->scene())
+        if (const auto views = proxy->scene()->views(); !views.isEmpty()) return views.first()->window();
+    return this;
+}
+
 void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
+    canvasPart_->hideStampHolder();  // the pencil is the tool again: no stamp is coming
     captions_->SetLanguage(QStringLiteral("en"));
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();       // the counter reads 1/21

@@ -63,11 +63,13 @@ void WindowChrome::Image6_MouseMove(int, int, double, double) {
 void WindowChrome::Label1_MouseMove(int, int, double, double) { normalFaces(); }
 
 void WindowChrome::Image5_MouseUp(int button, int, double, double) {
-    if (button == 1) w_.close();  // runs Form_Unload
+    if (button == 1) w_.shownWindow()->close();  // runs Form_Unload
 }
 
 void WindowChrome::Image6_MouseDown(int button, int, double, double) {
-    if (button == 1) w_.setWindowState(w_.windowState() | Qt::WindowMinimized);
+    if (button != 1) return;
+    QWidget* shown = w_.shownWindow();
+    shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
 }
 
 void WindowChrome::Label1_MouseDown(int button, int, double, double) { drag(button); }
@@ -77,7 +79,7 @@ void WindowChrome::Label3_MouseDown(int button, int, double, double) { drag(butt
 // works on X11 and Wayland alike.
 void WindowChrome::drag(int button) {
     if (button != 1) return;
-    if (QWindow* win = w_.windowHandle()) win->startSystemMove();
+    if (QWindow* win = w_.shownWindow()->windowHandle()) win->startSystemMove();
 }
 
 void WindowChrome::applyCaptions(const CaptionTexts& texts) {
