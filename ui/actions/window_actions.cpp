@@ -134,6 +134,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("Label7_MouseMove", pages, &PagePicker::Label7_MouseMove),
         Row("Image3_MouseMove", pages, &PagePicker::Image3_MouseMove),
         Row("pctOpen_MouseMove", pages, &PagePicker::pctOpen_MouseMove),
+        Row("bClosePicker_Click", pages, &PagePicker::bClosePicker_Click),
+        Row("bClosePicker_MouseMove", pages, &PagePicker::bClosePicker_MouseMove),
         Row("Label7_MouseDown", files, &DrawingFiles::Label7_MouseDown, kDraws),
     };
     for (const Action& a : rows) hub.declare(a);

@@ -69,6 +69,10 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     captions_ = std::make_unique<Captions>(*this);
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
+    // Whatever an action did to the tool, its button shows pressed after.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
+    });
     for (QWidget* panel : OpenablePanels(*this)) CloseOnRightClick(*panel, [this] { actions.run("ClosePanel", {}); });
     // The keys reach the window whichever control was clicked last.
     setFocusPolicy(Qt::StrongFocus);
@@ -133,6 +137,7 @@ void MainWindow::ResetEditor() {
     brushSize_->paintBars(4);
     pickers_->resetFrames();
     palette_->applyPalette();
+    toolButtons_->normalFaces();  // the pencil's button pressed
 }
 
 void MainWindow::PlayWaveSound(std::int16_t number) {

@@ -4,6 +4,7 @@
 
 #include "app/box.h"
 #include "app/main_window.h"
+#include "toolbox/tool_buttons.h"
 
 namespace pintaloo {
 
@@ -42,6 +43,9 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("LastY=%1").arg(s.LastY) << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag)
         << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex) << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant)
         << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
+    // The tool button that shows pressed, and whether the window fills the screen.
+    out << QStringLiteral("PressedToolButton=%1").arg(ChosenToolItem(s.ToolMode))
+        << QStringLiteral("FullScreen=") + Bool(w.fullScreen());
     const auto controls = w.findChildren<QWidget*>();
     for (const QWidget* c : controls)
         if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);

@@ -30,6 +30,9 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     normalFaces();
     Image5->setHandCursor(true);
     Image6->setHandCursor(true);
+    // Off the button by any path (up off the window, too), back to normal.
+    Image5->onLeave = [this] { normalFaces(); };
+    Image6->onLeave = [this] { normalFaces(); };
 
     w.actions.bind(*Image5, BoxEvent::MouseMove, "Image5_MouseMove");
     w.actions.bind(*Image5, BoxEvent::MouseUp, "Image5_MouseUp");
