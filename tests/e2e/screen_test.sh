@@ -94,7 +94,50 @@ run_case() {
     APP=""
 }
 
+# F11 fills the screen and Escape gives it back; the close button still ends
+# the program after the window has been in and out of full screen.
+toggle_case() {
+    echo "screen: F11 and Escape"
+    "$PROGRAM" >"$WORK/toggle.log" 2>&1 &
+    APP=$!
+    local i size
+    visible_size() {
+        local w
+        w=$(xdotool search --onlyvisible --name '^Pintaloo$' 2>/dev/null | head -n 1)
+        [[ -n $w ]] && xdotool getwindowgeometry "$w" | awk '/Geometry/ { print $2 }'
+    }
+    wait_size() {
+        for ((i = 0; i < 50; i++)); do
+            size=$(visible_size)
+            [[ $size == "$1" ]] && return 0
+            sleep 0.1
+        done
+        fail "$2: the window is '$size', not $1"
+    }
+    wait_size "${WIN_W}x${WIN_H}" "at start"
+    sleep 0.5
+    xdotool mousemove 300 300 sleep 0.2 key F11
+    wait_size "${SCREEN_W}x${SCREEN_H}" "after F11"
+    xdotool key Escape
+    wait_size "${WIN_W}x${WIN_H}" "after Escape"
+    sleep 0.5
+    local X Y WIDTH HEIGHT win
+    win=$(xdotool search --onlyvisible --name '^Pintaloo$' | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$win")"
+    xdotool mousemove $((X + 800)) $((Y + 8)) sleep 0.3 click 1
+    for ((i = 0; i < 50; i++)); do
+        kill -0 "$APP" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP" 2>/dev/null && fail "the close button did not end the program after full screen"
+    wait "$APP"
+    local status=$?
+    APP=""
+    ((status == 0)) || fail "the program ended with status $status"
+}
+
 run_case scale1 1
+toggle_case
 run_case scale1.5 1.5
 run_case scale2 2
 run_case fullscreen 1 --fullscreen

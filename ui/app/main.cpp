@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
     // screen when asked. The remembered settings join in once they reach here
     // (the host takes a null SettingsPort meanwhile).
     ScreenHost host(window, nullptr);
+    // Closing the window ends the program, also after it has been in and out
+    // of the host's view (Qt's count of open windows can miss that one).
+    window.onClosed = [] { QCoreApplication::quit(); };
     host.start(options.fullscreen && !options.windowed);
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder

@@ -100,6 +100,7 @@ void MainWindow::Form_Unload() {
 void MainWindow::closeEvent(QCloseEvent* e) {
     Form_Unload();
     e->accept();
+    if (onClosed) onClosed();
 }
 
 // Every key goes through the key table; keys it does not know go on to Qt.

@@ -76,6 +76,8 @@ public:
     // Runs once, after the window has first been drawn (work that can wait
     // until the child sees the window goes here).
     std::function<void()> onFirstPaint;
+    // Runs once the window has been closed (after the clean-up).
+    std::function<void()> onClosed;
 
     EditorState state;
     Surface canvas;

@@ -123,6 +123,11 @@ void ScreenHost::release() {
     delete proxy_;
     proxy_ = nullptr;
     hide();
+    // Drawn by the proxy only until now: on screen again, with its own frame
+    // rules (the flags anew make a fresh native window).
+    w_.hide();
+    w_.setAttribute(Qt::WA_DontShowOnScreen, false);
+    w_.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     w_.show();
     w_.activateWindow();
 }
