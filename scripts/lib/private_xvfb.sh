@@ -6,6 +6,7 @@
 # most 10 s) until that display answers and is really ours, and exports
 # DISPLAY. It needs $WORK (a scratch folder) and leaves the server's process
 # id in XVFB_PID for the caller's clean-up. Returns 1 when no display works.
+# XVFB_SCREEN sets the screen (default 1280x1024x24).
 
 now_ms() { date +%s%3N; }
 
@@ -13,7 +14,7 @@ start_xvfb() {
     local n deadline
     for n in 90 91 92 93 94 95 96 97 98 99; do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
         XVFB_PID=$!
         deadline=$(( $(now_ms) + 10000 ))
         while (( $(now_ms) < deadline )); do

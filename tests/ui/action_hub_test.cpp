@@ -162,7 +162,7 @@ TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) 
     EXPECT_TRUE(w().animation().pctFlash->isHidden());
     call("pctDraw_MouseDown", {1, 100, 100});
     EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"sColor_Click", Effect::None},
-                                                                  {"Picture3_Click", Effect::None},
+                                                                  {"ClosePanel", Effect::None},
                                                                   {"pctDraw_MouseDown", Effect::Drawing}}));
 }
 

@@ -89,6 +89,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("Redo", history, &DrawingHistory::Redo),
         Row("bUndo_MouseMove", history, &DrawingHistory::bUndo_MouseMove),
         Row("bRedo_MouseMove", history, &DrawingHistory::bRedo_MouseMove),
+        Row("ClosePanel", w, &MainWindow::ClosePanel),
+        Row("FullScreen_Toggle", w, &MainWindow::FullScreen_Toggle),
         // window chrome
         Row("Image5_MouseMove", chrome, &WindowChrome::Image5_MouseMove),
         Row("Image5_MouseUp", chrome, &WindowChrome::Image5_MouseUp),
@@ -142,6 +144,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("Label7_MouseMove", pages, &PagePicker::Label7_MouseMove),
         Row("Image3_MouseMove", pages, &PagePicker::Image3_MouseMove),
         Row("pctOpen_MouseMove", pages, &PagePicker::pctOpen_MouseMove),
+        Row("bClosePicker_Click", pages, &PagePicker::bClosePicker_Click),
+        Row("bClosePicker_MouseMove", pages, &PagePicker::bClosePicker_MouseMove),
         Row("Label7_MouseDown", files, &DrawingFiles::Label7_MouseDown, kDraws),
         // sound on and off, printing
         Row("bSound_Click", comfort, &ComfortButtons::bSound_Click),
@@ -158,12 +162,14 @@ struct KeyRow {
     const char* action;
     ActionHub::Args args = {};
 };
-// Only what cannot surprise a child: Escape closes the cartoon panel; the
-// page commands, print and sound have the keys grown-ups expect, and undo,
-// redo and quit the usual ones. A new page and an opened picture can be
-// undone; save and print only ask; quitting keeps the drawing.
+// Only what cannot surprise a child: Escape is the way back from any panel
+// (and out of full screen), F11 fills the screen or gives it back; the page
+// commands, print and sound have the keys grown-ups expect, and undo, redo
+// and quit the usual ones. A new page and an opened picture can be undone;
+// save and print only ask; quitting keeps the drawing.
 const KeyRow kKeys[] = {
-    {"Esc", "Picture3_Click"},
+    {"Esc", "ClosePanel"},
+    {"F11", "FullScreen_Toggle"},
     {"Ctrl+N", "KewlButtons2_MouseDown", {1}},  // the left button, as a click
     {"Ctrl+S", "KewlButtons3_MouseDown", {1}},
     {"Ctrl+O", "Label7_MouseDown"},

@@ -101,6 +101,11 @@ void Box::mouseReleaseEvent(QMouseEvent* e) {
     if (click && onClick) onClick();
 }
 
+void Box::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    if (onLeave) onLeave();
+}
+
 ShapeFrame::ShapeFrame(QWidget* parent, const QString& name, QRect geometry, QColor colour, int lineWidth, bool rounded)
     : QWidget(parent), colour_(colour), lineWidth_(lineWidth), rounded_(rounded) {
     setObjectName(name);

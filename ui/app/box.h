@@ -46,12 +46,16 @@ public:
 
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onClick;
+    // The pointer left the box by any path (onto another window, off the
+    // screen, fast over a neighbour): hover faces go back to normal here.
+    std::function<void()> onLeave;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     std::optional<QColor> back_;

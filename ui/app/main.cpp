@@ -18,6 +18,7 @@
 #include "app/session_end.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
+#include "app/screen_host.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -110,9 +111,15 @@ int main(int argc, char** argv) {
     window.drawingHistory().keepIn(KeptDrawingFolder());
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing.
-    SessionEndSignals endOnSignal([&window] { window.close(); });
+    SessionEndSignals endOnSignal([&window] { window.shownWindow()->close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
-    window.show();
+    // As designed when it fits the screen, scaled down evenly when not; full
+    // screen when asked for, or when it was left on last time.
+    ScreenHost host(window, &settings);
+    // Closing the window ends the program, also after it has been in and out
+    // of the host's view (Qt's count of open windows can miss that one).
+    window.onClosed = [] { QCoreApplication::quit(); };
+    host.start(!options.windowed && StartFullScreen(arguments, settings));
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
     return status;

@@ -5,6 +5,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +20,7 @@
 #include "app/comfort_buttons.h"
 #include "app/desktop_compositing.h"
 #include "app/drawing_history.h"
+#include "app/panels.h"
 #include "app/window_chrome.h"
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
@@ -69,6 +73,13 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
+    // Whatever an action did to the tool, its button shows pressed after.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
+    });
+    for (QWidget* panel : OpenablePanels(*this)) CloseOnRightClick(*panel, [this] { actions.run("ClosePanel", {}); });
+    // The keys reach the window whichever control was clicked last.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 MainWindow::~MainWindow() { Form_Unload(); }
@@ -95,16 +106,39 @@ void MainWindow::Form_Unload() {
 void MainWindow::closeEvent(QCloseEvent* e) {
     Form_Unload();
     e->accept();
+    if (onClosed) onClosed();
 }
 
-void MainWindow::Quit() { close(); }
-
+// Every key goes through the key table; keys it does not know go on to Qt.
 void MainWindow::keyPressEvent(QKeyEvent* e) {
-    if (!actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
+    if (e->isAutoRepeat() || !actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
 }
+
+void MainWindow::ClosePanel() {
+    if (!CloseOpenPanel(*this) && fullScreen_) setFullScreen(false);
+}
+
+void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }
+
+void MainWindow::setFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (onFullScreen) onFullScreen(on);
+}
+
+QWidget* MainWindow::shownWindow() {
+    if (const QGraphicsProxyWidget* proxy = graphicsProxyWidget(); proxy && proxy->scene())
+        if (const auto views = proxy->scene()->views(); !views.isEmpty()) return views.first()->window();
+    return this;
+}
+
+// Closes what is on the screen (the window, or the view that shows it
+// scaled), the way its close button does.
+void MainWindow::Quit() { shownWindow()->close(); }
 
 void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
+    canvasPart_->hideStampHolder();  // the pencil is the tool again: no stamp is coming
     captions_->SetLanguage(language);
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();       // the counter reads 1/21
@@ -114,6 +148,7 @@ void MainWindow::ResetEditor() {
     brushSize_->paintBars(4);
     pickers_->resetFrames();
     palette_->applyPalette();
+    toolButtons_->normalFaces();  // the pencil's button pressed
 }
 
 // Turned off, no request reaches the sound device at all.

@@ -61,9 +61,26 @@ public:
     void Delay(double milliseconds);
     void RoundWindow(int corner);
 
+    // Escape: closes whatever panel is open, untouched; with none open it
+    // leaves full screen.
+    void ClosePanel();
+    // F11: full screen on or off.
+    void FullScreen_Toggle();
+    // Full screen as asked for; whatever shows the window on screen (the
+    // screen host) listens through onFullScreen. Without a listener (the
+    // replay tool, tests) only the flag changes.
+    bool fullScreen() const { return fullScreen_; }
+    void setFullScreen(bool on);
+    std::function<void(bool)> onFullScreen;
+    // The window on the desktop that shows this one: itself, or the screen
+    // host's view while it is scaled. Closing, minimising and dragging go to it.
+    QWidget* shownWindow();
+
     // Runs once, after the window has first been drawn (work that can wait
     // until the child sees the window goes here).
     std::function<void()> onFirstPaint;
+    // Runs once the window has been closed (after the clean-up).
+    std::function<void()> onClosed;
 
     EditorState state;
     Surface canvas;
@@ -122,6 +139,7 @@ private:
     std::unique_ptr<ComfortButtons> comfort_;
     std::unique_ptr<DrawingHistory> history_;
     int corner_ = 0;
+    bool fullScreen_ = false;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
 };
 

@@ -8,6 +8,7 @@
 #include "app/box.h"
 #include "app/comfort_buttons.h"
 #include "app/main_window.h"
+#include "toolbox/tool_buttons.h"
 
 namespace pintaloo {
 
@@ -52,6 +53,9 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
     out << QStringLiteral("Language=") + LanguageCode(w.language)
         << QStringLiteral("SoundOn=") + Bool(w.comfort().soundOn());
+    // The tool button that shows pressed, and whether the window fills the screen.
+    out << QStringLiteral("PressedToolButton=%1").arg(ChosenToolItem(s.ToolMode))
+        << QStringLiteral("FullScreen=") + Bool(w.fullScreen());
     const auto controls = w.findChildren<QWidget*>();
     for (const QWidget* c : controls)
         if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);

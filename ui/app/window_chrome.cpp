@@ -30,6 +30,9 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     normalFaces();
     Image5->setHandCursor(true);
     Image6->setHandCursor(true);
+    // Off the button by any path (up off the window, too), back to normal.
+    Image5->onLeave = [this] { normalFaces(); };
+    Image6->onLeave = [this] { normalFaces(); };
 
     w.actions.bind(*Image5, BoxEvent::MouseMove, "Image5_MouseMove");
     w.actions.bind(*Image5, BoxEvent::MouseUp, "Image5_MouseUp");
@@ -63,11 +66,13 @@ void WindowChrome::Image6_MouseMove(int, int, double, double) {
 void WindowChrome::Label1_MouseMove(int, int, double, double) { normalFaces(); }
 
 void WindowChrome::Image5_MouseUp(int button, int, double, double) {
-    if (button == 1) w_.close();  // runs Form_Unload
+    if (button == 1) w_.shownWindow()->close();  // runs Form_Unload
 }
 
 void WindowChrome::Image6_MouseDown(int button, int, double, double) {
-    if (button == 1) w_.setWindowState(w_.windowState() | Qt::WindowMinimized);
+    if (button != 1) return;
+    QWidget* shown = w_.shownWindow();
+    shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
 }
 
 void WindowChrome::Label1_MouseDown(int button, int, double, double) { drag(button); }
@@ -77,7 +82,7 @@ void WindowChrome::Label3_MouseDown(int button, int, double, double) { drag(butt
 // works on X11 and Wayland alike.
 void WindowChrome::drag(int button) {
     if (button != 1) return;
-    if (QWindow* win = w_.windowHandle()) win->startSystemMove();
+    if (QWindow* win = w_.shownWindow()->windowHandle()) win->startSystemMove();
 }
 
 void WindowChrome::applyCaptions(const CaptionTexts& texts) {

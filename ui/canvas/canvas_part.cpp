@@ -52,6 +52,14 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     w.actions.bind(*pctDraw, BoxEvent::MouseDown, "pctDraw_MouseDown");
     w.actions.bind(*pctDraw, BoxEvent::MouseMove, "pctDraw_MouseMove");
     w.actions.bind(*pctDraw, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    // Off the canvas no stamp can land, so the outline goes with the pointer;
+    // the next move over the canvas brings it back.
+    pctDraw->onLeave = [this] { hideStampHolder(); };
+}
+
+bool CanvasPart::stampIsTheTool() const {
+    const Tool t = w_.state.ToolMode;
+    return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
 }
 
 void CanvasPart::showStampHolder(QSize size) {
@@ -99,6 +107,12 @@ void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
                         int(std::nearbyint(stampHolderSize.height() / *factor)));
     }
     Shape10->move(int(std::nearbyint(x - Shape10->width() / 2.0)), int(std::nearbyint(y - Shape10->height() / 2.0)));
+    if (!stampIsTheTool()) {
+        hideStampHolder();
+    } else if (Shape10->isHidden()) {
+        Shape10->show();
+        Shape10->raise();
+    }
     w_.state.Phase = MousePhase::Move;
     w_.commands().normalFaces();
     if (button == 1) PaintAt(x, y);

@@ -36,6 +36,9 @@ public:
     // canvas; hidden again when another tool is chosen.
     void showStampHolder(QSize size);
     void hideStampHolder() { Shape10->hide(); }
+    // True while a stamp picture is the tool: only then may the outline
+    // promise where a stamp lands.
+    bool stampIsTheTool() const;
     // The wait box over the canvas while a slow command runs.
     void showWaitBox(bool shown) { Picture1->setVisible(shown); }
     // The language's texts on this part's controls.

@@ -34,6 +34,7 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
         Box* b = new Box(&w, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
+        b->onLeave = [this] { normalFaces(); };  // off by any path, back to normal
         buttons_[std::size_t(i)] = b;
         normal_[std::size_t(i)] = Face(kCommands[i].face, false);
         hot_[std::size_t(i)] = Face(kCommands[i].face, true);

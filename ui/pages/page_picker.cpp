@@ -51,6 +51,13 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     Label7->setHandCursor(true);
     Shape11 = new ShapeFrame(pctOpen, "Shape11", Label7->geometry().adjusted(-4, -4, 4, 4), kMidBlue, 3, true);
     for (ShapeFrame* s : {Shape8, Shape9, Shape11}) s->hide();
+    // Top right, clear of the preview: the way back without taking a page.
+    bClosePicker = new Box(pctOpen, "bClosePicker", {761, 3, 40, 40});
+    bClosePicker->setHandCursor(true);
+    bClosePicker->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
+    bClosePicker->onLeave = [this] {
+        bClosePicker->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
+    };
     pctOpen->hide();
 
     w.actions.bind(*KewlButtons8, BoxEvent::Click, "KewlButtons8_Click");
@@ -62,6 +69,8 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     w.actions.bind(*Label7, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
     w.actions.bind(*Image3, BoxEvent::MouseMove, "Image3_MouseMove");
     w.actions.bind(*pctOpen, BoxEvent::MouseMove, "pctOpen_MouseMove");
+    w.actions.bind(*bClosePicker, BoxEvent::Click, "bClosePicker_Click");
+    w.actions.bind(*bClosePicker, BoxEvent::MouseMove, "bClosePicker_MouseMove");
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
@@ -121,7 +130,15 @@ void PagePicker::Label7_MouseMove(int, int, double, double) {
 
 void PagePicker::Image3_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
 
+void PagePicker::bClosePicker_Click() { close(); }
+
+void PagePicker::bClosePicker_MouseMove(int, int, double, double) {
+    w_.SetHandCursor(true);
+    bClosePicker->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close_hot.svg", {40, 40}));
+}
+
 void PagePicker::pctOpen_MouseMove(int, int, double, double) {
+    bClosePicker->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
     w_.commands().normalFaces();
     for (ShapeFrame* s : {Shape8, Shape9, Shape11}) s->hide();
 }
@@ -129,6 +146,7 @@ void PagePicker::pctOpen_MouseMove(int, int, double, double) {
 void PagePicker::applyCaptions(const CaptionTexts& texts) {
     if (const auto& t = texts[Caption::PickerTitle]) lblList->setCaption(*t);
     if (const auto& t = texts[Caption::OpenDrawing]) Label7->setCaption(*t);
+    if (const auto& t = texts[Caption::ClosePanel]) bClosePicker->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -28,6 +28,9 @@ public:
     void Label7_MouseMove(int button, int shift, double x, double y);
     void Image3_MouseMove(int button, int shift, double x, double y);
     void pctOpen_MouseMove(int button, int shift, double x, double y);
+    // The close button: back to the drawing, nothing chosen.
+    void bClosePicker_Click();
+    void bClosePicker_MouseMove(int button, int shift, double x, double y);
     // The language's texts on this part's controls.
     void applyCaptions(const CaptionTexts& texts);
     // "1/21" .. "21/21"
@@ -42,6 +45,7 @@ public:
     Box* KewlButtons8;
     Box* KewlButtons9;
     Box* Label7;
+    Box* bClosePicker;
     ShapeFrame* Shape8;
     ShapeFrame* Shape9;
     ShapeFrame* Shape11;

@@ -100,6 +100,29 @@ QPixmap ArtStore::faded(const QString& path, QSize size, qreal dpr) {
     return pm;
 }
 
+QPixmap ArtStore::brighter(const QString& path, QSize size, qreal dpr) {
+    const QString key =
+        QStringLiteral("bright:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    QImage img = pixmap(path, size, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            // Value scaled up (an outline at 30 stays near 30, a light tone
+            // reaches white), saturation a tenth stronger: lit, not washed out.
+            const QColor c = QColor::fromRgba(row[x]).toHsv();
+            const int v = std::min(255, c.value() * 9 / 8 + 6);
+            const int sat = std::min(255, c.hsvSaturation() * 11 / 10);
+            const QColor lit = QColor::fromHsv(c.hsvHue(), sat, v, c.alpha());
+            row[x] = lit.rgba();
+        }
+    }
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(img.devicePixelRatio());
+    cache_.insert(key, pm);
+    return pm;
+}
+
 QImage ArtStore::render(const QString& path, QSize size, QColor background, bool antialias) {
     QImage img(size, QImage::Format_RGB32);
     img.fill(background);

@@ -30,6 +30,9 @@ public:
     QImage backdrop(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // The same picture lighter and a little washed out: a hovered tool button.
     QPixmap faded(const QString& path, QSize size, qreal devicePixelRatio = 0);
+    // The same picture lit up: brighter and a little more colourful, dark
+    // outlines kept dark (a hover face that invites, never one that looks off).
+    QPixmap brighter(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // Exactly size pixels on `background` (for pictures the painters copy).
     static QImage render(const QString& path, QSize size, QColor background = Qt::white, bool antialias = true);
     // The engine's layout of an image (0x00BBGGRR).

@@ -2,13 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/tool_buttons.h"
 
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
 #include "app/main_window.h"
 #include "canvas/canvas_part.h"
 #include "canvas/oil_filter.h"
 #include "media/animation_panel.h"
 #include "media/captions.h"
 #include "resources/art_store.h"
+#include "theme_colours.h"
 #include "toolbox/pickers.h"
+#include "toolbox/tool_tables.h"
 
 namespace pintaloo {
 
@@ -25,6 +31,15 @@ QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin
 
 int ToolFaceOf(int item) { return item >= 0 && item < 6 ? kFaceOfItem[item] : -1; }
 
+int ChosenToolItem(Tool t) {
+    if (t == Tool::Pencil) return 0;
+    if (t == Tool::Eraser) return 3;
+    if (t == Tool::Fill) return 5;
+    if (t >= Tool::StampAnimals && t <= Tool::StampPeople) return 2;
+    if (std::find(kModelTools.begin(), kModelTools.end(), t) != kModelTools.end()) return 1;
+    return -1;  // Tool::None: no button chose it
+}
+
 ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
@@ -33,13 +48,53 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
+        // However the pointer goes (a quick jump, off the window), the lit
+        // face goes with it.
+        b->onLeave = [this, i] {
+            if (hovered_ == i) normalFaces();
+        };
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
 }
 
 void ToolButtons::normalFaces() {
-    for (std::size_t i = 0; i < 6; ++i) bBrush[i]->setPicture(normal_[i]);
+    hovered_ = -1;
+    showFaces();
+}
+
+void ToolButtons::showFaces() {
+    pressed_ = ChosenToolItem(w_.state.ToolMode);
+    for (int i = 0; i < 6; ++i) {
+        const auto k = std::size_t(i);
+        if (i == hovered_) {
+            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(kFaceOfItem[i]), {67, 67});
+            bBrush[k]->setPicture(lit_[k]);
+        } else {
+            bBrush[k]->setPicture(i == pressed_ ? pressedFace(i) : normal_[k]);
+        }
+    }
+}
+
+// Pressed: the lit picture sunk a pixel, inside a thick warm frame, so the
+// tool in use can be told from across the room.
+QPixmap ToolButtons::pressedFace(int item) {
+    QPixmap& face = pressedArt_[std::size_t(item)];
+    if (!face.isNull()) return face;
+    const QPixmap lit = ArtStore::instance().brighter(FacePath(kFaceOfItem[item]), {67, 67});
+    face = QPixmap(lit.size());
+    face.setDevicePixelRatio(lit.devicePixelRatio());
+    face.fill(Qt::transparent);
+    QPainter p(&face);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawPixmap(QPointF(0, 1), lit);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(2, 2, 63, 63), 13, 13);
+    p.setPen(QPen(QColor(theme::OUTLINE), 5));
+    p.drawPath(frame);
+    p.setPen(QPen(QColor(theme::BUTTON_YELLOW), 3));
+    p.drawPath(frame);
+    return face;
 }
 
 void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
@@ -96,11 +151,8 @@ void ToolButtons::runOil() {
 
 void ToolButtons::bBrush_MouseMove(int index, int, int, double, double) {
     w_.SetHandCursor(true);
-    normalFaces();
-    if (index < 0 || index > 5) return;
-    QPixmap& faded = faded_[std::size_t(index)];  // drawn on the first hover
-    if (faded.isNull()) faded = ArtStore::instance().faded(FacePath(kFaceOfItem[index]), {67, 67});
-    bBrush[std::size_t(index)]->setPicture(faded);
+    hovered_ = index >= 0 && index < 6 ? index : -1;
+    showFaces();
 }
 
 void ToolButtons::applyCaptions(const CaptionTexts& texts) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "app/box.h"
+#include "app/tool.h"
 
 namespace pintaloo {
 
@@ -22,8 +23,13 @@ public:
 
     // The language's texts on this part's controls.
     void applyCaptions(const CaptionTexts& texts);
-    // Every button back to its normal face.
+    // Every button back to its normal face; the tool in use stays pressed.
     void normalFaces();
+    // The faces again after the tool may have changed: the hovered button
+    // lit, the chosen one pressed, the others normal.
+    void showFaces();
+    // The item whose button shows pressed now, -1 for none.
+    int pressedItem() const { return pressed_; }
     // Runs the oil filter over the whole canvas.
     void runOil();
 
@@ -31,8 +37,15 @@ public:
 
 private:
     MainWindow& w_;
-    std::array<QPixmap, 6> normal_, faded_;  // by item, drawn once
+    QPixmap pressedFace(int item);
+    std::array<QPixmap, 6> normal_, lit_, pressedArt_;  // by item, drawn when first needed
+    int hovered_ = -1, pressed_ = -1;
 };
+
+// The item of the button that chose a tool (-1 when no button did): the
+// models button for every patterned brush, the stamps button for every
+// stamp, as the pickers under those buttons choose them.
+int ChosenToolItem(Tool t);
 
 // The face (position from the left) of each button item.
 int ToolFaceOf(int item);

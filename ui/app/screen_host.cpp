@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/screen_host.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainterPath>
+#include <QScreen>
+
+#include "app/desktop_compositing.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "resources/art_store.h"
+
+namespace pintaloo {
+
+namespace {
+constexpr int kCorner = 15;  // the window's own rounded corner, in window pixels
+}
+
+ScreenHost::ScreenHost(MainWindow& window, SettingsPort* settings) : w_(window), settings_(settings) {
+    setObjectName(QStringLiteral("screenHost"));
+    setWindowTitle(window.windowTitle());
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Scaled in a window, the corners stay see-through like the window's own.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; border: none; }"));
+    viewport()->setAutoFillBackground(false);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignCenter);
+    // Smooth scaling keeps the outlines of the art even at uneven factors.
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setScene(&scene_);
+    scene_.setSceneRect(QRectF(QPointF(0, 0), QSizeF(kWindowLogicalSize)));
+    w_.onFullScreen = [this](bool on) { apply(on); };
+}
+
+ScreenHost::~ScreenHost() {
+    w_.onFullScreen = nullptr;
+    release();  // the window belongs to its owner, not to the scene
+}
+
+void ScreenHost::start(bool fullScreen) {
+    if (fullScreen)
+        w_.setFullScreen(true);  // calls apply
+    else
+        apply(false);
+}
+
+QScreen* ScreenHost::currentScreen() const {
+    if (isVisible() && screen()) return screen();
+    if (w_.screen()) return w_.screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void ScreenHost::apply(bool fullScreen) {
+    QScreen* screen = currentScreen();
+    full_ = fullScreen;
+    if (settings_) settings_->setFullScreen(fullScreen);
+    if (!screen) {  // no screen to measure: as designed
+        release();
+        return;
+    }
+    const double dpr = screen->devicePixelRatio();
+    if (fullScreen) {
+        const ScreenTransform t = FullScreenTransform(screen->geometry().size(), dpr);
+        embed();
+        clearMask();
+        showScaled(t.scale);
+        setGeometry(screen->geometry());
+        showFullScreen();
+    } else {
+        const WindowFit fit = FitWindow(screen->availableGeometry().size(), dpr);
+        if (fit.scale >= 1.0) {
+            release();
+            return;
+        }
+        embed();
+        showScaled(fit.scale);
+        showNormal();
+        QRect place(QPoint(0, 0), fit.size);
+        place.moveCenter(screen->availableGeometry().center());
+        setGeometry(place);
+        if (!DesktopComposites()) {
+            // Without a compositor the see-through corners would show black.
+            QPainterPath outline;
+            outline.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(fit.size)), kCorner * fit.scale, kCorner * fit.scale);
+            setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        }
+        show();
+    }
+    activateWindow();
+    w_.setFocus();
+}
+
+void ScreenHost::showScaled(double scale) {
+    scale_ = scale;
+    setTransform(QTransform::fromScale(scale, scale));
+}
+
+void ScreenHost::embed() {
+    if (proxy_) return;
+    // A window already on screen leaves it first; inside the view it is
+    // drawn by the proxy only.
+    w_.hide();
+    proxy_ = scene_.addWidget(&w_);
+    w_.show();
+    proxy_->setFocus();
+}
+
+void ScreenHost::release() {
+    scale_ = 1.0;
+    if (!proxy_) {
+        if (!w_.isVisible()) w_.show();
+        return;
+    }
+    proxy_->setWidget(nullptr);  // the window is a window of its own again
+    delete proxy_;
+    proxy_ = nullptr;
+    hide();
+    // Drawn by the proxy only until now: on screen again, with its own frame
+    // rules (the flags anew make a fresh native window).
+    w_.hide();
+    w_.setAttribute(Qt::WA_DontShowOnScreen, false);
+    w_.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    w_.show();
+    w_.activateWindow();
+}
+
+// The backdrop fills the whole screen around the centred window; scaled in
+// a window there is nothing around it to fill.
+void ScreenHost::drawBackground(QPainter* painter, const QRectF& rect) {
+    if (!full_) return QGraphicsView::drawBackground(painter, rect);
+    painter->save();
+    painter->resetTransform();
+    const QSize size = viewport()->size();
+    painter->drawPixmap(0, 0, ArtStore::instance().pixmap(QStringLiteral(":/art/ui/fullscreen_backdrop.svg"), size));
+    painter->restore();
+}
+
+// The keys of the key table work here as in the bare window.
+void ScreenHost::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat() && w_.actions.runKey(QKeySequence(e->keyCombination()))) return;
+    QGraphicsView::keyPressEvent(e);
+}
+
+// Closing the view closes the window, which cleans up as it always does.
+void ScreenHost::closeEvent(QCloseEvent* e) {
+    w_.close();
+    e->accept();
+}
+
+// A full screen that changes size (a screen turned, another chosen) gets a
+// fresh scale.
+void ScreenHost::resizeEvent(QResizeEvent* e) {
+    QGraphicsView::resizeEvent(e);
+    if (!full_ || !proxy_) return;
+    if (QScreen* screen = currentScreen())
+        showScaled(FullScreenTransform(QSizeF(viewport()->size()), screen->devicePixelRatio()).scale);
+}
+
+}  // namespace pintaloo
