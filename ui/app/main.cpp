@@ -8,9 +8,11 @@
 #include <QTimer>
 
 #include "app/command_line.h"
+#include "app/kept_drawing.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
+#include "app/session_recorder.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -53,6 +55,9 @@ int main(int argc, char** argv) {
     window.services.dialog = &dialog;
     window.services.messages = &messages;
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
+    // The making of the drawing, beside the kept drawing (in memory only when
+    // that folder cannot be made). Only the one running copy starts a story.
+    SessionRecorder recorder(window, KeptDrawingFolder());
     if (!options.nosound) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.

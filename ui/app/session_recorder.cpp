@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/session_recorder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <chrono>
+#include <optional>
+
+#include "actions/action_hub.h"
+#include "app/main_window.h"
+#include "app/recording_file.h"
+#include "app/services.h"
+#include "pages/drawing_files.h"
+#include "recording/recording_writer.h"
+
+namespace pintaloo {
+
+namespace {
+
+// Actions that shape what later strokes do without painting themselves
+// (those that paint say so in their row and are kept anyway), and the
+// undo pair, kept by name whoever declares them.
+constexpr std::string_view kShaping[] = {
+    "pctDraw_MouseUp",         // ends the stroke
+    "bColor_Click",            // colour
+    "Label4_Click",            // size
+    "bSpray_MouseDown",        // pattern brushes
+    "bStamp_MouseDown",        // stamp family
+    "bStamp1_Click",           // the stamp
+    "KewlButtons1_MouseDown",  // the page picker opens at its page
+    "KewlButtons8_Click",      // next page
+    "KewlButtons9_Click",      // previous page
+    "Undo",
+    "Redo",
+};
+constexpr std::string_view kOpenAction = "Label7_MouseDown";
+
+// The picture's copy beside the story: its content names it, so opening the
+// same picture twice keeps one copy, and a later picture of the same name
+// cannot replace the one a story begins with.
+QString KeepPicture(const QString& picture, const QString& folder) {
+    if (folder.isEmpty()) return QFileInfo(picture).absoluteFilePath();  // nothing kept on disk
+    QFile in(picture);
+    if (!in.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = in.readAll();
+    const QString name =
+        QStringLiteral("picture-%1.%2")
+            .arg(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16)),
+                 QFileInfo(picture).suffix().toLower());
+    const QString target = QDir(folder).filePath(name);
+    if (!QFile::exists(target)) {
+        QFile out(target);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return {};
+    }
+    return name;
+}
+
+}  // namespace
+
+struct SessionRecorder::State final : FileDialogPort {
+    State(MainWindow& window, const QString& dir)
+        : w(window),
+          folder(dir),
+          file(dir.isEmpty() ? QString() : QDir(dir).filePath(QLatin1String(kFileName))),
+          inner(window.services.dialog) {
+        story.folder = folder;
+    }
+
+    MainWindow& w;
+    QString folder;
+    RecordingFile file;
+    FileDialogPort* inner;
+    std::function<std::int64_t()>* clock = nullptr;
+    RecordingWriter writer;
+    Story story;
+    std::chrono::steady_clock::time_point began = std::chrono::steady_clock::now();
+    std::int64_t clockBase = 0;             // the override clock's reading where the story began
+    std::optional<std::uint32_t> lastSeed;  // the last `seed` written: the same again says nothing new
+
+    struct Pending {
+        std::string name;
+        std::vector<double> args;
+        std::int64_t atMs = 0;
+        std::optional<std::uint32_t> seed;
+    };
+    std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
+    std::optional<QString> opened;  // what the open dialog answered during the running open
+
+    std::int64_t now(std::chrono::steady_clock::time_point t) const {
+        if (clock && *clock) return std::max<std::int64_t>(0, (*clock)() - clockBase);
+        return std::max<std::int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(t - began).count());
+    }
+
+    void begin(const RecordingStart& start, std::chrono::steady_clock::time_point t) {
+        if (clock && *clock) clockBase = (*clock)();
+        began = t;
+        writer = RecordingWriter();
+        writer.start(start);
+        story.start = start;
+        story.calls.clear();
+        lastSeed.reset();
+        file.restart(writer.take());
+    }
+
+    void keep(const RecordedCall& call) {
+        if (!writer.add(call)) return;  // a name the script cannot carry: never one of the window's
+        story.calls.push_back(call);
+    }
+
+    void hear(const ActionCall& c) {
+        if (c.effect != Effect::Drawing && !Records(c.name)) return;
+        if (c.stage == ActionCall::Stage::Began) {
+            Pending p{c.name, c.args, now(c.time), std::nullopt};
+            // Every action that paints, except the moves inside a stroke,
+            // notes where the random numbers stand.
+            if (c.effect == Effect::Drawing && c.name != kCanvasMoveName) p.seed = w.random.seed();
+            if (c.name == kOpenAction) opened.reset();
+            running.push_back(std::move(p));
+            return;
+        }
+        const auto it =
+            std::find_if(running.rbegin(), running.rend(), [&](const Pending& p) { return p.name == c.name; });
+        if (it == running.rend()) return;
+        Pending p = std::move(*it);
+        running.erase(std::next(it).base());
+        if (c.name == kOpenAction) {
+            // Only a picture that opened starts a new story.
+            if (!opened || opened->isEmpty() ||
+                !DrawingFiles::LoadPicture(*opened, w.canvas.width(), w.canvas.height()))
+                return;
+            const QString name = KeepPicture(*opened, folder);
+            if (name.isEmpty()) return;  // cannot keep it: the story goes on, without this picture
+            RecordingStart start;
+            start.kind = RecordingStart::Kind::Picture;
+            start.picture = name.toStdString();
+            begin(start, c.time);
+            return;
+        }
+        // The generator only moves when something draws with it, so a
+        // state already written is where a replay stands too.
+        if (p.seed && p.seed != lastSeed) {
+            keep({p.atMs, kSeedWord, {double(*p.seed)}});
+            lastSeed = p.seed;
+        }
+        keep({p.atMs, p.name, p.args});
+        file.append(writer.take());
+    }
+
+    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
+        return inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+    }
+    std::optional<QString> openFileName(const QString& start, const QString& filter) override {
+        opened = inner ? inner->openFileName(start, filter) : std::nullopt;
+        return opened;
+    }
+};
+
+SessionRecorder::SessionRecorder(MainWindow& window, const QString& folder)
+    : state_(std::make_shared<State>(window, folder)) {
+    state_->clock = &clock;
+    state_->begin({}, std::chrono::steady_clock::now());
+    window.services.dialog = state_.get();
+    window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
+        if (const auto s = weak.lock()) s->hear(c);
+    });
+}
+
+SessionRecorder::~SessionRecorder() {
+    sync();
+    if (state_->w.services.dialog == state_.get()) state_->w.services.dialog = state_->inner;
+}
+
+bool SessionRecorder::Records(std::string_view name) {
+    return std::find(std::begin(kShaping), std::end(kShaping), name) != std::end(kShaping);
+}
+
+const Story& SessionRecorder::story() const { return state_->story; }
+
+QString SessionRecorder::path() const { return state_->file.path(); }
+
+void SessionRecorder::sync() {
+    state_->writer.flush();
+    state_->file.append(state_->writer.take());
+    state_->file.sync();
+}
+
+}  // namespace pintaloo
