@@ -31,6 +31,7 @@ GENERATORS = [
     ("tools/art/make_ui_art.py", "art/ui", None),
     ("tools/art/make_app_icon.py", "art/ui", ("app_icon",)),
     ("tools/art/make_fullscreen_backdrop.py", "art/ui", ("fullscreen_backdrop",)),
+    ("tools/art/make_film_art.py", "art/ui", ("film_",)),
     ("tools/art/make_pickers.py", "art/pickers", None),
     ("tools/art/make_balls.py", "models", ("ball_",)),
     ("tools/art/make_models.py", "models", ("daisy_", "tangle_", "scribble_", "star_", "splat_")),

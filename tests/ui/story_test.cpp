@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 #include <QThread>
 #include <algorithm>
@@ -19,6 +21,9 @@
 
 #include "app/session_recorder.h"
 #include "app/story_player.h"
+#include "canvas/canvas_part.h"
+#include "canvas/canvas_view.h"
+#include "media/film_part.h"
 #include "pages/drawing_files.h"
 #include "recording/recording_reader.h"
 #include "webp_decode.h"
@@ -344,6 +349,105 @@ TEST_F(StoryToolTest, TheFilmLastsTwentySecondsAndHoldsTheDrawingThree) {
     };
     EXPECT_LT(distance(film.frames.back().image), 12.0);
     EXPECT_GT(distance(film.frames.front().image), 3 * distance(film.frames.back().image));
+}
+
+}  // namespace
+}  // namespace pintaloo
+
+namespace pintaloo {
+namespace {
+
+TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt) {
+    SessionRecorder recorder(w(), stateDir());
+    FilmPart film(w(), recorder);
+    window->show();
+    EXPECT_FALSE(film.bFilm->isEnabled()) << "nothing drawn, nothing to watch";
+    perform("bColor_Click 14");
+    perform("pctDraw_MouseDown 1 100 100");
+    perform("pctDraw_MouseMove 1 300 200");
+    perform("pctDraw_MouseUp 1 300 200");
+    perform("bSpray_MouseDown 1 1");
+    perform("pctDraw_MouseDown 1 500 300");
+    perform("pctDraw_MouseUp 1 500 300");
+    perform("bColor_Click 9");
+    perform("bBrush_MouseUp 5 1");  // fill, last of all
+    perform("pctDraw_MouseDown 1 700 500");
+    perform("pctDraw_MouseUp 1 700 500");
+    perform("bColor_Click 3");  // so a fill that slipped through would show
+    EXPECT_TRUE(film.bFilm->isEnabled());
+    const std::vector<Colour> drawing = pixels();
+    ASSERT_NE(drawing[500 * 807 + 700], Rgb(255, 255, 255));
+    const std::size_t told = recorder.story().calls.size();
+    const std::uint32_t seed = w().random.seed();
+
+    heard.clear();
+    perform("PlayFilm");
+    ASSERT_TRUE(film.playing());
+    EXPECT_TRUE(film.screen->isVisible());
+    EXPECT_EQ(film.frameCount(), 240) << "twenty seconds at twelve frames";
+    film.advance();
+    // The first frame: the fill, done last, is not there yet; the canvas has all of it.
+    const QImage first = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(first.pixelColor(700, 500), QColor(Qt::white)) << "the film shows the drawing growing";
+    for (int i = 1; i < 120; ++i) film.advance();
+    EXPECT_TRUE(pixels() == drawing);
+    EXPECT_EQ(recorder.story().calls.size(), told) << "playing records nothing";
+    EXPECT_EQ(w().random.seed(), seed);
+    EXPECT_TRUE(heard.empty()) << "the film is silent";
+
+    // A press on the canvas (the fill is chosen) stops it and fills nothing.
+    QTest::mouseClick(w().canvasPart().pctDraw, Qt::LeftButton, {}, QPoint(600, 400));
+    EXPECT_FALSE(film.playing());
+    EXPECT_FALSE(film.screen->isVisible());
+    EXPECT_TRUE(pixels() == drawing);
+
+    // Played to its end, it holds the drawing three seconds and gives the canvas back.
+    perform("PlayFilm");
+    for (int i = 0; i < 240 + FilmPart::kHoldFrames - 1; ++i) film.advance();
+    ASSERT_TRUE(film.playing());
+    const QImage last = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage now(w().canvas.width(), w().canvas.height(), QImage::Format_RGB32);
+    for (int y = 0; y < now.height(); ++y)
+        for (int x = 0; x < now.width(); ++x) {
+            const Colour c = w().canvas.data()[y * now.width() + x];
+            now.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+        }
+    EXPECT_TRUE(last == now) << "the last frame is the drawing as it is";
+    film.advance();
+    EXPECT_FALSE(film.playing());
+}
+
+TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
+    SessionRecorder recorder(w(), stateDir());
+    FilmPart film(w(), recorder);
+    perform("pctDraw_MouseDown 1 100 100");
+    perform("pctDraw_MouseMove 1 300 200");
+    perform("pctDraw_MouseUp 1 300 200");
+    const QString saved = scratch.filePath("garden.bmp");
+    dialog.answers.push_back(saved);
+    perform("KewlButtons3_MouseDown 1");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+
+    const QString target = scratch.filePath("garden film");  // no extension: .webp is added
+    dialog.answers.push_back(target);
+    perform("PlayFilm");
+    perform("SaveFilm");
+    EXPECT_TRUE(film.playing()) << "saving keeps the film playing";
+    ASSERT_FALSE(dialog.asks.empty());
+    EXPECT_TRUE(dialog.asks.back().start.endsWith("/garden.webp")) << qPrintable(dialog.asks.back().start);
+    EXPECT_TRUE(
+        dialog.asks.back().start.startsWith(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+    const test::DecodedFilm written = test::DecodeWebP(ReadAll(target + ".webp"));
+    ASSERT_TRUE(written.ok);
+    EXPECT_EQ(written.frames.back().endMs, 23000);
+
+    dialog.answers.push_back(scratch.filePath("no/such/folder/film.webp"));
+    perform("SaveFilm");
+    EXPECT_FALSE(messages.told.empty()) << "a failed save says so";
+    dialog.answers.push_back(std::nullopt);
+    const std::size_t asked = dialog.asks.size();
+    perform("SaveFilm");  // cancelled: nothing written, nothing said
+    EXPECT_EQ(dialog.asks.size(), asked + 1);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "app/platform_services.h"
 #include "app/quit_on_signal.h"
 #include "app/session_recorder.h"
+#include "media/film_part.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     // The making of the drawing, beside the kept drawing (in memory only when
     // that folder cannot be made). Only the one running copy starts a story.
     SessionRecorder recorder(window, KeptDrawingFolder());
+    FilmPart film(window, recorder);
     if (!options.nosound) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.

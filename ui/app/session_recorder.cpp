@@ -113,6 +113,9 @@ struct SessionRecorder::State final : FileDialogPort {
 
     void hear(const ActionCall& c) {
         if (c.effect != Effect::Drawing && !Records(c.name)) return;
+        // A move without the left button only carries the stamp outline
+        // about; the pointer resting over the page would fill the story.
+        if (c.name == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
             Pending p{c.name, c.args, now(c.time), std::nullopt};
             // Every action that paints, except the moves inside a stroke,

@@ -32,6 +32,15 @@ enum class Caption {
     Fill,
     BrushSize,  // every size bar
     Swatch,     // every swatch
+    Undo,
+    Redo,
+    Print,
+    Sound,
+    FullScreen,
+    ClosePanel,
+    PlayFilm,
+    SaveFilm,
+    StopFilm,
     Count
 };
 
