@@ -452,3 +452,53 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
 
 }  // namespace
 }  // namespace pintaloo
+
+namespace pintaloo {
+namespace {
+
+TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
+    SessionRecorder recorder(w(), stateDir());
+    perform("bColor_Click 12");
+    perform("bSpray_MouseDown 1 1");
+    perform("pctDraw_MouseDown 1 200 200");
+    perform("pctDraw_MouseMove 1 260 230");
+    perform("pctDraw_MouseUp 1 260 230");
+    const QString saved = scratch.filePath("boat.png");
+    dialog.answers.push_back(saved);
+    perform("KewlButtons3_MouseDown 1");
+    const Story made = recorder.story();
+    const QString story = scratch.filePath("boat.pintaloo-story");
+    ASSERT_TRUE(QFileInfo::exists(story));
+    EXPECT_EQ(ReadRecording(ReadAll(story).toStdString()).calls, made.calls);
+
+    // Something else, then the boat again: its story comes back with it.
+    perform("KewlButtons2_MouseDown 1");
+    perform("pctDraw_MouseDown 1 20 20");
+    perform("pctDraw_MouseUp 1 20 20");
+    dialog.answers.push_back(saved);
+    perform("Label7_MouseDown 1");
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Blank);
+    EXPECT_EQ(recorder.story().calls, made.calls);
+    StoryPlayer player(recorder.story());
+    ASSERT_TRUE(player.begin());
+    for (std::size_t i = 0; i < player.size(); ++i) ASSERT_TRUE(player.play(i));
+    EXPECT_TRUE(player.canvas() == QImage(saved).convertToFormat(QImage::Format_RGB32));
+
+    // New strokes go on the same story, after its last moment.
+    perform("pctDraw_MouseDown 1 400 400");
+    perform("pctDraw_MouseUp 1 400 400");
+    ASSERT_EQ(recorder.story().calls.size(), made.calls.size() + 3);  // seed, press, release
+    EXPECT_GE(recorder.story().calls.back().atMs, made.calls.back().atMs);
+    recorder.sync();
+    EXPECT_EQ(ReadRecording(ReadAll(recorder.path()).toStdString()).calls, recorder.story().calls);
+
+    // A damaged story beside a picture is ignored: the picture starts a new one.
+    WriteText(story, "start blank\nthis is not a story\n");
+    dialog.answers.push_back(saved);
+    perform("Label7_MouseDown 1");
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Picture);
+    EXPECT_TRUE(recorder.story().calls.empty());
+}
+
+}  // namespace
+}  // namespace pintaloo

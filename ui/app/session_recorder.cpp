@@ -3,9 +3,11 @@
 #include "app/session_recorder.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 #include <chrono>
 #include <optional>
@@ -15,6 +17,8 @@
 #include "app/recording_file.h"
 #include "app/services.h"
 #include "pages/drawing_files.h"
+#include "pages/picture_writer.h"
+#include "recording/recording_reader.h"
 #include "recording/recording_writer.h"
 
 namespace pintaloo {
@@ -38,6 +42,7 @@ constexpr std::string_view kShaping[] = {
     "Redo",
 };
 constexpr std::string_view kOpenAction = "Label7_MouseDown";
+constexpr std::string_view kSaveAction = "KewlButtons3_MouseDown";
 
 // The picture's copy beside the story: its content names it, so opening the
 // same picture twice keeps one copy, and a later picture of the same name
@@ -59,7 +64,25 @@ QString KeepPicture(const QString& picture, const QString& folder) {
     return name;
 }
 
+// The story as the lines of its file; a start picture named by its whole
+// path, so the story still finds it wherever the text is kept.
+std::string StoryText(const Story& story) {
+    RecordingWriter writer;
+    RecordingStart start = story.start;
+    if (start.kind == RecordingStart::Kind::Picture && !story.folder.isEmpty())
+        start.picture = QDir(story.folder).absoluteFilePath(QString::fromStdString(start.picture)).toStdString();
+    writer.start(start);
+    for (const RecordedCall& c : story.calls) writer.add(c);
+    writer.flush();
+    return writer.take();
+}
+
 }  // namespace
+
+QString StoryBeside(const QString& picture) {
+    const QFileInfo info(picture);
+    return info.dir().filePath(info.completeBaseName() + QLatin1String(kStoryExtension));
+}
 
 struct SessionRecorder::State final : FileDialogPort {
     State(MainWindow& window, const QString& dir)
@@ -89,6 +112,7 @@ struct SessionRecorder::State final : FileDialogPort {
     };
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
     std::optional<QString> opened;  // what the open dialog answered during the running open
+    std::optional<QString> saved;   // what the save dialog answered during the running save
 
     std::int64_t now(std::chrono::steady_clock::time_point t) const {
         if (clock && *clock) return std::max<std::int64_t>(0, (*clock)() - clockBase);
@@ -112,7 +136,8 @@ struct SessionRecorder::State final : FileDialogPort {
     }
 
     void hear(const ActionCall& c) {
-        if (c.effect != Effect::Drawing && !Records(c.name)) return;
+        // A save is heard (its story goes beside the picture) but not kept.
+        if (c.effect != Effect::Drawing && !Records(c.name) && c.name != kSaveAction) return;
         // A move without the left button only carries the stamp outline
         // about; the pointer resting over the page would fill the story.
         if (c.name == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
@@ -122,6 +147,7 @@ struct SessionRecorder::State final : FileDialogPort {
             // notes where the random numbers stand.
             if (c.effect == Effect::Drawing && c.name != kCanvasMoveName) p.seed = w.random.seed();
             if (c.name == kOpenAction) opened.reset();
+            if (c.name == kSaveAction) saved.reset();
             running.push_back(std::move(p));
             return;
         }
@@ -130,11 +156,16 @@ struct SessionRecorder::State final : FileDialogPort {
         if (it == running.rend()) return;
         Pending p = std::move(*it);
         running.erase(std::next(it).base());
+        if (c.name == kSaveAction) {
+            if (saved && !saved->isEmpty()) keepBeside(ChooseSaveTarget(*saved).path, c.time);
+            return;
+        }
         if (c.name == kOpenAction) {
             // Only a picture that opened starts a new story.
             if (!opened || opened->isEmpty() ||
                 !DrawingFiles::LoadPicture(*opened, w.canvas.width(), w.canvas.height()))
                 return;
+            if (adoptBeside(*opened, c.time)) return;
             const QString name = KeepPicture(*opened, folder);
             if (name.isEmpty()) return;  // cannot keep it: the story goes on, without this picture
             RecordingStart start;
@@ -153,8 +184,47 @@ struct SessionRecorder::State final : FileDialogPort {
         file.append(writer.take());
     }
 
+    // A drawing just saved gets its story beside it. A save that failed
+    // left no new file, and then no story is written either.
+    void keepBeside(const QString& picture, std::chrono::steady_clock::time_point t) {
+        const QFileInfo info(picture);
+        const auto age = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t);
+        if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) > age.count() + 2000) return;
+        writer.flush();
+        file.append(writer.take());
+        QSaveFile out(StoryBeside(picture));
+        const std::string text = StoryText(story);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.write(text.data(), qint64(text.size()));
+            out.commit();  // a story that cannot be kept leaves the picture as saved
+        }
+    }
+
+    // An opened picture with a story beside it: that story goes on from here.
+    bool adoptBeside(const QString& picture, std::chrono::steady_clock::time_point t) {
+        QFile in(StoryBeside(picture));
+        if (!in.open(QIODevice::ReadOnly)) return false;
+        const Recording read = ReadRecording(in.readAll().toStdString());
+        if (read.wholeLines == 0 || read.badLine != 0) return false;  // not a story of ours: start afresh
+        RecordingStart start = read.start;
+        if (start.kind == RecordingStart::Kind::Picture) {
+            const QString first = QFileInfo(in).dir().absoluteFilePath(QString::fromStdString(start.picture));
+            if (!QFileInfo::exists(first)) return false;  // its first picture is gone: the story could not play
+            start.picture = first.toStdString();
+        }
+        begin(start, t);
+        for (const RecordedCall& call : read.calls) keep(call);
+        file.append(writer.take());
+        // The clock goes on from the story's last moment.
+        const std::int64_t last = read.calls.empty() ? 0 : read.calls.back().atMs;
+        began -= std::chrono::milliseconds(last);
+        clockBase -= last;
+        return true;
+    }
+
     std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
-        return inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+        saved = inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+        return saved;
     }
     std::optional<QString> openFileName(const QString& start, const QString& filter) override {
         opened = inner ? inner->openFileName(start, filter) : std::nullopt;

@@ -20,6 +20,11 @@
 // open changes nothing and is left out. Saves are left out too: they leave
 // the drawing as it is, and playing a story must never write a file.
 //
+// A saved drawing keeps its story: saving X.png writes X.pintaloo-story
+// beside it, and opening X.png later, with that file beside it, makes it the
+// story again (its start picture named by its whole path), so the film
+// still shows how it was made and new strokes add to it.
+//
 // Wiring (after the window's dialog port is set):
 //   SessionRecorder recorder(window, KeptDrawingFolder());   // writes drawing.rec there
 //   ... recorder.story() for the film; recorder.sync() before copying the file.
@@ -35,6 +40,10 @@
 namespace pintaloo {
 
 class MainWindow;
+
+inline constexpr const char* kStoryExtension = ".pintaloo-story";
+// X.pintaloo-story beside X.png.
+QString StoryBeside(const QString& picture);
 
 struct Story {
     RecordingStart start;
