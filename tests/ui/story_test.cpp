@@ -419,6 +419,8 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
 
 TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
     SessionRecorder recorder(w(), stateDir());
+    std::int64_t now = 0;  // a steady hand: a call every 50 ms
+    recorder.clock = [&now] { return now += 50; };
     FilmPart film(w(), recorder);
     perform("pctDraw_MouseDown 1 100 100");
     perform("pctDraw_MouseMove 1 300 200");
