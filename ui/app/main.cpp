@@ -15,16 +15,18 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/platform_services.h"
+#include "app/screen_host.h"
 #include "app/session_end.h"
+#include "app/session_recorder.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
-#include "app/screen_host.h"
+#include "media/film_part.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
 #include "pages/picture_reader.h"
-#include "resources/art_store.h"
 #include "pages/printing.h"
+#include "resources/art_store.h"
 
 using namespace pintaloo;
 
@@ -102,6 +104,10 @@ int main(int argc, char** argv) {
     // The device stays closed while muted, and opens when sound is turned on.
     window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
+    // The making of the drawing, beside the kept drawing (in memory only when
+    // that folder cannot be made). Only the one running copy starts a story.
+    SessionRecorder recorder(window, KeptDrawingFolder());
+    FilmPart film(window, recorder);
     if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.

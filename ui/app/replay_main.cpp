@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] [--print-to OUT.pdf]
-//                 [--state-dir DIR] SCRIPT
+//                 [--state-dir DIR] [--film OUT.webp] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
@@ -12,6 +12,10 @@
 // without --print-to).
 // With --state-dir the drawing kept in DIR is shown at the start and
 // every change is kept there, as the program does with the user's state folder; without it nothing is kept.
+//
+// A recording is a script too: its `start`, `at`, `moves` and `seed` lines
+// run as the program recorded them. Every run is recorded as the program
+// records (in DIR with --state-dir), and --film writes the film of it.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,9 +29,12 @@
 #include "app/drawing_history.h"
 #include "app/language.h"
 #include "app/main_window.h"
+#include "app/recording_directives.h"
 #include "app/replay_run.h"
+#include "app/session_recorder.h"
 #include "app/settings.h"
 #include "app/state_dump.h"
+#include "app/story_player.h"
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -44,6 +51,8 @@ struct Call {
     QString name;
     QStringList args;
     std::vector<double> values;  // the arguments of an action, read once
+    std::int64_t atMs = -1;      // a recorded call's time; -1 in a plain script
+    ReplayStep step;             // a recording's `seed` or `start`
 };
 
 void PrintMessage(const QString& title, const QString& text) {
@@ -64,8 +73,8 @@ constexpr int kLongestWaitMs = 60000;
 #ifndef PINTALOO_REPLAY_NO_MAIN
 int Usage() {
     std::fprintf(stderr,
-                 "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] "
-                 "[--print-to OUT.pdf] [--state-dir DIR] SCRIPT\n");
+                 "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png]\n"
+                 "                       [--print-to OUT.pdf] [--state-dir DIR] [--film OUT.webp] SCRIPT\n");
     return 2;
 }
 #endif
@@ -76,7 +85,8 @@ namespace pintaloo {
 
 int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outputs) {
     const QString &canvasOut = outputs.canvas, &stateOut = outputs.state, &soundsOut = outputs.sounds,
-                  &windowOut = outputs.window, &printOut = outputs.print, &stateDir = outputs.stateDir;
+                  &windowOut = outputs.window, &printOut = outputs.print, &stateDir = outputs.stateDir,
+                  &filmOut = outputs.film;
     TempFolder temp;
     FakeAudioBackend audio;
     QStringList soundLines;
@@ -90,15 +100,57 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     Services services{&sounds, &temp, &dialog, &web, &messages, printOut.isEmpty() ? nullptr : &printer, &settings};
     MainWindow window(services);
     window.language = LanguageFromEnvironment(ProcessEnvironment());
+    // The user's kept drawing and story are never touched unless a folder is given.
+    const QString folder = stateDir.isEmpty() ? QString() : QFileInfo(stateDir).absoluteFilePath();
+    if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
+        return 2;
+    }
+    SessionRecorder recorder(window, folder);
+    RecordingDirectives recording;
 
     // Read and check the whole script before anything runs.
     std::vector<Call> calls;
-    for (int line = 1; !in.atEnd(); ++line) {
-        const QString text = in.readLine().trimmed();
+    bool inRecording = false;
+    QStringList scriptLines = in.readAll().split(QLatin1Char('\n'));
+    // A recording's last line without its line break was cut off by a crash
+    // while being written: it plays up to the line before.
+    if (!scriptLines.isEmpty() && !scriptLines.last().isEmpty() &&
+        RecordingDirectives::Handles(scriptLines.first().trimmed())) {
+        std::fprintf(stderr, "%s: the last line was cut off and is left out\n", qPrintable(script));
+        scriptLines.removeLast();
+    }
+    for (int line = 1; line <= scriptLines.size(); ++line) {
+        const QString text = scriptLines[line - 1].trimmed();
         if (text.isEmpty() || text.startsWith('#')) continue;
         QStringList words = text.split(QRegularExpression(QStringLiteral("\\s+")));
-        Call c{line, words.takeFirst(), words, {}};
+        Call c{line, words.takeFirst(), words, {}, -1, {}};
         bool ok = true;
+        if (RecordingDirectives::Handles(text)) {
+            inRecording = true;
+            std::vector<ReplayStep> steps;
+            QString why;
+            if (!recording.Expand(text, steps, &why)) {
+                std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), line, qPrintable(why));
+                return 2;
+            }
+            for (const ReplayStep& step : steps) {
+                Call r{line, step.name, step.args, {}, step.atMs, step};
+                if (step.name != QLatin1String(kSeedWord) && step.name != QLatin1String(kStartWord)) {
+                    for (const QString& a : step.args) r.values.push_back(a.toDouble());
+                    std::string bad;
+                    const auto id = window.actions.find(step.name.toStdString());
+                    if (!id || !window.actions.validate(*id, r.values, &bad)) {
+                        std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), line,
+                                     id ? bad.c_str() : qPrintable("unknown handler '" + step.name + "'"));
+                        return 2;
+                    }
+                }
+                calls.push_back(r);
+            }
+            continue;
+        }
+        if (inRecording) c.atMs = recording.now();  // a call of a recording, at the time its `at` lines reached
         if (c.name == "dialog") {
             ok = c.args.size() >= 1;
             c.args = {text.section(QRegularExpression(QStringLiteral("\\s+")), 1)};
@@ -141,17 +193,42 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     }
 
     window.Form_Load(false);
-    // The user's kept drawing is never touched unless a folder is given.
-    if (!stateDir.isEmpty()) {
-        const QString folder = QFileInfo(stateDir).absoluteFilePath();
-        if (!QDir().mkpath(folder)) {
-            std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
-            return 2;
-        }
-        window.drawingHistory().keepIn(folder);
-    }
+    if (!folder.isEmpty()) window.drawingHistory().keepIn(folder);
+    // The run is recorded in script time, not in the moments it took here: a
+    // recording's calls at the times it gives, a plain script's a tenth of a
+    // second apart (and `wait` as long as it says), so its film moves evenly.
+    std::int64_t scriptTime = 0;
+    constexpr std::int64_t kPlainStepMs = 100;
+    recorder.clock = [&scriptTime] { return scriptTime; };
+    const RecordingHooks hooks{
+        [&window](std::uint32_t n) { window.random.reseed(n); },
+        [&](const RecordingStart& start, QString* why) {
+            if (start.kind == RecordingStart::Kind::Blank) return true;
+            if (start.kind == RecordingStart::Kind::Page) {
+                *why = QStringLiteral("a story that starts on a page cannot be replayed yet");
+                return false;
+            }
+            const QString picture = PictureBeside(script, start);
+            if (!DrawingFiles::LoadPicture(picture, window.canvas.width(), window.canvas.height())) {
+                *why = QStringLiteral("the picture %1 is missing or cannot be read").arg(picture);
+                return false;
+            }
+            dialog.answers.push_back(picture);
+            std::string error;
+            const bool ran = window.actions.run("Label7_MouseDown", {1, 0, 0}, &error);
+            if (!ran) *why = QString::fromStdString(error);
+            return ran;
+        }};
     for (const Call& c : calls) {
-        if (c.name == "dialog") {
+        scriptTime = c.atMs >= 0 ? c.atMs : scriptTime + kPlainStepMs;
+        if (c.name == "wait") scriptTime += std::int64_t(c.args[0].toDouble());
+        if (c.name == QLatin1String(kSeedWord) || c.name == QLatin1String(kStartWord)) {
+            QString why;
+            if (!RunRecordingStep(c.step, hooks, &why)) {
+                std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), c.line, qPrintable(why));
+                return 2;
+            }
+        } else if (c.name == "dialog") {
             dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);
         } else if (c.name == "wait") {
             window.Delay(c.args[0].toDouble());
@@ -177,6 +254,14 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     if (!stateOut.isEmpty()) written &= WriteLines(stateOut, DumpState(window));
     if (!soundsOut.isEmpty()) written &= WriteLines(soundsOut, soundLines);
     if (!windowOut.isEmpty()) written &= window.grab().save(windowOut);
+    recorder.sync();
+    if (!filmOut.isEmpty()) {
+        QString why;
+        if (!MakeStoryFilm(recorder.story(), filmOut, &why)) {
+            std::fprintf(stderr, "cannot make the film %s: %s\n", qPrintable(filmOut), qPrintable(why));
+            written = false;
+        }
+    }
     window.Form_Unload();
     return written ? 0 : 1;
 }
@@ -194,6 +279,8 @@ int main(int argc, char** argv) {
         const QString& a = args[i];
         if (a == "--state-dir" && i + 1 < args.size()) {
             outputs.stateDir = args[++i];
+        } else if (a == "--film" && i + 1 < args.size()) {
+            outputs.film = args[++i];
         } else if (a == "--print-to" && i + 1 < args.size()) {
             outputs.print = args[++i];
         } else if ((a == "--canvas" || a == "--state" || a == "--sounds" || a == "--window") && i + 1 < args.size()) {

@@ -19,7 +19,8 @@ struct ReplayOutputs {
     QString sounds;    // every sound request
     QString window;    // a picture of the whole window
     QString print;     // where printing writes its one-page PDF (empty: printing does nothing)
-    QString stateDir;  // the folder the drawing is kept in (empty: nothing kept, nothing read)
+    QString stateDir;  // the folder the drawing and its story are kept in (empty: nothing kept, nothing read)
+    QString film;      // the film of the run, as an animated WebP
 };
 
 // Reads and checks the whole script, then runs it on a fresh window.

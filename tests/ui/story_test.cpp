@@ -1,0 +1,506 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The making of a drawing is recorded as a replay script: played by the
+// replay tool it draws the same canvas bit for bit, a kill mid-session
+// leaves a story that still plays, and its film has the promised shape.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QThread>
+#include <algorithm>
+#include <csignal>
+#include <random>
+
+#include "app/session_recorder.h"
+#include "app/story_player.h"
+#include "canvas/canvas_part.h"
+#include "canvas/canvas_view.h"
+#include "media/film_part.h"
+#include "pages/drawing_files.h"
+#include "recording/recording_reader.h"
+#include "webp_decode.h"
+#include "window_rig.h"
+
+namespace pintaloo {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The replay tool as a user runs it, with its scratch folders in `dir`.
+QProcessEnvironment ToolEnvironment(const QTemporaryDir& dir) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* sub : {"runtime", "home", "cache"}) {
+        QDir(dir.path()).mkpath(QLatin1String(sub));
+        QFile::setPermissions(dir.filePath(QLatin1String(sub)),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
+    env.insert("HOME", dir.filePath("home"));
+    env.insert("XDG_CACHE_HOME", dir.filePath("cache"));
+    env.insert("TMPDIR", dir.path());
+    return env;
+}
+
+int RunTool(const QTemporaryDir& dir, const QStringList& args, QString* errors = nullptr) {
+    QProcess p;
+    p.setProcessEnvironment(ToolEnvironment(dir));
+    p.start(QStringLiteral(PINTALOO_REPLAY), args);
+    if (!p.waitForFinished(240000)) {
+        p.kill();
+        p.waitForFinished();
+        return -1;
+    }
+    if (errors) *errors = QString::fromLocal8Bit(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+void WriteText(const QString& path, const QString& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.toUtf8());
+}
+
+// A session that uses every tool, with whole and fractional coordinates:
+// pencil, eraser, the brushes, spray and grass, a stamp, fill, oil, a
+// colouring page and a new page, as calls in the replay tool's language.
+const char* const kEveryTool[] = {
+    "bColor_Click 3",
+    "pctDraw_MouseDown 1 100 100",
+    "pctDraw_MouseMove 1 110 105",
+    "pctDraw_MouseMove 1 130 118",
+    "pctDraw_MouseMove 1 150.5 130.25",
+    "pctDraw_MouseUp 1 150 130",
+    "Label4_Click 3",
+    "bSpray_MouseDown 1 1",  // spray
+    "pctDraw_MouseDown 1 300 200",
+    "pctDraw_MouseMove 1 320 210",
+    "pctDraw_MouseMove 1 340 220",
+    "pctDraw_MouseUp 1 340 220",
+    "bSpray_MouseDown 12 1",  // grass
+    "pctDraw_MouseDown 1 300 400",
+    "pctDraw_MouseMove 1 360 410",
+    "pctDraw_MouseMove 1 420 420",
+    "pctDraw_MouseUp 1 420 420",
+    "bSpray_MouseDown 4 1",  // rainbow
+    "pctDraw_MouseDown 1 500 100",
+    "pctDraw_MouseMove 1 540 140",
+    "pctDraw_MouseUp 1 540 140",
+    "bStamp_MouseDown 3 1",
+    "bStamp1_Click 0",
+    "pctDraw_MouseDown 1 600 300",
+    "pctDraw_MouseUp 1 600 300",
+    "bStamp_MouseDown 0 1",
+    "bStamp1_Click 2",
+    "pctDraw_MouseDown 1 650 120",
+    "pctDraw_MouseUp 1 650 120",
+    "bColor_Click 12",
+    "bBrush_MouseUp 5 1",  // fill
+    "pctDraw_MouseDown 1 700 50",
+    "pctDraw_MouseUp 1 700 50",
+    "bBrush_MouseUp 1 1",  // eraser
+    "pctDraw_MouseDown 1 50 450",
+    "pctDraw_MouseMove 1 80 460",
+    "pctDraw_MouseUp 1 80 460",
+    "bBrush_MouseUp 2 1",
+    "pctDraw_MouseDown 1 200 300",
+    "pctDraw_MouseMove 1 260 330",
+    "pctDraw_MouseUp 1 260 330",
+    "bBrush_MouseUp 3 1",
+    "pctDraw_MouseDown 1 100 300",
+    "pctDraw_MouseMove 1 130 280",
+    "pctDraw_MouseUp 1 130 280",
+    "bBrush_MouseUp 4 1",  // oil over everything
+    "bBrush_MouseUp 0 1",  // pencil again, with grain
+    "pctDraw_MouseDown 1 400 250",
+    "pctDraw_MouseMove 1 430 260",
+    "pctDraw_MouseMove 1 460.75 250",
+    "pctDraw_MouseUp 1 460 250",
+};
+
+class StoryTest : public ::testing::Test, protected testkit::WindowRig {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch.isValid());
+        ASSERT_TRUE(loaded);
+        QDir().mkpath(stateDir());
+    }
+    QString stateDir() const { return scratch.filePath("state"); }
+
+    // Runs "NAME NUMBER..." through the window's hub.
+    void perform(const QString& line) {
+        QStringList words = line.split(' ');
+        const std::string name = words.takeFirst().toStdString();
+        std::vector<double> args;
+        for (const QString& w : words) args.push_back(w.toDouble());
+        call(name, args);
+    }
+};
+
+TEST_F(StoryTest, EveryToolReplaysToTheSameCanvasBitForBit) {
+    SessionRecorder recorder(w(), stateDir());
+    for (const char* line : kEveryTool) perform(QLatin1String(line));
+    recorder.sync();
+    const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
+    ASSERT_TRUE(DrawingFiles::SaveCanvas(w().canvas, live));
+
+    const QByteArray story = ReadAll(recorder.path());
+    ASSERT_TRUE(story.startsWith("start blank\n")) << story.left(200).constData();
+    EXPECT_TRUE(story.contains("\nseed ")) << "the random numbers are pinned";
+    EXPECT_TRUE(story.contains("\nmoves 1 ")) << "moves go in compact runs";
+    const Recording read = ReadRecording(story.toStdString());
+    EXPECT_EQ(read.badLine, 0u) << read.error;
+    EXPECT_FALSE(read.cutShort);
+    EXPECT_EQ(read.calls, recorder.story().calls) << "the file holds what the recorder heard";
+
+    QString errors;
+    ASSERT_EQ(RunTool(scratch, {"--canvas", replayed, recorder.path()}, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(ReadAll(live) == ReadAll(replayed)) << "the replayed canvas differs from the drawing";
+
+    // The film's player, which the button uses, draws the same too.
+    StoryPlayer player(recorder.story());
+    ASSERT_TRUE(player.begin());
+    for (std::size_t i = 0; i < player.size(); ++i) ASSERT_TRUE(player.play(i)) << i;
+    const QImage played = player.canvas();
+    const QImage drawn(live);
+    ASSERT_EQ(played.size(), drawn.size());
+    EXPECT_TRUE(played.convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(StoryTest, WhatIsKeptAndWhatIsLeftOut) {
+    SessionRecorder recorder(w(), stateDir());
+    struct Case {
+        const char* action;
+        bool kept;
+    } const cases[] = {
+        {"bColor_MouseMove 4", false},  // hovering changes nothing
+        {"Form_MouseMove 0 10 10", false},
+        {"KewlButtons4_Click", false},        // help
+        {"KewlButtons3_MouseDown 1", false},  // a save (cancelled here) leaves the drawing as it is
+        {"bColor_Click 4", true},
+        {"Label4_Click 2", true},
+        {"bStamp_MouseDown 1 1", true},
+        {"KewlButtons2_MouseDown 1", true},  // a new page goes on the same story
+    };
+    for (const Case& c : cases) {
+        const std::size_t before = recorder.story().calls.size();
+        perform(QLatin1String(c.action));
+        const QString name = QString::fromLatin1(c.action).section(' ', 0, 0);
+        const bool found =
+            recorder.story().calls.size() > before && recorder.story().calls.back().name == name.toStdString();
+        EXPECT_EQ(found, c.kept) << c.action;
+    }
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Blank);
+}
+
+TEST_F(StoryTest, AnOpenedPictureStartsTheStoryAgainWithACopyBesideIt) {
+    SessionRecorder recorder(w(), stateDir());
+    perform("pctDraw_MouseDown 1 10 10");
+    perform("pctDraw_MouseUp 1 10 10");
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(QColor(20, 160, 40));
+    const QString original = scratch.filePath("meadow.png");
+    ASSERT_TRUE(picture.save(original));
+
+    dialog.answers.push_back(std::nullopt);  // a cancelled open changes nothing
+    perform("Label7_MouseDown 1");
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Blank);
+    ASSERT_EQ(recorder.story().calls.back().name, "pctDraw_MouseUp");
+
+    dialog.answers.push_back(original);
+    perform("Label7_MouseDown 1");
+    ASSERT_EQ(recorder.story().start.kind, RecordingStart::Kind::Picture);
+    EXPECT_TRUE(recorder.story().calls.empty());
+    const QString copy = QDir(stateDir()).filePath(QString::fromStdString(recorder.story().start.picture));
+    EXPECT_TRUE(copy != original && QFileInfo(copy).fileName().startsWith("picture-"));
+    EXPECT_EQ(ReadAll(copy), ReadAll(original)) << "the picture is kept beside the story";
+    QFile::remove(original);  // the story no longer needs it
+
+    perform("bColor_Click 14");
+    perform("pctDraw_MouseDown 1 60 40");
+    perform("pctDraw_MouseMove 1 90 45");
+    perform("pctDraw_MouseUp 1 90 45");
+    recorder.sync();
+    EXPECT_TRUE(ReadAll(recorder.path()).startsWith("start picture picture-"));
+    const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
+    ASSERT_TRUE(DrawingFiles::SaveCanvas(w().canvas, live));
+    QString errors;
+    ASSERT_EQ(RunTool(scratch, {"--canvas", replayed, recorder.path()}, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(ReadAll(live) == ReadAll(replayed));
+}
+
+// A long random session through the window: a child scribbling steadily,
+// sixty mouse moves a second with a few colour and tool changes. Ten
+// minutes of it, scaled to an hour, must stay within 2 MB.
+TEST_F(StoryTest, AnHourOfSteadyDrawingStaysWithinTwoMegabytes) {
+    std::int64_t now = 0;
+    SessionRecorder recorder(w(), stateDir());
+    recorder.clock = [&now] { return now; };
+    std::mt19937 dice(7);
+    std::uniform_int_distribution<int> step(-6, 6), colour(0, 23), tool(0, 3), pause(200, 1500);
+    constexpr std::int64_t kTenMinutes = 10 * 60 * 1000;
+    double x = 400, y = 260;
+    while (now < kTenMinutes) {
+        perform(QStringLiteral("bColor_Click %1").arg(colour(dice)));
+        perform(QStringLiteral("bBrush_MouseUp %1 1").arg(tool(dice) == 1 ? 1 : 0));
+        perform(QStringLiteral("pctDraw_MouseDown 1 %1 %2").arg(x).arg(y));
+        for (int i = 0; i < 180; ++i) {  // three seconds of drawing
+            now += 16 + (i % 3 == 0 ? 1 : 0);
+            x = std::clamp(x + step(dice), 0.0, 806.0);
+            y = std::clamp(y + step(dice), 0.0, 536.0);
+            perform(QStringLiteral("pctDraw_MouseMove 1 %1 %2").arg(x).arg(y));
+        }
+        perform(QStringLiteral("pctDraw_MouseUp 1 %1 %2").arg(x).arg(y));
+        now += pause(dice);
+    }
+    recorder.sync();
+    const double perHour = double(QFileInfo(recorder.path()).size()) * 6;
+    RecordProperty("bytes_per_hour", int(perHour));
+    EXPECT_LT(perHour, 2.0 * 1024 * 1024) << "bytes an hour: " << perHour;
+    EXPECT_GT(perHour, 100000) << "the moves are all there";
+}
+
+class StoryToolTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString at(const QString& name) const { return dir.filePath(name); }
+    QString script(const QString& name, QStringList lines) const {
+        WriteText(at(name), lines.join('\n') + '\n');
+        return at(name);
+    }
+    static QStringList EveryTool() {
+        QStringList out;
+        for (const char* l : kEveryTool) out << QLatin1String(l);
+        return out;
+    }
+};
+
+TEST_F(StoryToolTest, AStoryCutOffBySigkillPlaysToItsLastCompleteAction) {
+    // The whole session, then a long wait the kill interrupts.
+    const QStringList session = EveryTool();
+    const QString whole = script("whole.txt", session);
+    const QString waiting = script("waiting.txt", QStringList(session) << "wait 120000");
+    const QString story = at("state/drawing.rec");
+
+    QProcess p;
+    p.setProcessEnvironment(ToolEnvironment(dir));
+    p.start(QStringLiteral(PINTALOO_REPLAY), {"--state-dir", at("state"), waiting});
+    ASSERT_TRUE(p.waitForStarted());
+    // The last stroke's end reaches the file while the tool waits.
+    QElapsedTimer clock;
+    clock.start();
+    while (!ReadAll(story).endsWith("pctDraw_MouseUp 1 460 250\n") && clock.elapsed() < 60000) QThread::msleep(50);
+    ASSERT_TRUE(ReadAll(story).endsWith("pctDraw_MouseUp 1 460 250\n")) << ReadAll(story).right(300).constData();
+    ::kill(pid_t(p.processId()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished());
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+
+    QString errors;
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("expected.bmp"), whole}, &errors), 0) << qPrintable(errors);
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("killed.bmp"), story}, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(ReadAll(at("expected.bmp")) == ReadAll(at("killed.bmp")));
+
+    // Killed while a line was being written: that line is left out, the rest plays.
+    const QByteArray text = ReadAll(story);
+    const int lastStroke = text.lastIndexOf("pctDraw_MouseDown 1 400 250\n");
+    ASSERT_GT(lastStroke, 0);
+    WriteText(at("cut.rec"), QString::fromUtf8(text.left(lastStroke) + "pctDraw_Mou"));
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("cut.bmp"), at("cut.rec")}, &errors), 0) << qPrintable(errors);
+    EXPECT_TRUE(errors.contains("cut off")) << qPrintable(errors);
+    QStringList before = session;
+    before.erase(before.end() - 4, before.end());  // the last stroke, which the cut removed
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("before.bmp"), script("before.txt", before)}, &errors), 0);
+    EXPECT_TRUE(ReadAll(at("before.bmp")) == ReadAll(at("cut.bmp")));
+}
+
+TEST_F(StoryToolTest, TheFilmLastsTwentySecondsAndHoldsTheDrawingThree) {
+    QString errors;
+    ASSERT_EQ(
+        RunTool(dir, {"--canvas", at("end.bmp"), "--film", at("film.webp"), script("s.txt", EveryTool())}, &errors), 0)
+        << qPrintable(errors);
+    const test::DecodedFilm film = test::DecodeWebP(ReadAll(at("film.webp")));
+    ASSERT_TRUE(film.ok);
+    EXPECT_EQ(film.width, 807);
+    EXPECT_EQ(film.height, 537);
+    ASSERT_GE(film.frames.size(), 10u) << "the drawing grows over the film";
+    EXPECT_EQ(film.frames.back().endMs, 23000);
+    // The first frame shows little of the drawing, the last all of it (lossy: near enough).
+    const QImage end = QImage(at("end.bmp")).convertToFormat(QImage::Format_RGB32);
+    const auto distance = [&end](const QImage& frame) {
+        double sum = 0;
+        for (int y = 0; y < end.height(); y += 4)
+            for (int x = 0; x < end.width(); x += 4) {
+                const QColor a = frame.pixelColor(x, y), b = end.pixelColor(x, y);
+                sum += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+            }
+        return sum / ((end.width() / 4) * (end.height() / 4));
+    };
+    EXPECT_LT(distance(film.frames.back().image), 12.0);
+    EXPECT_GT(distance(film.frames.front().image), 3 * distance(film.frames.back().image));
+}
+
+}  // namespace
+}  // namespace pintaloo
+
+namespace pintaloo {
+namespace {
+
+TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt) {
+    SessionRecorder recorder(w(), stateDir());
+    FilmPart film(w(), recorder);
+    window->show();
+    EXPECT_FALSE(film.bFilm->isEnabled()) << "nothing drawn, nothing to watch";
+    perform("bColor_Click 14");
+    perform("pctDraw_MouseDown 1 100 100");
+    perform("pctDraw_MouseMove 1 300 200");
+    perform("pctDraw_MouseUp 1 300 200");
+    perform("bSpray_MouseDown 1 1");
+    perform("pctDraw_MouseDown 1 500 300");
+    perform("pctDraw_MouseUp 1 500 300");
+    perform("bColor_Click 9");
+    perform("bBrush_MouseUp 5 1");  // fill, last of all
+    perform("pctDraw_MouseDown 1 700 500");
+    perform("pctDraw_MouseUp 1 700 500");
+    perform("bColor_Click 3");  // so a fill that slipped through would show
+    EXPECT_TRUE(film.bFilm->isEnabled());
+    const std::vector<Colour> drawing = pixels();
+    ASSERT_NE(drawing[500 * 807 + 700], Rgb(255, 255, 255));
+    const std::size_t told = recorder.story().calls.size();
+    const std::uint32_t seed = w().random.seed();
+
+    heard.clear();
+    perform("PlayFilm");
+    ASSERT_TRUE(film.playing());
+    EXPECT_TRUE(film.screen->isVisible());
+    EXPECT_EQ(film.frameCount(), 240) << "twenty seconds at twelve frames";
+    film.advance();
+    // The first frame: the fill, done last, is not there yet; the canvas has all of it.
+    const QImage first = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(first.pixelColor(700, 500), QColor(Qt::white)) << "the film shows the drawing growing";
+    for (int i = 1; i < 120; ++i) film.advance();
+    EXPECT_TRUE(pixels() == drawing);
+    EXPECT_EQ(recorder.story().calls.size(), told) << "playing records nothing";
+    EXPECT_EQ(w().random.seed(), seed);
+    EXPECT_TRUE(heard.empty()) << "the film is silent";
+
+    // A press on the canvas (the fill is chosen) stops it and fills nothing.
+    QTest::mouseClick(w().canvasPart().pctDraw, Qt::LeftButton, {}, QPoint(600, 400));
+    EXPECT_FALSE(film.playing());
+    EXPECT_FALSE(film.screen->isVisible());
+    EXPECT_TRUE(pixels() == drawing);
+
+    // Played to its end, it holds the drawing three seconds and gives the canvas back.
+    perform("PlayFilm");
+    for (int i = 0; i < 240 + FilmPart::kHoldFrames - 1; ++i) film.advance();
+    ASSERT_TRUE(film.playing());
+    const QImage last = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage now(w().canvas.width(), w().canvas.height(), QImage::Format_RGB32);
+    for (int y = 0; y < now.height(); ++y)
+        for (int x = 0; x < now.width(); ++x) {
+            const Colour c = w().canvas.data()[y * now.width() + x];
+            now.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
+        }
+    EXPECT_TRUE(last == now) << "the last frame is the drawing as it is";
+    film.advance();
+    EXPECT_FALSE(film.playing());
+}
+
+TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
+    SessionRecorder recorder(w(), stateDir());
+    std::int64_t now = 0;  // a steady hand: a call every 50 ms
+    recorder.clock = [&now] { return now += 50; };
+    FilmPart film(w(), recorder);
+    perform("pctDraw_MouseDown 1 100 100");
+    perform("pctDraw_MouseMove 1 300 200");
+    perform("pctDraw_MouseUp 1 300 200");
+    const QString saved = scratch.filePath("garden.bmp");
+    dialog.answers.push_back(saved);
+    perform("KewlButtons3_MouseDown 1");
+    ASSERT_TRUE(QFileInfo::exists(saved));
+
+    const QString target = scratch.filePath("garden film");  // no extension: .webp is added
+    dialog.answers.push_back(target);
+    perform("PlayFilm");
+    perform("SaveFilm");
+    EXPECT_TRUE(film.playing()) << "saving keeps the film playing";
+    ASSERT_FALSE(dialog.asks.empty());
+    EXPECT_TRUE(dialog.asks.back().start.endsWith("/garden.webp")) << qPrintable(dialog.asks.back().start);
+    EXPECT_TRUE(
+        dialog.asks.back().start.startsWith(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)));
+    const test::DecodedFilm written = test::DecodeWebP(ReadAll(target + ".webp"));
+    ASSERT_TRUE(written.ok);
+    EXPECT_EQ(written.frames.back().endMs, 23000);
+
+    dialog.answers.push_back(scratch.filePath("no/such/folder/film.webp"));
+    perform("SaveFilm");
+    EXPECT_FALSE(messages.told.empty()) << "a failed save says so";
+    dialog.answers.push_back(std::nullopt);
+    const std::size_t asked = dialog.asks.size();
+    perform("SaveFilm");  // cancelled: nothing written, nothing said
+    EXPECT_EQ(dialog.asks.size(), asked + 1);
+}
+
+}  // namespace
+}  // namespace pintaloo
+
+namespace pintaloo {
+namespace {
+
+TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
+    SessionRecorder recorder(w(), stateDir());
+    perform("bColor_Click 12");
+    perform("bSpray_MouseDown 1 1");
+    perform("pctDraw_MouseDown 1 200 200");
+    perform("pctDraw_MouseMove 1 260 230");
+    perform("pctDraw_MouseUp 1 260 230");
+    const QString saved = scratch.filePath("boat.png");
+    dialog.answers.push_back(saved);
+    perform("KewlButtons3_MouseDown 1");
+    const Story made = recorder.story();
+    const QString story = scratch.filePath("boat.pintaloo-story");
+    ASSERT_TRUE(QFileInfo::exists(story));
+    EXPECT_EQ(ReadRecording(ReadAll(story).toStdString()).calls, made.calls);
+
+    // Something else, then the boat again: its story comes back with it.
+    perform("KewlButtons2_MouseDown 1");
+    perform("pctDraw_MouseDown 1 20 20");
+    perform("pctDraw_MouseUp 1 20 20");
+    dialog.answers.push_back(saved);
+    perform("Label7_MouseDown 1");
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Blank);
+    EXPECT_EQ(recorder.story().calls, made.calls);
+    StoryPlayer player(recorder.story());
+    ASSERT_TRUE(player.begin());
+    for (std::size_t i = 0; i < player.size(); ++i) ASSERT_TRUE(player.play(i));
+    EXPECT_TRUE(player.canvas() == QImage(saved).convertToFormat(QImage::Format_RGB32));
+
+    // New strokes go on the same story, after its last moment.
+    perform("pctDraw_MouseDown 1 400 400");
+    perform("pctDraw_MouseUp 1 400 400");
+    ASSERT_EQ(recorder.story().calls.size(), made.calls.size() + 3);  // seed, press, release
+    EXPECT_GE(recorder.story().calls.back().atMs, made.calls.back().atMs);
+    recorder.sync();
+    EXPECT_EQ(ReadRecording(ReadAll(recorder.path()).toStdString()).calls, recorder.story().calls);
+
+    // A damaged story beside a picture is ignored: the picture starts a new one.
+    WriteText(story, "start blank\nthis is not a story\n");
+    dialog.answers.push_back(saved);
+    perform("Label7_MouseDown 1");
+    EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Picture);
+    EXPECT_TRUE(recorder.story().calls.empty());
+}
+
+}  // namespace
+}  // namespace pintaloo

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Records the making of the drawing as a replay script, so the film button
+// can play it and `pintaloo-replay` can run it to the same canvas bit for bit.
+//
+// It listens to the window's actions and keeps, with their times, those
+// that change the drawing or shape what the next stroke does: the strokes,
+// the tool, colour, size, pattern and stamp choices, the page commands, and
+// whatever undo and redo are called (the table below, by name). Before each
+// press on the canvas, and each other action that paints, it writes the
+// random generator's whole state as `seed N`, so spray, grass and the
+// pencil's grain come out the same again.
+//
+// Where a story starts: a new page or a colouring page does not end it,
+// they are calls like any other, so undoing them still plays. Opening a
+// picture does: the picture is copied beside the story under a name made
+// from its content and the story begins again at `start picture NAME`, as
+// the recording cannot name files inside a call. A cancelled or refused
+// open changes nothing and is left out. Saves are left out too: they leave
+// the drawing as it is, and playing a story must never write a file.
+//
+// A saved drawing keeps its story: saving X.png writes X.pintaloo-story
+// beside it, and opening X.png later, with that file beside it, makes it the
+// story again (its start picture named by its whole path), so the film
+// still shows how it was made and new strokes add to it.
+//
+// Wiring (after the window's dialog port is set):
+//   SessionRecorder recorder(window, KeptDrawingFolder());   // writes drawing.rec there
+//   ... recorder.story() for the film; recorder.sync() before copying the file.
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "recording/recorded_call.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+inline constexpr const char* kStoryExtension = ".pintaloo-story";
+// X.pintaloo-story beside X.png.
+QString StoryBeside(const QString& picture);
+
+struct Story {
+    RecordingStart start;
+    std::vector<RecordedCall> calls;  // `seed` among them
+    QString folder;                   // where a start picture lies
+};
+
+class SessionRecorder {
+public:
+    static constexpr const char* kFileName = "drawing.rec";
+
+    // Begins a blank story in `folder` (empty: kept in memory only) and
+    // puts itself between the window and its file dialog.
+    SessionRecorder(MainWindow& window, const QString& folder);
+    ~SessionRecorder();
+    SessionRecorder(const SessionRecorder&) = delete;
+    SessionRecorder& operator=(const SessionRecorder&) = delete;
+
+    // Whether an action of this name goes into the story.
+    static bool Records(std::string_view name);
+
+    // Milliseconds since the story began; by default the actions' own
+    // times. The replay tool gives a script's `at` times instead.
+    std::function<std::int64_t()> clock;
+
+    // The story so far (moves held back for a compact line included).
+    const Story& story() const;
+    // The story file, empty without a folder.
+    QString path() const;
+    // Hands over moves held back and waits until the file has them.
+    void sync();
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/story_player.h"
+
+#include <QDir>
+
+#include <deque>
+#include "app/main_window.h"
+#include "app/recording_directives.h"
+#include "media/film_maker.h"
+#include "pages/drawing_files.h"
+
+namespace pintaloo {
+
+namespace {
+// Answers the open of the start picture; anything else is cancelled, so a
+// story can never write a file.
+class StartDialog final : public FileDialogPort {
+public:
+    std::deque<QString> answers;
+    std::optional<QString> saveFileName(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString&, const QString&) override {
+        if (answers.empty()) return std::nullopt;
+        QString next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+}  // namespace
+
+struct StoryPlayer::Parts {
+    StartDialog dialog;
+    MainWindow window{Services{nullptr, nullptr, &dialog, nullptr, nullptr}};
+};
+
+StoryPlayer::StoryPlayer(Story story) : story_(std::move(story)), parts_(std::make_unique<Parts>()) {
+    parts_->window.Form_Load(false);
+}
+
+StoryPlayer::~StoryPlayer() = default;
+
+bool StoryPlayer::begin(QString* error) {
+    if (story_.start.kind == RecordingStart::Kind::Blank) return true;
+    if (story_.start.kind != RecordingStart::Kind::Picture) {
+        if (error) *error = QStringLiteral("this story starts on a page this version cannot open");
+        return false;
+    }
+    const QString path = PictureBeside(QDir(story_.folder).filePath(QStringLiteral("story")), story_.start);
+    const std::optional<Picture> picture =
+        DrawingFiles::LoadPicture(path, parts_->window.canvas.width(), parts_->window.canvas.height());
+    if (!picture) {
+        if (error) *error = QStringLiteral("the picture this story starts with is missing: %1").arg(path);
+        return false;
+    }
+    parts_->dialog.answers.push_back(path);
+    std::string why;
+    const bool ran = parts_->window.actions.run("Label7_MouseDown", {1, 0, 0}, &why);
+    if (!ran && error) *error = QString::fromStdString(why);
+    return ran;
+}
+
+bool StoryPlayer::play(std::size_t index, QString* error) {
+    const RecordedCall& c = story_.calls.at(index);
+    if (c.name == kSeedWord) {
+        parts_->window.random.reseed(c.args.empty() ? 0 : std::uint32_t(c.args[0]));
+        return true;
+    }
+    std::string why;
+    if (parts_->window.actions.run(c.name, c.args, &why)) return true;
+    if (error) *error = QString::fromStdString(why);
+    return false;
+}
+
+QImage StoryPlayer::canvas() const {
+    const Surface& s = parts_->window.canvas;
+    QImage image(s.width(), s.height(), QImage::Format_RGB32);
+    for (int y = 0; y < s.height(); ++y) {
+        const Colour* from = s.data() + std::size_t(y) * std::size_t(s.width());
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width(); ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
+    }
+    return image;
+}
+
+bool MakeStoryFilm(const Story& story, const QString& path, QString* error) {
+    StoryPlayer player(story);
+    if (!player.begin(error)) return false;
+    std::vector<std::int64_t> times;
+    times.reserve(story.calls.size());
+    for (const RecordedCall& c : story.calls) times.push_back(c.atMs);
+    return MakeFilm(
+        times,
+        FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvas(); }},
+        path, error);
+}
+
+}  // namespace pintaloo
