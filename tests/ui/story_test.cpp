@@ -288,10 +288,11 @@ protected:
 };
 
 TEST_F(StoryToolTest, AStoryCutOffBySigkillPlaysToItsLastCompleteAction) {
-    // The whole session, then a long wait the kill interrupts.
+    // The whole session, then the longest wait, which the kill interrupts.
     const QStringList session = EveryTool();
     const QString whole = script("whole.txt", session);
-    const QString waiting = script("waiting.txt", QStringList(session) << "wait 120000");
+    const QString waiting =
+        script("waiting.txt", QStringList(session) << "wait 60000");  // the longest pause a script may ask for
     const QString story = at("state/drawing.rec");
 
     QProcess p;
