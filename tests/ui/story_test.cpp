@@ -326,6 +326,27 @@ TEST_F(StoryToolTest, AStoryCutOffBySigkillPlaysToItsLastCompleteAction) {
     EXPECT_TRUE(ReadAll(at("before.bmp")) == ReadAll(at("cut.bmp")));
 }
 
+// The program starts again on the drawing it kept: its story begins again
+// at that drawing, so playing it ends at the drawing on the screen.
+TEST_F(StoryToolTest, TheStoryBeginsAgainAtTheKeptDrawing) {
+    const QStringList session = EveryTool();
+    const QStringList first(session.begin(), session.begin() + session.size() / 2);
+    const QStringList second(session.begin() + session.size() / 2, session.end());
+    QString errors;
+    ASSERT_EQ(RunTool(dir, {"--state-dir", at("state"), script("first.txt", first)}, &errors), 0) << qPrintable(errors);
+    ASSERT_EQ(
+        RunTool(dir, {"--state-dir", at("state"), "--canvas", at("shown.bmp"), script("second.txt", second)}, &errors),
+        0)
+        << qPrintable(errors);
+    // Played, the kept story gives what the second run showed.
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("played.bmp"), at("state/drawing.rec")}, &errors), 0) << qPrintable(errors);
+    EXPECT_FALSE(ReadAll(at("shown.bmp")).isEmpty());
+    EXPECT_TRUE(ReadAll(at("shown.bmp")) == ReadAll(at("played.bmp")));
+    // And the first run's drawing is in it, not only the second's strokes.
+    ASSERT_EQ(RunTool(dir, {"--canvas", at("second_only.bmp"), script("second_only.txt", second)}, &errors), 0);
+    EXPECT_FALSE(ReadAll(at("second_only.bmp")) == ReadAll(at("played.bmp")));
+}
+
 TEST_F(StoryToolTest, TheFilmLastsTwentySecondsAndHoldsTheDrawingThree) {
     QString errors;
     ASSERT_EQ(

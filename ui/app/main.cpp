@@ -20,6 +20,7 @@
 #include "app/session_recorder.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
+#include "media/captions.h"
 #include "media/film_part.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
@@ -106,15 +107,18 @@ int main(int argc, char** argv) {
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
     // The making of the drawing, beside the kept drawing (in memory only when
     // that folder cannot be made). Only the one running copy starts a story.
-    SessionRecorder recorder(window, KeptDrawingFolder());
+    const QString keptFolder = KeptDrawingFolder();
+    SessionRecorder recorder(window, keptFolder);
     FilmPart film(window, recorder);
+    film.applyCaptions(TextsFor(window.language));  // its tool tips in the child's language
     if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.
         QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
     }
     // Last time's drawing comes back, and every change is kept from now on.
-    window.drawingHistory().keepIn(KeptDrawingFolder());
+    // Its story begins again at that drawing, so the film ends where the screen is.
+    if (window.drawingHistory().keepIn(keptFolder)) recorder.startFrom(KeptDrawingPath(keptFolder));
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing.
     SessionEndSignals endOnSignal([&window] { window.shownWindow()->close(); });

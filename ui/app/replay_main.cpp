@@ -27,6 +27,7 @@
 #include <cstdio>
 
 #include "app/drawing_history.h"
+#include "app/kept_drawing.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/recording_directives.h"
@@ -193,7 +194,7 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     }
 
     window.Form_Load(false);
-    if (!folder.isEmpty()) window.drawingHistory().keepIn(folder);
+    if (!folder.isEmpty() && window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
     // The run is recorded in script time, not in the moments it took here: a
     // recording's calls at the times it gives, a plain script's a tenth of a
     // second apart (and `wait` as long as it says), so its film moves evenly.

@@ -204,11 +204,18 @@ struct SessionRecorder::State final : FileDialogPort {
     bool adoptBeside(const QString& picture, std::chrono::steady_clock::time_point t) {
         QFile in(StoryBeside(picture));
         if (!in.open(QIODevice::ReadOnly)) return false;
-        const Recording read = ReadRecording(in.readAll().toStdString());
+        return adopt(in.readAll().toStdString(), QFileInfo(in).dir(), t);
+    }
+
+    // A story's text goes on from here; its start picture is looked for in
+    // `base` and named by its whole path.
+    bool adopt(const std::string& text, const QDir& base, std::chrono::steady_clock::time_point t) {
+        const Recording read = ReadRecording(text);
         if (read.wholeLines == 0 || read.badLine != 0) return false;  // not a story of ours: start afresh
         RecordingStart start = read.start;
+        if (start.kind == RecordingStart::Kind::Page) return false;  // never written; could not play
         if (start.kind == RecordingStart::Kind::Picture) {
-            const QString first = QFileInfo(in).dir().absoluteFilePath(QString::fromStdString(start.picture));
+            const QString first = base.absoluteFilePath(QString::fromStdString(start.picture));
             if (!QFileInfo::exists(first)) return false;  // its first picture is gone: the story could not play
             start.picture = first.toStdString();
         }
@@ -240,6 +247,16 @@ SessionRecorder::SessionRecorder(MainWindow& window, const QString& folder)
     window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
         if (const auto s = weak.lock()) s->hear(c);
     });
+}
+
+bool SessionRecorder::startFrom(const QString& picture) {
+    const QString name = KeepPicture(picture, state_->folder);
+    if (name.isEmpty()) return false;
+    RecordingStart start;
+    start.kind = RecordingStart::Kind::Picture;
+    start.picture = name.toStdString();
+    state_->begin(start, std::chrono::steady_clock::now());
+    return true;
 }
 
 SessionRecorder::~SessionRecorder() {

@@ -62,6 +62,13 @@ public:
     SessionRecorder(const SessionRecorder&) = delete;
     SessionRecorder& operator=(const SessionRecorder&) = delete;
 
+    // Begins the story anew at a picture, copied beside it: the drawing an
+    // earlier run kept, when the program starts on it again. (Going on with
+    // that run's story would replay its tool and colour choices, which a new
+    // start resets, so later strokes could come out differently.) False, and
+    // the story stays as it was, when the picture cannot be copied.
+    bool startFrom(const QString& picture);
+
     // Whether an action of this name goes into the story.
     static bool Records(std::string_view name);
 
