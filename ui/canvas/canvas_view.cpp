@@ -35,11 +35,11 @@ void CanvasView::sync() {
     update(QRect(r.left, r.top, r.width(), r.height()));
 }
 
-void CanvasView::convertRows(int top, int rows, int left, int right) {
+void CanvasView::convertRows(QImage& into, int top, int rows, int left, int right) const {
     const std::size_t w = std::size_t(surface_.width());
     for (int i = 0; i < rows; ++i) {
         const Colour* from = surface_.data() + std::size_t(top + i) * w;
-        auto* to = reinterpret_cast<QRgb*>(strip_.scanLine(i));
+        auto* to = reinterpret_cast<QRgb*>(into.scanLine(i));
         for (int x = left; x < right; ++x) to[x] = ScreenPixel(from[x]);
     }
 }
@@ -50,9 +50,19 @@ void CanvasView::paintEvent(QPaintEvent* e) {
     if (strip_.width() != surface_.width()) strip_ = QImage(surface_.width(), kStripRows, QImage::Format_RGB32);
     QPainter p(this);
     const int left = area.left(), right = area.right() + 1;
+    if (p.deviceTransform().type() > QTransform::TxTranslate) {
+        // Shown scaled (fitted to a small screen, or full screen): bands drawn
+        // one by one would each be smoothed on their own and leave a faint
+        // line at every seam, so the area goes in one piece. Only then does
+        // this cost a picture of the whole area.
+        QImage whole(surface_.width(), area.height(), QImage::Format_RGB32);
+        convertRows(whole, area.top(), area.height(), left, right);
+        p.drawImage(QPoint(left, area.top()), whole, QRect(left, 0, right - left, area.height()));
+        return;
+    }
     for (int top = area.top(); top <= area.bottom(); top += kStripRows) {
         const int rows = std::min(kStripRows, area.bottom() + 1 - top);
-        convertRows(top, rows, left, right);
+        convertRows(strip_, top, rows, left, right);
         p.drawImage(QPoint(left, top), strip_, QRect(left, 0, right - left, rows));
     }
 }

@@ -25,7 +25,7 @@ protected:
 private:
     // Converts `rows` surface rows from `top`, columns [left, right), into
     // strip_ from its first row on.
-    void convertRows(int top, int rows, int left, int right);
+    void convertRows(QImage& into, int top, int rows, int left, int right) const;
 
     Surface& surface_;
     // A band of rows converted on the way to the screen, reused by every
