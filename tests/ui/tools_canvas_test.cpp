@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons, the canvas's mouse handlers and the two picker panels,
 // driven through the window's handlers and checked on the real widgets.
-#include <QPainter>
-
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
 #include "media/animation_player.h"
@@ -91,28 +89,6 @@ TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
         }
     }
     EXPECT_TRUE(heard.empty());
-}
-
-// Shown scaled (a small screen, full screen) the canvas is smoothed as one
-// picture: a plain page must come out plain, with no faint line where the
-// rows it is drawn in meet.
-TEST_F(CanvasInputTest, AScaledCanvasShowsNoSeams) {
-    QWidget& view = *w().canvasPart().pctDraw;
-    for (const double scale : {1.5, 1.375, 0.75}) {
-        SCOPED_TRACE(scale);
-        QImage shown(int(view.width() * scale), int(view.height() * scale), QImage::Format_RGB32);
-        shown.fill(Qt::black);
-        QPainter p(&shown);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.scale(scale, scale);
-        view.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
-        p.end();
-        int notWhite = 0;
-        // Inside the page, clear of the outermost row and column that smoothing may blend.
-        for (int y = 2; y < shown.height() - 2; ++y)
-            for (int x = 2; x < shown.width() - 2; ++x) notWhite += shown.pixel(x, y) != QColor(Qt::white).rgb();
-        EXPECT_EQ(notWhite, 0);
-    }
 }
 
 TEST_F(CanvasInputTest, OnlyTheLeftButtonAlonePaints) {
