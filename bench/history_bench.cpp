@@ -16,6 +16,7 @@ namespace {
 using testing::DrawChildsPicture;
 using testing::PaintRig;
 using testing::Pixels;
+using testing::WholeCanvasSteps;
 
 // A child's drawing, and the same drawing with its paper filled yellow: the
 // change between them covers the whole canvas.
@@ -122,14 +123,7 @@ BENCHMARK(BM_HistoryRedoCrayonCoveredPage)->Unit(benchmark::kMillisecond);
 // 100 whole-canvas steps: open a drawing, fill its paper, the oil effect, a
 // new page, over and over. Reports the bytes the steps keep.
 void BM_HistoryHundredWholeCanvasSteps(benchmark::State& state) {
-    std::vector<std::vector<Colour>> drawings;
-    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        PaintRig d(seed * 7919);
-        DrawChildsPicture(d, seed);
-        d.canvas.setPixel(0, 0, kBlack);
-        d.canvas.setPixel(806, 536, kBlack);
-        drawings.push_back(Pixels(d.canvas));
-    }
+    const WholeCanvasSteps cycle;
     std::size_t bytes = 0, steps = 0, copy = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -138,24 +132,7 @@ void BM_HistoryHundredWholeCanvasSteps(benchmark::State& state) {
         state.ResumeTiming();
         for (int k = 0; k < 100; ++k) {
             state.PauseTiming();
-            switch (k % 4) {
-                case 0: {
-                    const auto& d = drawings[std::size_t(k / 4) % drawings.size()];
-                    std::copy(d.begin(), d.end(), r.canvas.data());
-                    break;
-                }
-                case 1:
-                    r.state.ToolMode = Tool::Fill;
-                    r.state.CurrentColor = Rgb(k, 200, 255 - k);
-                    r.stroke({{806, 0}});
-                    break;
-                case 2:
-                    r.oil();
-                    break;
-                case 3:
-                    r.newPage();
-                    break;
-            }
+            cycle.apply(r, k);
             state.ResumeTiming();
             h.commit(r.canvas, StepInfoOf(r.state));
         }

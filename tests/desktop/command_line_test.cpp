@@ -47,6 +47,7 @@ const Case kCases[] = {
     {"short version", {"-v"}, Action::Version, 0, kNone, "Pintaloo 9.8.7"},
     {"unknown option", {"--bogus"}, Action::Error, 2, kNone, "Unknown option 'bogus'"},
     {"unknown shows usage", {"--bogus"}, Action::Error, 2, kNone, "Usage: pintaloo [options]"},
+    {"only looks alike", {"--fullscreenx"}, Action::Error, 2, kNone, "Unknown option 'fullscreenx'"},
     {"unknown language", {"--lang", "xx"}, Action::Error, 2, kNone, "does not speak the language \"xx\""},
     {"unknown language lists", {"--lang", "pt"}, Action::Error, 2, kNone, "en, ro, fr, de, it, es"},
     {"lang without code", {"--lang"}, Action::Error, 2, kNone, "Missing value after '--lang'"},

@@ -4,6 +4,7 @@
 // A painting rig for the history tests and benchmark: the real stroke
 // painter on a real canvas, with picture painters that lay down a small
 // coloured block, so the model and stamp tools change pixels too.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -100,5 +101,46 @@ inline void DrawChildsPicture(PaintRig& r, std::uint32_t seed) {
         r.stroke({{x + 75, y + 50}});
     }
 }
+
+// A cycle of steps that each change the whole canvas, as a child's session
+// can: open one of five drawings, fill the paper around it (the paper
+// touches every edge) in a new colour, the oil effect, a new page. The
+// drawings carry a mark in two corners so that opening one changes those
+// corners even after a new page.
+struct WholeCanvasSteps {
+    std::vector<std::vector<Colour>> drawings;
+
+    WholeCanvasSteps() {
+        for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+            PaintRig d(seed * 7919);
+            DrawChildsPicture(d, seed);
+            d.canvas.setPixel(0, 0, Rgb(0, 90, 200));
+            d.canvas.setPixel(806, 536, Rgb(0, 90, 200));
+            drawings.push_back(Pixels(d.canvas));
+        }
+    }
+
+    // Step number k of the cycle (from 0).
+    void apply(PaintRig& r, int k) const {
+        switch (k % 4) {
+            case 0: {
+                const auto& d = drawings[std::size_t(k / 4) % drawings.size()];
+                std::copy(d.begin(), d.end(), r.canvas.data());
+                break;
+            }
+            case 1:
+                r.state.ToolMode = Tool::Fill;
+                r.state.CurrentColor = Rgb(k, 200, 255 - k);
+                r.stroke({{806, 0}});
+                break;
+            case 2:
+                r.oil();
+                break;
+            default:
+                r.newPage();
+                break;
+        }
+    }
+};
 
 }  // namespace pintaloo::testing

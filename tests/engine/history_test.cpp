@@ -12,9 +12,9 @@
 namespace pintaloo {
 namespace {
 
-using testing::DrawChildsPicture;
 using testing::PaintRig;
 using testing::Pixels;
+using testing::WholeCanvasSteps;
 
 struct Snapshot {
     std::vector<Colour> pixels;
@@ -191,36 +191,13 @@ TEST(History, ResetForgetsEverything) {
 // Whole-canvas steps of real drawings: opening a drawing, filling the
 // paper around it, the oil effect and a new page, over and over.
 TEST(History, HundredWholeCanvasStepsFitTheDefaultBudget) {
-    std::vector<std::vector<Colour>> drawings;
-    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        PaintRig d(seed * 7919);
-        DrawChildsPicture(d, seed);
-        d.canvas.setPixel(0, 0, Rgb(0, 90, 200));  // a mark in two corners
-        d.canvas.setPixel(806, 536, Rgb(0, 90, 200));
-        drawings.push_back(Pixels(d.canvas));
-    }
+    const WholeCanvasSteps steps;
     PaintRig r;
     History h(r.canvas, StepInfoOf(r.state));
     std::vector<std::vector<Colour>> states{Pixels(r.canvas)};
     for (int k = 0; k < 100; ++k) {
         const auto before = Pixels(r.canvas);
-        switch (k % 4) {
-            case 0:
-                std::copy(drawings[std::size_t(k / 4) % drawings.size()].begin(),
-                          drawings[std::size_t(k / 4) % drawings.size()].end(), r.canvas.data());
-                break;
-            case 1:  // the paper, which touches every edge, in a new colour
-                r.state.ToolMode = Tool::Fill;
-                r.state.CurrentColor = Rgb(k, 200, 255 - k);
-                r.stroke({{806, 0}});
-                break;
-            case 2:
-                r.oil();
-                break;
-            case 3:
-                r.newPage();
-                break;
-        }
+        steps.apply(r, k);
         const auto now = Pixels(r.canvas);
         const int w = 807, last = 807 * 537 - 1;
         ASSERT_TRUE(before[0] != now[0] || before[std::size_t(w - 1)] != now[std::size_t(w - 1)]) << k;

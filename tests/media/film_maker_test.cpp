@@ -67,6 +67,31 @@ TEST(FilmMaker, EachFrameShowsTheCallsMadeByItsEnd) {
     for (int i = 0; i < 4; ++i) EXPECT_TRUE(IsBlue(film.frames.back().image.pixelColor(60 + i * 100, 240)));
 }
 
+// One press of the paint bucket: the press fills at once and the release
+// changes nothing, so every frame shows the same filled page. That is still
+// a film of its whole length, never a still picture.
+TEST(FilmMaker, AFilmWhoseFirstFrameShowsEverythingStillLastsItsLength) {
+    QImage page(807, 537, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    FilmSource source{[&page](std::size_t i, QString*) {
+                          if (i == 0) page.fill(Qt::blue);
+                          return true;
+                      },
+                      [&page] { return page; }};
+    FilmClock clock;
+    clock.lengthMs = 2000;
+    test::Scratch scratch;
+    const QString path = QString::fromStdString(scratch / "film.webp");
+    QString error;
+    ASSERT_TRUE(MakeFilm({0, 40}, source, path, &error, clock)) << qPrintable(error);
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
+    ASSERT_TRUE(film.ok);
+    ASSERT_FALSE(film.frames.empty());
+    EXPECT_EQ(film.loopCount, 0);
+    EXPECT_EQ(film.frames.back().endMs, 2000 + 3000);
+    EXPECT_TRUE(IsBlue(film.frames.front().image.pixelColor(400, 250)));
+}
+
 TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
     struct Case {
         const char* what;

@@ -78,6 +78,38 @@ TEST(FilmWriter, RepeatedFramesKeepTheFilmsLength) {
     EXPECT_TRUE(Near(film.frames.back().image.pixelColor(400, 250), kColours[2]));
 }
 
+// A film in which nothing changes after its first frame: everything done
+// in the first twelfth of a second, or a story that only moves the pointer.
+// The encoder folds equal frames into one, and a film of one frame must
+// still be a film that plays for its whole length, not a still picture.
+TEST(FilmWriter, AFilmThatNeverChangesStillLastsItsLength) {
+    const struct {
+        const char* what;
+        int frames;
+        int endMs;
+    } rows[] = {
+        {"one frame", 1, 83 + 3000},
+        {"five equal frames", 5, 417 + 3000},
+        {"two seconds of one picture", 24, 2000 + 3000},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        FilmWriter writer;
+        for (int k = 0; k < r.frames; ++k) ASSERT_TRUE(writer.addFrame(Frame(2))) << qPrintable(writer.error());
+        test::Scratch scratch;
+        const QString path = QString::fromStdString(scratch / "still.webp");
+        ASSERT_TRUE(writer.save(path)) << qPrintable(writer.error());
+        const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
+        ASSERT_TRUE(film.ok);
+        EXPECT_EQ(film.loopCount, 0) << "an animation, which viewers play again and again";
+        ASSERT_FALSE(film.frames.empty());
+        EXPECT_EQ(film.frames.back().endMs, r.endMs);
+        for (const test::DecodedFrame& frame : film.frames)
+            EXPECT_TRUE(Near(frame.image.pixelColor(400, 250), kColours[2])) << "ends at " << frame.endMs;
+        EXPECT_EQ(test::readFile(path.toStdString()), writer.bytes());
+    }
+}
+
 TEST(FilmWriter, WrongFramesAreRefusedAndTheFilmGoesOn) {
     FilmWriter writer;
     ASSERT_TRUE(writer.addFrame(Frame(0)));

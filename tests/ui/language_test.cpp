@@ -84,7 +84,7 @@ TEST(LanguageTest, CodesBothWays) {
 
 struct ChoiceCase {
     const char* what;
-    QStringList arguments;
+    const char* given;  // the code --lang gave, "" when there was none
     std::optional<QString> remembered;
     Env env;
     const char* code;
@@ -93,22 +93,22 @@ struct ChoiceCase {
 TEST(LanguageTest, CommandLineThenRememberedThenSystem) {
     const Env french{{"LANG", "fr_FR.UTF-8"}};
     const ChoiceCase cases[] = {
-        {"system only", {"pintaloo"}, std::nullopt, french, "fr"},
-        {"--lang wins over the system", {"pintaloo", "--lang", "it"}, std::nullopt, french, "it"},
-        {"--lang=CODE", {"pintaloo", "--lang=ge"}, std::nullopt, french, "ge"},
-        {"--lang with a system code", {"pintaloo", "--lang", "es"}, std::nullopt, french, "sp"},
-        {"--lang wins over the remembered one", {"pintaloo", "--lang", "ro"}, QString("ge"), french, "ro"},
-        {"remembered wins over the system", {"pintaloo"}, QString("sp"), french, "sp"},
-        {"unknown --lang falls back to the remembered one", {"pintaloo", "--lang", "xx"}, QString("it"), french, "it"},
-        {"unknown --lang and nothing remembered: the system", {"pintaloo", "--lang", "xx"}, std::nullopt, french, "fr"},
-        {"--lang without a code", {"pintaloo", "--lang"}, std::nullopt, french, "fr"},
-        {"--lang en over a French system", {"pintaloo", "--lang", "en"}, std::nullopt, french, "en"},
-        {"damaged remembered value", {"pintaloo"}, QString("??"), french, "fr"},
-        {"nothing anywhere", {"pintaloo"}, std::nullopt, {}, "en"},
+        {"system only", "", std::nullopt, french, "fr"},
+        {"--lang wins over the system", "it", std::nullopt, french, "it"},
+        {"--lang with the program's own code", "ge", std::nullopt, french, "ge"},
+        {"--lang with a system code", "es", std::nullopt, french, "sp"},
+        {"--lang wins over the remembered one", "ro", QString("ge"), french, "ro"},
+        {"remembered wins over the system", "", QString("sp"), french, "sp"},
+        {"unknown --lang falls back to the remembered one", "xx", QString("it"), french, "it"},
+        {"unknown --lang and nothing remembered: the system", "xx", std::nullopt, french, "fr"},
+        {"--lang en over a French system", "en", std::nullopt, french, "en"},
+        {"damaged remembered value", "", QString("??"), french, "fr"},
+        {"nothing anywhere", "", std::nullopt, {}, "en"},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(LanguageCode(ChooseLanguage(c.arguments, c.remembered, Reader(c.env))), QLatin1String(c.code));
+        EXPECT_EQ(LanguageCode(ChooseLanguage(QString::fromLatin1(c.given), c.remembered, Reader(c.env))),
+                  QLatin1String(c.code));
     }
 }
 

@@ -142,22 +142,36 @@ TEST(SettingsTest, UsualPlaceForSettings) {
 namespace pintaloo {
 namespace {
 
+// The options of a command line the program runs with, read as main() reads them.
+CommandLineOptions Given(const QStringList& arguments) {
+    const CommandLine parsed = ParseCommandLine(QStringList{"pintaloo"} + arguments, QStringLiteral("1"));
+    EXPECT_EQ(parsed.action, CommandLine::Action::Run) << arguments.join(' ').toStdString();
+    return parsed.options;
+}
+
 TEST(SettingsTest, StartChoicesRememberTheCommandLine) {
     const EnvironmentReader french = [](const char* name) {
         return QLatin1String(name) == QLatin1String("LANG") ? QStringLiteral("fr_FR.UTF-8") : QString();
     };
     MemorySettings settings;
     // Run 1: --lang de is remembered, in the program's own code.
-    EXPECT_EQ(StartLanguage({"pintaloo", "--lang", "de"}, settings, french), Language::German);
+    EXPECT_EQ(StartLanguage(Given({"--lang", "de"}), settings, french), Language::German);
     EXPECT_EQ(settings.languageOverride(), QStringLiteral("ge"));
     // Run 2: no --lang, the remembered choice wins over the French system.
-    EXPECT_EQ(StartLanguage({"pintaloo"}, settings, french), Language::German);
-    // Run 3: an unknown --lang neither wins nor is remembered.
-    EXPECT_EQ(StartLanguage({"pintaloo", "--lang", "tlh"}, settings, french), Language::German);
+    EXPECT_EQ(StartLanguage(Given({}), settings, french), Language::German);
+    // Run 3: an unknown --lang ends the program before the window; were it to
+    // get this far, it would neither win nor be remembered.
+    EXPECT_EQ(ParseCommandLine({"pintaloo", "--lang", "tlh"}, QStringLiteral("1")).action, CommandLine::Action::Error);
+    CommandLineOptions unknown;
+    unknown.lang = QStringLiteral("tlh");
+    EXPECT_EQ(StartLanguage(unknown, settings, french), Language::German);
     EXPECT_EQ(settings.languageOverride(), QStringLiteral("ge"));
+    // Run 4: the other spellings the command line takes are remembered too.
+    EXPECT_EQ(StartLanguage(Given({"-lang=SP"}), settings, french), Language::Spanish);
+    EXPECT_EQ(settings.languageOverride(), QStringLiteral("sp"));
     // Forgetting it gives the system's language back.
     settings.setLanguageOverride(std::nullopt);
-    EXPECT_EQ(StartLanguage({"pintaloo"}, settings, french), Language::French);
+    EXPECT_EQ(StartLanguage(Given({}), settings, french), Language::French);
 
     const struct {
         const char* what;
@@ -165,15 +179,18 @@ TEST(SettingsTest, StartChoicesRememberTheCommandLine) {
         bool remembered;
         bool fullScreen;
     } rows[] = {
-        {"neither", {"pintaloo"}, false, false},
-        {"--fullscreen", {"pintaloo", "--fullscreen"}, false, true},
-        {"left on last time", {"pintaloo"}, true, true},
-        {"a file name that only looks alike", {"pintaloo", "--fullscreenx"}, false, false},
+        {"neither", {}, false, false},
+        {"--fullscreen", {"--fullscreen"}, false, true},
+        {"-fullscreen, as launchers write it", {"-fullscreen"}, false, true},
+        {"left on last time", {}, true, true},
+        {"--fullscreen and left on last time", {"--fullscreen"}, true, true},
+        {"--windowed over the one left on last time", {"--windowed"}, true, false},
+        {"--windowed", {"--windowed"}, false, false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         settings.setFullScreen(r.remembered);
-        EXPECT_EQ(StartFullScreen(r.arguments, settings), r.fullScreen);
+        EXPECT_EQ(StartFullScreen(Given(r.arguments), settings), r.fullScreen);
     }
 }
 

@@ -12,7 +12,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_ui_art import OFF, cmd_tile, poly, stroke_attr, svg  # noqa: E402
+from make_ui_art import OFF, poly, stroke_attr, svg  # noqa: E402
+from svgkit import rounded_tile  # noqa: E402
 from svgkit import num as f  # noqa: E402
 
 SPEAKER, SPEAKER_SHADE = "#ff8fb1", "#e56a92"
@@ -29,7 +30,7 @@ def speaker():
 
 
 def cmd_sound(on, hot):
-    s = cmd_tile("#fff0c2", "#f5d98a", hot)
+    s = rounded_tile("command", "#fff0c2", "#f5d98a", hot=hot)
     s += speaker()
     if on:
         for r in (7, 12.5):
@@ -45,7 +46,7 @@ def cmd_sound(on, hot):
 
 
 def cmd_print(hot):
-    s = cmd_tile("#dff3f0", "#b1e0d8", hot)
+    s = rounded_tile("command", "#dff3f0", "#b1e0d8", hot=hot)
     # the paper going in at the back
     s += f'<rect x="15" y="6" width="19" height="12" fill="{OFF}"{stroke_attr(2.3)}/>\n'
     # the printer's body

@@ -17,7 +17,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import THEME, output_dir, write  # noqa: E402
+from svgkit import THEME, output_dir, rounded_tile, stroke_attr, write  # noqa: E402
 from svgkit import num as f  # noqa: E402
 
 OUT = output_dir("resources", "art", "ui")
@@ -26,58 +26,43 @@ OFF = THEME["OFF_WHITE"]
 GREY_OL = "#8a90a6"  # the disabled face's outline: still there, clearly asleep
 
 
-def stroke(sw, col):
-    return f' stroke="{col}" stroke-width="{f(sw)}" stroke-linejoin="round" stroke-linecap="round"'
-
-
 def svg(name, body):
     write(os.path.join(OUT, name),
           '<svg xmlns="http://www.w3.org/2000/svg" width="49" height="49" viewBox="0 0 49 49">\n'
           f"{body}</svg>\n")
 
 
-def tile(light, shade, face, ol):
-    if face == "hot":
-        light, shade = "#ffe680", "#ffbe3d"
-    s = f'<rect x="1.25" y="1.25" width="46.5" height="46.5" rx="11" fill="{shade}"{stroke(2.5, ol)}/>\n'
-    s += f'<rect x="3" y="3" width="43" height="39.5" rx="9" fill="{light}"/>\n'
-    if face == "hot":
-        s += ('<rect x="3.75" y="3.75" width="41.5" height="38" rx="8.5" fill="none" '
-              'stroke="#ffa02e" stroke-width="2" opacity="0.8"/>\n')
-        s += f'<path d="M 8,6.5 H 18" fill="none"{stroke(2, "#fff6c8")}/>\n'
-    return s
-
-
 def reel(face):
     off = face == "off"
     ol = GREY_OL if off else OL
-    s = tile("#eef0f4" if off else "#ffe3cc", "#d5d9e2" if off else "#f7c39a", face, ol)
+    s = rounded_tile("command", "#eef0f4" if off else "#ffe3cc", "#d5d9e2" if off else "#f7c39a",
+                     hot=face == "hot", outline=ol)
     cx, cy, r = 22, 22.5, 15.5
     body, hole = ("#c3c8d4", "#eef0f4") if off else ("#5b6bd6", "#ffe3cc")
-    s += f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="{body}"{stroke(2.5, ol)}/>\n'
+    s += f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="{body}"{stroke_attr(2.5, ol)}/>\n'
     for k in range(5):  # five windows round the hub, as on a real reel
         a = math.radians(-90 + k * 72)
         x, y = cx + 9 * math.cos(a), cy + 9 * math.sin(a)
-        s += f'<circle cx="{f(x)}" cy="{f(y)}" r="3.6" fill="{hole}"{stroke(1.8, ol)}/>\n'
-    s += f'<circle cx="{cx}" cy="{cy}" r="2.6" fill="{OFF}"{stroke(1.6, ol)}/>\n'
+        s += f'<circle cx="{f(x)}" cy="{f(y)}" r="3.6" fill="{hole}"{stroke_attr(1.8, ol)}/>\n'
+    s += f'<circle cx="{cx}" cy="{cy}" r="2.6" fill="{OFF}"{stroke_attr(1.6, ol)}/>\n'
     # the film running off the reel to the corner
     s += (f'<path d="M {cx},{f(cy + r)} C 30,40 36,40 42,37" fill="none"'
-          f'{stroke(4.5, ol)}/>\n<path d="M {cx},{f(cy + r)} C 30,40 36,40 42,37" fill="none"'
-          f'{stroke(2.2, "#3a3f55" if not off else "#b5bac8")}/>\n')
+          f'{stroke_attr(4.5, ol)}/>\n<path d="M {cx},{f(cy + r)} C 30,40 36,40 42,37" fill="none"'
+          f'{stroke_attr(2.2, "#3a3f55" if not off else "#b5bac8")}/>\n')
     # the play sign, large and bright over the lower right
     play = "#c9cdd8" if off else "#4cc76a"
     pts = [(29, 24), (44, 32.5), (29, 41)]
     s += (f'<polygon points="{" ".join(f"{f(x)},{f(y)}" for x, y in pts)}" fill="{play}"'
-          f'{stroke(2.5, ol)}/>\n')
+          f'{stroke_attr(2.5, ol)}/>\n')
     if not off:
-        s += f'<path d="M 32,29 L 36.5,31.5" fill="none"{stroke(1.6, "#b8f0c6")}/>\n'
+        s += f'<path d="M 32,29 L 36.5,31.5" fill="none"{stroke_attr(1.6, "#b8f0c6")}/>\n'
     return s
 
 
 def save_film(face):
-    s = tile("#d3ebff", "#a9d1f5", face, OL)
+    s = rounded_tile("command", "#d3ebff", "#a9d1f5", hot=face == "hot")
     # a strip of film with its holes, dropping into the box
-    s += f'<rect x="15" y="5" width="19" height="23" rx="1.5" fill="#3a3f55"{stroke(2.3, OL)}/>\n'
+    s += f'<rect x="15" y="5" width="19" height="23" rx="1.5" fill="#3a3f55"{stroke_attr(2.3, OL)}/>\n'
     for y in (8, 13, 18, 23):
         s += f'<rect x="17" y="{y}" width="2.4" height="2.4" fill="{OFF}"/>\n'
         s += f'<rect x="29.6" y="{y}" width="2.4" height="2.4" fill="{OFF}"/>\n'
@@ -85,8 +70,8 @@ def save_film(face):
     s += f'<rect x="21" y="17" width="7" height="7" fill="#ff8fa3"/>\n'
     s += f'<polygon points="7,28 42,28 39.5,43 9.5,43" fill="#ffa94d"/>\n'
     s += f'<polygon points="7,37 42,37 40.5,43 9.5,43" fill="#f08a2a"/>\n'
-    s += f'<polygon points="7,28 42,28 39.5,43 9.5,43" fill="none"{stroke(2.5, OL)}/>\n'
-    s += f'<path d="M 19,33 H 30" fill="none"{stroke(2.5, OL)}/>\n'
+    s += f'<polygon points="7,28 42,28 39.5,43 9.5,43" fill="none"{stroke_attr(2.5, OL)}/>\n'
+    s += f'<path d="M 19,33 H 30" fill="none"{stroke_attr(2.5, OL)}/>\n'
     return s
 
 

@@ -15,32 +15,20 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import THEME, document, num, output_dir, write  # noqa: E402
+from svgkit import THEME, document, output_dir, rounded_tile, stroke_attr, write  # noqa: E402
 
 OUT = output_dir("resources", "art", "ui")
 SIZE = 40
 OL = THEME["OUTLINE"]
 
-# (shade, face, shine) as the window's close button has them, and its hover glow.
-TONES = {
-    False: ("#f3a2a9", "#ffc7cb", "#ffe4e6"),
-    True: ("#ff9418", "#ffb347", "#ffdb8c"),
-}
-
-
-def stroke(width, colour=OL):
-    return (f' stroke="{colour}" stroke-width="{num(width)}" stroke-linejoin="round"'
-            f' stroke-linecap="round"')
+# (face, rim, shine) as the window's close button has them; the hover face is the tile's own.
+TONES = ("#ffc7cb", "#f3a2a9", "#ffe4e6")
 
 
 def face(hot):
-    shade, light, shine = TONES[hot]
-    s = f'<rect x="1.5" y="1.5" width="37" height="37" rx="10" fill="{shade}"/>\n'
-    s += f'<rect x="3.5" y="3.5" width="33" height="29" rx="8" fill="{light}"/>\n'
-    s += f'<path d="M 9,8 H 17" fill="none"{stroke(2.5, shine)}/>\n'
-    s += f'<rect x="1.5" y="1.5" width="37" height="37" rx="10" fill="none"{stroke(2.5)}/>\n'
+    s = rounded_tile("panel", *TONES, hot=hot)
     # The cross sits a little high, on the lighter face, like a key cap.
-    s += f'<path d="M 13,11 L 27,25 M 27,11 L 13,25" fill="none"{stroke(5)}/>\n'
+    s += f'<path d="M 13,11 L 27,25 M 27,11 L 13,25" fill="none"{stroke_attr(5, OL)}/>\n'
     return s
 
 

@@ -10,13 +10,19 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from svgkit import THEME, output_dir, write  # noqa: E402
+import svgkit  # noqa: E402
+from svgkit import THEME, output_dir, rounded_tile, write  # noqa: E402
 from svgkit import num as f  # noqa: E402,F401  (two decimals, no trailing zeros)
 
 OUT = output_dir("resources", "art", "ui")
 OL = THEME["OUTLINE"]      # outline blue-black
 OFF = THEME["OFF_WHITE"]   # visible white
 FRAME = THEME["FRAME_BLUE"]
+# (face, rim, shine) of the window's own buttons: close in pink, minimise in blue
+WINDOW_BUTTON_TONES = {
+    "close": ("#ffc7cb", "#f3a2a9", "#ffe4e6"),
+    "min": ("#cfe0ff", "#a9c4f3", "#e8f0ff"),
+}
 
 
 def svg(name, w, h, body, defs=""):
@@ -41,7 +47,7 @@ def poly(pts, fill, sw=None, extra=""):
 
 
 def stroke_attr(sw, col=OL):
-    return f' stroke="{col}" stroke-width="{f(sw)}" stroke-linejoin="round" stroke-linecap="round"'
+    return svgkit.stroke_attr(sw, col)
 
 
 def star_pts(cx, cy, ro, ri, n=5, ang=-90):
@@ -70,13 +76,8 @@ def crescent(cx, cy, r, fill, a0=-50, a1=115, k=1.25):
 
 
 # ---------------------------------------------------------------- tool faces
-def tool_tile(light, shade):
-    return (f'<rect x="1.5" y="1.5" width="64" height="64" rx="13" fill="{shade}"{stroke_attr(2.5)}/>\n'
-            f'<rect x="3.5" y="3.5" width="60" height="55" rx="11" fill="{light}"/>\n')
-
-
 def tool_pencil():
-    b = tool_tile("#d3ebff", "#a9d1f5")
+    b = rounded_tile("tool", "#d3ebff", "#a9d1f5")
     # local: tip at the left (-x), rubber on the right; rotated so the tip points down-left
     tf = 'transform="translate(33.5,32) rotate(-45)"'
     g = f'<g {tf}>\n'
@@ -94,7 +95,7 @@ def tool_pencil():
 
 
 def tool_spray():
-    b = tool_tile("#cdf3dc", "#a2e0bb")
+    b = rounded_tile("tool", "#cdf3dc", "#a2e0bb")
     s = ""
     # spray mist
     dots = [(41, 14, 2.6, "#ff5a8a"), (47, 10, 2.2, "#ffd23f"), (46, 18.5, 2.4, "#5ab4ff"),
@@ -166,11 +167,11 @@ def monkey(cx, cy, sc, sw, outline=True):
 
 
 def tool_stamps():
-    return tool_tile("#fff2b8", "#f5dc7c") + monkey(33.5, 31, 0.93, 3)
+    return rounded_tile("tool", "#fff2b8", "#f5dc7c") + monkey(33.5, 31, 0.93, 3)
 
 
 def tool_fill():
-    b = tool_tile("#e5dbff", "#c9b8f5")
+    b = rounded_tile("tool", "#e5dbff", "#c9b8f5")
     s = ""
     ang, ox, oy = 55, 24, 25
     # puddle first, then the pour, then the pot on top
@@ -229,13 +230,13 @@ def eraser_block(ax, ay, length, height, ang, dx, dy, sw, split=0.45, upright=Fa
 
 
 def tool_eraser():
-    b = tool_tile("#ffe0c7", "#f8c197")
+    b = rounded_tile("tool", "#ffe0c7", "#f8c197")
     s = eraser_block(8, 49, 45, 15, -25, 6, -6, 3)
     return b + s
 
 
 def tool_oil():
-    b = tool_tile("#ffd9ea", "#f7b3d1")
+    b = rounded_tile("tool", "#ffd9ea", "#f7b3d1")
     s = ""
     # wand stick
     s += f'<path d="M 14,55 L 38,31" fill="none"{stroke_attr(10)}/>\n'
@@ -256,16 +257,8 @@ def tool_oil():
 
 # ------------------------------------------------------------ window buttons
 def win_button(kind, hot):
-    if hot:
-        fill, shade, hi = "#ffb347", "#ff9418", "#ffdb8c"
-    elif kind == "close":
-        fill, shade, hi = "#ffc7cb", "#f3a2a9", "#ffe4e6"
-    else:
-        fill, shade, hi = "#cfe0ff", "#a9c4f3", "#e8f0ff"
-    s = f'<rect x="0.75" y="0.75" width="48.5" height="15.5" rx="7" fill="{shade}"/>\n'
-    s += f'<rect x="1.5" y="1.5" width="47" height="11.5" rx="5.75" fill="{fill}"/>\n'
-    s += f'<path d="M 8,4 H 18" fill="none"{stroke_attr(1.6, hi)}/>\n'
-    s += f'<rect x="0.75" y="0.75" width="48.5" height="15.5" rx="7" fill="none"{stroke_attr(1.5)}/>\n'
+    face, rim, shine = WINDOW_BUTTON_TONES[kind]
+    s = rounded_tile("window", face, rim, shine, hot)
     if kind == "close":
         s += f'<path d="M 21,4.5 L 29,12.5 M 29,4.5 L 21,12.5" fill="none"{stroke_attr(2.6)}/>\n'
     else:
@@ -274,18 +267,6 @@ def win_button(kind, hot):
 
 
 # ----------------------------------------------------------- command buttons
-def cmd_tile(light, shade, hot):
-    if hot:
-        light, shade = "#ffe680", "#ffbe3d"
-    s = f'<rect x="1.25" y="1.25" width="46.5" height="46.5" rx="11" fill="{shade}"{stroke_attr(2.5)}/>\n'
-    s += f'<rect x="3" y="3" width="43" height="39.5" rx="9" fill="{light}"/>\n'
-    if hot:
-        # warm glow just inside the rim
-        s += f'<rect x="3.75" y="3.75" width="41.5" height="38" rx="8.5" fill="none" stroke="#ffa02e" stroke-width="2" opacity="0.8"/>\n'
-        s += f'<path d="M 8,6.5 H 18" fill="none"{stroke_attr(2, "#fff6c8")}/>\n'
-    return s
-
-
 def sheet(x0, y0, x1, y1, fold, sw):
     s = poly([(x0, y0), (x1 - fold, y0), (x1, y0 + fold), (x1, y1), (x0, y1)], OFF, sw)
     s += poly([(x1 - fold, y0), (x1 - fold, y0 + fold), (x1, y0 + fold)], "#d9deea", sw * 0.8)
@@ -293,7 +274,7 @@ def sheet(x0, y0, x1, y1, fold, sw):
 
 
 def cmd_new_page(hot):
-    s = cmd_tile("#d2f5de", "#a6e3bd", hot)
+    s = rounded_tile("command", "#d2f5de", "#a6e3bd", hot=hot)
     s += sheet(10, 8, 32, 39, 7, 2.5)
     s += f'<circle cx="34.5" cy="34" r="8.5" fill="#4cc76a"{stroke_attr(2.5)}/>\n'
     s += f'<path d="M 34.5,29.5 V 38.5 M 30,34 H 39" fill="none"{stroke_attr(3, OFF)}/>\n'
@@ -315,7 +296,7 @@ def crayon(tipx, tipy, ang, length, half, body, shade, sw):
 
 
 def cmd_colouring_page(hot):
-    s = cmd_tile("#ffdcea", "#f5b5cf", hot)
+    s = rounded_tile("command", "#ffdcea", "#f5b5cf", hot=hot)
     s += sheet(8, 6, 33, 40, 0.01, 2.5)
     # a little house outline, its roof coloured in
     s += poly([(12.5, 21), (20.5, 12.5), (28.5, 21)], "#ff5a5f")
@@ -327,7 +308,7 @@ def cmd_colouring_page(hot):
 
 
 def cmd_save(hot):
-    s = cmd_tile("#d3ebff", "#a9d1f5", hot)
+    s = rounded_tile("command", "#d3ebff", "#a9d1f5", hot=hot)
     # inside of the box
     s += poly([(9, 28), (40, 28), (36, 23), (13, 23)], "#b35d17", 2.5)
     # sheet sliding in
@@ -344,7 +325,7 @@ def cmd_save(hot):
 
 
 def cmd_help(hot):
-    s = cmd_tile("#e5dbff", "#c9b8f5", hot)
+    s = rounded_tile("command", "#e5dbff", "#c9b8f5", hot=hot)
     s += (f'<path d="M 24.5,7 C 34.5,7 41,13 41,21 C 41,29 34.5,35 24.5,35 C 22.5,35 20.5,34.8 19,34.3 '
           f'L 10.5,40.5 L 12.5,31.5 C 9.5,29 8,25.3 8,21 C 8,13 14.5,7 24.5,7 Z" fill="{OFF}"{stroke_attr(2.5)}/>\n')
     q = "M 19.5,16.5 C 19.5,10.5 29.5,10.5 29.5,16.5 C 29.5,20.5 24.5,20.5 24.5,24.5"

@@ -6,6 +6,7 @@ Everything here writes plain SVG 1.2 Tiny: presentation attributes, no CSS,
 no filters, so the program's own renderer draws it exactly as written.
 """
 
+import collections
 import math
 import os
 import sys
@@ -73,6 +74,71 @@ def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
         f.write(text)
+
+
+def stroke_attr(width, colour):
+    """A round-jointed outline, the way every button face in the window is drawn."""
+    return (f' stroke="{colour}" stroke-width="{num(width)}" stroke-linejoin="round"'
+            f' stroke-linecap="round"')
+
+
+# The rounded tiles the window's buttons sit on. Each is a darker rim with a
+# lighter face set a little high inside it, so the button looks raised like a
+# key cap. Per shape: the rim (x = y, width, height, corner), the face (x = y,
+# width, height, corner), the outline's width, whether the outline is drawn
+# last (over the shine, for the thin window buttons) or with the rim, the short
+# shine stroke at the top left (path, width), and the hover face as
+# (face, rim, shine, glow ring): glow ring = (x = y, width, height, corner) of
+# the warm ring inside the rim, or None.
+TileShape = collections.namedtuple(
+    "TileShape", "rim face outline_width outline_last shine hover")
+_WARM_GLOW = "#ffa02e"
+TILE_SHAPES = {
+    # the page commands and the buttons that join them (49 x 49)
+    "command": TileShape((1.25, 46.5, 46.5, 11), (3, 43, 39.5, 9), 2.5, False, ("M 8,6.5 H 18", 2),
+                         ("#ffe680", "#ffbe3d", "#fff6c8", (3.75, 41.5, 38, 8.5))),
+    # the tool buttons (67 x 67); they show the choice by a frame, not a hover face
+    "tool": TileShape((1.5, 64, 64, 13), (3.5, 60, 55, 11), 2.5, False, None, None),
+    # the window's own buttons (50 x 17)
+    "window": TileShape((0.75, 48.5, 15.5, 7), (1.5, 47, 11.5, 5.75), 1.5, True, ("M 8,4 H 18", 1.6),
+                        ("#ffb347", "#ff9418", "#ffdb8c", None)),
+    # the close button of the panels over the canvas (40 x 40): the window's close button made big
+    "panel": TileShape((1.5, 37, 37, 10), (3.5, 33, 29, 8), 2.5, True, ("M 9,8 H 17", 2.5),
+                       ("#ffb347", "#ff9418", "#ffdb8c", None)),
+}
+
+
+def _tile_rect(box, fill, extra=""):
+    at, width, height, corner = box
+    return (f'<rect x="{num(at)}" y="{num(at)}" width="{num(width)}" height="{num(height)}" '
+            f'rx="{num(corner)}" fill="{fill}"{extra}/>\n')
+
+
+def rounded_tile(shape, face, rim, shine=None, hot=False, outline=THEME["OUTLINE"]):
+    """The SVG of a button's rounded tile, drawn before its picture.
+
+    shape names a row of TILE_SHAPES; face and rim are its two colours, shine
+    the colour of the highlight stroke (None: no shine). hot draws the shape's
+    hover face instead, whose colours are the same for every button of a kind
+    so they all light up alike.
+    """
+    row = TILE_SHAPES[shape]
+    glow = None
+    if hot:
+        if row.hover is None:
+            raise ValueError(f"the {shape} tile has no hover face")
+        face, rim, shine, glow = row.hover
+    line = stroke_attr(row.outline_width, outline)
+    s = _tile_rect(row.rim, rim, "" if row.outline_last else line)
+    s += _tile_rect(row.face, face)
+    if glow:
+        s += _tile_rect(glow, "none", f' stroke="{_WARM_GLOW}" stroke-width="2" opacity="0.8"')
+    if shine and row.shine:
+        path, width = row.shine
+        s += f'<path d="{path}" fill="none"{stroke_attr(width, shine)}/>\n'
+    if row.outline_last:
+        s += _tile_rect(row.rim, "none", line)
+    return s
 
 
 def pts(points):

@@ -65,19 +65,8 @@ Language LanguageFromEnvironment(const EnvironmentReader& env) {
     return Language::English;
 }
 
-std::optional<QString> LanguageArgument(const QStringList& arguments) {
-    const QString flag = QStringLiteral("--lang");
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == flag && i + 1 < arguments.size()) return arguments[i + 1];
-        if (arguments[i].startsWith(flag + QLatin1Char('='))) return arguments[i].mid(flag.size() + 1);
-    }
-    return std::nullopt;
-}
-
-Language ChooseLanguage(const QStringList& arguments, const std::optional<QString>& remembered,
-                        const EnvironmentReader& env) {
-    if (const auto given = LanguageArgument(arguments))
-        if (const auto language = LanguageFromCode(*given)) return *language;
+Language ChooseLanguage(const QString& given, const std::optional<QString>& remembered, const EnvironmentReader& env) {
+    if (const auto language = LanguageFromCode(given)) return *language;
     if (remembered)
         if (const auto language = LanguageFromCode(*remembered)) return *language;
     return LanguageFromEnvironment(env);

@@ -5,7 +5,6 @@
 // from the remembered choice, then from the system's locale variables, English
 // when nothing says otherwise (the tests set none, so they see English).
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,13 +36,9 @@ EnvironmentReader ProcessEnvironment();
 // means English.
 Language LanguageFromEnvironment(const EnvironmentReader& env);
 
-// The value of "--lang CODE" or "--lang=CODE" among the arguments, if given.
-std::optional<QString> LanguageArgument(const QStringList& arguments);
-
-// The language for this run: a usable --lang wins, then the remembered
-// override, then the system.
-Language ChooseLanguage(const QStringList& arguments, const std::optional<QString>& remembered,
-                        const EnvironmentReader& env);
+// The language for this run: a usable code given with --lang (empty when
+// none was) wins, then the remembered override, then the system.
+Language ChooseLanguage(const QString& given, const std::optional<QString>& remembered, const EnvironmentReader& env);
 
 // Qt's own texts (file dialog, message boxes, print dialog) in the chosen
 // language, from Debian's translations. Removes the previous ones; English

@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     // The language: --lang (remembered), else the one remembered, else the
     // system's. Qt's own dialogs and buttons speak it too.
     QSettingsPort settings;
-    const Language language = StartLanguage(arguments, settings, ProcessEnvironment());
+    const Language language = StartLanguage(options, settings, ProcessEnvironment());
     QtTranslations qtTexts;
     qtTexts.install(language);
 
@@ -124,12 +124,13 @@ int main(int argc, char** argv) {
     SessionEndSignals endOnSignal([&window] { window.shownWindow()->close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
     // As designed when it fits the screen, scaled down evenly when not; full
-    // screen when asked for, or when it was left on last time.
+    // screen when asked for, or when it was left on last time (unless
+    // --windowed is given).
     ScreenHost host(window, &settings);
     // Closing the window ends the program, also after it has been in and out
     // of the host's view (Qt's count of open windows can miss that one).
     window.onClosed = [] { QCoreApplication::quit(); };
-    host.start(!options.windowed && StartFullScreen(arguments, settings));
+    host.start(StartFullScreen(options, settings));
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
     return status;

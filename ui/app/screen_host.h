@@ -8,7 +8,7 @@
 // pixels whatever the screen, so saved files are the same everywhere.
 //
 //     ScreenHost host(window, settings);   // settings may be null
-//     host.start(StartFullScreen(args, *settings));
+//     host.start(StartFullScreen(options, *settings));
 //
 // How: a graphics view holding the window in a proxy, so Qt maps every
 // press through the same scale the picture is drawn with and a press lands

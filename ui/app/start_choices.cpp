@@ -4,15 +4,13 @@
 
 namespace pintaloo {
 
-Language StartLanguage(const QStringList& arguments, SettingsPort& settings, const EnvironmentReader& env) {
-    if (const auto given = LanguageArgument(arguments)) {
-        if (const auto language = LanguageFromCode(*given)) settings.setLanguageOverride(LanguageCode(*language));
-    }
-    return ChooseLanguage(arguments, settings.languageOverride(), env);
+Language StartLanguage(const CommandLineOptions& options, SettingsPort& settings, const EnvironmentReader& env) {
+    if (const auto language = LanguageFromCode(options.lang)) settings.setLanguageOverride(LanguageCode(*language));
+    return ChooseLanguage(options.lang, settings.languageOverride(), env);
 }
 
-bool StartFullScreen(const QStringList& arguments, const SettingsPort& settings) {
-    return arguments.contains(QStringLiteral("--fullscreen")) || settings.fullScreen();
+bool StartFullScreen(const CommandLineOptions& options, const SettingsPort& settings) {
+    return options.fullscreen || (!options.windowed && settings.fullScreen());
 }
 
 }  // namespace pintaloo

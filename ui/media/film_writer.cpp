@@ -10,12 +10,65 @@
 
 namespace pintaloo {
 
+namespace {
+
+// White behind the frames, like the page; played again and again, as viewers expect.
+constexpr WebPMuxAnimParams kLooping{0xFFFFFFFFu, 0};
+
+// libwebp folds a frame that looks like the one before it into that one, and
+// when that leaves a single frame it writes a still picture instead: no
+// length, nothing to loop, shown once and for good. A drawing whose every
+// change fell in the film's first frame (one press of the paint bucket, say)
+// would then save as a picture, not a film. That picture goes back into an
+// animation, and as libwebp also writes a lone frame as a still picture, it
+// goes in twice: for the film's frames, then for the hold. This costs the
+// picture's bytes once more, only in a film where nothing ever changed. A
+// film that is an animation already is left as it is.
+bool KeepAnimated(WebPData& film, int framesMs, int holdMs, QSize size) {
+    WebPMux* made = WebPMuxCreate(&film, 0);
+    if (!made) return false;
+    std::uint32_t flags = 0;
+    WebPMuxFrameInfo picture{};
+    bool ok = WebPMuxGetFeatures(made, &flags) == WEBP_MUX_OK;
+    const bool animated = ok && (flags & ANIMATION_FLAG) != 0;
+    ok = ok && (animated || WebPMuxGetFrame(made, 1, &picture) == WEBP_MUX_OK);
+    WebPMuxDelete(made);
+    if (animated || !ok) return ok;
+
+    WebPMux* redone = WebPMuxNew();
+    ok = redone != nullptr;
+    for (const int durationMs : {framesMs, holdMs}) {
+        WebPMuxFrameInfo frame{};
+        frame.bitstream = picture.bitstream;
+        frame.duration = durationMs;
+        frame.id = WEBP_CHUNK_ANMF;
+        frame.dispose_method = WEBP_MUX_DISPOSE_NONE;
+        frame.blend_method = WEBP_MUX_NO_BLEND;
+        ok = ok && WebPMuxPushFrame(redone, &frame, 1) == WEBP_MUX_OK;
+    }
+    WebPData out;
+    WebPDataInit(&out);
+    ok = ok && WebPMuxSetAnimationParams(redone, &kLooping) == WEBP_MUX_OK &&
+         WebPMuxSetCanvasSize(redone, size.width(), size.height()) == WEBP_MUX_OK &&
+         WebPMuxAssemble(redone, &out) == WEBP_MUX_OK;
+    if (redone) WebPMuxDelete(redone);
+    WebPDataClear(&picture.bitstream);
+    if (!ok) {
+        WebPDataClear(&out);
+        return false;
+    }
+    WebPDataClear(&film);
+    film = out;
+    return true;
+}
+
+}  // namespace
+
 FilmWriter::FilmWriter(Options options) : options_(options) {
     WebPAnimEncoderOptions anim;
     if (!WebPAnimEncoderOptionsInit(&anim)) return;
-    anim.anim_params.loop_count = 0;         // plays again and again, as viewers expect
-    anim.anim_params.bgcolor = 0xFFFFFFFFu;  // white, like the page
-    anim.allow_mixed = 0;                    // every frame lossy: one look from start to end
+    anim.anim_params = kLooping;
+    anim.allow_mixed = 0;  // every frame lossy: one look from start to end
     if (options_.size.width() > 0 && options_.size.height() > 0 && options_.framesPerSecond > 0)
         encoder_ = WebPAnimEncoderNew(options_.size.width(), options_.size.height(), &anim);
     if (!encoder_) error_ = QStringLiteral("The film could not be started.");
@@ -86,6 +139,11 @@ bool FilmWriter::save(const QString& path) {
         if (!WebPAnimEncoderAdd(encoder_, nullptr, end, nullptr) || !WebPAnimEncoderAssemble(encoder_, &data)) {
             error_ = QStringLiteral("The film could not be made: %1")
                          .arg(QString::fromUtf8(WebPAnimEncoderGetError(encoder_)));
+            WebPDataClear(&data);
+            return false;
+        }
+        if (!KeepAnimated(data, int(frameStartMs(frames_)), options_.holdLastMs, options_.size)) {
+            error_ = QStringLiteral("The film could not be made: its one picture could not be put into a film.");
             WebPDataClear(&data);
             return false;
         }
