@@ -25,7 +25,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-echo "== clang-tidy (the engine; the window joins once it is clean)"
-scripts/tidy.sh build engine
+echo "== clang-tidy (the engine, the window and the tests' shared kit)"
+scripts/tidy.sh build engine ui tests/support
 echo "== Fuzz targets, a minute each (clang, sanitizers)"
 scripts/fuzz.sh 60

@@ -2,20 +2,39 @@
 # SPDX-FileCopyrightText: 2026 Pintaloo contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the checks in .clang-tidy (every finding an error)
-# over the engine and the window's sources, through the compile database
-# of BUILD (default build). Two at a time: the machine is shared.
+# over the engine, the window and the tests' shared kit, through the compile
+# database of BUILD (default build), which must have been built once so the
+# window's generated headers exist. Two at a time: the machine is shared.
+# A folder of headers only (tests/support) has its headers checked one by
+# one; clang-tidy borrows the compile flags of a neighbouring source.
 #   scripts/tidy.sh [BUILD] [DIR...]      e.g. scripts/tidy.sh build engine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 shift || true
 dirs=("$@")
-if [ ${#dirs[@]} -eq 0 ]; then dirs=(engine ui); fi
+if [ ${#dirs[@]} -eq 0 ]; then dirs=(engine ui tests/support); fi
 if [ ! -f "$build/compile_commands.json" ]; then
   echo "no $build/compile_commands.json: configure $build first" >&2
   exit 2
 fi
 patterns=()
-for d in "${dirs[@]}"; do patterns+=("$d/*.cpp"); done
-git ls-files -z -- "${patterns[@]}" | xargs -0 -r -n 1 -P 2 nice clang-tidy -p "$build" --quiet
+for d in "${dirs[@]}"; do
+  if [ -n "$(git ls-files -- "$d/*.cpp")" ]; then patterns+=("$d/*.cpp"); else patterns+=("$d/*.h"); fi
+  if [ -z "$(git ls-files -- "${patterns[-1]}")" ]; then
+    echo "no sources or headers in $d: nothing to check there" >&2
+    exit 2
+  fi
+done
+# .clang-tidy's header filter names our folders from any root; anchored here
+# to this checkout, so a generated header under build/ui/ (theme colours)
+# is not checked as if it were ours.
+filter=$(sed -n "s/^HeaderFilterRegex: *'\(.*\)'$/\1/p" .clang-tidy)
+if [ -z "$filter" ]; then
+  echo "no HeaderFilterRegex in .clang-tidy" >&2
+  exit 2
+fi
+root=$(printf '%s' "$PWD" | sed 's/[][\.*^$+?(){}|]/\\&/g')
+git ls-files -z -- "${patterns[@]}" |
+  xargs -0 -r -n 1 -P 2 nice clang-tidy -p "$build" --quiet --header-filter="^$root$filter"
 echo "clang-tidy: no findings in ${dirs[*]}"

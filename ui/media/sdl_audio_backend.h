@@ -10,7 +10,9 @@
 #include <thread>
 
 struct Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
+// SDL_mixer's own spelling of its music type, repeated so this header need not
+// pull SDL in; the reserved name is theirs, not ours.
+typedef struct _Mix_Music Mix_Music;  // NOLINT(bugprone-reserved-identifier)
 
 namespace pintaloo {
 
