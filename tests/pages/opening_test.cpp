@@ -94,7 +94,7 @@ class OpeningTest : public ::testing::Test {
 protected:
     WindowRig rig;
     QString path(const QString& name) { return rig.scratch.path() + '/' + name; }
-    bool pickerShown() { return !rig.w().pagePicker().pctOpen->isHidden(); }
+    bool pickerShown() { return !Control(rig.w(), "pctOpen")->isHidden(); }
 
     // "Open a drawing" in the picker, answered with `answer`.
     void open(std::optional<QString> answer, int button = 1) {
@@ -115,7 +115,7 @@ protected:
         open(file);
         EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
         EXPECT_FALSE(pickerShown());
-        EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden()) << "the wait note stayed";
+        EXPECT_TRUE(Control(rig.w(), "Picture1")->isHidden()) << "the wait note stayed";
         PictureRefusal why = PictureRefusal::None;
         EXPECT_FALSE(DrawingFiles::LoadPicture(file, kW, kH, &why).has_value());
         EXPECT_NE(why, PictureRefusal::None);
@@ -428,10 +428,10 @@ TEST_F(OpeningTest, SlowPicturesShowTheWaitNoteAndGiveUpAtTheLimit) {
     ASSERT_TRUE(Busy(3000, 2000).save(path("big.png"), "PNG"));
     // Within the limit: the note shows while the decoder works, then goes.
     bool noteSeen = false;
-    QTimer::singleShot(0, [&] { noteSeen = !rig.w().canvasPart().Picture1->isHidden(); });
+    QTimer::singleShot(0, [&] { noteSeen = !Control(rig.w(), "Picture1")->isHidden(); });
     open(path("big.png"));
     EXPECT_TRUE(noteSeen) << "no wait note during the decode";
-    EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden());
+    EXPECT_TRUE(Control(rig.w(), "Picture1")->isHidden());
     EXPECT_EQ(rig.pixels(), ExpectedCanvas(Busy(3000, 2000), kW, kH));
     // Past it.
     rig.w().files().openTimeLimit = std::chrono::milliseconds(1);
@@ -440,7 +440,7 @@ TEST_F(OpeningTest, SlowPicturesShowTheWaitNoteAndGiveUpAtTheLimit) {
     rig.messages.told.clear();
     open(path("big.png"));
     EXPECT_EQ(CountDifferent(rig.pixels(), before), 0u);
-    EXPECT_TRUE(rig.w().canvasPart().Picture1->isHidden());
+    EXPECT_TRUE(Control(rig.w(), "Picture1")->isHidden());
     ASSERT_EQ(rig.messages.told.size(), 1u);
     EXPECT_EQ(rig.messages.told[0].second, RefusalText(PictureRefusal::TooSlow));
     std::vector<bool> waits;

@@ -20,12 +20,12 @@ class PagePickerTest : public ::testing::Test {
 protected:
     WindowRig rig;
     PagePicker& picker() { return rig.w().pagePicker(); }
-    QString counter() { return picker().Label5->caption(); }
-    bool pickerShown() { return !picker().pctOpen->isHidden(); }
+    QString counter() { return Control(rig.w(), "Label5")->caption(); }
+    bool pickerShown() { return !Control(rig.w(), "pctOpen")->isHidden(); }
 
     // The preview shows exactly the two-colour page `number`.
     ::testing::AssertionResult previewShows(int number) {
-        const QImage shown = picker().Image3->picture().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = Control(rig.w(), "Image3")->picture().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage page = picker().pages().image(number).convertToFormat(QImage::Format_RGB32);
         if (shown.isNull()) return ::testing::AssertionFailure() << "no preview picture";
         if (shown != page) return ::testing::AssertionFailure() << "the preview is not page " << number;
@@ -50,7 +50,7 @@ TEST_F(PagePickerTest, OpensAtTheFirstPageOverTheCanvas) {
     EXPECT_EQ(counter(), "1/21");  // set by the reset already
     openPicker();
     EXPECT_TRUE(pickerShown());
-    EXPECT_EQ(picker().pctOpen->geometry(), QRect(8, 76, 809, 625));
+    EXPECT_EQ(Control(rig.w(), "pctOpen")->geometry(), QRect(8, 76, 809, 625));
     EXPECT_EQ(rig.w().state.PageNumber, 101);
     EXPECT_EQ(counter(), "1/21");
     EXPECT_TRUE(previewShows(101));
@@ -200,9 +200,9 @@ void Press(QWidget* w, Qt::MouseButton button) {
 }
 
 TEST_F(PagePickerTest, RealMouseButtonsReachTheRightCommands) {
-    Box* newColouringPage = rig.w().commands().button(1);
-    Box* newPage = rig.w().commands().button(2);
-    Box* saveDrawing = rig.w().commands().button(3);
+    Box* newColouringPage = Control(rig.w(), "KewlButtons1");
+    Box* newPage = Control(rig.w(), "KewlButtons2");
+    Box* saveDrawing = Control(rig.w(), "KewlButtons3");
     rig.drawSomethingVaried();
     const auto drawing = rig.pixels();
     rig.heard.clear();
@@ -214,21 +214,21 @@ TEST_F(PagePickerTest, RealMouseButtonsReachTheRightCommands) {
 
     Press(newColouringPage, Qt::LeftButton);
     EXPECT_TRUE(pickerShown());
-    Press(picker().KewlButtons8, Qt::LeftButton);
-    Press(picker().KewlButtons8, Qt::RightButton);  // only a left click turns a page
+    Press(Control(rig.w(), "KewlButtons8"), Qt::LeftButton);
+    Press(Control(rig.w(), "KewlButtons8"), Qt::RightButton);  // only a left click turns a page
     EXPECT_EQ(counter(), "2/21");
-    Press(picker().Image3, Qt::LeftButton);
+    Press(Control(rig.w(), "Image3"), Qt::LeftButton);
     EXPECT_TRUE(canvasIsPage(102));
     EXPECT_FALSE(pickerShown());
     // A right click anywhere on the open picker, "Open a drawing" included,
     // is the way back: the picker closes and nothing is asked.
     Press(newColouringPage, Qt::LeftButton);
-    Press(picker().Label7, Qt::RightButton);
+    Press(Control(rig.w(), "Label7"), Qt::RightButton);
     EXPECT_TRUE(rig.dialog.asks.empty());
     EXPECT_FALSE(pickerShown());
     EXPECT_TRUE(canvasIsPage(102));
     Press(newColouringPage, Qt::LeftButton);
-    Press(picker().Label7, Qt::LeftButton);
+    Press(Control(rig.w(), "Label7"), Qt::LeftButton);
     ASSERT_EQ(rig.dialog.asks.size(), 1u);
     EXPECT_EQ(rig.dialog.asks[0].kind, "open");
     EXPECT_FALSE(pickerShown());

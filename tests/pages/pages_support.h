@@ -23,6 +23,7 @@
 
 namespace pintaloo::test {
 
+using testkit::Control;
 using testkit::Heard;
 using Played = std::vector<Heard>;
 

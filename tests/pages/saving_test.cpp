@@ -106,7 +106,7 @@ TEST_F(SavingTest, WritesTheWholeCanvasAsA24BitBitmap) {
     EXPECT_EQ(folderListing(rig.scratch.path()), QStringList({"drawing.bmp", "tmp"}))
         << "something left beside the file";
     // Saving keeps the picture on the canvas as it was and the picker shut.
-    EXPECT_TRUE(rig.w().pagePicker().pctOpen->isHidden());
+    EXPECT_TRUE(Control(rig.w(), "pctOpen")->isHidden());
 }
 
 // The ending typed decides the format: none gets a bitmap and ".bmp", PNG
@@ -296,7 +296,7 @@ TEST_F(SavingTest, SavingLeavesAnOpenPickerAsItWas) {
     rig.call("KewlButtons8_Click");
     rig.call("KewlButtons8_Click");
     save(path("drawing.bmp"));
-    EXPECT_FALSE(rig.w().pagePicker().pctOpen->isHidden());
+    EXPECT_FALSE(Control(rig.w(), "pctOpen")->isHidden());
     EXPECT_EQ(rig.w().state.PageNumber, 103);
     EXPECT_TRUE(holdsCanvas(path("drawing.bmp")));
 }

@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "controls.h"
 #include "media/fake_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"

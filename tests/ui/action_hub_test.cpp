@@ -156,10 +156,10 @@ TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) 
         if (c.stage == ActionCall::Stage::Began) began.push_back({c.name, c.effect});
     });
     call("sColor_Click");
-    ASSERT_TRUE(w().animation().pctFlash->isVisible());
+    ASSERT_TRUE(Control(w(), "pctFlash")->isVisible());
     std::string error;
     EXPECT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape), &error)) << error;
-    EXPECT_TRUE(w().animation().pctFlash->isHidden());
+    EXPECT_TRUE(Control(w(), "pctFlash")->isHidden());
     call("pctDraw_MouseDown", {1, 100, 100});
     EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"sColor_Click", Effect::None},
                                                                   {"ClosePanel", Effect::None},

@@ -25,18 +25,18 @@ namespace {
 class CaptionsTest : public WindowTest {
 protected:
     void setLanguage(const char* code) { w().captions().SetLanguage(QString::fromUtf8(code)); }
-    QString wait() { return w().canvasPart().lblWait->caption(); }
-    QString list() { return w().pagePicker().lblList->caption(); }
+    QString wait() { return Control(w(), "lblWait")->caption(); }
+    QString list() { return Control(w(), "lblList")->caption(); }
 
     // A sample of the tooltips from every group the language sets.
     std::vector<QString> tips() {
-        return {w().chrome().Image5->toolTip(),         w().chrome().Image6->toolTip(),
-                w().commands().button(2)->toolTip(),    w().commands().button(1)->toolTip(),
-                w().commands().button(3)->toolTip(),    w().commands().button(4)->toolTip(),
-                w().toolButtons().bBrush[0]->toolTip(), w().toolButtons().bBrush[4]->toolTip(),
-                w().toolButtons().bBrush[5]->toolTip(), w().brushSize().Label4[0]->toolTip(),
-                w().brushSize().Label4[3]->toolTip(),   w().palette().bColor[0]->toolTip(),
-                w().palette().bColor[23]->toolTip()};
+        return {Control(w(), "Image5")->toolTip(),       Control(w(), "Image6")->toolTip(),
+                Control(w(), "KewlButtons2")->toolTip(), Control(w(), "KewlButtons1")->toolTip(),
+                Control(w(), "KewlButtons3")->toolTip(), Control(w(), "KewlButtons4")->toolTip(),
+                Control(w(), "bBrush", 0)->toolTip(),    Control(w(), "bBrush", 4)->toolTip(),
+                Control(w(), "bBrush", 5)->toolTip(),    Control(w(), "Label4", 0)->toolTip(),
+                Control(w(), "Label4", 3)->toolTip(),    Control(w(), "bColor", 0)->toolTip(),
+                Control(w(), "bColor", 23)->toolTip()};
     }
     const std::vector<QString> english = {"Close me",        "Minimize me", "New page",   "New coloring page",
                                           "Save drawing",    "Help/About",  "Pencil",     "Oil drawing",
@@ -53,9 +53,9 @@ TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
     EXPECT_EQ(wait(), QStringLiteral("Wait..."));
     setLanguage("ro");
     EXPECT_EQ(tips(), romanian);
-    EXPECT_EQ(w().toolButtons().bBrush[1]->toolTip(), QStringLiteral("Penson modele"));
-    EXPECT_EQ(w().toolButtons().bBrush[2]->toolTip(), QStringLiteral("Penson stampila"));
-    EXPECT_EQ(w().toolButtons().bBrush[3]->toolTip(), QStringLiteral("Radiera"));
+    EXPECT_EQ(Control(w(), "bBrush", 1)->toolTip(), QStringLiteral("Penson modele"));
+    EXPECT_EQ(Control(w(), "bBrush", 2)->toolTip(), QStringLiteral("Penson stampila"));
+    EXPECT_EQ(Control(w(), "bBrush", 3)->toolTip(), QStringLiteral("Radiera"));
     EXPECT_EQ(wait(), QStringLiteral("Asteapta..."));
     EXPECT_EQ(list(), QStringLiteral("Alege un desen"));
     setLanguage("en");
@@ -86,11 +86,11 @@ TEST_F(CaptionsTest, EveryLanguageSetsEveryText) {
         SCOPED_TRACE(r.code);
         setLanguage("ro");
         setLanguage(r.code);
-        EXPECT_EQ(w().chrome().Image5->toolTip(), QString::fromUtf8(r.close));
-        EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QString::fromUtf8(r.pencil));
+        EXPECT_EQ(Control(w(), "Image5")->toolTip(), QString::fromUtf8(r.close));
+        EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), QString::fromUtf8(r.pencil));
         EXPECT_EQ(wait(), QString::fromUtf8(r.wait));
         EXPECT_EQ(list(), QString::fromUtf8(r.title));
-        EXPECT_EQ(w().pagePicker().Label7->caption(), QString::fromUtf8(r.open));
+        EXPECT_EQ(Control(w(), "Label7")->caption(), QString::fromUtf8(r.open));
         const std::vector<QString> now = tips();
         for (std::size_t i = 0; i < now.size(); ++i) {
             EXPECT_NE(now[i], english[i]) << "still English: " << now[i].toStdString();
@@ -104,14 +104,14 @@ TEST_F(CaptionsTest, EveryLanguageSetsEveryText) {
 // buttons have their tooltips.
 TEST_F(CaptionsTest, HelpLineAndTitleButtonsFollowTheLanguage) {
     setLanguage("it");
-    EXPECT_EQ(w().helpLink().lblInfo->caption(),
+    EXPECT_EQ(Control(w(), "lblInfo")->caption(),
               QStringLiteral("Pintaloo %1 · aiuto e informazioni").arg(QLatin1String(PINTALOO_VERSION)));
-    EXPECT_EQ(w().comfort().bSound->toolTip(), QStringLiteral("Suono sì/no"));
-    EXPECT_EQ(w().comfort().bPrint->toolTip(), QStringLiteral("Stampa"));
+    EXPECT_EQ(Control(w(), "bSound")->toolTip(), QStringLiteral("Suono sì/no"));
+    EXPECT_EQ(Control(w(), "bPrint")->toolTip(), QStringLiteral("Stampa"));
     setLanguage("en");
-    EXPECT_EQ(w().helpLink().lblInfo->caption(),
+    EXPECT_EQ(Control(w(), "lblInfo")->caption(),
               QStringLiteral("Pintaloo %1 · help and about").arg(QLatin1String(PINTALOO_VERSION)));
-    EXPECT_EQ(w().comfort().bSound->toolTip(), QStringLiteral("Sound on/off"));
+    EXPECT_EQ(Control(w(), "bSound")->toolTip(), QStringLiteral("Sound on/off"));
 }
 
 // A new page starts afresh in every way but one: it keeps the language.
@@ -119,7 +119,7 @@ TEST_F(CaptionsTest, NewPageKeepsTheLanguage) {
     setLanguage("sp");
     call("KewlButtons2_MouseDown", {1});
     EXPECT_EQ(list(), QString::fromUtf8("Seleccione un dibujo"));
-    EXPECT_EQ(w().palette().bColor[3]->toolTip(), QString::fromUtf8("Elige el color"));
+    EXPECT_EQ(Control(w(), "bColor", 3)->toolTip(), QString::fromUtf8("Elige el color"));
 }
 
 TEST_F(CaptionsTest, UnknownCodesGiveEnglish) {
@@ -136,7 +136,7 @@ TEST_F(CaptionsTest, UnknownCodesGiveEnglish) {
 class AnimationTest : public WindowTest {
 protected:
     AnimationPlayer& player() { return w().animation().player(); }
-    Box* panel() { return w().animation().pctFlash; }
+    Box* panel() { return Control(w(), "pctFlash"); }
 
     void open() {
         call("sColor_Click");
@@ -202,8 +202,8 @@ protected:
     static qint64 Art(const char* name, QSize size) {
         return ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)), size).cacheKey();
     }
-    qint64 closeFace() { return w().chrome().Image5->picture().cacheKey(); }
-    qint64 minimiseFace() { return w().chrome().Image6->picture().cacheKey(); }
+    qint64 closeFace() { return Control(w(), "Image5")->picture().cacheKey(); }
+    qint64 minimiseFace() { return Control(w(), "Image6")->picture().cacheKey(); }
 };
 
 TEST_F(ChromeTest, OnlyTheButtonUnderThePointerIsHighlighted) {
@@ -223,8 +223,8 @@ TEST_F(ChromeTest, OnlyTheButtonUnderThePointerIsHighlighted) {
     // Every highlighted face goes back on the window's background.
     call("bBrush_MouseMove", {3});
     call("KewlButtons3_MouseMove");
-    Box* eraser = w().toolButtons().bBrush[3];
-    Box* save = w().commands().button(3);
+    Box* eraser = Control(w(), "bBrush", 3);
+    Box* save = Control(w(), "KewlButtons3");
     const qint64 eraserNormal = Art("tool_eraser", {67, 67}), saveNormal = Art("cmd_save", {49, 49});
     EXPECT_NE(eraser->picture().cacheKey(), eraserNormal);
     EXPECT_NE(save->picture().cacheKey(), saveNormal);

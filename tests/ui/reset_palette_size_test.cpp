@@ -30,7 +30,7 @@ QColor Swatch(int i) { return Q(kSwatches[i][0], kSwatches[i][1], kSwatches[i][2
 // Which bars show which colour, as one comparable list.
 std::vector<QColor> Bars(MainWindow& w) {
     std::vector<QColor> out;
-    for (Box* b : w.brushSize().Label4) out.push_back(b->backColor().value_or(QColor()));
+    for (int i = 0; i < 4; ++i) out.push_back(Control(w, "Label4", i)->backColor().value_or(QColor()));
     return out;
 }
 
@@ -62,18 +62,23 @@ protected:
         EXPECT_EQ(st().PageNumber, 101);
         EXPECT_EQ(st().PaperColor, kWhite);
         EXPECT_EQ(st().OutlineColor, kBlack);
-        EXPECT_EQ(w().palette().sColor->backColor(), QColor(Qt::black));
+        EXPECT_EQ(Control(w(), "sColor")->backColor(), QColor(Qt::black));
         EXPECT_EQ(Bars(w()), BarsWith(2, Q(31, 31, 31)));
-        EXPECT_EQ(w().pagePicker().Label5->caption(), QStringLiteral("1/21"));
-        for (int i = 0; i < 24; ++i) EXPECT_EQ(w().palette().bColor[std::size_t(i)]->backColor(), Swatch(i)) << i;
+        EXPECT_EQ(Control(w(), "Label5")->caption(), QStringLiteral("1/21"));
+        for (int i = 0; i < 24; ++i) EXPECT_EQ(Control(w(), "bColor", i)->backColor(), Swatch(i)) << i;
         EXPECT_TRUE(canvasIsBlank());
-        EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(10, 10), QColor(Qt::white).rgb());
+        EXPECT_EQ(Control<CanvasView>(w(), "pctDraw")->image().pixel(10, 10), QColor(Qt::white).rgb());
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
         // Tooltips stay in the window's language (a new page keeps it).
-        EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), *TextsFor(LanguageCode(w().language))[Caption::Pencil]);
-        for (ShapeFrame* s : w().pickers().Shape1) EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0));
-        for (ShapeFrame* s : w().pickers().Shape7)
-            EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded());
+        EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), *TextsFor(LanguageCode(w().language))[Caption::Pencil]);
+        for (int i = 0; i < 17; ++i) {
+            const ShapeFrame* s = Control<ShapeFrame>(w(), "Shape1", i);
+            EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0)) << i;
+        }
+        for (int i = 0; i < 8; ++i) {
+            const ShapeFrame* s = Control<ShapeFrame>(w(), "Shape7", i);
+            EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded()) << i;
+        }
     }
 };
 
@@ -102,7 +107,7 @@ TEST_F(ResetTest, NewPageUndoesTheChildsChoicesButNotThePaintersMemory) {
     call("bBrush_MouseUp", {1, 1});  // models panel open
     call("bSpray_MouseMove", {3});
     call("bStamp_MouseMove", {2});
-    w().pickers().Shape7[2]->setRounded(false);
+    Control<ShapeFrame>(w(), "Shape7", 2)->setRounded(false);
     st().RainbowIndex = 77;
     st().LastX = 12;
     st().LastY = 34;
@@ -111,14 +116,14 @@ TEST_F(ResetTest, NewPageUndoesTheChildsChoicesButNotThePaintersMemory) {
 
     call("KewlButtons2_MouseDown", {1});
     expectBlankPage();
-    EXPECT_EQ(w().toolButtons().bBrush[0]->toolTip(), QStringLiteral("Creion")) << "the language is kept";
+    EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), QStringLiteral("Creion")) << "the language is kept";
     EXPECT_EQ(st().RainbowIndex, 77);
     EXPECT_EQ(st().LastX, 12);
     EXPECT_EQ(st().LastY, 34);
     EXPECT_EQ(st().AlternateFlag, 1);
     EXPECT_EQ(st().ToolVariant, 5);
-    EXPECT_TRUE(w().pickers().pctBrush->isVisible()) << "the reset leaves the panels alone";
-    EXPECT_TRUE(w().pagePicker().pctOpen->isHidden());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isVisible()) << "the reset leaves the panels alone";
+    EXPECT_TRUE(Control(w(), "pctOpen")->isHidden());
 }
 
 using PaletteTest = WindowTest;
@@ -130,21 +135,21 @@ TEST_F(PaletteTest, EverySwatchGivesItsColourAndItsColumnsTone) {
     ASSERT_EQ(w().animation().player().state(), AnimationPlayer::State::Playing);
     for (int i = 0; i < 24; ++i) {
         SCOPED_TRACE(i);
-        w().pickers().pctBrush->show();
-        w().pickers().pctStamp->show();
+        Control(w(), "pctBrush")->show();
+        Control(w(), "pctStamp")->show();
         st().ToolMode = Tool::Stars;
         heard.clear();
         call("bColor_Click", {double(i)});
         EXPECT_EQ(heard, (std::vector<Heard>{{"mp3", i >= 21 ? 101 : tones[i % 7]}}));
-        EXPECT_EQ(w().palette().sColor->backColor(), Swatch(i));
+        EXPECT_EQ(Control(w(), "sColor")->backColor(), Swatch(i));
         EXPECT_EQ(st().CurrentColor, Rgb(kSwatches[i][0], kSwatches[i][1], kSwatches[i][2]));
         EXPECT_EQ(st().SwatchIndex, i);
         EXPECT_EQ(Bars(w()), BarsWith(3, Swatch(i)));
-        EXPECT_TRUE(w().pickers().pctBrush->isHidden());
-        EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+        EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
+        EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
         EXPECT_EQ(st().ToolMode, Tool::Stars) << "only the colour changes";
     }
-    EXPECT_TRUE(w().animation().pctFlash->isVisible());
+    EXPECT_TRUE(Control(w(), "pctFlash")->isVisible());
     EXPECT_NE(w().animation().player().state(), AnimationPlayer::State::Empty);
 }
 
@@ -157,7 +162,7 @@ TEST_F(PaletteTest, NoSuchSwatchPlaysAndChoosesNothing) {
         EXPECT_TRUE(heard.empty());
         EXPECT_EQ(st().CurrentColor, Rgb(255, 255, 0));
         EXPECT_EQ(st().SwatchIndex, 9);
-        EXPECT_EQ(w().palette().sColor->backColor(), Q(255, 255, 0));
+        EXPECT_EQ(Control(w(), "sColor")->backColor(), Q(255, 255, 0));
     }
 }
 
@@ -180,9 +185,9 @@ TEST_F(BrushSizeTest, EachBarSetsTheBlockThePencilPaints) {
         EXPECT_EQ(st().SizeIndex, c.bar);
         EXPECT_EQ(st().ToolMode, Tool::Pencil);
         EXPECT_EQ(Bars(w()), BarsWith(c.bar, Q(255, 0, 0)));
-        EXPECT_TRUE(w().animation().pctFlash->isHidden());
+        EXPECT_TRUE(Control(w(), "pctFlash")->isHidden());
         EXPECT_EQ(w().animation().player().state(), AnimationPlayer::State::Empty);
-        EXPECT_TRUE(w().pickers().pctBrush->isVisible());
+        EXPECT_TRUE(Control(w(), "pctBrush")->isVisible());
 
         // The crayon leaves gaps; a few presses at one point fill the block.
         w().canvas.clear(kWhite);
@@ -195,7 +200,8 @@ TEST_F(BrushSizeTest, EachBarSetsTheBlockThePencilPaints) {
         EXPECT_EQ(paintedBounds(), block);
         for (const QPoint corner : {QPoint(block.left, block.top), QPoint(block.right, block.bottom)}) {
             EXPECT_EQ(w().canvas.point(corner.x(), corner.y()), std::int32_t(Rgb(255, 0, 0)));
-            EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(corner), QColor(Qt::red).rgb()) << "the screen shows it";
+            EXPECT_EQ(Control<CanvasView>(w(), "pctDraw")->image().pixel(corner), QColor(Qt::red).rgb())
+                << "the screen shows it";
         }
     }
 }

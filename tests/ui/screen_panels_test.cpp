@@ -43,10 +43,10 @@ TEST_F(PanelsTest, EveryWayBackClosesEveryPanelAndKeepsTheDrawing) {
         std::function<QWidget*(MainWindow&)> panel;
     };
     const PanelCase panels[] = {
-        {"page picker", {{"KewlButtons1_MouseDown", {1, 5, 5}}}, [](MainWindow& w) { return w.pagePicker().pctOpen; }},
-        {"models", {{"bBrush_MouseUp", {1, 1}}}, [](MainWindow& w) { return w.pickers().pctBrush; }},
-        {"stamps", {{"bBrush_MouseUp", {2, 1}}}, [](MainWindow& w) { return w.pickers().pctStamp; }},
-        {"animation", {{"sColor_Click", {}}}, [](MainWindow& w) { return w.animation().pctFlash; }},
+        {"page picker", {{"KewlButtons1_MouseDown", {1, 5, 5}}}, [](MainWindow& w) { return Control(w, "pctOpen"); }},
+        {"models", {{"bBrush_MouseUp", {1, 1}}}, [](MainWindow& w) { return Control(w, "pctBrush"); }},
+        {"stamps", {{"bBrush_MouseUp", {2, 1}}}, [](MainWindow& w) { return Control(w, "pctStamp"); }},
+        {"animation", {{"sColor_Click", {}}}, [](MainWindow& w) { return Control(w, "pctFlash"); }},
     };
     enum class Way { Escape, RightClickOnPanel, RightClickOnControl, CloseAction };
     for (const PanelCase& p : panels) {
@@ -91,7 +91,7 @@ TEST_F(PanelsTest, ThePagePickersCloseButtonTakesNoPage) {
     const auto before = pixels();
     call("KewlButtons1_MouseDown", {1, 5, 5});
     call("KewlButtons8_Click");  // leafed on, as a child does
-    Box* close = w().pagePicker().bClosePicker;
+    Box* close = Control(w(), "bClosePicker");
     ASSERT_TRUE(close->isVisible());
     EXPECT_FALSE(close->picture().isNull());
     const qint64 normalFace = close->picture().cacheKey();
@@ -101,7 +101,7 @@ TEST_F(PanelsTest, ThePagePickersCloseButtonTakesNoPage) {
     QCoreApplication::sendEvent(close, &leave);
     EXPECT_EQ(close->picture().cacheKey(), normalFace) << "back to normal when the pointer leaves";
     QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
-    EXPECT_TRUE(w().pagePicker().pctOpen->isHidden());
+    EXPECT_TRUE(Control(w(), "pctOpen")->isHidden());
     EXPECT_EQ(pixels(), before);
 }
 
@@ -112,7 +112,7 @@ TEST_F(PanelsTest, EscapeLeavesFullScreenOnlyWhenNoPanelIsOpen) {
     EXPECT_TRUE(w().fullScreen());
     call("bBrush_MouseUp", {2, 1});  // the stamps open
     EXPECT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape)));
-    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
     EXPECT_TRUE(w().fullScreen()) << "the first Escape closed the panel only";
     EXPECT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape)));
     EXPECT_FALSE(w().fullScreen());
@@ -157,13 +157,13 @@ TEST_F(PressedToolTest, TheButtonOfTheToolInUseLooksPressed) {
         EXPECT_EQ(tools.pressedItem(), c.pressed);
         // Three faces to tell apart: pressed, normal (everyone else), and the
         // same pressed face after the pointer moved over the window's background.
-        const QImage pressedFace = tools.bBrush[std::size_t(c.pressed)]->picture().toImage();
+        const QImage pressedFace = Control(w(), "bBrush", c.pressed)->picture().toImage();
         for (int i = 0; i < 6; ++i) {
-            const QImage face = tools.bBrush[std::size_t(i)]->picture().toImage();
+            const QImage face = Control(w(), "bBrush", i)->picture().toImage();
             EXPECT_EQ(face == NormalFace(i).toImage(), i != c.pressed) << "item " << i;
         }
         call("Form_MouseMove", {0, 400, 10});
-        EXPECT_EQ(tools.bBrush[std::size_t(c.pressed)]->picture().toImage(), pressedFace);
+        EXPECT_EQ(Control(w(), "bBrush", c.pressed)->picture().toImage(), pressedFace);
     }
 }
 
@@ -194,7 +194,7 @@ TEST_F(PressedToolTest, HoverFacesAreBrighterWithOutlinesStillDarkAndGoWithThePo
     call("bBrush_MouseUp", {3, 1});  // the eraser pressed
     for (int item = 0; item < 6; ++item) {
         SCOPED_TRACE(item);
-        Box* b = tools.bBrush[std::size_t(item)];
+        Box* b = Control(w(), "bBrush", item);
         call("bBrush_MouseMove", {double(item), 0, 10, 10});
         const Tones lit = TonesOf(b->picture());
         QEvent leave(QEvent::Leave);
@@ -215,8 +215,8 @@ TEST_F(PressedToolTest, HoverFacesAreBrighterWithOutlinesStillDarkAndGoWithThePo
 }
 
 TEST_F(StampOutlineTest, ShowsOnlyWhileAStampIsTheToolAndThePointerIsOnTheCanvas) {
-    ShapeFrame* outline = w().canvasPart().Shape10;
-    CanvasView* canvas = w().canvasPart().pctDraw;
+    ShapeFrame* outline = Control<ShapeFrame>(w(), "Shape10");
+    CanvasView* canvas = Control<CanvasView>(w(), "pctDraw");
     auto chooseStamp = [this] {
         call("bBrush_MouseUp", {2, 1});
         call("bStamp_MouseDown", {3, 1});

@@ -32,6 +32,8 @@
 namespace pintaloo {
 namespace {
 
+using testkit::Control;
+
 QByteArray ReadAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -383,7 +385,7 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     SessionRecorder recorder(w(), stateDir());
     FilmPart film(w(), recorder);
     window->show();
-    EXPECT_FALSE(film.bFilm->isEnabled()) << "nothing drawn, nothing to watch";
+    EXPECT_FALSE(Control(w(), "bFilm")->isEnabled()) << "nothing drawn, nothing to watch";
     perform("bColor_Click 14");
     perform("pctDraw_MouseDown 1 100 100");
     perform("pctDraw_MouseMove 1 300 200");
@@ -396,7 +398,7 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     perform("pctDraw_MouseDown 1 700 500");
     perform("pctDraw_MouseUp 1 700 500");
     perform("bColor_Click 3");  // so a fill that slipped through would show
-    EXPECT_TRUE(film.bFilm->isEnabled());
+    EXPECT_TRUE(Control(w(), "bFilm")->isEnabled());
     const std::vector<Colour> drawing = pixels();
     ASSERT_NE(drawing[500 * 807 + 700], Rgb(255, 255, 255));
     const std::size_t told = recorder.story().calls.size();
@@ -405,11 +407,11 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     heard.clear();
     perform("PlayFilm");
     ASSERT_TRUE(film.playing());
-    EXPECT_TRUE(film.screen->isVisible());
+    EXPECT_TRUE(Control(w(), "pctFilm")->isVisible());
     EXPECT_EQ(film.frameCount(), 240) << "twenty seconds at twelve frames";
     film.advance();
     // The first frame: the fill, done last, is not there yet; the canvas has all of it.
-    const QImage first = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage first = Control(w(), "pctFilm")->picture().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(first.pixelColor(700, 500), QColor(Qt::white)) << "the film shows the drawing growing";
     for (int i = 1; i < 120; ++i) film.advance();
     EXPECT_TRUE(pixels() == drawing);
@@ -418,16 +420,16 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     EXPECT_TRUE(heard.empty()) << "the film is silent";
 
     // A press on the canvas (the fill is chosen) stops it and fills nothing.
-    QTest::mouseClick(w().canvasPart().pctDraw, Qt::LeftButton, {}, QPoint(600, 400));
+    QTest::mouseClick(Control<CanvasView>(w(), "pctDraw"), Qt::LeftButton, {}, QPoint(600, 400));
     EXPECT_FALSE(film.playing());
-    EXPECT_FALSE(film.screen->isVisible());
+    EXPECT_FALSE(Control(w(), "pctFilm")->isVisible());
     EXPECT_TRUE(pixels() == drawing);
 
     // Played to its end, it holds the drawing three seconds and gives the canvas back.
     perform("PlayFilm");
     for (int i = 0; i < 240 + FilmPart::kHoldFrames - 1; ++i) film.advance();
     ASSERT_TRUE(film.playing());
-    const QImage last = film.screen->picture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage last = Control(w(), "pctFilm")->picture().toImage().convertToFormat(QImage::Format_RGB32);
     QImage now(w().canvas.width(), w().canvas.height(), QImage::Format_RGB32);
     for (int y = 0; y < now.height(); ++y)
         for (int x = 0; x < now.width(); ++x) {

@@ -27,31 +27,32 @@ TEST_F(ToolButtonsTest, PencilEraserAndFillChooseTheirToolCursorAndSound) {
         SCOPED_TRACE(c.item);
         heard.clear();
         st().ToolVariant = 5;
-        w().canvasPart().Shape10->show();
-        w().pickers().pctBrush->show();
+        Control<ShapeFrame>(w(), "Shape10")->show();
+        Control(w(), "pctBrush")->show();
         call("bBrush_MouseUp", {double(c.item), 1});
         EXPECT_EQ(st().ToolMode, c.toolMode);
         EXPECT_EQ(st().ToolVariant, 0);
         EXPECT_EQ(w().canvasPart().canvasIcon(), c.cursor);
         EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
-        EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
-        EXPECT_TRUE(w().pickers().pctBrush->isHidden());
-        EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+        EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isHidden());
+        EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
+        EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
     }
 }
 
 TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
     call("bBrush_MouseUp", {3, 1});  // the eraser
     call("bBrush_MouseUp", {2, 1});
-    EXPECT_TRUE(w().pickers().pctStamp->isVisible());
-    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
-    for (Box* slot : w().pickers().bStamp1) {
-        EXPECT_TRUE(slot->isVisible());
-        EXPECT_TRUE(slot->picture().isNull());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isVisible());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
+    for (int k = 0; k < 8; ++k) {
+        const Box* slot = Control(w(), "bStamp1", k);
+        EXPECT_TRUE(slot->isVisible()) << k;
+        EXPECT_TRUE(slot->picture().isNull()) << k;
     }
     call("bBrush_MouseUp", {1, 1});  // models while the stamps are open
-    EXPECT_TRUE(w().pickers().pctBrush->isVisible());
-    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isVisible());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
     EXPECT_EQ(st().ToolMode, Tool::Eraser);
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}, {"wave", 102}, {"wave", 102}}));
@@ -65,11 +66,12 @@ TEST_F(ToolButtonsTest, OilRepaintsTheCanvasAndKeepsTheTool) {
     heard.clear();
     call("bBrush_MouseUp", {4, 1});
     EXPECT_TRUE(canvasIsBlank()) << "a thin line is outvoted by the paper around it";
-    EXPECT_EQ(w().canvasPart().pctDraw->image().pixel(400, 200), QColor(Qt::white).rgb()) << "the screen shows it";
+    EXPECT_EQ(Control<CanvasView>(w(), "pctDraw")->image().pixel(400, 200), QColor(Qt::white).rgb())
+        << "the screen shows it";
     EXPECT_EQ(st().ToolMode, Tool::Eraser);
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 103}}));
-    EXPECT_TRUE(w().canvasPart().Picture1->isHidden()) << "the wait box goes once the filter is done";
+    EXPECT_TRUE(Control(w(), "Picture1")->isHidden()) << "the wait box goes once the filter is done";
 }
 
 TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
@@ -79,24 +81,24 @@ TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
         for (int item = 0; item < 6; ++item) {
             SCOPED_TRACE(testing::Message() << "item " << item << " button " << button);
             st().ToolVariant = 3;
-            w().canvasPart().Shape10->show();
+            Control<ShapeFrame>(w(), "Shape10")->show();
             call("bBrush_MouseUp", {double(item), double(button)});
-            EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
+            EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isHidden());
             EXPECT_EQ(st().ToolMode, Tool::Pencil);
             EXPECT_EQ(st().ToolVariant, 3);
-            EXPECT_TRUE(w().pickers().pctBrush->isVisible());
-            EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+            EXPECT_TRUE(Control(w(), "pctBrush")->isVisible());
+            EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
         }
     }
     EXPECT_TRUE(heard.empty());
 }
 
 TEST_F(CanvasInputTest, OnlyTheLeftButtonAlonePaints) {
-    w().pickers().pctBrush->show();
-    w().pickers().pctStamp->show();
+    Control(w(), "pctBrush")->show();
+    Control(w(), "pctStamp")->show();
     call("pctDraw_MouseDown", {2, 300, 200});
-    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
-    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
     EXPECT_EQ(st().Phase, MousePhase::Down);
     EXPECT_TRUE(canvasIsBlank());
 
@@ -128,8 +130,8 @@ void ChooseHouseStamp(MainWindow& w) {
 
 TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {
     ChooseHouseStamp(w());
-    ShapeFrame* outline = w().canvasPart().Shape10;
-    ASSERT_EQ(w().pickers().slotPicture[1], 139);
+    ShapeFrame* outline = Control<ShapeFrame>(w(), "Shape10");
+    ASSERT_EQ(w().pickers().pictureInSlot(1), 139);
     EXPECT_EQ(outline->size(), QSize(200, 200));
     EXPECT_TRUE(outline->isVisible());
 
@@ -169,7 +171,7 @@ TEST_F(PickersTest, EveryModelChoosesItsTool) {
         call("bSpray_MouseDown", {double(item), 1});
         EXPECT_EQ(st().ToolMode, expected[item]);
         EXPECT_EQ(st().ToolVariant, 0);
-        EXPECT_TRUE(w().pickers().pctBrush->isHidden());
+        EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
         EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
     }
@@ -182,7 +184,7 @@ TEST_F(PickersTest, RightPressOnAModelOnlySetsTheModelsCursor) {
     call("bSpray_MouseDown", {5, 2});
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
     EXPECT_EQ(st().ToolMode, Tool::Pencil);
-    EXPECT_TRUE(w().pickers().pctBrush->isVisible());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isVisible());
     EXPECT_TRUE(heard.empty());
 }
 
@@ -191,7 +193,7 @@ TEST_F(PickersTest, HoverFramesFollowThePointer) {
     auto shown = [this] {
         std::vector<int> out;
         for (int i = 0; i < 17; ++i)
-            if (!w().pickers().Shape1[std::size_t(i)]->isHidden()) out.push_back(i);
+            if (!Control<ShapeFrame>(w(), "Shape1", i)->isHidden()) out.push_back(i);
         return out;
     };
     call("bSpray_MouseMove", {4, 0, 10, 10});
@@ -203,7 +205,7 @@ TEST_F(PickersTest, HoverFramesFollowThePointer) {
 
     call("bStamp_MouseMove", {6, 0, 10, 10});
     call("bStamp_MouseMove", {2, 0, 10, 10});
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(w().pickers().Shape7[std::size_t(i)]->isHidden(), i != 2) << i;
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Control<ShapeFrame>(w(), "Shape7", i)->isHidden(), i != 2) << i;
 }
 
 TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
@@ -216,47 +218,47 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
     EXPECT_EQ(st().ToolMode, Tool::StampSuns);
     EXPECT_EQ(st().ToolVariant, 0);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
-    EXPECT_TRUE(p.pctStamp->isVisible());
-    EXPECT_TRUE(w().canvasPart().Shape10->isHidden());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isVisible());
+    EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isHidden());
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_TRUE(p.bStamp1[std::size_t(k)]->isVisible());
-        EXPECT_EQ(p.bStamp1[std::size_t(k)]->picture().isNull(), k >= 3);
-        EXPECT_EQ(p.slotPicture[std::size_t(k)], k < 3 ? 141 + k : 0);
+        EXPECT_TRUE(Control(w(), "bStamp1", k)->isVisible());
+        EXPECT_EQ(Control(w(), "bStamp1", k)->picture().isNull(), k >= 3);
+        EXPECT_EQ(p.pictureInSlot(k), k < 3 ? 141 + k : 0);
     }
-    const qint64 firstSun = p.bStamp1[0]->picture().cacheKey();
+    const qint64 firstSun = Control(w(), "bStamp1", 0)->picture().cacheKey();
 
     call("bStamp_MouseDown", {0, 1});  // animals
     EXPECT_EQ(st().ToolMode, Tool::StampAnimals);
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_FALSE(p.bStamp1[std::size_t(k)]->picture().isNull());
-        EXPECT_EQ(p.slotPicture[std::size_t(k)], 122 + k);
+        EXPECT_FALSE(Control(w(), "bStamp1", k)->picture().isNull());
+        EXPECT_EQ(p.pictureInSlot(k), 122 + k);
     }
-    EXPECT_NE(p.bStamp1[0]->picture().cacheKey(), firstSun);
+    EXPECT_NE(Control(w(), "bStamp1", 0)->picture().cacheKey(), firstSun);
 
     heard.clear();
     call("bStamp_MouseDown", {4, 2});  // the right button does nothing
     EXPECT_EQ(st().ToolMode, Tool::StampAnimals);
-    EXPECT_EQ(p.slotPicture[7], 129);
+    EXPECT_EQ(p.pictureInSlot(7), 129);
     EXPECT_TRUE(heard.empty());
 }
 
 TEST_F(PickersTest, SlotChoosesTheStampAndShowsItsOutline) {
     call("bBrush_MouseUp", {1, 1});
     call("bBrush_MouseUp", {2, 1});
-    w().pickers().pctBrush->show();  // both open: a slot closes both
+    Control(w(), "pctBrush")->show();  // both open: a slot closes both
     call("bStamp_MouseDown", {3, 1});
     heard.clear();
     call("bStamp1_Click", {1});
-    EXPECT_TRUE(w().pickers().pctBrush->isHidden());
-    EXPECT_TRUE(w().pickers().pctStamp->isHidden());
+    EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
+    EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
     EXPECT_EQ(st().ToolMode, Tool::StampHouses);
     EXPECT_EQ(st().ToolVariant, 1);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Stamp);
-    EXPECT_TRUE(w().canvasPart().Shape10->isVisible());
-    EXPECT_EQ(w().canvasPart().Shape10->size(), QSize(200, 200));
+    EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isVisible());
+    EXPECT_EQ(Control<ShapeFrame>(w(), "Shape10")->size(), QSize(200, 200));
 }
 
 TEST_F(PickersTest, StampPaintsOncePerPress) {
@@ -289,7 +291,7 @@ TEST_F(CanvasInputTest, TheViewShowsEverySurfacePixelInItsOwnColour) {
                           {0, 536, Rgb(250, 251, 252)}, {806, 536, Rgb(128, 0, 64)}};
     for (const Case& c : cases) w().canvas.setPixel(c.x, c.y, c.colour);
     w().canvasPart().refresh();
-    const QImage shown = w().canvasPart().pctDraw->image();
+    const QImage shown = Control<CanvasView>(w(), "pctDraw")->image();
     ASSERT_EQ(shown.size(), QSize(Surface::kWidth, Surface::kHeight));
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
@@ -306,7 +308,7 @@ TEST_F(CanvasInputTest, APartialRepaintDrawsOnlyItsRectangle) {
     const QRect part(101, 50, 37, 61);  // crosses the boundary between two bands of rows
     QImage out(Surface::kWidth, Surface::kHeight, QImage::Format_RGB32);
     out.fill(Qt::magenta);
-    w().canvasPart().pctDraw->render(&out, part.topLeft(), QRegion(part));  // the part lands where it is
+    Control<CanvasView>(w(), "pctDraw")->render(&out, part.topLeft(), QRegion(part));  // the part lands where it is
     struct Case {
         QPoint at;
         QRgb expected;

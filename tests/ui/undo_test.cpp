@@ -150,8 +150,7 @@ TEST_F(UndoTest, ButtonsLookOffWhenThereIsNothingToDoAndSoundWhenTheyWork) {
     EXPECT_FALSE(enabled("bRedo"));
     heard.clear();
     // Clicking the real button runs the action.
-    QTest::mouseClick(static_cast<QWidget*>(w().drawingHistory().bUndo), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(20, 20));
+    QTest::mouseClick(Control(w(), "bUndo"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     EXPECT_TRUE(canvasIsBlank());
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 1011}}));
     EXPECT_FALSE(enabled("bUndo"));

@@ -15,6 +15,7 @@
 
 namespace pintaloo::uitest {
 
+using testkit::Control;
 using testkit::Heard;
 
 // A pixel rectangle, both ends included; empty when right < left.

@@ -20,20 +20,20 @@ QPixmap Face(const char* name, bool hot) {
 }  // namespace
 
 ComfortButtons::ComfortButtons(MainWindow& w) : w_(w) {
-    bPrint = new Box(&w, QStringLiteral("bPrint"), {456, 20, 49, 49});
-    bSound = new Box(&w, QStringLiteral("bSound"), {512, 20, 49, 49});
+    printButton_ = new Box(&w, QStringLiteral("bPrint"), {456, 20, 49, 49});
+    soundButton_ = new Box(&w, QStringLiteral("bSound"), {512, 20, 49, 49});
     for (int hot = 0; hot < 2; ++hot) {
         soundFaces_[0][hot] = Face("cmd_sound_off", hot != 0);
         soundFaces_[1][hot] = Face("cmd_sound_on", hot != 0);
         printFaces_[hot] = Face("cmd_print", hot != 0);
     }
-    for (Box* b : {bPrint, bSound}) b->setHandCursor(true);
+    for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
     if (w.services.settings) soundOn_ = w.services.settings->soundOn();
     normalFaces();
-    w.actions.bind(*bSound, BoxEvent::Click, "bSound_Click");
-    w.actions.bind(*bPrint, BoxEvent::Click, "bPrint_Click");
-    w.actions.bind(*bSound, BoxEvent::MouseMove, "bSound_MouseMove");
-    w.actions.bind(*bPrint, BoxEvent::MouseMove, "bPrint_MouseMove");
+    w.actions.bind(*soundButton_, BoxEvent::Click, "bSound_Click");
+    w.actions.bind(*printButton_, BoxEvent::Click, "bPrint_Click");
+    w.actions.bind(*soundButton_, BoxEvent::MouseMove, "bSound_MouseMove");
+    w.actions.bind(*printButton_, BoxEvent::MouseMove, "bPrint_MouseMove");
 }
 
 void ComfortButtons::muteForThisRun() {
@@ -44,7 +44,7 @@ void ComfortButtons::muteForThisRun() {
 void ComfortButtons::bSound_Click() {
     soundOn_ = !soundOn_;
     if (w_.services.settings) w_.services.settings->setSoundOn(soundOn_);
-    showSoundFace(bSound->underMouse());
+    showSoundFace(soundButton_->underMouse());
     if (soundOn_) {
         if (onSoundOn) onSoundOn();
         w_.PlayWaveSound(102);  // the same click every button makes: the child hears sound is back
@@ -63,19 +63,19 @@ void ComfortButtons::bSound_MouseMove(int, int, double, double) {
 
 void ComfortButtons::bPrint_MouseMove(int, int, double, double) {
     normalFaces();
-    bPrint->setPicture(printFaces_[1]);
+    printButton_->setPicture(printFaces_[1]);
 }
 
 void ComfortButtons::normalFaces() {
     showSoundFace(false);
-    bPrint->setPicture(printFaces_[0]);
+    printButton_->setPicture(printFaces_[0]);
 }
 
-void ComfortButtons::showSoundFace(bool hot) { bSound->setPicture(soundFaces_[soundOn_ ? 1 : 0][hot ? 1 : 0]); }
+void ComfortButtons::showSoundFace(bool hot) { soundButton_->setPicture(soundFaces_[soundOn_ ? 1 : 0][hot ? 1 : 0]); }
 
 void ComfortButtons::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Sound]) bSound->setToolTip(*t);
-    if (const auto& t = texts[Caption::Print]) bPrint->setToolTip(*t);
+    if (const auto& t = texts[Caption::Sound]) soundButton_->setToolTip(*t);
+    if (const auto& t = texts[Caption::Print]) printButton_->setToolTip(*t);
 }
 
 }  // namespace pintaloo

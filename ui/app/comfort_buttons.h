@@ -37,13 +37,12 @@ public:
     // left closed while muted.
     std::function<void()> onSoundOn;
 
-    Box* bSound;
-    Box* bPrint;
-
 private:
     void showSoundFace(bool hot);
 
     MainWindow& w_;
+    Box* soundButton_;  // "bSound"
+    Box* printButton_;  // "bPrint"
     bool soundOn_ = true;
     QPixmap soundFaces_[2][2];  // [on][hot]
     QPixmap printFaces_[2];     // [hot]

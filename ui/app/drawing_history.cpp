@@ -37,12 +37,12 @@ DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
                 ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1%2.svg")
                                                 .arg(QLatin1String(kButtons[i].face), QLatin1String(kFaceEndings[f])),
                                             {49, 49});
-        (i == 0 ? bUndo : bRedo) = b;
+        (i == 0 ? undoButton_ : redoButton_) = b;
     }
-    w.actions.bind(*bUndo, BoxEvent::Click, "Undo");
-    w.actions.bind(*bRedo, BoxEvent::Click, "Redo");
-    w.actions.bind(*bUndo, BoxEvent::MouseMove, "bUndo_MouseMove");
-    w.actions.bind(*bRedo, BoxEvent::MouseMove, "bRedo_MouseMove");
+    w.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
+    w.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
+    w.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
+    w.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
     // Last, so that every drawing part has done its work before a step is cut.
     w.actions.addObserver([this](const ActionCall& call) { heard(call); });
     showButtons();
@@ -152,7 +152,7 @@ void DrawingHistory::Redo() {
 
 void DrawingHistory::showButtons() {
     const bool can[2] = {history_ && history_->canUndo(), history_ && history_->canRedo()};
-    Box* boxes[2] = {bUndo, bRedo};
+    Box* boxes[2] = {undoButton_, redoButton_};
     for (std::size_t i = 0; i < 2; ++i) {
         boxes[i]->setEnabled(can[i]);
         boxes[i]->setPicture(faces_[i][can[i] ? 0 : 2]);
@@ -162,7 +162,7 @@ void DrawingHistory::showButtons() {
 void DrawingHistory::hotFace(std::size_t which) {
     w_.SetHandCursor(true);
     showButtons();
-    Box* b = which == 0 ? bUndo : bRedo;
+    Box* b = which == 0 ? undoButton_ : redoButton_;
     if (b->isEnabled()) b->setPicture(faces_[which][1]);
 }
 
@@ -170,8 +170,8 @@ void DrawingHistory::bUndo_MouseMove(int, int, double, double) { hotFace(0); }
 void DrawingHistory::bRedo_MouseMove(int, int, double, double) { hotFace(1); }
 
 void DrawingHistory::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Undo]) bUndo->setToolTip(*t);
-    if (const auto& t = texts[Caption::Redo]) bRedo->setToolTip(*t);
+    if (const auto& t = texts[Caption::Undo]) undoButton_->setToolTip(*t);
+    if (const auto& t = texts[Caption::Redo]) redoButton_->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -58,8 +58,6 @@ public:
 
     const History& history() const { return *history_; }
     const KeptDrawingWriter* keeper() const { return keeper_.get(); }
-    Box* bUndo = nullptr;
-    Box* bRedo = nullptr;
 
 private:
     void heard(const ActionCall& call);
@@ -69,6 +67,8 @@ private:
     void hotFace(std::size_t which);
 
     MainWindow& w_;
+    Box* undoButton_ = nullptr;  // "bUndo"
+    Box* redoButton_ = nullptr;  // "bRedo"
     std::optional<History> history_;
     std::unique_ptr<KeptDrawingWriter> keeper_;
     bool strokeOpen_ = false;  // a canvas press not yet committed

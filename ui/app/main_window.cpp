@@ -77,7 +77,10 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     actions.addObserver([this](const ActionCall& call) {
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
     });
-    for (QWidget* panel : OpenablePanels(*this)) CloseOnRightClick(*panel, [this] { actions.run("ClosePanel", {}); });
+    const auto closePanel = [this] { actions.run("ClosePanel", {}); };
+    pagePicker_->closeOnRightClick(closePanel);
+    animation_->closeOnRightClick(closePanel);
+    pickers_->closeOnRightClick(closePanel);
     // The keys reach the window whichever control was clicked last.
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -164,7 +167,7 @@ void MainWindow::PlayMp3Sound(std::int16_t number) {
 // cursor, so this only needs to reach the control under the pointer when
 // a handler asks for it outside a hover.
 void MainWindow::SetHandCursor(bool useHand) {
-    if (QWidget* under = childAt(mapFromGlobal(QCursor::pos())); under && under != canvasPart_->pctDraw)
+    if (QWidget* under = childAt(mapFromGlobal(QCursor::pos())); under && !canvasPart_->isCanvas(under))
         under->setCursor(useHand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -211,7 +214,6 @@ void MainWindow::paintEvent(QPaintEvent*) {
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {
     actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
-
 
 // The pointer over the window's background: every highlighted face goes
 // back to normal.

@@ -42,21 +42,17 @@ private:
 
 }  // namespace
 
-std::vector<QWidget*> OpenablePanels(MainWindow& w) {
-    return {w.pagePicker().pctOpen, w.animation().pctFlash, w.pickers().pctStamp, w.pickers().pctBrush};
-}
-
 bool CloseOpenPanel(MainWindow& w) {
     bool closed = false;
-    if (!w.pagePicker().pctOpen->isHidden()) {
+    if (w.pagePicker().isOpen()) {
         w.pagePicker().close();
         closed = true;
     }
-    if (!w.animation().pctFlash->isHidden()) {
+    if (w.animation().isOpen()) {
         w.animation().Picture3_Click();  // the player stops with it
         closed = true;
     }
-    if (!w.pickers().pctStamp->isHidden() || !w.pickers().pctBrush->isHidden()) {
+    if (w.pickers().panelOpen()) {
         w.pickers().hidePanels();
         closed = true;
     }

@@ -6,17 +6,13 @@
 // closed untouched, the drawing as it was.
 //
 //     if (!CloseOpenPanel(window)) ...  // nothing was open
-//     CloseOnRightClick(window, panel, [&] { window.actions.run("ClosePanel", {}); });
+//     CloseOnRightClick(panel, [&] { window.actions.run("ClosePanel", {}); });  // each part, for its own panel
 #include <QWidget>
 #include <functional>
-#include <vector>
 
 namespace pintaloo {
 
 class MainWindow;
-
-// The panels, front-most first (the order they are looked at when closing).
-std::vector<QWidget*> OpenablePanels(MainWindow& w);
 
 // Closes every open panel without choosing anything in it; false when none
 // was open.

@@ -28,17 +28,14 @@ public:
     // Both window buttons back to their normal faces.
     void normalFaces();
 
-    Box* Label3;
-    Box* Label1;
-    Box* Image1;  // the dog
-    Box* Image2;  // the title lettering
-    Box* Image5;  // close
-    Box* Image6;  // minimise
-
 private:
     void face(Box* b, const char* art);
     void drag(int button);
     MainWindow& w_;
+    Box* corner_;          // "Label3", the top-left corner, dragged like the strip
+    Box* titleStrip_;      // "Label1"
+    Box* closeButton_;     // "Image5"
+    Box* minimiseButton_;  // "Image6"
 };
 
 }  // namespace pintaloo

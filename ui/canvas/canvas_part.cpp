@@ -34,27 +34,27 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 }  // namespace
 
 CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
-    pctDraw = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
-    Picture1 = new Box(pctDraw, "Picture1", {232, 192, 329, 137});
-    Picture1->setBackColor(QColor(Qt::white));
-    Picture1->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
-    clockImage = new Box(Picture1, "Image4", {8, 3, 123, 132});
-    clockImage->setPicture(ArtStore::instance().pixmap(":/art/ui/clock.svg", {123, 132}));
-    lblWait = new Box(Picture1, "lblWait", {144, 56, 180, 30});
+    view_ = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+    waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
+    waitBox_->setBackColor(QColor(Qt::white));
+    waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
+    auto* clock = new Box(waitBox_, "Image4", {8, 3, 123, 132});
+    clock->setPicture(ArtStore::instance().pixmap(":/art/ui/clock.svg", {123, 132}));
+    waitText_ = new Box(waitBox_, "lblWait", {144, 56, 180, 30});
     QFont bold;
     bold.setBold(true);
     bold.setPixelSize(22);
-    lblWait->setCaptionStyle(bold, QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
-    Picture1->hide();
-    Shape10 = new ShapeFrame(pctDraw, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
-    Shape10->hide();
+    waitText_->setCaptionStyle(bold, QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
+    waitBox_->hide();
+    stampHolder_ = new ShapeFrame(view_, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
+    stampHolder_->hide();
 
-    w.actions.bind(*pctDraw, BoxEvent::MouseDown, "pctDraw_MouseDown");
-    w.actions.bind(*pctDraw, BoxEvent::MouseMove, "pctDraw_MouseMove");
-    w.actions.bind(*pctDraw, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    w.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
+    w.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
+    w.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
-    pctDraw->onLeave = [this] { hideStampHolder(); };
+    view_->onLeave = [this] { hideStampHolder(); };
 }
 
 bool CanvasPart::stampIsTheTool() const {
@@ -62,11 +62,13 @@ bool CanvasPart::stampIsTheTool() const {
     return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
 }
 
+QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&w_, QPoint(0, 0)), view_->size()}; }
+
 void CanvasPart::showStampHolder(QSize size) {
-    stampHolderSize = size;
-    Shape10->resize(size);
-    Shape10->show();
-    Shape10->raise();
+    stampHolderSize_ = size;
+    stampHolder_->resize(size);
+    stampHolder_->show();
+    stampHolder_->raise();
 }
 
 void CanvasPart::setCanvasIcon(CanvasCursor c) {
@@ -74,7 +76,7 @@ void CanvasPart::setCanvasIcon(CanvasCursor c) {
     const CursorArt& art = kCursors[std::size_t(int(c) - 1)];
     const QPixmap pm = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(art.name)),
                                                    {art.size, art.size});
-    pctDraw->setCursor(QCursor(pm, art.hotX, art.hotY));
+    view_->setCursor(QCursor(pm, art.hotX, art.hotY));
 }
 
 void CanvasPart::PaintAt(double x, double y) {
@@ -86,7 +88,7 @@ void CanvasPart::PaintAt(double x, double y) {
         return;  // a point no 16-bit painter can take
     }
     w_.stroke().PaintStep(ix, iy, w_.state.CurrentColor);  // pencil and eraser join up with the last step
-    pctDraw->sync();
+    view_->sync();
 }
 
 void CanvasPart::pctDraw_MouseDown(int button, int, double x, double y) {
@@ -103,15 +105,16 @@ void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
     // The stamp outline shrinks further up the page, like the stamp itself;
     // between bands and off the page it keeps the size it had.
     if (const auto factor = PerspectiveFactor(y)) {
-        Shape10->resize(int(std::nearbyint(stampHolderSize.width() / *factor)),
-                        int(std::nearbyint(stampHolderSize.height() / *factor)));
+        stampHolder_->resize(int(std::nearbyint(stampHolderSize_.width() / *factor)),
+                             int(std::nearbyint(stampHolderSize_.height() / *factor)));
     }
-    Shape10->move(int(std::nearbyint(x - Shape10->width() / 2.0)), int(std::nearbyint(y - Shape10->height() / 2.0)));
+    stampHolder_->move(int(std::nearbyint(x - stampHolder_->width() / 2.0)),
+                       int(std::nearbyint(y - stampHolder_->height() / 2.0)));
     if (!stampIsTheTool()) {
         hideStampHolder();
-    } else if (Shape10->isHidden()) {
-        Shape10->show();
-        Shape10->raise();
+    } else if (stampHolder_->isHidden()) {
+        stampHolder_->show();
+        stampHolder_->raise();
     }
     w_.state.Phase = MousePhase::Move;
     w_.commands().normalFaces();
@@ -121,7 +124,7 @@ void CanvasPart::pctDraw_MouseMove(int button, int, double x, double y) {
 void CanvasPart::pctDraw_MouseUp(int, int, double, double) { w_.state.Phase = MousePhase::Up; }
 
 void CanvasPart::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Wait]) lblWait->setCaption(*t);
+    if (const auto& t = texts[Caption::Wait]) waitText_->setCaption(*t);
 }
 
 }  // namespace pintaloo

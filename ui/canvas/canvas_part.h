@@ -5,6 +5,7 @@
 // stamp outline that previews where a stamp lands, the wait box of the oil
 // command and the five canvas cursors.
 #include <QCursor>
+#include <QRect>
 #include <QSize>
 #include <array>
 
@@ -35,26 +36,28 @@ public:
     // The stamp outline at a stamp picture's own size, shown over the
     // canvas; hidden again when another tool is chosen.
     void showStampHolder(QSize size);
-    void hideStampHolder() { Shape10->hide(); }
+    void hideStampHolder() { stampHolder_->hide(); }
     // True while a stamp picture is the tool: only then may the outline
     // promise where a stamp lands.
     bool stampIsTheTool() const;
     // The wait box over the canvas while a slow command runs.
-    void showWaitBox(bool shown) { Picture1->setVisible(shown); }
+    void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
     // The language's texts on this part's controls.
     void applyCaptions(const CaptionTexts& texts);
     // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
-    void refresh() { pctDraw->sync(); }
-
-    CanvasView* pctDraw;
-    Box* Picture1;  // the wait box
-    Box* clockImage;
-    Box* lblWait;
-    ShapeFrame* Shape10;          // the stamp outline
-    QSize stampHolderSize{0, 0};  // the chosen stamp picture's size
+    void refresh() { view_->sync(); }
+    // Where the canvas lies on the window, for what is laid over it (the film screen).
+    QRect placeOnWindow() const;
+    // True when `widget` is the canvas itself (the window's hand cursor leaves it alone).
+    bool isCanvas(const QWidget* widget) const { return widget == view_; }
 
 private:
     MainWindow& w_;
+    CanvasView* view_;             // "pctDraw"
+    Box* waitBox_;                 // "Picture1"
+    Box* waitText_;                // "lblWait"
+    ShapeFrame* stampHolder_;      // "Shape10", the stamp outline
+    QSize stampHolderSize_{0, 0};  // the chosen stamp picture's size
     CanvasCursor icon_ = CanvasCursor::Pencil;
 };
 

@@ -3,6 +3,7 @@
 #include "media/animation_panel.h"
 
 #include "app/main_window.h"
+#include "app/panels.h"
 #include "media/lottie_view.h"
 #include "media/resource_unpack.h"
 #include "media/sounds.h"
@@ -18,9 +19,9 @@ const QColor kPanelBlue(66, 115, 168);
 
 AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     // Hidden, and off to the side of the window until it is opened.
-    pctFlash = new Box(&w, "pctFlash", {840, 80, 801, 521});
-    pctFlash->setBackColor(kPanelBlue);
-    auto* view = new LottieView(pctFlash);
+    panel_ = new Box(&w, "pctFlash", {840, 80, 801, 521});
+    panel_->setBackColor(kPanelBlue);
+    auto* view = new LottieView(panel_);
     view->setObjectName("ShockwaveFlash1");
     view->setGeometry(8, 16, LottieView::kStageWidth, LottieView::kStageHeight);
     player_ = view;
@@ -29,7 +30,7 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     big.setBold(true);
     big.setPixelSize(18);
     for (int i = 0; i < 3; ++i) {
-        Box* b = new Box(pctFlash, QStringLiteral("picture2(%1)").arg(i), {8, 48 + 40 * i, 113, 25});
+        Box* b = new Box(panel_, QStringLiteral("picture2(%1)").arg(i), {8, 48 + 40 * i, 113, 25});
         b->setBackColor(QColor(theme::BUTTON_YELLOW));
         b->setFrame(QColor(theme::OUTLINE), 2, 8);
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
@@ -37,17 +38,17 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
-        picture2[std::size_t(i)] = b;
+        choices_[std::size_t(i)] = b;
     }
-    Picture3 = new Box(pctFlash, "Picture3", {0, 472, 121, 25});
-    Picture3->setBackColor(QColor(255, 138, 128));
-    Picture3->setFrame(QColor(theme::OUTLINE), 2, 8);
-    Picture3->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
-    Picture3->setCaption(QStringLiteral("x"));
-    Picture3->setHandCursor(true);
-    w.actions.bind(*Picture3, BoxEvent::Click, "Picture3_Click");
-    w.actions.bind(*Picture3, BoxEvent::MouseMove, "Picture3_MouseMove");
-    pctFlash->hide();
+    closeButton_ = new Box(panel_, "Picture3", {0, 472, 121, 25});
+    closeButton_->setBackColor(QColor(255, 138, 128));
+    closeButton_->setFrame(QColor(theme::OUTLINE), 2, 8);
+    closeButton_->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
+    closeButton_->setCaption(QStringLiteral("x"));
+    closeButton_->setHandCursor(true);
+    w.actions.bind(*closeButton_, BoxEvent::Click, "Picture3_Click");
+    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Picture3_MouseMove");
+    panel_->hide();
 }
 
 AnimationPanel::~AnimationPanel() = default;
@@ -62,9 +63,9 @@ void AnimationPanel::PlayAnimation(std::int16_t number) {
 
 void AnimationPanel::sColor_Click() {
     w_.PlayWaveSound(102);
-    pctFlash->move(24, pctFlash->y());
-    pctFlash->show();
-    pctFlash->raise();
+    panel_->move(24, panel_->y());
+    panel_->show();
+    panel_->raise();
     PlayAnimation(kAnimations[0]);
 }
 
@@ -83,10 +84,12 @@ void AnimationPanel::silencePlayer() {
 void AnimationPanel::CloseAnimation(bool withClick) {
     silencePlayer();
     if (withClick) w_.PlayWaveSound(102);
-    pctFlash->hide();
+    panel_->hide();
 }
 
 void AnimationPanel::picture2_MouseMove(int, int, int, double, double) { w_.SetHandCursor(true); }
 void AnimationPanel::Picture3_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
+
+void AnimationPanel::closeOnRightClick(const std::function<void()>& close) { CloseOnRightClick(*panel_, close); }
 
 }  // namespace pintaloo

@@ -5,6 +5,7 @@
 // cartoons over the drawing area, and a close button. Page commands, tool
 // buttons and size bars silence it too, so no cartoon stays over the page.
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/box.h"
@@ -29,18 +30,21 @@ public:
     // Stops and empties the player and hides the panel; the page commands
     // play the click between emptying and hiding.
     void CloseAnimation(bool withClick);
-    void hidePanel() { pctFlash->hide(); }
+    void hidePanel() { panel_->hide(); }
     // Stops and empties the player only (the panel's visibility is the caller's).
     void silencePlayer();
 
     AnimationPlayer& player() { return *player_; }
-
-    Box* pctFlash;
-    std::array<Box*, 3> picture2{};
-    Box* Picture3;
+    // The panel shows.
+    bool isOpen() const { return !panel_->isHidden(); }
+    // A right click anywhere on the panel runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
 
 private:
     MainWindow& w_;
+    Box* panel_;                     // "pctFlash"
+    std::array<Box*, 3> choices_{};  // "picture2(0)".."picture2(2)", a cartoon each
+    Box* closeButton_;               // "Picture3"
     AnimationPlayer* player_ = nullptr;
     std::unique_ptr<AnimationPlayer> ownedPlayer_;
 };

@@ -31,17 +31,18 @@ bool HasStory(const Story& s) { return !s.calls.empty() || s.start.kind != Recor
 
 FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
     : w_(w), recorder_(recorder), alive_(std::make_shared<FilmPart*>(this)) {
-    bFilm = new Box(&w, QStringLiteral("bFilm"), {392, 20, 49, 49});
-    bFilm->setHandCursor(true);
-    const QRect canvas(w.canvasPart().pctDraw->mapTo(&w, QPoint(0, 0)), w.canvasPart().pctDraw->size());
-    screen = new Box(&w, QStringLiteral("pctFilm"), canvas);
-    screen->hide();
-    bSaveFilm = new Box(&w, QStringLiteral("bSaveFilm"), {canvas.right() - 49 - 10, canvas.bottom() - 49 - 10, 49, 49});
-    bSaveFilm->setPicture(Face(":/art/ui/film_save.svg"));
-    bSaveFilm->setHandCursor(true);
-    bSaveFilm->hide();
-    bFilm->installEventFilter(this);
-    bSaveFilm->installEventFilter(this);
+    filmButton_ = new Box(&w, QStringLiteral("bFilm"), {392, 20, 49, 49});
+    filmButton_->setHandCursor(true);
+    const QRect canvas = w.canvasPart().placeOnWindow();
+    screen_ = new Box(&w, QStringLiteral("pctFilm"), canvas);
+    screen_->hide();
+    saveButton_ =
+        new Box(&w, QStringLiteral("bSaveFilm"), {canvas.right() - 49 - 10, canvas.bottom() - 49 - 10, 49, 49});
+    saveButton_->setPicture(Face(":/art/ui/film_save.svg"));
+    saveButton_->setHandCursor(true);
+    saveButton_->hide();
+    filmButton_->installEventFilter(this);
+    saveButton_->installEventFilter(this);
 
     const auto declare = [&w](const char* name, void (FilmPart::*m)(), FilmPart* self) {
         w.actions.declare({name, {}, [self, m](const ActionHub::Args&) { (self->*m)(); }, Effect::None});
@@ -49,8 +50,8 @@ FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
     declare("PlayFilm", &FilmPart::PlayFilm, this);
     declare("StopFilm", &FilmPart::StopFilm, this);
     declare("SaveFilm", &FilmPart::SaveFilm, this);
-    w.actions.bind(*bFilm, BoxEvent::Click, "PlayFilm");
-    w.actions.bind(*bSaveFilm, BoxEvent::Click, "SaveFilm");
+    w.actions.bind(*filmButton_, BoxEvent::Click, "PlayFilm");
+    w.actions.bind(*saveButton_, BoxEvent::Click, "SaveFilm");
     // The button wakes up with the first thing drawn.
     w.actions.addObserver([alive = std::weak_ptr<FilmPart*>(alive_)](const ActionCall& c) {
         if (const auto self = alive.lock(); self && c.stage == ActionCall::Stage::Ended)
@@ -73,17 +74,17 @@ FilmPart::~FilmPart() {
 }
 
 void FilmPart::applyCaptions(const CaptionTexts& texts) {
-    if (texts[Caption::PlayFilm]) bFilm->setToolTip(*texts[Caption::PlayFilm]);
-    if (texts[Caption::SaveFilm]) bSaveFilm->setToolTip(*texts[Caption::SaveFilm]);
+    if (texts[Caption::PlayFilm]) filmButton_->setToolTip(*texts[Caption::PlayFilm]);
+    if (texts[Caption::SaveFilm]) saveButton_->setToolTip(*texts[Caption::SaveFilm]);
 }
 
 void FilmPart::showFace(bool hot) {
     hot_ = hot;
     const bool ready = HasStory(recorder_.story());
-    bFilm->setEnabled(ready);
-    bFilm->setPicture(Face(!ready ? ":/art/ui/film_play_off.svg"
-                           : hot  ? ":/art/ui/film_play_hot.svg"
-                                  : ":/art/ui/film_play.svg"));
+    filmButton_->setEnabled(ready);
+    filmButton_->setPicture(Face(!ready ? ":/art/ui/film_play_off.svg"
+                                 : hot  ? ":/art/ui/film_play_hot.svg"
+                                        : ":/art/ui/film_play.svg"));
 }
 
 void FilmPart::PlayFilm() {
@@ -100,11 +101,11 @@ void FilmPart::PlayFilm() {
     player_ = std::move(player);
     played_ = 0;
     frame_ = 0;
-    screen->setPicture(QPixmap::fromImage(player_->canvas()));
-    screen->show();
-    screen->raise();
-    bSaveFilm->show();
-    bSaveFilm->raise();
+    screen_->setPicture(QPixmap::fromImage(player_->canvas()));
+    screen_->show();
+    screen_->raise();
+    saveButton_->show();
+    saveButton_->raise();
     qApp->installEventFilter(this);
     timer_.start();
 }
@@ -118,7 +119,7 @@ void FilmPart::advance() {
             StopFilm();
             return;
         }
-        screen->setPicture(QPixmap::fromImage(player_->canvas()));
+        screen_->setPicture(QPixmap::fromImage(player_->canvas()));
     }
     ++frame_;
     if (frame_ >= frameCount() + kHoldFrames) StopFilm();
@@ -129,9 +130,9 @@ void FilmPart::StopFilm() {
     if (!player_) return;
     qApp->removeEventFilter(this);
     player_.reset();
-    screen->hide();
-    screen->clearPicture();
-    bSaveFilm->hide();
+    screen_->hide();
+    screen_->clearPicture();
+    saveButton_->hide();
 }
 
 void FilmPart::SaveFilm() {
@@ -163,14 +164,14 @@ void FilmPart::SaveFilm() {
 }
 
 bool FilmPart::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == bFilm && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+    if (watched == filmButton_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
         showFace(event->type() == QEvent::Enter);
         return false;
     }
     if (!playing()) return false;
     const QEvent::Type t = event->type();
     if (t != QEvent::MouseButtonPress && t != QEvent::KeyPress) return false;
-    if (watched == bSaveFilm) return false;  // saving keeps the film playing
+    if (watched == saveButton_) return false;  // saving keeps the film playing
     // The press only stops the film; it must not draw or start anything.
     StopFilm();
     return true;

@@ -50,10 +50,6 @@ public:
     int frameCount() const { return int(callsByFrame_.size()); }
     void advance();
 
-    Box* bFilm = nullptr;      // the film button in the title strip
-    Box* bSaveFilm = nullptr;  // shown on the screen while a film plays
-    Box* screen = nullptr;     // over the canvas while a film plays
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,6 +58,9 @@ private:
 
     MainWindow& w_;
     const SessionRecorder& recorder_;
+    Box* filmButton_ = nullptr;  // "bFilm", in the title strip
+    Box* saveButton_ = nullptr;  // "bSaveFilm", shown on the screen while a film plays
+    Box* screen_ = nullptr;      // "pctFilm", over the canvas while a film plays
     std::shared_ptr<FilmPart*> alive_;
     std::unique_ptr<StoryPlayer> player_;
     std::vector<std::size_t> callsByFrame_;

@@ -17,15 +17,15 @@ namespace pintaloo {
 const char* const kHelpAddress = ":/help/index.html";
 
 HelpLink::HelpLink(MainWindow& w) : w_(w) {
-    lblInfo = new Box(&w, "lblInfo", {560, 712, 249, 17});
+    versionLine_ = new Box(&w, "lblInfo", {560, 712, 249, 17});
     QFont f;
     f.setPixelSize(12);
     f.setUnderline(true);
-    lblInfo->setCaptionStyle(f, QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
-    lblInfo->setCaption(QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION)));
-    lblInfo->setHandCursor(true);
-    w.actions.bind(*lblInfo, BoxEvent::MouseMove, "lblInfo_MouseMove");
-    w.actions.bind(*lblInfo, BoxEvent::MouseUp, "lblInfo_MouseUp");
+    versionLine_->setCaptionStyle(f, QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
+    versionLine_->setCaption(QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION)));
+    versionLine_->setHandCursor(true);
+    w.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
+    w.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
 }
 
 void HelpLink::lblInfo_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }
@@ -51,7 +51,7 @@ void HelpLink::lblInfo_MouseUp(int, int, double, double) {
 }
 
 void HelpLink::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::HelpLine]) lblInfo->setCaption(*t);
+    if (const auto& t = texts[Caption::HelpLine]) versionLine_->setCaption(*t);
 }
 
 }  // namespace pintaloo

@@ -24,10 +24,9 @@ public:
     QString helpPageLocation() const;
     void applyCaptions(const CaptionTexts& texts);
 
-    Box* lblInfo;
-
 private:
     MainWindow& w_;
+    Box* versionLine_;  // "lblInfo"
 };
 
 }  // namespace pintaloo

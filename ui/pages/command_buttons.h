@@ -25,9 +25,10 @@ public:
     // The language's texts on this part's controls.
     void applyCaptions(const CaptionTexts& texts);
     void normalFaces();
-    Box* button(int which) { return buttons_[std::size_t(which - 1)]; }  // KewlButtons1..4
 
 private:
+    Box* button(int which) { return buttons_[std::size_t(which - 1)]; }  // KewlButtons1..4
+
     MainWindow& w_;
     std::array<Box*, 4> buttons_{};
     // By button: the canvas restores these on every mouse step, so they are

@@ -120,7 +120,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
         dialogFileName = *chosen;
         RememberFolder(w_, *chosen);
         // The wait note shows while the picture is decoded.
-        const auto waiting = [this](bool on) { w_.canvasPart().Picture1->setVisible(on); };
+        const auto waiting = [this](bool on) { w_.canvasPart().showWaitBox(on); };
         PictureRefusal why = PictureRefusal::None;
         if (const auto pic =
                 LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {

@@ -4,6 +4,8 @@
 // The page picker: leafs through the colouring pages with a preview and a
 // counter, takes the page shown onto the canvas, and offers to open a
 // picture file instead.
+#include <functional>
+
 #include "app/box.h"
 #include "pages/colouring_pages.h"
 
@@ -18,7 +20,7 @@ public:
     explicit PagePicker(MainWindow& w);
 
     void open();  // shown over the canvas at the first page
-    void close() { pctOpen->hide(); }
+    void close() { panel_->hide(); }
     void ShowPickerPage();  // counter first, then the preview
     void KewlButtons8_Click();
     void KewlButtons9_Click();
@@ -37,21 +39,25 @@ public:
     static QString CounterText(int pageNumber);
 
     ColouringPages& pages() { return pages_; }
-
-    Box* pctOpen;
-    Box* lblList;
-    Box* Image3;
-    Box* Label5;
-    Box* KewlButtons8;
-    Box* KewlButtons9;
-    Box* Label7;
-    Box* bClosePicker;
-    ShapeFrame* Shape8;
-    ShapeFrame* Shape9;
-    ShapeFrame* Shape11;
+    // The picker shows over the canvas.
+    bool isOpen() const { return !panel_->isHidden(); }
+    // A right click anywhere on the picker runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
 
 private:
     MainWindow& w_;
+    // Each control keeps the object name the state dump shows (in quotes).
+    Box* panel_;                    // "pctOpen"
+    Box* title_;                    // "lblList"
+    Box* preview_;                  // "Image3", the page shown
+    Box* counter_;                  // "Label5", "1/21"
+    Box* nextButton_;               // "KewlButtons8"
+    Box* prevButton_;               // "KewlButtons9"
+    Box* openDrawing_;              // "Label7", "Open a drawing"
+    Box* closeButton_;              // "bClosePicker"
+    ShapeFrame* nextFrame_;         // "Shape8", hover frames of the three
+    ShapeFrame* prevFrame_;         // "Shape9"
+    ShapeFrame* openDrawingFrame_;  // "Shape11"
     ColouringPages pages_;
 };
 

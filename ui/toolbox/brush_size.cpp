@@ -26,16 +26,16 @@ BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
-        Label4[std::size_t(i)] = b;
+        bars_[std::size_t(i)] = b;
     }
 }
 
 void BrushSizeBars::paintBars(int bars) {
-    for (int i = 0; i < bars; ++i) Label4[std::size_t(i)]->setBackColor(QColor(Qt::white));
+    for (int i = 0; i < bars; ++i) bars_[std::size_t(i)]->setBackColor(QColor(Qt::white));
     const int chosen = w_.state.SizeIndex;
     if (chosen >= 0 && chosen < 4) {
         const Colour c = w_.state.CurrentColor;
-        Label4[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+        bars_[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     }
 }
 
@@ -54,7 +54,7 @@ void BrushSizeBars::Label4_MouseMove(int, int, int, double, double) { w_.SetHand
 
 void BrushSizeBars::applyCaptions(const CaptionTexts& texts) {
     if (const auto& t = texts[Caption::BrushSize])
-        for (Box* b : Label4) b->setToolTip(*t);
+        for (Box* b : bars_) b->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -24,10 +24,9 @@ public:
     // All bars white, then the chosen one in the current colour.
     void paintBars(int bars);
 
-    std::array<Box*, 4> Label4{};
-
 private:
     MainWindow& w_;
+    std::array<Box*, 4> bars_{};  // "Label4(0)".."Label4(3)"
 };
 
 }  // namespace pintaloo

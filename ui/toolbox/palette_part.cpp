@@ -34,21 +34,21 @@ PalettePart::PalettePart(MainWindow& w) : w_(w) {
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
-        bColor[std::size_t(i)] = b;
+        swatches_[std::size_t(i)] = b;
     }
-    sColor = new Box(&w, "sColor", {760, 632, 49, 67});
-    sColor->setFrame(QColor(theme::OUTLINE), 2, 6);
-    sColor->setHandCursor(true);
-    w.actions.bind(*sColor, BoxEvent::Click, "sColor_Click");  // opens the animation panel
-    w.actions.bind(*sColor, BoxEvent::MouseMove, "sColor_MouseMove");
+    chosenColour_ = new Box(&w, "sColor", {760, 632, 49, 67});
+    chosenColour_->setFrame(QColor(theme::OUTLINE), 2, 6);
+    chosenColour_->setHandCursor(true);
+    w.actions.bind(*chosenColour_, BoxEvent::Click, "sColor_Click");  // opens the animation panel
+    w.actions.bind(*chosenColour_, BoxEvent::MouseMove, "sColor_MouseMove");
 }
 
-void PalettePart::showColour(Colour c) { sColor->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
+void PalettePart::showColour(Colour c) { chosenColour_->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
 
 void PalettePart::applyPalette() {
     for (int i = 0; i < 24; ++i) {
         const Colour c = kPalette[std::size_t(i)];
-        bColor[std::size_t(i)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+        swatches_[std::size_t(i)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     }
 }
 
@@ -68,7 +68,7 @@ void PalettePart::sColor_MouseMove(int, int, double, double) { w_.SetHandCursor(
 
 void PalettePart::applyCaptions(const CaptionTexts& texts) {
     if (const auto& t = texts[Caption::Swatch])
-        for (Box* b : bColor) b->setToolTip(*t);
+        for (Box* b : swatches_) b->setToolTip(*t);
 }
 
 }  // namespace pintaloo

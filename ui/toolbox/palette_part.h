@@ -28,11 +28,10 @@ public:
     // The swatches take the palette's colours, item 0 first.
     void applyPalette();
 
-    std::array<Box*, 24> bColor{};
-    Box* sColor;
-
 private:
     MainWindow& w_;
+    std::array<Box*, 24> swatches_{};  // "bColor(0)".."bColor(23)"
+    Box* chosenColour_;                // "sColor"
 };
 
 }  // namespace pintaloo

@@ -5,6 +5,7 @@
 #include <QSvgRenderer>
 
 #include "app/main_window.h"
+#include "app/panels.h"
 #include "canvas/canvas_part.h"
 #include "resources/art_store.h"
 #include "resources/picture_library.h"
@@ -38,40 +39,40 @@ QPixmap PickerArt(const char* name) {
 }  // namespace
 
 Pickers::Pickers(MainWindow& w) : w_(w) {
-    pctBrush = new Box(&w, "pctBrush", {88, 504, 513, 121});
-    pctStamp = new Box(&w, "pctStamp", {160, 504, 457, 121});
-    for (Box* panel : {pctBrush, pctStamp}) {
+    modelsPanel_ = new Box(&w, "pctBrush", {88, 504, 513, 121});
+    stampsPanel_ = new Box(&w, "pctStamp", {160, 504, 457, 121});
+    for (Box* panel : {modelsPanel_, stampsPanel_}) {
         panel->setBackColor(QColor(Qt::white));
         panel->hide();
     }
-    Shape4 = new ShapeFrame(pctBrush, "Shape4", pctBrush->rect(), kMidBlue, 3, false);
-    Shape5 = new ShapeFrame(pctStamp, "Shape5", pctStamp->rect(), kMidBlue, 3, false);
-    w.actions.bind(*pctBrush, BoxEvent::MouseMove, "pctBrush_MouseMove");
+    new ShapeFrame(modelsPanel_, "Shape4", modelsPanel_->rect(), kMidBlue, 3, false);  // the panels' outlines
+    new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
+    w.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "pctBrush_MouseMove");
 
     for (int i = 0; i < 17; ++i) {
         const ModelButton& m = kModelButtons[i];
-        Box* b = new Box(pctBrush, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
+        Box* b = new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
-        bSpray[std::size_t(i)] = b;
-        Shape1[std::size_t(i)] =
+        models_[std::size_t(i)] = b;
+        modelFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
     }
     for (int i = 0; i < 8; ++i) {
-        Box* b = new Box(pctStamp, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
+        Box* b = new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
-        bStamp[std::size_t(i)] = b;
-        Shape7[std::size_t(i)] =
+        categories_[std::size_t(i)] = b;
+        categoryFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
-        Box* slot = new Box(pctStamp, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
+        Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
         slot->setHandCursor(true);
         w.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
-        bStamp1[std::size_t(i)] = slot;
+        slots_[std::size_t(i)] = slot;
     }
     resetFrames();
 }
@@ -80,33 +81,40 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
 void Pickers::ensureArt() {
     if (artReady_) return;
     artReady_ = true;
-    for (int i = 0; i < 17; ++i) bSpray[std::size_t(i)]->setPicture(PickerArt(kModelButtons[i].art));
-    for (int i = 0; i < 8; ++i) bStamp[std::size_t(i)]->setPicture(PickerArt(kCategoryArt[i]));
+    for (int i = 0; i < 17; ++i) models_[std::size_t(i)]->setPicture(PickerArt(kModelButtons[i].art));
+    for (int i = 0; i < 8; ++i) categories_[std::size_t(i)]->setPicture(PickerArt(kCategoryArt[i]));
 }
 
 void Pickers::showModels() {
     ensureArt();
-    pctBrush->show();
-    pctBrush->raise();
+    modelsPanel_->show();
+    modelsPanel_->raise();
 }
 
 void Pickers::showStamps() {
     ensureArt();
-    pctStamp->show();
-    pctStamp->raise();
+    stampsPanel_->show();
+    stampsPanel_->raise();
+}
+
+bool Pickers::panelOpen() const { return !modelsPanel_->isHidden() || !stampsPanel_->isHidden(); }
+
+void Pickers::closeOnRightClick(const std::function<void()>& close) {
+    CloseOnRightClick(*stampsPanel_, close);
+    CloseOnRightClick(*modelsPanel_, close);
 }
 
 void Pickers::hidePanels() {
-    pctStamp->hide();
-    pctBrush->hide();
+    stampsPanel_->hide();
+    modelsPanel_->hide();
 }
 
 void Pickers::resetFrames() {
-    for (ShapeFrame* s : Shape1) {
+    for (ShapeFrame* s : modelFrames_) {
         s->hide();
         s->move(0, 0);
     }
-    for (ShapeFrame* s : Shape7) {
+    for (ShapeFrame* s : categoryFrames_) {
         s->hide();
         s->move(0, 0);
         s->setRounded(true);
@@ -115,9 +123,9 @@ void Pickers::resetFrames() {
 
 void Pickers::emptySlots() {
     for (int k = 0; k < 8; ++k) {
-        bStamp1[std::size_t(k)]->clearPicture();
-        slotPicture[std::size_t(k)] = 0;
-        bStamp1[std::size_t(k)]->show();
+        slots_[std::size_t(k)]->clearPicture();
+        slotPicture_[std::size_t(k)] = 0;
+        slots_[std::size_t(k)]->show();
     }
 }
 
@@ -125,7 +133,7 @@ void Pickers::bSpray_MouseDown(int index, int button, int, double, double) {
     if (button == 1) {
         w_.PlayWaveSound(104);
         w_.state.ToolVariant = 0;
-        pctBrush->hide();
+        modelsPanel_->hide();
         if (index >= 0 && index < 17) w_.state.ToolMode = kModelTools[std::size_t(index)];
     }
     w_.canvasPart().setCanvasIcon(CanvasCursor::Models);
@@ -133,12 +141,12 @@ void Pickers::bSpray_MouseDown(int index, int button, int, double, double) {
 
 void Pickers::bSpray_MouseMove(int index, int, int, double, double) {
     w_.SetHandCursor(true);
-    for (ShapeFrame* s : Shape1) s->hide();
-    if (index >= 0 && index < 17) Shape1[std::size_t(index)]->show();
+    for (ShapeFrame* s : modelFrames_) s->hide();
+    if (index >= 0 && index < 17) modelFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::pctBrush_MouseMove(int, int, double, double) {
-    for (ShapeFrame* s : Shape1) s->hide();
+    for (ShapeFrame* s : modelFrames_) s->hide();
 }
 
 void Pickers::bStamp_MouseDown(int index, int button, int, double, double) {
@@ -151,26 +159,26 @@ void Pickers::bStamp_MouseDown(int index, int button, int, double, double) {
     const StampCategory& cat = kStampCategories[std::size_t(index)];
     for (int k = 0; k < cat.count; ++k) {
         const int n = cat.firstPicture + k;
-        slotPicture[std::size_t(k)] = n;
-        bStamp1[std::size_t(k)]->setPicture(ArtStore::instance().pixmap(PictureLibrary::stampPath(n), {49, 49}));
-        bStamp1[std::size_t(k)]->show();
+        slotPicture_[std::size_t(k)] = n;
+        slots_[std::size_t(k)]->setPicture(ArtStore::instance().pixmap(PictureLibrary::stampPath(n), {49, 49}));
+        slots_[std::size_t(k)]->show();
     }
 }
 
 void Pickers::bStamp_MouseMove(int index, int, int, double, double) {
     w_.SetHandCursor(true);
-    for (ShapeFrame* s : Shape7) s->hide();
-    if (index >= 0 && index < 8) Shape7[std::size_t(index)]->show();
+    for (ShapeFrame* s : categoryFrames_) s->hide();
+    if (index >= 0 && index < 8) categoryFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::bStamp1_Click(int index) {
     w_.PlayWaveSound(104);
-    pctBrush->hide();
-    pctStamp->hide();
+    modelsPanel_->hide();
+    stampsPanel_->hide();
     if (index < 0 || index > 7) return;
     // The holder takes the slot's picture at its own size; an empty slot has none.
     CanvasPart& canvas = w_.canvasPart();
-    const int n = slotPicture[std::size_t(index)];
+    const int n = slotPicture_[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
     canvas.showStampHolder(size);

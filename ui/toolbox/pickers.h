@@ -4,6 +4,7 @@
 // The two picker panels that open above the tool row: 17 patterned brushes,
 // and 8 stamp categories with a row of slots for their pictures.
 #include <array>
+#include <functional>
 
 #include "app/box.h"
 
@@ -31,21 +32,24 @@ public:
     void hidePanels();
     // The hover frames hidden and back in their corners (the reset).
     void resetFrames();
-
-    Box* pctBrush;
-    Box* pctStamp;
-    ShapeFrame* Shape4;
-    ShapeFrame* Shape5;
-    std::array<Box*, 17> bSpray{};
-    std::array<Box*, 8> bStamp{};
-    std::array<Box*, 8> bStamp1{};
-    std::array<ShapeFrame*, 17> Shape1{};
-    std::array<ShapeFrame*, 8> Shape7{};
-    std::array<int, 8> slotPicture{};  // the stamp picture number in each slot, 0 for none
+    // Either panel shows.
+    bool panelOpen() const;
+    // A right click on either panel runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
+    // The stamp picture number in a slot (0..7), 0 for none.
+    int pictureInSlot(int slot) const { return slotPicture_.at(std::size_t(slot)); }
 
 private:
     void ensureArt();
     MainWindow& w_;
+    Box* modelsPanel_;                             // "pctBrush"
+    Box* stampsPanel_;                             // "pctStamp"
+    std::array<Box*, 17> models_{};                // "bSpray(0)".."bSpray(16)"
+    std::array<Box*, 8> categories_{};             // "bStamp(0)".."bStamp(7)"
+    std::array<Box*, 8> slots_{};                  // "bStamp1(0)".."bStamp1(7)"
+    std::array<ShapeFrame*, 17> modelFrames_{};    // "Shape1(i)", the hover frame on each model
+    std::array<ShapeFrame*, 8> categoryFrames_{};  // "Shape7(i)", the hover frame on each category
+    std::array<int, 8> slotPicture_{};             // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
 

@@ -43,8 +43,8 @@ int ChosenToolItem(Tool t) {
 ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
-        bBrush[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
-        Box* b = bBrush[std::size_t(i)];
+        buttons_[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+        Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
         w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
         w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
@@ -69,9 +69,9 @@ void ToolButtons::showFaces() {
         const auto k = std::size_t(i);
         if (i == hovered_) {
             if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(kFaceOfItem[i]), {67, 67});
-            bBrush[k]->setPicture(lit_[k]);
+            buttons_[k]->setPicture(lit_[k]);
         } else {
-            bBrush[k]->setPicture(i == pressed_ ? pressedFace(i) : normal_[k]);
+            buttons_[k]->setPicture(i == pressed_ ? pressedFace(i) : normal_[k]);
         }
     }
 }
@@ -160,7 +160,7 @@ void ToolButtons::applyCaptions(const CaptionTexts& texts) {
     constexpr Caption kTips[6] = {Caption::Pencil, Caption::ModelsBrush, Caption::StampBrush,
                                   Caption::Eraser, Caption::Oil,         Caption::Fill};
     for (std::size_t i = 0; i < 6; ++i)
-        if (const auto& t = texts[kTips[i]]) bBrush[i]->setToolTip(*t);
+        if (const auto& t = texts[kTips[i]]) buttons_[i]->setToolTip(*t);
 }
 
 }  // namespace pintaloo

@@ -33,10 +33,9 @@ public:
     // Runs the oil filter over the whole canvas.
     void runOil();
 
-    std::array<Box*, 6> bBrush{};
-
 private:
     MainWindow& w_;
+    std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
     std::array<QPixmap, 6> normal_, lit_, pressedArt_;  // by item, drawn when first needed
     int hovered_ = -1, pressed_ = -1;
