@@ -80,7 +80,7 @@ private:
     void makeCopy();
 
     int width_ = 0, height_ = 0;
-    std::vector<Colour> base_;  // the drawing as last committed
+    std::vector<Colour, LargePageAllocator<Colour>> base_;  // the drawing as last committed
     // A page all of one colour (the blank page at start, every new page) is
     // kept as that colour until the first commit needs the copy, so a
     // window that is only looked at, or a start on a blank page, spends
