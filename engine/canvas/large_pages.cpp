@@ -8,31 +8,32 @@
 #include <sys/mman.h>
 #endif
 
+// The address sanitizer watches only memory from operator new, so its builds
+// keep to that.
+#if defined(MADV_HUGEPAGE) && !defined(__SANITIZE_ADDRESS__)
+#define PINTALOO_LARGE_PAGES 1
+#endif
+
 namespace pintaloo {
 
+#if defined(PINTALOO_LARGE_PAGES)
 namespace {
 
 constexpr std::size_t kLargePage = std::size_t(2) << 20;
 
 // The size a request takes in large pages, or 0 when it should not use them.
-// The address sanitizer watches only memory from operator new, so its builds
-// keep to that.
 std::size_t LargeSize(std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE) && !defined(__SANITIZE_ADDRESS__)
     if (bytes < kLargePage / 2 || bytes > (std::size_t(1) << 40)) return 0;
     const std::size_t size = (bytes + kLargePage - 1) / kLargePage * kLargePage;
     return size - bytes <= kLargePage / 4 ? size : 0;
-#else
-    (void)bytes;
-    return 0;
-#endif
 }
 
 }  // namespace
+#endif
 
 void* AllocateLarge(std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE) && !defined(__SANITIZE_ADDRESS__)
-    if (const std::size_t size = LargeSize(bytes)) {
+#if defined(PINTALOO_LARGE_PAGES)
+    if (const std::size_t size = LargeSize(bytes); size != 0) {
         // A large page must start on a 2 MB boundary: reserve one page more,
         // keep the aligned part and give the ends back.
         void* reserved = mmap(nullptr, size + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -52,11 +53,13 @@ void* AllocateLarge(std::size_t bytes) {
 
 void FreeLarge(void* p, std::size_t bytes) {
     if (!p) return;
-#if defined(__linux__) && defined(MADV_HUGEPAGE) && !defined(__SANITIZE_ADDRESS__)
-    if (const std::size_t size = LargeSize(bytes)) {
+#if defined(PINTALOO_LARGE_PAGES)
+    if (const std::size_t size = LargeSize(bytes); size != 0) {
         munmap(p, size);
         return;
     }
+#else
+    (void)bytes;
 #endif
     ::operator delete(p);
 }
