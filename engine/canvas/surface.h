@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "canvas/colour.h"
+#include "canvas/large_pages.h"
 #include "canvas/picture.h"
 #include "canvas/rect.h"
 
@@ -91,7 +92,7 @@ private:
     void thickLine(double x1, double y1, double x2, double y2, Colour c, int width);
 
     int width_, height_;
-    std::vector<Colour> pixels_;
+    std::vector<Colour, LargePageAllocator<Colour>> pixels_;  // see large_pages.h
     int posX_ = 0, posY_ = 0;
     Rect dirty_;
 };

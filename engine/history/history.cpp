@@ -16,7 +16,15 @@ History::History(const Surface& start, const StepInfo& info, std::size_t budgetB
 void History::reset(const Surface& surface, const StepInfo& info) {
     width_ = surface.width();
     height_ = surface.height();
-    base_.assign(surface.data(), surface.data() + std::size_t(width_) * std::size_t(height_));
+    const Colour* pixels = surface.data();
+    const Colour* end = pixels + std::size_t(width_) * std::size_t(height_);
+    // One pass over pixels already in memory costs far less than a fresh copy.
+    if (std::all_of(pixels, end, [first = *pixels](Colour c) { return c == first; })) {
+        uniform_ = *pixels;
+    } else {
+        uniform_.reset();
+        base_.assign(pixels, end);
+    }
     info_ = info;
     undo_.clear();
     redo_.clear();
@@ -25,6 +33,12 @@ void History::reset(const Surface& surface, const StepInfo& info) {
 
 bool History::sameShape(const Surface& surface) const {
     return surface.width() == width_ && surface.height() == height_;
+}
+
+void History::makeCopy() {
+    if (!uniform_) return;
+    base_.assign(std::size_t(width_) * std::size_t(height_), *uniform_);
+    uniform_.reset();
 }
 
 // Rows are compared whole first (memcmp is far faster than a pixel loop),
@@ -63,6 +77,7 @@ bool History::commit(const Surface& surface, const StepInfo& info) {
         reset(surface, info);
         return false;
     }
+    makeCopy();  // undo and redo commit first, so they find the copy made too
     const Rect r = differingRect(surface);
     if (r.empty() && info == info_) return false;
 

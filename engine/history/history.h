@@ -9,7 +9,8 @@
 // as a compressed exclusive-or of before and after. The steps share a byte
 // budget; when it is full the oldest go first.
 //
-// Cost: the copy is one canvas (1.7 MB at 807 x 537); a commit is a full
+// Cost: the copy is one canvas (1.7 MB at 807 x 537, made at the first
+// commit when the start is a page of one colour); a commit is a full
 // compare plus encoding the changed rectangle; undo and redo decode one
 // rectangle and copy it out.
 #include <cstddef>
@@ -54,9 +55,10 @@ public:
     // kept drawing at start-up, say).
     void reset(const Surface& surface, const StepInfo& info);
 
-    // Bytes held by the steps (the budget applies to this) and by the copy.
+    // Bytes held by the steps (the budget applies to this) and by the copy
+    // (none yet while the page is of one colour: see uniform_).
     std::size_t stepBytes() const { return stepBytes_; }
-    std::size_t copyBytes() const { return base_.size() * sizeof(Colour); }
+    std::size_t copyBytes() const { return base_.capacity() * sizeof(Colour); }
     std::size_t budget() const { return budget_; }
     void setBudget(std::size_t bytes);
 
@@ -75,9 +77,16 @@ private:
     void copyOut(const Rect& r, Surface& surface) const;
     void trimToBudget();
     bool sameShape(const Surface& surface) const;
+    void makeCopy();
 
     int width_ = 0, height_ = 0;
-    std::vector<Colour> base_;  // the drawing as last committed
+    std::vector<Colour, LargePageAllocator<Colour>> base_;  // the drawing as last committed
+    // A page all of one colour (the blank page at start, every new page) is
+    // kept as that colour until the first commit needs the copy, so a
+    // window that is only looked at, or a start on a blank page, spends
+    // neither the 1.7 MB nor the time of touching it for the first time.
+    // While set, base_ is out of date (its memory is kept for reuse).
+    std::optional<Colour> uniform_;
     StepInfo info_;
     std::deque<Step> undo_;   // oldest at the front
     std::vector<Step> redo_;  // next to redo at the back

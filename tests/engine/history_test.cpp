@@ -188,6 +188,51 @@ TEST(History, ResetForgetsEverything) {
     EXPECT_FALSE(h.commit(r.canvas, loaded));  // the loaded drawing is the new start
 }
 
+// A page of one colour is kept without a copy until the first change; the
+// pages here start blank, on coloured paper or drawn, and every later start
+// (a new page after a drawing, a drawing opened straight after a blank page)
+// must undo to itself and not to an earlier page.
+TEST(History, EveryKindOfStartingPageUndoesToItself) {
+    struct Start {
+        const char* name;
+        std::function<void(PaintRig&)> make;
+    };
+    const Start starts[] = {
+        {"white page", [](PaintRig& r) { r.canvas.clear(kWhite); }},
+        {"coloured paper", [](PaintRig& r) { r.canvas.clear(Rgb(250, 230, 120)); }},
+        {"black page", [](PaintRig& r) { r.canvas.clear(kBlack); }},
+        {"drawing", [](PaintRig& r) { DrawChildsPicture(r, 3); }},
+        {"one pixel off white",
+         [](PaintRig& r) {
+             r.canvas.clear(kWhite);
+             r.canvas.setPixel(806, 536, Rgb(254, 255, 255));
+         }},
+    };
+    PaintRig r;
+    History h(r.canvas, StepInfoOf(r.state));
+    for (const Start& first : starts) {
+        for (const Start& second : starts) {
+            SCOPED_TRACE(std::string(first.name) + " then " + second.name);
+            first.make(r);
+            h.reset(r.canvas, StepInfoOf(r.state));
+            r.canvas.line(100, 100, 400, 300, Rgb(200, 30, 90), 9);  // painted on: a copy of the first page is made
+            EXPECT_TRUE(h.commit(r.canvas, StepInfoOf(r.state)));
+            r.canvas.clear(kWhite);  // a blank page left at once, as at start before the kept drawing comes back
+            h.reset(r.canvas, StepInfoOf(r.state));
+            second.make(r);
+            h.reset(r.canvas, StepInfoOf(r.state));
+            const Snapshot start = Take(r);
+            r.canvas.line(50, 400, 700, 60, Rgb(10, 120, 40), 7);
+            const Snapshot painted = Take(r);
+            ASSERT_TRUE(h.commit(r.canvas, StepInfoOf(r.state)));
+            ASSERT_TRUE(h.undo(r.canvas));
+            EXPECT_EQ(Pixels(r.canvas), start.pixels);
+            ASSERT_TRUE(h.redo(r.canvas));
+            EXPECT_EQ(Pixels(r.canvas), painted.pixels);
+        }
+    }
+}
+
 // Whole-canvas steps of real drawings: opening a drawing, filling the
 // paper around it, the oil effect and a new page, over and over.
 TEST(History, HundredWholeCanvasStepsFitTheDefaultBudget) {

@@ -77,7 +77,10 @@ void KeptDrawing::copyInto(Surface& canvas) const {
 }
 
 std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int height) {
-    if (folder.isEmpty()) return std::nullopt;
+    // No drawing kept yet (the first start): a picture reader asked for a
+    // missing file goes looking through every picture plugin, which loads
+    // them and their libraries (milliseconds and memory at every such start).
+    if (folder.isEmpty() || !QFileInfo::exists(KeptDrawingPath(folder))) return std::nullopt;
     QImageReader reader(KeptDrawingPath(folder), "png");
     reader.setAutoTransform(false);
     if (!reader.canRead() || reader.size() != QSize(width, height)) return std::nullopt;

@@ -11,6 +11,7 @@
 #include "app/comfort_buttons.h"
 #include "app/command_line.h"
 #include "app/drawing_history.h"
+#include "app/font_warm_up.h"
 #include "app/kept_drawing.h"
 #include "app/language.h"
 #include "app/main_window.h"
@@ -22,6 +23,7 @@
 #include "app/start_choices.h"
 #include "media/captions.h"
 #include "media/film_part.h"
+#include "media/help_link.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
@@ -63,6 +65,9 @@ int main(int argc, char** argv) {
     SdlAudioBackend audio;
     audio.deferOpening();
     QApplication app(argc, argv);
+    // The fonts get ready beside the building of the window (before the
+    // window's first paint needs them for the version line).
+    FontWarmUp fonts(HelpLink::captionFont(), HelpLink::firstCaption());
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
     QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));

@@ -26,7 +26,6 @@ ScreenHost::ScreenHost(MainWindow& window, SettingsPort* settings) : w_(window),
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     // Scaled in a window, the corners stay see-through like the window's own.
     setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; border: none; }"));
     viewport()->setAutoFillBackground(false);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -105,6 +104,11 @@ void ScreenHost::showScaled(double scale) {
 
 void ScreenHost::embed() {
     if (proxy_) return;
+    // Styled only when first needed: a style sheet sets up a style of its
+    // own (about a millisecond), wasted on the usual start that never shows
+    // this view.
+    if (styleSheet().isEmpty())
+        setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; border: none; }"));
     // A window already on screen leaves it first; inside the view it is
     // drawn by the proxy only.
     w_.hide();

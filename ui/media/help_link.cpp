@@ -18,14 +18,22 @@ const char* const kHelpAddress = ":/help/index.html";
 
 HelpLink::HelpLink(MainWindow& w) : w_(w) {
     versionLine_ = new Box(&w, "lblInfo", {560, 712, 249, 17});
-    QFont f;
-    f.setPixelSize(12);
-    f.setUnderline(true);
-    versionLine_->setCaptionStyle(f, QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
-    versionLine_->setCaption(QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION)));
+    versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
+    versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
     w.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
     w.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
+}
+
+QFont HelpLink::captionFont() {
+    QFont f;
+    f.setPixelSize(12);
+    f.setUnderline(true);
+    return f;
+}
+
+QString HelpLink::firstCaption() {
+    return QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION));
 }
 
 void HelpLink::lblInfo_MouseMove(int, int, double, double) { w_.SetHandCursor(true); }

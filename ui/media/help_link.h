@@ -3,6 +3,7 @@
 #pragma once
 // The version line at the bottom of the window; releasing a button over it
 // opens the help-and-about page in the user's browser.
+#include <QFont>
 #include <QString>
 
 #include "app/box.h"
@@ -18,6 +19,9 @@ extern const char* const kHelpAddress;
 class HelpLink {
 public:
     explicit HelpLink(MainWindow& w);
+    // The line's font and its first text, before any language is applied.
+    static QFont captionFont();
+    static QString firstCaption();
     void lblInfo_MouseMove(int button, int shift, double x, double y);
     void lblInfo_MouseUp(int button, int shift, double x, double y);
     // The page as a local file the browser can open (written once per run).
