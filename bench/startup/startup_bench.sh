@@ -4,7 +4,11 @@
 # Start-up time of Pintaloo against a bare Qt Widgets window of the same
 # size, both in a private X server (Xvfb).
 #
-# Usage: bench/startup/startup_bench.sh PROGRAM [RUNS]   (RUNS defaults to 10)
+# Usage: bench/startup/startup_bench.sh PROGRAM [RUNS] [KEPT.png]   (RUNS defaults to 10)
+#
+# With KEPT.png (a drawing.png from a kept-drawing folder), every Pintaloo
+# run starts the way a returning child's does: with that drawing put back in
+# its state folder first. Without it, every run is a first start.
 #
 # For each run it measures, from the launch:
 #   window - until the top-level window is mapped;
@@ -21,6 +25,7 @@ set -o pipefail
 
 PROGRAM=${1:?usage: startup_bench.sh PROGRAM [RUNS]}
 RUNS=${2:-10}
+KEPT=${3:-}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 QUIET_MS=200
 TIMEOUT_MS=20000
@@ -28,6 +33,7 @@ TIMEOUT_MS=20000
 die() { echo "startup_bench: $*" >&2; exit 1; }
 [[ -x $PROGRAM ]] || die "'$PROGRAM' is not an executable file"
 [[ $RUNS =~ ^[1-9][0-9]*$ ]] || die "RUNS must be a positive number"
+[[ -z $KEPT || -f $KEPT ]] || die "'$KEPT' is not a file"
 for tool in Xvfb xdpyinfo g++ pkg-config; do
     command -v "$tool" >/dev/null || die "'$tool' is not installed"
 done
@@ -83,6 +89,10 @@ median() {
 # measure_once NAME TITLE PROGRAM RUN: one timed launch; results appended to $WORK/NAME.*
 measure_once() {
     local name=$1 title=$2 prog=$3 i=$4 line
+    if [[ $name == pintaloo && -n $KEPT ]]; then
+        mkdir -p "$XDG_STATE_HOME/pintaloo" && chmod 700 "$XDG_STATE_HOME" "$XDG_STATE_HOME/pintaloo"
+        cp "$KEPT" "$XDG_STATE_HOME/pintaloo/drawing.png" || die "could not put '$KEPT' back"
+    fi
     line=$("$WORK/launch_timer" "$title" "$TIMEOUT_MS" "$QUIET_MS" "$prog" 2>>"$WORK/$name.err") ||
         die "$name: run $i failed: $(tail -n 3 "$WORK/$name.err")"
     [[ $line == *closed=no* ]] && echo "startup_bench: $name: run $i did not close by itself, killed" >&2

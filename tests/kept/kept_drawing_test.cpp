@@ -154,6 +154,45 @@ TEST(KeptDrawing, WrittenThenLoadedBitForBitWithItsPage) {
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"drawing.png"});
 }
 
+// The picture plugins this process has loaded so far, from its own map.
+std::string LoadedPicturePlugins() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return "(no /proc/self/maps)";
+    QStringList found;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.contains("/imageformats/")) found << QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
+    found.removeDuplicates();
+    return found.join(QLatin1Char(' ')).toStdString();
+}
+
+// The drawing in tests/data/kept/drawing.png, kept by version 0.1.0: a sun,
+// a house and some grass on white, on colouring page 113.
+Surface OldKeptDrawing() {
+    Surface s;
+    for (int r = 0; r < 40; r += 4) s.line(700 - r, 80, 700 + r, 80, Rgb(255, 200, 0), 40 - r);
+    for (int y = 300; y < 480; y += 4) s.line(200, y, 420, y, Rgb(230, 80, 60), 5);
+    s.line(180, 300, 310, 200, Rgb(120, 60, 30), 9);
+    s.line(310, 200, 440, 300, Rgb(120, 60, 30), 9);
+    for (int x = 0; x < 807; x += 6) s.line(x, 536, x + 3, 500, Rgb(40, 170, 60), 3);
+    return s;
+}
+
+// Every start after the first brings the drawing back, so the reading must
+// keep working for drawings kept by earlier versions, and must not load the
+// picture plugins (SVG, GIF, JPEG, ICO and their libraries) to read a PNG.
+// ctest runs this case in a process of its own, where nothing has loaded a
+// plugin before it; run with the others it checks only the reading.
+TEST(KeptDrawing, OneKeptByAnEarlierVersionComesBackWithoutPicturePlugins) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PINTALOO_TEST_DATA "/kept/drawing.png"), tmp.path() + "/drawing.png"));
+    const std::string before = LoadedPicturePlugins();
+    const auto kept = LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight);
+    EXPECT_EQ(LoadedPicturePlugins(), before);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->pixels, Pixels(OldKeptDrawing()));
+    EXPECT_EQ(kept->info, (StepInfo{113, kWhite, kBlack}));
+}
+
 TEST(KeptDrawing, ChangesCloseTogetherAreWrittenOnce) {
     QTemporaryDir tmp;
     KeptDrawingWriter keeper(tmp.path(), 300);

@@ -81,7 +81,11 @@ std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int
     // missing file goes looking through every picture plugin, which loads
     // them and their libraries (milliseconds and memory at every such start).
     if (folder.isEmpty() || !QFileInfo::exists(KeptDrawingPath(folder))) return std::nullopt;
+    // Our own file, always PNG, which Qt reads itself: asked to guess from the
+    // content first, the reader would load every picture plugin (SVG, GIF,
+    // JPEG, ICO and their libraries) at each start that brings a drawing back.
     QImageReader reader(KeptDrawingPath(folder), "png");
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     if (!reader.canRead() || reader.size() != QSize(width, height)) return std::nullopt;
     const QImage read = reader.read();

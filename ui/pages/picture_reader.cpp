@@ -485,6 +485,7 @@ PictureResult DecodePicture(const QByteArray& bytes) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kQtFormat[int(header.format)]);
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);  // no other plugin is asked to guess
     reader.setAutoTransform(false);
     // A limit shared by every reader in the program: set once, not raced.
     static std::once_flag limitSet;
