@@ -271,7 +271,7 @@ TEST_F(UndoTest, AStrokeStillHeldWhenTheProgramEndsIsKept) {
     w().Form_Unload();
     const auto kept = LoadKeptDrawing(folder, w().canvas.width(), w().canvas.height());
     ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->pixels, held);
+    EXPECT_EQ(Pixels(kept->pixels.begin(), kept->pixels.end()), held);
 }
 
 TEST_F(UndoTest, ADamagedKeptDrawingStartsBlankAndSaysNothing) {

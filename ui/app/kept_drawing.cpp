@@ -10,7 +10,9 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cerrno>
+#include <span>
 
+#include "canvas/large_pages.h"
 #include "pages/colouring_pages.h"
 
 namespace pintaloo {
@@ -27,7 +29,7 @@ const QString kCheckKey = QStringLiteral("Pintaloo-Check");
 // damaged in its pixels can still decode (the missing rows come out
 // blank), so the sum, written beside the page, is what proves the picture
 // whole. About a millisecond for the canvas.
-QString PixelCheck(const std::vector<Colour>& pixels) {
+QString PixelCheck(std::span<const Colour> pixels) {
     std::uint64_t h = 14695981039346656037ull;
     for (const Colour c : pixels) {
         h = (h ^ (c & 0xFFFFFFu)) * 1099511628211ull;
@@ -88,8 +90,13 @@ std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     if (!reader.canRead() || reader.size() != QSize(width, height)) return std::nullopt;
-    const QImage read = reader.read();
-    if (read.isNull() || read.size() != QSize(width, height)) return std::nullopt;
+    // Decoded straight into memory taken in large pages (see large_pages.h):
+    // a fresh buffer of ordinary pages cost more to touch than the PNG
+    // costs to inflate. The reader keeps the buffer for a picture of this
+    // size and format (what the writer makes); any other gets its own.
+    std::vector<Colour, LargePageAllocator<Colour>> decoded(std::size_t(width) * std::size_t(height));
+    QImage read(reinterpret_cast<uchar*>(decoded.data()), width, height, width * 4, QImage::Format_RGB32);
+    if (!reader.read(&read) || read.isNull() || read.size() != QSize(width, height)) return std::nullopt;
     bool pageOk = false;
     const int page = read.text(kPageKey).toInt(&pageOk);
     const auto paper = ColourText(read.text(kPaperKey));

@@ -42,7 +42,8 @@ QString KeptDrawingPath(const QString& folder);
 
 struct KeptDrawing {
     int width = 0, height = 0;
-    std::vector<Colour> pixels;  // width * height, x fastest, the canvas's layout
+    using PixelRows = std::vector<Colour, LargePageAllocator<Colour>>;  // in large pages, as the canvas's
+    PixelRows pixels;  // width * height, x fastest, the canvas's layout
     StepInfo info;
     // Copies the pixels onto the canvas (same size) and marks it all dirty.
     void copyInto(Surface& canvas) const;
