@@ -194,6 +194,29 @@ TEST(KeptDrawing, OneKeptByAnEarlierVersionComesBackWithoutPicturePlugins) {
     EXPECT_EQ(kept->info, (StepInfo{113, kWhite, kBlack}));
 }
 
+// The same drawing saved again by another PNG writer, with an alpha
+// channel or with 16 bits a channel, still comes back whole: the reader
+// then hands over a picture in its own memory and layout.
+TEST(KeptDrawing, ThePixelsComeBackWhateverLayoutThePngHas) {
+    QTemporaryDir tmp;
+    {
+        KeptDrawingWriter keeper(tmp.path());
+        keeper.changed(OldKeptDrawing(), StepInfo{113, kWhite, kBlack});
+        keeper.flushNow();
+    }
+    const QString path = tmp.path() + "/drawing.png";
+    const QImage written(path);
+    ASSERT_FALSE(written.isNull());
+    for (const QImage::Format format : {QImage::Format_ARGB32, QImage::Format_RGB888, QImage::Format_RGBA64}) {
+        QImage again = written.convertToFormat(format);
+        for (const QString& key : written.textKeys()) again.setText(key, written.text(key));
+        ASSERT_TRUE(again.save(path, "png"));
+        const auto kept = LoadKeptDrawing(tmp.path(), Surface::kWidth, Surface::kHeight);
+        ASSERT_TRUE(kept.has_value()) << "format " << int(format);
+        EXPECT_EQ(Pixels(kept->pixels), Pixels(OldKeptDrawing())) << "format " << int(format);
+    }
+}
+
 TEST(KeptDrawing, ChangesCloseTogetherAreWrittenOnce) {
     QTemporaryDir tmp;
     KeptDrawingWriter keeper(tmp.path(), 300);

@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 #include <span>
 
 #include "canvas/large_pages.h"
@@ -104,17 +105,23 @@ std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int
     if (!pageOk || page < ColouringPages::kFirst || page > ColouringPages::kLast || !paper || !outline)
         return std::nullopt;
 
+    // The decoded words become the canvas's colours in place. A picture the
+    // reader gave its own buffer (another format) is copied in first.
+    static_assert(sizeof(Colour) == sizeof(QRgb));
     const QImage img = read.convertToFormat(QImage::Format_RGB32);
+    if (img.constBits() != reinterpret_cast<const uchar*>(decoded.data()))
+        for (int y = 0; y < height; ++y)
+            std::memcpy(decoded.data() + std::size_t(y) * std::size_t(width), img.constScanLine(y),
+                        std::size_t(width) * sizeof(QRgb));
+    for (Colour& c : decoded) {
+        const QRgb q = c;
+        c = Rgb(qRed(q), qGreen(q), qBlue(q));
+    }
     KeptDrawing k;
     k.width = width;
     k.height = height;
     k.info = {std::int16_t(page), *paper, *outline};
-    k.pixels.resize(std::size_t(width) * std::size_t(height));
-    for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        Colour* to = k.pixels.data() + std::size_t(y) * std::size_t(width);
-        for (int x = 0; x < width; ++x) to[x] = Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
-    }
+    k.pixels = std::move(decoded);  // the QImages above only borrowed it
     if (read.text(kCheckKey) != PixelCheck(k.pixels)) return std::nullopt;
     return k;
 }
