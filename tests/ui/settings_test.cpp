@@ -97,6 +97,49 @@ TEST(SettingsTest, DamagedFileReadsAsDefaultsAndStillTakesNewValues) {
     }
 }
 
+// Every start tells the keeper how the window is shown and whether sound is
+// on; a value it already holds is not written again (no file for the
+// defaults, no rewrite of the file a parent may have edited by hand).
+TEST(SettingsTest, AValueAlreadyHeldIsNotWrittenAgain) {
+    const struct {
+        const char* what;
+        std::function<void(SettingsPort&)> set;
+    } cases[] = {
+        {"full screen as it is", [](SettingsPort& s) { s.setFullScreen(s.fullScreen()); }},
+        {"sound as it is", [](SettingsPort& s) { s.setSoundOn(s.soundOn()); }},
+        {"the same folder", [](SettingsPort& s) { s.setLastFolder(s.lastFolder()); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString file = dir.filePath(QStringLiteral("pintaloo.conf"));
+        if (std::string(c.what) != "the same folder") {
+            QSettingsPort fresh(file);
+            c.set(fresh);
+            EXPECT_FALSE(QFile::exists(file)) << "a default needs no file";
+        }
+        {
+            QSettingsPort first(file);
+            first.setSoundOn(false);
+            first.setFullScreen(true);
+            first.setLastFolder(QStringLiteral("/home/ana"));
+        }
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("; a note by hand\n");  // gone if the file is written anew
+        f.close();
+        QSettingsPort next(file);
+        c.set(next);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll().contains("; a note by hand"));
+        f.close();
+        // A change is still written at once.
+        next.setFullScreen(false);
+        EXPECT_FALSE(QSettingsPort(file).fullScreen());
+    }
+}
+
 TEST(SettingsTest, UnusableFileDoesNotStopTheProgram) {
     // A folder where the file should be: nothing can be read or written.
     QTemporaryDir dir;

@@ -38,13 +38,20 @@ bool QSettingsPort::readBool(const char* key, bool fallback) const {
 }
 
 void QSettingsPort::write(const char* key, const QVariant& value) {
+    // Every start tells the settings how the window is shown; rewriting the
+    // file with what it already holds cost 2-3 ms of every start (and a
+    // write to disk), so only a change is written.
+    const QVariant stored = settings_->value(QLatin1String(key));
+    if (stored.isValid() && stored.toString() == value.toString()) return;
     settings_->setValue(QLatin1String(key), value);
     // Written at once: a child may well end the session with the power button.
     settings_->sync();
 }
 
 bool QSettingsPort::soundOn() const { return readBool(kSound, true); }
-void QSettingsPort::setSoundOn(bool on) { write(kSound, on); }
+void QSettingsPort::setSoundOn(bool on) {
+    if (soundOn() != on) write(kSound, on);  // the default is kept without a file
+}
 
 std::optional<QString> QSettingsPort::languageOverride() const {
     // Only a language the program speaks, in its own code.
@@ -65,7 +72,9 @@ void QSettingsPort::setLanguageOverride(const std::optional<QString>& code) {
 }
 
 bool QSettingsPort::fullScreen() const { return readBool(kFullScreen, false); }
-void QSettingsPort::setFullScreen(bool on) { write(kFullScreen, on); }
+void QSettingsPort::setFullScreen(bool on) {
+    if (fullScreen() != on) write(kFullScreen, on);  // the default is kept without a file
+}
 
 QString QSettingsPort::lastFolder() const {
     const QVariant v = settings_->value(QLatin1String(kFolder));
