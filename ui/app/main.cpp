@@ -75,8 +75,11 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pintaloo.Pintaloo"));
     // The sizes the X11 window manager is handed for a scalable icon, drawn
     // by the build: no SVG icon plugin loaded and nothing drawn at start.
+    // Qt converts and sends every size to the X server twice while the
+    // window is made; a 128-pixel one was three quarters of that work, and
+    // task bars that show more take the launcher entry's scalable icon.
     QIcon icon;
-    for (const int side : {16, 32, 64, 128})
+    for (const int side : {16, 32, 48, 64})
         icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
     QApplication::setWindowIcon(icon);
 

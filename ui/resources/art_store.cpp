@@ -105,16 +105,28 @@ QPixmap ArtStore::brighter(const QString& path, QSize size, qreal dpr) {
         QStringLiteral("bright:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return *it;
     QImage img = pixmap(path, size, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+    // The faces are flat colours with soft edges: most pixels repeat the one
+    // before them, so the last colour's answer is kept. The colour-model
+    // round trip is the dear part, and the first tool shown pressed pays it
+    // during start-up.
+    QRgb lastIn = 0, lastOut = 0;
+    bool haveLast = false;
     for (int y = 0; y < img.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
+            if (haveLast && row[x] == lastIn) {
+                row[x] = lastOut;
+                continue;
+            }
+            lastIn = row[x];
             // Value scaled up (an outline at 30 stays near 30, a light tone
             // reaches white), saturation a tenth stronger: lit, not washed out.
             const QColor c = QColor::fromRgba(row[x]).toHsv();
             const int v = std::min(255, c.value() * 9 / 8 + 6);
             const int sat = std::min(255, c.hsvSaturation() * 11 / 10);
             const QColor lit = QColor::fromHsv(c.hsvHue(), sat, v, c.alpha());
-            row[x] = lit.rgba();
+            row[x] = lastOut = lit.rgba();
+            haveLast = true;
         }
     }
     QPixmap pm = QPixmap::fromImage(img);
