@@ -11,7 +11,9 @@
 #include <map>
 
 #include "resources/art_store.h"
+#include "resources/face_effects.h"
 #include "resources/picture_library.h"
+#include "theme_colours.h"
 #include "toolbox/picture_painters.h"
 #include "toolbox/tool_tables.h"
 #include "window_fixture.h"
@@ -183,6 +185,27 @@ TEST_F(StartupArt, NothingShownAtStartIsDrawnFromItsSvg) {
     // The record itself: a size the build did not draw is drawn, and listed.
     ArtStore::instance().pixmap(QStringLiteral(":/art/ui/dog.svg"), {17, 10});
     EXPECT_EQ(ArtStore::instance().drawnFromSvg(), QStringList(QStringLiteral(":/art/ui/dog.svg@17x10")));
+}
+
+// The pressed tool faces the build drew are exactly the ones the program
+// makes itself where the build drew none (another pixel ratio): a change to
+// the pressed look, or a build step left behind, shows here.
+TEST(PressedFaces, TheBuildsDrawingIsTheProgramsOwn) {
+    for (const char* name : {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"}) {
+        SCOPED_TRACE(name);
+        const QString path = QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name));
+        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-67x67.argb32").arg(QLatin1String(name))).isValid())
+            << "the build drew no pressed face";
+        const QImage built =
+            ArtStore::instance().pressed(path, {67, 67}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage made = PressedFace(LitFace(ArtStore::instance().pixmap(path, {67, 67}, 1.0).toImage()))
+                                .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(built.size(), QSize(67, 67));
+        EXPECT_EQ(built, made);
+        // Pressed means framed in the theme's warm colour, and the face still shows inside.
+        EXPECT_EQ(built.pixel(33, 2), QColor(theme::BUTTON_YELLOW).rgba());
+        EXPECT_NE(built.pixel(33, 33), built.pixel(33, 2));
+    }
 }
 
 }  // namespace

@@ -7,11 +7,14 @@
 //   pintaloo-svgrender --transparent IN.svg WIDTH HEIGHT OUT.png   (keeps alpha: icons)
 //   pintaloo-svgrender --sheet OUT.png SCALE IN.svg...   (contact sheet)
 //   pintaloo-svgrender --raw IN.svg WIDTH HEIGHT OUT.argb32   (keeps alpha, no file format)
+//   pintaloo-svgrender --raw-pressed IN.svg WIDTH HEIGHT OUT.argb32   (a tool face as pressed)
 //
 // The raw form is the picture's premultiplied 32-bit pixels in this
 // machine's byte order, row after row with nothing in between: the build
 // embeds large backdrops that way so the program shows them without
-// decoding or copying anything.
+// decoding or copying anything. The pressed form is a tool button's face lit
+// and framed the way the program shows the tool in use
+// (resources/face_effects.h), so the start does not make it.
 //
 // The sheet puts each picture at its own size times SCALE on a grey grid
 // with its file name under it, so white (transparent) areas stand out.
@@ -23,6 +26,8 @@
 #include <QSvgRenderer>
 #include <cstdio>
 #include <vector>
+
+#include "resources/face_effects.h"
 
 namespace {
 
@@ -72,11 +77,13 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc >= 5 && QString(argv[1]) == "--sheet") return makeSheet(argc, argv);
-    const bool raw = argc == 6 && QString(argv[1]) == "--raw";
+    const bool pressed = argc == 6 && QString(argv[1]) == "--raw-pressed";
+    const bool raw = pressed || (argc == 6 && QString(argv[1]) == "--raw");
     const bool transparent = raw || (argc == 6 && QString(argv[1]) == "--transparent");
     if (argc != 5 && !transparent) {
         std::fprintf(stderr,
-                     "usage: %s [--transparent|--raw] IN.svg WIDTH HEIGHT OUT | --sheet OUT.png SCALE IN.svg...\n",
+                     "usage: %s [--transparent|--raw|--raw-pressed] IN.svg WIDTH HEIGHT OUT | --sheet OUT.png SCALE "
+                     "IN.svg...\n",
                      argv[0]);
         return 2;
     }
@@ -86,6 +93,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", a[1]);
         return 1;
     }
+    if (pressed) img = pintaloo::PressedFace(pintaloo::LitFace(img));
     if (!raw) return img.save(QString::fromLocal8Bit(a[4])) ? 0 : 1;
     QFile out(QString::fromLocal8Bit(a[4]));
     if (!out.open(QIODevice::WriteOnly)) {

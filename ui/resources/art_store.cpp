@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include "resources/face_effects.h"
+
 namespace pintaloo {
 
 qreal ScreenPixelRatio() {
@@ -19,11 +21,13 @@ namespace {
 
 // The build's drawing of an SVG at exactly `size` pixels (ui/CMakeLists.txt),
 // shown in place from the program file; a null image when there is none.
+// `variant` names a drawing made from it ("-pressed").
 // Only an uncompressed entry of exactly the right length, on a pixel
 // boundary, can be used that way.
-QImage Prerendered(const QString& path, QSize size) {
+QImage Prerendered(const QString& path, QSize size, QLatin1String variant = {}) {
     if (!path.endsWith(QLatin1String(".svg"))) return {};
-    const QResource raw(path.chopped(4) + QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height()));
+    const QResource raw(path.chopped(4) + variant +
+                        QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height()));
     const qint64 bytes = qint64(size.width()) * size.height() * 4;
     if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() != bytes ||
         reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0)
@@ -104,33 +108,22 @@ QPixmap ArtStore::brighter(const QString& path, QSize size, qreal dpr) {
     const QString key =
         QStringLiteral("bright:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
     if (auto it = cache_.find(key); it != cache_.end()) return *it;
-    QImage img = pixmap(path, size, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
-    // The faces are flat colours with soft edges: most pixels repeat the one
-    // before them, so the last colour's answer is kept. The colour-model
-    // round trip is the dear part, and the first tool shown pressed pays it
-    // during start-up.
-    QRgb lastIn = 0, lastOut = 0;
-    bool haveLast = false;
-    for (int y = 0; y < img.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            if (haveLast && row[x] == lastIn) {
-                row[x] = lastOut;
-                continue;
-            }
-            lastIn = row[x];
-            // Value scaled up (an outline at 30 stays near 30, a light tone
-            // reaches white), saturation a tenth stronger: lit, not washed out.
-            const QColor c = QColor::fromRgba(row[x]).toHsv();
-            const int v = std::min(255, c.value() * 9 / 8 + 6);
-            const int sat = std::min(255, c.hsvSaturation() * 11 / 10);
-            const QColor lit = QColor::fromHsv(c.hsvHue(), sat, v, c.alpha());
-            row[x] = lastOut = lit.rgba();
-            haveLast = true;
-        }
-    }
+    const QImage img = LitFace(pixmap(path, size, dpr).toImage());
     QPixmap pm = QPixmap::fromImage(img);
     pm.setDevicePixelRatio(img.devicePixelRatio());
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QPixmap ArtStore::pressed(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = QStringLiteral("pressed:") + path + QString::number(size.width()) + 'x' +
+                        QString::number(size.height()) + '@' + QString::number(dpr);
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    QImage img = dpr == 1.0 ? Prerendered(path, size, QLatin1String("-pressed")) : QImage();
+    if (img.isNull()) img = PressedFace(LitFace(pixmap(path, size, dpr).toImage()));
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(dpr);
     cache_.insert(key, pm);
     return pm;
 }

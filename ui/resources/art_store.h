@@ -33,6 +33,9 @@ public:
     // The same picture lit up: brighter and a little more colourful, dark
     // outlines kept dark (a hover face that invites, never one that looks off).
     QPixmap brighter(const QString& path, QSize size, qreal devicePixelRatio = 0);
+    // The lit picture pressed in a frame (resources/face_effects.h): the
+    // tool in use. Drawn by the build at 1x, like the start's other art.
+    QPixmap pressed(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // Exactly size pixels on `background` (for pictures the painters copy).
     static QImage render(const QString& path, QSize size, QColor background = Qt::white, bool antialias = true);
     // The engine's layout of an image (0x00BBGGRR).

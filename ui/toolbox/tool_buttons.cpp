@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/tool_buttons.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -12,7 +10,6 @@
 #include "media/animation_panel.h"
 #include "media/captions.h"
 #include "resources/art_store.h"
-#include "theme_colours.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
 
@@ -80,20 +77,7 @@ void ToolButtons::showFaces() {
 // tool in use can be told from across the room.
 QPixmap ToolButtons::pressedFace(int item) {
     QPixmap& face = pressedArt_[std::size_t(item)];
-    if (!face.isNull()) return face;
-    const QPixmap lit = ArtStore::instance().brighter(FacePath(kFaceOfItem[item]), {67, 67});
-    face = QPixmap(lit.size());
-    face.setDevicePixelRatio(lit.devicePixelRatio());
-    face.fill(Qt::transparent);
-    QPainter p(&face);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.drawPixmap(QPointF(0, 1), lit);
-    QPainterPath frame;
-    frame.addRoundedRect(QRectF(2, 2, 63, 63), 13, 13);
-    p.setPen(QPen(QColor(theme::OUTLINE), 5));
-    p.drawPath(frame);
-    p.setPen(QPen(QColor(theme::BUTTON_YELLOW), 3));
-    p.drawPath(frame);
+    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(kFaceOfItem[item]), {67, 67});
     return face;
 }
 
