@@ -315,6 +315,8 @@ TEST_F(ScreenHostTest, APressLandsUnderThePointerScaledAndInFullScreen) {
         ScreenHost host(w(), nullptr);
         host.start(c.fullScreen);
         ASSERT_TRUE(host.hosting());
+        QGraphicsView* view = host.view();
+        ASSERT_NE(view, nullptr);
         const double dpr = screen->devicePixelRatio();
         const ScreenTransform t = c.fullScreen ? FullScreenTransform(screen->geometry().size(), dpr)
                                                : ScreenTransform{FitWindow(available, dpr).scale, {}};
@@ -323,11 +325,11 @@ TEST_F(ScreenHostTest, APressLandsUnderThePointerScaledAndInFullScreen) {
         // The pointer over the wanted pixel, on a whole pixel of the view as
         // a real pointer is; the canvas pixel under it by the same arithmetic.
         const QPointF windowPoint = QPointF(kCanvasOrigin + c.canvasPixel) + QPointF(0.5, 0.5);
-        const QPoint onView = t.toScreen(windowPoint).toPoint() - host.viewport()->mapTo(&host, QPoint(0, 0));
+        const QPoint onView = t.toScreen(windowPoint).toPoint() - view->viewport()->mapTo(view, QPoint(0, 0));
         const QPoint under = CanvasPixelUnder(t, QPointF(onView), kCanvasOrigin);
         ASSERT_LE((under - c.canvasPixel).manhattanLength(), 4) << "one view pixel is under three window pixels";
         call("KewlButtons2_MouseDown", {1, 5, 5});  // a blank page
-        QTest::mouseClick(host.viewport(), Qt::LeftButton, {}, onView);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, onView);
         // The crayon leaves a few grains around its tip, not a solid block:
         // they must all lie close around the pixel under the pointer.
         const QRect grains = PaintedBounds(w());

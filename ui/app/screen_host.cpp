@@ -20,22 +20,41 @@ namespace {
 constexpr int kCorner = 15;  // the window's own rounded corner, in window pixels
 }
 
+// The view a scaled or full-screen window is shown through.
+class ScreenHost::View final : public QGraphicsView {
+public:
+    explicit View(ScreenHost& host) : host_(host) {
+        setObjectName(QStringLiteral("screenHost"));
+        setWindowTitle(host.w_.windowTitle());
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        // Scaled in a window, the corners stay see-through like the window's own.
+        setAttribute(Qt::WA_TranslucentBackground);
+        viewport()->setAutoFillBackground(false);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setAlignment(Qt::AlignCenter);
+        // Smooth scaling keeps the outlines of the art even at uneven factors.
+        setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+        setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; border: none; }"));
+        setScene(&scene);
+        scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(kWindowLogicalSize)));
+    }
+
+    QGraphicsScene scene;
+
+protected:
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    ScreenHost& host_;
+};
+
 ScreenHost::ScreenHost(MainWindow& window, SettingsPort* settings) : w_(window), settings_(settings) {
-    setObjectName(QStringLiteral("screenHost"));
-    setWindowTitle(window.windowTitle());
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    // Scaled in a window, the corners stay see-through like the window's own.
-    setAttribute(Qt::WA_TranslucentBackground);
-    viewport()->setAutoFillBackground(false);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setAlignment(Qt::AlignCenter);
-    // Smooth scaling keeps the outlines of the art even at uneven factors.
-    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
-    setScene(&scene_);
-    scene_.setSceneRect(QRectF(QPointF(0, 0), QSizeF(kWindowLogicalSize)));
     w_.onFullScreen = [this](bool on) { apply(on); };
 }
 
@@ -43,6 +62,8 @@ ScreenHost::~ScreenHost() {
     w_.onFullScreen = nullptr;
     release();  // the window belongs to its owner, not to the scene
 }
+
+QGraphicsView* ScreenHost::view() const { return view_.get(); }
 
 void ScreenHost::start(bool fullScreen) {
     if (fullScreen)
@@ -52,7 +73,7 @@ void ScreenHost::start(bool fullScreen) {
 }
 
 QScreen* ScreenHost::currentScreen() const {
-    if (isVisible() && screen()) return screen();
+    if (view_ && view_->isVisible() && view_->screen()) return view_->screen();
     if (w_.screen()) return w_.screen();
     return QGuiApplication::primaryScreen();
 }
@@ -69,10 +90,10 @@ void ScreenHost::apply(bool fullScreen) {
     if (fullScreen) {
         const ScreenTransform t = FullScreenTransform(screen->geometry().size(), dpr);
         embed();
-        clearMask();
+        view_->clearMask();
         showScaled(t.scale);
-        setGeometry(screen->geometry());
-        showFullScreen();
+        view_->setGeometry(screen->geometry());
+        view_->showFullScreen();
     } else {
         const WindowFit fit = FitWindow(screen->availableGeometry().size(), dpr);
         if (fit.scale >= 1.0) {
@@ -81,38 +102,34 @@ void ScreenHost::apply(bool fullScreen) {
         }
         embed();
         showScaled(fit.scale);
-        showNormal();
+        view_->showNormal();
         QRect place(QPoint(0, 0), fit.size);
         place.moveCenter(screen->availableGeometry().center());
-        setGeometry(place);
+        view_->setGeometry(place);
         if (!DesktopComposites()) {
             // Without a compositor the see-through corners would show black.
             QPainterPath outline;
             outline.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(fit.size)), kCorner * fit.scale, kCorner * fit.scale);
-            setMask(QRegion(outline.toFillPolygon().toPolygon()));
+            view_->setMask(QRegion(outline.toFillPolygon().toPolygon()));
         }
-        show();
+        view_->show();
     }
-    activateWindow();
+    view_->activateWindow();
     w_.setFocus();
 }
 
 void ScreenHost::showScaled(double scale) {
     scale_ = scale;
-    setTransform(QTransform::fromScale(scale, scale));
+    view_->setTransform(QTransform::fromScale(scale, scale));
 }
 
 void ScreenHost::embed() {
     if (proxy_) return;
-    // Styled only when first needed: a style sheet sets up a style of its
-    // own (about a millisecond), wasted on the usual start that never shows
-    // this view.
-    if (styleSheet().isEmpty())
-        setStyleSheet(QStringLiteral("QGraphicsView { background: transparent; border: none; }"));
+    if (!view_) view_ = std::make_unique<View>(*this);
     // A window already on screen leaves it first; inside the view it is
     // drawn by the proxy only.
     w_.hide();
-    proxy_ = scene_.addWidget(&w_);
+    proxy_ = view_->scene.addWidget(&w_);
     w_.show();
     proxy_->setFocus();
 }
@@ -126,7 +143,7 @@ void ScreenHost::release() {
     proxy_->setWidget(nullptr);  // the window is a window of its own again
     delete proxy_;
     proxy_ = nullptr;
-    hide();
+    view_->hide();
     // Drawn by the proxy only until now: on screen again, with its own frame
     // rules (the flags anew make a fresh native window).
     w_.hide();
@@ -138,8 +155,8 @@ void ScreenHost::release() {
 
 // The backdrop fills the whole screen around the centred window; scaled in
 // a window there is nothing around it to fill.
-void ScreenHost::drawBackground(QPainter* painter, const QRectF& rect) {
-    if (!full_) return QGraphicsView::drawBackground(painter, rect);
+void ScreenHost::View::drawBackground(QPainter* painter, const QRectF& rect) {
+    if (!host_.full_) return QGraphicsView::drawBackground(painter, rect);
     painter->save();
     painter->resetTransform();
     const QSize size = viewport()->size();
@@ -148,24 +165,24 @@ void ScreenHost::drawBackground(QPainter* painter, const QRectF& rect) {
 }
 
 // The keys of the key table work here as in the bare window.
-void ScreenHost::keyPressEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat() && w_.actions.runKey(QKeySequence(e->keyCombination()))) return;
+void ScreenHost::View::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat() && host_.w_.actions.runKey(QKeySequence(e->keyCombination()))) return;
     QGraphicsView::keyPressEvent(e);
 }
 
 // Closing the view closes the window, which cleans up as it always does.
-void ScreenHost::closeEvent(QCloseEvent* e) {
-    w_.close();
+void ScreenHost::View::closeEvent(QCloseEvent* e) {
+    host_.w_.close();
     e->accept();
 }
 
 // A full screen that changes size (a screen turned, another chosen) gets a
 // fresh scale.
-void ScreenHost::resizeEvent(QResizeEvent* e) {
+void ScreenHost::View::resizeEvent(QResizeEvent* e) {
     QGraphicsView::resizeEvent(e);
-    if (!full_ || !proxy_) return;
-    if (QScreen* screen = currentScreen())
-        showScaled(FullScreenTransform(QSizeF(viewport()->size()), screen->devicePixelRatio()).scale);
+    if (!host_.full_ || !host_.proxy_) return;
+    if (QScreen* screen = host_.currentScreen())
+        host_.showScaled(FullScreenTransform(QSizeF(viewport()->size()), screen->devicePixelRatio()).scale);
 }
 
 }  // namespace pintaloo

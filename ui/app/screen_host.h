@@ -13,9 +13,10 @@
 // How: a graphics view holding the window in a proxy, so Qt maps every
 // press through the same scale the picture is drawn with and a press lands
 // exactly under the pointer. At scale 1 the window is shown bare, as it
-// always was, and the view stays hidden.
-#include <QGraphicsScene>
+// always was, and there is no view.
 #include <QGraphicsView>
+
+#include <memory>
 
 #include "app/screen_fit.h"
 
@@ -27,26 +28,25 @@ namespace pintaloo {
 class MainWindow;
 class SettingsPort;
 
-class ScreenHost : public QGraphicsView {
-    Q_OBJECT
+class ScreenHost {
 public:
     ScreenHost(MainWindow& window, SettingsPort* settings);
-    ~ScreenHost() override;
+    ~ScreenHost();
+    ScreenHost(const ScreenHost&) = delete;
+    ScreenHost& operator=(const ScreenHost&) = delete;
 
     // Shows the window, in full screen when asked.
     void start(bool fullScreen);
     // The window's scale on screen now (1 when shown as designed).
     double windowScale() const { return scale_; }
-    // True while the window is shown through this view (scaled or full screen).
+    // True while the window is shown through the view (scaled or full screen).
     bool hosting() const { return proxy_ != nullptr; }
-
-protected:
-    void drawBackground(QPainter* painter, const QRectF& rect) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    // The view showing the window scaled; null until the window first needs it.
+    QGraphicsView* view() const;
 
 private:
+    class View;
+
     void apply(bool fullScreen);
     void showScaled(double scale);
     void embed();
@@ -55,7 +55,9 @@ private:
 
     MainWindow& w_;
     SettingsPort* settings_;
-    QGraphicsScene scene_;
+    // Made when first needed: most starts show the window as designed, and
+    // a graphics view built for nothing cost about a millisecond of them.
+    std::unique_ptr<View> view_;
     QGraphicsProxyWidget* proxy_ = nullptr;
     bool full_ = false;
     double scale_ = 1.0;
