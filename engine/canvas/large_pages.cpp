@@ -3,6 +3,10 @@
 #include "canvas/large_pages.h"
 
 #include <cstdint>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -31,21 +35,97 @@ std::size_t LargeSize(std::size_t bytes) {
 }  // namespace
 #endif
 
+#if defined(PINTALOO_LARGE_PAGES)
+namespace {
+
+void* MapLarge(std::size_t size) {
+    // A large page must start on a 2 MB boundary: reserve one page more,
+    // keep the aligned part and give the ends back.
+    void* reserved = mmap(nullptr, size + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (reserved == MAP_FAILED) return nullptr;
+    const auto start = reinterpret_cast<std::uintptr_t>(reserved);
+    const std::uintptr_t aligned = (start + kLargePage - 1) / kLargePage * kLargePage;
+    if (aligned > start) munmap(reserved, aligned - start);
+    if (const std::size_t tail = start + kLargePage - aligned) munmap(reinterpret_cast<void*>(aligned + size), tail);
+    void* p = reinterpret_cast<void*>(aligned);
+    madvise(p, size, MADV_HUGEPAGE);  // only a hint: refused, the memory still works in small pages
+    return p;
+}
+
+// The one block PrepareLarge makes, and the worker making it.
+struct Prepared {
+    std::mutex lock;
+    std::thread worker;
+    void* block = nullptr;  // written by the worker, read after joining it
+    std::size_t bytes = 0;
+
+    // Waits for the worker; the caller holds `lock`.
+    void settle() {
+        if (worker.joinable()) worker.join();
+    }
+    ~Prepared() {
+        std::lock_guard hold(lock);
+        settle();
+        if (block) munmap(block, LargeSize(bytes));
+    }
+};
+
+Prepared& ThePrepared() {
+    static Prepared prepared;
+    return prepared;
+}
+
+}  // namespace
+#endif
+
+void PrepareLarge(std::size_t bytes) {
+#if defined(PINTALOO_LARGE_PAGES)
+    const std::size_t size = LargeSize(bytes);
+    if (size == 0) return;
+    Prepared& prepared = ThePrepared();
+    std::lock_guard hold(prepared.lock);
+    if (prepared.worker.joinable() || prepared.block) return;
+    prepared.bytes = bytes;
+    try {
+        prepared.worker = std::thread([&prepared, size] {
+            void* p = MapLarge(size);
+            if (!p) return;
+            // One write a small page: the whole block is made now, in large
+            // pages or small, whichever the system gave.
+            auto* bytesOf = static_cast<volatile unsigned char*>(p);
+            for (std::size_t at = 0; at < size; at += 4096) bytesOf[at] = 0;
+            prepared.block = p;
+        });
+    } catch (const std::system_error&) {
+        // no thread to spare: the canvas makes its own pages, as before
+    }
+#else
+    (void)bytes;
+#endif
+}
+
+std::size_t PreparedLargeBytes() {
+#if defined(PINTALOO_LARGE_PAGES)
+    Prepared& prepared = ThePrepared();
+    std::lock_guard hold(prepared.lock);
+    prepared.settle();
+    return prepared.block ? prepared.bytes : 0;
+#else
+    return 0;
+#endif
+}
+
 void* AllocateLarge(std::size_t bytes) {
 #if defined(PINTALOO_LARGE_PAGES)
     if (const std::size_t size = LargeSize(bytes); size != 0) {
-        // A large page must start on a 2 MB boundary: reserve one page more,
-        // keep the aligned part and give the ends back.
-        void* reserved = mmap(nullptr, size + kLargePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (reserved == MAP_FAILED) throw std::bad_alloc();
-        const auto start = reinterpret_cast<std::uintptr_t>(reserved);
-        const std::uintptr_t aligned = (start + kLargePage - 1) / kLargePage * kLargePage;
-        if (aligned > start) munmap(reserved, aligned - start);
-        if (const std::size_t tail = start + kLargePage - aligned)
-            munmap(reinterpret_cast<void*>(aligned + size), tail);
-        void* p = reinterpret_cast<void*>(aligned);
-        madvise(p, size, MADV_HUGEPAGE);  // only a hint: refused, the memory still works in small pages
-        return p;
+        Prepared& prepared = ThePrepared();
+        {
+            std::lock_guard hold(prepared.lock);
+            prepared.settle();
+            if (prepared.block && prepared.bytes == bytes) return std::exchange(prepared.block, nullptr);
+        }
+        if (void* p = MapLarge(size)) return p;
+        throw std::bad_alloc();
     }
 #endif
     return ::operator new(bytes);

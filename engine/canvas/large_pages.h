@@ -20,6 +20,18 @@ namespace pintaloo {
 void* AllocateLarge(std::size_t bytes);
 void FreeLarge(void* p, std::size_t bytes);
 
+// Makes one block of `bytes` ready on a worker thread, for the next
+// AllocateLarge of exactly that size. The system zeroes a fresh 2 MB page
+// when it is first touched, about a millisecond on the main thread; the
+// program asks for its first canvas here while the window system is still
+// being set up, so that millisecond is spent on the other core. Does
+// nothing for sizes not served in large pages, without threads, or when a
+// block is already being made; a block never asked for is given back at exit.
+void PrepareLarge(std::size_t bytes);
+// The size of the block PrepareLarge has waiting (0 when none), once it is
+// made: for tests and diagnostics.
+std::size_t PreparedLargeBytes();
+
 template <typename T>
 struct LargePageAllocator {
     using value_type = T;

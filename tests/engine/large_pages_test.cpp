@@ -40,5 +40,35 @@ TEST(LargePages, EverySizeHoldsItsWordsThroughCopiesAndGrowth) {
     }
 }
 
+// A canvas's memory made beforehand on another thread is handed to the next
+// request of its size only, whole and zeroed; every other size is served as
+// always meanwhile, and after it the canvas size is served as always too.
+TEST(LargePages, APreparedBlockGoesToItsOwnSizeOnce) {
+    const std::size_t canvas = std::size_t(Surface::kWidth) * Surface::kHeight * sizeof(std::uint32_t);
+    PrepareLarge(canvas);
+    PrepareLarge(canvas);  // asked again while there is one: still one
+    PrepareLarge(1000);    // too small for large pages: nothing made
+    // Builds without large pages (the sanitizer's) make none at all.
+    const bool made = PreparedLargeBytes() != 0;
+    if (made) {
+        EXPECT_EQ(PreparedLargeBytes(), canvas);
+    }
+    {
+        Big other(300000, 5u);
+        EXPECT_EQ(other[299999], 5u);
+        EXPECT_EQ(PreparedLargeBytes(), made ? canvas : 0) << "another size leaves it waiting";
+    }
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);  // the prepared block first, then fresh memory
+        auto* words = static_cast<std::uint32_t*>(AllocateLarge(canvas));
+        EXPECT_EQ(PreparedLargeBytes(), 0u);
+        const std::size_t n = canvas / sizeof(std::uint32_t);
+        for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(words[i], 0u) << i;
+        for (std::size_t i = 0; i < n; ++i) words[i] = std::uint32_t(i);
+        EXPECT_EQ(words[n - 1], std::uint32_t(n - 1));
+        FreeLarge(words, canvas);
+    }
+}
+
 }  // namespace
 }  // namespace pintaloo

@@ -21,6 +21,8 @@
 #include "app/session_recorder.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
+#include "canvas/large_pages.h"
+#include "canvas/surface.h"
 #include "media/captions.h"
 #include "media/film_part.h"
 #include "media/help_link.h"
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
     // Sound waits until the window is up: the start sound asked for on the
     // way is played as soon as the device is open.
     KeepToTheSessionBus();  // before Qt or SDL look for a bus
+    // The canvas's memory is made on the other core while Qt meets the
+    // window system.
+    PrepareLarge(std::size_t(Surface::kWidth) * Surface::kHeight * sizeof(Colour));
     SdlAudioBackend audio;
     audio.deferOpening();
     QApplication app(argc, argv);
