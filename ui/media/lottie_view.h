@@ -11,13 +11,22 @@
 
 #include <memory>
 
-namespace rlottie {
-class Animation;
-}
+struct Lottie_Animation_S;
 
 namespace pintaloo {
 
-// Plays Lottie movies with rlottie. The stage is scaled to fit the widget
+struct LottieLibrary;
+
+// A movie goes with the library that made it.
+struct LottieMovieDeleter {
+    void (*destroy)(Lottie_Animation_S*) = nullptr;
+    void operator()(Lottie_Animation_S* movie) const {
+        if (destroy) destroy(movie);
+    }
+};
+
+// Plays Lottie movies with rlottie, loaded on the first movie (when it is
+// not installed, no movie ever loads and the view stays Empty). The stage is scaled to fit the widget
 // with its aspect kept and all of it visible; the panel background shows
 // around it, and alone while the player is Empty.
 //
@@ -62,7 +71,8 @@ private:
     void scheduleNextFrame();
     QRect stageRect() const;
 
-    std::unique_ptr<rlottie::Animation> m_movie;
+    const LottieLibrary* m_library = nullptr;
+    std::unique_ptr<Lottie_Animation_S, LottieMovieDeleter> m_movie;
     State m_state = State::Empty;
     int m_frame = -1;
     int m_frameCount = 0;
