@@ -25,10 +25,10 @@ struct LottieMovieDeleter {
     }
 };
 
-// Plays Lottie movies with rlottie, loaded on the first movie (when it is
-// not installed, no movie ever loads and the view stays Empty). The stage is scaled to fit the widget
-// with its aspect kept and all of it visible; the panel background shows
-// around it, and alone while the player is Empty.
+// Plays Lottie movies with rlottie, loaded with the first movie (when it is
+// not installed, no movie loads and the view stays Empty). The stage is
+// scaled to fit the widget with its aspect kept and all of it visible; the
+// panel background shows around it, and alone while the player is Empty.
 //
 // Frames are rendered when they fall due, from a timer on the UI thread, and
 // the paint event only copies the finished picture: a 777 x 489 frame takes a
