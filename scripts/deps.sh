@@ -6,6 +6,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
+  binutils  # readelf, for tests/desktop/needed_libraries_test.sh
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-mixer-dev librlottie-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "media/film_maker.h"
+#include "media/webp_library.h"
 #include "test_support.h"
 #include "webp_decode.h"
 
@@ -97,13 +98,16 @@ TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
         const char* what;
         bool callFails;
         QSize canvas;
+        bool noWebP;
         const char* says;
     };
     const Case cases[] = {
-        {"a call fails", true, {807, 537}, "call 2 went wrong"},
-        {"the canvas is the wrong size", false, {400, 300}, "807 by 537"},
+        {"a call fails", true, {807, 537}, false, "call 2 went wrong"},
+        {"the canvas is the wrong size", false, {400, 300}, false, "807 by 537"},
+        {"libwebp is not installed", false, {807, 537}, true, "The film could not be started."},
     };
     for (const Case& c : cases) {
+        PretendWebPLibraryMissing(c.noWebP);
         test::Scratch scratch;
         const std::string path = scratch / "film.webp";
         FilmSource source{[&](std::size_t i, QString* why) {
@@ -125,6 +129,7 @@ TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
         EXPECT_TRUE(error.contains(c.says)) << c.what << ": " << qPrintable(error);
         EXPECT_FALSE(test::exists(path)) << c.what;
     }
+    PretendWebPLibraryMissing(false);
     QString error;
     EXPECT_FALSE(MakeFilm({0}, FilmSource{}, QStringLiteral("/tmp/never.webp"), &error));
     EXPECT_FALSE(error.isEmpty());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "media/film_writer.h"
+#include "media/webp_library.h"
 #include "test_support.h"
 #include "webp_decode.h"
 
@@ -155,6 +156,45 @@ TEST(FilmWriter, AFilmThatCannotBeWrittenIsKeptAndNothingIsLeftBehind) {
     ASSERT_TRUE(writer.save(QString::fromStdString(path))) << qPrintable(writer.error());
     EXPECT_EQ(test::readFile(path), writer.bytes());
     EXPECT_EQ(test::DecodeWebP(writer.bytes()).frameCount, 2);
+}
+
+// The same frames make the same film, byte for byte, as version 0.1.0 wrote
+// them: an animation, and one picture the whole film long.
+TEST(FilmWriter, WritesTheFilmsTheFirstVersionWroteByteForByte) {
+    const struct {
+        const char* file;
+        std::vector<int> frames;
+    } rows[] = {
+        {"five-blocks.webp", {0, 1, 2, 3, 4}},
+        {"one-picture.webp", {2, 2, 2}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.file);
+        FilmWriter writer;
+        for (const int k : r.frames) ASSERT_TRUE(writer.addFrame(Frame(k))) << qPrintable(writer.error());
+        test::Scratch scratch;
+        ASSERT_TRUE(writer.save(QString::fromStdString(scratch / "film.webp"))) << qPrintable(writer.error());
+        const QByteArray pinned = test::readFile(std::string(PINTALOO_TEST_DATA "/films/") + r.file);
+        ASSERT_FALSE(pinned.isEmpty());
+        EXPECT_EQ(writer.bytes(), pinned);
+    }
+}
+
+// Without libwebp no film starts: every frame and the save are refused,
+// saying why, and nothing is written.
+TEST(FilmWriter, WithoutTheLibraryTheFilmFailsAndWritesNothing) {
+    PretendWebPLibraryMissing(true);
+    FilmWriter writer;
+    PretendWebPLibraryMissing(false);
+    EXPECT_EQ(writer.error(), "The film could not be started.");
+    EXPECT_FALSE(writer.addFrame(Frame(0)));
+    EXPECT_EQ(writer.frameCount(), 0);
+    test::Scratch scratch;
+    const std::string path = scratch / "film.webp";
+    EXPECT_FALSE(writer.save(QString::fromStdString(path)));
+    EXPECT_EQ(writer.error(), "The film could not be started.");
+    EXPECT_FALSE(test::exists(path));
+    EXPECT_TRUE(writer.bytes().isEmpty());
 }
 
 }  // namespace

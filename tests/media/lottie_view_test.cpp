@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottie_view.h"
+#include "lottie_library.h"
 #include "resource_unpack.h"
 #include "test_support.h"
 
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <rlottie.h>
 
 namespace pintaloo {
 namespace {
@@ -90,6 +92,68 @@ TEST_F(LottieViewTest, ShowsThePanelWhenEmptyAndTheWholeStageCentred) {
     EXPECT_EQ(shown.pixelColor(1454, 244), panel);
     EXPECT_NE(shown.pixelColor(777, 20), panel);
     EXPECT_EQ(view.frameImage().size(), QSize(777, 489));
+}
+
+// The frame rlottie's own C++ interface draws, the stage stretched to the
+// picture's size: what the view showed before it loaded rlottie by itself.
+QImage ReferenceFrame(const std::string& path, int frame, QSize pixels) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const std::unique_ptr<rlottie::Animation> movie = rlottie::Animation::loadFromFile(path, false);
+    if (!movie) return {};
+    rlottie::Surface surface(reinterpret_cast<uint32_t*>(image.bits()), std::size_t(pixels.width()),
+                             std::size_t(pixels.height()), std::size_t(image.bytesPerLine()));
+    movie->renderSync(std::size_t(frame), surface, false);
+    return image;
+}
+
+// At the stage's own shape (the program shows it at its own size, and twice
+// that on a doubled screen) every pixel is the one rlottie's C++ interface
+// draws: the first frame, and one in the middle of playing.
+TEST_F(LottieViewTest, DrawsTheFramesRlottieDrawsAtTheStagesShape) {
+    for (const int16_t number : {1016, 1017, 1018}) {
+        for (const QSize size : {QSize(777, 489), QSize(1554, 978)}) {
+            SCOPED_TRACE(testing::Message() << number << " at " << size.width() << "x" << size.height());
+            const std::string path = movie(number);
+            view.resize(size);
+            view.setMovie(path);
+            ASSERT_EQ(view.frameImage().size(), size);
+            EXPECT_EQ(view.frameImage(), ReferenceFrame(path, 0, size));
+            view.Play();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return view.currentFrame() >= 5; }, 10000));
+            view.Stop();
+            EXPECT_EQ(view.frameImage(), ReferenceFrame(path, view.currentFrame(), size)) << view.currentFrame();
+        }
+    }
+}
+
+// A movie rewritten in place is shown as it is now, not as first read.
+TEST_F(LottieViewTest, AMovieChangedOnDiskIsReadAgain) {
+    const std::string path = scratch / "changing.json";
+    ASSERT_TRUE(ExtractResource(1016, path));
+    view.setMovie(path);
+    const QImage before = view.frameImage();
+    ASSERT_TRUE(ExtractResource(1017, path));
+    view.setMovie(path);
+    EXPECT_NE(view.frameImage(), before);
+    EXPECT_EQ(view.frameImage(), ReferenceFrame(path, 0, {777, 489}));
+}
+
+// Without rlottie installed no movie loads: the view stays Empty, shows the
+// panel, and playing does nothing.
+TEST_F(LottieViewTest, WithoutTheLibraryNothingPlaysAndNothingBreaks) {
+    PretendLottieLibraryMissing(true);
+    view.setMovie(movie(1016));
+    view.Play();
+    EXPECT_EQ(view.state(), State::Empty);
+    EXPECT_EQ(view.currentFrame(), -1);
+    EXPECT_TRUE(view.frameImage().isNull());
+    const QImage shown = view.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(388, 244), view.palette().window().color());
+    view.Stop();
+    PretendLottieLibraryMissing(false);
+    view.setMovie(movie(1016));
+    EXPECT_EQ(view.state(), State::Stopped);
 }
 
 }  // namespace

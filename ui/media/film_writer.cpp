@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/film_writer.h"
 
+#include "media/webp_library.h"
+
 #include <QSaveFile>
 #include <cmath>
-
-#include <webp/encode.h>
-#include <webp/mux.h>
 
 namespace pintaloo {
 
@@ -24,18 +23,18 @@ constexpr WebPMuxAnimParams kLooping{0xFFFFFFFFu, 0};
 // goes in twice: for the film's frames, then for the hold. This costs the
 // picture's bytes once more, only in a film where nothing ever changed. A
 // film that is an animation already is left as it is.
-bool KeepAnimated(WebPData& film, int framesMs, int holdMs, QSize size) {
-    WebPMux* made = WebPMuxCreate(&film, 0);
+bool KeepAnimated(const WebPLibrary& webp, WebPData& film, int framesMs, int holdMs, QSize size) {
+    WebPMux* made = webp.MuxCreate(&film, 0);
     if (!made) return false;
     std::uint32_t flags = 0;
     WebPMuxFrameInfo picture{};
-    bool ok = WebPMuxGetFeatures(made, &flags) == WEBP_MUX_OK;
+    bool ok = webp.MuxGetFeatures(made, &flags) == WEBP_MUX_OK;
     const bool animated = ok && (flags & ANIMATION_FLAG) != 0;
-    ok = ok && (animated || WebPMuxGetFrame(made, 1, &picture) == WEBP_MUX_OK);
-    WebPMuxDelete(made);
+    ok = ok && (animated || webp.MuxGetFrame(made, 1, &picture) == WEBP_MUX_OK);
+    webp.MuxDelete(made);
     if (animated || !ok) return ok;
 
-    WebPMux* redone = WebPMuxNew();
+    WebPMux* redone = webp.MuxNew();
     ok = redone != nullptr;
     for (const int durationMs : {framesMs, holdMs}) {
         WebPMuxFrameInfo frame{};
@@ -44,38 +43,40 @@ bool KeepAnimated(WebPData& film, int framesMs, int holdMs, QSize size) {
         frame.id = WEBP_CHUNK_ANMF;
         frame.dispose_method = WEBP_MUX_DISPOSE_NONE;
         frame.blend_method = WEBP_MUX_NO_BLEND;
-        ok = ok && WebPMuxPushFrame(redone, &frame, 1) == WEBP_MUX_OK;
+        ok = ok && webp.MuxPushFrame(redone, &frame, 1) == WEBP_MUX_OK;
     }
     WebPData out;
     WebPDataInit(&out);
-    ok = ok && WebPMuxSetAnimationParams(redone, &kLooping) == WEBP_MUX_OK &&
-         WebPMuxSetCanvasSize(redone, size.width(), size.height()) == WEBP_MUX_OK &&
-         WebPMuxAssemble(redone, &out) == WEBP_MUX_OK;
-    if (redone) WebPMuxDelete(redone);
-    WebPDataClear(&picture.bitstream);
+    ok = ok && webp.MuxSetAnimationParams(redone, &kLooping) == WEBP_MUX_OK &&
+         webp.MuxSetCanvasSize(redone, size.width(), size.height()) == WEBP_MUX_OK &&
+         webp.MuxAssemble(redone, &out) == WEBP_MUX_OK;
+    if (redone) webp.MuxDelete(redone);
+    webp.DataClear(&picture.bitstream);
     if (!ok) {
-        WebPDataClear(&out);
+        webp.DataClear(&out);
         return false;
     }
-    WebPDataClear(&film);
+    webp.DataClear(&film);
     film = out;
     return true;
 }
 
 }  // namespace
 
-FilmWriter::FilmWriter(Options options) : options_(options) {
+FilmWriter::FilmWriter(Options options) : options_(options), webp_(LoadWebPLibrary()) {
+    // Without libwebp no film starts: it fails as one the encoder refused.
     WebPAnimEncoderOptions anim;
-    if (!WebPAnimEncoderOptionsInit(&anim)) return;
-    anim.anim_params = kLooping;
-    anim.allow_mixed = 0;  // every frame lossy: one look from start to end
-    if (options_.size.width() > 0 && options_.size.height() > 0 && options_.framesPerSecond > 0)
-        encoder_ = WebPAnimEncoderNew(options_.size.width(), options_.size.height(), &anim);
+    const bool sized = options_.size.width() > 0 && options_.size.height() > 0 && options_.framesPerSecond > 0;
+    if (webp_ && sized && webp_->AnimEncoderOptionsInit(&anim)) {
+        anim.anim_params = kLooping;
+        anim.allow_mixed = 0;  // every frame lossy: one look from start to end
+        encoder_ = webp_->AnimEncoderNew(options_.size.width(), options_.size.height(), &anim);
+    }
     if (!encoder_) error_ = QStringLiteral("The film could not be started.");
 }
 
 FilmWriter::~FilmWriter() {
-    if (encoder_) WebPAnimEncoderDelete(encoder_);
+    if (encoder_) webp_->AnimEncoderDelete(encoder_);
 }
 
 std::int64_t FilmWriter::frameStartMs(int index) const {
@@ -96,7 +97,7 @@ bool FilmWriter::addFrame(const QImage& frame) {
         return false;
     }
     WebPConfig config;
-    if (!WebPConfigInit(&config)) return false;
+    if (!webp_->ConfigInit(&config)) return false;
     config.quality = options_.quality;
     config.method = options_.method;
 
@@ -106,18 +107,18 @@ bool FilmWriter::addFrame(const QImage& frame) {
                       (frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32);
     const QImage pixels = bgrx ? frame : frame.convertToFormat(QImage::Format_RGBX8888);
     WebPPicture picture;
-    if (!WebPPictureInit(&picture)) return false;
+    if (!webp_->PictureInit(&picture)) return false;
     picture.width = pixels.width();
     picture.height = pixels.height();
     picture.use_argb = 1;  // the animation encoder compares frames in ARGB
     const int stride = int(pixels.bytesPerLine());
-    const bool imported = bgrx ? WebPPictureImportBGRX(&picture, pixels.constBits(), stride)
-                               : WebPPictureImportRGBX(&picture, pixels.constBits(), stride);
-    const bool ok = imported && WebPAnimEncoderAdd(encoder_, &picture, int(frameStartMs(frames_)), &config);
-    WebPPictureFree(&picture);
+    const bool imported = bgrx ? webp_->PictureImportBGRX(&picture, pixels.constBits(), stride)
+                               : webp_->PictureImportRGBX(&picture, pixels.constBits(), stride);
+    const bool ok = imported && webp_->AnimEncoderAdd(encoder_, &picture, int(frameStartMs(frames_)), &config);
+    webp_->PictureFree(&picture);
     if (!ok) {
         error_ = QStringLiteral("The film could not take another picture: %1")
-                     .arg(QString::fromUtf8(WebPAnimEncoderGetError(encoder_)));
+                     .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_)));
         return false;
     }
     ++frames_;
@@ -136,19 +137,19 @@ bool FilmWriter::save(const QString& path) {
         const int end = int(frameStartMs(frames_) + options_.holdLastMs);
         WebPData data;
         WebPDataInit(&data);
-        if (!WebPAnimEncoderAdd(encoder_, nullptr, end, nullptr) || !WebPAnimEncoderAssemble(encoder_, &data)) {
+        if (!webp_->AnimEncoderAdd(encoder_, nullptr, end, nullptr) || !webp_->AnimEncoderAssemble(encoder_, &data)) {
             error_ = QStringLiteral("The film could not be made: %1")
-                         .arg(QString::fromUtf8(WebPAnimEncoderGetError(encoder_)));
-            WebPDataClear(&data);
+                         .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_)));
+            webp_->DataClear(&data);
             return false;
         }
-        if (!KeepAnimated(data, int(frameStartMs(frames_)), options_.holdLastMs, options_.size)) {
+        if (!KeepAnimated(*webp_, data, int(frameStartMs(frames_)), options_.holdLastMs, options_.size)) {
             error_ = QStringLiteral("The film could not be made: its one picture could not be put into a film.");
-            WebPDataClear(&data);
+            webp_->DataClear(&data);
             return false;
         }
         film_ = QByteArray(reinterpret_cast<const char*>(data.bytes), qsizetype(data.size));
-        WebPDataClear(&data);
+        webp_->DataClear(&data);
         finished_ = true;
     }
     QSaveFile file(path);

@@ -14,6 +14,10 @@ struct WebPAnimEncoder;
 
 namespace pintaloo {
 
+struct WebPLibrary;
+
+// libwebp is loaded by the first writer made; without it no film can be
+// started, and addFrame() and save() fail saying so.
 class FilmWriter {
 public:
     struct Options {
@@ -59,6 +63,7 @@ public:
 
 private:
     Options options_;
+    const WebPLibrary* webp_ = nullptr;
     WebPAnimEncoder* encoder_ = nullptr;
     int frames_ = 0;
     bool finished_ = false;

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lottie_view.h"
 
-#include <rlottie.h>
+#include "lottie_library.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,8 +20,17 @@ LottieView::LottieView(QWidget* parent) : QWidget(parent) {
     connect(&m_timer, &QTimer::timeout, this, &LottieView::advance);
 }
 
-// Out of line: rlottie::Animation is complete only here.
 LottieView::~LottieView() = default;
+
+namespace {
+
+// The folder rlottie looks in for pictures a movie names, with its closing slash.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
 
 void LottieView::setMovie(const std::string& path) {
     m_timer.stop();
@@ -32,17 +43,33 @@ void LottieView::setMovie(const std::string& path) {
     m_image = QImage();
 
     // The program names "no movie" with blanks; don't bother the loader.
-    if (path.find_first_not_of(' ') != std::string::npos) {
-        // No model cache: the program has only a few movies, and a cache
-        // keyed by path would keep serving a file that changed on disk.
-        std::unique_ptr<rlottie::Animation> movie = rlottie::Animation::loadFromFile(path, false);
-        if (movie && movie->totalFrame() > 0 && movie->frameRate() > 0.0) {
+    if (path.find_first_not_of(' ') == std::string::npos) {
+        update();
+        return;
+    }
+    const LottieLibrary* lottie = LoadLottieLibrary();
+    QFile file(QString::fromStdString(path));
+    if (lottie && file.open(QIODevice::ReadOnly)) {
+        // Read up to the first NUL, as rlottie reads a file itself.
+        QByteArray json = file.readAll();
+        if (const qsizetype end = json.indexOf('\0'); end >= 0) json.truncate(end);
+        // rlottie keeps the last ten movies it parsed, by the key given. A
+        // key made of the contents never serves a file that changed on disk
+        // since; hashing them is quick beside parsing them.
+        const std::string folder = FolderOf(path);
+        const std::string key =
+            folder + '\n' + QCryptographicHash::hash(json, QCryptographicHash::Sha1).toHex().toStdString();
+        std::unique_ptr<Lottie_Animation_S, LottieMovieDeleter> movie(
+            json.isEmpty() ? nullptr : lottie->FromData(json.constData(), key.c_str(), folder.c_str()),
+            LottieMovieDeleter{lottie->Destroy});
+        if (movie && lottie->GetTotalFrame(movie.get()) > 0 && lottie->GetFrameRate(movie.get()) > 0.0) {
             size_t width = 0;
             size_t height = 0;
-            movie->size(width, height);
-            m_frameCount = static_cast<int>(movie->totalFrame());
-            m_frameRate = movie->frameRate();
+            lottie->GetSize(movie.get(), &width, &height);
+            m_frameCount = static_cast<int>(lottie->GetTotalFrame(movie.get()));
+            m_frameRate = lottie->GetFrameRate(movie.get());
             m_movieSize = QSize(static_cast<int>(width), static_cast<int>(height));
+            m_library = lottie;
             m_movie = std::move(movie);
             m_state = State::Stopped;
             showFrame(0);
@@ -104,11 +131,14 @@ void LottieView::showFrame(int frame) {
     if (m_image.size() != pixels) m_image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     // rlottie paints premultiplied 0xAARRGGBB words, which is this format.
     m_image.fill(Qt::transparent);
-    rlottie::Surface surface(reinterpret_cast<uint32_t*>(m_image.bits()), static_cast<size_t>(pixels.width()),
-                             static_cast<size_t>(pixels.height()), static_cast<size_t>(m_image.bytesPerLine()));
-    // The surface already has the stage's shape; stretching covers the last
-    // pixel that rounding may have added on one side.
-    m_movie->renderSync(static_cast<size_t>(frame), surface, false);
+    // rlottie's C interface scales the stage with its shape kept. At the
+    // program's own size (and its double on a doubled screen) the picture
+    // has exactly the stage's shape, so that is also the stretched
+    // rendering. Where rounding gave the picture part of a pixel more on one
+    // side, the stage sits centred in it with that much left clear.
+    m_library->Render(m_movie.get(), static_cast<size_t>(frame), reinterpret_cast<uint32_t*>(m_image.bits()),
+                      static_cast<size_t>(pixels.width()), static_cast<size_t>(pixels.height()),
+                      static_cast<size_t>(m_image.bytesPerLine()));
     m_image.setDevicePixelRatio(ratio);
     update();
 }

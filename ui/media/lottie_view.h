@@ -11,15 +11,24 @@
 
 #include <memory>
 
-namespace rlottie {
-class Animation;
-}
+struct Lottie_Animation_S;
 
 namespace pintaloo {
 
-// Plays Lottie movies with rlottie. The stage is scaled to fit the widget
-// with its aspect kept and all of it visible; the panel background shows
-// around it, and alone while the player is Empty.
+struct LottieLibrary;
+
+// A movie goes with the library that made it.
+struct LottieMovieDeleter {
+    void (*destroy)(Lottie_Animation_S*) = nullptr;
+    void operator()(Lottie_Animation_S* movie) const {
+        if (destroy) destroy(movie);
+    }
+};
+
+// Plays Lottie movies with rlottie, loaded with the first movie (when it is
+// not installed, no movie loads and the view stays Empty). The stage is
+// scaled to fit the widget with its aspect kept and all of it visible; the
+// panel background shows around it, and alone while the player is Empty.
 //
 // Frames are rendered when they fall due, from a timer on the UI thread, and
 // the paint event only copies the finished picture: a 777 x 489 frame takes a
@@ -62,7 +71,8 @@ private:
     void scheduleNextFrame();
     QRect stageRect() const;
 
-    std::unique_ptr<rlottie::Animation> m_movie;
+    const LottieLibrary* m_library = nullptr;
+    std::unique_ptr<Lottie_Animation_S, LottieMovieDeleter> m_movie;
     State m_state = State::Empty;
     int m_frame = -1;
     int m_frameCount = 0;
