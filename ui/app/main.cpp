@@ -10,6 +10,7 @@
 
 #include "app/comfort_buttons.h"
 #include "app/command_line.h"
+#include "app/desktop_compositing.h"
 #include "app/drawing_history.h"
 #include "app/font_warm_up.h"
 #include "app/kept_drawing.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     SdlAudioBackend audio;
     audio.deferOpening();
     QApplication app(argc, argv);
+    AskWhetherDesktopComposites();  // the window is rounded by the answer
     // The fonts get ready beside the building of the window (before the
     // window's first paint needs them for the version line).
     FontWarmUp fonts(HelpLink::captionFont(), HelpLink::firstCaption());

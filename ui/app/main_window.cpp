@@ -197,12 +197,13 @@ void MainWindow::RoundWindow(int corner) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath outline;
-    outline.addRoundedRect(QRectF(rect()), corner_, corner_);
-    p.setClipPath(outline);
     // Drawn at build time for this size: buttons without a background of
-    // their own repaint the window beneath them on every hover.
+    // their own repaint the window beneath them on every hover. The picture
+    // has the window's rounded corners itself and the window beneath it is
+    // clear, so it is copied, not blended: about a fifth of the time the
+    // blend through a rounded clip took (which only thinned the corners'
+    // soft edge).
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()));
     if (onFirstPaint) {
         // After this paint has reached the screen, not during it.
