@@ -191,6 +191,16 @@ void MainWindow::RoundWindow(int corner) {
         QPainterPath outline;
         outline.addRoundedRect(QRectF(0, 0, kWidth, kHeight), corner, corner);
         setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        // With nobody to blend a see-through window onto the desktop, the X
+        // server does it itself, through a hidden copy of the whole window,
+        // and the window's first showing and painting waited on that. Cut by
+        // the mask, the window needs no see-through pixels: an ordinary one
+        // is up about 10 ms sooner. Decided before the window is first
+        // shown, when it is made.
+        if (!windowHandle()) {
+            setAttribute(Qt::WA_TranslucentBackground, false);
+            setAttribute(Qt::WA_NoSystemBackground, false);
+        }
     }
     update();
 }
@@ -203,7 +213,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // clear, so it is copied, not blended: about a fifth of the time the
     // blend through a rounded clip took (which only thinned the corners'
     // soft edge).
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // An opaque window (no compositing, see RoundWindow) has its background
+    // colour under the picture's soft corner edge: blended there.
+    if (testAttribute(Qt::WA_TranslucentBackground)) p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()));
     if (onFirstPaint) {
         // After this paint has reached the screen, not during it.
