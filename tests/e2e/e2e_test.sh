@@ -174,6 +174,11 @@ eval "$(xdotool getwindowgeometry --shell "$WIN")"  # X Y WIDTH HEIGHT
     fail "window is ${WIDTH}x$HEIGHT, expected ${WIN_W}x$WIN_H"
 WX=$X WY=$Y
 step "window $WIN at $WX,$WY size ${WIDTH}x$HEIGHT"
+# Nothing composites on this private X server: the window must be an ordinary
+# one (the depth of the screen), cut round by its shape, never a see-through
+# one the server would have to blend by itself on every paint.
+depth=$(xwininfo -id "$WIN" | sed -n 's/^ *Depth: *//p')
+[[ $depth == 24 ]] || fail "window depth is '$depth', expected 24 without a compositor"
 
 # Waits (bounded) until the window has drawn itself: a white page and a red swatch.
 deadline=$(( $(now_ms) + 10000 ))
