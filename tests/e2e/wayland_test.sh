@@ -86,7 +86,7 @@ step "still running after 2 s"
 # 2b. A second start, with a launcher's activation token, ends at once with
 # status 0 and leaves the first running (weston 10 offers no xdg-activation,
 # so the first's coming to the front cannot be seen here).
-XDG_ACTIVATION_TOKEN=launcher-token-1 WAYLAND_DEBUG= "$PROGRAM" >"$WORK/second.log" 2>&1 &
+XDG_ACTIVATION_TOKEN=launcher-token-1 WAYLAND_DEBUG='' "$PROGRAM" >"$WORK/second.log" 2>&1 &
 second=$!
 deadline=$(( $(now_ms) + 5000 ))
 while kill -0 "$second" 2>/dev/null; do

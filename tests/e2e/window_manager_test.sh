@@ -4,9 +4,10 @@
 # The real program under a window manager (openbox) in a private X server,
 # where the window is moved, minimised and made full screen as on a desktop:
 #   1. full screen from a window moved away from the corner, on screens of
-#      1366 x 768, 1920 x 1080 and 3840 x 2160 (desktop scale 2): the whole
-#      window is centred on the screen and a press lands under the pointer;
-#      Escape puts the window back where it stood;
+#      1366 x 768, 1920 x 1080, 3840 x 2160 (desktop scale 2) and 1024 x 640
+#      (where the window is shown scaled down): the whole window is centred
+#      on the screen and a press lands under the pointer; Escape puts the
+#      window back where it stood;
 #   2. a second start brings the first copy's minimised window back, shown
 #      and focused, and ends by itself with status 0;
 #   3. "help and about" with no web browser to be had opens the help in a
@@ -264,6 +265,7 @@ no_display_case
 full_screen_case 1366x768 1366x768 1
 full_screen_case 1920x1080 1920x1080 1
 full_screen_case 3840x2160 3840x2160 2
+full_screen_case 1024x640 1024x640 1  # the window scaled down to fit, then full screen
 second_start_case
 help_case
 ((FAILED == 0)) || exit 1
