@@ -34,11 +34,39 @@ start_xvfb() {
     return 1
 }
 
-# Stops the server start_xvfb started, if any.
+# Stops the server start_xvfb started, if any (and its window manager).
 stop_xvfb() {
+    if [[ -n ${WM_PID:-} ]]; then
+        kill -TERM "$WM_PID" 2>/dev/null
+        wait "$WM_PID" 2>/dev/null
+        WM_PID=""
+    fi
     if [[ -n ${XVFB_PID:-} ]]; then
         kill -TERM "$XVFB_PID" 2>/dev/null
         wait "$XVFB_PID" 2>/dev/null
         XVFB_PID=""
     fi
+}
+
+# start_window_manager starts openbox on $DISPLAY (after start_xvfb) and
+# waits (at most 10 s) until it manages the screen, so windows are placed,
+# moved, minimised and made full screen by a window manager as on a desktop.
+# Its process id is left in WM_PID; stop_xvfb stops it too. Returns 1 when
+# openbox is missing or does not come up.
+start_window_manager() {
+    command -v openbox >/dev/null || return 1
+    local deadline
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    deadline=$(( $(now_ms) + 10000 ))
+    while (( $(now_ms) < deadline )); do
+        kill -0 "$WM_PID" 2>/dev/null || break
+        # A managing window manager names its check window on the root.
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    kill -TERM "$WM_PID" 2>/dev/null
+    wait "$WM_PID" 2>/dev/null
+    WM_PID=""
+    return 1
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Pintaloo contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# End-to-end test of the real program in a private X server (Xvfb):
+# End-to-end test of the real program in a private X server (Xvfb) with a
+# window manager (openbox):
 #   1. the window appears, 827 x 728, and draws itself;
 #   2. a click on the red swatch chooses red, and a drag with the left button
 #      across the canvas leaves a red crayon line exactly where the pointer
@@ -24,7 +25,7 @@ set -o pipefail
 PROGRAM=${1:?usage: e2e_test.sh PROGRAM [OUTPUT_DIR]}
 OUTDIR=${2:-$PWD}
 [[ -x $PROGRAM ]] || { echo "e2e: FAIL: program '$PROGRAM' is not an executable file" >&2; exit 1; }
-for tool in Xvfb xdotool xdpyinfo import convert; do
+for tool in Xvfb openbox xprop xdotool xdpyinfo import convert; do
     command -v "$tool" >/dev/null || { echo "e2e: FAIL: '$tool' is not installed" >&2; exit 1; }
 done
 
@@ -75,6 +76,7 @@ fail() {
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_xvfb.sh"
 
 start_xvfb || fail "could not start Xvfb on any display :90..:99"
+start_window_manager || fail "openbox did not come up"
 step "Xvfb runs on $DISPLAY"
 
 # A private runtime folder (for the lock), temp folder, cache and state

@@ -13,7 +13,7 @@ set -o pipefail
 PROGRAM=${1:?usage: screen_test.sh PROGRAM [OUTPUT_DIR]}
 OUTDIR=${2:-$PWD}
 [[ -x $PROGRAM ]] || { echo "screen: FAIL: '$PROGRAM' is not an executable file" >&2; exit 1; }
-for tool in Xvfb xdotool xdpyinfo import convert; do
+for tool in Xvfb openbox xprop xdotool xdpyinfo import convert; do
     command -v "$tool" >/dev/null || { echo "screen: FAIL: '$tool' is not installed" >&2; exit 1; }
 done
 
@@ -35,6 +35,7 @@ fail() { echo "screen: FAIL: $*" >&2; exit 1; }
 # shellcheck source=../../scripts/lib/private_xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_xvfb.sh"
 XVFB_SCREEN=${SCREEN_W}x${SCREEN_H}x24 start_xvfb || fail "could not start Xvfb"
+start_window_manager || fail "openbox did not come up"
 export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache"
 export XDG_CONFIG_HOME="$WORK/config" SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_RUNTIME_DIR" "$TMPDIR" "$XDG_CACHE_HOME" "$XDG_CONFIG_HOME"

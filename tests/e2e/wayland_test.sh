@@ -6,7 +6,7 @@
 #   1. it connects through Qt's Wayland platform (not X11), opens a top-level
 #      window titled "Pintaloo" whose app id names the launcher entry, and
 #      draws into it;
-#   2. it stays up for two seconds;
+#   2. it stays up for two seconds, and a second start ends at once;
 #   3. SIGTERM closes the window through the usual close path: the program
 #      ends by itself with status 0 and leaves no lock behind.
 # The client's own protocol log (WAYLAND_DEBUG) is the witness: headless
@@ -82,6 +82,23 @@ step "a window titled \"Pintaloo\" (app id io.github.pintaloo.Pintaloo) was conf
 sleep 2
 kill -0 "$APP_PID" 2>/dev/null || { wait "$APP_PID"; fail "the program ended by itself (status $?) within 2 s"; }
 step "still running after 2 s"
+
+# 2b. A second start, with a launcher's activation token, ends at once with
+# status 0 and leaves the first running (weston 10 offers no xdg-activation,
+# so the first's coming to the front cannot be seen here).
+XDG_ACTIVATION_TOKEN=launcher-token-1 WAYLAND_DEBUG='' "$PROGRAM" >"$WORK/second.log" 2>&1 &
+second=$!
+deadline=$(( $(now_ms) + 5000 ))
+while kill -0 "$second" 2>/dev/null; do
+    (( $(now_ms) < deadline )) || { kill -KILL "$second"; fail "a second start still runs after 5 s"; }
+    sleep 0.05
+done
+wait "$second"
+status=$?
+(( status == 0 )) || fail "a second start ended with status $status, expected 0"
+sleep 0.5
+kill -0 "$APP_PID" 2>/dev/null || fail "the first copy ended when a second one started"
+step "a second start ended at once with status 0; the first runs on"
 
 # 3. SIGTERM takes the close path and the program ends cleanly.
 # The compositor keeps its own socket lock in the same folder: look for ours by name.

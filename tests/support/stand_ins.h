@@ -53,10 +53,10 @@ private:
 };
 
 // Keeps the addresses it was asked to open instead of starting a browser.
-class RecordingBrowser final : public WebLinkPort {
+class RecordingHelp final : public HelpPort {
 public:
-    std::vector<QString> opened;
-    void open(const QString& address) override { opened.push_back(address); }
+    std::vector<Language> shown;
+    void show(Language language) override { shown.push_back(language); }
 };
 
 // Keeps every message; `echo` also prints it (the replay tool's errors).

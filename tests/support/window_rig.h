@@ -34,7 +34,7 @@ inline void PrintTo(const Heard& h, std::ostream* os) { *os << h.kind << ' ' << 
 class WindowRig {
 public:
     WindowRig() {
-        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &web, &messages, &printer, &settings});
+        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
         loaded = window->Form_Load(false);
         heard.clear();
     }
@@ -67,7 +67,7 @@ public:
     std::vector<Heard> heard;
     Sounds sounds{audio, temp, [this](const char* kind, int n) { heard.push_back({kind, n}); }};
     standin::ScriptedDialog dialog;  // nothing queued: every dialog cancels
-    standin::RecordingBrowser web;
+    standin::RecordingHelp help;
     standin::RecordingMessages messages;
     standin::RecordingPrinter printer;
     MemorySettings settings;  // never the user's settings file

@@ -45,7 +45,7 @@ TEST_F(SoundTest, MutedForOneRunRemembersNothing) {
 
 TEST_F(SoundTest, TheRememberedChoiceStartsTheNextWindowMuted) {
     settings.setSoundOn(false);
-    MainWindow next(Services{&sounds, &temp, &dialog, &web, &messages, &printer, &settings});
+    MainWindow next(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
     heard.clear();
     next.Form_Load(false);
     EXPECT_FALSE(next.comfort().soundOn());
@@ -123,7 +123,7 @@ TEST_F(FoldersTest, TheLastFolderIsRememberedForBothDialogs) {
     ASSERT_TRUE(QFile::exists(folder + QStringLiteral("/sun.bmp")));
     EXPECT_EQ(settings.lastFolder(), folder);
 
-    MainWindow next(Services{&sounds, &temp, &dialog, &web, &messages, &printer, &settings});
+    MainWindow next(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
     next.Form_Load(false);
     ASSERT_TRUE(next.actions.run("KewlButtons3_MouseDown", {1}));
     EXPECT_TRUE(dialog.asks.back().start.startsWith(folder + QLatin1Char('/')))

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per user: the lock lives in the user's private folder,
 // and nothing another user plants can keep the program from starting.
+#include <QCoreApplication>
 #include <QFile>
 #include <QLockFile>
 #include <QSysInfo>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -167,6 +169,72 @@ TEST_F(SingleInstanceTest, ALockPlantedInTheSharedTemporaryFolderIsIgnored) {
     QFile f(QString::fromStdString(shared + "/pintaloo.lock"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), plantedBytes) << "the planted file was touched";
+}
+
+// Qt's complaints, caught for one scope.
+class CaughtWarnings {
+public:
+    CaughtWarnings() { previous_ = qInstallMessageHandler(&CaughtWarnings::catchOne); }
+    ~CaughtWarnings() { qInstallMessageHandler(previous_); }
+    CaughtWarnings(const CaughtWarnings&) = delete;
+    CaughtWarnings& operator=(const CaughtWarnings&) = delete;
+    static inline QStringList caught;
+
+private:
+    static void catchOne(QtMsgType, const QMessageLogContext&, const QString& text) { caught << text; }
+    QtMessageHandler previous_;
+};
+
+// The clean-up at quit empties the private folder while the copy still runs:
+// its lock stays (a start during the quit is still turned away) and goes,
+// with the folder, when the copy lets it go, without a word from Qt.
+TEST_F(SingleInstanceTest, TheQuitEmptiesTheFolderAroundTheLockWhichGoesLast) {
+    TempFolder folder({at("private")});
+    auto running = std::make_unique<SingleInstance>(folder);
+    ASSERT_FALSE(running->anotherIsRunning());
+    const std::string sound = folder.fileFor(7, ".mp3");
+    QFile f(QString::fromStdString(sound));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+
+    folder.removeAll();
+    struct stat st {};
+    EXPECT_NE(::lstat(sound.c_str(), &st), 0) << "the unpacked sound outlived the clean-up";
+    EXPECT_TRUE(SingleInstance(folder).anotherIsRunning()) << "the lock went before the copy";
+
+    CaughtWarnings warnings;
+    CaughtWarnings::caught.clear();
+    running.reset();
+    EXPECT_TRUE(CaughtWarnings::caught.isEmpty()) << qPrintable(CaughtWarnings::caught.join('\n'));
+    EXPECT_NE(::lstat(at("private").c_str(), &st), 0) << "the emptied folder is left behind";
+}
+
+// A later start knocks; the running copy hears it with the launcher's token,
+// and only a token that is a plain short word gets through.
+TEST_F(SingleInstanceTest, ALaterStartKnocksWithItsToken) {
+    TempFolder folder({at("private")});
+    SingleInstance running(folder);
+    std::optional<QString> heard;
+    running.onKnock = [&heard](const QString& token) { heard = token; };
+    const struct {
+        QString sent, heard;
+    } cases[] = {
+        {QStringLiteral("weston-7_a.B"), QStringLiteral("weston-7_a.B")},
+        {QString(), QString()},
+        {QStringLiteral("two words"), QString()},
+        {QStringLiteral("line\nbreak"), QString()},
+        {QString(600, QLatin1Char('x')), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sent.left(20).toStdString());
+        heard.reset();
+        SingleInstance later(folder);
+        ASSERT_TRUE(later.anotherIsRunning());
+        ASSERT_TRUE(later.knock(c.sent));
+        for (int i = 0; i < 200 && !heard; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_TRUE(heard.has_value()) << "the running copy heard no knock";
+        EXPECT_EQ(*heard, c.heard);
+    }
 }
 
 }  // namespace

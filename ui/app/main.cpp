@@ -8,6 +8,11 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
 #include "app/comfort_buttons.h"
 #include "app/command_line.h"
 #include "app/desktop_compositing.h"
@@ -27,9 +32,11 @@
 #include "media/captions.h"
 #include "media/film_part.h"
 #include "media/help_link.h"
+#include "media/help_window.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
 #include "media/temp_folder.h"
+#include "media/texts.h"
 #include "pages/picture_reader.h"
 #include "pages/printing.h"
 #include "resources/art_store.h"
@@ -52,6 +59,46 @@ void KeepToTheSessionBus() {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
 }
 
+// Qt ends a start it cannot show anywhere with a fatal message that advises
+// reinstalling; the cause is nearly always that there is no desktop to show
+// on (a console, a remote shell without forwarding, a service). While the
+// application object meets the window system, Qt's messages are held back:
+// a fatal one is answered with one plain line in the user's language and
+// status 1; otherwise they are passed on as they came.
+class DesktopOrPlainWord {
+public:
+    explicit DesktopOrPlainWord(Language language) {
+        language_ = language;
+        previous_ = qInstallMessageHandler(&DesktopOrPlainWord::handle);
+    }
+    ~DesktopOrPlainWord() {
+        qInstallMessageHandler(previous_);
+        for (const Held& m : held_) previous_(m.type, QMessageLogContext(), m.text);
+        held_.clear();
+    }
+    DesktopOrPlainWord(const DesktopOrPlainWord&) = delete;
+    DesktopOrPlainWord& operator=(const DesktopOrPlainWord&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QString text;
+    };
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", Text(TextId::NoDesktop, language_).toLocal8Bit().constData());
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        if (held_.size() < 64)
+            held_.push_back({type, context.category ? QStringLiteral("%1: %2").arg(QLatin1String(context.category), text)
+                                                    : text});
+    }
+    static inline Language language_ = Language::English;
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Held> held_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,7 +117,10 @@ int main(int argc, char** argv) {
     PrepareLarge(std::size_t(Surface::kWidth) * Surface::kHeight * sizeof(Colour));
     SdlAudioBackend audio;
     audio.deferOpening();
+    std::optional<DesktopOrPlainWord> plainWord(
+        std::in_place, ChooseLanguage(options.lang, std::nullopt, ProcessEnvironment()));
     QApplication app(argc, argv);
+    plainWord.reset();
     AskWhetherDesktopComposites();  // the window is rounded by the answer
     // The fonts get ready beside the building of the window (before the
     // window's first paint needs them for the version line).
@@ -99,15 +149,18 @@ int main(int argc, char** argv) {
 
     TempFolder temp;
     SingleInstance instance(temp);
+    // A later start ends below; first it brings the running copy's window
+    // to the front, where the child looks for it.
+    if (instance.anotherIsRunning()) instance.knock(LauncherToken());
     Sounds sounds(audio, temp);
-    DesktopWebLink web;
     Services services;
     services.sounds = &sounds;
     services.temp = &temp;
-    services.web = &web;
     services.settings = &settings;
 
     MainWindow window(services);
+    HelpWindows help([&window] { return window.shownWindow(); });
+    window.services.help = &help;
     window.language = language;
     QtFileDialog dialog(&window);
     MessageBoxes messages(&window);
@@ -145,6 +198,7 @@ int main(int argc, char** argv) {
     // Closing the window ends the program, also after it has been in and out
     // of the host's view (Qt's count of open windows can miss that one).
     window.onClosed = [] { QCoreApplication::quit(); };
+    instance.onKnock = [&window](const QString& token) { BringToFront(*window.shownWindow(), token); };
     host.start(StartFullScreen(options, settings));
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder

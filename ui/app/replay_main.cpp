@@ -94,11 +94,11 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     Sounds sounds(audio, temp,
                   [&](const char* kind, int n) { soundLines << QStringLiteral("%1 %2").arg(kind).arg(n); });
     standin::ScriptedDialog dialog;
-    standin::RecordingBrowser web;
+    standin::RecordingHelp help;
     standin::RecordingMessages messages(PrintMessage);
     MemorySettings settings;
     PdfPrintPort printer(printOut);
-    Services services{&sounds, &temp, &dialog, &web, &messages, printOut.isEmpty() ? nullptr : &printer, &settings};
+    Services services{&sounds, &temp, &dialog, &help, &messages, printOut.isEmpty() ? nullptr : &printer, &settings};
     MainWindow window(services);
     window.language = LanguageFromEnvironment(ProcessEnvironment());
     // The user's kept drawing and story are never touched unless a folder is given.

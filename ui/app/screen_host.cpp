@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/desktop_compositing.h"
 #include "app/main_window.h"
@@ -88,6 +89,8 @@ void ScreenHost::apply(bool fullScreen) {
     }
     const double dpr = screen->devicePixelRatio();
     if (fullScreen) {
+        // Where the window was on the desktop, for the way back.
+        if (QWidget* shown = w_.shownWindow(); shown->isVisible() && !shown->isFullScreen()) returnTo_ = shown->pos();
         const ScreenTransform t = FullScreenTransform(screen->geometry().size(), dpr);
         embed();
         view_->clearMask();
@@ -105,6 +108,8 @@ void ScreenHost::apply(bool fullScreen) {
         view_->showNormal();
         QRect place(QPoint(0, 0), fit.size);
         place.moveCenter(screen->availableGeometry().center());
+        if (returnTo_) place.moveTopLeft(*returnTo_);
+        returnTo_.reset();
         view_->setGeometry(place);
         if (!DesktopComposites()) {
             // Without a compositor the see-through corners would show black.
@@ -130,6 +135,10 @@ void ScreenHost::embed() {
     // drawn by the proxy only.
     w_.hide();
     proxy_ = view_->scene.addWidget(&w_);
+    // The proxy takes the window's desktop position as its place in the
+    // scene; the scene is the window's own 827 x 728, so anywhere but the
+    // origin would shift the window off the centre by where it stood.
+    proxy_->setPos(0, 0);
     w_.show();
     proxy_->setFocus();
 }
@@ -149,6 +158,15 @@ void ScreenHost::release() {
     w_.hide();
     w_.setAttribute(Qt::WA_DontShowOnScreen, false);
     w_.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // Back where it stood before full screen (inside the view it stood at
+    // the scene's origin). The fresh native window is told its place is
+    // chosen, or the window manager would place it anew (openbox centres).
+    if (returnTo_) {
+        w_.move(*returnTo_);
+        w_.winId();
+        if (QWindow* handle = w_.windowHandle()) handle->setPosition(*returnTo_);
+    }
+    returnTo_.reset();
     w_.show();
     w_.activateWindow();
 }

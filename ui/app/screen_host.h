@@ -17,6 +17,7 @@
 #include <QGraphicsView>
 
 #include <memory>
+#include <optional>
 
 #include "app/screen_fit.h"
 
@@ -61,6 +62,8 @@ private:
     QGraphicsProxyWidget* proxy_ = nullptr;
     bool full_ = false;
     double scale_ = 1.0;
+    // Where the window stood on the desktop before full screen.
+    std::optional<QPoint> returnTo_;
 };
 
 }  // namespace pintaloo

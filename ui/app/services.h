@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "app/language.h"
+
 namespace pintaloo {
 
 class Sounds;
@@ -23,11 +25,12 @@ public:
     virtual std::optional<QString> openFileName(const QString& startPath, const QString& filter) = 0;
 };
 
-// Opens an address or a local help page in the user's browser.
-class WebLinkPort {
+// Shows the help-and-about page in a language, in a window of the
+// program's own.
+class HelpPort {
 public:
-    virtual ~WebLinkPort() = default;
-    virtual void open(const QString& address) = 0;
+    virtual ~HelpPort() = default;
+    virtual void show(Language language) = 0;
 };
 
 // Friendly messages for the grown-up at the computer (a save that failed).
@@ -41,7 +44,7 @@ struct Services {
     Sounds* sounds = nullptr;
     TempFolder* temp = nullptr;
     FileDialogPort* dialog = nullptr;
-    WebLinkPort* web = nullptr;
+    HelpPort* help = nullptr;
     MessagePort* messages = nullptr;
     PrintPort* printer = nullptr;      // none: printing does nothing
     SettingsPort* settings = nullptr;  // none: choices last for this run only

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The version line at the bottom of the window; releasing a button over it
-// opens the help-and-about page in the user's browser.
+// opens the help-and-about page in a window of the program's own.
 #include <QFont>
 #include <QString>
 
@@ -13,9 +13,6 @@ namespace pintaloo {
 class MainWindow;
 class CaptionTexts;
 
-// The English help page; the others sit beside it (media/help_pages.h).
-extern const char* const kHelpAddress;
-
 class HelpLink {
 public:
     explicit HelpLink(MainWindow& w);
@@ -24,8 +21,6 @@ public:
     static QString firstCaption();
     void lblInfo_MouseMove(int button, int shift, double x, double y);
     void lblInfo_MouseUp(int button, int shift, double x, double y);
-    // The page as a local file the browser can open (written once per run).
-    QString helpPageLocation() const;
     void applyCaptions(const CaptionTexts& texts);
 
 private:

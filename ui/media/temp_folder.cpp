@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -126,8 +127,29 @@ std::string TempFolder::fileFor(int number, const char* ext) {
 
 void TempFolder::removeAll() {
     for (const std::string& candidate : m_candidates) {
-        if (isOurDirectory(candidate)) removeTree(candidate);
+        if (!isOurDirectory(candidate)) continue;
+        if (candidate != m_path || m_spared.empty()) {
+            removeTree(candidate);
+            continue;
+        }
+        // The folder in use stays, emptied around what is spared.
+        ::chmod(candidate.c_str(), S_IRWXU);
+        std::vector<fs::directory_entry> entries;
+        std::error_code ec;
+        for (fs::directory_iterator it(candidate, ec), end; !ec && it != end; it.increment(ec)) {
+            if (std::find(m_spared.begin(), m_spared.end(), it->path().filename().string()) == m_spared.end())
+                entries.push_back(*it);
+        }
+        for (const fs::directory_entry& entry : entries) {
+            std::error_code entryError;
+            if (fs::is_directory(entry.symlink_status(entryError)) && !entryError)
+                removeTree(entry.path());
+            else
+                fs::remove(entry.path(), entryError);  // a link goes as a link
+        }
     }
 }
+
+void TempFolder::spare(std::string fileName) { m_spared.push_back(std::move(fileName)); }
 
 }  // namespace pintaloo

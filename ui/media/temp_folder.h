@@ -40,6 +40,11 @@ public:
     // serving old sounds to a newer program forever.
     void removeAll();
 
+    // A file of the folder in use that removeAll leaves where it is: the
+    // running copy's lock, which must outlive the clean-up at quit (a second
+    // start during the quit is still turned away) and goes when it is let go.
+    void spare(std::string fileName);
+
     // The default candidate folders, in order of preference.
     static std::vector<std::string> defaultCandidates();
 
@@ -47,6 +52,7 @@ private:
     std::vector<std::string> m_candidates;
     std::string m_path;
     bool m_chosen = false;
+    std::vector<std::string> m_spared;
 };
 
 // Makes sure `dir` is a real directory owned by us with mode 0700, creating it

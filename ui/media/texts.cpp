@@ -60,6 +60,13 @@ constexpr TextRow kTexts[] = {
     {TextId::HelpLine,
      {"Pintaloo %1 · help and about", "Pintaloo %1 · ajutor și despre", "Pintaloo %1 · aide et à propos",
       "Pintaloo %1 · Hilfe und Info", "Pintaloo %1 · aiuto e informazioni", "Pintaloo %1 · ayuda y acerca de"}},
+    {TextId::NoDesktop,
+     {"Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.",
+      "Pintaloo are nevoie de un desktop grafic (X11 sau Wayland) și aici nu s-a putut deschide niciunul.",
+      "Pintaloo a besoin d'un bureau graphique (X11 ou Wayland), et aucun n'a pu être ouvert ici.",
+      "Pintaloo braucht eine grafische Arbeitsumgebung (X11 oder Wayland), und hier ließ sich keine öffnen.",
+      "Pintaloo ha bisogno di un desktop grafico (X11 o Wayland) e qui non è stato possibile aprirne uno.",
+      "Pintaloo necesita un escritorio gráfico (X11 o Wayland) y aquí no se pudo abrir ninguno."}},
 
     {TextId::Undo, {"Undo", "Anulează", "Annuler", "Rückgängig", "Annulla", "Deshacer"}},
     {TextId::Redo, {"Redo", "Refă", "Refaire", "Wiederholen", "Ripeti", "Rehacer"}},

@@ -30,6 +30,7 @@ enum class TextId {
     SelectColour,      // bColor(0..23)
     OpenDrawing,       // Label7, in the page picker
     HelpLine,          // lblInfo; %1 is the version
+    NoDesktop,         // on the terminal, when no display can be opened
     // Commands added later.
     Undo,
     Redo,
