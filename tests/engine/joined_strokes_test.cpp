@@ -248,35 +248,6 @@ TEST(SpacedStrokes, StarsAndSplatsAlongAFastStepLandAsAlongTheSlowestDrag) {
     }
 }
 
-// The spray cans stay one puff a step (their thin mist on a fast swipe is
-// the look), and so do the figures of a step no longer than their spacing:
-// slow drags paint as they always did.
-TEST(SpacedStrokes, SpraysAndShortStepsPaintTheEndAlone) {
-    struct Case {
-        Tool tool;
-        int toX;
-    };
-    const Case cases[] = {
-        {Tool::Spray, 700},       {Tool::TwoColourSpray, 700}, {Tool::Balls, 100 + 22},
-        {Tool::Circles, 100 + 6},  // twice 4, the default brush size, less the rounding
-        {Tool::Tiles, 100 + 10},  {Tool::Grass, 100 + 8},      {Tool::Daisies, 100 + 40},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(ToolNumber(c.tool));
-        Rig r, ends;
-        r.state.ToolMode = ends.state.ToolMode = c.tool;
-        Swipe(r, {100, 300, c.toX, 300});
-        for (const int x : {100, c.toX}) {  // the same two figures, painted one a press
-            ends.painter.StartStroke();
-            ends.state.Phase = MousePhase::Down;
-            ends.painter.PaintStep(std::int16_t(x), 300, kRed);
-        }
-        const std::size_t n = std::size_t(r.canvas.width()) * std::size_t(r.canvas.height());
-        EXPECT_TRUE(std::equal(r.canvas.data(), r.canvas.data() + n, ends.canvas.data()));
-        EXPECT_EQ(r.pictures.calls.size(), ends.pictures.calls.size());
-    }
-}
-
 TEST(RandomSource, ReseedRepeatsTheSequenceFromThatPoint) {
     DefaultRandom a;
     EXPECT_EQ(a.seed(), DefaultRandom().seed());
