@@ -181,17 +181,19 @@ void Pickers::bStamp_MouseMove(int index, int, int, double, double) {
 }
 
 void Pickers::bStamp1_Click(int index) {
-    // An empty slot is hidden; a script that clicks one anyway chooses
-    // nothing, and the panel and the tool stay as they were.
-    if (index >= 0 && index <= 7 && slotPicture_[std::size_t(index)] == 0) return;
     w_.PlayWaveSound(104);
     modelsPanel_->hide();
     stampsPanel_->hide();
     if (index < 0 || index > 7) return;
-    // The holder takes the slot's picture at its own size.
+    // The holder takes the slot's picture at its own size. An empty slot is
+    // hidden, so only a script reaches one: it chooses a stamp that paints
+    // nothing, as it did when the slot showed, so that stories recorded
+    // then replay to the drawing they made.
     CanvasPart& canvas = w_.canvasPart();
     const int n = slotPicture_[std::size_t(index)];
-    canvas.showStampHolder(QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize());
+    QSize size(0, 0);
+    if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
+    canvas.showStampHolder(size);
     w_.state.ToolVariant = std::int16_t(index);
     canvas.setCanvasIcon(CanvasCursor::Stamp);
 }
