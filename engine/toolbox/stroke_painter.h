@@ -39,10 +39,23 @@ public:
     // Whether the tool paints along the path of a mouse step (PaintAlong).
     static bool JoinsUp(Tool tool);
 
+    // A mouse step of a model or pattern tool: where the step is longer
+    // than the tool's spacing (SpacingAlong), figures are laid evenly along
+    // the straight path, never further apart than that, ending on
+    // (toX, toY); a shorter step paints at (toX, toY) alone, as PaintAt
+    // does. A tool without a spacing paints at the end only. Returns false
+    // as PaintAt does.
+    bool PaintSpaced(int fromX, int fromY, std::int16_t toX, std::int16_t toY, Colour color);
+
+    // The most pixels between two figures a tool lays along one fast step
+    // (0: the tool paints where the pointer lands and nowhere between).
+    static int SpacingAlong(Tool tool, const EditorState& state);
+
     // The window's view of a stroke: every press (whatever the button)
     // starts one, and every painting event is a PaintStep. A step of a
     // joining tool during a move continues from the point the stroke last
-    // painted; anything else is PaintAt.
+    // painted, and so does a step of a spaced tool (PaintSpaced); anything
+    // else is PaintAt.
     void StartStroke() { strokeHasPoint_ = false; }
     bool PaintStep(std::int16_t x, std::int16_t y, Colour color);
 

@@ -15,6 +15,7 @@ namespace {
 
 using testing::ConstantRandom;
 using testing::PaintedBounds;
+using testing::PainterCall;
 using testing::RecordingPainters;
 
 constexpr Colour kRed = Rgb(255, 0, 0);
@@ -208,6 +209,43 @@ TEST(JoinedStrokes, OverflowOnTheWayEndsTheStepWithWhatWasPainted) {
     // The blocks near y 32767 would end past the 16-bit range.
     EXPECT_FALSE(r.painter.PaintAlong(400, 300, 400, 32760, kRed));
     EXPECT_EQ(r.canvas.point(400, 330), std::int32_t(kRed));
+}
+
+// A stroke of one press and one mouse step, through the window's entry.
+void Swipe(Rig& r, const Drag& d) {
+    r.painter.StartStroke();
+    r.state.Phase = MousePhase::Down;
+    r.painter.PaintStep(std::int16_t(d.fx), std::int16_t(d.fy), r.state.CurrentColor);
+    r.state.Phase = MousePhase::Move;
+    r.painter.PaintStep(std::int16_t(d.tx), std::int16_t(d.ty), r.state.CurrentColor);
+}
+
+// Stars and splats keep their own distance from the last one: a fast step
+// lays them where a drag through every pixel of the same path does.
+TEST(SpacedStrokes, StarsAndSplatsAlongAFastStepLandAsAlongTheSlowestDrag) {
+    for (const Tool tool : {Tool::Stars, Tool::Splats}) {
+        for (const Drag& d : kDrags) {
+            SCOPED_TRACE(::testing::Message() << "tool " << ToolNumber(tool) << " drag " << d.fx << "," << d.fy
+                                              << " to " << d.tx << "," << d.ty);
+            Rig fast, slow;
+            fast.state.ToolMode = slow.state.ToolMode = tool;
+            Swipe(fast, d);
+            const int n = std::max(std::abs(d.tx - d.fx), std::abs(d.ty - d.fy));
+            slow.painter.StartStroke();
+            for (int k = 0; k <= n; ++k) {
+                slow.state.Phase = k ? MousePhase::Move : MousePhase::Down;
+                slow.painter.PaintStep(std::int16_t(std::lround(d.fx + double(d.tx - d.fx) * k / n)),
+                                       std::int16_t(std::lround(d.fy + double(d.ty - d.fy) * k / n)), kRed);
+            }
+            ASSERT_EQ(fast.pictures.calls.size(), slow.pictures.calls.size());
+            ASSERT_GT(fast.pictures.calls.size(), 2u) << "more than the two ends";
+            for (std::size_t i = 0; i < fast.pictures.calls.size(); ++i) {
+                const PainterCall &a = fast.pictures.calls[i], &b = slow.pictures.calls[i];
+                EXPECT_EQ(a.index, b.index);
+                EXPECT_LE(std::abs(a.x - b.x) + std::abs(a.y - b.y), 2) << i;  // both paths round to pixels
+            }
+        }
+    }
 }
 
 TEST(RandomSource, ReseedRepeatsTheSequenceFromThatPoint) {

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons, the canvas's mouse handlers and the two picker panels,
 // driven through the window's handlers and checked on the real widgets.
+#include <set>
+
 #include "canvas/canvas_part.h"
 #include "media/animation_panel.h"
 #include "media/animation_player.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_buttons.h"
+#include "toolbox/tool_tables.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -47,7 +50,7 @@ TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
     EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
     for (int k = 0; k < 8; ++k) {
         const Box* slot = Control(w(), "bStamp1", k);
-        EXPECT_TRUE(slot->isVisible()) << k;
+        EXPECT_TRUE(slot->isHidden()) << k << ": no group chosen, no stamp to show";
         EXPECT_TRUE(slot->picture().isNull()) << k;
     }
     call("bBrush_MouseUp", {1, 1});  // models while the stamps are open
@@ -56,6 +59,41 @@ TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
     EXPECT_EQ(st().ToolMode, Tool::Eraser);
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Eraser);
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}, {"wave", 102}, {"wave", 102}}));
+}
+
+// Each model and each stamp, chosen, gives its tool button a face of its
+// own (and the same face when chosen again), so the button tells which is
+// in use; a button whose tool is not chosen shows its plain face.
+TEST_F(ToolButtonsTest, TheChosenModelOrStampShowsOnItsButton) {
+    const auto face = [this](int item) {
+        const QImage img = Control(w(), "bBrush", item)->picture().toImage();
+        return QByteArray(reinterpret_cast<const char*>(img.constBits()), img.sizeInBytes());
+    };
+    const QByteArray plainModels = face(1), plainStamps = face(2);
+    std::set<QByteArray> faces;
+    std::vector<QByteArray> modelFaces;
+    for (int item = 0; item < 17; ++item) {
+        call("bBrush_MouseUp", {1, 1});
+        call("bSpray_MouseDown", {double(item), 1});
+        modelFaces.push_back(face(1));
+        faces.insert(face(1));
+        EXPECT_EQ(face(2), plainStamps) << item;
+    }
+    for (int group = 0; group < 8; ++group)
+        for (int k = 0; k < kStampCategories[std::size_t(group)].count; ++k) {
+            call("bBrush_MouseUp", {2, 1});
+            call("bStamp_MouseDown", {double(group), 1});
+            call("bStamp1_Click", {double(k)});
+            faces.insert(face(2));
+            EXPECT_EQ(face(1), plainModels) << group << "," << k;
+        }
+    EXPECT_EQ(faces.size(), 17u + 40u) << "two choices look alike on their button";
+    call("bBrush_MouseUp", {1, 1});
+    call("bSpray_MouseDown", {3, 1});
+    EXPECT_EQ(face(1), modelFaces[3]);
+    call("bBrush_MouseUp", {0, 1});  // the pencil: no model chosen
+    EXPECT_EQ(face(1), plainModels);
+    EXPECT_EQ(face(2), plainStamps);
 }
 
 TEST_F(ToolButtonsTest, OilRepaintsTheCanvasAndKeepsTheTool) {
@@ -222,7 +260,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
     EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isHidden());
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_TRUE(Control(w(), "bStamp1", k)->isVisible());
+        EXPECT_EQ(Control(w(), "bStamp1", k)->isVisible(), k < 3);
         EXPECT_EQ(Control(w(), "bStamp1", k)->picture().isNull(), k >= 3);
         EXPECT_EQ(p.pictureInSlot(k), k < 3 ? 141 + k : 0);
     }
@@ -259,6 +297,74 @@ TEST_F(PickersTest, SlotChoosesTheStampAndShowsItsOutline) {
     EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Stamp);
     EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isVisible());
     EXPECT_EQ(Control<ShapeFrame>(w(), "Shape10")->size(), QSize(200, 200));
+}
+
+// Only slots with a stamp show (40 of 64), and neither reopening a panel
+// and leaving it with Escape nor the oil command swaps the chosen stamp for
+// its group's first.
+TEST_F(PickersTest, OnlyStampsShowAndTheChosenOneStaysChosen) {
+    int shown = 0;
+    for (int group = 0; group < 8; ++group) {
+        SCOPED_TRACE(group);
+        const StampCategory& cat = kStampCategories[std::size_t(group)];
+        call("bBrush_MouseUp", {2, 1});
+        call("bStamp_MouseDown", {double(group), 1});
+        for (int k = 0; k < 8; ++k) {
+            EXPECT_EQ(Control(w(), "bStamp1", k)->isVisible(), k < cat.count) << k;
+            shown += Control(w(), "bStamp1", k)->isVisible();
+        }
+
+        const int last = cat.count - 1;
+        call("bStamp1_Click", {double(last)});
+        // Stamps, models, and once (it takes a second) oil.
+        for (const int button : group == 0 ? std::vector<int>{2, 1, 4} : std::vector<int>{2, 1}) {
+            call("bBrush_MouseUp", {double(button), 1});
+            ASSERT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape)));
+            EXPECT_EQ(st().ToolMode, cat.toolMode) << button;
+            EXPECT_EQ(st().ToolVariant, last) << button;
+        }
+        EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
+        call("pctDraw_MouseMove", {0, 400, 420});
+        EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isVisible()) << "the outline of the stamp still chosen";
+        call("pctDraw_MouseDown", {1, 400, 420});
+        call("pctDraw_MouseUp", {1, 400, 420});
+        EXPECT_FALSE(canvasIsBlank()) << "the chosen stamp paints";
+        w().canvas.clear(kWhite);
+    }
+    EXPECT_EQ(shown, 40);
+}
+
+// A fast swipe of a patterned brush leaves no gap across the path, with the
+// program's own artwork: every column a sideways swipe crosses (every row
+// of a downward one) has paint within the band the figures cover, but for
+// the pattern's own joints. The spray cans and the stars are left out:
+// loose dots and scattered stars are their look.
+TEST_F(CanvasInputTest, AFastSwipeOfAPatternedBrushLeavesNoGap) {
+    for (int item = 0; item < 17; ++item) {
+        const Tool tool = kModelTools[std::size_t(item)];
+        if (tool == Tool::Spray || tool == Tool::TwoColourSpray || tool == Tool::Stars) continue;
+        for (const bool across : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "model " << item << (across ? " across" : " down"));
+            w().canvas.clear(kWhite);
+            call("bBrush_MouseUp", {1, 1});
+            call("bSpray_MouseDown", {double(item), 1});
+            const int fx = across ? 100 : 400, fy = across ? 250 : 80, tx = across ? 700 : 400, ty = across ? 250 : 440;
+            call("pctDraw_MouseDown", {1, double(fx), double(fy)});
+            call("pctDraw_MouseMove", {1, double(tx), double(ty)});
+            call("pctDraw_MouseUp", {1, double(tx), double(ty)});
+            int gap = 0, widest = 0;  // in lines across the path
+            for (int along = across ? fx : fy; along <= (across ? tx : ty); ++along) {
+                bool painted = false;
+                for (int off = -70; off <= 90 && !painted; ++off) {
+                    const int x = across ? along : fx + off, y = across ? fy + off : along;
+                    painted = w().canvas.point(x, y) != std::int32_t(kWhite);
+                }
+                gap = painted ? 0 : gap + 1;
+                widest = std::max(widest, gap);
+            }
+            EXPECT_LE(widest, 1) << "only the one-pixel joints of the tiles' own pattern";
+        }
+    }
 }
 
 TEST_F(PickersTest, StampPaintsOncePerPress) {

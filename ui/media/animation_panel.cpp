@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/animation_panel.h"
 
+#include <QPainterPath>
+#include <QRegion>
+
 #include "app/main_window.h"
 #include "app/panels.h"
+#include "canvas/canvas_part.h"
 #include "media/lottie_view.h"
 #include "media/resource_unpack.h"
 #include "media/sounds.h"
@@ -15,6 +19,15 @@ namespace pintaloo {
 namespace {
 constexpr std::int16_t kAnimations[3] = {1016, 1017, 1018};
 const QColor kPanelBlue(66, 115, 168);
+
+// The buttons are cut round their rounded frames: filled square, their
+// colour showed in the corners outside the frame, over the cartoon, as if
+// the label had been clipped.
+void RoundOff(Box& b, int radius) {
+    QPainterPath outline;
+    outline.addRoundedRect(QRectF(b.rect()), radius, radius);
+    b.setMask(QRegion(outline.toFillPolygon().toPolygon()));
+}
 }  // namespace
 
 AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
@@ -33,6 +46,7 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
         Box* b = new Box(panel_, QStringLiteral("picture2(%1)").arg(i), {8, 48 + 40 * i, 113, 25});
         b->setBackColor(QColor(theme::BUTTON_YELLOW));
         b->setFrame(QColor(theme::OUTLINE), 2, 8);
+        RoundOff(*b, 8);
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
@@ -42,6 +56,7 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     }
     closeButton_ = new Box(panel_, "Picture3", {0, 472, 121, 25});
     closeButton_->setBackColor(QColor(255, 138, 128));
+    RoundOff(*closeButton_, 8);
     closeButton_->setFrame(QColor(theme::OUTLINE), 2, 8);
     closeButton_->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     closeButton_->setCaption(QStringLiteral("x"));
@@ -63,7 +78,10 @@ void AnimationPanel::PlayAnimation(std::int16_t number) {
 
 void AnimationPanel::sColor_Click() {
     w_.PlayWaveSound(102);
-    panel_->move(24, panel_->y());
+    // Centred over the canvas, so the blue border is even all round.
+    const QRect canvas = w_.canvasPart().placeOnWindow();
+    panel_->move(canvas.x() + (canvas.width() - panel_->width()) / 2,
+                 canvas.y() + (canvas.height() - panel_->height()) / 2);
     panel_->show();
     panel_->raise();
     PlayAnimation(kAnimations[0]);

@@ -35,9 +35,12 @@ public:
     // False (with a reason) on failure.
     static bool SaveCanvas(const Surface& canvas, const QString& path, QString* error = nullptr,
                            SaveFormat format = SaveFormat::Bmp);
-    // A picture file as canvas pixels (its top-left part where larger), or
-    // nothing for a file that is missing, damaged, not a picture, or too
-    // large to decode safely.
+    // A picture file as canvas pixels (shrunk to fit, proportions kept,
+    // where larger), or nothing for a file that is missing, damaged, not a
+    // picture, or too large to decode safely.
+    // `image` as it is when it fits in maxWidth x maxHeight, else shrunk
+    // (smoothly, proportions kept) until it just fits.
+    static QImage FitOnPage(const QImage& image, int maxWidth, int maxHeight);
     static std::optional<Picture> LoadPicture(const QString& path, int maxWidth, int maxHeight,
                                               PictureRefusal* why = nullptr,
                                               std::chrono::milliseconds limit = kOpenTimeLimit,

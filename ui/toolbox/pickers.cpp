@@ -32,11 +32,18 @@ constexpr ModelButton kModelButtons[17] = {
 constexpr const char* kCategoryArt[8] = {"cat_animals", "cat_vehicles", "cat_flowers", "cat_houses",
                                          "cat_suns",    "cat_trees",    "cat_clouds",  "cat_people"};
 
-QPixmap PickerArt(const char* name) {
-    return ArtStore::instance().pixmap(QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(name)), {50, 50});
-}
+QString PickerArtPath(const char* name) { return QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(name)); }
+
+QPixmap PickerArt(const char* name) { return ArtStore::instance().pixmap(PickerArtPath(name), {50, 50}); }
 
 }  // namespace
+
+QString ChosenPicturePath(Tool tool, int variant) {
+    for (std::size_t i = 0; i < kModelTools.size(); ++i)
+        if (kModelTools[i] == tool) return PickerArtPath(kModelButtons[i].art);
+    if (const auto n = StampPictureFor(tool, variant)) return PictureLibrary::stampPath(*n);
+    return {};
+}
 
 Pickers::Pickers(MainWindow& w) : w_(w) {
     modelsPanel_ = new Box(&w, "pctBrush", {88, 504, 513, 121});
@@ -121,11 +128,13 @@ void Pickers::resetFrames() {
     }
 }
 
+// A slot without a picture is hidden, not shown as an empty frame: a child
+// who picks an empty frame gets a stamp that paints nothing.
 void Pickers::emptySlots() {
     for (int k = 0; k < 8; ++k) {
         slots_[std::size_t(k)]->clearPicture();
         slotPicture_[std::size_t(k)] = 0;
-        slots_[std::size_t(k)]->show();
+        slots_[std::size_t(k)]->hide();
     }
 }
 
@@ -176,7 +185,10 @@ void Pickers::bStamp1_Click(int index) {
     modelsPanel_->hide();
     stampsPanel_->hide();
     if (index < 0 || index > 7) return;
-    // The holder takes the slot's picture at its own size; an empty slot has none.
+    // The holder takes the slot's picture at its own size. An empty slot is
+    // hidden, so only a script reaches one: it chooses a stamp that paints
+    // nothing, as it did when the slot showed, so that stories recorded
+    // then replay to the drawing they made.
     CanvasPart& canvas = w_.canvasPart();
     const int n = slotPicture_[std::size_t(index)];
     QSize size(0, 0);

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/box.h"
+#include "app/tool.h"
 
 namespace pintaloo {
 
@@ -26,7 +27,7 @@ public:
     // Opens a panel (drawing its button pictures the first time).
     void showModels();
     void showStamps();
-    // Every slot without a picture, and shown.
+    // Every slot without a picture, and hidden.
     void emptySlots();
     // Both panels closed (a press elsewhere, another tool, a colour).
     void hidePanels();
@@ -52,5 +53,10 @@ private:
     std::array<int, 8> slotPicture_{};             // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
+
+// The picture that stands for the chosen model (its button's picture in
+// the models panel) or stamp (the stamp itself) of `tool` and `variant`;
+// empty for every other tool and for a stamp variant without a picture.
+QString ChosenPicturePath(Tool tool, int variant);
 
 }  // namespace pintaloo

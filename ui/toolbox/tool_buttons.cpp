@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolbox/tool_buttons.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -10,6 +12,7 @@
 #include "media/animation_panel.h"
 #include "media/captions.h"
 #include "resources/art_store.h"
+#include "theme_colours.h"
 #include "toolbox/pickers.h"
 #include "toolbox/tool_tables.h"
 
@@ -62,15 +65,46 @@ void ToolButtons::normalFaces() {
 
 void ToolButtons::showFaces() {
     pressed_ = ChosenToolItem(w_.state.ToolMode);
+    // The models and stamps buttons each choose one of many: the one in use
+    // shows on its button, so a child need not open the panel to know.
+    const QString chosen = ChosenPicturePath(w_.state.ToolMode, w_.state.ToolVariant);
     for (int i = 0; i < 6; ++i) {
         const auto k = std::size_t(i);
+        QPixmap face;
         if (i == hovered_) {
             if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(kFaceOfItem[i]), {67, 67});
-            buttons_[k]->setPicture(lit_[k]);
+            face = lit_[k];
         } else {
-            buttons_[k]->setPicture(i == pressed_ ? pressedFace(i) : normal_[k]);
+            face = i == pressed_ ? pressedFace(i) : normal_[k];
         }
+        buttons_[k]->setPicture(i == pressed_ && !chosen.isEmpty() ? withBadge(face, chosen) : face);
     }
+}
+
+// A white rounded tile in the corner away from the pencil-sized tool
+// pictures, the chosen picture fitted into it with its proportions kept.
+// Drawn when a choice is first shown on a face (about a millisecond) and
+// kept: at most the last dozen, a few hundred kilobytes.
+QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
+    const QString key = path + QLatin1Char('|') + QString::number(face.cacheKey());
+    if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
+    constexpr int kTile = 30, kInset = 2, kAt = 67 - kTile - 3;
+    const QSize art =
+        QSvgRenderer(path).defaultSize().scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio);
+    QPixmap out = face.copy();
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(theme::OUTLINE), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(kAt + 0.75, kAt + 0.75, kTile - 1.5, kTile - 1.5), 6, 6);
+        if (!art.isEmpty())
+            p.drawPixmap(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2,
+                         ArtStore::instance().pixmap(path, art));
+    }
+    if (badged_.size() >= 12) badged_.clear();
+    badged_.insert(key, out);
+    return out;
 }
 
 // Pressed: the lit picture sunk a pixel, inside a thick warm frame, so the
@@ -85,7 +119,10 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
     CanvasPart& canvas = w_.canvasPart();
     canvas.hideStampHolder();
     if (button == 1) {
-        w_.state.ToolVariant = 0;
+        // Only a button that chooses a tool starts its variant afresh: opening
+        // a picker (then closing it with Escape) or the oil command leaves the
+        // chosen stamp, and the model's turn, as they were.
+        if (index == 0 || index == 3 || index == 5) w_.state.ToolVariant = 0;
         w_.animation().hidePanel();
         w_.pickers().hidePanels();
         w_.animation().silencePlayer();

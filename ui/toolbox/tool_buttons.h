@@ -3,6 +3,7 @@
 #pragma once
 // The six big tool buttons along the bottom: pencil, models brush, stamp
 // brush, fill, eraser and the oil-painting command.
+#include <QHash>
 #include <array>
 
 #include "app/box.h"
@@ -37,6 +38,10 @@ private:
     MainWindow& w_;
     std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
+    // `face` with the picture at `path` in its lower right corner, kept
+    // once drawn (setPicture then sees the same face and repaints nothing).
+    QPixmap withBadge(const QPixmap& face, const QString& path);
+    QHash<QString, QPixmap> badged_;
     std::array<QPixmap, 6> normal_, lit_, pressedArt_;  // by item, drawn when first needed
     int hovered_ = -1, pressed_ = -1;
 };
