@@ -32,6 +32,11 @@ void DesktopWebLink::open(const QString& address) { QDesktopServices::openUrl(QU
 
 void MessageBoxes::tell(const QString& title, const QString& text) { QMessageBox::information(parent_, title, text); }
 
+bool MessageBoxes::ask(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
 SingleInstance::SingleInstance(TempFolder& folder) {
     held_ = true;  // unless a live copy of ours is found below
     const std::string& dir = folder.path();
