@@ -77,11 +77,6 @@ bool Fail(WriteTrouble* trouble, int err) {
 
 QString WriteTrouble::text() const { return QString::fromLocal8Bit(std::strerror(error)); }
 
-bool IsPlanted(const QString& path) {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
-}
-
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, WriteTrouble* trouble, unsigned mode) {
     const QByteArray native = QFile::encodeName(path);
     if (!MayReplace(native)) return Fail(trouble, errno);

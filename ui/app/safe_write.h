@@ -34,8 +34,4 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, WriteTrouble*
 // -1 with the reason. For files that then grow by appending.
 int OpenFreshFile(const QString& path, WriteTrouble* trouble = nullptr, unsigned mode = 0600);
 
-// Whether `path` names something other than a regular file (a link
-// included), which no write here goes through.
-bool IsPlanted(const QString& path);
-
 }  // namespace pintaloo
