@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
@@ -10,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/kept_files.h"
 #include "app/safe_write.h"
 #include "app/state_folder_lock.h"
 
@@ -94,29 +92,6 @@ TEST(StateFolderLock, OneHolderAtATimeNeverThroughALink) {
     EXPECT_FALSE(refused.held());
     EXPECT_FALSE(refused.heldByAnother());
     EXPECT_NE(refused.trouble(), 0);
-}
-
-// Only copies the story names stay, with a few used last within a size.
-TEST(PictureCopies, PruningKeepsWhatIsNamedAndABoundedFew) {
-    QTemporaryDir tmp;
-    QStringList made;
-    for (int i = 0; i < 10; ++i) {
-        const QString name = QStringLiteral("picture-%1.png").arg(i, 16, 10, QLatin1Char('0'));
-        QFile f(tmp.filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(QByteArray(i == 8 ? kSpareCopyBytes : 1000, 'p'));  // one too large to keep spare
-        f.close();
-        // Used in order: 9 last.
-        const timespec times[2] = {{1000 + i, 0}, {1000 + i, 0}};
-        ::utimensat(AT_FDCWD, QFile::encodeName(tmp.filePath(name)).constData(), times, 0);
-        made << name;
-    }
-    QFile(tmp.filePath("drawing.png")).open(QIODevice::WriteOnly);  // not a copy: never pruned
-    const QString story = "start picture " + made[0] + "\n";
-    EXPECT_EQ(PrunePictureCopies(tmp.path(), story), 10 - 1 - kSpareCopies);
-    const QStringList left = QDir(tmp.path()).entryList({"picture-*"}, QDir::Files, QDir::Name);
-    EXPECT_EQ(left, (QStringList{made[0], made[5], made[6], made[7], made[9]}));
-    EXPECT_TRUE(QFile::exists(tmp.filePath("drawing.png")));
 }
 
 }  // namespace
