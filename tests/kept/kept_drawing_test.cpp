@@ -264,11 +264,15 @@ TEST(KeptDrawing, DestroyingTheWriterWritesWhatIsWaiting) {
 
 TEST(KeptDrawing, AFolderThatCannotBeWrittenLosesNothingElse) {
     QTemporaryDir tmp;
-    KeptDrawingWriter keeper(tmp.path() + "/missing/folder");
+    QFile blocker(tmp.path() + "/file");  // a file where the folder should be made
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    KeptDrawingWriter keeper(tmp.path() + "/file/folder");
     keeper.changed(SampleDrawing(3), {});
     keeper.flushNow();
     EXPECT_EQ(keeper.writesDone(), 0);
     EXPECT_EQ(keeper.writesFailed(), 1);
+    EXPECT_FALSE(keeper.kept());
     // No folder at all (it could not be made): changes are simply not kept.
     KeptDrawingWriter nowhere{QString()};
     nowhere.changed(SampleDrawing(3), {});

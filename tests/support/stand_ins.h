@@ -64,9 +64,18 @@ class RecordingMessages final : public MessagePort {
 public:
     explicit RecordingMessages(void (*echo)(const QString& title, const QString& text) = nullptr) : echo_(echo) {}
     std::vector<std::pair<QString, QString>> told;
+    std::vector<std::pair<QString, QString>> asked;
+    std::deque<bool> answers;  // nothing queued: no
     void tell(const QString& title, const QString& text) override {
         told.emplace_back(title, text);
         if (echo_) echo_(title, text);
+    }
+    bool ask(const QString& title, const QString& text) override {
+        asked.emplace_back(title, text);
+        if (answers.empty()) return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
     }
 
 private:

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/drawing_history.h"
 
+#include <QDateTime>
+#include <QDir>
+
 #include "app/box.h"
 #include "app/kept_drawing.h"
 #include "app/main_window.h"
 #include "canvas/canvas_part.h"
 #include "media/captions.h"
+#include "media/texts.h"
 #include "pages/page_picker.h"
 #include "resources/art_store.h"
 
@@ -69,10 +73,43 @@ bool DrawingHistory::keepIn(const QString& folder) {
         w_.pagePicker().ShowPickerPage();
         w_.canvasPart().refresh();
         shown = true;
+    } else if (const QString aside = MoveRefusedAside(folder, QDateTime::currentDateTime()); !aside.isEmpty()) {
+        // One that was there and refused is never overwritten by the next change.
+        tell(Text(TextId::KeptRefused, w_.language).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
     }
     restart();
     keeper_ = std::make_unique<KeptDrawingWriter>(folder);
+    keeper_->onTrouble = [this, folder](const QString& why) {
+        tell(Text(TextId::KeepFailed, w_.language).arg(QDir::toNativeSeparators(folder), why));
+    };
     return shown;
+}
+
+void DrawingHistory::cannotKeep(const QString& message) {
+    keeper_.reset();
+    cannotKeep_ = true;
+    tell(message);
+}
+
+// Said once the window's events run: at start, after the window shows,
+// not in a box before it.
+void DrawingHistory::tell(const QString& message) {
+    QMetaObject::invokeMethod(
+        &w_,
+        [this, message] {
+            if (w_.services.messages) w_.services.messages->tell(Text(TextId::KeepFailedTitle, w_.language), message);
+        },
+        Qt::QueuedConnection);
+}
+
+void DrawingHistory::offerSaveBeforeQuitting() {
+    flush();
+    const bool unkept = keeper_ ? !keeper_->kept() : cannotKeep_ && changed_;
+    if (!unkept || !w_.services.messages) return;
+    changed_ = false;  // asked once per close
+    if (w_.services.messages->ask(Text(TextId::KeepFailedTitle, w_.language),
+                                  Text(TextId::SaveBeforeQuitting, w_.language)))
+        w_.actions.run("KewlButtons3_MouseDown", {1});
 }
 
 void DrawingHistory::flush() {
@@ -122,6 +159,7 @@ void DrawingHistory::commit() {
 }
 
 void DrawingHistory::afterChange() {
+    changed_ = true;
     if (keeper_) keeper_->changed(w_.canvas, StepInfoOf(w_.state));
     showButtons();
 }

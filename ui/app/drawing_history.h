@@ -44,6 +44,13 @@ public:
     bool keepIn(const QString& folder);
     // Ends a stroke still held and writes a waiting change now (at exit).
     void flush();
+    // The drawing cannot be kept this run (no state folder, another copy
+    // keeps its own there): the parent is told `message` now, and asked
+    // at the end whether to save a changed drawing.
+    void cannotKeep(const QString& message);
+    // Before the window closes: writes what waits, and when the drawing
+    // is not kept, offers the parent to save it first.
+    void offerSaveBeforeQuitting();
 
     // The actions of the two buttons and their keys.
     void Undo();
@@ -65,6 +72,7 @@ private:
     void afterChange();
     void restore(const std::optional<StepInfo>& info);
     void hotFace(std::size_t which);
+    void tell(const QString& message);
 
     MainWindow& w_;
     Box* undoButton_ = nullptr;  // "bUndo"
@@ -73,6 +81,8 @@ private:
     std::unique_ptr<KeptDrawingWriter> keeper_;
     bool strokeOpen_ = false;  // a canvas press not yet committed
     int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
+    bool cannotKeep_ = false;  // nothing is kept this run, whatever happens
+    bool changed_ = false;     // a change since the start (or since the last offer to save)
     // By button, then normal, hot, off: drawn once, the canvas resets faces on every mouse step.
     std::array<std::array<QPixmap, 3>, 2> faces_;
 };

@@ -2,17 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/kept_drawing.h"
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <span>
 
+#include "app/safe_write.h"
 #include "canvas/large_pages.h"
 #include "pages/colouring_pages.h"
 
@@ -40,15 +43,23 @@ QString PixelCheck(std::span<const Colour> pixels) {
 
 // Makes each missing folder of `path` with mode 0700, so a state folder we
 // create is private from the first moment rather than made private later.
-bool MakePrivatePath(const QString& path) {
+bool MakePrivatePath(const QString& path, QString* why = nullptr) {
     const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString at;
     for (const QString& name : names) {
         at += QLatin1Char('/') + name;
         const QByteArray native = QFile::encodeName(at);
-        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return false;
+        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+            if (why) *why = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
     }
-    return QFileInfo(path).isDir();
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        if (why) *why = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+        return false;
+    }
+    return true;
 }
 
 std::optional<Colour> ColourText(const QString& text) {
@@ -60,15 +71,19 @@ std::optional<Colour> ColourText(const QString& text) {
 
 }  // namespace
 
-QString KeptDrawingFolder() {
+QString KeptDrawingFolderPath() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
         QString home = qEnvironmentVariable("HOME");
         if (home.isEmpty() || !QDir::isAbsolutePath(home)) home = QDir::homePath();
         base = home + QStringLiteral("/.local/state");
     }
-    const QString folder = QDir::cleanPath(base + QStringLiteral("/pintaloo"));
-    return MakePrivatePath(folder) ? folder : QString();
+    return QDir::cleanPath(base + QStringLiteral("/pintaloo"));
+}
+
+QString KeptDrawingFolder(QString* why) {
+    const QString folder = KeptDrawingFolderPath();
+    return MakePrivatePath(folder, why) ? folder : QString();
 }
 
 QString KeptDrawingPath(const QString& folder) { return folder + QStringLiteral("/drawing.png"); }
@@ -176,21 +191,49 @@ void KeptDrawingWriter::write(const Snapshot& s) {
     img.setText(kOutlineKey, QString::number(s.info.OutlineColor & 0xFFFFFFu));
     img.setText(kCheckKey, PixelCheck(s.pixels));
 
-    QSaveFile file(KeptDrawingPath(folder_));
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) {
-        QImageWriter writer(&file, "png");
-        // Qt takes 0..100 for PNG and scales it onto zlib's 0..9; 25 is
-        // level 2: a few times faster than the default and still a small
-        // file (measured in the kept-drawing benchmark).
-        writer.setCompression(25);
-        ok = writer.write(img);
-        if (ok)
-            ok = file.commit();
-        else
-            file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    // Qt takes 0..100 for PNG and scales it onto zlib's 0..9; 25 is
+    // level 2: a few times faster than the default and still a small
+    // file (measured in the kept-drawing benchmark).
+    writer.setCompression(25);
+    bool ok = writer.write(img);
+    QString why = writer.errorString();
+    // The folder is made again should it have gone since the start.
+    if (ok) ok = MakePrivatePath(folder_, &why);
+    WriteTrouble trouble;
+    if (ok && !WriteFileSafely(KeptDrawingPath(folder_), bytes, &trouble)) {
+        ok = false;
+        why = trouble.text();
     }
     (ok ? writesDone_ : writesFailed_).fetch_add(1);
+    lastWriteOk_.store(ok);
+    // Told on the UI thread; a message left for a writer already gone is dropped.
+    QMetaObject::invokeMethod(this, [this, ok, why] { wrote(ok, why); }, Qt::QueuedConnection);
+}
+
+void KeptDrawingWriter::wrote(bool ok, const QString& why) {
+    if (ok || told_ || !onTrouble) return;
+    told_ = true;
+    onTrouble(why);
+}
+
+QString MoveRefusedAside(const QString& folder, const QDateTime& when) {
+    if (folder.isEmpty()) return {};
+    const QByteArray from = QFile::encodeName(KeptDrawingPath(folder));
+    struct stat st {};
+    if (::lstat(from.constData(), &st) != 0) return {};
+    const QString stem = QStringLiteral("drawing-refused-%1").arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    for (int n = 1; n < 100; ++n) {
+        const QString name = n == 1 ? stem + QStringLiteral(".png") : QStringLiteral("%1-%2.png").arg(stem).arg(n);
+        const QByteArray to = QFile::encodeName(QDir(folder).filePath(name));
+        // Never over another file: the one moved aside earlier is kept too.
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return name;
+        if (errno != EEXIST) return {};
+    }
+    return {};
 }
 
 }  // namespace pintaloo

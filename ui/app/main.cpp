@@ -3,6 +3,7 @@
 // Pintaloo: starts the window, or, when a copy is already running, plays
 // the start sound and ends at once.
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QThread>
@@ -27,6 +28,7 @@
 #include "app/session_recorder.h"
 #include "app/settings.h"
 #include "app/start_choices.h"
+#include "app/state_folder_lock.h"
 #include "canvas/large_pages.h"
 #include "canvas/surface.h"
 #include "media/captions.h"
@@ -35,6 +37,7 @@
 #include "media/help_window.h"
 #include "media/sdl_audio_backend.h"
 #include "media/sounds.h"
+#include "media/texts.h"
 #include "media/temp_folder.h"
 #include "media/texts.h"
 #include "pages/picture_reader.h"
@@ -174,8 +177,13 @@ int main(int argc, char** argv) {
     window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
     if (!window.Form_Load(instance.anotherIsRunning())) return 0;
     // The making of the drawing, beside the kept drawing (in memory only when
-    // that folder cannot be made). Only the one running copy starts a story.
-    const QString keptFolder = KeptDrawingFolder();
+    // that folder cannot be made). Only the one running copy starts a story,
+    // and only the copy that holds the state folder's lock keeps anything
+    // there (another login may run one on the same folder).
+    QString keepTrouble;
+    const QString stateFolder = KeptDrawingFolder(&keepTrouble);
+    const StateFolderLock stateLock(stateFolder);
+    const QString keptFolder = stateLock.heldByAnother() ? QString() : stateFolder;
     SessionRecorder recorder(window, keptFolder);
     FilmPart film(window, recorder);
     film.applyCaptions(TextsFor(window.language));  // its tool tips in the child's language
@@ -186,7 +194,14 @@ int main(int argc, char** argv) {
     }
     // Last time's drawing comes back, and every change is kept from now on.
     // Its story begins again at that drawing, so the film ends where the screen is.
-    if (window.drawingHistory().keepIn(keptFolder)) recorder.startFrom(KeptDrawingPath(keptFolder));
+    if (stateFolder.isEmpty())
+        window.drawingHistory().cannotKeep(Text(TextId::KeepFailed, window.language)
+                                               .arg(QDir::toNativeSeparators(KeptDrawingFolderPath()), keepTrouble));
+    else if (keptFolder.isEmpty())
+        window.drawingHistory().cannotKeep(
+            Text(TextId::AnotherCopyKeeps, window.language).arg(QDir::toNativeSeparators(stateFolder)));
+    else if (window.drawingHistory().keepIn(keptFolder))
+        recorder.startFrom(KeptDrawingPath(keptFolder));
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing.
     SessionEndSignals endOnSignal([&window] { window.shownWindow()->close(); });

@@ -107,6 +107,8 @@ void MainWindow::Form_Unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // A drawing that is not kept is offered for saving while the window still shows.
+    if (!unloaded_) history_->offerSaveBeforeQuitting();
     Form_Unload();
     e->accept();
     if (onClosed) onClosed();

@@ -34,6 +34,11 @@ std::optional<QString> QtFileDialog::openFileName(const QString& startPath, cons
 
 void MessageBoxes::tell(const QString& title, const QString& text) { QMessageBox::information(parent_, title, text); }
 
+bool MessageBoxes::ask(const QString& title, const QString& text) {
+    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
 namespace {
 
 constexpr const char* kLockName = "pintaloo.lock";

@@ -29,6 +29,7 @@ class MessageBoxes final : public MessagePort {
 public:
     explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
     void tell(const QString& title, const QString& text) override;
+    bool ask(const QString& title, const QString& text) override;
 
 private:
     QWidget* parent_;

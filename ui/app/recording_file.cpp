@@ -5,8 +5,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cerrno>
+
+#include "app/safe_write.h"
 
 namespace pintaloo {
 
@@ -27,8 +28,10 @@ bool WriteAll(int fd, const std::string& text) {
 
 RecordingFile::RecordingFile(const QString& path) : path_(path) {
     if (path_.isEmpty()) return;
-    // Readable by the user alone, like the kept drawing beside it.
-    fd_ = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // A new file put at the name, readable by the user alone like the kept
+    // drawing beside it: a link or another file's hard link planted under
+    // the name is replaced, never truncated or written through.
+    fd_ = OpenFreshFile(path_);
     failed_ = fd_ < 0;
     if (fd_ >= 0) worker_ = std::thread([this] { work(); });
 }

@@ -38,6 +38,11 @@ class MessagePort {
 public:
     virtual ~MessagePort() = default;
     virtual void tell(const QString& title, const QString& text) = 0;
+    // A yes-or-no question; true for yes. Where nobody can answer, no.
+    virtual bool ask(const QString& title, const QString& text) {
+        tell(title, text);
+        return false;
+    }
 };
 
 struct Services {

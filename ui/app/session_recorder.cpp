@@ -2,24 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/session_recorder.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <chrono>
 #include <optional>
 
 #include "actions/action_hub.h"
 #include "app/main_window.h"
+#include "app/kept_files.h"
 #include "app/recording_file.h"
 #include "app/services.h"
 #include "pages/drawing_files.h"
 #include "pages/picture_writer.h"
 #include "recording/recording_reader.h"
 #include "recording/recording_writer.h"
+#include "media/texts.h"
 
 namespace pintaloo {
 
@@ -43,24 +42,23 @@ constexpr std::string_view kShaping[] = {
 };
 constexpr std::string_view kOpenAction = "Label7_MouseDown";
 constexpr std::string_view kSaveAction = "KewlButtons3_MouseDown";
+// A story file larger than this is not read for the picture names it holds.
+constexpr qint64 kMaxNamingStoryBytes = 16LL * 1024 * 1024;
 
 // The picture's copy beside the story: its content names it, so opening the
 // same picture twice keeps one copy, and a later picture of the same name
-// cannot replace the one a story begins with.
+// cannot replace the one a story begins with. Copies no story names any
+// more are pruned (kept_files.h).
 QString KeepPicture(const QString& picture, const QString& folder) {
     if (folder.isEmpty()) return QFileInfo(picture).absoluteFilePath();  // nothing kept on disk
-    QFile in(picture);
-    if (!in.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = in.readAll();
-    const QString name =
-        QStringLiteral("picture-%1.%2")
-            .arg(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16)),
-                 QFileInfo(picture).suffix().toLower());
-    const QString target = QDir(folder).filePath(name);
-    if (!QFile::exists(target)) {
-        QFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return {};
-    }
+    const QString name = CopyPictureInto(picture, folder);
+    if (name.isEmpty()) return {};
+    // What the story file names now (the story that goes on, or the one this
+    // copy ends), read back from the disk.
+    QByteArray story;
+    // A story that cannot be read for names (too large, not ours) prunes nothing.
+    if (ReadRegularFile(QDir(folder).filePath(QLatin1String(SessionRecorder::kFileName)), kMaxNamingStoryBytes, &story))
+        PrunePictureCopies(folder, name + QString::fromUtf8(story));
     return name;
 }
 
@@ -113,6 +111,7 @@ struct SessionRecorder::State final : FileDialogPort {
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
     std::optional<QString> opened;  // what the open dialog answered during the running open
     std::optional<QString> saved;   // what the save dialog answered during the running save
+    FileStamp savedOver;            // the file that answer named, before the save
 
     std::int64_t now(std::chrono::steady_clock::time_point t) const {
         if (clock && *clock) return std::max<std::int64_t>(0, (*clock)() - clockBase);
@@ -185,19 +184,20 @@ struct SessionRecorder::State final : FileDialogPort {
     }
 
     // A drawing just saved gets its story beside it. A save that failed
-    // left no new file, and then no story is written either.
-    void keepBeside(const QString& picture, std::chrono::steady_clock::time_point t) {
-        const QFileInfo info(picture);
-        const auto age = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t);
-        if (!info.exists() || info.lastModified().msecsTo(QDateTime::currentDateTime()) > age.count() + 2000) return;
+    // left the picture as it was (the same file, or none), and then no story
+    // is written either. A story that cannot be written leaves the picture
+    // as saved, and the parent is told the film was not kept with it.
+    void keepBeside(const QString& picture, std::chrono::steady_clock::time_point) {
+        const FileStamp now = FileStamp::Of(picture);
+        if (!now.exists || now == savedOver) return;
         writer.flush();
         file.append(writer.take());
-        QSaveFile out(StoryBeside(picture));
-        const std::string text = StoryText(story);
-        if (out.open(QIODevice::WriteOnly)) {
-            out.write(text.data(), qint64(text.size()));
-            out.commit();  // a story that cannot be kept leaves the picture as saved
-        }
+        const QString beside = StoryBeside(picture);
+        const QString why = WriteBeside(beside, StoryText(story));
+        if (!why.isEmpty() && w.services.messages)
+            w.services.messages->tell(Text(TextId::StoryNotKeptTitle, w.language),
+                                      Text(TextId::StoryNotKept, w.language)
+                                          .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(beside), why));
     }
 
     // An opened picture with a story beside it: that story goes on from here.
@@ -231,6 +231,8 @@ struct SessionRecorder::State final : FileDialogPort {
 
     std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
         saved = inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+        // The picture as it is before the save: what tells a save that wrote it.
+        if (saved && !saved->isEmpty()) savedOver = FileStamp::Of(ChooseSaveTarget(*saved).path);
         return saved;
     }
     std::optional<QString> openFileName(const QString& start, const QString& filter) override {

@@ -172,6 +172,72 @@ constexpr TextRow kTexts[] = {
       "estensione per un bitmap. Il disegno è ancora sulla pagina.",
       "Pintaloo no puede guardar un dibujo como\n%1\n\nTermina el nombre en .bmp, .png o .jpg, o no pongas "
       "terminación para un bitmap. El dibujo sigue en la página."}},
+    {TextId::KeepFailedTitle,
+     {"Your drawing is not being kept", "Desenul tău nu este păstrat", "Ton dessin n'est pas conservé",
+      "Deine Zeichnung wird nicht aufbewahrt", "Il tuo disegno non viene conservato",
+      "Tu dibujo no se está guardando"}},
+    {TextId::KeepFailed,
+     {"Pintaloo cannot keep your drawing here:\n%1\n\n%2\n\nThe drawing stays on the page while Pintaloo is open, "
+      "and Pintaloo keeps trying. To be sure, save the drawing before quitting.",
+      "Pintaloo nu poate păstra desenul aici:\n%1\n\n%2\n\nDesenul rămâne pe pagină cât timp Pintaloo este "
+      "deschis, iar Pintaloo încearcă în continuare. Ca să fii sigur, salvează desenul înainte de a închide.",
+      "Pintaloo ne peut pas conserver ton dessin ici :\n%1\n\n%2\n\nLe dessin reste sur la page tant que "
+      "Pintaloo est ouvert, et Pintaloo continue d'essayer. Pour être sûr, enregistre le dessin avant de quitter.",
+      "Pintaloo kann deine Zeichnung hier nicht aufbewahren:\n%1\n\n%2\n\nDie Zeichnung bleibt auf der Seite, "
+      "solange Pintaloo offen ist, und Pintaloo versucht es weiter. Um sicherzugehen, speichere die Zeichnung, "
+      "bevor du Pintaloo beendest.",
+      "Pintaloo non può conservare il tuo disegno qui:\n%1\n\n%2\n\nIl disegno resta sulla pagina finché "
+      "Pintaloo è aperto, e Pintaloo continua a provare. Per sicurezza, salva il disegno prima di uscire.",
+      "Pintaloo no puede guardar tu dibujo aquí:\n%1\n\n%2\n\nEl dibujo sigue en la página mientras Pintaloo "
+      "esté abierto, y Pintaloo lo sigue intentando. Para estar seguro, guarda el dibujo antes de salir."}},
+    {TextId::AnotherCopyKeeps,
+     {"Pintaloo cannot keep your drawing here:\n%1\n\nAnother Pintaloo (perhaps in another login) is already "
+      "keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.",
+      "Pintaloo nu poate păstra desenul aici:\n%1\n\nUn alt Pintaloo (poate în altă sesiune) își păstrează deja "
+      "desenul acolo. Acesta pornește cu o pagină goală și nu păstrează nimic: salvează desenul înainte de a "
+      "închide.",
+      "Pintaloo ne peut pas conserver ton dessin ici :\n%1\n\nUn autre Pintaloo (peut-être dans une autre "
+      "session) y conserve déjà son dessin. Celui-ci commence avec une page blanche et ne conserve rien : "
+      "enregistre le dessin avant de quitter.",
+      "Pintaloo kann deine Zeichnung hier nicht aufbewahren:\n%1\n\nEin anderes Pintaloo (vielleicht in einer "
+      "anderen Anmeldung) bewahrt dort schon seine Zeichnung auf. Dieses beginnt mit einer leeren Seite und "
+      "bewahrt nichts auf: Speichere die Zeichnung, bevor du Pintaloo beendest.",
+      "Pintaloo non può conservare il tuo disegno qui:\n%1\n\nUn altro Pintaloo (forse in un'altra sessione) vi "
+      "conserva già il suo disegno. Questo comincia con una pagina bianca e non conserva nulla: salva il disegno "
+      "prima di uscire.",
+      "Pintaloo no puede guardar tu dibujo aquí:\n%1\n\nOtro Pintaloo (quizá en otra sesión) ya guarda allí su "
+      "dibujo. Este empieza con una página en blanco y no guarda nada: guarda el dibujo antes de salir."}},
+    {TextId::KeptRefused,
+     {"The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was "
+      "put aside as\n%1",
+      "Desenul păstrat data trecută nu a putut fi citit, așa că pagina pornește goală. Nu a fost aruncat: a fost "
+      "pus deoparte ca\n%1",
+      "Le dessin conservé la dernière fois n'a pas pu être lu, la page commence donc blanche. Il n'a pas été "
+      "jeté : il a été mis de côté sous le nom\n%1",
+      "Die zuletzt aufbewahrte Zeichnung konnte nicht gelesen werden, deshalb beginnt die Seite leer. Sie wurde "
+      "nicht weggeworfen, sondern beiseitegelegt als\n%1",
+      "Il disegno conservato l'ultima volta non si è potuto leggere, quindi la pagina comincia bianca. Non è "
+      "stato buttato via: è stato messo da parte come\n%1",
+      "El dibujo guardado la última vez no se ha podido leer, así que la página empieza en blanco. No se ha "
+      "tirado: se ha apartado como\n%1"}},
+    {TextId::SaveBeforeQuitting,
+     {"Your drawing has not been kept and will be gone when Pintaloo closes.\n\nSave it now?",
+      "Desenul tău nu a fost păstrat și va dispărea când Pintaloo se închide.\n\nÎl salvezi acum?",
+      "Ton dessin n'a pas été conservé et disparaîtra quand Pintaloo se fermera.\n\nL'enregistrer maintenant ?",
+      "Deine Zeichnung wurde nicht aufbewahrt und ist weg, wenn Pintaloo sich schließt.\n\nMöchtest du sie "
+      "jetzt speichern?",
+      "Il tuo disegno non è stato conservato e sparirà quando Pintaloo si chiude.\n\nVuoi salvarlo adesso?",
+      "Tu dibujo no se ha guardado y desaparecerá cuando Pintaloo se cierre.\n\n¿Guardarlo ahora?"}},
+    {TextId::StoryNotKeptTitle,
+     {"The film was not kept", "Filmul nu a fost păstrat", "Le film n'a pas été conservé",
+      "Der Film wurde nicht aufbewahrt", "Il film non è stato conservato", "La película no se ha guardado"}},
+    {TextId::StoryNotKept,
+     {"The picture was saved as\n%1\n\nbut its film could not be kept beside it as\n%2\n\n%3",
+      "Desenul a fost salvat ca\n%1\n\ndar filmul lui nu a putut fi păstrat alături, ca\n%2\n\n%3",
+      "Le dessin a été enregistré sous\n%1\n\nmais son film n'a pas pu être conservé à côté sous\n%2\n\n%3",
+      "Das Bild wurde gespeichert als\n%1\n\naber sein Film konnte nicht daneben aufbewahrt werden als\n%2\n\n%3",
+      "Il disegno è stato salvato come\n%1\n\nma il suo film non si è potuto conservare accanto come\n%2\n\n%3",
+      "El dibujo se ha guardado como\n%1\n\npero su película no se ha podido guardar al lado como\n%2\n\n%3"}},
 };
 
 static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");

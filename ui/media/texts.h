@@ -62,9 +62,17 @@ enum class TextId {
     PictureKinds,        // the kinds Pintaloo opens, after NotAPicture
     DrawingStillThere,   // ends every refusal
     UnknownEndingSaved,  // %1 the name typed
+    // The drawing kept between runs, and the story kept beside a saved picture.
+    KeepFailedTitle,
+    KeepFailed,          // %1 the state folder, %2 the reason
+    AnotherCopyKeeps,    // %1 the state folder
+    KeptRefused,         // %1 the name it was put aside as
+    SaveBeforeQuitting,  // a question: yes saves
+    StoryNotKeptTitle,
+    StoryNotKept,  // %1 the picture, %2 the story file, %3 the reason
 };
 
-inline constexpr int kTextCount = int(TextId::UnknownEndingSaved) + 1;
+inline constexpr int kTextCount = int(TextId::StoryNotKept) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);
