@@ -45,6 +45,8 @@ if(PINTALOO_DPKG_QUERY AND TARGET Qt6::Core)
       "${qt_plugins}/imageformats/libqsvg.so")
   find_library(PINTALOO_SDL_MIXER_FILE NAMES libSDL2_mixer-2.0.so.0)
   list(APPEND run_time_files "${PINTALOO_SDL_MIXER_FILE}")
+  find_library(PINTALOO_JPEG_FILE NAMES libjpeg.so.62)  # opened with the first JPEG
+  list(APPEND run_time_files "${PINTALOO_JPEG_FILE}")
   set(loaded_packages)
   foreach(file IN LISTS run_time_files)
     if(NOT file OR NOT EXISTS "${file}")

@@ -9,6 +9,7 @@ packages=(
   binutils  # readelf, for tests/desktop/needed_libraries_test.sh
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-mixer-dev librlottie-dev libwebp-dev
+  libpng-dev zlib1g-dev libjpeg62-turbo-dev  # pictures read by libpng, and libjpeg's headers (opened when first needed)
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils

@@ -8,6 +8,10 @@
 #   fuzz_replay_script  seeded from tests/fuzz/replay-seeds and the replay
 #                       contract's scripts, with a dictionary of the window's
 #                       action names read from ui/actions/window_actions.cpp
+#   fuzz_story_file     a story beside a picture, seeded from
+#                       tests/fuzz/story-seeds, with the same dictionary
+#   fuzz_kept_drawing   the drawing kept in the state folder, seeded from
+#                       tests/data/kept
 # A crash leaves its input in build-fuzz/findings/ and ends with status 1;
 # each target's full log is in build-fuzz/TARGET.log.
 set -euo pipefail
@@ -16,7 +20,7 @@ seconds=${1:-60}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF >/dev/null
-nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script
+nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script fuzz_story_file fuzz_kept_drawing
 
 findings=build-fuzz/findings
 mkdir -p "$findings"
@@ -26,7 +30,8 @@ dict=build-fuzz/replay_script.dict
 {
   grep -oE 'Row(For)?\("[A-Za-z0-9_]+"' ui/actions/window_actions.cpp | sed -E 's/.*\("([^"]+)"/"\1 "/'
   for w in dialog wait key cancel Esc Ctrl+Z Ctrl+Y nan inf -inf 1e300 3e9 2147483647 65536 1e6 -1e6 1000001 \
-    60000 -0 0.5 7 8 23 24; do
+    60000 -0 0.5 7 8 23 24 start blank picture start.png ../start.png at moves seed 4294967295 \
+    9223372036854775807 -9223372036854775808 8640000000; do
     printf '"%s"\n' "$w"
   done
 } > "$dict"
@@ -58,3 +63,5 @@ fuzz() {
 
 fuzz fuzz_open_picture 65536 "${picture_seeds[@]}"
 fuzz fuzz_replay_script 4096 -dict="$dict" "${replay_seeds[@]}"
+fuzz fuzz_story_file 4096 -dict="$dict" tests/fuzz/story-seeds
+fuzz fuzz_kept_drawing 16384 tests/data/kept

@@ -14,7 +14,12 @@ std::vector<FilmMoment> PlanFilm(const std::vector<std::int64_t>& timesMs, const
     // Time as the film sees it: pauses cut short, nothing going backwards.
     std::vector<double> kept(timesMs.size(), 0.0);
     for (std::size_t i = 1; i < timesMs.size(); ++i) {
-        const std::int64_t gap = std::clamp<std::int64_t>(timesMs[i] - timesMs[i - 1], 0, clock.longestPauseMs);
+        // Times come from files: a difference past 64 bits saturates
+        // instead of wrapping (undefined).
+        std::int64_t step = 0;
+        if (__builtin_sub_overflow(timesMs[i], timesMs[i - 1], &step))
+            step = timesMs[i] > timesMs[i - 1] ? clock.longestPauseMs : 0;
+        const std::int64_t gap = std::clamp<std::int64_t>(step, 0, clock.longestPauseMs);
         kept[i] = kept[i - 1] + double(gap);
     }
     const double total = kept.back();

@@ -62,6 +62,11 @@ bool ReadStep(std::string_view step, std::int64_t d[3], bool* hasTime) {
 
 }  // namespace
 
+bool RecordingReader::TooMany(std::string* error) {
+    full_ = true;
+    return Fail(error, "more calls than this recording may hold");
+}
+
 bool RecordingReader::IsDirective(std::string_view line) {
     const std::string_view w = FirstWord(Trim(line));
     return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord;
@@ -102,6 +107,7 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
     if (name == kSeedWord) {
         const auto n = w.size() == 2 ? ParseInteger(w[1]) : std::nullopt;
         if (!n || *n < 0 || *n > 4294967295LL) return Fail(error, "seed needs one whole number from 0 to 4294967295");
+        if (out.size() >= maxCalls_) return TooMany(error);
         out.push_back({now_, std::string(name), {double(*n)}});
         return true;
     }
@@ -113,6 +119,7 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
             if (!v) return Fail(error, "moves needs whole numbers for its button and first point");
             p[i] = *v;
         }
+        if (out.size() > maxCalls_ || w.size() - 3 > maxCalls_ - out.size()) return TooMany(error);
         // Built aside, so a bad step leaves `out` and the clock as they were.
         std::vector<RecordedCall> calls;
         calls.reserve(w.size() - 3);
@@ -124,9 +131,11 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
             if (!ReadStep(w[i], d, &hasTime))
                 return Fail(error, "a step of moves is dx,dy or dx,dy,dt: " + std::string(w[i]));
             if (hasTime) dt = d[2];
-            x += d[0];
-            y += d[1];
-            t += dt;
+            // Steps are anyone's numbers: a sum past what 64 bits hold is
+            // refused here rather than wrapped (undefined in C++).
+            if (__builtin_add_overflow(x, d[0], &x) || __builtin_add_overflow(y, d[1], &y) ||
+                __builtin_add_overflow(t, dt, &t))
+                return Fail(error, "a step of moves goes beyond the numbers a recording can hold");
             calls.push_back({t, kCanvasMoveName, {double(p[0]), double(x), double(y)}});
         }
         now_ = t;
@@ -134,6 +143,7 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
         return true;
     }
 
+    if (out.size() >= maxCalls_) return TooMany(error);
     RecordedCall call{now_, std::string(name), {}};
     for (std::size_t i = 1; i < w.size(); ++i) {
         const auto v = ParseNumber(w[i]);
@@ -144,9 +154,9 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
     return true;
 }
 
-Recording ReadRecording(std::string_view text) {
+Recording ReadRecording(std::string_view text, std::size_t maxCalls) {
     Recording r;
-    RecordingReader reader;
+    RecordingReader reader(maxCalls);
     std::size_t lineNo = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -159,6 +169,7 @@ Recording ReadRecording(std::string_view text) {
         if (!reader.read(text.substr(0, end), r.calls, &error)) {
             r.badLine = lineNo;
             r.error = std::move(error);
+            r.tooManyCalls = reader.full();
             break;
         }
         r.wholeLines = lineNo;

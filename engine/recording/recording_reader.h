@@ -17,6 +17,12 @@ namespace pintaloo {
 
 class RecordingReader {
 public:
+    RecordingReader() = default;
+    // At most `maxCalls` calls in `out`: a line that would go past them is
+    // refused before its calls are made (a file's one `moves` line can
+    // stand for millions).
+    explicit RecordingReader(std::size_t maxCalls) : maxCalls_(maxCalls) {}
+
     // One line without its line break. Blank lines and `#` comments stand for
     // nothing; `start` is remembered; `at` moves the clock on; `moves`, `seed`
     // and any other `NAME NUMBER...` line append their calls to `out`. False,
@@ -26,6 +32,8 @@ public:
 
     const std::optional<RecordingStart>& start() const { return start_; }
     std::int64_t now() const { return now_; }
+    // Whether a line was refused for passing `maxCalls`.
+    bool full() const { return full_; }
 
     // Whether the first word of a line is one of the recording's own
     // directives (start, at, moves, seed) rather than a call or another word
@@ -33,8 +41,12 @@ public:
     static bool IsDirective(std::string_view line);
 
 private:
+    bool TooMany(std::string* error);
+
     std::optional<RecordingStart> start_;
     std::int64_t now_ = 0;
+    std::size_t maxCalls_ = SIZE_MAX;
+    bool full_ = false;
 };
 
 // A whole recording file read as far as it goes.
@@ -44,12 +56,14 @@ struct Recording {
     std::size_t wholeLines = 0;  // lines read, up to the first bad one
     bool cutShort = false;       // the text ended inside a line (killed while writing it): that line is left out
     std::size_t badLine = 0;     // the first malformed line (from 1), 0 if none; reading stopped there
+    bool tooManyCalls = false;   // that line would have passed the most calls allowed
     std::string error;           // why that line was refused
 };
 
 // Everything before a malformed line or a last line without its line break
 // is kept, so a recording cut off by a crash still plays up to its last
 // complete action.
-Recording ReadRecording(std::string_view text);
+// `maxCalls` as for RecordingReader: the line that would pass it is the bad one.
+Recording ReadRecording(std::string_view text, std::size_t maxCalls = SIZE_MAX);
 
 }  // namespace pintaloo

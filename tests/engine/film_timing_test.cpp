@@ -30,6 +30,10 @@ TEST(FilmTiming, PausesAreCutAndTheRestFillsTheFilm) {
         {"time going backwards stands still", {0, 100, 50, 150}, {0, 10000, 10000, 20000}, {0, 119, 119, 239}},
         {"all at once: spread evenly", {7, 7, 7, 7, 7}, {0, 5000, 10000, 15000, 20000}, {0, 59, 119, 179, 239}},
         {"a single call shows in the last frame", {42}, {20000}, {239}},
+        {"times at the ends of 64 bits: a pause, then back in time",
+         {INT64_MIN, INT64_MAX, INT64_MIN},
+         {0, 20000, 20000},
+         {0, 239, 239}},
     };
     for (const Case& c : cases) {
         const std::vector<FilmMoment> m = PlanFilm(c.times);

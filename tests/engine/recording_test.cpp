@@ -206,6 +206,10 @@ TEST(RecordingFormat, MalformedLinesAreNamedAndWhatCameBeforeIsKept) {
         "moves 1 2 3 4",
         "moves 1 2 3 4,x",
         "moves 1 2 3 4,5,",
+        // Sums past 64 bits are refused, not wrapped.
+        "moves 1 9223372036854775807 0 1,0",
+        "moves 1 0 -9223372036854775808 0,-1",
+        "moves 1 0 0 0,0,9223372036854775807 0,0",
         "bColor_Click 1x",
         "bColor_Click 0x10",
         "dialog /tmp/a.png",

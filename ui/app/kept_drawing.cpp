@@ -18,6 +18,7 @@
 #include "app/safe_write.h"
 #include "canvas/large_pages.h"
 #include "pages/colouring_pages.h"
+#include "pages/picture_reader.h"
 
 namespace pintaloo {
 
@@ -95,39 +96,33 @@ void KeptDrawing::copyInto(Surface& canvas) const {
 }
 
 std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int height) {
-    // No drawing kept yet (the first start): a picture reader asked for a
-    // missing file goes looking through every picture plugin, which loads
-    // them and their libraries (milliseconds and memory at every such start).
-    if (folder.isEmpty() || !QFileInfo::exists(KeptDrawingPath(folder))) return std::nullopt;
-    // Our own file, always PNG, which Qt reads itself: asked to guess from the
-    // content first, the reader would load every picture plugin (SVG, GIF,
-    // JPEG, ICO and their libraries) at each start that brings a drawing back.
-    QImageReader reader(KeptDrawingPath(folder), "png");
-    reader.setAutoDetectImageFormat(false);
-    reader.setAutoTransform(false);
-    if (!reader.canRead() || reader.size() != QSize(width, height)) return std::nullopt;
+    if (folder.isEmpty() || width <= 0 || height <= 0) return std::nullopt;
+    // Read as any opened picture is (picture_reader.h): a regular file only,
+    // never waited on, never through a link, and no more bytes than a PNG
+    // of this canvas can take stored without compression.
+    const qint64 mostBytes = qint64(width) * height * 4 + 1024 * 1024;
+    PictureRefusal why = PictureRefusal::None;
+    const QByteArray bytes = ReadPictureFile(KeptDrawingPath(folder), &why, mostBytes, Links::Refuse);
+    if (why != PictureRefusal::None) return std::nullopt;
+    // Every chunk whole and its checksum right before libpng sees it: a
+    // damaged file is refused here, not inflated.
+    const PictureHeader header = CheckPicture(bytes, &why);
+    if (why != PictureRefusal::None || header.format != PictureFormat::Png || header.size != QSize(width, height))
+        return std::nullopt;
     // Decoded straight into memory taken in large pages (see large_pages.h):
     // a fresh buffer of ordinary pages cost more to touch than the PNG
-    // costs to inflate. The reader keeps the buffer for a picture of this
-    // size and format (what the writer makes); any other gets its own.
+    // costs to inflate.
     std::vector<Colour, LargePageAllocator<Colour>> decoded(std::size_t(width) * std::size_t(height));
-    QImage read(reinterpret_cast<uchar*>(decoded.data()), width, height, width * 4, QImage::Format_RGB32);
-    if (!reader.read(&read) || read.isNull() || read.size() != QSize(width, height)) return std::nullopt;
+    static_assert(sizeof(Colour) == sizeof(std::uint32_t));
+    if (!DecodePngInto(bytes, header.size, reinterpret_cast<std::uint32_t*>(decoded.data()))) return std::nullopt;
     bool pageOk = false;
-    const int page = read.text(kPageKey).toInt(&pageOk);
-    const auto paper = ColourText(read.text(kPaperKey));
-    const auto outline = ColourText(read.text(kOutlineKey));
+    const int page = PngText(bytes, kPageKey).toInt(&pageOk);
+    const auto paper = ColourText(PngText(bytes, kPaperKey));
+    const auto outline = ColourText(PngText(bytes, kOutlineKey));
     if (!pageOk || page < ColouringPages::kFirst || page > ColouringPages::kLast || !paper || !outline)
         return std::nullopt;
 
-    // The decoded words become the canvas's colours in place. A picture the
-    // reader gave its own buffer (another format) is copied in first.
-    static_assert(sizeof(Colour) == sizeof(QRgb));
-    const QImage img = read.convertToFormat(QImage::Format_RGB32);
-    if (img.constBits() != reinterpret_cast<const uchar*>(decoded.data()))
-        for (int y = 0; y < height; ++y)
-            std::memcpy(decoded.data() + std::size_t(y) * std::size_t(width), img.constScanLine(y),
-                        std::size_t(width) * sizeof(QRgb));
+    // The decoded words become the canvas's colours in place.
     for (Colour& c : decoded) {
         const QRgb q = c;
         c = Rgb(qRed(q), qGreen(q), qBlue(q));
@@ -137,7 +132,7 @@ std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int
     k.height = height;
     k.info = {std::int16_t(page), *paper, *outline};
     k.pixels = std::move(decoded);  // the QImages above only borrowed it
-    if (read.text(kCheckKey) != PixelCheck(k.pixels)) return std::nullopt;
+    if (PngText(bytes, kCheckKey) != PixelCheck(k.pixels)) return std::nullopt;
     return k;
 }
 

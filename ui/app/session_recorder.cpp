@@ -14,6 +14,7 @@
 #include "app/kept_files.h"
 #include "app/recording_file.h"
 #include "app/services.h"
+#include "app/story_file.h"
 #include "pages/drawing_files.h"
 #include "pages/picture_writer.h"
 #include "recording/recording_reader.h"
@@ -161,9 +162,7 @@ struct SessionRecorder::State final : FileDialogPort {
         }
         if (c.name == kOpenAction) {
             // Only a picture that opened starts a new story.
-            if (!opened || opened->isEmpty() ||
-                !DrawingFiles::LoadPicture(*opened, w.canvas.width(), w.canvas.height()))
-                return;
+            if (!opened || opened->isEmpty() || w.files().lastOpened != *opened) return;
             if (adoptBeside(*opened, c.time)) return;
             const QString name = KeepPicture(*opened, folder);
             if (name.isEmpty()) return;  // cannot keep it: the story goes on, without this picture
@@ -200,25 +199,16 @@ struct SessionRecorder::State final : FileDialogPort {
                                           .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(beside), why));
     }
 
-    // An opened picture with a story beside it: that story goes on from here.
+    // An opened picture with a story beside it: that story goes on from here,
+    // once it is read safely and checked whole (story_file.h).
     bool adoptBeside(const QString& picture, std::chrono::steady_clock::time_point t) {
-        QFile in(StoryBeside(picture));
-        if (!in.open(QIODevice::ReadOnly)) return false;
-        return adopt(in.readAll().toStdString(), QFileInfo(in).dir(), t);
+        return adopt(ReadStoryFile(StoryBeside(picture), w.actions, w.files().openTimeLimit), t);
     }
 
-    // A story's text goes on from here; its start picture is looked for in
-    // `base` and named by its whole path.
-    bool adopt(const std::string& text, const QDir& base, std::chrono::steady_clock::time_point t) {
-        const Recording read = ReadRecording(text);
-        if (read.wholeLines == 0 || read.badLine != 0) return false;  // not a story of ours: start afresh
-        RecordingStart start = read.start;
-        if (start.kind == RecordingStart::Kind::Page) return false;  // never written; could not play
-        if (start.kind == RecordingStart::Kind::Picture) {
-            const QString first = base.absoluteFilePath(QString::fromStdString(start.picture));
-            if (!QFileInfo::exists(first)) return false;  // its first picture is gone: the story could not play
-            start.picture = first.toStdString();
-        }
+    // A checked story goes on from here; a refused one changes nothing.
+    bool adopt(const StoryFile& read, std::chrono::steady_clock::time_point t) {
+        if (read.refusal != StoryRefusal::None) return false;  // not a story that plays: start afresh
+        const RecordingStart& start = read.start;
         begin(start, t);
         for (const RecordedCall& call : read.calls) keep(call);
         file.append(writer.take());

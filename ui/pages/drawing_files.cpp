@@ -126,6 +126,7 @@ void DrawingFiles::KewlButtons3_MouseDown(int button, int, double, double) {
 
 void DrawingFiles::Label7_MouseDown(int, int, double, double) {
     w_.PlayWaveSound(102);
+    lastOpened.clear();
     std::optional<QString> chosen;
     if (w_.services.dialog)
         chosen = w_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(w_) : dialogFileName,
@@ -141,6 +142,7 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
                 LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {
             w_.canvas.setPicture(*pic);
             w_.canvasPart().refresh();
+            lastOpened = *chosen;
         } else if (w_.services.messages) {
             w_.services.messages->tell(RefusalTitle(w_.language), RefusalText(why, w_.language));
         }

@@ -53,6 +53,10 @@ public:
     std::chrono::milliseconds openTimeLimit = kOpenTimeLimit;
 
     QString dialogFileName;  // what the last dialog left, the start of the next
+    // The picture the last open put on the canvas; empty when that open was
+    // cancelled or refused. Whoever follows the open asks this rather than
+    // decoding the picture a second time.
+    QString lastOpened;
 
 private:
     MainWindow& w_;

@@ -15,15 +15,24 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
+
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h uses FILE without including it
 
 #include <fcntl.h>
+#include <jerror.h>
+#include <jpeglib.h>
+#include <png.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "media/run_time_library.h"
 #include "media/texts.h"
 
 namespace pintaloo {
@@ -324,6 +333,71 @@ Checked CheckPng(Bytes b, qint64 n) {
     }
 }
 
+// Decoded by libpng rather than Qt's reader: Qt 6.4's scrambles 16-bit
+// truecolour with a transparent colour. libpng expands every colour type and
+// depth (palettes, grey, transparency chunks, interlacing) to 8-bit colour
+// with alpha in one tested place. Its simplified reader would do the same in
+// fewer lines, but the one Debian 12 ships mixes up the rows of interlaced
+// 16-bit pictures. No gamma is applied, as neither Qt nor other viewers do
+// for ordinary files.
+struct PngSource {
+    const std::uint8_t* at;
+    std::size_t left;
+};
+
+void PngRead(png_structp png, png_bytep out, std::size_t n) {
+    auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (n > source->left) png_error(png, "cut short");
+    std::memcpy(out, source->at, n);
+    source->at += n;
+    source->left -= n;
+}
+
+void PngWarning(png_structp, png_const_charp) {}  // never printed: a refusal says enough
+
+// True when the rows were filled. Everything it changes is reached through
+// its arguments, so an error's jump back loses nothing.
+bool ReadPngRows(png_structp png, png_infop info, PngSource& source, QSize size, png_bytepp rows) {
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_set_read_fn(png, &source, PngRead);
+    png_set_user_limits(png, png_uint_32(size.width()), png_uint_32(size.height()));
+    png_read_info(png, info);
+    if (qint64(png_get_image_width(png, info)) != size.width() ||
+        qint64(png_get_image_height(png, info)) != size.height())
+        return false;
+    png_set_expand(png);    // palette to colour, small greys to 8 bits, a transparency chunk to alpha
+    png_set_scale_16(png);  // 16 bits to 8, rounded
+    png_set_gray_to_rgb(png);
+    // The words as QImage::Format_ARGB32 and the canvas hold them; opaque
+    // where the file has no alpha.
+    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+        png_set_bgr(png);
+        png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    } else {
+        png_set_swap_alpha(png);
+        png_set_filler(png, 0xFF, PNG_FILLER_BEFORE);
+    }
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (qint64(png_get_rowbytes(png, info)) != qint64(size.width()) * 4) return false;
+    png_read_image(png, rows);
+    png_read_end(png, nullptr);
+    return true;
+}
+
+bool DecodePng(const QByteArray& bytes, QSize size, std::uint32_t* pixels) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, PngWarning);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_bytep> rows(std::size_t(size.height()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        rows[y] = reinterpret_cast<png_bytep>(pixels + y * std::size_t(size.width()));
+    PngSource source{reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())};
+    const bool ok = info && ReadPngRows(png, info, source, size, rows.data());
+    png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+    return ok;
+}
+
 // ---- JPEG ------------------------------------------------------------------
 bool IsFrameMarker(std::uint32_t m) { return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC; }
 
@@ -385,6 +459,107 @@ Checked CheckJpeg(Bytes b, qint64 n) {
     }
 }
 
+// Decoded by libjpeg itself rather than through Qt's reader, which fills
+// whatever the data does not reach with grey and calls the picture whole:
+// libjpeg tells such a file (data ending early, or a marker where data
+// should be) with a warning, and Qt offers no way to hear it. The library
+// is the one Qt's JPEG plugin uses, opened with the first JPEG rather than
+// at every start (run_time_library.h).
+struct JpegLibrary {
+    decltype(&::jpeg_std_error) stdError;
+    decltype(&::jpeg_CreateDecompress) createDecompress;
+    decltype(&::jpeg_mem_src) memorySource;
+    decltype(&::jpeg_read_header) readHeader;
+    decltype(&::jpeg_start_decompress) startDecompress;
+    decltype(&::jpeg_read_scanlines) readScanlines;
+    decltype(&::jpeg_finish_decompress) finishDecompress;
+    decltype(&::jpeg_destroy_decompress) destroyDecompress;
+};
+
+bool FindJpeg(void* library, JpegLibrary& t) {
+    return FindFunction(library, "jpeg_std_error", t.stdError) &&
+           FindFunction(library, "jpeg_CreateDecompress", t.createDecompress) &&
+           FindFunction(library, "jpeg_mem_src", t.memorySource) &&
+           FindFunction(library, "jpeg_read_header", t.readHeader) &&
+           FindFunction(library, "jpeg_start_decompress", t.startDecompress) &&
+           FindFunction(library, "jpeg_read_scanlines", t.readScanlines) &&
+           FindFunction(library, "jpeg_finish_decompress", t.finishDecompress) &&
+           FindFunction(library, "jpeg_destroy_decompress", t.destroyDecompress);
+}
+
+struct JpegErrors {
+    jpeg_error_mgr manager;  // first: libjpeg hands back a pointer to it
+    std::jmp_buf failed;
+    bool cutShort = false;
+};
+
+[[noreturn]] void JpegFailed(j_common_ptr info) { std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->failed, 1); }
+
+// Warnings are only counted, never printed.
+void JpegMessage(j_common_ptr info, int level) {
+    auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+    const int code = errors->manager.msg_code;
+    if (level < 0 && (code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER)) errors->cutShort = true;
+}
+
+// Everything one decode changes, so an error's jump back loses nothing.
+struct JpegJob {
+    const JpegLibrary* library = nullptr;
+    jpeg_decompress_struct info{};
+    JpegErrors errors{};
+    QImage image;
+    std::vector<std::uint8_t> cmykRow;
+};
+
+// True when the picture decoded whole at `size`.
+bool RunJpeg(JpegJob& job, const QByteArray& bytes, QSize size) {
+    const JpegLibrary& j = *job.library;
+    jpeg_decompress_struct& info = job.info;
+    info.err = j.stdError(&job.errors.manager);
+    job.errors.manager.error_exit = JpegFailed;
+    job.errors.manager.emit_message = JpegMessage;
+    if (setjmp(job.errors.failed)) return false;
+    j.createDecompress(&info, JPEG_LIB_VERSION, sizeof(info));
+    j.memorySource(&info, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()));
+    j.readHeader(&info, TRUE);
+    if (qint64(info.image_width) != size.width() || qint64(info.image_height) != size.height()) return false;
+    // Four-ink pictures come as their inks and are mixed below, as Qt does.
+    const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = inks ? JCS_CMYK : Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    info.mem->max_memory_to_use = long(PictureLimits::kDecoderMegabytes) * 1024 * 1024;
+    j.startDecompress(&info);
+    if (qint64(info.output_width) != size.width() || qint64(info.output_height) != size.height()) return false;
+    job.image = QImage(size, QImage::Format_RGB32);
+    if (job.image.isNull()) return false;
+    if (inks) job.cmykRow.resize(std::size_t(size.width()) * 4);
+    while (info.output_scanline < info.output_height) {
+        const int y = int(info.output_scanline);
+        JSAMPROW row = inks ? job.cmykRow.data() : job.image.scanLine(y);
+        if (j.readScanlines(&info, &row, 1) != 1) return false;
+        if (!inks) continue;
+        auto* out = reinterpret_cast<QRgb*>(job.image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const std::uint8_t* ink = row + 4 * x;
+            out[x] = qRgb(ink[3] * ink[0] / 255, ink[3] * ink[1] / 255, ink[3] * ink[2] / 255);
+        }
+    }
+    j.finishDecompress(&info);
+    return !job.errors.cutShort;
+}
+
+// The picture, or nothing when the data is damaged or ends early; nullopt
+// with `missing` set when libjpeg cannot be opened.
+std::optional<QImage> DecodeJpeg(const QByteArray& bytes, QSize size, bool* missing) {
+    JpegJob job;
+    job.library = OpenOnce<JpegLibrary>("libjpeg.so.62", FindJpeg);
+    *missing = job.library == nullptr;
+    if (*missing) return std::nullopt;
+    const bool whole = RunJpeg(job, bytes, size);
+    job.library->destroyDecompress(&job.info);  // a no-op before it was made
+    if (!whole) return std::nullopt;
+    return std::move(job.image);
+}
+
 // Only one decode at a time: one abandoned after its time limit still runs
 // to its end (the decoders cannot be interrupted), and the next waits for
 // it, so at most one picture's worth of decoder memory is ever in use.
@@ -395,21 +570,22 @@ std::mutex& DecoderTurn() {
 
 }  // namespace
 
-QByteArray ReadPictureFile(const QString& path, PictureRefusal* why) {
+QByteArray ReadPictureFile(const QString& path, PictureRefusal* why, qint64 maxBytes, Links links) {
     const auto fail = [&](PictureRefusal r) {
         if (why) *why = r;
         return QByteArray();
     };
     // Not blocking: opening a pipe for reading would otherwise wait for a
     // writer for ever. The descriptor checked is the one read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0));
     if (fd < 0) return fail(PictureRefusal::Unreadable);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return fail(PictureRefusal::Unreadable);
     }
-    if (st.st_size > PictureLimits::kMaxFileBytes) {
+    if (st.st_size > maxBytes) {
         ::close(fd);
         return fail(PictureRefusal::TooLarge);
     }
@@ -419,11 +595,11 @@ QByteArray ReadPictureFile(const QString& path, PictureRefusal* why) {
     bool broken = false;
     while (true) {
         if (have == bytes.size()) {  // the file grew while being read
-            if (bytes.size() >= PictureLimits::kMaxFileBytes) {
+            if (bytes.size() >= maxBytes) {
                 ::close(fd);
                 return fail(PictureRefusal::TooLarge);
             }
-            bytes.resize(std::min<qsizetype>(PictureLimits::kMaxFileBytes, bytes.size() + 65536));
+            bytes.resize(qsizetype(std::min<qint64>(maxBytes, bytes.size() + 65536)));
         }
         const ssize_t got = ::read(fd, bytes.data() + have, std::size_t(bytes.size() - have));
         if (got < 0 && errno == EINTR) continue;
@@ -475,10 +651,53 @@ PictureHeader CheckPicture(const QByteArray& bytes, PictureRefusal* why) {
     return checked.header;
 }
 
+bool DecodePngInto(const QByteArray& bytes, QSize size, std::uint32_t* pixels) {
+    return DecodePng(bytes, size, pixels);
+}
+
+QString PngText(const QByteArray& bytes, const QString& name) {
+    const QByteArray key = name.toLatin1();
+    const auto* b = reinterpret_cast<Bytes>(bytes.constData());
+    const qint64 n = bytes.size();
+    // The chunks as CheckPng walked them: each whole, up to the end marker.
+    for (qint64 p = 8; n - p >= 12;) {
+        const qint64 length = Be32(b + p);
+        if (length > n - p - 12) break;
+        const QByteArrayView type(b + p + 4, 4), body(b + p + 8, length);
+        if (type == QByteArrayView("IEND")) break;
+        // "key", a zero byte, then the text.
+        if (type == QByteArrayView("tEXt") && body.size() > key.size() && body.startsWith(QByteArrayView(key)) &&
+            body[key.size()] == '\0')
+            return QString::fromLatin1(body.sliced(key.size() + 1));
+        p += 12 + length;
+    }
+    return {};
+}
+
 PictureResult DecodePicture(const QByteArray& bytes) {
     PictureResult out;
     const PictureHeader header = CheckPicture(bytes, &out.refusal);
     if (out.refusal != PictureRefusal::None) return out;
+    if (header.format == PictureFormat::Png) {
+        QImage image(header.size, QImage::Format_ARGB32);  // rows of exactly width words
+        out.refusal = image.isNull() ? PictureRefusal::TooLarge : PictureRefusal::Damaged;
+        if (image.isNull() || !DecodePng(bytes, header.size, reinterpret_cast<std::uint32_t*>(image.bits())))
+            return out;
+        out.image = std::move(image);
+        out.refusal = PictureRefusal::None;
+        return out;
+    }
+    if (header.format == PictureFormat::Jpeg) {
+        bool missing = false;
+        std::optional<QImage> image = DecodeJpeg(bytes, header.size, &missing);
+        if (!missing) {
+            if (!image) out.refusal = PictureRefusal::Damaged;
+            else out.image = std::move(*image);
+            return out;
+        }
+        // Without libjpeg of its own the program still opens JPEGs through
+        // Qt's plugin, as it did before.
+    }
     static constexpr const char* kQtFormat[] = {"", "bmp", "png", "jpeg"};
     QByteArray data = bytes;  // shared, not copied
     QBuffer buffer(&data);

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 
 #include "app/language.h"
@@ -55,9 +56,13 @@ struct PictureLimits {
     static constexpr int kMaxJpegScans = 100;
 };
 
+// Whether the last name of a path may be a symbolic link.
+enum class Links { Follow, Refuse };
+
 // The bytes of a regular file, opened once (a pipe or a device is never
-// waited on) and read into memory up to kMaxFileBytes.
-QByteArray ReadPictureFile(const QString& path, PictureRefusal* why);
+// waited on) and read into memory up to `maxBytes` (TooLarge beyond).
+QByteArray ReadPictureFile(const QString& path, PictureRefusal* why, qint64 maxBytes = PictureLimits::kMaxFileBytes,
+                           Links links = Links::Follow);
 
 // Which of the three formats the bytes start like; None for anything else.
 PictureFormat SniffPicture(const QByteArray& bytes);
@@ -67,6 +72,16 @@ PictureFormat SniffPicture(const QByteArray& bytes);
 // compressed runs, a PNG's chunks up to its end, a JPEG's markers up to its
 // end. Nothing the size of the picture is allocated here.
 PictureHeader CheckPicture(const QByteArray& bytes, PictureRefusal* why);
+
+// A PNG that passed CheckPicture with this size, decoded into `pixels`
+// (size.width() words a row, rows one after another) as 0xAARRGGBB words,
+// not premultiplied. Every colour type and depth the format has, with its
+// transparency, comes out so. False when the data does not decode.
+bool DecodePngInto(const QByteArray& bytes, QSize size, std::uint32_t* pixels);
+
+// The text of a PNG's first uncompressed text chunk with this key (Latin-1),
+// or a null string. For a file that passed CheckPicture.
+QString PngText(const QByteArray& bytes, const QString& key);
 
 // CheckPicture, then decoding with Qt's reader on an in-memory buffer with
 // the format forced (never guessed) and the allocation limit set. Runs on
