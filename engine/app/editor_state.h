@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/tool.h"
 #include "canvas/colour.h"
@@ -44,5 +45,14 @@ struct EditorState {
 // hue table, the painters' memories (rainbow position, last point,
 // alternation, variant) and the mouse phase carry on untouched.
 void ResetEditorState(EditorState& s);
+
+// The state a later stroke depends on, as whole numbers, for a story that
+// begins part way through a session (its `state` line): tool, variant,
+// colours, sizes, page, the lasting fill and the painters' memories. The
+// hue table is left out: it is made once at start and never changes.
+std::vector<double> EditorStateNumbers(const EditorState& s);
+// Sets what EditorStateNumbers gave. False, changing nothing, for numbers
+// of another count or out of their fields' ranges.
+bool SetEditorStateNumbers(const std::vector<double>& n, EditorState& s);
 
 }  // namespace pintaloo

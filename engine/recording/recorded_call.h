@@ -5,14 +5,20 @@
 // a time counted in milliseconds from the moment the recording began.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pintaloo {
 
 struct RecordedCall {
+    // A constructor rather than an aggregate, so `{at, name, args}` stays
+    // the whole of most calls.
+    RecordedCall(std::int64_t at = 0, std::string n = {}, std::vector<double> a = {}, std::string f = {})
+        : atMs(at), name(std::move(n)), args(std::move(a)), file(std::move(f)) {}
     std::int64_t atMs = 0;
     std::string name;
     std::vector<double> args;
+    std::string file;  // `picture` only: the file the next open is answered with
     bool operator==(const RecordedCall&) const = default;
 };
 
@@ -31,6 +37,12 @@ inline constexpr const char* kStartWord = "start";
 inline constexpr const char* kAtWord = "at";
 inline constexpr const char* kMovesWord = "moves";
 inline constexpr const char* kSeedWord = "seed";
+// `picture FILE`: the next open of a picture is answered with FILE (kept
+// beside the recording), so an open is a step of the story like any other.
+inline constexpr const char* kPictureWord = "picture";
+// `state N...`: right after `start`, the editor state the story begins
+// with (EditorStateNumbers); undo begins there.
+inline constexpr const char* kStateWord = "state";
 // The canvas mouse move whose runs are written compactly.
 inline constexpr const char* kCanvasMoveName = "pctDraw_MouseMove";
 

@@ -69,7 +69,8 @@ bool RecordingReader::TooMany(std::string* error) {
 
 bool RecordingReader::IsDirective(std::string_view line) {
     const std::string_view w = FirstWord(Trim(line));
-    return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord;
+    return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord || w == kPictureWord ||
+           w == kStateWord;
 }
 
 bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out, std::string* error) {
@@ -97,6 +98,12 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
             return true;
         }
         return Fail(error, "start is followed by blank, page N or picture FILE");
+    }
+    if (name == kPictureWord) {
+        if (w.size() < 2) return Fail(error, "picture is followed by a file name");
+        const auto at = std::size_t(w[1].data() - text.data());  // the rest of the line, spaces and all
+        out.push_back({now_, std::string(name), {}, std::string(text.substr(at))});
+        return true;
     }
     if (name == kAtWord) {
         const auto t = w.size() == 2 ? ParseInteger(w[1]) : std::nullopt;

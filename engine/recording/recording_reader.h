@@ -24,8 +24,8 @@ public:
     explicit RecordingReader(std::size_t maxCalls) : maxCalls_(maxCalls) {}
 
     // One line without its line break. Blank lines and `#` comments stand for
-    // nothing; `start` is remembered; `at` moves the clock on; `moves`, `seed`
-    // and any other `NAME NUMBER...` line append their calls to `out`. False,
+    // nothing; `start` is remembered; `at` moves the clock on; `moves`, `seed`,
+    // `picture FILE` and any other `NAME NUMBER...` line append their calls to `out`. False,
     // appending nothing, with a friendly reason for a line that is not one of
     // these, or a second `start`.
     bool read(std::string_view line, std::vector<RecordedCall>& out, std::string* error = nullptr);
@@ -36,7 +36,7 @@ public:
     bool full() const { return full_; }
 
     // Whether the first word of a line is one of the recording's own
-    // directives (start, at, moves, seed) rather than a call or another word
+    // directives (start, at, moves, seed, picture, state) rather than a call or another word
     // of the replay script language.
     static bool IsDirective(std::string_view line);
 

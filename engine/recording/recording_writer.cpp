@@ -20,18 +20,18 @@ bool IsScriptWord(std::string_view name) {
     return true;
 }
 
+bool FileNameFits(const std::string& f) {
+    return !f.empty() && f.find_first_of("\r\n") == std::string::npos && f.front() != ' ' && f.back() != ' ' &&
+           f.front() != '\t' && f.back() != '\t';
+}
+
 }  // namespace
 
 RecordingWriter::RecordingWriter(std::size_t movesPerLine) : movesPerLine_(movesPerLine ? movesPerLine : 1) {}
 
 bool RecordingWriter::start(const RecordingStart& where) {
     if (where.kind == RecordingStart::Kind::Page && where.page < 0) return false;
-    if (where.kind == RecordingStart::Kind::Picture) {
-        const std::string& f = where.picture;
-        if (f.empty() || f.find_first_of("\r\n") != std::string::npos || f.front() == ' ' || f.back() == ' ' ||
-            f.front() == '\t' || f.back() == '\t')
-            return false;
-    }
+    if (where.kind == RecordingStart::Kind::Picture && !FileNameFits(where.picture)) return false;
     out_ += kStartWord;
     switch (where.kind) {
         case RecordingStart::Kind::Blank:
@@ -82,6 +82,16 @@ bool RecordingWriter::add(const RecordedCall& call) {
     if (!IsScriptWord(call.name)) return false;
     for (double a : call.args)
         if (!std::isfinite(a)) return false;
+    if (call.name == kPictureWord) {
+        if (!call.args.empty() || !FileNameFits(call.file)) return false;
+        flush();
+        writeTime(call.atMs);
+        out_ += kPictureWord;
+        out_ += ' ';
+        out_ += call.file;
+        out_ += '\n';
+        return true;
+    }
     if (call.name == kSeedWord) {
         if (call.args.size() != 1 || !(call.args[0] >= 0 && call.args[0] <= 4294967295.0) ||
             std::trunc(call.args[0]) != call.args[0])

@@ -6,6 +6,8 @@
 //   start blank | start page N | start picture FILE     (first line)
 //   at MS                      time moved on (ms since the recording began)
 //   seed N                     the paint engine's random generator restarts at N
+//   picture FILE               the next open is answered with FILE
+//   state N ...                the editor state the story begins with
 //   moves B X Y dx,dy,dt dx,dy ...
 //                              canvas mouse moves with button B: the first at
 //                              X,Y now, each next one dx,dy further and dt ms

@@ -57,6 +57,17 @@ public:
     // painted, and so does a step of a spaced tool (PaintSpaced); anything
     // else is PaintAt.
     void StartStroke() { strokeHasPoint_ = false; }
+    // Where the stroke stands, for a story that begins part way through one.
+    struct Memory {
+        bool hasPoint = false;
+        std::int16_t x = 0, y = 0;
+    };
+    Memory memory() const { return {strokeHasPoint_, strokeX_, strokeY_}; }
+    void setMemory(const Memory& m) {
+        strokeHasPoint_ = m.hasPoint;
+        strokeX_ = m.x;
+        strokeY_ = m.y;
+    }
     bool PaintStep(std::int16_t x, std::int16_t y, Colour color);
 
     PatternPainter& patterns() { return patterns_; }

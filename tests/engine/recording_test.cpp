@@ -124,7 +124,13 @@ TEST(RecordingFormat, RandomSessionsComeBackExactly) {
     const RecordingStart starts[] = {
         {}, {RecordingStart::Kind::Page, 12, {}}, {RecordingStart::Kind::Picture, 0, "my cat.png"}};
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-        const Session s = RandomSession(seed, 120000);
+        Session s = RandomSession(seed, 120000);
+        // An open named by its picture (spaces and all), and the editor state at a restart.
+        const std::size_t at = s.calls.size() / 2;
+        const std::int64_t t = s.calls[at].atMs;
+        s.calls.insert(s.calls.begin() + std::ptrdiff_t(at),
+                       {{t, kPictureWord, {}, "picture of  my cat.png"}, {t, "Label7_MouseDown", {1, 0, 0}},
+                        {t, kStateWord, {1, 0, 4294967295.0, -3, 2}}});
         const RecordingStart& start = starts[seed % 3];
         const Recording r = ReadRecording(Write(start, s.calls));
         EXPECT_EQ(r.badLine, 0u) << r.error;
@@ -177,6 +183,10 @@ TEST(RecordingFormat, WriterRefusesWhatAScriptCannotCarry) {
         {0, "seed", {-1}},
         {0, "seed", {4294967296.0}},
         {0, "seed", {1, 2}},
+        {0, "picture", {}, ""},
+        {0, "picture", {1}, "a.png"},
+        {0, "picture", {}, "a\nb.png"},
+        {0, "picture", {}, " a.png"},
     };
     for (const RecordedCall& c : refused) {
         RecordingWriter w;

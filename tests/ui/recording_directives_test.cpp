@@ -126,7 +126,9 @@ TEST(RecordingDirectivesTest, SeedAndStartReachTheWindow) {
                                    }
                                    starts.push_back(s);
                                    return true;
-                               }};
+                               },
+                               {},
+                               {}};
     ReplayStep seed{0, "seed", {"4294967295"}, {}};
     EXPECT_TRUE(RunRecordingStep(seed, hooks));
     ReplayStep start{0, "start", {}, {RecordingStart::Kind::Page, 99, {}}};

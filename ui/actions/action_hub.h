@@ -37,12 +37,19 @@ enum class BoxEvent { Click, MouseDown, MouseMove, MouseUp };
 // Whether an action can change the drawing (what an undo history keeps).
 enum class Effect { None, Drawing };
 
+// Whether the story of the drawing keeps an action that does not paint
+// itself: one that shapes what later strokes do (a colour, a size, a tool),
+// ends a stroke, turns the page picker, or undoes and redoes. Actions that
+// paint are kept whatever this says.
+enum class StoryRole { Left, Kept };
+
 struct ActionCall {
     enum class Stage { Began, Ended };
     int id = -1;
     std::string name;
     std::vector<double> args;  // every parameter, missing ones filled with 0
     Effect effect = Effect::None;
+    StoryRole story = StoryRole::Left;
     Stage stage = Stage::Began;
     std::chrono::steady_clock::time_point time;
 };
@@ -57,6 +64,7 @@ public:
         std::vector<ActionParam> params;
         Fn fn;  // called with exactly params.size() checked values
         Effect effect = Effect::None;
+        StoryRole story = StoryRole::Left;
     };
 
     // Declares an action and gives its id; a second declaration of a name is a programming error.

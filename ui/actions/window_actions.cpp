@@ -56,6 +56,12 @@ Action Row(const char* name, P& part, void (P::*m)(int, int, int, double, double
             e};
 }
 
+// A row the story keeps although it does not paint (see StoryRole).
+Action Kept(Action a) {
+    a.story = StoryRole::Kept;
+    return a;
+}
+
 // One member serving several controls that each have a name of their own.
 template <class P>
 Action RowFor(const char* name, P& part, void (P::*m)(int, int, int, double, double), int which) {
@@ -85,8 +91,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("Form_Unload", w, &MainWindow::Form_Unload),
         Row("Quit", w, &MainWindow::Quit),
         // undo and redo (they change the drawing, but are not steps of it)
-        Row("Undo", history, &DrawingHistory::Undo),
-        Row("Redo", history, &DrawingHistory::Redo),
+        Kept(Row("Undo", history, &DrawingHistory::Undo)),
+        Kept(Row("Redo", history, &DrawingHistory::Redo)),
         Row("bUndo_MouseMove", history, &DrawingHistory::bUndo_MouseMove),
         Row("bRedo_MouseMove", history, &DrawingHistory::bRedo_MouseMove),
         Row("ClosePanel", w, &MainWindow::ClosePanel),
@@ -102,22 +108,22 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         // the canvas
         Row("pctDraw_MouseDown", canvas, &CanvasPart::pctDraw_MouseDown, kDraws),
         Row("pctDraw_MouseMove", canvas, &CanvasPart::pctDraw_MouseMove, kDraws),
-        Row("pctDraw_MouseUp", canvas, &CanvasPart::pctDraw_MouseUp),
+        Kept(Row("pctDraw_MouseUp", canvas, &CanvasPart::pctDraw_MouseUp)),
         // tools, sizes, colours
         Row("bBrush_MouseUp", tools, &ToolButtons::bBrush_MouseUp, 6, kDraws),  // the oil command paints
         Row("bBrush_MouseMove", tools, &ToolButtons::bBrush_MouseMove, 6),
-        Row("Label4_Click", sizes, &BrushSizeBars::Label4_Click, 4),
+        Kept(Row("Label4_Click", sizes, &BrushSizeBars::Label4_Click, 4)),
         Row("Label4_MouseMove", sizes, &BrushSizeBars::Label4_MouseMove, 4),
-        Row("bColor_Click", palette, &PalettePart::bColor_Click, 24),
+        Kept(Row("bColor_Click", palette, &PalettePart::bColor_Click, 24)),
         Row("bColor_MouseMove", palette, &PalettePart::bColor_MouseMove, 24),
         Row("sColor_MouseMove", palette, &PalettePart::sColor_MouseMove),
         // the pickers
-        Row("bSpray_MouseDown", pickers, &Pickers::bSpray_MouseDown, 17),
+        Kept(Row("bSpray_MouseDown", pickers, &Pickers::bSpray_MouseDown, 17)),
         Row("bSpray_MouseMove", pickers, &Pickers::bSpray_MouseMove, 17),
         Row("pctBrush_MouseMove", pickers, &Pickers::pctBrush_MouseMove),
-        Row("bStamp_MouseDown", pickers, &Pickers::bStamp_MouseDown, 8),
+        Kept(Row("bStamp_MouseDown", pickers, &Pickers::bStamp_MouseDown, 8)),
         Row("bStamp_MouseMove", pickers, &Pickers::bStamp_MouseMove, 8),
-        Row("bStamp1_Click", pickers, &Pickers::bStamp1_Click, 8),
+        Kept(Row("bStamp1_Click", pickers, &Pickers::bStamp1_Click, 8)),
         // the animation panel
         Row("sColor_Click", animation, &AnimationPanel::sColor_Click),
         Row("picture2_Click", animation, &AnimationPanel::picture2_Click, 3),
@@ -128,7 +134,7 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("lblInfo_MouseMove", help, &HelpLink::lblInfo_MouseMove),
         Row("lblInfo_MouseUp", help, &HelpLink::lblInfo_MouseUp),
         // page commands, the page picker, files
-        Row("KewlButtons1_MouseDown", commands, &CommandButtons::KewlButtons1_MouseDown),
+        Kept(Row("KewlButtons1_MouseDown", commands, &CommandButtons::KewlButtons1_MouseDown)),
         Row("KewlButtons2_MouseDown", commands, &CommandButtons::KewlButtons2_MouseDown, kDraws),
         Row("KewlButtons3_MouseDown", files, &DrawingFiles::KewlButtons3_MouseDown),
         Row("KewlButtons4_Click", commands, &CommandButtons::KewlButtons4_Click),
@@ -136,8 +142,8 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         RowFor("KewlButtons2_MouseMove", commands, &CommandButtons::KewlButtons_MouseMove, 2),
         RowFor("KewlButtons3_MouseMove", commands, &CommandButtons::KewlButtons_MouseMove, 3),
         RowFor("KewlButtons4_MouseMove", commands, &CommandButtons::KewlButtons_MouseMove, 4),
-        Row("KewlButtons8_Click", pages, &PagePicker::KewlButtons8_Click),
-        Row("KewlButtons9_Click", pages, &PagePicker::KewlButtons9_Click),
+        Kept(Row("KewlButtons8_Click", pages, &PagePicker::KewlButtons8_Click)),
+        Kept(Row("KewlButtons9_Click", pages, &PagePicker::KewlButtons9_Click)),
         Row("Image3_Click", pages, &PagePicker::Image3_Click, kDraws),
         Row("KewlButtons8_MouseMove", pages, &PagePicker::KewlButtons8_MouseMove),
         Row("KewlButtons9_MouseMove", pages, &PagePicker::KewlButtons9_MouseMove),

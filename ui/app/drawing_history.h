@@ -64,6 +64,9 @@ public:
     void bRedo_MouseMove(int button, int shift, double x, double y);
 
     const History& history() const { return *history_; }
+    // Steps to undo and redo; none before the window's first reset.
+    std::size_t undoCount() const { return history_ ? history_->undoCount() : 0; }
+    std::size_t redoCount() const { return history_ ? history_->redoCount() : 0; }
     const KeptDrawingWriter* keeper() const { return keeper_.get(); }
 
 private:

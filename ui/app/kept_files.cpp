@@ -65,7 +65,7 @@ QString CleanEnding(const QString& picture) {
 
 }  // namespace
 
-QString CopyPictureInto(const QString& picture, const QString& folder, QString* why) {
+QString CopyPictureInto(const QString& picture, const QString& folder, QString* why, const QString& prefix) {
     QByteArray bytes;
     int err = 0;
     if (!ReadRegular(picture, kMaxPictureCopyBytes, &bytes, &err)) {
@@ -73,9 +73,9 @@ QString CopyPictureInto(const QString& picture, const QString& folder, QString* 
         return {};
     }
     const QString name =
-        QStringLiteral("picture-%1.%2")
-            .arg(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16)),
-                 CleanEnding(picture));
+        prefix + QStringLiteral("%1.%2").arg(
+                     QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16)),
+                     CleanEnding(picture));
     const QString target = QDir(folder).filePath(name);
     QByteArray there;
     if (ReadRegular(target, kMaxPictureCopyBytes, &there, &err) && there == bytes) {

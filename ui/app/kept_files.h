@@ -22,11 +22,12 @@ inline constexpr std::int64_t kMaxPictureCopyBytes = 160LL * 1024 * 1024;
 inline constexpr int kSpareCopies = 4;
 inline constexpr std::int64_t kSpareCopyBytes = 32LL * 1024 * 1024;
 
-// Copies `picture` into `folder` as picture-<hash>.<ending>, atomically;
-// a copy already there is reused only when its bytes are the picture's
-// (a copy cut off by a full disk is written again). The copy's name, or
-// empty with the reason in `why`.
-QString CopyPictureInto(const QString& picture, const QString& folder, QString* why = nullptr);
+// Copies `picture` into `folder` as <prefix><hash>.<ending> (picture-<hash>
+// in the state folder), atomically; a copy already there is reused only
+// when its bytes are the picture's (a copy cut off by a full disk is
+// written again). The copy's name, or empty with the reason in `why`.
+QString CopyPictureInto(const QString& picture, const QString& folder, QString* why = nullptr,
+                        const QString& prefix = QStringLiteral("picture-"));
 
 // Removes the picture copies in `folder` whose names do not appear in
 // `named` (the story's text), but for the most recently used within

@@ -34,6 +34,7 @@ bool RecordingDirectives::Expand(const QString& line, std::vector<ReplayStep>& o
     }
     for (const RecordedCall& c : calls) {
         ReplayStep step{c.atMs, QString::fromStdString(c.name), {}, {}};
+        if (c.name == kPictureWord) step.start = RecordingStart{RecordingStart::Kind::Picture, 0, c.file};
         for (double a : c.args) {
             std::string number;
             AppendNumber(number, a);
@@ -60,6 +61,24 @@ bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QStri
         if (!hooks.begin(step.start, &why))
             return Fail(error,
                         why.isEmpty() ? QStringLiteral("the drawing's starting point could not be set up") : why);
+        return true;
+    }
+    if (step.name == QLatin1String(kPictureWord)) {
+        if (!hooks.picture) return Fail(error, QStringLiteral("this replay cannot open pictures"));
+        QString why;
+        if (!hooks.picture(step.start, &why))
+            return Fail(error, why.isEmpty() ? QStringLiteral("the picture could not be found") : why);
+        return true;
+    }
+    if (step.name == QLatin1String(kStateWord)) {
+        std::vector<double> numbers;
+        bool ok = true;
+        for (const QString& a : step.args) {
+            if (!ok) break;
+            numbers.push_back(a.toDouble(&ok));
+        }
+        if (!hooks.state) return Fail(error, QStringLiteral("this replay cannot set the editor state"));
+        if (!ok || !hooks.state(numbers)) return Fail(error, QStringLiteral("state holds numbers this version cannot use"));
         return true;
     }
     return Fail(error, QStringLiteral("%1 is not a recording step").arg(step.name));

@@ -5,10 +5,11 @@
 //
 //   start blank | start page N | start picture FILE
 //   at MS          seed N          moves B X Y dx,dy[,dt] ...
+//   picture FILE   state N ...
 //
 // `moves` stands for the canvas mouse moves it packs, `at` only moves the
-// clock on, `seed` and `start` are steps the window carries out through
-// RecordingHooks.
+// clock on, `seed`, `start`, `picture` and `state` are steps the window
+// carries out through RecordingHooks.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -22,9 +23,9 @@ namespace pintaloo {
 
 struct ReplayStep {
     std::int64_t atMs = 0;  // since the recording began
-    QString name;           // a handler, or "seed", or "start"
+    QString name;           // a handler, or "seed", "start", "picture" or "state"
     QStringList args;       // numbers, written so they read back exactly
-    RecordingStart start;   // for "start"
+    RecordingStart start;   // for "start", and "picture" (its file as a start picture)
 };
 
 class RecordingDirectives {
@@ -47,9 +48,11 @@ private:
 struct RecordingHooks {
     std::function<void(std::uint32_t)> reseed;                         // seed N
     std::function<bool(const RecordingStart&, QString* error)> begin;  // a blank page, page N, or the picture
+    std::function<bool(const RecordingStart&, QString* error)> picture;  // the next open answers this file
+    std::function<bool(const std::vector<double>&)> state;               // the editor state from here
 };
 
-// Carries out a "seed" or "start" step. False, with the reason, for another
+// Carries out a "seed", "start", "picture" or "state" step. False, with the reason, for another
 // name, a hook left empty, or a start the window refuses.
 bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QString* error = nullptr);
 

@@ -13,7 +13,7 @@
 // With --state-dir the drawing kept in DIR is shown at the start and
 // every change is kept there, as the program does with the user's state folder; without it nothing is kept.
 //
-// A recording is a script too: its `start`, `at`, `moves` and `seed` lines
+// A recording is a script too: its `start`, `at`, `moves`, `seed`, `picture` and `state` lines
 // run as the program recorded them. Every run is recorded as the program
 // records (in DIR with --state-dir), and --film writes the film of it.
 #include <QApplication>
@@ -66,6 +66,12 @@ bool WriteLines(const QString& path, const QStringList& lines) {
     QTextStream out(&f);
     for (const QString& l : lines) out << l << '\n';
     return true;
+}
+
+// The lines of a recording the window carries out itself rather than as actions.
+bool IsRecordingStep(const QString& name) {
+    return name == QLatin1String(kSeedWord) || name == QLatin1String(kStartWord) ||
+           name == QLatin1String(kPictureWord) || name == QLatin1String(kStateWord);
 }
 
 // Longer pauses are refused rather than sat out.
@@ -137,7 +143,7 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
             }
             for (const ReplayStep& step : steps) {
                 Call r{line, step.name, step.args, {}, step.atMs, step};
-                if (step.name != QLatin1String(kSeedWord) && step.name != QLatin1String(kStartWord)) {
+                if (!IsRecordingStep(step.name)) {
                     for (const QString& a : step.args) r.values.push_back(a.toDouble());
                     std::string bad;
                     const auto id = window.actions.find(step.name.toStdString());
@@ -218,12 +224,30 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
             std::string error;
             const bool ran = window.actions.run("Label7_MouseDown", {1, 0, 0}, &error);
             if (!ran) *why = QString::fromStdString(error);
+            // The story begins at the picture: undo cannot go further back,
+            // as it could not where it was recorded.
+            window.drawingHistory().restart();
+            recorder.restartHere();
             return ran;
+        },
+        [&](const RecordingStart& picture, QString* why) {
+            const QString path = PictureBeside(script, picture);
+            if (!DrawingFiles::LoadPicture(path, window.canvas.width(), window.canvas.height())) {
+                *why = QStringLiteral("the picture %1 is missing or cannot be read").arg(path);
+                return false;
+            }
+            dialog.answers.push_back(path);
+            return true;
+        },
+        [&](const std::vector<double>& numbers) {
+            if (!BeginWithState(window, numbers)) return false;
+            recorder.restartHere();
+            return true;
         }};
     for (const Call& c : calls) {
         scriptTime = c.atMs >= 0 ? c.atMs : scriptTime + kPlainStepMs;
         if (c.name == "wait") scriptTime += std::int64_t(c.args[0].toDouble());
-        if (c.name == QLatin1String(kSeedWord) || c.name == QLatin1String(kStartWord)) {
+        if (c.atMs >= 0 && IsRecordingStep(c.name)) {
             QString why;
             if (!RunRecordingStep(c.step, hooks, &why)) {
                 std::fprintf(stderr, "%s:%d: %s\n", qPrintable(script), c.line, qPrintable(why));

@@ -7,18 +7,26 @@
 // It listens to the window's actions and keeps, with their times, those
 // that change the drawing or shape what the next stroke does: the strokes,
 // the tool, colour, size, pattern and stamp choices, the page commands, and
-// whatever undo and redo are called (the table below, by name). Before each
+// undo and redo (each row of the action table says whether it is kept:
+// Effect::Drawing or StoryRole::Kept). Before each
 // press on the canvas, and each other action that paints, it writes the
 // random generator's whole state as `seed N`, so spray, grass and the
 // pencil's grain come out the same again.
 //
-// Where a story starts: a new page or a colouring page does not end it,
-// they are calls like any other, so undoing them still plays. Opening a
-// picture does: the picture is copied beside the story under a name made
-// from its content and the story begins again at `start picture NAME`, as
-// the recording cannot name files inside a call. A cancelled or refused
-// open changes nothing and is left out. Saves are left out too: they leave
-// the drawing as it is, and playing a story must never write a file.
+// Where a story starts: a new page, a colouring page or an opened picture
+// does not end it, they are calls like any other, so undoing them still
+// plays. An opened picture is copied beside the story under a name made
+// from its content, named by a `picture NAME` line just before the open. A
+// cancelled or refused open changes nothing and is left out. Saves are left
+// out too: they leave the drawing as it is, and playing a story must never
+// write a file.
+//
+// A story begins part way through a session at `start picture NAME`
+// followed by `state N...`, the whole editor state, from which undo begins:
+// at the drawing kept from an earlier run, after a picture that brought its
+// own story, and when undo or redo reaches a drawing the story never held
+// (the canvas is then kept as a picture), so every story plays to the canvas
+// it recorded.
 //
 // A saved drawing keeps its story: saving X.png writes X.pintaloo-story
 // beside it, and opening X.png later, with that file beside it, makes it the
@@ -32,7 +40,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "recording/recorded_call.h"
@@ -40,6 +47,7 @@
 namespace pintaloo {
 
 class MainWindow;
+struct EditorState;
 
 inline constexpr const char* kStoryExtension = ".pintaloo-story";
 // X.pintaloo-story beside X.png.
@@ -68,16 +76,19 @@ public:
     // start resets, so later strokes could come out differently.) False, and
     // the story stays as it was, when the picture cannot be copied.
     bool startFrom(const QString& picture);
-
-    // Whether an action of this name goes into the story.
-    static bool Records(std::string_view name);
+    // Begins the story anew at the canvas as it is, with the editor state
+    // (the replay tool after a `start` or `state` it carried out itself).
+    bool restartHere();
 
     // Milliseconds since the story began; by default the actions' own
     // times. The replay tool gives a script's `at` times instead.
     std::function<std::int64_t()> clock;
 
-    // The story so far (moves held back for a compact line included).
-    const Story& story() const;
+    // The story so far (moves held back for a compact line included), read
+    // back from its text: as costly as reading the file.
+    Story story() const;
+    // Whether the story holds anything to play.
+    bool hasStory() const;
     // The story file, empty without a folder.
     QString path() const;
     // Hands over moves held back and waits until the file has them.
@@ -87,5 +98,12 @@ private:
     struct State;
     std::shared_ptr<State> state_;
 };
+
+// Carries out a story's `state` line: the editor state it gives, and undo
+// beginning there. False, changing nothing, for numbers that do not fit.
+bool BeginWithState(MainWindow& w, const std::vector<double>& numbers);
+// Whether a `state` line's numbers are ones BeginWithState takes; sets them
+// on `into` when given. Checks a story read from a file without a window.
+bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);
 
 }  // namespace pintaloo

@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <utility>
+
 #include "actions/action_hub.h"
+#include "app/session_recorder.h"
 #include "pages/picture_reader.h"
 #include "recording/recording_reader.h"
 
@@ -20,25 +24,26 @@ StoryFile Refuse(StoryRefusal refusal, std::string why) {
     return out;
 }
 
-// The start picture, by its name inside the story: a regular file, not a
-// link, straight inside the story's folder, and a picture that opens. A
-// story naming any other file would show that file as its first frame.
-StoryRefusal CheckStartPicture(RecordingStart& start, const QString& folder, std::chrono::milliseconds limit,
-                               std::string* why) {
+// A picture the story names (where it starts, or one it opens), by its
+// name inside the story: a regular file, not a link, straight inside the
+// story's folder, and a picture that opens. A story naming any other file
+// would show that file in its film. Named by its whole path once checked.
+StoryRefusal CheckPicture(std::string& name, const QString& folder, std::chrono::milliseconds limit,
+                          std::string* why) {
     const QDir dir(folder);
-    const QString path = QDir::cleanPath(dir.absoluteFilePath(QString::fromStdString(start.picture)));
+    const QString path = QDir::cleanPath(dir.absoluteFilePath(QString::fromStdString(name)));
     if (QFileInfo(path).absolutePath() != QDir::cleanPath(dir.absolutePath())) {
-        *why = "the start picture is outside the story's folder";
+        *why = "a picture outside the story's folder";
         return StoryRefusal::StartPicture;
     }
     PictureRefusal refusal = PictureRefusal::None;
     const QByteArray bytes = ReadPictureFile(path, &refusal, PictureLimits::kMaxFileBytes, Links::Refuse);
     if (refusal == PictureRefusal::None) refusal = DecodePictureWithin(bytes, limit).refusal;
     if (refusal != PictureRefusal::None) {
-        *why = "the start picture does not open";
+        *why = "a picture of the story does not open";
         return StoryRefusal::StartPicture;
     }
-    start.picture = path.toStdString();
+    name = path.toStdString();
     return StoryRefusal::None;
 }
 
@@ -57,7 +62,11 @@ StoryFile CheckStory(std::string_view text, const QString& folder, const ActionH
     for (const RecordedCall& call : read.calls) {
         if (call.atMs < 0 || call.atMs > StoryLimits::kMaxTimeMs)
             return Refuse(StoryRefusal::CannotPlay, "a time beyond a story's: " + std::to_string(call.atMs));
-        if (call.name == kSeedWord) continue;
+        if (call.name == kSeedWord || call.name == kPictureWord) continue;  // read whole; pictures below
+        if (call.name == kStateWord) {
+            if (!StateNumbersFit(call.args)) return Refuse(StoryRefusal::CannotPlay, "a state the editor cannot take");
+            continue;
+        }
         const auto id = actions.find(call.name);
         if (!id) return Refuse(StoryRefusal::CannotPlay, "unknown handler '" + call.name + "'");
         std::string error;
@@ -68,8 +77,25 @@ StoryFile CheckStory(std::string_view text, const QString& folder, const ActionH
     if (out.start.kind == RecordingStart::Kind::Page)  // never written by the recorder, which cannot play it
         return Refuse(StoryRefusal::CannotPlay, "a story starts blank or at a picture");
     if (out.start.kind == RecordingStart::Kind::Picture) {
-        out.refusal = CheckStartPicture(out.start, folder, pictureLimit, &out.why);
+        out.refusal = CheckPicture(out.start.picture, folder, pictureLimit, &out.why);
         if (out.refusal != StoryRefusal::None) return Refuse(out.refusal, out.why);
+    }
+    // Each picture is decoded once to be sure it opens: a story naming the
+    // same copy again costs nothing more.
+    std::vector<std::pair<std::string, std::string>> checked;  // name in the story, whole path
+    for (RecordedCall& call : read.calls) {
+        if (call.name != kPictureWord) continue;
+        const auto seen = std::find_if(checked.begin(), checked.end(), [&](const auto& c) { return c.first == call.file; });
+        if (seen != checked.end()) {
+            call.file = seen->second;
+            continue;
+        }
+        if (checked.size() >= StoryLimits::kMaxPictures)
+            return Refuse(StoryRefusal::TooLarge, "more pictures than a story may name");
+        const std::string name = call.file;
+        out.refusal = CheckPicture(call.file, folder, pictureLimit, &out.why);
+        if (out.refusal != StoryRefusal::None) return Refuse(out.refusal, out.why);
+        checked.emplace_back(name, call.file);
     }
     out.calls = std::move(read.calls);
     return out;

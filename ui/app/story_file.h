@@ -27,6 +27,8 @@ struct StoryLimits {
     // a story beside a picture may hold about two such hours.
     static constexpr std::int64_t kMaxBytes = 4LL * 1024 * 1024;
     static constexpr std::size_t kMaxCalls = 500'000;
+    // Pictures opened in one story, each decoded once when it is checked.
+    static constexpr std::size_t kMaxPictures = 64;
     // Times count the drawing's own milliseconds (pauses between sessions
     // are left out): a hundred days of drawing, and far inside what the
     // clocks can add to without overflowing.
@@ -39,7 +41,7 @@ enum class StoryRefusal {
     TooLarge,      // more bytes or calls than the limits
     NotAStory,     // a line that is not one of a story's
     CannotPlay,    // a call the window does not have, or arguments or times it would refuse
-    StartPicture,  // the start picture is not a picture in the story's own folder
+    StartPicture,  // a picture it names is not a picture in the story's own folder
 };
 
 struct StoryFile {

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <deque>
+#include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/recording_directives.h"
 #include "media/film_maker.h"
@@ -56,6 +57,7 @@ bool StoryPlayer::begin(QString* error) {
     std::string why;
     const bool ran = parts_->window.actions.run("Label7_MouseDown", {1, 0, 0}, &why);
     if (!ran && error) *error = QString::fromStdString(why);
+    parts_->window.drawingHistory().restart();  // undo begins at the start picture
     return ran;
 }
 
@@ -64,6 +66,16 @@ bool StoryPlayer::play(std::size_t index, QString* error) {
     if (c.name == kSeedWord) {
         parts_->window.random.reseed(c.args.empty() ? 0 : std::uint32_t(c.args[0]));
         return true;
+    }
+    if (c.name == kPictureWord) {  // the next open answers it
+        parts_->dialog.answers.push_back(PictureBeside(
+            QDir(story_.folder).filePath(QStringLiteral("story")), {RecordingStart::Kind::Picture, 0, c.file}));
+        return true;
+    }
+    if (c.name == kStateWord) {
+        if (BeginWithState(parts_->window, c.args)) return true;
+        if (error) *error = QStringLiteral("this story's editor state cannot be used by this version");
+        return false;
     }
     std::string why;
     if (parts_->window.actions.run(c.name, c.args, &why)) return true;

@@ -3,6 +3,7 @@
 #include "canvas/canvas_part.h"
 
 #include <QPixmap>
+#include <QTimer>
 #include <cmath>
 
 #include "app/main_window.h"
@@ -52,9 +53,51 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     w.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
     w.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
     w.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    spaceMoves();
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
     view_->onLeave = [this] { hideStampHolder(); };
+}
+
+// A pen or a gaming mouse sends a thousand moves a second; the canvas takes
+// one a screen frame (the latest), before the action runs, so the drawing
+// and its story see only those. Strokes join up between the points they
+// get, so a stroke looks as it would; the story stays small. A move held
+// back runs when its time comes, or first when a press or release comes.
+void CanvasPart::spaceMoves() {
+    moveTimer_ = new QTimer(view_);
+    moveTimer_->setSingleShot(true);
+    const Box::MouseHandler move = view_->onMouseMove, down = view_->onMouseDown, up = view_->onMouseUp;
+    const auto flush = [this, move] {
+        moveTimer_->stop();
+        if (!heldMove_) return;
+        const HeldMove m = *heldMove_;
+        heldMove_.reset();
+        lastMove_ = std::chrono::steady_clock::now();
+        move(m.button, m.shift, m.x, m.y);
+    };
+    QObject::connect(moveTimer_, &QTimer::timeout, view_, flush);
+    view_->onMouseMove = [this, move, flush](int button, int shift, double x, double y) {
+        if (heldMove_ && heldMove_->button != button) flush();
+        const auto now = std::chrono::steady_clock::now();
+        const auto since = now - lastMove_;
+        if (!heldMove_ && since >= kMoveSpacing) {
+            lastMove_ = now;
+            move(button, shift, x, y);
+            return;
+        }
+        heldMove_ = HeldMove{button, shift, x, y};
+        if (!moveTimer_->isActive())
+            moveTimer_->start(int(std::chrono::ceil<std::chrono::milliseconds>(kMoveSpacing - since).count()));
+    };
+    const auto flushFirst = [flush](const Box::MouseHandler& inner) -> Box::MouseHandler {
+        return [flush, inner](int button, int shift, double x, double y) {
+            flush();
+            inner(button, shift, x, y);
+        };
+    };
+    view_->onMouseDown = flushFirst(down);
+    view_->onMouseUp = flushFirst(up);
 }
 
 bool CanvasPart::stampIsTheTool() const {

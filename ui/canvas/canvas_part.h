@@ -7,7 +7,10 @@
 #include <QCursor>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <array>
+#include <chrono>
+#include <optional>
 
 #include "app/box.h"
 #include "canvas/canvas_view.h"
@@ -51,7 +54,13 @@ public:
     // True when `widget` is the canvas itself (the window's hand cursor leaves it alone).
     bool isCanvas(const QWidget* widget) const { return widget == view_; }
 
+    // The shortest time between two pointer moves the canvas takes: one
+    // screen frame.
+    static constexpr std::chrono::milliseconds kMoveSpacing{16};
+
 private:
+    void spaceMoves();
+
     MainWindow& w_;
     CanvasView* view_;             // "pctDraw"
     Box* waitBox_;                 // "Picture1"
@@ -59,6 +68,13 @@ private:
     ShapeFrame* stampHolder_;      // "Shape10", the stamp outline
     QSize stampHolderSize_{0, 0};  // the chosen stamp picture's size
     CanvasCursor icon_ = CanvasCursor::Pencil;
+    struct HeldMove {
+        int button, shift;
+        double x, y;
+    };
+    std::optional<HeldMove> heldMove_;  // the latest move, waiting for its turn
+    std::chrono::steady_clock::time_point lastMove_{};
+    QTimer* moveTimer_ = nullptr;
 };
 
 }  // namespace pintaloo

@@ -80,7 +80,7 @@ void FilmPart::applyCaptions(const CaptionTexts& texts) {
 
 void FilmPart::showFace(bool hot) {
     hot_ = hot;
-    const bool ready = HasStory(recorder_.story());
+    const bool ready = recorder_.hasStory();
     filmButton_->setEnabled(ready);
     filmButton_->setPicture(Face(!ready ? ":/art/ui/film_play_off.svg"
                                  : hot  ? ":/art/ui/film_play_hot.svg"
@@ -88,7 +88,7 @@ void FilmPart::showFace(bool hot) {
 }
 
 void FilmPart::PlayFilm() {
-    if (playing() || !HasStory(recorder_.story())) return;
+    if (playing() || !recorder_.hasStory()) return;
     const Story story = recorder_.story();
     auto player = std::make_unique<StoryPlayer>(story);
     if (!player->begin()) return;  // the start picture is gone: there is nothing true to show

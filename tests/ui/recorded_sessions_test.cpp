@@ -1,0 +1,207 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Random sessions recorded as the program records them, each recording then
+// replayed on its own by the replay tool's own reading and running: the
+// canvas must come back bit for bit. A session draws strokes, picks from
+// every action the window declares (so a shaping action the story leaves out
+// shows here), opens pictures, saves and opens drawings with their stories,
+// undoes and redoes across all of these, and may quit and start again on
+// the kept drawing. PINTALOO_SESSIONS sets how many (200 by default).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <memory>
+#include <random>
+#include <set>
+
+#include "app/drawing_history.h"
+#include "app/kept_drawing.h"
+#include "app/main_window.h"
+#include "app/replay_run.h"
+#include "app/session_recorder.h"
+#include "app/settings.h"
+#include "media/fake_audio_backend.h"
+#include "media/sounds.h"
+#include "media/temp_folder.h"
+#include "pages/drawing_files.h"
+#include "stand_ins.h"
+
+namespace pintaloo {
+namespace {
+
+// Left to the session's own steps (opens and saves), or ending, leaving or
+// printing rather than drawing.
+const std::set<std::string> kNotPicked = {"Quit",           "Form_Unload",   "FullScreen_Toggle", "bPrint_Click",
+                                          "lblInfo_MouseUp", "Label7_MouseDown", "KewlButtons3_MouseDown",
+                                          "PlayFilm",       "StopFilm",      "SaveFilm"};
+
+class RecordedSessionsTest : public ::testing::Test {
+protected:
+    QTemporaryDir scratch;
+    TempFolder temp{{scratch.path().toStdString() + "/tmp"}};
+    FakeAudioBackend audio;
+    Sounds sounds{audio, temp, [](const char*, int) {}};
+    standin::ScriptedDialog dialog;
+    standin::RecordingHelp help;
+    standin::RecordingMessages messages;
+    MemorySettings settings;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<SessionRecorder> recorder;
+    std::mt19937 dice;
+    std::vector<std::string> names;  // every action a session may pick
+    QStringList pictures;            // pictures to open, saved drawings among them
+    int saves = 0;
+
+    int roll(int n) { return std::uniform_int_distribution<int>(0, n - 1)(dice); }
+    double coordinate(double limit) {
+        const double v = std::uniform_real_distribution<double>(-10, limit)(dice);
+        return roll(4) == 0 ? v : std::round(v);  // whole numbers mostly, as a mouse gives
+    }
+
+    // The window as the program starts it: the kept drawing shown and the
+    // story begun there.
+    void startProgram(const QString& folder) {
+        recorder.reset();
+        if (window) window->Form_Unload();
+        window.reset();
+        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
+        ASSERT_TRUE(window->Form_Load(false));
+        recorder = std::make_unique<SessionRecorder>(*window, folder);
+        if (window->drawingHistory().keepIn(folder)) {
+            ASSERT_TRUE(recorder->startFrom(KeptDrawingPath(folder)));
+        }
+        names = window->actions.names();
+        std::erase_if(names, [](const std::string& n) { return kNotPicked.count(n) > 0; });
+    }
+
+    void run(const std::string& name, std::vector<double> args) {
+        std::string error;
+        ASSERT_TRUE(window->actions.run(name, args, &error)) << name << ": " << error;
+    }
+
+    void stroke() {
+        const int button = roll(5) == 0 ? 0 : 1;
+        double x = coordinate(820), y = coordinate(550);
+        if (button) run("pctDraw_MouseDown", {1, x, y});
+        for (int i = roll(12); i > 0; --i) {
+            x = std::clamp(x + coordinate(60) - 25, -20.0, 830.0);
+            y = std::clamp(y + coordinate(60) - 25, -20.0, 560.0);
+            run("pctDraw_MouseMove", {double(button), x, y});
+        }
+        if (button && roll(8) != 0) run("pctDraw_MouseUp", {1, x, y});  // the release may come elsewhere
+    }
+
+    void anyAction() {
+        const std::string& name = names[std::size_t(roll(int(names.size())))];
+        std::vector<double> args;
+        for (const ActionParam& p : window->actions.action(*window->actions.find(name)).params) {
+            switch (p.kind) {
+                case ParamKind::Index:
+                    args.push_back(roll(p.count));
+                    break;
+                case ParamKind::Buttons:
+                    args.push_back(roll(6) == 0 ? roll(8) : 1);
+                    break;
+                case ParamKind::Coordinate:
+                    args.push_back(coordinate(800));
+                    break;
+            }
+        }
+        run(name, args);
+    }
+
+    void open() {
+        if (roll(6) == 0) {
+            dialog.answers.push_back(std::nullopt);  // cancelled
+        } else {
+            dialog.answers.push_back(pictures[roll(int(pictures.size()))]);
+        }
+        run("Label7_MouseDown", {1, 0, 0});
+    }
+
+    void save() {
+        const QString path = scratch.filePath(QStringLiteral("saved-%1.png").arg(++saves));
+        dialog.answers.push_back(path);
+        run("KewlButtons3_MouseDown", {1, 0, 0});
+        if (QFile::exists(path)) pictures << path;
+    }
+
+    void step() {
+        const int what = roll(100);
+        if (what < 40) return stroke();
+        if (what < 48) return open();
+        if (what < 51) return save();
+        if (what < 62) {
+            for (int i = 1 + roll(4); i > 0; --i) run("Undo", {});
+            for (int i = roll(4); i > 0; --i) run("Redo", {});
+            return;
+        }
+        anyAction();
+    }
+
+    // Pictures to open: smaller than the canvas, larger, and of its size.
+    void makePictures() {
+        const QSize sizes[] = {{120, 80}, {1200, 700}, {807, 537}};
+        for (const QSize& size : sizes) {
+            QImage image(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    image.setPixel(x, y, qRgb((x * 7 + size.width()) & 255, (y * 5) & 255, ((x ^ y) * 3) & 255));
+            const QString path = scratch.filePath(QStringLiteral("picture-%1.png").arg(size.width()));
+            ASSERT_TRUE(image.save(path));
+            pictures << path;
+        }
+    }
+};
+
+TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
+    ASSERT_TRUE(scratch.isValid());
+    makePictures();
+    const int sessions = qEnvironmentVariableIsSet("PINTALOO_SESSIONS") ? qEnvironmentVariableIntValue("PINTALOO_SESSIONS") : 200;
+    int failed = 0;
+    for (int session = 0; session < sessions && failed < 3; ++session) {
+        dice.seed(std::uint32_t(session));
+        const QString folder = scratch.filePath(QStringLiteral("state-%1").arg(session));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        const int restarts = roll(3) == 0 ? 1 + roll(2) : 0;
+        for (int part = 0; part <= restarts; ++part) {
+            if (part > 0) startProgram(folder);  // quits, keeping the drawing, and starts on it
+            for (int i = 10 + roll(40); i > 0; --i) ASSERT_NO_FATAL_FAILURE(step());
+        }
+        recorder->sync();
+        const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
+        ASSERT_TRUE(DrawingFiles::SaveCanvas(window->canvas, live));
+        QFile::remove(replayed);
+        const QString story = recorder->path();
+        QFile file(story);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QTextStream in(&file);
+        ReplayOutputs outputs;
+        outputs.canvas = replayed;
+        EXPECT_EQ(RunReplay(story, in, outputs), 0) << "session " << session << ": " << qPrintable(story);
+        const QImage a(live), b(replayed);
+        int differ = 0;
+        if (a.size() == b.size()) {
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) differ += a.pixel(x, y) != b.pixel(x, y);
+        } else {
+            differ = -1;
+        }
+        EXPECT_EQ(differ, 0) << "session " << session << " (" << restarts << " restarts) replays differently: "
+                             << qPrintable(story);
+        if (differ != 0) {
+            ++failed;
+            scratch.setAutoRemove(false);  // the recording and its pictures, to be looked at
+        }
+    }
+    recorder.reset();
+    if (window) window->Form_Unload();
+}
+
+}  // namespace
+}  // namespace pintaloo
