@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-mixer-dev librlottie-dev libwebp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
+  xvfb openbox xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils
   python3 lame
   qt6-wayland weston
