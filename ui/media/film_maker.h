@@ -25,9 +25,9 @@ struct FilmSource {
 
 // Making a film plays every call on the window's thread, and a story
 // beside a picture may hold far more work than a child's drawing (thousands
-// of oil steps in a few kilobytes). Past `workMs` of playing and encoding no
-// more calls are played: the film ends on the drawing as far as it got,
-// held as any film's end is. 0: no limit.
+// of oil steps in a few kilobytes). Past `workMs` spent playing calls no
+// more are played: the film ends on the drawing as far as it got, held as
+// any film's end is. 0: no limit.
 struct FilmBudget {
     std::int64_t workMs = 0;
     std::function<std::int64_t()> clockMs;  // milliseconds of work; a steady clock when empty

@@ -50,8 +50,9 @@ public:
     static constexpr int kHoldFrames = 3 * kFramesPerSecond;  // the finished drawing, before the canvas comes back
     // Work per tick of 83 ms: the window stays free more than half the time.
     static constexpr std::int64_t kSliceMs = 30;
-    // A child's hour of drawing plays in a few seconds of work (0.6 s for
-    // the README's film, 3 s for an hour of steady scribbling).
+    // Far beyond a child's drawing: the README's film replays, window and
+    // all, in under a second. Saving counts only the calls played, as
+    // encoding the frames takes about as long for every film.
     static constexpr std::int64_t kPlayWorkMs = 30000;
     static constexpr std::int64_t kSaveWorkMs = 15000;
 
