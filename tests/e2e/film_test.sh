@@ -65,11 +65,11 @@ unset WAYLAND_DISPLAY
 
 "$PROGRAM" --nosound >"$WORK/run.log" 2>&1 &
 PID=$!
-deadline=$(( $(now_ms) + 15000 ))
+deadline=$(( $(now_ms) + 30000 ))
 WIN=""
 until WIN=$(xdotool search --onlyvisible --pid "$PID" --name '^Pintaloo$' 2>/dev/null | head -n 1) && [[ -n $WIN ]]; do
     kill -0 "$PID" 2>/dev/null || fail "the program ended before showing its window"
-    (( $(now_ms) < deadline )) || fail "no window within 15 s"
+    (( $(now_ms) < deadline )) || fail "no window within 30 s"
     sleep 0.1
 done
 xdotool windowactivate --sync "$WIN" 2>/dev/null
