@@ -17,7 +17,7 @@ set -o pipefail
 
 PROGRAM=${1:?usage: film_test.sh PROGRAM REPLAY_TOOL}
 REPLAY=${2:?usage: film_test.sh PROGRAM REPLAY_TOOL}
-for tool in Xvfb openbox xdotool xdpyinfo import convert compare; do
+for tool in Xvfb openbox xprop xdotool xdpyinfo import convert compare; do
     command -v "$tool" >/dev/null || { echo "film: FAIL: '$tool' is not installed" >&2; exit 1; }
 done
 
@@ -55,6 +55,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private_xvfb.sh"
 start_xvfb || fail "could not start Xvfb on any display :90..:99"
 openbox >"$WORK/openbox.log" 2>&1 &
 WM_PID=$!
+# A window mapped while the manager starts can be left unmapped by it: the
+# program starts once the manager says it runs.
+deadline=$(( $(now_ms) + 10000 ))
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    (( $(now_ms) < deadline )) || fail "openbox did not start within 10 s"
+    sleep 0.1
+done
 
 export XDG_RUNTIME_DIR="$WORK/runtime" TMPDIR="$WORK/tmp" XDG_CACHE_HOME="$WORK/cache" XDG_STATE_HOME="$WORK/state"
 export XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
@@ -67,9 +74,10 @@ unset WAYLAND_DISPLAY
 PID=$!
 deadline=$(( $(now_ms) + 30000 ))
 WIN=""
-until WIN=$(xdotool search --onlyvisible --pid "$PID" --name '^Pintaloo$' 2>/dev/null | head -n 1) && [[ -n $WIN ]]; do
+until WIN=$(xdotool search --all --onlyvisible --pid "$PID" --name '^Pintaloo$' 2>/dev/null | head -n 1) && [[ -n $WIN ]]; do
     kill -0 "$PID" 2>/dev/null || fail "the program ended before showing its window"
-    (( $(now_ms) < deadline )) || fail "no window within 30 s"
+    (( $(now_ms) < deadline )) ||
+        fail "no window within 30 s; windows named Pintaloo: $(xdotool search --name Pintaloo 2>&1 | tr '\n' ' ')"
     sleep 0.1
 done
 xdotool windowactivate --sync "$WIN" 2>/dev/null
