@@ -93,6 +93,41 @@ TEST(FilmMaker, AFilmWhoseFirstFrameShowsEverythingStillLastsItsLength) {
     EXPECT_TRUE(IsBlue(film.frames.front().image.pixelColor(400, 250)));
 }
 
+// A story can ask for more work than a film may take: past the budget no
+// call is played, and the film ends on the drawing as far as it got, held
+// like any film's end.
+TEST(FilmMaker, PastItsBudgetTheFilmEndsWhereTheDrawingGot) {
+    BlockDrawing drawing;
+    FilmSource source = drawing.source();
+    std::int64_t worked = 0;
+    source.play = [&worked, play = source.play](std::size_t i, QString* why) {
+        worked += 1000;  // a second of work a call
+        return play(i, why);
+    };
+    test::Scratch scratch;
+    const QString path = QString::fromStdString(scratch / "film.webp");
+    QString error;
+    bool cut = false;
+    // The calls fall in frames 0, 34, 205 and 239; 1.5 s of work allows two.
+    ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, source, path, &error, {}, FilmBudget{1500, [&worked] { return worked; }},
+                         &cut))
+        << qPrintable(error);
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(drawing.played, 2u);
+    EXPECT_EQ(drawing.shownByFrame.size(), 206u) << "the frames up to where the budget ran out";
+    const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
+    ASSERT_TRUE(film.ok);
+    ASSERT_FALSE(film.frames.empty());
+    EXPECT_EQ(film.frames.back().endMs, 17167 + 3000) << "206 frames, the last held";
+    EXPECT_TRUE(IsBlue(film.frames.back().image.pixelColor(160, 240)));
+    EXPECT_FALSE(IsBlue(film.frames.back().image.pixelColor(260, 240)));
+
+    BlockDrawing whole;  // the same within a budget it does not reach
+    ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, whole.source(), path, &error, {}, FilmBudget{60000, {}}, &cut));
+    EXPECT_FALSE(cut);
+    EXPECT_EQ(whole.played, 4u);
+}
+
 TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
     struct Case {
         const char* what;

@@ -9,12 +9,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <random>
@@ -423,6 +425,7 @@ namespace {
 TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt) {
     SessionRecorder recorder(w(), stateDir());
     FilmPart film(w(), recorder);
+    film.workClock = [] { return std::int64_t(0); };  // frames are counted here: none split into slices
     window->show();
     EXPECT_FALSE(Control(w(), "bFilm")->isEnabled()) << "nothing drawn, nothing to watch";
     perform("bColor_Click 14");
@@ -459,7 +462,9 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     EXPECT_TRUE(heard.empty()) << "the film is silent";
 
     // A press on the canvas (the fill is chosen) stops it and fills nothing.
-    QTest::mouseClick(Control<CanvasView>(w(), "pctDraw"), Qt::LeftButton, {}, QPoint(600, 400));
+    // It comes as the window system brings it: to the window, then the canvas.
+    QTest::mouseClick(w().windowHandle(), Qt::LeftButton, {},
+                      Control<CanvasView>(w(), "pctDraw")->mapTo(window.get(), QPoint(600, 400)));
     EXPECT_FALSE(film.playing());
     EXPECT_FALSE(Control(w(), "pctFilm")->isVisible());
     EXPECT_TRUE(pixels() == drawing);
@@ -495,8 +500,11 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
 
     const QString target = scratch.filePath("garden film");  // no extension: .webp is added
     dialog.answers.push_back(target);
+    window->show();
     perform("PlayFilm");
-    perform("SaveFilm");
+    // Pressed with the mouse, through the window as any press comes.
+    const Box* save = Control(w(), "bSaveFilm");
+    QTest::mouseClick(w().windowHandle(), Qt::LeftButton, {}, save->mapTo(window.get(), save->rect().center()));
     EXPECT_TRUE(film.playing()) << "saving keeps the film playing";
     ASSERT_FALSE(dialog.asks.empty());
     EXPECT_TRUE(dialog.asks.back().start.endsWith("/garden.webp")) << qPrintable(dialog.asks.back().start);
@@ -513,6 +521,67 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
     const std::size_t asked = dialog.asks.size();
     perform("SaveFilm");  // cancelled: nothing written, nothing said
     EXPECT_EQ(dialog.asks.size(), asked + 1);
+}
+
+// A picture with a story of thirty oil pictures beside it (582 bytes).
+// The film's window lets nothing run while it plays a call and never
+// pauses: a key that comes during an oil step stops the film once the step
+// is done, and the drawing is untouched.
+TEST_F(StoryTest, AKeyDuringAFilmsOilStepStopsTheFilmOnceTheStepIsDone) {
+    SessionRecorder recorder(w(), stateDir());
+    FilmPart film(w(), recorder);
+    window->show();
+    QImage picture(807, 537, QImage::Format_RGB32);
+    picture.fill(QColor(20, 160, 40));
+    const QString opened = scratch.filePath("meadow.png");
+    ASSERT_TRUE(picture.save(opened));
+    QString story = QStringLiteral("start blank\n");
+    for (int i = 0; i < 30; ++i) story += QStringLiteral("bBrush_MouseUp 4 1\n");
+    ASSERT_EQ(story.size(), 582);
+    WriteText(StoryBeside(opened), story);
+    dialog.answers.push_back(opened);
+    perform("Label7_MouseDown 1");
+    const std::vector<Colour> drawing = pixels();
+
+    perform("PlayFilm");
+    ASSERT_TRUE(film.playing());
+    bool ran = false;  // would run if a step let events through
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    QCoreApplication::postEvent(window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    QElapsedTimer clock;
+    clock.start();
+    while (film.playing() && film.shownFrames() < film.frameCount()) film.advance();
+    RecordProperty("thirty_oil_steps_ms", int(clock.elapsed()));
+    EXPECT_TRUE(film.playing());
+    EXPECT_FALSE(ran) << "an event ran in the middle of a film step";
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(film.playing()) << "the key stops the film after the step";
+    EXPECT_TRUE(pixels() == drawing);
+    EXPECT_FALSE(Control(w(), "pctFilm")->isVisible());
+}
+
+// Each tick plays a slice of work, and a frame shows once its calls are
+// done; past the budget for the whole film it ends and the drawing is back.
+TEST_F(StoryTest, AHeavyFilmPlaysInSlicesAndEndsAtItsBudget) {
+    SessionRecorder recorder(w(), stateDir());
+    std::int64_t now = 0;
+    recorder.clock = [&now] { return now; };
+    FilmPart film(w(), recorder);
+    std::int64_t worked = 0, step = 20;
+    film.workClock = [&] { return worked += step; };  // every reading `step` ms later
+    perform("bBrush_MouseUp 4 1");                   // the first frame: a seed and two oil pictures
+    perform("bBrush_MouseUp 4 1");
+    now = 10000;
+    perform("bColor_Click 3");  // the last frame
+    perform("PlayFilm");
+    ASSERT_TRUE(film.playing());
+    film.advance();  // a slice of 30 ms: the seed and one oil picture
+    EXPECT_EQ(film.shownFrames(), 0) << "the first frame waits for its calls";
+    film.advance();
+    EXPECT_EQ(film.shownFrames(), 1);
+    step = FilmPart::kPlayWorkMs;
+    film.advance();
+    EXPECT_FALSE(film.playing()) << "past its budget the film ends";
 }
 
 }  // namespace

@@ -184,6 +184,24 @@ void MainWindow::Delay(double milliseconds) {
     }
 }
 
+// Delay lets a press run in the middle of the command that waits, and the
+// command then goes on as if nothing had happened: an undo during the oil's
+// second was refused by the history (a change was running) yet kept in the
+// story, so the story played back differently, and a close or a film could
+// start under a half-done command. Here the window system keeps presses and
+// keys queued, in order, until the pause is over: the child's press takes
+// effect right after the oil picture appears, and the story holds the calls
+// in the order they ran.
+void MainWindow::Pause(double milliseconds) {
+    if (!waitsInRealTime) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (double(clock.elapsed()) <= milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        if (double(clock.elapsed()) < milliseconds) QThread::msleep(5);
+    }
+}
+
 // The corners are painted see-through, which a compositing desktop shows
 // smooth; without one, a mask cuts them (with stepped edges) instead of
 // leaving them black.

@@ -59,6 +59,13 @@ public:
     void PlayMp3Sound(std::int16_t number);
     void SetHandCursor(bool useHand);
     void Delay(double milliseconds);
+    // A command's pause behind its wait box (the oil): the window draws
+    // itself and runs its timers meanwhile, but presses and keys wait until
+    // the pause is over. No pause at all where waitsInRealTime is false.
+    void Pause(double milliseconds);
+    // False in a window that plays a story, which is never shown: a film
+    // step takes no time it does not need and no input.
+    bool waitsInRealTime = true;
     void RoundWindow(int corner);
 
     // Escape: closes whatever panel is open, untouched; with none open it

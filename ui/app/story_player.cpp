@@ -8,7 +8,6 @@
 #include "app/drawing_history.h"
 #include "app/main_window.h"
 #include "app/recording_directives.h"
-#include "media/film_maker.h"
 #include "pages/drawing_files.h"
 
 namespace pintaloo {
@@ -35,7 +34,19 @@ struct StoryPlayer::Parts {
 };
 
 StoryPlayer::StoryPlayer(Story story) : story_(std::move(story)), parts_(std::make_unique<Parts>()) {
+    parts_->window.waitsInRealTime = false;
     parts_->window.Form_Load(false);
+}
+
+bool StoryPlayer::ShowsSomething(const Story& story) {
+    return !story.calls.empty() || story.start.kind != RecordingStart::Kind::Blank;
+}
+
+std::vector<std::int64_t> StoryPlayer::times() const {
+    std::vector<std::int64_t> out;
+    out.reserve(story_.calls.size());
+    for (const RecordedCall& c : story_.calls) out.push_back(c.atMs);
+    return out;
 }
 
 StoryPlayer::~StoryPlayer() = default;
@@ -94,16 +105,14 @@ QImage StoryPlayer::canvas() const {
     return image;
 }
 
-bool MakeStoryFilm(const Story& story, const QString& path, QString* error) {
+bool MakeStoryFilm(const Story& story, const QString& path, QString* error, const FilmBudget& budget,
+                   bool* cutShort) {
     StoryPlayer player(story);
     if (!player.begin(error)) return false;
-    std::vector<std::int64_t> times;
-    times.reserve(story.calls.size());
-    for (const RecordedCall& c : story.calls) times.push_back(c.atMs);
     return MakeFilm(
-        times,
+        player.times(),
         FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvas(); }},
-        path, error);
+        path, error, {}, budget, cutShort);
 }
 
 }  // namespace pintaloo

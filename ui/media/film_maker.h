@@ -23,10 +23,21 @@ struct FilmSource {
     std::function<QImage()> canvas;
 };
 
+// Making a film plays every call on the window's thread, and a story
+// beside a picture may hold far more work than a child's drawing (thousands
+// of oil steps in a few kilobytes). Past `workMs` spent playing calls no
+// more are played: the film ends on the drawing as far as it got, held as
+// any film's end is. 0: no limit.
+struct FilmBudget {
+    std::int64_t workMs = 0;
+    std::function<std::int64_t()> clockMs;  // milliseconds of work; a steady clock when empty
+};
+
 // `timesMs` are the recording's calls' times. False, with the reason and
 // nothing written, when a call fails, a frame is refused or the file cannot
-// be written.
+// be written. `cutShort` tells whether the budget ended the film early.
 bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path,
-              QString* error = nullptr, const FilmClock& clock = {});
+              QString* error = nullptr, const FilmClock& clock = {}, const FilmBudget& budget = {},
+              bool* cutShort = nullptr);
 
 }  // namespace pintaloo

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QStandardPaths>
 
 #include "app/box.h"
@@ -24,8 +25,6 @@ namespace pintaloo {
 namespace {
 
 QPixmap Face(const char* name) { return ArtStore::instance().pixmap(QString::fromLatin1(name), {49, 49}); }
-
-bool HasStory(const Story& s) { return !s.calls.empty() || s.start.kind != RecordingStart::Kind::Blank; }
 
 }  // namespace
 
@@ -58,6 +57,7 @@ FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
             (*self)->showFace((*self)->hot_);
     });
 
+    steady_.start();
     timer_.setInterval(1000 / kFramesPerSecond);
     connect(&timer_, &QTimer::timeout, this, &FilmPart::advance);
 
@@ -87,20 +87,20 @@ void FilmPart::showFace(bool hot) {
                                         : ":/art/ui/film_play.svg"));
 }
 
+std::int64_t FilmPart::now() const { return workClock ? workClock() : steady_.elapsed(); }
+
 void FilmPart::PlayFilm() {
     if (playing() || !recorder_.hasStory()) return;
-    const Story story = recorder_.story();
-    auto player = std::make_unique<StoryPlayer>(story);
+    auto player = std::make_unique<StoryPlayer>(recorder_.story());
     if (!player->begin()) return;  // the start picture is gone: there is nothing true to show
-    std::vector<std::int64_t> times;
-    times.reserve(story.calls.size());
-    for (const RecordedCall& c : story.calls) times.push_back(c.atMs);
     FilmClock clock;
     clock.framesPerSecond = kFramesPerSecond;
-    callsByFrame_ = CallsByFrame(PlanFilm(times, clock), clock);
+    callsByFrame_ = CallsByFrame(PlanFilm(player->times(), clock), clock);
     player_ = std::move(player);
     played_ = 0;
     frame_ = 0;
+    worked_ = 0;
+    stopAfterStep_ = false;
     screen_->setPicture(QPixmap::fromImage(player_->canvas()));
     screen_->show();
     screen_->raise();
@@ -110,23 +110,43 @@ void FilmPart::PlayFilm() {
     timer_.start();
 }
 
+// A frame shows once all its calls have played. Calls that take longer
+// than a slice go on at the next tick, so the film slows down there and the
+// window handles presses in between; nothing runs in the middle of a call.
 void FilmPart::advance() {
-    if (!playing()) return;
+    if (!playing() || inStep_) return;
+    const std::int64_t began = now();
     if (frame_ < frameCount()) {
+        const std::size_t upTo = callsByFrame_[std::size_t(frame_)];
+        const std::size_t before = played_;
         bool ok = true;
-        while (ok && played_ < callsByFrame_[std::size_t(frame_)]) ok = player_->play(played_++);
-        if (!ok) {  // a call this window no longer knows: show the drawing as it is
+        while (ok && !stopAfterStep_ && played_ < upTo) {
+            inStep_ = true;
+            ok = player_->play(played_++);
+            inStep_ = false;
+            if (now() - began >= kSliceMs) break;
+        }
+        worked_ += now() - began;
+        // A call this window no longer knows, a stop asked for during the
+        // call, or a story beyond the budget: the drawing shows as it is.
+        if (!ok || stopAfterStep_ || worked_ >= kPlayWorkMs) {
             StopFilm();
             return;
         }
-        screen_->setPicture(QPixmap::fromImage(player_->canvas()));
+        if (played_ != before) screen_->setPicture(QPixmap::fromImage(player_->canvas()));
+        if (played_ < upTo) return;
     }
     ++frame_;
     if (frame_ >= frameCount() + kHoldFrames) StopFilm();
 }
 
 void FilmPart::StopFilm() {
+    if (inStep_) {  // never under the call that is playing: advance() stops once it is done
+        stopAfterStep_ = true;
+        return;
+    }
     timer_.stop();
+    stopAfterStep_ = false;
     if (!player_) return;
     qApp->removeEventFilter(this);
     player_.reset();
@@ -137,9 +157,11 @@ void FilmPart::StopFilm() {
 
 void FilmPart::SaveFilm() {
     const Story story = recorder_.story();
-    if (!HasStory(story) || !w_.services.dialog) return;
+    if (saving_ || !StoryPlayer::ShowsSomething(story) || !w_.services.dialog) return;
     const bool wasRunning = timer_.isActive();
     timer_.stop();
+    // The dialog's own presses must reach it, and the film waits meanwhile.
+    saving_ = true;
     // The Pictures folder and the drawing's own name, when it has one.
     const QString saved = QFileInfo(w_.files().dialogFileName).completeBaseName();
     const QString name = saved.isEmpty() ? SaveFilmText() : saved;
@@ -152,15 +174,26 @@ void FilmPart::SaveFilm() {
             path += QStringLiteral(".webp");
         QApplication::setOverrideCursor(Qt::WaitCursor);
         QString why;
-        const bool ok = MakeStoryFilm(story, path, &why);
+        bool cut = false;
+        const bool ok = MakeStoryFilm(story, path, &why, FilmBudget{kSaveWorkMs, workClock}, &cut);
         QApplication::restoreOverrideCursor();
-        if (!ok && w_.services.messages)
-            w_.services.messages->tell(QStringLiteral("Pintaloo"),
-                                       QStringLiteral("Pintaloo could not save the film as\n%1\n\n%2\n\nPlease try "
-                                                      "another folder.")
-                                           .arg(QDir::toNativeSeparators(path), why));
+        if (w_.services.messages) {
+            if (!ok)
+                w_.services.messages->tell(FilmNotSavedTitle(w_.language),
+                                           FilmNotSavedText(QDir::toNativeSeparators(path), why, w_.language));
+            else if (cut)
+                w_.services.messages->tell(FilmSavedTitle(w_.language), FilmCutShortText(w_.language));
+        }
     }
+    saving_ = false;
     if (wasRunning && playing()) timer_.start();
+}
+
+// The press's own place on the screen, so it counts however it comes: to
+// the window first (as from the window system) or straight to the button.
+bool FilmPart::onSaveButton(const QMouseEvent& press) const {
+    return saveButton_->isVisible() &&
+           saveButton_->rect().contains(saveButton_->mapFromGlobal(press.globalPosition().toPoint()));
 }
 
 bool FilmPart::eventFilter(QObject* watched, QEvent* event) {
@@ -168,10 +201,11 @@ bool FilmPart::eventFilter(QObject* watched, QEvent* event) {
         showFace(event->type() == QEvent::Enter);
         return false;
     }
-    if (!playing()) return false;
+    if (!playing() || saving_) return false;
     const QEvent::Type t = event->type();
     if (t != QEvent::MouseButtonPress && t != QEvent::KeyPress) return false;
-    if (watched == saveButton_) return false;  // saving keeps the film playing
+    if (t == QEvent::MouseButtonPress && onSaveButton(*static_cast<const QMouseEvent*>(event)))
+        return false;  // the save button saves, and the film goes on after
     // The press only stops the film; it must not draw or start anything.
     StopFilm();
     return true;

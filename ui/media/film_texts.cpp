@@ -2,12 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/film_texts.h"
 
-#include "app/language.h"
 #include "media/texts.h"
 
 namespace pintaloo {
 
 QString PlayFilmText() { return Text(TextId::PlayFilm, Language::English); }
 QString SaveFilmText() { return Text(TextId::SaveFilm, Language::English); }
+
+QString FilmNotSavedTitle(Language language) { return Text(TextId::FilmNotSavedTitle, language); }
+QString FilmNotSavedText(const QString& path, const QString& why, Language language) {
+    return Text(TextId::FilmNotSaved, language).arg(path, why);
+}
+QString FilmSavedTitle(Language language) { return Text(TextId::FilmSavedTitle, language); }
+QString FilmCutShortText(Language language) { return Text(TextId::FilmCutShort, language); }
 
 }  // namespace pintaloo

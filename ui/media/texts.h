@@ -41,6 +41,10 @@ enum class TextId {
     PlayFilm,
     SaveFilm,
     StopFilm,
+    FilmNotSavedTitle,
+    FilmNotSaved,  // %1 the file, %2 the reason
+    FilmSavedTitle,
+    FilmCutShort,
     // Messages.
     OpenFailedTitle,
     NotAPicture,

@@ -149,7 +149,7 @@ void ToolButtons::bBrush_MouseUp(int index, int button, int, double, double) {
             case 4:
                 w_.PlayWaveSound(103);
                 canvas.showWaitBox(true);
-                w_.Delay(1000);  // the wait box gets drawn meanwhile
+                w_.Pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
                 runOil();
                 canvas.showWaitBox(false);
                 break;
