@@ -199,6 +199,10 @@ TEST_F(KeepingTest, ADrawingThatCannotBeKeptIsSaidOnceAndOfferedForSaving) {
     stroke(200);
     w().drawingHistory().offerSaveBeforeQuitting();
     EXPECT_EQ(messages.asked.size(), 2u);
+    // The session ending closes without a question nobody may be there to answer.
+    stroke(250);
+    w().QuitForSessionEnd();
+    EXPECT_EQ(messages.asked.size(), 2u);
 }
 
 // A story that cannot be written beside a saved picture is said, the save

@@ -5,6 +5,7 @@
 // refused whole, the picture starting a story of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -55,8 +56,8 @@ protected:
 const QByteArray kGood = "start blank\nat 5\nbColor_Click 3\nseed 7\npctDraw_MouseDown 1 10 10\nmoves 1 10 10 2,2,16\n"
                          "pctDraw_MouseUp 1 12 12\n";
 
-// Each planted story: opening the boat ends, the picture starts a story of
-// its own and the stranger's story is left out.
+// Each planted story: opening the boat ends, the open is a step of the
+// window's own story and the stranger's story is left out.
 TEST_F(StoryFileTest, AStoryThatCannotBeReadOrPlayedIsRefusedWhole) {
     const QString story = at("pictures/boat.pintaloo-story");
     const auto text = [&](const QByteArray& bytes) { return [&, bytes] { Write(story, bytes); }; };
@@ -104,6 +105,9 @@ TEST_F(StoryFileTest, AStoryThatCannotBeReadOrPlayedIsRefusedWhole) {
         {"moves past 64 bits", text("start blank\nmoves 1 0 0 0,0,9223372036854775807 0,0\n"),
          StoryRefusal::NotAStory},
         {"a page start", text("start page 3\nbColor_Click 1\n"), StoryRefusal::CannotPlay},
+        {"an opened picture outside its folder", text(kGood + "picture ../private/secret.png\nLabel7_MouseDown\n"),
+         StoryRefusal::StartPicture},
+        {"a state the editor cannot take", text("start blank\nstate 1 2 3\n"), StoryRefusal::CannotPlay},
         {"a malformed line", text("start blank\nthis is not a story\n"), StoryRefusal::NotAStory},
     };
     for (const Case& c : cases) {
@@ -113,10 +117,17 @@ TEST_F(StoryFileTest, AStoryThatCannotBeReadOrPlayedIsRefusedWhole) {
         QFile::remove(at("pictures/linked.png"));
         c.plant();
         EXPECT_EQ(ReadStoryFile(story, w().actions, std::chrono::seconds(8)).refusal, c.refusal);
+        // The open is a step of a story of the window's own, naming the
+        // boat's own copy; nothing of the stranger's story is in it.
         const Story made = openBoat();
-        EXPECT_EQ(made.start.kind, RecordingStart::Kind::Picture);
-        EXPECT_TRUE(QString::fromStdString(made.start.picture).startsWith("picture-")) << "the boat's own copy";
-        EXPECT_TRUE(made.calls.empty());
+        EXPECT_EQ(made.start.kind, RecordingStart::Kind::Blank);
+        ASSERT_GE(made.calls.size(), 2u);
+        const RecordedCall& named = made.calls[made.calls.size() - 2];
+        EXPECT_EQ(named.name, kPictureWord);
+        EXPECT_TRUE(QString::fromStdString(named.file).startsWith("picture-")) << "the boat's own copy";
+        EXPECT_EQ(made.calls.back().name, "Label7_MouseDown");
+        EXPECT_TRUE(std::none_of(made.calls.begin(), made.calls.end(),
+                                 [](const RecordedCall& call) { return call.name == "bColor_Click"; }));
     }
 }
 
@@ -127,8 +138,11 @@ TEST_F(StoryFileTest, ASoundStoryIsTakenOnWithItsStartPicture) {
     const Story made = openBoat();
     EXPECT_EQ(made.start.kind, RecordingStart::Kind::Picture);
     EXPECT_EQ(QString::fromStdString(made.start.picture), at("pictures/first.png"));
-    ASSERT_EQ(made.calls.size(), 6u);  // colour, seed, press, two moves, release
-    EXPECT_EQ(made.calls.back(), (RecordedCall{21, "pctDraw_MouseUp", {1, 12, 12}}));
+    // colour, seed, press, two moves, release; then the open itself, the
+    // picture it answers with, and the editor state as it is
+    ASSERT_GE(made.calls.size(), 9u);
+    EXPECT_EQ(made.calls[5], (RecordedCall{21, "pctDraw_MouseUp", {1, 12, 12}}));
+    EXPECT_EQ(made.calls.back().name, kStateWord);
 }
 
 // The story follows what the window did with the picture, decoded once: a

@@ -203,8 +203,8 @@ int main(int argc, char** argv) {
     else if (window.drawingHistory().keepIn(keptFolder))
         recorder.startFrom(KeptDrawingPath(keptFolder));
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
-    // way its close button does, which keeps the drawing.
-    SessionEndSignals endOnSignal([&window] { window.shownWindow()->close(); });
+    // way its close button does, which keeps the drawing, without asking.
+    SessionEndSignals endOnSignal([&window] { window.QuitForSessionEnd(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Form_Unload(); });
     // As designed when it fits the screen, scaled down evenly when not; full
     // screen when asked for, or when it was left on last time (unless

@@ -108,7 +108,7 @@ void MainWindow::Form_Unload() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     // A drawing that is not kept is offered for saving while the window still shows.
-    if (!unloaded_) history_->offerSaveBeforeQuitting();
+    if (!unloaded_ && askOnClose_) history_->offerSaveBeforeQuitting();
     Form_Unload();
     e->accept();
     if (onClosed) onClosed();
@@ -140,6 +140,12 @@ QWidget* MainWindow::shownWindow() {
 // Closes what is on the screen (the window, or the view that shows it
 // scaled), the way its close button does.
 void MainWindow::Quit() { shownWindow()->close(); }
+
+void MainWindow::QuitForSessionEnd() {
+    askOnClose_ = false;
+    shownWindow()->close();
+    askOnClose_ = true;  // a close the window refused leaves later ones asking
+}
 
 void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);

@@ -119,6 +119,10 @@ public:
 
     // Closes the window the way its close button does (the drawing is kept).
     void Quit();
+    // The session ending (a signal): closes as Quit does, but never stops to
+    // ask the parent anything, since nobody may be there to answer and the
+    // desktop would wait on us.
+    void QuitForSessionEnd();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -148,6 +152,7 @@ private:
     int corner_ = 0;
     bool fullScreen_ = false;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
+    bool askOnClose_ = true;  // false while the session ending closes us
 };
 
 }  // namespace pintaloo

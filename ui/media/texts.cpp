@@ -250,7 +250,7 @@ constexpr TextRow kTexts[] = {
       "Tu dibujo no se ha guardado y desaparecerá cuando Pintaloo se cierre.\n\n¿Guardarlo ahora?"}},
     {TextId::StoryNotKeptTitle,
      {"The film was not kept", "Filmul nu a fost păstrat", "Le film n'a pas été conservé",
-      "Der Film wurde nicht aufbewahrt", "Il film non è stato conservato", "La película no se ha guardado"}},
+      "Der Film wurde nicht aufbewahrt", "Il film non è stato conservato", "La película no se ha conservado"}},
     {TextId::StoryNotKept,
      {"The picture was saved as\n%1\n\nbut its film could not be kept beside it as\n%2\n\n%3",
       "Desenul a fost salvat ca\n%1\n\ndar filmul lui nu a putut fi păstrat alături, ca\n%2\n\n%3",

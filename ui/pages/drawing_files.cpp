@@ -135,8 +135,11 @@ void DrawingFiles::Label7_MouseDown(int, int, double, double) {
     if (chosen && !chosen->isEmpty()) {
         dialogFileName = *chosen;
         RememberFolder(w_, *chosen);
-        // The wait note shows while the picture is decoded.
-        const auto waiting = [this](bool on) { w_.canvasPart().showWaitBox(on); };
+        // The wait note shows while the picture is decoded. A window that
+        // never waits in real time (a film's) shows none and lets no event
+        // run in the middle of its open.
+        std::function<void(bool)> waiting;
+        if (w_.waitsInRealTime) waiting = [this](bool on) { w_.canvasPart().showWaitBox(on); };
         PictureRefusal why = PictureRefusal::None;
         if (const auto pic =
                 LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {

@@ -739,9 +739,11 @@ PictureResult DecodePictureWithin(const QByteArray& bytes, std::chrono::millisec
     std::thread(std::move(task)).detach();
     if (waiting) waiting(true);
     const auto deadline = std::chrono::steady_clock::now() + limit;
-    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+    if (waiting && QCoreApplication::instance() &&
+        QThread::currentThread() == QCoreApplication::instance()->thread()) {
         // The window keeps drawing (the wait note shows) but takes no clicks
-        // until the answer is in.
+        // until the answer is in. A caller that shows nothing while it waits
+        // (a film's hidden window, a check of a story) lets nothing run.
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {

@@ -91,7 +91,8 @@ PictureResult DecodePicture(const QByteArray& bytes);
 // DecodePicture on a worker thread. `waiting(true)` is called when the
 // worker starts and `waiting(false)` when the answer is in; meanwhile the
 // calling thread keeps its event loop running (user input held back) so the
-// window is still drawn. After `limit` the picture is refused as TooSlow.
+// window is still drawn. Without `waiting` it just waits, and no event runs.
+// After `limit` the picture is refused as TooSlow.
 PictureResult DecodePictureWithin(const QByteArray& bytes, std::chrono::milliseconds limit,
                                   const std::function<void(bool)>& waiting = {});
 
