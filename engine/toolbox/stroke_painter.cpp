@@ -81,6 +81,18 @@ bool StrokePainter::PaintAt(std::int16_t x, std::int16_t y, Colour color) {
     }
 }
 
+// `steps` figures at even points from the last point to the last plus
+// (dx, dy), the last exactly there.
+bool StrokePainter::PaintEvenly(int fromX, int fromY, double dx, double dy, int steps, Colour color) {
+    for (int k = 1; k <= steps; ++k) {
+        const double t = double(k) / steps;
+        const auto x = std::int16_t(std::nearbyint(fromX + dx * t));
+        const auto y = std::int16_t(std::nearbyint(fromY + dy * t));
+        if (!PaintAt(x, y, color)) return false;
+    }
+    return true;
+}
+
 // Blocks are laid at most half a block apart in x and in y (the half width
 // and the half height), so each overlaps the one before by more than half
 // and the path's middle stays covered at every size. The cost: a fast drag
@@ -95,13 +107,7 @@ bool StrokePainter::PaintAlong(int fromX, int fromY, std::int16_t toX, std::int1
     const double dx = double(toX) - fromX, dy = double(toY) - fromY;
     const double stepX = std::max<int>(s_.BrushHalfWidth, 1), stepY = std::max<int>(s_.BrushSize, 1);
     const int steps = std::max(1, int(std::ceil(std::max(std::abs(dx) / stepX, std::abs(dy) / stepY))));
-    for (int k = 1; k <= steps; ++k) {
-        const double t = double(k) / steps;
-        const auto x = std::int16_t(std::nearbyint(fromX + dx * t));
-        const auto y = std::int16_t(std::nearbyint(fromY + dy * t));
-        if (!PaintAt(x, y, color)) return false;
-    }
-    return true;
+    return PaintEvenly(fromX, fromY, dx, dy, steps, color);
 }
 
 // How far apart a fast step may lay a tool's figures: each figure's own
@@ -161,13 +167,7 @@ bool StrokePainter::PaintSpaced(int fromX, int fromY, std::int16_t toX, std::int
     const double dx = double(toX) - fromX, dy = double(toY) - fromY;
     const double room = std::max(1.0, spacing - 1.5);
     const int steps = std::max(1, int(std::ceil(std::hypot(dx, dy) / room)));
-    for (int k = 1; k <= steps; ++k) {
-        const double t = double(k) / steps;
-        const auto x = std::int16_t(std::nearbyint(fromX + dx * t));
-        const auto y = std::int16_t(std::nearbyint(fromY + dy * t));
-        if (!PaintAt(x, y, color)) return false;
-    }
-    return true;
+    return PaintEvenly(fromX, fromY, dx, dy, steps, color);
 }
 
 bool StrokePainter::PaintStep(std::int16_t x, std::int16_t y, Colour color) {

@@ -69,6 +69,7 @@ public:
         strokeY_ = m.y;
     }
     bool PaintStep(std::int16_t x, std::int16_t y, Colour color);
+    bool PaintEvenly(int fromX, int fromY, double dx, double dy, int steps, Colour color);
 
     PatternPainter& patterns() { return patterns_; }
 
