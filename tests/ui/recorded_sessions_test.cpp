@@ -6,7 +6,8 @@
 // every action the window declares (so a shaping action the story leaves out
 // shows here), opens pictures, saves and opens drawings with their stories,
 // undoes and redoes across all of these, and may quit and start again on
-// the kept drawing. PINTALOO_SESSIONS sets how many (200 by default).
+// the kept drawing. PINTALOO_SESSIONS sets how many (200 by default), and
+// PINTALOO_FIRST_SESSION which comes first (0), so ctest can share them out.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -162,8 +163,9 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
     ASSERT_TRUE(scratch.isValid());
     makePictures();
     const int sessions = qEnvironmentVariableIsSet("PINTALOO_SESSIONS") ? qEnvironmentVariableIntValue("PINTALOO_SESSIONS") : 200;
+    const int first = qEnvironmentVariableIntValue("PINTALOO_FIRST_SESSION");
     int failed = 0;
-    for (int session = 0; session < sessions && failed < 3; ++session) {
+    for (int session = first; session < first + sessions && failed < 3; ++session) {
         dice.seed(std::uint32_t(session));
         const QString folder = scratch.filePath(QStringLiteral("state-%1").arg(session));
         ASSERT_TRUE(QDir().mkpath(folder));
