@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/session_recorder.h"
 #include "app/story_file.h"
 #include "recording/film_timing.h"
 #include "recording/recording_reader.h"
@@ -57,6 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const RecordedCall& c : story.calls) {
         if (c.atMs < 0 || c.atMs > StoryLimits::kMaxTimeMs) std::abort();
         if (c.name == kSeedWord) continue;
+        if (c.name == kPictureWord) {  // an opened picture: one in the story's own folder
+            if (QFileInfo(QString::fromStdString(c.file)).absolutePath() != QDir(folder->path()).absolutePath())
+                std::abort();
+            continue;
+        }
+        if (c.name == kStateWord) {
+            if (!StateNumbersFit(c.args)) std::abort();
+            continue;
+        }
         const auto id = window->actions.find(c.name);
         if (!id || !window->actions.validate(*id, c.args)) std::abort();
     }
