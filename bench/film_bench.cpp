@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "media/film_writer.h"
+#include "ui/files/film_writer.h"
 
 namespace pintaloo {
 namespace {

@@ -7,8 +7,8 @@
 //   build/bench/pintaloo_history_bench
 #include <benchmark/benchmark.h>
 
-#include "history/history.h"
-#include "history_support.h"
+#include "engine/history/history.h"
+#include "tests/engine/history_support.h"
 
 namespace pintaloo {
 namespace {

@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/kept_drawing.h"
-#include "history_support.h"
+#include "ui/files/kept_drawing.h"
+#include "tests/engine/history_support.h"
 
 namespace pintaloo {
 namespace {

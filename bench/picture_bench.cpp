@@ -7,8 +7,8 @@
 
 #include <QGuiApplication>
 
-#include "resources/picture_library.h"
-#include "toolbox/picture_painters.h"
+#include "ui/art/picture_library.h"
+#include "engine/toolbox/picture_painters.h"
 
 namespace pintaloo {
 namespace {

@@ -22,10 +22,10 @@
 #include <memory>
 #include <thread>
 
-#include "app/box.h"
-#include "app/main_window.h"
-#include "app/session_recorder.h"
-#include "app/settings.h"
+#include "ui/actions/box.h"
+#include "ui/window/main_window.h"
+#include "ui/story/session_recorder.h"
+#include "ui/platform/settings.h"
 
 using namespace pintaloo;
 
@@ -46,7 +46,7 @@ struct Rig {
     MainWindow window{Services{nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &settings}};
     std::unique_ptr<SessionRecorder> recorder;
     Rig() {
-        window.Form_Load(false);
+        window.Load(false);
         recorder = std::make_unique<SessionRecorder>(window, dir.path());
     }
     qint64 bytes() {
@@ -71,19 +71,19 @@ void RealTime(int seconds, bool throughInput) {
     double x = 0, y = 0;
     for (int s = 0; s < seconds; s += 3) {
         Point(events, x, y);
-        throughInput ? canvas->onMouseDown(1, 0, x, y) : (void)rig.window.actions.run("pctDraw_MouseDown", {1, x, y});
+        throughInput ? canvas->onMouseDown(1, x, y) : (void)rig.window.actions.run("pctDraw_MouseDown", {1, x, y});
         for (int i = 0; i < 3000; ++i) {
             ++events;
             Point(events, x, y);
             const double rx = std::round(x), ry = std::round(y);
             if (throughInput)
-                canvas->onMouseMove(1, 0, rx, ry);
+                canvas->onMouseMove(1, rx, ry);
             else
                 rig.window.actions.run("pctDraw_MouseMove", {1, rx, ry});
             QCoreApplication::processEvents();
             std::this_thread::sleep_until(start + std::chrono::microseconds(1000 * events));
         }
-        throughInput ? canvas->onMouseUp(1, 0, x, y) : (void)rig.window.actions.run("pctDraw_MouseUp", {1, x, y});
+        throughInput ? canvas->onMouseUp(1, x, y) : (void)rig.window.actions.run("pctDraw_MouseUp", {1, x, y});
     }
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const qint64 bytes = rig.bytes();

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "canvas/large_pages.h"
+#include "engine/canvas/large_pages.h"
 
 #include <cstdint>
 #include <mutex>

@@ -6,8 +6,8 @@
 // patches and wipes out specks and one-pixel lines.
 #include <cstdint>
 
-#include "canvas/colour.h"
-#include "canvas/surface.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "canvas/patterns.h"
+#include "engine/canvas/patterns.h"
 
-#include "canvas/checked16.h"
+#include "engine/canvas/checked16.h"
 
 namespace pintaloo {
 

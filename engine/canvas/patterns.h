@@ -6,9 +6,9 @@
 // over an area fills it with a regular pattern.
 #include <cstdint>
 
-#include "canvas/colour.h"
-#include "canvas/random_source.h"
-#include "canvas/surface.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas/colour.h"
+#include "engine/canvas/colour.h"
 
 namespace pintaloo {
 

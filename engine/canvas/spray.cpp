@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "canvas/spray.h"
+#include "engine/canvas/spray.h"
 
 #include <cmath>
 
-#include "canvas/checked16.h"
+#include "engine/canvas/checked16.h"
 
 namespace pintaloo {
 

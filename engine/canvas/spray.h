@@ -3,9 +3,9 @@
 #pragma once
 #include <cstdint>
 
-#include "canvas/colour.h"
-#include "canvas/random_source.h"
-#include "canvas/surface.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "canvas/surface.h"
+#include "engine/canvas/surface.h"
 
 #include <algorithm>
 #include <cmath>

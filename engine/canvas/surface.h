@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas/colour.h"
-#include "canvas/large_pages.h"
-#include "canvas/picture.h"
-#include "canvas/rect.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/large_pages.h"
+#include "engine/canvas/picture.h"
+#include "engine/canvas/rect.h"
 
 namespace pintaloo {
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "history/change_codec.h"
+#include "engine/history/change_codec.h"
 
 #include <algorithm>
 

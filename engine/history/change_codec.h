@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas/colour.h"
-#include "canvas/rect.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/rect.h"
 
 namespace pintaloo {
 

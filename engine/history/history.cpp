@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "history/history.h"
+#include "engine/history/history.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "history/change_codec.h"
+#include "engine/history/change_codec.h"
 
 namespace pintaloo {
 

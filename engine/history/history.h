@@ -19,9 +19,9 @@
 #include <optional>
 #include <vector>
 
-#include "canvas/rect.h"
-#include "canvas/surface.h"
-#include "history/step_info.h"
+#include "engine/canvas/rect.h"
+#include "engine/canvas/surface.h"
+#include "engine/history/step_info.h"
 
 namespace pintaloo {
 

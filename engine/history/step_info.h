@@ -8,8 +8,8 @@
 // these back with the pixels, or the crayon would spare the wrong lines.
 #include <cstdint>
 
-#include "app/editor_state.h"
-#include "canvas/colour.h"
+#include "engine/editor/editor_state.h"
+#include "engine/canvas/colour.h"
 
 namespace pintaloo {
 

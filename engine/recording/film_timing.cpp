@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recording/film_timing.h"
+#include "engine/recording/film_timing.h"
 
 #include <algorithm>
 #include <cmath>

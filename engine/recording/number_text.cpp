@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recording/number_text.h"
+#include "engine/recording/number_text.h"
 
 #include <charconv>
 #include <cmath>

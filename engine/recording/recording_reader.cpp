@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recording/recording_reader.h"
+#include "engine/recording/recording_reader.h"
 
-#include "recording/number_text.h"
+#include "engine/recording/number_text.h"
 
 namespace pintaloo {
 

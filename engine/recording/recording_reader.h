@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "recording/recorded_call.h"
+#include "engine/recording/recorded_call.h"
 
 namespace pintaloo {
 

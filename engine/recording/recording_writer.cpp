@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recording/recording_writer.h"
+#include "engine/recording/recording_writer.h"
 
 #include <cmath>
 #include <string_view>
 
-#include "recording/number_text.h"
+#include "engine/recording/number_text.h"
 
 namespace pintaloo {
 

@@ -23,7 +23,7 @@
 #include <optional>
 #include <string>
 
-#include "recording/recorded_call.h"
+#include "engine/recording/recorded_call.h"
 
 namespace pintaloo {
 

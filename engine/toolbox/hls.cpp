@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolbox/hls.h"
+#include "engine/toolbox/hls.h"
 
 #include <cmath>
 

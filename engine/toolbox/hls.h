@@ -5,7 +5,7 @@
 // magenta (hue 0) and reaches pure red at 60; the rainbow line walks it.
 #include <cstdint>
 
-#include "app/editor_state.h"
+#include "engine/editor/editor_state.h"
 
 namespace pintaloo {
 

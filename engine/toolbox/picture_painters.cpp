@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolbox/picture_painters.h"
+#include "engine/toolbox/picture_painters.h"
 
-#include "canvas/checked16.h"
-#include "toolbox/tool_tables.h"
+#include "engine/canvas/checked16.h"
+#include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
 

@@ -5,9 +5,9 @@
 // families painted along a drag and the perspective-scaled stamps.
 #include <cstdint>
 
-#include "canvas/colour.h"
-#include "canvas/picture.h"
-#include "canvas/surface.h"
+#include "engine/canvas/colour.h"
+#include "engine/canvas/picture.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 

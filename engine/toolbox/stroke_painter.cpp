@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolbox/stroke_painter.h"
+#include "engine/toolbox/stroke_painter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "canvas/checked16.h"
-#include "canvas/spray.h"
-#include "toolbox/tool_tables.h"
+#include "engine/canvas/checked16.h"
+#include "engine/canvas/spray.h"
+#include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
 

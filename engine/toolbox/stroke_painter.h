@@ -8,12 +8,12 @@
 // Which routine paints for which tool is one table in stroke_painter.cpp.
 #include <cstdint>
 
-#include "app/editor_state.h"
-#include "app/tool.h"
-#include "canvas/patterns.h"
-#include "canvas/random_source.h"
-#include "canvas/surface.h"
-#include "toolbox/picture_painters.h"
+#include "engine/editor/editor_state.h"
+#include "engine/editor/tool.h"
+#include "engine/canvas/patterns.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
+#include "engine/toolbox/picture_painters.h"
 
 namespace pintaloo {
 

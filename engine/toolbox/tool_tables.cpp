@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "toolbox/tool_tables.h"
+#include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/tool.h"
-#include "canvas/colour.h"
+#include "engine/editor/tool.h"
+#include "engine/canvas/colour.h"
 
 namespace pintaloo {
 

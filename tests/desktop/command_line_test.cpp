@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/command_line.h"
+#include "ui/programs/command_line.h"
 
 #include <gtest/gtest.h>
 

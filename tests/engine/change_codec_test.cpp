@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "canvas/random_source.h"
-#include "history/change_codec.h"
+#include "engine/canvas/random_source.h"
+#include "engine/history/change_codec.h"
 
 namespace pintaloo {
 namespace {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "canvas/checked16.h"
-#include "canvas/colour.h"
-#include "toolbox/hls.h"
+#include "engine/canvas/checked16.h"
+#include "engine/canvas/colour.h"
+#include "engine/toolbox/hls.h"
 
 namespace pintaloo {
 namespace {

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "recording/film_timing.h"
+#include "engine/recording/film_timing.h"
 
 namespace pintaloo {
 namespace {

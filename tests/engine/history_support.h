@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/editor_state.h"
-#include "canvas/oil_filter.h"
-#include "toolbox/hls.h"
-#include "toolbox/stroke_painter.h"
+#include "engine/editor/editor_state.h"
+#include "engine/canvas/oil_filter.h"
+#include "engine/toolbox/hls.h"
+#include "engine/toolbox/stroke_painter.h"
 
 namespace pintaloo::testing {
 

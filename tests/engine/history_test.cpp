@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "history/history.h"
+#include "engine/history/history.h"
 #include "history_support.h"
 
 namespace pintaloo {

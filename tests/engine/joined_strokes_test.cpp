@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "test_support.h"
-#include "toolbox/stroke_painter.h"
-#include "toolbox/tool_tables.h"
+#include "engine/toolbox/stroke_painter.h"
+#include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
 namespace {

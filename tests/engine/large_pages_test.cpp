@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "canvas/large_pages.h"
-#include "canvas/surface.h"
+#include "engine/canvas/large_pages.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 namespace {

@@ -7,9 +7,9 @@
 #include <random>
 #include <vector>
 
-#include "canvas/oil_filter.h"
-#include "canvas/random_source.h"
-#include "canvas/surface.h"
+#include "engine/canvas/oil_filter.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
 
 namespace pintaloo {
 namespace {

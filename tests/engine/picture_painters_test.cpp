@@ -5,8 +5,8 @@
 #include <map>
 
 #include "test_support.h"
-#include "toolbox/picture_painters.h"
-#include "toolbox/tool_tables.h"
+#include "engine/toolbox/picture_painters.h"
+#include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
 namespace {

@@ -18,8 +18,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "recording/recording_reader.h"
-#include "recording/recording_writer.h"
+#include "engine/recording/recording_reader.h"
+#include "engine/recording/recording_writer.h"
 
 namespace pintaloo {
 namespace {

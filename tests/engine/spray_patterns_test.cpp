@@ -5,8 +5,8 @@
 #include <set>
 #include <utility>
 
-#include "canvas/patterns.h"
-#include "canvas/spray.h"
+#include "engine/canvas/patterns.h"
+#include "engine/canvas/spray.h"
 #include "test_support.h"
 
 namespace pintaloo {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "toolbox/hls.h"
-#include "toolbox/stroke_painter.h"
+#include "engine/toolbox/hls.h"
+#include "engine/toolbox/stroke_painter.h"
 
 namespace pintaloo {
 namespace {

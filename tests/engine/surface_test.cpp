@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "canvas/surface.h"
+#include "engine/canvas/surface.h"
 #include "test_support.h"
 
 namespace pintaloo {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "canvas/random_source.h"
-#include "canvas/surface.h"
-#include "toolbox/picture_painters.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
+#include "engine/toolbox/picture_painters.h"
 
 namespace pintaloo::testing {
 

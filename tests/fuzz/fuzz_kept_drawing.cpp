@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/kept_drawing.h"
-#include "pages/colouring_pages.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/files/colouring_pages.h"
 
 using namespace pintaloo;
 

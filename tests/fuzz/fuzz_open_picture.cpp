@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "pages/picture_reader.h"
+#include "ui/files/picture_reader.h"
 
 using namespace pintaloo;
 

@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/replay_run.h"
+#include "ui/story/replay_run.h"
 
 using namespace pintaloo;
 

@@ -15,11 +15,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/main_window.h"
-#include "app/session_recorder.h"
-#include "app/story_file.h"
-#include "recording/film_timing.h"
-#include "recording/recording_reader.h"
+#include "ui/window/main_window.h"
+#include "ui/story/session_recorder.h"
+#include "ui/story/story_file.h"
+#include "engine/recording/film_timing.h"
+#include "engine/recording/recording_reader.h"
 
 using namespace pintaloo;
 

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/kept_drawing.h"
+#include "ui/files/kept_drawing.h"
 
 namespace pintaloo {
 namespace {

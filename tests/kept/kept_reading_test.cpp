@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/kept_drawing.h"
-#include "pages/picture_reader.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/files/picture_reader.h"
 
 namespace pintaloo {
 namespace {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/safe_write.h"
-#include "app/state_folder_lock.h"
+#include "ui/files/safe_write.h"
+#include "ui/files/state_folder_lock.h"
 
 namespace pintaloo {
 namespace {

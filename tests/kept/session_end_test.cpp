@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/session_end.h"
+#include "ui/platform/session_end.h"
 
 namespace pintaloo {
 namespace {

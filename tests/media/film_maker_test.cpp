@@ -10,8 +10,8 @@
 
 #include <vector>
 
-#include "media/film_maker.h"
-#include "media/webp_library.h"
+#include "ui/files/film_maker.h"
+#include "ui/platform/webp_library.h"
 #include "test_support.h"
 #include "webp_decode.h"
 

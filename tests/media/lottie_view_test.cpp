@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lottie_view.h"
-#include "lottie_library.h"
-#include "resource_unpack.h"
+#include "ui/platform/lottie_view.h"
+#include "ui/platform/lottie_library.h"
+#include "ui/platform/resource_unpack.h"
 #include "test_support.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "resource_unpack.h"
+#include "ui/platform/resource_unpack.h"
 #include "test_support.h"
 
 #include <QDir>

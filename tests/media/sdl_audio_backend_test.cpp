@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sdl_audio_backend.h"
+#include "ui/platform/sdl_audio_backend.h"
 #include <algorithm>
-#include "sounds.h"
-#include "temp_folder.h"
+#include "ui/platform/sounds.h"
+#include "ui/platform/temp_folder.h"
 #include "test_support.h"
 
 #include <SDL_mixer.h>

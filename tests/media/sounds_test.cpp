@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sounds.h"
-#include "fake_audio_backend.h"
-#include "temp_folder.h"
+#include "ui/platform/sounds.h"
+#include "ui/platform/fake_audio_backend.h"
+#include "ui/platform/temp_folder.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "temp_folder.h"
+#include "ui/platform/temp_folder.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <map>
 
-#include "pages/page_picker.h"
+#include "ui/parts/page_picker.h"
 #include "pages_support.h"
 
 namespace pintaloo::test {

@@ -18,9 +18,9 @@
 
 #include <malloc.h>
 
-#include "canvas/canvas_part.h"
-#include "pages/drawing_files.h"
-#include "pages/page_picker.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/page_picker.h"
 #include "pages_support.h"
 
 namespace pintaloo::test {

@@ -6,11 +6,11 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-#include "app/box.h"
-#include "app/state_dump.h"
-#include "canvas/canvas_part.h"
-#include "pages/command_buttons.h"
-#include "pages/page_picker.h"
+#include "ui/actions/box.h"
+#include "ui/story/state_dump.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/command_buttons.h"
+#include "ui/parts/page_picker.h"
 #include "pages_support.h"
 
 namespace pintaloo::test {

@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "window_rig.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo::test {
 

@@ -21,7 +21,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pages/picture_reader.h"
+#include "ui/files/picture_reader.h"
 
 namespace pintaloo::test {
 namespace {

@@ -14,8 +14,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "pages/drawing_files.h"
-#include "pages/page_picker.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/page_picker.h"
 #include "pages_support.h"
 
 namespace pintaloo::test {

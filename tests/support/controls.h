@@ -15,7 +15,7 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "app/box.h"
+#include "ui/actions/box.h"
 
 namespace pintaloo::testkit {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One real window, started as at start-up (Form_Load), with the shared
+// One real window, started as at start-up (Load), with the shared
 // stand-ins, silent sound that keeps every request in `heard`, and a private
 // scratch folder. Members are declared so that the window goes first and its
 // clean-up still finds the temporary folder.
@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/settings.h"
+#include "ui/window/main_window.h"
+#include "ui/platform/settings.h"
 #include "controls.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
-#include "stand_ins.h"
+#include "ui/platform/fake_audio_backend.h"
+#include "ui/platform/sounds.h"
+#include "ui/platform/temp_folder.h"
+#include "ui/platform/stand_ins.h"
 
 namespace pintaloo::testkit {
 
@@ -35,7 +35,7 @@ class WindowRig {
 public:
     WindowRig() {
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
-        loaded = window->Form_Load(false);
+        loaded = window->Load(false);
         heard.clear();
     }
 

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "actions/action_hub.h"
-#include "app/box.h"
-#include "app/state_dump.h"
-#include "media/animation_panel.h"
+#include "ui/actions/action_hub.h"
+#include "ui/actions/box.h"
+#include "ui/story/state_dump.h"
+#include "ui/parts/animation_panel.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -118,8 +118,8 @@ TEST_F(ActionHubTest, ControlsRunTheirActionWithTheirIndexFirst) {
     hub.bind(box, BoxEvent::MouseUp, "nothing");
     ASSERT_TRUE(box.onClick && box.onMouseDown && box.onMouseMove);
     box.onClick();
-    box.onMouseDown(4, 1, 3.5, 7);
-    box.onMouseMove(1, 0, 2, 2);  // index 1, button 2, x 2 and no y
+    box.onMouseDown(4, 3.5, 7);
+    box.onMouseMove(1, 2, 2);  // index 1, button 2, x 2 and no y
     EXPECT_EQ(ran, (std::vector<std::pair<std::string, ActionHub::Args>>{
                        {"pick", {2}}, {"press", {1, 4, 3.5, 7}}, {"press", {1, 2, 2, 0}}}));
     EXPECT_EQ(hub.undeclaredBindings(), std::vector<std::string>{"nothing"});

@@ -4,19 +4,19 @@
 // faces of the window's own buttons.
 #include <QFileInfo>
 
-#include "app/comfort_buttons.h"
-#include "app/window_chrome.h"
-#include "canvas/canvas_part.h"
-#include "media/animation_panel.h"
-#include "media/animation_player.h"
-#include "media/captions.h"
-#include "media/help_link.h"
-#include "pages/command_buttons.h"
-#include "pages/page_picker.h"
-#include "resources/art_store.h"
-#include "toolbox/brush_size.h"
-#include "toolbox/palette_part.h"
-#include "toolbox/tool_buttons.h"
+#include "ui/parts/comfort_buttons.h"
+#include "ui/parts/window_chrome.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/platform/animation_player.h"
+#include "ui/parts/captions.h"
+#include "ui/parts/help_link.h"
+#include "ui/parts/command_buttons.h"
+#include "ui/parts/page_picker.h"
+#include "ui/art/art_store.h"
+#include "ui/parts/brush_size.h"
+#include "ui/parts/palette_part.h"
+#include "ui/parts/tool_buttons.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {

@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QTest>
 
-#include "app/comfort_buttons.h"
-#include "media/captions.h"
-#include "media/texts.h"
-#include "pages/page_picker.h"
+#include "ui/parts/comfort_buttons.h"
+#include "ui/parts/captions.h"
+#include "ui/words/texts.h"
+#include "ui/parts/page_picker.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -47,10 +47,10 @@ TEST_F(SoundTest, TheRememberedChoiceStartsTheNextWindowMuted) {
     settings.setSoundOn(false);
     MainWindow next(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
     heard.clear();
-    next.Form_Load(false);
+    next.Load(false);
     EXPECT_FALSE(next.comfort().soundOn());
     EXPECT_TRUE(heard.empty()) << "not even the start sound";
-    next.Form_Unload();
+    next.Unload();
 }
 
 class KeysTest : public WindowTest {
@@ -124,14 +124,14 @@ TEST_F(FoldersTest, TheLastFolderIsRememberedForBothDialogs) {
     EXPECT_EQ(settings.lastFolder(), folder);
 
     MainWindow next(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
-    next.Form_Load(false);
+    next.Load(false);
     ASSERT_TRUE(next.actions.run("KewlButtons3_MouseDown", {1}));
     EXPECT_TRUE(dialog.asks.back().start.startsWith(folder + QLatin1Char('/')))
         << dialog.asks.back().start.toStdString();
     ASSERT_TRUE(next.actions.run("Label7_MouseDown", {}));
     EXPECT_EQ(dialog.asks.back().kind, QStringLiteral("open"));
     EXPECT_EQ(dialog.asks.back().start, folder);
-    next.Form_Unload();
+    next.Unload();
 }
 
 TEST_F(FoldersTest, AFolderThatIsGoneFallsBackToPictures) {

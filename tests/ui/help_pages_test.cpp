@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/help_pages.h"
+#include "ui/words/help_pages.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QRegularExpression>
 
-#include "media/texts.h"
+#include "ui/words/texts.h"
 
 namespace pintaloo {
 namespace {

@@ -10,11 +10,11 @@
 #include <QImage>
 #include <functional>
 
-#include "app/drawing_history.h"
-#include "app/kept_drawing.h"
-#include "app/session_recorder.h"
-#include "media/texts.h"
-#include "window_rig.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/story/session_recorder.h"
+#include "ui/words/texts.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/language.h"
+#include "ui/words/language.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>

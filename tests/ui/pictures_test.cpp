@@ -10,12 +10,12 @@
 #include <algorithm>
 #include <map>
 
-#include "resources/art_store.h"
-#include "resources/face_effects.h"
-#include "resources/picture_library.h"
+#include "ui/art/art_store.h"
+#include "ui/art/face_effects.h"
+#include "ui/art/picture_library.h"
 #include "theme_colours.h"
-#include "toolbox/picture_painters.h"
-#include "toolbox/tool_tables.h"
+#include "engine/toolbox/picture_painters.h"
+#include "engine/toolbox/tool_tables.h"
 #include "window_fixture.h"
 
 namespace pintaloo {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "pages/printing.h"
+#include "ui/files/printing.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

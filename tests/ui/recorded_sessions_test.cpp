@@ -19,17 +19,17 @@
 #include <random>
 #include <set>
 
-#include "app/drawing_history.h"
-#include "app/kept_drawing.h"
-#include "app/main_window.h"
-#include "app/replay_run.h"
-#include "app/session_recorder.h"
-#include "app/settings.h"
-#include "media/fake_audio_backend.h"
-#include "media/sounds.h"
-#include "media/temp_folder.h"
-#include "pages/drawing_files.h"
-#include "stand_ins.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/window/main_window.h"
+#include "ui/story/replay_run.h"
+#include "ui/story/session_recorder.h"
+#include "ui/platform/settings.h"
+#include "ui/platform/fake_audio_backend.h"
+#include "ui/platform/sounds.h"
+#include "ui/platform/temp_folder.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/platform/stand_ins.h"
 
 namespace pintaloo {
 namespace {
@@ -67,10 +67,10 @@ protected:
     // story begun there.
     void startProgram(const QString& folder) {
         recorder.reset();
-        if (window) window->Form_Unload();
+        if (window) window->Unload();
         window.reset();
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
-        ASSERT_TRUE(window->Form_Load(false));
+        ASSERT_TRUE(window->Load(false));
         recorder = std::make_unique<SessionRecorder>(*window, folder);
         if (window->drawingHistory().keepIn(folder)) {
             ASSERT_TRUE(recorder->startFrom(KeptDrawingPath(folder)));
@@ -202,7 +202,7 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         }
     }
     recorder.reset();
-    if (window) window->Form_Unload();
+    if (window) window->Unload();
 }
 
 }  // namespace

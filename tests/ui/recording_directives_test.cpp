@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <random>
 
-#include "app/recording_directives.h"
-#include "recording/recording_writer.h"
+#include "ui/story/recording_directives.h"
+#include "engine/recording/recording_writer.h"
 
 namespace pintaloo {
 namespace {

@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A blank page (at start-up and from the new-page button), the colour
 // swatches and the brush-size bars.
-#include "app/state_dump.h"
-#include "app/window_chrome.h"
-#include "canvas/canvas_part.h"
-#include "media/animation_panel.h"
-#include "media/animation_player.h"
-#include "media/captions.h"
-#include "pages/page_picker.h"
-#include "toolbox/brush_size.h"
-#include "toolbox/palette_part.h"
-#include "toolbox/pickers.h"
-#include "toolbox/tool_buttons.h"
+#include "ui/story/state_dump.h"
+#include "ui/parts/window_chrome.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/platform/animation_player.h"
+#include "ui/parts/captions.h"
+#include "ui/parts/page_picker.h"
+#include "ui/parts/brush_size.h"
+#include "ui/parts/palette_part.h"
+#include "ui/parts/pickers.h"
+#include "ui/parts/tool_buttons.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {

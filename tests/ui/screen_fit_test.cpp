@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/screen_fit.h"
+#include "ui/window/screen_fit.h"
 
 #include <gtest/gtest.h>
 

@@ -8,15 +8,15 @@
 #include <QTest>
 #include <functional>
 
-#include "app/panels.h"
-#include "app/screen_fit.h"
-#include "app/screen_host.h"
-#include "canvas/canvas_part.h"
-#include "media/animation_panel.h"
-#include "pages/page_picker.h"
-#include "resources/art_store.h"
-#include "toolbox/pickers.h"
-#include "toolbox/tool_buttons.h"
+#include "ui/window/panels.h"
+#include "ui/window/screen_fit.h"
+#include "ui/window/screen_host.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/parts/page_picker.h"
+#include "ui/art/art_store.h"
+#include "ui/parts/pickers.h"
+#include "ui/parts/tool_buttons.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {

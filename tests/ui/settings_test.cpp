@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/settings.h"
-#include "app/start_choices.h"
+#include "ui/platform/settings.h"
+#include "ui/programs/start_choices.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -25,8 +25,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/platform_services.h"
-#include "media/temp_folder.h"
+#include "ui/platform/platform_services.h"
+#include "ui/platform/temp_folder.h"
 
 namespace pintaloo {
 namespace {

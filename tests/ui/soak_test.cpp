@@ -24,9 +24,9 @@
 #include <string>
 #include <vector>
 
-#include "actions/action_hub.h"
-#include "canvas/surface.h"
-#include "window_rig.h"
+#include "ui/actions/action_hub.h"
+#include "engine/canvas/surface.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo::uitest {
 namespace {

@@ -16,10 +16,10 @@
 #include <functional>
 #include <string>
 
-#include "app/session_recorder.h"
-#include "app/story_file.h"
-#include "pages/drawing_files.h"
-#include "window_rig.h"
+#include "ui/story/session_recorder.h"
+#include "ui/story/story_file.h"
+#include "ui/parts/drawing_files.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo {
 namespace {

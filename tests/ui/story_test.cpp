@@ -22,15 +22,15 @@
 #include <random>
 #include <set>
 
-#include "app/session_recorder.h"
-#include "app/story_player.h"
-#include "canvas/canvas_part.h"
-#include "canvas/canvas_view.h"
-#include "media/film_part.h"
-#include "pages/drawing_files.h"
-#include "recording/recording_reader.h"
-#include "webp_decode.h"
-#include "window_rig.h"
+#include "ui/story/session_recorder.h"
+#include "ui/story/story_player.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/canvas_view.h"
+#include "ui/story/film_part.h"
+#include "ui/parts/drawing_files.h"
+#include "engine/recording/recording_reader.h"
+#include "tests/media/webp_decode.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo {
 namespace {

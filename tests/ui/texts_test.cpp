@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "media/texts.h"
+#include "ui/words/texts.h"
 
 #include <gtest/gtest.h>
 #include <QRegularExpression>

@@ -4,12 +4,12 @@
 // driven through the window's handlers and checked on the real widgets.
 #include <set>
 
-#include "canvas/canvas_part.h"
-#include "media/animation_panel.h"
-#include "media/animation_player.h"
-#include "toolbox/pickers.h"
-#include "toolbox/tool_buttons.h"
-#include "toolbox/tool_tables.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/platform/animation_player.h"
+#include "ui/parts/pickers.h"
+#include "ui/parts/tool_buttons.h"
+#include "engine/toolbox/tool_tables.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {

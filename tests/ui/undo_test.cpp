@@ -8,9 +8,9 @@
 #include <random>
 #include <sstream>
 
-#include "app/box.h"
-#include "app/drawing_history.h"
-#include "app/kept_drawing.h"
+#include "ui/actions/box.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/files/kept_drawing.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -268,7 +268,7 @@ TEST_F(UndoTest, AStrokeStillHeldWhenTheProgramEndsIsKept) {
     call("pctDraw_MouseMove", {1, 400, 300});  // the session ends before the release
     const Pixels held = pixels();
     ASSERT_FALSE(canvasIsBlank());
-    w().Form_Unload();
+    w().Unload();
     const auto kept = LoadKeptDrawing(folder, w().canvas.width(), w().canvas.height());
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(Pixels(kept->pixels.begin(), kept->pixels.end()), held);

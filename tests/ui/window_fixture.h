@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "canvas/surface.h"
-#include "window_rig.h"
+#include "engine/canvas/surface.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo::uitest {
 

@@ -27,7 +27,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "resources/face_effects.h"
+#include "ui/art/face_effects.h"
 
 namespace {
 

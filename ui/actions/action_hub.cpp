@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "actions/action_hub.h"
+#include "ui/actions/action_hub.h"
 
 #include <QDebug>
 #include <charconv>
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "app/box.h"
+#include "ui/actions/box.h"
 
 namespace pintaloo {
 
@@ -135,7 +135,7 @@ void ActionHub::bind(Box& box, BoxEvent event, const std::string& name, std::opt
         };
         return;
     }
-    Box::MouseHandler handler = [this, name, index, report](int button, int, double x, double y) {
+    Box::MouseHandler handler = [this, name, index, report](int button, double x, double y) {
         Args args;
         if (index) args.push_back(double(*index));
         args.insert(args.end(), {double(button), x, y});

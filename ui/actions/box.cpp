@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/actions/box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pintaloo {
+
+int ButtonMask(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+Box::Box(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setMouseTracking(true);  // hover handlers run without a button held
+}
+
+void Box::setBackColor(std::optional<QColor> c) {
+    back_ = c;
+    update();
+}
+
+void Box::setPicture(const QPixmap& p) {
+    // The hover handlers set faces on every mouse step; most of the time
+    // the face is already the one showing.
+    if (p.cacheKey() == picture_.cacheKey() || (p.isNull() && picture_.isNull())) return;
+    picture_ = p;
+    update();
+}
+
+void Box::setCaption(const QString& text) {
+    caption_ = text;
+    update();
+}
+
+void Box::setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align) {
+    font_ = font;
+    captionColour_ = colour;
+    align_ = align;
+    update();
+}
+
+void Box::setFrame(QColor colour, int width, int radius) {
+    frameColour_ = colour;
+    frameWidth_ = width;
+    frameRadius_ = radius;
+    update();
+}
+
+void Box::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (back_) p.fillRect(rect(), *back_);
+    if (!picture_.isNull()) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QSizeF own = picture_.deviceIndependentSize();
+        if (stretch_)
+            p.drawPixmap(rect(), picture_);
+        else if (centred_)
+            p.drawPixmap(QPointF((width() - own.width()) / 2, (height() - own.height()) / 2), picture_);
+        else
+            p.drawPixmap(QPointF(0, 0), picture_);
+    }
+    if (!caption_.isEmpty()) {
+        p.setFont(font_);
+        p.setPen(captionColour_);
+        p.drawText(rect(), int(align_), caption_);
+    }
+    if (frameWidth_ > 0) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(frameColour_, frameWidth_));
+        p.setBrush(Qt::NoBrush);
+        const qreal inset = frameWidth_ / 2.0;
+        p.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), frameRadius_, frameRadius_);
+    }
+}
+
+void Box::mousePressEvent(QMouseEvent* e) {
+    pressedInside_ = true;
+    if (onMouseDown)
+        onMouseDown(ButtonMask(e->buttons()), e->position().x(), e->position().y());
+}
+
+void Box::mouseMoveEvent(QMouseEvent* e) {
+    if (onMouseMove)
+        onMouseMove(ButtonMask(e->buttons()), e->position().x(), e->position().y());
+}
+
+void Box::mouseReleaseEvent(QMouseEvent* e) {
+    if (onMouseUp) onMouseUp(ButtonMask(e->button()), e->position().x(), e->position().y());
+    // A click is a press and release of the left button over the same control.
+    const bool click = pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressedInside_ = false;
+    if (click && onClick) onClick();
+}
+
+void Box::leaveEvent(QEvent* e) {
+    QWidget::leaveEvent(e);
+    if (onLeave) onLeave();
+}
+
+ShapeFrame::ShapeFrame(QWidget* parent, const QString& name, QRect geometry, QColor colour, int lineWidth, bool rounded)
+    : QWidget(parent), colour_(colour), lineWidth_(lineWidth), rounded_(rounded) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(colour_, lineWidth_));
+    const qreal inset = lineWidth_ / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    if (rounded_)
+        p.drawRoundedRect(r, 8, 8);
+    else
+        p.drawRect(r);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The program's one kind of control: a box that shows a background colour,
+// an optional picture and an optional caption, and hands its mouse events to
+// the handlers of whichever part of the window owns it. Picture boxes,
+// labels, picture buttons and image slots are all Boxes, so the replay tool
+// can read every control's properties the same way.
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace pintaloo {
+
+// Mouse button masks as the handlers see them: 1 left, 2 right, 4 middle.
+int ButtonMask(Qt::MouseButtons buttons);
+
+class Box : public QWidget {
+    Q_OBJECT
+public:
+    using MouseHandler = std::function<void(int button, double x, double y)>;
+
+    Box(QWidget* parent, const QString& name, QRect geometry);
+
+    void setBackColor(std::optional<QColor> c);
+    std::optional<QColor> backColor() const { return back_; }
+    void setPicture(const QPixmap& p);
+    void clearPicture() { setPicture({}); }
+    const QPixmap& picture() const { return picture_; }
+    void setStretch(bool stretch) {
+        stretch_ = stretch;
+        update();
+    }  // picture fills the box
+    void setCentred(bool centred) {
+        centred_ = centred;
+        update();
+    }
+    void setCaption(const QString& text);
+    const QString& caption() const { return caption_; }
+    void setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align);
+    void setFrame(QColor colour, int width, int radius);  // an outline drawn inside the box
+    void setHandCursor(bool hand) { setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor); }
+
+    MouseHandler onMouseDown, onMouseMove, onMouseUp;
+    std::function<void()> onClick;
+    // The pointer left the box by any path (onto another window, off the
+    // screen, fast over a neighbour): hover faces go back to normal here.
+    std::function<void()> onLeave;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+
+private:
+    std::optional<QColor> back_;
+    QPixmap picture_;
+    bool stretch_ = false, centred_ = false;
+    QString caption_;
+    QFont font_;
+    QColor captionColour_ = Qt::black;
+    Qt::Alignment align_ = Qt::AlignCenter;
+    QColor frameColour_;
+    int frameWidth_ = 0, frameRadius_ = 0;
+    bool pressedInside_ = false;
+};
+
+// A frame that lies over other controls without catching the mouse: the
+// hover frames of the pickers and the stamp outline on the canvas.
+class ShapeFrame : public QWidget {
+    Q_OBJECT
+public:
+    ShapeFrame(QWidget* parent, const QString& name, QRect geometry, QColor colour, int lineWidth, bool rounded);
+    void setRounded(bool rounded) {
+        rounded_ = rounded;
+        update();
+    }
+    bool rounded() const { return rounded_; }
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor colour_;
+    int lineWidth_;
+    bool rounded_;
+};
+
+}  // namespace pintaloo

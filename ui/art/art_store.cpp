@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/art/art_store.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QResource>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include "ui/art/face_effects.h"
+
+namespace pintaloo {
+
+qreal ScreenPixelRatio() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? std::max<qreal>(1.0, s->devicePixelRatio()) : 1.0;
+}
+
+namespace {
+
+// The build's drawing of an SVG at exactly `size` pixels (ui/CMakeLists.txt),
+// shown in place from the program file; a null image when there is none.
+// `variant` names a drawing made from it ("-pressed").
+// Only an uncompressed entry of exactly the right length, on a pixel
+// boundary, can be used that way.
+QImage Prerendered(const QString& path, QSize size, QLatin1String variant = {}) {
+    if (!path.endsWith(QLatin1String(".svg"))) return {};
+    const QResource raw(path.chopped(4) + variant +
+                        QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height()));
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() != bytes ||
+        reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0)
+        return {};
+    return QImage(raw.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+ArtStore& ArtStore::instance() {
+    static ArtStore store;
+    return store;
+}
+
+QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
+                        '@' + QString::number(dpr);
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    QImage img = dpr == 1.0 ? Prerendered(path, size) : QImage();
+    if (img.isNull()) img = drawSvg(path, size * dpr);
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(dpr);
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QImage ArtStore::backdrop(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
+                        '@' + QString::number(dpr);
+    if (auto it = backdrops_.find(key); it != backdrops_.end()) return *it;
+    QImage img = dpr == 1.0 ? Prerendered(path, size) : QImage();
+    if (img.isNull()) {
+        img = drawSvg(path, size * dpr);
+        img.setDevicePixelRatio(dpr);
+    }
+    backdrops_.insert(key, img);
+    return img;
+}
+
+QImage ArtStore::drawSvg(const QString& path, QSize pixels) {
+    drawnFromSvg_.append(path + QLatin1Char('@') + QString::number(pixels.width()) + 'x' +
+                         QString::number(pixels.height()));
+    QImage img(pixels, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QSvgRenderer svg(path);
+    if (svg.isValid()) {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+    }
+    return img;
+}
+
+QPixmap ArtStore::faded(const QString& path, QSize size, qreal dpr) {
+    const QString key =
+        QStringLiteral("faded:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    QImage img = pixmap(path, size, dpr).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = row[x];
+            const int grey = qGray(c);
+            // Halfway to white, and a third of the way to grey.
+            const auto wash = [&](int v) { return (((v * 2 + grey) / 3) + 255) / 2; };
+            row[x] = qRgba(wash(qRed(c)), wash(qGreen(c)), wash(qBlue(c)), qAlpha(c));
+        }
+    }
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(img.devicePixelRatio());
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QPixmap ArtStore::brighter(const QString& path, QSize size, qreal dpr) {
+    const QString key =
+        QStringLiteral("bright:") + path + QString::number(size.width()) + 'x' + QString::number(size.height());
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    const QImage img = LitFace(pixmap(path, size, dpr).toImage());
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(img.devicePixelRatio());
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QPixmap ArtStore::pressed(const QString& path, QSize size, qreal dpr) {
+    if (dpr <= 0) dpr = ScreenPixelRatio();
+    const QString key = QStringLiteral("pressed:") + path + QString::number(size.width()) + 'x' +
+                        QString::number(size.height()) + '@' + QString::number(dpr);
+    if (auto it = cache_.find(key); it != cache_.end()) return *it;
+    QImage img = dpr == 1.0 ? Prerendered(path, size, QLatin1String("-pressed")) : QImage();
+    if (img.isNull()) img = PressedFace(LitFace(pixmap(path, size, dpr).toImage()));
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(dpr);
+    cache_.insert(key, pm);
+    return pm;
+}
+
+QImage ArtStore::render(const QString& path, QSize size, QColor background, bool antialias) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(background);
+    QSvgRenderer svg(path);
+    if (!svg.isValid()) return {};
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, antialias);
+    svg.render(&p);
+    return img;
+}
+
+Picture ArtStore::toPicture(const QImage& image) {
+    const QImage img = image.convertToFormat(QImage::Format_RGB32);
+    Picture pic(img.width(), img.height());
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) pic.at(x, y) = Rgb(qRed(row[x]), qGreen(row[x]), qBlue(row[x]));
+    }
+    return pic;
+}
+
+QImage ArtStore::fromPicture(const Picture& picture) {
+    QImage img(picture.width, picture.height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < picture.width; ++x) {
+            const Colour c = picture.at(x, y);
+            row[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+        }
+    }
+    return img;
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The animation panel: three numbered buttons that play three short
+// cartoons over the drawing area, and a close button. Page commands, tool
+// buttons and size bars silence it too, so no cartoon stays over the page.
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/actions/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+class AnimationPlayer;
+
+class AnimationPanel {
+public:
+    explicit AnimationPanel(MainWindow& w);
+    ~AnimationPanel();
+
+    void OpenAnimations();
+    void PlayAnimation(int index);
+    void CloseAnimations();
+    void PointerOverAnimation(int index, int button, double x, double y);
+    void PointerOverAnimationsClose(int button, double x, double y);
+
+    void PlayAnimation(std::int16_t number);
+    // Stops and empties the player and hides the panel; the page commands
+    // play the click between emptying and hiding.
+    void CloseAnimation(bool withClick);
+    void hidePanel() { panel_->hide(); }
+    // Stops and empties the player only (the panel's visibility is the caller's).
+    void silencePlayer();
+
+    AnimationPlayer& player() { return *player_; }
+    // The panel shows.
+    bool isOpen() const { return !panel_->isHidden(); }
+    // A right click anywhere on the panel runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
+
+private:
+    MainWindow& w_;
+    Box* panel_;                     // "pctFlash"
+    std::array<Box*, 3> choices_{};  // "picture2(0)".."picture2(2)", a cartoon each
+    Box* closeButton_;               // "Picture3"
+    AnimationPlayer* player_ = nullptr;
+    std::unique_ptr<AnimationPlayer> ownedPlayer_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/brush_size.h"
+
+#include "ui/window/main_window.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/parts/captions.h"
+#include "theme_colours.h"
+#include "engine/toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+struct Bar {
+    int left, width;
+};
+// By item: thin to thick runs 2, 1, 0, 3 from the left.
+constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
+}  // namespace
+
+BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
+    for (int i = 0; i < 4; ++i) {
+        Box* b = new Box(&w, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
+        b->setBackColor(QColor(Qt::white));
+        b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
+        b->setHandCursor(true);
+        w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
+        bars_[std::size_t(i)] = b;
+    }
+}
+
+void BrushSizeBars::paintBars(int bars) {
+    for (int i = 0; i < bars; ++i) bars_[std::size_t(i)]->setBackColor(QColor(Qt::white));
+    const int chosen = w_.state.SizeIndex;
+    if (chosen >= 0 && chosen < 4) {
+        const Colour c = w_.state.CurrentColor;
+        bars_[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+    }
+}
+
+void BrushSizeBars::ChooseSize(int index) {
+    w_.PlayMp3Sound(1020);
+    w_.animation().CloseAnimation(false);
+    w_.state.SizeIndex = std::int16_t(index);
+    paintBars(4);
+    if (index >= 0 && index < 4) {
+        w_.state.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
+        w_.state.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
+    }
+}
+
+void BrushSizeBars::PointerOverSize(int, int, double, double) { w_.SetHandCursor(true); }
+
+void BrushSizeBars::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::BrushSize])
+        for (Box* b : bars_) b->setToolTip(*t);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,173 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/canvas_part.h"
+
+#include <QPixmap>
+#include <QTimer>
+#include <cmath>
+
+#include "ui/window/main_window.h"
+#include "engine/canvas/checked16.h"
+#include "ui/parts/captions.h"
+#include "ui/parts/command_buttons.h"
+#include "ui/art/art_store.h"
+#include "theme_colours.h"
+#include "ui/parts/pickers.h"
+#include "engine/toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+
+struct CursorArt {
+    const char* name;
+    int size, hotX, hotY;
+};
+// Where each cursor's point is, so paint lands under the tip.
+constexpr std::array<CursorArt, 5> kCursors = {{
+    {"cursor_pencil", 32, 1, 30},
+    {"cursor_stamp", 32, 16, 29},
+    {"cursor_fill", 30, 15, 15},
+    {"cursor_eraser", 32, 3, 28},
+    {"cursor_models", 32, 2, 29},
+}};
+
+}  // namespace
+
+CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
+    view_ = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+    waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
+    waitBox_->setBackColor(QColor(Qt::white));
+    waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
+    auto* clock = new Box(waitBox_, "Image4", {8, 3, 123, 132});
+    clock->setPicture(ArtStore::instance().pixmap(":/art/ui/clock.svg", {123, 132}));
+    waitText_ = new Box(waitBox_, "lblWait", {144, 56, 180, 30});
+    QFont bold;
+    bold.setBold(true);
+    bold.setPixelSize(22);
+    waitText_->setCaptionStyle(bold, QColor(192, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
+    waitBox_->hide();
+    stampHolder_ = new ShapeFrame(view_, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
+    stampHolder_->hide();
+
+    w.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
+    w.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
+    w.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    spaceMoves();
+    // Off the canvas no stamp can land, so the outline goes with the pointer;
+    // the next move over the canvas brings it back.
+    view_->onLeave = [this] { hideStampHolder(); };
+}
+
+// A pen or a gaming mouse sends a thousand moves a second; the canvas takes
+// one a screen frame (the latest), before the action runs, so the drawing
+// and its story see only those. Strokes join up between the points they
+// get, so a stroke looks as it would; the story stays small. A move held
+// back runs when its time comes, or first when a press or release comes.
+void CanvasPart::spaceMoves() {
+    moveTimer_ = new QTimer(view_);
+    moveTimer_->setSingleShot(true);
+    const Box::MouseHandler move = view_->onMouseMove, down = view_->onMouseDown, up = view_->onMouseUp;
+    const auto flush = [this, move] {
+        moveTimer_->stop();
+        if (!heldMove_) return;
+        const HeldMove m = *heldMove_;
+        heldMove_.reset();
+        lastMove_ = std::chrono::steady_clock::now();
+        move(m.button, m.x, m.y);
+    };
+    QObject::connect(moveTimer_, &QTimer::timeout, view_, flush);
+    view_->onMouseMove = [this, move, flush](int button, double x, double y) {
+        if (heldMove_ && heldMove_->button != button) flush();
+        const auto now = std::chrono::steady_clock::now();
+        const auto since = now - lastMove_;
+        if (!heldMove_ && since >= kMoveSpacing) {
+            lastMove_ = now;
+            move(button, x, y);
+            return;
+        }
+        heldMove_ = HeldMove{button, x, y};
+        if (!moveTimer_->isActive())
+            moveTimer_->start(int(std::chrono::ceil<std::chrono::milliseconds>(kMoveSpacing - since).count()));
+    };
+    const auto flushFirst = [flush](const Box::MouseHandler& inner) -> Box::MouseHandler {
+        return [flush, inner](int button, double x, double y) {
+            flush();
+            inner(button, x, y);
+        };
+    };
+    view_->onMouseDown = flushFirst(down);
+    view_->onMouseUp = flushFirst(up);
+}
+
+bool CanvasPart::stampIsTheTool() const {
+    const Tool t = w_.state.ToolMode;
+    return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
+}
+
+QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&w_, QPoint(0, 0)), view_->size()}; }
+
+void CanvasPart::showStampHolder(QSize size) {
+    stampHolderSize_ = size;
+    stampHolder_->resize(size);
+    stampHolder_->show();
+    stampHolder_->raise();
+}
+
+void CanvasPart::setCanvasIcon(CanvasCursor c) {
+    icon_ = c;
+    const CursorArt& art = kCursors[std::size_t(int(c) - 1)];
+    const QPixmap pm = ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(art.name)),
+                                                   {art.size, art.size});
+    view_->setCursor(QCursor(pm, art.hotX, art.hotY));
+}
+
+void CanvasPart::PaintAt(double x, double y) {
+    std::int16_t ix, iy;
+    try {
+        ix = RoundTo16(x);
+        iy = RoundTo16(y);
+    } catch (const Overflow16&) {
+        return;  // a point no 16-bit painter can take
+    }
+    w_.stroke().PaintStep(ix, iy, w_.state.CurrentColor);  // pencil and eraser join up with the last step
+    view_->sync();
+}
+
+void CanvasPart::PenDown(int button, double x, double y) {
+    w_.pickers().hidePanels();
+    w_.state.Phase = MousePhase::Down;
+    w_.stroke().StartStroke();
+    if (button != 1) return;
+    // The joined-up tools start their line here.
+    w_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    PaintAt(x, y);
+}
+
+void CanvasPart::PenMove(int button, double x, double y) {
+    // The stamp outline shrinks further up the page, like the stamp itself;
+    // between bands and off the page it keeps the size it had.
+    if (const auto factor = PerspectiveFactor(y)) {
+        stampHolder_->resize(int(std::nearbyint(stampHolderSize_.width() / *factor)),
+                             int(std::nearbyint(stampHolderSize_.height() / *factor)));
+    }
+    stampHolder_->move(int(std::nearbyint(x - stampHolder_->width() / 2.0)),
+                       int(std::nearbyint(y - stampHolder_->height() / 2.0)));
+    if (!stampIsTheTool()) {
+        hideStampHolder();
+    } else if (stampHolder_->isHidden()) {
+        stampHolder_->show();
+        stampHolder_->raise();
+    }
+    w_.state.Phase = MousePhase::Move;
+    w_.commands().normalFaces();
+    if (button == 1) PaintAt(x, y);
+}
+
+void CanvasPart::PenUp(int, double, double) { w_.state.Phase = MousePhase::Up; }
+
+void CanvasPart::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Wait]) waitText_->setCaption(*t);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The canvas and what lives on it: mouse input turned into paint calls, the
+// stamp outline that previews where a stamp lands, the wait box of the oil
+// command and the five canvas cursors.
+#include <QCursor>
+#include <QRect>
+#include <QSize>
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <optional>
+
+#include "ui/actions/box.h"
+#include "ui/parts/canvas_view.h"
+
+namespace pintaloo {
+
+class CaptionTexts;
+
+class MainWindow;
+
+enum class CanvasCursor { Pencil = 1, Stamp = 2, Fill = 3, Eraser = 4, Models = 5 };
+
+class CanvasPart {
+public:
+    explicit CanvasPart(MainWindow& w);
+
+    void PenDown(int button, double x, double y);
+    void PenMove(int button, double x, double y);
+    void PenUp(int button, double x, double y);
+
+    // Paints at a point with the current tool and shows the change at once.
+    void PaintAt(double x, double y);
+    // The canvas's mouse icon (pictures 1..5 of the cursor list).
+    void setCanvasIcon(CanvasCursor c);
+    CanvasCursor canvasIcon() const { return icon_; }
+    // The stamp outline at a stamp picture's own size, shown over the
+    // canvas; hidden again when another tool is chosen.
+    void showStampHolder(QSize size);
+    void hideStampHolder() { stampHolder_->hide(); }
+    // True while a stamp picture is the tool: only then may the outline
+    // promise where a stamp lands.
+    bool stampIsTheTool() const;
+    // The wait box over the canvas while a slow command runs.
+    void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
+    // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
+    void refresh() { view_->sync(); }
+    // Where the canvas lies on the window, for what is laid over it (the film screen).
+    QRect placeOnWindow() const;
+    // True when `widget` is the canvas itself (the window's hand cursor leaves it alone).
+    bool isCanvas(const QWidget* widget) const { return widget == view_; }
+
+    // The shortest time between two pointer moves the canvas takes: one
+    // screen frame.
+    static constexpr std::chrono::milliseconds kMoveSpacing{16};
+
+private:
+    void spaceMoves();
+
+    MainWindow& w_;
+    CanvasView* view_;             // "pctDraw"
+    Box* waitBox_;                 // "Picture1"
+    Box* waitText_;                // "lblWait"
+    ShapeFrame* stampHolder_;      // "Shape10", the stamp outline
+    QSize stampHolderSize_{0, 0};  // the chosen stamp picture's size
+    CanvasCursor icon_ = CanvasCursor::Pencil;
+    struct HeldMove {
+        int button;
+        double x, y;
+    };
+    std::optional<HeldMove> heldMove_;  // the latest move, waiting for its turn
+    std::chrono::steady_clock::time_point lastMove_{};
+    QTimer* moveTimer_ = nullptr;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Saving the drawing as a bitmap file and opening a picture file as the page
+// to paint on. A save never leaves a half-written file, a failed save says
+// so, and a cancelled or failed open leaves the drawing exactly as it was.
+#include <QImage>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+#include "engine/canvas/picture.h"
+#include "engine/canvas/surface.h"
+#include "ui/files/picture_reader.h"
+#include "ui/files/picture_writer.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class DrawingFiles {
+public:
+    explicit DrawingFiles(MainWindow& w);
+
+    void SaveDrawing(int button, double x, double y);  // save
+    void OpenDrawing(int button, double x, double y);        // open
+
+    // "<hour>_<minute>_<second>_Draw.bmp" for a time of day.
+    static QString ProposedName(int hour, int minute, int second);
+    // The canvas as a picture, pixel for pixel.
+    static QImage CanvasImage(const Surface& canvas);
+    // The whole canvas as a 24-bit bitmap (or PNG, or JPEG at quality 95),
+    // written beside the target and renamed over it only when complete.
+    // False (with a reason) on failure.
+    static bool SaveCanvas(const Surface& canvas, const QString& path, QString* error = nullptr,
+                           SaveFormat format = SaveFormat::Bmp);
+    // A picture file as canvas pixels (shrunk to fit, proportions kept,
+    // where larger), or nothing for a file that is missing, damaged, not a
+    // picture, or too large to decode safely.
+    // `image` as it is when it fits in maxWidth x maxHeight, else shrunk
+    // (smoothly, proportions kept) until it just fits.
+    static QImage FitOnPage(const QImage& image, int maxWidth, int maxHeight);
+    static std::optional<Picture> LoadPicture(const QString& path, int maxWidth, int maxHeight,
+                                              PictureRefusal* why = nullptr,
+                                              std::chrono::milliseconds limit = kOpenTimeLimit,
+                                              const std::function<void(bool)>& waiting = {});
+
+    // How long a picture may take to decode before it is given up on: far
+    // more than the biggest ordinary photo needs, short enough that a
+    // grown-up is still waiting.
+    static constexpr std::chrono::milliseconds kOpenTimeLimit{8000};
+    std::chrono::milliseconds openTimeLimit = kOpenTimeLimit;
+
+    QString dialogFileName;  // what the last dialog left, the start of the next
+    // The picture the last open put on the canvas; empty when that open was
+    // cancelled or refused. Whoever follows the open asks this rather than
+    // decoding the picture a second time.
+    QString lastOpened;
+
+private:
+    MainWindow& w_;
+};
+
+}  // namespace pintaloo

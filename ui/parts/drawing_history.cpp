@@ -1,0 +1,215 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/drawing_history.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include "ui/actions/box.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/window/main_window.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/captions.h"
+#include "ui/words/texts.h"
+#include "ui/parts/page_picker.h"
+#include "ui/art/art_store.h"
+
+namespace pintaloo {
+
+namespace {
+// The page-turn sound: short and soft, a page of the drawing's story going back or forward.
+constexpr std::int16_t kStepSound = 1011;
+
+struct Button {
+    const char* name;
+    const char* face;
+    QRect place;
+};
+// In the free strip between the title and the page commands.
+const Button kButtons[2] = {{"bUndo", "cmd_undo", {268, 20, 49, 49}}, {"bRedo", "cmd_redo", {322, 20, 49, 49}}};
+constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
+
+bool IsCanvas(const std::string& name) { return name.rfind("pctDraw_", 0) == 0; }
+}  // namespace
+
+DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
+    for (std::size_t i = 0; i < 2; ++i) {
+        Box* b = new Box(&w, QString::fromLatin1(kButtons[i].name), kButtons[i].place);
+        b->setHandCursor(true);
+        for (std::size_t f = 0; f < 3; ++f)
+            faces_[i][f] =
+                ArtStore::instance().pixmap(QStringLiteral(":/art/ui/%1%2.svg")
+                                                .arg(QLatin1String(kButtons[i].face), QLatin1String(kFaceEndings[f])),
+                                            {49, 49});
+        (i == 0 ? undoButton_ : redoButton_) = b;
+    }
+    w.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
+    w.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
+    w.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
+    w.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
+    // Last, so that every drawing part has done its work before a step is cut.
+    w.actions.addObserver([this](const ActionCall& call) { heard(call); });
+    showButtons();
+}
+
+DrawingHistory::~DrawingHistory() = default;
+
+void DrawingHistory::restart() {
+    strokeOpen_ = false;
+    if (history_)
+        history_->reset(w_.canvas, StepInfoOf(w_.state));
+    else
+        history_.emplace(w_.canvas, StepInfoOf(w_.state));
+    showButtons();
+}
+
+bool DrawingHistory::keepIn(const QString& folder) {
+    keeper_.reset();
+    if (folder.isEmpty()) return false;
+    bool shown = false;
+    if (const auto kept = LoadKeptDrawing(folder, w_.canvas.width(), w_.canvas.height())) {
+        kept->copyInto(w_.canvas);
+        RestoreStepInfo(kept->info, w_.state);
+        w_.pagePicker().ShowPickerPage();
+        w_.canvasPart().refresh();
+        shown = true;
+    } else if (const QString aside = MoveRefusedAside(folder, QDateTime::currentDateTime()); !aside.isEmpty()) {
+        // One that was there and refused is never overwritten by the next change.
+        tell(Text(TextId::KeptRefused, w_.language).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
+    }
+    restart();
+    keeper_ = std::make_unique<KeptDrawingWriter>(folder);
+    keeper_->onTrouble = [this, folder](const QString& why) {
+        tell(Text(TextId::KeepFailed, w_.language).arg(QDir::toNativeSeparators(folder), why));
+    };
+    return shown;
+}
+
+void DrawingHistory::cannotKeep(const QString& message) {
+    keeper_.reset();
+    cannotKeep_ = true;
+    tell(message);
+}
+
+// Said once the window's events run: at start, after the window shows,
+// not in a box before it.
+void DrawingHistory::tell(const QString& message) {
+    QMetaObject::invokeMethod(
+        &w_,
+        [this, message] {
+            if (w_.services.messages) w_.services.messages->tell(Text(TextId::KeepFailedTitle, w_.language), message);
+        },
+        Qt::QueuedConnection);
+}
+
+void DrawingHistory::offerSaveBeforeQuitting() {
+    flush();
+    const bool unkept = keeper_ ? !keeper_->kept() : cannotKeep_ && changed_;
+    if (!unkept || !w_.services.messages) return;
+    changed_ = false;  // asked once per close
+    if (w_.services.messages->ask(Text(TextId::KeepFailedTitle, w_.language),
+                                  Text(TextId::SaveBeforeQuitting, w_.language)))
+        w_.actions.run("KewlButtons3_MouseDown", {1});
+}
+
+void DrawingHistory::flush() {
+    if (history_ && strokeOpen_) {  // ending with the button still held: the stroke so far is kept too
+        strokeOpen_ = false;
+        commit();
+    }
+    if (keeper_) keeper_->flushNow();
+}
+
+// Steps are cut where a change ends. A canvas stroke ends at its release,
+// or at the next press when the release never came (the pointer let go
+// outside the window). Any other drawing action is one step when it ends;
+// the oil effect lets events run while it paints, so a commit waits until
+// the outermost drawing action has ended.
+void DrawingHistory::heard(const ActionCall& call) {
+    if (!history_) return;  // before the window's first reset
+    const bool began = call.stage == ActionCall::Stage::Began;
+    if (IsCanvas(call.name)) {
+        if (call.name == "pctDraw_MouseUp") {
+            if (!began && strokeOpen_) {
+                strokeOpen_ = false;
+                commit();
+            }
+        } else if (began && call.effect == Effect::Drawing && (call.name == "pctDraw_MouseDown" || call.args[0] != 0)) {
+            if (call.name == "pctDraw_MouseDown" && strokeOpen_) commit();
+            strokeOpen_ = true;
+        }
+        return;
+    }
+    if (call.effect != Effect::Drawing) return;
+    if (began) {
+        if (strokeOpen_ && running_ == 0) {  // a stroke still held ends before the new change
+            strokeOpen_ = false;
+            commit();
+        }
+        ++running_;
+    } else {
+        running_ = std::max(0, running_ - 1);
+        commit();
+    }
+}
+
+void DrawingHistory::commit() {
+    if (running_ > 0) return;
+    if (history_->commit(w_.canvas, StepInfoOf(w_.state))) afterChange();
+}
+
+void DrawingHistory::afterChange() {
+    changed_ = true;
+    if (keeper_) keeper_->changed(w_.canvas, StepInfoOf(w_.state));
+    showButtons();
+}
+
+void DrawingHistory::restore(const std::optional<StepInfo>& info) {
+    if (!info) return;
+    RestoreStepInfo(*info, w_.state);
+    w_.pagePicker().ShowPickerPage();
+    w_.canvasPart().refresh();
+    w_.PlayWaveSound(kStepSound);
+    afterChange();
+}
+
+void DrawingHistory::Undo() {
+    if (!history_ || running_ > 0) return;  // never in the middle of the oil effect
+    strokeOpen_ = false;                    // a stroke still held is committed by the undo, and is what goes
+    restore(history_->undo(w_.canvas));
+}
+
+void DrawingHistory::Redo() {
+    if (!history_ || running_ > 0) return;
+    if (strokeOpen_) {  // painting since the last undo ends the redo steps, as any new change does
+        strokeOpen_ = false;
+        commit();
+    }
+    restore(history_->redo(w_.canvas));
+}
+
+void DrawingHistory::showButtons() {
+    const bool can[2] = {history_ && history_->canUndo(), history_ && history_->canRedo()};
+    Box* boxes[2] = {undoButton_, redoButton_};
+    for (std::size_t i = 0; i < 2; ++i) {
+        boxes[i]->setEnabled(can[i]);
+        boxes[i]->setPicture(faces_[i][can[i] ? 0 : 2]);
+    }
+}
+
+void DrawingHistory::hotFace(std::size_t which) {
+    w_.SetHandCursor(true);
+    showButtons();
+    Box* b = which == 0 ? undoButton_ : redoButton_;
+    if (b->isEnabled()) b->setPicture(faces_[which][1]);
+}
+
+void DrawingHistory::PointerOverUndo(int, double, double) { hotFace(0); }
+void DrawingHistory::PointerOverRedo(int, double, double) { hotFace(1); }
+
+void DrawingHistory::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Undo]) undoButton_->setToolTip(*t);
+    if (const auto& t = texts[Caption::Redo]) redoButton_->setToolTip(*t);
+}
+
+}  // namespace pintaloo

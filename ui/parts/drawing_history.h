@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Undo, redo and the kept drawing, wired into the window. This part listens
+// to every action on the window's hub and turns the ones that change the
+// drawing into steps of the engine's History: a stroke on the canvas is one
+// step from press to release (or to the next press, when a release never
+// came), any other drawing action (new page, a colouring page, an opened
+// file, the oil effect) one step when it has ended. Nothing here runs on a
+// mouse step: a commit compares the whole canvas once, at the end of a change.
+//
+// After every step, and after every undo and redo, the drawing goes to the
+// KeptDrawingWriter when the window keeps its drawing (keepIn), which writes
+// it off the UI thread a moment later.
+//
+//   window.history().keepIn(KeptDrawingFolder());  // after Load: shows the kept drawing
+//   window.history().flush();                      // at exit (Unload does it)
+#include <QPixmap>
+#include <QString>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "ui/actions/action_hub.h"
+#include "engine/history/history.h"
+
+namespace pintaloo {
+
+class Box;
+class CaptionTexts;
+class KeptDrawingWriter;
+class MainWindow;
+
+class DrawingHistory {
+public:
+    explicit DrawingHistory(MainWindow& w);
+    ~DrawingHistory();
+
+    // The drawing as it is now becomes the start: every step is forgotten.
+    void restart();
+    // Keeps the drawing in `folder` from now on; first shows the drawing kept
+    // there, if there is a sound one of the canvas's size. An empty folder
+    // keeps nothing. True when a kept drawing was shown.
+    bool keepIn(const QString& folder);
+    // Ends a stroke still held and writes a waiting change now (at exit).
+    void flush();
+    // The drawing cannot be kept this run (no state folder, another copy
+    // keeps its own there): the parent is told `message` now, and asked
+    // at the end whether to save a changed drawing.
+    void cannotKeep(const QString& message);
+    // Before the window closes: writes what waits, and when the drawing
+    // is not kept, offers the parent to save it first.
+    void offerSaveBeforeQuitting();
+
+    // The actions of the two buttons and their keys.
+    void Undo();
+    void Redo();
+
+    void applyCaptions(const CaptionTexts& texts);
+    // The buttons' faces: normal, or off when there is nothing to do.
+    void showButtons();
+    // The pointer over a button: its face glows (when it can do something).
+    void PointerOverUndo(int button, double x, double y);
+    void PointerOverRedo(int button, double x, double y);
+
+    const History& history() const { return *history_; }
+    // Steps to undo and redo; none before the window's first reset.
+    std::size_t undoCount() const { return history_ ? history_->undoCount() : 0; }
+    std::size_t redoCount() const { return history_ ? history_->redoCount() : 0; }
+    const KeptDrawingWriter* keeper() const { return keeper_.get(); }
+
+private:
+    void heard(const ActionCall& call);
+    void commit();
+    void afterChange();
+    void restore(const std::optional<StepInfo>& info);
+    void hotFace(std::size_t which);
+    void tell(const QString& message);
+
+    MainWindow& w_;
+    Box* undoButton_ = nullptr;  // "bUndo"
+    Box* redoButton_ = nullptr;  // "bRedo"
+    std::optional<History> history_;
+    std::unique_ptr<KeptDrawingWriter> keeper_;
+    bool strokeOpen_ = false;  // a canvas press not yet committed
+    int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
+    bool cannotKeep_ = false;  // nothing is kept this run, whatever happens
+    bool changed_ = false;     // a change since the start (or since the last offer to save)
+    // By button, then normal, hot, off: drawn once, the canvas resets faces on every mouse step.
+    std::array<std::array<QPixmap, 3>, 2> faces_;
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The version line at the bottom of the window; releasing a button over it
+// opens the help-and-about page in a window of the program's own.
+#include <QFont>
+#include <QString>
+
+#include "ui/actions/box.h"
+
+namespace pintaloo {
+
+class MainWindow;
+class CaptionTexts;
+
+class HelpLink {
+public:
+    explicit HelpLink(MainWindow& w);
+    // The line's font and its first text, before any language is applied.
+    static QFont captionFont();
+    static QString firstCaption();
+    void PointerOverHelpLine(int button, double x, double y);
+    void FollowHelpLine(int button, double x, double y);
+    void applyCaptions(const CaptionTexts& texts);
+
+private:
+    MainWindow& w_;
+    Box* versionLine_;  // "lblInfo"
+};
+
+}  // namespace pintaloo

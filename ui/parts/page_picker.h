@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The page picker: leafs through the colouring pages with a preview and a
+// counter, takes the page shown onto the canvas, and offers to open a
+// picture file instead.
+#include <functional>
+
+#include "ui/actions/box.h"
+#include "ui/files/colouring_pages.h"
+
+namespace pintaloo {
+
+class CaptionTexts;
+
+class MainWindow;
+
+class PagePicker {
+public:
+    explicit PagePicker(MainWindow& w);
+
+    void open();  // shown over the canvas at the first page
+    void close() { panel_->hide(); }
+    void ShowPickerPage();  // counter first, then the preview
+    void PreviousPage();
+    void NextPage();
+    void TakePage();
+    void PointerOverPrevious(int button, double x, double y);
+    void PointerOverNext(int button, double x, double y);
+    void PointerOverOpen(int button, double x, double y);
+    void PointerOverPage(int button, double x, double y);
+    void PointerOverPagePicker(int button, double x, double y);
+    // The close button: back to the drawing, nothing chosen.
+    void ClosePagePicker();
+    void PointerOverPickerClose(int button, double x, double y);
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
+    // "1/21" .. "21/21"
+    static QString CounterText(int pageNumber);
+
+    ColouringPages& pages() { return pages_; }
+    // The picker shows over the canvas.
+    bool isOpen() const { return !panel_->isHidden(); }
+    // A right click anywhere on the picker runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
+
+private:
+    MainWindow& w_;
+    // Each control keeps the object name the state dump shows (in quotes).
+    Box* panel_;                    // "pctOpen"
+    Box* title_;                    // "lblList"
+    Box* preview_;                  // "Image3", the page shown
+    Box* counter_;                  // "Label5", "1/21"
+    Box* nextButton_;               // "KewlButtons8"
+    Box* prevButton_;               // "KewlButtons9"
+    Box* openDrawing_;              // "Label7", "Open a drawing"
+    Box* closeButton_;              // "bClosePicker"
+    ShapeFrame* nextFrame_;         // "Shape8", hover frames of the three
+    ShapeFrame* prevFrame_;         // "Shape9"
+    ShapeFrame* openDrawingFrame_;  // "Shape11"
+    ColouringPages pages_;
+};
+
+}  // namespace pintaloo

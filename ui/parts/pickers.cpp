@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/pickers.h"
+
+#include <QSvgRenderer>
+
+#include "ui/window/main_window.h"
+#include "ui/window/panels.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/art/art_store.h"
+#include "ui/art/picture_library.h"
+#include "engine/toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+
+const QColor kMidBlue(66, 115, 168);
+
+struct ModelButton {
+    int left, top;
+    const char* art;
+};
+// By bSpray item; the tool each chooses is in kModelTools.
+constexpr ModelButton kModelButtons[17] = {
+    {64, 8, "model_circles"},  {120, 8, "model_spray"},  {176, 8, "model_dots2"},       {232, 8, "model_spray2"},
+    {288, 8, "model_rainbow"}, {344, 8, "model_balls"},  {400, 8, "model_rainbowline"}, {8, 8, "model_pen"},
+    {456, 8, "model_daisy"},   {8, 64, "model_tangle"},  {64, 64, "model_scribble"},    {120, 64, "model_star"},
+    {176, 64, "model_grass"},  {288, 64, "model_tiles"}, {344, 64, "model_zigzag"},     {400, 64, "model_bricks"},
+    {232, 64, "model_splat"},
+};
+constexpr const char* kCategoryArt[8] = {"cat_animals", "cat_vehicles", "cat_flowers", "cat_houses",
+                                         "cat_suns",    "cat_trees",    "cat_clouds",  "cat_people"};
+
+QString PickerArtPath(const char* name) { return QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(name)); }
+
+QPixmap PickerArt(const char* name) { return ArtStore::instance().pixmap(PickerArtPath(name), {50, 50}); }
+
+}  // namespace
+
+QString ChosenPicturePath(Tool tool, int variant) {
+    for (std::size_t i = 0; i < kModelTools.size(); ++i)
+        if (kModelTools[i] == tool) return PickerArtPath(kModelButtons[i].art);
+    if (const auto n = StampPictureFor(tool, variant)) return PictureLibrary::stampPath(*n);
+    return {};
+}
+
+Pickers::Pickers(MainWindow& w) : w_(w) {
+    modelsPanel_ = new Box(&w, "pctBrush", {88, 504, 513, 121});
+    stampsPanel_ = new Box(&w, "pctStamp", {160, 504, 457, 121});
+    for (Box* panel : {modelsPanel_, stampsPanel_}) {
+        panel->setBackColor(QColor(Qt::white));
+        panel->hide();
+    }
+    new ShapeFrame(modelsPanel_, "Shape4", modelsPanel_->rect(), kMidBlue, 3, false);  // the panels' outlines
+    new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
+    w.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "pctBrush_MouseMove");
+
+    for (int i = 0; i < 17; ++i) {
+        const ModelButton& m = kModelButtons[i];
+        Box* b = new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
+        b->setHandCursor(true);
+        w.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
+        models_[std::size_t(i)] = b;
+        modelFrames_[std::size_t(i)] =
+            new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+    }
+    for (int i = 0; i < 8; ++i) {
+        Box* b = new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
+        b->setHandCursor(true);
+        w.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
+        categories_[std::size_t(i)] = b;
+        categoryFrames_[std::size_t(i)] =
+            new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
+        slot->setStretch(true);
+        slot->setFrame(QColor(200, 210, 230), 1, 6);
+        slot->setHandCursor(true);
+        w.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
+        slots_[std::size_t(i)] = slot;
+    }
+    resetFrames();
+}
+
+// The button pictures are drawn when a panel is first opened, not at start.
+void Pickers::ensureArt() {
+    if (artReady_) return;
+    artReady_ = true;
+    for (int i = 0; i < 17; ++i) models_[std::size_t(i)]->setPicture(PickerArt(kModelButtons[i].art));
+    for (int i = 0; i < 8; ++i) categories_[std::size_t(i)]->setPicture(PickerArt(kCategoryArt[i]));
+}
+
+void Pickers::showModels() {
+    ensureArt();
+    modelsPanel_->show();
+    modelsPanel_->raise();
+}
+
+void Pickers::showStamps() {
+    ensureArt();
+    stampsPanel_->show();
+    stampsPanel_->raise();
+}
+
+bool Pickers::panelOpen() const { return !modelsPanel_->isHidden() || !stampsPanel_->isHidden(); }
+
+void Pickers::closeOnRightClick(const std::function<void()>& close) {
+    CloseOnRightClick(*stampsPanel_, close);
+    CloseOnRightClick(*modelsPanel_, close);
+}
+
+void Pickers::hidePanels() {
+    stampsPanel_->hide();
+    modelsPanel_->hide();
+}
+
+void Pickers::resetFrames() {
+    for (ShapeFrame* s : modelFrames_) {
+        s->hide();
+        s->move(0, 0);
+    }
+    for (ShapeFrame* s : categoryFrames_) {
+        s->hide();
+        s->move(0, 0);
+        s->setRounded(true);
+    }
+}
+
+// A slot without a picture is hidden, not shown as an empty frame: a child
+// who picks an empty frame gets a stamp that paints nothing.
+void Pickers::emptySlots() {
+    for (int k = 0; k < 8; ++k) {
+        slots_[std::size_t(k)]->clearPicture();
+        slotPicture_[std::size_t(k)] = 0;
+        slots_[std::size_t(k)]->hide();
+    }
+}
+
+void Pickers::ChooseModel(int index, int button, double, double) {
+    if (button == 1) {
+        w_.PlayWaveSound(104);
+        w_.state.ToolVariant = 0;
+        modelsPanel_->hide();
+        if (index >= 0 && index < 17) w_.state.ToolMode = kModelTools[std::size_t(index)];
+    }
+    w_.canvasPart().setCanvasIcon(CanvasCursor::Models);
+}
+
+void Pickers::PointerOverModel(int index, int, double, double) {
+    w_.SetHandCursor(true);
+    for (ShapeFrame* s : modelFrames_) s->hide();
+    if (index >= 0 && index < 17) modelFrames_[std::size_t(index)]->show();
+}
+
+void Pickers::PointerOverModelsPanel(int, double, double) {
+    for (ShapeFrame* s : modelFrames_) s->hide();
+}
+
+void Pickers::ChooseStampCategory(int index, int button, double, double) {
+    if (button != 1) return;
+    emptySlots();
+    w_.state.ToolVariant = 0;
+    w_.PlayWaveSound(102);
+    w_.state.ToolMode = StampCategoryTool(index);
+    if (index < 0 || index > 7) return;
+    const StampCategory& cat = kStampCategories[std::size_t(index)];
+    for (int k = 0; k < cat.count; ++k) {
+        const int n = cat.firstPicture + k;
+        slotPicture_[std::size_t(k)] = n;
+        slots_[std::size_t(k)]->setPicture(ArtStore::instance().pixmap(PictureLibrary::stampPath(n), {49, 49}));
+        slots_[std::size_t(k)]->show();
+    }
+}
+
+void Pickers::PointerOverStampCategory(int index, int, double, double) {
+    w_.SetHandCursor(true);
+    for (ShapeFrame* s : categoryFrames_) s->hide();
+    if (index >= 0 && index < 8) categoryFrames_[std::size_t(index)]->show();
+}
+
+void Pickers::ChooseStamp(int index) {
+    w_.PlayWaveSound(104);
+    modelsPanel_->hide();
+    stampsPanel_->hide();
+    if (index < 0 || index > 7) return;
+    // The holder takes the slot's picture at its own size. An empty slot is
+    // hidden, so only a script reaches one: it chooses a stamp that paints
+    // nothing, as it did when the slot showed, so that stories recorded
+    // then replay to the drawing they made.
+    CanvasPart& canvas = w_.canvasPart();
+    const int n = slotPicture_[std::size_t(index)];
+    QSize size(0, 0);
+    if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
+    canvas.showStampHolder(size);
+    w_.state.ToolVariant = std::int16_t(index);
+    canvas.setCanvasIcon(CanvasCursor::Stamp);
+}
+
+}  // namespace pintaloo

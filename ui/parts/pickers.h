@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The two picker panels that open above the tool row: 17 patterned brushes,
+// and 8 stamp categories with a row of slots for their pictures.
+#include <array>
+#include <functional>
+
+#include "ui/actions/box.h"
+#include "engine/editor/tool.h"
+
+namespace pintaloo {
+
+class MainWindow;
+
+class Pickers {
+public:
+    explicit Pickers(MainWindow& w);
+
+    void ChooseModel(int index, int button, double x, double y);
+    void PointerOverModel(int index, int button, double x, double y);
+    void PointerOverModelsPanel(int button, double x, double y);
+    void ChooseStampCategory(int index, int button, double x, double y);
+    void PointerOverStampCategory(int index, int button, double x, double y);
+    void ChooseStamp(int index);
+
+    // Opens a panel (drawing its button pictures the first time).
+    void showModels();
+    void showStamps();
+    // Every slot without a picture, and hidden.
+    void emptySlots();
+    // Both panels closed (a press elsewhere, another tool, a colour).
+    void hidePanels();
+    // The hover frames hidden and back in their corners (the reset).
+    void resetFrames();
+    // Either panel shows.
+    bool panelOpen() const;
+    // A right click on either panel runs `close` (see CloseOnRightClick).
+    void closeOnRightClick(const std::function<void()>& close);
+    // The stamp picture number in a slot (0..7), 0 for none.
+    int pictureInSlot(int slot) const { return slotPicture_.at(std::size_t(slot)); }
+
+private:
+    void ensureArt();
+    MainWindow& w_;
+    Box* modelsPanel_;                             // "pctBrush"
+    Box* stampsPanel_;                             // "pctStamp"
+    std::array<Box*, 17> models_{};                // "bSpray(0)".."bSpray(16)"
+    std::array<Box*, 8> categories_{};             // "bStamp(0)".."bStamp(7)"
+    std::array<Box*, 8> slots_{};                  // "bStamp1(0)".."bStamp1(7)"
+    std::array<ShapeFrame*, 17> modelFrames_{};    // "Shape1(i)", the hover frame on each model
+    std::array<ShapeFrame*, 8> categoryFrames_{};  // "Shape7(i)", the hover frame on each category
+    std::array<int, 8> slotPicture_{};             // the stamp picture number in each slot, 0 for none
+    bool artReady_ = false;
+};
+
+// The picture that stands for the chosen model (its button's picture in
+// the models panel) or stamp (the stamp itself) of `tool` and `variant`;
+// empty for every other tool and for a stamp variant without a picture.
+QString ChosenPicturePath(Tool tool, int variant);
+
+}  // namespace pintaloo

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/tool_buttons.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <algorithm>
+
+#include "ui/window/main_window.h"
+#include "ui/parts/canvas_part.h"
+#include "engine/canvas/oil_filter.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/parts/captions.h"
+#include "ui/art/art_store.h"
+#include "theme_colours.h"
+#include "ui/parts/pickers.h"
+#include "engine/toolbox/tool_tables.h"
+
+namespace pintaloo {
+
+namespace {
+
+// Faces from the left: pencil, models brush, stamp brush, fill, eraser, oil.
+constexpr const char* kFaces[6] = {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"};
+constexpr int kFaceOfItem[6] = {0, 1, 2, 4, 5, 3};
+constexpr int kLeftOfFace[6] = {16, 88, 160, 232, 304, 376};
+
+QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[face])); }
+
+}  // namespace
+
+int ToolFaceOf(int item) { return item >= 0 && item < 6 ? kFaceOfItem[item] : -1; }
+
+int ChosenToolItem(Tool t) {
+    if (t == Tool::Pencil) return 0;
+    if (t == Tool::Eraser) return 3;
+    if (t == Tool::Fill) return 5;
+    if (t >= Tool::StampAnimals && t <= Tool::StampPeople) return 2;
+    if (std::find(kModelTools.begin(), kModelTools.end(), t) != kModelTools.end()) return 1;
+    return -1;  // Tool::None: no button chose it
+}
+
+ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
+    for (int i = 0; i < 6; ++i) {
+        const int face = kFaceOfItem[i];
+        buttons_[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+        Box* b = buttons_[std::size_t(i)];
+        b->setHandCursor(true);
+        w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
+        // However the pointer goes (a quick jump, off the window), the lit
+        // face goes with it.
+        b->onLeave = [this, i] {
+            if (hovered_ == i) normalFaces();
+        };
+        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
+    }
+    normalFaces();
+}
+
+void ToolButtons::normalFaces() {
+    hovered_ = -1;
+    showFaces();
+}
+
+void ToolButtons::showFaces() {
+    pressed_ = ChosenToolItem(w_.state.ToolMode);
+    // The models and stamps buttons each choose one of many: the one in use
+    // shows on its button, so a child need not open the panel to know.
+    const QString chosen = ChosenPicturePath(w_.state.ToolMode, w_.state.ToolVariant);
+    for (int i = 0; i < 6; ++i) {
+        const auto k = std::size_t(i);
+        QPixmap face;
+        if (i == hovered_) {
+            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(kFaceOfItem[i]), {67, 67});
+            face = lit_[k];
+        } else {
+            face = i == pressed_ ? pressedFace(i) : normal_[k];
+        }
+        buttons_[k]->setPicture(i == pressed_ && !chosen.isEmpty() ? withBadge(face, chosen) : face);
+    }
+}
+
+// A white rounded tile in the corner away from the pencil-sized tool
+// pictures, the chosen picture fitted into it with its proportions kept.
+// Drawn when a choice is first shown on a face (about a millisecond) and
+// kept: at most the last dozen, a few hundred kilobytes.
+QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
+    const QString key = path + QLatin1Char('|') + QString::number(face.cacheKey());
+    if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
+    constexpr int kTile = 30, kInset = 2, kAt = 67 - kTile - 3;
+    const QSize art =
+        QSvgRenderer(path).defaultSize().scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio);
+    QPixmap out = face.copy();
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(theme::OUTLINE), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(kAt + 0.75, kAt + 0.75, kTile - 1.5, kTile - 1.5), 6, 6);
+        if (!art.isEmpty())
+            p.drawPixmap(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2,
+                         ArtStore::instance().pixmap(path, art));
+    }
+    if (badged_.size() >= 12) badged_.clear();
+    badged_.insert(key, out);
+    return out;
+}
+
+// Pressed: the lit picture sunk a pixel, inside a thick warm frame, so the
+// tool in use can be told from across the room.
+QPixmap ToolButtons::pressedFace(int item) {
+    QPixmap& face = pressedArt_[std::size_t(item)];
+    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(kFaceOfItem[item]), {67, 67});
+    return face;
+}
+
+void ToolButtons::ChooseTool(int index, int button, double, double) {
+    CanvasPart& canvas = w_.canvasPart();
+    canvas.hideStampHolder();
+    if (button == 1) {
+        // Only a button that chooses a tool starts its variant afresh: opening
+        // a picker (then closing it with Escape) or the oil command leaves the
+        // chosen stamp, and the model's turn, as they were.
+        if (index == 0 || index == 3 || index == 5) w_.state.ToolVariant = 0;
+        w_.animation().hidePanel();
+        w_.pickers().hidePanels();
+        w_.animation().silencePlayer();
+        switch (index) {
+            case 0:
+                w_.state.ToolMode = Tool::Pencil;
+                w_.PlayWaveSound(102);
+                canvas.setCanvasIcon(CanvasCursor::Pencil);
+                break;
+            case 1:
+                w_.pickers().showModels();
+                w_.PlayWaveSound(102);
+                break;
+            case 2:
+                w_.pickers().showStamps();
+                w_.PlayWaveSound(102);
+                w_.pickers().emptySlots();
+                break;
+            case 3:
+                w_.PlayWaveSound(102);
+                w_.state.ToolMode = Tool::Eraser;
+                canvas.setCanvasIcon(CanvasCursor::Eraser);
+                break;
+            case 4:
+                w_.PlayWaveSound(103);
+                canvas.showWaitBox(true);
+                w_.Pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
+                runOil();
+                canvas.showWaitBox(false);
+                break;
+            case 5:
+                w_.state.ToolMode = Tool::Fill;
+                w_.PlayWaveSound(102);
+                canvas.setCanvasIcon(CanvasCursor::Fill);
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void ToolButtons::runOil() {
+    Surface& s = w_.canvas;
+    OilFilter(s, 0, 0, s.width() - 1, s.height() - 1, 1, 160);
+    w_.canvasPart().refresh();
+}
+
+void ToolButtons::PointerOverTool(int index, int, double, double) {
+    w_.SetHandCursor(true);
+    hovered_ = index >= 0 && index < 6 ? index : -1;
+    showFaces();
+}
+
+void ToolButtons::applyCaptions(const CaptionTexts& texts) {
+    // By item, as the buttons are numbered (not as they stand).
+    constexpr Caption kTips[6] = {Caption::Pencil, Caption::ModelsBrush, Caption::StampBrush,
+                                  Caption::Eraser, Caption::Oil,         Caption::Fill};
+    for (std::size_t i = 0; i < 6; ++i)
+        if (const auto& t = texts[kTips[i]]) buttons_[i]->setToolTip(*t);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The six big tool buttons along the bottom: pencil, models brush, stamp
+// brush, fill, eraser and the oil-painting command.
+#include <QHash>
+#include <array>
+
+#include "ui/actions/box.h"
+#include "engine/editor/tool.h"
+
+namespace pintaloo {
+
+class CaptionTexts;
+
+class MainWindow;
+
+class ToolButtons {
+public:
+    explicit ToolButtons(MainWindow& w);
+
+    void ChooseTool(int index, int button, double x, double y);
+    void PointerOverTool(int index, int button, double x, double y);
+
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
+    // Every button back to its normal face; the tool in use stays pressed.
+    void normalFaces();
+    // The faces again after the tool may have changed: the hovered button
+    // lit, the chosen one pressed, the others normal.
+    void showFaces();
+    // The item whose button shows pressed now, -1 for none.
+    int pressedItem() const { return pressed_; }
+    // Runs the oil filter over the whole canvas.
+    void runOil();
+
+private:
+    MainWindow& w_;
+    std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
+    QPixmap pressedFace(int item);
+    // `face` with the picture at `path` in its lower right corner, kept
+    // once drawn (setPicture then sees the same face and repaints nothing).
+    QPixmap withBadge(const QPixmap& face, const QString& path);
+    QHash<QString, QPixmap> badged_;
+    std::array<QPixmap, 6> normal_, lit_, pressedArt_;  // by item, drawn when first needed
+    int hovered_ = -1, pressed_ = -1;
+};
+
+// The item of the button that chose a tool (-1 when no button did): the
+// models button for every patterned brush, the stamps button for every
+// stamp, as the pickers under those buttons choose them.
+int ChosenToolItem(Tool t);
+
+// The face (position from the left) of each button item.
+int ToolFaceOf(int item);
+
+}  // namespace pintaloo

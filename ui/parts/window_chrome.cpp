@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/parts/window_chrome.h"
+
+#include <QWindow>
+
+#include "ui/window/main_window.h"
+#include "ui/parts/captions.h"
+#include "ui/art/art_store.h"
+
+namespace pintaloo {
+
+namespace {
+QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)); }
+}  // namespace
+
+WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
+    corner_ = new Box(&w, "Label3", {0, 0, 433, 73});
+    titleStrip_ = new Box(&w, "Label1", {0, 0, 825, 17});
+    auto* dog = new Box(&w, "Image1", {16, 26, 85, 50});
+    auto* lettering = new Box(&w, "Image2", {112, 32, 139, 30});
+    minimiseButton_ = new Box(&w, "Image6", {728, 0, 50, 17});
+    closeButton_ = new Box(&w, "Image5", {776, 0, 50, 17});
+    dog->setPicture(ArtStore::instance().pixmap(Art("dog"), {85, 50}));
+    lettering->setPicture(ArtStore::instance().pixmap(Art("title"), {139, 30}));
+    // The decorations have no handlers: a drag that starts on them still
+    // moves the window through the strip below.
+    dog->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lettering->setAttribute(Qt::WA_TransparentForMouseEvents);
+    normalFaces();
+    closeButton_->setHandCursor(true);
+    minimiseButton_->setHandCursor(true);
+    // Off the button by any path (up off the window, too), back to normal.
+    closeButton_->onLeave = [this] { normalFaces(); };
+    minimiseButton_->onLeave = [this] { normalFaces(); };
+
+    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Image5_MouseMove");
+    w.actions.bind(*closeButton_, BoxEvent::MouseUp, "Image5_MouseUp");
+    w.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "Image6_MouseMove");
+    w.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "Image6_MouseDown");
+    w.actions.bind(*titleStrip_, BoxEvent::MouseMove, "Label1_MouseMove");
+    w.actions.bind(*titleStrip_, BoxEvent::MouseDown, "Label1_MouseDown");
+    w.actions.bind(*corner_, BoxEvent::MouseDown, "Label3_MouseDown");
+    w.actions.bind(*corner_, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
+}
+
+void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }
+
+void WindowChrome::normalFaces() {
+    face(closeButton_, "win_close");
+    face(minimiseButton_, "win_minimise");
+}
+
+void WindowChrome::PointerOverClose(int, double, double) {
+    w_.SetHandCursor(true);
+    face(minimiseButton_, "win_minimise");
+    face(closeButton_, "win_close_hot");
+}
+
+void WindowChrome::PointerOverMinimise(int, double, double) {
+    w_.SetHandCursor(true);
+    face(closeButton_, "win_close");
+    face(minimiseButton_, "win_minimise_hot");
+}
+
+void WindowChrome::PointerOverTitle(int, double, double) { normalFaces(); }
+
+void WindowChrome::CloseWindow(int button, double, double) {
+    if (button == 1) w_.shownWindow()->close();  // runs Unload
+}
+
+void WindowChrome::MinimiseWindow(int button, double, double) {
+    if (button != 1) return;
+    QWidget* shown = w_.shownWindow();
+    shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
+}
+
+void WindowChrome::DragByTitle(int button, double, double) { drag(button); }
+void WindowChrome::DragByCorner(int button, double, double) { drag(button); }
+
+// The window system moves the window, as if its caption were dragged; this
+// works on X11 and Wayland alike.
+void WindowChrome::drag(int button) {
+    if (button != 1) return;
+    if (QWindow* win = w_.shownWindow()->windowHandle()) win->startSystemMove();
+}
+
+void WindowChrome::applyCaptions(const CaptionTexts& texts) {
+    if (const auto& t = texts[Caption::Close]) closeButton_->setToolTip(*t);
+    if (const auto& t = texts[Caption::Minimise]) minimiseButton_->setToolTip(*t);
+}
+
+}  // namespace pintaloo

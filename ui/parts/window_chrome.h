@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The window's own title strip, close and minimise buttons and the two
+// decorations of the top-left corner (the dog and the title lettering).
+#include "ui/actions/box.h"
+
+namespace pintaloo {
+
+class CaptionTexts;
+
+class MainWindow;
+
+class WindowChrome {
+public:
+    explicit WindowChrome(MainWindow& w);
+
+    void PointerOverClose(int button, double x, double y);
+    void CloseWindow(int button, double x, double y);
+    void PointerOverMinimise(int button, double x, double y);
+    void MinimiseWindow(int button, double x, double y);
+    void PointerOverTitle(int button, double x, double y);
+    void DragByTitle(int button, double x, double y);
+    void DragByCorner(int button, double x, double y);
+
+    // The language's texts on this part's controls.
+    void applyCaptions(const CaptionTexts& texts);
+    // Both window buttons back to their normal faces.
+    void normalFaces();
+
+private:
+    void face(Box* b, const char* art);
+    void drag(int button);
+    MainWindow& w_;
+    Box* corner_;          // "Label3", the top-left corner, dragged like the strip
+    Box* titleStrip_;      // "Label1"
+    Box* closeButton_;     // "Image5"
+    Box* minimiseButton_;  // "Image6"
+};
+
+}  // namespace pintaloo

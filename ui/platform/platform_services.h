@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The real platform services: Qt's file dialogs, message boxes, and the
+// lock that keeps one copy of the program running.
+#include <QLockFile>
+#include <QSocketNotifier>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/platform/services.h"
+
+namespace pintaloo {
+
+class QtFileDialog final : public FileDialogPort {
+public:
+    explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
+    std::optional<QString> saveFileName(const QString& proposedPath, const QString& filter) override;
+    std::optional<QString> openFileName(const QString& startPath, const QString& filter) override;
+
+private:
+    QWidget* parent_;
+};
+
+class MessageBoxes final : public MessagePort {
+public:
+    explicit MessageBoxes(QWidget* parent) : parent_(parent) {}
+    void tell(const QString& title, const QString& text) override;
+    bool ask(const QString& title, const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// One running copy per user. The lock lives only in the user's private
+// scratch folder (owner and mode checked by TempFolder), never in a folder
+// other users can write to. A lock left by a copy that crashed or was killed
+// is noticed (its process is gone) and taken over. Only a live copy of the
+// same user stops the program; with no private folder, or any other trouble
+// with the lock, the program just runs.
+//
+// A later start knocks on the running copy's door, a datagram socket beside
+// the lock, handing over the launcher's activation token, and the running
+// copy brings its window to the front: a child who clicks the icon again
+// gets the window back, even one minimised by mistake.
+class SingleInstance {
+public:
+    explicit SingleInstance(TempFolder& folder);
+    // Lets the lock go, then the emptied folder.
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    bool anotherIsRunning() const { return !held_; }
+    // In the running copy: a later start knocked, with its token (may be empty).
+    std::function<void(const QString& token)> onKnock;
+    // In a later start: asks the running copy to come to the front. False
+    // when there is no door to knock on.
+    bool knock(const QString& token) const;
+
+private:
+    void openDoor();
+    void answerDoor();
+
+    std::string folder_;
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+    int door_ = -1;
+    std::unique_ptr<QSocketNotifier> doorBell_;
+};
+
+// The token the launcher gave this start to bring a window to the front
+// (Wayland's xdg-activation); empty where there is none.
+QString LauncherToken();
+
+// Un-minimised, raised and focused; `token` (from a later start) lets a
+// Wayland compositor that offers xdg-activation give the focus.
+void BringToFront(QWidget& shown, const QString& token);
+
+}  // namespace pintaloo

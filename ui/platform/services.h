@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The platform services the window talks to, each behind a small interface
+// with a real implementation and a stand-in for tests and the replay tool.
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "ui/words/language.h"
+
+namespace pintaloo {
+
+class Sounds;
+class AnimationPlayer;
+class TempFolder;
+class PrintPort;
+class SettingsPort;
+
+// The save and open dialogs. A cancel gives nothing.
+class FileDialogPort {
+public:
+    virtual ~FileDialogPort() = default;
+    virtual std::optional<QString> saveFileName(const QString& proposedPath, const QString& filter) = 0;
+    virtual std::optional<QString> openFileName(const QString& startPath, const QString& filter) = 0;
+};
+
+// Shows the help-and-about page in a language, in a window of the
+// program's own.
+class HelpPort {
+public:
+    virtual ~HelpPort() = default;
+    virtual void show(Language language) = 0;
+};
+
+// Friendly messages for the grown-up at the computer (a save that failed).
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    virtual void tell(const QString& title, const QString& text) = 0;
+    // A yes-or-no question; true for yes. Where nobody can answer, no.
+    virtual bool ask(const QString& title, const QString& text) {
+        tell(title, text);
+        return false;
+    }
+};
+
+struct Services {
+    Sounds* sounds = nullptr;
+    TempFolder* temp = nullptr;
+    FileDialogPort* dialog = nullptr;
+    HelpPort* help = nullptr;
+    MessagePort* messages = nullptr;
+    PrintPort* printer = nullptr;      // none: printing does nothing
+    SettingsPort* settings = nullptr;  // none: choices last for this run only
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/platform/settings.h"
+
+#include <QSettings>
+
+#include "ui/words/language.h"
+
+namespace pintaloo {
+
+namespace {
+
+constexpr const char* kSound = "sound/on";
+constexpr const char* kLanguage = "language/override";
+constexpr const char* kFullScreen = "window/fullScreen";
+constexpr const char* kFolder = "files/lastFolder";
+
+}  // namespace
+
+QSettingsPort::QSettingsPort()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("pintaloo"),
+                                            QStringLiteral("pintaloo"))) {}
+
+QSettingsPort::QSettingsPort(const QString& file)
+    : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+
+QSettingsPort::~QSettingsPort() = default;
+
+QString QSettingsPort::fileName() const { return settings_->fileName(); }
+
+bool QSettingsPort::readBool(const char* key, bool fallback) const {
+    // Only the words QSettings itself writes count; anything else a hand or a
+    // broken disk left there is the default.
+    const QString text = settings_->value(QLatin1String(key)).toString().trimmed().toLower();
+    if (text == QLatin1String("true")) return true;
+    if (text == QLatin1String("false")) return false;
+    return fallback;
+}
+
+void QSettingsPort::write(const char* key, const QVariant& value) {
+    // Every start tells the settings how the window is shown; rewriting the
+    // file with what it already holds cost 2-3 ms of every start (and a
+    // write to disk), so only a change is written.
+    const QVariant stored = settings_->value(QLatin1String(key));
+    if (stored.isValid() && stored.toString() == value.toString()) return;
+    settings_->setValue(QLatin1String(key), value);
+    // Written at once: a child may well end the session with the power button.
+    settings_->sync();
+}
+
+bool QSettingsPort::soundOn() const { return readBool(kSound, true); }
+void QSettingsPort::setSoundOn(bool on) {
+    if (soundOn() != on) write(kSound, on);  // the default is kept without a file
+}
+
+std::optional<QString> QSettingsPort::languageOverride() const {
+    // Only a language the program speaks, in its own code.
+    const auto language = LanguageFromCode(settings_->value(QLatin1String(kLanguage)).toString());
+    if (!language) return std::nullopt;
+    return LanguageCode(*language);
+}
+
+void QSettingsPort::setLanguageOverride(const std::optional<QString>& code) {
+    // Kept in the program's own code; a code it does not know forgets the choice.
+    const auto language = code ? LanguageFromCode(*code) : std::nullopt;
+    if (language) {
+        write(kLanguage, LanguageCode(*language));
+    } else {
+        settings_->remove(QLatin1String(kLanguage));
+        settings_->sync();
+    }
+}
+
+bool QSettingsPort::fullScreen() const { return readBool(kFullScreen, false); }
+void QSettingsPort::setFullScreen(bool on) {
+    if (fullScreen() != on) write(kFullScreen, on);  // the default is kept without a file
+}
+
+QString QSettingsPort::lastFolder() const {
+    const QVariant v = settings_->value(QLatin1String(kFolder));
+    return v.typeId() == QMetaType::QString ? v.toString() : QString();
+}
+void QSettingsPort::setLastFolder(const QString& folder) { write(kFolder, folder); }
+
+}  // namespace pintaloo

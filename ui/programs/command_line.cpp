@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/programs/command_line.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace pintaloo {
+
+namespace {
+
+constexpr int kMisuse = 2;
+
+// One option a row: names, help text, and the value's name for those that take one.
+struct OptionRow {
+    QStringList names;
+    const char* help;
+    const char* valueName;
+};
+
+const OptionRow kOptions[] = {
+    {{QStringLiteral("h"), QStringLiteral("help")}, "Show this help and end.", nullptr},
+    {{QStringLiteral("v"), QStringLiteral("version")}, "Show the version and end.", nullptr},
+    {{QStringLiteral("fullscreen")}, "Fill the whole screen with the window.", nullptr},
+    {{QStringLiteral("windowed")}, "Show the window at its own size (the usual way).", nullptr},
+    {{QStringLiteral("nosound")}, "Play no sounds.", nullptr},
+    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it or es (or sp).", "CODE"},
+};
+
+// Without a QCoreApplication the parser cannot know the program's name.
+QString Usage(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), QStringLiteral("pintaloo"));
+    return text;
+}
+
+CommandLine Failure(const QCommandLineParser& parser, const QString& why) {
+    CommandLine r;
+    r.action = CommandLine::Action::Error;
+    r.exitCode = kMisuse;
+    r.text = QStringLiteral("pintaloo: %1\n\n%2").arg(why, Usage(parser));
+    return r;
+}
+
+}  // namespace
+
+const QStringList& LanguageCodes() {
+    static const QStringList codes = {QStringLiteral("en"), QStringLiteral("ro"), QStringLiteral("fr"),
+                                      QStringLiteral("de"), QStringLiteral("it"), QStringLiteral("es")};
+    return codes;
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments, const QString& version) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pintaloo, a painting program for young children."));
+    // "-fullscreen" as well as "--fullscreen": launchers and parents type both.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionRow& row : kOptions) {
+        QCommandLineOption option(row.names, QString::fromUtf8(row.help));
+        if (row.valueName) option.setValueName(QString::fromUtf8(row.valueName));
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments)) return Failure(parser, parser.errorText());
+
+    CommandLine r;
+    if (parser.isSet(QStringLiteral("help"))) {
+        r.action = CommandLine::Action::Help;
+        r.text = Usage(parser);
+        return r;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        r.action = CommandLine::Action::Version;
+        r.text = QStringLiteral("Pintaloo %1\n").arg(version);
+        return r;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return Failure(parser, QStringLiteral("Pintaloo opens no files from the command line (\"%1\").")
+                                   .arg(parser.positionalArguments().constFirst()));
+
+    r.options.fullscreen = parser.isSet(QStringLiteral("fullscreen"));
+    r.options.windowed = parser.isSet(QStringLiteral("windowed"));
+    r.options.nosound = parser.isSet(QStringLiteral("nosound"));
+    if (r.options.fullscreen && r.options.windowed)
+        return Failure(parser, QStringLiteral("Choose either --fullscreen or --windowed, not both."));
+
+    if (parser.isSet(QStringLiteral("lang"))) {
+        // The last --lang wins, as with most programs.
+        const QString code = parser.values(QStringLiteral("lang")).constLast().trimmed().toLower();
+        // The help pages' own spellings of German and Spanish are taken too.
+        const bool accepted =
+            LanguageCodes().contains(code) || code == QLatin1String("ge") || code == QLatin1String("sp");
+        if (!accepted)
+            return Failure(parser, QStringLiteral("Pintaloo does not speak the language \"%1\". Choose one of: %2.")
+                                       .arg(parser.values(QStringLiteral("lang")).constLast(),
+                                            LanguageCodes().join(QStringLiteral(", "))));
+        r.options.lang = code;
+    }
+    return r;
+}
+
+int FinishCommandLine(const CommandLine& parsed) {
+    const QByteArray text = parsed.text.toLocal8Bit();
+    switch (parsed.action) {
+        case CommandLine::Action::Run:
+            return -1;
+        case CommandLine::Action::Help:
+        case CommandLine::Action::Version:
+            std::fputs(text.constData(), stdout);
+            return parsed.exitCode;
+        case CommandLine::Action::Error:
+            std::fputs(text.constData(), stderr);
+            return parsed.exitCode;
+    }
+    return parsed.exitCode;
+}
+
+}  // namespace pintaloo

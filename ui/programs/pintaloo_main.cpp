@@ -1,0 +1,221 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pintaloo: starts the window, or, when a copy is already running, plays
+// the start sound and ends at once.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QThread>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "ui/parts/comfort_buttons.h"
+#include "ui/programs/command_line.h"
+#include "ui/platform/desktop_compositing.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/platform/font_warm_up.h"
+#include "ui/files/kept_drawing.h"
+#include "ui/words/language.h"
+#include "ui/window/main_window.h"
+#include "ui/platform/platform_services.h"
+#include "ui/window/screen_host.h"
+#include "ui/platform/session_end.h"
+#include "ui/story/session_recorder.h"
+#include "ui/platform/settings.h"
+#include "ui/programs/start_choices.h"
+#include "ui/files/state_folder_lock.h"
+#include "engine/canvas/large_pages.h"
+#include "engine/canvas/surface.h"
+#include "ui/parts/captions.h"
+#include "ui/story/film_part.h"
+#include "ui/parts/help_link.h"
+#include "ui/window/help_window.h"
+#include "ui/platform/sdl_audio_backend.h"
+#include "ui/platform/sounds.h"
+#include "ui/words/texts.h"
+#include "ui/platform/temp_folder.h"
+#include "ui/words/texts.h"
+#include "ui/files/picture_reader.h"
+#include "ui/files/printing.h"
+#include "ui/art/art_store.h"
+
+using namespace pintaloo;
+
+namespace {
+
+// Outside a desktop session's bus (no address given, none at the runtime
+// folder's usual place) D-Bus would fork dbus-launch to start a bus just for
+// us, twice: once for Qt, once for SDL. Neither sound nor drawing needs one,
+// and the fork and its exit signal cost the start-up tens of milliseconds,
+// so point both at the usual place, where a bus started later is still found.
+void KeepToTheSessionBus() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty()) return;
+    const QByteArray bus = runtime + "/bus";
+    if (QFileInfo::exists(QString::fromLocal8Bit(bus))) return;  // D-Bus finds it there by itself
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + bus);
+}
+
+// Qt ends a start it cannot show anywhere with a fatal message that advises
+// reinstalling; the cause is nearly always that there is no desktop to show
+// on (a console, a remote shell without forwarding, a service). While the
+// application object meets the window system, Qt's messages are held back:
+// a fatal one is answered with one plain line in the user's language and
+// status 1; otherwise they are passed on as they came.
+class DesktopOrPlainWord {
+public:
+    explicit DesktopOrPlainWord(Language language) {
+        language_ = language;
+        previous_ = qInstallMessageHandler(&DesktopOrPlainWord::handle);
+    }
+    ~DesktopOrPlainWord() {
+        qInstallMessageHandler(previous_);
+        for (const Held& m : held_) previous_(m.type, QMessageLogContext(), m.text);
+        held_.clear();
+    }
+    DesktopOrPlainWord(const DesktopOrPlainWord&) = delete;
+    DesktopOrPlainWord& operator=(const DesktopOrPlainWord&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QString text;
+    };
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", Text(TextId::NoDesktop, language_).toLocal8Bit().constData());
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        if (held_.size() < 64)
+            held_.push_back({type, context.category ? QStringLiteral("%1: %2").arg(QLatin1String(context.category), text)
+                                                    : text});
+    }
+    static inline Language language_ = Language::English;
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Held> held_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Read before anything opens a display, so --help works on a console.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = ParseCommandLine(arguments, QStringLiteral(PINTALOO_VERSION));
+    if (const int status = FinishCommandLine(commandLine); status >= 0) return status;
+    const CommandLineOptions& options = commandLine.options;
+
+    // Sound waits until the window is up: the start sound asked for on the
+    // way is played as soon as the device is open.
+    KeepToTheSessionBus();  // before Qt or SDL look for a bus
+    // The canvas's memory is made on the other core while Qt meets the
+    // window system.
+    PrepareLarge(std::size_t(Surface::kWidth) * Surface::kHeight * sizeof(Colour));
+    SdlAudioBackend audio;
+    audio.deferOpening();
+    std::optional<DesktopOrPlainWord> plainWord(
+        std::in_place, ChooseLanguage(options.lang, std::nullopt, ProcessEnvironment()));
+    QApplication app(argc, argv);
+    plainWord.reset();
+    AskWhetherDesktopComposites();  // the window is rounded by the answer
+    // The fonts get ready beside the building of the window (before the
+    // window's first paint needs them for the version line).
+    FontWarmUp fonts(HelpLink::captionFont(), HelpLink::firstCaption());
+    QApplication::setApplicationName(QStringLiteral("pintaloo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
+    QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));
+    // Ties the window to its launcher entry: the task bar's icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pintaloo.Pintaloo"));
+    // The sizes the X11 window manager is handed for a scalable icon, drawn
+    // by the build: no SVG icon plugin loaded and nothing drawn at start.
+    // Qt converts and sends every size to the X server twice while the
+    // window is made; a 128-pixel one was three quarters of that work, and
+    // task bars that show more take the launcher entry's scalable icon.
+    QIcon icon;
+    for (const int side : {16, 32, 48, 64})
+        icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
+    QApplication::setWindowIcon(icon);
+
+    // The language: --lang (remembered), else the one remembered, else the
+    // system's. Qt's own dialogs and buttons speak it too.
+    QSettingsPort settings;
+    const Language language = StartLanguage(options, settings, ProcessEnvironment());
+    QtTranslations qtTexts;
+    qtTexts.install(language);
+
+    TempFolder temp;
+    SingleInstance instance(temp);
+    // A later start ends below; first it brings the running copy's window
+    // to the front, where the child looks for it.
+    if (instance.anotherIsRunning()) instance.knock(LauncherToken());
+    Sounds sounds(audio, temp);
+    Services services;
+    services.sounds = &sounds;
+    services.temp = &temp;
+    services.settings = &settings;
+
+    MainWindow window(services);
+    HelpWindows help([&window] { return window.shownWindow(); });
+    window.services.help = &help;
+    window.language = language;
+    QtFileDialog dialog(&window);
+    MessageBoxes messages(&window);
+    DialogPrintPort printer(&window);
+    window.services.dialog = &dialog;
+    window.services.messages = &messages;
+    window.services.printer = &printer;
+    // A grown-up's --nosound is for this run; the sound button's choice is remembered.
+    if (options.nosound) window.comfort().muteForThisRun();
+    // The device stays closed while muted, and opens when sound is turned on.
+    window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
+    if (!window.Load(instance.anotherIsRunning())) return 0;
+    // The making of the drawing, beside the kept drawing (in memory only when
+    // that folder cannot be made). Only the one running copy starts a story,
+    // and only the copy that holds the state folder's lock keeps anything
+    // there (another login may run one on the same folder).
+    QString keepTrouble;
+    const QString stateFolder = KeptDrawingFolder(&keepTrouble);
+    const StateFolderLock stateLock(stateFolder);
+    const QString keptFolder = stateLock.heldByAnother() ? QString() : stateFolder;
+    SessionRecorder recorder(window, keptFolder);
+    FilmPart film(window, recorder);
+    film.applyCaptions(TextsFor(window.language));  // its tool tips in the child's language
+    if (window.comfort().soundOn()) {
+        window.onFirstPaint = [&audio] { audio.openInBackground(); };
+        // Should the window not be drawn soon (started minimised), sound still comes.
+        QTimer::singleShot(1000, [&audio] { audio.openInBackground(); });
+    }
+    // Last time's drawing comes back, and every change is kept from now on.
+    // Its story begins again at that drawing, so the film ends where the screen is.
+    if (stateFolder.isEmpty())
+        window.drawingHistory().cannotKeep(Text(TextId::KeepFailed, window.language)
+                                               .arg(QDir::toNativeSeparators(KeptDrawingFolderPath()), keepTrouble));
+    else if (keptFolder.isEmpty())
+        window.drawingHistory().cannotKeep(
+            Text(TextId::AnotherCopyKeeps, window.language).arg(QDir::toNativeSeparators(stateFolder)));
+    else if (window.drawingHistory().keepIn(keptFolder))
+        recorder.startFrom(KeptDrawingPath(keptFolder));
+    // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
+    // way its close button does, which keeps the drawing, without asking.
+    SessionEndSignals endOnSignal([&window] { window.QuitForSessionEnd(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Unload(); });
+    // As designed when it fits the screen, scaled down evenly when not; full
+    // screen when asked for, or when it was left on last time (unless
+    // --windowed is given).
+    ScreenHost host(window, &settings);
+    // Closing the window ends the program, also after it has been in and out
+    // of the host's view (Qt's count of open windows can miss that one).
+    window.onClosed = [] { QCoreApplication::quit(); };
+    instance.onKnock = [&window](const QString& token) { BringToFront(*window.shownWindow(), token); };
+    host.start(StartFullScreen(options, settings));
+    const int status = app.exec();
+    FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
+    return status;
+}

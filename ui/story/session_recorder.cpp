@@ -1,0 +1,430 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/story/session_recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <optional>
+
+#include "ui/actions/action_hub.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/window/main_window.h"
+#include "ui/files/kept_files.h"
+#include "ui/files/recording_file.h"
+#include "ui/platform/services.h"
+#include "ui/story/story_file.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/page_picker.h"
+#include "ui/files/picture_writer.h"
+#include "engine/recording/recording_reader.h"
+#include "engine/recording/recording_writer.h"
+#include "ui/words/texts.h"
+
+namespace pintaloo {
+
+namespace {
+
+constexpr std::string_view kOpenAction = "Label7_MouseDown";
+constexpr std::string_view kSaveAction = "KewlButtons3_MouseDown";
+// A story file larger than this is not read for the picture names it holds.
+constexpr qint64 kMaxNamingStoryBytes = 16LL * 1024 * 1024;
+
+// The picture's copy beside the story: its content names it, so opening the
+// same picture twice keeps one copy, and a later picture of the same name
+// cannot replace the one a story begins with. Copies no story names any
+// more are pruned (kept_files.h).
+QString KeepPicture(const QString& picture, const QString& folder) {
+    if (folder.isEmpty()) return QFileInfo(picture).absoluteFilePath();  // nothing kept on disk
+    const QString name = CopyPictureInto(picture, folder);
+    if (name.isEmpty()) return {};
+    // What the story file names now (the story that goes on, or the one this
+    // copy ends), read back from the disk.
+    QByteArray story;
+    // A story that cannot be read for names (too large, not ours) prunes nothing.
+    if (ReadRegularFile(QDir(folder).filePath(QLatin1String(SessionRecorder::kFileName)), kMaxNamingStoryBytes, &story))
+        PrunePictureCopies(folder, name + QString::fromUtf8(story));
+    return name;
+}
+
+// The story as it is written beside a saved picture. The pictures it
+// names are copied into that folder, named after the story (X.pintaloo-
+// <hash>.png beside X.pintaloo-story), so story and pictures travel
+// together and the story never names a file elsewhere, which reading it
+// back would refuse. Copies an earlier save left there that this story no
+// longer names are removed. Nothing, with the reason, when a copy fails.
+std::optional<std::string> StoryForBeside(Story story, const QString& beside, QString* why) {
+    const QFileInfo info(beside);
+    const QString dir = info.absolutePath();
+    const QString prefix = info.completeBaseName() + QStringLiteral(".pintaloo-");
+    QStringList named;
+    const auto copy = [&](std::string& name) {
+        const QString from = QDir(story.folder).absoluteFilePath(QString::fromStdString(name));
+        const QString kept = CopyPictureInto(from, dir, why, prefix);
+        name = kept.toStdString();
+        named << kept;
+        return !kept.isEmpty();
+    };
+    if (story.start.kind == RecordingStart::Kind::Picture && !copy(story.start.picture)) return std::nullopt;
+    for (RecordedCall& c : story.calls)
+        if (c.name == kPictureWord && !copy(c.file)) return std::nullopt;
+    RecordingWriter writer;
+    if (!writer.start(story.start)) return std::nullopt;
+    for (const RecordedCall& c : story.calls) writer.add(c);
+    writer.flush();
+    const QRegularExpression ours(QStringLiteral("^%1[0-9a-f]{16}\\.[a-z0-9]{1,8}$")
+                                      .arg(QRegularExpression::escape(prefix)));
+    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+        if (ours.match(name).hasMatch() && !named.contains(name)) QFile::remove(QDir(dir).filePath(name));
+    return writer.take();
+}
+
+// The canvas as a picture file, for a story that begins again where the
+// drawing now is. PNG keeps every pixel; the file is named by its content.
+QString KeepCanvas(const Surface& s, const QString& folder) {
+    QImage image(s.width(), s.height(), QImage::Format_RGB32);
+    for (int y = 0; y < s.height(); ++y) {
+        const Colour* from = s.data() + std::size_t(y) * std::size_t(s.width());
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width(); ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
+    }
+    QTemporaryFile file(QDir(folder).filePath(QStringLiteral("canvas-XXXXXX.png")));
+    if (!file.open() || !image.save(&file, "PNG") || !file.flush()) return {};
+    return KeepPicture(file.fileName(), folder);
+}
+
+}  // namespace
+
+QString StoryBeside(const QString& picture) {
+    const QFileInfo info(picture);
+    return info.dir().filePath(info.completeBaseName() + QLatin1String(kStoryExtension));
+}
+
+struct SessionRecorder::State final : FileDialogPort {
+    State(MainWindow& window, const QString& dir)
+        : w(window),
+          folder(dir),
+          file(dir.isEmpty() ? QString() : QDir(dir).filePath(QLatin1String(kFileName))),
+          inner(window.services.dialog) {}
+
+    MainWindow& w;
+    QString folder;
+    RecordingFile file;
+    FileDialogPort* inner;
+    std::function<std::int64_t()>* clock = nullptr;
+    RecordingWriter writer;
+    // The story is held as the text of its file, not as calls: a move costs
+    // a few bytes here rather than a hundred, so hours of drawing stay a few
+    // megabytes. story() reads it back when the film wants it.
+    RecordingStart start;  // the story's first line
+    std::string text;
+    bool hasCalls = false;
+    std::unique_ptr<QTemporaryDir> scratch;  // where pictures go without a folder
+    std::chrono::steady_clock::time_point began = std::chrono::steady_clock::now();
+    std::int64_t clockBase = 0;             // the override clock's reading where the story began
+    std::optional<std::uint32_t> lastSeed;  // the last `seed` written: the same again says nothing new
+    // How far undo and redo may go and still be played by the story: undo
+    // down to `undoFloor` steps (the story began there), redo while steps
+    // undone inside the story lie above the `redoFloor` the story never saw.
+    std::size_t undoFloor = 0, redoFloor = 0;
+
+    struct Pending {
+        std::string name;
+        std::vector<double> args;
+        std::int64_t atMs = 0;
+        std::optional<std::uint32_t> seed;
+        std::size_t redoBefore = 0;
+    };
+    std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
+    std::optional<QString> opened;  // what the open dialog answered during the running open
+    std::optional<QString> saved;   // what the save dialog answered during the running save
+    FileStamp savedOver;            // the file that answer named, before the save
+
+    std::int64_t now(std::chrono::steady_clock::time_point t) const {
+        if (clock && *clock) return std::max<std::int64_t>(0, (*clock)() - clockBase);
+        return std::max<std::int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(t - began).count());
+    }
+
+    void takeLines() {
+        std::string lines = writer.take();
+        if (lines.empty()) return;
+        text += lines;
+        file.append(std::move(lines));
+    }
+
+    void begin(const RecordingStart& where, std::chrono::steady_clock::time_point t) {
+        if (clock && *clock) clockBase = (*clock)();
+        began = t;
+        writer = RecordingWriter();
+        writer.start(where);
+        start = where;
+        text = writer.take();
+        hasCalls = false;
+        lastSeed.reset();
+        undoFloor = w.drawingHistory().undoCount();
+        redoFloor = w.drawingHistory().redoCount();
+        file.restart(text);
+    }
+
+    void keep(const RecordedCall& call) {
+        if (writer.add(call)) hasCalls = true;  // a name the script cannot carry is never one of the window's
+    }
+
+    // Where pictures the story needs are kept, and how the story names
+    // them: beside it by name, or by whole path in a scratch folder.
+    QString pictureFolder() {
+        if (!folder.isEmpty()) return folder;
+        if (!scratch) scratch = std::make_unique<QTemporaryDir>();
+        return scratch->isValid() ? scratch->path() : QString();
+    }
+    QString storyName(const QString& kept) const {
+        return folder.isEmpty() || kept.isEmpty() ? kept : QFileInfo(kept).fileName();
+    }
+
+    // The editor state as the story's `state` line: what a start at a
+    // picture needs so later strokes come out as they did.
+    void keepState(std::int64_t atMs) {
+        // The painters' memory of the stroke goes after the editor state:
+        // the pointer may still be held (an undo key pressed mid-stroke).
+        std::vector<double> numbers = EditorStateNumbers(w.state);
+        const StrokePainter::Memory m = w.stroke().memory();
+        numbers.insert(numbers.end(), {m.hasPoint ? 1.0 : 0.0, double(m.x), double(m.y),
+                                       double(w.canvas.positionX()), double(w.canvas.positionY())});
+        keep({atMs, kStateWord, std::move(numbers), {}});
+        undoFloor = w.drawingHistory().undoCount();
+        redoFloor = w.drawingHistory().redoCount();
+    }
+
+    // The story begins again at the drawing as it now is, with the editor
+    // state: for an undo or redo the story could not play.
+    bool restartHere(std::chrono::steady_clock::time_point t) {
+        const QString dir = pictureFolder();
+        const QString kept = dir.isEmpty() ? QString() : KeepCanvas(w.canvas, dir);
+        if (kept.isEmpty()) return false;
+        RecordingStart where;
+        where.kind = RecordingStart::Kind::Picture;
+        where.picture = (folder.isEmpty() ? QDir(dir).filePath(kept) : kept).toStdString();
+        begin(where, t);
+        keepState(0);
+        takeLines();
+        return true;
+    }
+
+    void hear(const ActionCall& c) {
+        // A save is heard (its story goes beside the picture) but not kept.
+        if (c.effect != Effect::Drawing && c.story != StoryRole::Kept && c.name != kSaveAction) return;
+        // A move without the left button only carries the stamp outline
+        // about; the pointer resting over the page would fill the story.
+        if (c.name == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
+        if (c.stage == ActionCall::Stage::Began) {
+            Pending p{c.name, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount()};
+            // Every action that paints, except the moves inside a stroke,
+            // notes where the random numbers stand.
+            if (c.effect == Effect::Drawing && c.name != kCanvasMoveName) p.seed = w.random.seed();
+            if (c.name == kOpenAction) opened.reset();
+            if (c.name == kSaveAction) saved.reset();
+            running.push_back(std::move(p));
+            return;
+        }
+        const auto it =
+            std::find_if(running.rbegin(), running.rend(), [&](const Pending& p) { return p.name == c.name; });
+        if (it == running.rend()) return;
+        Pending p = std::move(*it);
+        running.erase(std::next(it).base());
+        if (c.name == kSaveAction) {
+            if (saved && !saved->isEmpty()) keepBeside(ChooseSaveTarget(*saved).path, c.time);
+            return;
+        }
+        const DrawingHistory& history = w.drawingHistory();
+        // Undo past the story's start, or redo of a step undone before it,
+        // gives a drawing the story never held: it begins again there.
+        if ((c.name == "Undo" && history.undoCount() < undoFloor) ||
+            (c.name == "Redo" && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor)) {
+            if (restartHere(c.time)) return;
+        }
+        redoFloor = std::min(redoFloor, history.redoCount());
+        if (c.name == kOpenAction) {
+            // A cancelled or refused open changed nothing; the window says
+            // which picture it put on the canvas, so none is decoded again.
+            if (!opened || opened->isEmpty() || w.files().lastOpened != *opened) return;
+            if (adoptBeside(*opened, p, c.time)) return;
+            keepOpen(*opened, p);  // cannot keep it: the story goes on, without this picture
+            takeLines();
+            return;
+        }
+        keepSeed(p);
+        keep({p.atMs, p.name, p.args, {}});
+        takeLines();
+    }
+
+    // The generator only moves when something draws with it, so a state
+    // already written is where a replay stands too.
+    void keepSeed(const Pending& p) {
+        if (p.seed && p.seed != lastSeed) {
+            keep({p.atMs, kSeedWord, {double(*p.seed)}, {}});
+            lastSeed = p.seed;
+        }
+    }
+
+    // An opened picture is a step of the story: the picture is copied beside
+    // it and named just before the open, which the replay answers with it.
+    bool keepOpen(const QString& picture, const Pending& p) {
+        const QString dir = pictureFolder();
+        const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir);
+        if (kept.isEmpty()) return false;
+        keepSeed(p);
+        const QString name = folder.isEmpty() ? QDir(dir).filePath(kept) : kept;
+        keep({p.atMs, kPictureWord, {}, name.toStdString()});
+        keep({p.atMs, p.name, p.args, {}});
+        return true;
+    }
+
+    // A drawing just saved gets its story beside it. A save that failed
+    // left the picture as it was (the same file, or none), and then no story
+    // is written either. A story that cannot be written leaves the picture
+    // as saved, and the parent is told the film was not kept with it.
+    void keepBeside(const QString& picture, std::chrono::steady_clock::time_point) {
+        const FileStamp now = FileStamp::Of(picture);
+        if (!now.exists || now == savedOver) return;
+        writer.flush();
+        takeLines();
+        const QString beside = StoryBeside(picture);
+        QString why;
+        const std::optional<std::string> story = StoryForBeside(current(), beside, &why);
+        if (story) why = WriteBeside(beside, *story);
+        if (!why.isEmpty() && w.services.messages)
+            w.services.messages->tell(Text(TextId::StoryNotKeptTitle, w.language),
+                                      Text(TextId::StoryNotKept, w.language)
+                                          .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(beside), why));
+    }
+
+    // An opened picture with a story beside it: that story goes on from
+    // here, once it is read safely and checked whole (story_file.h), then the
+    // open itself, so the canvas is the picture whatever the story drew, and
+    // the editor state as it is.
+    bool adoptBeside(const QString& picture, const Pending& p, std::chrono::steady_clock::time_point t) {
+        return adopt(ReadStoryFile(StoryBeside(picture), w.actions, w.files().openTimeLimit), picture, p, t);
+    }
+
+    // A checked story goes on from here; a refused one changes nothing.
+    bool adopt(const StoryFile& read, const QString& picture, const Pending& p,
+               std::chrono::steady_clock::time_point t) {
+        if (read.refusal != StoryRefusal::None) return false;  // not a story that plays: start afresh
+        begin(read.start, t);
+        for (const RecordedCall& call : read.calls) keep(call);
+        // The clock goes on from the story's last moment.
+        const std::int64_t last = read.calls.empty() ? 0 : read.calls.back().atMs;
+        began -= std::chrono::milliseconds(last);
+        clockBase -= last;
+        Pending open = p;
+        open.atMs = last;
+        if (!keepOpen(picture, open)) return false;
+        keepState(last);
+        takeLines();
+        return true;
+    }
+
+    // The story so far, moves held back included.
+    Story current() const {
+        RecordingWriter rest = writer;
+        rest.flush();
+        const Recording read = ReadRecording(text + rest.take());
+        return Story{start, read.calls, folder};
+    }
+
+    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
+        saved = inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+        // The picture as it is before the save: what tells a save that wrote it.
+        if (saved && !saved->isEmpty()) savedOver = FileStamp::Of(ChooseSaveTarget(*saved).path);
+        return saved;
+    }
+    std::optional<QString> openFileName(const QString& from, const QString& filter) override {
+        opened = inner ? inner->openFileName(from, filter) : std::nullopt;
+        return opened;
+    }
+};
+
+SessionRecorder::SessionRecorder(MainWindow& window, const QString& folder)
+    : state_(std::make_shared<State>(window, folder)) {
+    state_->clock = &clock;
+    state_->begin({}, std::chrono::steady_clock::now());
+    window.services.dialog = state_.get();
+    window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
+        if (const auto s = weak.lock()) s->hear(c);
+    });
+}
+
+bool SessionRecorder::startFrom(const QString& picture) {
+    State& s = *state_;
+    const QString dir = s.pictureFolder();
+    const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir);
+    if (kept.isEmpty()) return false;
+    RecordingStart start;
+    start.kind = RecordingStart::Kind::Picture;
+    start.picture = (s.folder.isEmpty() ? QDir(dir).filePath(kept) : kept).toStdString();
+    s.begin(start, std::chrono::steady_clock::now());
+    s.keepState(0);
+    s.takeLines();
+    return true;
+}
+
+bool SessionRecorder::restartHere() { return state_->restartHere(std::chrono::steady_clock::now()); }
+
+SessionRecorder::~SessionRecorder() {
+    sync();
+    if (state_->w.services.dialog == state_.get()) state_->w.services.dialog = state_->inner;
+}
+
+Story SessionRecorder::story() const { return state_->current(); }
+
+bool SessionRecorder::hasStory() const {
+    return state_->hasCalls || state_->start.kind != RecordingStart::Kind::Blank;
+}
+
+namespace {
+// The editor state, then the stroke's: has a point, its x and y, and the
+// drawing position of the joined-up tools.
+constexpr std::size_t kStrokeNumbers = 5;
+}  // namespace
+
+bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into) {
+    if (numbers.size() < kStrokeNumbers) return false;
+    const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
+    const std::vector<double> stroke(cut, numbers.end());
+    const auto fits = [](double v, double limit) { return std::fabs(v) <= limit && v == std::floor(v); };
+    if (!(stroke[0] == 0 || stroke[0] == 1) || !fits(stroke[1], 32767) || !fits(stroke[2], 32767) ||
+        !fits(stroke[3], 1e9) || !fits(stroke[4], 1e9))
+        return false;
+    EditorState scratch;
+    return SetEditorStateNumbers(std::vector<double>(numbers.begin(), cut), into ? *into : scratch);
+}
+
+bool BeginWithState(MainWindow& w, const std::vector<double>& numbers) {
+    EditorState state = w.state;
+    if (!StateNumbersFit(numbers, &state)) return false;
+    const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
+    const std::vector<double> stroke(cut, numbers.end());
+    w.state = state;
+    w.stroke().setMemory({stroke[0] == 1, std::int16_t(stroke[1]), std::int16_t(stroke[2])});
+    w.canvas.moveTo(int(stroke[3]), int(stroke[4]));
+    w.pagePicker().ShowPickerPage();
+    w.drawingHistory().restart();
+    return true;
+}
+
+QString SessionRecorder::path() const { return state_->file.path(); }
+
+void SessionRecorder::sync() {
+    state_->writer.flush();
+    state_->takeLines();
+    state_->file.sync();
+}
+
+}  // namespace pintaloo

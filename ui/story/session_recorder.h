@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Records the making of the drawing as a replay script, so the film button
+// can play it and `pintaloo-replay` can run it to the same canvas bit for bit.
+//
+// It listens to the window's actions and keeps, with their times, those
+// that change the drawing or shape what the next stroke does: the strokes,
+// the tool, colour, size, pattern and stamp choices, the page commands, and
+// undo and redo (each row of the action table says whether it is kept:
+// Effect::Drawing or StoryRole::Kept). Before each
+// press on the canvas, and each other action that paints, it writes the
+// random generator's whole state as `seed N`, so spray, grass and the
+// pencil's grain come out the same again.
+//
+// Where a story starts: a new page, a colouring page or an opened picture
+// does not end it, they are calls like any other, so undoing them still
+// plays. An opened picture is copied beside the story under a name made
+// from its content, named by a `picture NAME` line just before the open. A
+// cancelled or refused open changes nothing and is left out. Saves are left
+// out too: they leave the drawing as it is, and playing a story must never
+// write a file.
+//
+// A story begins part way through a session at `start picture NAME`
+// followed by `state N...`, the whole editor state, from which undo begins:
+// at the drawing kept from an earlier run, after a picture that brought its
+// own story, and when undo or redo reaches a drawing the story never held
+// (the canvas is then kept as a picture), so every story plays to the canvas
+// it recorded.
+//
+// A saved drawing keeps its story: saving X.png writes X.pintaloo-story
+// beside it, and opening X.png later, with that file beside it, makes it the
+// story again (its start picture named by its whole path), so the film
+// still shows how it was made and new strokes add to it.
+//
+// Wiring (after the window's dialog port is set):
+//   SessionRecorder recorder(window, KeptDrawingFolder());   // writes drawing.rec there
+//   ... recorder.story() for the film; recorder.sync() before copying the file.
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "engine/recording/recorded_call.h"
+
+namespace pintaloo {
+
+class MainWindow;
+struct EditorState;
+
+inline constexpr const char* kStoryExtension = ".pintaloo-story";
+// X.pintaloo-story beside X.png.
+QString StoryBeside(const QString& picture);
+
+struct Story {
+    RecordingStart start;
+    std::vector<RecordedCall> calls;  // `seed` among them
+    QString folder;                   // where a start picture lies
+};
+
+class SessionRecorder {
+public:
+    static constexpr const char* kFileName = "drawing.rec";
+
+    // Begins a blank story in `folder` (empty: kept in memory only) and
+    // puts itself between the window and its file dialog.
+    SessionRecorder(MainWindow& window, const QString& folder);
+    ~SessionRecorder();
+    SessionRecorder(const SessionRecorder&) = delete;
+    SessionRecorder& operator=(const SessionRecorder&) = delete;
+
+    // Begins the story anew at a picture, copied beside it: the drawing an
+    // earlier run kept, when the program starts on it again. (Going on with
+    // that run's story would replay its tool and colour choices, which a new
+    // start resets, so later strokes could come out differently.) False, and
+    // the story stays as it was, when the picture cannot be copied.
+    bool startFrom(const QString& picture);
+    // Begins the story anew at the canvas as it is, with the editor state
+    // (the replay tool after a `start` or `state` it carried out itself).
+    bool restartHere();
+
+    // Milliseconds since the story began; by default the actions' own
+    // times. The replay tool gives a script's `at` times instead.
+    std::function<std::int64_t()> clock;
+
+    // The story so far (moves held back for a compact line included), read
+    // back from its text: as costly as reading the file.
+    Story story() const;
+    // Whether the story holds anything to play.
+    bool hasStory() const;
+    // The story file, empty without a folder.
+    QString path() const;
+    // Hands over moves held back and waits until the file has them.
+    void sync();
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
+
+// Carries out a story's `state` line: the editor state it gives, and undo
+// beginning there. False, changing nothing, for numbers that do not fit.
+bool BeginWithState(MainWindow& w, const std::vector<double>& numbers);
+// Whether a `state` line's numbers are ones BeginWithState takes; sets them
+// on `into` when given. Checks a story read from a file without a window.
+bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);
+
+}  // namespace pintaloo

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/story/state_dump.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "ui/actions/box.h"
+#include "ui/parts/comfort_buttons.h"
+#include "ui/window/main_window.h"
+#include "ui/parts/tool_buttons.h"
+
+namespace pintaloo {
+
+namespace {
+
+QString Rgb3(Colour c) { return QStringLiteral("%1,%2,%3").arg(RedOf(c)).arg(GreenOf(c)).arg(BlueOf(c)); }
+QString Bool(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+
+void DumpControl(const QWidget* c, QStringList& out) {
+    const QString n = c->objectName();
+    out << n + ".Visible=" + Bool(!c->isHidden()) << n + ".Left=" + QString::number(c->x())
+        << n + ".Top=" + QString::number(c->y()) << n + ".Width=" + QString::number(c->width())
+        << n + ".Height=" + QString::number(c->height());
+    if (const auto* box = qobject_cast<const Box*>(c)) {
+        if (const auto back = box->backColor())
+            out << n + ".BackColor=" + Rgb3(Rgb(back->red(), back->green(), back->blue()));
+        out << n + ".Caption=" + box->caption();
+    }
+    out << n + ".ToolTipText=" + c->toolTip();
+    // Controls that can be switched off; the rest are always on.
+    static const QString kSwitched[] = {QStringLiteral("bUndo"), QStringLiteral("bRedo")};
+    if (std::find(std::begin(kSwitched), std::end(kSwitched), n) != std::end(kSwitched))
+        out << n + ".Enabled=" + Bool(c->isEnabled());
+}
+
+}  // namespace
+
+QStringList DumpState(const MainWindow& w) {
+    const EditorState& s = w.state;
+    QStringList out;
+    out << QStringLiteral("HlsRed=%1").arg(s.HlsRed) << QStringLiteral("HlsGreen=%1").arg(s.HlsGreen)
+        << QStringLiteral("HlsBlue=%1").arg(s.HlsBlue);
+    for (int h = 0; h <= 360; ++h) out << QStringLiteral("HueTable(%1)=").arg(h) + Rgb3(s.HueTable[std::size_t(h)]);
+    out << QStringLiteral("RainbowIndex=%1").arg(s.RainbowIndex)
+        << QStringLiteral("MousePhase=") + QString::fromLatin1(MousePhaseName(s.Phase))
+        << QStringLiteral("PaperColor=") + Rgb3(s.PaperColor) << QStringLiteral("OutlineColor=") + Rgb3(s.OutlineColor)
+        << QStringLiteral("BrushSize=%1").arg(s.BrushSize) << QStringLiteral("BrushHalfWidth=%1").arg(s.BrushHalfWidth)
+        << QStringLiteral("CurrentColor=") + Rgb3(s.CurrentColor)
+        << QStringLiteral("ToolMode=%1").arg(ToolNumber(s.ToolMode)) << QStringLiteral("LastX=%1").arg(s.LastX)
+        << QStringLiteral("LastY=%1").arg(s.LastY) << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag)
+        << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex) << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant)
+        << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
+    out << QStringLiteral("Language=") + LanguageCode(w.language)
+        << QStringLiteral("SoundOn=") + Bool(w.comfort().soundOn());
+    // The tool button that shows pressed, and whether the window fills the screen.
+    out << QStringLiteral("PressedToolButton=%1").arg(ChosenToolItem(s.ToolMode))
+        << QStringLiteral("FullScreen=") + Bool(w.fullScreen());
+    const auto controls = w.findChildren<QWidget*>();
+    for (const QWidget* c : controls)
+        if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);
+    return out;
+}
+
+}  // namespace pintaloo

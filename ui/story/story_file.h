@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Reading a story that lies beside an opened picture (X.pintaloo-story
+// beside X.png). Whoever could put the picture there could put the story
+// there too, so it is read as a stranger's file: only a regular file,
+// opened without waiting, its size and its number of calls capped before
+// they are read, and the whole story checked before the recorder takes it
+// on, without playing any of it. A story that could not play is refused and
+// the picture starts a story of its own.
+#include <QString>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/recording/recorded_call.h"
+
+namespace pintaloo {
+
+class ActionHub;
+
+struct StoryLimits {
+    // An hour of drawing without a pause is about 2 MB and 200,000 calls;
+    // a story beside a picture may hold about two such hours.
+    static constexpr std::int64_t kMaxBytes = 4LL * 1024 * 1024;
+    static constexpr std::size_t kMaxCalls = 500'000;
+    // Pictures opened in one story, each decoded once when it is checked.
+    static constexpr std::size_t kMaxPictures = 64;
+    // Times count the drawing's own milliseconds (pauses between sessions
+    // are left out): a hundred days of drawing, and far inside what the
+    // clocks can add to without overflowing.
+    static constexpr std::int64_t kMaxTimeMs = 100LL * 24 * 3600 * 1000;
+};
+
+enum class StoryRefusal {
+    None,
+    Unreadable,    // missing, not a regular file, or unreadable
+    TooLarge,      // more bytes or calls than the limits
+    NotAStory,     // a line that is not one of a story's
+    CannotPlay,    // a call the window does not have, or arguments or times it would refuse
+    StartPicture,  // a picture it names is not a picture in the story's own folder
+};
+
+struct StoryFile {
+    RecordingStart start;  // a start picture named by its whole path
+    std::vector<RecordedCall> calls;
+    StoryRefusal refusal = StoryRefusal::None;
+    std::string why;  // what was refused, for the log and the tests
+};
+
+// The story in `path`, checked against the window's actions; the start
+// picture must be a regular file (not a link) in the story's own folder
+// that decodes within `pictureLimit`.
+StoryFile ReadStoryFile(const QString& path, const ActionHub& actions, std::chrono::milliseconds pictureLimit);
+
+// The same checks on a story's text whose own folder is `folder`.
+StoryFile CheckStory(std::string_view text, const QString& folder, const ActionHub& actions,
+                     std::chrono::milliseconds pictureLimit);
+
+}  // namespace pintaloo

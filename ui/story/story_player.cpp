@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/story/story_player.h"
+
+#include <QDir>
+
+#include <deque>
+#include "ui/parts/drawing_history.h"
+#include "ui/window/main_window.h"
+#include "ui/story/recording_directives.h"
+#include "ui/parts/drawing_files.h"
+
+namespace pintaloo {
+
+namespace {
+// Answers the open of the start picture; anything else is cancelled, so a
+// story can never write a file.
+class StartDialog final : public FileDialogPort {
+public:
+    std::deque<QString> answers;
+    std::optional<QString> saveFileName(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString&, const QString&) override {
+        if (answers.empty()) return std::nullopt;
+        QString next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+}  // namespace
+
+struct StoryPlayer::Parts {
+    StartDialog dialog;
+    MainWindow window{Services{nullptr, nullptr, &dialog, nullptr, nullptr}};
+};
+
+StoryPlayer::StoryPlayer(Story story) : story_(std::move(story)), parts_(std::make_unique<Parts>()) {
+    parts_->window.waitsInRealTime = false;
+    parts_->window.Load(false);
+}
+
+bool StoryPlayer::ShowsSomething(const Story& story) {
+    return !story.calls.empty() || story.start.kind != RecordingStart::Kind::Blank;
+}
+
+std::vector<std::int64_t> StoryPlayer::times() const {
+    std::vector<std::int64_t> out;
+    out.reserve(story_.calls.size());
+    for (const RecordedCall& c : story_.calls) out.push_back(c.atMs);
+    return out;
+}
+
+StoryPlayer::~StoryPlayer() = default;
+
+bool StoryPlayer::begin(QString* error) {
+    if (story_.start.kind == RecordingStart::Kind::Blank) return true;
+    if (story_.start.kind != RecordingStart::Kind::Picture) {
+        if (error) *error = QStringLiteral("this story starts on a page this version cannot open");
+        return false;
+    }
+    const QString path = PictureBeside(QDir(story_.folder).filePath(QStringLiteral("story")), story_.start);
+    const std::optional<Picture> picture =
+        DrawingFiles::LoadPicture(path, parts_->window.canvas.width(), parts_->window.canvas.height());
+    if (!picture) {
+        if (error) *error = QStringLiteral("the picture this story starts with is missing: %1").arg(path);
+        return false;
+    }
+    parts_->dialog.answers.push_back(path);
+    std::string why;
+    const bool ran = parts_->window.actions.run("Label7_MouseDown", {1, 0, 0}, &why);
+    if (!ran && error) *error = QString::fromStdString(why);
+    parts_->window.drawingHistory().restart();  // undo begins at the start picture
+    return ran;
+}
+
+bool StoryPlayer::play(std::size_t index, QString* error) {
+    const RecordedCall& c = story_.calls.at(index);
+    if (c.name == kSeedWord) {
+        parts_->window.random.reseed(c.args.empty() ? 0 : std::uint32_t(c.args[0]));
+        return true;
+    }
+    if (c.name == kPictureWord) {  // the next open answers it
+        parts_->dialog.answers.push_back(PictureBeside(
+            QDir(story_.folder).filePath(QStringLiteral("story")), {RecordingStart::Kind::Picture, 0, c.file}));
+        return true;
+    }
+    if (c.name == kStateWord) {
+        if (BeginWithState(parts_->window, c.args)) return true;
+        if (error) *error = QStringLiteral("this story's editor state cannot be used by this version");
+        return false;
+    }
+    std::string why;
+    if (parts_->window.actions.run(c.name, c.args, &why)) return true;
+    if (error) *error = QString::fromStdString(why);
+    return false;
+}
+
+QImage StoryPlayer::canvas() const {
+    const Surface& s = parts_->window.canvas;
+    QImage image(s.width(), s.height(), QImage::Format_RGB32);
+    for (int y = 0; y < s.height(); ++y) {
+        const Colour* from = s.data() + std::size_t(y) * std::size_t(s.width());
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width(); ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
+    }
+    return image;
+}
+
+bool MakeStoryFilm(const Story& story, const QString& path, QString* error, const FilmBudget& budget,
+                   bool* cutShort) {
+    StoryPlayer player(story);
+    if (!player.begin(error)) return false;
+    return MakeFilm(
+        player.times(),
+        FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvas(); }},
+        path, error, {}, budget, cutShort);
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,267 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <QThread>
+#include <QTimer>
+
+#include "ui/window/window_actions.h"
+#include "ui/parts/comfort_buttons.h"
+#include "ui/platform/desktop_compositing.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/window/panels.h"
+#include "ui/parts/window_chrome.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/animation_panel.h"
+#include "ui/platform/animation_player.h"
+#include "ui/parts/captions.h"
+#include "ui/parts/help_link.h"
+#include "ui/platform/sounds.h"
+#include "ui/platform/temp_folder.h"
+#include "ui/parts/command_buttons.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/page_picker.h"
+#include "ui/art/art_store.h"
+#include "ui/art/picture_library.h"
+#include "ui/parts/brush_size.h"
+#include "engine/toolbox/hls.h"
+#include "ui/parts/palette_part.h"
+#include "ui/parts/pickers.h"
+#include "ui/parts/tool_buttons.h"
+
+namespace pintaloo {
+
+MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(s) {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("Pintaloo"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // The corners are cut round by painting; a compositing desktop shows
+    // them smooth.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(kWidth, kHeight);
+    setMouseTracking(true);
+
+    pictureStore_ = std::make_unique<PictureLibrary>();
+    painters_ = std::make_unique<SurfacePicturePainters>(canvas, *pictureStore_);
+    stroke_ = std::make_unique<StrokePainter>(state, canvas, random, *painters_);
+
+    // Created in stacking order: later parts lie over earlier ones.
+    chrome_ = std::make_unique<WindowChrome>(*this);
+    canvasPart_ = std::make_unique<CanvasPart>(*this);
+    toolButtons_ = std::make_unique<ToolButtons>(*this);
+    brushSize_ = std::make_unique<BrushSizeBars>(*this);
+    palette_ = std::make_unique<PalettePart>(*this);
+    helpLink_ = std::make_unique<HelpLink>(*this);
+    commands_ = std::make_unique<CommandButtons>(*this);
+    pickers_ = std::make_unique<Pickers>(*this);
+    pagePicker_ = std::make_unique<PagePicker>(*this);
+    files_ = std::make_unique<DrawingFiles>(*this);
+    animation_ = std::make_unique<AnimationPanel>(*this);
+    comfort_ = std::make_unique<ComfortButtons>(*this);
+    captions_ = std::make_unique<Captions>(*this);
+    history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
+    DeclareWindowActions(*this, actions);
+    BindWindowKeys(actions);
+    // Whatever an action did to the tool, its button shows pressed after.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
+    });
+    const auto closePanel = [this] { actions.run("ClosePanel", {}); };
+    pagePicker_->closeOnRightClick(closePanel);
+    animation_->closeOnRightClick(closePanel);
+    pickers_->closeOnRightClick(closePanel);
+    // The keys reach the window whichever control was clicked last.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+MainWindow::~MainWindow() { Unload(); }
+
+bool MainWindow::Load(bool anotherInstanceRunning) {
+    PlayWaveSound(1021);
+    if (anotherInstanceRunning) return false;
+    unloaded_ = false;
+    FillHueTable(state);
+    RoundWindow(15);
+    ResetEditor();
+    history_->restart();  // the blank page is where undo stops
+    return true;
+}
+
+void MainWindow::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    animation_->player().Stop();
+    history_->flush();                              // the drawing as it is now, whatever the timer waits for
+    if (services.temp) services.temp->removeAll();  // errors ignored: the program still ends
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    // A drawing that is not kept is offered for saving while the window still shows.
+    if (!unloaded_ && askOnClose_) history_->offerSaveBeforeQuitting();
+    Unload();
+    e->accept();
+    if (onClosed) onClosed();
+}
+
+// Every key goes through the key table; keys it does not know go on to Qt.
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat() || !actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
+}
+
+void MainWindow::ClosePanel() {
+    if (!CloseOpenPanel(*this) && fullScreen_) setFullScreen(false);
+}
+
+void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }
+
+void MainWindow::setFullScreen(bool on) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (onFullScreen) onFullScreen(on);
+}
+
+QWidget* MainWindow::shownWindow() {
+    if (const QGraphicsProxyWidget* proxy = graphicsProxyWidget(); proxy && proxy->scene())
+        if (const auto views = proxy->scene()->views(); !views.isEmpty()) return views.first()->window();
+    return this;
+}
+
+// Closes what is on the screen (the window, or the view that shows it
+// scaled), the way its close button does.
+void MainWindow::Quit() { shownWindow()->close(); }
+
+void MainWindow::QuitForSessionEnd() {
+    askOnClose_ = false;
+    shownWindow()->close();
+    askOnClose_ = true;  // a close the window refused leaves later ones asking
+}
+
+void MainWindow::ResetEditor() {
+    canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
+    canvasPart_->hideStampHolder();  // the pencil is the tool again: no stamp is coming
+    captions_->SetLanguage(language);
+    ResetEditorState(state);
+    pagePicker_->ShowPickerPage();       // the counter reads 1/21
+    palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
+    canvas.clear(state.PaperColor);
+    canvasPart_->refresh();
+    brushSize_->paintBars(4);
+    pickers_->resetFrames();
+    palette_->applyPalette();
+    toolButtons_->normalFaces();  // the pencil's button pressed
+}
+
+// Turned off, no request reaches the sound device at all.
+void MainWindow::PlayWaveSound(std::int16_t number) {
+    if (services.sounds && comfort_->soundOn()) services.sounds->PlayWaveSound(number);
+}
+
+void MainWindow::PlayMp3Sound(std::int16_t number) {
+    if (services.sounds && comfort_->soundOn()) services.sounds->PlayMp3Sound(number);
+}
+
+// The hand over every button: each button carries the hand as its own
+// cursor, so this only needs to reach the control under the pointer when
+// a handler asks for it outside a hover.
+void MainWindow::SetHandCursor(bool useHand) {
+    if (QWidget* under = childAt(mapFromGlobal(QCursor::pos())); under && !canvasPart_->isCanvas(under))
+        under->setCursor(useHand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+// Waits while the window keeps handling its events (a click during the
+// wait is handled before this returns). The monotonic clock cannot wrap.
+void MainWindow::Delay(double milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (double(clock.elapsed()) <= milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (double(clock.elapsed()) < milliseconds) QThread::msleep(5);
+    }
+}
+
+// Delay lets a press run in the middle of the command that waits, and the
+// command then goes on as if nothing had happened: an undo during the oil's
+// second was refused by the history (a change was running) yet kept in the
+// story, so the story played back differently, and a close or a film could
+// start under a half-done command. Here the window system keeps presses and
+// keys queued, in order, until the pause is over: the child's press takes
+// effect right after the oil picture appears, and the story holds the calls
+// in the order they ran.
+void MainWindow::Pause(double milliseconds) {
+    if (!waitsInRealTime) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (double(clock.elapsed()) <= milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        if (double(clock.elapsed()) < milliseconds) QThread::msleep(5);
+    }
+}
+
+// The corners are painted see-through, which a compositing desktop shows
+// smooth; without one, a mask cuts them (with stepped edges) instead of
+// leaving them black.
+void MainWindow::RoundWindow(int corner) {
+    corner_ = corner;
+    if (!DesktopComposites()) {
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(0, 0, kWidth, kHeight), corner, corner);
+        setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        // With nobody to blend a see-through window onto the desktop, the X
+        // server does it itself, through a hidden copy of the whole window,
+        // and the window's first showing and painting waited on that. Cut by
+        // the mask, the window needs no see-through pixels: an ordinary one
+        // is up about 10 ms sooner. Decided before the window is first
+        // shown, when it is made.
+        if (!windowHandle()) {
+            setAttribute(Qt::WA_TranslucentBackground, false);
+            setAttribute(Qt::WA_NoSystemBackground, false);
+        }
+    }
+    update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    // Drawn at build time for this size: buttons without a background of
+    // their own repaint the window beneath them on every hover. The picture
+    // has the window's rounded corners itself and the window beneath it is
+    // clear, so it is copied, not blended: about a fifth of the time the
+    // blend through a rounded clip took (which only thinned the corners'
+    // soft edge).
+    // An opaque window (no compositing, see RoundWindow) has its background
+    // colour under the picture's soft corner edge: blended there.
+    if (testAttribute(Qt::WA_TranslucentBackground)) p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()));
+    if (onFirstPaint) {
+        // After this paint has reached the screen, not during it.
+        QTimer::singleShot(0, this, [job = std::move(onFirstPaint)] { job(); });
+        onFirstPaint = nullptr;
+    }
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* e) {
+    actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
+}
+
+// The pointer over the window's background: every highlighted face goes
+// back to normal.
+void MainWindow::PointerOverWindow(int, double, double) {
+    chrome_->normalFaces();
+    commands_->normalFaces();
+    toolButtons_->normalFaces();
+    comfort_->normalFaces();
+    history_->showButtons();
+}
+
+}  // namespace pintaloo

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The program's one window. It owns the editor state, the canvas surface and
+// the parts of the window (each part owns its controls and handlers), and
+// runs start-up, the reset to a blank page and the clean-up at exit.
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "ui/actions/action_hub.h"
+#include "engine/editor/editor_state.h"
+#include "ui/words/language.h"
+#include "ui/platform/services.h"
+#include "engine/canvas/random_source.h"
+#include "engine/canvas/surface.h"
+#include "engine/toolbox/picture_painters.h"
+#include "engine/toolbox/stroke_painter.h"
+
+namespace pintaloo {
+
+class WindowChrome;
+class CanvasPart;
+class ToolButtons;
+class BrushSizeBars;
+class PalettePart;
+class Pickers;
+class Captions;
+class AnimationPanel;
+class HelpLink;
+class PagePicker;
+class CommandButtons;
+class DrawingFiles;
+class DrawingHistory;
+class Box;
+class ComfortButtons;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 827;
+    static constexpr int kHeight = 728;
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up in order: start sound; a second instance ends here (false);
+    // hue table; rounded outline; reset. The caller shows the window after.
+    bool Load(bool anotherInstanceRunning);
+    // Clean-up at exit: the temporary folder goes with everything in it.
+    void Unload();
+    void PointerOverWindow(int button, double x, double y);
+
+    // Back to a blank page with every default (also the new-page command).
+    void ResetEditor();
+
+    // Helpers shared by the parts.
+    void PlayWaveSound(std::int16_t number);
+    void PlayMp3Sound(std::int16_t number);
+    void SetHandCursor(bool useHand);
+    void Delay(double milliseconds);
+    // A command's pause behind its wait box (the oil): the window draws
+    // itself and runs its timers meanwhile, but presses and keys wait until
+    // the pause is over. No pause at all where waitsInRealTime is false.
+    void Pause(double milliseconds);
+    // False in a window that plays a story, which is never shown: a film
+    // step takes no time it does not need and no input.
+    bool waitsInRealTime = true;
+    void RoundWindow(int corner);
+
+    // Escape: closes whatever panel is open, untouched; with none open it
+    // leaves full screen.
+    void ClosePanel();
+    // F11: full screen on or off.
+    void FullScreen_Toggle();
+    // Full screen as asked for; whatever shows the window on screen (the
+    // screen host) listens through onFullScreen. Without a listener (the
+    // replay tool, tests) only the flag changes.
+    bool fullScreen() const { return fullScreen_; }
+    void setFullScreen(bool on);
+    std::function<void(bool)> onFullScreen;
+    // The window on the desktop that shows this one: itself, or the screen
+    // host's view while it is scaled. Closing, minimising and dragging go to it.
+    QWidget* shownWindow();
+
+    // Runs once, after the window has first been drawn (work that can wait
+    // until the child sees the window goes here).
+    std::function<void()> onFirstPaint;
+    // Runs once the window has been closed (after the clean-up).
+    std::function<void()> onClosed;
+
+    EditorState state;
+    Surface canvas;
+    DefaultRandom random;
+    StrokePainter& stroke() { return *stroke_; }
+    PictureStore& pictureStore() { return *pictureStore_; }
+    // Every action a user can take, by name; the parts bind their controls to it.
+    ActionHub actions;
+    Services services;
+
+    WindowChrome& chrome() { return *chrome_; }
+    CanvasPart& canvasPart() { return *canvasPart_; }
+    ToolButtons& toolButtons() { return *toolButtons_; }
+    BrushSizeBars& brushSize() { return *brushSize_; }
+    PalettePart& palette() { return *palette_; }
+    Pickers& pickers() { return *pickers_; }
+    Captions& captions() { return *captions_; }
+    AnimationPanel& animation() { return *animation_; }
+    HelpLink& helpLink() { return *helpLink_; }
+    PagePicker& pagePicker() { return *pagePicker_; }
+    CommandButtons& commands() { return *commands_; }
+    DrawingFiles& files() { return *files_; }
+    ComfortButtons& comfort() { return *comfort_; }
+    const ComfortButtons& comfort() const { return *comfort_; }
+
+    // The language the window speaks; a new page keeps it.
+    Language language = Language::English;
+    DrawingHistory& drawingHistory() { return *history_; }
+
+    // Closes the window the way its close button does (the drawing is kept).
+    void Quit();
+    // The session ending (a signal): closes as Quit does, but never stops to
+    // ask the parent anything, since nobody may be there to answer and the
+    // desktop would wait on us.
+    void QuitForSessionEnd();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    // Keys go to the action hub's key table; keys it does not know go on as usual.
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    std::unique_ptr<PictureStore> pictureStore_;
+    std::unique_ptr<SurfacePicturePainters> painters_;
+    std::unique_ptr<StrokePainter> stroke_;
+    std::unique_ptr<WindowChrome> chrome_;
+    std::unique_ptr<CanvasPart> canvasPart_;
+    std::unique_ptr<ToolButtons> toolButtons_;
+    std::unique_ptr<BrushSizeBars> brushSize_;
+    std::unique_ptr<PalettePart> palette_;
+    std::unique_ptr<Pickers> pickers_;
+    std::unique_ptr<Captions> captions_;
+    std::unique_ptr<AnimationPanel> animation_;
+    std::unique_ptr<HelpLink> helpLink_;
+    std::unique_ptr<PagePicker> pagePicker_;
+    std::unique_ptr<CommandButtons> commands_;
+    std::unique_ptr<DrawingFiles> files_;
+    std::unique_ptr<ComfortButtons> comfort_;
+    std::unique_ptr<DrawingHistory> history_;
+    int corner_ = 0;
+    bool fullScreen_ = false;
+    bool unloaded_ = true;  // nothing to clean up until a load succeeded
+    bool askOnClose_ = true;  // false while the session ending closes us
+};
+
+}  // namespace pintaloo

@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Every text the window shows or says, in the six languages it speaks. One
+// table, one row a text, so a missing translation shows as a hole in the
+// table, not as a forgotten branch.
+#include <QString>
+
+#include "ui/words/language.h"
+
+namespace pintaloo {
+
+enum class TextId {
+    // Captions and tooltips the window has always had.
+    Wait,              // lblWait, shown while the oil picture is made
+    PickerTitle,       // lblList, the page picker's title
+    CloseWindow,       // Image5
+    MinimiseWindow,    // Image6
+    NewPage,           // KewlButtons2
+    NewColouringPage,  // KewlButtons1
+    SaveDrawing,       // KewlButtons3
+    HelpAbout,         // KewlButtons4
+    ToolPencil,        // bBrush(0)
+    ToolModels,        // bBrush(1)
+    ToolStamps,        // bBrush(2)
+    ToolEraser,        // bBrush(3)
+    ToolOil,           // bBrush(4)
+    ToolFill,          // bBrush(5)
+    BrushSize,         // Label4(0..3)
+    SelectColour,      // bColor(0..23)
+    OpenDrawing,       // Label7, in the page picker
+    HelpLine,          // lblInfo; %1 is the version
+    NoDesktop,         // on the terminal, when no display can be opened
+    // Commands added later.
+    Undo,
+    Redo,
+    Print,
+    SoundOnOff,
+    FullScreen,
+    ClosePanel,
+    PlayFilm,
+    SaveFilm,
+    StopFilm,
+    FilmNotSavedTitle,
+    FilmNotSaved,  // %1 the file, %2 the reason
+    FilmSavedTitle,
+    FilmCutShort,
+    // Messages.
+    OpenFailedTitle,
+    NotAPicture,
+    OpenTooSlow,
+    SaveFailedTitle,
+    SaveFailed,  // %1 the file, %2 the reason
+    UnknownExtension,
+    DiskFull,
+    // File dialog filter names (the patterns are added by OpenFilter / SaveFilter).
+    FilterPictures,
+    FilterBmp,
+    FilterJpeg,
+    FilterPng,
+    // Why a picture was not opened or saved (the reader's and writer's messages).
+    PictureUnreadable,
+    PictureTooLarge,
+    PictureDamaged,
+    PictureTooSlow,
+    PictureKinds,        // the kinds Pintaloo opens, after NotAPicture
+    DrawingStillThere,   // ends every refusal
+    UnknownEndingSaved,  // %1 the name typed
+    // The drawing kept between runs, and the story kept beside a saved picture.
+    KeepFailedTitle,
+    KeepFailed,          // %1 the state folder, %2 the reason
+    AnotherCopyKeeps,    // %1 the state folder
+    KeptRefused,         // %1 the name it was put aside as
+    SaveBeforeQuitting,  // a question: yes saves
+    StoryNotKeptTitle,
+    StoryNotKept,  // %1 the picture, %2 the story file, %3 the reason
+};
+
+inline constexpr int kTextCount = int(TextId::StoryNotKept) + 1;
+
+// The text in a language; every language has every text.
+QString Text(TextId id, Language language);
+
+// The open dialog's filters: all pictures first, then each kind.
+QString OpenFilter(Language language);
+// The save dialog's filters: a Windows bitmap first, as the program always saved.
+QString SaveFilter(Language language);
+
+}  // namespace pintaloo
