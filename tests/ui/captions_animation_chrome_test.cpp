@@ -9,7 +9,6 @@
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
 #include "ui/platform/animation_player.h"
-#include "ui/parts/captions.h"
 #include "ui/parts/help_link.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/page_picker.h"
@@ -24,7 +23,7 @@ namespace {
 
 class CaptionsTest : public WindowTest {
 protected:
-    void setLanguage(const char* code) { w().captions().SetLanguage(QString::fromUtf8(code)); }
+    void setLanguage(const char* code) { w().SetLanguage(QString::fromUtf8(code)); }
     QString wait() { return Control(w(), "lblWait")->caption(); }
     QString list() { return Control(w(), "lblList")->caption(); }
 

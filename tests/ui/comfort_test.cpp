@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "ui/parts/comfort_buttons.h"
-#include "ui/parts/captions.h"
 #include "ui/words/texts.h"
 #include "ui/parts/page_picker.h"
 #include "window_fixture.h"
@@ -142,7 +141,7 @@ TEST_F(FoldersTest, AFolderThatIsGoneFallsBackToPictures) {
 
 // Messages and the dialogs' filters speak the window's language.
 TEST_F(FoldersTest, MessagesAndFiltersSpeakTheWindowsLanguage) {
-    w().captions().SetLanguage(QStringLiteral("fr"));
+    w().SetLanguage(QStringLiteral("fr"));
     dialog.answers.push_back(scratch.path() + QStringLiteral("/no/such/folder/x.bmp"));
     call("KewlButtons3_MouseDown", {1});
     EXPECT_EQ(dialog.asks.back().filter, SaveFilter(Language::French));
@@ -160,7 +159,7 @@ TEST_F(FoldersTest, RefusalsSpeakTheWindowsLanguage) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("these are words, not a picture");
     }
-    w().captions().SetLanguage(QStringLiteral("ge"));
+    w().SetLanguage(QStringLiteral("ge"));
     dialog.answers.push_back(notAPicture);
     call("Label7_MouseDown");
     ASSERT_EQ(messages.told.size(), 1u);
@@ -168,7 +167,7 @@ TEST_F(FoldersTest, RefusalsSpeakTheWindowsLanguage) {
     EXPECT_TRUE(messages.told[0].second.endsWith(QString::fromUtf8("Die Zeichnung ist noch auf der Seite.")))
         << messages.told[0].second.toStdString();
 
-    w().captions().SetLanguage(QStringLiteral("sp"));
+    w().SetLanguage(QStringLiteral("sp"));
     dialog.answers.push_back(scratch.path() + QStringLiteral("/sun.gif"));
     call("KewlButtons3_MouseDown", {1});
     ASSERT_EQ(messages.told.size(), 2u);

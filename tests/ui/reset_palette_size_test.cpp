@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A blank page (at start-up and from the new-page button), the colour
 // swatches and the brush-size bars.
+#include "ui/words/texts.h"
 #include "ui/story/state_dump.h"
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
 #include "ui/platform/animation_player.h"
-#include "ui/parts/captions.h"
 #include "ui/parts/page_picker.h"
 #include "ui/parts/brush_size.h"
 #include "ui/parts/palette_part.h"
@@ -70,7 +70,7 @@ protected:
         EXPECT_EQ(Control<CanvasView>(w(), "pctDraw")->image().pixel(10, 10), QColor(Qt::white).rgb());
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
         // Tooltips stay in the window's language (a new page keeps it).
-        EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), *TextsFor(LanguageCode(w().language))[Caption::Pencil]);
+        EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), Text(TextId::ToolPencil, w().language));
         for (int i = 0; i < 17; ++i) {
             const ShapeFrame* s = Control<ShapeFrame>(w(), "Shape1", i);
             EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0)) << i;
@@ -103,7 +103,7 @@ TEST_F(ResetTest, NewPageUndoesTheChildsChoicesButNotThePaintersMemory) {
     ASSERT_FALSE(canvasIsBlank());
     call("KewlButtons8_Click");
     ASSERT_EQ(st().PageNumber, 103);
-    w().captions().SetLanguage(QStringLiteral("ro"));
+    w().SetLanguage(QStringLiteral("ro"));
     call("bBrush_MouseUp", {1, 1});  // models panel open
     call("bSpray_MouseMove", {3});
     call("bStamp_MouseMove", {2});

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the drawing: as large as the page allows, centred, never
-// stretched. The printer dialog is one implementation of PrintPort; a PDF
-// file written without any dialog is the other, which needs no printer
-// installed (tests, and "print to file" on a machine without one).
+// stretched. The printer dialog is one implementation of PrintPort (the port
+// stands with the other services); a PDF file written without any dialog is
+// the other, which needs no printer installed (tests, and "print to file" on
+// a machine without one).
 #include <QImage>
 #include <QRect>
 #include <QString>
+
+#include "ui/platform/services.h"
 
 class QPrinter;
 class QWidget;
@@ -21,13 +24,6 @@ QRect FittedRect(QSize picture, QRect page);
 // Draws the picture fitted onto one page of a printer that is already set
 // up. False when the printer cannot start (no such file, no such printer).
 bool PrintOnto(QPrinter& printer, const QImage& picture);
-
-class PrintPort {
-public:
-    virtual ~PrintPort() = default;
-    // True when a page was printed; false when the child or the printer said no.
-    virtual bool print(const QImage& picture) = 0;
-};
 
 // Asks with the printer dialog (in landscape, like the drawing); printing to
 // a PDF file is one of the dialog's own choices.

@@ -5,9 +5,6 @@
 #include <QPainterPath>
 #include <QRegion>
 
-#include "ui/window/main_window.h"
-#include "ui/window/panels.h"
-#include "ui/parts/canvas_part.h"
 #include "ui/platform/lottie_view.h"
 #include "ui/platform/resource_unpack.h"
 #include "ui/platform/sounds.h"
@@ -30,9 +27,9 @@ void RoundOff(Box& b, int radius) {
 }
 }  // namespace
 
-AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
+AnimationPanel::AnimationPanel(PartContext& c) : c_(c) {
     // Hidden, and off to the side of the window until it is opened.
-    panel_ = new Box(&w, "pctFlash", {840, 80, 801, 521});
+    panel_ = new Box(&c.window, "pctFlash", {840, 80, 801, 521});
     panel_->setBackColor(kPanelBlue);
     auto* view = new LottieView(panel_);
     view->setObjectName("ShockwaveFlash1");
@@ -50,8 +47,8 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
         choices_[std::size_t(i)] = b;
     }
     closeButton_ = new Box(panel_, "Picture3", {0, 472, 121, 25});
@@ -61,25 +58,26 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     closeButton_->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     closeButton_->setCaption(QStringLiteral("x"));
     closeButton_->setHandCursor(true);
-    w.actions.bind(*closeButton_, BoxEvent::Click, "Picture3_Click");
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Picture3_MouseMove");
+    c.actions.bind(*closeButton_, BoxEvent::Click, "Picture3_Click");
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "Picture3_MouseMove");
     panel_->hide();
+    c.addPanel(*panel_, [this] { CloseAnimations(); });  // the player stops with it
 }
 
 AnimationPanel::~AnimationPanel() = default;
 
 void AnimationPanel::PlayAnimation(std::int16_t number) {
-    if (!w_.services.temp) return;
-    const std::string path = w_.services.temp->fileFor(number, ".json");
+    if (!c_.services.temp) return;
+    const std::string path = c_.services.temp->fileFor(number, ".json");
     ExtractResource(number, path);  // an existing file is reused
     player_->setMovie(path);
     player_->Play();
 }
 
 void AnimationPanel::OpenAnimations() {
-    w_.PlayWaveSound(102);
+    c_.playWave(WaveSound::Click);
     // Centred over the canvas, so the blue border is even all round.
-    const QRect canvas = w_.canvasPart().placeOnWindow();
+    const QRect canvas = c_.canvasOnWindow();
     panel_->move(canvas.x() + (canvas.width() - panel_->width()) / 2,
                  canvas.y() + (canvas.height() - panel_->height()) / 2);
     panel_->show();
@@ -87,9 +85,7 @@ void AnimationPanel::OpenAnimations() {
     PlayAnimation(kAnimations[0]);
 }
 
-void AnimationPanel::PlayAnimation(int index) {
-    if (index >= 0 && index < 3) PlayAnimation(kAnimations[index]);
-}
+void AnimationPanel::PlayAnimation(int index) { PlayAnimation(kAnimations[index]); }
 
 void AnimationPanel::CloseAnimations() { CloseAnimation(false); }
 
@@ -101,13 +97,11 @@ void AnimationPanel::silencePlayer() {
 
 void AnimationPanel::CloseAnimation(bool withClick) {
     silencePlayer();
-    if (withClick) w_.PlayWaveSound(102);
+    if (withClick) c_.playWave(WaveSound::Click);
     panel_->hide();
 }
 
-void AnimationPanel::PointerOverAnimation(int, int, double, double) { w_.SetHandCursor(true); }
-void AnimationPanel::PointerOverAnimationsClose(int, double, double) { w_.SetHandCursor(true); }
-
-void AnimationPanel::closeOnRightClick(const std::function<void()>& close) { CloseOnRightClick(*panel_, close); }
+void AnimationPanel::PointerOverAnimation(int, int, double, double) { c_.setHandCursor(true); }
+void AnimationPanel::PointerOverAnimationsClose(int, double, double) { c_.setHandCursor(true); }
 
 }  // namespace pintaloo

@@ -9,15 +9,15 @@
 #include <memory>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class MainWindow;
 class AnimationPlayer;
 
 class AnimationPanel {
 public:
-    explicit AnimationPanel(MainWindow& w);
+    explicit AnimationPanel(PartContext& c);
     ~AnimationPanel();
 
     void OpenAnimations();
@@ -37,11 +37,9 @@ public:
     AnimationPlayer& player() { return *player_; }
     // The panel shows.
     bool isOpen() const { return !panel_->isHidden(); }
-    // A right click anywhere on the panel runs `close` (see CloseOnRightClick).
-    void closeOnRightClick(const std::function<void()>& close);
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     Box* panel_;                     // "pctFlash"
     std::array<Box*, 3> choices_{};  // "picture2(0)".."picture2(2)", a cartoon each
     Box* closeButton_;               // "Picture3"

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/brush_size.h"
 
-#include "ui/window/main_window.h"
-#include "ui/parts/animation_panel.h"
-#include "ui/parts/captions.h"
+#include "ui/words/texts.h"
+
 #include "theme_colours.h"
 #include "engine/toolbox/tool_tables.h"
 
@@ -18,43 +17,42 @@ struct Bar {
 constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
 }  // namespace
 
-BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
+BrushSizeBars::BrushSizeBars(PartContext& c) : c_(c) {
     for (int i = 0; i < 4; ++i) {
-        Box* b = new Box(&w, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
+        Box* b = new Box(&c.window, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
         bars_[std::size_t(i)] = b;
     }
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void BrushSizeBars::paintBars(int bars) {
     for (int i = 0; i < bars; ++i) bars_[std::size_t(i)]->setBackColor(QColor(Qt::white));
-    const int chosen = w_.state.SizeIndex;
+    const int chosen = c_.state.SizeIndex;
     if (chosen >= 0 && chosen < 4) {
-        const Colour c = w_.state.CurrentColor;
+        const Colour c = c_.state.CurrentColor;
         bars_[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     }
 }
 
 void BrushSizeBars::ChooseSize(int index) {
-    w_.PlayMp3Sound(1020);
-    w_.animation().CloseAnimation(false);
-    w_.state.SizeIndex = std::int16_t(index);
+    c_.playMp3Sound(Mp3Sound::SizeChosen);
+    c_.closeAnimations(false);
+    c_.state.SizeIndex = std::int16_t(index);
     paintBars(4);
-    if (index >= 0 && index < 4) {
-        w_.state.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
-        w_.state.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
-    }
+    c_.state.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
+    c_.state.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
 }
 
-void BrushSizeBars::PointerOverSize(int, int, double, double) { w_.SetHandCursor(true); }
+void BrushSizeBars::PointerOverSize(int, int, double, double) { c_.setHandCursor(true); }
 
-void BrushSizeBars::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::BrushSize])
-        for (Box* b : bars_) b->setToolTip(*t);
+void BrushSizeBars::applyTexts(Language language) {
+    const QString tip = Text(TextId::BrushSize, language);
+    for (Box* b : bars_) b->setToolTip(tip);
 }
 
 }  // namespace pintaloo

@@ -6,26 +6,23 @@
 #include <array>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class BrushSizeBars {
 public:
-    explicit BrushSizeBars(MainWindow& w);
+    explicit BrushSizeBars(PartContext& c);
 
     void ChooseSize(int index);
     void PointerOverSize(int index, int button, double x, double y);
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // All bars white, then the chosen one in the current colour.
     void paintBars(int bars);
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     std::array<Box*, 4> bars_{};  // "Label4(0)".."Label4(3)"
 };
 

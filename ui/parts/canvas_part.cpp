@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/canvas_part.h"
 
+#include "ui/words/texts.h"
+
 #include <QPixmap>
 #include <QTimer>
 #include <cmath>
 
-#include "ui/window/main_window.h"
 #include "engine/canvas/checked16.h"
-#include "ui/parts/captions.h"
-#include "ui/parts/command_buttons.h"
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
-#include "ui/parts/pickers.h"
 #include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -34,8 +32,8 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 
 }  // namespace
 
-CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
-    view_ = new CanvasView(&w, w.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+CanvasPart::CanvasPart(PartContext& c) : c_(c) {
+    view_ = new CanvasView(&c.window, c.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
     waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
     waitBox_->setBackColor(QColor(Qt::white));
     waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
@@ -50,13 +48,14 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     stampHolder_ = new ShapeFrame(view_, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
     stampHolder_->hide();
 
-    w.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
-    w.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
-    w.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    c.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
+    c.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
+    c.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
     spaceMoves();
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
     view_->onLeave = [this] { hideStampHolder(); };
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 // A pen or a gaming mouse sends a thousand moves a second; the canvas takes
@@ -101,11 +100,11 @@ void CanvasPart::spaceMoves() {
 }
 
 bool CanvasPart::stampIsTheTool() const {
-    const Tool t = w_.state.ToolMode;
+    const Tool t = c_.state.ToolMode;
     return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
 }
 
-QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&w_, QPoint(0, 0)), view_->size()}; }
+QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&c_.window, QPoint(0, 0)), view_->size()}; }
 
 void CanvasPart::showStampHolder(QSize size) {
     stampHolderSize_ = size;
@@ -130,17 +129,17 @@ void CanvasPart::PaintAt(double x, double y) {
     } catch (const Overflow16&) {
         return;  // a point no 16-bit painter can take
     }
-    w_.stroke().PaintStep(ix, iy, w_.state.CurrentColor);  // pencil and eraser join up with the last step
+    c_.stroke.PaintStep(ix, iy, c_.state.CurrentColor);  // pencil and eraser join up with the last step
     view_->sync();
 }
 
 void CanvasPart::PenDown(int button, double x, double y) {
-    w_.pickers().hidePanels();
-    w_.state.Phase = MousePhase::Down;
-    w_.stroke().StartStroke();
+    c_.hidePickers();
+    c_.state.Phase = MousePhase::Down;
+    c_.stroke.StartStroke();
     if (button != 1) return;
     // The joined-up tools start their line here.
-    w_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
     PaintAt(x, y);
 }
 
@@ -159,15 +158,15 @@ void CanvasPart::PenMove(int button, double x, double y) {
         stampHolder_->show();
         stampHolder_->raise();
     }
-    w_.state.Phase = MousePhase::Move;
-    w_.commands().normalFaces();
+    c_.state.Phase = MousePhase::Move;
+    c_.normalCommandFaces();
     if (button == 1) PaintAt(x, y);
 }
 
-void CanvasPart::PenUp(int, double, double) { w_.state.Phase = MousePhase::Up; }
+void CanvasPart::PenUp(int, double, double) { c_.state.Phase = MousePhase::Up; }
 
-void CanvasPart::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Wait]) waitText_->setCaption(*t);
+void CanvasPart::applyTexts(Language language) {
+    waitText_->setCaption(Text(TextId::Wait, language));
 }
 
 }  // namespace pintaloo

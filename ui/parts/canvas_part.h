@@ -13,19 +13,14 @@
 #include <optional>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 #include "ui/parts/canvas_view.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
-enum class CanvasCursor { Pencil = 1, Stamp = 2, Fill = 3, Eraser = 4, Models = 5 };
-
 class CanvasPart {
 public:
-    explicit CanvasPart(MainWindow& w);
+    explicit CanvasPart(PartContext& c);
 
     void PenDown(int button, double x, double y);
     void PenMove(int button, double x, double y);
@@ -45,8 +40,8 @@ public:
     bool stampIsTheTool() const;
     // The wait box over the canvas while a slow command runs.
     void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
     void refresh() { view_->sync(); }
     // Where the canvas lies on the window, for what is laid over it (the film screen).
@@ -61,7 +56,7 @@ public:
 private:
     void spaceMoves();
 
-    MainWindow& w_;
+    PartContext& c_;
     CanvasView* view_;             // "pctDraw"
     Box* waitBox_;                 // "Picture1"
     Box* waitText_;                // "lblWait"

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/comfort_buttons.h"
 
-#include "ui/window/main_window.h"
+#include "ui/words/texts.h"
+
 #include "ui/platform/settings.h"
-#include "ui/parts/captions.h"
-#include "ui/parts/drawing_files.h"
-#include "ui/files/printing.h"
 #include "ui/art/art_store.h"
 
 namespace pintaloo {
@@ -19,21 +17,22 @@ QPixmap Face(const char* name, bool hot) {
 }
 }  // namespace
 
-ComfortButtons::ComfortButtons(MainWindow& w) : w_(w) {
-    printButton_ = new Box(&w, QStringLiteral("bPrint"), {456, 20, 49, 49});
-    soundButton_ = new Box(&w, QStringLiteral("bSound"), {512, 20, 49, 49});
+ComfortButtons::ComfortButtons(PartContext& c) : c_(c) {
+    printButton_ = new Box(&c.window, QStringLiteral("bPrint"), {456, 20, 49, 49});
+    soundButton_ = new Box(&c.window, QStringLiteral("bSound"), {512, 20, 49, 49});
     for (int hot = 0; hot < 2; ++hot) {
         soundFaces_[0][hot] = Face("cmd_sound_off", hot != 0);
         soundFaces_[1][hot] = Face("cmd_sound_on", hot != 0);
         printFaces_[hot] = Face("cmd_print", hot != 0);
     }
     for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
-    if (w.services.settings) soundOn_ = w.services.settings->soundOn();
+    if (c.services.settings) soundOn_ = c.services.settings->soundOn();
     normalFaces();
-    w.actions.bind(*soundButton_, BoxEvent::Click, "bSound_Click");
-    w.actions.bind(*printButton_, BoxEvent::Click, "bPrint_Click");
-    w.actions.bind(*soundButton_, BoxEvent::MouseMove, "bSound_MouseMove");
-    w.actions.bind(*printButton_, BoxEvent::MouseMove, "bPrint_MouseMove");
+    c.actions.bind(*soundButton_, BoxEvent::Click, "bSound_Click");
+    c.actions.bind(*printButton_, BoxEvent::Click, "bPrint_Click");
+    c.actions.bind(*soundButton_, BoxEvent::MouseMove, "bSound_MouseMove");
+    c.actions.bind(*printButton_, BoxEvent::MouseMove, "bPrint_MouseMove");
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void ComfortButtons::muteForThisRun() {
@@ -43,17 +42,17 @@ void ComfortButtons::muteForThisRun() {
 
 void ComfortButtons::ToggleSound() {
     soundOn_ = !soundOn_;
-    if (w_.services.settings) w_.services.settings->setSoundOn(soundOn_);
+    if (c_.services.settings) c_.services.settings->setSoundOn(soundOn_);
     showSoundFace(soundButton_->underMouse());
     if (soundOn_) {
         if (onSoundOn) onSoundOn();
-        w_.PlayWaveSound(102);  // the same click every button makes: the child hears sound is back
+        c_.playWave(WaveSound::Click);  // the same click every button makes: the child hears sound is back
     }
 }
 
 void ComfortButtons::PrintDrawing() {
-    w_.PlayWaveSound(102);
-    if (w_.services.printer) w_.services.printer->print(DrawingFiles::CanvasImage(w_.canvas));
+    c_.playWave(WaveSound::Click);
+    if (c_.services.printer) c_.services.printer->print(c_.canvasImage());
 }
 
 void ComfortButtons::PointerOverSound(int, double, double) {
@@ -73,9 +72,9 @@ void ComfortButtons::normalFaces() {
 
 void ComfortButtons::showSoundFace(bool hot) { soundButton_->setPicture(soundFaces_[soundOn_ ? 1 : 0][hot ? 1 : 0]); }
 
-void ComfortButtons::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Sound]) soundButton_->setToolTip(*t);
-    if (const auto& t = texts[Caption::Print]) printButton_->setToolTip(*t);
+void ComfortButtons::applyTexts(Language language) {
+    soundButton_->setToolTip(Text(TextId::SoundOnOff, language));
+    printButton_->setToolTip(Text(TextId::Print, language));
 }
 
 }  // namespace pintaloo

@@ -10,15 +10,13 @@
 #include <functional>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class MainWindow;
-class CaptionTexts;
-
 class ComfortButtons {
 public:
-    explicit ComfortButtons(MainWindow& w);
+    explicit ComfortButtons(PartContext& c);
 
     bool soundOn() const { return soundOn_; }
     // Off for this run only, remembered nowhere (--nosound).
@@ -31,7 +29,8 @@ public:
     void PointerOverSound(int button, double x, double y);
     void PointerOverPrint(int button, double x, double y);
     void normalFaces();
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
 
     // Runs when sound is turned on, so the program can open the device it
     // left closed while muted.
@@ -40,7 +39,7 @@ public:
 private:
     void showSoundFace(bool hot);
 
-    MainWindow& w_;
+    PartContext& c_;
     Box* soundButton_;  // "bSound"
     Box* printButton_;  // "bPrint"
     bool soundOn_ = true;

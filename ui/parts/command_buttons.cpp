@@ -2,12 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/command_buttons.h"
 
-#include "ui/window/main_window.h"
-#include "ui/parts/window_chrome.h"
-#include "ui/parts/animation_panel.h"
-#include "ui/parts/captions.h"
-#include "ui/parts/drawing_files.h"
-#include "ui/parts/page_picker.h"
+#include "ui/words/texts.h"
+
 #include "ui/art/art_store.h"
 
 namespace pintaloo {
@@ -29,21 +25,22 @@ QPixmap Face(int face, bool hot) {
 }
 }  // namespace
 
-CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
+CommandButtons::CommandButtons(PartContext& c) : c_(c) {
     for (int i = 0; i < 4; ++i) {
-        Box* b = new Box(&w, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
+        Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
+        c.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
         b->onLeave = [this] { normalFaces(); };  // off by any path, back to normal
         buttons_[std::size_t(i)] = b;
         normal_[std::size_t(i)] = Face(kCommands[i].face, false);
         hot_[std::size_t(i)] = Face(kCommands[i].face, true);
     }
     normalFaces();
-    w.actions.bind(*button(1), BoxEvent::MouseDown, "KewlButtons1_MouseDown");
-    w.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
-    w.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
-    w.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
+    c.actions.bind(*button(1), BoxEvent::MouseDown, "KewlButtons1_MouseDown");
+    c.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
+    c.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
+    c.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void CommandButtons::normalFaces() {
@@ -52,31 +49,30 @@ void CommandButtons::normalFaces() {
 
 void CommandButtons::NewPage(int button, double, double) {
     if (button != 1) return;
-    w_.animation().CloseAnimation(true);
-    w_.pagePicker().close();
-    w_.ResetEditor();
+    c_.closeAnimations(true);
+    c_.closePagePicker();
+    c_.resetEditor();
 }
 
 void CommandButtons::NewColouringPage(int button, double, double) {
     if (button != 1) return;
-    w_.animation().CloseAnimation(true);
-    w_.pagePicker().open();
+    c_.closeAnimations(true);
+    c_.openPagePicker();
 }
 
-void CommandButtons::ShowHelp() { w_.PlayWaveSound(102); }
+void CommandButtons::ShowHelp() { c_.playWave(WaveSound::Click); }
 
 void CommandButtons::PointerOverCommand(int which, int, double, double) {
-    w_.SetHandCursor(true);
-    if (which == 3 || which == 4) w_.chrome().normalFaces();
+    c_.setHandCursor(true);
+    if (which == 3 || which == 4) c_.normalChromeFaces();
     normalFaces();
-    if (which >= 1 && which <= 4) button(which)->setPicture(hot_[std::size_t(which - 1)]);
+    button(which)->setPicture(hot_[std::size_t(which - 1)]);
 }
 
-void CommandButtons::applyCaptions(const CaptionTexts& texts) {
+void CommandButtons::applyTexts(Language language) {
     // By button, KewlButtons1 first.
-    constexpr Caption kTips[4] = {Caption::ColouringPage, Caption::NewPage, Caption::Save, Caption::Help};
-    for (int which = 1; which <= 4; ++which)
-        if (const auto& t = texts[kTips[which - 1]]) button(which)->setToolTip(*t);
+    constexpr TextId kTips[4] = {TextId::NewColouringPage, TextId::NewPage, TextId::SaveDrawing, TextId::HelpAbout};
+    for (int which = 1; which <= 4; ++which) button(which)->setToolTip(Text(kTips[which - 1], language));
 }
 
 }  // namespace pintaloo

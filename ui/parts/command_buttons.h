@@ -6,30 +6,27 @@
 #include <array>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class CommandButtons {
 public:
-    explicit CommandButtons(MainWindow& w);
+    explicit CommandButtons(PartContext& c);
 
     void NewColouringPage(int button, double x, double y);  // new colouring page
     void NewPage(int button, double x, double y);  // new page
     void ShowHelp();                                               // help
     void PointerOverCommand(int which, int button, double x, double y);
 
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     void normalFaces();
 
 private:
     Box* button(int which) { return buttons_[std::size_t(which - 1)]; }  // KewlButtons1..4
 
-    MainWindow& w_;
+    PartContext& c_;
     std::array<Box*, 4> buttons_{};
     // By button: the canvas restores these on every mouse step, so they are
     // drawn once here rather than looked up each time.

@@ -14,24 +14,20 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/window/main_window.h"
 #include "ui/platform/settings.h"
-#include "ui/parts/canvas_part.h"
-#include "ui/parts/animation_panel.h"
 #include "ui/words/texts.h"
-#include "ui/parts/page_picker.h"
 #include "ui/art/art_store.h"
 
 namespace pintaloo {
 
-DrawingFiles::DrawingFiles(MainWindow& w) : w_(w) {}
+DrawingFiles::DrawingFiles(PartContext& c) : c_(c) {}
 
 namespace {
 // Where the save and open dialogs start: the folder used last time (kept
 // between runs), else Pictures, else home.
-QString StartFolder(const MainWindow& w) {
-    if (w.services.settings) {
-        const QString last = w.services.settings->lastFolder();
+QString StartFolder(const Services& services) {
+    if (services.settings) {
+        const QString last = services.settings->lastFolder();
         if (!last.isEmpty() && QDir(last).exists()) return last;
     }
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -39,8 +35,8 @@ QString StartFolder(const MainWindow& w) {
     return folder;
 }
 
-void RememberFolder(const MainWindow& w, const QString& file) {
-    if (w.services.settings) w.services.settings->setLastFolder(QFileInfo(file).absolutePath());
+void RememberFolder(const Services& services, const QString& file) {
+    if (services.settings) services.settings->setLastFolder(QFileInfo(file).absolutePath());
 }
 }  // namespace
 
@@ -101,56 +97,56 @@ std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWid
 
 void DrawingFiles::SaveDrawing(int button, double, double) {
     if (button != 1) return;
-    w_.animation().CloseAnimation(true);
+    c_.closeAnimations(true);
     const QTime now = QTime::currentTime();
     const QString proposed = ProposedName(now.hour(), now.minute(), now.second());
-    if (!w_.services.dialog) return;
+    if (!c_.services.dialog) return;
     const auto chosen =
-        w_.services.dialog->saveFileName(StartFolder(w_) + QLatin1Char('/') + proposed, SaveFilter(w_.language));
+        c_.services.dialog->saveFileName(StartFolder(c_.services) + QLatin1Char('/') + proposed, SaveFilter(c_.language));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
-    RememberFolder(w_, *chosen);
+    RememberFolder(c_.services, *chosen);
     const SaveTarget target = ChooseSaveTarget(*chosen);
     if (target.format == SaveFormat::Unknown) {
-        if (w_.services.messages)
-            w_.services.messages->tell(UnknownEndingTitle(w_.language), UnknownEndingText(*chosen, w_.language));
+        if (c_.services.messages)
+            c_.services.messages->tell(UnknownEndingTitle(c_.language), UnknownEndingText(*chosen, c_.language));
         return;
     }
     QString why;
-    if (!SaveCanvas(w_.canvas, target.path, &why, target.format) && w_.services.messages) {
-        w_.services.messages->tell(
-            Text(TextId::SaveFailedTitle, w_.language),
-            Text(TextId::SaveFailed, w_.language).arg(QDir::toNativeSeparators(target.path), why));
+    if (!SaveCanvas(c_.canvas, target.path, &why, target.format) && c_.services.messages) {
+        c_.services.messages->tell(
+            Text(TextId::SaveFailedTitle, c_.language),
+            Text(TextId::SaveFailed, c_.language).arg(QDir::toNativeSeparators(target.path), why));
     }
 }
 
 void DrawingFiles::OpenDrawing(int, double, double) {
-    w_.PlayWaveSound(102);
+    c_.playWave(WaveSound::Click);
     lastOpened.clear();
     std::optional<QString> chosen;
-    if (w_.services.dialog)
-        chosen = w_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(w_) : dialogFileName,
-                                                  OpenFilter(w_.language));
+    if (c_.services.dialog)
+        chosen = c_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(c_.services) : dialogFileName,
+                                                  OpenFilter(c_.language));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
         dialogFileName = *chosen;
-        RememberFolder(w_, *chosen);
+        RememberFolder(c_.services, *chosen);
         // The wait note shows while the picture is decoded. A window that
         // never waits in real time (a film's) shows none and lets no event
         // run in the middle of its open.
         std::function<void(bool)> waiting;
-        if (w_.waitsInRealTime) waiting = [this](bool on) { w_.canvasPart().showWaitBox(on); };
+        if (c_.waitsInRealTime) waiting = [this](bool on) { c_.showWaitBox(on); };
         PictureRefusal why = PictureRefusal::None;
         if (const auto pic =
-                LoadPicture(*chosen, w_.canvas.width(), w_.canvas.height(), &why, openTimeLimit, waiting)) {
-            w_.canvas.setPicture(*pic);
-            w_.canvasPart().refresh();
+                LoadPicture(*chosen, c_.canvas.width(), c_.canvas.height(), &why, openTimeLimit, waiting)) {
+            c_.canvas.setPicture(*pic);
+            c_.refreshCanvas();
             lastOpened = *chosen;
-        } else if (w_.services.messages) {
-            w_.services.messages->tell(RefusalTitle(w_.language), RefusalText(why, w_.language));
+        } else if (c_.services.messages) {
+            c_.services.messages->tell(RefusalTitle(c_.language), RefusalText(why, c_.language));
         }
     }
-    w_.pagePicker().close();
+    c_.closePagePicker();
 }
 
 }  // namespace pintaloo

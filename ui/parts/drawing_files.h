@@ -12,16 +12,15 @@
 
 #include "engine/canvas/picture.h"
 #include "engine/canvas/surface.h"
+#include "ui/actions/part_context.h"
 #include "ui/files/picture_reader.h"
 #include "ui/files/picture_writer.h"
 
 namespace pintaloo {
 
-class MainWindow;
-
 class DrawingFiles {
 public:
-    explicit DrawingFiles(MainWindow& w);
+    explicit DrawingFiles(PartContext& c);
 
     void SaveDrawing(int button, double x, double y);  // save
     void OpenDrawing(int button, double x, double y);        // open
@@ -59,7 +58,7 @@ public:
     QString lastOpened;
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
 };
 
 }  // namespace pintaloo

@@ -7,19 +7,12 @@
 
 #include "ui/actions/box.h"
 #include "ui/files/kept_drawing.h"
-#include "ui/window/main_window.h"
-#include "ui/parts/canvas_part.h"
-#include "ui/parts/captions.h"
 #include "ui/words/texts.h"
-#include "ui/parts/page_picker.h"
 #include "ui/art/art_store.h"
 
 namespace pintaloo {
 
 namespace {
-// The page-turn sound: short and soft, a page of the drawing's story going back or forward.
-constexpr std::int16_t kStepSound = 1011;
-
 struct Button {
     const char* name;
     const char* face;
@@ -32,9 +25,9 @@ constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
 bool IsCanvas(const std::string& name) { return name.rfind("pctDraw_", 0) == 0; }
 }  // namespace
 
-DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
+DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
     for (std::size_t i = 0; i < 2; ++i) {
-        Box* b = new Box(&w, QString::fromLatin1(kButtons[i].name), kButtons[i].place);
+        Box* b = new Box(&c.window, QString::fromLatin1(kButtons[i].name), kButtons[i].place);
         b->setHandCursor(true);
         for (std::size_t f = 0; f < 3; ++f)
             faces_[i][f] =
@@ -43,13 +36,14 @@ DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
                                             {49, 49});
         (i == 0 ? undoButton_ : redoButton_) = b;
     }
-    w.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
-    w.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
-    w.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
-    w.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
+    c.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
+    c.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
+    c.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
+    c.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
     // Last, so that every drawing part has done its work before a step is cut.
-    w.actions.addObserver([this](const ActionCall& call) { heard(call); });
+    c.actions.addObserver([this](const ActionCall& call) { heard(call); });
     showButtons();
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 DrawingHistory::~DrawingHistory() = default;
@@ -57,9 +51,9 @@ DrawingHistory::~DrawingHistory() = default;
 void DrawingHistory::restart() {
     strokeOpen_ = false;
     if (history_)
-        history_->reset(w_.canvas, StepInfoOf(w_.state));
+        history_->reset(c_.canvas, StepInfoOf(c_.state));
     else
-        history_.emplace(w_.canvas, StepInfoOf(w_.state));
+        history_.emplace(c_.canvas, StepInfoOf(c_.state));
     showButtons();
 }
 
@@ -67,20 +61,20 @@ bool DrawingHistory::keepIn(const QString& folder) {
     keeper_.reset();
     if (folder.isEmpty()) return false;
     bool shown = false;
-    if (const auto kept = LoadKeptDrawing(folder, w_.canvas.width(), w_.canvas.height())) {
-        kept->copyInto(w_.canvas);
-        RestoreStepInfo(kept->info, w_.state);
-        w_.pagePicker().ShowPickerPage();
-        w_.canvasPart().refresh();
+    if (const auto kept = LoadKeptDrawing(folder, c_.canvas.width(), c_.canvas.height())) {
+        kept->copyInto(c_.canvas);
+        RestoreStepInfo(kept->info, c_.state);
+        c_.showPickerPage();
+        c_.refreshCanvas();
         shown = true;
     } else if (const QString aside = MoveRefusedAside(folder, QDateTime::currentDateTime()); !aside.isEmpty()) {
         // One that was there and refused is never overwritten by the next change.
-        tell(Text(TextId::KeptRefused, w_.language).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
+        tell(Text(TextId::KeptRefused, c_.language).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
     }
     restart();
     keeper_ = std::make_unique<KeptDrawingWriter>(folder);
     keeper_->onTrouble = [this, folder](const QString& why) {
-        tell(Text(TextId::KeepFailed, w_.language).arg(QDir::toNativeSeparators(folder), why));
+        tell(Text(TextId::KeepFailed, c_.language).arg(QDir::toNativeSeparators(folder), why));
     };
     return shown;
 }
@@ -95,9 +89,9 @@ void DrawingHistory::cannotKeep(const QString& message) {
 // not in a box before it.
 void DrawingHistory::tell(const QString& message) {
     QMetaObject::invokeMethod(
-        &w_,
+        &c_.window,
         [this, message] {
-            if (w_.services.messages) w_.services.messages->tell(Text(TextId::KeepFailedTitle, w_.language), message);
+            if (c_.services.messages) c_.services.messages->tell(Text(TextId::KeepFailedTitle, c_.language), message);
         },
         Qt::QueuedConnection);
 }
@@ -105,11 +99,11 @@ void DrawingHistory::tell(const QString& message) {
 void DrawingHistory::offerSaveBeforeQuitting() {
     flush();
     const bool unkept = keeper_ ? !keeper_->kept() : cannotKeep_ && changed_;
-    if (!unkept || !w_.services.messages) return;
+    if (!unkept || !c_.services.messages) return;
     changed_ = false;  // asked once per close
-    if (w_.services.messages->ask(Text(TextId::KeepFailedTitle, w_.language),
-                                  Text(TextId::SaveBeforeQuitting, w_.language)))
-        w_.actions.run("KewlButtons3_MouseDown", {1});
+    if (c_.services.messages->ask(Text(TextId::KeepFailedTitle, c_.language),
+                                  Text(TextId::SaveBeforeQuitting, c_.language)))
+        c_.actions.run("KewlButtons3_MouseDown", {1});
 }
 
 void DrawingHistory::flush() {
@@ -155,28 +149,28 @@ void DrawingHistory::heard(const ActionCall& call) {
 
 void DrawingHistory::commit() {
     if (running_ > 0) return;
-    if (history_->commit(w_.canvas, StepInfoOf(w_.state))) afterChange();
+    if (history_->commit(c_.canvas, StepInfoOf(c_.state))) afterChange();
 }
 
 void DrawingHistory::afterChange() {
     changed_ = true;
-    if (keeper_) keeper_->changed(w_.canvas, StepInfoOf(w_.state));
+    if (keeper_) keeper_->changed(c_.canvas, StepInfoOf(c_.state));
     showButtons();
 }
 
 void DrawingHistory::restore(const std::optional<StepInfo>& info) {
     if (!info) return;
-    RestoreStepInfo(*info, w_.state);
-    w_.pagePicker().ShowPickerPage();
-    w_.canvasPart().refresh();
-    w_.PlayWaveSound(kStepSound);
+    RestoreStepInfo(*info, c_.state);
+    c_.showPickerPage();
+    c_.refreshCanvas();
+    c_.playWave(WaveSound::PageTurn);  // a page of the drawing's story going back or forward
     afterChange();
 }
 
 void DrawingHistory::Undo() {
     if (!history_ || running_ > 0) return;  // never in the middle of the oil effect
     strokeOpen_ = false;                    // a stroke still held is committed by the undo, and is what goes
-    restore(history_->undo(w_.canvas));
+    restore(history_->undo(c_.canvas));
 }
 
 void DrawingHistory::Redo() {
@@ -185,7 +179,7 @@ void DrawingHistory::Redo() {
         strokeOpen_ = false;
         commit();
     }
-    restore(history_->redo(w_.canvas));
+    restore(history_->redo(c_.canvas));
 }
 
 void DrawingHistory::showButtons() {
@@ -198,7 +192,7 @@ void DrawingHistory::showButtons() {
 }
 
 void DrawingHistory::hotFace(std::size_t which) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     showButtons();
     Box* b = which == 0 ? undoButton_ : redoButton_;
     if (b->isEnabled()) b->setPicture(faces_[which][1]);
@@ -207,9 +201,9 @@ void DrawingHistory::hotFace(std::size_t which) {
 void DrawingHistory::PointerOverUndo(int, double, double) { hotFace(0); }
 void DrawingHistory::PointerOverRedo(int, double, double) { hotFace(1); }
 
-void DrawingHistory::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Undo]) undoButton_->setToolTip(*t);
-    if (const auto& t = texts[Caption::Redo]) redoButton_->setToolTip(*t);
+void DrawingHistory::applyTexts(Language language) {
+    undoButton_->setToolTip(Text(TextId::Undo, language));
+    redoButton_->setToolTip(Text(TextId::Redo, language));
 }
 
 }  // namespace pintaloo

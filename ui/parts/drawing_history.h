@@ -22,18 +22,17 @@
 #include <optional>
 
 #include "ui/actions/action_hub.h"
+#include "ui/actions/part_context.h"
 #include "engine/history/history.h"
 
 namespace pintaloo {
 
 class Box;
-class CaptionTexts;
 class KeptDrawingWriter;
-class MainWindow;
 
 class DrawingHistory {
 public:
-    explicit DrawingHistory(MainWindow& w);
+    explicit DrawingHistory(PartContext& c);
     ~DrawingHistory();
 
     // The drawing as it is now becomes the start: every step is forgotten.
@@ -56,7 +55,8 @@ public:
     void Undo();
     void Redo();
 
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // The buttons' faces: normal, or off when there is nothing to do.
     void showButtons();
     // The pointer over a button: its face glows (when it can do something).
@@ -77,7 +77,7 @@ private:
     void hotFace(std::size_t which);
     void tell(const QString& message);
 
-    MainWindow& w_;
+    PartContext& c_;
     Box* undoButton_ = nullptr;  // "bUndo"
     Box* redoButton_ = nullptr;  // "bRedo"
     std::optional<History> history_;

@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/help_link.h"
 
+#include "ui/words/texts.h"
 
-#include "ui/window/main_window.h"
-#include "ui/parts/captions.h"
 #include "theme_colours.h"
 
 namespace pintaloo {
 
-HelpLink::HelpLink(MainWindow& w) : w_(w) {
-    versionLine_ = new Box(&w, "lblInfo", {560, 712, 249, 17});
+HelpLink::HelpLink(PartContext& c) : c_(c) {
+    versionLine_ = new Box(&c.window, "lblInfo", {560, 712, 249, 17});
     versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
     versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
-    w.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
-    w.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
+    c.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
+    c.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 QFont HelpLink::captionFont() {
@@ -29,14 +29,15 @@ QString HelpLink::firstCaption() {
     return QStringLiteral("Pintaloo %1 · help and about").arg(QStringLiteral(PINTALOO_VERSION));
 }
 
-void HelpLink::PointerOverHelpLine(int, double, double) { w_.SetHandCursor(true); }
+void HelpLink::PointerOverHelpLine(int, double, double) { c_.setHandCursor(true); }
 
 void HelpLink::FollowHelpLine(int, double, double) {
-    if (w_.services.help) w_.services.help->show(w_.language);
+    if (c_.services.help) c_.services.help->show(c_.language);
 }
 
-void HelpLink::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::HelpLine]) versionLine_->setCaption(*t);
+void HelpLink::applyTexts(Language language) {
+    // The help line names the version it belongs to.
+    versionLine_->setCaption(Text(TextId::HelpLine, language).arg(QStringLiteral(PINTALOO_VERSION)));
 }
 
 }  // namespace pintaloo

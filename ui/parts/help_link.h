@@ -7,24 +7,23 @@
 #include <QString>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class MainWindow;
-class CaptionTexts;
-
 class HelpLink {
 public:
-    explicit HelpLink(MainWindow& w);
+    explicit HelpLink(PartContext& c);
     // The line's font and its first text, before any language is applied.
     static QFont captionFont();
     static QString firstCaption();
     void PointerOverHelpLine(int button, double x, double y);
     void FollowHelpLine(int button, double x, double y);
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     Box* versionLine_;  // "lblInfo"
 };
 

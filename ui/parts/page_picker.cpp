@@ -2,12 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/page_picker.h"
 
-#include "ui/window/main_window.h"
-#include "ui/window/panels.h"
-#include "ui/parts/canvas_part.h"
-#include "ui/parts/captions.h"
-#include "ui/parts/command_buttons.h"
-#include "ui/parts/drawing_files.h"
+#include "ui/words/texts.h"
+
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
 
@@ -18,9 +14,9 @@ const QColor kMidBlue(66, 115, 168);
 const QColor kInk(29, 35, 64);
 }  // namespace
 
-PagePicker::PagePicker(MainWindow& w) : w_(w) {
+PagePicker::PagePicker(PartContext& c) : c_(c) {
     // Hidden, off to the side of the window until the picker is opened.
-    panel_ = new Box(&w, "pctOpen", {900, 76, 809, 625});
+    panel_ = new Box(&c.window, "pctOpen", {900, 76, 809, 625});
     panel_->setBackColor(QColor(236, 244, 255));
     panel_->setFrame(kMidBlue, 3, 12);
     QFont title;
@@ -61,96 +57,96 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
         closeButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
     };
     panel_->hide();
+    c.addPanel(*panel_, [this] { close(); });
 
-    w.actions.bind(*nextButton_, BoxEvent::Click, "KewlButtons8_Click");
-    w.actions.bind(*prevButton_, BoxEvent::Click, "KewlButtons9_Click");
-    w.actions.bind(*preview_, BoxEvent::Click, "Image3_Click");
-    w.actions.bind(*nextButton_, BoxEvent::MouseMove, "KewlButtons8_MouseMove");
-    w.actions.bind(*prevButton_, BoxEvent::MouseMove, "KewlButtons9_MouseMove");
-    w.actions.bind(*openDrawing_, BoxEvent::MouseMove, "Label7_MouseMove");
-    w.actions.bind(*openDrawing_, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
-    w.actions.bind(*preview_, BoxEvent::MouseMove, "Image3_MouseMove");
-    w.actions.bind(*panel_, BoxEvent::MouseMove, "pctOpen_MouseMove");
-    w.actions.bind(*closeButton_, BoxEvent::Click, "bClosePicker_Click");
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "bClosePicker_MouseMove");
+    c.actions.bind(*nextButton_, BoxEvent::Click, "KewlButtons8_Click");
+    c.actions.bind(*prevButton_, BoxEvent::Click, "KewlButtons9_Click");
+    c.actions.bind(*preview_, BoxEvent::Click, "Image3_Click");
+    c.actions.bind(*nextButton_, BoxEvent::MouseMove, "KewlButtons8_MouseMove");
+    c.actions.bind(*prevButton_, BoxEvent::MouseMove, "KewlButtons9_MouseMove");
+    c.actions.bind(*openDrawing_, BoxEvent::MouseMove, "Label7_MouseMove");
+    c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
+    c.actions.bind(*preview_, BoxEvent::MouseMove, "Image3_MouseMove");
+    c.actions.bind(*panel_, BoxEvent::MouseMove, "pctOpen_MouseMove");
+    c.actions.bind(*closeButton_, BoxEvent::Click, "bClosePicker_Click");
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "bClosePicker_MouseMove");
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
-
-void PagePicker::closeOnRightClick(const std::function<void()>& close) { CloseOnRightClick(*panel_, close); }
 
 void PagePicker::open() {
     panel_->move(8, 76);
     panel_->show();
     panel_->raise();
-    w_.state.PageNumber = ColouringPages::kFirst;
+    c_.state.PageNumber = ColouringPages::kFirst;
     ShowPickerPage();
 }
 
 void PagePicker::ShowPickerPage() {
-    counter_->setCaption(CounterText(w_.state.PageNumber));
+    counter_->setCaption(CounterText(c_.state.PageNumber));
     // Rendered only when a preview is really shown (the reset sets just the counter).
-    if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(w_.state.PageNumber)));
+    if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(c_.state.PageNumber)));
 }
 
 void PagePicker::PreviousPage() {
-    auto& n = w_.state.PageNumber;
+    auto& n = c_.state.PageNumber;
     n = n == ColouringPages::kLast ? ColouringPages::kFirst : std::int16_t(n + 1);
     ShowPickerPage();
-    w_.PlayWaveSound(1011);
+    c_.playWave(WaveSound::PageTurn);
 }
 
 void PagePicker::NextPage() {
-    auto& n = w_.state.PageNumber;
+    auto& n = c_.state.PageNumber;
     n = n == ColouringPages::kFirst ? ColouringPages::kLast : std::int16_t(n - 1);
     ShowPickerPage();
-    w_.PlayWaveSound(1011);
+    c_.playWave(WaveSound::PageTurn);
 }
 
 // The clean outline page replaces whatever was on the canvas.
 void PagePicker::TakePage() {
-    const Picture& page = pages_.page(w_.state.PageNumber);
+    const Picture& page = pages_.page(c_.state.PageNumber);
     if (!page.empty()) {
-        w_.canvas.setPicture(page);
-        w_.canvasPart().refresh();
+        c_.canvas.setPicture(page);
+        c_.refreshCanvas();
     }
     panel_->hide();
 }
 
 void PagePicker::PointerOverPrevious(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     nextFrame_->show();
 }
 
 void PagePicker::PointerOverNext(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     prevFrame_->show();
 }
 
 void PagePicker::PointerOverOpen(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     openDrawingFrame_->show();
 }
 
-void PagePicker::PointerOverPage(int, double, double) { w_.SetHandCursor(true); }
+void PagePicker::PointerOverPage(int, double, double) { c_.setHandCursor(true); }
 
 void PagePicker::ClosePagePicker() { close(); }
 
 void PagePicker::PointerOverPickerClose(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     closeButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close_hot.svg", {40, 40}));
 }
 
 void PagePicker::PointerOverPagePicker(int, double, double) {
     closeButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
-    w_.commands().normalFaces();
+    c_.normalCommandFaces();
     for (ShapeFrame* s : {nextFrame_, prevFrame_, openDrawingFrame_}) s->hide();
 }
 
-void PagePicker::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::PickerTitle]) title_->setCaption(*t);
-    if (const auto& t = texts[Caption::OpenDrawing]) openDrawing_->setCaption(*t);
-    if (const auto& t = texts[Caption::ClosePanel]) closeButton_->setToolTip(*t);
+void PagePicker::applyTexts(Language language) {
+    title_->setCaption(Text(TextId::PickerTitle, language));
+    openDrawing_->setCaption(Text(TextId::OpenDrawing, language));
+    closeButton_->setToolTip(Text(TextId::ClosePanel, language));
 }
 
 }  // namespace pintaloo

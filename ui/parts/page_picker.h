@@ -7,17 +7,14 @@
 #include <functional>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 #include "ui/files/colouring_pages.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class PagePicker {
 public:
-    explicit PagePicker(MainWindow& w);
+    explicit PagePicker(PartContext& c);
 
     void open();  // shown over the canvas at the first page
     void close() { panel_->hide(); }
@@ -33,19 +30,17 @@ public:
     // The close button: back to the drawing, nothing chosen.
     void ClosePagePicker();
     void PointerOverPickerClose(int button, double x, double y);
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // "1/21" .. "21/21"
     static QString CounterText(int pageNumber);
 
     ColouringPages& pages() { return pages_; }
     // The picker shows over the canvas.
     bool isOpen() const { return !panel_->isHidden(); }
-    // A right click anywhere on the picker runs `close` (see CloseOnRightClick).
-    void closeOnRightClick(const std::function<void()>& close);
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     // Each control keeps the object name the state dump shows (in quotes).
     Box* panel_;                    // "pctOpen"
     Box* title_;                    // "lblList"

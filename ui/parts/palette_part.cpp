@@ -2,12 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/palette_part.h"
 
-#include "ui/window/main_window.h"
-#include "ui/parts/animation_panel.h"
-#include "ui/parts/captions.h"
+#include "ui/words/texts.h"
+
 #include "theme_colours.h"
-#include "ui/parts/brush_size.h"
-#include "ui/parts/pickers.h"
 #include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -27,20 +24,21 @@ QRect SwatchPlace(int item) {
 }
 }  // namespace
 
-PalettePart::PalettePart(MainWindow& w) : w_(w) {
+PalettePart::PalettePart(PartContext& c) : c_(c) {
     for (int i = 0; i < 24; ++i) {
-        Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
+        Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
         swatches_[std::size_t(i)] = b;
     }
-    chosenColour_ = new Box(&w, "sColor", {760, 632, 49, 67});
+    chosenColour_ = new Box(&c.window, "sColor", {760, 632, 49, 67});
     chosenColour_->setFrame(QColor(theme::OUTLINE), 2, 6);
     chosenColour_->setHandCursor(true);
-    w.actions.bind(*chosenColour_, BoxEvent::Click, "sColor_Click");  // opens the animation panel
-    w.actions.bind(*chosenColour_, BoxEvent::MouseMove, "sColor_MouseMove");
+    c.actions.bind(*chosenColour_, BoxEvent::Click, "sColor_Click");  // opens the animation panel
+    c.actions.bind(*chosenColour_, BoxEvent::MouseMove, "sColor_MouseMove");
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void PalettePart::showColour(Colour c) { chosenColour_->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
@@ -53,22 +51,21 @@ void PalettePart::applyPalette() {
 }
 
 void PalettePart::ChooseColour(int index) {
-    w_.pickers().hidePanels();
-    if (index < 0 || index > 23) return;  // no such swatch
-    w_.state.CurrentColor = kPalette[std::size_t(index)];
-    w_.state.SwatchIndex = std::int16_t(index);
-    showColour(w_.state.CurrentColor);
+    c_.hidePickers();
+    c_.state.CurrentColor = kPalette[std::size_t(index)];
+    c_.state.SwatchIndex = std::int16_t(index);
+    showColour(c_.state.CurrentColor);
     // Bar 3 is white unless chosen, so afterwards exactly the chosen bar shows the colour.
-    w_.brushSize().paintBars(3);
-    if (const auto tone = ToneForSwatch(index)) w_.PlayMp3Sound(*tone);
+    c_.paintSizeBars(3);
+    if (const auto tone = ToneForSwatch(index)) c_.playMp3(*tone);
 }
 
-void PalettePart::PointerOverColour(int, int, double, double) { w_.SetHandCursor(true); }
-void PalettePart::PointerOverChosenColour(int, double, double) { w_.SetHandCursor(true); }
+void PalettePart::PointerOverColour(int, int, double, double) { c_.setHandCursor(true); }
+void PalettePart::PointerOverChosenColour(int, double, double) { c_.setHandCursor(true); }
 
-void PalettePart::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Swatch])
-        for (Box* b : swatches_) b->setToolTip(*t);
+void PalettePart::applyTexts(Language language) {
+    const QString tip = Text(TextId::SelectColour, language);
+    for (Box* b : swatches_) b->setToolTip(tip);
 }
 
 }  // namespace pintaloo

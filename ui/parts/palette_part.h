@@ -6,30 +6,27 @@
 #include <array>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 #include "engine/canvas/colour.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class PalettePart {
 public:
-    explicit PalettePart(MainWindow& w);
+    explicit PalettePart(PartContext& c);
 
     void ChooseColour(int index);
     void PointerOverColour(int index, int button, double x, double y);
     void PointerOverChosenColour(int button, double x, double y);
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // The box of the colour last chosen shows this one.
     void showColour(Colour c);
     // The swatches take the palette's colours, item 0 first.
     void applyPalette();
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     std::array<Box*, 24> swatches_{};  // "bColor(0)".."bColor(23)"
     Box* chosenColour_;                // "sColor"
 };

@@ -4,9 +4,6 @@
 
 #include <QSvgRenderer>
 
-#include "ui/window/main_window.h"
-#include "ui/window/panels.h"
-#include "ui/parts/canvas_part.h"
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
 #include "engine/toolbox/tool_tables.h"
@@ -45,23 +42,23 @@ QString ChosenPicturePath(Tool tool, int variant) {
     return {};
 }
 
-Pickers::Pickers(MainWindow& w) : w_(w) {
-    modelsPanel_ = new Box(&w, "pctBrush", {88, 504, 513, 121});
-    stampsPanel_ = new Box(&w, "pctStamp", {160, 504, 457, 121});
+Pickers::Pickers(PartContext& c) : c_(c) {
+    modelsPanel_ = new Box(&c.window, "pctBrush", {88, 504, 513, 121});
+    stampsPanel_ = new Box(&c.window, "pctStamp", {160, 504, 457, 121});
     for (Box* panel : {modelsPanel_, stampsPanel_}) {
         panel->setBackColor(QColor(Qt::white));
         panel->hide();
     }
     new ShapeFrame(modelsPanel_, "Shape4", modelsPanel_->rect(), kMidBlue, 3, false);  // the panels' outlines
     new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
-    w.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "pctBrush_MouseMove");
+    c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "pctBrush_MouseMove");
 
     for (int i = 0; i < 17; ++i) {
         const ModelButton& m = kModelButtons[i];
         Box* b = new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
         models_[std::size_t(i)] = b;
         modelFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
@@ -69,8 +66,8 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
     for (int i = 0; i < 8; ++i) {
         Box* b = new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
         categories_[std::size_t(i)] = b;
         categoryFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
@@ -78,10 +75,12 @@ Pickers::Pickers(MainWindow& w) : w_(w) {
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
         slot->setHandCursor(true);
-        w.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
+        c.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
         slots_[std::size_t(i)] = slot;
     }
     resetFrames();
+    c.addPanel(*stampsPanel_, [this] { hidePanels(); });
+    c.addPanel(*modelsPanel_, [this] { hidePanels(); });
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
@@ -105,11 +104,6 @@ void Pickers::showStamps() {
 }
 
 bool Pickers::panelOpen() const { return !modelsPanel_->isHidden() || !stampsPanel_->isHidden(); }
-
-void Pickers::closeOnRightClick(const std::function<void()>& close) {
-    CloseOnRightClick(*stampsPanel_, close);
-    CloseOnRightClick(*modelsPanel_, close);
-}
 
 void Pickers::hidePanels() {
     stampsPanel_->hide();
@@ -140,18 +134,18 @@ void Pickers::emptySlots() {
 
 void Pickers::ChooseModel(int index, int button, double, double) {
     if (button == 1) {
-        w_.PlayWaveSound(104);
-        w_.state.ToolVariant = 0;
+        c_.playWave(WaveSound::Chosen);
+        c_.state.ToolVariant = 0;
         modelsPanel_->hide();
-        if (index >= 0 && index < 17) w_.state.ToolMode = kModelTools[std::size_t(index)];
+        c_.state.ToolMode = kModelTools[std::size_t(index)];
     }
-    w_.canvasPart().setCanvasIcon(CanvasCursor::Models);
+    c_.setCanvasIcon(CanvasCursor::Models);
 }
 
 void Pickers::PointerOverModel(int index, int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     for (ShapeFrame* s : modelFrames_) s->hide();
-    if (index >= 0 && index < 17) modelFrames_[std::size_t(index)]->show();
+    modelFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::PointerOverModelsPanel(int, double, double) {
@@ -161,10 +155,9 @@ void Pickers::PointerOverModelsPanel(int, double, double) {
 void Pickers::ChooseStampCategory(int index, int button, double, double) {
     if (button != 1) return;
     emptySlots();
-    w_.state.ToolVariant = 0;
-    w_.PlayWaveSound(102);
-    w_.state.ToolMode = StampCategoryTool(index);
-    if (index < 0 || index > 7) return;
+    c_.state.ToolVariant = 0;
+    c_.playWave(WaveSound::Click);
+    c_.state.ToolMode = StampCategoryTool(index);
     const StampCategory& cat = kStampCategories[std::size_t(index)];
     for (int k = 0; k < cat.count; ++k) {
         const int n = cat.firstPicture + k;
@@ -175,27 +168,25 @@ void Pickers::ChooseStampCategory(int index, int button, double, double) {
 }
 
 void Pickers::PointerOverStampCategory(int index, int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     for (ShapeFrame* s : categoryFrames_) s->hide();
-    if (index >= 0 && index < 8) categoryFrames_[std::size_t(index)]->show();
+    categoryFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::ChooseStamp(int index) {
-    w_.PlayWaveSound(104);
+    c_.playWave(WaveSound::Chosen);
     modelsPanel_->hide();
     stampsPanel_->hide();
-    if (index < 0 || index > 7) return;
     // The holder takes the slot's picture at its own size. An empty slot is
     // hidden, so only a script reaches one: it chooses a stamp that paints
     // nothing, as it did when the slot showed, so that stories recorded
     // then replay to the drawing they made.
-    CanvasPart& canvas = w_.canvasPart();
     const int n = slotPicture_[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
-    canvas.showStampHolder(size);
-    w_.state.ToolVariant = std::int16_t(index);
-    canvas.setCanvasIcon(CanvasCursor::Stamp);
+    c_.showStampHolder(size);
+    c_.state.ToolVariant = std::int16_t(index);
+    c_.setCanvasIcon(CanvasCursor::Stamp);
 }
 
 }  // namespace pintaloo

@@ -7,15 +7,14 @@
 #include <functional>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 #include "engine/editor/tool.h"
 
 namespace pintaloo {
 
-class MainWindow;
-
 class Pickers {
 public:
-    explicit Pickers(MainWindow& w);
+    explicit Pickers(PartContext& c);
 
     void ChooseModel(int index, int button, double x, double y);
     void PointerOverModel(int index, int button, double x, double y);
@@ -35,14 +34,12 @@ public:
     void resetFrames();
     // Either panel shows.
     bool panelOpen() const;
-    // A right click on either panel runs `close` (see CloseOnRightClick).
-    void closeOnRightClick(const std::function<void()>& close);
     // The stamp picture number in a slot (0..7), 0 for none.
     int pictureInSlot(int slot) const { return slotPicture_.at(std::size_t(slot)); }
 
 private:
     void ensureArt();
-    MainWindow& w_;
+    PartContext& c_;
     Box* modelsPanel_;                             // "pctBrush"
     Box* stampsPanel_;                             // "pctStamp"
     std::array<Box*, 17> models_{};                // "bSpray(0)".."bSpray(16)"

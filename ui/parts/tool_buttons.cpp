@@ -2,18 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/tool_buttons.h"
 
+#include "ui/words/texts.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "ui/window/main_window.h"
-#include "ui/parts/canvas_part.h"
 #include "engine/canvas/oil_filter.h"
-#include "ui/parts/animation_panel.h"
-#include "ui/parts/captions.h"
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
-#include "ui/parts/pickers.h"
 #include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -40,14 +37,14 @@ int ChosenToolItem(Tool t) {
     return -1;  // Tool::None: no button chose it
 }
 
-ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
+ToolButtons::ToolButtons(PartContext& c) : c_(c) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
-        buttons_[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+        buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
         // However the pointer goes (a quick jump, off the window), the lit
         // face goes with it.
         b->onLeave = [this, i] {
@@ -56,6 +53,7 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void ToolButtons::normalFaces() {
@@ -64,10 +62,10 @@ void ToolButtons::normalFaces() {
 }
 
 void ToolButtons::showFaces() {
-    pressed_ = ChosenToolItem(w_.state.ToolMode);
+    pressed_ = ChosenToolItem(c_.state.ToolMode);
     // The models and stamps buttons each choose one of many: the one in use
     // shows on its button, so a child need not open the panel to know.
-    const QString chosen = ChosenPicturePath(w_.state.ToolMode, w_.state.ToolVariant);
+    const QString chosen = c_.chosenPicture(c_.state.ToolMode, c_.state.ToolVariant);
     for (int i = 0; i < 6; ++i) {
         const auto k = std::size_t(i);
         QPixmap face;
@@ -116,47 +114,45 @@ QPixmap ToolButtons::pressedFace(int item) {
 }
 
 void ToolButtons::ChooseTool(int index, int button, double, double) {
-    CanvasPart& canvas = w_.canvasPart();
-    canvas.hideStampHolder();
+    c_.hideStampHolder();
     if (button == 1) {
         // Only a button that chooses a tool starts its variant afresh: opening
         // a picker (then closing it with Escape) or the oil command leaves the
         // chosen stamp, and the model's turn, as they were.
-        if (index == 0 || index == 3 || index == 5) w_.state.ToolVariant = 0;
-        w_.animation().hidePanel();
-        w_.pickers().hidePanels();
-        w_.animation().silencePlayer();
+        if (index == 0 || index == 3 || index == 5) c_.state.ToolVariant = 0;
+        c_.closeAnimations(false);
+        c_.hidePickers();
         switch (index) {
             case 0:
-                w_.state.ToolMode = Tool::Pencil;
-                w_.PlayWaveSound(102);
-                canvas.setCanvasIcon(CanvasCursor::Pencil);
+                c_.state.ToolMode = Tool::Pencil;
+                c_.playWave(WaveSound::Click);
+                c_.setCanvasIcon(CanvasCursor::Pencil);
                 break;
             case 1:
-                w_.pickers().showModels();
-                w_.PlayWaveSound(102);
+                c_.showModels();
+                c_.playWave(WaveSound::Click);
                 break;
             case 2:
-                w_.pickers().showStamps();
-                w_.PlayWaveSound(102);
-                w_.pickers().emptySlots();
+                c_.showStamps();
+                c_.playWave(WaveSound::Click);
+                c_.emptyStampSlots();
                 break;
             case 3:
-                w_.PlayWaveSound(102);
-                w_.state.ToolMode = Tool::Eraser;
-                canvas.setCanvasIcon(CanvasCursor::Eraser);
+                c_.playWave(WaveSound::Click);
+                c_.state.ToolMode = Tool::Eraser;
+                c_.setCanvasIcon(CanvasCursor::Eraser);
                 break;
             case 4:
-                w_.PlayWaveSound(103);
-                canvas.showWaitBox(true);
-                w_.Pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
+                c_.playWave(WaveSound::Oil);
+                c_.showWaitBox(true);
+                c_.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
                 runOil();
-                canvas.showWaitBox(false);
+                c_.showWaitBox(false);
                 break;
             case 5:
-                w_.state.ToolMode = Tool::Fill;
-                w_.PlayWaveSound(102);
-                canvas.setCanvasIcon(CanvasCursor::Fill);
+                c_.state.ToolMode = Tool::Fill;
+                c_.playWave(WaveSound::Click);
+                c_.setCanvasIcon(CanvasCursor::Fill);
                 break;
             default:
                 break;
@@ -165,23 +161,22 @@ void ToolButtons::ChooseTool(int index, int button, double, double) {
 }
 
 void ToolButtons::runOil() {
-    Surface& s = w_.canvas;
+    Surface& s = c_.canvas;
     OilFilter(s, 0, 0, s.width() - 1, s.height() - 1, 1, 160);
-    w_.canvasPart().refresh();
+    c_.refreshCanvas();
 }
 
 void ToolButtons::PointerOverTool(int index, int, double, double) {
-    w_.SetHandCursor(true);
-    hovered_ = index >= 0 && index < 6 ? index : -1;
+    c_.setHandCursor(true);
+    hovered_ = index;
     showFaces();
 }
 
-void ToolButtons::applyCaptions(const CaptionTexts& texts) {
+void ToolButtons::applyTexts(Language language) {
     // By item, as the buttons are numbered (not as they stand).
-    constexpr Caption kTips[6] = {Caption::Pencil, Caption::ModelsBrush, Caption::StampBrush,
-                                  Caption::Eraser, Caption::Oil,         Caption::Fill};
-    for (std::size_t i = 0; i < 6; ++i)
-        if (const auto& t = texts[kTips[i]]) buttons_[i]->setToolTip(*t);
+    constexpr TextId kTips[6] = {TextId::ToolPencil, TextId::ToolModels, TextId::ToolStamps,
+                                 TextId::ToolEraser, TextId::ToolOil,    TextId::ToolFill};
+    for (std::size_t i = 0; i < 6; ++i) buttons_[i]->setToolTip(Text(kTips[i], language));
 }
 
 }  // namespace pintaloo

@@ -7,23 +7,20 @@
 #include <array>
 
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 #include "engine/editor/tool.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class ToolButtons {
 public:
-    explicit ToolButtons(MainWindow& w);
+    explicit ToolButtons(PartContext& c);
 
     void ChooseTool(int index, int button, double x, double y);
     void PointerOverTool(int index, int button, double x, double y);
 
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // Every button back to its normal face; the tool in use stays pressed.
     void normalFaces();
     // The faces again after the tool may have changed: the hovered button
@@ -35,7 +32,7 @@ public:
     void runOil();
 
 private:
-    MainWindow& w_;
+    PartContext& c_;
     std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept

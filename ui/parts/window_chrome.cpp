@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/window_chrome.h"
 
+#include "ui/words/texts.h"
+
 #include <QWindow>
 
-#include "ui/window/main_window.h"
-#include "ui/parts/captions.h"
 #include "ui/art/art_store.h"
 
 namespace pintaloo {
@@ -14,13 +14,13 @@ namespace {
 QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)); }
 }  // namespace
 
-WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
-    corner_ = new Box(&w, "Label3", {0, 0, 433, 73});
-    titleStrip_ = new Box(&w, "Label1", {0, 0, 825, 17});
-    auto* dog = new Box(&w, "Image1", {16, 26, 85, 50});
-    auto* lettering = new Box(&w, "Image2", {112, 32, 139, 30});
-    minimiseButton_ = new Box(&w, "Image6", {728, 0, 50, 17});
-    closeButton_ = new Box(&w, "Image5", {776, 0, 50, 17});
+WindowChrome::WindowChrome(PartContext& c) : c_(c) {
+    corner_ = new Box(&c.window, "Label3", {0, 0, 433, 73});
+    titleStrip_ = new Box(&c.window, "Label1", {0, 0, 825, 17});
+    auto* dog = new Box(&c.window, "Image1", {16, 26, 85, 50});
+    auto* lettering = new Box(&c.window, "Image2", {112, 32, 139, 30});
+    minimiseButton_ = new Box(&c.window, "Image6", {728, 0, 50, 17});
+    closeButton_ = new Box(&c.window, "Image5", {776, 0, 50, 17});
     dog->setPicture(ArtStore::instance().pixmap(Art("dog"), {85, 50}));
     lettering->setPicture(ArtStore::instance().pixmap(Art("title"), {139, 30}));
     // The decorations have no handlers: a drag that starts on them still
@@ -34,14 +34,15 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     closeButton_->onLeave = [this] { normalFaces(); };
     minimiseButton_->onLeave = [this] { normalFaces(); };
 
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Image5_MouseMove");
-    w.actions.bind(*closeButton_, BoxEvent::MouseUp, "Image5_MouseUp");
-    w.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "Image6_MouseMove");
-    w.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "Image6_MouseDown");
-    w.actions.bind(*titleStrip_, BoxEvent::MouseMove, "Label1_MouseMove");
-    w.actions.bind(*titleStrip_, BoxEvent::MouseDown, "Label1_MouseDown");
-    w.actions.bind(*corner_, BoxEvent::MouseDown, "Label3_MouseDown");
-    w.actions.bind(*corner_, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "Image5_MouseMove");
+    c.actions.bind(*closeButton_, BoxEvent::MouseUp, "Image5_MouseUp");
+    c.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "Image6_MouseMove");
+    c.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "Image6_MouseDown");
+    c.actions.bind(*titleStrip_, BoxEvent::MouseMove, "Label1_MouseMove");
+    c.actions.bind(*titleStrip_, BoxEvent::MouseDown, "Label1_MouseDown");
+    c.actions.bind(*corner_, BoxEvent::MouseDown, "Label3_MouseDown");
+    c.actions.bind(*corner_, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }
@@ -52,13 +53,13 @@ void WindowChrome::normalFaces() {
 }
 
 void WindowChrome::PointerOverClose(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     face(minimiseButton_, "win_minimise");
     face(closeButton_, "win_close_hot");
 }
 
 void WindowChrome::PointerOverMinimise(int, double, double) {
-    w_.SetHandCursor(true);
+    c_.setHandCursor(true);
     face(closeButton_, "win_close");
     face(minimiseButton_, "win_minimise_hot");
 }
@@ -66,12 +67,12 @@ void WindowChrome::PointerOverMinimise(int, double, double) {
 void WindowChrome::PointerOverTitle(int, double, double) { normalFaces(); }
 
 void WindowChrome::CloseWindow(int button, double, double) {
-    if (button == 1) w_.shownWindow()->close();  // runs Unload
+    if (button == 1) c_.shownWindow()->close();  // runs Unload
 }
 
 void WindowChrome::MinimiseWindow(int button, double, double) {
     if (button != 1) return;
-    QWidget* shown = w_.shownWindow();
+    QWidget* shown = c_.shownWindow();
     shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
 }
 
@@ -82,12 +83,12 @@ void WindowChrome::DragByCorner(int button, double, double) { drag(button); }
 // works on X11 and Wayland alike.
 void WindowChrome::drag(int button) {
     if (button != 1) return;
-    if (QWindow* win = w_.shownWindow()->windowHandle()) win->startSystemMove();
+    if (QWindow* win = c_.shownWindow()->windowHandle()) win->startSystemMove();
 }
 
-void WindowChrome::applyCaptions(const CaptionTexts& texts) {
-    if (const auto& t = texts[Caption::Close]) closeButton_->setToolTip(*t);
-    if (const auto& t = texts[Caption::Minimise]) minimiseButton_->setToolTip(*t);
+void WindowChrome::applyTexts(Language language) {
+    closeButton_->setToolTip(Text(TextId::CloseWindow, language));
+    minimiseButton_->setToolTip(Text(TextId::MinimiseWindow, language));
 }
 
 }  // namespace pintaloo

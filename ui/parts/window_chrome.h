@@ -4,16 +4,13 @@
 // The window's own title strip, close and minimise buttons and the two
 // decorations of the top-left corner (the dog and the title lettering).
 #include "ui/actions/box.h"
+#include "ui/actions/part_context.h"
 
 namespace pintaloo {
 
-class CaptionTexts;
-
-class MainWindow;
-
 class WindowChrome {
 public:
-    explicit WindowChrome(MainWindow& w);
+    explicit WindowChrome(PartContext& c);
 
     void PointerOverClose(int button, double x, double y);
     void CloseWindow(int button, double x, double y);
@@ -23,15 +20,15 @@ public:
     void DragByTitle(int button, double x, double y);
     void DragByCorner(int button, double x, double y);
 
-    // The language's texts on this part's controls.
-    void applyCaptions(const CaptionTexts& texts);
+    // The language's texts on this part's controls (the context calls it on every change).
+    void applyTexts(Language language);
     // Both window buttons back to their normal faces.
     void normalFaces();
 
 private:
     void face(Box* b, const char* art);
     void drag(int button);
-    MainWindow& w_;
+    PartContext& c_;
     Box* corner_;          // "Label3", the top-left corner, dragged like the strip
     Box* titleStrip_;      // "Label1"
     Box* closeButton_;     // "Image5"

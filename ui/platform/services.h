@@ -3,6 +3,7 @@
 #pragma once
 // The platform services the window talks to, each behind a small interface
 // with a real implementation and a stand-in for tests and the replay tool.
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -14,7 +15,6 @@ namespace pintaloo {
 class Sounds;
 class AnimationPlayer;
 class TempFolder;
-class PrintPort;
 class SettingsPort;
 
 // The save and open dialogs. A cancel gives nothing.
@@ -43,6 +43,14 @@ public:
         tell(title, text);
         return false;
     }
+};
+
+// The printer. True when a page was printed; false when the child or the
+// printer said no.
+class PrintPort {
+public:
+    virtual ~PrintPort() = default;
+    virtual bool print(const QImage& picture) = 0;
 };
 
 struct Services {

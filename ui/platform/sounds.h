@@ -11,6 +11,19 @@ namespace pintaloo {
 class AudioBackend;
 class TempFolder;
 
+// The sounds the window plays, by what they mean. The numbers are the
+// embedded sounds' own, and the replay tool logs them: they never change.
+enum class WaveSound : std::int16_t {
+    Click = 102,      // every button and page command
+    Oil = 103,        // the oil command starting
+    Chosen = 104,     // a model or a stamp taken from its picker
+    PageTurn = 1011,  // the page picker's arrows, undo and redo
+    Start = 1021,     // the window opening
+};
+enum class Mp3Sound : std::int16_t {
+    SizeChosen = 1020,  // a brush size bar
+};
+
 // The sounds the program asks for by number. Each embedded sound is unpacked
 // into the temp folder on first use and handed to the audio backend by path.
 // Nothing here reports failure to the program: a sound that cannot play is

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "ui/platform/services.h"
-#include "ui/files/printing.h"
 
 namespace pintaloo::standin {
 

@@ -31,7 +31,6 @@
 #include "ui/files/state_folder_lock.h"
 #include "engine/canvas/large_pages.h"
 #include "engine/canvas/surface.h"
-#include "ui/parts/captions.h"
 #include "ui/story/film_part.h"
 #include "ui/parts/help_link.h"
 #include "ui/window/help_window.h"
@@ -186,7 +185,7 @@ int main(int argc, char** argv) {
     const QString keptFolder = stateLock.heldByAnother() ? QString() : stateFolder;
     SessionRecorder recorder(window, keptFolder);
     FilmPart film(window, recorder);
-    film.applyCaptions(TextsFor(window.language));  // its tool tips in the child's language
+    film.applyTexts(window.language);  // its tool tips in the child's language
     if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.

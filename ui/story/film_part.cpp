@@ -14,8 +14,8 @@
 #include "ui/story/story_player.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/canvas_view.h"
-#include "ui/parts/captions.h"
 #include "ui/words/film_texts.h"
+#include "ui/words/texts.h"
 #include "ui/parts/drawing_files.h"
 #include "engine/recording/film_timing.h"
 #include "ui/art/art_store.h"
@@ -61,10 +61,7 @@ FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
     timer_.setInterval(1000 / kFramesPerSecond);
     connect(&timer_, &QTimer::timeout, this, &FilmPart::advance);
 
-    CaptionTexts english;
-    english.set(Caption::PlayFilm, PlayFilmText());
-    english.set(Caption::SaveFilm, SaveFilmText());
-    applyCaptions(english);
+    applyTexts(Language::English);
     showFace(false);
 }
 
@@ -73,9 +70,9 @@ FilmPart::~FilmPart() {
     StopFilm();
 }
 
-void FilmPart::applyCaptions(const CaptionTexts& texts) {
-    if (texts[Caption::PlayFilm]) filmButton_->setToolTip(*texts[Caption::PlayFilm]);
-    if (texts[Caption::SaveFilm]) saveButton_->setToolTip(*texts[Caption::SaveFilm]);
+void FilmPart::applyTexts(Language language) {
+    filmButton_->setToolTip(Text(TextId::PlayFilm, language));
+    saveButton_->setToolTip(Text(TextId::SaveFilm, language));
 }
 
 void FilmPart::showFace(bool hot) {

@@ -22,7 +22,7 @@
 //
 // Wiring (after the recorder):
 //   FilmPart film(window, recorder);       // bFilm in the title strip; actions PlayFilm, StopFilm, SaveFilm
-//   film.applyCaptions(texts);             // tool tips in the child's language
+//   film.applyTexts(window.language);      // tool tips in the child's language
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -33,13 +33,13 @@
 #include <vector>
 
 #include "ui/story/session_recorder.h"
+#include "ui/words/language.h"
 
 class QMouseEvent;
 
 namespace pintaloo {
 
 class Box;
-class CaptionTexts;
 class MainWindow;
 class StoryPlayer;
 
@@ -63,7 +63,7 @@ public:
     void StopFilm();
     void SaveFilm();
 
-    void applyCaptions(const CaptionTexts& texts);
+    void applyTexts(Language language);
 
     bool playing() const { return player_ != nullptr; }
     // Frames shown so far in this playing; the timer calls advance(), tests may too.

@@ -20,12 +20,10 @@
 #include "ui/parts/comfort_buttons.h"
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
-#include "ui/window/panels.h"
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
 #include "ui/platform/animation_player.h"
-#include "ui/parts/captions.h"
 #include "ui/parts/help_link.h"
 #include "ui/platform/sounds.h"
 #include "ui/platform/temp_folder.h"
@@ -56,39 +54,89 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     painters_ = std::make_unique<SurfacePicturePainters>(canvas, *pictureStore_);
     stroke_ = std::make_unique<StrokePainter>(state, canvas, random, *painters_);
 
+    context_ = std::make_unique<PartContext>(*this, actions, state, canvas, *stroke_, services, language,
+                                             waitsInRealTime);
+    connectParts();
     // Created in stacking order: later parts lie over earlier ones.
-    chrome_ = std::make_unique<WindowChrome>(*this);
-    canvasPart_ = std::make_unique<CanvasPart>(*this);
-    toolButtons_ = std::make_unique<ToolButtons>(*this);
-    brushSize_ = std::make_unique<BrushSizeBars>(*this);
-    palette_ = std::make_unique<PalettePart>(*this);
-    helpLink_ = std::make_unique<HelpLink>(*this);
-    commands_ = std::make_unique<CommandButtons>(*this);
-    pickers_ = std::make_unique<Pickers>(*this);
-    pagePicker_ = std::make_unique<PagePicker>(*this);
-    files_ = std::make_unique<DrawingFiles>(*this);
-    animation_ = std::make_unique<AnimationPanel>(*this);
-    comfort_ = std::make_unique<ComfortButtons>(*this);
-    captions_ = std::make_unique<Captions>(*this);
-    history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
+    PartContext& c = *context_;
+    chrome_ = std::make_unique<WindowChrome>(c);
+    canvasPart_ = std::make_unique<CanvasPart>(c);
+    toolButtons_ = std::make_unique<ToolButtons>(c);
+    brushSize_ = std::make_unique<BrushSizeBars>(c);
+    palette_ = std::make_unique<PalettePart>(c);
+    helpLink_ = std::make_unique<HelpLink>(c);
+    commands_ = std::make_unique<CommandButtons>(c);
+    pickers_ = std::make_unique<Pickers>(c);
+    pagePicker_ = std::make_unique<PagePicker>(c);
+    files_ = std::make_unique<DrawingFiles>(c);
+    animation_ = std::make_unique<AnimationPanel>(c);
+    comfort_ = std::make_unique<ComfortButtons>(c);
+    history_ = std::make_unique<DrawingHistory>(c);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     BindWindowKeys(actions);
     // Whatever an action did to the tool, its button shows pressed after.
     actions.addObserver([this](const ActionCall& call) {
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
     });
-    const auto closePanel = [this] { actions.run("ClosePanel", {}); };
-    pagePicker_->closeOnRightClick(closePanel);
-    animation_->closeOnRightClick(closePanel);
-    pickers_->closeOnRightClick(closePanel);
     // The keys reach the window whichever control was clicked last.
     setFocusPolicy(Qt::StrongFocus);
 }
 
 MainWindow::~MainWindow() { Unload(); }
 
+// The window is the one place that knows which part does what another asks.
+// Filled before the parts are made (a part may ask during its making, as
+// the tool buttons ask for the chosen picture); each callback finds its part
+// when it runs.
+void MainWindow::connectParts() {
+    PartContext& c = *context_;
+    c.playWave = [this](WaveSound s) { PlayWaveSound(s); };
+    c.playMp3 = [this](std::int16_t n) { PlayMp3Sound(n); };
+    c.setHandCursor = [this](bool useHand) { SetHandCursor(useHand); };
+    c.pause = [this](double ms) { Pause(ms); };
+    c.shownWindow = [this] { return shownWindow(); };
+    c.resetEditor = [this] { ResetEditor(); };
+
+    c.refreshCanvas = [this] { canvasPart_->refresh(); };
+    c.showWaitBox = [this](bool shown) { canvasPart_->showWaitBox(shown); };
+    c.setCanvasIcon = [this](CanvasCursor icon) { canvasPart_->setCanvasIcon(icon); };
+    c.showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); };
+    c.hideStampHolder = [this] { canvasPart_->hideStampHolder(); };
+    c.canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); };
+    c.canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); };
+    c.closeAnimations = [this](bool withClick) { animation_->CloseAnimation(withClick); };
+    c.hidePickers = [this] { pickers_->hidePanels(); };
+    c.showModels = [this] { pickers_->showModels(); };
+    c.showStamps = [this] { pickers_->showStamps(); };
+    c.emptyStampSlots = [this] { pickers_->emptySlots(); };
+    c.chosenPicture = [](Tool tool, int variant) { return ChosenPicturePath(tool, variant); };
+    c.showPickerPage = [this] { pagePicker_->ShowPickerPage(); };
+    c.openPagePicker = [this] { pagePicker_->open(); };
+    c.closePagePicker = [this] { pagePicker_->close(); };
+    c.normalCommandFaces = [this] { commands_->normalFaces(); };
+    c.normalChromeFaces = [this] { chrome_->normalFaces(); };
+    c.paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); };
+}
+
+namespace {
+// Only the program's own codes, exactly as written: a system spelling ("de",
+// "fr_FR") is the business of the language choice at start, not of a caller here.
+Language ProgramLanguage(const QString& code) {
+    for (int i = 0; i < kLanguageCount; ++i)
+        if (code == LanguageCode(Language(i))) return Language(i);
+    return Language::English;
+}
+}  // namespace
+
+void MainWindow::SetLanguage(const QString& code) { SetLanguage(ProgramLanguage(code)); }
+
+void MainWindow::SetLanguage(Language l) {
+    language = l;
+    context_->languageChanged(l);
+}
+
 bool MainWindow::Load(bool anotherInstanceRunning) {
-    PlayWaveSound(1021);
+    PlayWaveSound(WaveSound::Start);
     if (anotherInstanceRunning) return false;
     unloaded_ = false;
     FillHueTable(state);
@@ -120,7 +168,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 void MainWindow::ClosePanel() {
-    if (!CloseOpenPanel(*this) && fullScreen_) setFullScreen(false);
+    if (!context_->closeOpenPanels() && fullScreen_) setFullScreen(false);
 }
 
 void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }
@@ -150,7 +198,7 @@ void MainWindow::QuitForSessionEnd() {
 void MainWindow::ResetEditor() {
     canvasPart_->setCanvasIcon(CanvasCursor::Pencil);
     canvasPart_->hideStampHolder();  // the pencil is the tool again: no stamp is coming
-    captions_->SetLanguage(language);
+    SetLanguage(language);
     ResetEditorState(state);
     pagePicker_->ShowPickerPage();       // the counter reads 1/21
     palette_->showColour(Rgb(0, 0, 0));  // black, though the pencil starts dark grey
@@ -163,8 +211,8 @@ void MainWindow::ResetEditor() {
 }
 
 // Turned off, no request reaches the sound device at all.
-void MainWindow::PlayWaveSound(std::int16_t number) {
-    if (services.sounds && comfort_->soundOn()) services.sounds->PlayWaveSound(number);
+void MainWindow::PlayWaveSound(WaveSound sound) {
+    if (services.sounds && comfort_->soundOn()) services.sounds->PlayWaveSound(std::int16_t(sound));
 }
 
 void MainWindow::PlayMp3Sound(std::int16_t number) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/actions/action_hub.h"
+#include "ui/actions/part_context.h"
 #include "engine/editor/editor_state.h"
 #include "ui/words/language.h"
 #include "ui/platform/services.h"
@@ -25,7 +26,6 @@ class ToolButtons;
 class BrushSizeBars;
 class PalettePart;
 class Pickers;
-class Captions;
 class AnimationPanel;
 class HelpLink;
 class PagePicker;
@@ -54,8 +54,8 @@ public:
     // Back to a blank page with every default (also the new-page command).
     void ResetEditor();
 
-    // Helpers shared by the parts.
-    void PlayWaveSound(std::int16_t number);
+    // The window's helpers, which the parts reach through their context.
+    void PlayWaveSound(WaveSound sound);
     void PlayMp3Sound(std::int16_t number);
     void SetHandCursor(bool useHand);
     void Delay(double milliseconds);
@@ -104,7 +104,6 @@ public:
     BrushSizeBars& brushSize() { return *brushSize_; }
     PalettePart& palette() { return *palette_; }
     Pickers& pickers() { return *pickers_; }
-    Captions& captions() { return *captions_; }
     AnimationPanel& animation() { return *animation_; }
     HelpLink& helpLink() { return *helpLink_; }
     PagePicker& pagePicker() { return *pagePicker_; }
@@ -115,6 +114,11 @@ public:
 
     // The language the window speaks; a new page keeps it.
     Language language = Language::English;
+    // Every part takes the language's texts for its controls, and the window
+    // speaks that language from now on (messages, dialogs' filters, help page).
+    void SetLanguage(Language l);
+    // The same by the program's own code ("ro", "ge"); any other code gives English.
+    void SetLanguage(const QString& code);
     DrawingHistory& drawingHistory() { return *history_; }
 
     // Closes the window the way its close button does (the drawing is kept).
@@ -132,16 +136,20 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
 
 private:
+    // Fills the parts' context: the window's helpers, and each thing a part
+    // asks of another connected to the part that does it.
+    void connectParts();
+
     std::unique_ptr<PictureStore> pictureStore_;
     std::unique_ptr<SurfacePicturePainters> painters_;
     std::unique_ptr<StrokePainter> stroke_;
+    std::unique_ptr<PartContext> context_;  // what the parts are given instead of the window
     std::unique_ptr<WindowChrome> chrome_;
     std::unique_ptr<CanvasPart> canvasPart_;
     std::unique_ptr<ToolButtons> toolButtons_;
     std::unique_ptr<BrushSizeBars> brushSize_;
     std::unique_ptr<PalettePart> palette_;
     std::unique_ptr<Pickers> pickers_;
-    std::unique_ptr<Captions> captions_;
     std::unique_ptr<AnimationPanel> animation_;
     std::unique_ptr<HelpLink> helpLink_;
     std::unique_ptr<PagePicker> pagePicker_;

@@ -1,14 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/window/panels.h"
+#include "ui/actions/part_context.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
-
-#include "ui/window/main_window.h"
-#include "ui/parts/animation_panel.h"
-#include "ui/parts/page_picker.h"
-#include "ui/parts/pickers.h"
 
 namespace pintaloo {
 
@@ -42,23 +37,23 @@ private:
 
 }  // namespace
 
-bool CloseOpenPanel(MainWindow& w) {
+void CloseOnRightClick(QWidget& panel, std::function<void()> close) { new RightClickFilter(panel, std::move(close)); }
+
+// The right click goes through the hub like Escape, so the story keeps
+// whichever way the child took back.
+void PartContext::addPanel(QWidget& panel, std::function<void()> close) {
+    panels_.push_back({&panel, std::move(close)});
+    CloseOnRightClick(panel, [this] { actions.run("ClosePanel", {}); });
+}
+
+bool PartContext::closeOpenPanels() const {
     bool closed = false;
-    if (w.pagePicker().isOpen()) {
-        w.pagePicker().close();
-        closed = true;
-    }
-    if (w.animation().isOpen()) {
-        w.animation().CloseAnimations();  // the player stops with it
-        closed = true;
-    }
-    if (w.pickers().panelOpen()) {
-        w.pickers().hidePanels();
+    for (const Panel& p : panels_) {
+        if (p.widget->isHidden()) continue;
+        p.close();
         closed = true;
     }
     return closed;
 }
-
-void CloseOnRightClick(QWidget& panel, std::function<void()> close) { new RightClickFilter(panel, std::move(close)); }
 
 }  // namespace pintaloo
