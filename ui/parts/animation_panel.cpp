@@ -50,8 +50,8 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
+        w.actions.bind(*b, BoxEvent::Click, "PlayAnimation", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "PointerOverAnimation", i);
         choices_[std::size_t(i)] = b;
     }
     closeButton_ = new Box(panel_, "Picture3", {0, 472, 121, 25});
@@ -61,8 +61,8 @@ AnimationPanel::AnimationPanel(MainWindow& w) : w_(w) {
     closeButton_->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     closeButton_->setCaption(QStringLiteral("x"));
     closeButton_->setHandCursor(true);
-    w.actions.bind(*closeButton_, BoxEvent::Click, "Picture3_Click");
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Picture3_MouseMove");
+    w.actions.bind(*closeButton_, BoxEvent::Click, "CloseAnimations");
+    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverAnimationsClose");
     panel_->hide();
 }
 

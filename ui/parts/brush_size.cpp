@@ -24,8 +24,8 @@ BrushSizeBars::BrushSizeBars(MainWindow& w) : w_(w) {
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
+        w.actions.bind(*b, BoxEvent::Click, "ChooseSize", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "PointerOverSize", i);
         bars_[std::size_t(i)] = b;
     }
 }

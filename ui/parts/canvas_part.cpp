@@ -50,9 +50,9 @@ CanvasPart::CanvasPart(MainWindow& w) : w_(w) {
     stampHolder_ = new ShapeFrame(view_, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
     stampHolder_->hide();
 
-    w.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
-    w.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
-    w.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    w.actions.bind(*view_, BoxEvent::MouseDown, "PenDown");
+    w.actions.bind(*view_, BoxEvent::MouseMove, "PenMove");
+    w.actions.bind(*view_, BoxEvent::MouseUp, "PenUp");
     spaceMoves();
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.

@@ -30,10 +30,10 @@ ComfortButtons::ComfortButtons(MainWindow& w) : w_(w) {
     for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
     if (w.services.settings) soundOn_ = w.services.settings->soundOn();
     normalFaces();
-    w.actions.bind(*soundButton_, BoxEvent::Click, "bSound_Click");
-    w.actions.bind(*printButton_, BoxEvent::Click, "bPrint_Click");
-    w.actions.bind(*soundButton_, BoxEvent::MouseMove, "bSound_MouseMove");
-    w.actions.bind(*printButton_, BoxEvent::MouseMove, "bPrint_MouseMove");
+    w.actions.bind(*soundButton_, BoxEvent::Click, "ToggleSound");
+    w.actions.bind(*printButton_, BoxEvent::Click, "PrintDrawing");
+    w.actions.bind(*soundButton_, BoxEvent::MouseMove, "PointerOverSound");
+    w.actions.bind(*printButton_, BoxEvent::MouseMove, "PointerOverPrint");
 }
 
 void ComfortButtons::muteForThisRun() {

@@ -21,6 +21,8 @@ struct Command {
 constexpr const char* kFaces[4] = {"cmd_new_page", "cmd_colouring_page", "cmd_save", "cmd_help"};
 const Command kCommands[4] = {
     {1, {704, 20, 49, 49}}, {0, {640, 20, 49, 49}}, {2, {768, 20, 49, 49}}, {3, {864, 16, 49, 49}}};
+constexpr const char* kPointerOver[4] = {"PointerOverColouringPageCommand", "PointerOverNewPageCommand",
+                                         "PointerOverSaveCommand", "PointerOverHelpCommand"};
 
 QPixmap Face(int face, bool hot) {
     return ArtStore::instance().pixmap(
@@ -33,17 +35,17 @@ CommandButtons::CommandButtons(MainWindow& w) : w_(w) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&w, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
+        w.actions.bind(*b, BoxEvent::MouseMove, kPointerOver[i]);
         b->onLeave = [this] { normalFaces(); };  // off by any path, back to normal
         buttons_[std::size_t(i)] = b;
         normal_[std::size_t(i)] = Face(kCommands[i].face, false);
         hot_[std::size_t(i)] = Face(kCommands[i].face, true);
     }
     normalFaces();
-    w.actions.bind(*button(1), BoxEvent::MouseDown, "KewlButtons1_MouseDown");
-    w.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
-    w.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
-    w.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
+    w.actions.bind(*button(1), BoxEvent::MouseDown, "NewColouringPage");
+    w.actions.bind(*button(2), BoxEvent::MouseDown, "NewPage");
+    w.actions.bind(*button(3), BoxEvent::MouseDown, "SaveDrawing");  // the drawing files save
+    w.actions.bind(*button(4), BoxEvent::Click, "ShowHelp");
 }
 
 void CommandButtons::normalFaces() {

@@ -29,7 +29,7 @@ struct Button {
 const Button kButtons[2] = {{"bUndo", "cmd_undo", {268, 20, 49, 49}}, {"bRedo", "cmd_redo", {322, 20, 49, 49}}};
 constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
 
-bool IsCanvas(const std::string& name) { return name.rfind("pctDraw_", 0) == 0; }
+bool IsCanvas(const std::string& name) { return name == "PenDown" || name == "PenMove" || name == "PenUp"; }
 }  // namespace
 
 DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
@@ -45,8 +45,8 @@ DrawingHistory::DrawingHistory(MainWindow& w) : w_(w) {
     }
     w.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
     w.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
-    w.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
-    w.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
+    w.actions.bind(*undoButton_, BoxEvent::MouseMove, "PointerOverUndo");
+    w.actions.bind(*redoButton_, BoxEvent::MouseMove, "PointerOverRedo");
     // Last, so that every drawing part has done its work before a step is cut.
     w.actions.addObserver([this](const ActionCall& call) { heard(call); });
     showButtons();
@@ -109,7 +109,7 @@ void DrawingHistory::offerSaveBeforeQuitting() {
     changed_ = false;  // asked once per close
     if (w_.services.messages->ask(Text(TextId::KeepFailedTitle, w_.language),
                                   Text(TextId::SaveBeforeQuitting, w_.language)))
-        w_.actions.run("KewlButtons3_MouseDown", {1});
+        w_.actions.run("SaveDrawing", {1});
 }
 
 void DrawingHistory::flush() {
@@ -129,13 +129,13 @@ void DrawingHistory::heard(const ActionCall& call) {
     if (!history_) return;  // before the window's first reset
     const bool began = call.stage == ActionCall::Stage::Began;
     if (IsCanvas(call.name)) {
-        if (call.name == "pctDraw_MouseUp") {
+        if (call.name == "PenUp") {
             if (!began && strokeOpen_) {
                 strokeOpen_ = false;
                 commit();
             }
-        } else if (began && call.effect == Effect::Drawing && (call.name == "pctDraw_MouseDown" || call.args[0] != 0)) {
-            if (call.name == "pctDraw_MouseDown" && strokeOpen_) commit();
+        } else if (began && call.effect == Effect::Drawing && (call.name == "PenDown" || call.args[0] != 0)) {
+            if (call.name == "PenDown" && strokeOpen_) commit();
             strokeOpen_ = true;
         }
         return;

@@ -14,8 +14,8 @@ HelpLink::HelpLink(MainWindow& w) : w_(w) {
     versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
     versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
-    w.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
-    w.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
+    w.actions.bind(*versionLine_, BoxEvent::MouseMove, "PointerOverHelpLine");
+    w.actions.bind(*versionLine_, BoxEvent::MouseUp, "FollowHelpLine");
 }
 
 QFont HelpLink::captionFont() {

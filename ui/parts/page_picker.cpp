@@ -62,17 +62,17 @@ PagePicker::PagePicker(MainWindow& w) : w_(w) {
     };
     panel_->hide();
 
-    w.actions.bind(*nextButton_, BoxEvent::Click, "KewlButtons8_Click");
-    w.actions.bind(*prevButton_, BoxEvent::Click, "KewlButtons9_Click");
-    w.actions.bind(*preview_, BoxEvent::Click, "Image3_Click");
-    w.actions.bind(*nextButton_, BoxEvent::MouseMove, "KewlButtons8_MouseMove");
-    w.actions.bind(*prevButton_, BoxEvent::MouseMove, "KewlButtons9_MouseMove");
-    w.actions.bind(*openDrawing_, BoxEvent::MouseMove, "Label7_MouseMove");
-    w.actions.bind(*openDrawing_, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
-    w.actions.bind(*preview_, BoxEvent::MouseMove, "Image3_MouseMove");
-    w.actions.bind(*panel_, BoxEvent::MouseMove, "pctOpen_MouseMove");
-    w.actions.bind(*closeButton_, BoxEvent::Click, "bClosePicker_Click");
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "bClosePicker_MouseMove");
+    w.actions.bind(*nextButton_, BoxEvent::Click, "PreviousPage");
+    w.actions.bind(*prevButton_, BoxEvent::Click, "NextPage");
+    w.actions.bind(*preview_, BoxEvent::Click, "TakePage");
+    w.actions.bind(*nextButton_, BoxEvent::MouseMove, "PointerOverPrevious");
+    w.actions.bind(*prevButton_, BoxEvent::MouseMove, "PointerOverNext");
+    w.actions.bind(*openDrawing_, BoxEvent::MouseMove, "PointerOverOpen");
+    w.actions.bind(*openDrawing_, BoxEvent::MouseDown, "OpenDrawing");  // the drawing files open
+    w.actions.bind(*preview_, BoxEvent::MouseMove, "PointerOverPage");
+    w.actions.bind(*panel_, BoxEvent::MouseMove, "PointerOverPagePicker");
+    w.actions.bind(*closeButton_, BoxEvent::Click, "ClosePagePicker");
+    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverPickerClose");
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }

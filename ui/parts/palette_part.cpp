@@ -32,15 +32,15 @@ PalettePart::PalettePart(MainWindow& w) : w_(w) {
         Box* b = new Box(&w, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
+        w.actions.bind(*b, BoxEvent::Click, "ChooseColour", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "PointerOverColour", i);
         swatches_[std::size_t(i)] = b;
     }
     chosenColour_ = new Box(&w, "sColor", {760, 632, 49, 67});
     chosenColour_->setFrame(QColor(theme::OUTLINE), 2, 6);
     chosenColour_->setHandCursor(true);
-    w.actions.bind(*chosenColour_, BoxEvent::Click, "sColor_Click");  // opens the animation panel
-    w.actions.bind(*chosenColour_, BoxEvent::MouseMove, "sColor_MouseMove");
+    w.actions.bind(*chosenColour_, BoxEvent::Click, "OpenAnimations");  // opens the animation panel
+    w.actions.bind(*chosenColour_, BoxEvent::MouseMove, "PointerOverChosenColour");
 }
 
 void PalettePart::showColour(Colour c) { chosenColour_->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }

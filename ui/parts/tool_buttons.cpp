@@ -46,8 +46,8 @@ ToolButtons::ToolButtons(MainWindow& w) : w_(w) {
         buttons_[std::size_t(i)] = new Box(&w, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
-        w.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
-        w.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
+        w.actions.bind(*b, BoxEvent::MouseUp, "ChooseTool", i);
+        w.actions.bind(*b, BoxEvent::MouseMove, "PointerOverTool", i);
         // However the pointer goes (a quick jump, off the window), the lit
         // face goes with it.
         b->onLeave = [this, i] {

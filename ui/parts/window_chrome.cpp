@@ -34,14 +34,14 @@ WindowChrome::WindowChrome(MainWindow& w) : w_(w) {
     closeButton_->onLeave = [this] { normalFaces(); };
     minimiseButton_->onLeave = [this] { normalFaces(); };
 
-    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "Image5_MouseMove");
-    w.actions.bind(*closeButton_, BoxEvent::MouseUp, "Image5_MouseUp");
-    w.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "Image6_MouseMove");
-    w.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "Image6_MouseDown");
-    w.actions.bind(*titleStrip_, BoxEvent::MouseMove, "Label1_MouseMove");
-    w.actions.bind(*titleStrip_, BoxEvent::MouseDown, "Label1_MouseDown");
-    w.actions.bind(*corner_, BoxEvent::MouseDown, "Label3_MouseDown");
-    w.actions.bind(*corner_, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
+    w.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverClose");
+    w.actions.bind(*closeButton_, BoxEvent::MouseUp, "CloseWindow");
+    w.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "PointerOverMinimise");
+    w.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "MinimiseWindow");
+    w.actions.bind(*titleStrip_, BoxEvent::MouseMove, "PointerOverTitle");
+    w.actions.bind(*titleStrip_, BoxEvent::MouseDown, "DragByTitle");
+    w.actions.bind(*corner_, BoxEvent::MouseDown, "DragByCorner");
+    w.actions.bind(*corner_, BoxEvent::MouseMove, "PointerOverWindow");  // the strip is the window's background
 }
 
 void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }

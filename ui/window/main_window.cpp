@@ -72,7 +72,6 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     captions_ = std::make_unique<Captions>(*this);
     history_ = std::make_unique<DrawingHistory>(*this);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
-    BindWindowKeys(actions);
     // Whatever an action did to the tool, its button shows pressed after.
     actions.addObserver([this](const ActionCall& call) {
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
@@ -251,7 +250,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {
-    actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
+    actions.run("PointerOverWindow", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
 
 // The pointer over the window's background: every highlighted face goes
