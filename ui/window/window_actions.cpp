@@ -106,6 +106,14 @@ R Plugged(const char* name, const char* alias) { return Make(name, alias, {}, {}
 // it: the recorder, the keys, the replay tool and the help test read this
 // table. Aliases appear nowhere else in the program but the state dump.
 //
+// Two things a row does not hold yet. Its text: a control's caption and
+// tooltip are set in every language by the part that owns the control, and
+// a tool button's text depends on its index, so one id per row would be a
+// column nobody reads. Its sound: a handler plays it part way through and
+// often by case (a swatch's own tone, the oil's different click, nothing
+// when sound is off or the step did nothing), and the replay contract logs
+// sounds in order, so the hub cannot play a row's sound at the same moment.
+//
 // Keys: only what cannot surprise a child. Escape is the way back from any
 // panel (and out of full screen), F11 fills the screen or gives it back;
 // the page commands, print and sound have the keys grown-ups expect, and
