@@ -7,7 +7,7 @@
 #   fuzz_open_picture   seeded from tests/fuzz/seeds and the BMP corpus
 #   fuzz_replay_script  seeded from tests/fuzz/replay-seeds and the replay
 #                       contract's scripts, with a dictionary of the window's
-#                       action names read from ui/window/window_actions.cpp
+#                       action aliases read from ui/window/window_actions.cpp
 #   fuzz_story_file     a story beside a picture, seeded from
 #                       tests/fuzz/story-seeds, with the same dictionary
 #   fuzz_kept_drawing   the drawing kept in the state folder, seeded from
@@ -28,7 +28,8 @@ mkdir -p "$findings"
 # Every action name, the script's own words and numbers at the edges of what is allowed.
 dict=build-fuzz/replay_script.dict
 {
-  grep -oE 'Row(For)?\("[A-Za-z0-9_]+"' ui/window/window_actions.cpp | sed -E 's/.*\("([^"]+)"/"\1 "/'
+  grep -oE '(Row|RowFor|Plugged)\("[A-Za-z0-9_]+", "[A-Za-z0-9_]+"' ui/window/window_actions.cpp |
+    sed -E 's/.*, "([^"]+)"$/"\1 "/'
   for w in dialog wait key cancel Esc Ctrl+Z Ctrl+Y nan inf -inf 1e300 3e9 2147483647 65536 1e6 -1e6 1000001 \
     60000 -0 0.5 7 8 23 24 start blank picture start.png ../start.png at moves seed 4294967295 \
     9223372036854775807 -9223372036854775808 8640000000; do

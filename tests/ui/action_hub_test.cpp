@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The action hub on its own (argument checks, observers, control and key
 // bindings) and the window's actions declared on it.
+#include <QTest>
 #include <cmath>
 #include <limits>
 
@@ -9,6 +10,7 @@
 #include "ui/actions/box.h"
 #include "ui/story/state_dump.h"
 #include "ui/parts/animation_panel.h"
+#include "ui/window/window_actions.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -21,10 +23,10 @@ protected:
     std::vector<std::pair<std::string, ActionHub::Args>> ran;
 
     void SetUp() override {
-        hub.declare({"pick", {{"Index", ParamKind::Index, 5}}, [this](const ActionHub::Args& a) {
-                         ran.push_back({"pick", a});
-                     }});
+        hub.declare({"pick", "bPick_Click", {{"Index", ParamKind::Index, 5}},
+                     [this](const ActionHub::Args& a) { ran.push_back({"pick", a}); }});
         hub.declare({"press",
+                     "",
                      {{"Index", ParamKind::Index, 3},
                       {"Button", ParamKind::Buttons},
                       {"X", ParamKind::Coordinate},
@@ -70,7 +72,8 @@ TEST_F(ActionHubTest, ArgumentsAreCheckedAgainstTheirKinds) {
         EXPECT_EQ(hub.run(c.name, c.args, &error), c.accepted) << error;
         EXPECT_EQ(ran.size(), c.accepted ? 1u : 0u) << "a refused call runs nothing";
         if (!c.accepted) {
-            EXPECT_NE(error.find(c.name), std::string::npos) << "the reason names the action: " << error;
+            const std::string& alias = hub.action(*hub.find(c.name)).alias;  // as a script names it
+            EXPECT_NE(error.find(alias), std::string::npos) << "the reason names the action: " << error;
         }
     }
 }
@@ -84,20 +87,29 @@ TEST_F(ActionHubTest, MissingArgumentsAreZeroAndUnknownNamesAreRefused) {
     EXPECT_EQ(error, "unknown handler 'prest'");
     EXPECT_EQ(hub.arity("press"), 4u);
     EXPECT_EQ(hub.arity("prest"), 0u);
-    EXPECT_THROW(hub.declare({"pick", {}, [](const ActionHub::Args&) {}}), std::logic_error);
+    // A name or alias is one action's only; a declared action not yet plugged in is known and refused.
+    for (const char* taken : {"pick", "bPick_Click", "press"})
+        EXPECT_THROW(hub.declare({"other", taken, {}, {}}), std::logic_error) << taken;
+    hub.declare({"later", "", {}, {}});
+    EXPECT_FALSE(hub.run("later", {}, &error));
+    EXPECT_EQ(error, "later cannot run here");
+    hub.plug("later", [this](const ActionHub::Args& a) { ran.push_back({"later", a}); });
+    EXPECT_TRUE(hub.run("later", {}, &error)) << error;
+    EXPECT_EQ(ran.size(), 2u);
 }
 
 TEST_F(ActionHubTest, ObserversHearEveryActionBeginAndEnd) {
     std::vector<std::string> told;
     std::vector<ActionCall> calls;
     hub.addObserver([&](const ActionCall& c) {
-        told.push_back(c.name + (c.stage == ActionCall::Stage::Began ? " began" : " ended"));
+        told.push_back(c.alias + (c.stage == ActionCall::Stage::Began ? " began" : " ended"));
         calls.push_back(c);
     });
     // An action that runs another inside it: the inner one ends first.
-    hub.declare({"both", {}, [this](const ActionHub::Args&) { hub.run("pick", {3}); }});
+    hub.declare({"both", "", {}, [this](const ActionHub::Args&) { hub.run("pick", {3}); }});
     ASSERT_TRUE(hub.run("both"));
-    EXPECT_EQ(told, (std::vector<std::string>{"both began", "pick began", "pick ended", "both ended"}));
+    EXPECT_EQ(told, (std::vector<std::string>{"both began", "bPick_Click began", "bPick_Click ended", "both ended"}));
+    EXPECT_EQ(calls[1].name, "pick");
     EXPECT_EQ(calls[1].args, (ActionHub::Args{3}));
     EXPECT_LE(calls[0].time, calls[3].time);
 
@@ -126,16 +138,18 @@ TEST_F(ActionHubTest, ControlsRunTheirActionWithTheirIndexFirst) {
 }
 
 TEST_F(ActionHubTest, KeysRunTheirBoundAction) {
-    hub.bindKey(QKeySequence(QStringLiteral("Ctrl+P")), "pick", {1});
-    hub.bindKey(QKeySequence(QStringLiteral("Ctrl+P")), "pick", {4});  // the later binding wins
-    hub.bindKey(QKeySequence(QStringLiteral("Esc")), "pick", {7});     // a binding the action refuses
+    hub.declare({"keyed", "", {{"Index", ParamKind::Index, 5}},
+                 [this](const ActionHub::Args& a) { ran.push_back({"keyed", a}); }, Effect::None, StoryRole::Left,
+                 {{"Ctrl+P", {4}}, {"Esc", {7}}}});  // Esc gives what the action refuses
+    EXPECT_THROW(hub.declare({"again", "", {}, {}, Effect::None, StoryRole::Left, {{"Ctrl+P"}}}), std::logic_error)
+        << "keys run one action only";
     std::string error;
     EXPECT_TRUE(hub.runKey(QKeySequence(QStringLiteral("Ctrl+P")), &error)) << error;
     EXPECT_FALSE(hub.runKey(QKeySequence(QStringLiteral("Ctrl+Q")), &error));
     EXPECT_TRUE(error.empty()) << "an unbound key is no error";
     EXPECT_FALSE(hub.runKey(QKeySequence(QStringLiteral("Esc")), &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(ran, (std::vector<std::pair<std::string, ActionHub::Args>>{{"pick", {4}}}));
+    EXPECT_EQ(ran, (std::vector<std::pair<std::string, ActionHub::Args>>{{"keyed", {4}}}));
 }
 
 using WindowActionsTest = WindowTest;
@@ -150,6 +164,32 @@ TEST_F(WindowActionsTest, EveryControlAndKeyIsBoundToADeclaredAction) {
     for (const auto& [name, arity] : names) EXPECT_EQ(w().actions.arity(name), arity) << name;
 }
 
+// Every key in the table, pressed on the window, runs its own row with the
+// row's arguments, and nothing else; every row answers to its name and its alias.
+TEST_F(WindowActionsTest, EveryKeyRunsItsRow) {
+    std::vector<ActionCall> began;
+    w().actions.addObserver([&](const ActionCall& c) {
+        if (c.stage == ActionCall::Stage::Began) began.push_back(c);
+    });
+    std::size_t keys = 0;
+    for (const WindowActionRow& row : WindowActionRows()) {
+        const ActionHub::Action& a = row.action;
+        EXPECT_EQ(w().actions.find(a.name), w().actions.find(a.alias)) << a.name;
+        for (const ActionKey& k : a.keys) {
+            SCOPED_TRACE(k.keys);
+            began.clear();
+            QTest::keySequence(window.get(), QKeySequence::fromString(QLatin1String(k.keys)));
+            ActionHub::Args args = k.args;
+            args.resize(a.params.size(), 0.0);
+            ASSERT_FALSE(began.empty());
+            EXPECT_EQ(began.front().name, a.name);
+            EXPECT_EQ(began.front().args, args);
+            ++keys;
+        }
+    }
+    EXPECT_GE(keys, 11u);
+}
+
 TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) {
     std::vector<std::pair<std::string, Effect>> began;
     w().actions.addObserver([&](const ActionCall& c) {
@@ -161,9 +201,9 @@ TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) 
     EXPECT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape), &error)) << error;
     EXPECT_TRUE(Control(w(), "pctFlash")->isHidden());
     call("pctDraw_MouseDown", {1, 100, 100});
-    EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"sColor_Click", Effect::None},
+    EXPECT_EQ(began, (std::vector<std::pair<std::string, Effect>>{{"OpenAnimations", Effect::None},
                                                                   {"ClosePanel", Effect::None},
-                                                                  {"pctDraw_MouseDown", Effect::Drawing}}));
+                                                                  {"PenDown", Effect::Drawing}}));
 }
 
 // Numbers no mouse sends but a script, a recording or a remote input can:

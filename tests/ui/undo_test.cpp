@@ -205,26 +205,6 @@ TEST_F(UndoTest, UndoingAFillOnTheOutlineGivesThePencilItsOutlineBack) {
     EXPECT_NE(s.point(ox - 25, oy), std::int32_t(st().PaperColor)) << "and colours the paper beside it";
 }
 
-TEST_F(UndoTest, KeysReachTheHistoryFromTheWindow) {
-    stroke(100, 100, 300, 300);
-    const Pixels drawn = pixels();
-    const struct {
-        Qt::KeyboardModifiers mods;
-        Qt::Key key;
-        bool drawnAfter;
-    } kKeys[] = {
-        {Qt::ControlModifier, Qt::Key_Z, false},
-        {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, true},
-        {Qt::ControlModifier, Qt::Key_Z, false},
-        {Qt::ControlModifier, Qt::Key_Y, true},
-    };
-    for (const auto& k : kKeys) {
-        QTest::keyClick(window.get(), k.key, k.mods);
-        EXPECT_EQ(pixels() == drawn, k.drawnAfter) << QKeySequence(k.key | k.mods).toString().toStdString();
-        EXPECT_EQ(canvasIsBlank(), !k.drawnAfter);
-    }
-}
-
 TEST_F(UndoTest, AHundredStepsAreKept) {
     for (int i = 0; i < 105; ++i) {
         call("bColor_Click", {double(i % 24)});

@@ -3,6 +3,7 @@
 #include "ui/actions/action_hub.h"
 
 #include <QDebug>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -51,11 +52,29 @@ std::string Misfit(const ActionParam& p, double v) {
 }  // namespace
 
 int ActionHub::declare(Action action) {
-    if (byName_.count(action.name)) throw std::logic_error("action declared twice: " + action.name);
+    if (action.alias.empty()) action.alias = action.name;
+    for (const std::string* n : {&action.name, &action.alias})
+        if (byName_.count(*n)) throw std::logic_error("action declared twice: " + *n);
     const int id = int(actions_.size());
+    std::vector<KeyBinding> keys;
+    for (const ActionKey& k : action.keys) {
+        const QKeySequence seq = QKeySequence::fromString(QLatin1String(k.keys), QKeySequence::PortableText);
+        const auto taken = [&seq](const KeyBinding& b) { return b.keys == seq; };
+        if (seq.isEmpty() || std::any_of(keys_.begin(), keys_.end(), taken) || std::any_of(keys.begin(), keys.end(), taken))
+            throw std::logic_error(action.name + ": keys empty or bound twice: " + k.keys);
+        keys.push_back({seq, id, k.args});
+    }
+    keys_.insert(keys_.end(), keys.begin(), keys.end());
     byName_[action.name] = id;
+    byName_[action.alias] = id;
     actions_.push_back(std::move(action));
     return id;
+}
+
+void ActionHub::plug(const std::string& name, Fn fn) {
+    const auto id = find(name);
+    if (!id) throw std::logic_error("plugged into no action: " + name);
+    actions_[std::size_t(*id)].fn = std::move(fn);
 }
 
 std::optional<int> ActionHub::find(const std::string& name) const {
@@ -71,7 +90,8 @@ std::size_t ActionHub::arity(const std::string& name) const {
 
 std::vector<std::string> ActionHub::names() const {
     std::vector<std::string> out;
-    for (const auto& [name, id] : byName_) out.push_back(name);
+    for (const Action& a : actions_) out.push_back(a.alias);
+    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -82,13 +102,13 @@ bool ActionHub::validate(int id, const Args& args, std::string* error) const {
     }
     const Action& a = actions_[std::size_t(id)];
     if (args.size() > a.params.size()) {
-        if (error) *error = a.name + " takes at most " + std::to_string(a.params.size()) + " arguments";
+        if (error) *error = a.alias + " takes at most " + std::to_string(a.params.size()) + " arguments";
         return false;
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string why = Misfit(a.params[i], args[i]);
         if (!why.empty()) {
-            if (error) *error = a.name + ": " + a.params[i].name + " " + why;
+            if (error) *error = a.alias + ": " + a.params[i].name + " " + why;
             return false;
         }
     }
@@ -107,6 +127,10 @@ bool ActionHub::run(const std::string& name, const Args& args, std::string* erro
 bool ActionHub::run(int id, const Args& args, std::string* error) {
     if (!validate(id, args, error)) return false;
     const Action& a = actions_[std::size_t(id)];
+    if (!a.fn) {  // declared, but its part is not in this window (the film in the replay tool)
+        if (error) *error = a.alias + " cannot run here";
+        return false;
+    }
     Args full = args;
     full.resize(a.params.size(), 0.0);
     tell(id, full, ActionCall::Stage::Began);
@@ -121,7 +145,7 @@ bool ActionHub::run(int id, const Args& args, std::string* error) {
 void ActionHub::tell(int id, const Args& args, ActionCall::Stage stage) const {
     if (observers_.empty()) return;
     const Action& a = actions_[std::size_t(id)];
-    const ActionCall call{id, a.name, args, a.effect, a.story, stage, std::chrono::steady_clock::now()};
+    const ActionCall call{id, a.name, a.alias, args, a.effect, a.story, stage, std::chrono::steady_clock::now()};
     for (const auto& o : observers_) o(call);
 }
 
@@ -151,24 +175,12 @@ std::vector<std::string> ActionHub::undeclaredBindings() const {
     std::vector<std::string> out;
     for (const std::string& n : bound_)
         if (!has(n)) out.push_back(n);
-    for (const KeyBinding& k : keys_)
-        if (!has(k.name)) out.push_back(k.name);
     return out;
-}
-
-void ActionHub::bindKey(const QKeySequence& keys, const std::string& name, Args args) {
-    for (KeyBinding& k : keys_) {
-        if (k.keys == keys) {  // a later binding replaces an earlier one
-            k = KeyBinding{keys, name, std::move(args)};
-            return;
-        }
-    }
-    keys_.push_back(KeyBinding{keys, name, std::move(args)});
 }
 
 bool ActionHub::runKey(const QKeySequence& keys, std::string* error) {
     for (const KeyBinding& k : keys_)
-        if (k.keys == keys) return run(k.name, k.args, error);
+        if (k.keys == keys) return run(k.id, k.args, error);
     return false;
 }
 

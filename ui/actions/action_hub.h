@@ -3,9 +3,10 @@
 #pragma once
 // Everything a user can do, by name, with typed arguments. Widgets, keys and
 // the replay tool all call actions through `run`, so an action is declared
-// once (a row in window_actions.cpp) and each argument is checked in one
-// place. Observers hear of every action as it begins and ends: a recorder or
-// an undo history hooks in there.
+// once (a row in window_actions.cpp, which says all there is to say about
+// it: names, parameters, effect, keys, what the story does with it) and each
+// argument is checked in one place. Observers hear of every action as it
+// begins and ends: a recorder or an undo history hooks in there.
 #include <QKeySequence>
 #include <chrono>
 #include <functional>
@@ -37,16 +38,31 @@ enum class BoxEvent { Click, MouseDown, MouseMove, MouseUp };
 // Whether an action can change the drawing (what an undo history keeps).
 enum class Effect { None, Drawing };
 
-// Whether the story of the drawing keeps an action that does not paint
-// itself: one that shapes what later strokes do (a colour, a size, a tool),
-// ends a stroke, turns the page picker, or undoes and redoes. Actions that
-// paint are kept whatever this says.
-enum class StoryRole { Left, Kept };
+// What the story of the drawing does with an action. Actions that paint
+// are kept whatever this says; of the others it keeps those that shape what
+// later strokes do (a colour, a size, a tool), end a stroke or turn the page
+// picker. Some kept actions need more than a line in the story, and their
+// row says so here rather than the recorder knowing them by name: an opened
+// picture is copied beside the story, undo and redo that reach a drawing
+// the story never held begin it again there, and a save, heard but never
+// kept (playing a story must not write files), takes the story beside the
+// picture it wrote.
+enum class StoryRole { Left, Kept, OpensPicture, Undoes, Redoes, SavesPicture };
+
+// Whether a line of the story is written for an action with this role.
+constexpr bool StoryKeeps(StoryRole r) { return r != StoryRole::Left && r != StoryRole::SavesPicture; }
+
+// Keys that run an action, with the arguments they give it.
+struct ActionKey {
+    const char* keys;  // portable text, as QKeySequence::fromString reads it
+    std::vector<double> args = {};
+};
 
 struct ActionCall {
     enum class Stage { Began, Ended };
     int id = -1;
-    std::string name;
+    std::string name;   // the explanatory name, e.g. "SaveDrawing"
+    std::string alias;  // the name a script or story gives it, e.g. "KewlButtons3_MouseDown"
     std::vector<double> args;  // every parameter, missing ones filled with 0
     Effect effect = Effect::None;
     StoryRole story = StoryRole::Left;
@@ -60,20 +76,30 @@ public:
     using Fn = std::function<void(const Args&)>;
 
     struct Action {
-        std::string name;  // the replay tool's name for it, e.g. "bColor_Click"
+        std::string name;   // what the program calls it: "ChooseColour"
+        std::string alias;  // what scripts, stories and the state dump call it: "bColor_Click"
         std::vector<ActionParam> params;
-        Fn fn;  // called with exactly params.size() checked values
+        // Called with exactly params.size() checked values. Empty: the part
+        // that carries the action out plugs it in later (see plug); until
+        // then the action is known but refused.
+        Fn fn;
         Effect effect = Effect::None;
         StoryRole story = StoryRole::Left;
+        std::vector<ActionKey> keys = {};
     };
 
-    // Declares an action and gives its id; a second declaration of a name is a programming error.
+    // Declares an action and gives its id. A name or alias already taken by
+    // another action, or keys already bound, is a programming error.
     int declare(Action action);
+    // Gives a declared action the member that carries it out.
+    void plug(const std::string& name, Fn fn);
+    // By explanatory name or by alias.
     std::optional<int> find(const std::string& name) const;
     bool has(const std::string& name) const { return find(name).has_value(); }
     // How many arguments the action takes (0 for an unknown name).
     std::size_t arity(const std::string& name) const;
     const Action& action(int id) const { return actions_.at(std::size_t(id)); }
+    // Every action's alias, the names scripts use, sorted.
     std::vector<std::string> names() const;
 
     // False with a reason when an argument does not fit its parameter (too
@@ -93,8 +119,7 @@ public:
     // Bound names that no declaration matches (a misspelt binding shows here).
     std::vector<std::string> undeclaredBindings() const;
 
-    // Keys: a key sequence runs an action with fixed arguments.
-    void bindKey(const QKeySequence& keys, const std::string& name, Args args = {});
+    // Keys (a row's keys column) run their action with the row's arguments.
     // True when the keys are bound and their action ran; an unbound key does nothing.
     bool runKey(const QKeySequence& keys, std::string* error = nullptr);
 
@@ -107,7 +132,7 @@ private:
     std::vector<std::string> bound_;
     struct KeyBinding {
         QKeySequence keys;
-        std::string name;
+        int id;
         Args args;
     };
     std::vector<KeyBinding> keys_;

@@ -9,7 +9,7 @@
 // and connects them to the part that does the work, so no part knows
 // another part, nor the window.
 //
-//     CanvasPart(PartContext& c) ... c.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
+//     CanvasPart(PartContext& c) ... c.actions.bind(*view_, BoxEvent::MouseDown, "PenDown");
 //     c.whenLanguageChanges([this](Language l) { waitText_->setCaption(Text(TextId::Wait, l)); });
 //     c.addPanel(*panel_, [this] { close(); });  // Escape and a right click close it
 //

@@ -47,8 +47,8 @@ AnimationPanel::AnimationPanel(PartContext& c) : c_(c) {
         b->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
         b->setCaption(QString::number(i + 1));
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::Click, "picture2_Click", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "picture2_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "PlayAnimation", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverAnimation", i);
         choices_[std::size_t(i)] = b;
     }
     closeButton_ = new Box(panel_, "Picture3", {0, 472, 121, 25});
@@ -58,8 +58,8 @@ AnimationPanel::AnimationPanel(PartContext& c) : c_(c) {
     closeButton_->setCaptionStyle(big, QColor(theme::OUTLINE), Qt::AlignCenter);
     closeButton_->setCaption(QStringLiteral("x"));
     closeButton_->setHandCursor(true);
-    c.actions.bind(*closeButton_, BoxEvent::Click, "Picture3_Click");
-    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "Picture3_MouseMove");
+    c.actions.bind(*closeButton_, BoxEvent::Click, "CloseAnimations");
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverAnimationsClose");
     panel_->hide();
     c.addPanel(*panel_, [this] { CloseAnimations(); });  // the player stops with it
 }

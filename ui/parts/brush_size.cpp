@@ -23,8 +23,8 @@ BrushSizeBars::BrushSizeBars(PartContext& c) : c_(c) {
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::Click, "Label4_Click", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "Label4_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "ChooseSize", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverSize", i);
         bars_[std::size_t(i)] = b;
     }
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });

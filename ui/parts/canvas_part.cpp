@@ -48,9 +48,9 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
     stampHolder_ = new ShapeFrame(view_, "Shape10", {0, 0, 1, 1}, QColor(128, 128, 255), 2, false);
     stampHolder_->hide();
 
-    c.actions.bind(*view_, BoxEvent::MouseDown, "pctDraw_MouseDown");
-    c.actions.bind(*view_, BoxEvent::MouseMove, "pctDraw_MouseMove");
-    c.actions.bind(*view_, BoxEvent::MouseUp, "pctDraw_MouseUp");
+    c.actions.bind(*view_, BoxEvent::MouseDown, "PenDown");
+    c.actions.bind(*view_, BoxEvent::MouseMove, "PenMove");
+    c.actions.bind(*view_, BoxEvent::MouseUp, "PenUp");
     spaceMoves();
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.

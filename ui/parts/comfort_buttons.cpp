@@ -28,10 +28,10 @@ ComfortButtons::ComfortButtons(PartContext& c) : c_(c) {
     for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
     if (c.services.settings) soundOn_ = c.services.settings->soundOn();
     normalFaces();
-    c.actions.bind(*soundButton_, BoxEvent::Click, "bSound_Click");
-    c.actions.bind(*printButton_, BoxEvent::Click, "bPrint_Click");
-    c.actions.bind(*soundButton_, BoxEvent::MouseMove, "bSound_MouseMove");
-    c.actions.bind(*printButton_, BoxEvent::MouseMove, "bPrint_MouseMove");
+    c.actions.bind(*soundButton_, BoxEvent::Click, "ToggleSound");
+    c.actions.bind(*printButton_, BoxEvent::Click, "PrintDrawing");
+    c.actions.bind(*soundButton_, BoxEvent::MouseMove, "PointerOverSound");
+    c.actions.bind(*printButton_, BoxEvent::MouseMove, "PointerOverPrint");
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

@@ -17,6 +17,8 @@ struct Command {
 constexpr const char* kFaces[4] = {"cmd_new_page", "cmd_colouring_page", "cmd_save", "cmd_help"};
 const Command kCommands[4] = {
     {1, {704, 20, 49, 49}}, {0, {640, 20, 49, 49}}, {2, {768, 20, 49, 49}}, {3, {864, 16, 49, 49}}};
+constexpr const char* kPointerOver[4] = {"PointerOverColouringPageCommand", "PointerOverNewPageCommand",
+                                         "PointerOverSaveCommand", "PointerOverHelpCommand"};
 
 QPixmap Face(int face, bool hot) {
     return ArtStore::instance().pixmap(
@@ -36,10 +38,10 @@ CommandButtons::CommandButtons(PartContext& c) : c_(c) {
         hot_[std::size_t(i)] = Face(kCommands[i].face, true);
     }
     normalFaces();
-    c.actions.bind(*button(1), BoxEvent::MouseDown, "KewlButtons1_MouseDown");
-    c.actions.bind(*button(2), BoxEvent::MouseDown, "KewlButtons2_MouseDown");
-    c.actions.bind(*button(3), BoxEvent::MouseDown, "KewlButtons3_MouseDown");  // the drawing files save
-    c.actions.bind(*button(4), BoxEvent::Click, "KewlButtons4_Click");
+    c.actions.bind(*button(1), BoxEvent::MouseDown, "NewColouringPage");
+    c.actions.bind(*button(2), BoxEvent::MouseDown, "NewPage");
+    c.actions.bind(*button(3), BoxEvent::MouseDown, "SaveDrawing");  // the drawing files save
+    c.actions.bind(*button(4), BoxEvent::Click, "ShowHelp");
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

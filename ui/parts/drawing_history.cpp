@@ -22,7 +22,7 @@ struct Button {
 const Button kButtons[2] = {{"bUndo", "cmd_undo", {268, 20, 49, 49}}, {"bRedo", "cmd_redo", {322, 20, 49, 49}}};
 constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
 
-bool IsCanvas(const std::string& name) { return name.rfind("pctDraw_", 0) == 0; }
+bool IsCanvas(const std::string& name) { return name == "PenDown" || name == "PenMove" || name == "PenUp"; }
 }  // namespace
 
 DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
@@ -38,8 +38,8 @@ DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
     }
     c.actions.bind(*undoButton_, BoxEvent::Click, "Undo");
     c.actions.bind(*redoButton_, BoxEvent::Click, "Redo");
-    c.actions.bind(*undoButton_, BoxEvent::MouseMove, "bUndo_MouseMove");
-    c.actions.bind(*redoButton_, BoxEvent::MouseMove, "bRedo_MouseMove");
+    c.actions.bind(*undoButton_, BoxEvent::MouseMove, "PointerOverUndo");
+    c.actions.bind(*redoButton_, BoxEvent::MouseMove, "PointerOverRedo");
     // Last, so that every drawing part has done its work before a step is cut.
     c.actions.addObserver([this](const ActionCall& call) { heard(call); });
     showButtons();
@@ -103,7 +103,7 @@ void DrawingHistory::offerSaveBeforeQuitting() {
     changed_ = false;  // asked once per close
     if (c_.services.messages->ask(Text(TextId::KeepFailedTitle, c_.language),
                                   Text(TextId::SaveBeforeQuitting, c_.language)))
-        c_.actions.run("KewlButtons3_MouseDown", {1});
+        c_.actions.run("SaveDrawing", {1});
 }
 
 void DrawingHistory::flush() {
@@ -123,13 +123,13 @@ void DrawingHistory::heard(const ActionCall& call) {
     if (!history_) return;  // before the window's first reset
     const bool began = call.stage == ActionCall::Stage::Began;
     if (IsCanvas(call.name)) {
-        if (call.name == "pctDraw_MouseUp") {
+        if (call.name == "PenUp") {
             if (!began && strokeOpen_) {
                 strokeOpen_ = false;
                 commit();
             }
-        } else if (began && call.effect == Effect::Drawing && (call.name == "pctDraw_MouseDown" || call.args[0] != 0)) {
-            if (call.name == "pctDraw_MouseDown" && strokeOpen_) commit();
+        } else if (began && call.effect == Effect::Drawing && (call.name == "PenDown" || call.args[0] != 0)) {
+            if (call.name == "PenDown" && strokeOpen_) commit();
             strokeOpen_ = true;
         }
         return;

@@ -13,8 +13,8 @@ HelpLink::HelpLink(PartContext& c) : c_(c) {
     versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
     versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
-    c.actions.bind(*versionLine_, BoxEvent::MouseMove, "lblInfo_MouseMove");
-    c.actions.bind(*versionLine_, BoxEvent::MouseUp, "lblInfo_MouseUp");
+    c.actions.bind(*versionLine_, BoxEvent::MouseMove, "PointerOverHelpLine");
+    c.actions.bind(*versionLine_, BoxEvent::MouseUp, "FollowHelpLine");
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

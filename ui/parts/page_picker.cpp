@@ -59,17 +59,17 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
     panel_->hide();
     c.addPanel(*panel_, [this] { close(); });
 
-    c.actions.bind(*nextButton_, BoxEvent::Click, "KewlButtons8_Click");
-    c.actions.bind(*prevButton_, BoxEvent::Click, "KewlButtons9_Click");
-    c.actions.bind(*preview_, BoxEvent::Click, "Image3_Click");
-    c.actions.bind(*nextButton_, BoxEvent::MouseMove, "KewlButtons8_MouseMove");
-    c.actions.bind(*prevButton_, BoxEvent::MouseMove, "KewlButtons9_MouseMove");
-    c.actions.bind(*openDrawing_, BoxEvent::MouseMove, "Label7_MouseMove");
-    c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "Label7_MouseDown");  // the drawing files open
-    c.actions.bind(*preview_, BoxEvent::MouseMove, "Image3_MouseMove");
-    c.actions.bind(*panel_, BoxEvent::MouseMove, "pctOpen_MouseMove");
-    c.actions.bind(*closeButton_, BoxEvent::Click, "bClosePicker_Click");
-    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "bClosePicker_MouseMove");
+    c.actions.bind(*nextButton_, BoxEvent::Click, "PreviousPage");
+    c.actions.bind(*prevButton_, BoxEvent::Click, "NextPage");
+    c.actions.bind(*preview_, BoxEvent::Click, "TakePage");
+    c.actions.bind(*nextButton_, BoxEvent::MouseMove, "PointerOverPrevious");
+    c.actions.bind(*prevButton_, BoxEvent::MouseMove, "PointerOverNext");
+    c.actions.bind(*openDrawing_, BoxEvent::MouseMove, "PointerOverOpen");
+    c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "OpenDrawing");  // the drawing files open
+    c.actions.bind(*preview_, BoxEvent::MouseMove, "PointerOverPage");
+    c.actions.bind(*panel_, BoxEvent::MouseMove, "PointerOverPagePicker");
+    c.actions.bind(*closeButton_, BoxEvent::Click, "ClosePagePicker");
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverPickerClose");
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

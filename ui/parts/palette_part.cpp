@@ -29,15 +29,15 @@ PalettePart::PalettePart(PartContext& c) : c_(c) {
         Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::Click, "bColor_Click", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "bColor_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::Click, "ChooseColour", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverColour", i);
         swatches_[std::size_t(i)] = b;
     }
     chosenColour_ = new Box(&c.window, "sColor", {760, 632, 49, 67});
     chosenColour_->setFrame(QColor(theme::OUTLINE), 2, 6);
     chosenColour_->setHandCursor(true);
-    c.actions.bind(*chosenColour_, BoxEvent::Click, "sColor_Click");  // opens the animation panel
-    c.actions.bind(*chosenColour_, BoxEvent::MouseMove, "sColor_MouseMove");
+    c.actions.bind(*chosenColour_, BoxEvent::Click, "OpenAnimations");  // opens the animation panel
+    c.actions.bind(*chosenColour_, BoxEvent::MouseMove, "PointerOverChosenColour");
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

@@ -51,14 +51,14 @@ Pickers::Pickers(PartContext& c) : c_(c) {
     }
     new ShapeFrame(modelsPanel_, "Shape4", modelsPanel_->rect(), kMidBlue, 3, false);  // the panels' outlines
     new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
-    c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "pctBrush_MouseMove");
+    c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "PointerOverModelsPanel");
 
     for (int i = 0; i < 17; ++i) {
         const ModelButton& m = kModelButtons[i];
         Box* b = new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::MouseDown, "bSpray_MouseDown", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "bSpray_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseDown, "ChooseModel", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverModel", i);
         models_[std::size_t(i)] = b;
         modelFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
@@ -66,8 +66,8 @@ Pickers::Pickers(PartContext& c) : c_(c) {
     for (int i = 0; i < 8; ++i) {
         Box* b = new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::MouseDown, "bStamp_MouseDown", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "bStamp_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseDown, "ChooseStampCategory", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverStampCategory", i);
         categories_[std::size_t(i)] = b;
         categoryFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
@@ -75,7 +75,7 @@ Pickers::Pickers(PartContext& c) : c_(c) {
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
         slot->setHandCursor(true);
-        c.actions.bind(*slot, BoxEvent::Click, "bStamp1_Click", i);
+        c.actions.bind(*slot, BoxEvent::Click, "ChooseStamp", i);
         slots_[std::size_t(i)] = slot;
     }
     resetFrames();

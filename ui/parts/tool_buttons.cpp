@@ -43,8 +43,8 @@ ToolButtons::ToolButtons(PartContext& c) : c_(c) {
         buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::MouseUp, "bBrush_MouseUp", i);
-        c.actions.bind(*b, BoxEvent::MouseMove, "bBrush_MouseMove", i);
+        c.actions.bind(*b, BoxEvent::MouseUp, "ChooseTool", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverTool", i);
         // However the pointer goes (a quick jump, off the window), the lit
         // face goes with it.
         b->onLeave = [this, i] {

@@ -34,14 +34,14 @@ WindowChrome::WindowChrome(PartContext& c) : c_(c) {
     closeButton_->onLeave = [this] { normalFaces(); };
     minimiseButton_->onLeave = [this] { normalFaces(); };
 
-    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "Image5_MouseMove");
-    c.actions.bind(*closeButton_, BoxEvent::MouseUp, "Image5_MouseUp");
-    c.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "Image6_MouseMove");
-    c.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "Image6_MouseDown");
-    c.actions.bind(*titleStrip_, BoxEvent::MouseMove, "Label1_MouseMove");
-    c.actions.bind(*titleStrip_, BoxEvent::MouseDown, "Label1_MouseDown");
-    c.actions.bind(*corner_, BoxEvent::MouseDown, "Label3_MouseDown");
-    c.actions.bind(*corner_, BoxEvent::MouseMove, "Form_MouseMove");  // the strip is the window's background
+    c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverClose");
+    c.actions.bind(*closeButton_, BoxEvent::MouseUp, "CloseWindow");
+    c.actions.bind(*minimiseButton_, BoxEvent::MouseMove, "PointerOverMinimise");
+    c.actions.bind(*minimiseButton_, BoxEvent::MouseDown, "MinimiseWindow");
+    c.actions.bind(*titleStrip_, BoxEvent::MouseMove, "PointerOverTitle");
+    c.actions.bind(*titleStrip_, BoxEvent::MouseDown, "DragByTitle");
+    c.actions.bind(*corner_, BoxEvent::MouseDown, "DragByCorner");
+    c.actions.bind(*corner_, BoxEvent::MouseMove, "PointerOverWindow");  // the strip is the window's background
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 

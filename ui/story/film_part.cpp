@@ -43,12 +43,16 @@ FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
     filmButton_->installEventFilter(this);
     saveButton_->installEventFilter(this);
 
-    const auto declare = [&w](const char* name, void (FilmPart::*m)(), FilmPart* self) {
-        w.actions.declare({name, {}, [self, m](const ActionHub::Args&) { (self->*m)(); }, Effect::None});
+    // The rows are the window's (window_actions.cpp); the members are ours.
+    // The hub may outlive this part: a call after it is gone does nothing.
+    const auto plug = [&w, alive = std::weak_ptr<FilmPart*>(alive_)](const char* name, void (FilmPart::*m)()) {
+        w.actions.plug(name, [alive, m](const ActionHub::Args&) {
+            if (const auto self = alive.lock()) ((*self)->*m)();
+        });
     };
-    declare("PlayFilm", &FilmPart::PlayFilm, this);
-    declare("StopFilm", &FilmPart::StopFilm, this);
-    declare("SaveFilm", &FilmPart::SaveFilm, this);
+    plug("PlayFilm", &FilmPart::PlayFilm);
+    plug("StopFilm", &FilmPart::StopFilm);
+    plug("SaveFilm", &FilmPart::SaveFilm);
     w.actions.bind(*filmButton_, BoxEvent::Click, "PlayFilm");
     w.actions.bind(*saveButton_, BoxEvent::Click, "SaveFilm");
     // The button wakes up with the first thing drawn.

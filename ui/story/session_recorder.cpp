@@ -32,8 +32,6 @@ namespace pintaloo {
 
 namespace {
 
-constexpr std::string_view kOpenAction = "Label7_MouseDown";
-constexpr std::string_view kSaveAction = "KewlButtons3_MouseDown";
 // A story file larger than this is not read for the picture names it holds.
 constexpr qint64 kMaxNamingStoryBytes = 16LL * 1024 * 1024;
 
@@ -136,7 +134,7 @@ struct SessionRecorder::State final : FileDialogPort {
     std::size_t undoFloor = 0, redoFloor = 0;
 
     struct Pending {
-        std::string name;
+        std::string name;  // the alias, as the story writes it
         std::vector<double> args;
         std::int64_t atMs = 0;
         std::optional<std::uint32_t> seed;
@@ -218,39 +216,41 @@ struct SessionRecorder::State final : FileDialogPort {
     }
 
     void hear(const ActionCall& c) {
+        // What is heard and what kept is the action table's to say (its
+        // effect and story role); the story names actions by their aliases.
         // A save is heard (its story goes beside the picture) but not kept.
-        if (c.effect != Effect::Drawing && c.story != StoryRole::Kept && c.name != kSaveAction) return;
+        if (c.effect != Effect::Drawing && c.story == StoryRole::Left) return;
         // A move without the left button only carries the stamp outline
         // about; the pointer resting over the page would fill the story.
-        if (c.name == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
+        if (c.alias == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
-            Pending p{c.name, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount()};
+            Pending p{c.alias, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount()};
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
-            if (c.effect == Effect::Drawing && c.name != kCanvasMoveName) p.seed = w.random.seed();
-            if (c.name == kOpenAction) opened.reset();
-            if (c.name == kSaveAction) saved.reset();
+            if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName) p.seed = w.random.seed();
+            if (c.story == StoryRole::OpensPicture) opened.reset();
+            if (c.story == StoryRole::SavesPicture) saved.reset();
             running.push_back(std::move(p));
             return;
         }
         const auto it =
-            std::find_if(running.rbegin(), running.rend(), [&](const Pending& p) { return p.name == c.name; });
+            std::find_if(running.rbegin(), running.rend(), [&](const Pending& p) { return p.name == c.alias; });
         if (it == running.rend()) return;
         Pending p = std::move(*it);
         running.erase(std::next(it).base());
-        if (c.name == kSaveAction) {
+        if (c.story == StoryRole::SavesPicture) {
             if (saved && !saved->isEmpty()) keepBeside(ChooseSaveTarget(*saved).path, c.time);
             return;
         }
         const DrawingHistory& history = w.drawingHistory();
         // Undo past the story's start, or redo of a step undone before it,
         // gives a drawing the story never held: it begins again there.
-        if ((c.name == "Undo" && history.undoCount() < undoFloor) ||
-            (c.name == "Redo" && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor)) {
+        if ((c.story == StoryRole::Undoes && history.undoCount() < undoFloor) ||
+            (c.story == StoryRole::Redoes && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor)) {
             if (restartHere(c.time)) return;
         }
         redoFloor = std::min(redoFloor, history.redoCount());
-        if (c.name == kOpenAction) {
+        if (c.story == StoryRole::OpensPicture) {
             // A cancelled or refused open changed nothing; the window says
             // which picture it put on the canvas, so none is decoded again.
             if (!opened || opened->isEmpty() || w.files().lastOpened != *opened) return;

@@ -8,7 +8,7 @@
 // that change the drawing or shape what the next stroke does: the strokes,
 // the tool, colour, size, pattern and stamp choices, the page commands, and
 // undo and redo (each row of the action table says whether it is kept:
-// Effect::Drawing or StoryRole::Kept). Before each
+// Effect::Drawing or a StoryRole other than Left). Before each
 // press on the canvas, and each other action that paints, it writes the
 // random generator's whole state as `seed N`, so spray, grass and the
 // pencil's grain come out the same again.

@@ -66,7 +66,7 @@ bool StoryPlayer::begin(QString* error) {
     }
     parts_->dialog.answers.push_back(path);
     std::string why;
-    const bool ran = parts_->window.actions.run("Label7_MouseDown", {1, 0, 0}, &why);
+    const bool ran = parts_->window.actions.run("OpenDrawing", {1, 0, 0}, &why);
     if (!ran && error) *error = QString::fromStdString(why);
     parts_->window.drawingHistory().restart();  // undo begins at the start picture
     return ran;

@@ -73,7 +73,6 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     comfort_ = std::make_unique<ComfortButtons>(c);
     history_ = std::make_unique<DrawingHistory>(c);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
-    BindWindowKeys(actions);
     // Whatever an action did to the tool, its button shows pressed after.
     actions.addObserver([this](const ActionCall& call) {
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
@@ -299,7 +298,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {
-    actions.run("Form_MouseMove", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
+    actions.run("PointerOverWindow", {double(ButtonMask(e->buttons())), e->position().x(), e->position().y()});
 }
 
 // The pointer over the window's background: every highlighted face goes

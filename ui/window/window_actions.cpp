@@ -23,7 +23,7 @@ namespace pintaloo {
 namespace {
 
 using Args = ActionHub::Args;
-using Action = ActionHub::Action;
+using Run = std::function<void(MainWindow&, const Args&)>;
 
 // The parameters follow from the member's shape, so a row names only what
 // the shape cannot tell: how many controls an indexed row has.
@@ -32,163 +32,214 @@ const ActionParam kX{"X", ParamKind::Coordinate};
 const ActionParam kY{"Y", ParamKind::Coordinate};
 ActionParam Index(int count) { return {"Index", ParamKind::Index, count}; }
 
-template <class P>
-Action Row(const char* name, P& part, void (P::*m)(), Effect e = Effect::None) {
-    return {name, {}, [&part, m](const Args&) { (part.*m)(); }, e};
+// A row under construction: the name, the alias, the part and member; the
+// rest is said by chaining (.draws(), .story(...), .keys(...)).
+struct R {
+    WindowActionRow row;
+    R&& draws() && {
+        row.action.effect = Effect::Drawing;
+        return std::move(*this);
+    }
+    // Kept in the story although it does not paint (see StoryRole).
+    R&& kept() && { return std::move(*this).story(StoryRole::Kept); }
+    R&& story(StoryRole role) && {
+        row.action.story = role;
+        return std::move(*this);
+    }
+    R&& keys(std::vector<ActionKey> k) && {
+        row.action.keys = std::move(k);
+        return std::move(*this);
+    }
+};
+
+R Make(const char* name, const char* alias, std::vector<ActionParam> params, Run run) {
+    return {{{name, alias, std::move(params), {}}, std::move(run)}};
 }
 
-template <class P>
-Action Row(const char* name, P& part, void (P::*m)(int), int count, Effect e = Effect::None) {
-    return {name, {Index(count)}, [&part, m](const Args& a) { (part.*m)(int(a[0])); }, e};
+// The part a member belongs to, reached from the window: a part's accessor
+// (&MainWindow::files) or the window itself.
+constexpr auto kWindow = [](MainWindow& w) -> MainWindow& { return w; };
+
+template <class Get, class P>
+R Row(const char* name, const char* alias, Get part, void (P::*m)()) {
+    return Make(name, alias, {}, [part, m](MainWindow& w, const Args&) { (std::invoke(part, w).*m)(); });
 }
 
-template <class P>
-Action Row(const char* name, P& part, void (P::*m)(int, double, double), Effect e = Effect::None) {
-    return {name, {kButton, kX, kY}, [&part, m](const Args& a) { (part.*m)(int(a[0]), a[1], a[2]); }, e};
+template <class Get, class P>
+R Row(const char* name, const char* alias, Get part, void (P::*m)(int), int count) {
+    return Make(name, alias, {Index(count)},
+                [part, m](MainWindow& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0])); });
 }
 
-template <class P>
-Action Row(const char* name, P& part, void (P::*m)(int, int, double, double), int count, Effect e = Effect::None) {
-    return {name,
-            {Index(count), kButton, kX, kY},
-            [&part, m](const Args& a) { (part.*m)(int(a[0]), int(a[1]), a[2], a[3]); },
-            e};
+template <class Get, class P>
+R Row(const char* name, const char* alias, Get part, void (P::*m)(int, double, double)) {
+    return Make(name, alias, {kButton, kX, kY},
+                [part, m](MainWindow& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0]), a[1], a[2]); });
 }
 
-// A row the story keeps although it does not paint (see StoryRole).
-Action Kept(Action a) {
-    a.story = StoryRole::Kept;
-    return a;
+template <class Get, class P>
+R Row(const char* name, const char* alias, Get part, void (P::*m)(int, int, double, double), int count) {
+    return Make(name, alias, {Index(count), kButton, kX, kY}, [part, m](MainWindow& w, const Args& a) {
+        (std::invoke(part, w).*m)(int(a[0]), int(a[1]), a[2], a[3]);
+    });
 }
 
-// One member serving several controls that each have a name of their own.
-template <class P>
-Action RowFor(const char* name, P& part, void (P::*m)(int, int, double, double), int which) {
-    return {name, {kButton, kX, kY}, [&part, m, which](const Args& a) { (part.*m)(which, int(a[0]), a[1], a[2]); }};
+// One member serving several controls that each have an action of their own.
+template <class Get, class P>
+R RowFor(const char* name, const char* alias, Get part, void (P::*m)(int, int, double, double), int which) {
+    return Make(name, alias, {kButton, kX, kY}, [part, m, which](MainWindow& w, const Args& a) {
+        (std::invoke(part, w).*m)(which, int(a[0]), a[1], a[2]);
+    });
+}
+
+// An action a part above the window carries out: it plugs its member in
+// (ActionHub::plug) once it exists; where it does not (the replay tool has
+// no film), the action is known and refused.
+R Plugged(const char* name, const char* alias) { return Make(name, alias, {}, {}); }
+
+// How to add an action: a row below (an explanatory name, the alias
+// scripts will use, the part and its member; .draws() when it can change
+// the drawing, .kept() or another StoryRole when the story must keep it,
+// .keys(...) for its keys); the member on its part; the control's binding
+// by the explanatory name (ActionHub::bind) with its caption and tooltip
+// in ui/words/texts.cpp; its art when it has a button. Nothing else names
+// it: the recorder, the keys, the replay tool and the help test read this
+// table. Aliases appear nowhere else in the program but the state dump.
+//
+// Two things a row does not hold yet. Its text: a control's caption and
+// tooltip are set in every language by the part that owns the control, and
+// a tool button's text depends on its index, so one id per row would be a
+// column nobody reads. Its sound: a handler plays it part way through and
+// often by case (a swatch's own tone, the oil's different click, nothing
+// when sound is off or the step did nothing), and the replay contract logs
+// sounds in order, so the hub cannot play a row's sound at the same moment.
+//
+// Keys: only what cannot surprise a child. Escape is the way back from any
+// panel (and out of full screen), F11 fills the screen or gives it back;
+// the page commands, print and sound have the keys grown-ups expect, and
+// undo, redo and quit the usual ones. A new page and an opened picture can
+// be undone; save and print only ask; quitting keeps the drawing. A key
+// gives a mouse action the left button, as a click.
+std::vector<WindowActionRow> BuildRows() {
+    constexpr auto chrome = &MainWindow::chrome;
+    constexpr auto canvas = &MainWindow::canvasPart;
+    constexpr auto tools = &MainWindow::toolButtons;
+    constexpr auto sizes = &MainWindow::brushSize;
+    constexpr auto palette = &MainWindow::palette;
+    constexpr auto pickers = &MainWindow::pickers;
+    constexpr auto animation = &MainWindow::animation;
+    constexpr auto help = &MainWindow::helpLink;
+    constexpr auto pages = &MainWindow::pagePicker;
+    constexpr auto commands = &MainWindow::commands;
+    constexpr auto files = &MainWindow::files;
+    constexpr auto history = &MainWindow::drawingHistory;
+    const auto comfort = static_cast<ComfortButtons& (MainWindow::*)()>(&MainWindow::comfort);
+
+    std::vector<WindowActionRow> rows;
+    const auto add = [&rows](std::initializer_list<R> some) {
+        for (const R& r : some) rows.push_back(r.row);
+    };
+    add({
+        Row("PointerOverWindow", "Form_MouseMove", kWindow, &MainWindow::PointerOverWindow),
+        Row("Unload", "Form_Unload", kWindow, &MainWindow::Unload),
+        Row("Quit", "Quit", kWindow, &MainWindow::Quit).keys({{"Ctrl+Q"}}),
+        // undo and redo (they change the drawing, but are not steps of it)
+        Row("Undo", "Undo", history, &DrawingHistory::Undo).story(StoryRole::Undoes).keys({{"Ctrl+Z"}}),
+        Row("Redo", "Redo", history, &DrawingHistory::Redo)
+            .story(StoryRole::Redoes)
+            .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}}),
+        Row("PointerOverUndo", "bUndo_MouseMove", history, &DrawingHistory::PointerOverUndo),
+        Row("PointerOverRedo", "bRedo_MouseMove", history, &DrawingHistory::PointerOverRedo),
+        Row("ClosePanel", "ClosePanel", kWindow, &MainWindow::ClosePanel).keys({{"Esc"}}),
+        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &MainWindow::FullScreen_Toggle).keys({{"F11"}}),
+        // window chrome
+        Row("PointerOverClose", "Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
+        Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow),
+        Row("PointerOverMinimise", "Image6_MouseMove", chrome, &WindowChrome::PointerOverMinimise),
+        Row("MinimiseWindow", "Image6_MouseDown", chrome, &WindowChrome::MinimiseWindow),
+        Row("PointerOverTitle", "Label1_MouseMove", chrome, &WindowChrome::PointerOverTitle),
+        Row("DragByTitle", "Label1_MouseDown", chrome, &WindowChrome::DragByTitle),
+        Row("DragByCorner", "Label3_MouseDown", chrome, &WindowChrome::DragByCorner),
+        // the canvas
+        Row("PenDown", "pctDraw_MouseDown", canvas, &CanvasPart::PenDown).draws(),
+        Row("PenMove", "pctDraw_MouseMove", canvas, &CanvasPart::PenMove).draws(),
+        Row("PenUp", "pctDraw_MouseUp", canvas, &CanvasPart::PenUp).kept(),
+        // tools, sizes, colours
+        Row("ChooseTool", "bBrush_MouseUp", tools, &ToolButtons::ChooseTool, 6).draws(),  // the oil command paints
+        Row("PointerOverTool", "bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, 6),
+        Row("ChooseSize", "Label4_Click", sizes, &BrushSizeBars::ChooseSize, 4).kept(),
+        Row("PointerOverSize", "Label4_MouseMove", sizes, &BrushSizeBars::PointerOverSize, 4),
+        Row("ChooseColour", "bColor_Click", palette, &PalettePart::ChooseColour, 24).kept(),
+        Row("PointerOverColour", "bColor_MouseMove", palette, &PalettePart::PointerOverColour, 24),
+        Row("PointerOverChosenColour", "sColor_MouseMove", palette, &PalettePart::PointerOverChosenColour),
+        // the pickers
+        Row("ChooseModel", "bSpray_MouseDown", pickers, &Pickers::ChooseModel, 17).kept(),
+        Row("PointerOverModel", "bSpray_MouseMove", pickers, &Pickers::PointerOverModel, 17),
+        Row("PointerOverModelsPanel", "pctBrush_MouseMove", pickers, &Pickers::PointerOverModelsPanel),
+        Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, 8).kept(),
+        Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, 8),
+        Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, 8).kept(),
+        // the animation panel
+        Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
+        Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),
+        Row("PointerOverAnimation", "picture2_MouseMove", animation, &AnimationPanel::PointerOverAnimation, 3),
+        Row("CloseAnimations", "Picture3_Click", animation, &AnimationPanel::CloseAnimations),
+        Row("PointerOverAnimationsClose", "Picture3_MouseMove", animation, &AnimationPanel::PointerOverAnimationsClose),
+        // help
+        Row("PointerOverHelpLine", "lblInfo_MouseMove", help, &HelpLink::PointerOverHelpLine),
+        Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine),
+        // page commands, the page picker, files
+        Row("NewColouringPage", "KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage).kept(),
+        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().keys({{"Ctrl+N", {1}}}),
+        Row("SaveDrawing", "KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing)
+            .story(StoryRole::SavesPicture)
+            .keys({{"Ctrl+S", {1}}}),
+        Row("ShowHelp", "KewlButtons4_Click", commands, &CommandButtons::ShowHelp),
+        RowFor("PointerOverColouringPageCommand", "KewlButtons1_MouseMove", commands,
+               &CommandButtons::PointerOverCommand, 1),
+        RowFor("PointerOverNewPageCommand", "KewlButtons2_MouseMove", commands, &CommandButtons::PointerOverCommand, 2),
+        RowFor("PointerOverSaveCommand", "KewlButtons3_MouseMove", commands, &CommandButtons::PointerOverCommand, 3),
+        RowFor("PointerOverHelpCommand", "KewlButtons4_MouseMove", commands, &CommandButtons::PointerOverCommand, 4),
+        Row("PreviousPage", "KewlButtons8_Click", pages, &PagePicker::PreviousPage).kept(),
+        Row("NextPage", "KewlButtons9_Click", pages, &PagePicker::NextPage).kept(),
+        Row("TakePage", "Image3_Click", pages, &PagePicker::TakePage).draws(),
+        Row("PointerOverPrevious", "KewlButtons8_MouseMove", pages, &PagePicker::PointerOverPrevious),
+        Row("PointerOverNext", "KewlButtons9_MouseMove", pages, &PagePicker::PointerOverNext),
+        Row("PointerOverOpen", "Label7_MouseMove", pages, &PagePicker::PointerOverOpen),
+        Row("PointerOverPage", "Image3_MouseMove", pages, &PagePicker::PointerOverPage),
+        Row("PointerOverPagePicker", "pctOpen_MouseMove", pages, &PagePicker::PointerOverPagePicker),
+        Row("ClosePagePicker", "bClosePicker_Click", pages, &PagePicker::ClosePagePicker),
+        Row("PointerOverPickerClose", "bClosePicker_MouseMove", pages, &PagePicker::PointerOverPickerClose),
+        Row("OpenDrawing", "Label7_MouseDown", files, &DrawingFiles::OpenDrawing)
+            .draws()
+            .story(StoryRole::OpensPicture)
+            .keys({{"Ctrl+O"}}),
+        // sound on and off, printing
+        Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}),
+        Row("PointerOverSound", "bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),
+        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing).keys({{"Ctrl+P"}}),
+        Row("PointerOverPrint", "bPrint_MouseMove", comfort, &ComfortButtons::PointerOverPrint),
+        // the film of the drawing (ui/story/film_part.cpp)
+        Plugged("PlayFilm", "PlayFilm"),
+        Plugged("StopFilm", "StopFilm"),
+        Plugged("SaveFilm", "SaveFilm"),
+    });
+    return rows;
 }
 
 }  // namespace
+
+const std::vector<WindowActionRow>& WindowActionRows() {
+    static const std::vector<WindowActionRow> rows = BuildRows();
+    return rows;
+}
 
 void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
-    WindowChrome& chrome = w.chrome();
-    CanvasPart& canvas = w.canvasPart();
-    ToolButtons& tools = w.toolButtons();
-    BrushSizeBars& sizes = w.brushSize();
-    PalettePart& palette = w.palette();
-    Pickers& pickers = w.pickers();
-    AnimationPanel& animation = w.animation();
-    HelpLink& help = w.helpLink();
-    PagePicker& pages = w.pagePicker();
-    CommandButtons& commands = w.commands();
-    DrawingFiles& files = w.files();
-    ComfortButtons& comfort = w.comfort();
-    DrawingHistory& history = w.drawingHistory();
-    constexpr Effect kDraws = Effect::Drawing;
-
-    const Action rows[] = {
-        Row("Form_MouseMove", w, &MainWindow::PointerOverWindow),
-        Row("Form_Unload", w, &MainWindow::Unload),
-        Row("Quit", w, &MainWindow::Quit),
-        // undo and redo (they change the drawing, but are not steps of it)
-        Kept(Row("Undo", history, &DrawingHistory::Undo)),
-        Kept(Row("Redo", history, &DrawingHistory::Redo)),
-        Row("bUndo_MouseMove", history, &DrawingHistory::PointerOverUndo),
-        Row("bRedo_MouseMove", history, &DrawingHistory::PointerOverRedo),
-        Row("ClosePanel", w, &MainWindow::ClosePanel),
-        Row("FullScreen_Toggle", w, &MainWindow::FullScreen_Toggle),
-        // window chrome
-        Row("Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
-        Row("Image5_MouseUp", chrome, &WindowChrome::CloseWindow),
-        Row("Image6_MouseMove", chrome, &WindowChrome::PointerOverMinimise),
-        Row("Image6_MouseDown", chrome, &WindowChrome::MinimiseWindow),
-        Row("Label1_MouseMove", chrome, &WindowChrome::PointerOverTitle),
-        Row("Label1_MouseDown", chrome, &WindowChrome::DragByTitle),
-        Row("Label3_MouseDown", chrome, &WindowChrome::DragByCorner),
-        // the canvas
-        Row("pctDraw_MouseDown", canvas, &CanvasPart::PenDown, kDraws),
-        Row("pctDraw_MouseMove", canvas, &CanvasPart::PenMove, kDraws),
-        Kept(Row("pctDraw_MouseUp", canvas, &CanvasPart::PenUp)),
-        // tools, sizes, colours
-        Row("bBrush_MouseUp", tools, &ToolButtons::ChooseTool, 6, kDraws),  // the oil command paints
-        Row("bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, 6),
-        Kept(Row("Label4_Click", sizes, &BrushSizeBars::ChooseSize, 4)),
-        Row("Label4_MouseMove", sizes, &BrushSizeBars::PointerOverSize, 4),
-        Kept(Row("bColor_Click", palette, &PalettePart::ChooseColour, 24)),
-        Row("bColor_MouseMove", palette, &PalettePart::PointerOverColour, 24),
-        Row("sColor_MouseMove", palette, &PalettePart::PointerOverChosenColour),
-        // the pickers
-        Kept(Row("bSpray_MouseDown", pickers, &Pickers::ChooseModel, 17)),
-        Row("bSpray_MouseMove", pickers, &Pickers::PointerOverModel, 17),
-        Row("pctBrush_MouseMove", pickers, &Pickers::PointerOverModelsPanel),
-        Kept(Row("bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, 8)),
-        Row("bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, 8),
-        Kept(Row("bStamp1_Click", pickers, &Pickers::ChooseStamp, 8)),
-        // the animation panel
-        Row("sColor_Click", animation, &AnimationPanel::OpenAnimations),
-        Row("picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),
-        Row("picture2_MouseMove", animation, &AnimationPanel::PointerOverAnimation, 3),
-        Row("Picture3_Click", animation, &AnimationPanel::CloseAnimations),
-        Row("Picture3_MouseMove", animation, &AnimationPanel::PointerOverAnimationsClose),
-        // help
-        Row("lblInfo_MouseMove", help, &HelpLink::PointerOverHelpLine),
-        Row("lblInfo_MouseUp", help, &HelpLink::FollowHelpLine),
-        // page commands, the page picker, files
-        Kept(Row("KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage)),
-        Row("KewlButtons2_MouseDown", commands, &CommandButtons::NewPage, kDraws),
-        Row("KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing),
-        Row("KewlButtons4_Click", commands, &CommandButtons::ShowHelp),
-        RowFor("KewlButtons1_MouseMove", commands, &CommandButtons::PointerOverCommand, 1),
-        RowFor("KewlButtons2_MouseMove", commands, &CommandButtons::PointerOverCommand, 2),
-        RowFor("KewlButtons3_MouseMove", commands, &CommandButtons::PointerOverCommand, 3),
-        RowFor("KewlButtons4_MouseMove", commands, &CommandButtons::PointerOverCommand, 4),
-        Kept(Row("KewlButtons8_Click", pages, &PagePicker::PreviousPage)),
-        Kept(Row("KewlButtons9_Click", pages, &PagePicker::NextPage)),
-        Row("Image3_Click", pages, &PagePicker::TakePage, kDraws),
-        Row("KewlButtons8_MouseMove", pages, &PagePicker::PointerOverPrevious),
-        Row("KewlButtons9_MouseMove", pages, &PagePicker::PointerOverNext),
-        Row("Label7_MouseMove", pages, &PagePicker::PointerOverOpen),
-        Row("Image3_MouseMove", pages, &PagePicker::PointerOverPage),
-        Row("pctOpen_MouseMove", pages, &PagePicker::PointerOverPagePicker),
-        Row("bClosePicker_Click", pages, &PagePicker::ClosePagePicker),
-        Row("bClosePicker_MouseMove", pages, &PagePicker::PointerOverPickerClose),
-        Row("Label7_MouseDown", files, &DrawingFiles::OpenDrawing, kDraws),
-        // sound on and off, printing
-        Row("bSound_Click", comfort, &ComfortButtons::ToggleSound),
-        Row("bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),
-        Row("bPrint_Click", comfort, &ComfortButtons::PrintDrawing),
-        Row("bPrint_MouseMove", comfort, &ComfortButtons::PointerOverPrint),
-    };
-    for (const Action& a : rows) hub.declare(a);
-}
-
-namespace {
-struct KeyRow {
-    const char* keys;  // portable text, as QKeySequence reads it
-    const char* action;
-    ActionHub::Args args = {};
-};
-// Only what cannot surprise a child: Escape is the way back from any panel
-// (and out of full screen), F11 fills the screen or gives it back; the page
-// commands, print and sound have the keys grown-ups expect, and undo, redo
-// and quit the usual ones. A new page and an opened picture can be undone;
-// save and print only ask; quitting keeps the drawing.
-const KeyRow kKeys[] = {
-    {"Esc", "ClosePanel"},
-    {"F11", "FullScreen_Toggle"},
-    {"Ctrl+N", "KewlButtons2_MouseDown", {1}},  // the left button, as a click
-    {"Ctrl+S", "KewlButtons3_MouseDown", {1}},
-    {"Ctrl+O", "Label7_MouseDown"},
-    {"Ctrl+P", "bPrint_Click"},
-    {"Ctrl+M", "bSound_Click"},
-    {"Ctrl+Z", "Undo"},
-    {"Ctrl+Shift+Z", "Redo"},
-    {"Ctrl+Y", "Redo"},
-    {"Ctrl+Q", "Quit"},
-};
-}  // namespace
-
-void BindWindowKeys(ActionHub& hub) {
-    for (const KeyRow& k : kKeys) hub.bindKey(QKeySequence::fromString(QLatin1String(k.keys)), k.action, k.args);
+    for (const WindowActionRow& row : WindowActionRows()) {
+        ActionHub::Action a = row.action;
+        if (row.run) a.fn = [&w, run = row.run](const Args& args) { run(w, args); };
+        hub.declare(std::move(a));
+    }
 }
 
 }  // namespace pintaloo
