@@ -5,16 +5,16 @@
 // itself: the action hub it binds its controls to, the editor state, the
 // canvas and its painter, the services, the window's helpers (sound, the
 // hand cursor, the command's pause) and the few things a part needs done by
-// a neighbour. The window fills every callback in once all its parts exist
-// and connects them to the part that does the work, so no part knows
+// a neighbour. The window fills every callback in before it makes its parts
+// and connects each to the part that does the work, so no part knows
 // another part, nor the window.
 //
 //     CanvasPart(PartContext& c) ... c.actions.bind(*view_, BoxEvent::MouseDown, "PenDown");
 //     c.whenLanguageChanges([this](Language l) { waitText_->setCaption(Text(TextId::Wait, l)); });
 //     c.addPanel(*panel_, [this] { close(); });  // Escape and a right click close it
 //
-// A callback left empty is a window built wrongly; the window fills all of
-// them before any action can run.
+// A callback left empty is a window built wrongly (calling it throws
+// std::bad_function_call): the window fills all of them first.
 #include <QImage>
 #include <QRect>
 #include <QSize>
