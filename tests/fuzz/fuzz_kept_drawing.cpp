@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz_setup.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/files/colouring_pages.h"
 
@@ -20,10 +21,7 @@ QTemporaryDir* folder = nullptr;
 }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    static QCoreApplication app(*argc, *argv);
-    static QTemporaryDir dir;
-    if (!dir.isValid()) std::abort();
-    folder = &dir;
+    folder = &FuzzSetUp<QCoreApplication>(argc, argv);
     return 0;
 }
 

@@ -9,13 +9,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz_setup.h"
 #include "ui/files/picture_reader.h"
 
 using namespace pintaloo;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Qt's image plugins are found through the application.
-    static QCoreApplication app(*argc, *argv);
+    FuzzSetUp<QCoreApplication>(argc, argv);
     return 0;
 }
 

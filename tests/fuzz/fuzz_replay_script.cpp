@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "fuzz_setup.h"
 #include "ui/story/replay_run.h"
 
 using namespace pintaloo;
@@ -53,11 +54,7 @@ QString Tamed(const QString& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
-    static QTemporaryDir dir;
-    if (!dir.isValid()) std::abort();
-    scratch = &dir;
+    scratch = &FuzzSetUp<QApplication>(argc, argv);
     return 0;
 }
 

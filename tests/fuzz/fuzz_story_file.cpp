@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "fuzz_setup.h"
 #include "ui/window/main_window.h"
 #include "ui/story/session_recorder.h"
 #include "ui/story/story_file.h"
@@ -29,10 +30,7 @@ MainWindow* window = nullptr;
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
-    static QTemporaryDir dir;
-    if (!dir.isValid()) std::abort();
+    QTemporaryDir& dir = FuzzSetUp<QApplication>(argc, argv);
     folder = &dir;
     // A start picture the seeds name, so the accepted path is reached too.
     QImage picture(16, 12, QImage::Format_RGB32);

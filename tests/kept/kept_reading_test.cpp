@@ -94,5 +94,23 @@ TEST(KeptReading, WhateverLiesInTheDrawingsPlaceTheStartGoesOn) {
     }
 }
 
+// A file is read whole up to its cap, however near it lies.
+TEST(KeptReading, FilesUpToTheCapAreReadWhole) {
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath(QStringLiteral("bytes"));
+    constexpr qint64 kCap = 4096;
+    for (const qint64 size : {qint64(0), kCap - 1, kCap, kCap + 1}) {
+        SCOPED_TRACE(size);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(qsizetype(size), 'x'));
+        f.close();
+        PictureRefusal why = PictureRefusal::None;
+        const QByteArray read = ReadPictureFile(path, &why, kCap);
+        EXPECT_EQ(why, size <= kCap ? PictureRefusal::None : PictureRefusal::TooLarge);
+        EXPECT_EQ(read.size(), size <= kCap ? size : 0);
+    }
+}
+
 }  // namespace
 }  // namespace pintaloo

@@ -149,16 +149,14 @@ Picture ArtStore::toPicture(const QImage& image) {
     return pic;
 }
 
-QImage ArtStore::fromPicture(const Picture& picture) {
-    QImage img(picture.width, picture.height, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < picture.width; ++x) {
-            const Colour c = picture.at(x, y);
-            row[x] = qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-        }
+QImage ColoursToImage(const Colour* pixels, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const Colour* from = pixels + std::size_t(y) * std::size_t(width);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
     }
-    return img;
+    return image;
 }
 
 }  // namespace pintaloo

@@ -40,7 +40,6 @@ public:
     static QImage render(const QString& path, QSize size, QColor background = Qt::white, bool antialias = true);
     // The engine's layout of an image (0x00BBGGRR).
     static Picture toPicture(const QImage& image);
-    static QImage fromPicture(const Picture& picture);
 
     // "path@WIDTHxHEIGHT" of every picture drawn from its SVG in this run,
     // in order: the ones the build did not draw beforehand.
@@ -55,5 +54,10 @@ private:
 };
 
 qreal ScreenPixelRatio();
+
+// Pixels in the engine's layout (a canvas, a picture, a kept snapshot), row
+// by row from the top, as an RGB32 image: every place that shows, saves,
+// films or keeps a canvas goes through here.
+QImage ColoursToImage(const Colour* pixels, int width, int height);
 
 }  // namespace pintaloo

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <span>
 
+#include "ui/art/art_store.h"
 #include "ui/files/safe_write.h"
 #include "engine/canvas/large_pages.h"
 #include "ui/files/colouring_pages.h"
@@ -175,12 +176,7 @@ void KeptDrawingWriter::flushNow() {
 // On the worker thread (or the UI thread when quitting). Touches nothing
 // shared but the counters.
 void KeptDrawingWriter::write(const Snapshot& s) {
-    QImage img(s.width, s.height, QImage::Format_RGB32);
-    for (int y = 0; y < s.height; ++y) {
-        const Colour* from = s.pixels.data() + std::size_t(y) * std::size_t(s.width);
-        auto* to = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < s.width; ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
-    }
+    QImage img = ColoursToImage(s.pixels.data(), s.width, s.height);
     img.setText(kPageKey, QString::number(s.info.PageNumber));
     img.setText(kPaperKey, QString::number(s.info.PaperColor & 0xFFFFFFu));
     img.setText(kOutlineKey, QString::number(s.info.OutlineColor & 0xFFFFFFu));

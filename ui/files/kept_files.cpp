@@ -16,6 +16,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/files/picture_reader.h"
 #include "ui/files/safe_write.h"
 
 namespace pintaloo {
@@ -24,31 +25,12 @@ namespace {
 
 QString SystemWords(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
-// A regular file's whole content, read without blocking (a FIFO planted
-// under the name cannot hang us) and only up to `cap` bytes. False with
-// errno's reason otherwise.
+// A regular file's whole content, up to `cap` bytes, never through a link.
+// False with errno's reason otherwise.
 bool ReadRegular(const QString& path, std::int64_t cap, QByteArray* bytes, int* err) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *err = errno;
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= cap;
-    *err = ok ? 0 : EFBIG;
-    if (ok) {
-        bytes->resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < bytes->size()) {
-            const ssize_t n = ::read(fd, bytes->data() + done, std::size_t(bytes->size() - done));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;  // shrunk while read: what was there is all there is
-            done += n;
-        }
-        bytes->truncate(done);
-    }
-    ::close(fd);
-    return ok;
+    PictureRefusal refusal = PictureRefusal::None;
+    *bytes = ReadPictureFile(path, &refusal, cap, Links::Refuse, err);
+    return refusal == PictureRefusal::None;
 }
 
 // The ending the copy keeps, for readers that go by it: letters and digits only, so

@@ -570,47 +570,56 @@ std::mutex& DecoderTurn() {
 
 }  // namespace
 
-QByteArray ReadPictureFile(const QString& path, PictureRefusal* why, qint64 maxBytes, Links links) {
-    const auto fail = [&](PictureRefusal r) {
+QByteArray ReadPictureFile(const QString& path, PictureRefusal* why, qint64 maxBytes, Links links, int* systemError) {
+    const auto fail = [&](PictureRefusal r, int err) {
         if (why) *why = r;
+        if (systemError) *systemError = err;
         return QByteArray();
     };
     // Not blocking: opening a pipe for reading would otherwise wait for a
     // writer for ever. The descriptor checked is the one read.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0));
-    if (fd < 0) return fail(PictureRefusal::Unreadable);
+    if (fd < 0) return fail(PictureRefusal::Unreadable, errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(PictureRefusal::Unreadable);
+        return fail(PictureRefusal::Unreadable, EFBIG);
     }
     if (st.st_size > maxBytes) {
         ::close(fd);
-        return fail(PictureRefusal::TooLarge);
+        return fail(PictureRefusal::TooLarge, EFBIG);
     }
     QByteArray bytes;
     bytes.resize(qsizetype(st.st_size));
     qint64 have = 0;
-    bool broken = false;
+    int broken = 0;
     while (true) {
-        if (have == bytes.size()) {  // the file grew while being read
+        if (have == bytes.size()) {  // read as far as its size said: at its end, or it grew
             if (bytes.size() >= maxBytes) {
+                // Full at the cap: one byte more tells a file of exactly the
+                // cap (taken) from one that grew past it.
+                char more = 0;
+                ssize_t extra = 0;
+                do extra = ::read(fd, &more, 1);
+                while (extra < 0 && errno == EINTR);
+                if (extra == 0) break;
                 ::close(fd);
-                return fail(PictureRefusal::TooLarge);
+                return extra < 0 ? fail(PictureRefusal::Unreadable, errno) : fail(PictureRefusal::TooLarge, EFBIG);
             }
             bytes.resize(qsizetype(std::min<qint64>(maxBytes, bytes.size() + 65536)));
         }
         const ssize_t got = ::read(fd, bytes.data() + have, std::size_t(bytes.size() - have));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) broken = true;
+        if (got < 0) broken = errno;
         if (got <= 0) break;
         have += got;
     }
     ::close(fd);
-    if (broken) return fail(PictureRefusal::Unreadable);
+    if (broken != 0) return fail(PictureRefusal::Unreadable, broken);
     bytes.truncate(qsizetype(have));
     if (why) *why = PictureRefusal::None;
+    if (systemError) *systemError = 0;
     return bytes;
 }
 

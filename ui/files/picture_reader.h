@@ -60,9 +60,12 @@ struct PictureLimits {
 enum class Links { Follow, Refuse };
 
 // The bytes of a regular file, opened once (a pipe or a device is never
-// waited on) and read into memory up to `maxBytes` (TooLarge beyond).
+// waited on) and read into memory up to `maxBytes` (TooLarge beyond). Any
+// file the program reads whole goes through here, pictures or not;
+// `systemError` gets errno's reason for a refusal (EFBIG for a file too
+// large or not a regular one).
 QByteArray ReadPictureFile(const QString& path, PictureRefusal* why, qint64 maxBytes = PictureLimits::kMaxFileBytes,
-                           Links links = Links::Follow);
+                           Links links = Links::Follow, int* systemError = nullptr);
 
 // Which of the three formats the bytes start like; None for anything else.
 PictureFormat SniffPicture(const QByteArray& bytes);

@@ -44,18 +44,9 @@ QString DrawingFiles::ProposedName(int hour, int minute, int second) {
     return QStringLiteral("%1_%2_%3_Draw.bmp").arg(hour).arg(minute).arg(second);
 }
 
+// In 24 bits, the layout the writers have always been given (a BMP's bytes depend on it).
 QImage DrawingFiles::CanvasImage(const Surface& canvas) {
-    QImage image(canvas.width(), canvas.height(), QImage::Format_RGB888);
-    for (int y = 0; y < canvas.height(); ++y) {
-        const Colour* from = canvas.data() + std::size_t(y) * std::size_t(canvas.width());
-        uchar* to = image.scanLine(y);
-        for (int x = 0; x < canvas.width(); ++x) {
-            to[3 * x] = uchar(RedOf(from[x]));
-            to[3 * x + 1] = uchar(GreenOf(from[x]));
-            to[3 * x + 2] = uchar(BlueOf(from[x]));
-        }
-    }
-    return image;
+    return ColoursToImage(canvas.data(), canvas.width(), canvas.height()).convertToFormat(QImage::Format_RGB888);
 }
 
 bool DrawingFiles::SaveCanvas(const Surface& canvas, const QString& path, QString* error, SaveFormat format) {

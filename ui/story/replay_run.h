@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The replay tool's work without its command line, so a fuzz target can run
-// script text in-process (it builds replay_main.cpp with
-// PINTALOO_REPLAY_NO_MAIN). Needs a QApplication.
+// The replay tool's work without its command line (replay_main.cpp keeps
+// only that), so a test or a fuzz target runs script text in-process.
+// Reading and checking are replay_script.h's; this runs what they accepted.
+// Needs a QApplication.
 //
 //   QTextStream in(&scriptBytes);
 //   const int status = pintaloo::RunReplay("script.txt", in, {});

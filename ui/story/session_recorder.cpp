@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "ui/actions/action_hub.h"
+#include "ui/art/art_store.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/window/main_window.h"
 #include "ui/files/kept_files.h"
@@ -87,12 +88,7 @@ std::optional<std::string> StoryForBeside(Story story, const QString& beside, QS
 // The canvas as a picture file, for a story that begins again where the
 // drawing now is. PNG keeps every pixel; the file is named by its content.
 QString KeepCanvas(const Surface& s, const QString& folder) {
-    QImage image(s.width(), s.height(), QImage::Format_RGB32);
-    for (int y = 0; y < s.height(); ++y) {
-        const Colour* from = s.data() + std::size_t(y) * std::size_t(s.width());
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < s.width(); ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
-    }
+    const QImage image = ColoursToImage(s.data(), s.width(), s.height());
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral("canvas-XXXXXX.png")));
     if (!file.open() || !image.save(&file, "PNG") || !file.flush()) return {};
     return KeepPicture(file.fileName(), folder);

@@ -5,10 +5,10 @@
 #include <QDir>
 
 #include <deque>
-#include "ui/parts/drawing_history.h"
 #include "ui/window/main_window.h"
+#include "ui/art/art_store.h"
 #include "ui/story/recording_directives.h"
-#include "ui/parts/drawing_files.h"
+#include "ui/story/start_picture.h"
 
 namespace pintaloo {
 
@@ -58,18 +58,9 @@ bool StoryPlayer::begin(QString* error) {
         return false;
     }
     const QString path = PictureBeside(QDir(story_.folder).filePath(QStringLiteral("story")), story_.start);
-    const std::optional<Picture> picture =
-        DrawingFiles::LoadPicture(path, parts_->window.canvas.width(), parts_->window.canvas.height());
-    if (!picture) {
-        if (error) *error = QStringLiteral("the picture this story starts with is missing: %1").arg(path);
-        return false;
-    }
-    parts_->dialog.answers.push_back(path);
-    std::string why;
-    const bool ran = parts_->window.actions.run("OpenDrawing", {1, 0, 0}, &why);
-    if (!ran && error) *error = QString::fromStdString(why);
-    parts_->window.drawingHistory().restart();  // undo begins at the start picture
-    return ran;
+    if (!StartPictureOpens(parts_->window, path, error)) return false;
+    return OpenStartPicture(
+        parts_->window, path, [this](const QString& answer) { parts_->dialog.answers.push_back(answer); }, error);
 }
 
 bool StoryPlayer::play(std::size_t index, QString* error) {
@@ -96,13 +87,7 @@ bool StoryPlayer::play(std::size_t index, QString* error) {
 
 QImage StoryPlayer::canvas() const {
     const Surface& s = parts_->window.canvas;
-    QImage image(s.width(), s.height(), QImage::Format_RGB32);
-    for (int y = 0; y < s.height(); ++y) {
-        const Colour* from = s.data() + std::size_t(y) * std::size_t(s.width());
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < s.width(); ++x) to[x] = qRgb(RedOf(from[x]), GreenOf(from[x]), BlueOf(from[x]));
-    }
-    return image;
+    return ColoursToImage(s.data(), s.width(), s.height());
 }
 
 bool MakeStoryFilm(const Story& story, const QString& path, QString* error, const FilmBudget& budget,
