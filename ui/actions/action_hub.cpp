@@ -90,7 +90,8 @@ std::size_t ActionHub::arity(const std::string& name) const {
 
 std::vector<std::string> ActionHub::names() const {
     std::vector<std::string> out;
-    for (const Action& a : actions_) out.push_back(a.alias);
+    for (const Action& a : actions_)
+        if (a.fn) out.push_back(a.alias);
     std::sort(out.begin(), out.end());
     return out;
 }

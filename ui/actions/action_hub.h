@@ -99,7 +99,7 @@ public:
     // How many arguments the action takes (0 for an unknown name).
     std::size_t arity(const std::string& name) const;
     const Action& action(int id) const { return actions_.at(std::size_t(id)); }
-    // Every action's alias, the names scripts use, sorted.
+    // The alias (the name scripts use) of every action that can run here, sorted.
     std::vector<std::string> names() const;
 
     // False with a reason when an argument does not fit its parameter (too

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/window_actions.h"
 
+#include <functional>
+#include <utility>
+
 #include "ui/actions/action_hub.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/drawing_history.h"
