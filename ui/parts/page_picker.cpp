@@ -59,11 +59,11 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
     panel_->hide();
     c.addPanel(*panel_, [this] { close(); });
 
-    c.actions.bind(*nextButton_, BoxEvent::Click, "PreviousPage");
-    c.actions.bind(*prevButton_, BoxEvent::Click, "NextPage");
+    c.actions.bind(*nextButton_, BoxEvent::Click, "NextPage");
+    c.actions.bind(*prevButton_, BoxEvent::Click, "PreviousPage");
     c.actions.bind(*preview_, BoxEvent::Click, "TakePage");
-    c.actions.bind(*nextButton_, BoxEvent::MouseMove, "PointerOverPrevious");
-    c.actions.bind(*prevButton_, BoxEvent::MouseMove, "PointerOverNext");
+    c.actions.bind(*nextButton_, BoxEvent::MouseMove, "PointerOverNext");
+    c.actions.bind(*prevButton_, BoxEvent::MouseMove, "PointerOverPrevious");
     c.actions.bind(*openDrawing_, BoxEvent::MouseMove, "PointerOverOpen");
     c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "OpenDrawing");  // the drawing files open
     c.actions.bind(*preview_, BoxEvent::MouseMove, "PointerOverPage");
@@ -89,14 +89,14 @@ void PagePicker::ShowPickerPage() {
     if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(c_.state.PageNumber)));
 }
 
-void PagePicker::PreviousPage() {
+void PagePicker::NextPage() {
     auto& n = c_.state.PageNumber;
     n = n == ColouringPages::kLast ? ColouringPages::kFirst : std::int16_t(n + 1);
     ShowPickerPage();
     c_.playWave(WaveSound::PageTurn);
 }
 
-void PagePicker::NextPage() {
+void PagePicker::PreviousPage() {
     auto& n = c_.state.PageNumber;
     n = n == ColouringPages::kFirst ? ColouringPages::kLast : std::int16_t(n - 1);
     ShowPickerPage();
@@ -113,12 +113,12 @@ void PagePicker::TakePage() {
     panel_->hide();
 }
 
-void PagePicker::PointerOverPrevious(int, double, double) {
+void PagePicker::PointerOverNext(int, double, double) {
     c_.setHandCursor(true);
     nextFrame_->show();
 }
 
-void PagePicker::PointerOverNext(int, double, double) {
+void PagePicker::PointerOverPrevious(int, double, double) {
     c_.setHandCursor(true);
     prevFrame_->show();
 }

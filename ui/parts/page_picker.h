@@ -19,11 +19,11 @@ public:
     void open();  // shown over the canvas at the first page
     void close() { panel_->hide(); }
     void ShowPickerPage();  // counter first, then the preview
-    void PreviousPage();
     void NextPage();
+    void PreviousPage();
     void TakePage();
-    void PointerOverPrevious(int button, double x, double y);
     void PointerOverNext(int button, double x, double y);
+    void PointerOverPrevious(int button, double x, double y);
     void PointerOverOpen(int button, double x, double y);
     void PointerOverPage(int button, double x, double y);
     void PointerOverPagePicker(int button, double x, double y);
