@@ -121,7 +121,11 @@ TEST(StampPainter, StretchesCentredAndLeavesWhiteOut) {
     canvas.clear();
     painters.DrawStampPicture(400, 30, 156);  // near the top edge: a third, clipped
     EXPECT_EQ(PaintedBounds(canvas), (Rect{398, 0, 401, 30 + 34}));
+    const Rect before = PaintedBounds(canvas);
+    canvas.takeDirty();
     painters.DrawStampPicture(400, 30, 999);  // unknown picture: nothing
+    EXPECT_EQ(PaintedBounds(canvas), before);
+    EXPECT_TRUE(canvas.dirty().empty());
 }
 
 TEST(ToolTables, StampPictures) {
