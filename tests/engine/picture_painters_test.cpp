@@ -7,6 +7,7 @@
 #include "test_support.h"
 #include "engine/toolbox/picture_painters.h"
 #include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 namespace {
@@ -157,8 +158,6 @@ TEST(ToolTables, StampCategoryButtonsKeepTheirNumbers) {
 TEST(ToolTables, TonesModelsAndPerspective) {
     const std::pair<int, int> tones[] = {{0, 77}, {14, 77}, {13, 99}, {21, 101}, {23, 101}, {24, 0}, {-1, 0}};
     for (const auto& [swatch, tone] : tones) EXPECT_EQ(ToneForSwatch(swatch).value_or(0), tone) << swatch;
-    EXPECT_EQ(kModelTools[5], Tool::Balls);
-    EXPECT_EQ(kModelTools[6], Tool::RainbowLine);
     const std::pair<double, double> factors[] = {{0, 3},     {60, 3},    {60.5, 0}, {61, 2.5},
                                                  {500, 0.8}, {560, 0.8}, {561, 0},  {-1, 0}};
     for (const auto& [y, factor] : factors) EXPECT_EQ(PerspectiveFactor(y).value_or(0), factor) << y;
