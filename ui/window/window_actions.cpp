@@ -117,12 +117,12 @@ void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
         Row("bColor_MouseMove", palette, &PalettePart::PointerOverColour, 24),
         Row("sColor_MouseMove", palette, &PalettePart::PointerOverChosenColour),
         // the pickers
-        Kept(Row("bSpray_MouseDown", pickers, &Pickers::ChooseModel, 17)),
-        Row("bSpray_MouseMove", pickers, &Pickers::PointerOverModel, 17),
+        Kept(Row("bSpray_MouseDown", pickers, &Pickers::ChooseModel, kModelCount)),
+        Row("bSpray_MouseMove", pickers, &Pickers::PointerOverModel, kModelCount),
         Row("pctBrush_MouseMove", pickers, &Pickers::PointerOverModelsPanel),
-        Kept(Row("bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, 8)),
-        Row("bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, 8),
-        Kept(Row("bStamp1_Click", pickers, &Pickers::ChooseStamp, 8)),
+        Kept(Row("bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, kStampCategoryCount)),
+        Row("bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, kStampCategoryCount),
+        Kept(Row("bStamp1_Click", pickers, &Pickers::ChooseStamp, kStampSlots)),
         // the animation panel
         Row("sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),
