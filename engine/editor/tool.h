@@ -3,7 +3,8 @@
 #pragma once
 // The painting tools. The numbers are the ones the state dump prints and the
 // replay scripts were written against, so they never change; a new tool takes
-// the next free number.
+// the next free number, and its row in engine/toolbox/tools_table.h says
+// everything else about it (how to add one is written there).
 #include <cstdint>
 
 namespace pintaloo {
@@ -39,6 +40,11 @@ enum class Tool : std::int16_t {
     StampClouds = 28,
     StampPeople = 29,
 };
+
+// The highest number a tool has: a new tool moves it on. A saved state with
+// a higher one is refused, and the tool table checks it has a row for every
+// number up to here but Tool::None.
+inline constexpr Tool kLastTool = Tool::StampPeople;
 
 // The number a tool is saved and printed as.
 constexpr int ToolNumber(Tool t) { return int(t); }

@@ -4,6 +4,7 @@
 
 #include "engine/canvas/checked16.h"
 #include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 

@@ -10,7 +10,7 @@
 
 #include "engine/canvas/checked16.h"
 #include "engine/canvas/spray.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -18,58 +18,15 @@ namespace {
 constexpr Colour kGrassGreen = Rgb(0, 202, 5);
 }
 
-// One row per tool: the routine that paints it and whether a mouse step
-// paints along its path. A number without a row (21, or anything else a
-// script sets) paints nothing.
-struct StrokePainter::ToolRow {
-    Tool tool;
-    Painter paint;
-    bool joinsUp;
-};
-
-const StrokePainter::ToolRow* StrokePainter::rowOf(Tool tool) {
-    static constexpr ToolRow kTools[] = {
-        {Tool::Pencil, &StrokePainter::pencil, true},
-        {Tool::Eraser, &StrokePainter::eraser, true},
-        {Tool::Circles, &StrokePainter::circles, false},
-        {Tool::Spray, &StrokePainter::spray, false},
-        {Tool::TwoColourDots, &StrokePainter::twoColourDots, false},
-        {Tool::TwoColourSpray, &StrokePainter::twoColourSpray, false},
-        {Tool::RainbowDots, &StrokePainter::rainbowDots, false},
-        {Tool::Fill, &StrokePainter::fill, false},
-        {Tool::RainbowLine, &StrokePainter::rainbowLine, false},
-        {Tool::Balls, &StrokePainter::balls, false},
-        {Tool::PenLine, &StrokePainter::penLine, false},
-        {Tool::Daisies, &StrokePainter::daisies, false},
-        {Tool::Tangles, &StrokePainter::tangles, false},
-        {Tool::Scribbles, &StrokePainter::scribbles, false},
-        {Tool::Stars, &StrokePainter::stars, false},
-        {Tool::Grass, &StrokePainter::grass, false},
-        {Tool::Tiles, &StrokePainter::tiles, false},
-        {Tool::Parallelograms, &StrokePainter::parallelograms, false},
-        {Tool::Bricks, &StrokePainter::bricks, false},
-        {Tool::Splats, &StrokePainter::splats, false},
-        {Tool::StampAnimals, &StrokePainter::stamp, false},
-        {Tool::StampVehicles, &StrokePainter::stamp, false},
-        {Tool::StampFlowers, &StrokePainter::stamp, false},
-        {Tool::StampHouses, &StrokePainter::stamp, false},
-        {Tool::StampSuns, &StrokePainter::stamp, false},
-        {Tool::StampTrees, &StrokePainter::stamp, false},
-        {Tool::StampClouds, &StrokePainter::stamp, false},
-        {Tool::StampPeople, &StrokePainter::stamp, false},
-    };
-    for (const ToolRow& row : kTools)
-        if (row.tool == tool) return &row;
-    return nullptr;
-}
-
 bool StrokePainter::JoinsUp(Tool tool) {
-    const ToolRow* row = rowOf(tool);
+    const ToolRow* row = RowOf(tool);
     return row && row->joinsUp;
 }
 
 bool StrokePainter::PaintAt(std::int16_t x, std::int16_t y, Colour color) {
-    const ToolRow* row = rowOf(s_.ToolMode);
+    // A number without a row (21, or anything else a script sets) paints
+    // nothing.
+    const ToolRow* row = RowOf(s_.ToolMode);
     if (!row) return true;
     try {
         (this->*row->paint)(x, y, color);
@@ -110,47 +67,11 @@ bool StrokePainter::PaintAlong(int fromX, int fromY, std::int16_t toX, std::int1
     return PaintEvenly(fromX, fromY, dx, dy, steps, color);
 }
 
-// How far apart a fast step may lay a tool's figures: each figure's own
-// size or less, so a quick swipe leaves a band as unbroken as a slow one.
-// Measured from the artwork (the visible part of each model picture) and
-// from the painters below. Left at 0, so one figure a mouse step as ever:
-//  - spray and two-colour spray: a mist of loose dots, thin where the hand
-//    went fast, is what a spray can does;
-//  - the rainbow line and the pen: they already draw a line from the
-//    point before;
-//  - fill and stamps: one a press.
-// Stars and splats keep their own distance (spacedModel): laid at every
-// pixel of the path, they come out as far apart along a fast step as
-// along the slowest drag, and no nearer.
+// How far apart a fast step may lay a tool's figures: the table's spacing
+// (its comments say why each is what it is), 0 for none.
 int StrokePainter::SpacingAlong(Tool tool, const EditorState& state) {
-    const int dot = std::max(1, state.BrushSize + 5);  // the dots' pen width
-    switch (tool) {
-        case Tool::Circles:
-            return std::max(1, 2 * state.BrushSize);  // rings that touch, like beads on a string
-        case Tool::TwoColourDots:
-        case Tool::RainbowDots:
-            return dot;  // dots that touch, alternating or in rainbow columns
-        case Tool::Balls:
-            return 24;  // a ball is 26 pixels across
-        case Tool::Daisies:
-            return 60;  // petals 94 across: the flowers' middles stay clear
-        case Tool::Tangles:
-            return 40;  // each tangle about 50 across
-        case Tool::Scribbles:
-            return 36;  // each scribble about 42 across
-        case Tool::Stars:
-        case Tool::Splats:
-            return 1;
-        case Tool::Grass:
-            return 10;  // half a tuft, so the blades of neighbours mingle
-        case Tool::Tiles:
-            return 12;  // the grid's width: no cell of the path is skipped
-        case Tool::Parallelograms:
-        case Tool::Bricks:
-            return 16;  // the grid's height (its width is 24)
-        default:
-            return 0;
-    }
+    const ToolRow* row = RowOf(tool);
+    return row && row->spacing ? row->spacing(state) : 0;
 }
 
 // Rounding each point to the pixel grid moves it by up to half a pixel in

@@ -5,7 +5,7 @@
 // for every mouse step with the left button held, and it paints at that one
 // point according to the current tool. Tools that join points keep their
 // memory in the editor state (last point, alternation, variant, rainbow).
-// Which routine paints for which tool is one table in stroke_painter.cpp.
+// Which routine paints for which tool is the tool table (tools_table.h).
 #include <cstdint>
 
 #include "engine/editor/editor_state.h"
@@ -73,11 +73,11 @@ public:
 
     PatternPainter& patterns() { return patterns_; }
 
-private:
+    // The painters the tool table names, one a tool: each paints at one
+    // point, on the surface or through the picture painters, and keeps its
+    // memory in the editor state. Public for the table only; everyone else
+    // paints through PaintAt.
     using Painter = void (StrokePainter::*)(std::int16_t x, std::int16_t y, Colour color);
-    struct ToolRow;
-    static const ToolRow* rowOf(Tool tool);
-
     void pencil(std::int16_t x, std::int16_t y, Colour color);
     void eraser(std::int16_t x, std::int16_t y, Colour color);
     void circles(std::int16_t x, std::int16_t y, Colour color);
@@ -100,6 +100,7 @@ private:
     void splats(std::int16_t x, std::int16_t y, Colour color);
     void stamp(std::int16_t x, std::int16_t y, Colour color);
 
+private:
     using ModelDraw = void (PicturePainters::*)(std::int16_t x, std::int16_t y, std::int16_t index);
     void cycledModel(std::int16_t x, std::int16_t y, int lastVariant, ModelDraw draw);
     void spacedModel(std::int16_t x, std::int16_t y, int spacing, ModelDraw draw);

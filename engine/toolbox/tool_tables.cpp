@@ -21,41 +21,6 @@ std::optional<std::int16_t> ToneForSwatch(int index) {
 
 const std::array<BrushSizeEntry, 4> kBrushSizes = {{{13, 5}, {8, 3}, {4, 1}, {20, 8}}};
 
-const std::array<Tool, 17> kModelTools = {
-    Tool::Circles,     Tool::Spray,   Tool::TwoColourDots,  Tool::TwoColourSpray, Tool::RainbowDots, Tool::Balls,
-    Tool::RainbowLine, Tool::PenLine, Tool::Daisies,        Tool::Tangles,        Tool::Scribbles,   Tool::Stars,
-    Tool::Grass,       Tool::Tiles,   Tool::Parallelograms, Tool::Bricks,         Tool::Splats,
-};
-
-const std::array<StampCategory, 8> kStampCategories = {{
-    {Tool::StampAnimals, 122, 8},
-    {Tool::StampVehicles, 130, 5},
-    {Tool::StampFlowers, 158, 7},
-    {Tool::StampHouses, 138, 3},
-    {Tool::StampSuns, 141, 3},
-    {Tool::StampTrees, 144, 3},
-    {Tool::StampClouds, 147, 3},
-    {Tool::StampPeople, 150, 8},
-}};
-
-Tool StampCategoryTool(int index) {
-    if (index >= 0 && index < int(kStampCategories.size())) return kStampCategories[std::size_t(index)].toolMode;
-    // Out of range the number still follows on from the first stamp tool and
-    // is stored as 16 bits, so the dump shows what it always showed.
-    return static_cast<Tool>(std::int16_t(ToolNumber(Tool::StampAnimals) + index));
-}
-
-std::optional<std::int16_t> StampPictureFor(Tool toolMode, int variant) {
-    for (const auto& c : kStampCategories)
-        if (c.toolMode == toolMode) {
-            if (variant < 0 || variant >= c.count) return std::nullopt;
-            return std::int16_t(c.firstPicture + variant);
-        }
-    return std::nullopt;
-}
-
-bool StampKeepsSize(int n) { return (n >= 141 && n <= 143) || (n >= 147 && n <= 149); }
-
 std::optional<double> PerspectiveFactor(double y) {
     struct Band {
         double from, to, factor;

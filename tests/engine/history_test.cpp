@@ -31,8 +31,8 @@ struct Action {
 
 std::vector<Action> EveryKindOfChange() {
     std::vector<Action> acts;
-    // Every tool number the stroke painter knows, dragged across the page.
-    for (std::int16_t tool = 1; tool <= 29; ++tool) {
+    // Every tool number up to the last, dragged across the page.
+    for (std::int16_t tool = 1; tool <= ToolNumber(kLastTool); ++tool) {
         acts.push_back({"tool", [tool](PaintRig& r) {
                             r.state.ToolMode = Tool(tool);
                             r.state.ToolVariant = 0;
@@ -358,7 +358,7 @@ TEST_P(HistoryAgainstModel, MatchesAListOfCanvases) {
                 case 7:
                     break;  // a press that changes nothing
                 default: {
-                    r.state.ToolMode = Tool(std::int16_t(1 + roll(29)));
+                    r.state.ToolMode = Tool(std::int16_t(1 + roll(ToolNumber(kLastTool))));
                     r.state.ToolVariant = std::int16_t(roll(3));
                     r.state.CurrentColor = Rgb(roll(256), roll(256), roll(256));
                     r.state.BrushSize = std::int16_t(1 + roll(30));

@@ -7,6 +7,7 @@
 #include "test_support.h"
 #include "engine/toolbox/picture_painters.h"
 #include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 namespace {
@@ -121,7 +122,11 @@ TEST(StampPainter, StretchesCentredAndLeavesWhiteOut) {
     canvas.clear();
     painters.DrawStampPicture(400, 30, 156);  // near the top edge: a third, clipped
     EXPECT_EQ(PaintedBounds(canvas), (Rect{398, 0, 401, 30 + 34}));
+    const Rect before = PaintedBounds(canvas);
+    canvas.takeDirty();
     painters.DrawStampPicture(400, 30, 999);  // unknown picture: nothing
+    EXPECT_EQ(PaintedBounds(canvas), before);
+    EXPECT_TRUE(canvas.dirty().empty());
 }
 
 TEST(ToolTables, StampPictures) {
@@ -153,8 +158,6 @@ TEST(ToolTables, StampCategoryButtonsKeepTheirNumbers) {
 TEST(ToolTables, TonesModelsAndPerspective) {
     const std::pair<int, int> tones[] = {{0, 77}, {14, 77}, {13, 99}, {21, 101}, {23, 101}, {24, 0}, {-1, 0}};
     for (const auto& [swatch, tone] : tones) EXPECT_EQ(ToneForSwatch(swatch).value_or(0), tone) << swatch;
-    EXPECT_EQ(kModelTools[5], Tool::Balls);
-    EXPECT_EQ(kModelTools[6], Tool::RainbowLine);
     const std::pair<double, double> factors[] = {{0, 3},     {60, 3},    {60.5, 0}, {61, 2.5},
                                                  {500, 0.8}, {560, 0.8}, {561, 0},  {-1, 0}};
     for (const auto& [y, factor] : factors) EXPECT_EQ(PerspectiveFactor(y).value_or(0), factor) << y;

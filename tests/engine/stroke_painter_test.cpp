@@ -5,6 +5,7 @@
 #include "test_support.h"
 #include "engine/toolbox/hls.h"
 #include "engine/toolbox/stroke_painter.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 namespace {
@@ -206,8 +207,28 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
     EXPECT_EQ(calls.back().index, 143);
 }
 
-TEST(PaintAt, ToolTwentyOneAndUnknownToolsPaintNothing) {
-    for (int tool : {0, 21, 30, -1, 999}) {
+// Every row of the tool table paints a press and a step, and only through
+// the surface (every pixel it changed inside the rectangle the surface
+// reports, which is what the window redraws) or the picture painters. A
+// number without a row paints nothing.
+TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
+    for (const ToolRow& row : kTools) {
+        SCOPED_TRACE(ToolNumber(row.tool));
+        Rig r;
+        r.canvas.clear(kBlue);  // so that the eraser shows too
+        r.canvas.takeDirty();
+        r.state.ToolMode = row.tool;
+        r.state.CurrentColor = kRed;
+        EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));
+        EXPECT_TRUE(r.paint(340, 320, MousePhase::Move));
+        Rect changed;
+        for (int y = 0; y < r.canvas.height(); ++y)
+            for (int x = 0; x < r.canvas.width(); ++x)
+                if (r.canvas.point(x, y) != std::int32_t(kBlue)) changed.unite({x, y, x + 1, y + 1});
+        EXPECT_NE(changed.empty(), r.pictures.calls.empty()) << "paints on the surface or through a picture";
+        EXPECT_EQ(changed.intersected(r.canvas.dirty()), changed) << "a change the window is not told of";
+    }
+    for (int tool : {0, ToolNumber(Tool::None), kFirstFreeToolNumber, -1, 999}) {
         Rig r;
         r.state.ToolMode = static_cast<Tool>(tool);
         EXPECT_TRUE(r.paint(100, 100, MousePhase::Down));
@@ -217,10 +238,10 @@ TEST(PaintAt, ToolTwentyOneAndUnknownToolsPaintNothing) {
 }
 
 TEST(PaintAt, OverflowNearTheLimitsEndsTheCallCleanly) {
-    for (int tool = 1; tool <= 29; ++tool) {
+    for (const ToolRow& row : kTools) {
         for (int x : {32767, -32768, 32760}) {
             Rig r;
-            r.state.ToolMode = static_cast<Tool>(tool);
+            r.state.ToolMode = row.tool;
             r.state.BrushSize = 20;
             r.state.BrushHalfWidth = 8;
             r.state.LastX = std::int16_t(x);

@@ -48,8 +48,14 @@ TEST(Surface, LinesIncludeBothEndsAndSurviveFarCoordinates) {
     t.line(-32768, -32768, 32767, 32767, kRed, 25);  // crosses the whole canvas
     EXPECT_EQ(t.point(300, 300), std::int32_t(kRed));
     EXPECT_EQ(t.point(300, 320), std::int32_t(kWhite));
+    const int before = CountColour(t, kRed);
+    t.takeDirty();
     t.line(-30000, 5, -20000, 5, kRed, 25);  // wholly outside: nothing
+    EXPECT_TRUE(t.dirty().empty());
+    // Ends beyond any integer: no fault, and nothing painted (there is no
+    // sensible point to start from).
     t.line(1e300, 0, -1e300, 0, kRed);
+    EXPECT_EQ(CountColour(t, kRed), before);
 }
 
 TEST(Surface, ThickLineHasRoundEnds) {
@@ -127,8 +133,14 @@ TEST(Surface, KeyedBlitStretchesAndLeavesOutTheKey) {
     EXPECT_EQ(CountColour(s, kRed), 4);
     s.keyedBlit(pic, -1, -1, 2, 2, kWhite);  // clipped at the corner
     EXPECT_EQ(s.point(0, 0), std::int32_t(Rgb(0, 0, 255)));
+    // Wholly off the canvas, and of no width: nothing, and no rectangle to
+    // redraw.
+    const int reds = CountColour(s, kRed);
+    s.takeDirty();
     s.keyedBlit(pic, 30000, 30000, 200, 200, kWhite);
     s.keyedBlit(pic, 0, 0, 0, 5, kWhite);
+    EXPECT_EQ(CountColour(s, kRed), reds);
+    EXPECT_TRUE(s.dirty().empty());
 }
 
 TEST(Surface, SetPictureDrawsUnscaledFromTheCorner) {

@@ -16,6 +16,7 @@
 #include "theme_colours.h"
 #include "engine/toolbox/picture_painters.h"
 #include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 #include "window_fixture.h"
 
 namespace pintaloo {

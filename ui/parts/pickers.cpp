@@ -6,7 +6,7 @@
 
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -14,20 +14,8 @@ namespace {
 
 const QColor kMidBlue(66, 115, 168);
 
-struct ModelButton {
-    int left, top;
-    const char* art;
-};
-// By bSpray item; the tool each chooses is in kModelTools.
-constexpr ModelButton kModelButtons[17] = {
-    {64, 8, "model_circles"},  {120, 8, "model_spray"},  {176, 8, "model_dots2"},       {232, 8, "model_spray2"},
-    {288, 8, "model_rainbow"}, {344, 8, "model_balls"},  {400, 8, "model_rainbowline"}, {8, 8, "model_pen"},
-    {456, 8, "model_daisy"},   {8, 64, "model_tangle"},  {64, 64, "model_scribble"},    {120, 64, "model_star"},
-    {176, 64, "model_grass"},  {288, 64, "model_tiles"}, {344, 64, "model_zigzag"},     {400, 64, "model_bricks"},
-    {232, 64, "model_splat"},
-};
-constexpr const char* kCategoryArt[8] = {"cat_animals", "cat_vehicles", "cat_flowers", "cat_houses",
-                                         "cat_suns",    "cat_trees",    "cat_clouds",  "cat_people"};
+// An entry's place in its panel: cells of 56 pixels, nine to a row.
+QRect CellPlace(int cell) { return {8 + 56 * (cell % 9), 8 + 56 * (cell / 9), 50, 50}; }
 
 QString PickerArtPath(const char* name) { return QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(name)); }
 
@@ -36,8 +24,7 @@ QPixmap PickerArt(const char* name) { return ArtStore::instance().pixmap(PickerA
 }  // namespace
 
 QString ChosenPicturePath(Tool tool, int variant) {
-    for (std::size_t i = 0; i < kModelTools.size(); ++i)
-        if (kModelTools[i] == tool) return PickerArtPath(kModelButtons[i].art);
+    if (const ToolRow* row = RowOf(tool); row && row->button == ToolButton::Models) return PickerArtPath(row->art);
     if (const auto n = StampPictureFor(tool, variant)) return PictureLibrary::stampPath(*n);
     return {};
 }
@@ -53,9 +40,9 @@ Pickers::Pickers(PartContext& c) : c_(c) {
     new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
     c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "PointerOverModelsPanel");
 
-    for (int i = 0; i < 17; ++i) {
-        const ModelButton& m = kModelButtons[i];
-        Box* b = new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), {m.left, m.top, 50, 50});
+    for (int i = 0; i < kModelCount; ++i) {
+        Box* b =
+            new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), CellPlace(EntryOf(ToolButton::Models, i)->cell));
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseDown, "ChooseModel", i);
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverModel", i);
@@ -63,14 +50,17 @@ Pickers::Pickers(PartContext& c) : c_(c) {
         modelFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
     }
-    for (int i = 0; i < 8; ++i) {
-        Box* b = new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), {8 + 56 * i, 8, 50, 50});
+    for (int i = 0; i < kStampCategoryCount; ++i) {
+        Box* b =
+            new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), CellPlace(EntryOf(ToolButton::Stamps, i)->cell));
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseDown, "ChooseStampCategory", i);
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverStampCategory", i);
         categories_[std::size_t(i)] = b;
         categoryFrames_[std::size_t(i)] =
             new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+    }
+    for (int i = 0; i < kStampSlots; ++i) {
         Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
@@ -87,8 +77,10 @@ Pickers::Pickers(PartContext& c) : c_(c) {
 void Pickers::ensureArt() {
     if (artReady_) return;
     artReady_ = true;
-    for (int i = 0; i < 17; ++i) models_[std::size_t(i)]->setPicture(PickerArt(kModelButtons[i].art));
-    for (int i = 0; i < 8; ++i) categories_[std::size_t(i)]->setPicture(PickerArt(kCategoryArt[i]));
+    for (int i = 0; i < kModelCount; ++i)
+        models_[std::size_t(i)]->setPicture(PickerArt(EntryOf(ToolButton::Models, i)->art));
+    for (int i = 0; i < kStampCategoryCount; ++i)
+        categories_[std::size_t(i)]->setPicture(PickerArt(EntryOf(ToolButton::Stamps, i)->art));
 }
 
 void Pickers::showModels() {
@@ -125,7 +117,7 @@ void Pickers::resetFrames() {
 // A slot without a picture is hidden, not shown as an empty frame: a child
 // who picks an empty frame gets a stamp that paints nothing.
 void Pickers::emptySlots() {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < kStampSlots; ++k) {
         slots_[std::size_t(k)]->clearPicture();
         slotPicture_[std::size_t(k)] = 0;
         slots_[std::size_t(k)]->hide();
@@ -137,7 +129,7 @@ void Pickers::ChooseModel(int index, int button, double, double) {
         c_.playWave(WaveSound::Chosen);
         c_.state.ToolVariant = 0;
         modelsPanel_->hide();
-        c_.state.ToolMode = kModelTools[std::size_t(index)];
+        if (const ToolRow* row = EntryOf(ToolButton::Models, index)) c_.state.ToolMode = row->tool;
     }
     c_.setCanvasIcon(CanvasCursor::Models);
 }

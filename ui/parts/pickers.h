@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The two picker panels that open above the tool row: 17 patterned brushes,
-// and 8 stamp categories with a row of slots for their pictures.
+// The two picker panels that open above the tool row: the patterned brushes,
+// and the stamp categories with a row of slots for their pictures (the
+// entries and their counts come from the tool table).
 #include <array>
 #include <functional>
 
 #include "ui/actions/box.h"
 #include "ui/actions/part_context.h"
 #include "engine/editor/tool.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -40,14 +42,14 @@ public:
 private:
     void ensureArt();
     PartContext& c_;
-    Box* modelsPanel_;                             // "pctBrush"
-    Box* stampsPanel_;                             // "pctStamp"
-    std::array<Box*, 17> models_{};                // "bSpray(0)".."bSpray(16)"
-    std::array<Box*, 8> categories_{};             // "bStamp(0)".."bStamp(7)"
-    std::array<Box*, 8> slots_{};                  // "bStamp1(0)".."bStamp1(7)"
-    std::array<ShapeFrame*, 17> modelFrames_{};    // "Shape1(i)", the hover frame on each model
-    std::array<ShapeFrame*, 8> categoryFrames_{};  // "Shape7(i)", the hover frame on each category
-    std::array<int, 8> slotPicture_{};             // the stamp picture number in each slot, 0 for none
+    Box* modelsPanel_;                                               // "pctBrush"
+    Box* stampsPanel_;                                               // "pctStamp"
+    std::array<Box*, kModelCount> models_{};                         // "bSpray(0)".."bSpray(16)"
+    std::array<Box*, kStampCategoryCount> categories_{};             // "bStamp(0)".."bStamp(7)"
+    std::array<Box*, kStampSlots> slots_{};                          // "bStamp1(0)".."bStamp1(7)"
+    std::array<ShapeFrame*, kModelCount> modelFrames_{};             // "Shape1(i)", the hover frame on each model
+    std::array<ShapeFrame*, kStampCategoryCount> categoryFrames_{};  // "Shape7(i)", the frame on each category
+    std::array<int, kStampSlots> slotPicture_{};  // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
 

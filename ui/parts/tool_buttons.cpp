@@ -11,7 +11,7 @@
 #include "engine/canvas/oil_filter.h"
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -29,12 +29,8 @@ QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin
 int ToolFaceOf(int item) { return item >= 0 && item < 6 ? kFaceOfItem[item] : -1; }
 
 int ChosenToolItem(Tool t) {
-    if (t == Tool::Pencil) return 0;
-    if (t == Tool::Eraser) return 3;
-    if (t == Tool::Fill) return 5;
-    if (t >= Tool::StampAnimals && t <= Tool::StampPeople) return 2;
-    if (std::find(kModelTools.begin(), kModelTools.end(), t) != kModelTools.end()) return 1;
-    return -1;  // Tool::None: no button chose it
+    const ToolRow* row = RowOf(t);
+    return row ? int(row->button) : -1;  // Tool::None: no button chose it
 }
 
 ToolButtons::ToolButtons(PartContext& c) : c_(c) {
@@ -119,7 +115,7 @@ void ToolButtons::ChooseTool(int index, int button, double, double) {
         // Only a button that chooses a tool starts its variant afresh: opening
         // a picker (then closing it with Escape) or the oil command leaves the
         // chosen stamp, and the model's turn, as they were.
-        if (index == 0 || index == 3 || index == 5) c_.state.ToolVariant = 0;
+        if (ToolOfButton(index)) c_.state.ToolVariant = 0;
         c_.closeAnimations(false);
         c_.hidePickers();
         switch (index) {

@@ -176,12 +176,12 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverColour", "bColor_MouseMove", palette, &PalettePart::PointerOverColour, 24),
         Row("PointerOverChosenColour", "sColor_MouseMove", palette, &PalettePart::PointerOverChosenColour),
         // the pickers
-        Row("ChooseModel", "bSpray_MouseDown", pickers, &Pickers::ChooseModel, 17).kept(),
-        Row("PointerOverModel", "bSpray_MouseMove", pickers, &Pickers::PointerOverModel, 17),
+        Row("ChooseModel", "bSpray_MouseDown", pickers, &Pickers::ChooseModel, kModelCount).kept(),
+        Row("PointerOverModel", "bSpray_MouseMove", pickers, &Pickers::PointerOverModel, kModelCount),
         Row("PointerOverModelsPanel", "pctBrush_MouseMove", pickers, &Pickers::PointerOverModelsPanel),
-        Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, 8).kept(),
-        Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, 8),
-        Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, 8).kept(),
+        Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, kStampCategoryCount).kept(),
+        Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, kStampCategoryCount),
+        Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, kStampSlots).kept(),
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),
