@@ -262,7 +262,7 @@ TEST_F(WindowActionsTest, ReportedAbsurdCallsAreRefusedAndTheWindowGoesOn) {
         {"bColor_Click", {24}, "not 24"},  // no such swatch
         {"bColor_Click", {std::numeric_limits<double>::infinity()}, "Index must be a finite number, not inf"},
         {"bBrush_MouseUp", {0, -std::numeric_limits<double>::infinity()}, "Button must be a finite number, not -inf"},
-        {"bSpray_MouseDown", {3e9, 1, 0, 0}, "Index must be a whole number from 0 to 16, not 3e+09"},
+        {"bSpray_MouseDown", {3e9, 1, 0, 0}, "not 3e+09"},  // the range follows the tool table
         {"KewlButtons3_MouseMove", {65536}, "Button must be a button mask from 0 to 7, not 65536"},
     };
     for (const Case& c : cases) {
