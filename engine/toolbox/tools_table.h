@@ -190,12 +190,13 @@ inline constexpr std::array<StampCategory, kStampCategoryCount> kStampCategories
 // unnoticed: numbers unique and within 1..kLastTool, every entry of a
 // picker from 0 up without a gap and in a cell of its own, one tool at
 // most for a button that chooses one itself, every number but Tool::None
-// painted.
+// painted. (That each row has a painter is left to the tests, which paint
+// every row: comparing a member pointer is no constant expression under
+// the undefined-behaviour sanitizer.)
 namespace tools_table_checks {
 constexpr bool Sound() {
     for (const ToolRow& a : kTools) {
         if (ToolNumber(a.tool) < 1 || ToolNumber(a.tool) > ToolNumber(kLastTool) || a.tool == Tool::None) return false;
-        if (!a.paint) return false;
         if ((a.entry >= 0) != (a.cell >= 0) || (a.entry >= 0) != (a.art != nullptr)) return false;
         if (a.entry >= EntriesOn(a.button)) return false;
         for (const ToolRow& b : kTools) {
