@@ -31,7 +31,7 @@ CommandButtons::CommandButtons(PartContext& c) : c_(c) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
-        c.actions.bind(*b, BoxEvent::MouseMove, "KewlButtons" + std::to_string(i + 1) + "_MouseMove");
+        c.actions.bind(*b, BoxEvent::MouseMove, kPointerOver[i]);
         b->onLeave = [this] { normalFaces(); };  // off by any path, back to normal
         buttons_[std::size_t(i)] = b;
         normal_[std::size_t(i)] = Face(kCommands[i].face, false);
