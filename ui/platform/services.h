@@ -16,6 +16,7 @@ class Sounds;
 class AnimationPlayer;
 class TempFolder;
 class SettingsPort;
+class GalleryPort;
 
 // The save and open dialogs. A cancel gives nothing.
 class FileDialogPort {
@@ -61,6 +62,7 @@ struct Services {
     MessagePort* messages = nullptr;
     PrintPort* printer = nullptr;      // none: printing does nothing
     SettingsPort* settings = nullptr;  // none: choices last for this run only
+    GalleryPort* gallery = nullptr;    // none: nothing is filed and the gallery shows empty
 };
 
 }  // namespace pintaloo

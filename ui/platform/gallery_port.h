@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The child's gallery: the folder every replaced drawing is filed into
+// (Pintaloo inside the user's pictures folder), seen by the window only
+// through this port. The real one lives with the other files the program
+// writes (ui/files/gallery_folder.h); tests and the replay tool without
+// --pictures-dir get a stand-in or none (no port: nothing is filed, the
+// gallery shows empty).
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/words/language.h"
+
+namespace pintaloo {
+
+// One drawing in the gallery folder, as the listing found it. The listing
+// reads names and file times only; whether a drawing carries a story is
+// learnt when its thumbnail is made or read.
+struct GalleryEntry {
+    QString path;             // absolute; the name may hold any bytes a file name can
+    std::int64_t modifiedMs;  // the file's modification time, for newest-first and the thumbnail's check
+    std::int64_t bytes;
+};
+
+// A picture a story names (an opened picture), carried inside the
+// gallery's PNG so story and pictures travel as one file.
+struct StoryPicture {
+    std::string name;  // as the story's `picture` line names it
+    QByteArray bytes;  // the picture file's bytes
+};
+
+// What filing a drawing gives: the new file, or why there is none.
+struct GalleryFiling {
+    QString path;  // empty on failure
+    QString why;   // the system's words for the failure, for the parent
+};
+
+class GalleryPort {
+public:
+    virtual ~GalleryPort() = default;
+    // The gallery folder's path (whether or not it exists yet).
+    virtual QString folder() const = 0;
+    // The drawings in the folder, newest first. Only regular PNG files
+    // directly in the folder count; the count is capped, so thousands of
+    // files cost a bounded listing.
+    virtual std::vector<GalleryEntry> list() = 0;
+    // Files a drawing as a new PNG named by the date and time in the
+    // window's language, with the story (and the pictures it names) inside.
+    // Creates the folder on first use. Never writes through a link, never
+    // replaces a file that is there.
+    virtual GalleryFiling file(const QImage& drawing, const std::string& story,
+                               const std::vector<StoryPicture>& pictures, Language language) = 0;
+    // Moves a drawing to the desktop's trash; never deletes it. False when
+    // the trash would not take it.
+    virtual bool trash(const QString& path) = 0;
+};
+
+}  // namespace pintaloo
