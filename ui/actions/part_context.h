@@ -95,6 +95,9 @@ public:
     std::function<void()> showPickerPage;  // the page picker's counter (and preview) for the state's page
     std::function<void()> openPagePicker;
     std::function<void()> closePagePicker;
+    // Opens a drawing from the gallery as the open command opens a picture
+    // (one undo step, its story adopted); false when it was refused.
+    std::function<bool(const QString& path)> openDrawingFile;
     std::function<void()> normalCommandFaces;
     std::function<void()> normalChromeFaces;
     std::function<void(int bars)> paintSizeBars;

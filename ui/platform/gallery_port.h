@@ -9,8 +9,10 @@
 // gallery shows empty).
 #include <QByteArray>
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,28 @@ public:
     // Moves a drawing to the desktop's trash; never deletes it. False when
     // the trash would not take it.
     virtual bool trash(const QString& path) = 0;
+};
+
+// A drawing's thumbnail, as the desktop's thumbnail cache keeps it.
+struct GalleryThumbnail {
+    QImage image;           // null: none could be made, and the panel shows a plain frame
+    bool hasStory = false;  // the drawing carries a story (the panel's film badge)
+};
+
+// Makes and reads thumbnails off the window's thread. The real one keeps
+// them in the freedesktop cache (ui/files/thumbnail_cache.h); without a port
+// every drawing shows a plain frame.
+class ThumbnailPort {
+public:
+    virtual ~ThumbnailPort() = default;
+    using Ready = std::function<void(const QString& path, const GalleryThumbnail&)>;
+    // Asks for a drawing's thumbnail. `ready` runs later on the thread that
+    // asked, unless `context` is gone by then.
+    virtual void request(const GalleryEntry& entry, QObject* context, Ready ready) = 0;
+    // Drops requests not yet begun (the panel turned its page or closed).
+    virtual void cancelPending() = 0;
+    // Waits until work in flight has ended and its answers were delivered.
+    virtual void finish() = 0;
 };
 
 }  // namespace pintaloo

@@ -17,6 +17,7 @@ class AnimationPlayer;
 class TempFolder;
 class SettingsPort;
 class GalleryPort;
+class ThumbnailPort;
 
 // The save and open dialogs. A cancel gives nothing.
 class FileDialogPort {
@@ -63,6 +64,7 @@ struct Services {
     PrintPort* printer = nullptr;      // none: printing does nothing
     SettingsPort* settings = nullptr;  // none: choices last for this run only
     GalleryPort* gallery = nullptr;    // none: nothing is filed and the gallery shows empty
+    ThumbnailPort* thumbnails = nullptr;  // none: every drawing shows a plain frame
 };
 
 }  // namespace pintaloo
