@@ -1,0 +1,359 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/files/thumbnail_cache.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPointer>
+#include <QRunnable>
+#include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include "ui/files/picture_reader.h"
+#include "ui/files/safe_write.h"
+
+namespace pintaloo {
+
+namespace {
+
+constexpr const char* kUriKey = "Thumb::URI";
+constexpr const char* kMTimeKey = "Thumb::MTime";
+constexpr const char* kSizeKey = "Thumb::Size";
+constexpr const char* kMimeKey = "Thumb::Mimetype";
+constexpr const char* kSoftwareKey = "Software";
+// Ours: whether the drawing carries a story, so a cached thumbnail answers
+// the film badge without the drawing being read again.
+constexpr const char* kStoryKey = "X-Pintaloo::Story";
+// The keyword the gallery's PNGs carry their story under.
+constexpr QByteArrayView kDrawingStoryKey = "Pintaloo story";
+// A story kept beside a picture by earlier versions (X.pintaloo-story).
+constexpr const char* kSideStoryExtension = ".pintaloo-story";
+constexpr const char* kSoftware = "Pintaloo " PINTALOO_VERSION;
+// A text value we read is a URI or a number: anything longer is not ours
+// to inflate (a hostile thumbnail's zTXt cannot make us allocate more).
+constexpr uLong kMaxTextBytes = 8192;
+
+std::uint32_t Be32(const unsigned char* b) {
+    return std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | std::uint32_t(b[3]);
+}
+
+// The PNG's text chunks up to the end marker, each passed as keyword and
+// (for tEXt and zTXt) its text. Only headers and text bodies are touched;
+// a chunk running past the end stops the walk.
+template <typename Visit>
+void WalkTexts(const QByteArray& bytes, Visit&& visit) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qint64 n = bytes.size();
+    if (n < 8 || std::memcmp(b, "\x89PNG\r\n\x1a\n", 8) != 0) return;
+    for (qint64 p = 8; n - p >= 12;) {
+        const qint64 length = Be32(b + p);
+        if (length > n - p - 12) return;
+        const QByteArrayView type(b + p + 4, 4), body(b + p + 8, length);
+        p += 12 + length;
+        if (type == QByteArrayView("IEND")) return;
+        const bool plain = type == QByteArrayView("tEXt"), packed = type == QByteArrayView("zTXt");
+        if (!plain && !packed && type != QByteArrayView("iTXt")) continue;
+        const qsizetype zero = body.indexOf('\0');
+        if (zero <= 0) continue;
+        const QByteArrayView keyword = body.first(zero);
+        QByteArray text;
+        if (plain) {
+            text = body.sliced(zero + 1).toByteArray();
+        } else if (packed && body.size() > zero + 2 && body[zero + 1] == '\0') {
+            text.resize(qsizetype(kMaxTextBytes));
+            uLongf out = kMaxTextBytes;
+            const QByteArrayView data = body.sliced(zero + 2);
+            // Z_BUF_ERROR: longer than we take; such a value matches nothing.
+            if (::uncompress(reinterpret_cast<Bytef*>(text.data()), &out,
+                             reinterpret_cast<const Bytef*>(data.data()), uLong(data.size())) != Z_OK)
+                text.clear();
+            else
+                text.truncate(qsizetype(out));
+        }
+        if (!visit(keyword, text)) return;
+    }
+}
+
+bool HasStoryChunk(const QByteArray& bytes) {
+    bool found = false;
+    WalkTexts(bytes, [&](QByteArrayView keyword, const QByteArray&) {
+        found = keyword == kDrawingStoryKey;
+        return !found;
+    });
+    return found;
+}
+
+// The drawing as it is now, never through a link: a regular file's time
+// and size, or nothing.
+struct Stamp {
+    qint64 mtime = 0;  // whole seconds, as Thumb::MTime keeps it
+    qint64 nanoseconds = 0;
+    qint64 size = 0;
+};
+bool StampOf(const QString& path, Stamp* stamp) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    *stamp = {qint64(st.st_mtim.tv_sec), qint64(st.st_mtim.tv_nsec), qint64(st.st_size)};
+    return true;
+}
+
+bool IsRegularFile(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The folders made one by one, each 0700 as the cache wants; each must end
+// up a real folder, not a link to one somewhere else or a file.
+bool MakeFolders(const QString& root, const QStringList& below) {
+    QString at = root;
+    const auto make = [](const QString& folder) {
+        const QByteArray native = QFile::encodeName(folder);
+        if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return false;
+        struct stat st {};
+        return ::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    };
+    const QString parent = QFileInfo(root).path();
+    if (!QDir().mkpath(parent) || !make(at)) return false;
+    for (const QString& name : below)
+        if (!make(at += QLatin1Char('/') + name)) return false;
+    return true;
+}
+
+QByteArray EncodePng(QImage image, const QByteArray& uri, const Stamp& stamp, std::optional<bool> story) {
+    image.setText(QString::fromLatin1(kUriKey), QString::fromLatin1(uri));
+    image.setText(QString::fromLatin1(kMTimeKey), QString::number(stamp.mtime));
+    image.setText(QString::fromLatin1(kSizeKey), QString::number(stamp.size));
+    image.setText(QString::fromLatin1(kMimeKey), QStringLiteral("image/png"));
+    image.setText(QString::fromLatin1(kSoftwareKey), QString::fromLatin1(kSoftware));
+    if (story) image.setText(QString::fromLatin1(kStoryKey), *story ? QStringLiteral("1") : QStringLiteral("0"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setCompression(25);  // zlib level 2: a 256-pixel thumbnail in a few milliseconds
+    if (!writer.write(image)) return {};
+    return bytes;
+}
+
+// What a cached file says about itself: its URI and time, and our story key.
+struct Said {
+    bool matches = false;
+    std::optional<bool> story;
+};
+Said Read(const QByteArray& bytes, const QByteArray& uri, qint64 mtime) {
+    bool uriOk = false, timeOk = false;
+    Said said;
+    WalkTexts(bytes, [&](QByteArrayView keyword, const QByteArray& text) {
+        if (keyword == QByteArrayView(kUriKey)) uriOk = text == uri;
+        else if (keyword == QByteArrayView(kMTimeKey)) timeOk = text == QByteArray::number(mtime);
+        else if (keyword == QByteArrayView(kStoryKey)) said.story = text == "1";
+        return true;
+    });
+    said.matches = uriOk && timeOk;
+    return said;
+}
+
+}  // namespace
+
+QString DefaultThumbnailRoot() {
+    QString base = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.cache");
+    return base + QStringLiteral("/thumbnails");
+}
+
+QByteArray ThumbnailUri(const QString& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const QByteArray native = QFile::encodeName(QDir::cleanPath(path));
+    QByteArray uri = "file://";
+    uri.reserve(uri.size() + native.size() * 3);
+    for (const char c : native) {
+        const auto u = static_cast<unsigned char>(c);
+        const bool keep = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+                          std::strchr("-_.!~*'()/:@&=+$,", int(u)) != nullptr;
+        if (keep && u != 0) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[u >> 4];
+            uri += kHex[u & 15];
+        }
+    }
+    return uri;
+}
+
+QString ThumbnailFileName(const QString& path) {
+    return QString::fromLatin1(QCryptographicHash::hash(ThumbnailUri(path), QCryptographicHash::Md5).toHex()) +
+           QStringLiteral(".png");
+}
+
+ThumbnailCache::ThumbnailCache(QString root) : root_(std::move(root)) {
+    memory_.setMaxCost(kMemoryBytes);
+    // Two at most: the window's own thread and the children's pointer come first.
+    pool_.setMaxThreadCount(2);
+    pool_.setThreadPriority(QThread::LowPriority);
+}
+
+ThumbnailCache::~ThumbnailCache() {
+    pool_.clear();
+    pool_.waitForDone();
+    // Answers still posted to receiver_ go with it, undelivered.
+}
+
+QString ThumbnailCache::largeFolder() const { return root_ + QStringLiteral("/large"); }
+QString ThumbnailCache::failFolder() const {
+    return root_ + QStringLiteral("/fail/pintaloo-" PINTALOO_VERSION);
+}
+
+bool ThumbnailCache::lookUp(const QString& key, GalleryThumbnail* found) {
+    const std::lock_guard lock(memoryMutex_);
+    const GalleryThumbnail* kept = memory_.object(key);
+    if (kept) *found = *kept;
+    return kept != nullptr;
+}
+
+void ThumbnailCache::remember(const QString& key, const GalleryThumbnail& thumbnail) {
+    const std::lock_guard lock(memoryMutex_);
+    // A plain frame costs nearly nothing but is still worth remembering.
+    memory_.insert(key, new GalleryThumbnail(thumbnail), std::max<qsizetype>(64, thumbnail.image.sizeInBytes()));
+}
+
+GalleryThumbnail ThumbnailCache::make(const QString& path) {
+    Stamp stamp;
+    // Gone, a link or not a file: a plain frame, and nothing noted (it may
+    // be back as a real drawing in a moment).
+    if (!StampOf(path, &stamp)) return {};
+    const QString key =
+        path + QLatin1Char('\n') + QString::number(stamp.mtime) + QLatin1Char('.') +
+        QString::number(stamp.nanoseconds) + QLatin1Char('/') + QString::number(stamp.size);
+    GalleryThumbnail answer;
+    if (lookUp(key, &answer)) return answer;
+
+    const QByteArray uri = ThumbnailUri(path);
+    const QString name = ThumbnailFileName(path);
+    const QString cached = largeFolder() + QLatin1Char('/') + name;
+    const QString failed = failFolder() + QLatin1Char('/') + name;
+    const auto storyBeside = [&] {
+        const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+        return dot > path.lastIndexOf(QLatin1Char('/')) &&
+               IsRegularFile(path.left(dot) + QString::fromLatin1(kSideStoryExtension));
+    };
+
+    // 1. The desktop's cache, ours or another program's, when it is of this
+    //    very file as it is now. Anything else there is made again.
+    PictureRefusal why = PictureRefusal::None;
+    const QByteArray thumbBytes = ReadPictureFile(cached, &why, kMaxThumbnailBytes, Links::Refuse);
+    if (why == PictureRefusal::None) {
+        const Said said = Read(thumbBytes, uri, stamp.mtime);
+        if (said.matches) {
+            PictureResult thumb = DecodePicture(thumbBytes);
+            if (thumb.refusal == PictureRefusal::None && thumb.image.width() <= kSide &&
+                thumb.image.height() <= kSide) {
+                answer.image = std::move(thumb.image);
+                if (said.story) {
+                    answer.hasStory = *said.story;
+                } else {  // another program made it: the drawing's chunks tell
+                    PictureRefusal drawingWhy = PictureRefusal::None;
+                    answer.hasStory = HasStoryChunk(ReadPictureFile(path, &drawingWhy, PictureLimits::kMaxFileBytes,
+                                                                    Links::Refuse)) ||
+                                      storyBeside();
+                }
+                remember(key, answer);
+                return answer;
+            }
+        }
+    }
+
+    // 2. Tried before and failed, and the drawing has not changed since.
+    why = PictureRefusal::None;
+    const QByteArray failBytes = ReadPictureFile(failed, &why, kMaxThumbnailBytes, Links::Refuse);
+    if (why == PictureRefusal::None && Read(failBytes, uri, stamp.mtime).matches) {
+        remember(key, answer);
+        return answer;
+    }
+
+    // 3. The drawing itself, with the checks every opened picture gets.
+    why = PictureRefusal::None;
+    const QByteArray bytes = ReadPictureFile(path, &why, PictureLimits::kMaxFileBytes, Links::Refuse);
+    if (why == PictureRefusal::Unreadable) return answer;  // not ours to read now; perhaps later
+    PictureResult drawing;
+    if (why == PictureRefusal::None) drawing = DecodePicture(bytes);
+    else drawing.refusal = why;
+    if (drawing.refusal != PictureRefusal::None) {
+        // Noted, so it is not decoded again on every page turn or start.
+        QImage mark(1, 1, QImage::Format_ARGB32);
+        mark.fill(Qt::transparent);
+        const QByteArray note = EncodePng(mark, uri, stamp, std::nullopt);
+        if (!note.isEmpty() && MakeFolders(root_, {QStringLiteral("fail"), failFolder().section(QLatin1Char('/'), -1)}))
+            WriteFileSafely(failed, note);
+        remember(key, answer);
+        return answer;
+    }
+    answer.hasStory = HasStoryChunk(bytes) || storyBeside();
+    QImage image = std::move(drawing.image);
+    if (image.width() > kSide || image.height() > kSide)
+        image = image.scaled(kSide, kSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    answer.image = image;
+    // A cache that cannot be written (a file where the folder should be, a
+    // full disk) still gives the thumbnail; it is made again next time.
+    const QByteArray png = EncodePng(image, uri, stamp, answer.hasStory);
+    if (!png.isEmpty() && MakeFolders(root_, {QStringLiteral("large")})) {
+        // A link planted under the thumbnail's name is no thumbnail: the
+        // link goes (never what it points at), so the new one can be kept.
+        struct stat st {};
+        const QByteArray native = QFile::encodeName(cached);
+        if (::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode)) ::unlink(native.constData());
+        WriteFileSafely(cached, png);
+    }
+    remember(key, answer);
+    return answer;
+}
+
+void ThumbnailCache::request(const GalleryEntry& entry, QObject* context, Ready ready) {
+    Q_ASSERT(QThread::currentThread() == receiver_.thread());
+    QPointer<QObject> guard(context);
+    pool_.start([this, path = entry.path, guard, ready = std::move(ready)] {
+        // Counted once begun: a request dropped before it began owes no answer.
+        ++undelivered_;
+        GalleryThumbnail thumbnail = make(path);
+        QMetaObject::invokeMethod(
+            &receiver_,
+            [this, guard, path, thumbnail = std::move(thumbnail), ready] {
+                --undelivered_;
+                if (guard) ready(path, thumbnail);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ThumbnailCache::cancelPending() {
+    // Requests not begun are dropped; their count goes with them. A
+    // request already running still answers (the context guard decides).
+    pool_.clear();
+}
+
+void ThumbnailCache::finish() {
+    Q_ASSERT(QThread::currentThread() == receiver_.thread());
+    // Answers may ask for more (a panel filling its page): until all is quiet.
+    while (true) {
+        pool_.waitForDone();
+        if (undelivered_ == 0) return;
+        QCoreApplication::sendPostedEvents(&receiver_, QEvent::MetaCall);
+    }
+}
+
+}  // namespace pintaloo
