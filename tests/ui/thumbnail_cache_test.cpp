@@ -213,6 +213,18 @@ TEST_F(ThumbnailCacheTest, AnswersOnTheAskingThreadAndOnlyWhileTheAskerLives) {
     cache.finish();
     EXPECT_EQ(answered, 3);
     EXPECT_EQ(stray, 0);
+    // A page turned: what was not begun is dropped, and finishing still ends.
+    std::vector<QString> copies;
+    for (int i = 0; i < 40; ++i) {
+        copies.push_back(dir.filePath(QStringLiteral("gallery/copy %1.png").arg(i)));
+        ASSERT_TRUE(QFile::copy(drawing(), copies.back()));
+    }
+    answered = 0;
+    for (const QString& copy : copies)
+        cache.request({copy, 0, 0}, alive.get(), [&](const QString&, const GalleryThumbnail&) { ++answered; });
+    cache.cancelPending();
+    cache.finish();
+    EXPECT_LT(answered, 40);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ public:
     QString failFolder() const;
 
 private:
+    class Job;
     bool lookUp(const QString& key, GalleryThumbnail* found);
     void remember(const QString& key, const GalleryThumbnail& thumbnail);
 
@@ -71,6 +72,8 @@ private:
     std::mutex memoryMutex_;
     QCache<QString, GalleryThumbnail> memory_;
     std::atomic<int> undelivered_{0};
+    std::atomic<int> running_{0};  // requests being worked on
+    std::atomic<int> waiting_{0};  // requests not begun
     QThreadPool pool_;
 };
 
