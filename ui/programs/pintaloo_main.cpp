@@ -29,6 +29,7 @@
 #include "ui/platform/settings.h"
 #include "ui/programs/start_choices.h"
 #include "ui/files/state_folder_lock.h"
+#include "ui/files/thumbnail_cache.h"
 #include "engine/canvas/large_pages.h"
 #include "engine/canvas/surface.h"
 #include "ui/story/film_part.h"
@@ -159,6 +160,10 @@ int main(int argc, char** argv) {
     services.sounds = &sounds;
     services.temp = &temp;
     services.settings = &settings;
+    // The gallery's thumbnails, shared with the desktop's file managers;
+    // made before the window so it outlives every request the window makes.
+    ThumbnailCache thumbnails;
+    services.thumbnails = &thumbnails;
 
     MainWindow window(services);
     HelpWindows help([&window] { return window.shownWindow(); });

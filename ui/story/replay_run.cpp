@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <cstdio>
+#include <memory>
 
 #include "ui/files/kept_drawing.h"
 #include "ui/files/printing.h"
+#include "ui/files/thumbnail_cache.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/platform/fake_audio_backend.h"
@@ -61,6 +63,7 @@ struct ReplayRig {
     MemorySettings settings;
     PdfPrintPort printer;
     Services services{&sounds, &temp, &dialog, &help, &messages, printing ? &printer : nullptr, &settings};
+    std::unique_ptr<ThumbnailCache> thumbnails;  // made only for a gallery; outlives the window that asks it
     MainWindow window{services};
 };
 
@@ -171,9 +174,17 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
         return 2;
     }
 
+    // Thumbnails only where there is a gallery to show, in the desktop's cache
+    // ($XDG_CACHE_HOME) as the program keeps them.
+    if (rig.window.services.gallery) {
+        rig.thumbnails = std::make_unique<ThumbnailCache>();
+        rig.window.services.thumbnails = rig.thumbnails.get();
+    }
     rig.window.Load(false);
     if (!folder.isEmpty() && rig.window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
     if (const int status = RunCalls(script, read.calls, rig, recorder)) return status;
+    // Every thumbnail asked for is made, kept and shown before anything is written.
+    if (rig.thumbnails) rig.thumbnails->finish();
     const bool written = WriteOutputs(outputs, rig, recorder);
     rig.window.Unload();
     return written ? 0 : 1;
