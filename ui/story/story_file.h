@@ -17,23 +17,11 @@
 #include <vector>
 
 #include "engine/recording/recorded_call.h"
+#include "ui/files/story_limits.h"
 
 namespace pintaloo {
 
 class ActionHub;
-
-struct StoryLimits {
-    // An hour of drawing without a pause is about 2 MB and 200,000 calls;
-    // a story beside a picture may hold about two such hours.
-    static constexpr std::int64_t kMaxBytes = 4LL * 1024 * 1024;
-    static constexpr std::size_t kMaxCalls = 500'000;
-    // Pictures opened in one story, each decoded once when it is checked.
-    static constexpr std::size_t kMaxPictures = 64;
-    // Times count the drawing's own milliseconds (pauses between sessions
-    // are left out): a hundred days of drawing, and far inside what the
-    // clocks can add to without overflowing.
-    static constexpr std::int64_t kMaxTimeMs = 100LL * 24 * 3600 * 1000;
-};
 
 enum class StoryRefusal {
     None,

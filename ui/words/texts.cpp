@@ -258,6 +258,19 @@ constexpr TextRow kTexts[] = {
       "Das Bild wurde gespeichert als\n%1\n\naber sein Film konnte nicht daneben aufbewahrt werden als\n%2\n\n%3",
       "Il disegno è stato salvato come\n%1\n\nma il suo film non si è potuto conservare accanto come\n%2\n\n%3",
       "El dibujo se ha guardado como\n%1\n\npero su película no se ha podido guardar al lado como\n%2\n\n%3"}},
+    // No ':' in the name: other systems cannot store it.
+    {TextId::GalleryDrawingName, {"Drawing", "Desen", "Dessin", "Zeichnung", "Disegno", "Dibujo"}},
+    {TextId::GalleryNotKeptTitle,
+     {"Drawings are not going into My drawings", "Desenele nu ajung în Desenele mele",
+      "Les dessins ne vont pas dans Mes dessins", "Zeichnungen kommen nicht in Meine Zeichnungen",
+      "I disegni non finiscono in I miei disegni", "Los dibujos no llegan a Mis dibujos"}},
+    {TextId::GalleryNotKept,
+     {"The drawings cannot be put into\n%1\n\n%2\n\nNothing is lost: they are kept in\n%3",
+      "Desenele nu pot fi puse în\n%1\n\n%2\n\nNimic nu se pierde: sunt păstrate în\n%3",
+      "Les dessins ne peuvent pas être rangés dans\n%1\n\n%2\n\nRien n'est perdu : ils sont gardés dans\n%3",
+      "Die Zeichnungen können nicht abgelegt werden in\n%1\n\n%2\n\nNichts geht verloren: sie liegen in\n%3",
+      "I disegni non possono essere messi in\n%1\n\n%2\n\nNon si perde nulla: sono conservati in\n%3",
+      "Los dibujos no se pueden guardar en\n%1\n\n%2\n\nNo se pierde nada: se conservan en\n%3"}},
 };
 
 static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");

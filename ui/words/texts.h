@@ -74,9 +74,13 @@ enum class TextId {
     SaveBeforeQuitting,  // a question: yes saves
     StoryNotKeptTitle,
     StoryNotKept,  // %1 the picture, %2 the story file, %3 the reason
+    // The gallery's files.
+    GalleryDrawingName,  // the word a filed drawing's dated name begins with
+    GalleryNotKeptTitle,
+    GalleryNotKept,  // %1 the gallery folder, %2 the reason, %3 where the drawings are kept instead
 };
 
-inline constexpr int kTextCount = int(TextId::StoryNotKept) + 1;
+inline constexpr int kTextCount = int(TextId::GalleryNotKept) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);

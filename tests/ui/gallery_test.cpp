@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The gallery's files: what the folder lists and files, and the story a
+// drawing carries inside its PNG, read as a stranger's file.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/files/gallery_folder.h"
+#include "ui/files/png_story.h"
+#include "ui/files/story_limits.h"
+
+namespace pintaloo {
+namespace {
+
+QImage Drawing(int seed) {
+    QImage image(37, 23, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, 0xFF000000u | std::uint32_t(x * 7 + y * 131 + seed));
+    return image;
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// A chunk made by hand, with its checksum.
+QByteArray Chunk(const char* type, const QByteArray& body) {
+    QByteArray out;
+    const auto be = [&](std::uint32_t v) {
+        for (int s = 24; s >= 0; s -= 8) out.append(char(v >> s));
+    };
+    be(std::uint32_t(body.size()));
+    const QByteArray typed = QByteArray(type, 4) + body;
+    out += typed;
+    be(std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))));
+    return out;
+}
+
+QByteArray Deflate(const QByteArray& text) {
+    uLongf n = compressBound(uLong(text.size()));
+    QByteArray out(qsizetype(n), '\0');
+    compress2(reinterpret_cast<Bytef*>(out.data()), &n, reinterpret_cast<const Bytef*>(text.constData()),
+              uLong(text.size()), 9);
+    out.resize(qsizetype(n));
+    return out;
+}
+
+// A plain PNG with `extra` chunks put before its end marker.
+QByteArray WithChunks(const QByteArray& extra) {
+    const QByteArray png = EncodeDrawingPng(Drawing(1), {}, {});
+    return png.left(png.size() - 12) + extra + png.right(12);
+}
+
+QByteArray StoryChunk(const QByteArray& text) {
+    return Chunk("zTXt", QByteArray(kPngStoryKey) + '\0' + '\0' + Deflate(text));
+}
+
+TEST(PngStory, StoryAndPicturesComeBackAndThePixelsStayExact) {
+    const std::vector<StoryPicture> pictures{{"picture-1.png", EncodeDrawingPng(Drawing(9), {}, {})},
+                                             {"picture-2.png", QByteArray(3000, 'x')}};
+    const std::string story = "start blank\nat 5\nbColor_Click 3\n" + std::string(20000, '\n');
+    const QByteArray png = EncodeDrawingPng(Drawing(3), story, pictures);
+    QImage back;
+    ASSERT_TRUE(back.loadFromData(png, "PNG"));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32), Drawing(3));
+    const PngStory read = ReadPngStory(png);
+    ASSERT_EQ(read.refusal, PngStoryRefusal::None);
+    EXPECT_TRUE(read.found && PngHasStory(png));
+    EXPECT_EQ(read.text, story);
+    ASSERT_EQ(read.pictures.size(), 2u);
+    EXPECT_EQ(read.pictures[1].name, "picture-2.png");
+    EXPECT_EQ(read.pictures[1].bytes, pictures[1].bytes);
+    EXPECT_FALSE(ReadPngStory(EncodeDrawingPng(Drawing(3), {}, {})).found);
+}
+
+// Hostile stories: each is refused whole, and never costs more than its cap.
+TEST(PngStory, HostileStoriesAreRefused) {
+    const QByteArray good = StoryChunk("start blank\n");
+    QByteArray badCrc = good;
+    badCrc[badCrc.size() - 1] = char(badCrc[badCrc.size() - 1] ^ 1);
+    QByteArray many;
+    for (std::size_t i = 0; i <= StoryLimits::kMaxPictures; ++i)
+        many += Chunk(kPngPictureChunk, "p" + QByteArray::number(int(i)) + '\0' + "x");
+    const struct {
+        const char* what;
+        QByteArray chunks;
+        PngStoryRefusal want;
+    } cases[] = {
+        {"zip bomb", StoryChunk(QByteArray(StoryLimits::kMaxBytes + 1, ' ')), PngStoryRefusal::TooLarge},
+        {"bad checksum", badCrc, PngStoryRefusal::Damaged},
+        {"not deflate", Chunk("zTXt", QByteArray(kPngStoryKey) + '\0' + '\0' + "nonsense"), PngStoryRefusal::Damaged},
+        {"cut short", Chunk("zTXt", QByteArray(kPngStoryKey) + '\0' + '\0' + Deflate("start blank\n").left(5)),
+         PngStoryRefusal::Damaged},
+        {"too many pictures", good + many, PngStoryRefusal::TooMany},
+        {"picture without a name", good + Chunk(kPngPictureChunk, QByteArray("\0abc", 4)), PngStoryRefusal::BadPicture},
+        {"picture named a path", good + Chunk(kPngPictureChunk, QByteArray("../x\0abc", 8)),
+         PngStoryRefusal::BadPicture},
+        {"pictures without a story", Chunk(kPngPictureChunk, QByteArray("a\0b", 3)), PngStoryRefusal::Damaged},
+    };
+    for (const auto& c : cases) {
+        const PngStory read = ReadPngStory(WithChunks(c.chunks));
+        EXPECT_EQ(read.refusal, c.want) << c.what;
+        EXPECT_TRUE(read.found) << c.what;
+        EXPECT_TRUE(read.text.empty() && read.pictures.empty()) << c.what;
+    }
+}
+
+class GalleryFolderTest : public ::testing::Test {
+protected:
+    QTemporaryDir scratch;
+    QString at(const QString& name) const { return scratch.filePath(name); }
+    GalleryFolder gallery(const QString& folder) {
+        return GalleryFolder(folder, [] { return QDateTime(QDate(2026, 12, 9), QTime(10, 15, 42)); });
+    }
+};
+
+// Filed drawings get the dated name, then " (2)"; the listing takes only
+// regular PNGs, newest first, whatever bytes their names hold.
+TEST_F(GalleryFolderTest, FilesUnderDatedNamesAndListsOnlyRegularPngs) {
+    GalleryFolder g = gallery(at("Pictures/Pintaloo"));
+    EXPECT_TRUE(g.list().empty());
+    const GalleryFiling first = g.file(Drawing(1), "start blank\n", {}, Language::German);
+    const GalleryFiling second = g.file(Drawing(2), {}, {}, Language::German);
+    ASSERT_TRUE(first.why.isEmpty()) << first.why.toStdString();
+    EXPECT_EQ(QFileInfo(first.path).fileName(), "Zeichnung 2026-12-09 10.15.png");
+    EXPECT_EQ(QFileInfo(second.path).fileName(), "Zeichnung 2026-12-09 10.15 (2).png");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(first.path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+    // Strangers in the folder: a link, a FIFO, a folder, a hidden file, an
+    // odd name, and a picture that is not a PNG.
+    const QString dir = g.folder();
+    ASSERT_EQ(::symlink(QFile::encodeName(first.path).constData(), QFile::encodeName(dir + "/link.png").constData()), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + "/fifo.png").constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir).mkdir("folder.png"));
+    Write(dir + "/.hidden.png", "x");
+    Write(dir + "/x.bmp", "x");
+    // A name of bytes that are not UTF-8 cannot be opened through a Qt
+    // string: it is left out, its neighbour with a newline is not.
+    ASSERT_EQ(::close(::open((QFile::encodeName(dir) + "/bad\xffname.png").constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    const QByteArray odd = QFile::encodeName(dir) + "/odd\nname.PNG";
+    {
+        QFile f(QFile::decodeName(odd));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        // Made newest by its time.
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    }
+    const std::vector<GalleryEntry> listed = g.list();
+    ASSERT_EQ(listed.size(), 3u);
+    EXPECT_EQ(QFile::encodeName(listed[0].path), odd);
+    EXPECT_EQ(listed[1].path, second.path);
+    EXPECT_EQ(listed[2].path, first.path);
+    EXPECT_GT(listed[2].bytes, 0);
+}
+
+// A folder that cannot take drawings says why, and nothing is written elsewhere.
+TEST_F(GalleryFolderTest, HostileFoldersRefuseFiling) {
+    ASSERT_TRUE(QDir(scratch.path()).mkpath("elsewhere"));
+    ASSERT_TRUE(QDir(scratch.path()).mkpath("readonly"));
+    ASSERT_EQ(::chmod(QFile::encodeName(at("readonly")).constData(), 0500), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(at("elsewhere")).constData(), QFile::encodeName(at("link")).constData()), 0);
+    Write(at("file"), "x");
+    const bool root = ::geteuid() == 0;
+    for (const char* folder : {"link", "file", "readonly"}) {
+        if (root && std::string(folder) == "readonly") continue;  // root writes anywhere
+        const GalleryFiling filed = gallery(at(folder)).file(Drawing(1), {}, {}, Language::English);
+        EXPECT_TRUE(filed.path.isEmpty()) << folder;
+        EXPECT_FALSE(filed.why.isEmpty()) << folder;
+        EXPECT_TRUE(gallery(at(folder)).list().empty()) << folder;
+    }
+    EXPECT_TRUE(QDir(at("elsewhere")).isEmpty());
+}
+
+}  // namespace
+}  // namespace pintaloo
