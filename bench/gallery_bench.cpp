@@ -19,13 +19,14 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
-#include <dirent.h>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ui/files/gallery_folder.h"
 #include "ui/files/thumbnail_cache.h"
 
 namespace pintaloo {
@@ -48,11 +49,13 @@ struct Gallery {
         qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome()));
         std::mt19937 rng(5);
         const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-        const QByteArray story = QByteArray("pintaloo story 1\n").repeated(1) +
-                                 QByteArray("move 1 412 233\n").repeated(200);
+        std::string story = "pintaloo story 1\n";
+        for (int i = 0; i < 200; ++i) story += "pctDraw_MouseMove 1 " + std::to_string(pick(0, 806)) + " 233\n";
         const QDateTime start = QDateTime::currentDateTime().addDays(-30);
+        int filed = 0;
+        GalleryFolder gallery(folder(), [&] { return start.addSecs(60LL * filed); });
         QImage canvas(807, 537, QImage::Format_RGB32);
-        for (int i = 0; i < kDrawings; ++i) {
+        for (; filed < kDrawings; ++filed) {
             canvas.fill(Qt::white);
             QPainter p(&canvas);
             for (int s = 0; s < 12; ++s) {
@@ -60,14 +63,7 @@ struct Gallery {
                 p.drawLine(pick(0, 806), pick(0, 536), pick(0, 806), pick(0, 536));
             }
             p.end();
-            QImage kept = canvas;
-            kept.setText(QStringLiteral("Pintaloo story"), QString::fromLatin1(story));
-            const QString path =
-                folder() + QStringLiteral("/Drawing %1.png").arg(start.addSecs(60LL * i).toString(
-                                                                     QStringLiteral("yyyy-MM-dd hh.mm")));
-            kept.save(path, "png", 75);
-            QFile f(path);
-            if (f.open(QIODevice::ReadWrite)) f.setFileTime(start.addSecs(60LL * i), QFileDevice::FileModificationTime);
+            gallery.file(canvas, story, {}, Language::English);
         }
     }
 };
@@ -77,28 +73,11 @@ Gallery& TheGallery() {
     return gallery;
 }
 
-// The folder's PNGs, newest first: names and file times only, as the
-// gallery's listing reads them.
-std::vector<GalleryEntry> List(const QString& folder) {
-    std::vector<GalleryEntry> entries;
-    DIR* d = ::opendir(QFile::encodeName(folder).constData());
-    if (!d) return entries;
-    while (const dirent* e = ::readdir(d)) {
-        const QString path = folder + QLatin1Char('/') + QFile::decodeName(e->d_name);
-        struct stat st {};
-        if (!path.endsWith(QLatin1String(".png")) || ::lstat(QFile::encodeName(path).constData(), &st) != 0 ||
-            !S_ISREG(st.st_mode))
-            continue;
-        entries.push_back({path, qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1'000'000, st.st_size});
-    }
-    ::closedir(d);
-    std::sort(entries.begin(), entries.end(),
-              [](const GalleryEntry& a, const GalleryEntry& b) { return a.modifiedMs > b.modifiedMs; });
-    return entries;
-}
+std::vector<GalleryEntry> List(const QString& folder) { return GalleryFolder(folder).list(); }
 
 // What opening the gallery costs: the listing and the first page's
-// thumbnails, all answered. False when one came back a plain frame.
+// thumbnails, all answered. False when one came back a plain frame or
+// without its film badge.
 bool FirstPage(ThumbnailCache& cache) {
     const std::vector<GalleryEntry> entries = List(TheGallery().folder());
     QObject page;
@@ -106,7 +85,7 @@ bool FirstPage(ThumbnailCache& cache) {
     for (int i = 0; i < kPage && i < int(entries.size()); ++i)
         cache.request(entries[std::size_t(i)], &page, [&](const QString&, const GalleryThumbnail& t) {
             ++ready;
-            framed += t.image.isNull() ? 1 : 0;
+            framed += t.image.isNull() || !t.hasStory ? 1 : 0;
         });
     cache.finish();
     return entries.size() == std::size_t(kDrawings) && ready == kPage && framed == 0;

@@ -21,6 +21,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include "ui/files/png_story.h"
 #include "ui/files/thumbnail_cache.h"
 
 namespace pintaloo {
@@ -87,8 +88,7 @@ public:
     void SetUp() override {
         ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("gallery"))));
         // A drawing of canvas shape with its story inside, as the gallery files it.
-        Put(drawing(), Png(Filled(807, 537, qRgb(0, 0, 220)),
-                           {{QStringLiteral("Pintaloo story"), QString(200, QLatin1Char('s'))}}));
+        Put(drawing(), EncodeDrawingPng(Filled(807, 537, qRgb(0, 0, 220)), "pintaloo story\n", {}));
     }
 };
 

@@ -26,6 +26,7 @@
 #include <zlib.h>
 
 #include "ui/files/picture_reader.h"
+#include "ui/files/png_story.h"
 #include "ui/files/safe_write.h"
 
 namespace pintaloo {
@@ -40,8 +41,6 @@ constexpr const char* kSoftwareKey = "Software";
 // Ours: whether the drawing carries a story, so a cached thumbnail answers
 // the film badge without the drawing being read again.
 constexpr const char* kStoryKey = "X-Pintaloo::Story";
-// The keyword the gallery's PNGs carry their story under.
-constexpr QByteArrayView kDrawingStoryKey = "Pintaloo story";
 // A story kept beside a picture by earlier versions (X.pintaloo-story).
 constexpr const char* kSideStoryExtension = ".pintaloo-story";
 constexpr const char* kSoftware = "Pintaloo " PINTALOO_VERSION;
@@ -88,15 +87,6 @@ void WalkTexts(const QByteArray& bytes, Visit&& visit) {
         }
         if (!visit(keyword, text)) return;
     }
-}
-
-bool HasStoryChunk(const QByteArray& bytes) {
-    bool found = false;
-    WalkTexts(bytes, [&](QByteArrayView keyword, const QByteArray&) {
-        found = keyword == kDrawingStoryKey;
-        return !found;
-    });
-    return found;
 }
 
 // The drawing as it is now, never through a link: a regular file's time
@@ -269,7 +259,7 @@ GalleryThumbnail ThumbnailCache::make(const QString& path) {
                     answer.hasStory = *said.story;
                 } else {  // another program made it: the drawing's chunks tell
                     PictureRefusal drawingWhy = PictureRefusal::None;
-                    answer.hasStory = HasStoryChunk(ReadPictureFile(path, &drawingWhy, PictureLimits::kMaxFileBytes,
+                    answer.hasStory = PngHasStory(ReadPictureFile(path, &drawingWhy, PictureLimits::kMaxFileBytes,
                                                                     Links::Refuse)) ||
                                       storyBeside();
                 }
@@ -304,7 +294,7 @@ GalleryThumbnail ThumbnailCache::make(const QString& path) {
         remember(key, answer);
         return answer;
     }
-    answer.hasStory = HasStoryChunk(bytes) || storyBeside();
+    answer.hasStory = PngHasStory(bytes) || storyBeside();
     QImage image = std::move(drawing.image);
     if (image.width() > kSide || image.height() > kSide)
         image = image.scaled(kSide, kSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
