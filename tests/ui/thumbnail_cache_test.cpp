@@ -132,6 +132,9 @@ TEST_F(ThumbnailCacheTest, UsesOnlyWhatIsOfThisFileNowAndNeverFollowsLinks) {
          },
          false, true, true, false},
         {"hostile drawing", [&](ThumbnailCacheTest& t) { Put(t.drawing(), HostilePng()); }, false, false, false, true},
+        {"drawing too big to decode for a thumbnail",  // 10 million white pixels: a small file, 40 MB decoded
+         [](ThumbnailCacheTest& t) { Put(t.drawing(), Png(Filled(4000, 2500, qRgb(255, 255, 255)), {})); }, false,
+         false, false, true},
         {"no cache yet", [](ThumbnailCacheTest&) {}, false, true, true, false},
     };
     for (const Case& c : cases) {

@@ -125,6 +125,21 @@ bool MakeFolders(const QString& root, const QStringList& below) {
     return true;
 }
 
+// A picture decoded only when its header's size is within `maxSide` and
+// `maxPixels`: what a file claims is checked before anything that big is
+// allocated.
+PictureResult DecodeWithin(const QByteArray& bytes, int maxSide, qint64 maxPixels) {
+    PictureResult out;
+    const PictureHeader header = CheckPicture(bytes, &out.refusal);
+    if (out.refusal != PictureRefusal::None) return out;
+    if (header.size.width() > maxSide || header.size.height() > maxSide ||
+        qint64(header.size.width()) * header.size.height() > maxPixels) {
+        out.refusal = PictureRefusal::TooLarge;
+        return out;
+    }
+    return DecodePicture(bytes);
+}
+
 QByteArray EncodePng(QImage image, const QByteArray& uri, const Stamp& stamp, std::optional<bool> story) {
     image.setText(QString::fromLatin1(kUriKey), QString::fromLatin1(uri));
     image.setText(QString::fromLatin1(kMTimeKey), QString::number(stamp.mtime));
@@ -251,16 +266,14 @@ GalleryThumbnail ThumbnailCache::make(const QString& path) {
     if (why == PictureRefusal::None) {
         const Said said = Read(thumbBytes, uri, stamp.mtime);
         if (said.matches) {
-            PictureResult thumb = DecodePicture(thumbBytes);
-            if (thumb.refusal == PictureRefusal::None && thumb.image.width() <= kSide &&
-                thumb.image.height() <= kSide) {
+            PictureResult thumb = DecodeWithin(thumbBytes, kSide, qint64(kSide) * kSide);
+            if (thumb.refusal == PictureRefusal::None) {
                 answer.image = std::move(thumb.image);
                 if (said.story) {
                     answer.hasStory = *said.story;
                 } else {  // another program made it: the drawing's chunks tell
                     PictureRefusal drawingWhy = PictureRefusal::None;
-                    answer.hasStory = PngHasStory(ReadPictureFile(path, &drawingWhy, PictureLimits::kMaxFileBytes,
-                                                                    Links::Refuse)) ||
+                    answer.hasStory = PngHasStory(ReadPictureFile(path, &drawingWhy, kMaxDrawingBytes, Links::Refuse)) ||
                                       storyBeside();
                 }
                 remember(key, answer);
@@ -279,10 +292,10 @@ GalleryThumbnail ThumbnailCache::make(const QString& path) {
 
     // 3. The drawing itself, with the checks every opened picture gets.
     why = PictureRefusal::None;
-    const QByteArray bytes = ReadPictureFile(path, &why, PictureLimits::kMaxFileBytes, Links::Refuse);
+    const QByteArray bytes = ReadPictureFile(path, &why, kMaxDrawingBytes, Links::Refuse);
     if (why == PictureRefusal::Unreadable) return answer;  // not ours to read now; perhaps later
     PictureResult drawing;
-    if (why == PictureRefusal::None) drawing = DecodePicture(bytes);
+    if (why == PictureRefusal::None) drawing = DecodeWithin(bytes, PictureLimits::kMaxSide, kMaxDrawingPixels);
     else drawing.refusal = why;
     if (drawing.refusal != PictureRefusal::None) {
         // Noted, so it is not decoded again on every page turn or start.

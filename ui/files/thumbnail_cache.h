@@ -45,6 +45,12 @@ public:
     // A thumbnail file larger than this is no thumbnail (256 x 256 x 4
     // bytes uncompressed is 256 KiB).
     static constexpr qint64 kMaxThumbnailBytes = 1024 * 1024;
+    // A drawing is made into a thumbnail only up to this size: decoded
+    // whole it is 32 MB for a moment, a screen-sized canvas many times over.
+    // Larger files and pictures get a plain frame (and a note in fail/),
+    // so a planted giant cannot cost the gallery hundreds of megabytes.
+    static constexpr qint64 kMaxDrawingPixels = 8'000'000;
+    static constexpr qint64 kMaxDrawingBytes = 32LL * 1024 * 1024;
 
     explicit ThumbnailCache(QString root = DefaultThumbnailRoot());
     ~ThumbnailCache() override;
