@@ -24,10 +24,10 @@ const QColor kShowBack(37, 45, 82);       // play: a dark, calm blue round the d
 
 // The panel lies where the page picker lies, over the canvas.
 constexpr QRect kPanel{8, 76, 809, 625};
-constexpr int kTileWidth = 182, kTileHeight = 138, kTileStepX = 197, kTileStepY = 152;
-constexpr int kTileLeft = 18, kTileTop = 50;
+constexpr int kTileWidth = 182, kTileHeight = 138, kTileStepX = 197, kTileStepY = 160;
+constexpr int kTileLeft = 18, kTileTop = 54;
 constexpr int kInset = 5;  // the thumbnail sits inside the tile's frame
-constexpr int kBinSize = 34, kFilmSize = 30;
+constexpr int kBinSize = 30, kFilmSize = 30;
 constexpr QSize kReally{156, 38};
 constexpr QSize kArrow{64, 64};
 constexpr QSize kPlay{56, 56};
@@ -84,7 +84,6 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     title_ = new Box(panel_, "lblGallery", {20, 6, 560, 36});
     title_->setCaptionStyle(bold, kInk, Qt::AlignLeft | Qt::AlignVCenter);
     empty_ = new Box(panel_, "imgGalleryEmpty", {254, 170, 300, 200});
-    empty_->setPicture(Art("gallery_empty", {300, 200}));
     empty_->setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int k = 0; k < kPerPage; ++k) {
         const QRect r = TileRect(k);
@@ -96,11 +95,9 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
         t.picture->onClick = [this, k] { c_.actions.run("GalleryPick", {double(firstOnPage() + k)}); };
         t.film = new Box(panel_, QStringLiteral("imgGalleryFilm(%1)").arg(k),
                          {r.left() + 8, r.bottom() - kFilmSize - 7, kFilmSize, kFilmSize});
-        t.film->setPicture(Art("gallery_film", {kFilmSize, kFilmSize}));
         t.film->setAttribute(Qt::WA_TransparentForMouseEvents);  // a press on the badge opens the drawing
         t.bin = new Box(panel_, QStringLiteral("bGalleryBin(%1)").arg(k),
                         {r.right() - kBinSize - 6, r.top() + 6, kBinSize, kBinSize});
-        t.bin->setPicture(Art("gallery_bin", {kBinSize, kBinSize}));
         t.bin->setHandCursor(true);
         t.bin->onClick = [this, k] { c_.actions.run("GalleryBin", {double(firstOnPage() + k)}); };
     }
@@ -109,14 +106,13 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     really_->setBackColor(QColor(255, 222, 222));
     really_->setFrame(QColor(196, 60, 70), 2, 10);
     really_->setHandCursor(true);
-    auto* reallyBin = new Box(really_, "imgGalleryReallyBin", {2, 2, kBinSize, kBinSize});
-    reallyBin->setPicture(Art("gallery_bin_armed", {kBinSize, kBinSize}));
-    reallyBin->setAttribute(Qt::WA_TransparentForMouseEvents);
+    reallyBin_ = new Box(really_, "imgGalleryReallyBin", {4, 4, kBinSize, kBinSize});
+    reallyBin_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont ask;
     ask.setBold(true);
     ask.setPixelSize(18);
     reallyText_ =
-        new Box(really_, "lblGalleryReally", {kBinSize + 2, 0, kReally.width() - kBinSize - 4, kReally.height()});
+        new Box(really_, "lblGalleryReally", {kBinSize + 4, 0, kReally.width() - kBinSize - 6, kReally.height()});
     reallyText_->setCaptionStyle(ask, QColor(150, 30, 40), Qt::AlignCenter);
     reallyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     really_->onClick = [this] {
@@ -128,10 +124,7 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     counter_ = new Box(panel_, "lblGalleryPage", {318, 542, 172, kArrow.height()});
     counter_->setCaptionStyle(bold, kInk, Qt::AlignCenter);
     nextButton_ = new Box(panel_, "bGalleryNext", {500, 542, kArrow.width(), kArrow.height()});
-    prevButton_->setPicture(Art("arrow_prev", kArrow));
-    nextButton_->setPicture(Art("arrow_next", kArrow));
     playButton_ = new Box(panel_, "bGalleryPlay", {726, 546, kPlay.width(), kPlay.height()});
-    playButton_->setPicture(Art("gallery_play", kPlay));
     for (Box* b : {prevButton_, nextButton_, playButton_}) b->setHandCursor(true);
     closeButton_ = new Box(panel_, "bCloseGallery", {761, 3, 40, 40});
     closeButton_->setHandCursor(true);
@@ -181,8 +174,25 @@ void GalleryPanel::list() {
     page_ = std::clamp(page_, 0, pageCount() - 1);
 }
 
+// The panel's pictures are drawn when it first opens, not at start: the
+// window shows none of them before, and start-up draws only what it shows.
+void GalleryPanel::dress() {
+    if (dressed_) return;
+    dressed_ = true;
+    empty_->setPicture(Art("gallery_empty", {300, 200}));
+    for (Tile& t : tiles_) {
+        t.film->setPicture(Art("gallery_film", {kFilmSize, kFilmSize}));
+        t.bin->setPicture(Art("gallery_bin", {kBinSize, kBinSize}));
+    }
+    reallyBin_->setPicture(Art("gallery_bin_armed", {kBinSize, kBinSize}));
+    prevButton_->setPicture(Art("arrow_prev", kArrow));
+    nextButton_->setPicture(Art("arrow_next", kArrow));
+    playButton_->setPicture(Art("gallery_play", kPlay));
+}
+
 void GalleryPanel::OpenGallery() {
     c_.playWave(WaveSound::Click);
+    dress();
     page_ = 0;
     thumbs_.clear();  // a drawing changed since may carry the same name
     list();

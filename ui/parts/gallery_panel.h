@@ -34,7 +34,7 @@ public:
     static constexpr int kPerPage = kColumns * kRows;
     // Scripts name a drawing by its place in the listing; no listing holds
     // more (the port caps its own listing lower).
-    static constexpr int kMostListed = 100000;
+    static constexpr int kMostListed = 10000;
     // How long play shows each drawing.
     static constexpr int kShowMilliseconds = 3500;
 
@@ -79,6 +79,7 @@ private:
         Box* bin;      // "bGalleryBin(k)"
         QString path;  // the drawing it shows; empty when the tile is unused
     };
+    void dress();
     void list();
     void showPage();
     void showThumbnail(int tile, const GalleryThumbnail& thumb);
@@ -97,6 +98,7 @@ private:
     Box* playButton_ = nullptr;   // "bGalleryPlay"
     Box* closeButton_ = nullptr;  // "bCloseGallery"
     Box* really_ = nullptr;       // "bGalleryReally", over the armed bin
+    Box* reallyBin_ = nullptr;    // "imgGalleryReallyBin"
     Box* reallyText_ = nullptr;   // "lblGalleryReally"
     Box* show_ = nullptr;         // "pctGalleryShow", the whole window while play runs
     std::array<Tile, kPerPage> tiles_{};
@@ -105,6 +107,7 @@ private:
     // back and forth costs no second request); dropped on close.
     QHash<QString, GalleryThumbnail> thumbs_;
     int page_ = 0;
+    bool dressed_ = false;
     std::optional<int> armed_;
     int showing_ = -1;
     QTimer showTimer_;
