@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <algorithm>
 #include <deque>
@@ -138,8 +139,11 @@ struct GalleryKeeper::State {
         if (stateFolder.isEmpty() || png.isEmpty()) return {};
         const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
         if (!QDir().mkpath(dir.path())) return {};
-        const QString path =
-            dir.filePath(QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) + ".png");
+        // Named by the time, which sorts them; never over one already there.
+        const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        QString path = dir.filePath(stamp + ".png");
+        for (int n = 2; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
+            path = dir.filePath(QStringLiteral("%1-%2.png").arg(stamp).arg(n));
         if (!WriteFileSafely(path, png)) return {};
         const QStringList names = dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
         for (qsizetype i = 0; i + kMaxUnfiled < names.size(); ++i) QFile::remove(dir.filePath(names[i]));
