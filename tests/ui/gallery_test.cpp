@@ -21,6 +21,12 @@
 #include "ui/files/gallery_folder.h"
 #include "ui/files/png_story.h"
 #include "ui/files/story_limits.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/story/gallery_keeper.h"
+#include "ui/story/session_recorder.h"
+#include "ui/words/texts.h"
+#include "tests/support/window_rig.h"
 
 namespace pintaloo {
 namespace {
@@ -184,6 +190,76 @@ TEST_F(GalleryFolderTest, HostileFoldersRefuseFiling) {
         EXPECT_TRUE(gallery(at(folder)).list().empty()) << folder;
     }
     EXPECT_TRUE(QDir(at("elsewhere")).isEmpty());
+}
+
+class GalleryKeeperTest : public ::testing::Test, protected testkit::WindowRig {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(loaded);
+        ASSERT_TRUE(QDir().mkpath(at("state")));
+    }
+    QString at(const QString& name) const { return scratch.filePath(name); }
+    void draw(double x) {
+        call("pctDraw_MouseDown", {1, x, 100});
+        call("pctDraw_MouseMove", {1, x + 40, 160});
+        call("pctDraw_MouseUp", {1, x + 40, 160});
+    }
+    QImage canvas() { return DrawingFiles::CanvasImage(w().canvas).convertToFormat(QImage::Format_RGB32); }
+};
+
+// A drawing taken from the gallery is one undo step, and the story records
+// it as an open of that picture, never by its place in the gallery.
+TEST_F(GalleryKeeperTest, AGalleryDrawingOpensAsOneStepWithItsStory) {
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    draw(100);
+    const QImage first = canvas();
+    call("KewlButtons2_MouseDown", {1});
+    draw(300);
+    const QImage second = canvas();
+    const std::vector<GalleryEntry> listed = gallery.list();
+    ASSERT_EQ(listed.size(), 1u);
+    const std::size_t undos = w().drawingHistory().undoCount();
+    ASSERT_TRUE(w().files().OpenFile(listed[0].path));
+    EXPECT_EQ(canvas(), first);
+    EXPECT_EQ(gallery.list().size(), 2u) << "the drawing in hand was filed first";
+    EXPECT_EQ(w().drawingHistory().undoCount(), undos + 1);
+    const Story story = recorder.story();
+    ASSERT_GE(story.calls.size(), 3u);
+    EXPECT_EQ(story.calls[story.calls.size() - 3].name, kPictureWord);
+    EXPECT_EQ(story.calls[story.calls.size() - 2].name, "Label7_MouseDown");
+    call("Undo");
+    EXPECT_EQ(canvas(), second);
+    EXPECT_FALSE(w().files().OpenFile(at("missing.png")));
+}
+
+// A gallery that cannot take drawings: the parent is told once a run, and
+// every drawing goes to the state folder instead.
+TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
+    QFile file(at("gallery"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    std::vector<QImage> drawn;
+    for (int i = 0; i < 3; ++i) {
+        draw(100 + 150 * i);
+        drawn.push_back(canvas());
+        call("KewlButtons2_MouseDown", {1});
+    }
+    const auto told = std::count_if(messages.told.begin(), messages.told.end(), [&](const auto& m) {
+        return m.first == Text(TextId::GalleryNotKeptTitle, Language::English);
+    });
+    EXPECT_EQ(told, 1);
+    const QDir unfiled(at("state/") + GalleryKeeper::kUnfiledFolder);
+    std::vector<QImage> kept;
+    for (const QString& name : unfiled.entryList({"*.png"}, QDir::Files))
+        kept.push_back(QImage(unfiled.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(kept.size(), drawn.size());
+    for (const QImage& d : drawn) EXPECT_NE(std::find(kept.begin(), kept.end(), d), kept.end());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "ui/parts/drawing_history.h"
 #include "ui/files/kept_drawing.h"
+#include "ui/files/png_story.h"
 #include "ui/story/session_recorder.h"
 #include "ui/words/texts.h"
 #include "tests/support/window_rig.h"
@@ -67,7 +68,6 @@ TEST_F(KeepingTest, NothingIsWrittenThroughWhatIsPlanted) {
         QString where;  // the program's name that is planted
         std::function<void()> write;
     };
-    const QString saved = scratch.filePath("boat.png");
     const Case cases[] = {
         {"the kept drawing", state() + "/drawing.png",
          [&] {
@@ -80,14 +80,6 @@ TEST_F(KeepingTest, NothingIsWrittenThroughWhatIsPlanted) {
              SessionRecorder recorder(w(), state());
              stroke(10);
              recorder.sync();
-         }},
-        {"the story beside a saved picture", scratch.filePath("boat.pintaloo-story"),
-         [&] {
-             SessionRecorder recorder(w(), state());
-             stroke(10);
-             dialog.answers.push_back(saved);
-             call("KewlButtons3_MouseDown", {1});
-             EXPECT_FALSE(ReadAll(saved).isEmpty()) << "the picture itself is saved all the same";
          }},
     };
     for (const Plant plant : {Plant::SymbolicLink, Plant::HardLink}) {
@@ -205,9 +197,9 @@ TEST_F(KeepingTest, ADrawingThatCannotBeKeptIsSaidOnceAndOfferedForSaving) {
     EXPECT_EQ(messages.asked.size(), 2u);
 }
 
-// A story that cannot be written beside a saved picture is said, the save
-// stands; a save that failed writes no story at all.
-TEST_F(KeepingTest, AStoryNotKeptBesideASavedPictureIsSaid) {
+// A PNG saved carries its story inside, and nothing is written beside any
+// picture; a save that failed, or a kind without room for a story, gets none.
+TEST_F(KeepingTest, ASavedPngCarriesItsStoryAndNothingGoesBeside) {
     SessionRecorder recorder(w(), state());
     stroke(10);
     struct Case {
@@ -216,14 +208,12 @@ TEST_F(KeepingTest, AStoryNotKeptBesideASavedPictureIsSaid) {
         std::function<void()> plant;
         bool saved, told, story;
     };
-    const QString longName = scratch.filePath(QString(244, QLatin1Char('b')) + ".png");
-    const QString dirStory = scratch.filePath("tree.png");
+    const QString longName = scratch.filePath(QString(248, QLatin1Char('b')) + ".png");
     const QString failed = scratch.filePath("failed.png");
     const Case cases[] = {
-        {"a name too long for its story", longName, [] {}, true, true, false},
-        {"a folder where the story goes", dirStory,
-         [&] { QDir().mkpath(scratch.filePath("tree.pintaloo-story")); }, true, true, false},
+        {"a name near the longest a file may have", longName, [] {}, true, false, true},
         {"a save that failed (a folder under the name)", failed, [&] { QDir().mkpath(failed); }, false, true, false},
+        {"a bitmap", scratch.filePath("ok.bmp"), [] {}, true, false, false},
         {"a sound save", scratch.filePath("ok.png"), [] {}, true, false, true},
     };
     for (const Case& c : cases) {
@@ -233,8 +223,9 @@ TEST_F(KeepingTest, AStoryNotKeptBesideASavedPictureIsSaid) {
         dialog.answers.push_back(c.picture);
         call("KewlButtons3_MouseDown", {1});
         EXPECT_EQ(!QImage(c.picture).isNull(), c.saved);
-        EXPECT_EQ(toldWith(TextId::StoryNotKept), c.told && c.saved ? 1 : 0);
-        EXPECT_EQ(QFileInfo(StoryBeside(c.picture)).isFile(), c.story);
+        EXPECT_EQ(toldWith(TextId::StoryNotKept), 0);
+        EXPECT_EQ(PngHasStory(ReadAll(c.picture)), c.story);
+        EXPECT_FALSE(QFileInfo::exists(StoryBeside(c.picture)));
         if (!c.saved) {
             EXPECT_EQ(messages.told.size(), 1u) << "only the failed save is said";
         }

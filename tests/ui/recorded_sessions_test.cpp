@@ -19,7 +19,10 @@
 #include <random>
 #include <set>
 
+#include "ui/files/gallery_folder.h"
+#include "ui/files/png_story.h"
 #include "ui/parts/drawing_history.h"
+#include "ui/story/gallery_keeper.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/window/main_window.h"
 #include "ui/story/replay_run.h"
@@ -199,6 +202,88 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         if (differ != 0) {
             ++failed;
             scratch.setAutoRemove(false);  // the recording and its pictures, to be looked at
+        }
+    }
+    recorder.reset();
+    if (window) window->Unload();
+}
+
+QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// Sessions with a gallery: every drawing that a new page, a colouring page
+// or an opened picture replaced, unless it was the page as put there, is
+// filed once, as a PNG whose pixels are that drawing and whose story
+// replays to it. PINTALOO_GALLERY_SESSIONS sets how many (8 by default).
+TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToIt) {
+    ASSERT_TRUE(scratch.isValid());
+    makePictures();
+    const int sessions = qEnvironmentVariableIsSet("PINTALOO_GALLERY_SESSIONS")
+                             ? qEnvironmentVariableIntValue("PINTALOO_GALLERY_SESSIONS")
+                             : 8;
+    for (int session = 0; session < sessions; ++session) {
+        dice.seed(std::uint32_t(5000 + session));
+        const QString folder = scratch.filePath(QStringLiteral("gstate-%1").arg(session));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        GalleryFolder gallery(scratch.filePath(QStringLiteral("gallery-%1").arg(session)));
+        startProgram(folder);
+        window->services.gallery = &gallery;
+        auto keeper = std::make_unique<GalleryKeeper>(*window, *recorder, folder);
+        // What each replacing action found and left, seen from outside.
+        std::vector<QImage> replaced, put{Pixels(DrawingFiles::CanvasImage(window->canvas))};
+        int depth = 0;
+        QImage before;
+        window->actions.addObserver([&](const ActionCall& c) {
+            if (!c.replacesDrawing) return;
+            if (c.stage == ActionCall::Stage::Began) {
+                if (depth++ == 0) before = Pixels(DrawingFiles::CanvasImage(window->canvas));
+            } else if (--depth == 0) {
+                const QImage after = Pixels(DrawingFiles::CanvasImage(window->canvas));
+                if (after != before) replaced.push_back(before), put.push_back(after);
+            }
+        });
+        for (int i = 20 + roll(40); i > 0; --i) {
+            if (roll(8) == 0) ASSERT_NO_FATAL_FAILURE(run("KewlButtons2_MouseDown", {1, 0, 0}));
+            else ASSERT_NO_FATAL_FAILURE(step());
+        }
+        keeper.reset();
+        std::vector<QImage> filed;
+        for (const GalleryEntry& e : gallery.list()) {
+            QFile f(e.path);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QByteArray png = f.readAll();
+            filed.push_back(Pixels(QImage::fromData(png, "PNG")));
+            // The story, with its pictures, as a script of its own folder.
+            const PngStory story = ReadPngStory(png);
+            ASSERT_TRUE(story.found && story.refusal == PngStoryRefusal::None) << qPrintable(e.path);
+            const QString unpacked = QStringLiteral("%1/unpacked-%2-%3").arg(scratch.path()).arg(session).arg(filed.size());
+            ASSERT_TRUE(QDir().mkpath(unpacked));
+            for (const StoryPicture& sp : story.pictures) {
+                QFile out(unpacked + "/" + QString::fromStdString(sp.name));
+                ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(sp.bytes) == sp.bytes.size());
+            }
+            QString text = QString::fromStdString(story.text);
+            QTextStream in(&text);
+            ReplayOutputs outputs;
+            outputs.canvas = unpacked + "/replayed.bmp";
+            ASSERT_EQ(RunReplay(unpacked + "/story.rec", in, outputs), 0) << qPrintable(e.path);
+            EXPECT_EQ(Pixels(QImage(outputs.canvas)), filed.back()) << "session " << session << ": the story of "
+                                                                    << qPrintable(e.path) << " replays elsewhere";
+        }
+        for (std::size_t i = 0; i < filed.size(); ++i) {
+            EXPECT_NE(std::find(replaced.begin(), replaced.end(), filed[i]), replaced.end())
+                << "session " << session << ": filed a drawing nothing replaced";
+            EXPECT_EQ(std::count(filed.begin(), filed.end(), filed[i]), 1) << "session " << session << ": filed twice";
+        }
+        for (std::size_t i = 0; i < replaced.size(); ++i) {
+            const QImage& r = replaced[i];
+            const bool oneColour = r.isNull() || std::all_of(reinterpret_cast<const QRgb*>(r.constBits()),
+                                                             reinterpret_cast<const QRgb*>(r.constBits()) + r.width() * r.height(),
+                                                             [&](QRgb c) { return c == r.pixel(0, 0); });
+            // The page as it was put there (untouched, or drawn back to it) had nothing new.
+            const bool asPut = std::find(put.begin(), put.begin() + std::ptrdiff_t(i) + 1, r) != put.begin() + std::ptrdiff_t(i) + 1;
+            if (oneColour || asPut) continue;
+            EXPECT_NE(std::find(filed.begin(), filed.end(), r), filed.end())
+                << "session " << session << ": replaced drawing " << i << " was not filed";
         }
     }
     recorder.reset();

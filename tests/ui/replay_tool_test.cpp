@@ -296,3 +296,21 @@ TEST_F(ReplayToolTest, SoundOffKeyStopsEverySound) {
 }
 
 }  // namespace
+
+namespace pintaloo {
+namespace {
+
+// Draw, New page, draw, take a colouring page: with --pictures-dir the two
+// drawings are filed there; without it nothing is filed anywhere.
+TEST_F(ReplayToolTest, PicturesDirIsTheGalleryAndWithoutItNothingIsFiled) {
+    const QString s = script("pages.txt", {"pctDraw_MouseDown 1 100 100", "pctDraw_MouseUp 1 200 150",
+                                           "KewlButtons2_MouseDown 1", "pctDraw_MouseDown 1 300 100",
+                                           "pctDraw_MouseUp 1 400 300", "KewlButtons1_MouseDown 1", "Image3_Click"});
+    ASSERT_EQ(run({"--pictures-dir", at("gallery"), s}).status, 0);
+    EXPECT_EQ(QDir(at("gallery")).entryList({"*.png"}, QDir::Files).size(), 2);
+    ASSERT_EQ(run({s}).status, 0);
+    EXPECT_FALSE(QFileInfo::exists(at("home/Pictures"))) << "the user's gallery is never touched";
+}
+
+}  // namespace
+}  // namespace pintaloo

@@ -5,6 +5,7 @@
 // leaves a story that still plays, and its film has the promised shape.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -28,6 +29,7 @@
 #include "ui/parts/canvas_view.h"
 #include "ui/story/film_part.h"
 #include "ui/parts/drawing_files.h"
+#include "ui/files/png_story.h"
 #include "engine/recording/recording_reader.h"
 #include "tests/media/webp_decode.h"
 #include "tests/support/window_rig.h"
@@ -629,9 +631,8 @@ TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
     dialog.answers.push_back(saved);
     perform("KewlButtons3_MouseDown 1");
     const Story made = recorder.story();
-    const QString story = scratch.filePath("boat.pintaloo-story");
-    ASSERT_TRUE(QFileInfo::exists(story));
-    EXPECT_EQ(ReadRecording(ReadAll(story).toStdString()).calls, made.calls);
+    EXPECT_FALSE(QFileInfo::exists(scratch.filePath("boat.pintaloo-story"))) << "nothing beside the picture";
+    EXPECT_EQ(ReadRecording(ReadPngStory(ReadAll(saved)).text).calls, made.calls);
 
     // Something else, then the boat again: its story comes back with it.
     perform("KewlButtons2_MouseDown 1");
@@ -662,8 +663,22 @@ TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
     recorder.sync();
     EXPECT_EQ(ReadRecording(ReadAll(recorder.path()).toStdString()).calls, recorder.story().calls);
 
-    // A damaged story beside a picture is ignored: the picture is opened as any other.
-    WriteText(story, "start blank\nthis is not a story\n");
+    // A damaged story inside the picture is ignored, and so is a good one
+    // beside it: the picture is opened as any other.
+    // A new image: one loaded from the PNG would carry its story chunk along.
+    QImage plain(QImage(saved).size(), QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && plain.save(&buffer, "PNG"));
+    }
+    {
+        QFile damaged(saved);
+        const QByteArray bytes = AddStoryToPng(png, "start blank\nthis is not a story\n", {});
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write(bytes) == bytes.size());
+    }
+    WriteText(scratch.filePath("boat.pintaloo-story"), "start blank\nbColor_Click 3\n");
     dialog.answers.push_back(saved);
     perform("Label7_MouseDown 1");
     const Story after = recorder.story();

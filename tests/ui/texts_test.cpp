@@ -136,7 +136,7 @@ TEST(TextsTest, FileDialogFilters) {
               QLatin1String(
                   "Pictures (*.bmp *.jpg *.jpeg *.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg);;PNG (*.png)"));
     EXPECT_EQ(SaveFilter(Language::English),
-              QLatin1String("Windows Bitmap (*.bmp);;PNG (*.png);;JPG/JPEG (*.jpg *.jpeg)"));
+              QLatin1String("PNG (*.png);;Windows Bitmap (*.bmp);;JPG/JPEG (*.jpg *.jpeg)"));
     // In every language the same patterns in the same order, each after its translated name.
     const QRegularExpression entry(QStringLiteral("^(.+) \\(([^()]+)\\)$"));
     auto patterns = [&](const QString& filter, QStringList* names) {

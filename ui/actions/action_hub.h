@@ -68,6 +68,9 @@ struct ActionCall {
     StoryRole story = StoryRole::Left;
     Stage stage = Stage::Began;
     std::chrono::steady_clock::time_point time;
+    // The action puts another drawing on the page (a new page, a colouring
+    // page, an opened picture): the drawing there is filed first.
+    bool replacesDrawing = false;
 };
 
 class ActionHub {
@@ -86,6 +89,7 @@ public:
         Effect effect = Effect::None;
         StoryRole story = StoryRole::Left;
         std::vector<ActionKey> keys = {};
+        bool replacesDrawing = false;  // see ActionCall
     };
 
     // Declares an action and gives its id. A name or alias already taken by

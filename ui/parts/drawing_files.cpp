@@ -10,10 +10,12 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "ui/files/gallery_folder.h"
+#include "ui/platform/gallery_port.h"
 #include "ui/platform/settings.h"
 #include "ui/words/texts.h"
 #include "ui/art/art_store.h"
@@ -40,8 +42,12 @@ void RememberFolder(const Services& services, const QString& file) {
 }
 }  // namespace
 
-QString DrawingFiles::ProposedName(int hour, int minute, int second) {
-    return QStringLiteral("%1_%2_%3_Draw.bmp").arg(hour).arg(minute).arg(second);
+QString DrawingFiles::ProposedPath(const Services& services, const QDateTime& now, Language language) {
+    QString folder = StartFolder(services);
+    // The gallery folder is made here when missing, so the dialog opens in
+    // it; one that cannot be made (a file stands there) leaves the last one.
+    if (services.gallery && QDir().mkpath(services.gallery->folder())) folder = services.gallery->folder();
+    return QDir(folder).filePath(GalleryFolder::DatedName(now, language));
 }
 
 // In 24 bits, the layout the writers have always been given (a BMP's bytes depend on it).
@@ -89,11 +95,9 @@ std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWid
 void DrawingFiles::SaveDrawing(int button, double, double) {
     if (button != 1) return;
     c_.closeAnimations(true);
-    const QTime now = QTime::currentTime();
-    const QString proposed = ProposedName(now.hour(), now.minute(), now.second());
     if (!c_.services.dialog) return;
-    const auto chosen =
-        c_.services.dialog->saveFileName(StartFolder(c_.services) + QLatin1Char('/') + proposed, SaveFilter(c_.language));
+    const auto chosen = c_.services.dialog->saveFileName(
+        ProposedPath(c_.services, QDateTime::currentDateTime(), c_.language), SaveFilter(c_.language));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
     RememberFolder(c_.services, *chosen);
@@ -114,14 +118,19 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
 void DrawingFiles::OpenDrawing(int, double, double) {
     c_.playWave(WaveSound::Click);
     lastOpened.clear();
+    const bool given = given_.has_value();
     std::optional<QString> chosen;
-    if (c_.services.dialog)
+    if (given_)
+        chosen = std::exchange(given_, std::nullopt);
+    else if (c_.services.dialog)
         chosen = c_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(c_.services) : dialogFileName,
                                                   OpenFilter(c_.language));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
-        dialogFileName = *chosen;
-        RememberFolder(c_.services, *chosen);
+        if (!given) {  // a gallery drawing leaves the dialogs where the parent left them
+            dialogFileName = *chosen;
+            RememberFolder(c_.services, *chosen);
+        }
         // The wait note shows while the picture is decoded. A window that
         // never waits in real time (a film's) shows none and lets no event
         // run in the middle of its open.
@@ -138,6 +147,13 @@ void DrawingFiles::OpenDrawing(int, double, double) {
         }
     }
     c_.closePagePicker();
+}
+
+bool DrawingFiles::OpenFile(const QString& path) {
+    given_ = path;
+    const bool ran = c_.actions.run("OpenDrawing", {1, 0, 0});
+    given_.reset();
+    return ran && lastOpened == path;
 }
 
 }  // namespace pintaloo

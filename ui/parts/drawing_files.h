@@ -4,6 +4,7 @@
 // Saving the drawing as a bitmap file and opening a picture file as the page
 // to paint on. A save never leaves a half-written file, a failed save says
 // so, and a cancelled or failed open leaves the drawing exactly as it was.
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <chrono>
@@ -24,9 +25,15 @@ public:
 
     void SaveDrawing(int button, double x, double y);  // save
     void OpenDrawing(int button, double x, double y);        // open
+    // The open command on this file without asking for it (a drawing taken
+    // from the gallery): run through the hub, so it is one undo step and
+    // the story records it as an open. False when it was refused.
+    bool OpenFile(const QString& path);
 
-    // "<hour>_<minute>_<second>_Draw.bmp" for a time of day.
-    static QString ProposedName(int hour, int minute, int second);
+    // Where the save dialog starts: the gallery's dated name ("Drawing
+    // 2026-12-09 10.15.png" in the child's language) in the gallery folder,
+    // or in the folder used last when there is no gallery.
+    static QString ProposedPath(const Services& services, const QDateTime& now, Language language);
     // The canvas as a picture, pixel for pixel.
     static QImage CanvasImage(const Surface& canvas);
     // The whole canvas as a 24-bit bitmap (or PNG, or JPEG at quality 95),
@@ -59,6 +66,7 @@ public:
 
 private:
     PartContext& c_;
+    std::optional<QString> given_;  // OpenFile's file, for the open it runs
 };
 
 }  // namespace pintaloo

@@ -19,12 +19,14 @@
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/platform/font_warm_up.h"
+#include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/words/language.h"
 #include "ui/window/main_window.h"
 #include "ui/platform/platform_services.h"
 #include "ui/window/screen_host.h"
 #include "ui/platform/session_end.h"
+#include "ui/story/gallery_keeper.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
 #include "ui/programs/start_choices.h"
@@ -206,6 +208,10 @@ int main(int argc, char** argv) {
             Text(TextId::AnotherCopyKeeps, window.language).arg(QDir::toNativeSeparators(stateFolder)));
     else if (window.drawingHistory().keepIn(keptFolder))
         recorder.startFrom(KeptDrawingPath(keptFolder));
+    // Every drawing replaced from now on goes into the child's gallery.
+    GalleryFolder gallery(GalleryFolder::DefaultFolder());
+    window.services.gallery = &gallery;
+    const GalleryKeeper keeper(window, recorder, keptFolder);
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing, without asking.
     SessionEndSignals endOnSignal([&window] { window.QuitForSessionEnd(); });

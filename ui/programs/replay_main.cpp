@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png] [--print-to OUT.pdf]
-//                 [--state-dir DIR] [--film OUT.webp] SCRIPT
+//                 [--state-dir DIR] [--pictures-dir DIR] [--film OUT.webp] SCRIPT
 //
 // Runs the real window's code without showing it, calling handlers by name
 // from a script (one call a line, `#` comments; `key Ctrl+Z` presses keys), then writes the canvas,
@@ -12,6 +12,9 @@
 // without --print-to).
 // With --state-dir the drawing kept in DIR is shown at the start and
 // every change is kept there, as the program does with the user's state folder; without it nothing is kept.
+// With --pictures-dir every drawing replaced (a new page, a colouring page,
+// an opened picture) is filed into DIR as the program files into the
+// child's gallery; without it nothing is filed.
 //
 // A recording is a script too: its `start`, `at`, `moves`, `seed`, `picture` and `state` lines
 // run as the program recorded them. Every run is recorded as the program
@@ -30,7 +33,8 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png]\n"
-                 "                       [--print-to OUT.pdf] [--state-dir DIR] [--film OUT.webp] SCRIPT\n");
+                 "                       [--print-to OUT.pdf] [--state-dir DIR] [--pictures-dir DIR] [--film OUT.webp]\n"
+                 "                       SCRIPT\n");
     return 2;
 }
 
@@ -46,6 +50,8 @@ int main(int argc, char** argv) {
         const QString& a = args[i];
         if (a == "--state-dir" && i + 1 < args.size()) {
             outputs.stateDir = args[++i];
+        } else if (a == "--pictures-dir" && i + 1 < args.size()) {
+            outputs.picturesDir = args[++i];
         } else if (a == "--film" && i + 1 < args.size()) {
             outputs.film = args[++i];
         } else if (a == "--print-to" && i + 1 < args.size()) {

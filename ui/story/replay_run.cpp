@@ -9,7 +9,9 @@
 #include <QKeySequence>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/files/printing.h"
 #include "ui/files/thumbnail_cache.h"
@@ -20,6 +22,7 @@
 #include "ui/platform/sounds.h"
 #include "ui/platform/stand_ins.h"
 #include "ui/platform/temp_folder.h"
+#include "ui/story/gallery_keeper.h"
 #include "ui/story/recording_directives.h"
 #include "ui/story/replay_script.h"
 #include "ui/story/session_recorder.h"
@@ -165,6 +168,12 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
         return 2;
     }
     SessionRecorder recorder(rig.window, folder);
+    // The user's gallery is never touched either: only a folder given is one.
+    std::optional<GalleryFolder> gallery;
+    if (!outputs.picturesDir.isEmpty()) {
+        gallery.emplace(QFileInfo(outputs.picturesDir).absoluteFilePath());
+        rig.window.services.gallery = &*gallery;
+    }
 
     // Read and check the whole script before anything runs.
     const ReplayScript read = ReadReplayScript(script, in.readAll(), rig.window.actions);
@@ -182,6 +191,7 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     }
     rig.window.Load(false);
     if (!folder.isEmpty() && rig.window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
+    const GalleryKeeper keeper(rig.window, recorder, folder);
     if (const int status = RunCalls(script, read.calls, rig, recorder)) return status;
     // Every thumbnail asked for is made, kept and shown before anything is written.
     if (rig.thumbnails) rig.thumbnails->finish();

@@ -22,6 +22,7 @@ struct ReplayOutputs {
     QString print;     // where printing writes its one-page PDF (empty: printing does nothing)
     QString stateDir;  // the folder the drawing and its story are kept in (empty: nothing kept, nothing read)
     QString film;      // the film of the run, as an animated WebP
+    QString picturesDir;  // the gallery folder replaced drawings are filed into (empty: none, nothing filed)
 };
 
 // Reads and checks the whole script, then runs it on a fresh window.

@@ -19,6 +19,9 @@
 #include "ui/parts/drawing_history.h"
 #include "ui/window/main_window.h"
 #include "ui/files/kept_files.h"
+#include "ui/files/picture_reader.h"
+#include "ui/files/png_story.h"
+#include "ui/files/safe_write.h"
 #include "ui/files/recording_file.h"
 #include "ui/platform/services.h"
 #include "ui/story/story_file.h"
@@ -53,38 +56,6 @@ QString KeepPicture(const QString& picture, const QString& folder) {
     return name;
 }
 
-// The story as it is written beside a saved picture. The pictures it
-// names are copied into that folder, named after the story (X.pintaloo-
-// <hash>.png beside X.pintaloo-story), so story and pictures travel
-// together and the story never names a file elsewhere, which reading it
-// back would refuse. Copies an earlier save left there that this story no
-// longer names are removed. Nothing, with the reason, when a copy fails.
-std::optional<std::string> StoryForBeside(Story story, const QString& beside, QString* why) {
-    const QFileInfo info(beside);
-    const QString dir = info.absolutePath();
-    const QString prefix = info.completeBaseName() + QStringLiteral(".pintaloo-");
-    QStringList named;
-    const auto copy = [&](std::string& name) {
-        const QString from = QDir(story.folder).absoluteFilePath(QString::fromStdString(name));
-        const QString kept = CopyPictureInto(from, dir, why, prefix);
-        name = kept.toStdString();
-        named << kept;
-        return !kept.isEmpty();
-    };
-    if (story.start.kind == RecordingStart::Kind::Picture && !copy(story.start.picture)) return std::nullopt;
-    for (RecordedCall& c : story.calls)
-        if (c.name == kPictureWord && !copy(c.file)) return std::nullopt;
-    RecordingWriter writer;
-    if (!writer.start(story.start)) return std::nullopt;
-    for (const RecordedCall& c : story.calls) writer.add(c);
-    writer.flush();
-    const QRegularExpression ours(QStringLiteral("^%1[0-9a-f]{16}\\.[a-z0-9]{1,8}$")
-                                      .arg(QRegularExpression::escape(prefix)));
-    for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
-        if (ours.match(name).hasMatch() && !named.contains(name)) QFile::remove(QDir(dir).filePath(name));
-    return writer.take();
-}
-
 // The canvas as a picture file, for a story that begins again where the
 // drawing now is. PNG keeps every pixel; the file is named by its content.
 QString KeepCanvas(const Surface& s, const QString& folder) {
@@ -95,6 +66,37 @@ QString KeepCanvas(const Surface& s, const QString& folder) {
 }
 
 }  // namespace
+
+std::optional<std::string> StoryForPng(Story story, std::vector<StoryPicture>* pictures) {
+    pictures->clear();
+    std::vector<std::pair<std::string, std::string>> named;  // as the story names it, as the PNG does
+    const auto carry = [&](std::string& name) {
+        const auto seen = std::find_if(named.begin(), named.end(), [&](const auto& n) { return n.first == name; });
+        if (seen != named.end()) {
+            name = seen->second;
+            return true;
+        }
+        if (pictures->size() >= StoryLimits::kMaxPictures) return false;
+        const QString path = QDir(story.folder).absoluteFilePath(QString::fromStdString(name));
+        StoryPicture picture;
+        if (!ReadRegularFile(path, kMaxPictureCopyBytes, &picture.bytes)) return false;
+        // Numbered, so two pictures of one name from different folders stay two.
+        picture.name = "picture-" + std::to_string(pictures->size() + 1) + "-" +
+                       QFileInfo(path).fileName().left(64).toStdString();
+        named.emplace_back(name, picture.name);
+        name = picture.name;
+        pictures->push_back(std::move(picture));
+        return true;
+    };
+    if (story.start.kind == RecordingStart::Kind::Picture && !carry(story.start.picture)) return std::nullopt;
+    for (RecordedCall& c : story.calls)
+        if (c.name == kPictureWord && !carry(c.file)) return std::nullopt;
+    RecordingWriter writer;
+    if (!writer.start(story.start)) return std::nullopt;
+    for (const RecordedCall& c : story.calls) writer.add(c);
+    writer.flush();
+    return writer.take();
+}
 
 QString StoryBeside(const QString& picture) {
     const QFileInfo info(picture);
@@ -137,7 +139,6 @@ struct SessionRecorder::State final : FileDialogPort {
         std::size_t redoBefore = 0;
     };
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
-    std::optional<QString> opened;  // what the open dialog answered during the running open
     std::optional<QString> saved;   // what the save dialog answered during the running save
     FileStamp savedOver;            // the file that answer named, before the save
 
@@ -224,7 +225,6 @@ struct SessionRecorder::State final : FileDialogPort {
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
             if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName) p.seed = w.random.seed();
-            if (c.story == StoryRole::OpensPicture) opened.reset();
             if (c.story == StoryRole::SavesPicture) saved.reset();
             running.push_back(std::move(p));
             return;
@@ -248,10 +248,12 @@ struct SessionRecorder::State final : FileDialogPort {
         redoFloor = std::min(redoFloor, history.redoCount());
         if (c.story == StoryRole::OpensPicture) {
             // A cancelled or refused open changed nothing; the window says
-            // which picture it put on the canvas, so none is decoded again.
-            if (!opened || opened->isEmpty() || w.files().lastOpened != *opened) return;
-            if (adoptBeside(*opened, p, c.time)) return;
-            keepOpen(*opened, p);  // cannot keep it: the story goes on, without this picture
+            // which picture it put on the canvas (asked for in the dialog, or
+            // a drawing taken from the gallery), so none is decoded again.
+            const QString opened = w.files().lastOpened;
+            if (opened.isEmpty()) return;
+            if (adoptBeside(opened, p, c.time)) return;
+            keepOpen(opened, p);  // cannot keep it: the story goes on, without this picture
             takeLines();
             return;
         }
@@ -282,31 +284,68 @@ struct SessionRecorder::State final : FileDialogPort {
         return true;
     }
 
-    // A drawing just saved gets its story beside it. A save that failed
-    // left the picture as it was (the same file, or none), and then no story
-    // is written either. A story that cannot be written leaves the picture
-    // as saved, and the parent is told the film was not kept with it.
+    // A drawing just saved as PNG gets its story inside it: the file the
+    // save wrote is read back and written again with the story's chunks.
+    // BMP and JPEG have no place for one and carry none; no file is written
+    // beside a picture any more (those already there are still read). A
+    // save that failed left the picture as it was (the same file, or none),
+    // and then nothing is added. A story that cannot be added leaves the
+    // picture as saved, and the parent is told the film was not kept with it.
     void keepBeside(const QString& picture, std::chrono::steady_clock::time_point) {
         const FileStamp now = FileStamp::Of(picture);
-        if (!now.exists || now == savedOver) return;
+        if (!now.exists || now == savedOver || ChooseSaveTarget(picture).format != SaveFormat::Png) return;
         writer.flush();
         takeLines();
-        const QString beside = StoryBeside(picture);
-        QString why;
-        const std::optional<std::string> story = StoryForBeside(current(), beside, &why);
-        if (story) why = WriteBeside(beside, *story);
+        std::vector<StoryPicture> pictures;
+        const std::optional<std::string> story = StoryForPng(current(), &pictures);
+        QString why = QStringLiteral("-");
+        QByteArray png;
+        if (story && ReadRegularFile(picture, PictureLimits::kMaxFileBytes, &png) && FileStamp::Of(picture) == now) {
+            WriteTrouble trouble;
+            why = WriteFileSafely(picture, AddStoryToPng(png, *story, pictures), &trouble, 0644) ? QString()
+                                                                                               : trouble.text();
+        }
         if (!why.isEmpty() && w.services.messages)
             w.services.messages->tell(Text(TextId::StoryNotKeptTitle, w.language),
                                       Text(TextId::StoryNotKept, w.language)
-                                          .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(beside), why));
+                                          .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(picture), why));
     }
 
     // An opened picture with a story beside it: that story goes on from
     // here, once it is read safely and checked whole (story_file.h), then the
     // open itself, so the canvas is the picture whatever the story drew, and
     // the editor state as it is.
+    // A story inside the picture (a PNG from the gallery or a parent's
+    // save) comes first; a file beside it is read only when there is none.
     bool adoptBeside(const QString& picture, const Pending& p, std::chrono::steady_clock::time_point t) {
+        PictureRefusal refusal = PictureRefusal::None;
+        const QByteArray bytes = ReadPictureFile(picture, &refusal);
+        const PngStory inside = ReadPngStory(bytes);
+        if (inside.found) return inside.refusal == PngStoryRefusal::None && adoptInside(inside, picture, p, t);
         return adopt(ReadStoryFile(StoryBeside(picture), w.actions, w.files().openTimeLimit), picture, p, t);
+    }
+
+    // The story's pictures are put in a private folder of their own, the
+    // story checked there as one beside a picture is, and the pictures then
+    // copied where the story keeps its own (the private folder goes).
+    bool adoptInside(const PngStory& inside, const QString& picture, const Pending& p,
+                     std::chrono::steady_clock::time_point t) {
+        const QTemporaryDir unpacked;
+        if (!unpacked.isValid()) return false;
+        for (const StoryPicture& sp : inside.pictures)
+            if (!WriteFileSafely(unpacked.filePath(QString::fromStdString(sp.name)), sp.bytes)) return false;
+        StoryFile read = CheckStory(inside.text, unpacked.path(), w.actions, w.files().openTimeLimit);
+        if (read.refusal != StoryRefusal::None) return false;
+        const QString dir = pictureFolder();
+        const auto rehome = [&](std::string& path) {
+            const QString kept = dir.isEmpty() ? QString() : CopyPictureInto(QString::fromStdString(path), dir);
+            path = storyName(folder.isEmpty() ? QDir(dir).filePath(kept) : kept).toStdString();
+            return !kept.isEmpty();
+        };
+        if (read.start.kind == RecordingStart::Kind::Picture && !rehome(read.start.picture)) return false;
+        for (RecordedCall& call : read.calls)
+            if (call.name == kPictureWord && !rehome(call.file)) return false;
+        return adopt(read, picture, p, t);
     }
 
     // A checked story goes on from here; a refused one changes nothing.
@@ -342,8 +381,7 @@ struct SessionRecorder::State final : FileDialogPort {
         return saved;
     }
     std::optional<QString> openFileName(const QString& from, const QString& filter) override {
-        opened = inner ? inner->openFileName(from, filter) : std::nullopt;
-        return opened;
+        return inner ? inner->openFileName(from, filter) : std::nullopt;
     }
 };
 

@@ -28,10 +28,12 @@
 // (the canvas is then kept as a picture), so every story plays to the canvas
 // it recorded.
 //
-// A saved drawing keeps its story: saving X.png writes X.pintaloo-story
-// beside it, and opening X.png later, with that file beside it, makes it the
-// story again (its start picture named by its whole path), so the film
-// still shows how it was made and new strokes add to it.
+// A saved drawing keeps its story: saving X.png puts the story, and the
+// pictures it names, inside the PNG (png_story.h), and opening X.png later
+// makes it the story again, so the film still shows how it was made and new
+// strokes add to it. A drawing taken from the gallery is opened the same
+// way. Stories an earlier version wrote beside a picture (X.pintaloo-story)
+// are still read when the picture holds none.
 //
 // Wiring (after the window's dialog port is set):
 //   SessionRecorder recorder(window, KeptDrawingFolder());   // writes drawing.rec there
@@ -40,9 +42,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/recording/recorded_call.h"
+#include "ui/platform/gallery_port.h"
 
 namespace pintaloo {
 
@@ -58,6 +63,11 @@ struct Story {
     std::vector<RecordedCall> calls;  // `seed` among them
     QString folder;                   // where a start picture lies
 };
+
+// The story's text as a PNG carries it, the pictures it names read into
+// `pictures` and named by those names. Nothing when a picture cannot be read
+// or there are more than a story may name.
+std::optional<std::string> StoryForPng(Story story, std::vector<StoryPicture>* pictures);
 
 class SessionRecorder {
 public:

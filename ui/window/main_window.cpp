@@ -114,6 +114,7 @@ void MainWindow::connectParts() {
     c.showPickerPage = [this] { pagePicker_->ShowPickerPage(); };
     c.openPagePicker = [this] { pagePicker_->open(); };
     c.closePagePicker = [this] { pagePicker_->close(); };
+    c.openDrawingFile = [this](const QString& path) { return files().OpenFile(path); };
     c.normalCommandFaces = [this] { commands_->normalFaces(); };
     c.normalChromeFaces = [this] { chrome_->normalFaces(); };
     c.paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); };

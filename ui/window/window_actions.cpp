@@ -50,6 +50,11 @@ struct R {
         row.action.story = role;
         return std::move(*this);
     }
+    // Puts another drawing on the page: the one there is filed first.
+    R&& replacesDrawing() && {
+        row.action.replacesDrawing = true;
+        return std::move(*this);
+    }
     R&& keys(std::vector<ActionKey> k) && {
         row.action.keys = std::move(k);
         return std::move(*this);
@@ -195,7 +200,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine),
         // page commands, the page picker, files
         Row("NewColouringPage", "KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage).kept(),
-        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().keys({{"Ctrl+N", {1}}}),
+        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}),
         Row("SaveDrawing", "KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing)
             .story(StoryRole::SavesPicture)
             .keys({{"Ctrl+S", {1}}}),
@@ -207,7 +212,7 @@ std::vector<WindowActionRow> BuildRows() {
         RowFor("PointerOverHelpCommand", "KewlButtons4_MouseMove", commands, &CommandButtons::PointerOverCommand, 4),
         Row("NextPage", "KewlButtons8_Click", pages, &PagePicker::NextPage).kept(),
         Row("PreviousPage", "KewlButtons9_Click", pages, &PagePicker::PreviousPage).kept(),
-        Row("TakePage", "Image3_Click", pages, &PagePicker::TakePage).draws(),
+        Row("TakePage", "Image3_Click", pages, &PagePicker::TakePage).draws().replacesDrawing(),
         Row("PointerOverNext", "KewlButtons8_MouseMove", pages, &PagePicker::PointerOverNext),
         Row("PointerOverPrevious", "KewlButtons9_MouseMove", pages, &PagePicker::PointerOverPrevious),
         Row("PointerOverOpen", "Label7_MouseMove", pages, &PagePicker::PointerOverOpen),
@@ -217,6 +222,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverPickerClose", "bClosePicker_MouseMove", pages, &PagePicker::PointerOverPickerClose),
         Row("OpenDrawing", "Label7_MouseDown", files, &DrawingFiles::OpenDrawing)
             .draws()
+            .replacesDrawing()
             .story(StoryRole::OpensPicture)
             .keys({{"Ctrl+O"}}),
         // the child's gallery: N counts the drawings listed, newest first

@@ -316,7 +316,7 @@ QString OpenFilter(Language language) {
 }
 
 QString SaveFilter(Language language) {
-    return QStringList{Filter(TextId::FilterBmp, "*.bmp", language), Filter(TextId::FilterPng, "*.png", language),
+    return QStringList{Filter(TextId::FilterPng, "*.png", language), Filter(TextId::FilterBmp, "*.bmp", language),
                        Filter(TextId::FilterJpeg, "*.jpg *.jpeg", language)}
         .join(QStringLiteral(";;"));
 }

@@ -91,7 +91,8 @@ QString Text(TextId id, Language language);
 
 // The open dialog's filters: all pictures first, then each kind.
 QString OpenFilter(Language language);
-// The save dialog's filters: a Windows bitmap first, as the program always saved.
+// The save dialog's filters: PNG first, the kind the gallery keeps and the
+// only one that carries the drawing's story.
 QString SaveFilter(Language language);
 
 }  // namespace pintaloo

@@ -1,0 +1,164 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/story/gallery_keeper.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <algorithm>
+#include <deque>
+#include <optional>
+
+#include "ui/actions/action_hub.h"
+#include "ui/files/kept_files.h"
+#include "ui/files/png_story.h"
+#include "ui/files/safe_write.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/platform/gallery_port.h"
+#include "ui/platform/services.h"
+#include "ui/story/session_recorder.h"
+#include "ui/window/main_window.h"
+#include "ui/words/texts.h"
+
+namespace pintaloo {
+
+namespace {
+
+constexpr const char* kKnownFile = "gallery-known";
+// Pages remembered: enough for undo to bring back any drawing of a long
+// session without it being filed again.
+constexpr std::size_t kMaxKnown = 64;
+
+// The page's pixels, as one number. Hashing a 1000 x 700 page costs about a
+// millisecond, once per page command.
+quint64 PageHash(const Surface& s) {
+    const std::size_t bytes = std::size_t(s.width()) * std::size_t(s.height()) * sizeof(Colour);
+    return quint64(qHashBits(s.data(), bytes, 0x9e3779b9u)) ^ (quint64(s.width()) << 32 | quint64(s.height()));
+}
+
+// A page of one colour holds no drawing.
+bool OneColour(const Surface& s) {
+    const Colour* p = s.data();
+    const std::size_t n = std::size_t(s.width()) * std::size_t(s.height());
+    return n == 0 || std::all_of(p, p + n, [first = p[0]](Colour c) { return c == first; });
+}
+
+}  // namespace
+
+struct GalleryKeeper::State {
+    State(MainWindow& window, SessionRecorder& r, const QString& folder) : w(window), recorder(r), stateFolder(folder) {}
+
+    MainWindow& w;
+    SessionRecorder& recorder;
+    QString stateFolder;
+    std::deque<quint64> known;  // pages put on the page or filed, newest last
+    int depth = 0;              // replacing actions running (one may run another)
+    quint64 before = 0;
+    struct Taken {
+        QImage image;
+        std::optional<std::string> story;
+        std::vector<StoryPicture> pictures;
+        quint64 hash = 0;
+    };
+    std::optional<Taken> taken;
+    bool told = false;
+
+    QString knownPath() const { return stateFolder.isEmpty() ? QString() : QDir(stateFolder).filePath(kKnownFile); }
+
+    void load() {
+        QByteArray text;
+        if (knownPath().isEmpty() || !ReadRegularFile(knownPath(), 4096, &text)) return;
+        for (const QByteArray& line : text.split('\n')) {
+            bool ok = false;
+            const quint64 h = line.toULongLong(&ok, 16);
+            if (ok) remember(h, false);
+        }
+    }
+
+    void remember(quint64 h, bool save = true) {
+        known.erase(std::remove(known.begin(), known.end(), h), known.end());
+        known.push_back(h);
+        while (known.size() > kMaxKnown) known.pop_front();
+        if (!save || knownPath().isEmpty()) return;
+        QByteArray text;
+        for (const quint64 k : known) text += QByteArray::number(k, 16) + '\n';
+        WriteFileSafely(knownPath(), text);  // a list not kept only means a drawing may be filed twice
+    }
+
+    bool isKnown(quint64 h) const { return std::find(known.begin(), known.end(), h) != known.end(); }
+
+    void hear(const ActionCall& c) {
+        if (!c.replacesDrawing || !w.services.gallery) return;
+        if (c.stage == ActionCall::Stage::Began) {
+            if (depth++ == 0) take();
+            return;
+        }
+        if (depth == 0 || --depth != 0) return;
+        const quint64 after = PageHash(w.canvas);
+        if (after != before && taken) file(*taken);
+        taken.reset();
+        if (after != before) remember(after);
+    }
+
+    // The drawing and its story as they are before the page changes.
+    void take() {
+        taken.reset();
+        before = PageHash(w.canvas);
+        if (isKnown(before) || OneColour(w.canvas)) return;
+        Taken t;
+        t.image = DrawingFiles::CanvasImage(w.canvas);
+        t.hash = before;
+        recorder.sync();
+        // A story whose pictures cannot be read leaves the drawing to be filed without one.
+        t.story = StoryForPng(recorder.story(), &t.pictures);
+        taken = std::move(t);
+    }
+
+    void file(const Taken& t) {
+        const std::string story = t.story.value_or(std::string());
+        const GalleryFiling filed = w.services.gallery->file(t.image, story, t.pictures, w.language);
+        if (!filed.path.isEmpty()) {
+            remember(t.hash);
+            return;
+        }
+        const QString kept = keepUnfiled(EncodeDrawingPng(t.image, story, t.pictures));
+        if (!kept.isEmpty()) remember(t.hash);
+        if (told || !w.services.messages) return;
+        told = true;  // once a run: the next drawing meets the same folder
+        w.services.messages->tell(
+            Text(TextId::GalleryNotKeptTitle, w.language),
+            Text(TextId::GalleryNotKept, w.language)
+                .arg(QDir::toNativeSeparators(w.services.gallery->folder()), filed.why,
+                     QDir::toNativeSeparators(kept.isEmpty() ? QStringLiteral("-") : QFileInfo(kept).absolutePath())));
+    }
+
+    // The drawing in the state folder instead, the oldest beyond
+    // kMaxUnfiled removed. Its path, or empty.
+    QString keepUnfiled(const QByteArray& png) {
+        if (stateFolder.isEmpty() || png.isEmpty()) return {};
+        const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
+        if (!QDir().mkpath(dir.path())) return {};
+        // Named by the time, which sorts them; never over one already there.
+        const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+        QString path = dir.filePath(stamp + ".png");
+        for (int n = 2; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
+            path = dir.filePath(QStringLiteral("%1-%2.png").arg(stamp).arg(n));
+        if (!WriteFileSafely(path, png)) return {};
+        const QStringList names = dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+        for (qsizetype i = 0; i + kMaxUnfiled < names.size(); ++i) QFile::remove(dir.filePath(names[i]));
+        return path;
+    }
+};
+
+GalleryKeeper::GalleryKeeper(MainWindow& window, SessionRecorder& recorder, const QString& stateFolder)
+    : state_(std::make_shared<State>(window, recorder, stateFolder)) {
+    state_->load();
+    window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
+        if (const auto s = weak.lock()) s->hear(c);
+    });
+}
+
+GalleryKeeper::~GalleryKeeper() = default;
+
+}  // namespace pintaloo
