@@ -37,7 +37,8 @@ protected:
         std::vector<QString> out;
         for (int k = 0; k < GalleryPanel::kPerPage; ++k)
             if (Control(w(), "imgGallery", k)->isVisible())
-                out.push_back(panel().listing()[std::size_t(panel().page() * 12 + k)].path);
+                out.push_back(
+                    panel().listing()[std::size_t(panel().page()) * GalleryPanel::kPerPage + std::size_t(k)].path);
         return out;
     }
 
@@ -138,6 +139,10 @@ TEST_F(GalleryTest, ADrawingThatVanishedShowsAPlainFrameAndItsPickIsRefusedKindl
     EXPECT_TRUE(dump.contains("Gallery.Count=4"));
     EXPECT_TRUE(dump.contains("Gallery(0).File=Drawing 0004.png"));
     EXPECT_TRUE(dump.contains("Gallery.Visible=True"));
+    // A name with a line break stays one line of the dump.
+    gallery.entries.push_back({gallery.folder() + "/two\nlines.png", 9'000'000, 10});
+    call("Gallery");
+    EXPECT_TRUE(DumpState(w()).contains("Gallery(0).File=two\\nlines.png"));
 }
 
 TEST_F(GalleryTest, PlayEndsAtAPressOrAnyKeyBackInTheGallery) {
