@@ -229,6 +229,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("Gallery", "Gallery", gallery, &GalleryPanel::OpenGallery),
         Row("GalleryPick", "GalleryPick", gallery, &GalleryPanel::GalleryPick, GalleryPanel::kMostListed)
             .draws()
+            .replacesDrawing()
             .story(StoryRole::OpensPicture),
         Row("GalleryNext", "GalleryNext", gallery, &GalleryPanel::GalleryNext),
         Row("GalleryPrevious", "GalleryPrevious", gallery, &GalleryPanel::GalleryPrevious),
