@@ -72,7 +72,6 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     button_ = new Box(&c.window, "bGallery", {576, 20, 49, 49});
     button_->setHandCursor(true);
     button_->onLeave = [this] { normalFaces(); };
-    normalFaces();
 
     // Hidden, off to the side of the window until the panel is opened.
     panel_ = new Box(&c.window, "pctGallery", kPanel.translated(900 - kPanel.x(), 0));
