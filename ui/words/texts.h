@@ -74,12 +74,35 @@ enum class TextId {
     SaveBeforeQuitting,  // a question: yes saves
     StoryNotKeptTitle,
     StoryNotKept,  // %1 the picture, %2 the story file, %3 the reason
+    // What a screen reader says of controls that show only a picture.
+    CanvasWithTool,  // %1 the chosen tool
+    StampNumber,     // %1 from 1
+    PatternNumber,
+    StampGroupNumber,
+    AnimationNumber,
+    Cartoons,  // the chosen colour's box, which opens the cartoons
+    ColourRed,  // the colour words, for the swatches
+    ColourOrange,
+    ColourYellow,
+    ColourGreen,
+    ColourTurquoise,
+    ColourBlue,
+    ColourPurple,
+    ColourPink,
+    ColourBrown,
+    ColourBlack,
+    ColourWhite,
+    ColourGrey,
 };
 
-inline constexpr int kTextCount = int(TextId::StoryNotKept) + 1;
+inline constexpr int kTextCount = int(TextId::ColourGrey) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);
+
+// The word for a colour a child would use (red, pink, brown...), for a
+// swatch that shows only its colour.
+TextId ColourWord(int red, int green, int blue);
 
 // The open dialog's filters: all pictures first, then each kind.
 QString OpenFilter(Language language);
