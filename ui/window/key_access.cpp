@@ -103,7 +103,13 @@ constexpr const char* kRole = "pintalooAccessibleRole";
 // canvas), and its press action presses it as Space does.
 class BoxAccessible : public QAccessibleWidget {
 public:
-    BoxAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    explicit BoxAccessible(QWidget* w) : QAccessibleWidget(w) {}
+    // Read each time: a control is named (and given its role) after Qt may
+    // already have made this interface for it.
+    QAccessible::Role role() const override {
+        const QVariant r = widget()->property(kRole);
+        return r.isValid() ? QAccessible::Role(r.toInt()) : QAccessible::Client;
+    }
     QStringList actionNames() const override {
         const QAccessible::Role r = role();
         return r == QAccessible::Button || r == QAccessible::ListItem ? QStringList{pressAction()} : QStringList{};
@@ -119,9 +125,7 @@ public:
 QAccessibleInterface* BoxFactory(const QString& className, QObject* object) {
     if (className != QLatin1String("pintaloo::Box") && className != QLatin1String("pintaloo::CanvasView"))
         return nullptr;
-    const QVariant role = object->property(kRole);
-    if (!role.isValid()) return nullptr;
-    return new BoxAccessible(static_cast<QWidget*>(object), QAccessible::Role(role.toInt()));
+    return new BoxAccessible(static_cast<QWidget*>(object));
 }
 
 }  // namespace
@@ -371,6 +375,13 @@ void KeyAccess::nameControls(Language language, int chosenTool) {
         QString name;
         if (b.name == "PenDown") {
             name = Text(TextId::CanvasWithTool, language).arg(toolName);
+        } else if (b.name == "TakePage" || b.name == "NextPage" || b.name == "PreviousPage") {
+            name = Text(b.name == "TakePage"   ? TextId::TakeThisPage
+                        : b.name == "NextPage" ? TextId::NextPicture
+                                               : TextId::PreviousPicture,
+                        language);
+        } else if (b.name == "CloseAnimations") {
+            name = Text(TextId::ClosePanel, language);
         } else if (b.name == "OpenAnimations") {
             name = Text(TextId::Cartoons, language);
         } else if (b.name == "ChooseColour") {
@@ -391,7 +402,7 @@ void KeyAccess::nameControls(Language language, int chosenTool) {
         // new button is named once its part gives it its texts.
         if (name.isEmpty()) name = box->toolTip();
         if (name.isEmpty()) name = box->caption().simplified();
-        if (name.isEmpty()) name = QString::fromStdString(b.name);
+        if (name.isEmpty() || name.size() < 2) name = QString::fromStdString(b.name);
         box->setAccessibleName(name);
         box->setAccessibleDescription(box->toolTip().isEmpty() ? name : box->toolTip());
         // A row of controls inside a panel of its own is a list a screen

@@ -81,6 +81,9 @@ enum class TextId {
     StampGroupNumber,
     AnimationNumber,
     Cartoons,  // the chosen colour's box, which opens the cartoons
+    TakeThisPage,  // the page picker's page
+    NextPicture,
+    PreviousPicture,
     ColourRed,  // the colour words, for the swatches
     ColourOrange,
     ColourYellow,
