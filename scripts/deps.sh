@@ -15,6 +15,7 @@ packages=(
   qt6-translations-l10n poppler-utils
   python3 lame
   qt6-wayland weston
+  dbus at-spi2-core python3-pyatspi  # tests/e2e/atspi_check.py: what a screen reader hears
   reuse appstream desktop-file-utils
   dpkg-dev lintian gzip man-db
   clang libclang-rt-14-dev  # scripts/fuzz.sh

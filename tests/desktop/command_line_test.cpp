@@ -29,6 +29,14 @@ CommandLineOptions Opts(bool fullscreen, bool windowed, bool nosound, const char
 
 const CommandLineOptions kNone;
 
+CommandLineOptions Scan(int seconds, bool twoSwitches = false, bool nosound = false) {
+    CommandLineOptions o;
+    o.scanSeconds = seconds;
+    o.twoSwitches = twoSwitches;
+    o.nosound = nosound;
+    return o;
+}
+
 const Case kCases[] = {
     {"nothing", {}, Action::Run, 0, kNone, ""},
     {"fullscreen", {"--fullscreen"}, Action::Run, 0, Opts(true, false, false, ""), ""},
@@ -54,6 +62,12 @@ const Case kCases[] = {
     {"empty lang", {"--lang="}, Action::Error, 2, kNone, "does not speak the language \"\""},
     {"both window sizes", {"--fullscreen", "--windowed"}, Action::Error, 2, kNone, "not both"},
     {"file name", {"picture.bmp"}, Action::Error, 2, kNone, "\"picture.bmp\""},
+    {"scan", {"--scan"}, Action::Run, 0, Scan(2), ""},
+    {"scan seconds", {"--scan", "4", "--nosound"}, Action::Run, 0, Scan(4, false, true), ""},
+    {"scan equals", {"-scan=1", "--two-switches"}, Action::Run, 0, Scan(1, true), ""},
+    {"scan then option", {"--scan", "--nosound"}, Action::Run, 0, Scan(2, false, true), ""},
+    {"scan too slow", {"--scan", "6"}, Action::Error, 2, kNone, "1 to 5 seconds"},
+    {"scan not a number", {"--scan", "fast"}, Action::Error, 2, kNone, "1 to 5 seconds"},
 };
 
 TEST(CommandLineTest, OptionsTable) {
@@ -67,6 +81,8 @@ TEST(CommandLineTest, OptionsTable) {
             EXPECT_EQ(r.options.windowed, c.options.windowed);
             EXPECT_EQ(r.options.nosound, c.options.nosound);
             EXPECT_EQ(r.options.lang, c.options.lang);
+            EXPECT_EQ(r.options.scanSeconds, c.options.scanSeconds);
+            EXPECT_EQ(r.options.twoSwitches, c.options.twoSwitches);
             EXPECT_TRUE(r.text.isEmpty()) << r.text.toStdString();
         } else {
             EXPECT_TRUE(r.text.contains(QString::fromUtf8(c.textHas))) << r.text.toStdString();

@@ -153,6 +153,7 @@ void ActionHub::tell(int id, const Args& args, ActionCall::Stage stage) const {
 
 void ActionHub::bind(Box& box, BoxEvent event, const std::string& name, std::optional<int> index) {
     bound_.push_back(name);
+    bindings_.push_back({&box, event, name, index});
     auto report = [name](const std::string& error) { qWarning("%s: %s", name.c_str(), error.c_str()); };
     if (event == BoxEvent::Click) {
         box.onClick = [this, name, index, report] {

@@ -8,6 +8,7 @@
 // argument is checked in one place. Observers hear of every action as it
 // begins and ends: a recorder or an undo history hooks in there.
 #include <QKeySequence>
+#include <QPointer>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -90,6 +91,18 @@ public:
         StoryRole story = StoryRole::Left;
         std::vector<ActionKey> keys = {};
         bool replacesDrawing = false;  // see ActionCall
+        // False for what only a pointer can mean (dragging the window by its
+        // title): keys and switches pass over the control that runs it.
+        bool pressable = true;
+    };
+
+    // One control's event bound to an action, as bind was asked: what keys,
+    // switches and screen readers read to know every control there is.
+    struct Binding {
+        QPointer<Box> box;
+        BoxEvent event;
+        std::string name;
+        std::optional<int> index;
     };
 
     // Declares an action and gives its id. A name or alias already taken by
@@ -122,6 +135,7 @@ public:
     void bind(Box& box, BoxEvent event, const std::string& name, std::optional<int> index = std::nullopt);
     // Bound names that no declaration matches (a misspelt binding shows here).
     std::vector<std::string> undeclaredBindings() const;
+    const std::vector<Binding>& bindings() const { return bindings_; }
 
     // Keys (a row's keys column) run their action with the row's arguments.
     // True when the keys are bound and their action ran; an unbound key does nothing.
@@ -134,6 +148,7 @@ private:
     std::map<std::string, int> byName_;
     std::vector<std::function<void(const ActionCall&)>> observers_;
     std::vector<std::string> bound_;
+    std::vector<Binding> bindings_;
     struct KeyBinding {
         QKeySequence keys;
         int id;

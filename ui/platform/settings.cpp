@@ -14,6 +14,8 @@ constexpr const char* kSound = "sound/on";
 constexpr const char* kLanguage = "language/override";
 constexpr const char* kFullScreen = "window/fullScreen";
 constexpr const char* kFolder = "files/lastFolder";
+constexpr const char* kScanSeconds = "scan/seconds";
+constexpr const char* kScanSwitches = "scan/switches";
 
 }  // namespace
 
@@ -35,6 +37,12 @@ bool QSettingsPort::readBool(const char* key, bool fallback) const {
     if (text == QLatin1String("true")) return true;
     if (text == QLatin1String("false")) return false;
     return fallback;
+}
+
+int QSettingsPort::readInt(const char* key, int low, int high, int fallback) const {
+    bool ok = false;
+    const int n = settings_->value(QLatin1String(key)).toString().trimmed().toInt(&ok);
+    return ok && n >= low && n <= high ? n : fallback;
 }
 
 void QSettingsPort::write(const char* key, const QVariant& value) {
@@ -81,5 +89,11 @@ QString QSettingsPort::lastFolder() const {
     return v.typeId() == QMetaType::QString ? v.toString() : QString();
 }
 void QSettingsPort::setLastFolder(const QString& folder) { write(kFolder, folder); }
+
+// Scanning is off (0) until a grown-up turns it on; a number out of range reads as off.
+int QSettingsPort::scanSeconds() const { return readInt(kScanSeconds, 0, 5, 0); }
+void QSettingsPort::setScanSeconds(int seconds) { write(kScanSeconds, seconds); }
+int QSettingsPort::scanSwitches() const { return readInt(kScanSwitches, 1, 2, 1); }
+void QSettingsPort::setScanSwitches(int switches) { write(kScanSwitches, switches); }
 
 }  // namespace pintaloo

@@ -25,6 +25,11 @@ public:
     virtual void setFullScreen(bool on) = 0;
     virtual QString lastFolder() const = 0;  // empty until a save or an open
     virtual void setLastFolder(const QString& folder) = 0;
+    // Switch scanning: seconds between steps (1 to 5), 0 when off; one switch or two.
+    virtual int scanSeconds() const = 0;
+    virtual void setScanSeconds(int seconds) = 0;
+    virtual int scanSwitches() const = 0;
+    virtual void setScanSwitches(int switches) = 0;
 };
 
 // Kept in the user's settings folder ($XDG_CONFIG_HOME/pintaloo/pintaloo.conf,
@@ -44,12 +49,17 @@ public:
     void setFullScreen(bool on) override;
     QString lastFolder() const override;
     void setLastFolder(const QString& folder) override;
+    int scanSeconds() const override;
+    void setScanSeconds(int seconds) override;
+    int scanSwitches() const override;
+    void setScanSwitches(int switches) override;
 
     // Where the values live, for messages and tests.
     QString fileName() const;
 
 private:
     bool readBool(const char* key, bool fallback) const;
+    int readInt(const char* key, int low, int high, int fallback) const;
     void write(const char* key, const QVariant& value);
 
     std::unique_ptr<QSettings> settings_;
@@ -66,8 +76,14 @@ public:
     void setFullScreen(bool on) override { fullScreen_ = on; }
     QString lastFolder() const override { return folder_; }
     void setLastFolder(const QString& folder) override { folder_ = folder; }
+    int scanSeconds() const override { return scanSeconds_; }
+    void setScanSeconds(int seconds) override { scanSeconds_ = seconds; }
+    int scanSwitches() const override { return scanSwitches_; }
+    void setScanSwitches(int switches) override { scanSwitches_ = switches; }
 
 private:
+    int scanSeconds_ = 0;
+    int scanSwitches_ = 1;
     bool sound_ = true;
     std::optional<QString> language_;
     bool fullScreen_ = false;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/programs/command_line.h"
 
+#include <optional>
+
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -24,6 +26,8 @@ const OptionRow kOptions[] = {
     {{QStringLiteral("fullscreen")}, "Fill the whole screen with the window.", nullptr},
     {{QStringLiteral("windowed")}, "Show the window at its own size (the usual way).", nullptr},
     {{QStringLiteral("nosound")}, "Play no sounds.", nullptr},
+    {{QStringLiteral("scan")}, "Scan the controls for a switch, a step every SECONDS (1 to 5, default 2).", nullptr},
+    {{QStringLiteral("two-switches")}, "Scan with two switches: Enter presses, any other key moves on.", nullptr},
     {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it or es (or sp).", "CODE"},
 };
 
@@ -61,7 +65,21 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
         parser.addOption(option);
     }
 
-    if (!parser.parse(arguments)) return Failure(parser, parser.errorText());
+    // "--scan 3": the seconds are optional, which the parser cannot say, so
+    // a number right after the option is taken from the list here.
+    QStringList args = arguments;
+    std::optional<QString> scanValue;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a.startsWith(QLatin1String("--scan=")) || a.startsWith(QLatin1String("-scan="))) {
+            scanValue = a.section(QLatin1Char('='), 1);
+            args[i] = QStringLiteral("--scan");
+        } else if ((a == QLatin1String("--scan") || a == QLatin1String("-scan")) && i + 1 < args.size() &&
+                   !args[i + 1].startsWith(QLatin1Char('-'))) {
+            scanValue = args.takeAt(i + 1);
+        }
+    }
+    if (!parser.parse(args)) return Failure(parser, parser.errorText());
 
     CommandLine r;
     if (parser.isSet(QStringLiteral("help"))) {
@@ -83,6 +101,14 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
     r.options.nosound = parser.isSet(QStringLiteral("nosound"));
     if (r.options.fullscreen && r.options.windowed)
         return Failure(parser, QStringLiteral("Choose either --fullscreen or --windowed, not both."));
+
+    if (parser.isSet(QStringLiteral("scan"))) {
+        bool ok = true;
+        r.options.scanSeconds = scanValue ? scanValue->trimmed().toInt(&ok) : 2;
+        if (!ok || r.options.scanSeconds < 1 || r.options.scanSeconds > 5)
+            return Failure(parser, QStringLiteral("--scan takes 1 to 5 seconds."));
+    }
+    r.options.twoSwitches = parser.isSet(QStringLiteral("two-switches"));
 
     if (parser.isSet(QStringLiteral("lang"))) {
         // The last --lang wins, as with most programs.

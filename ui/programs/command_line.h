@@ -14,6 +14,8 @@ struct CommandLineOptions {
     bool windowed = false;    // --windowed
     bool nosound = false;     // --nosound: no sound device is opened
     QString lang;             // --lang CODE: one of LanguageCodes(), empty when not given
+    int scanSeconds = 0;      // --scan [SECONDS]: switch scanning every 1..5 seconds (2 when not said); 0 off
+    bool twoSwitches = false; // --two-switches: one switch moves, the other presses
 };
 
 // The outcome of reading the arguments. For Help, Version and Error the

@@ -22,6 +22,7 @@
 #include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/words/language.h"
+#include "ui/window/key_access.h"
 #include "ui/window/main_window.h"
 #include "ui/platform/platform_services.h"
 #include "ui/window/screen_host.h"
@@ -182,6 +183,14 @@ int main(int argc, char** argv) {
     // The device stays closed while muted, and opens when sound is turned on.
     window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
     if (!window.Load(instance.anotherIsRunning())) return 0;
+    // Scanning as the settings keep it, or as --scan asks for this run.
+    if (const int seconds = options.scanSeconds  ? options.scanSeconds
+                            : options.twoSwitches ? 2
+                                                  : settings.scanSeconds();
+        seconds > 0)
+        window.keyAccess().setScan(options.twoSwitches || settings.scanSwitches() == 2 ? KeyAccess::Scan::TwoSwitches
+                                                                                        : KeyAccess::Scan::OneSwitch,
+                                   seconds);
     // The making of the drawing, beside the kept drawing (in memory only when
     // that folder cannot be made). Only the one running copy starts a story,
     // and only the copy that holds the state folder's lock keeps anything

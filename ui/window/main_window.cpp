@@ -16,6 +16,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "ui/window/key_access.h"
 #include "ui/window/window_actions.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/platform/desktop_compositing.h"
@@ -79,6 +80,13 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     actions.addObserver([this](const ActionCall& call) {
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
     });
+    keys_ = std::make_unique<KeyAccess>(*this, actions);
+    // The canvas's name says the tool in use, and a swatch's the colour it
+    // shows: named again after anything but a pointer passing over.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.stage == ActionCall::Stage::Ended && call.name != "PenMove" && !call.name.starts_with("PointerOver"))
+            keys_->nameControls(language, toolButtons_->pressedItem());
+    });
     // The keys reach the window whichever control was clicked last.
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -135,6 +143,7 @@ void MainWindow::SetLanguage(const QString& code) { SetLanguage(ProgramLanguage(
 void MainWindow::SetLanguage(Language l) {
     language = l;
     context_->languageChanged(l);
+    if (keys_) keys_->nameControls(l, toolButtons_->pressedItem());
 }
 
 bool MainWindow::Load(bool anotherInstanceRunning) {
@@ -164,9 +173,22 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     if (onClosed) onClosed();
 }
 
-// Every key goes through the key table; keys it does not know go on to Qt.
+// Every key goes through the key table first (a key held down runs its
+// action once); the focus ring and the painting pointer take the keys it
+// does not know, and the rest go on to Qt.
 void MainWindow::keyPressEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat() || !actions.runKey(QKeySequence(e->keyCombination()))) QWidget::keyPressEvent(e);
+    if (!e->isAutoRepeat() && actions.runKey(QKeySequence(e->keyCombination()))) return;
+    if (!keys_->keyPress(*e)) QWidget::keyPressEvent(e);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* e) {
+    if (!keys_->keyRelease(*e)) QWidget::keyReleaseEvent(e);
+}
+
+// The window losing the keyboard never hears Space come up.
+void MainWindow::focusOutEvent(QFocusEvent* e) {
+    keys_->letGo();
+    QWidget::focusOutEvent(e);
 }
 
 void MainWindow::ClosePanel() {
@@ -210,6 +232,7 @@ void MainWindow::ResetEditor() {
     pickers_->resetFrames();
     palette_->applyPalette();
     toolButtons_->normalFaces();  // the pencil's button pressed
+    keys_->nameControls(language, toolButtons_->pressedItem());  // the swatches have their colours now
 }
 
 // Turned off, no request reaches the sound device at all.

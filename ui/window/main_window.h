@@ -35,6 +35,7 @@ class DrawingFiles;
 class DrawingHistory;
 class Box;
 class ComfortButtons;
+class KeyAccess;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -114,6 +115,8 @@ public:
     DrawingFiles& files() { return *files_; }
     ComfortButtons& comfort() { return *comfort_; }
     const ComfortButtons& comfort() const { return *comfort_; }
+    // The focus ring, the painting pointer and scanning.
+    KeyAccess& keyAccess() { return *keys_; }
 
     // The language the window speaks; a new page keeps it.
     Language language = Language::English;
@@ -139,6 +142,10 @@ protected:
     void closeEvent(QCloseEvent*) override;
     // Keys go to the action hub's key table; keys it does not know go on as usual.
     void keyPressEvent(QKeyEvent*) override;
+    void keyReleaseEvent(QKeyEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
+    // Tab is the focus ring's, never Qt's own focus chain.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     // Fills the parts' context: the window's helpers, and each thing a part
@@ -163,6 +170,7 @@ private:
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
     std::unique_ptr<DrawingHistory> history_;
+    std::unique_ptr<KeyAccess> keys_;
     int corner_ = 0;
     bool fullScreen_ = false;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded

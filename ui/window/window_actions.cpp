@@ -59,6 +59,10 @@ struct R {
         row.action.keys = std::move(k);
         return std::move(*this);
     }
+    R&& pointerOnly() && {
+        row.action.pressable = false;
+        return std::move(*this);
+    }
 };
 
 R Make(const char* name, const char* alias, std::vector<ActionParam> params, Run run) {
@@ -168,8 +172,8 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverMinimise", "Image6_MouseMove", chrome, &WindowChrome::PointerOverMinimise),
         Row("MinimiseWindow", "Image6_MouseDown", chrome, &WindowChrome::MinimiseWindow),
         Row("PointerOverTitle", "Label1_MouseMove", chrome, &WindowChrome::PointerOverTitle),
-        Row("DragByTitle", "Label1_MouseDown", chrome, &WindowChrome::DragByTitle),
-        Row("DragByCorner", "Label3_MouseDown", chrome, &WindowChrome::DragByCorner),
+        Row("DragByTitle", "Label1_MouseDown", chrome, &WindowChrome::DragByTitle).pointerOnly(),
+        Row("DragByCorner", "Label3_MouseDown", chrome, &WindowChrome::DragByCorner).pointerOnly(),
         // the canvas
         Row("PenDown", "pctDraw_MouseDown", canvas, &CanvasPart::PenDown).draws(),
         Row("PenMove", "pctDraw_MouseMove", canvas, &CanvasPart::PenMove).draws(),

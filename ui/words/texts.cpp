@@ -3,7 +3,9 @@
 #include "ui/words/texts.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace pintaloo {
 
@@ -271,7 +273,7 @@ constexpr TextRow kTexts[] = {
     {TextId::GalleryDrawingName, {"Drawing", "Desen", "Dessin", "Zeichnung", "Disegno", "Dibujo"}},
     {TextId::GalleryNotKeptTitle,
      {"Drawings are not going into My drawings", "Desenele nu ajung în Desenele mele",
-      "Les dessins ne vont pas dans Mes dessins", "Zeichnungen kommen nicht in Meine Zeichnungen",
+      "Les dessins ne vont pas dans Mes dessins", "Zeichnungen kommen nicht in Meine Bilder",
       "I disegni non finiscono in I miei disegni", "Los dibujos no llegan a Mis dibujos"}},
     {TextId::GalleryNotKept,
      {"The drawings cannot be put into\n%1\n\n%2\n\nNothing is lost: they are kept in\n%3",
@@ -280,6 +282,39 @@ constexpr TextRow kTexts[] = {
       "Die Zeichnungen können nicht abgelegt werden in\n%1\n\n%2\n\nNichts geht verloren: sie liegen in\n%3",
       "I disegni non possono essere messi in\n%1\n\n%2\n\nNon si perde nulla: sono conservati in\n%3",
       "Los dibujos no se pueden guardar en\n%1\n\n%2\n\nNo se pierde nada: se conservan en\n%3"}},
+    {TextId::CanvasWithTool,
+     {"Drawing paper: %1", "Foaia de desen: %1", "Feuille de dessin : %1", "Malblatt: %1", "Foglio da disegno: %1",
+      "Hoja de dibujo: %1"}},
+    {TextId::StampNumber, {"Stamp %1", "Ștampila %1", "Tampon %1", "Stempel %1", "Timbro %1", "Sello %1"}},
+    {TextId::PatternNumber, {"Pattern %1", "Model %1", "Motif %1", "Muster %1", "Motivo %1", "Motivo %1"}},
+    {TextId::StampGroupNumber,
+     {"Stamp group %1", "Grupul de ștampile %1", "Groupe de tampons %1", "Stempelgruppe %1", "Gruppo di timbri %1",
+      "Grupo de sellos %1"}},
+    {TextId::AnimationNumber,
+     {"Animation %1", "Animația %1", "Dessin animé %1", "Trickfilm %1", "Animazione %1", "Animación %1"}},
+    {TextId::Cartoons,
+     {"Cartoons", "Desene animate", "Dessins animés", "Zeichentrickfilme", "Cartoni animati", "Dibujos animados"}},
+    {TextId::TakeThisPage,
+     {"Take this page", "Ia pagina aceasta", "Prendre cette page", "Diese Seite nehmen", "Prendi questa pagina",
+      "Tomar esta página"}},
+    {TextId::NextPicture,
+     {"Next drawing", "Desenul următor", "Dessin suivant", "Nächste Zeichnung", "Disegno successivo",
+      "Dibujo siguiente"}},
+    {TextId::PreviousPicture,
+     {"Previous drawing", "Desenul anterior", "Dessin précédent", "Vorherige Zeichnung", "Disegno precedente",
+      "Dibujo anterior"}},
+    {TextId::ColourRed, {"Red", "Roșu", "Rouge", "Rot", "Rosso", "Rojo"}},
+    {TextId::ColourOrange, {"Orange", "Portocaliu", "Orange", "Orange", "Arancione", "Naranja"}},
+    {TextId::ColourYellow, {"Yellow", "Galben", "Jaune", "Gelb", "Giallo", "Amarillo"}},
+    {TextId::ColourGreen, {"Green", "Verde", "Vert", "Grün", "Verde", "Verde"}},
+    {TextId::ColourTurquoise, {"Turquoise", "Turcoaz", "Turquoise", "Türkis", "Turchese", "Turquesa"}},
+    {TextId::ColourBlue, {"Blue", "Albastru", "Bleu", "Blau", "Blu", "Azul"}},
+    {TextId::ColourPurple, {"Purple", "Mov", "Violet", "Lila", "Viola", "Morado"}},
+    {TextId::ColourPink, {"Pink", "Roz", "Rose", "Rosa", "Rosa", "Rosa"}},
+    {TextId::ColourBrown, {"Brown", "Maro", "Marron", "Braun", "Marrone", "Marrón"}},
+    {TextId::ColourBlack, {"Black", "Negru", "Noir", "Schwarz", "Nero", "Negro"}},
+    {TextId::ColourWhite, {"White", "Alb", "Blanc", "Weiß", "Bianco", "Blanco"}},
+    {TextId::ColourGrey, {"Gray", "Gri", "Gris", "Grau", "Grigio", "Gris"}},
 };
 
 static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");
@@ -298,6 +333,27 @@ QString Filter(TextId name, const char* patterns, Language language) {
 }
 
 }  // namespace
+
+// Hue, saturation and lightness in the usual wheel; the borders are where
+// a child's word changes, judged on the palette's own swatches.
+TextId ColourWord(int red, int green, int blue) {
+    const double r = red / 255.0, g = green / 255.0, b = blue / 255.0;
+    const double high = std::max({r, g, b}), low = std::min({r, g, b}), light = (high + low) / 2;
+    const double chroma = high - low;
+    if (chroma < 0.12) return light < 0.2 ? TextId::ColourBlack : light > 0.85 ? TextId::ColourWhite : TextId::ColourGrey;
+    double hue = high == r ? std::fmod((g - b) / chroma + 6, 6) : high == g ? (b - r) / chroma + 2 : (r - g) / chroma + 4;
+    hue *= 60;
+    if (light < 0.1) return TextId::ColourBlack;
+    if (hue >= 15 && hue < 50 && light < 0.42) return TextId::ColourBrown;
+    if (hue < 15 || hue >= 340) return light > 0.7 ? TextId::ColourPink : TextId::ColourRed;
+    if (hue < 50) return TextId::ColourOrange;
+    if (hue < 70) return TextId::ColourYellow;
+    if (hue < 160) return TextId::ColourGreen;
+    if (hue < 200) return TextId::ColourTurquoise;
+    if (hue < 255) return TextId::ColourBlue;
+    if (hue < 290) return TextId::ColourPurple;
+    return TextId::ColourPink;
+}
 
 QString Text(TextId id, Language language) {
     const auto row = std::size_t(id);

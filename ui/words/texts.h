@@ -82,12 +82,38 @@ enum class TextId {
     GalleryDrawingName,  // the word a filed drawing's dated name begins with
     GalleryNotKeptTitle,
     GalleryNotKept,  // %1 the gallery folder, %2 the reason, %3 where the drawings are kept instead
+    // What a screen reader says of controls that show only a picture.
+    CanvasWithTool,  // %1 the chosen tool
+    StampNumber,     // %1 from 1
+    PatternNumber,
+    StampGroupNumber,
+    AnimationNumber,
+    Cartoons,  // the chosen colour's box, which opens the cartoons
+    TakeThisPage,  // the page picker's page
+    NextPicture,
+    PreviousPicture,
+    ColourRed,  // the colour words, for the swatches
+    ColourOrange,
+    ColourYellow,
+    ColourGreen,
+    ColourTurquoise,
+    ColourBlue,
+    ColourPurple,
+    ColourPink,
+    ColourBrown,
+    ColourBlack,
+    ColourWhite,
+    ColourGrey,
 };
 
-inline constexpr int kTextCount = int(TextId::GalleryNotKept) + 1;
+inline constexpr int kTextCount = int(TextId::ColourGrey) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);
+
+// The word for a colour a child would use (red, pink, brown...), for a
+// swatch that shows only its colour.
+TextId ColourWord(int red, int green, int blue);
 
 // The open dialog's filters: all pictures first, then each kind.
 QString OpenFilter(Language language);
