@@ -35,6 +35,7 @@ GENERATORS = [
     ("tools/art/make_undo_art.py", "art/ui", ("cmd_undo", "cmd_redo")),
     ("tools/art/make_panel_close.py", "art/ui", ("panel_close",)),
     ("tools/art/make_film_art.py", "art/ui", ("film_",)),
+    ("tools/art/make_gallery_art.py", "art/ui", ("gallery_",)),
     ("tools/art/make_pickers.py", "art/pickers", None),
     ("tools/art/make_balls.py", "models", ("ball_",)),
     ("tools/art/make_models.py", "models", ("daisy_", "tangle_", "scribble_", "star_", "splat_")),

@@ -47,6 +47,7 @@ TEST_F(PanelsTest, EveryWayBackClosesEveryPanelAndKeepsTheDrawing) {
         {"models", {{"bBrush_MouseUp", {1, 1}}}, [](MainWindow& w) { return Control(w, "pctBrush"); }},
         {"stamps", {{"bBrush_MouseUp", {2, 1}}}, [](MainWindow& w) { return Control(w, "pctStamp"); }},
         {"animation", {{"sColor_Click", {}}}, [](MainWindow& w) { return Control(w, "pctFlash"); }},
+        {"gallery", {{"Gallery", {}}}, [](MainWindow& w) { return Control(w, "pctGallery"); }},
     };
     enum class Way { Escape, RightClickOnPanel, RightClickOnControl, CloseAction };
     for (const PanelCase& p : panels) {

@@ -40,6 +40,7 @@ public:
     }
     void setCaption(const QString& text);
     const QString& caption() const { return caption_; }
+    const QFont& captionFont() const { return font_; }
     void setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align);
     void setFrame(QColor colour, int width, int radius);  // an outline drawn inside the box
     void setHandCursor(bool hand) { setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor); }

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/story/state_dump.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <iterator>
 
 #include "ui/actions/box.h"
 #include "ui/parts/comfort_buttons.h"
+#include "ui/parts/gallery_panel.h"
 #include "ui/window/main_window.h"
 #include "ui/parts/tool_buttons.h"
 
@@ -56,6 +58,14 @@ QStringList DumpState(const MainWindow& w) {
     // The tool button that shows pressed, and whether the window fills the screen.
     out << QStringLiteral("PressedToolButton=%1").arg(ChosenToolItem(s.ToolMode))
         << QStringLiteral("FullScreen=") + Bool(w.fullScreen());
+    // The gallery as the panel last listed it, newest first. A file name may
+    // hold a line break; it is written as \n so each stays one line.
+    const std::vector<GalleryEntry>& drawings = w.gallery().listing();
+    out << QStringLiteral("Gallery.Visible=") + Bool(w.gallery().isOpen())
+        << QStringLiteral("Gallery.Count=%1").arg(drawings.size());
+    for (std::size_t i = 0; i < drawings.size(); ++i)
+        out << QStringLiteral("Gallery(%1).File=").arg(i) +
+                   QFileInfo(drawings[i].path).fileName().replace(QLatin1Char('\n'), QLatin1String("\\n"));
     const auto controls = w.findChildren<QWidget*>();
     for (const QWidget* c : controls)
         if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_"))) DumpControl(c, out);

@@ -30,6 +30,7 @@
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/page_picker.h"
+#include "ui/parts/gallery_panel.h"
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
 #include "ui/parts/brush_size.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     commands_ = std::make_unique<CommandButtons>(c);
     pickers_ = std::make_unique<Pickers>(c);
     pagePicker_ = std::make_unique<PagePicker>(c);
+    gallery_ = std::make_unique<GalleryPanel>(c);
     files_ = std::make_unique<DrawingFiles>(c);
     animation_ = std::make_unique<AnimationPanel>(c);
     comfort_ = std::make_unique<ComfortButtons>(c);

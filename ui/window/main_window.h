@@ -29,6 +29,7 @@ class Pickers;
 class AnimationPanel;
 class HelpLink;
 class PagePicker;
+class GalleryPanel;
 class CommandButtons;
 class DrawingFiles;
 class DrawingHistory;
@@ -107,6 +108,8 @@ public:
     AnimationPanel& animation() { return *animation_; }
     HelpLink& helpLink() { return *helpLink_; }
     PagePicker& pagePicker() { return *pagePicker_; }
+    GalleryPanel& gallery() { return *gallery_; }
+    const GalleryPanel& gallery() const { return *gallery_; }
     CommandButtons& commands() { return *commands_; }
     DrawingFiles& files() { return *files_; }
     ComfortButtons& comfort() { return *comfort_; }
@@ -120,6 +123,8 @@ public:
     // The same by the program's own code ("ro", "ge"); any other code gives English.
     void SetLanguage(const QString& code);
     DrawingHistory& drawingHistory() { return *history_; }
+    // What the parts are given; a test puts stand-ins for a neighbour's work here.
+    PartContext& partContext() { return *context_; }
 
     // Closes the window the way its close button does (the drawing is kept).
     void Quit();
@@ -153,6 +158,7 @@ private:
     std::unique_ptr<AnimationPanel> animation_;
     std::unique_ptr<HelpLink> helpLink_;
     std::unique_ptr<PagePicker> pagePicker_;
+    std::unique_ptr<GalleryPanel> gallery_;
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;

@@ -16,6 +16,7 @@
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/page_picker.h"
+#include "ui/parts/gallery_panel.h"
 #include "ui/parts/brush_size.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
@@ -133,6 +134,7 @@ std::vector<WindowActionRow> BuildRows() {
     constexpr auto animation = &MainWindow::animation;
     constexpr auto help = &MainWindow::helpLink;
     constexpr auto pages = &MainWindow::pagePicker;
+    const auto gallery = static_cast<GalleryPanel& (MainWindow::*)()>(&MainWindow::gallery);
     constexpr auto commands = &MainWindow::commands;
     constexpr auto files = &MainWindow::files;
     constexpr auto history = &MainWindow::drawingHistory;
@@ -217,6 +219,20 @@ std::vector<WindowActionRow> BuildRows() {
             .draws()
             .story(StoryRole::OpensPicture)
             .keys({{"Ctrl+O"}}),
+        // the child's gallery: N counts the drawings listed, newest first
+        Row("Gallery", "Gallery", gallery, &GalleryPanel::OpenGallery),
+        Row("GalleryPick", "GalleryPick", gallery, &GalleryPanel::GalleryPick, GalleryPanel::kMostListed)
+            .draws()
+            .story(StoryRole::OpensPicture),
+        Row("GalleryNext", "GalleryNext", gallery, &GalleryPanel::GalleryNext),
+        Row("GalleryPrevious", "GalleryPrevious", gallery, &GalleryPanel::GalleryPrevious),
+        Row("GalleryBin", "GalleryBin", gallery, &GalleryPanel::GalleryBin, GalleryPanel::kMostListed),
+        Row("GalleryPlay", "GalleryPlay", gallery, &GalleryPanel::GalleryPlay),
+        Row("GalleryEndShow", "GalleryEndShow", gallery, &GalleryPanel::GalleryEndShow),
+        Row("CloseGallery", "CloseGallery", gallery, &GalleryPanel::CloseGallery),
+        Row("PointerOverGalleryCommand", "bGallery_MouseMove", gallery, &GalleryPanel::PointerOverGalleryCommand),
+        Row("PointerOverGallery", "pctGallery_MouseMove", gallery, &GalleryPanel::PointerOverGallery),
+        Row("PointerOverGalleryClose", "bCloseGallery_MouseMove", gallery, &GalleryPanel::PointerOverGalleryClose),
         // sound on and off, printing
         Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}),
         Row("PointerOverSound", "bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),

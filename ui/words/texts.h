@@ -41,6 +41,10 @@ enum class TextId {
     PlayFilm,
     SaveFilm,
     StopFilm,
+    MyDrawings,      // bGallery, and the gallery panel's title
+    GalleryPlay,     // bGalleryPlay: the drawings one after another
+    GalleryBin,      // bGalleryBin(0..11): moves a drawing to the trash
+    GalleryReally,   // the bin's caption while it waits for its second press
     FilmNotSavedTitle,
     FilmNotSaved,  // %1 the file, %2 the reason
     FilmSavedTitle,
