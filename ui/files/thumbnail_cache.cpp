@@ -140,19 +140,34 @@ PictureResult DecodeWithin(const QByteArray& bytes, int maxSide, qint64 maxPixel
     return DecodePicture(bytes);
 }
 
-QByteArray EncodePng(QImage image, const QByteArray& uri, const Stamp& stamp, std::optional<bool> story) {
-    image.setText(QString::fromLatin1(kUriKey), QString::fromLatin1(uri));
-    image.setText(QString::fromLatin1(kMTimeKey), QString::number(stamp.mtime));
-    image.setText(QString::fromLatin1(kSizeKey), QString::number(stamp.size));
-    image.setText(QString::fromLatin1(kMimeKey), QStringLiteral("image/png"));
-    image.setText(QString::fromLatin1(kSoftwareKey), QString::fromLatin1(kSoftware));
-    if (story) image.setText(QString::fromLatin1(kStoryKey), *story ? QStringLiteral("1") : QStringLiteral("0"));
+// The thumbnail as PNG with its keys in plain tEXt chunks right after the
+// header, where every reader finds them before the pixels. (Qt would put
+// a value longer than 40 characters, the URI, in a compressed chunk.)
+QByteArray EncodePng(const QImage& image, const QByteArray& uri, const Stamp& stamp, std::optional<bool> story) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     writer.setCompression(25);  // zlib level 2: a 256-pixel thumbnail in a few milliseconds
-    if (!writer.write(image)) return {};
+    constexpr qsizetype kAfterHeader = 8 + 12 + 13;  // signature, then IHDR's length, type, body and check
+    if (!writer.write(image) || bytes.size() < kAfterHeader) return {};
+    QByteArray texts;
+    const auto be32 = [&texts](std::uint32_t v) {
+        for (int shift = 24; shift >= 0; shift -= 8) texts += char((v >> shift) & 0xffu);
+    };
+    const auto add = [&](const char* key, const QByteArray& value) {
+        QByteArray chunk = QByteArray("tEXt") + key + '\0' + value;
+        be32(std::uint32_t(chunk.size() - 4));
+        texts += chunk;
+        be32(std::uint32_t(::crc32(0, reinterpret_cast<const Bytef*>(chunk.constData()), uInt(chunk.size()))));
+    };
+    add(kUriKey, uri);
+    add(kMTimeKey, QByteArray::number(stamp.mtime));
+    add(kSizeKey, QByteArray::number(stamp.size));
+    add(kMimeKey, "image/png");
+    add(kSoftwareKey, kSoftware);
+    if (story) add(kStoryKey, *story ? "1" : "0");
+    bytes.insert(kAfterHeader, texts);
     return bytes;
 }
 
