@@ -145,7 +145,7 @@ TEST_F(FoldersTest, MessagesAndFiltersSpeakTheWindowsLanguage) {
     dialog.answers.push_back(scratch.path() + QStringLiteral("/no/such/folder/x.bmp"));
     call("KewlButtons3_MouseDown", {1});
     EXPECT_EQ(dialog.asks.back().filter, SaveFilter(Language::French));
-    EXPECT_TRUE(dialog.asks.back().filter.startsWith(QStringLiteral("Bitmap Windows")));
+    EXPECT_TRUE(dialog.asks.back().filter.startsWith(QStringLiteral("PNG (*.png);;Bitmap Windows")));
     ASSERT_EQ(messages.told.size(), 1u);
     EXPECT_EQ(messages.told[0].first, QString::fromUtf8("Le dessin n'a pas été enregistré"));
 }

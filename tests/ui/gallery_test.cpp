@@ -145,6 +145,12 @@ TEST_F(GalleryFolderTest, FilesUnderDatedNamesAndListsOnlyRegularPngs) {
     ASSERT_TRUE(first.why.isEmpty()) << first.why.toStdString();
     EXPECT_EQ(QFileInfo(first.path).fileName(), "Zeichnung 2026-12-09 10.15.png");
     EXPECT_EQ(QFileInfo(second.path).fileName(), "Zeichnung 2026-12-09 10.15 (2).png");
+    // Filed within one millisecond, the later name still lists first.
+    const QDateTime same = QDateTime::currentDateTime();
+    for (const QString& p : {first.path, second.path}) {
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(same, QFileDevice::FileModificationTime));
+    }
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(first.path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);

@@ -139,9 +139,10 @@ std::vector<GalleryEntry> GalleryFolder::list() {
     }
     ::closedir(dir);
     // Newest first; drawings filed in the same millisecond by their names,
-    // where " (2)" follows the first.
+    // the longer first: " (2)" is filed after the plain name, " (10)" after " (9)".
     std::sort(out.begin(), out.end(), [](const GalleryEntry& a, const GalleryEntry& b) {
         if (a.modifiedMs != b.modifiedMs) return a.modifiedMs > b.modifiedMs;
+        if (a.path.size() != b.path.size()) return a.path.size() > b.path.size();
         return QFile::encodeName(a.path) > QFile::encodeName(b.path);
     });
     return out;

@@ -84,7 +84,7 @@ PngStoryRefusal Inflate(QByteArrayView in, qint64 cap, std::string* out) {
         z.avail_out = sizeof buffer;
         const int r = inflate(&z, Z_NO_FLUSH);
         const std::size_t got = sizeof buffer - z.avail_out;
-        if (qint64(out->size() + got) > cap) {
+        if (qint64(out->size()) + qint64(got) > cap) {
             why = PngStoryRefusal::TooLarge;
             break;
         }

@@ -354,6 +354,11 @@ struct SessionRecorder::State final : FileDialogPort {
         if (read.refusal != StoryRefusal::None) return false;  // not a story that plays: start afresh
         begin(read.start, t);
         for (const RecordedCall& call : read.calls) keep(call);
+        // On the disk before the open's copy prunes the copies the story
+        // file does not name: those of a story taken from inside a PNG lie
+        // in the same folder.
+        takeLines();
+        file.sync();
         // The clock goes on from the story's last moment.
         const std::int64_t last = read.calls.empty() ? 0 : read.calls.back().atMs;
         began -= std::chrono::milliseconds(last);
