@@ -298,13 +298,14 @@ TEST(SeveralStrokes, InterleavedStepsPaintAsEachStrokeAlone) {
             };
             Rig alone, together;
             paint(alone, steps);
-            std::vector<Step> mixed = steps;  // each stroke's steps kept in their order
+            // Each stroke's own steps stay in their order: a shuffle, then
+            // every stroke's steps dealt back into the places it drew.
+            std::vector<Step> mixed = steps;
             std::shuffle(mixed.begin(), mixed.end(), dice);
-            for (int stroke = 1; stroke <= 4; ++stroke) {  // put each stroke's own steps back in order
-                std::vector<Step> own;
-                for (const Step& s : steps) if (s.stroke == stroke) own.push_back(s);
-                std::size_t next = 0;
-                for (Step& s : mixed) if (s.stroke == stroke) s = own[next++];
+            for (int stroke = 1; stroke <= 4; ++stroke) {
+                auto own = std::find_if(steps.begin(), steps.end(), [&](const Step& t) { return t.stroke == stroke; });
+                for (Step& m : mixed)
+                    if (m.stroke == stroke) m = *own++;
             }
             paint(together, mixed);
             EXPECT_TRUE(std::equal(alone.canvas.data(), alone.canvas.data() + std::size_t(Surface::kWidth) * Surface::kHeight, together.canvas.data()));

@@ -29,14 +29,12 @@ protected:
     void pen(bool eraser, Stage s, double x, double y) { hands.pen(eraser, s, at(x, y)); }
     std::size_t steps() { return w().drawingHistory().undoCount(); }
     // Pixels that are not paper in a canvas rectangle.
-    int painted(int left, int top, int right, int bottom) const {
+    int painted(int left, int top, int right, int bottom) {
         int n = 0;
         for (int y = top; y <= bottom; ++y)
             for (int x = left; x <= right; ++x) n += w().canvas.point(x, y) != std::int32_t(kWhite);
         return n;
     }
-    const MainWindow& w() const { return *window; }
-    MainWindow& w() { return *window; }
 };
 
 // Two fingers drag down side by side. With a tool that paints several
@@ -60,11 +58,9 @@ TEST_F(TouchPenTest, TwoFingersPaintTheirOwnStrokesAndUndoAsOneStep) {
         for (const auto& [name, args] : c.choose) call(name, args);
         const std::vector<Colour> before = pixels();
         const std::size_t stepsBefore = steps();
-        touch(Stage::Begin, 7, 150, 100);
-        touch(Stage::Begin, 3, 650, 100);
-        for (int y = 140; y <= 420; y += 40) {
-            touch(Stage::Move, 7, 150, y);
-            touch(Stage::Move, 3, 650, y);
+        for (int y = 100; y <= 420; y += 40) {
+            touch(y == 100 ? Stage::Begin : Stage::Move, 7, 150, y);
+            touch(y == 100 ? Stage::Begin : Stage::Move, 3, 650, y);
         }
         touch(Stage::End, 7, 150, 420);
         EXPECT_EQ(steps(), stepsBefore) << "a finger still down keeps the step open";
@@ -84,16 +80,14 @@ TEST_F(TouchPenTest, TwoFingersPaintTheirOwnStrokesAndUndoAsOneStep) {
 // tip held again paints with that tool.
 TEST_F(TouchPenTest, ThePensEraserEndErasesAndHandsTheToolBack) {
     call("bColor_Click", {14});
-    pen(false, Stage::Begin, 100, 200);
-    for (int x = 150; x <= 400; x += 50) pen(false, Stage::Move, x, 200);
+    for (int x = 100; x <= 400; x += 50) pen(false, x == 100 ? Stage::Begin : Stage::Move, x, 200);
     pen(false, Stage::End, 400, 200);
     ASSERT_GT(painted(240, 195, 260, 205), 0) << "the tip paints as the left button";
     call("bBrush_MouseUp", {2, 1});
     call("bStamp_MouseDown", {0, 1});
     call("bStamp1_Click", {0});
     const Tool stamp = st().ToolMode;
-    pen(true, Stage::Begin, 150, 200);
-    for (int x = 200; x <= 350; x += 50) pen(true, Stage::Move, x, 200);
+    for (int x = 150; x <= 350; x += 50) pen(true, x == 150 ? Stage::Begin : Stage::Move, x, 200);
     pen(true, Stage::End, 350, 200);
     EXPECT_EQ(painted(200, 195, 300, 205), 0) << "the eraser end erased";
     EXPECT_EQ(st().ToolMode, stamp);
