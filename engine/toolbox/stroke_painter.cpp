@@ -91,19 +91,32 @@ bool StrokePainter::PaintSpaced(int fromX, int fromY, std::int16_t toX, std::int
     return PaintEvenly(fromX, fromY, dx, dy, steps, color);
 }
 
-bool StrokePainter::PaintStep(std::int16_t x, std::int16_t y, Colour color) {
-    const bool joined = strokeHasPoint_ && s_.Phase == MousePhase::Move;
+bool StrokePainter::PaintStep(int stroke, std::int16_t x, std::int16_t y, Colour color) {
+    Memory& m = memoryOf(stroke);
+    const bool joined = m.hasPoint && s_.Phase == MousePhase::Move;
     bool ok;
     if (!joined)
         ok = PaintAt(x, y, color);
     else if (JoinsUp(s_.ToolMode))
-        ok = PaintAlong(strokeX_, strokeY_, x, y, color);
+        ok = PaintAlong(m.x, m.y, x, y, color);
     else
-        ok = PaintSpaced(strokeX_, strokeY_, x, y, color);
-    strokeHasPoint_ = true;
-    strokeX_ = x;
-    strokeY_ = y;
+        ok = PaintSpaced(m.x, m.y, x, y, color);
+    m = {true, x, y};
     return ok;
+}
+
+bool StrokePainter::PaintsSeveralAtOnce(Tool tool) {
+    switch (tool) {
+        case Tool::Pencil:
+        case Tool::Eraser:
+        case Tool::Grass:
+        case Tool::Tiles:
+        case Tool::Parallelograms:
+        case Tool::Bricks:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The crayon: about three pixels in four, never over an outline, plain

@@ -6,6 +6,8 @@
 // point according to the current tool. Tools that join points keep their
 // memory in the editor state (last point, alternation, variant, rainbow).
 // Which routine paints for which tool is the tool table (tools_table.h).
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/editor/editor_state.h"
@@ -56,19 +58,30 @@ public:
     // joining tool during a move continues from the point the stroke last
     // painted, and so does a step of a spaced tool (PaintSpaced); anything
     // else is PaintAt.
-    void StartStroke() { strokeHasPoint_ = false; }
-    // Where the stroke stands, for a story that begins part way through one.
+    //
+    // Several strokes can be under way at once (fingers on a touch screen):
+    // each has its own memory, numbered 0 (the mouse, the pen, the first
+    // finger that paints alone) to kStrokes - 1, and every call names the
+    // one it continues, so nothing between calls decides which stroke a
+    // step joins. A number out of range is stroke 0.
+    static constexpr int kStrokes = 11;
+    void StartStroke(int stroke = 0) { memoryOf(stroke) = {}; }
+    // Where a stroke stands, for a story that begins part way through one.
     struct Memory {
         bool hasPoint = false;
         std::int16_t x = 0, y = 0;
     };
-    Memory memory() const { return {strokeHasPoint_, strokeX_, strokeY_}; }
-    void setMemory(const Memory& m) {
-        strokeHasPoint_ = m.hasPoint;
-        strokeX_ = m.x;
-        strokeY_ = m.y;
-    }
-    bool PaintStep(std::int16_t x, std::int16_t y, Colour color);
+    Memory memory(int stroke = 0) const { return strokes_[Slot(stroke)]; }
+    void setMemory(const Memory& m, int stroke = 0) { memoryOf(stroke) = m; }
+    bool PaintStep(std::int16_t x, std::int16_t y, Colour color) { return PaintStep(0, x, y, color); }
+    bool PaintStep(int stroke, std::int16_t x, std::int16_t y, Colour color);
+    // Whether a tool can paint several strokes at once, each its own: the
+    // pencil, the eraser and the pattern brushes, whose steps depend on
+    // their own stroke's memory alone. The others keep what they need
+    // between steps in the editor state or the surface (the pen's and the
+    // rainbow's line start, a model's variant, one stamp a press), which
+    // two strokes would share and tangle.
+    static bool PaintsSeveralAtOnce(Tool tool);
     bool PaintEvenly(int fromX, int fromY, double dx, double dy, int steps, Colour color);
 
     PatternPainter& patterns() { return patterns_; }
@@ -110,8 +123,9 @@ private:
     RandomSource& rng_;
     PicturePainters& pictures_;
     PatternPainter patterns_;
-    bool strokeHasPoint_ = false;
-    std::int16_t strokeX_ = 0, strokeY_ = 0;  // where this stroke last painted
+    static std::size_t Slot(int stroke) { return stroke >= 0 && stroke < kStrokes ? std::size_t(stroke) : 0; }
+    Memory& memoryOf(int stroke) { return strokes_[Slot(stroke)]; }
+    std::array<Memory, kStrokes> strokes_{};  // where each stroke last painted
 };
 
 }  // namespace pintaloo

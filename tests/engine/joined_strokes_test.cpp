@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "test_support.h"
@@ -262,6 +263,54 @@ TEST(RandomSource, ReseedRepeatsTheSequenceFromThatPoint) {
     b.reseed(mark | 0x7F000000u);  // only 24 bits are state
     EXPECT_EQ(b.seed(), mark);
     EXPECT_EQ(b.next(), drawn[0]);
+}
+
+// Strokes under way together, their steps interleaved in any order, paint
+// what each would paint alone, one after the other: no step joins a
+// stroke other than the one it names. Random paths, one in each quarter of
+// the page so no two strokes overlap.
+TEST(SeveralStrokes, InterleavedStepsPaintAsEachStrokeAlone) {
+    std::mt19937 dice(23);
+    for (const Tool tool : {Tool::Pencil, Tool::Eraser, Tool::Grass, Tool::Bricks}) {
+        ASSERT_TRUE(StrokePainter::PaintsSeveralAtOnce(tool));
+        for (int round = 0; round < 20; ++round) {
+            SCOPED_TRACE(::testing::Message() << "tool " << ToolNumber(tool) << " round " << round);
+            struct Step {
+                int stroke;
+                std::int16_t x, y;
+            };
+            std::vector<Step> steps;
+            for (int stroke = 1; stroke <= 4; ++stroke) {
+                const int left = (stroke - 1) % 2 * 400 + 40, top = (stroke - 1) / 2 * 260 + 40;
+                for (int k = 0, n = 2 + int(dice() % 6); k < n; ++k)
+                    steps.push_back({stroke, std::int16_t(left + int(dice() % 300)), std::int16_t(top + int(dice() % 180))});
+            }
+            const auto paint = [&](Rig& r, const std::vector<Step>& order) {
+                r.canvas.clear(kBlue);  // so the eraser shows
+                r.state.ToolMode = tool;
+                bool started[5] = {};
+                for (const Step& s : order) {
+                    r.state.Phase = started[s.stroke] ? MousePhase::Move : MousePhase::Down;
+                    if (!started[s.stroke]) r.painter.StartStroke(s.stroke);
+                    started[s.stroke] = true;
+                    r.painter.PaintStep(s.stroke, s.x, s.y, kRed);
+                }
+            };
+            Rig alone, together;
+            paint(alone, steps);
+            // Each stroke's own steps stay in their order: a shuffle, then
+            // every stroke's steps dealt back into the places it drew.
+            std::vector<Step> mixed = steps;
+            std::shuffle(mixed.begin(), mixed.end(), dice);
+            for (int stroke = 1; stroke <= 4; ++stroke) {
+                auto own = std::find_if(steps.begin(), steps.end(), [&](const Step& t) { return t.stroke == stroke; });
+                for (Step& m : mixed)
+                    if (m.stroke == stroke) m = *own++;
+            }
+            paint(together, mixed);
+            EXPECT_TRUE(std::equal(alone.canvas.data(), alone.canvas.data() + std::size_t(Surface::kWidth) * Surface::kHeight, together.canvas.data()));
+        }
+    }
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 // canvas must come back bit for bit. A session draws strokes, picks from
 // every action the window declares (so a shaping action the story leaves out
 // shows here), opens pictures, saves and opens drawings with their stories,
-// undoes and redoes across all of these, and may quit and start again on
-// the kept drawing. PINTALOO_SESSIONS sets how many (200 by default), and
+// undoes and redoes across all of these, paints with several fingers at
+// once and with the pen's eraser end, and may quit and start again on the
+// kept drawing. PINTALOO_SESSIONS sets how many (200 by default), and
 // PINTALOO_FIRST_SESSION which comes first (0), so ctest can share them out.
 #include <gtest/gtest.h>
 
@@ -37,13 +38,14 @@
 namespace pintaloo {
 namespace {
 
-// Left to the session's own steps (opens and saves), or ending, leaving or
-// printing rather than drawing. The gallery's actions change nothing in a
+// Left to the session's own steps (opens, saves, touches), or ending, leaving
+// or printing rather than drawing. The gallery's actions change nothing in a
 // window without a gallery, as this one is; picked, they would only shift
 // every session's dice.
 const std::set<std::string> kNotPicked = {"Quit",           "Form_Unload",   "FullScreen_Toggle", "bPrint_Click",
                                           "lblInfo_MouseUp", "Label7_MouseDown", "KewlButtons3_MouseDown",
                                           "PlayFilm",       "StopFilm",      "SaveFilm",
+                                          "FingerDown",     "FingerMove",    "FingerUp",      "PenEnd",
                                           "Gallery",        "GalleryPick",   "GalleryNext",       "GalleryPrevious",
                                           "GalleryBin",     "GalleryPlay",   "GalleryEndShow",    "CloseGallery",
                                           "bGallery_MouseMove", "pctGallery_MouseMove", "bCloseGallery_MouseMove"};
@@ -104,6 +106,29 @@ protected:
         if (button && roll(8) != 0) run("pctDraw_MouseUp", {1, x, y});  // the release may come elsewhere
     }
 
+    // Several fingers at once, landing (again, too), dragging and lifting in
+    // any order, all lifted by the end as the canvas lifts them when a touch
+    // ends, is cancelled or is lost; the pen may be turned either way first.
+    void fingers() {
+        if (roll(3) == 0) run("PenEnd", {double(roll(2))});
+        std::vector<int> down;
+        for (int i = 4 + roll(20); i > 0; --i) {
+            const int finger = roll(10);
+            const bool isDown = std::find(down.begin(), down.end(), finger) != down.end();
+            const std::vector<double> args = {double(finger), coordinate(820), coordinate(550)};
+            if (!isDown || roll(10) == 0) {
+                run("FingerDown", args);
+                if (!isDown) down.push_back(finger);
+            } else if (roll(4) == 0) {
+                run("FingerUp", args);
+                std::erase(down, finger);
+            } else {
+                run("FingerMove", args);
+            }
+        }
+        for (const int finger : down) run("FingerUp", {double(finger), coordinate(820), coordinate(550)});
+    }
+
     void anyAction() {
         const std::string& name = names[std::size_t(roll(int(names.size())))];
         std::vector<double> args;
@@ -141,7 +166,8 @@ protected:
 
     void step() {
         const int what = roll(100);
-        if (what < 40) return stroke();
+        if (what < 30) return stroke();
+        if (what < 40) return fingers();
         if (what < 48) return open();
         if (what < 51) return save();
         if (what < 62) {

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/actions/box.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QPointingDevice>
 #include <QPainter>
 
 namespace pintaloo {
@@ -92,7 +95,22 @@ void Box::mouseReleaseEvent(QMouseEvent* e) {
     // A click is a press and release of the left button over the same control.
     const bool click = pressedInside_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressedInside_ = false;
+    // A finger leaves no pointer behind when it lifts, yet Qt heard the tap
+    // as a pointer that came and stays: no leave would ever come, and the
+    // face the tap lit would stay lit. So the box and what it lies on hear
+    // the pointer go, as a mouse moving off it onto its background would
+    // say, and put their faces back.
+    const QPointingDevice* device = e->pointingDevice();
+    const bool finger = device && device->type() == QInputDevice::DeviceType::TouchScreen;
+    const QPointer<QWidget> under = parentWidget();
+    const QPointF off = QPointF(pos()) - QPointF(1, 1), global = e->globalPosition();
     if (click && onClick) onClick();
+    if (!finger) return;
+    if (onLeave) onLeave();
+    if (!under) return;
+    QMouseEvent gone(QEvent::MouseMove, off, under->mapTo(under->window(), off), global, Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier, device);
+    QCoreApplication::sendEvent(under, &gone);
 }
 
 void Box::leaveEvent(QEvent* e) {

@@ -6,11 +6,13 @@
 
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "engine/canvas/checked16.h"
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
+#include "engine/toolbox/stroke_painter.h"
 #include "engine/toolbox/tool_tables.h"
 
 namespace pintaloo {
@@ -52,6 +54,14 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
     c.actions.bind(*view_, BoxEvent::MouseMove, "PenMove");
     c.actions.bind(*view_, BoxEvent::MouseUp, "PenUp");
     spaceMoves();
+    view_->onFinger = [this](CanvasView::Stage stage, int finger, double x, double y) {
+        static constexpr const char* kNames[] = {"FingerDown", "FingerMove", "FingerUp"};
+        c_.actions.run(kNames[int(stage)], {double(finger), x, y});
+    };
+    view_->onPen = [this](const CanvasView::Pen& pen) { readPen(pen); };
+    view_->onMousePress = [this] {
+        if (penErases_) c_.actions.run("PenEnd", {0});  // the mouse is no pen's eraser
+    };
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
     view_->onLeave = [this] { hideStampHolder(); };
@@ -99,6 +109,18 @@ void CanvasPart::spaceMoves() {
     view_->onMouseUp = flushFirst(up);
 }
 
+// The surface changed outside a paint call (undo or redo, a page, an
+// opened drawing, the oil): strokes held by fingers end there, and the pen
+// is taken to be the right way round until it says otherwise (it says so
+// again at its next hover or press). Only what changed the canvas does
+// this, never a cancelled open, so a story, which holds every such change,
+// replays it the same.
+void CanvasPart::refresh() {
+    forgetFingers();
+    if (penErases_) PenEnd(0);
+    view_->sync();
+}
+
 bool CanvasPart::stampIsTheTool() const {
     const Tool t = c_.state.ToolMode;
     return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
@@ -121,7 +143,9 @@ void CanvasPart::setCanvasIcon(CanvasCursor c) {
     view_->setCursor(QCursor(pm, art.hotX, art.hotY));
 }
 
-void CanvasPart::PaintAt(double x, double y) {
+void CanvasPart::PaintAt(double x, double y) { paintStep(0, x, y); }
+
+void CanvasPart::paintStep(int stroke, double x, double y) {
     std::int16_t ix, iy;
     try {
         ix = RoundTo16(x);
@@ -129,7 +153,12 @@ void CanvasPart::PaintAt(double x, double y) {
     } catch (const Overflow16&) {
         return;  // a point no 16-bit painter can take
     }
-    c_.stroke.PaintStep(ix, iy, c_.state.CurrentColor);  // pencil and eraser join up with the last step
+    // The pen's eraser end erases with the chosen tool's size; the tool is
+    // the chosen one again before anyone else sees the state.
+    const Tool chosen = c_.state.ToolMode;
+    if (penErases_ && stroke == 0) c_.state.ToolMode = Tool::Eraser;
+    c_.stroke.PaintStep(stroke, ix, iy, c_.state.CurrentColor);  // pencil and eraser join up with the last step
+    c_.state.ToolMode = chosen;
     view_->sync();
 }
 
@@ -141,6 +170,72 @@ void CanvasPart::PenDown(int button, double x, double y) {
     // The joined-up tools start their line here.
     c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
     PaintAt(x, y);
+}
+
+bool CanvasPart::anyFingerDown() const {
+    return std::any_of(fingers_.begin(), fingers_.end(), [](FingerState f) { return f != FingerState::Up; });
+}
+
+void CanvasPart::FingerDown(int finger, double x, double y) {
+    auto& state = fingers_.at(std::size_t(finger));
+    state = FingerState::Up;  // landing again without lifting: the old stroke has ended
+    const bool alone = !anyFingerDown();
+    if (alone) c_.hidePickers();
+    if (!alone && !StrokePainter::PaintsSeveralAtOnce(c_.state.ToolMode)) {
+        state = FingerState::Waits;
+        return;
+    }
+    state = FingerState::Paints;
+    c_.state.Phase = MousePhase::Down;
+    c_.stroke.StartStroke(1 + finger);
+    // The pen and rainbow lines start here; only a finger alone paints them.
+    if (alone)
+        c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)),
+                         int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    paintStep(1 + finger, x, y);
+}
+
+void CanvasPart::FingerMove(int finger, double x, double y) {
+    if (fingers_.at(std::size_t(finger)) != FingerState::Paints) return;
+    c_.state.Phase = MousePhase::Move;
+    paintStep(1 + finger, x, y);
+}
+
+void CanvasPart::FingerUp(int finger, double, double) {
+    fingers_.at(std::size_t(finger)) = FingerState::Up;
+    if (!anyFingerDown()) c_.state.Phase = MousePhase::Up;
+}
+
+void CanvasPart::PenEnd(int end) {
+    penErases_ = end == 1;
+    if (penErases_) {
+        const CanvasCursor chosen = icon_;
+        setCanvasIcon(CanvasCursor::Eraser);
+        icon_ = chosen;
+    } else {
+        setCanvasIcon(icon_);
+    }
+}
+
+// A pen is read as the mouse is, through the same actions: its moves are
+// spaced one a frame like the mouse's, and hovering carries the stamp
+// outline. The end it is held by is said first, never in mid-stroke.
+void CanvasPart::readPen(const CanvasView::Pen& pen) {
+    lastPen_ = pen;  // pressure and tilt: read, and left for later
+    if (pen.stage != CanvasView::Stage::Up && (pen.stage == CanvasView::Stage::Down || !pen.held) &&
+        pen.eraser != penErases_)
+        c_.actions.run("PenEnd", {pen.eraser ? 1.0 : 0.0});
+    switch (pen.stage) {
+        case CanvasView::Stage::Down:
+            view_->onMouseDown(1, pen.x, pen.y);
+            break;
+        case CanvasView::Stage::Move:
+            view_->onMouseMove(pen.held ? 1 : 0, pen.x, pen.y);
+            break;
+        case CanvasView::Stage::Up:
+            view_->onMouseUp(1, pen.x, pen.y);
+            break;
+    }
 }
 
 void CanvasPart::PenMove(int button, double x, double y) {

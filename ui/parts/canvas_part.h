@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 #include "ui/actions/box.h"
@@ -25,6 +26,22 @@ public:
     void PenDown(int button, double x, double y);
     void PenMove(int button, double x, double y);
     void PenUp(int button, double x, double y);
+
+    // Fingers, each by its place (CanvasView::kFingers of them). A finger
+    // paints as the left button does. With the pencil, the eraser and the
+    // pattern brushes every finger paints a stroke of its own; with any
+    // other tool only a finger that lands alone paints, and the others
+    // wait for the next touch. All of them are one step of the undo
+    // history, cut when the last finger lifts.
+    void FingerDown(int finger, double x, double y);
+    void FingerMove(int finger, double x, double y);
+    void FingerUp(int finger, double x, double y);
+    // Which end of the pen is down: 1 the eraser (or a barrel button held),
+    // 0 the tip. While it is 1 the mouse's strokes (a pen's are the
+    // mouse's) erase whatever tool is chosen; the chosen tool never
+    // changes, so it is there again when the pen is turned round.
+    void PenEnd(int end);
+    bool penErases() const { return penErases_; }
 
     // Paints at a point with the current tool and shows the change at once.
     void PaintAt(double x, double y);
@@ -42,8 +59,9 @@ public:
     void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
     // The language's texts on this part's controls (the context calls it on every change).
     void applyTexts(Language language);
-    // Whatever the canvas surface changed outside a paint call (a page, the oil filter).
-    void refresh() { view_->sync(); }
+    // Whatever the canvas surface changed outside a paint call (a page, the
+    // oil filter); fingers still down paint again when they land afresh.
+    void refresh();
     // Where the canvas lies on the window, for what is laid over it (the film screen).
     QRect placeOnWindow() const;
     // True when `widget` is the canvas itself (the window's hand cursor leaves it alone).
@@ -55,6 +73,11 @@ public:
 
 private:
     void spaceMoves();
+    void readPen(const CanvasView::Pen& pen);
+    // One step of a stroke (0 the mouse's, 1 + n finger n's) at a point.
+    void paintStep(int stroke, double x, double y);
+    bool anyFingerDown() const;
+    void forgetFingers() { fingers_.fill(FingerState::Up); }
 
     PartContext& c_;
     CanvasView* view_;             // "pctDraw"
@@ -70,6 +93,11 @@ private:
     std::optional<HeldMove> heldMove_;  // the latest move, waiting for its turn
     std::chrono::steady_clock::time_point lastMove_{};
     QTimer* moveTimer_ = nullptr;
+    enum class FingerState : std::uint8_t { Up, Paints, Waits };
+    std::array<FingerState, CanvasView::kFingers> fingers_{};
+    bool penErases_ = false;
+    // What the pen last said of its pressure and tilt: kept, used by nothing yet.
+    std::optional<CanvasView::Pen> lastPen_;
 };
 
 }  // namespace pintaloo

@@ -4,6 +4,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointingDevice>
+#include <QTabletEvent>
+#include <QTouchEvent>
 
 #include <algorithm>
 
@@ -37,6 +40,11 @@ void ConvertRow(const Colour* __restrict from, QRgb* __restrict to, std::size_t 
 CanvasView::CanvasView(QWidget* parent, Surface& surface, QRect geometry)
     : Box(parent, "pctDraw", geometry), surface_(surface) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Touches taken here are not turned into mouse presses as well.
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    // A pen hovering is heard too: it carries the stamp outline and says
+    // which end is down before it touches.
+    setTabletTracking(true);
     surface_.takeDirty();  // the first paint shows everything anyway
 }
 
@@ -76,6 +84,97 @@ void CanvasView::paintEvent(QPaintEvent* e) {
         convertRows(strip_, top, rows, left, right);
         p.drawImage(QPoint(left, top), strip_, QRect(left, 0, right - left, rows));
     }
+}
+
+bool CanvasView::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            touch(static_cast<QTouchEvent*>(e));
+            e->accept();
+            return true;
+        case QEvent::TouchCancel:
+            liftEveryFinger();
+            e->accept();
+            return true;
+        default:
+            return Box::event(e);
+    }
+}
+
+// Where a point lies on the canvas, taken from its place in the window: the
+// window's position is what every platform fills in, and an event made by
+// the replay tool carries nothing else.
+void CanvasView::touch(QTouchEvent* e) {
+    // A new sequence while fingers of the last are still held: those went
+    // without an end (the window lost the touch) and lift first.
+    if (e->type() == QEvent::TouchBegin) liftEveryFinger();
+    for (const QEventPoint& p : e->points()) {
+        const QPointF at = mapFrom(window(), p.scenePosition());
+        auto held = std::find_if(fingers_.begin(), fingers_.end(), [&](const auto& f) { return f && f->id == p.id(); });
+        if (p.state() == QEventPoint::State::Pressed && held == fingers_.end()) {
+            held = std::find_if(fingers_.begin(), fingers_.end(), [](const auto& f) { return !f; });
+            if (held == fingers_.end()) continue;  // ten are down already
+            *held = Finger{p.id(), at};
+            if (onFinger) onFinger(Stage::Down, int(held - fingers_.begin()), at.x(), at.y());
+            continue;
+        }
+        if (held == fingers_.end()) continue;  // a finger not heard landing
+        const int finger = int(held - fingers_.begin());
+        if (p.state() == QEventPoint::State::Released) {
+            held->reset();
+            if (onFinger) onFinger(Stage::Up, finger, at.x(), at.y());
+        } else if (p.state() == QEventPoint::State::Updated && at != (*held)->at) {
+            (*held)->at = at;
+            if (onFinger) onFinger(Stage::Move, finger, at.x(), at.y());
+        }
+    }
+    if (e->type() == QEvent::TouchEnd) liftEveryFinger();  // the last point went: none is left down
+}
+
+void CanvasView::liftEveryFinger() {
+    for (std::size_t i = 0; i < fingers_.size(); ++i) {
+        if (!fingers_[i]) continue;
+        const QPointF at = fingers_[i]->at;
+        fingers_[i].reset();
+        if (onFinger) onFinger(Stage::Up, int(i), at.x(), at.y());
+    }
+}
+
+void CanvasView::hideEvent(QHideEvent* e) {
+    liftEveryFinger();
+    Box::hideEvent(e);
+}
+
+void CanvasView::tabletEvent(QTabletEvent* e) {
+    Stage stage;
+    switch (e->type()) {
+        case QEvent::TabletPress:
+            stage = Stage::Down;
+            break;
+        case QEvent::TabletMove:
+            stage = Stage::Move;
+            break;
+        case QEvent::TabletRelease:
+            stage = Stage::Up;
+            break;
+        default:
+            e->ignore();
+            return;
+    }
+    const bool eraser = e->pointerType() == QPointingDevice::PointerType::Eraser ||
+                        (e->buttons() & (Qt::RightButton | Qt::MiddleButton)) != 0;
+    if (onPen)
+        onPen({stage, (e->buttons() & Qt::LeftButton) != 0, eraser, e->position().x(), e->position().y(),
+               e->pressure(), e->xTilt(), e->yTilt()});
+    e->accept();  // no mouse event is made from it as well
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* e) {
+    const QPointingDevice* device = e->pointingDevice();
+    if (onMousePress && (!device || device->type() == QInputDevice::DeviceType::Mouse)) onMousePress();
+    Box::mousePressEvent(e);
 }
 
 // Drawn through paintEvent, so it is exactly what reaches the screen.

@@ -23,6 +23,7 @@ const Button kButtons[2] = {{"bUndo", "cmd_undo", {268, 20, 49, 49}}, {"bRedo", 
 constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
 
 bool IsCanvas(const std::string& name) { return name == "PenDown" || name == "PenMove" || name == "PenUp"; }
+bool IsFinger(const std::string& name) { return name == "FingerDown" || name == "FingerMove" || name == "FingerUp"; }
 }  // namespace
 
 DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
@@ -50,6 +51,7 @@ DrawingHistory::~DrawingHistory() = default;
 
 void DrawingHistory::restart() {
     strokeOpen_ = false;
+    fingers_ = 0;
     if (history_)
         history_->reset(c_.canvas, StepInfoOf(c_.state));
     else
@@ -118,18 +120,38 @@ void DrawingHistory::flush() {
 // or at the next press when the release never came (the pointer let go
 // outside the window). Any other drawing action is one step when it ends;
 // the oil effect lets events run while it paints, so a commit waits until
-// the outermost drawing action has ended.
+// the outermost drawing action has ended. Fingers on the canvas are one
+// step together: it opens when the first lands and is cut when the last
+// lifts, and a mouse press or release in between cuts nothing.
 void DrawingHistory::heard(const ActionCall& call) {
     if (!history_) return;  // before the window's first reset
     const bool began = call.stage == ActionCall::Stage::Began;
+    if (IsFinger(call.name)) {
+        const unsigned finger = 1u << unsigned(call.args.at(0));
+        if (!began) {
+            if (call.name == "FingerUp" && (fingers_ & finger) != 0) {
+                fingers_ &= ~finger;
+                if (fingers_ == 0 && strokeOpen_) {
+                    strokeOpen_ = false;
+                    commit();
+                }
+            }
+        } else if (call.name == "FingerDown") {
+            fingers_ |= finger;
+            strokeOpen_ = true;
+        } else if (call.name == "FingerMove" && (fingers_ & finger) != 0) {
+            strokeOpen_ = true;  // still down after a change cut the step: a new one begins
+        }
+        return;
+    }
     if (IsCanvas(call.name)) {
         if (call.name == "PenUp") {
-            if (!began && strokeOpen_) {
+            if (!began && strokeOpen_ && fingers_ == 0) {
                 strokeOpen_ = false;
                 commit();
             }
         } else if (began && call.effect == Effect::Drawing && (call.name == "PenDown" || call.args[0] != 0)) {
-            if (call.name == "PenDown" && strokeOpen_) commit();
+            if (call.name == "PenDown" && strokeOpen_ && fingers_ == 0) commit();
             strokeOpen_ = true;
         }
         return;

@@ -83,6 +83,7 @@ private:
     std::optional<History> history_;
     std::unique_ptr<KeptDrawingWriter> keeper_;
     bool strokeOpen_ = false;  // a canvas press not yet committed
+    unsigned fingers_ = 0;     // the fingers down on the canvas, one bit each
     int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
     bool cannotKeep_ = false;  // nothing is kept this run, whatever happens
     bool changed_ = false;     // a change since the start (or since the last offer to save)

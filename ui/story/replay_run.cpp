@@ -24,6 +24,7 @@
 #include "ui/platform/temp_folder.h"
 #include "ui/story/gallery_keeper.h"
 #include "ui/story/recording_directives.h"
+#include "ui/story/replay_pointers.h"
 #include "ui/story/replay_script.h"
 #include "ui/story/session_recorder.h"
 #include "ui/story/start_picture.h"
@@ -81,6 +82,7 @@ int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, Replay
     constexpr std::int64_t kPlainStepMs = 100;
     recorder.clock = [&scriptTime] { return scriptTime; };
     const auto answer = [&rig](const QString& path) { rig.dialog.answers.push_back(path); };
+    ReplayPointers hands(window);
     const RecordingHooks hooks{
         [&window](std::uint32_t n) { window.random.reseed(n); },
         [&](const RecordingStart& start, QString* why) {
@@ -120,6 +122,17 @@ int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, Replay
             rig.dialog.answers.push_back(c.args[0] == "cancel" ? QString() : c.args[0]);
         } else if (c.name == "wait") {
             window.Delay(c.args[0].toDouble());
+        } else if (c.name == "touch" || c.name == "pen") {
+            // Checked when the script was read: a stage, then the numbers.
+            const QString said = c.args[c.name == "pen" ? 1 : 0];
+            const auto stage = said == "begin" || said == "press"   ? ReplayPointers::Stage::Begin
+                               : said == "end" || said == "release" ? ReplayPointers::Stage::End
+                                                                    : ReplayPointers::Stage::Move;
+            const QPointF at(c.args[c.args.size() - 2].toDouble(), c.args.last().toDouble());
+            if (c.name == "touch")
+                hands.touch(stage, c.args[1].toInt(), at);
+            else
+                hands.pen(c.args[0] == "eraser", stage, at);
         } else {
             std::string error;
             bool ran;

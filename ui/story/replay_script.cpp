@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/story/replay_script.h"
 
+#include "ui/story/replay_pointers.h"
+
 #include <QKeySequence>
 #include <QRegularExpression>
 #include <optional>
@@ -53,6 +55,7 @@ std::optional<QString> ParsePlainLine(const QString& text, const ActionHub& acti
         if (keys.count() != 1 || keys[0].key() == Qt::Key_unknown) return malformed;
         return std::nullopt;
     }
+    if (c.name == QLatin1String("touch") || c.name == QLatin1String("pen")) return ReplayPointers::Refused(c.name, c.args);
     const std::string name = c.name.toStdString();
     if (!actions.has(name)) return QStringLiteral("unknown handler '%1'").arg(c.name);
     if (std::size_t(c.args.size()) > actions.arity(name)) return malformed;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A replay script read and checked whole before anything runs: one call a
-// line, `#` comments, `dialog`, `wait` and `key` lines, and a recording's
+// line, `#` comments, `dialog`, `wait`, `key`, `touch` and `pen` lines, and a recording's
 // lines expanded into the calls they stand for. Every call is checked
 // against the action table it will run on, so a bad line stops the script
 // before the window has done anything.

@@ -224,7 +224,8 @@ struct SessionRecorder::State final : FileDialogPort {
             Pending p{c.alias, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount()};
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
-            if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName) p.seed = w.random.seed();
+            if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName && c.alias != "FingerMove")
+                p.seed = w.random.seed();
             if (c.story == StoryRole::SavesPicture) saved.reset();
             running.push_back(std::move(p));
             return;

@@ -97,6 +97,13 @@ R Row(const char* name, const char* alias, Get part, void (P::*m)(int, int, doub
     });
 }
 
+template <class Get, class P>
+R Row(const char* name, const char* alias, Get part, void (P::*m)(int, double, double), int count) {
+    return Make(name, alias, {Index(count), kX, kY}, [part, m](MainWindow& w, const Args& a) {
+        (std::invoke(part, w).*m)(int(a[0]), a[1], a[2]);
+    });
+}
+
 // One member serving several controls that each have an action of their own.
 template <class Get, class P>
 R RowFor(const char* name, const char* alias, Get part, void (P::*m)(int, int, double, double), int which) {
@@ -178,6 +185,10 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PenDown", "pctDraw_MouseDown", canvas, &CanvasPart::PenDown).draws(),
         Row("PenMove", "pctDraw_MouseMove", canvas, &CanvasPart::PenMove).draws(),
         Row("PenUp", "pctDraw_MouseUp", canvas, &CanvasPart::PenUp).kept(),
+        Row("FingerDown", "FingerDown", canvas, &CanvasPart::FingerDown, CanvasView::kFingers).draws(),
+        Row("FingerMove", "FingerMove", canvas, &CanvasPart::FingerMove, CanvasView::kFingers).draws(),
+        Row("FingerUp", "FingerUp", canvas, &CanvasPart::FingerUp, CanvasView::kFingers).kept(),
+        Row("PenEnd", "PenEnd", canvas, &CanvasPart::PenEnd, 2).kept(),
         // tools, sizes, colours
         Row("ChooseTool", "bBrush_MouseUp", tools, &ToolButtons::ChooseTool, 6).draws(),  // the oil command paints
         Row("PointerOverTool", "bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, 6),

@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 Pintaloo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fingers and pens on the shown window, as real touch and tablet events
+// (the replay tool's own senders): strokes of their own, one undo step,
+// the pen's eraser end, touches that end badly, and taps on buttons.
+#include <QCoreApplication>
+#include <QPointingDevice>
+#include <QTouchEvent>
+
+#include "controls.h"
+#include "ui/actions/box.h"
+#include "ui/parts/canvas_part.h"
+#include "ui/parts/drawing_history.h"
+#include "ui/story/replay_pointers.h"
+#include "window_fixture.h"
+
+namespace pintaloo::uitest {
+namespace {
+
+using Stage = ReplayPointers::Stage;
+
+class TouchPenTest : public WindowTest {
+protected:
+    ReplayPointers hands{w()};
+    QWidget* canvas() { return w().findChild<QWidget*>(QStringLiteral("pctDraw")); }
+    // A canvas point in window pixels.
+    QPointF at(double x, double y) { return QPointF(canvas()->mapTo(&w(), QPoint(0, 0))) + QPointF(x, y); }
+    void touch(Stage s, int id, double x, double y) { hands.touch(s, id, at(x, y)); }
+    void pen(bool eraser, Stage s, double x, double y) { hands.pen(eraser, s, at(x, y)); }
+    std::size_t steps() { return w().drawingHistory().undoCount(); }
+    // Pixels that are not paper in a canvas rectangle.
+    int painted(int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x) n += w().canvas.point(x, y) != std::int32_t(kWhite);
+        return n;
+    }
+};
+
+// Two fingers drag down side by side. With a tool that paints several
+// strokes at once each leaves its own band and nothing joins the two; a
+// stamp takes the first finger only. Either way it is one step, cut when
+// the last finger lifts, and undoing it gives the page back.
+TEST_F(TouchPenTest, TwoFingersPaintTheirOwnStrokesAndUndoAsOneStep) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<std::string, std::vector<double>>> choose;
+        bool secondPaints;
+    };
+    const Case cases[] = {
+        {"pencil", {{"bBrush_MouseUp", {0, 1}}, {"bColor_Click", {14}}}, true},
+        {"grass", {{"bBrush_MouseUp", {1, 1}}, {"bSpray_MouseDown", {12, 1}}}, true},
+        {"stamp", {{"bBrush_MouseUp", {2, 1}}, {"bStamp_MouseDown", {0, 1}}, {"bStamp1_Click", {0}}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        call("KewlButtons2_MouseDown", {1});  // a new page
+        for (const auto& [name, args] : c.choose) call(name, args);
+        const std::vector<Colour> before = pixels();
+        const std::size_t stepsBefore = steps();
+        for (int y = 100; y <= 420; y += 40) {
+            touch(y == 100 ? Stage::Begin : Stage::Move, 7, 150, y);
+            touch(y == 100 ? Stage::Begin : Stage::Move, 3, 650, y);
+        }
+        touch(Stage::End, 7, 150, 420);
+        EXPECT_EQ(steps(), stepsBefore) << "a finger still down keeps the step open";
+        touch(Stage::End, 3, 650, 420);
+        EXPECT_EQ(steps(), stepsBefore + 1);
+        EXPECT_GT(painted(100, 60, 200, 460), 0);
+        EXPECT_EQ(painted(600, 60, 700, 460) > 0, c.secondPaints);
+        if (c.secondPaints) {
+            EXPECT_EQ(painted(300, 200, 500, 300), 0) << "the two strokes were joined";
+        }
+        call("Undo");
+        EXPECT_TRUE(pixels() == before);
+    }
+}
+
+// The eraser end erases whatever tool is chosen (a stamp here), and the
+// tip held again paints with that tool.
+TEST_F(TouchPenTest, ThePensEraserEndErasesAndHandsTheToolBack) {
+    call("bColor_Click", {14});
+    for (int x = 100; x <= 400; x += 50) pen(false, x == 100 ? Stage::Begin : Stage::Move, x, 200);
+    pen(false, Stage::End, 400, 200);
+    ASSERT_GT(painted(240, 195, 260, 205), 0) << "the tip paints as the left button";
+    call("bBrush_MouseUp", {2, 1});
+    call("bStamp_MouseDown", {0, 1});
+    call("bStamp1_Click", {0});
+    const Tool stamp = st().ToolMode;
+    for (int x = 150; x <= 350; x += 50) pen(true, x == 150 ? Stage::Begin : Stage::Move, x, 200);
+    pen(true, Stage::End, 350, 200);
+    EXPECT_EQ(painted(200, 195, 300, 205), 0) << "the eraser end erased";
+    EXPECT_EQ(st().ToolMode, stamp);
+    pen(false, Stage::Move, 600, 400);  // turned round, hovering
+    EXPECT_FALSE(w().canvasPart().penErases());
+    pen(false, Stage::Begin, 600, 400);
+    pen(false, Stage::End, 600, 400);
+    EXPECT_GT(painted(560, 360, 640, 440), 0) << "the stamp came back";
+}
+
+// However the fingers go (the sequence cancelled, a point that never
+// ended, the canvas hidden, more fingers than are counted), what they
+// painted is one whole step and no stroke is left open: a move of the old
+// finger paints nothing and one undo gives the page back.
+TEST_F(TouchPenTest, TouchesThatEndBadlyLeaveNoStrokeOpen) {
+    QPointingDevice screen(QStringLiteral("test screen"), 9, QInputDevice::DeviceType::TouchScreen,
+                           QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 10, 0);
+    const std::vector<std::pair<const char*, std::function<void()>>> endings = {
+        {"cancelled",
+         [&] {
+             QTouchEvent cancel(QEvent::TouchCancel, &screen);
+             QCoreApplication::sendEvent(canvas(), &cancel);
+         }},
+        {"hidden", [&] { canvas()->hide(), canvas()->show(); }},
+        {"eleven fingers",
+         [&] {
+             for (int id = 10; id < 20; ++id) touch(Stage::Begin, id, 50.0 + 20 * id, 500);
+             for (int id = 10; id < 20; ++id) touch(Stage::End, id, 50.0 + 20 * id, 500);
+             touch(Stage::End, 1, 300, 250);
+         }},
+    };
+    for (const auto& [what, end] : endings) {
+        SCOPED_TRACE(what);
+        call("KewlButtons2_MouseDown", {1});
+        call("bBrush_MouseUp", {0, 1});
+        const std::vector<Colour> before = pixels();
+        const std::size_t stepsBefore = steps();
+        touch(Stage::Begin, 1, 200, 200);
+        touch(Stage::Move, 1, 300, 250);
+        end();
+        EXPECT_EQ(steps(), stepsBefore + 1);
+        const std::vector<Colour> after = pixels();
+        touch(Stage::Move, 1, 400, 300);  // the screen still says it moves
+        EXPECT_TRUE(pixels() == after);
+        touch(Stage::End, 1, 400, 300);
+        call("Undo");
+        EXPECT_TRUE(pixels() == before);
+    }
+}
+
+// A tap lights a button's face as the pointer does, and lifting the
+// finger puts it back, since no pointer is left there to move away.
+TEST_F(TouchPenTest, ATapOnAButtonLeavesNoFaceLit) {
+    const Box* button = Control<Box>(w(), QStringLiteral("bPrint"));
+    const QPointF middle = button->mapTo(&w(), QPointF(button->rect().center()));
+    hands.touch(Stage::Begin, 0, middle);
+    hands.touch(Stage::Move, 0, middle + QPointF(1, 1));
+    const QImage lit = button->picture().toImage();
+    hands.touch(Stage::End, 0, middle + QPointF(1, 1));
+    const QImage afterTap = button->picture().toImage();
+    call("Form_MouseMove", {0, 0, 0});
+    EXPECT_TRUE(lit != button->picture().toImage()) << "the finger's move did not light the face";
+    EXPECT_TRUE(afterTap == button->picture().toImage());
+}
+
+}  // namespace
+}  // namespace pintaloo::uitest
