@@ -3,12 +3,14 @@
 // The gallery panel driven through its actions over a gallery held in
 // memory: pages and arrows, picks, the bin's two presses, play, files that
 // vanish while the panel is open, and its texts in every language.
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QTest>
 #include <algorithm>
 
 #include "ui/parts/gallery_panel.h"
 #include "ui/story/state_dump.h"
+#include "ui/window/key_access.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -121,6 +123,20 @@ TEST_F(GalleryTest, PagesArrowsPicksAndTheBinFollowTheListing) {
         }
         call("CloseGallery");
     }
+}
+
+// Keys and switches press a tile through its own handler, so on the second
+// page the first tile is the thirteenth drawing, and a screen reader hears
+// the drawing's dated name.
+TEST_F(GalleryTest, KeysPressTheTileShownOnTheirPage) {
+    gallery.add(13);
+    call("Gallery");
+    call("GalleryNext");
+    Box* tile = Control(w(), "imgGallery", 0);
+    const QString thirteenth = panel().listing()[12].path;
+    w().keyAccess().pressControl(tile);
+    EXPECT_EQ(opened, std::vector<QString>{thirteenth});
+    EXPECT_EQ(tile->toolTip(), QFileInfo(thirteenth).completeBaseName());
 }
 
 TEST_F(GalleryTest, ADrawingThatVanishedShowsAPlainFrameAndItsPickIsRefusedKindly) {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <algorithm>
 #include <chrono>
@@ -91,6 +92,9 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
         t.picture->setCentred(true);
         t.picture->setHandCursor(true);
         t.picture->setFrame(kMidBlue, 3, 8);
+        // Bound so keys, switches and screen readers find the tile (a list
+        // item of the panel); the press itself counts from the page shown.
+        c.actions.bind(*t.picture, BoxEvent::Click, "GalleryPick", k);
         t.picture->onClick = [this, k] { c_.actions.run("GalleryPick", {double(firstOnPage() + k)}); };
         t.film = new Box(panel_, QStringLiteral("imgGalleryFilm(%1)").arg(k),
                          {r.left() + 8, r.bottom() - kFilmSize - 7, kFilmSize, kFilmSize});
@@ -98,6 +102,7 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
         t.bin = new Box(panel_, QStringLiteral("bGalleryBin(%1)").arg(k),
                         {r.right() - kBinSize - 6, r.top() + 6, kBinSize, kBinSize});
         t.bin->setHandCursor(true);
+        c.actions.bind(*t.bin, BoxEvent::Click, "GalleryBin", k);
         t.bin->onClick = [this, k] { c_.actions.run("GalleryBin", {double(firstOnPage() + k)}); };
     }
     // One "Really?" for the whole panel, laid over the bin that asked.
@@ -212,6 +217,8 @@ void GalleryPanel::showPage() {
         const int n = first + k;
         const bool used = n < int(listing_.size());
         t.path = used ? listing_[std::size_t(n)].path : QString();
+        // Its dated name says which drawing it is, to a grown-up's pointer and a screen reader.
+        t.picture->setToolTip(used ? QFileInfo(t.path).completeBaseName() : QString());
         for (Box* b : {t.picture, t.bin}) b->setVisible(used);
         t.film->hide();
         t.picture->clearPicture();

@@ -274,12 +274,16 @@ void KeyAccess::press() {
     for (const BoxEvent event : {BoxEvent::MouseDown, BoxEvent::MouseUp, BoxEvent::Click})
         for (const ActionHub::Binding& b : hub_.bindings())
             if (b.box == box && b.event == event && pressable(b)) runs.push_back(b);
+    // Through the control's own handlers, as a click would go: a control
+    // may count its index from what it shows now (the gallery's page).
     for (const ActionHub::Binding& b : runs) {
         if (!box) break;  // the press took the control away (a new page of stamps)
-        ActionHub::Args args;
-        if (b.index) args.push_back(double(*b.index));
-        if (b.event != BoxEvent::Click) args.insert(args.end(), {1.0, box->width() / 2.0, box->height() / 2.0});
-        hub_.run(b.name, args);
+        if (b.event == BoxEvent::Click) {
+            if (const auto click = box->onClick) click();  // a copy: the click may hand the box a new one
+            continue;
+        }
+        const Box::MouseHandler handler = b.event == BoxEvent::MouseDown ? box->onMouseDown : box->onMouseUp;
+        if (handler) handler(1, box->width() / 2.0, box->height() / 2.0);
     }
     for (Box* now : stops())
         if (std::find(was.begin(), was.end(), now) == was.end()) {
