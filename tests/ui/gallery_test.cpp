@@ -266,6 +266,16 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
         kept.push_back(QImage(unfiled.filePath(name)).convertToFormat(QImage::Format_RGB32));
     ASSERT_EQ(kept.size(), drawn.size());
     for (const QImage& d : drawn) EXPECT_NE(std::find(kept.begin(), kept.end(), d), kept.end());
+    // The gallery mended, the next drawing filed takes the kept ones with it.
+    file.remove();
+    draw(90);
+    drawn.push_back(canvas());
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_TRUE(unfiled.entryList({"*.png"}, QDir::Files).isEmpty());
+    std::vector<QImage> filed;
+    for (const GalleryEntry& e : gallery.list()) filed.push_back(QImage(e.path).convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(filed.size(), drawn.size());
+    for (const QImage& d : drawn) EXPECT_NE(std::find(filed.begin(), filed.end(), d), filed.end());
 }
 
 }  // namespace

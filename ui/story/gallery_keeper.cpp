@@ -12,6 +12,7 @@
 
 #include "ui/actions/action_hub.h"
 #include "ui/files/kept_files.h"
+#include "ui/files/picture_reader.h"
 #include "ui/files/png_story.h"
 #include "ui/files/safe_write.h"
 #include "ui/parts/drawing_files.h"
@@ -120,6 +121,7 @@ struct GalleryKeeper::State {
         const GalleryFiling filed = w.services.gallery->file(t.image, story, t.pictures, w.language);
         if (!filed.path.isEmpty()) {
             remember(t.hash);
+            fileUnfiled();
             return;
         }
         const QString kept = keepUnfiled(EncodeDrawingPng(t.image, story, t.pictures));
@@ -131,6 +133,32 @@ struct GalleryKeeper::State {
             Text(TextId::GalleryNotKept, w.language)
                 .arg(QDir::toNativeSeparators(w.services.gallery->folder()), filed.why,
                      QDir::toNativeSeparators(kept.isEmpty() ? QStringLiteral("-") : QFileInfo(kept).absolutePath())));
+    }
+
+    // Drawings the state folder kept while the gallery refused go into it
+    // once it takes drawings again, oldest first, each with its story; one
+    // it will not take stays where it is. They are the program's own files,
+    // but the state folder is read as a stranger's: capped, links refused,
+    // decoded with the limits every picture gets.
+    void fileUnfiled() {
+        if (stateFolder.isEmpty()) return;
+        const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
+        if (!dir.exists()) return;
+        for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+            const QString path = dir.filePath(name);
+            PictureRefusal why = PictureRefusal::None;
+            const QByteArray png = ReadPictureFile(path, &why, PictureLimits::kMaxFileBytes, Links::Refuse);
+            if (why != PictureRefusal::None) continue;
+            const PictureResult decoded = DecodePicture(png);
+            if (decoded.refusal != PictureRefusal::None) continue;
+            const PngStory story = ReadPngStory(png);
+            const bool withStory = story.found && story.refusal == PngStoryRefusal::None;
+            const GalleryFiling filed =
+                w.services.gallery->file(decoded.image, withStory ? story.text : std::string(),
+                                         withStory ? story.pictures : std::vector<StoryPicture>{}, w.language);
+            if (filed.path.isEmpty()) return;  // refusing again: the rest wait for the next time
+            QFile::remove(path);
+        }
     }
 
     // The drawing in the state folder instead, the oldest beyond

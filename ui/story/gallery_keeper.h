@@ -13,7 +13,8 @@
 // kept in the state folder so a drawing kept across a restart is judged the
 // same way), and a page of one colour is never filed. Filing that fails
 // tells the parent once a run, and the drawing goes to the state folder's
-// `unfiled` folder instead (the newest kMaxUnfiled), so nothing is lost.
+// `unfiled` folder instead (the newest kMaxUnfiled), so nothing is lost;
+// they go into the gallery with the next drawing it takes.
 //
 // Only the window that draws has one: the film's window plays stories and
 // never files.
