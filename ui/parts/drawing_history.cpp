@@ -171,7 +171,10 @@ void DrawingHistory::heard(const ActionCall& call) {
 
 void DrawingHistory::commit() {
     if (running_ > 0) return;
-    if (history_->commit(c_.canvas, StepInfoOf(c_.state))) afterChange();
+    if (history_->commit(c_.canvas, StepInfoOf(c_.state))) {
+        ++cuts_;
+        afterChange();
+    }
 }
 
 void DrawingHistory::afterChange() {

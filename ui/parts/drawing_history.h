@@ -68,6 +68,10 @@ public:
     std::size_t undoCount() const { return history_ ? history_->undoCount() : 0; }
     std::size_t redoCount() const { return history_ ? history_->redoCount() : 0; }
     const KeptDrawingWriter* keeper() const { return keeper_.get(); }
+    // Steps cut since the window began, restarts included: a change in it
+    // around an action tells that the action cut a step (a cancelled open
+    // ends a stroke held across it, which its story must then say).
+    std::size_t cuts() const { return cuts_; }
 
 private:
     void heard(const ActionCall& call);
@@ -86,6 +90,7 @@ private:
     unsigned fingers_ = 0;     // the fingers down on the canvas, one bit each
     int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
     bool cannotKeep_ = false;  // nothing is kept this run, whatever happens
+    std::size_t cuts_ = 0;     // see cuts()
     bool changed_ = false;     // a change since the start (or since the last offer to save)
     // By button, then normal, hot, off: drawn once, the canvas resets faces on every mouse step.
     std::array<std::array<QPixmap, 3>, 2> faces_;

@@ -137,7 +137,9 @@ struct SessionRecorder::State final : FileDialogPort {
         std::int64_t atMs = 0;
         std::optional<std::uint32_t> seed;
         std::size_t redoBefore = 0;
+        bool cut = false;  // the history cut a step as it began (a stroke held across it)
     };
+    std::size_t cutsSeen = 0;       // the history's cuts() when the last call ended
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
     std::optional<QString> saved;   // what the save dialog answered during the running save
     FileStamp savedOver;            // the file that answer named, before the save
@@ -193,6 +195,13 @@ struct SessionRecorder::State final : FileDialogPort {
         numbers.insert(numbers.end(), {m.hasPoint ? 1.0 : 0.0, double(m.x), double(m.y),
                                        double(w.canvas.positionX()), double(w.canvas.positionY())});
         keep({atMs, kStateWord, std::move(numbers), {}});
+        // And where the random numbers stand: the first call kept after a
+        // state may be a move of a stroke held across it (an undo, a redo or
+        // an open pressed mid-stroke), and a move notes no seed of its own.
+        if (const std::uint32_t seed = w.random.seed(); seed != lastSeed) {
+            keep({atMs, kSeedWord, {double(seed)}, {}});
+            lastSeed = seed;
+        }
         undoFloor = w.drawingHistory().undoCount();
         redoFloor = w.drawingHistory().redoCount();
     }
@@ -213,6 +222,10 @@ struct SessionRecorder::State final : FileDialogPort {
     }
 
     void hear(const ActionCall& c) {
+        // The history hears each call first: a cut it made since the last
+        // call ended was made as this one began.
+        const std::size_t cuts = w.drawingHistory().cuts(), cutsBefore = cutsSeen;
+        if (c.stage == ActionCall::Stage::Ended) cutsSeen = cuts;
         // What is heard and what kept is the action table's to say (its
         // effect and story role); the story names actions by their aliases.
         // A save is heard (its story goes beside the picture) but not kept.
@@ -221,12 +234,16 @@ struct SessionRecorder::State final : FileDialogPort {
         // about; the pointer resting over the page would fill the story.
         if (c.alias == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
-            Pending p{c.alias, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount()};
+            Pending p{c.alias, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount(), cuts != cutsBefore};
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
             if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName && c.alias != "FingerMove")
                 p.seed = w.random.seed();
             if (c.story == StoryRole::SavesPicture) saved.reset();
+            // What the window opened is asked for when the call ends: an
+            // open that never reached the dialog (a gallery pick with no
+            // gallery) must not find the picture an earlier open left there.
+            if (c.story == StoryRole::OpensPicture) w.files().lastOpened.clear();
             running.push_back(std::move(p));
             return;
         }
@@ -251,8 +268,17 @@ struct SessionRecorder::State final : FileDialogPort {
             // A cancelled or refused open changed nothing; the window says
             // which picture it put on the canvas (asked for in the dialog, or
             // a drawing taken from the gallery), so none is decoded again.
+            // Kept, though, when it ended a stroke held across it (a finger
+            // or the button still down): the replay's open, given no
+            // picture, is cancelled too and cuts the same undo step.
             const QString opened = w.files().lastOpened;
-            if (opened.isEmpty()) return;
+            if (opened.isEmpty()) {
+                if (!p.cut) return;
+                keepSeed(p);
+                keep({p.atMs, p.name, p.args, {}});
+                takeLines();
+                return;
+            }
             if (adoptBeside(opened, p, c.time)) return;
             keepOpen(opened, p);  // cannot keep it: the story goes on, without this picture
             takeLines();
