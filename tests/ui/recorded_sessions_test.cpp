@@ -20,6 +20,7 @@
 #include <random>
 #include <set>
 
+#include "engine/toolbox/tools_table.h"
 #include "ui/files/gallery_folder.h"
 #include "ui/files/png_story.h"
 #include "ui/parts/drawing_history.h"
@@ -175,6 +176,27 @@ protected:
         anyAction();
     }
 
+    // The pixels of the live canvas that the story's replay gives otherwise
+    // (-1: another size; -2, -3: not saved, not replayed).
+    int replayDiffers() {
+        recorder->sync();
+        const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
+        if (!DrawingFiles::SaveCanvas(window->canvas, live)) return -2;
+        QFile::remove(replayed);
+        QFile file(recorder->path());
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return -2;
+        QTextStream in(&file);
+        ReplayOutputs outputs;
+        outputs.canvas = replayed;
+        if (RunReplay(recorder->path(), in, outputs) != 0) return -3;
+        const QImage a(live), b(replayed);
+        if (a.size() != b.size()) return -1;
+        int differ = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) differ += a.pixel(x, y) != b.pixel(x, y);
+        return differ;
+    }
+
     // Pictures to open: smaller than the canvas, larger, and of its size.
     void makePictures() {
         const QSize sizes[] = {{120, 80}, {1200, 700}, {807, 537}};
@@ -206,31 +228,35 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
             if (part > 0) startProgram(folder);  // quits, keeping the drawing, and starts on it
             for (int i = 10 + roll(40); i > 0; --i) ASSERT_NO_FATAL_FAILURE(step());
         }
-        recorder->sync();
-        const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
-        ASSERT_TRUE(DrawingFiles::SaveCanvas(window->canvas, live));
-        QFile::remove(replayed);
-        const QString story = recorder->path();
-        QFile file(story);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        QTextStream in(&file);
-        ReplayOutputs outputs;
-        outputs.canvas = replayed;
-        EXPECT_EQ(RunReplay(story, in, outputs), 0) << "session " << session << ": " << qPrintable(story);
-        const QImage a(live), b(replayed);
-        int differ = 0;
-        if (a.size() == b.size()) {
-            for (int y = 0; y < a.height(); ++y)
-                for (int x = 0; x < a.width(); ++x) differ += a.pixel(x, y) != b.pixel(x, y);
-        } else {
-            differ = -1;
-        }
+        const int differ = replayDiffers();
         EXPECT_EQ(differ, 0) << "session " << session << " (" << restarts << " restarts) replays differently: "
-                             << qPrintable(story);
+                             << qPrintable(recorder->path());
         if (differ != 0) {
             ++failed;
             scratch.setAutoRemove(false);  // the recording and its pictures, to be looked at
         }
+    }
+    recorder.reset();
+    if (window) window->Unload();
+}
+
+// A stroke held across an open that was cancelled goes on as it did: the
+// open cut an undo step there, and its replay must cut the same one.
+TEST_F(RecordedSessionsTest, AStrokeHeldAcrossACancelledOpenReplays) {
+    ASSERT_TRUE(scratch.isValid());
+    for (int model = 0; model < kModelCount; ++model) {
+        const QString folder = scratch.filePath(QStringLiteral("held-%1").arg(model));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        run("bSpray_MouseDown", {double(model), 1, 0, 0});
+        run("pctDraw_MouseDown", {1, 400, 300});
+        run("pctDraw_MouseMove", {1, 450, 320});
+        dialog.answers.push_back(std::nullopt);
+        run("Label7_MouseDown", {1, 0, 0});
+        run("pctDraw_MouseMove", {1, 600, 420});
+        run("pctDraw_MouseUp", {1, 600, 420});
+        run("Undo", {});
+        EXPECT_EQ(replayDiffers(), 0) << "model " << model;
     }
     recorder.reset();
     if (window) window->Unload();
