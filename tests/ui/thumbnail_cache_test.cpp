@@ -158,7 +158,7 @@ TEST_F(ThumbnailCacheTest, UsesOnlyWhatIsOfThisFileNowAndNeverFollowsLinks) {
         EXPECT_EQ(QFileInfo::exists(failed), c.failNoted);
         const QFileInfo large(root() + QStringLiteral("/large"));
         if (c.image && !c.cacheUsed && large.isDir()) {
-            // Made again and kept the spec's way: a private regular file that a second cache takes as it is.
+            // Made again and kept the desktop's way: a private regular file that a second cache takes as it is.
             struct stat st {};
             ASSERT_EQ(::lstat(QFile::encodeName(thumb()).constData(), &st), 0);
             EXPECT_TRUE(S_ISREG(st.st_mode));
@@ -191,7 +191,7 @@ TEST_F(ThumbnailCacheTest, AFailedDrawingIsNotTriedAgainUntilItChanges) {
 }
 
 TEST(ThumbnailNames, FollowTheDesktopsRules) {
-    // The example the thumbnail specification itself gives.
+    // The example the freedesktop thumbnail standard itself gives.
     EXPECT_EQ(ThumbnailFileName(QStringLiteral("/home/jens/photos/me.png")),
               QStringLiteral("c6ee772d9e49320e97ec29a7eb5b1697.png"));
     EXPECT_EQ(ThumbnailUri(QString::fromUtf8("/p/Drawing 2026-12-09 10.15 \xc3\xa9#?%;\n.png")),

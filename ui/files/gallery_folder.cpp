@@ -18,6 +18,7 @@
 #include <random>
 
 #include "ui/files/png_story.h"
+#include "ui/files/safe_write.h"
 #include "ui/words/texts.h"
 
 namespace pintaloo {
@@ -48,21 +49,6 @@ int MakeAndOpenFolder(const QString& folder) {
     }
     if (::mkdir(native.constData(), 0755) != 0 && errno != EEXIST) return -1;
     return OpenFolder(native);
-}
-
-bool WriteAll(int fd, const char* p, std::size_t left) {
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        p += n;
-        left -= std::size_t(n);
-    }
-    return true;
 }
 
 // A new private file in the folder: its descriptor, its name in `name`.

@@ -13,8 +13,6 @@
 
 namespace pintaloo {
 
-namespace {
-
 bool WriteAll(int fd, const char* p, std::size_t left) {
     while (left > 0) {
         const ssize_t n = ::write(fd, p, left);
@@ -29,6 +27,8 @@ bool WriteAll(int fd, const char* p, std::size_t left) {
     }
     return true;
 }
+
+namespace {
 
 // Checks what is at `native` now: nothing, or a regular file we may
 // replace. Sets errno and returns false otherwise.

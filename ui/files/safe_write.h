@@ -14,6 +14,7 @@
 // Costs one fsync of the file per write; the folder is not synced (a power
 // cut may lose the rename, never leave a mix of old and new).
 #include <QByteArray>
+#include <cstddef>
 #include <QString>
 
 namespace pintaloo {
@@ -23,6 +24,10 @@ struct WriteTrouble {
     int error = 0;  // errno; 0 when all went well
     QString text() const;
 };
+
+// Writes all `left` bytes at `p` to `fd`, going on after interruptions.
+// False with errno when it could not (ENOSPC when a write took nothing).
+bool WriteAll(int fd, const char* p, std::size_t left);
 
 // Writes `bytes` as the whole of `path`, atomically. False, with the reason
 // in `trouble`, when the target was refused or anything failed.
