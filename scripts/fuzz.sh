@@ -12,6 +12,8 @@
 #                       tests/fuzz/story-seeds, with the same dictionary
 #   fuzz_kept_drawing   the drawing kept in the state folder, seeded from
 #                       tests/data/kept
+#   fuzz_png_story      the story and pictures inside a gallery PNG, seeded
+#                       from tests/fuzz/seeds (story.png carries a story)
 # A crash leaves its input in build-fuzz/findings/ and ends with status 1;
 # each target's full log is in build-fuzz/TARGET.log.
 set -euo pipefail
@@ -20,7 +22,8 @@ seconds=${1:-60}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF >/dev/null
-nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script fuzz_story_file fuzz_kept_drawing
+nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script fuzz_story_file fuzz_kept_drawing \
+  fuzz_png_story
 
 findings=build-fuzz/findings
 mkdir -p "$findings"
@@ -66,3 +69,4 @@ fuzz fuzz_open_picture 65536 "${picture_seeds[@]}"
 fuzz fuzz_replay_script 4096 -dict="$dict" "${replay_seeds[@]}"
 fuzz fuzz_story_file 4096 -dict="$dict" tests/fuzz/story-seeds
 fuzz fuzz_kept_drawing 16384 tests/data/kept
+fuzz fuzz_png_story 65536 tests/fuzz/seeds
