@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
   qt6-translations-l10n poppler-utils
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and the CMake commands that run them
+  fonts-noto-cjk fonts-noto-core  # Chinese, Japanese, Korean and Arabic on screen and in the screenshots tests take
   python3 lame
   qt6-wayland weston
   dbus at-spi2-core python3-pyatspi  # tests/e2e/atspi_check.py: what a screen reader hears

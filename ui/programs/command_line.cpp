@@ -7,6 +7,8 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "ui/words/language.h"
+
 namespace pintaloo {
 
 namespace {
@@ -49,8 +51,13 @@ CommandLine Failure(const QCommandLineParser& parser, const QString& why) {
 }  // namespace
 
 const QStringList& LanguageCodes() {
-    static const QStringList codes = {QStringLiteral("en"), QStringLiteral("ro"), QStringLiteral("fr"),
-                                      QStringLiteral("de"), QStringLiteral("it"), QStringLiteral("es")};
+    // Each language's standard code ("de", "zh", "pt"), in the order of Language.
+    static const QStringList codes = [] {
+        QStringList list;
+        for (int i = 0; i < kLanguageCount; ++i)
+            list << SystemLanguageCode(Language(i)).section(QLatin1Char('_'), 0, 0);
+        return list;
+    }();
     return codes;
 }
 

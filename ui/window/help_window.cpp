@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "ui/words/help_pages.h"
@@ -73,7 +72,7 @@ void HelpWindows::show(Language language) {
     }
     window_->setWindowTitle(Text(TextId::HelpAbout, language));  // Qt adds " — Pintaloo"
     window_->findChild<QPushButton*>(QStringLiteral("helpClose"))->setText(Text(TextId::CloseWindow, language));
-    window_->findChild<QTextBrowser*>(QStringLiteral("helpPage"))->setSource(QUrl(QLatin1String("qrc") + HelpPageFor(language)));
+    window_->findChild<QTextBrowser*>(QStringLiteral("helpPage"))->setHtml(HelpPageHtml(language));
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <array>
+#include <cstring>
 
 namespace pintaloo {
 
@@ -14,18 +15,44 @@ namespace {
 struct LanguageRow {
     Language language;
     const char* code;    // the program's own
-    const char* system;  // ISO 639-1, as locales and Qt's files name it
+    const char* system;  // as locales, translators and Qt's own files name it
+    bool rightToLeft;
 };
 
-// The program's codes predate the standard ones for German and Spanish.
+// The program's codes predate the standard ones for German and Spanish; the
+// languages added since use the standard ones. A system code matches by its
+// language part alone, so "zh_TW" gets the simplified Chinese and "pt_PT"
+// the Brazilian Portuguese rather than English.
 constexpr std::array<LanguageRow, kLanguageCount> kLanguages{{
-    {Language::English, "en", "en"},
-    {Language::Romanian, "ro", "ro"},
-    {Language::French, "fr", "fr"},
-    {Language::German, "ge", "de"},
-    {Language::Italian, "it", "it"},
-    {Language::Spanish, "sp", "es"},
+    {Language::English, "en", "en", false},
+    {Language::Romanian, "ro", "ro", false},
+    {Language::French, "fr", "fr", false},
+    {Language::German, "ge", "de", false},
+    {Language::Italian, "it", "it", false},
+    {Language::Spanish, "sp", "es", false},
+    {Language::Arabic, "ar", "ar", true},
+    {Language::Chinese, "zh", "zh_CN", false},
+    {Language::Japanese, "ja", "ja", false},
+    {Language::Korean, "ko", "ko", false},
+    {Language::Dutch, "nl", "nl", false},
+    {Language::Polish, "pl", "pl", false},
+    {Language::Portuguese, "pt", "pt_BR", false},
+    {Language::Russian, "ru", "ru", false},
+    {Language::Turkish, "tr", "tr", false},
+    {Language::Ukrainian, "uk", "uk", false},
 }};
+
+static_assert([] {
+    for (std::size_t i = 0; i < kLanguages.size(); ++i)
+        if (kLanguages[i].language != Language(i)) return false;
+    return true;
+}(), "rows in the order of Language");
+
+// "zh_CN" -> "zh": what a locale's language part is compared with.
+QLatin1String LanguagePart(const char* system) {
+    const char* cut = std::strchr(system, '_');
+    return cut ? QLatin1String(system, cut - system) : QLatin1String(system);
+}
 
 const LanguageRow& RowOf(Language language) { return kLanguages[std::size_t(language)]; }
 
@@ -37,6 +64,10 @@ constexpr std::array<const char*, 1> kQtCatalogues{"qtbase"};
 
 QString LanguageCode(Language language) { return QString::fromLatin1(RowOf(language).code); }
 
+QString SystemLanguageCode(Language language) { return QString::fromLatin1(RowOf(language).system); }
+
+bool RightToLeft(Language language) { return RowOf(language).rightToLeft; }
+
 std::optional<Language> LanguageFromCode(const QString& code) {
     // "fr_CA.UTF-8@euro" -> "fr": the region, the encoding and the variant do not matter.
     QString bare = code.trimmed().toLower();
@@ -44,7 +75,7 @@ std::optional<Language> LanguageFromCode(const QString& code) {
         bare = bare.section(cut, 0, 0);
     if (bare.isEmpty()) return std::nullopt;
     for (const LanguageRow& row : kLanguages)
-        if (bare == QLatin1String(row.code) || bare == QLatin1String(row.system)) return row.language;
+        if (bare == QLatin1String(row.code) || bare == LanguagePart(row.system)) return row.language;
     return std::nullopt;
 }
 
@@ -81,12 +112,20 @@ QtTranslations::~QtTranslations() {
 int QtTranslations::install(Language language) {
     for (auto& t : installed_) QCoreApplication::removeTranslator(t.get());
     installed_.clear();
-    if (language == Language::English) return 0;
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (language == Language::English || std::size_t(language) >= kLanguages.size()) return 0;
     const QString system = QString::fromLatin1(RowOf(language).system);
+    // Qt asks the translator installed last first. Ours goes in first, so it
+    // only fills in the dialog words Qt has no translation of (all of them
+    // in Romanian) and Qt's own translators' words win where they exist.
+    auto ours = std::make_unique<QTranslator>();
+    if (ours->load(QStringLiteral(":/i18n/pintaloo_") + system)) {
+        QCoreApplication::installTranslator(ours.get());
+        installed_.push_back(std::move(ours));
+    }
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : kQtCatalogues) {
         auto translator = std::make_unique<QTranslator>();
-        // A missing file is normal (Qt ships no Romanian one): its texts stay English.
+        // A missing file is normal (Qt ships no Romanian one): ours stands in.
         if (!translator->load(QString::fromLatin1(catalogue) + QLatin1Char('_') + system, folder)) continue;
         QCoreApplication::installTranslator(translator.get());
         installed_.push_back(std::move(translator));

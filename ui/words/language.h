@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Which of the program's six languages to speak: from the command line, then
+// Which of the program's languages to speak: from the command line, then
 // from the remembered choice, then from the system's locale variables, English
 // when nothing says otherwise (the tests set none, so they see English).
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,13 +16,35 @@ class QTranslator;
 
 namespace pintaloo {
 
-// The program's own codes, as the window's state dump shows them.
-enum class Language { English, Romanian, French, German, Italian, Spanish };
+// The languages Pintaloo speaks. The first six keep their places: the window's
+// state dump and the remembered setting name them by their codes.
+enum class Language {
+    English,
+    Romanian,
+    French,
+    German,
+    Italian,
+    Spanish,
+    Arabic,
+    Chinese,  // simplified characters, as written in mainland China and Singapore
+    Japanese,
+    Korean,
+    Dutch,
+    Polish,
+    Portuguese,  // as written in Brazil
+    Russian,
+    Turkish,
+    Ukrainian,
+};
 
-inline constexpr int kLanguageCount = 6;
+inline constexpr int kLanguageCount = 16;
 
-// "en", "ro", "fr", "ge", "it", "sp".
+// "en", "ro", "fr", "ge", "it", "sp", then the standard codes ("ar", "zh"...).
 QString LanguageCode(Language language);
+// The standard code, as locales and translators name it ("de", "pt_BR").
+QString SystemLanguageCode(Language language);
+// Written right to left (Arabic): the dialogs, messages and help mirror.
+bool RightToLeft(Language language);
 // One of the program's own codes, or a system code ("de", "es", "fr_CA.UTF-8",
 // "pt"): the language it names, nothing for one the program does not speak.
 std::optional<Language> LanguageFromCode(const QString& code);

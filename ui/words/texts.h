@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every text the window shows or says, in the six languages it speaks. One
-// table, one row a text, so a missing translation shows as a hole in the
-// table, not as a forgotten branch.
+// Every text the window shows or says, one id a text. The English source and
+// its translator's note are in texts.cpp; the translations are in
+// translations/, checked complete by scripts/check_translations.py.
 #include <QString>
 
 #include "ui/words/language.h"
@@ -49,6 +49,8 @@ enum class TextId {
     FilmNotSaved,  // %1 the file, %2 the reason
     FilmSavedTitle,
     FilmCutShort,
+    FilmNotMade,     // the reason, when the film's encoder failed
+    FilmNotWritten,  // the reason, when the file could not be written; %1 the system's reason
     // Messages.
     OpenFailedTitle,
     NotAPicture,
@@ -62,6 +64,7 @@ enum class TextId {
     FilterBmp,
     FilterJpeg,
     FilterPng,
+    FilterFilm,
     // Why a picture was not opened or saved (the reader's and writer's messages).
     PictureUnreadable,
     PictureTooLarge,
