@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation>Enlève la dernière chose que tu as peinte, puis la fait revenir.</translation>
+        <translation>Enlève la dernière chose que tu as peinte, puis fais-la revenir.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
