@@ -989,7 +989,7 @@ Deseja substituí-la?</translation>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation>Tem certeza?</translation>
+        <translation>Certeza?</translation>
     </message>
 </context>
 </TS>
