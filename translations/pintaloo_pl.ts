@@ -313,7 +313,7 @@
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation>Kredka, której kolor miesza się z farbą, która już jest na kartce</translation>
+        <translation>Kredka, której kolor miesza się z farbą już leżącą na kartce</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
