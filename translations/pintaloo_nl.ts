@@ -969,7 +969,7 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Stop</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>My drawings</source>

@@ -969,7 +969,7 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Stop</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>My drawings</source>
