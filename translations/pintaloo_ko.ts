@@ -220,7 +220,7 @@
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation>Pintaloo가 화면 전체를 채워요. 돌아가려면 F11이나 Esc를 다시 눌러요.</translation>
+        <translation>Pintaloo가 화면을 가득 채워요. 돌아가려면 F11이나 Esc를 다시 눌러요.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>

@@ -841,7 +841,7 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation>Even wachten...</translation>
+        <translation>Wacht even...</translation>
     </message>
     <message>
         <source>Select a drawing</source>
@@ -969,7 +969,7 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Stop</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>My drawings</source>
@@ -989,7 +989,7 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation>Zeker weten?</translation>
+        <translation>Echt waar?</translation>
     </message>
 </context>
 </TS>

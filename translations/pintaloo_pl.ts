@@ -313,7 +313,7 @@
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation>Kredka, której kolor miesza się z farbą, która już jest na kartce</translation>
+        <translation>Kredka, której kolor miesza się z farbą już leżącą na kartce</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
@@ -969,7 +969,7 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Stop</translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>My drawings</source>

@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation>Salva a sua figura na sua pasta Imagens, ou onde você quiser. Uma figura PNG guarda o filme dela dentro dela mesma.</translation>
+        <translation>Salva a sua figura na sua pasta Imagens, ou onde você quiser. Uma figura PNG guarda o filme dentro do próprio arquivo.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
@@ -989,7 +989,7 @@ Deseja substituí-la?</translation>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation>Tem certeza?</translation>
+        <translation>Certeza?</translation>
     </message>
 </context>
 </TS>

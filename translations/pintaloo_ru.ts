@@ -220,7 +220,7 @@
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation>Pintaloo занимает весь экран; нажми F11 или Esc ещё раз, чтобы вернуться.</translation>
+        <translation>Pintaloo заполняет его целиком; нажми F11 или Esc ещё раз, чтобы вернуться.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>

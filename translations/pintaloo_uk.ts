@@ -220,7 +220,7 @@
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation>Pintaloo займає весь екран; натисни F11 або Esc ще раз, щоб повернутися.</translation>
+        <translation>Pintaloo заповнює його повністю; натисни F11 або Esc ще раз, щоб повернутися.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
