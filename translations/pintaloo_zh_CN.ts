@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation>给大人看。</translation>
+        <translation>写给大人。</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
@@ -841,7 +841,7 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation>请稍等…</translation>
+        <translation>稍等一下……</translation>
     </message>
     <message>
         <source>Select a drawing</source>
