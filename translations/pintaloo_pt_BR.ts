@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation>Sai do Pintaloo.</translation>
+        <translation>Sair do Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
