@@ -26,7 +26,7 @@
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation>Turquoise</translation>
+        <translation>Turkoois</translation>
     </message>
     <message>
         <source>Blue</source>
