@@ -537,7 +537,7 @@ maar het filmpje kon er niet naast worden bewaard als
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation>De tekeningen kunnen niet worden gezet in
+        <translation>De tekeningen kunnen niet worden opgeslagen in
 %1
 
 %2
