@@ -26,7 +26,7 @@
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation>Turquoise</translation>
+        <translation>Turkoois</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -537,7 +537,7 @@ maar het filmpje kon er niet naast worden bewaard als
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation>De tekeningen kunnen niet worden gezet in
+        <translation>De tekeningen kunnen niet worden opgeslagen in
 %1
 
 %2

@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation>Zamyka Pintaloo.</translation>
+        <translation>Zamknij Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
@@ -377,7 +377,7 @@ Spróbuj zapisać go w innym folderze.</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation>Było za dużo do nagrania: film kończy się, zanim rysunek jest gotowy.</translation>
+        <translation>Było za dużo do nagrania: film urywa się, zanim rysunek zostanie skończony.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
@@ -484,7 +484,7 @@ Another Pintaloo (perhaps in another login) is already keeping its drawing there
         <translation>Pintaloo nie może tu przechowywać twojego rysunku:
 %1
 
-Inne Pintaloo (może w innej sesji) już przechowuje tam swój rysunek. To tutaj zaczyna od pustej kartki i niczego nie przechowuje: zapisz rysunek przed wyjściem.</translation>
+Inne Pintaloo (może w innej sesji) już przechowuje tam swój rysunek. To Pintaloo zaczyna od pustej kartki i niczego nie przechowuje: zapisz rysunek przed wyjściem.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as

@@ -220,11 +220,11 @@
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation>O Pintaloo ocupa a tela inteira; aperte F11 ou Esc de novo para voltar.</translation>
+        <translation>o Pintaloo ocupa a tela inteira; aperte F11 ou Esc de novo para voltar.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation>Sai do Pintaloo.</translation>
+        <translation>Sair do Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>

@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation>Pintaloo&apos;yu kapatır.</translation>
+        <translation>Pintaloo&apos;yu kapat.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
