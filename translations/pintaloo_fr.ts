@@ -785,7 +785,7 @@ Voulez-vous l&apos;écraser ?</translation>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation>Feuille de dessin&#xa0;: %1</translation>
+        <translation>Feuille de dessin : %1</translation>
     </message>
     <message>
         <source>Stamp %1</source>

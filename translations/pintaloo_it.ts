@@ -298,7 +298,7 @@
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation>pittura;dipingere;disegno;disegnare;pastello;colorare;timbri;bambini;</translation>
+        <translation>pittura;dipingere;disegno;disegnare;matita;pastello;colorare;timbri;bambini;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
@@ -861,7 +861,7 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation>Nuova pagina</translation>
+        <translation>Pagina nuova</translation>
     </message>
     <message>
         <source>New coloring page</source>
