@@ -201,7 +201,7 @@ def read_translations(path):
 def text_problem(text):
     if len(text) > MAX_TEXT_CHARS:
         return f"is {len(text)} characters long, more than {MAX_TEXT_CHARS}"
-    if any(ord(c) < 0x20 and c not in "\t\n" or 0x7F <= ord(c) < 0xA0 or c in "\uFFFE\uFFFF" for c in text):
+    if any((ord(c) < 0x20 and c not in "\t\n") or 0x7F <= ord(c) < 0xA0 or c in "\uFFFE\uFFFF" for c in text):
         return "holds a control character"
     return None
 
