@@ -34,15 +34,15 @@ count_lines() {
     echo "$(grep -c "^[A-Za-z]*\[$1\]=" "$2") $(grep -c "xml:lang=\"$1\"" "$3")"
 }
 
-# finished TS: "LANG ALL DONE", the launcher texts it has and has finished.
+# finished TS...: "LANG ALL DONE" a file, the launcher texts it has and has finished.
 finished() {
     python3 -c 'import sys, xml.etree.ElementTree as E
-r = E.parse(sys.argv[1]).getroot()
-t = [m.find("translation") for c in r.iter("context") if c.findtext("name") == "Launcher" for m in c.iter("message")]
-print(r.get("language"), len(t), sum(1 for x in t if x is not None and not x.get("type") and (x.text or "").strip()))' "$1"
+for f in sys.argv[1:]:
+    r = E.parse(f).getroot()
+    t = [m.find("translation") for c in r.iter("context") if c.findtext("name") == "Launcher" for m in c.iter("message")]
+    print(r.get("language"), len(t), sum(1 for x in t if x is not None and not x.get("type") and (x.text or "").strip()))' "$@"
 }
-for ts in "$SOURCE"/translations/pintaloo_*.ts; do
-    read -r lang all done < <(finished "$ts")
+while read -r lang all done; do
     got=$(count_lines "$lang" "$BUILT/$ID.desktop" "$BUILT/$ID.metainfo.xml")
     if ((all > 0 && done == all)); then
         [[ $got == "$desktop_lines $meta_lines" ]] ||
@@ -50,7 +50,7 @@ for ts in "$SOURCE"/translations/pintaloo_*.ts; do
     elif ((done == 0)); then
         [[ $got == "0 0" ]] || fail "$lang has no finished launcher text but has $got lines"
     fi
-done
+done < <(finished "$SOURCE"/translations/pintaloo_*.ts)
 
 # The made-up translations: each finished text is "T<n> & <b> x;y".
 fake() {  # fake TS_IN TS_OUT HOW_MANY_FINISHED
