@@ -7,7 +7,8 @@
 # each language line of the templates, and a language with no finished text
 # has none. Then a made-up pair of translations (French all finished, with
 # characters both formats must escape; Brazilian Portuguese with only the
-# first text finished) through the same script, judged by the validators.
+# first text finished; German with half its description) through the same
+# script, judged by the validators.
 #   launcher_languages_test.sh SOURCE_DIR BUILD_DESKTOP_DIR
 set -u
 set -o pipefail
@@ -33,15 +34,15 @@ count_lines() {
     echo "$(grep -c "^[A-Za-z]*\[$1\]=" "$2") $(grep -c "xml:lang=\"$1\"" "$3")"
 }
 
-# finished TS: "LANG ALL DONE", the launcher texts it has and has finished.
+# finished TS...: "LANG ALL DONE" a file, the launcher texts it has and has finished.
 finished() {
     python3 -c 'import sys, xml.etree.ElementTree as E
-r = E.parse(sys.argv[1]).getroot()
-t = [m.find("translation") for c in r.iter("context") if c.findtext("name") == "Launcher" for m in c.iter("message")]
-print(r.get("language"), len(t), sum(1 for x in t if x is not None and not x.get("type") and (x.text or "").strip()))' "$1"
+for f in sys.argv[1:]:
+    r = E.parse(f).getroot()
+    t = [m.find("translation") for c in r.iter("context") if c.findtext("name") == "Launcher" for m in c.iter("message")]
+    print(r.get("language"), len(t), sum(1 for x in t if x is not None and not x.get("type") and (x.text or "").strip()))' "$@"
 }
-for ts in "$SOURCE"/translations/pintaloo_*.ts; do
-    read -r lang all done < <(finished "$ts")
+while read -r lang all done; do
     got=$(count_lines "$lang" "$BUILT/$ID.desktop" "$BUILT/$ID.metainfo.xml")
     if ((all > 0 && done == all)); then
         [[ $got == "$desktop_lines $meta_lines" ]] ||
@@ -49,7 +50,7 @@ for ts in "$SOURCE"/translations/pintaloo_*.ts; do
     elif ((done == 0)); then
         [[ $got == "0 0" ]] || fail "$lang has no finished launcher text but has $got lines"
     fi
-done
+done < <(finished "$SOURCE"/translations/pintaloo_*.ts)
 
 # The made-up translations: each finished text is "T<n> & <b> x;y".
 fake() {  # fake TS_IN TS_OUT HOW_MANY_FINISHED
@@ -67,6 +68,9 @@ fake() {  # fake TS_IN TS_OUT HOW_MANY_FINISHED
 mkdir -p "$WORK/ts" "$WORK/out"
 fake "$SOURCE/translations/pintaloo_fr.ts" "$WORK/ts/pintaloo_fr.ts" 1000
 fake "$SOURCE/translations/pintaloo_pt_BR.ts" "$WORK/ts/pintaloo_pt_BR.ts" 1
+# German: the table's first five, which end with the description's first
+# paragraph; the rest of the description unfinished leaves all of it English.
+fake "$SOURCE/translations/pintaloo_de.ts" "$WORK/ts/pintaloo_de.ts" 5
 python3 "$SOURCE/tools/i18n/localise_desktop.py" --words "$SOURCE/ui/words/launcher_words.cpp" \
     --template "$DESKTOP_IN" --template "$META_IN" --output-dir "$WORK/out" "$WORK"/ts/*.ts ||
     fail "the script refused the made-up translations"
@@ -75,6 +79,8 @@ desktop=$WORK/out/$ID.desktop meta=$WORK/out/$ID.metainfo.xml
     fail "French, all finished, has $(count_lines fr "$desktop" "$meta") lines, not $desktop_lines $meta_lines"
 [[ $(count_lines pt_BR "$desktop" "$meta") == "1 0" ]] ||
     fail "Brazilian Portuguese, with only its generic name, has $(count_lines pt_BR "$desktop" "$meta") lines"
+[[ $(count_lines de "$desktop" "$meta") == "3 1" ]] ||
+    fail "German, with half its description, has $(count_lines de "$desktop" "$meta") lines, not its summary alone"
 grep -qx 'GenericName\[pt_BR\]=T1 & <b> x;y' "$desktop" || fail "no GenericName[pt_BR] line as written"
 grep -Eqx 'Keywords\[fr\]=T[0-9]+ & <b> x;y;' "$desktop" || fail "the French keywords are not a ';' list"
 [[ $(grep 'xml:lang="fr"' "$meta" | grep -vc '>T[0-9]* &amp; &lt;b&gt; x;y</') == 0 ]] ||

@@ -17,6 +17,11 @@ A template is the file itself with two kinds of marker:
             of the language codes, with @LANG@ as the code ("de", "pt_BR") and
             each @Slot@ as that language's text. A language missing a text
             simply has no line there; the English line is always written.
+  @TOGETHER@ ... @END@, each alone on its line (and not written out), around
+            lines that make one text between them, such as the paragraphs
+            and list of a description: a language's lines there are written
+            only when it has finished every text of the block, so a reader
+            never sees half a description in their language.
 The output's name is the template's without ".in"; its ending says how texts
 are escaped: ".desktop" as a desktop entry's values (a text whose English ends
 with ';' is a list and keeps that form), ".xml" as XML character data.
@@ -43,6 +48,8 @@ MAX_TEXT_CHARS = 2000            # the longest paragraph is a few hundred
 LANGUAGE_CODE = re.compile(r"[a-z]{2,3}(_[A-Z]{2})?")
 MARKER = re.compile(r"@([A-Za-z][A-Za-z0-9_]*)@")
 LANG = "LANG"
+TOGETHER, END = "TOGETHER", "END"
+BLOCK_LINE = re.compile(r"\s*@(TOGETHER|END)@\s*")
 
 
 class InputError(Exception):
@@ -135,7 +142,7 @@ def read_slots(path):
         raise InputError(f"{path}: no {{\"Slot\", QT_TRANSLATE_NOOP3(\"{CONTEXT}\", ...)}} rows found")
     seen = set()
     for slot, _, _ in rows:
-        if not re.fullmatch(r"[A-Za-z][A-Za-z0-9_]*", slot) or slot == LANG:
+        if not re.fullmatch(r"[A-Za-z][A-Za-z0-9_]*", slot) or slot in (LANG, TOGETHER, END):
             raise InputError(f"{path}: slot name {slot!r} cannot be a template marker")
         if slot in seen:
             raise InputError(f"{path}: slot {slot} appears twice")
@@ -194,7 +201,7 @@ def read_translations(path):
 def text_problem(text):
     if len(text) > MAX_TEXT_CHARS:
         return f"is {len(text)} characters long, more than {MAX_TEXT_CHARS}"
-    if any(ord(c) < 0x20 and c not in "\t\n" or 0x7F <= ord(c) < 0xA0 or c in "\uFFFE\uFFFF" for c in text):
+    if any((ord(c) < 0x20 and c not in "\t\n") or 0x7F <= ord(c) < 0xA0 or c in "\uFFFE\uFFFF" for c in text):
         return "holds a control character"
     return None
 
@@ -220,8 +227,32 @@ def xml_text(text, _english):
 def fill(template, slots, languages, escape):
     """The template with its markers replaced; see the module's notes."""
     english = {slot: source for slot, source, _ in slots}
+    lines = template.splitlines(keepends=True)
+    # The slots each line's block needs: its own, or all of its block's.
+    needs = [set() for _ in lines]
+    block = None
+    for number, line in enumerate(lines, 1):
+        marker = BLOCK_LINE.fullmatch(line)
+        if marker and (marker.group(1) == TOGETHER) == (block is not None):
+            raise InputError(f"line {number}: @{marker.group(1)}@ " +
+                             ("inside another block" if block is not None else "with no block open"))
+        if marker and marker.group(1) == TOGETHER:
+            block = []
+        elif marker:
+            together = set().union(*(needs[i] for i in block))
+            for i in block:
+                needs[i] = together
+            block = None
+        else:
+            needs[number - 1] = {n for n in MARKER.findall(line) if n != LANG}
+            if block is not None:
+                block.append(number - 1)
+    if block is not None:
+        raise InputError(f"a @{TOGETHER}@ block has no @{END}@")
     out = []
-    for number, line in enumerate(template.splitlines(keepends=True), 1):
+    for number, line in enumerate(lines, 1):
+        if BLOCK_LINE.fullmatch(line):
+            continue
         names = MARKER.findall(line)
         unknown = sorted({n for n in names if n != LANG and n not in english})
         if unknown:
@@ -233,7 +264,7 @@ def fill(template, slots, languages, escape):
         if not used:
             raise InputError(f"line {number}: @{LANG}@ on a line with no text to translate")
         for code, texts in languages:
-            if all(n in texts for n in used):
+            if all(n in texts for n in needs[number - 1]):
                 out.append(MARKER.sub(
                     lambda m, code=code, texts=texts:
                     code if m.group(1) == LANG else escape(texts[m.group(1)], english[m.group(1)]), line))
