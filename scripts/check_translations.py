@@ -37,7 +37,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 SOURCES = "ui/words"  # every text the program shows or says is in a table here
-# lupdate reads a handful of small files: a minute means it is stuck.
+# lupdate reads a handful of small files in about a second: two minutes means it is stuck.
 LUPDATE_SECONDS = 120
 
 PLACEHOLDER = re.compile(r"%L?(?:[1-9][0-9]?|n)")
