@@ -50,6 +50,7 @@ const Case kCases[] = {
     {"lang upper case", {"--lang", "DE"}, Action::Run, 0, Opts(false, false, false, "de"), ""},
     {"lang added later", {"--lang", "uk"}, Action::Run, 0, Opts(false, false, false, "uk"), ""},
     {"lang added later, upper case", {"--lang=ZH"}, Action::Run, 0, Opts(false, false, false, "zh"), ""},
+    {"lang in a locale's spelling", {"--lang", "pt_BR"}, Action::Run, 0, Opts(false, false, false, "pt_br"), ""},
     {"last lang wins", {"--lang", "fr", "--lang", "it"}, Action::Run, 0, Opts(false, false, false, "it"), ""},
     {"everything", {"--nosound", "--windowed", "--lang", "en"}, Action::Run, 0, Opts(false, true, true, "en"), ""},
     {"help", {"--help"}, Action::Help, 0, kNone, "--lang <CODE>"},

@@ -30,7 +30,8 @@ const OptionRow kOptions[] = {
     {{QStringLiteral("nosound")}, "Play no sounds.", nullptr},
     {{QStringLiteral("scan")}, "Scan the controls for a switch, a step every SECONDS (1 to 5, default 2).", nullptr},
     {{QStringLiteral("two-switches")}, "Scan with two switches: Enter presses, any other key moves on.", nullptr},
-    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it or es (or sp).", "CODE"},
+    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it, es (or sp), ar, zh, ja, ko, nl, pl, pt, ru, tr "
+     "or uk; a locale's spelling (pt_BR, zh_CN.UTF-8) is taken too.", "CODE"},
 };
 
 // Without a QCoreApplication the parser cannot know the program's name.
@@ -120,9 +121,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
     if (parser.isSet(QStringLiteral("lang"))) {
         // The last --lang wins, as with most programs.
         const QString code = parser.values(QStringLiteral("lang")).constLast().trimmed().toLower();
-        // The help pages' own spellings of German and Spanish are taken too.
-        const bool accepted =
-            LanguageCodes().contains(code) || code == QLatin1String("ge") || code == QLatin1String("sp");
+        // The standard codes, the older spellings of German and Spanish (ge,
+        // sp) and a locale's spelling (pt_BR, zh_CN.UTF-8), as the system's
+        // locale variables are read.
+        const bool accepted = LanguageFromCode(code).has_value();
         if (!accepted)
             return Failure(parser, QStringLiteral("Pintaloo does not speak the language \"%1\". Choose one of: %2.")
                                        .arg(parser.values(QStringLiteral("lang")).constLast(),
