@@ -70,4 +70,9 @@ if(PINTALOO_DPKG_QUERY AND TARGET Qt6::Core)
   list(JOIN loaded_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 endif()
 
+# Chinese, Japanese, Korean and Arabic texts need glyphs that no font the
+# program depends on has; without these fonts those languages show boxes, but
+# everything else works, so they are recommended rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-core")
+
 include(CPack)

@@ -16,6 +16,7 @@ echo "== Tests"
 ctest --test-dir build --output-on-failure -j "$jobs"
 echo "== Benchmarks still run (figures are not judged here)"
 build/bench/pintaloo_bench --benchmark_min_time=0.01 --benchmark_filter='Oil|FloodFill|PaintAt/1$' >/dev/null
+build/bench/pintaloo_words_bench --benchmark_min_time=0.01 >/dev/null
 
 echo "== Build with sanitizers"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINTALOO_WERROR=ON -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF

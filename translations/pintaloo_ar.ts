@@ -6,62 +6,62 @@
     <message>
         <source>Red</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>Yellow</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>فيروزي</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Purple</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>بنفسجي</translation>
     </message>
     <message>
         <source>Pink</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>وردي</translation>
     </message>
     <message>
         <source>Brown</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>بني</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أسود</translation>
     </message>
     <message>
         <source>White</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
     <message>
         <source>Gray</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رمادي</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>Pictures</source>
         <comment>File type in the open dialog: every kind of picture.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الصور</translation>
     </message>
     <message>
         <source>Windows Bitmap</source>
         <comment>File type name in the file dialogs (.bmp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>صورة Windows النقطية</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
         <comment>File type name in the file dialogs (.jpg); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>PNG</source>
         <comment>File type name in the file dialogs (.png); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>فيلم WebP</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <message>
         <source>Drawing</source>
         <comment>The word a kept drawing&apos;s file name begins with, before the date: &apos;Drawing 2026-12-09 17.32.png&apos;. No &apos;:&apos; or &apos;/&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسمة</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة ونبذة عن Pintaloo</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج رسم للأطفال الصغار. اختر لونًا، واختر أداة، وارسم على الصفحة البيضاء الكبيرة بالفأرة أو بإصبعك أو بقلم.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الأزرار في الأسفل</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>قلم تلوين. عندما تلوّن فوق الألوان، يمتزج اللون الجديد بها شيئًا فشيئًا. ولا يرسم أبدًا فوق الخطوط السوداء في صفحة التلوين.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح علبة فيها 17 فرشاة خاصة: حلقات، ورذاذ، ونقاط، وشريط بألوان قوس قزح، وكرات، وقلم، وزهور أقحوان، ونجوم، وعشب فيه أزهار، وبقع، وبلاطات، وخطوط متعرّجة، وطوب، وغيرها.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح الأختام: حيوانات، ومركبات، وأزهار، وبيوت، وشموس، وأشجار، وغيوم، وناس. اختر مجموعة، ثم صورة، ثم اضغط على الصفحة. تظهر الأختام أصغر قرب أعلى الصفحة، لأن الأشياء البعيدة تبدو صغيرة.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>يملأ مساحة باللون الذي اخترته.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمسح الألوان، لكنه لا يمسح الخطوط السوداء في صفحة التلوين.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحوّل الصورة كلها إلى لوحة زيتية.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>أربعة أشرطة، من الرفيع إلى السميك. الشريط الذي تختاره يظهر بلونك.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الألوان</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 لونًا، ولكل لون لحنه الصغير. المربع الكبير بجانبها يعرض لونك: اضغط عليه لتشاهد رسومًا متحركة قصيرة.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الأزرار في الأعلى</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ من جديد على صفحة بيضاء نظيفة. وتذهب الرسمة التي كانت عندك إلى «رسوماتي».</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يقلّب 21 صفحة تلوين. اضغط على الصورة الكبيرة لتلوّنها.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>في صفحات التلوين، يفتح صورة حفظتها من قبل (BMP أو JPEG أو PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ صورتك في مجلد «الصور»، أو في أي مكان تختاره. صورة PNG تحتفظ بفيلمها في داخلها.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>كل رسمة تتركها لتبدأ صفحة جديدة تُحفظ هنا، والأحدث أولًا. اضغط على رسمة لترسم عليها من جديد، أو اضغط على سلة المهملات مرتين لترميها، أو شاهدها كلها واحدة بعد الأخرى.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع عن آخر شيء رسمته، ثم أعِده مرة أخرى.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>يطبع صورتك بأكبر حجم تسمح به الورقة. ويمكنك أيضًا أن تطبعها في ملف PDF.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>يطفئ الأصوات والألحان، ثم يشغّلها من جديد.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح هذه الصفحة.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الفيلم</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتذكّر Pintaloo كيف رسمت صورتك. وهذا الزر يعرضها من جديد من أول خط، مثل فيلم.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ هذا الفيلم صورةً متحركة (WebP) يمكنك أن تُريها للآخرين.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>المفاتيح</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغلق اللوحة المفتوحة، ويخرج من ملء الشاشة.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يملأ Pintaloo الشاشة كلها؛ اضغط F11 أو Esc مرة أخرى للعودة.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>اخرج من Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح Tab ينتقل من زر إلى زر، ومفتاح Space يضغط الزر. وعلى الصفحة، تحرّك مفاتيح الأسهم الفرشاة، ومفتاح Space يرسم.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>نبذة عن البرنامج</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج Pintaloo، الإصدار %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>شكر وتقدير.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>كل صورة وصفحة تلوين وصوت ورسوم متحركة في Pintaloo صنعها فريق Pintaloo خصيصًا له، وهي محفوظة مع الشيفرة المصدرية للبرنامج. بُني Pintaloo على Qt وSDL_mixer وrlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>الترخيص.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يُعدّ Pintaloo برمجية حرة: شيفرته البرمجية مرخّصة بموجب رخصة جنو العمومية العامة، الإصدار 3 أو أي إصدار لاحق (%1)؛ وصوره وأصواته ورسومه المتحركة وصفحات التلوين فيه مرخّصة بموجب رخصة المشاع الإبداعي نَسب المُصنَّف - الترخيص بالمثل 4.0 (%2)؛ وبياناته الوصفية لمركز البرمجيات مرخّصة بموجب %3. تأتي النصوص الكاملة مع البرنامج، وهي على دبيان في %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>للكبار.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يتحدث Pintaloo لغة سطح المكتب لديك إن كان يعرفها، وإلا فيتحدث الإنجليزية. شغّله مع %1 لتختار واحدة من: %2. وسيتذكّر Pintaloo اختيارك.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>إلى جانب صورك، يحفظ Pintaloo بعض الإعدادات في %1: تشغيل الصوت أو إيقافه، واللغة، وملء الشاشة، وآخر مجلد استخدمته.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ الرسمة التي على الصفحة في %1 بعد كل تغيير بلحظة، لذلك تعود عندما يبدأ Pintaloo من جديد، حتى بعد توقّفه المفاجئ. والرسومات التي تُترك لبدء صفحة جديدة تذهب إلى %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>للأطفال الذين يستخدمون مفتاحًا واحدًا أو مفتاحين: شغّل Pintaloo مع %1 فتضيء الأزرار واحدًا بعد الآخر؛ ومع %2 يكون مفتاح للتنقّل ومفتاح للضغط.</translation>
     </message>
 </context>
 <context>
@@ -288,73 +288,73 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسم للأطفال</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ارسم بأقلام التلوين والأختام وصفحات التلوين</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسم;ارسم;تلوين;أقلام تلوين;أختام;أطفال;صغار;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسم للأطفال الصغار</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يُعدّ Pintaloo برنامج رسم للأطفال الصغار. الأزرار الكبيرة اللطيفة والأصوات والرسوم المتحركة القصيرة تجعل العثور على كل أداة سهلًا، ولا شيء يفعله الطفل يمكن أن يُفسد شيئًا.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>قلم تلوين يمتزج لونه بالألوان الموجودة على الصفحة</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>ممحاة، وأداة ملء، وفُرَش بنقوش وصور</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>أختام تظهر أصغر كلما ارتفعت في الصفحة</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>تأثير اللوحة الزيتية</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات تلوين لا يغطي قلم التلوين خطوطها أبدًا</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>معرض لرسومات الطفل نفسه، وكل رسمة تُعرض من جديد مثل فيلم</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>ست عشرة لغة، والرسم باللمس أو بالقلم أو بلوحة المفاتيح أو بمفاتيح المساعدة</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتاج Pintaloo إلى شبكة، ولا يعرض إعلانات، ولا يجمع أي شيء.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>صورة مرسومة بأقلام التلوين والأختام</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The film was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحفظ الفيلم</translation>
     </message>
     <message>
         <source>Pintaloo could not save the film as
@@ -364,31 +364,36 @@
 
 Please try another folder.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>لم يستطع Pintaloo حفظ الفيلم باسم
+%1
+
+%2
+
+جرّب مجلدًا آخر من فضلك.</translation>
     </message>
     <message>
         <source>The film was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظ الفيلم</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>كان هناك الكثير لتصويره: سيتوقف الفيلم قبل أن تكتمل الرسمة.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُفتح الصورة</translation>
     </message>
     <message>
         <source>This file is not a picture Pintaloo can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الملف ليس صورة يستطيع Pintaloo فتحها.</translation>
     </message>
     <message>
         <source>This picture took too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>استغرق فتح هذه الصورة وقتًا طويلًا جدًا.</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُحفظ الصورة</translation>
     </message>
     <message>
         <source>Pintaloo could not save the picture as
@@ -398,42 +403,47 @@ Please try another folder.</source>
 
 The drawing is still on the page: please try another folder or free some disk space.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>لم يستطع Pintaloo حفظ الصورة باسم
+%1
+
+%2
+
+الرسمة ما زالت على الصفحة: جرّب مجلدًا آخر أو أفرغ بعض المساحة على القرص.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحفظ Pintaloo الصور بصيغة ‎.bmp أو ‎.png أو ‎.jpg.</translation>
     </message>
     <message>
         <source>No space left on device</source>
         <comment>The reason given when the disk is full; it follows a file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لم تبقَ مساحة على الجهاز</translation>
     </message>
     <message>
         <source>Pintaloo could not read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستطع Pintaloo قراءة هذا الملف.</translation>
     </message>
     <message>
         <source>This picture is too big for Pintaloo to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه الصورة أكبر من أن يفتحها Pintaloo.</translation>
     </message>
     <message>
         <source>This picture is damaged or incomplete, so Pintaloo cannot open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذه الصورة تالفة أو غير مكتملة، لذلك لا يستطيع Pintaloo فتحها.</translation>
     </message>
     <message>
         <source>This picture takes too long to open, so Pintaloo stopped trying.</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح هذه الصورة يستغرق وقتًا طويلًا جدًا، لذلك توقّف Pintaloo عن المحاولة.</translation>
     </message>
     <message>
         <source>Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.</source>
         <comment>Follows a refusal: which kinds of picture Pintaloo opens.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Pintaloo الصور النقطية (‎.bmp) وصور JPEG وPNG.</translation>
     </message>
     <message>
         <source>The drawing is still on the page.</source>
         <comment>Ends every message that says a picture was not opened or saved.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الرسمة ما زالت على الصفحة.</translation>
     </message>
     <message>
         <source>Pintaloo cannot save a picture as
@@ -441,11 +451,14 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitmap. The drawing is still on the page.</source>
         <comment>%1 is the name the parent typed. A bitmap is a .bmp file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع Pintaloo حفظ صورة باسم
+%1
+
+من فضلك اجعل الاسم ينتهي بـ ‎.bmp أو ‎.png أو ‎.jpg، أو اتركه بلا امتداد لتُحفظ صورة نقطية. الرسمة ما زالت على الصفحة.</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation type="unfinished"></translation>
+        <translation>رسمتك لا يُحتفَظ بها</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -455,7 +468,12 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع Pintaloo الاحتفاظ برسمتك هنا:
+%1
+
+%2
+
+تبقى الرسمة على الصفحة ما دام Pintaloo مفتوحًا، ويواصل Pintaloo المحاولة. وحتى تكون مطمئنًا، احفظ الرسمة قبل الخروج.</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -463,24 +481,30 @@ The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying.
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع Pintaloo الاحتفاظ برسمتك هنا:
+%1
+
+هناك Pintaloo آخر (ربما في جلسة دخول أخرى) يحتفظ برسمته هناك بالفعل. هذا يبدأ بصفحة فارغة ولا يحتفظ بشيء: احفظ الرسمة قبل الخروج.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الرسمة المحفوظة من المرة السابقة، لذلك تبدأ الصفحة فارغة. لم تُرمَ الرسمة، بل وُضعت جانبًا باسم
+%1</translation>
     </message>
     <message>
         <source>Your drawing has not been kept and will be gone when Pintaloo closes.
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحتفَظ برسمتك، وستختفي عندما يُغلَق Pintaloo.
+
+هل تريد حفظها الآن؟</translation>
     </message>
     <message>
         <source>The film was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحتفَظ بالفيلم</translation>
     </message>
     <message>
         <source>The picture was saved as
@@ -491,12 +515,18 @@ but its film could not be kept beside it as
 
 %3</source>
         <comment>%1 is the picture&apos;s file, %2 the story file beside it, %3 the reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت الصورة باسم
+%1
+
+لكن تعذّر الاحتفاظ بفيلمها بجانبها باسم
+%2
+
+%3</translation>
     </message>
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الرسومات لا تذهب إلى «رسوماتي»</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -507,240 +537,247 @@ but its film could not be kept beside it as
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن وضع الرسومات في
+%1
+
+%2
+
+لم يضِع شيء: إنها محفوظة في
+%3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر صنع الفيلم.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة الفيلم: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>اعثر في:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;سم الملفّ:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفّات من النّوع:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;حفظ</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;فتح</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ كَ‍</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>ارجع</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>الدّليل الأمّ</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>أنشئ مجلّدًا جديدًا</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلّد جديد</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>منظور قائميّ</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>منظور تفصيليّ</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>حاسوبي</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>الأماكن الحديثة</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>‏%1 موجود بالفعل.
+أتريد استبداله؟</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النّوع</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>تاريخ التّعديل</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>احفظ</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ألغِ</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>أغلق</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;نعم</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;لا</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>ا&amp;طبع</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خيارات &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خيارات &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع إلى ملفّ (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفّ محلّيّ</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفّ PDF للكتابة</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>النُّسخ</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>النُّسخ:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>مجال الطّباعة</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع الكلّ</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>الصّفحات من</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع اللونيّ</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>ملوّن</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>تدرّج الرّماديّ</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>الطّابعة</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>الا&amp;سم:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;خصائص</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>المكان:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النّوع:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;ملفّ الخرج:</translation>
     </message>
 </context>
 <context>
@@ -748,47 +785,47 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ورقة الرسم: %1</translation>
     </message>
     <message>
         <source>Stamp %1</source>
         <comment>Screen reader: a stamp in the stamp box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ختم %1</translation>
     </message>
     <message>
         <source>Pattern %1</source>
         <comment>Screen reader: a brush in the brush box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>نقش %1</translation>
     </message>
     <message>
         <source>Stamp group %1</source>
         <comment>Screen reader: a group of stamps; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة الأختام %1</translation>
     </message>
     <message>
         <source>Animation %1</source>
         <comment>Screen reader: one of the short cartoons; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسوم متحركة %1</translation>
     </message>
     <message>
         <source>Cartoons</source>
         <comment>Screen reader: the big box showing the chosen colour, which plays a cartoon when pressed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسوم متحركة</translation>
     </message>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>خذ هذه الصفحة</translation>
     </message>
     <message>
         <source>Next drawing</source>
         <comment>Screen reader: arrow to the next colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الرسمة التالية</translation>
     </message>
     <message>
         <source>Previous drawing</source>
         <comment>Screen reader: arrow to the previous colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>الرسمة السابقة</translation>
     </message>
 </context>
 <context>
@@ -796,7 +833,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
-        <translation type="unfinished"></translation>
+        <translation>يحتاج Pintaloo إلى سطح مكتب رسومي (X11 أو Wayland)، ولم يمكن فتح أيٍّ منهما هنا.</translation>
     </message>
 </context>
 <context>
@@ -804,155 +841,155 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation type="unfinished"></translation>
+        <translation>انتظر قليلًا...</translation>
     </message>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation type="unfinished"></translation>
+        <translation>اختر رسمة</translation>
     </message>
     <message>
         <source>Close me</source>
         <comment>Tooltip of the window&apos;s close button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أغلقني</translation>
     </message>
     <message>
         <source>Minimize me</source>
         <comment>Tooltip of the window&apos;s minimise button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>صغّرني</translation>
     </message>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>صفحة جديدة</translation>
     </message>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation type="unfinished"></translation>
+        <translation>صفحة تلوين جديدة</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>احفظ الرسمة</translation>
     </message>
     <message>
         <source>Help/About</source>
         <comment>Tooltip of the help button, and the help window&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة ونبذة</translation>
     </message>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>قلم تلوين</translation>
     </message>
     <message>
         <source>Models brush</source>
         <comment>Tool: opens a box of patterned and picture brushes (rings, stars, grass...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>فرشاة الأشكال</translation>
     </message>
     <message>
         <source>Stamp brush</source>
         <comment>Tool: opens the stamps (animals, cars, flowers...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>فرشاة الأختام</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>ممحاة</translation>
     </message>
     <message>
         <source>Oil drawing</source>
         <comment>Tool: turns the whole picture into an oil painting.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسم زيتي</translation>
     </message>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation type="unfinished"></translation>
+        <translation>املأ باللون</translation>
     </message>
     <message>
         <source>Brush size</source>
         <comment>Tooltip of the four bars that choose how thick the brush is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>حجم الفرشاة</translation>
     </message>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation type="unfinished"></translation>
+        <translation>اختر اللون</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>افتح رسمة</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
         <comment>The line at the foot of the window; %1 is the version number. Clicking it opens the help.</comment>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة ونبذة · Pintaloo %1</translation>
     </message>
     <message>
         <source>Undo</source>
         <comment>Tooltip: take back the last thing painted.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
         <comment>Tooltip: bring back what Undo took.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أعِد</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>اطبع</translation>
     </message>
     <message>
         <source>Sound on/off</source>
         <comment>Tooltip of the button that turns the sounds off and on.</comment>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل الصوت وإيقافه</translation>
     </message>
     <message>
         <source>Full screen</source>
         <comment>Name of the full-screen switch (F11); read by screen readers.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ملء الشاشة</translation>
     </message>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation type="unfinished"></translation>
+        <translation>أغلق هذه اللوحة</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>شاهدها من جديد</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>احفظ الفيلم</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>أوقف</translation>
     </message>
     <message>
         <source>My drawings</source>
         <comment>Button and panel title: the child&apos;s gallery of drawings Pintaloo kept.</comment>
-        <translation type="unfinished"></translation>
+        <translation>رسوماتي</translation>
     </message>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation type="unfinished"></translation>
+        <translation>اعرضها كلها</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ضع هذه الرسمة في سلة المهملات (اضغط مرتين)</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>حقًا؟</translation>
     </message>
 </context>
 </TS>

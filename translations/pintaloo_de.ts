@@ -89,7 +89,7 @@
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>WebP-Film</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: Hilfe und Info</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Malprogramm für kleine Kinder. Such dir eine Farbe und ein Werkzeug aus und mal auf der großen weißen Seite – mit der Maus, mit dem Finger oder mit einem Stift.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Knöpfe unten</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Buntstift. Wenn du über Farbe malst, mischt sich die neue Farbe langsam hinein. Er malt nie über die schwarzen Linien einer Malvorlage.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet einen Kasten mit 17 besonderen Pinseln: Ringe, Spray, Punkte, ein Regenbogenband, Bälle, ein Füller, Gänseblümchen, Sterne, Gras mit Blumen, Kleckse, Fliesen, Zickzacks, Ziegelsteine und noch mehr.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Stempel: Tiere, Fahrzeuge, Blumen, Häuser, Sonnen, Bäume, Wolken und Menschen. Wähl eine Gruppe, dann ein Bild, dann drück auf die Seite. Weiter oben auf der Seite werden die Stempel kleiner, weil Dinge in der Ferne klein aussehen.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllt eine Fläche mit der Farbe, die du gewählt hast.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiert Farbe weg, aber nicht die schwarzen Linien einer Malvorlage.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Macht aus dem ganzen Bild ein Ölgemälde.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Balken, von dünn bis dick. Der gewählte Balken zeigt deine Farbe.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Farben</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 Farben, jede mit ihrer eigenen kleinen Melodie. Das große Kästchen daneben zeigt deine Farbe: Drück darauf, dann siehst du einen kurzen Trickfilm.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Knöpfe oben</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fängt noch einmal mit einer sauberen weißen Seite an. Dein bisheriges Bild kommt in „Meine Bilder“.</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blättert durch 21 Malvorlagen. Drück auf das große Bild, um es auszumalen.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet bei den Malvorlagen ein Bild, das du früher gespeichert hast (BMP, JPEG oder PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert dein Bild in deinem Ordner „Bilder“ oder wo du willst. Ein PNG-Bild trägt seinen Film in sich.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Bild, das du für eine neue Seite verlässt, wird hier aufbewahrt, das neueste zuerst. Drück auf eins, um weiter daran zu malen, drück zweimal auf den Papierkorb, um es wegzuwerfen, oder schau sie dir alle nacheinander an.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimmt das zuletzt Gemalte zurück und holt es wieder her.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt dein Bild so groß, wie das Papier es erlaubt. Du kannst auch in eine PDF-Datei drucken.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet die Töne und Melodien aus und wieder an.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet diese Seite.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Film</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo merkt sich, wie du dein Bild gemalt hast. Das hier spielt es vom ersten Strich an noch einmal ab, wie einen Film.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert diesen Film als bewegtes Bild (WebP), das du anderen zeigen kannst.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt ein offenes Feld und beendet das Vollbild.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo füllt den ganzen Bildschirm; drück noch einmal F11 oder Esc, um zurückzugehen.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab springt von Knopf zu Knopf, und Space drückt einen. Auf der Seite bewegen die Pfeiltasten den Pinsel, und Space malt.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Über Pintaloo</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, Version %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitwirkende.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder, Malvorlagen, Töne und Trickfilme in Pintaloo hat das Pintaloo-Team eigens dafür gemacht, und sie liegen beim Quelltext des Programms. Pintaloo baut auf Qt, SDL_mixer und rlottie auf.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo ist freie Software: Der Programmcode steht unter der GNU General Public License, Version 3 oder später (%1); die Bilder, Töne, Trickfilme und Malvorlagen stehen unter der Lizenz Creative Commons Attribution-ShareAlike 4.0 (%2); die Metadaten für Softwarezentren stehen unter %3. Die vollständigen Texte liegen dem Programm bei, unter Debian in %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Erwachsene.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo spricht die Sprache deiner Arbeitsumgebung, wenn es sie kennt, und sonst Englisch. Starte es mit %1, um eine davon zu wählen: %2. Pintaloo merkt sich die Wahl.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Außer deinen Bildern bewahrt Pintaloo ein paar Einstellungen in %1 auf: Ton an oder aus, die Sprache, Vollbild und den zuletzt benutzten Ordner.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild auf der Seite wird kurz nach jeder Änderung in %1 aufbewahrt, damit es wieder da ist, wenn Pintaloo neu startet, sogar nach einem Absturz. Bilder, die für eine neue Seite verlassen werden, kommen in %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Für Kinder, die mit einem oder zwei Tastern arbeiten: Starte Pintaloo mit %1, dann leuchten die Knöpfe nacheinander auf; %2 gibt einen Taster zum Weiterschalten und einen zum Drücken.</translation>
     </message>
 </context>
 <context>
@@ -288,66 +288,66 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Malen für Kinder</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mal mit Buntstiften, Stempeln und Malvorlagen</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>malen;zeichnen;Buntstift;ausmalen;Malvorlagen;Stempel;Kinder;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Malen für kleine Kinder</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo ist ein Malprogramm für kleine Kinder. Große, freundliche Knöpfe, Töne und kurze Trickfilme machen jedes Werkzeug leicht zu finden, und nichts, was ein Kind tut, kann etwas kaputt machen.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Buntstift, dessen Farbe sich mit der Farbe mischt, die schon auf der Seite ist</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Radiergummi, Füllen mit Farbe sowie Muster- und Bildpinsel</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempel, die weiter oben auf der Seite kleiner werden</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ölgemälde-Effekt</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Malvorlagen, deren Umrisse der Buntstift nie übermalt</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Galerie mit den eigenen Bildern des Kindes, und jedes Bild lässt sich als Film abspielen</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechzehn Sprachen und Malen mit Finger, Stift, Tastatur oder Taster</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo braucht kein Netzwerk, zeigt keine Werbung und sammelt nichts.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild, gemalt mit Buntstiften und Stempeln</translation>
     </message>
 </context>
 <context>
@@ -408,7 +408,7 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 %2
 
-Die Zeichnung ist noch auf der Seite: versuch es mit einem anderen Ordner oder mach etwas Platz auf dem Datenträger.</translation>
+Die Zeichnung ist noch auf der Seite: Versuch es mit einem anderen Ordner oder mach etwas Platz auf dem Datenträger.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
@@ -454,7 +454,7 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
         <translation>Pintaloo kann ein Bild nicht speichern als
 %1
 
-Bitte lass den Namen auf .bmp, .png oder .jpg enden, oder lass die Endung weg für ein Bitmap. Die Zeichnung ist noch auf der Seite.</translation>
+Bitte lass den Namen auf .bmp, .png oder .jpg enden, oder lass die Endung weg, dann wird es ein Bitmap. Die Zeichnung ist noch auf der Seite.</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
@@ -498,7 +498,7 @@ Ein anderes Pintaloo (vielleicht in einer anderen Anmeldung) bewahrt dort schon 
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation>Deine Zeichnung wurde nicht aufbewahrt und ist weg, wenn Pintaloo sich schließt.
+        <translation>Deine Zeichnung wurde nicht aufbewahrt und ist weg, wenn Pintaloo beendet wird.
 
 Möchtest du sie jetzt speichern?</translation>
     </message>
@@ -526,7 +526,7 @@ aber sein Film konnte nicht daneben aufbewahrt werden als
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation>Zeichnungen kommen nicht in Meine Bilder</translation>
+        <translation>Die Zeichnungen kommen nicht in „Meine Bilder“</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -548,235 +548,236 @@ Nichts geht verloren: sie liegen in
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Film konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Film konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen in:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei&amp;name:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien des Typs:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Übergeordnetes Verzeichnis</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Ordner erstellen</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Verzeichnis</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Computer</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt besucht</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert bereits.
+Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsdatum</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen &lt;&lt; </translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>In PDF-Datei drucken</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Datei</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei schreiben</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Exemplare</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Exemplare:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich drucken</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles drucken</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten von</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodus</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe&amp;datei:</translation>
     </message>
 </context>
 <context>
@@ -814,7 +815,7 @@ Do you want to replace it?</source>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation>Diese Seite nehmen</translation>
+        <translation>Nimm diese Seite</translation>
     </message>
     <message>
         <source>Next drawing</source>
@@ -845,7 +846,7 @@ Do you want to replace it?</source>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation>Wählen Sie eine Zeichnung</translation>
+        <translation>Wähl eine Zeichnung</translation>
     </message>
     <message>
         <source>Close me</source>
@@ -870,7 +871,7 @@ Do you want to replace it?</source>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation>Zeichnung speichern</translation>
+        <translation>Speichere die Zeichnung</translation>
     </message>
     <message>
         <source>Help/About</source>
@@ -904,7 +905,7 @@ Do you want to replace it?</source>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation>Mit Farbe füllen</translation>
+        <translation>Füll mit Farbe</translation>
     </message>
     <message>
         <source>Brush size</source>
@@ -914,12 +915,12 @@ Do you want to replace it?</source>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation>Farbe wählen</translation>
+        <translation>Wähl die Farbe</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation>Zeichnung öffnen</translation>
+        <translation>Öffne eine Zeichnung</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
@@ -953,22 +954,22 @@ Do you want to replace it?</source>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation>Dieses Feld schließen</translation>
+        <translation>Schließ dieses Feld</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation>Noch einmal ansehen</translation>
+        <translation>Schau es dir noch mal an</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation>Film speichern</translation>
+        <translation>Speichere den Film</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Anhalten</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>My drawings</source>
@@ -978,12 +979,12 @@ Do you want to replace it?</source>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation>Alle zeigen</translation>
+        <translation>Zeig sie alle</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation>Dieses Bild in den Papierkorb (zweimal drücken)</translation>
+        <translation>Wirf diese Zeichnung in den Papierkorb (drück zweimal)</translation>
     </message>
     <message>
         <source>Really?</source>

@@ -89,7 +89,7 @@
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Película WebP</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: ayuda y acerca de</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa de pintura para niños pequeños. Elige un color, elige una herramienta y pinta en la gran página blanca con el ratón, con un dedo o con un lápiz digital.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los botones de abajo</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lápiz de cera. Si coloreas encima de la pintura, el color nuevo se mezcla poco a poco. Nunca pinta sobre las líneas negras de una página para colorear.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una caja de 17 pinceles especiales: anillos, espray, puntos, una cinta de arcoíris, pelotas, una pluma, margaritas, estrellas, hierba con flores, manchas, baldosas, zigzags, ladrillos y más.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre los sellos: animales, vehículos, flores, casas, soles, árboles, nubes y personas. Elige un grupo, luego un dibujo y luego pulsa en la página. Los sellos salen más pequeños cerca de la parte de arriba de la página, porque las cosas lejanas se ven pequeñas.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena una zona con el color que has elegido.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra la pintura, pero no las líneas negras de una página para colorear.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convierte todo el dibujo en una pintura al óleo.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro barras, de fina a gruesa. La barra elegida muestra tu color.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los colores</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 colores, cada uno con su propia musiquita. La caja grande de al lado muestra tu color: púlsala para ver un dibujo animado cortito.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los botones de arriba</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Empieza de nuevo en una página blanca y limpia. El dibujo que tenías va a «Mis dibujos».</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojea 21 páginas para colorear. Pulsa el dibujo grande para colorearlo.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>En las páginas para colorear, abre un dibujo que guardaste antes (BMP, JPEG o PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda tu dibujo en tu carpeta Imágenes o donde tú quieras. Un dibujo PNG lleva su película dentro.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dibujo que dejas por una página nueva se conserva aquí, el más nuevo primero. Pulsa uno para seguir pintando en él, pulsa dos veces la papelera para tirarlo, o míralos todos uno tras otro.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita lo último que has pintado, y vuelve a ponerlo.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime tu dibujo tan grande como permita el papel. También puedes imprimir en un archivo PDF.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apaga los sonidos y las musiquitas, y los vuelve a encender.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre esta página.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>La película</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo recuerda cómo pintaste tu dibujo. Este botón te lo vuelve a enseñar desde el primer trazo, como una película.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda esa película como una imagen animada (WebP) que puedes enseñar a otros.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra un panel abierto y sale de la pantalla completa.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo llena toda la pantalla; pulsa otra vez F11 o Esc para volver.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab pasa de un botón a otro y Space pulsa uno. En la página, las flechas mueven el pincel y Space pinta.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, versión %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada imagen, página para colorear, sonido y dibujo animado de Pintaloo lo hizo para él el equipo de Pintaloo, y se conserva junto al código fuente del programa. Pintaloo está hecho con Qt, SDL_mixer y rlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo es software libre: su código está bajo la GNU General Public License, versión 3 o posterior (%1); sus imágenes, sonidos, dibujos animados y páginas para colorear están bajo la licencia Creative Commons Attribution-ShareAlike 4.0 (%2); sus metadatos para los centros de software están bajo %3. Los textos completos vienen con el programa, en Debian en %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para los mayores.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo habla el idioma de tu escritorio cuando lo conoce, y si no, inglés. Arráncalo con %1 para elegir uno de estos: %2. Pintaloo lo recuerda.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Además de tus dibujos, Pintaloo guarda unos pocos ajustes en %1: el sonido sí o no, el idioma, la pantalla completa y la última carpeta que usaste.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>El dibujo de la página se conserva en %1 un momento después de cada cambio, para que vuelva cuando Pintaloo arranque de nuevo, incluso después de un cierre inesperado. Los dibujos que se dejan por una página nueva van a %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Para niños que usan uno o dos pulsadores: arranca Pintaloo con %1 y los botones se iluminan uno tras otro; %2 da un pulsador para moverse y otro para pulsar.</translation>
     </message>
 </context>
 <context>
@@ -288,66 +288,66 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintura para niños</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pinta con lápices de cera, sellos y páginas para colorear</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>pintar;pintura;dibujar;dibujo;lápiz;colorear;sellos;niños;infantil;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintura para niños pequeños</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo es un programa de pintura para niños pequeños. Botones grandes y amables, sonidos y dibujos animados cortos hacen que cada herramienta sea fácil de encontrar, y haga lo que haga, un niño no puede romper nada.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un lápiz de cera cuyo color se mezcla con la pintura que ya está en la página</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Una goma de borrar, relleno de color y pinceles de motivos y de dibujos</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sellos que salen más pequeños cuanto más arriba en la página</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Un efecto de pintura al óleo</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas para colorear cuyos contornos el lápiz nunca tapa</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Una galería con los dibujos del niño, y cada dibujo se puede volver a ver como una película</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieciséis idiomas, y pintar con el dedo, un lápiz digital, el teclado o pulsadores</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo no necesita red, no muestra publicidad y no recoge nada.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un dibujo pintado con lápices de cera y sellos</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@ Termina el nombre en .bmp, .png o .jpg, o no pongas terminación para un bitmap.
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation>Tu dibujo no se está guardando</translation>
+        <translation>Tu dibujo no se está conservando</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -468,7 +468,7 @@ Termina el nombre en .bmp, .png o .jpg, o no pongas terminación para un bitmap.
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation>Pintaloo no puede guardar tu dibujo aquí:
+        <translation>Pintaloo no puede conservar tu dibujo aquí:
 %1
 
 %2
@@ -481,16 +481,16 @@ El dibujo sigue en la página mientras Pintaloo esté abierto, y Pintaloo lo sig
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation>Pintaloo no puede guardar tu dibujo aquí:
+        <translation>Pintaloo no puede conservar tu dibujo aquí:
 %1
 
-Otro Pintaloo (quizá en otra sesión) ya guarda allí su dibujo. Este empieza con una página en blanco y no guarda nada: guarda el dibujo antes de salir.</translation>
+Otro Pintaloo (quizá en otra sesión) ya conserva allí su dibujo. Este empieza con una página en blanco y no conserva nada: guarda el dibujo antes de salir.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation>El dibujo guardado la última vez no se ha podido leer, así que la página empieza en blanco. No se ha tirado: se ha apartado como
+        <translation>El dibujo conservado la última vez no se ha podido leer, así que la página empieza en blanco. No se ha tirado: se ha apartado como
 %1</translation>
     </message>
     <message>
@@ -498,9 +498,9 @@ Otro Pintaloo (quizá en otra sesión) ya guarda allí su dibujo. Este empieza c
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation>Tu dibujo no se ha guardado y desaparecerá cuando Pintaloo se cierre.
+        <translation>Tu dibujo no se ha conservado y desaparecerá cuando Pintaloo se cierre.
 
-¿Guardarlo ahora?</translation>
+¿Lo guardas ahora?</translation>
     </message>
     <message>
         <source>The film was not kept</source>
@@ -518,7 +518,7 @@ but its film could not be kept beside it as
         <translation>El dibujo se ha guardado como
 %1
 
-pero su película no se ha podido guardar al lado como
+pero su película no se ha podido conservar al lado como
 %2
 
 %3</translation>
@@ -526,7 +526,7 @@ pero su película no se ha podido guardar al lado como
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation>Los dibujos no llegan a Mis dibujos</translation>
+        <translation>Los dibujos no llegan a «Mis dibujos»</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -537,7 +537,7 @@ pero su película no se ha podido guardar al lado como
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation>Los dibujos no se pueden guardar en
+        <translation>Los dibujos no se pueden poner en
 %1
 
 %2
@@ -548,235 +548,236 @@ No se pierde nada: se conservan en
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido hacer la película.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la película: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver en:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre de fichero:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficheros de tipo:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio superior</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear nueva carpeta</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva carpeta</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista de lista</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista detallada</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi equipo</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugares recientes</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El fichero %1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Última modificación</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir a archivo (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo local</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir archivo PDF</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el intervalo</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir todo</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas desde</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de color</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ropiedades</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichero de salida:</translation>
     </message>
 </context>
 <context>
@@ -814,7 +815,7 @@ Do you want to replace it?</source>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation>Tomar esta página</translation>
+        <translation>Toma esta página</translation>
     </message>
     <message>
         <source>Next drawing</source>
@@ -845,7 +846,7 @@ Do you want to replace it?</source>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation>Seleccione un dibujo</translation>
+        <translation>Elige un dibujo</translation>
     </message>
     <message>
         <source>Close me</source>
@@ -865,12 +866,12 @@ Do you want to replace it?</source>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation>Nueva página para colorear</translation>
+        <translation>Página nueva para colorear</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation>Guardar el dibujo</translation>
+        <translation>Guarda el dibujo</translation>
     </message>
     <message>
         <source>Help/About</source>
@@ -904,7 +905,7 @@ Do you want to replace it?</source>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation>Rellenar con color</translation>
+        <translation>Rellena con color</translation>
     </message>
     <message>
         <source>Brush size</source>
@@ -919,7 +920,7 @@ Do you want to replace it?</source>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation>Abrir un dibujo</translation>
+        <translation>Abre un dibujo</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
@@ -953,22 +954,22 @@ Do you want to replace it?</source>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation>Cerrar este panel</translation>
+        <translation>Cierra este panel</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation>Verlo otra vez</translation>
+        <translation>Míralo otra vez</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation>Guardar la película</translation>
+        <translation>Guarda la película</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Parar</translation>
+        <translation>Para</translation>
     </message>
     <message>
         <source>My drawings</source>
@@ -978,12 +979,12 @@ Do you want to replace it?</source>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation>Verlos todos</translation>
+        <translation>Míralos todos</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation>Mover este dibujo a la papelera (pulsa dos veces)</translation>
+        <translation>Tira este dibujo a la papelera (pulsa dos veces)</translation>
     </message>
     <message>
         <source>Really?</source>

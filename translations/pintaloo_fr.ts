@@ -89,7 +89,7 @@
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Film WebP</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo&#xa0;: aide et à propos</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme de dessin pour les jeunes enfants. Choisis une couleur, choisis un outil et peins sur la grande page blanche avec la souris, avec le doigt ou avec un stylet.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les boutons du bas</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crayon de couleur. Quand tu colories par-dessus la peinture, la nouvelle couleur s&apos;y mélange doucement. Il ne peint jamais sur les traits noirs d&apos;un coloriage.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre une boîte de 17 pinceaux spéciaux&#xa0;: des anneaux, un spray, des points, un ruban arc-en-ciel, des balles, un stylo, des pâquerettes, des étoiles, de l&apos;herbe avec des fleurs, des éclaboussures, des carreaux, des zigzags, des briques et plus encore.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre les tampons&#xa0;: des animaux, des véhicules, des fleurs, des maisons, des soleils, des arbres, des nuages et des gens. Choisis un groupe, puis une image, puis appuie sur la page. Les tampons sont plus petits vers le haut de la page, parce que les choses lointaines paraissent petites.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplit une zone avec la couleur que tu as choisie.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efface la peinture, mais pas les traits noirs d&apos;un coloriage.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme tout le dessin en peinture à l&apos;huile.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre barres, de la plus fine à la plus épaisse. La barre choisie montre ta couleur.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les couleurs</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 couleurs, chacune avec sa petite musique. La grande case à côté montre ta couleur&#xa0;: appuie dessus pour voir un petit dessin animé.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les boutons du haut</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Recommence sur une page blanche toute propre. Le dessin que tu avais va dans «&#xa0;Mes dessins&#xa0;».</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuillette 21 coloriages. Appuie sur la grande image pour la colorier.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans les coloriages, ouvre une image que tu as enregistrée avant (BMP, JPEG ou PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre ton dessin dans ton dossier Images, ou là où tu veux. Un dessin PNG garde son film à l&apos;intérieur.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque dessin que tu quittes pour une nouvelle page est gardé ici, le plus récent en premier. Appuie sur un dessin pour peindre encore dessus, appuie deux fois sur la corbeille pour le jeter, ou regarde-les tous l&apos;un après l&apos;autre.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlève la dernière chose que tu as peinte, puis fais-la revenir.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime ton dessin aussi grand que le papier le permet. Tu peux aussi imprimer dans un fichier PDF.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe les sons et les musiques, puis les remet.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre cette page.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le film</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo se souvient de la façon dont tu as peint ton dessin. Ce bouton le rejoue depuis le premier trait, comme un film.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre ce film comme une image animée (WebP) que tu peux montrer aux autres.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme un panneau ouvert, et quitte le plein écran.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo remplit tout l&apos;écran&#xa0;; appuie encore sur F11 ou Esc pour revenir.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitte Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab passe d&apos;un bouton à l&apos;autre et Space appuie sur le bouton. Sur la page, les flèches déplacent le pinceau et Space peint.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, version %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque image, coloriage, son et dessin animé de Pintaloo a été fait pour lui par l&apos;équipe de Pintaloo et est conservé avec le code source du programme. Pintaloo est construit avec Qt, SDL_mixer et rlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo est un logiciel libre&#xa0;: son code est sous la GNU General Public License, version 3 ou ultérieure (%1)&#xa0;; ses images, sons, dessins animés et coloriages sont sous la licence Creative Commons Attribution-ShareAlike 4.0 (%2)&#xa0;; ses métadonnées pour les logithèques sont sous %3. Les textes complets sont fournis avec le programme, sur Debian dans %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour les grands.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo parle la langue de ton bureau quand il la connaît, et l&apos;anglais sinon. Lance-le avec %1 pour choisir parmi&#xa0;: %2. Pintaloo s&apos;en souvient.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>En plus de tes dessins, Pintaloo garde quelques réglages dans %1&#xa0;: le son activé ou coupé, la langue, le plein écran et le dernier dossier utilisé.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin sur la page est conservé dans %1 un instant après chaque changement, pour qu&apos;il revienne quand Pintaloo redémarre, même après un plantage. Les dessins quittés pour une nouvelle page vont dans %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pour les enfants qui utilisent un ou deux contacteurs&#xa0;: lance Pintaloo avec %1 et les boutons s&apos;allument l&apos;un après l&apos;autre&#xa0;; %2 donne un contacteur pour avancer et un pour appuyer.</translation>
     </message>
 </context>
 <context>
@@ -288,66 +288,66 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Peinture pour enfants</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Peins avec des crayons, des tampons et des coloriages</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>peinture;peindre;dessin;dessiner;crayon;coloriage;tampons;enfants;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Peinture pour les jeunes enfants</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo est un programme de dessin pour les jeunes enfants. De grands boutons accueillants, des sons et de courts dessins animés rendent chaque outil facile à trouver, et quoi qu&apos;il fasse, un enfant ne peut rien casser.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un crayon de couleur qui se mélange à la peinture déjà sur la page</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Une gomme, un pot de remplissage et des pinceaux à motifs et à images</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Des tampons qui rapetissent vers le haut de la page</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Un effet de peinture à l&apos;huile</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Des coloriages dont le crayon ne recouvre jamais les contours</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Une galerie des dessins de l&apos;enfant, chacun pouvant être rejoué comme un film</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Seize langues, et peinture au doigt, au stylet, au clavier ou au contacteur</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo n&apos;a pas besoin du réseau, n&apos;affiche aucune publicité et ne collecte rien.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un dessin peint avec des crayons et des tampons</translation>
     </message>
 </context>
 <context>
@@ -377,7 +377,7 @@ Essaie un autre dossier.</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation>Il y avait trop à filmer : le film s&apos;arrête avant que le dessin soit fini.</translation>
+        <translation>Il y avait trop à filmer&#xa0;: le film s&apos;arrête avant que le dessin soit fini.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
@@ -408,7 +408,7 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 %2
 
-Le dessin est toujours sur la page : essaie un autre dossier ou libère de la place sur le disque.</translation>
+Le dessin est toujours sur la page&#xa0;: essaie un autre dossier ou libère de la place sur le disque.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
@@ -468,7 +468,7 @@ Termine le nom par .bmp, .png ou .jpg, ou ne mets pas de terminaison pour un bit
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation>Pintaloo ne peut pas conserver ton dessin ici :
+        <translation>Pintaloo ne peut pas conserver ton dessin ici&#xa0;:
 %1
 
 %2
@@ -481,16 +481,16 @@ Le dessin reste sur la page tant que Pintaloo est ouvert, et Pintaloo continue d
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation>Pintaloo ne peut pas conserver ton dessin ici :
+        <translation>Pintaloo ne peut pas conserver ton dessin ici&#xa0;:
 %1
 
-Un autre Pintaloo (peut-être dans une autre session) y conserve déjà son dessin. Celui-ci commence avec une page blanche et ne conserve rien : enregistre le dessin avant de quitter.</translation>
+Un autre Pintaloo (peut-être dans une autre session) y conserve déjà son dessin. Celui-ci commence avec une page blanche et ne conserve rien&#xa0;: enregistre le dessin avant de quitter.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation>Le dessin conservé la dernière fois n&apos;a pas pu être lu, la page commence donc blanche. Il n&apos;a pas été jeté : il a été mis de côté sous le nom
+        <translation>Le dessin conservé la dernière fois n&apos;a pas pu être lu, la page commence donc blanche. Il n&apos;a pas été jeté&#xa0;: il a été mis de côté sous le nom
 %1</translation>
     </message>
     <message>
@@ -500,7 +500,7 @@ Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
         <translation>Ton dessin n&apos;a pas été conservé et disparaîtra quand Pintaloo se fermera.
 
-L&apos;enregistrer maintenant ?</translation>
+Tu veux l&apos;enregistrer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>The film was not kept</source>
@@ -526,7 +526,7 @@ mais son film n&apos;a pas pu être conservé à côté sous
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation>Les dessins ne vont pas dans Mes dessins</translation>
+        <translation>Les dessins ne vont pas dans «&#xa0;Mes dessins&#xa0;»</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -542,241 +542,242 @@ Nothing is lost: they are kept in
 
 %2
 
-Rien n&apos;est perdu : ils sont gardés dans
+Rien n&apos;est perdu&#xa0;: ils sont gardés dans
 %3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le film n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le film n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir dans :</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom de fichier :</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de type :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier parent</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau dossier</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue en liste</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue détaillée</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de travail</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacements récents</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 existe déjà
+Voulez-vous l&apos;écraser ?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer dans un fichier (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier local</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime dans un fichier PDF</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies :</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la sélection</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer tout</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages de</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de couleur</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégradé de gris</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ropriétés</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier de sortie :</translation>
     </message>
 </context>
 <context>
@@ -814,7 +815,7 @@ Do you want to replace it?</source>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation>Prendre cette page</translation>
+        <translation>Prends cette page</translation>
     </message>
     <message>
         <source>Next drawing</source>
@@ -845,7 +846,7 @@ Do you want to replace it?</source>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation>Sélectionner un dessin</translation>
+        <translation>Choisis un dessin</translation>
     </message>
     <message>
         <source>Close me</source>
@@ -870,7 +871,7 @@ Do you want to replace it?</source>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation>Enregistrer le dessin</translation>
+        <translation>Enregistre le dessin</translation>
     </message>
     <message>
         <source>Help/About</source>
@@ -904,7 +905,7 @@ Do you want to replace it?</source>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation>Remplir de couleur</translation>
+        <translation>Remplis de couleur</translation>
     </message>
     <message>
         <source>Brush size</source>
@@ -914,12 +915,12 @@ Do you want to replace it?</source>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation>Choisir la couleur</translation>
+        <translation>Choisis la couleur</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation>Ouvrir un dessin</translation>
+        <translation>Ouvre un dessin</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
@@ -953,22 +954,22 @@ Do you want to replace it?</source>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation>Fermer ce panneau</translation>
+        <translation>Ferme ce panneau</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation>Regarder encore</translation>
+        <translation>Regarde encore</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation>Enregistrer le film</translation>
+        <translation>Enregistre le film</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation>Arrêter</translation>
+        <translation>Arrête</translation>
     </message>
     <message>
         <source>My drawings</source>
@@ -978,17 +979,17 @@ Do you want to replace it?</source>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation>Les montrer tous</translation>
+        <translation>Montre-les tous</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation>Mettre ce dessin à la corbeille (appuyer deux fois)</translation>
+        <translation>Mets ce dessin à la corbeille (appuie deux fois)</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation>Vraiment ?</translation>
+        <translation>Vraiment&#xa0;?</translation>
     </message>
 </context>
 </TS>

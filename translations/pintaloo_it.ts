@@ -89,7 +89,7 @@
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Film WebP</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: aiuto e informazioni</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programma per dipingere, per bambini piccoli. Scegli un colore, scegli uno strumento e dipingi sulla grande pagina bianca con il mouse, con un dito o con una penna.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>I pulsanti in basso</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pastello. Se colori sopra la pittura, il nuovo colore si mescola piano piano. Non dipinge mai sopra le linee nere di una pagina da colorare.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre una scatola di 17 pennelli speciali: anelli, spray, puntini, un nastro arcobaleno, palline, una penna, margherite, stelle, erba con fiori, macchie, piastrelle, zigzag, mattoni e altro ancora.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre i timbri: animali, veicoli, fiori, case, soli, alberi, nuvole e persone. Scegli un gruppo, poi un&apos;immagine, poi premi sulla pagina. I timbri vengono più piccoli verso la parte alta della pagina, perché le cose lontane sembrano piccole.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempie un&apos;area con il colore che hai scelto.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella la pittura, ma non le linee nere di una pagina da colorare.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasforma tutto il disegno in una pittura a olio.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro barre, dalla più sottile alla più spessa. La barra scelta mostra il tuo colore.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>I colori</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 colori, ognuno con la sua musichetta. Il riquadro grande lì accanto mostra il tuo colore: premilo per vedere un breve cartone animato.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>I pulsanti in alto</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ricomincia su una pagina bianca e pulita. Il disegno che avevi va in «I miei disegni».</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfoglia 21 pagine da colorare. Premi sull&apos;immagine grande per colorarla.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra le pagine da colorare, apre un&apos;immagine che hai salvato prima (BMP, JPEG o PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il tuo disegno nella cartella Immagini, o dove vuoi tu. Un disegno PNG tiene dentro di sé il suo film.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni disegno che lasci per una nuova pagina viene conservato qui, dal più recente. Premine uno per dipingerci ancora sopra, premi due volte il cestino per buttarlo via, oppure guardali tutti uno dopo l&apos;altro.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli l&apos;ultima cosa che hai dipinto, e poi rimettila.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il tuo disegno grande quanto lo permette il foglio. Puoi anche stampare in un file PDF.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegne i suoni e le musichette, e li riaccende.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre questa pagina.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il film</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo si ricorda come hai dipinto il tuo disegno. Questo pulsante te lo fa rivedere dal primo tratto, come un film.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva quel film come immagine animata (WebP), da mostrare agli altri.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude un pannello aperto ed esce dallo schermo intero.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo riempie tutto lo schermo; premi di nuovo F11 o Esc per tornare indietro.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esce da Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab passa da un pulsante all&apos;altro e Space lo preme. Sulla pagina, i tasti freccia muovono il pennello e Space dipinge.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, versione %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riconoscimenti.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni immagine, pagina da colorare, suono e cartone animato di Pintaloo è stato fatto apposta dalla squadra di Pintaloo ed è conservato insieme al codice sorgente del programma. Pintaloo è costruito con Qt, SDL_mixer e rlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenza.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo è software libero: il codice del programma è sotto la GNU General Public License, versione 3 o successiva (%1); le immagini, i suoni, i cartoni animati e le pagine da colorare sono sotto la licenza Creative Commons Attribution-ShareAlike 4.0 (%2); i metadati per i centri software sono sotto %3. I testi completi sono distribuiti con il programma, su Debian in %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per i grandi.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo parla la lingua del tuo desktop quando la conosce, altrimenti l&apos;inglese. Avvialo con %1 per sceglierne una tra: %2. Pintaloo se la ricorda.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oltre ai tuoi disegni, Pintaloo conserva alcune impostazioni in %1: suono sì o no, la lingua, lo schermo intero e l&apos;ultima cartella usata.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il disegno sulla pagina viene conservato in %1 un attimo dopo ogni modifica, così torna quando Pintaloo riparte, anche dopo un arresto improvviso. I disegni lasciati per una nuova pagina vanno in %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Per i bambini che usano uno o due sensori: avvia Pintaloo con %1 e i pulsanti si illuminano uno dopo l&apos;altro; %2 dà un sensore per spostarsi e uno per premere.</translation>
     </message>
 </context>
 <context>
@@ -288,66 +288,66 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pittura per bambini</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dipingi con pastelli, timbri e pagine da colorare</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>pittura;dipingere;disegno;disegnare;matita;pastello;colorare;timbri;bambini;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pittura per bambini piccoli</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo è un programma per dipingere, per bambini piccoli. Pulsanti grandi e amichevoli, suoni e brevi cartoni animati rendono ogni strumento facile da trovare, e qualunque cosa faccia, un bambino non può rompere niente.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un pastello il cui colore si mescola con la pittura già sulla pagina</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Una gomma, il riempimento con il colore e pennelli a motivi e a immagini</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Timbri che vengono più piccoli verso la parte alta della pagina</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Un effetto pittura a olio</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine da colorare i cui contorni il pastello non copre mai</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Una galleria con i disegni del bambino, ognuno da rivedere come un film</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sedici lingue, e si dipinge con il tocco, la penna, la tastiera o i sensori</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo non ha bisogno della rete, non mostra pubblicità e non raccoglie nulla.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un disegno dipinto con pastelli e timbri</translation>
     </message>
 </context>
 <context>
@@ -526,7 +526,7 @@ ma il suo film non si è potuto conservare accanto come
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation>I disegni non finiscono in I miei disegni</translation>
+        <translation>I disegni non finiscono in «I miei disegni»</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -548,235 +548,236 @@ Non si perde nulla: sono conservati in
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile fare il film.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere il film: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca in:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome del file:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>File di tipo:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai avanti</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella superiore</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea nuova cartella</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova cartella</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista a elenco</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista dettagliata</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Il mio computer</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Risorse recenti</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Vuoi sostituirlo?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di modifica</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Stampa</translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa su file (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>File locale</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi file PDF</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa intervallo</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa tutto</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine da</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità colore</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala di grigi</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampante</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;roprietà</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File di output:</translation>
     </message>
 </context>
 <context>
@@ -845,7 +846,7 @@ Do you want to replace it?</source>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation>Selezionare un disegno</translation>
+        <translation>Scegli un disegno</translation>
     </message>
     <message>
         <source>Close me</source>
@@ -880,7 +881,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation>Matita</translation>
+        <translation>Pastello</translation>
     </message>
     <message>
         <source>Models brush</source>
@@ -983,7 +984,7 @@ Do you want to replace it?</source>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation>Sposta il disegno nel cestino (premi due volte)</translation>
+        <translation>Butta questo disegno nel cestino (premi due volte)</translation>
     </message>
     <message>
         <source>Really?</source>

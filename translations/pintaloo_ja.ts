@@ -6,62 +6,62 @@
     <message>
         <source>Red</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あか</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>オレンジ</translation>
     </message>
     <message>
         <source>Yellow</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>きいろ</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>みどり</translation>
     </message>
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あおみどり</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あお</translation>
     </message>
     <message>
         <source>Purple</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>むらさき</translation>
     </message>
     <message>
         <source>Pink</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ピンク</translation>
     </message>
     <message>
         <source>Brown</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ちゃいろ</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>くろ</translation>
     </message>
     <message>
         <source>White</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>しろ</translation>
     </message>
     <message>
         <source>Gray</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>はいいろ</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>Pictures</source>
         <comment>File type in the open dialog: every kind of picture.</comment>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Windows Bitmap</source>
         <comment>File type name in the file dialogs (.bmp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Windows ビットマップ</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
         <comment>File type name in the file dialogs (.jpg); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>PNG</source>
         <comment>File type name in the file dialogs (.png); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>WebP ムービー</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <message>
         <source>Drawing</source>
         <comment>The word a kept drawing&apos;s file name begins with, before the date: &apos;Drawing 2026-12-09 17.32.png&apos;. No &apos;:&apos; or &apos;/&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>おえかき</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: ヘルプと じょうほう</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>小さな子どものための、お絵かきソフトです。色をえらんで、道具をえらんで、マウスや指、ペンで大きな白いページに絵をかきましょう。</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>下のボタン</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>クレヨンのような色えんぴつです。色の上からぬると、新しい色が少しずつまざります。ぬりえの黒い線の上には、ぜったいにぬりません。</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>17 しゅるいの、とくべつな筆が入った箱を開きます：わっか、スプレー、てんてん、にじ色のリボン、ボール、ペン、デイジー、星、花のさいた草、しぶき、タイル、ジグザグ、レンガなど。</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>スタンプを開きます：動物、乗り物、花、家、おひさま、木、雲、人。グループをえらび、絵をえらんで、ページをおします。遠くのものは小さく見えるので、ページの上のほうでは、スタンプが小さくなります。</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>えらんだ色で、ひとつの場所をまるごとぬりつぶします。</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>色を消します。でも、ぬりえの黒い線は消えません。</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>絵ぜんたいを、油絵に変えます。</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>細いものから太いものまで、4本の線があります。えらんだ線は、いまの色になります。</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 色あって、どの色にも小さなメロディーがあります。となりの大きな四角は、いまの色です。おすと、短いアニメが見られます。</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>上のボタン</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>まっ白なページで、もう一度はじめます。それまでの絵は「わたしの え」に入ります。</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>21 まいのぬりえを、めくって見られます。大きな絵をおすと、その絵に色をぬれます。</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>ぬりえの中で、前に保存した絵（BMP、JPEG、PNG）を開きます。</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>絵を「ピクチャ」フォルダか、すきな場所に保存します。PNG の絵には、その絵のムービーも入っています。</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいページにするたびに、それまでの絵がここにとっておかれます。新しい絵が先にならびます。絵をおすと、その絵のつづきをかけます。ごみばこを 2 回おすと、すてられます。ぜんぶの絵を、じゅんばんに見ることもできます。</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>さいごにかいたものを取り消したり、またもどしたりします。</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>紙にできるだけ大きく、絵を印刷します。PDF ファイルに印刷することもできます。</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>音とメロディーを消したり、またつけたりします。</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>このページを開きます。</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ムービー</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は、きみが絵をどうかいたか、おぼえています。さいしょのひとふでから、映画のように、もう一度見せてくれます。</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>そのムービーを、ほかの人に見せられる動く絵（WebP）として保存します。</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>開いているパネルを閉じて、全画面をやめます。</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo が画面いっぱいに広がります。もう一度 F11 か Esc をおすと、元にもどります。</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo をおわります。</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab キーでボタンからボタンへうつり、Space キーでおします。ページの上では、矢印キーで筆を動かし、Space キーでかきます。</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>このソフトについて</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo バージョン %1。</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジット。</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo の絵、ぬりえ、音、アニメは、すべて Pintaloo チームがこのソフトのために作ったもので、プログラムのソースといっしょに保管されています。Pintaloo は Qt、SDL_mixer、rlottie を使って作られています。</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライセンス。</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo はフリーソフトウェアです。プログラムのコードは GNU 一般公衆利用許諾書 バージョン 3 またはそれ以降（%1）、絵・音・アニメ・ぬりえはクリエイティブ・コモンズ 表示-継承 4.0 ライセンス（%2）、ソフトウェアセンター用のメタデータは %3 のもとで提供されています。全文はプログラムに同梱されていて、Debian では %4 にあります。</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>おとなの方へ。</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は、デスクトップの言語を知っていればその言語で、知らなければ英語で表示します。%1 をつけて起動すると、次の中から言語を選べます：%2。選んだ言語は Pintaloo がおぼえています。</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は絵のほかに、いくつかの設定を %1 に保存します：音のオン・オフ、言語、全画面、最後に使ったフォルダ。</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ページの絵は、変更のたびに少しあとで %1 にとっておかれます。そのため、クラッシュしたあとでも、Pintaloo を次に起動したときに絵がもどってきます。新しいページにしたときの絵は %2 に入ります。</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>スイッチを 1 つか 2 つ使う子どものために：%1 をつけて Pintaloo を起動すると、ボタンが順番に光ります。%2 では、1 つのスイッチで移動し、もう 1 つでおします。</translation>
     </message>
 </context>
 <context>
@@ -288,73 +288,73 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>子ども向けお絵かき</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>クレヨン、スタンプ、ぬりえでお絵かき</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>お絵かき;絵;えかき;クレヨン;ぬりえ;スタンプ;子ども;キッズ;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>小さな子どものためのお絵かき</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は小さな子どものためのお絵かきソフトです。大きくてやさしいボタン、音、短いアニメで、どの道具もすぐに見つかります。子どもが何をしても、こわれることはありません。</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ページの絵の具とまざり合う、クレヨンのような色えんぴつ</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>消しゴム、ぬりつぶし、もようの筆と絵の筆</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>ページの上のほうほど小さくなるスタンプ</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>油絵ふうの効果</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>色えんぴつで線がぬりつぶされない、ぬりえ</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>子どもがかいた絵のギャラリーと、それぞれの絵をムービーのように再生する機能</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>16 の言語に対応し、タッチ、ペン、キーボード、スイッチで絵がかけます</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo はネットワークを使わず、広告を表示せず、何も集めません。</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>クレヨンとスタンプでかいた絵</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The film was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを保存できませんでした</translation>
     </message>
     <message>
         <source>Pintaloo could not save the film as
@@ -364,31 +364,36 @@
 
 Please try another folder.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo はムービーを次の名前で保存できませんでした：
+%1
+
+%2
+
+ほかのフォルダをためしてください。</translation>
     </message>
     <message>
         <source>The film was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを保存しました</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーにするには長すぎました。絵ができあがる前に、ムービーが終わります。</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>絵を開けませんでした</translation>
     </message>
     <message>
         <source>This file is not a picture Pintaloo can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは、Pintaloo で開ける絵ではありません。</translation>
     </message>
     <message>
         <source>This picture took too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>この絵は、開くのに時間がかかりすぎました。</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>絵を保存できませんでした</translation>
     </message>
     <message>
         <source>Pintaloo could not save the picture as
@@ -398,42 +403,47 @@ Please try another folder.</source>
 
 The drawing is still on the page: please try another folder or free some disk space.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は絵を次の名前で保存できませんでした：
+%1
+
+%2
+
+絵はページに残っています。ほかのフォルダをためすか、ディスクの空きを作ってください。</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は絵を .bmp、.png、.jpg のどれかで保存します。</translation>
     </message>
     <message>
         <source>No space left on device</source>
         <comment>The reason given when the disk is full; it follows a file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>デバイスに空き容量がありません</translation>
     </message>
     <message>
         <source>Pintaloo could not read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo はこのファイルを読めませんでした。</translation>
     </message>
     <message>
         <source>This picture is too big for Pintaloo to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>この絵は大きすぎて、Pintaloo では開けません。</translation>
     </message>
     <message>
         <source>This picture is damaged or incomplete, so Pintaloo cannot open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この絵はこわれているか、とちゅうまでしかないので、Pintaloo では開けません。</translation>
     </message>
     <message>
         <source>This picture takes too long to open, so Pintaloo stopped trying.</source>
-        <translation type="unfinished"></translation>
+        <translation>この絵は開くのに時間がかかりすぎるので、Pintaloo は開くのをやめました。</translation>
     </message>
     <message>
         <source>Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.</source>
         <comment>Follows a refusal: which kinds of picture Pintaloo opens.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo で開けるのは、ビットマップ（.bmp）、JPEG、PNG の絵です。</translation>
     </message>
     <message>
         <source>The drawing is still on the page.</source>
         <comment>Ends every message that says a picture was not opened or saved.</comment>
-        <translation type="unfinished"></translation>
+        <translation>絵はページに残っています。</translation>
     </message>
     <message>
         <source>Pintaloo cannot save a picture as
@@ -441,11 +451,14 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitmap. The drawing is still on the page.</source>
         <comment>%1 is the name the parent typed. A bitmap is a .bmp file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は次の名前で絵を保存できません：
+%1
+
+名前の最後を .bmp、.png、.jpg のどれかにしてください。何もつけなければ、ビットマップで保存します。絵はページに残っています。</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation type="unfinished"></translation>
+        <translation>絵がとっておかれていません</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -455,7 +468,12 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は、ここに絵をとっておけません：
+%1
+
+%2
+
+Pintaloo を開いているあいだ、絵はページに残っていて、Pintaloo はとっておこうと、ためし続けます。念のため、終わる前に絵を保存してください。</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -463,24 +481,30 @@ The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying.
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo は、ここに絵をとっておけません：
+%1
+
+ほかの Pintaloo（別のログインかもしれません）が、もうそこに自分の絵をとっておいています。こちらは白いページで始まり、何もとっておきません。終わる前に絵を保存してください。</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation type="unfinished"></translation>
+        <translation>前回とっておいた絵が読めなかったので、ページは白紙で始まります。絵はすてていません。次の名前で、別にとってあります：
+%1</translation>
     </message>
     <message>
         <source>Your drawing has not been kept and will be gone when Pintaloo closes.
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation type="unfinished"></translation>
+        <translation>絵はとっておかれていないので、Pintaloo を閉じるとなくなってしまいます。
+
+いま保存しますか？</translation>
     </message>
     <message>
         <source>The film was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>ムービーをとっておけませんでした</translation>
     </message>
     <message>
         <source>The picture was saved as
@@ -491,12 +515,18 @@ but its film could not be kept beside it as
 
 %3</source>
         <comment>%1 is the picture&apos;s file, %2 the story file beside it, %3 the reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>絵は次の名前で保存しました：
+%1
+
+でも、そのムービーを、となりに次の名前でとっておけませんでした：
+%2
+
+%3</translation>
     </message>
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>絵が「わたしの え」に入っていません</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -507,240 +537,247 @@ but its film could not be kept beside it as
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation type="unfinished"></translation>
+        <translation>次の場所に絵を入れられません：
+%1
+
+%2
+
+何もなくなっていません。絵は次の場所にとってあります：
+%3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを作れませんでした。</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを書きこめませんでした：%1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名(&amp;N):</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの種類:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>親ディレクトリ</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいフォルダの作成</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいフォルダ</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧表示</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細表示</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイコンピュータ</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は既に存在します。
+置き換えますか?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>更新日</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ(&amp;N)</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O) &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O) &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルに出力</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルファイル</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ファイルへ書き込み</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷部数</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷部数:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷範囲</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて印刷</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭のページ</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>末尾のページ</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーモード</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>グレースケール</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>プリンタ</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ(&amp;R)</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>設置場所:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力ファイル名(&amp;F):</translation>
     </message>
 </context>
 <context>
@@ -748,47 +785,47 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation type="unfinished"></translation>
+        <translation>画用紙：%1</translation>
     </message>
     <message>
         <source>Stamp %1</source>
         <comment>Screen reader: a stamp in the stamp box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>スタンプ %1</translation>
     </message>
     <message>
         <source>Pattern %1</source>
         <comment>Screen reader: a brush in the brush box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>もよう %1</translation>
     </message>
     <message>
         <source>Stamp group %1</source>
         <comment>Screen reader: a group of stamps; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>スタンプのグループ %1</translation>
     </message>
     <message>
         <source>Animation %1</source>
         <comment>Screen reader: one of the short cartoons; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>アニメ %1</translation>
     </message>
     <message>
         <source>Cartoons</source>
         <comment>Screen reader: the big box showing the chosen colour, which plays a cartoon when pressed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>アニメ</translation>
     </message>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>この ページに する</translation>
     </message>
     <message>
         <source>Next drawing</source>
         <comment>Screen reader: arrow to the next colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>つぎの え</translation>
     </message>
     <message>
         <source>Previous drawing</source>
         <comment>Screen reader: arrow to the previous colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>まえの え</translation>
     </message>
 </context>
 <context>
@@ -796,7 +833,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo にはグラフィカルなデスクトップ（X11 または Wayland）が必要ですが、ここでは開けませんでした。</translation>
     </message>
 </context>
 <context>
@@ -804,155 +841,155 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation type="unfinished"></translation>
+        <translation>まってね…</translation>
     </message>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation type="unfinished"></translation>
+        <translation>ぬりえを えらんでね</translation>
     </message>
     <message>
         <source>Close me</source>
         <comment>Tooltip of the window&apos;s close button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ぼくを とじてね</translation>
     </message>
     <message>
         <source>Minimize me</source>
         <comment>Tooltip of the window&apos;s minimise button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ぼくを ちいさく してね</translation>
     </message>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あたらしい ページ</translation>
     </message>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あたらしい ぬりえ</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>えを ほぞん</translation>
     </message>
     <message>
         <source>Help/About</source>
         <comment>Tooltip of the help button, and the help window&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプと じょうほう</translation>
     </message>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>いろえんぴつ</translation>
     </message>
     <message>
         <source>Models brush</source>
         <comment>Tool: opens a box of patterned and picture brushes (rings, stars, grass...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>もようの ふで</translation>
     </message>
     <message>
         <source>Stamp brush</source>
         <comment>Tool: opens the stamps (animals, cars, flowers...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>スタンプ</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>けしゴム</translation>
     </message>
     <message>
         <source>Oil drawing</source>
         <comment>Tool: turns the whole picture into an oil painting.</comment>
-        <translation type="unfinished"></translation>
+        <translation>あぶらえ</translation>
     </message>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation type="unfinished"></translation>
+        <translation>いろで ぬりつぶす</translation>
     </message>
     <message>
         <source>Brush size</source>
         <comment>Tooltip of the four bars that choose how thick the brush is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ふでの ふとさ</translation>
     </message>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation type="unfinished"></translation>
+        <translation>いろを えらぶ</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>えを ひらく</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
         <comment>The line at the foot of the window; %1 is the version number. Clicking it opens the help.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo %1 · ヘルプと じょうほう</translation>
     </message>
     <message>
         <source>Undo</source>
         <comment>Tooltip: take back the last thing painted.</comment>
-        <translation type="unfinished"></translation>
+        <translation>もとに もどす</translation>
     </message>
     <message>
         <source>Redo</source>
         <comment>Tooltip: bring back what Undo took.</comment>
-        <translation type="unfinished"></translation>
+        <translation>やりなおす</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>いんさつ</translation>
     </message>
     <message>
         <source>Sound on/off</source>
         <comment>Tooltip of the button that turns the sounds off and on.</comment>
-        <translation type="unfinished"></translation>
+        <translation>おと オン/オフ</translation>
     </message>
     <message>
         <source>Full screen</source>
         <comment>Name of the full-screen switch (F11); read by screen readers.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ぜんがめん</translation>
     </message>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation type="unfinished"></translation>
+        <translation>この パネルを とじる</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>もう いちど みる</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ムービーを ほぞん</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>とめる</translation>
     </message>
     <message>
         <source>My drawings</source>
         <comment>Button and panel title: the child&apos;s gallery of drawings Pintaloo kept.</comment>
-        <translation type="unfinished"></translation>
+        <translation>わたしの え</translation>
     </message>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ぜんぶ みる</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation type="unfinished"></translation>
+        <translation>この えを すてる（2かい おしてね）</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>ほんとに？</translation>
     </message>
 </context>
 </TS>

@@ -6,62 +6,62 @@
     <message>
         <source>Red</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>빨간색</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>주황색</translation>
     </message>
     <message>
         <source>Yellow</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>노란색</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>초록색</translation>
     </message>
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>청록색</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>파란색</translation>
     </message>
     <message>
         <source>Purple</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>보라색</translation>
     </message>
     <message>
         <source>Pink</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>분홍색</translation>
     </message>
     <message>
         <source>Brown</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>갈색</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>검은색</translation>
     </message>
     <message>
         <source>White</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>하얀색</translation>
     </message>
     <message>
         <source>Gray</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>회색</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>Pictures</source>
         <comment>File type in the open dialog: every kind of picture.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림 파일</translation>
     </message>
     <message>
         <source>Windows Bitmap</source>
         <comment>File type name in the file dialogs (.bmp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Windows 비트맵</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
         <comment>File type name in the file dialogs (.jpg); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>PNG</source>
         <comment>File type name in the file dialogs (.png); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>WebP 영상</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <message>
         <source>Drawing</source>
         <comment>The word a kept drawing&apos;s file name begins with, before the date: &apos;Drawing 2026-12-09 17.32.png&apos;. No &apos;:&apos; or &apos;/&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: 도움말과 정보</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>어린이를 위한 그림 그리기 프로그램이에요. 색을 고르고, 도구를 고른 다음, 커다란 하얀 도화지에 마우스나 손가락이나 펜으로 그려요.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>아래쪽 버튼</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>크레용처럼 부드러운 색연필이에요. 칠한 곳 위에 덧칠하면 새 색이 조금씩 섞여요. 색칠 그림의 검은 선은 절대 덮지 않아요.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>특별한 붓 17개가 든 상자를 열어요. 고리, 스프레이, 점, 무지개 리본, 공, 펜, 데이지, 별, 꽃 핀 풀, 물감 얼룩, 타일, 지그재그, 벽돌 같은 붓이 있어요.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>스탬프를 열어요. 동물, 탈것, 꽃, 집, 해, 나무, 구름, 사람이 있어요. 묶음을 고르고, 그림을 고른 다음, 도화지를 눌러요. 멀리 있는 것은 작아 보이니까, 도화지 위쪽에 찍을수록 스탬프가 작게 나와요.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>고른 색으로 한 곳을 가득 채워요.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>칠한 것을 지워요. 하지만 색칠 그림의 검은 선은 지우지 않아요.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>그림 전체를 유화로 바꿔요.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>가는 것부터 굵은 것까지 막대 네 개가 있어요. 고른 막대에는 지금 고른 색이 보여요.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색깔</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>색깔이 24가지 있고, 색마다 작은 노래가 있어요. 옆에 있는 큰 상자에 지금 고른 색이 보여요. 상자를 누르면 짧은 만화를 볼 수 있어요.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>위쪽 버튼</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>깨끗한 하얀 도화지로 다시 시작해요. 그리던 그림은 “내 그림”에 들어가요.</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>색칠 그림 21장을 넘겨 봐요. 큰 그림을 누르면 색칠할 수 있어요.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>색칠 그림 창에서, 전에 저장한 그림(BMP, JPEG, PNG)을 열어요.</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>그림을 “사진” 폴더나 원하는 곳에 저장해요. PNG 그림에는 그 그림의 영상도 함께 들어 있어요.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>새 도화지로 바꿀 때마다 그리던 그림이 여기에 모여요. 가장 최근 그림이 맨 앞에 있어요. 그림을 누르면 다시 이어서 그릴 수 있고, 휴지통을 두 번 누르면 버릴 수 있어요. 모든 그림을 차례로 볼 수도 있어요.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>마지막으로 그린 것을 없애고, 다시 되살려요.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>종이에 들어가는 만큼 그림을 크게 인쇄해요. PDF 파일로도 인쇄할 수 있어요.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>소리와 노래를 끄고, 다시 켜요.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 페이지를 열어요.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>영상</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 그림을 어떻게 그렸는지 기억해요. 첫 붓질부터 영화처럼 다시 보여 줘요.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>그 영상을 움직이는 그림(WebP)으로 저장해요. 다른 사람에게 보여 줄 수 있어요.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>키보드</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>열린 창을 닫고, 전체 화면에서 나가요.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 화면을 가득 채워요. 돌아가려면 F11이나 Esc를 다시 눌러요.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo 끝내기.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab 키로 버튼 사이를 옮겨 다니고, Space 키로 버튼을 눌러요. 도화지에서는 화살표 키로 붓을 움직이고 Space 키로 그려요.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, 버전 %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>만든 사람들.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo에 있는 모든 그림, 색칠 그림, 소리, 만화는 Pintaloo 팀이 이 프로그램을 위해 만들었고, 프로그램 소스 코드와 함께 보관되어 있어요. Pintaloo는 Qt, SDL_mixer, rlottie를 바탕으로 만들었어요.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>라이선스.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 자유 소프트웨어예요. 프로그램 코드는 GNU General Public License 버전 3 이상(%1), 그림, 소리, 만화, 색칠 그림은 Creative Commons Attribution-ShareAlike 4.0 라이선스(%2), 소프트웨어 센터용 설명은 %3 라이선스를 따라요. 라이선스 전문은 프로그램과 함께 제공되며, 데비안에서는 %4에 있어요.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>어른들을 위해.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 데스크톱의 언어를 알면 그 언어로, 모르면 영어로 말해요. %1 옵션을 붙여 시작하면 다음 중에서 고를 수 있어요: %2. Pintaloo가 고른 언어를 기억해요.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 그림 말고도 %1에 몇 가지 설정을 저장해요. 소리 켜짐/꺼짐, 언어, 전체 화면, 마지막으로 쓴 폴더예요.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>도화지의 그림은 바뀔 때마다 잠시 뒤 %1에 보관돼요. 그래서 Pintaloo가 갑자기 꺼지더라도 다시 시작하면 그림이 돌아와요. 새 도화지로 바꾸면서 남긴 그림은 %2에 들어가요.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>스위치를 한두 개 쓰는 어린이를 위해: %1 옵션을 붙여 Pintaloo를 시작하면 버튼에 차례로 불이 들어와요. %2 옵션을 쓰면 스위치 하나로 옮겨 가고, 다른 하나로 눌러요.</translation>
     </message>
 </context>
 <context>
@@ -288,73 +288,73 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>어린이 그림 그리기</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색연필, 스탬프, 색칠 그림으로 그림을 그려요</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림;그리기;크레용;색연필;색칠;색칠공부;스탬프;어린이;아이;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>어린이를 위한 그림 그리기</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 어린이를 위한 그림 그리기 프로그램이에요. 크고 친근한 버튼과 소리, 짧은 만화 덕분에 모든 도구를 쉽게 찾을 수 있고, 아이가 무엇을 해도 아무것도 망가지지 않아요.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>도화지에 이미 칠한 색과 섞이는 크레용 같은 색연필</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>지우개, 색 채우기, 무늬 붓과 그림 붓</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>도화지 위쪽으로 갈수록 작게 찍히는 스탬프</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>유화 효과</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>색연필로 칠해도 윤곽선이 가려지지 않는 색칠 그림</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>아이가 직접 그린 그림을 모아 두는 갤러리와, 그림마다 그리는 과정을 영상으로 다시 보기</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>16개 언어, 그리고 터치, 펜, 키보드, 스위치로 그리기</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 인터넷이 필요 없고, 광고를 보여 주지 않으며, 아무것도 수집하지 않아요.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색연필과 스탬프로 그린 그림</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The film was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>영상을 저장하지 못했어요</translation>
     </message>
     <message>
         <source>Pintaloo could not save the film as
@@ -364,31 +364,36 @@
 
 Please try another folder.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 영상을 이 이름으로 저장하지 못했어요:
+%1
+
+%2
+
+다른 폴더에 저장해 보세요.</translation>
     </message>
     <message>
         <source>The film was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>영상을 저장했어요</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>영상에 담기에는 너무 많아요. 그림이 다 완성되기 전에 영상이 끝나요.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>그림을 열지 못했어요</translation>
     </message>
     <message>
         <source>This file is not a picture Pintaloo can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 Pintaloo가 열 수 있는 그림이 아니에요.</translation>
     </message>
     <message>
         <source>This picture took too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 그림은 여는 데 너무 오래 걸렸어요.</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>그림을 저장하지 못했어요</translation>
     </message>
     <message>
         <source>Pintaloo could not save the picture as
@@ -398,42 +403,47 @@ Please try another folder.</source>
 
 The drawing is still on the page: please try another folder or free some disk space.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 그림을 이 이름으로 저장하지 못했어요:
+%1
+
+%2
+
+그림은 아직 도화지에 그대로 있어요. 다른 폴더에 저장하거나 디스크 공간을 비워 주세요.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 그림을 .bmp, .png, .jpg 파일로 저장해요.</translation>
     </message>
     <message>
         <source>No space left on device</source>
         <comment>The reason given when the disk is full; it follows a file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>디스크에 남은 공간이 없어요</translation>
     </message>
     <message>
         <source>Pintaloo could not read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 이 파일을 읽지 못했어요.</translation>
     </message>
     <message>
         <source>This picture is too big for Pintaloo to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 그림은 너무 커서 Pintaloo가 열 수 없어요.</translation>
     </message>
     <message>
         <source>This picture is damaged or incomplete, so Pintaloo cannot open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 그림은 망가졌거나 일부가 빠져 있어서 Pintaloo가 열 수 없어요.</translation>
     </message>
     <message>
         <source>This picture takes too long to open, so Pintaloo stopped trying.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 그림은 여는 데 너무 오래 걸려서 Pintaloo가 여는 것을 멈췄어요.</translation>
     </message>
     <message>
         <source>Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.</source>
         <comment>Follows a refusal: which kinds of picture Pintaloo opens.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 비트맵(.bmp), JPEG, PNG 그림을 열 수 있어요.</translation>
     </message>
     <message>
         <source>The drawing is still on the page.</source>
         <comment>Ends every message that says a picture was not opened or saved.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림은 아직 도화지에 그대로 있어요.</translation>
     </message>
     <message>
         <source>Pintaloo cannot save a picture as
@@ -441,11 +451,14 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitmap. The drawing is still on the page.</source>
         <comment>%1 is the name the parent typed. A bitmap is a .bmp file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 그림을 이 이름으로 저장할 수 없어요:
+%1
+
+이름 끝에 .bmp, .png, .jpg 중 하나를 붙여 주세요. 아무것도 붙이지 않으면 비트맵(.bmp)으로 저장돼요. 그림은 아직 도화지에 그대로 있어요.</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation type="unfinished"></translation>
+        <translation>그림이 보관되지 않고 있어요</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -455,7 +468,12 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 그림을 여기에 보관할 수 없어요:
+%1
+
+%2
+
+Pintaloo가 열려 있는 동안 그림은 도화지에 그대로 있고, Pintaloo는 계속 다시 시도해요. 혹시 모르니 끝내기 전에 그림을 저장해 주세요.</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -463,24 +481,30 @@ The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying.
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo가 그림을 여기에 보관할 수 없어요:
+%1
+
+다른 Pintaloo(아마 다른 로그인에서 열린 것)가 이미 그곳에 그림을 보관하고 있어요. 이 Pintaloo는 빈 도화지로 시작하고 아무것도 보관하지 않아요. 끝내기 전에 그림을 저장해 주세요.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation type="unfinished"></translation>
+        <translation>지난번에 보관한 그림을 읽을 수 없어서 빈 도화지로 시작해요. 그 그림은 버리지 않고 다음 이름으로 따로 두었어요:
+%1</translation>
     </message>
     <message>
         <source>Your drawing has not been kept and will be gone when Pintaloo closes.
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림이 보관되지 않아서 Pintaloo를 닫으면 사라져요.
+
+지금 저장할까요?</translation>
     </message>
     <message>
         <source>The film was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>영상을 보관하지 못했어요</translation>
     </message>
     <message>
         <source>The picture was saved as
@@ -491,12 +515,18 @@ but its film could not be kept beside it as
 
 %3</source>
         <comment>%1 is the picture&apos;s file, %2 the story file beside it, %3 the reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림은 이 이름으로 저장했어요:
+%1
+
+하지만 그 영상은 옆에 이 이름으로 보관하지 못했어요:
+%2
+
+%3</translation>
     </message>
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림이 “내 그림”에 들어가지 않고 있어요</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -507,240 +537,247 @@ but its film could not be kept beside it as
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림을 이곳에 넣을 수 없어요:
+%1
+
+%2
+
+잃어버린 그림은 없어요. 그림은 이곳에 보관돼요:
+%3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>영상을 만들지 못했어요.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>영상 파일을 쓰지 못했어요: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>다음에서 찾기:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 이름(&amp;N):</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 형식:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기(&amp;O)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름으로 저장</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>앞으로</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>부모 디렉터리</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>새 폴더 만들기</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>새 폴더</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>목록으로 보기</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>자세히 보기</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>내 컴퓨터</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>최근 장소</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 이미 존재합니다.
+바꾸시겠습니까?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>이름</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>크기</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>형식</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>수정한 날짜</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>저장</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>예(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요(&amp;N)</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>설정(&amp;O) &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>설정(&amp;O) &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일로 인쇄(PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 파일</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 파일 작성</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>복사 부수</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>복사 부수:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄 범위</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>모두 인쇄</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 쪽</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>끝 쪽</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>색 모드</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>색상</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>회색조</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>프린터</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>이름(&amp;N):</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>속성(&amp;R)</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>위치:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>종류:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>출력 파일(&amp;F):</translation>
     </message>
 </context>
 <context>
@@ -748,47 +785,47 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation type="unfinished"></translation>
+        <translation>도화지: %1</translation>
     </message>
     <message>
         <source>Stamp %1</source>
         <comment>Screen reader: a stamp in the stamp box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>스탬프 %1</translation>
     </message>
     <message>
         <source>Pattern %1</source>
         <comment>Screen reader: a brush in the brush box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>무늬 %1</translation>
     </message>
     <message>
         <source>Stamp group %1</source>
         <comment>Screen reader: a group of stamps; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>스탬프 묶음 %1</translation>
     </message>
     <message>
         <source>Animation %1</source>
         <comment>Screen reader: one of the short cartoons; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>만화 %1</translation>
     </message>
     <message>
         <source>Cartoons</source>
         <comment>Screen reader: the big box showing the chosen colour, which plays a cartoon when pressed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>만화</translation>
     </message>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>이 그림 고르기</translation>
     </message>
     <message>
         <source>Next drawing</source>
         <comment>Screen reader: arrow to the next colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>다음 그림</translation>
     </message>
     <message>
         <source>Previous drawing</source>
         <comment>Screen reader: arrow to the previous colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>이전 그림</translation>
     </message>
 </context>
 <context>
@@ -796,7 +833,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo는 그래픽 데스크톱(X11 또는 Wayland)이 있어야 하는데, 여기서는 열 수 없어요.</translation>
     </message>
 </context>
 <context>
@@ -804,155 +841,155 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation type="unfinished"></translation>
+        <translation>잠깐만요...</translation>
     </message>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림을 골라요</translation>
     </message>
     <message>
         <source>Close me</source>
         <comment>Tooltip of the window&apos;s close button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>나를 닫아 줘</translation>
     </message>
     <message>
         <source>Minimize me</source>
         <comment>Tooltip of the window&apos;s minimise button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>나를 작게 줄여 줘</translation>
     </message>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>새 도화지</translation>
     </message>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation type="unfinished"></translation>
+        <translation>새 색칠 그림</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림 저장</translation>
     </message>
     <message>
         <source>Help/About</source>
         <comment>Tooltip of the help button, and the help window&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>도움말/정보</translation>
     </message>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색연필</translation>
     </message>
     <message>
         <source>Models brush</source>
         <comment>Tool: opens a box of patterned and picture brushes (rings, stars, grass...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>무늬 붓</translation>
     </message>
     <message>
         <source>Stamp brush</source>
         <comment>Tool: opens the stamps (animals, cars, flowers...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>스탬프</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>지우개</translation>
     </message>
     <message>
         <source>Oil drawing</source>
         <comment>Tool: turns the whole picture into an oil painting.</comment>
-        <translation type="unfinished"></translation>
+        <translation>유화</translation>
     </message>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색 채우기</translation>
     </message>
     <message>
         <source>Brush size</source>
         <comment>Tooltip of the four bars that choose how thick the brush is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>붓 굵기</translation>
     </message>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation type="unfinished"></translation>
+        <translation>색을 골라요</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>그림 열기</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
         <comment>The line at the foot of the window; %1 is the version number. Clicking it opens the help.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo %1 · 도움말과 정보</translation>
     </message>
     <message>
         <source>Undo</source>
         <comment>Tooltip: take back the last thing painted.</comment>
-        <translation type="unfinished"></translation>
+        <translation>되돌리기</translation>
     </message>
     <message>
         <source>Redo</source>
         <comment>Tooltip: bring back what Undo took.</comment>
-        <translation type="unfinished"></translation>
+        <translation>다시 하기</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>인쇄</translation>
     </message>
     <message>
         <source>Sound on/off</source>
         <comment>Tooltip of the button that turns the sounds off and on.</comment>
-        <translation type="unfinished"></translation>
+        <translation>소리 켜기/끄기</translation>
     </message>
     <message>
         <source>Full screen</source>
         <comment>Name of the full-screen switch (F11); read by screen readers.</comment>
-        <translation type="unfinished"></translation>
+        <translation>전체 화면</translation>
     </message>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation type="unfinished"></translation>
+        <translation>이 창 닫기</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>다시 보기</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>영상 저장</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>멈추기</translation>
     </message>
     <message>
         <source>My drawings</source>
         <comment>Button and panel title: the child&apos;s gallery of drawings Pintaloo kept.</comment>
-        <translation type="unfinished"></translation>
+        <translation>내 그림</translation>
     </message>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation type="unfinished"></translation>
+        <translation>모두 보기</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation type="unfinished"></translation>
+        <translation>이 그림을 휴지통에 버리기 (두 번 눌러요)</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>정말요?</translation>
     </message>
 </context>
 </TS>

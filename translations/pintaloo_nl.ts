@@ -6,62 +6,62 @@
     <message>
         <source>Red</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rood</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oranje</translation>
     </message>
     <message>
         <source>Yellow</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Geel</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Groen</translation>
     </message>
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Turkoois</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Blauw</translation>
     </message>
     <message>
         <source>Purple</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paars</translation>
     </message>
     <message>
         <source>Pink</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Roze</translation>
     </message>
     <message>
         <source>Brown</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bruin</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zwart</translation>
     </message>
     <message>
         <source>White</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wit</translation>
     </message>
     <message>
         <source>Gray</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grijs</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>Pictures</source>
         <comment>File type in the open dialog: every kind of picture.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen</translation>
     </message>
     <message>
         <source>Windows Bitmap</source>
         <comment>File type name in the file dialogs (.bmp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Windows-bitmap</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
         <comment>File type name in the file dialogs (.jpg); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>PNG</source>
         <comment>File type name in the file dialogs (.png); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>WebP-filmpje</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <message>
         <source>Drawing</source>
         <comment>The word a kept drawing&apos;s file name begins with, before the date: &apos;Drawing 2026-12-09 17.32.png&apos;. No &apos;:&apos; or &apos;/&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekening</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: hulp en info</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tekenprogramma voor jonge kinderen. Kies een kleur, kies een gereedschap en schilder op het grote witte blad met de muis, een vinger of een pen.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De knoppen onderaan</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een waskrijtje. Als je over verf kleurt, mengt de nieuwe kleur er langzaam doorheen. Het kleurt nooit over de zwarte lijnen van een kleurplaat.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent een doos met 17 bijzondere penselen: ringen, spray, stippen, een regenbooglint, ballen, een pen, madeliefjes, sterren, gras met bloemen, spetters, tegels, zigzaggen, bakstenen en nog meer.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de stempels: dieren, voertuigen, bloemen, huizen, zonnen, bomen, wolken en mensen. Kies een groep, dan een plaatje, en druk dan op het blad. Bovenaan het blad worden stempels kleiner, want dingen die ver weg zijn, lijken klein.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vult een vlak met de kleur die je hebt gekozen.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gumt verf weg, maar niet de zwarte lijnen van een kleurplaat.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maakt van de hele tekening een olieverfschilderij.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier balkjes, van dun naar dik. Het gekozen balkje toont jouw kleur.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De kleuren</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kleuren, elk met een eigen deuntje. Het grote vak ernaast toont jouw kleur: druk erop en je ziet een kort tekenfilmpje.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De knoppen bovenaan</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Begint opnieuw op een schoon wit blad. De tekening die je had, gaat naar Mijn tekeningen.</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bladert door 21 kleurplaten. Druk op de grote plaat om hem te kleuren.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent bij de kleurplaten een tekening die je eerder hebt opgeslagen (BMP, JPEG of PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slaat je tekening op in je map Afbeeldingen, of waar je maar wilt. Een PNG-tekening bewaart ook haar filmpje.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke tekening die je achterlaat voor een nieuw blad, wordt hier bewaard, de nieuwste eerst. Druk op een tekening om er verder aan te werken, druk twee keer op de prullenbak om hem weg te gooien, of bekijk ze allemaal na elkaar.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haal weg wat je het laatst hebt getekend, en zet het weer terug.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukt je tekening af, zo groot als het papier toelaat. Je kunt ook afdrukken naar een PDF-bestand.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zet de geluiden en deuntjes uit, en weer aan.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent deze pagina.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo onthoudt hoe je je tekening hebt gemaakt. Dit speelt alles opnieuw af vanaf de eerste streep, als een filmpje.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Slaat dat filmpje op als bewegend plaatje (WebP) dat je aan anderen kunt laten zien.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toetsen</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit een open paneel en verlaat het volledige scherm.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo vult het hele scherm; druk nog eens op F11 of Esc om terug te gaan.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit Pintaloo af.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Met Tab ga je van knop naar knop en met Space druk je er een in. Op het blad bewegen de pijltjestoetsen het penseel en met Space schilder je.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Over Pintaloo</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, versie %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Makers.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elk plaatje, elke kleurplaat, elk geluid en elk tekenfilmpje in Pintaloo is er speciaal voor gemaakt door het Pintaloo-team en wordt bewaard bij de broncode van het programma. Pintaloo is gebouwd op Qt, SDL_mixer en rlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentie.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo is vrije software: de programmacode valt onder de GNU General Public License, versie 3 of later (%1); de plaatjes, geluiden, tekenfilmpjes en kleurplaten vallen onder de licentie Creative Commons Attribution-ShareAlike 4.0 (%2); de metadata voor het softwarecentrum vallen onder %3. De volledige teksten worden met het programma meegeleverd, op Debian in %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor grote mensen.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo spreekt de taal van je bureaublad als het die kent, en anders Engels. Start het met %1 om een van deze talen te kiezen: %2. Pintaloo onthoudt je keuze.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Naast je tekeningen bewaart Pintaloo een paar instellingen in %1: geluid aan of uit, de taal, volledig scherm en de map die je het laatst hebt gebruikt.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De tekening op het blad wordt kort na elke verandering bewaard in %1, zodat ze terugkomt als Pintaloo opnieuw start, zelfs na een crash. Tekeningen die je voor een nieuw blad achterlaat, gaan naar %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voor kinderen die een of twee schakelaars gebruiken: start Pintaloo met %1 en de knoppen lichten een voor een op; %2 geeft één schakelaar om verder te gaan en één om te drukken.</translation>
     </message>
 </context>
 <context>
@@ -288,73 +288,73 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekenen voor kinderen</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teken met waskrijt, stempels en kleurplaten</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>tekenen;schilderen;kleuren;waskrijt;kleurplaat;stempels;kinderen;kids;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekenen voor jonge kinderen</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo is een tekenprogramma voor jonge kinderen. Grote, vriendelijke knoppen, geluiden en korte tekenfilmpjes maken elk gereedschap makkelijk te vinden, en niets wat een kind doet, kan iets kapotmaken.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Een waskrijtje waarvan de kleur opgaat in de verf die al op het blad staat</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Een gum, een verfemmer om vlakken te vullen en penselen met patronen en plaatjes</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempels die kleiner worden naarmate ze hoger op het blad staan</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Een olieverfeffect</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurplaten waarvan het waskrijtje de lijnen nooit bedekt</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Een galerij met de eigen tekeningen van het kind, en elke tekening opnieuw afgespeeld als filmpje</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestien talen, en tekenen met aanraking, pen, toetsenbord of schakelaar</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo heeft geen netwerk nodig, toont geen reclame en verzamelt niets.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Een tekening gemaakt met waskrijt en stempels</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The film was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje is niet opgeslagen</translation>
     </message>
     <message>
         <source>Pintaloo could not save the film as
@@ -364,31 +364,36 @@
 
 Please try another folder.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kon het filmpje niet opslaan als
+%1
+
+%2
+
+Probeer een andere map.</translation>
     </message>
     <message>
         <source>The film was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje is opgeslagen</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er was te veel om te filmen: het filmpje stopt voordat de tekening af is.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding is niet geopend</translation>
     </message>
     <message>
         <source>This file is not a picture Pintaloo can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geen afbeelding die Pintaloo kan openen.</translation>
     </message>
     <message>
         <source>This picture took too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het openen van deze afbeelding duurde te lang.</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding is niet opgeslagen</translation>
     </message>
     <message>
         <source>Pintaloo could not save the picture as
@@ -398,42 +403,47 @@ Please try another folder.</source>
 
 The drawing is still on the page: please try another folder or free some disk space.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kon de afbeelding niet opslaan als
+%1
+
+%2
+
+De tekening staat nog op het blad: probeer een andere map of maak wat schijfruimte vrij.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo slaat afbeeldingen op als .bmp, .png of .jpg.</translation>
     </message>
     <message>
         <source>No space left on device</source>
         <comment>The reason given when the disk is full; it follows a file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte meer op het apparaat</translation>
     </message>
     <message>
         <source>Pintaloo could not read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kon dit bestand niet lezen.</translation>
     </message>
     <message>
         <source>This picture is too big for Pintaloo to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze afbeelding is te groot om in Pintaloo te openen.</translation>
     </message>
     <message>
         <source>This picture is damaged or incomplete, so Pintaloo cannot open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze afbeelding is beschadigd of onvolledig, dus Pintaloo kan haar niet openen.</translation>
     </message>
     <message>
         <source>This picture takes too long to open, so Pintaloo stopped trying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het openen van deze afbeelding duurt te lang, dus Pintaloo is ermee gestopt.</translation>
     </message>
     <message>
         <source>Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.</source>
         <comment>Follows a refusal: which kinds of picture Pintaloo opens.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo opent bitmap- (.bmp), JPEG- en PNG-afbeeldingen.</translation>
     </message>
     <message>
         <source>The drawing is still on the page.</source>
         <comment>Ends every message that says a picture was not opened or saved.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De tekening staat nog op het blad.</translation>
     </message>
     <message>
         <source>Pintaloo cannot save a picture as
@@ -441,11 +451,14 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitmap. The drawing is still on the page.</source>
         <comment>%1 is the name the parent typed. A bitmap is a .bmp file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kan een afbeelding niet opslaan als
+%1
+
+Laat de naam eindigen op .bmp, .png of .jpg, of laat het einde weg voor een bitmap. De tekening staat nog op het blad.</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Je tekening wordt niet bewaard</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -455,7 +468,12 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kan je tekening hier niet bewaren:
+%1
+
+%2
+
+De tekening blijft op het blad zolang Pintaloo open is, en Pintaloo blijft het proberen. Sla de tekening voor de zekerheid op voordat je afsluit.</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -463,24 +481,30 @@ The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying.
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo kan je tekening hier niet bewaren:
+%1
+
+Een andere Pintaloo (misschien in een andere sessie) bewaart daar al zijn tekening. Deze begint met een leeg blad en bewaart niets: sla de tekening op voordat je afsluit.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De tekening van de vorige keer kon niet worden gelezen, dus het blad begint leeg. Ze is niet weggegooid: ze is opzijgezet als
+%1</translation>
     </message>
     <message>
         <source>Your drawing has not been kept and will be gone when Pintaloo closes.
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Je tekening is niet bewaard en is weg als Pintaloo sluit.
+
+Nu opslaan?</translation>
     </message>
     <message>
         <source>The film was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje is niet bewaard</translation>
     </message>
     <message>
         <source>The picture was saved as
@@ -491,12 +515,18 @@ but its film could not be kept beside it as
 
 %3</source>
         <comment>%1 is the picture&apos;s file, %2 the story file beside it, %3 the reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding is opgeslagen als
+%1
+
+maar het filmpje kon er niet naast worden bewaard als
+%2
+
+%3</translation>
     </message>
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekeningen gaan niet naar Mijn tekeningen</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -507,240 +537,247 @@ but its film could not be kept beside it as
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation type="unfinished"></translation>
+        <translation>De tekeningen kunnen niet worden opgeslagen in
+%1
+
+%2
+
+Er gaat niets verloren: ze worden bewaard in
+%3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje kon niet worden gemaakt.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Het filmpje kon niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken in:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestands&amp;naam:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden van type:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Verder</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogere map</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe map aanmaken</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe map</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijstweergave</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailweergave</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn computer</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Recente plaatsen</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootte</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum gewijzigd</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fdrukken</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar bestand afdrukken (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaal bestand</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestand schrijven</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieën</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieën:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukbereik</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles afdrukken</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina&apos;s vanaf</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>tot</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurmodus</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Grijswaarden</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschappen</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Locatie:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uitvoerbestand:</translation>
     </message>
 </context>
 <context>
@@ -748,47 +785,47 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekenpapier: %1</translation>
     </message>
     <message>
         <source>Stamp %1</source>
         <comment>Screen reader: a stamp in the stamp box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stempel %1</translation>
     </message>
     <message>
         <source>Pattern %1</source>
         <comment>Screen reader: a brush in the brush box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Patroon %1</translation>
     </message>
     <message>
         <source>Stamp group %1</source>
         <comment>Screen reader: a group of stamps; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stempelgroep %1</translation>
     </message>
     <message>
         <source>Animation %1</source>
         <comment>Screen reader: one of the short cartoons; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Animatie %1</translation>
     </message>
     <message>
         <source>Cartoons</source>
         <comment>Screen reader: the big box showing the chosen colour, which plays a cartoon when pressed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekenfilmpjes</translation>
     </message>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Neem deze plaat</translation>
     </message>
     <message>
         <source>Next drawing</source>
         <comment>Screen reader: arrow to the next colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Volgende tekening</translation>
     </message>
     <message>
         <source>Previous drawing</source>
         <comment>Screen reader: arrow to the previous colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vorige tekening</translation>
     </message>
 </context>
 <context>
@@ -796,7 +833,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo heeft een grafisch bureaublad nodig (X11 of Wayland), en hier kon er geen worden geopend.</translation>
     </message>
 </context>
 <context>
@@ -804,155 +841,155 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wacht even...</translation>
     </message>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kies een tekening</translation>
     </message>
     <message>
         <source>Close me</source>
         <comment>Tooltip of the window&apos;s close button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sluit me</translation>
     </message>
     <message>
         <source>Minimize me</source>
         <comment>Tooltip of the window&apos;s minimise button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maak me klein</translation>
     </message>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw blad</translation>
     </message>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe kleurplaat</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tekening opslaan</translation>
     </message>
     <message>
         <source>Help/About</source>
         <comment>Tooltip of the help button, and the help window&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hulp/Info</translation>
     </message>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Potlood</translation>
     </message>
     <message>
         <source>Models brush</source>
         <comment>Tool: opens a box of patterned and picture brushes (rings, stars, grass...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Patroonpenseel</translation>
     </message>
     <message>
         <source>Stamp brush</source>
         <comment>Tool: opens the stamps (animals, cars, flowers...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stempels</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Gum</translation>
     </message>
     <message>
         <source>Oil drawing</source>
         <comment>Tool: turns the whole picture into an oil painting.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Olieverf</translation>
     </message>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vullen met kleur</translation>
     </message>
     <message>
         <source>Brush size</source>
         <comment>Tooltip of the four bars that choose how thick the brush is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Penseeldikte</translation>
     </message>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kies de kleur</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Open een tekening</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
         <comment>The line at the foot of the window; %1 is the version number. Clicking it opens the help.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo %1 · hulp en info</translation>
     </message>
     <message>
         <source>Undo</source>
         <comment>Tooltip: take back the last thing painted.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan maken</translation>
     </message>
     <message>
         <source>Redo</source>
         <comment>Tooltip: bring back what Undo took.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw doen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Sound on/off</source>
         <comment>Tooltip of the button that turns the sounds off and on.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Geluid aan/uit</translation>
     </message>
     <message>
         <source>Full screen</source>
         <comment>Name of the full-screen switch (F11); read by screen readers.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Volledig scherm</translation>
     </message>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sluit dit paneel</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nog eens kijken</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filmpje opslaan</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>My drawings</source>
         <comment>Button and panel title: the child&apos;s gallery of drawings Pintaloo kept.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mijn tekeningen</translation>
     </message>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Laat ze allemaal zien</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gooi deze tekening in de prullenbak (twee keer drukken)</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Echt waar?</translation>
     </message>
 </context>
 </TS>

@@ -6,62 +6,62 @@
     <message>
         <source>Red</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Czerwony</translation>
     </message>
     <message>
         <source>Orange</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pomarańczowy</translation>
     </message>
     <message>
         <source>Yellow</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Żółty</translation>
     </message>
     <message>
         <source>Green</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zielony</translation>
     </message>
     <message>
         <source>Turquoise</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Turkusowy</translation>
     </message>
     <message>
         <source>Blue</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski</translation>
     </message>
     <message>
         <source>Purple</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fioletowy</translation>
     </message>
     <message>
         <source>Pink</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Różowy</translation>
     </message>
     <message>
         <source>Brown</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Brązowy</translation>
     </message>
     <message>
         <source>Black</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Czarny</translation>
     </message>
     <message>
         <source>White</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Biały</translation>
     </message>
     <message>
         <source>Gray</source>
         <comment>A colour&apos;s name, said by a screen reader for a swatch. Adjective or noun, as a child would say it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szary</translation>
     </message>
 </context>
 <context>
@@ -69,27 +69,27 @@
     <message>
         <source>Pictures</source>
         <comment>File type in the open dialog: every kind of picture.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obrazki</translation>
     </message>
     <message>
         <source>Windows Bitmap</source>
         <comment>File type name in the file dialogs (.bmp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mapa bitowa Windows</translation>
     </message>
     <message>
         <source>JPG/JPEG</source>
         <comment>File type name in the file dialogs (.jpg); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>JPG/JPEG</translation>
     </message>
     <message>
         <source>PNG</source>
         <comment>File type name in the file dialogs (.png); usually kept as it is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>WebP film</source>
         <comment>File type name in the film&apos;s save dialog (.webp).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Film WebP</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     <message>
         <source>Drawing</source>
         <comment>The word a kept drawing&apos;s file name begins with, before the date: &apos;Drawing 2026-12-09 17.32.png&apos;. No &apos;:&apos; or &apos;/&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rysunek</translation>
     </message>
 </context>
 <context>
@@ -105,182 +105,182 @@
     <message>
         <source>Pintaloo: help and about</source>
         <comment>The help window&apos;s page title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo: pomoc i informacje</translation>
     </message>
     <message>
         <source>A painting program for young children. Pick a colour, pick a tool and paint on the big white page with the mouse, a finger or a pen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program do malowania dla małych dzieci. Wybierz kolor, wybierz narzędzie i maluj na dużej białej kartce myszką, palcem albo rysikiem.</translation>
     </message>
     <message>
         <source>The buttons at the bottom</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski na dole</translation>
     </message>
     <message>
         <source>A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredka świecowa. Gdy kolorujesz po farbie, nowy kolor powoli się z nią miesza. Nigdy nie zamalowuje czarnych linii kolorowanki.</translation>
     </message>
     <message>
         <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pudełko z 17 specjalnymi pędzlami: kółka, spray, kropki, tęczowa wstążka, piłki, pióro, stokrotki, gwiazdki, trawa z kwiatkami, kleksy, kafelki, zygzaki, cegły i jeszcze więcej.</translation>
     </message>
     <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pieczątki: zwierzęta, pojazdy, kwiaty, domy, słońca, drzewa, chmury i ludzie. Wybierz grupę, potem obrazek, a potem naciśnij na kartce. U góry kartki pieczątki są mniejsze, bo to, co jest daleko, wygląda na małe.</translation>
     </message>
     <message>
         <source>Fills an area with the colour you chose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnia obszar wybranym kolorem.</translation>
     </message>
     <message>
         <source>Rubs paint away, but not the black lines of a colouring page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściera farbę, ale nie czarne linie kolorowanki.</translation>
     </message>
     <message>
         <source>Turns the whole picture into an oil painting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienia cały obrazek w obraz olejny.</translation>
     </message>
     <message>
         <source>Four bars, from thin to thick. The chosen bar shows your colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cztery paski, od cienkiego do grubego. Wybrany pasek pokazuje twój kolor.</translation>
     </message>
     <message>
         <source>The colours</source>
         <comment>A term in a list, like the button names around it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kolory</translation>
     </message>
     <message>
         <source>24 colours, each with its own little tune. The big box next to them shows your colour: press it to watch a short cartoon.</source>
-        <translation type="unfinished"></translation>
+        <translation>24 kolory, każdy z własną melodyjką. Duże okienko obok pokazuje twój kolor: naciśnij je, żeby obejrzeć krótką kreskówkę.</translation>
     </message>
     <message>
         <source>The buttons at the top</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski na górze</translation>
     </message>
     <message>
         <source>Starts again on a clean white page. The drawing you had goes into My drawings.</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name: use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zaczyna od nowa na czystej białej kartce. Rysunek, który był na kartce, trafia do galerii „Moje rysunki”.</translation>
     </message>
     <message>
         <source>Leafs through 21 colouring pages. Press the big picture to colour it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje po kolei 21 kolorowanek. Naciśnij duży obrazek, żeby go pokolorować.</translation>
     </message>
     <message>
         <source>In the colouring pages, opens a picture you saved before (BMP, JPEG or PNG).</source>
-        <translation type="unfinished"></translation>
+        <translation>W kolorowankach otwiera obrazek zapisany wcześniej (BMP, JPEG lub PNG).</translation>
     </message>
     <message>
         <source>Saves your picture in your Pictures folder, or wherever you choose. A PNG picture keeps its film inside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje twój obrazek w folderze Obrazy albo tam, gdzie chcesz. Obrazek PNG przechowuje w sobie swój film.</translation>
     </message>
     <message>
         <source>Every drawing you leave for a new page is kept here, newest first. Press one to paint on it again, press the bin twice to throw it away, or watch them all one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy rysunek, który zostawiasz, zaczynając nową kartkę, jest tu przechowywany, od najnowszego. Naciśnij jeden, żeby dalej go malować, naciśnij dwa razy kosz, żeby go wyrzucić, albo obejrzyj wszystkie po kolei.</translation>
     </message>
     <message>
         <source>Take back the last thing you painted, and bring it back again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofa ostatnią namalowaną rzecz i znów ją przywraca.</translation>
     </message>
     <message>
         <source>Prints your picture as big as the paper allows. You can also print to a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuje twój obrazek tak duży, jak tylko zmieści się na papierze. Możesz też drukować do pliku PDF.</translation>
     </message>
     <message>
         <source>Turns the sounds and tunes off, and on again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącza dźwięki i melodyjki, i znów je włącza.</translation>
     </message>
     <message>
         <source>Opens this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera tę stronę.</translation>
     </message>
     <message>
         <source>The film</source>
         <comment>A heading: the drawing played again from its first stroke.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>Pintaloo remembers how you painted your picture. This plays it again from the first stroke, like a film.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo pamięta, jak powstawał twój obrazek. Ten przycisk odtwarza go od pierwszej kreski, jak film.</translation>
     </message>
     <message>
         <source>Saves that film as a moving picture (WebP) you can show to others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje ten film jako ruchomy obrazek (WebP), który możesz pokazać innym.</translation>
     </message>
     <message>
         <source>Keys</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze</translation>
     </message>
     <message>
         <source>Closes an open panel, and leaves full screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka otwarty panel i wychodzi z pełnego ekranu.</translation>
     </message>
     <message>
         <source>Pintaloo fills the whole screen; press F11 or Esc again to go back.</source>
         <comment>Follows the name &apos;Full screen&apos;. Keep F11 and Esc as they are.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo wypełnia cały ekran; naciśnij jeszcze raz F11 lub Esc, żeby wrócić.</translation>
     </message>
     <message>
         <source>Quit Pintaloo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij Pintaloo.</translation>
     </message>
     <message>
         <source>Tab moves from button to button and Space presses one. On the page, the arrow keys move the brush and Space paints.</source>
         <comment>Keep Tab and Space as they are written on the keys.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tab przechodzi od przycisku do przycisku, a Space naciska przycisk. Na kartce strzałki przesuwają pędzel, a Space maluje.</translation>
     </message>
     <message>
         <source>About</source>
         <comment>A heading.</comment>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Pintaloo, version %1.</source>
         <comment>%1 is the version number.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo, wersja %1.</translation>
     </message>
     <message>
         <source>Credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorzy.</translation>
     </message>
     <message>
         <source>Every picture, colouring page, sound and cartoon in Pintaloo was made for it by the Pintaloo team and is kept with the program&apos;s source. Pintaloo is built on Qt, SDL_mixer and rlottie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy obrazek, kolorowankę, dźwięk i kreskówkę w Pintaloo zrobił specjalnie dla niego zespół Pintaloo; wszystkie są przechowywane razem z kodem źródłowym programu. Pintaloo jest zbudowane na Qt, SDL_mixer i rlottie.</translation>
     </message>
     <message>
         <source>Licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencja.</translation>
     </message>
     <message>
         <source>Pintaloo is free software: its program code is under the GNU General Public License, version 3 or later (%1); its pictures, sounds, cartoons and colouring pages are under the Creative Commons Attribution-ShareAlike 4.0 licence (%2); its software-centre metadata is under %3. The full texts come with the program, on Debian in %4.</source>
         <comment>%1, %2 and %3 are the licences&apos; short names, %4 a folder.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo jest wolnym oprogramowaniem: jego kod jest objęty licencją GNU General Public License w wersji 3 lub nowszej (%1); jego obrazki, dźwięki, kreskówki i kolorowanki są objęte licencją Creative Commons Attribution-ShareAlike 4.0 (%2); jego metadane dla centrum oprogramowania są objęte licencją %3. Pełne teksty są dołączone do programu, w Debianie w %4.</translation>
     </message>
     <message>
         <source>For grown-ups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla dorosłych.</translation>
     </message>
     <message>
         <source>Pintaloo speaks the language of your desktop when it knows it, and English otherwise. Start it with %1 to choose one of: %2. Pintaloo remembers it.</source>
         <comment>%1 is the option as typed (&apos;--lang CODE&apos;), %2 the list of codes.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo mówi w języku twojego pulpitu, jeśli go zna, a jeśli nie, to po angielsku. Uruchom Pintaloo z %1, żeby wybrać jeden z języków: %2. Pintaloo zapamięta wybór.</translation>
     </message>
     <message>
         <source>Besides your pictures, Pintaloo keeps a few settings in %1: sound on or off, the language, full screen and the folder you last used.</source>
         <comment>%1 is a file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oprócz twoich obrazków Pintaloo przechowuje w %1 kilka ustawień: dźwięk włączony lub wyłączony, język, pełny ekran i ostatnio używany folder.</translation>
     </message>
     <message>
         <source>The drawing on the page is kept in %1 a moment after each change, so it comes back when Pintaloo starts again, even after a crash. Drawings left for a new page go into %2.</source>
         <comment>%1 and %2 are folders.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rysunek z kartki jest zapisywany w %1 chwilę po każdej zmianie, więc wraca, gdy Pintaloo uruchomi się ponownie, nawet po awarii. Rysunki zostawione przy zaczynaniu nowej kartki trafiają do %2.</translation>
     </message>
     <message>
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dla dzieci, które używają jednego lub dwóch przełączników: uruchom Pintaloo z %1, a przyciski będą się po kolei podświetlać; %2 daje jeden przełącznik do przechodzenia i drugi do naciskania.</translation>
     </message>
 </context>
 <context>
@@ -288,73 +288,73 @@
     <message>
         <source>Painting for Children</source>
         <comment>The launcher&apos;s generic name, shown under or beside &apos;Pintaloo&apos;.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Malowanie dla dzieci</translation>
     </message>
     <message>
         <source>Paint with crayons, stamps and colouring pages</source>
         <comment>The launcher&apos;s tooltip.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maluj kredkami, pieczątkami i koloruj kolorowanki</translation>
     </message>
     <message>
         <source>paint;draw;crayon;colouring;stamps;children;kids;</source>
         <comment>Words a menu search finds Pintaloo by: separated and ended by &apos;;&apos;, no spaces around them.</comment>
-        <translation type="unfinished"></translation>
+        <translation>malowanie;rysowanie;kredki;kolorowanki;pieczątki;dzieci;</translation>
     </message>
     <message>
         <source>Painting for young children</source>
         <comment>The software centre&apos;s one-line summary.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Malowanie dla małych dzieci</translation>
     </message>
     <message>
         <source>Pintaloo is a painting program for young children. Big friendly buttons, sounds and short cartoons make every tool easy to find, and nothing a child does can break anything.</source>
         <comment>The software centre&apos;s description, first paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo to program do malowania dla małych dzieci. Dzięki dużym, przyjaznym przyciskom, dźwiękom i krótkim kreskówkom każde narzędzie łatwo znaleźć, a nic, co zrobi dziecko, niczego nie zepsuje.</translation>
     </message>
     <message>
         <source>A crayon pencil whose colour blends into the paint already on the page</source>
         <comment>The software centre&apos;s list of what Pintaloo does.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kredka, której kolor miesza się z farbą już leżącą na kartce</translation>
     </message>
     <message>
         <source>An eraser, flood fill and patterned and picture brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Gumka, wypełnianie kolorem oraz pędzle z wzorami i obrazkami</translation>
     </message>
     <message>
         <source>Stamps that come out smaller further up the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieczątki, które są tym mniejsze, im wyżej na kartce</translation>
     </message>
     <message>
         <source>An oil-painting effect</source>
-        <translation type="unfinished"></translation>
+        <translation>Efekt obrazu olejnego</translation>
     </message>
     <message>
         <source>Colouring pages whose outlines the pencil never covers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolorowanki, których konturów kredka nigdy nie zakrywa</translation>
     </message>
     <message>
         <source>A gallery of the child&apos;s own drawings, and each drawing played back as a film</source>
-        <translation type="unfinished"></translation>
+        <translation>Galeria własnych rysunków dziecka, a każdy rysunek można odtworzyć jak film</translation>
     </message>
     <message>
         <source>Sixteen languages, and painting by touch, pen, keyboard or switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szesnaście języków oraz malowanie dotykiem, rysikiem, klawiaturą lub przełącznikiem</translation>
     </message>
     <message>
         <source>Pintaloo needs no network, shows no advertising and collects nothing.</source>
         <comment>The software centre&apos;s description, last paragraph.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie potrzebuje sieci, nie wyświetla reklam i niczego nie zbiera.</translation>
     </message>
     <message>
         <source>A picture painted with crayons and stamps</source>
         <comment>Caption of the software centre&apos;s screenshot.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek namalowany kredkami i pieczątkami</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>The film was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Film nie został zapisany</translation>
     </message>
     <message>
         <source>Pintaloo could not save the film as
@@ -364,31 +364,36 @@
 
 Please try another folder.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie mogło zapisać filmu jako
+%1
+
+%2
+
+Spróbuj zapisać go w innym folderze.</translation>
     </message>
     <message>
         <source>The film was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Film został zapisany</translation>
     </message>
     <message>
         <source>There was too much to film: the film stops before the drawing is finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Było za dużo do nagrania: film urywa się, zanim rysunek zostanie skończony.</translation>
     </message>
     <message>
         <source>The picture was not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek nie został otwarty</translation>
     </message>
     <message>
         <source>This file is not a picture Pintaloo can open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik nie jest obrazkiem, który Pintaloo umie otworzyć.</translation>
     </message>
     <message>
         <source>This picture took too long to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwieranie tego obrazka trwało za długo.</translation>
     </message>
     <message>
         <source>The picture was not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek nie został zapisany</translation>
     </message>
     <message>
         <source>Pintaloo could not save the picture as
@@ -398,42 +403,47 @@ Please try another folder.</source>
 
 The drawing is still on the page: please try another folder or free some disk space.</source>
         <comment>%1 is the file name, %2 the reason (a system message).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie mogło zapisać obrazka jako
+%1
+
+%2
+
+Rysunek nadal jest na kartce: spróbuj innego folderu albo zwolnij trochę miejsca na dysku.</translation>
     </message>
     <message>
         <source>Pintaloo saves pictures as .bmp, .png or .jpg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo zapisuje obrazki jako .bmp, .png lub .jpg.</translation>
     </message>
     <message>
         <source>No space left on device</source>
         <comment>The reason given when the disk is full; it follows a file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Brak miejsca na urządzeniu</translation>
     </message>
     <message>
         <source>Pintaloo could not read this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie mogło odczytać tego pliku.</translation>
     </message>
     <message>
         <source>This picture is too big for Pintaloo to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten obrazek jest za duży, żeby Pintaloo mogło go otworzyć.</translation>
     </message>
     <message>
         <source>This picture is damaged or incomplete, so Pintaloo cannot open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten obrazek jest uszkodzony lub niekompletny, więc Pintaloo nie może go otworzyć.</translation>
     </message>
     <message>
         <source>This picture takes too long to open, so Pintaloo stopped trying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwieranie tego obrazka trwa za długo, więc Pintaloo przestało próbować.</translation>
     </message>
     <message>
         <source>Pintaloo opens bitmap (.bmp), JPEG and PNG pictures.</source>
         <comment>Follows a refusal: which kinds of picture Pintaloo opens.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo otwiera obrazki w formatach bitmapa (.bmp), JPEG i PNG.</translation>
     </message>
     <message>
         <source>The drawing is still on the page.</source>
         <comment>Ends every message that says a picture was not opened or saved.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rysunek nadal jest na kartce.</translation>
     </message>
     <message>
         <source>Pintaloo cannot save a picture as
@@ -441,11 +451,14 @@ The drawing is still on the page: please try another folder or free some disk sp
 
 Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitmap. The drawing is still on the page.</source>
         <comment>%1 is the name the parent typed. A bitmap is a .bmp file.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie może zapisać obrazka jako
+%1
+
+Zakończ nazwę na .bmp, .png lub .jpg albo pomiń końcówkę, a powstanie bitmapa. Rysunek nadal jest na kartce.</translation>
     </message>
     <message>
         <source>Your drawing is not being kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój rysunek nie jest przechowywany</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -455,7 +468,12 @@ Please end the name with .bmp, .png or .jpg, or leave the ending off for a bitma
 
 The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying. To be sure, save the drawing before quitting.</source>
         <comment>%1 is the folder, %2 the reason (a system message). Pintaloo keeps the drawing between runs.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie może tu przechowywać twojego rysunku:
+%1
+
+%2
+
+Rysunek zostaje na kartce, dopóki Pintaloo jest otwarte, a Pintaloo wciąż próbuje. Dla pewności zapisz rysunek przed wyjściem.</translation>
     </message>
     <message>
         <source>Pintaloo cannot keep your drawing here:
@@ -463,24 +481,30 @@ The drawing stays on the page while Pintaloo is open, and Pintaloo keeps trying.
 
 Another Pintaloo (perhaps in another login) is already keeping its drawing there. This one starts blank and keeps nothing: save the drawing before quitting.</source>
         <comment>%1 is the folder. Two copies of Pintaloo cannot keep one drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo nie może tu przechowywać twojego rysunku:
+%1
+
+Inne Pintaloo (może w innej sesji) już przechowuje tam swój rysunek. To Pintaloo zaczyna od pustej kartki i niczego nie przechowuje: zapisz rysunek przed wyjściem.</translation>
     </message>
     <message>
         <source>The drawing kept last time could not be read, so the page starts blank. It was not thrown away: it was put aside as
 %1</source>
         <comment>%1 is the name the unreadable file was put aside as.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się odczytać rysunku przechowanego ostatnim razem, więc kartka jest pusta. Rysunek nie został wyrzucony: odłożono go na bok jako
+%1</translation>
     </message>
     <message>
         <source>Your drawing has not been kept and will be gone when Pintaloo closes.
 
 Save it now?</source>
         <comment>A question; the Yes button saves.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Twój rysunek nie został przechowany i zniknie, gdy Pintaloo się zamknie.
+
+Zapisać go teraz?</translation>
     </message>
     <message>
         <source>The film was not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Film nie został przechowany</translation>
     </message>
     <message>
         <source>The picture was saved as
@@ -491,12 +515,18 @@ but its film could not be kept beside it as
 
 %3</source>
         <comment>%1 is the picture&apos;s file, %2 the story file beside it, %3 the reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obrazek został zapisany jako
+%1
+
+ale jego filmu nie udało się przechować obok jako
+%2
+
+%3</translation>
     </message>
     <message>
         <source>Drawings are not going into My drawings</source>
         <comment>&apos;My drawings&apos; is the gallery&apos;s name; use the same words as its button.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rysunki nie trafiają do galerii „Moje rysunki”</translation>
     </message>
     <message>
         <source>The drawings cannot be put into
@@ -507,240 +537,247 @@ but its film could not be kept beside it as
 Nothing is lost: they are kept in
 %3</source>
         <comment>%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można umieścić rysunków w
+%1
+
+%2
+
+Nic nie zginęło: są przechowywane w
+%3</translation>
     </message>
     <message>
         <source>The film could not be made.</source>
         <comment>The reason a film was not saved, under the file&apos;s name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zrobić filmu.</translation>
     </message>
     <message>
         <source>The film could not be written: %1</source>
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać filmu: %1</translation>
     </message>
 </context>
 <context>
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szukaj w:</translation>
     </message>
     <message>
         <source>File &amp;name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa &amp;pliku:</translation>
     </message>
     <message>
         <source>Files of type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki rodzaju:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zachowaj</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj jako</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Powrót</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Do przodu</translation>
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Katalog wyżej</translation>
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz nowy katalog</translation>
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy katalog</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Detail View</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczegóły</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mój komputer</translation>
     </message>
     <message>
         <source>Recent Places</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie miejsca</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje.
+Czy chcesz go zastąpić?</translation>
     </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Data modyfikacji</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tak</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nie</translation>
     </message>
 </context>
 <context>
     <name>QPrintDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukowanie</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Wy&amp;drukuj</translation>
     </message>
     <message>
         <source>&amp;Options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Options &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje &lt;&lt;</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj do pliku (PDF)</translation>
     </message>
     <message>
         <source>Local file</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik lokalny</translation>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz do pliku PDF</translation>
     </message>
 </context>
 <context>
     <name>QPrintSettingsOutput</name>
     <message>
         <source>Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba kopii:</translation>
     </message>
     <message>
         <source>Print range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakres wydruku</translation>
     </message>
     <message>
         <source>Print all</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj wszystko</translation>
     </message>
     <message>
         <source>Pages from</source>
-        <translation type="unfinished"></translation>
+        <translation>Strony od</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb koloru</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala szarości</translation>
     </message>
 </context>
 <context>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nazwa:</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Właściwości</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Położenie:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Output &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik wyjściowy:</translation>
     </message>
 </context>
 <context>
@@ -748,47 +785,47 @@ Do you want to replace it?</source>
     <message>
         <source>Drawing paper: %1</source>
         <comment>What a screen reader says of the page; %1 is the chosen tool.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kartka do rysowania: %1</translation>
     </message>
     <message>
         <source>Stamp %1</source>
         <comment>Screen reader: a stamp in the stamp box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pieczątka %1</translation>
     </message>
     <message>
         <source>Pattern %1</source>
         <comment>Screen reader: a brush in the brush box; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wzór %1</translation>
     </message>
     <message>
         <source>Stamp group %1</source>
         <comment>Screen reader: a group of stamps; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grupa pieczątek %1</translation>
     </message>
     <message>
         <source>Animation %1</source>
         <comment>Screen reader: one of the short cartoons; %1 counts from 1.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Animacja %1</translation>
     </message>
     <message>
         <source>Cartoons</source>
         <comment>Screen reader: the big box showing the chosen colour, which plays a cartoon when pressed.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kreskówki</translation>
     </message>
     <message>
         <source>Take this page</source>
         <comment>Screen reader: the big colouring page in its panel; pressing it takes the page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Weź tę kolorowankę</translation>
     </message>
     <message>
         <source>Next drawing</source>
         <comment>Screen reader: arrow to the next colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Następny rysunek</translation>
     </message>
     <message>
         <source>Previous drawing</source>
         <comment>Screen reader: arrow to the previous colouring page or drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poprzedni rysunek</translation>
     </message>
 </context>
 <context>
@@ -796,7 +833,7 @@ Do you want to replace it?</source>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo potrzebuje środowiska graficznego (X11 lub Wayland), a tutaj nie udało się żadnego otworzyć.</translation>
     </message>
 </context>
 <context>
@@ -804,155 +841,155 @@ Do you want to replace it?</source>
     <message>
         <source>Wait...</source>
         <comment>Shown over the page while the oil painting is being made.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Czekaj...</translation>
     </message>
     <message>
         <source>Select a drawing</source>
         <comment>Title of the panel that leafs through the colouring pages. Speak to a child (informal you).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz rysunek</translation>
     </message>
     <message>
         <source>Close me</source>
         <comment>Tooltip of the window&apos;s close button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij mnie</translation>
     </message>
     <message>
         <source>Minimize me</source>
         <comment>Tooltip of the window&apos;s minimise button, spoken by the window itself.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Schowaj mnie</translation>
     </message>
     <message>
         <source>New page</source>
         <comment>Tooltip: starts again on a clean white page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nowa kartka</translation>
     </message>
     <message>
         <source>New coloring page</source>
         <comment>Tooltip: opens the panel of colouring pages.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nowa kolorowanka</translation>
     </message>
     <message>
         <source>Save drawing</source>
         <comment>Tooltip of the save button, and the save dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz rysunek</translation>
     </message>
     <message>
         <source>Help/About</source>
         <comment>Tooltip of the help button, and the help window&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc/O programie</translation>
     </message>
     <message>
         <source>Pencil</source>
         <comment>Tool: a crayon that blends into the paint under it.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kredka</translation>
     </message>
     <message>
         <source>Models brush</source>
         <comment>Tool: opens a box of patterned and picture brushes (rings, stars, grass...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pędzel z wzorami</translation>
     </message>
     <message>
         <source>Stamp brush</source>
         <comment>Tool: opens the stamps (animals, cars, flowers...).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pieczątki</translation>
     </message>
     <message>
         <source>Eraser</source>
-        <translation type="unfinished"></translation>
+        <translation>Gumka</translation>
     </message>
     <message>
         <source>Oil drawing</source>
         <comment>Tool: turns the whole picture into an oil painting.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obraz olejny</translation>
     </message>
     <message>
         <source>Fill with color</source>
         <comment>Tool: a paint pot that fills an area.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij kolorem</translation>
     </message>
     <message>
         <source>Brush size</source>
         <comment>Tooltip of the four bars that choose how thick the brush is.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grubość pędzla</translation>
     </message>
     <message>
         <source>Select the color</source>
         <comment>Tooltip of each of the 24 colour swatches.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz kolor</translation>
     </message>
     <message>
         <source>Open a drawing</source>
         <comment>Caption in the colouring-page panel, and the open dialog&apos;s title.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz rysunek</translation>
     </message>
     <message>
         <source>Pintaloo %1 · help and about</source>
         <comment>The line at the foot of the window; %1 is the version number. Clicking it opens the help.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pintaloo %1 · pomoc i informacje</translation>
     </message>
     <message>
         <source>Undo</source>
         <comment>Tooltip: take back the last thing painted.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij</translation>
     </message>
     <message>
         <source>Redo</source>
         <comment>Tooltip: bring back what Undo took.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>Sound on/off</source>
         <comment>Tooltip of the button that turns the sounds off and on.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Włącz/wyłącz dźwięk</translation>
     </message>
     <message>
         <source>Full screen</source>
         <comment>Name of the full-screen switch (F11); read by screen readers.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pełny ekran</translation>
     </message>
     <message>
         <source>Close this panel</source>
         <comment>Tooltip of the round close button on a panel (stamps, brushes, pages).</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij ten panel</translation>
     </message>
     <message>
         <source>Watch it again</source>
         <comment>Button: plays the drawing again from the first stroke, like a film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obejrzyj jeszcze raz</translation>
     </message>
     <message>
         <source>Save the film</source>
         <comment>Button: saves that film as an animated picture. Also the film&apos;s proposed file name.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz film</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Button: stops the film.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>My drawings</source>
         <comment>Button and panel title: the child&apos;s gallery of drawings Pintaloo kept.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moje rysunki</translation>
     </message>
     <message>
         <source>Show them all</source>
         <comment>Button: shows all the drawings one after another, full screen.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż wszystkie</translation>
     </message>
     <message>
         <source>Put this drawing in the trash (press twice)</source>
         <comment>Tooltip of the bin under each drawing in the gallery.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wyrzuć ten rysunek do kosza (naciśnij dwa razy)</translation>
     </message>
     <message>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Na pewno?</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/words/language.h"
+
 namespace pintaloo {
 namespace {
 
@@ -46,6 +48,8 @@ const Case kCases[] = {
     {"lang separate", {"--lang", "ro"}, Action::Run, 0, Opts(false, false, false, "ro"), ""},
     {"lang equals", {"--lang=es"}, Action::Run, 0, Opts(false, false, false, "es"), ""},
     {"lang upper case", {"--lang", "DE"}, Action::Run, 0, Opts(false, false, false, "de"), ""},
+    {"lang added later", {"--lang", "uk"}, Action::Run, 0, Opts(false, false, false, "uk"), ""},
+    {"lang added later, upper case", {"--lang=ZH"}, Action::Run, 0, Opts(false, false, false, "zh"), ""},
     {"last lang wins", {"--lang", "fr", "--lang", "it"}, Action::Run, 0, Opts(false, false, false, "it"), ""},
     {"everything", {"--nosound", "--windowed", "--lang", "en"}, Action::Run, 0, Opts(false, true, true, "en"), ""},
     {"help", {"--help"}, Action::Help, 0, kNone, "--lang <CODE>"},
@@ -57,7 +61,12 @@ const Case kCases[] = {
     {"unknown shows usage", {"--bogus"}, Action::Error, 2, kNone, "Usage: pintaloo [options]"},
     {"only looks alike", {"--fullscreenx"}, Action::Error, 2, kNone, "Unknown option 'fullscreenx'"},
     {"unknown language", {"--lang", "xx"}, Action::Error, 2, kNone, "does not speak the language \"xx\""},
-    {"unknown language lists", {"--lang", "pt"}, Action::Error, 2, kNone, "en, ro, fr, de, it, es"},
+    {"unknown language lists",
+     {"--lang", "sv"},
+     Action::Error,
+     2,
+     kNone,
+     "en, ro, fr, de, it, es, ar, zh, ja, ko, nl, pl, pt, ru, tr, uk."},
     {"lang without code", {"--lang"}, Action::Error, 2, kNone, "Missing value after '--lang'"},
     {"empty lang", {"--lang="}, Action::Error, 2, kNone, "does not speak the language \"\""},
     {"both window sizes", {"--fullscreen", "--windowed"}, Action::Error, 2, kNone, "not both"},
@@ -90,13 +99,16 @@ TEST(CommandLineTest, OptionsTable) {
     }
 }
 
-// Every listed language is accepted and comes back as given.
+// Every language can be asked for by its standard code, in any case, and
+// the code kept is one the language choice reads as that language.
 TEST(CommandLineTest, EveryLanguageIsAccepted) {
-    ASSERT_EQ(LanguageCodes().size(), 6);
-    for (const QString& code : LanguageCodes()) {
-        const CommandLine r = ParseCommandLine({"pintaloo", "--lang", code}, "1");
-        EXPECT_EQ(r.action, Action::Run) << code.toStdString();
-        EXPECT_EQ(r.options.lang, code);
+    ASSERT_EQ(LanguageCodes().size(), kLanguageCount);
+    for (int i = 0; i < kLanguageCount; ++i) {
+        const QString code = LanguageCodes()[i];
+        SCOPED_TRACE(code.toStdString());
+        const CommandLine r = ParseCommandLine({"pintaloo", "--lang", code.toUpper()}, "1");
+        ASSERT_EQ(r.action, Action::Run);
+        EXPECT_EQ(LanguageFromCode(r.options.lang), Language(i));
     }
 }
 

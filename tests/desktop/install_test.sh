@@ -43,13 +43,14 @@ check_root() {
         fail "the installed program does not say 'Pintaloo $VERSION' for --version"
 
     local desktop=$root/$DATADIR/applications/$ID.desktop
-    cmp -s "$desktop" "$SOURCE/desktop/$ID.desktop" || fail "the launcher entry differs from desktop/$ID.desktop"
+    cmp -s "$desktop" "$BUILD/desktop/$ID.desktop" || fail "the launcher entry differs from the one the build made"
     grep -qx "Exec=pintaloo" "$desktop" || fail "the launcher entry does not start 'pintaloo'"
     grep -qx "Icon=$ID" "$desktop" || fail "the launcher entry's icon is not $ID"
     local meta=$root/$DATADIR/metainfo/$ID.metainfo.xml
     grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$meta" ||
         fail "the metadata does not launch $ID.desktop"
     grep -q "<binary>pintaloo</binary>" "$meta" || fail "the metadata does not provide the binary pintaloo"
+    cmp -s "$meta" "$BUILD/desktop/$ID.metainfo.xml" || fail "the metadata differs from the one the build made"
 
     cmp -s "$root/$DATADIR/icons/hicolor/scalable/apps/$ID.svg" "$SOURCE/resources/art/ui/app_icon.svg" ||
         fail "the scalable icon is not the window's icon (resources/art/ui/app_icon.svg)"

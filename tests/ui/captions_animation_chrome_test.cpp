@@ -41,10 +41,11 @@ protected:
                                           "Save drawing",    "Help/About",  "Pencil",     "Oil drawing",
                                           "Fill with color", "Brush size",  "Brush size", "Select the color",
                                           "Select the color"};
+    // Romanian with its diacritics (comma-below ș and ț), as a Romanian child reads.
     const std::vector<QString> romanian = {
-        "Inchide-ma",        "Ascunde in bara", "Pagina noua",   "Pagina de colorat noua", "Salveaza desen",
-        "Ajutor/Despre",     "Creion",          "Desen in ulei", "Umple cu culoare",       "Dimensiune penson",
-        "Dimensiune penson", "Alege culoarea",  "Alege culoarea"};
+        QStringLiteral(u"Închide-mă"),       QStringLiteral(u"Micșorează-mă"),    QStringLiteral(u"Pagină nouă"),     QStringLiteral(u"Pagină nouă de colorat"), QStringLiteral(u"Salvează desenul"),
+        QStringLiteral(u"Ajutor/Despre"),    QStringLiteral(u"Creion"),           QStringLiteral(u"Pictură în ulei"), QStringLiteral(u"Umple cu culoare"),       QStringLiteral(u"Mărimea pensulei"),
+        QStringLiteral(u"Mărimea pensulei"), QStringLiteral(u"Alege culoarea"),   QStringLiteral(u"Alege culoarea")};
 };
 
 TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
@@ -52,10 +53,10 @@ TEST_F(CaptionsTest, EnglishAndRomanianSetEveryText) {
     EXPECT_EQ(wait(), QStringLiteral("Wait..."));
     setLanguage("ro");
     EXPECT_EQ(tips(), romanian);
-    EXPECT_EQ(Control(w(), "bBrush", 1)->toolTip(), QStringLiteral("Penson modele"));
-    EXPECT_EQ(Control(w(), "bBrush", 2)->toolTip(), QStringLiteral("Penson stampila"));
-    EXPECT_EQ(Control(w(), "bBrush", 3)->toolTip(), QStringLiteral("Radiera"));
-    EXPECT_EQ(wait(), QStringLiteral("Asteapta..."));
+    EXPECT_EQ(Control(w(), "bBrush", 1)->toolTip(), QStringLiteral(u"Pensulă cu modele"));
+    EXPECT_EQ(Control(w(), "bBrush", 2)->toolTip(), QStringLiteral(u"Pensulă cu ștampile"));
+    EXPECT_EQ(Control(w(), "bBrush", 3)->toolTip(), QStringLiteral(u"Radieră"));
+    EXPECT_EQ(wait(), QStringLiteral(u"Așteaptă..."));
     EXPECT_EQ(list(), QStringLiteral("Alege un desen"));
     setLanguage("en");
     EXPECT_EQ(tips(), english);
@@ -76,20 +77,35 @@ TEST_F(CaptionsTest, EveryLanguageSetsEveryText) {
         const char* open;
     };
     const Row rows[] = {
-        {"fr", "Ferme-moi", "Crayon", "Patiente...", "Sélectionner un dessin", "Ouvrir un dessin"},
-        {"ge", "Schließ mich", "Buntstift", "Warte...", "Wählen Sie eine Zeichnung", "Zeichnung öffnen"},
-        {"it", "Chiudimi", "Matita", "Aspetta...", "Selezionare un disegno", "Apri un disegno"},
-        {"sp", "Ciérrame", "Lápiz", "Espera...", "Seleccione un dibujo", "Abrir un dibujo"},
+        {"fr", "Ferme-moi", "Crayon", "Patiente...", "Choisis un dessin", "Ouvre un dessin"},
+        {"ge", "Schließ mich", "Buntstift", "Warte...", "Wähl eine Zeichnung", "Öffne eine Zeichnung"},
+        {"it", "Chiudimi", "Pastello", "Aspetta...", "Scegli un disegno", "Apri un disegno"},
+        {"sp", "Ciérrame", "Lápiz", "Espera...", "Elige un dibujo", "Abre un dibujo"},
+        {"ar", "أغلقني", nullptr, nullptr, nullptr, nullptr},
+        {"zh", nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"ja", nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"uk", nullptr, nullptr, nullptr, nullptr, nullptr},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.code);
         setLanguage("ro");
         setLanguage(r.code);
-        EXPECT_EQ(Control(w(), "Image5")->toolTip(), QString::fromUtf8(r.close));
-        EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), QString::fromUtf8(r.pencil));
-        EXPECT_EQ(wait(), QString::fromUtf8(r.wait));
-        EXPECT_EQ(list(), QString::fromUtf8(r.title));
-        EXPECT_EQ(Control(w(), "Label7")->caption(), QString::fromUtf8(r.open));
+        // The older languages' words are written out, so a file that slips a message shows.
+        if (r.close) {
+            EXPECT_EQ(Control(w(), "Image5")->toolTip(), QString::fromUtf8(r.close));
+        }
+        if (r.pencil) {
+            EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), QString::fromUtf8(r.pencil));
+        }
+        if (r.wait) {
+            EXPECT_EQ(wait(), QString::fromUtf8(r.wait));
+        }
+        if (r.title) {
+            EXPECT_EQ(list(), QString::fromUtf8(r.title));
+        }
+        if (r.open) {
+            EXPECT_EQ(Control(w(), "Label7")->caption(), QString::fromUtf8(r.open));
+        }
         const std::vector<QString> now = tips();
         for (std::size_t i = 0; i < now.size(); ++i) {
             EXPECT_NE(now[i], english[i]) << "still English: " << now[i].toStdString();
@@ -117,7 +133,7 @@ TEST_F(CaptionsTest, HelpLineAndTitleButtonsFollowTheLanguage) {
 TEST_F(CaptionsTest, NewPageKeepsTheLanguage) {
     setLanguage("sp");
     call("KewlButtons2_MouseDown", {1});
-    EXPECT_EQ(list(), QString::fromUtf8("Seleccione un dibujo"));
+    EXPECT_EQ(list(), QString::fromUtf8("Elige un dibujo"));
     EXPECT_EQ(Control(w(), "bColor", 3)->toolTip(), QString::fromUtf8("Elige el color"));
 }
 

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 
+#include <iterator>
 #include <map>
 #include <string>
+
+#include "ui/words/translation.h"
 
 namespace pintaloo {
 namespace {
@@ -33,25 +36,42 @@ const EnvCase kEnvCases[] = {
     {"Spanish locale gets the program's own code", {{"LANG", "es_MX.UTF-8"}}, "sp"},
     {"Italian locale", {{"LANG", "it_IT"}}, "it"},
     {"Romanian locale", {{"LANG", "ro_RO.UTF-8"}}, "ro"},
+    {"Arabic of any country", {{"LANG", "ar_EG.UTF-8"}}, "ar"},
+    {"traditional Chinese gets the simplified", {{"LANG", "zh_TW"}}, "zh"},
+    {"Chinese locale", {{"LANG", "zh_CN.UTF-8"}}, "zh"},
+    {"Japanese locale", {{"LANG", "ja_JP.UTF-8"}}, "ja"},
+    {"Korean locale", {{"LANG", "ko_KR.UTF-8"}}, "ko"},
+    {"Flemish gets Dutch", {{"LANG", "nl_BE.UTF-8"}}, "nl"},
+    {"Polish locale", {{"LANG", "pl_PL"}}, "pl"},
+    {"Portugal's Portuguese gets Brazil's", {{"LANG", "pt_PT.UTF-8"}}, "pt"},
+    {"Brazilian locale", {{"LANG", "pt_BR.UTF-8"}}, "pt"},
+    {"Russian locale", {{"LANG", "ru_RU.UTF-8"}}, "ru"},
+    {"Turkish locale", {{"LANG", "tr_TR.UTF-8"}}, "tr"},
+    {"Ukrainian locale", {{"LANG", "uk_UA.UTF-8"}}, "uk"},
     {"language without a region", {{"LANG", "fr"}}, "fr"},
     {"encoding and variant", {{"LANG", "de_AT.ISO-8859-15@euro"}}, "ge"},
     {"C locale", {{"LANG", "C"}}, "en"},
     {"POSIX locale", {{"LANG", "POSIX"}}, "en"},
     {"C.UTF-8 locale", {{"LANG", "C.UTF-8"}}, "en"},
-    {"a language the program does not speak", {{"LANG", "pt_BR.UTF-8"}}, "en"},
+    {"a language the program does not speak", {{"LANG", "sv_SE.UTF-8"}}, "en"},
     {"English locale", {{"LANG", "en_GB.UTF-8"}}, "en"},
     {"LC_MESSAGES before LANG", {{"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "it"},
+    {"LC_MESSAGES before LANG, new languages", {{"LC_MESSAGES", "uk_UA.UTF-8"}, {"LANG", "ru_RU.UTF-8"}}, "uk"},
     {"LC_ALL before LC_MESSAGES",
      {{"LC_ALL", "es_ES.UTF-8"}, {"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}},
      "sp"},
+    {"LC_ALL before LC_MESSAGES, new languages", {{"LC_ALL", "ko_KR.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, "ko"},
     {"LANGUAGE before LC_ALL", {{"LANGUAGE", "ro"}, {"LC_ALL", "es_ES.UTF-8"}}, "ro"},
-    {"LANGUAGE list: first entry the program speaks", {{"LANGUAGE", "pt_BR:pt:de_CH:fr"}}, "ge"},
+    {"LANGUAGE before LC_ALL, new languages", {{"LANGUAGE", "tr"}, {"LC_ALL", "ar_EG.UTF-8"}}, "tr"},
+    {"LANGUAGE list: first entry the program speaks", {{"LANGUAGE", "sv_SE:fi:de_CH:fr"}}, "ge"},
+    {"LANGUAGE list reaching a new language", {{"LANGUAGE", "sv:zh_TW:fr"}}, "zh"},
     {"LANGUAGE list with an empty entry", {{"LANGUAGE", ":fr_BE"}, {"LANG", "de_DE"}}, "fr"},
-    {"LANGUAGE naming only other languages decides English", {{"LANGUAGE", "pt:nl"}, {"LANG", "fr_FR"}}, "en"},
+    {"LANGUAGE naming only other languages decides English", {{"LANGUAGE", "sv:da"}, {"LANG", "fr_FR"}}, "en"},
     {"empty LANGUAGE is skipped", {{"LANGUAGE", ""}, {"LC_ALL", "it_IT"}}, "it"},
     {"blank LC_ALL is skipped", {{"LC_ALL", "  "}, {"LANG", "ro_RO"}}, "ro"},
     {"C in LC_ALL hides LANG", {{"LC_ALL", "C"}, {"LANG", "fr_FR.UTF-8"}}, "en"},
     {"upper case", {{"LANG", "FR_fr.UTF-8"}}, "fr"},
+    {"upper case, new language", {{"LANG", "PT_br"}}, "pt"},
 };
 
 TEST(LanguageTest, SystemLanguageFromTheEnvironment) {
@@ -61,22 +81,37 @@ TEST(LanguageTest, SystemLanguageFromTheEnvironment) {
     }
 }
 
+// The program's code, as the command line, the settings and the state dump
+// write it, and the system's, which names the translation files.
 TEST(LanguageTest, CodesBothWays) {
     const struct {
         Language language;
         const char* code;
         const char* system;
+        const char* locale;  // a locale of the language as a system may spell it
     } rows[] = {
-        {Language::English, "en", "en_US"}, {Language::Romanian, "ro", "ro_MD"}, {Language::French, "fr", "fr_CH"},
-        {Language::German, "ge", "de"},     {Language::Italian, "it", "it_CH"},  {Language::Spanish, "sp", "es"},
+        {Language::English, "en", "en", "en_US"},       {Language::Romanian, "ro", "ro", "ro_MD"},
+        {Language::French, "fr", "fr", "fr_CH"},        {Language::German, "ge", "de", "de"},
+        {Language::Italian, "it", "it", "it_CH"},       {Language::Spanish, "sp", "es", "es"},
+        {Language::Arabic, "ar", "ar", "ar_MA.UTF-8"},  {Language::Chinese, "zh", "zh_CN", "zh_HK"},
+        {Language::Japanese, "ja", "ja", "ja"},         {Language::Korean, "ko", "ko", "ko_KR.EUC-KR"},
+        {Language::Dutch, "nl", "nl", "nl_NL@euro"},    {Language::Polish, "pl", "pl", "pl-PL"},
+        {Language::Portuguese, "pt", "pt_BR", "pt_PT"}, {Language::Russian, "ru", "ru", "ru_UA"},
+        {Language::Turkish, "tr", "tr", "tr_CY"},       {Language::Ukrainian, "uk", "uk", "uk_UA.UTF-8"},
     };
+    static_assert(std::size(rows) == kLanguageCount, "one row a language");
     for (const auto& r : rows) {
         SCOPED_TRACE(r.code);
         EXPECT_EQ(LanguageCode(r.language), QLatin1String(r.code));
+        EXPECT_EQ(SystemLanguageCode(r.language), QLatin1String(r.system));
         EXPECT_EQ(LanguageFromCode(QLatin1String(r.code)), r.language);
         EXPECT_EQ(LanguageFromCode(QLatin1String(r.system)), r.language);
+        EXPECT_EQ(LanguageFromCode(QLatin1String(r.locale)), r.language);
+        EXPECT_EQ(RightToLeft(r.language), r.language == Language::Arabic);
+        // The compiled translation is found under the system code.
+        EXPECT_TRUE(TranslationLoaded(r.language));
     }
-    for (const char* nonsense : {"", "x", "deutsch", "e", "_fr", "nl"}) {
+    for (const char* nonsense : {"", "x", "deutsch", "e", "_fr", "sv", "zz_CN", "ptBR"}) {
         SCOPED_TRACE(nonsense);
         EXPECT_FALSE(LanguageFromCode(QLatin1String(nonsense)).has_value());
     }
@@ -104,6 +139,9 @@ TEST(LanguageTest, CommandLineThenRememberedThenSystem) {
         {"--lang en over a French system", "en", std::nullopt, french, "en"},
         {"damaged remembered value", "", QString("??"), french, "fr"},
         {"nothing anywhere", "", std::nullopt, {}, "en"},
+        {"--lang with a new language", "uk", QString("ge"), french, "uk"},
+        {"--lang with a new language's system code", "pt_BR", std::nullopt, french, "pt"},
+        {"remembered new language wins over the system", "", QString("zh"), french, "zh"},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -113,20 +151,31 @@ TEST(LanguageTest, CommandLineThenRememberedThenSystem) {
 }
 
 TEST(LanguageTest, QtDialogsSpeakTheChosenLanguage) {
-    // The word on Qt's own Cancel buttons (message boxes, file and print dialogs).
+    // The word on Qt's own Cancel buttons (message boxes, file and print
+    // dialogs): Qt's translators' word wherever Debian has Qt's file.
     auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     const struct {
         Language language;
         const char* word;
     } rows[] = {
-        {Language::French, "Annuler"},   {Language::German, "Abbrechen"}, {Language::Italian, "Annulla"},
-        {Language::Spanish, "Cancelar"}, {Language::English, "Cancel"},
+        {Language::French, "Annuler"},      {Language::German, "Abbrechen"},    {Language::Italian, "Annulla"},
+        {Language::Spanish, "Cancelar"},    {Language::Arabic, "ألغِ"},          {Language::Chinese, "取消"},
+        {Language::Japanese, "キャンセル"}, {Language::Korean, "취소"},         {Language::Dutch, "Annuleren"},
+        {Language::Polish, "Anuluj"},       {Language::Portuguese, "Cancelar"}, {Language::Russian, "Отмена"},
+        {Language::Turkish, "İptal"},       {Language::Ukrainian, "Скасувати"}, {Language::English, "Cancel"},
     };
     QtTranslations qt;
+    // Qt has no Romanian: only ours is installed, and its words are what
+    // Qt's dialogs show.
+    EXPECT_EQ(qt.install(Language::Romanian), 1);
+    EXPECT_EQ(cancel(), QString::fromUtf8("Anulează"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"),
+              Translate(Language::Romanian, "QFileDialog", "File &name:"));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QLatin1String("File &name:"));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.word);
-        const int loaded = qt.install(r.language);
-        EXPECT_EQ(loaded, r.language == Language::English ? 0 : 1);
+        // Ours and Qt's; English needs neither.
+        EXPECT_EQ(qt.install(r.language), r.language == Language::English ? 0 : 2);
         EXPECT_EQ(cancel(), QString::fromUtf8(r.word));
     }
     {

@@ -11,7 +11,13 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "ui/words/texts.h"
+
 namespace {
+
+using pintaloo::Language;
+using pintaloo::Text;
+using pintaloo::TextId;
 
 class ReplayToolTest : public ::testing::Test {
 protected:
@@ -233,32 +239,42 @@ TEST_F(ReplayToolTest, BadLinesStopTheScriptNamingTheLine) {
 }
 
 // The window speaks the language the environment asks for, in the order
-// LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as the program does.
+// LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as the program does, from the
+// translation its system code names.
 TEST_F(ReplayToolTest, CaptionsFollowTheEnvironmentsLanguage) {
-    struct Row {
+    const struct {
         QStringList environment;
-        const char* newPage;  // KewlButtons2's tooltip
-        const char* open;     // the page picker's open link
-    };
-    const Row rows[] = {
-        {{"LANGUAGE=fr:de", "LANG=en_US.UTF-8"}, "Nouvelle page", "Ouvrir un dessin"},
-        {{"LC_ALL=de_DE.UTF-8", "LANG=fr_FR.UTF-8"}, "Neue Seite", "Zeichnung öffnen"},
-        {{"LANG=es_ES"}, "Página nueva", "Abrir un dibujo"},
-        {{"LC_MESSAGES=it_IT.UTF-8"}, "Pagina nuova", "Apri un disegno"},
-        {{"LANGUAGE=pt:ro"}, "Pagina noua", "Deschide un desen"},
-        {{"LANG=C"}, "New page", "Open a drawing"},
-        {{"LANG=ja_JP.UTF-8"}, "New page", "Open a drawing"},
-        {{}, "New page", "Open a drawing"},
+        Language language;
+    } rows[] = {
+        {{"LANGUAGE=fr:de", "LANG=en_US.UTF-8"}, Language::French},
+        {{"LC_ALL=de_DE.UTF-8", "LANG=fr_FR.UTF-8"}, Language::German},
+        {{"LANG=es_ES"}, Language::Spanish},
+        {{"LC_MESSAGES=it_IT.UTF-8"}, Language::Italian},
+        {{"LANGUAGE=sv:ro"}, Language::Romanian},
+        {{"LANG=ar_EG.UTF-8"}, Language::Arabic},
+        {{"LANGUAGE=zh_TW:fr"}, Language::Chinese},
+        {{"LC_ALL=pt_PT.UTF-8", "LANG=fr_FR.UTF-8"}, Language::Portuguese},
+        {{"LC_MESSAGES=uk_UA.UTF-8", "LANG=ru_RU.UTF-8"}, Language::Ukrainian},
+        {{"LANG=C"}, Language::English},
+        {{"LANG=sv_SE.UTF-8"}, Language::English},
+        {{}, Language::English},
     };
     const QString s = script("nothing.txt", {"# only the start"});
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.environment.join(' ').toStdString());
+        const QString newPage = Text(TextId::NewPage, row.language);   // KewlButtons2's tooltip
+        const QString open = Text(TextId::OpenDrawing, row.language);  // the page picker's open link
+        // A language still in English would pass for the wrong reason.
+        if (row.language != Language::English) {
+            EXPECT_NE(newPage, Text(TextId::NewPage, Language::English));
+            EXPECT_NE(open, Text(TextId::OpenDrawing, Language::English));
+        }
         QFile::remove(at("state.txt"));
         const Result r = run({"--state", at("state.txt"), s}, row.environment);
         ASSERT_EQ(r.status, 0) << r.errors.toStdString();
         const QStringList state = lines(at("state.txt"));
-        EXPECT_TRUE(state.contains(QStringLiteral("KewlButtons2.ToolTipText=") + QString::fromUtf8(row.newPage)));
-        EXPECT_TRUE(state.contains(QStringLiteral("Label7.Caption=") + QString::fromUtf8(row.open)));
+        EXPECT_TRUE(state.contains(QStringLiteral("KewlButtons2.ToolTipText=") + newPage));
+        EXPECT_TRUE(state.contains(QStringLiteral("Label7.Caption=") + open));
         EXPECT_TRUE(state.contains(QStringLiteral("SoundOn=True")));
     }
 }

@@ -163,6 +163,9 @@ TEST(SettingsTest, LanguageKeptInTheProgramsOwnCode) {
     } rows[] = {{"de", QStringLiteral("ge")},
                 {"es_ES", QStringLiteral("sp")},
                 {"ro", QStringLiteral("ro")},
+                {"pt_BR", QStringLiteral("pt")},
+                {"zh_CN.UTF-8", QStringLiteral("zh")},
+                {"uk", QStringLiteral("uk")},
                 {"xx", std::nullopt},
                 {"", std::nullopt}};
     for (const auto& r : rows) {
