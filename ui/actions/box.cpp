@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/actions/box.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPointingDevice>
-#include <QPainter>
+#include <algorithm>
 
 namespace pintaloo {
 
@@ -45,6 +50,39 @@ void Box::setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align)
     update();
 }
 
+void Box::setCaptionMargins(QMargins margins) {
+    captionMargins_ = margins;
+    update();
+}
+
+// Translations run longer or taller than the English the boxes were sized
+// for. A caption that does not fit is first wrapped (when the box has room
+// for more lines) and then made smaller one pixel at a time: at most a dozen
+// measurements, and only for the few boxes that carry words.
+Box::CaptionLook Box::fittedCaption() const {
+    // What the style's font leaves open (the families) comes from the
+    // application's font, which carries the language's script (see
+    // ApplyLanguageLook). Not from the box's own font: Qt 6.4 hands a new
+    // family list to widgets made after the change only.
+    CaptionLook look{font_.resolve(QApplication::font()), int(align_)};
+    const QRect area = captionRect();
+    const auto fits = [&](const CaptionLook& l) {
+        const QRect needed = QFontMetrics(l.font).boundingRect(area, l.flags, caption_);
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    const int full = look.font.pixelSize() > 0 ? look.font.pixelSize() : QFontInfo(look.font).pixelSize();
+    const int smallest = std::max(1, int(full * kSmallestCaptionShare));
+    CaptionLook tried = look;
+    for (int size = full; size >= smallest; --size) {
+        tried.font.setPixelSize(size);
+        tried.flags = int(align_);
+        if (fits(tried)) return tried;
+        tried.flags = int(align_) | Qt::TextWordWrap;
+        if (fits(tried)) return tried;
+    }
+    return tried;  // the smallest, wrapped: what the text fit test reports
+}
+
 void Box::setFrame(QColor colour, int width, int radius) {
     frameColour_ = colour;
     frameWidth_ = width;
@@ -66,9 +104,13 @@ void Box::paintEvent(QPaintEvent*) {
             p.drawPixmap(QPointF(0, 0), picture_);
     }
     if (!caption_.isEmpty()) {
-        p.setFont(font_);
+        // The box stands where the window puts it in every language; its
+        // words run the language's way (the application's direction).
+        p.setLayoutDirection(QGuiApplication::layoutDirection());
+        const CaptionLook look = fittedCaption();
+        p.setFont(look.font);
         p.setPen(captionColour_);
-        p.drawText(rect(), int(align_), caption_);
+        p.drawText(captionRect(), look.flags, caption_);
     }
     if (frameWidth_ > 0) {
         p.setRenderHint(QPainter::Antialiasing);
@@ -81,13 +123,11 @@ void Box::paintEvent(QPaintEvent*) {
 
 void Box::mousePressEvent(QMouseEvent* e) {
     pressedInside_ = true;
-    if (onMouseDown)
-        onMouseDown(ButtonMask(e->buttons()), e->position().x(), e->position().y());
+    if (onMouseDown) onMouseDown(ButtonMask(e->buttons()), e->position().x(), e->position().y());
 }
 
 void Box::mouseMoveEvent(QMouseEvent* e) {
-    if (onMouseMove)
-        onMouseMove(ButtonMask(e->buttons()), e->position().x(), e->position().y());
+    if (onMouseMove) onMouseMove(ButtonMask(e->buttons()), e->position().x(), e->position().y());
 }
 
 void Box::mouseReleaseEvent(QMouseEvent* e) {

@@ -8,6 +8,7 @@
 // can read every control's properties the same way.
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -41,7 +42,25 @@ public:
     void setCaption(const QString& text);
     const QString& caption() const { return caption_; }
     const QFont& captionFont() const { return font_; }
+    // The caption's font, colour and alignment. A horizontal alignment that
+    // is not AlignAbsolute follows the language: AlignLeft is the side a line
+    // starts on, the right in Arabic (the box itself never moves).
     void setCaptionStyle(const QFont& font, QColor colour, Qt::Alignment align);
+    // The caption is written inside the box less these margins (none unless
+    // set): a box partly covered by something drawn over it keeps its words
+    // in the part that shows.
+    void setCaptionMargins(QMargins margins);
+    QRect captionRect() const { return rect().marginsRemoved(captionMargins_); }
+    // The font and drawText flags the caption is drawn with now: the style's
+    // font, on the window's families for the language, at its own size when
+    // the caption fits the caption rectangle on one line, else wrapped, else
+    // smaller (down to kSmallestCaptionShare of its size) until it fits.
+    struct CaptionLook {
+        QFont font;
+        int flags = 0;
+    };
+    CaptionLook fittedCaption() const;
+    static constexpr double kSmallestCaptionShare = 0.6;
     void setFrame(QColor colour, int width, int radius);  // an outline drawn inside the box
     void setHandCursor(bool hand) { setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor); }
 
@@ -66,6 +85,7 @@ private:
     QFont font_;
     QColor captionColour_ = Qt::black;
     Qt::Alignment align_ = Qt::AlignCenter;
+    QMargins captionMargins_;
     QColor frameColour_;
     int frameWidth_ = 0, frameRadius_ = 0;
     bool pressedInside_ = false;

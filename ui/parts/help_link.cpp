@@ -2,15 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/help_link.h"
 
+#include <algorithm>
+
 #include "ui/words/texts.h"
 
 #include "theme_colours.h"
 
 namespace pintaloo {
 
+namespace {
+// The window's frame, drawn along its bottom edge (background.svg).
+constexpr int kFrameRows = 3;
+}  // namespace
+
 HelpLink::HelpLink(PartContext& c) : c_(c) {
     versionLine_ = new Box(&c.window, "lblInfo", {560, 712, 249, 17});
-    versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE), Qt::AlignRight | Qt::AlignVCenter);
+    // The line's place is fixed, and its box reaches one row past the
+    // window's last and three into the frame: written in the full box, the
+    // descenders of "p" and "y" and the underline were cut off. Its words
+    // go in the rows above the frame, at the size that fits them there.
+    const int hidden = versionLine_->geometry().bottom() + 1 - (c.window.height() - kFrameRows);
+    versionLine_->setCaptionMargins({0, 0, 0, std::max(0, hidden)});
+    // Hard by the window's corner in every language.
+    versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE),
+                                  Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
     c.actions.bind(*versionLine_, BoxEvent::MouseMove, "PointerOverHelpLine");

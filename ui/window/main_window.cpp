@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "ui/window/key_access.h"
+#include "ui/window/language_look.h"
 #include "ui/window/window_actions.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/platform/desktop_compositing.h"
@@ -51,6 +52,10 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
     setMouseTracking(true);
+    // Pictures at fixed places, the same in every language: the window and
+    // its controls never mirror, though the application (its dialogs, the
+    // tooltips, the help) reads right to left in Arabic.
+    setLayoutDirection(Qt::LeftToRight);
 
     pictureStore_ = std::make_unique<PictureLibrary>();
     painters_ = std::make_unique<SurfacePicturePainters>(canvas, *pictureStore_);
@@ -142,6 +147,7 @@ void MainWindow::SetLanguage(const QString& code) { SetLanguage(ProgramLanguage(
 
 void MainWindow::SetLanguage(Language l) {
     language = l;
+    ApplyLanguageLook(l);  // before the parts measure their new words
     context_->languageChanged(l);
     if (keys_) keys_->nameControls(l, toolButtons_->pressedItem());
 }

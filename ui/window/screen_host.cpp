@@ -35,6 +35,9 @@ public:
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setAlignment(Qt::AlignCenter);
+        // A window of its own, it would take the application's direction,
+        // and a right-to-left view counts its scene from the other side.
+        setLayoutDirection(Qt::LeftToRight);
         // Smooth scaling keeps the outlines of the art even at uneven factors.
         setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
         setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
