@@ -55,8 +55,12 @@ protected:
             if (box->caption().isEmpty()) continue;
             const Box::CaptionLook look = box->fittedCaption();
             const QRect shown = VisibleArea(*box, w());
-            const QRect needed = QFontMetrics(look.font).boundingRect(shown, look.flags, box->caption());
-            if (needed.width() > shown.width() || needed.height() > shown.height())
+            // A caption fitted by its letters is judged by where its letters
+            // are, the others by their font's whole lines.
+            const QRect needed = box->captionFitsByInk() ? box->captionInk(look).translated(box->mapTo(&w(), QPoint()))
+                                                         : QFontMetrics(look.font).boundingRect(shown, look.flags, box->caption());
+            if (box->captionFitsByInk() ? !shown.contains(needed)
+                                        : needed.width() > shown.width() || needed.height() > shown.height())
                 report(*box, box->caption(),
                        QStringLiteral("needs %1x%2, shows %3x%4")
                            .arg(needed.width())

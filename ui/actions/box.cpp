@@ -67,6 +67,7 @@ Box::CaptionLook Box::fittedCaption() const {
     CaptionLook look{font_.resolve(QApplication::font()), int(align_)};
     const QRect area = captionRect();
     const auto fits = [&](const CaptionLook& l) {
+        if (byInk_) return area.contains(captionInk(l));
         const QRect needed = QFontMetrics(l.font).boundingRect(area, l.flags, caption_);
         return needed.width() <= area.width() && needed.height() <= area.height();
     };
@@ -77,10 +78,44 @@ Box::CaptionLook Box::fittedCaption() const {
         tried.font.setPixelSize(size);
         tried.flags = int(align_);
         if (fits(tried)) return tried;
+        if (byInk_) continue;  // one line, or the letters would not be where captionInk says
         tried.flags = int(align_) | Qt::TextWordWrap;
         if (fits(tried)) return tried;
     }
     return tried;  // the smallest, wrapped: what the text fit test reports
+}
+
+void Box::setCaptionFitsByInk(bool byInk) {
+    byInk_ = byInk;
+    update();
+}
+
+namespace {
+// The line that puts a caption's letters (not its font's whole line) in the
+// middle of AREA: the baseline goes where the letters' top and bottom,
+// underline included, are as far from the area's edges.
+QRect InkCentredLine(const QFontMetrics& fm, const QRect& area, const QRect& ink) {
+    const int baseline = area.top() + (area.height() - ink.height()) / 2 - ink.top();
+    return {area.left(), baseline - fm.ascent(), area.width(), fm.height()};
+}
+
+QRect LetterInk(const QFont& font, const QString& text) {
+    const QFontMetrics fm(font);
+    QRect ink = fm.tightBoundingRect(text);
+    if (font.underline()) ink.setBottom(std::max(ink.bottom(), fm.underlinePos() + fm.lineWidth()));
+    return ink;
+}
+}  // namespace
+
+QRect Box::captionInk(const CaptionLook& look) const {
+    const QFontMetrics fm(look.font);
+    const QRect area = captionRect();
+    const QRect ink = LetterInk(look.font, caption_);
+    const QRect line = InkCentredLine(fm, area, ink);
+    // Across, the letters go where the alignment puts the text's advance.
+    const QRect text = fm.boundingRect(line, (look.flags & ~Qt::AlignVertical_Mask) | Qt::AlignTop, caption_);
+    const int baseline = line.top() + fm.ascent();
+    return {text.left() + ink.left(), baseline + ink.top(), ink.width(), ink.height()};
 }
 
 void Box::setFrame(QColor colour, int width, int radius) {
@@ -110,7 +145,13 @@ void Box::paintEvent(QPaintEvent*) {
         const CaptionLook look = fittedCaption();
         p.setFont(look.font);
         p.setPen(captionColour_);
-        p.drawText(captionRect(), look.flags, caption_);
+        if (byInk_) {
+            const QFontMetrics fm(look.font);
+            const QRect line = InkCentredLine(fm, captionRect(), LetterInk(look.font, caption_));
+            p.drawText(line, (look.flags & ~Qt::AlignVertical_Mask) | Qt::AlignTop, caption_);
+        } else {
+            p.drawText(captionRect(), look.flags, caption_);
+        }
     }
     if (frameWidth_ > 0) {
         p.setRenderHint(QPainter::Antialiasing);

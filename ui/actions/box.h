@@ -61,6 +61,16 @@ public:
     };
     CaptionLook fittedCaption() const;
     static constexpr double kSmallestCaptionShare = 0.6;
+    // A one-line caption in a box too short for its font's whole line (the
+    // help line at the window's foot): fitted by what its letters really
+    // cover, descenders and underline included, rather than by the font's
+    // line, whose room for accents and tall scripts the caption may not use.
+    // Keeps its own size where the letters fit.
+    void setCaptionFitsByInk(bool byInk);
+    bool captionFitsByInk() const { return byInk_; }
+    // Where the caption's letters are drawn, for an ink-fitted caption:
+    // the rectangle its letters and underline cover, in the box.
+    QRect captionInk(const CaptionLook& look) const;
     void setFrame(QColor colour, int width, int radius);  // an outline drawn inside the box
     void setHandCursor(bool hand) { setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor); }
 
@@ -89,6 +99,7 @@ private:
     QColor frameColour_;
     int frameWidth_ = 0, frameRadius_ = 0;
     bool pressedInside_ = false;
+    bool byInk_ = false;
 };
 
 // A frame that lies over other controls without catching the mouse: the

@@ -26,6 +26,7 @@ HelpLink::HelpLink(PartContext& c) : c_(c) {
     // Hard by the window's corner in every language.
     versionLine_->setCaptionStyle(captionFont(), QColor(theme::OUTLINE),
                                   Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    versionLine_->setCaptionFitsByInk(true);
     versionLine_->setCaption(firstCaption());
     versionLine_->setHandCursor(true);
     c.actions.bind(*versionLine_, BoxEvent::MouseMove, "PointerOverHelpLine");
