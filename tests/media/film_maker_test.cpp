@@ -12,7 +12,6 @@
 
 #include "ui/files/film_maker.h"
 #include "ui/platform/webp_library.h"
-#include "ui/words/texts.h"
 #include "test_support.h"
 #include "webp_decode.h"
 
@@ -169,16 +168,10 @@ TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
         EXPECT_FALSE(MakeFilm({0, 10, 20, 30}, source, QString::fromStdString(path), &error, clock)) << c.what;
         EXPECT_TRUE(error.detail.contains(c.says)) << c.what << ": " << qPrintable(error.detail);
         EXPECT_EQ(error.kind, c.kind) << c.what;
-        // The parent is told the kind in the window's language, with the
-        // system's own reason for a file; the developer's detail never.
-        const QString said = error.say(Language::French);
-        EXPECT_FALSE(said.contains(error.detail)) << c.what << ": " << qPrintable(said);
-        if (c.kind == Kind::NotWritten) {
-            EXPECT_FALSE(error.system.isEmpty()) << c.what;
-            EXPECT_EQ(said, Text(TextId::FilmNotWritten, Language::French).arg(error.system)) << c.what;
-        } else {
-            EXPECT_EQ(said, Text(TextId::FilmNotMade, Language::French)) << c.what;
-        }
+        // The parent hears the kind in their language, with the system's own
+        // reason for a file; never the developer's English detail.
+        EXPECT_EQ(error.system.isEmpty(), c.kind != Kind::NotWritten) << c.what;
+        EXPECT_FALSE(error.say(Language::French).contains(error.detail)) << c.what;
         EXPECT_FALSE(test::exists(path)) << c.what;
     }
     PretendWebPLibraryMissing(false);

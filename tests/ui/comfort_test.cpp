@@ -137,7 +137,6 @@ TEST_F(FoldersTest, TheRealDialogsTitlesSpeakTheWindowsLanguage) {
     w().services.dialog = &dialog;
     EXPECT_EQ(titles, (QStringList{Text(TextId::SaveDrawing, Language::French),
                                    Text(TextId::OpenDrawing, Language::French)}));
-    EXPECT_NE(titles.value(0), Text(TextId::SaveDrawing, Language::English));
 }
 
 // The folder of the last save or open is where both dialogs start next, in
