@@ -46,8 +46,8 @@ TEST(FilmMaker, EachFrameShowsTheCallsMadeByItsEnd) {
     BlockDrawing drawing;
     test::Scratch scratch;
     const QString path = QString::fromStdString(scratch / "film.webp");
-    QString error;
-    ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, drawing.source(), path, &error)) << qPrintable(error);
+    FilmError error;
+    ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, drawing.source(), path, &error)) << qPrintable(error.detail);
     ASSERT_EQ(drawing.shownByFrame.size(), 240u);
     for (std::size_t f = 0; f < 240; ++f) {
         const std::size_t expected = f < 34 ? 1 : f < 205 ? 2 : f < 239 ? 3 : 4;
@@ -83,8 +83,8 @@ TEST(FilmMaker, AFilmWhoseFirstFrameShowsEverythingStillLastsItsLength) {
     clock.lengthMs = 2000;
     test::Scratch scratch;
     const QString path = QString::fromStdString(scratch / "film.webp");
-    QString error;
-    ASSERT_TRUE(MakeFilm({0, 40}, source, path, &error, clock)) << qPrintable(error);
+    FilmError error;
+    ASSERT_TRUE(MakeFilm({0, 40}, source, path, &error, clock)) << qPrintable(error.detail);
     const test::DecodedFilm film = test::DecodeWebP(test::readFile(path.toStdString()));
     ASSERT_TRUE(film.ok);
     ASSERT_FALSE(film.frames.empty());
@@ -106,12 +106,12 @@ TEST(FilmMaker, PastItsBudgetTheFilmEndsWhereTheDrawingGot) {
     };
     test::Scratch scratch;
     const QString path = QString::fromStdString(scratch / "film.webp");
-    QString error;
+    FilmError error;
     bool cut = false;
     // The calls fall in frames 0, 34, 205 and 239; 1.5 s of work allows two.
     ASSERT_TRUE(MakeFilm({0, 100, 10100, 10200}, source, path, &error, {}, FilmBudget{1500, [&worked] { return worked; }},
                          &cut))
-        << qPrintable(error);
+        << qPrintable(error.detail);
     EXPECT_TRUE(cut);
     EXPECT_EQ(drawing.played, 2u);
     EXPECT_EQ(drawing.shownByFrame.size(), 206u) << "the frames up to where the budget ran out";
@@ -129,22 +129,27 @@ TEST(FilmMaker, PastItsBudgetTheFilmEndsWhereTheDrawingGot) {
 }
 
 TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
+    using Kind = FilmError::Kind;
     struct Case {
         const char* what;
         bool callFails;
         QSize canvas;
         bool noWebP;
+        const char* file;
+        Kind kind;
         const char* says;
     };
     const Case cases[] = {
-        {"a call fails", true, {807, 537}, false, "call 2 went wrong"},
-        {"the canvas is the wrong size", false, {400, 300}, false, "807 by 537"},
-        {"libwebp is not installed", false, {807, 537}, true, "The film could not be started."},
+        {"a call fails", true, {807, 537}, false, "film.webp", Kind::NotMade, "call 2 went wrong"},
+        {"the canvas is the wrong size", false, {400, 300}, false, "film.webp", Kind::NotMade, "807 by 537"},
+        {"libwebp is not installed", false, {807, 537}, true, "film.webp", Kind::NotMade,
+         "The film could not be started."},
+        {"the folder is missing", false, {807, 537}, false, "gone/film.webp", Kind::NotWritten, "could not be saved"},
     };
     for (const Case& c : cases) {
         PretendWebPLibraryMissing(c.noWebP);
         test::Scratch scratch;
-        const std::string path = scratch / "film.webp";
+        const std::string path = scratch / c.file;
         FilmSource source{[&](std::size_t i, QString* why) {
                               if (c.callFails && i == 2) {
                                   *why = QStringLiteral("call 2 went wrong");
@@ -157,17 +162,22 @@ TEST(FilmMaker, AFailureStopsTheFilmAndWritesNothing) {
                               image.fill(Qt::white);
                               return image;
                           }};
-        QString error;
+        FilmError error;
         FilmClock clock;
         clock.lengthMs = 2000;  // a short film is enough to fail in
         EXPECT_FALSE(MakeFilm({0, 10, 20, 30}, source, QString::fromStdString(path), &error, clock)) << c.what;
-        EXPECT_TRUE(error.contains(c.says)) << c.what << ": " << qPrintable(error);
+        EXPECT_TRUE(error.detail.contains(c.says)) << c.what << ": " << qPrintable(error.detail);
+        EXPECT_EQ(error.kind, c.kind) << c.what;
+        // The parent hears the kind in their language, with the system's own
+        // reason for a file; never the developer's English detail.
+        EXPECT_EQ(error.system.isEmpty(), c.kind != Kind::NotWritten) << c.what;
+        EXPECT_FALSE(error.say(Language::French).contains(error.detail)) << c.what;
         EXPECT_FALSE(test::exists(path)) << c.what;
     }
     PretendWebPLibraryMissing(false);
-    QString error;
+    FilmError error;
     EXPECT_FALSE(MakeFilm({0}, FilmSource{}, QStringLiteral("/tmp/never.webp"), &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error.kind, FilmError::Kind::NotMade);
 }
 
 }  // namespace

@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Sound on and off, printing, the keys a grown-up expects, and the folder
 // the file dialogs remember, all through the real window.
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/parts/comfort_buttons.h"
+#include "ui/platform/platform_services.h"
 #include "ui/words/texts.h"
 #include "ui/parts/page_picker.h"
 #include "window_fixture.h"
@@ -112,6 +116,29 @@ TEST_F(KeysTest, KeyPressesOnTheWindowReachTheTable) {
 
 class FoldersTest : public WindowTest {};
 
+// The real dialogs show the title the window gives them, in its language.
+TEST_F(FoldersTest, TheRealDialogsTitlesSpeakTheWindowsLanguage) {
+    QtFileDialog real(window.get());
+    w().services.dialog = &real;
+    w().SetLanguage(QStringLiteral("fr"));
+    QStringList titles;
+    // Each dialog is closed as soon as it shows, its title noted.
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [&titles] {
+        if (auto* shown = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            titles << shown->windowTitle();
+            shown->reject();
+        }
+    });
+    closer.start();
+    call("KewlButtons3_MouseDown", {1});
+    call("Label7_MouseDown", {1});
+    w().services.dialog = &dialog;
+    EXPECT_EQ(titles, (QStringList{Text(TextId::SaveDrawing, Language::French),
+                                   Text(TextId::OpenDrawing, Language::French)}));
+}
+
 // The folder of the last save or open is where both dialogs start next, in
 // this run and the next (the settings keep it).
 TEST_F(FoldersTest, TheLastFolderIsRememberedForBothDialogs) {
@@ -146,6 +173,7 @@ TEST_F(FoldersTest, MessagesAndFiltersSpeakTheWindowsLanguage) {
     call("KewlButtons3_MouseDown", {1});
     EXPECT_EQ(dialog.asks.back().filter, SaveFilter(Language::French));
     EXPECT_TRUE(dialog.asks.back().filter.startsWith(QStringLiteral("PNG (*.png);;Bitmap Windows")));
+    EXPECT_EQ(dialog.asks.back().title, Text(TextId::SaveDrawing, Language::French));
     ASSERT_EQ(messages.told.size(), 1u);
     EXPECT_EQ(messages.told[0].first, QString::fromUtf8("Le dessin n'a pas été enregistré"));
 }

@@ -30,6 +30,7 @@
 #include "ui/story/film_part.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/files/png_story.h"
+#include "ui/words/texts.h"
 #include "engine/recording/recording_reader.h"
 #include "tests/media/webp_decode.h"
 #include "tests/support/window_rig.h"
@@ -551,6 +552,30 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
     const std::size_t asked = dialog.asks.size();
     perform("SaveFilm");  // cancelled: nothing written, nothing said
     EXPECT_EQ(dialog.asks.size(), asked + 1);
+}
+
+// The film's dialog and what saving it tells the parent speak the window's
+// language; a drawing with no name yet proposes the button's words.
+TEST_F(StoryTest, SavingTheFilmSpeaksTheWindowsLanguage) {
+    SessionRecorder recorder(w(), stateDir());
+    FilmPart film(w(), recorder);
+    w().SetLanguage(QStringLiteral("fr"));
+    const Language fr = Language::French;
+    perform("pctDraw_MouseDown 1 100 100");
+    perform("pctDraw_MouseUp 1 100 100");
+    dialog.answers.push_back(scratch.filePath("no/such/folder/film.webp"));
+    perform("SaveFilm");
+    ASSERT_EQ(dialog.asks.size(), 1u);
+    const auto& ask = dialog.asks.back();
+    EXPECT_EQ(ask.title, Text(TextId::SaveFilm, fr));
+    EXPECT_EQ(ask.filter, Text(TextId::FilterFilm, fr) + QStringLiteral(" (*.webp)"));
+    EXPECT_TRUE(ask.start.endsWith(QLatin1Char('/') + Text(TextId::SaveFilm, fr) + QStringLiteral(".webp")))
+        << qPrintable(ask.start);
+    ASSERT_EQ(messages.told.size(), 1u);
+    const auto& [title, text] = messages.told[0];
+    EXPECT_EQ(title, Text(TextId::FilmNotSavedTitle, fr));
+    EXPECT_TRUE(text.contains(Text(TextId::FilmNotWritten, fr).section(QStringLiteral("%1"), 0, 0))) << qPrintable(text);
+    EXPECT_FALSE(text.contains(QStringLiteral("could not be saved in"))) << "the developer's English stays out";
 }
 
 // A picture with a story of thirty oil pictures beside it (582 bytes).

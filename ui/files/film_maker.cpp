@@ -4,18 +4,18 @@
 
 #include <QElapsedTimer>
 
-#include "ui/files/film_writer.h"
 
 namespace pintaloo {
 
-bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path, QString* error,
-              const FilmClock& clock, const FilmBudget& budget, bool* cutShort) {
-    auto fail = [error](const QString& why) {
+bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path,
+              FilmError* error, const FilmClock& clock, const FilmBudget& budget, bool* cutShort) {
+    auto fail = [error](const FilmError& why) {
         if (error) *error = why;
         return false;
     };
+    const auto notMade = [](const QString& why) { return FilmError{FilmError::Kind::NotMade, why, {}}; };
     if (cutShort) *cutShort = false;
-    if (!source.play || !source.canvas) return fail(QStringLiteral("The film has nothing to play."));
+    if (!source.play || !source.canvas) return fail(notMade(QStringLiteral("The film has nothing to play.")));
     QElapsedTimer steady;
     steady.start();
     const std::function<std::int64_t()> now = budget.clockMs ? budget.clockMs : [&steady] { return steady.elapsed(); };
@@ -34,15 +34,15 @@ bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source
         while (played < upTo && !(cut = spent())) {
             QString why;
             const std::int64_t began = now();
-            if (!source.play(played++, &why)) return fail(why);
+            if (!source.play(played++, &why)) return fail(notMade(why));
             worked += now() - began;
         }
         // Cut mid-frame, the frame still shows what was played: a true
         // picture of the drawing on its way, and never a film of no frames.
-        if (!writer.addFrame(source.canvas())) return fail(writer.error());
+        if (!writer.addFrame(source.canvas())) return fail(writer.failure());
         if (cut) break;
     }
-    if (!writer.save(path)) return fail(writer.error());
+    if (!writer.save(path)) return fail(writer.failure());
     if (cutShort) *cutShort = cut;
     return true;
 }

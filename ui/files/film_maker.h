@@ -12,12 +12,13 @@
 #include <vector>
 
 #include "engine/recording/film_timing.h"
+#include "ui/files/film_writer.h"
 
 namespace pintaloo {
 
 struct FilmSource {
     // Plays call `index` of the recording (they come in order, each once).
-    // False stops the film, with `error` saying why.
+    // False stops the film, with `error` saying why (English, for a developer).
     std::function<bool(std::size_t index, QString* error)> play;
     // The canvas as it is now, 807 by 537.
     std::function<QImage()> canvas;
@@ -34,10 +35,11 @@ struct FilmBudget {
 };
 
 // `timesMs` are the recording's calls' times. False, with the reason and
-// nothing written, when a call fails, a frame is refused or the file cannot
-// be written. `cutShort` tells whether the budget ended the film early.
+// nothing written, when a call fails or a frame is refused (NotMade) or the
+// file cannot be written (NotWritten). `cutShort` tells whether the budget
+// ended the film early.
 bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source, const QString& path,
-              QString* error = nullptr, const FilmClock& clock = {}, const FilmBudget& budget = {},
+              FilmError* error = nullptr, const FilmClock& clock = {}, const FilmBudget& budget = {},
               bool* cutShort = nullptr);
 
 }  // namespace pintaloo

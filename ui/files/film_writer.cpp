@@ -3,6 +3,7 @@
 #include "ui/files/film_writer.h"
 
 #include "ui/platform/webp_library.h"
+#include "ui/words/texts.h"
 
 #include <QSaveFile>
 #include <cmath>
@@ -63,6 +64,16 @@ bool KeepAnimated(const WebPLibrary& webp, WebPData& film, int framesMs, int hol
 
 }  // namespace
 
+QString FilmError::say(Language language) const {
+    if (kind == Kind::NotWritten) return Text(TextId::FilmNotWritten, language).arg(system);
+    return Text(TextId::FilmNotMade, language);
+}
+
+bool FilmWriter::notMade(const QString& detail) {
+    failure_ = {FilmError::Kind::NotMade, detail, {}};
+    return false;
+}
+
 FilmWriter::FilmWriter(Options options) : options_(options), webp_(LoadWebPLibrary()) {
     // Without libwebp no film starts: it fails as one the encoder refused.
     WebPAnimEncoderOptions anim;
@@ -72,7 +83,7 @@ FilmWriter::FilmWriter(Options options) : options_(options), webp_(LoadWebPLibra
         anim.allow_mixed = 0;  // every frame lossy: one look from start to end
         encoder_ = webp_->AnimEncoderNew(options_.size.width(), options_.size.height(), &anim);
     }
-    if (!encoder_) error_ = QStringLiteral("The film could not be started.");
+    if (!encoder_) notMade(QStringLiteral("The film could not be started."));
 }
 
 FilmWriter::~FilmWriter() {
@@ -87,17 +98,17 @@ std::int64_t FilmWriter::frameStartMs(int index) const {
 bool FilmWriter::addFrame(const QImage& frame) {
     if (!encoder_) return false;
     if (finished_) {
-        error_ = QStringLiteral("This film is already finished.");
+        notMade(QStringLiteral("This film is already finished."));
         return false;
     }
     if (frame.isNull() || frame.size() != options_.size) {
-        error_ = QStringLiteral("A film frame must be %1 by %2 pixels.")
-                     .arg(options_.size.width())
-                     .arg(options_.size.height());
+        notMade(QStringLiteral("A film frame must be %1 by %2 pixels.")
+                    .arg(options_.size.width())
+                    .arg(options_.size.height()));
         return false;
     }
     WebPConfig config;
-    if (!webp_->ConfigInit(&config)) return false;
+    if (!webp_->ConfigInit(&config)) return notMade(QStringLiteral("libwebp refused its own settings."));
     config.quality = options_.quality;
     config.method = options_.method;
 
@@ -107,7 +118,7 @@ bool FilmWriter::addFrame(const QImage& frame) {
                       (frame.format() == QImage::Format_RGB32 || frame.format() == QImage::Format_ARGB32);
     const QImage pixels = bgrx ? frame : frame.convertToFormat(QImage::Format_RGBX8888);
     WebPPicture picture;
-    if (!webp_->PictureInit(&picture)) return false;
+    if (!webp_->PictureInit(&picture)) return notMade(QStringLiteral("libwebp refused a picture."));
     picture.width = pixels.width();
     picture.height = pixels.height();
     picture.use_argb = 1;  // the animation encoder compares frames in ARGB
@@ -117,8 +128,8 @@ bool FilmWriter::addFrame(const QImage& frame) {
     const bool ok = imported && webp_->AnimEncoderAdd(encoder_, &picture, int(frameStartMs(frames_)), &config);
     webp_->PictureFree(&picture);
     if (!ok) {
-        error_ = QStringLiteral("The film could not take another picture: %1")
-                     .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_)));
+        notMade(QStringLiteral("The film could not take another picture: %1")
+                    .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_))));
         return false;
     }
     ++frames_;
@@ -129,7 +140,7 @@ bool FilmWriter::save(const QString& path) {
     if (!encoder_) return false;
     if (!finished_) {
         if (frames_ == 0) {
-            error_ = QStringLiteral("There is nothing in the film yet.");
+            notMade(QStringLiteral("There is nothing in the film yet."));
             return false;
         }
         // The frame after the last one marks where the film ends: the last
@@ -138,13 +149,13 @@ bool FilmWriter::save(const QString& path) {
         WebPData data;
         WebPDataInit(&data);
         if (!webp_->AnimEncoderAdd(encoder_, nullptr, end, nullptr) || !webp_->AnimEncoderAssemble(encoder_, &data)) {
-            error_ = QStringLiteral("The film could not be made: %1")
-                         .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_)));
+            notMade(QStringLiteral("The film could not be made: %1")
+                        .arg(QString::fromUtf8(webp_->AnimEncoderGetError(encoder_))));
             webp_->DataClear(&data);
             return false;
         }
         if (!KeepAnimated(*webp_, data, int(frameStartMs(frames_)), options_.holdLastMs, options_.size)) {
-            error_ = QStringLiteral("The film could not be made: its one picture could not be put into a film.");
+            notMade(QStringLiteral("The film could not be made: its one picture could not be put into a film."));
             webp_->DataClear(&data);
             return false;
         }
@@ -154,9 +165,11 @@ bool FilmWriter::save(const QString& path) {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(film_) != film_.size() || !file.commit()) {
-        error_ = QStringLiteral("The film could not be saved in %1.").arg(path);
+        failure_ = {FilmError::Kind::NotWritten, QStringLiteral("The film could not be saved in %1.").arg(path),
+                    file.errorString()};
         return false;
     }
+    failure_ = {};
     return true;
 }
 

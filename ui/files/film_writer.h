@@ -10,11 +10,32 @@
 #include <QString>
 #include <cstdint>
 
+#include "ui/words/language.h"
+
 struct WebPAnimEncoder;
 
 namespace pintaloo {
 
 struct WebPLibrary;
+
+// Why a film was not made. The kind is what the parent is told, in their
+// language; the detail is English, for a developer (the replay tool prints
+// it) and never shown in the window.
+struct FilmError {
+    enum class Kind {
+        None,
+        NotMade,     // the encoder, a frame or the story failed: nothing a parent can mend
+        NotWritten,  // the file could not be written: `system` says why
+    };
+    Kind kind = Kind::None;
+    QString detail;
+    // The system's reason a file was not written, as Qt gives it: already in
+    // the user's language where Qt has one.
+    QString system;
+
+    // The reason as the parent reads it, under the film's file name.
+    QString say(Language language) const;
+};
 
 // libwebp is loaded by the first writer made; without it no film can be
 // started, and addFrame() and save() fail saying so.
@@ -41,7 +62,7 @@ public:
     FilmWriter(const FilmWriter&) = delete;
     FilmWriter& operator=(const FilmWriter&) = delete;
 
-    // Encodes the next frame. False, with error() saying why, for a frame of
+    // Encodes the next frame. False, with failure() saying why, for a frame of
     // another size, an empty one, or after save(); the film so far is kept.
     bool addFrame(const QImage& frame);
     int frameCount() const { return frames_; }
@@ -49,26 +70,30 @@ public:
     // Ends the film (no frames can be added after) and writes it to `path`,
     // replacing an older file only once the new one is complete. False, with
     // error() saying why and nothing changed on disk, when there are no
-    // frames or the file cannot be written; the film is kept, so it can be
-    // saved somewhere else.
+    // frames or the file cannot be written (failure() then NotWritten); the
+    // film is kept, so it can be saved somewhere else.
     bool save(const QString& path);
     // The finished film's bytes (empty before save()).
     const QByteArray& bytes() const { return film_; }
 
-    QString error() const { return error_; }
+    const FilmError& failure() const { return failure_; }
+    // The English detail, for a developer.
+    QString error() const { return failure_.detail; }
 
     // When frame `index` begins, in milliseconds from the start of the film;
     // frameStartMs(frameCount()) + holdLastMs is where the film ends.
     std::int64_t frameStartMs(int index) const;
 
 private:
+    bool notMade(const QString& detail);  // false, so a failure can be returned
+
     Options options_;
     const WebPLibrary* webp_ = nullptr;
     WebPAnimEncoder* encoder_ = nullptr;
     int frames_ = 0;
     bool finished_ = false;
     QByteArray film_;
-    QString error_;
+    FilmError failure_;
 };
 
 }  // namespace pintaloo

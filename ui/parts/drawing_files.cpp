@@ -97,7 +97,8 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
     c_.closeAnimations(true);
     if (!c_.services.dialog) return;
     const auto chosen = c_.services.dialog->saveFileName(
-        ProposedPath(c_.services, QDateTime::currentDateTime(), c_.language), SaveFilter(c_.language));
+        Text(TextId::SaveDrawing, c_.language), ProposedPath(c_.services, QDateTime::currentDateTime(), c_.language),
+        SaveFilter(c_.language));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
     RememberFolder(c_.services, *chosen);
@@ -123,7 +124,8 @@ void DrawingFiles::OpenDrawing(int, double, double) {
     if (given_)
         chosen = std::exchange(given_, std::nullopt);
     else if (c_.services.dialog)
-        chosen = c_.services.dialog->openFileName(dialogFileName.isEmpty() ? StartFolder(c_.services) : dialogFileName,
+        chosen = c_.services.dialog->openFileName(Text(TextId::OpenDrawing, c_.language),
+                                                  dialogFileName.isEmpty() ? StartFolder(c_.services) : dialogFileName,
                                                   OpenFilter(c_.language));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {

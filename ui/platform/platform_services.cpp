@@ -20,14 +20,16 @@
 
 namespace pintaloo {
 
-std::optional<QString> QtFileDialog::saveFileName(const QString& proposedPath, const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent_, QStringLiteral("Save drawing"), proposedPath, filter);
+std::optional<QString> QtFileDialog::saveFileName(const QString& title, const QString& proposedPath,
+                                                  const QString& filter) {
+    const QString path = QFileDialog::getSaveFileName(parent_, title, proposedPath, filter);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
-std::optional<QString> QtFileDialog::openFileName(const QString& startPath, const QString& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, QStringLiteral("Open a drawing"), startPath, filter);
+std::optional<QString> QtFileDialog::openFileName(const QString& title, const QString& startPath,
+                                                  const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(parent_, title, startPath, filter);
     if (path.isEmpty()) return std::nullopt;
     return path;
 }

@@ -18,8 +18,10 @@ namespace pintaloo {
 class QtFileDialog final : public FileDialogPort {
 public:
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
-    std::optional<QString> saveFileName(const QString& proposedPath, const QString& filter) override;
-    std::optional<QString> openFileName(const QString& startPath, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& proposedPath,
+                                        const QString& filter) override;
+    std::optional<QString> openFileName(const QString& title, const QString& startPath,
+                                        const QString& filter) override;
 
 private:
     QWidget* parent_;

@@ -19,12 +19,15 @@ class SettingsPort;
 class GalleryPort;
 class ThumbnailPort;
 
-// The save and open dialogs. A cancel gives nothing.
+// The save and open dialogs. A cancel gives nothing. The title comes from
+// the caller, in the window's language: the dialog knows neither.
 class FileDialogPort {
 public:
     virtual ~FileDialogPort() = default;
-    virtual std::optional<QString> saveFileName(const QString& proposedPath, const QString& filter) = 0;
-    virtual std::optional<QString> openFileName(const QString& startPath, const QString& filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& proposedPath,
+                                                const QString& filter) = 0;
+    virtual std::optional<QString> openFileName(const QString& title, const QString& startPath,
+                                                const QString& filter) = 0;
 };
 
 // Shows the help-and-about page in a language, in a window of the

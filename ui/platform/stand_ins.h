@@ -27,16 +27,17 @@ public:
         QString kind;   // "save" or "open"
         QString start;  // the proposed or starting path
         QString filter;
+        QString title;
     };
     std::vector<Ask> asks;
     std::deque<std::optional<QString>> answers;  // nothing, or an empty name: cancel
 
-    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
-        asks.push_back({QStringLiteral("save"), proposed, filter});
+    std::optional<QString> saveFileName(const QString& title, const QString& proposed, const QString& filter) override {
+        asks.push_back({QStringLiteral("save"), proposed, filter, title});
         return next();
     }
-    std::optional<QString> openFileName(const QString& start, const QString& filter) override {
-        asks.push_back({QStringLiteral("open"), start, filter});
+    std::optional<QString> openFileName(const QString& title, const QString& start, const QString& filter) override {
+        asks.push_back({QStringLiteral("open"), start, filter, title});
         return next();
     }
     // How many times a dialog of a kind was opened.

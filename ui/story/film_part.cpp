@@ -14,7 +14,6 @@
 #include "ui/story/story_player.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/canvas_view.h"
-#include "ui/words/film_texts.h"
 #include "ui/words/texts.h"
 #include "ui/parts/drawing_files.h"
 #include "engine/recording/film_timing.h"
@@ -163,27 +162,33 @@ void FilmPart::SaveFilm() {
     timer_.stop();
     // The dialog's own presses must reach it, and the film waits meanwhile.
     saving_ = true;
-    // The Pictures folder and the drawing's own name, when it has one.
+    // The Pictures folder and the drawing's own name, when it has one;
+    // otherwise the button's words, in the child's language, as the name (a
+    // translation's slash would make it a folder).
+    const Language language = w_.language;
     const QString saved = QFileInfo(w_.files().dialogFileName).completeBaseName();
-    const QString name = saved.isEmpty() ? SaveFilmText() : saved;
+    const QString name =
+        saved.isEmpty() ? Text(TextId::SaveFilm, language).replace(QLatin1Char('/'), QLatin1Char('-')) : saved;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     std::optional<QString> chosen = w_.services.dialog->saveFileName(
-        QDir(folder).filePath(name + QStringLiteral(".webp")), QStringLiteral("WebP film (*.webp)"));
+        Text(TextId::SaveFilm, language), QDir(folder).filePath(name + QStringLiteral(".webp")),
+        Text(TextId::FilterFilm, language) + QStringLiteral(" (*.webp)"));
     if (chosen && !chosen->isEmpty()) {
         QString path = *chosen;
         if (QFileInfo(path).suffix().compare(QLatin1String("webp"), Qt::CaseInsensitive) != 0)
             path += QStringLiteral(".webp");
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QString why;
+        FilmError why;
         bool cut = false;
         const bool ok = MakeStoryFilm(story, path, &why, FilmBudget{kSaveWorkMs, workClock}, &cut);
         QApplication::restoreOverrideCursor();
         if (w_.services.messages) {
             if (!ok)
-                w_.services.messages->tell(FilmNotSavedTitle(w_.language),
-                                           FilmNotSavedText(QDir::toNativeSeparators(path), why, w_.language));
+                w_.services.messages->tell(
+                    Text(TextId::FilmNotSavedTitle, language),
+                    Text(TextId::FilmNotSaved, language).arg(QDir::toNativeSeparators(path), why.say(language)));
             else if (cut)
-                w_.services.messages->tell(FilmSavedTitle(w_.language), FilmCutShortText(w_.language));
+                w_.services.messages->tell(Text(TextId::FilmSavedTitle, language), Text(TextId::FilmCutShort, language));
         }
     }
     saving_ = false;

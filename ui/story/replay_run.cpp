@@ -161,9 +161,9 @@ bool WriteOutputs(const ReplayOutputs& outputs, ReplayRig& rig, SessionRecorder&
     if (!outputs.window.isEmpty()) written &= rig.window.grab().save(outputs.window);
     recorder.sync();
     if (!outputs.film.isEmpty()) {
-        QString why;
+        FilmError why;
         if (!MakeStoryFilm(recorder.story(), outputs.film, &why)) {
-            std::fprintf(stderr, "cannot make the film %s: %s\n", qPrintable(outputs.film), qPrintable(why));
+            std::fprintf(stderr, "cannot make the film %s: %s\n", qPrintable(outputs.film), qPrintable(why.detail));
             written = false;
         }
     }

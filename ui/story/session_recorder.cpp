@@ -406,14 +406,14 @@ struct SessionRecorder::State final : FileDialogPort {
         return Story{start, read.calls, folder};
     }
 
-    std::optional<QString> saveFileName(const QString& proposed, const QString& filter) override {
-        saved = inner ? inner->saveFileName(proposed, filter) : std::nullopt;
+    std::optional<QString> saveFileName(const QString& title, const QString& proposed, const QString& filter) override {
+        saved = inner ? inner->saveFileName(title, proposed, filter) : std::nullopt;
         // The picture as it is before the save: what tells a save that wrote it.
         if (saved && !saved->isEmpty()) savedOver = FileStamp::Of(ChooseSaveTarget(*saved).path);
         return saved;
     }
-    std::optional<QString> openFileName(const QString& from, const QString& filter) override {
-        return inner ? inner->openFileName(from, filter) : std::nullopt;
+    std::optional<QString> openFileName(const QString& title, const QString& from, const QString& filter) override {
+        return inner ? inner->openFileName(title, from, filter) : std::nullopt;
     }
 };
 

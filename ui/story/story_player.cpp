@@ -18,8 +18,10 @@ namespace {
 class StartDialog final : public FileDialogPort {
 public:
     std::deque<QString> answers;
-    std::optional<QString> saveFileName(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> openFileName(const QString&, const QString&) override {
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {
         if (answers.empty()) return std::nullopt;
         QString next = answers.front();
         answers.pop_front();
@@ -90,10 +92,14 @@ QImage StoryPlayer::canvas() const {
     return ColoursToImage(s.data(), s.width(), s.height());
 }
 
-bool MakeStoryFilm(const Story& story, const QString& path, QString* error, const FilmBudget& budget,
+bool MakeStoryFilm(const Story& story, const QString& path, FilmError* error, const FilmBudget& budget,
                    bool* cutShort) {
     StoryPlayer player(story);
-    if (!player.begin(error)) return false;
+    QString unopened;
+    if (!player.begin(&unopened)) {
+        if (error) *error = {FilmError::Kind::NotMade, unopened, {}};
+        return false;
+    }
     return MakeFilm(
         player.times(),
         FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvas(); }},

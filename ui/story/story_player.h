@@ -54,7 +54,7 @@ private:
 
 // The film of a story into an animated WebP at `path`, within `budget`
 // (see MakeFilm). False, with the reason.
-bool MakeStoryFilm(const Story& story, const QString& path, QString* error = nullptr, const FilmBudget& budget = {},
+bool MakeStoryFilm(const Story& story, const QString& path, FilmError* error = nullptr, const FilmBudget& budget = {},
                    bool* cutShort = nullptr);
 
 }  // namespace pintaloo
