@@ -7,27 +7,6 @@
 
 namespace pintaloo {
 
-// Debian's fonts-dejavu-core and fonts-noto-cjk; when one is missing Qt
-// skips the name and the desktop's fallback still finds some face with the
-// glyphs. DejaVu Sans joins the Arabic letters as well as Noto Sans Arabic
-// does, and its lines are two thirds as tall: Noto Sans Arabic's line, taken
-// by every text in the family list, left the help line at the window's foot
-// no size that fits.
-QString ScriptFamily(Language language) {
-    switch (language) {
-        case Language::Arabic:
-            return QStringLiteral("DejaVu Sans");
-        case Language::Chinese:
-            return QStringLiteral("Noto Sans CJK SC");
-        case Language::Japanese:
-            return QStringLiteral("Noto Sans CJK JP");
-        case Language::Korean:
-            return QStringLiteral("Noto Sans CJK KR");
-        default:
-            return {};
-    }
-}
-
 void ApplyLanguageLook(Language language) {
     const Qt::LayoutDirection way = RightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight;
     if (QGuiApplication::layoutDirection() != way) QGuiApplication::setLayoutDirection(way);

@@ -12,13 +12,6 @@
 
 namespace pintaloo {
 
-// The family that writes the language's own script, after the desktop's
-// family: the Chinese, Japanese and Korean faces draw the same Han character
-// each its own way, and the desktop's fallback would pick one of them by the
-// system's locale, not by the language chosen. Empty for the languages the
-// desktop's family writes (Latin and Cyrillic letters).
-QString ScriptFamily(Language language);
-
 // The application's layout direction and font for `language`. Cheap when
 // nothing changes; every top-level window (a dialog opened later too) takes
 // the direction, every widget without a font of its own the families.

@@ -147,7 +147,7 @@ QString ReadTemplate() {
 }
 
 const QRegularExpression& SlotPattern() {
-    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|lang|dir):?(\\w*)\\}\\}"));
+    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|lang|dir|font):?(\\w*)\\}\\}"));
     return pattern;
 }
 
@@ -166,6 +166,10 @@ QString HelpPageHtml(Language language) {
         const QString name = m.captured(2);
         if (kind == QLatin1String("lang")) {
             out += SystemLanguageCode(language).replace(QLatin1Char('_'), QLatin1Char('-'));
+        } else if (kind == QLatin1String("font")) {
+            // The language's own face, so Japanese Han characters are drawn the Japanese way.
+            if (const QString family = ScriptFamily(language); !family.isEmpty())
+                out += QLatin1Char('"') + family + QStringLiteral("\", ");
         } else if (kind == QLatin1String("dir")) {
             out += RightToLeft(language) ? QStringLiteral("rtl") : QStringLiteral("ltr");
         } else if (kind == QLatin1String("text")) {

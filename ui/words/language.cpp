@@ -17,29 +17,36 @@ struct LanguageRow {
     const char* code;    // the program's own
     const char* system;  // as locales, translators and Qt's own files name it
     bool rightToLeft;
+    const char* scriptFamily;  // see ScriptFamily
 };
 
+// Fonts are Debian's fonts-dejavu-core and fonts-noto-cjk; when one is
+// missing Qt skips the name and the desktop's fallback still finds some face
+// with the glyphs. DejaVu Sans joins the Arabic letters as well as Noto Sans
+// Arabic does, and its lines are two thirds as tall, which the captions'
+// small boxes need.
+//
 // The program's codes predate the standard ones for German and Spanish; the
 // languages added since use the standard ones. A system code matches by its
 // language part alone, so "zh_TW" gets the simplified Chinese and "pt_PT"
 // the Brazilian Portuguese rather than English.
 constexpr std::array<LanguageRow, kLanguageCount> kLanguages{{
-    {Language::English, "en", "en", false},
-    {Language::Romanian, "ro", "ro", false},
-    {Language::French, "fr", "fr", false},
-    {Language::German, "ge", "de", false},
-    {Language::Italian, "it", "it", false},
-    {Language::Spanish, "sp", "es", false},
-    {Language::Arabic, "ar", "ar", true},
-    {Language::Chinese, "zh", "zh_CN", false},
-    {Language::Japanese, "ja", "ja", false},
-    {Language::Korean, "ko", "ko", false},
-    {Language::Dutch, "nl", "nl", false},
-    {Language::Polish, "pl", "pl", false},
-    {Language::Portuguese, "pt", "pt_BR", false},
-    {Language::Russian, "ru", "ru", false},
-    {Language::Turkish, "tr", "tr", false},
-    {Language::Ukrainian, "uk", "uk", false},
+    {Language::English, "en", "en", false, nullptr},
+    {Language::Romanian, "ro", "ro", false, nullptr},
+    {Language::French, "fr", "fr", false, nullptr},
+    {Language::German, "ge", "de", false, nullptr},
+    {Language::Italian, "it", "it", false, nullptr},
+    {Language::Spanish, "sp", "es", false, nullptr},
+    {Language::Arabic, "ar", "ar", true, "DejaVu Sans"},
+    {Language::Chinese, "zh", "zh_CN", false, "Noto Sans CJK SC"},
+    {Language::Japanese, "ja", "ja", false, "Noto Sans CJK JP"},
+    {Language::Korean, "ko", "ko", false, "Noto Sans CJK KR"},
+    {Language::Dutch, "nl", "nl", false, nullptr},
+    {Language::Polish, "pl", "pl", false, nullptr},
+    {Language::Portuguese, "pt", "pt_BR", false, nullptr},
+    {Language::Russian, "ru", "ru", false, nullptr},
+    {Language::Turkish, "tr", "tr", false, nullptr},
+    {Language::Ukrainian, "uk", "uk", false, nullptr},
 }};
 
 static_assert([] {
@@ -67,6 +74,8 @@ QString LanguageCode(Language language) { return QString::fromLatin1(RowOf(langu
 QString SystemLanguageCode(Language language) { return QString::fromLatin1(RowOf(language).system); }
 
 bool RightToLeft(Language language) { return RowOf(language).rightToLeft; }
+
+QString ScriptFamily(Language language) { return QString::fromLatin1(RowOf(language).scriptFamily); }
 
 std::optional<Language> LanguageFromCode(const QString& code) {
     // "fr_CA.UTF-8@euro" -> "fr": the region, the encoding and the variant do not matter.

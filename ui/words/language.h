@@ -45,6 +45,12 @@ QString LanguageCode(Language language);
 QString SystemLanguageCode(Language language);
 // Written right to left (Arabic): the dialogs, messages and help mirror.
 bool RightToLeft(Language language);
+// The family that writes the language's own script, to go after the
+// desktop's family: the Chinese, Japanese and Korean faces draw the same Han
+// character each its own way, and the desktop's fallback would pick one of
+// them by the system's locale, not by the language chosen. Empty for the
+// languages the desktop's family writes (Latin and Cyrillic letters).
+QString ScriptFamily(Language language);
 // One of the program's own codes, or a system code ("de", "es", "fr_CA.UTF-8",
 // "pt"): the language it names, nothing for one the program does not speak.
 std::optional<Language> LanguageFromCode(const QString& code);
