@@ -3,6 +3,7 @@
 // The window with keys alone and with switches: the focus ring, the painting
 // pointer, scanning's ticks and the names a screen reader reads.
 #include <QTest>
+#include <cstdio>
 #include <random>
 #include <set>
 
@@ -86,52 +87,161 @@ TEST_F(KeyAccessTest, KeysAloneDrawChooseStampAndFill) {
     EXPECT_EQ(at(keys().pointer()), std::int32_t(st().CurrentColor));
 }
 
-// One switch: the ring steps on each tick and the switch presses what it
-// is on; two switches: one moves, the other presses; on the canvas the
-// sweep's lines meet where the dot lands.
-TEST_F(KeyAccessTest, ScanningPressesWhereTheTicksLeaveTheRing) {
-    listen();
-    keys().setScan(KeyAccess::Scan::OneSwitch, 9, false);
-    EXPECT_EQ(keys().scanSeconds(), 5) << "seconds are kept within 1 to 5";
-    const std::vector<Box*> order = keys().stops();
-    ASSERT_GE(order.size(), 20u);
-    ASSERT_EQ(keys().focused(), order[0]);
-    keys().tick();
-    keys().tick();
-    EXPECT_EQ(keys().focused(), order[2]);
-    QTest::keyClick(&w(), Qt::Key_A);  // any key the switch sends
-    ASSERT_FALSE(ran.empty());
-    const ActionHub::Binding* pressed = nullptr;
-    for (const auto& b : w().actions.bindings())
-        if (b.box == order[2] && b.event != BoxEvent::MouseMove) pressed = &b;
-    ASSERT_NE(pressed, nullptr);
-    EXPECT_EQ(ran.back(), pressed->name);
-
-    keys().setScan(KeyAccess::Scan::TwoSwitches, 2, false);
-    Box* const from = keys().focused();
-    QTest::keyClick(&w(), Qt::Key_Space);  // the moving switch
-    EXPECT_NE(keys().focused(), from);
-    while (keys().focused() != canvas()) QTest::keyClick(&w(), Qt::Key_Space);
-    ASSERT_TRUE(canvasIsBlank());
-    struct Sweep {
-        int ticks;
-        KeyAccess::Sweep after;
+// One session of keys and switches, case by case: the ring reads the screen
+// row by row (right to left in Arabic) and skips the window's minimise and
+// close; a choice in a panel hands the ring back to the panel's button; a
+// switch reaches every control in a few steps by groups, the paper first,
+// and nothing it can press opens a dialog; on the paper it draws lines,
+// and stamps and fills land at once where its lines cross.
+TEST_F(KeyAccessTest, KeysAndSwitchesFollowTheScreenAndStayInTheWindow) {
+    const auto place = [this](const Box* b) { return QRect(b->mapTo(&w(), QPoint(0, 0)), b->size()); };
+    const auto has = [](const std::vector<Box*>& all, const Box* b) {
+        return std::find(all.begin(), all.end(), b) != all.end();
     };
-    for (const Sweep s : {Sweep{3, KeyAccess::Sweep::Rows}, Sweep{5, KeyAccess::Sweep::Columns}}) {
-        QTest::keyClick(&w(), Qt::Key_Return);
-        EXPECT_EQ(keys().sweep(), s.after);
-        for (int i = 0; i < s.ticks; ++i) QTest::keyClick(&w(), Qt::Key_Space);
+    for (const Language language : {Language::English, Language::Arabic}) {
+        w().SetLanguage(language);
+        call("ChooseTool", {2, 1, 5, 5});  // the stamps' panel, over the paper
+        const std::vector<Box*> ring = keys().stops();
+        for (std::size_t i = 1; i < ring.size(); ++i) {
+            const QRect a = place(ring[i - 1]), b = place(ring[i]);
+            if (a.bottom() < b.top() || b.bottom() < a.top()) continue;  // a line further down
+            EXPECT_TRUE(language == Language::Arabic ? b.right() <= a.right() : b.left() >= a.left())
+                << ring[i - 1]->objectName().toStdString() << " then " << ring[i]->objectName().toStdString()
+                << " in " << int(language);
+        }
+        call("ClosePanel");
     }
-    const QPointF expected((5 + 0.5) / KeyAccess::kSweepSteps * canvas()->width(),
-                           (3 + 0.5) / KeyAccess::kSweepSteps * canvas()->height());
-    EXPECT_NEAR(keys().pointer().x(), expected.x(), 1);
-    EXPECT_NEAR(keys().pointer().y(), expected.y(), 1);
-    QTest::keyClick(&w(), Qt::Key_Return);
-    EXPECT_EQ(keys().sweep(), KeyAccess::Sweep::None);
-    const Area dot = paintedBounds();
-    EXPECT_FALSE(dot.empty());
-    EXPECT_LE(std::abs(dot.left + dot.right - 2 * int(expected.x())), 8) << "the dot is where the lines met";
-    EXPECT_LE(std::abs(dot.top + dot.bottom - 2 * int(expected.y())), 8);
+    w().SetLanguage(Language::English);
+
+    call("NewColouringPage");  // the page picker over the paper
+    struct Reach {
+        const char* control;
+        int index;
+        bool ring, scan;
+    };
+    for (const Reach r : {Reach{"Image5", -1, false, false}, Reach{"Image6", -1, false, false},
+                          Reach{"bPrint", -1, true, false}, Reach{"KewlButtons3", -1, true, false},
+Reach{"lblInfo", -1, true, false},
+                          Reach{"bBrush", 5, true, true}, Reach{"bColor", 23, true, true}}) {
+        Box* box = r.index < 0 ? Control(w(), r.control) : Control(w(), r.control, r.index);
+        ASSERT_NE(box, nullptr) << r.control;
+        EXPECT_EQ(has(keys().stops(), box), r.ring) << r.control << " in the ring";
+        bool scanned = false;
+        for (const auto& group : keys().scanGroups()) scanned = scanned || has(group, box);
+        EXPECT_EQ(scanned, r.scan) << r.control << " in the scan";
+    }
+    call("ClosePanel");
+
+    // Tab to the panel's button, Space, then the choices inside it.
+    struct Choice {
+        const char* opener;
+        int index;
+        std::vector<std::pair<const char*, int>> then;
+    };
+    for (const Choice& c : {Choice{"bBrush", 2, {{"bStamp", 1}, {"bStamp1", 0}}}, Choice{"bBrush", 1, {{"bSpray", 2}}},
+                            Choice{"KewlButtons1", -1, {{"KewlButtons8", -1}, {"Image3", -1}}}}) {
+        Box* opener = c.index < 0 ? Control(w(), c.opener) : Control(w(), c.opener, c.index);
+        tabAndPress(opener);
+        for (const auto& [name, index] : c.then) tabAndPress(index < 0 ? Control(w(), name) : Control(w(), name, index));
+        EXPECT_EQ(keys().focused(), opener) << "after a choice opened by " << c.opener;
+        call("ClosePanel");
+    }
+
+    // Every control a switch reaches, on the screen and in each panel, from
+    // the paper in at most thirteen ticks and two presses (twelve with no
+    // panel open, whose group comes in the middle); pressing each asks
+    // no dialog and opens no window.
+    call("NewPage", {1, 1, 1});
+    int worst = 0;
+    for (const char* opens : {"", "NewColouringPage", "Gallery", "OpenAnimations", "ChooseTool"}) {
+        const auto open = [&] {
+            call("ClosePanel");
+            if (*opens) call(opens, std::string(opens) == "ChooseTool" ? std::vector<double>{2, 1, 5, 5} : std::vector<double>{});
+            keys().setScan(KeyAccess::Scan::OneSwitch, 1, false);
+        };
+        open();
+        ASSERT_EQ(keys().scanGroups().front(), std::vector<Box*>{canvas()}) << "the paper is the first group";
+        std::vector<QPointer<Box>> targets;
+        for (const auto& group : keys().scanGroups())
+            for (Box* b : group) targets.emplace_back(b);
+        for (const QPointer<Box>& target : targets) {
+            open();
+            if (!target || !has(keys().stops(), target)) continue;  // an earlier press took it away
+            const auto lit = [&] {
+                for (const auto& group : keys().scanGroups())
+                    if (has(group, keys().focused())) return group;
+                return std::vector<Box*>{};
+            };
+            int steps = 0;  // ticks
+            for (; steps < 100 && !has(lit(), target); ++steps) keys().tick();
+            if (lit().size() > 1) {  // a group of one is pressed at once
+                keys().switchPress();
+                for (; steps < 100 && keys().focused() != target.data(); ++steps) keys().tick();
+            }
+            worst = std::max(worst, steps);
+            EXPECT_LE(steps, 13) << target->objectName().toStdString() << " is " << steps << " ticks away";
+            QTest::keyClick(&w(), Qt::Key_Space);  // the switch
+        }
+    }
+    std::string sizes;
+    call("ClosePanel");
+    for (const auto& group : keys().scanGroups()) sizes += " " + std::to_string(group.size());
+    std::printf("keys: the farthest control takes %d ticks; the groups hold%s\n", worst, sizes.c_str());
+    EXPECT_TRUE(dialog.asks.empty()) << "a switch opened a file dialog";
+    EXPECT_TRUE(printer.printed.empty()) << "a switch printed";
+    EXPECT_TRUE(help.shown.empty()) << "a switch opened the help window";
+    EXPECT_TRUE(messages.asked.empty());
+    call("ClosePanel");
+
+    // On the paper: the rows, the columns, then a line for the pencil
+    // (a way, go, stop, lift) and one press for a fill or a stamp.
+    struct Drawn {
+        std::vector<double> tool;
+        int rows, columns;
+        bool line;
+    };
+    for (const Drawn& d : {Drawn{{0, 1, 5, 5}, 3, 5, true}, Drawn{{5, 1, 5, 5}, 9, 9, false},
+                           Drawn{{2, 1, 5, 5}, 12, 3, false}}) {
+        call("NewPage", {1, 1, 1});
+        call("ChooseColour", {14});
+        call("ChooseTool", d.tool);
+        if (d.tool[0] == 2) {
+            call("ChooseStampCategory", {0, 1, 5, 5});
+            call("ChooseStamp", {0});
+        }
+        call("ClosePanel");
+        keys().setScan(KeyAccess::Scan::OneSwitch, 1, false);
+        const std::size_t stepsBefore = w().drawingHistory().undoCount();
+        ASSERT_TRUE(keys().onCanvas());
+        for (const int ticks : {d.rows, d.columns}) {
+            keys().switchPress();
+            for (int i = 0; i < ticks; ++i) keys().tick();
+        }
+        const QPointF cross((d.columns + 0.5) / KeyAccess::kSweepSteps * canvas()->width(),
+                            (d.rows + 0.5) / KeyAccess::kSweepSteps * canvas()->height());
+        EXPECT_NEAR(keys().pointer().x(), cross.x(), 1);
+        EXPECT_NEAR(keys().pointer().y(), cross.y(), 1);
+        keys().switchPress();
+        EXPECT_EQ(keys().sweep(), d.line ? KeyAccess::Sweep::Turning : KeyAccess::Sweep::None);
+        if (d.line) {
+            keys().tick();  // the arrow turns a step: down and to the right
+            keys().switchPress();
+            for (int i = 0; i < 20; ++i) keys().tick();
+            keys().switchPress();  // stop: the arrowless pointer
+            EXPECT_EQ(keys().direction(), KeyAccess::kDirections);
+            keys().switchPress();  // lift
+            const Area line = paintedBounds();
+            EXPECT_NEAR(line.right - line.left, 20 * KeyAccess::kGoPixels * 0.7071, 30);
+            EXPECT_NEAR(line.bottom - line.top, 20 * KeyAccess::kGoPixels * 0.7071, 30);
+            EXPECT_LE(std::abs(line.left - int(cross.x())), 15) << "the line starts where the lines crossed";
+        } else {
+            EXPECT_NE(at(cross), std::int32_t(kWhite)) << "landed where the lines crossed";
+        }
+        EXPECT_EQ(w().drawingHistory().undoCount(), stepsBefore + 1);
+        EXPECT_FALSE(keys().painting());
+        EXPECT_TRUE(keys().onCanvas() && keys().atGroups()) << "the scan starts again at the paper";
+    }
+    keys().setScan(KeyAccess::Scan::Off);
 }
 
 // Keys at fifty a second in any order, a switch held for a minute, the

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "engine/toolbox/tools_table.h"
+#include "ui/window/window_actions.h"
 #include "ui/words/texts.h"
 #include <algorithm>
 #include <cmath>
@@ -51,6 +53,39 @@ protected:
     }
 };
 
+// A way to go, a turn at a time from along the row the way the language
+// reads, clockwise (screen y grows down); the diagonals as long as the rest.
+QPointF DirectionOf(int direction, bool rightToLeft) {
+    constexpr double kDiagonal = 0.70710678118654752;
+    static const QPointF kWays[KeyAccess::kDirections] = {
+        {1, 0}, {kDiagonal, kDiagonal}, {0, 1}, {-kDiagonal, kDiagonal},
+        {-1, 0}, {-kDiagonal, -kDiagonal}, {0, -1}, {kDiagonal, -kDiagonal}};
+    const QPointF d = kWays[std::clamp(direction, 0, KeyAccess::kDirections - 1)];
+    return rightToLeft ? QPointF(-d.x(), d.y()) : d;
+}
+
+// Things in bands, top to bottom: the topmost thing left starts a band and
+// every thing that starts above the bottom of all in it joins; each band is
+// read left to right, or right to left. `at` gives a thing's place.
+template <class T, class At>
+std::vector<std::vector<T>> Bands(std::vector<T> all, At at, bool rightToLeft) {
+    std::stable_sort(all.begin(), all.end(), [&at](const T& a, const T& b) { return at(a).top() < at(b).top(); });
+    std::vector<std::vector<T>> out;
+    for (std::size_t i = 0; i < all.size();) {
+        int bottom = at(all[i]).top() + at(all[i]).height();
+        std::size_t j = i + 1;
+        for (; j < all.size() && at(all[j]).top() < bottom; ++j)
+            bottom = std::min(bottom, at(all[j]).top() + at(all[j]).height());
+        std::vector<T> band(all.begin() + std::ptrdiff_t(i), all.begin() + std::ptrdiff_t(j));
+        std::stable_sort(band.begin(), band.end(), [&at, rightToLeft](const T& a, const T& b) {
+            return rightToLeft ? at(a).right() > at(b).right() : at(a).left() < at(b).left();
+        });
+        out.push_back(std::move(band));
+        i = j;
+    }
+    return out;
+}
+
 // The painting pointer and the sweeping lines, over the canvas.
 class Mark : public QWidget {
 public:
@@ -65,7 +100,21 @@ protected:
         QPainter p(this);
         const QPointF at = keys_.pointer();
         QPainterPath path;
-        if (keys_.sweep() == KeyAccess::Sweep::None) {
+        const KeyAccess::Sweep sweep = keys_.sweep();
+        if (sweep == KeyAccess::Sweep::Turning || sweep == KeyAccess::Sweep::Going) {
+            // The pen's ring, and the way it goes: an arrow, or none where a
+            // press lifts the pen.
+            path.addEllipse(at, 11, 11);
+            if (keys_.direction() < KeyAccess::kDirections) {
+                const QPointF d = DirectionOf(keys_.direction(), keys_.rightToLeft());
+                const QPointF tip = at + d * 44, side(-d.y(), d.x());
+                path.moveTo(at + d * 14);
+                path.lineTo(tip);
+                path.moveTo(tip - d * 12 + side * 9);
+                path.lineTo(tip);
+                path.lineTo(tip - d * 12 - side * 9);
+            }
+        } else if (sweep == KeyAccess::Sweep::None) {
             // A ring with a gap at its heart, so the child sees the pixel it paints.
             path.addEllipse(at, 11, 11);
             for (const QPointF d : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)}) {
@@ -148,8 +197,12 @@ KeyAccess::~KeyAccess() { std::erase(Everyone(), this); }
 
 bool KeyAccess::owns(const QWidget* w) const { return w && window_.isAncestorOf(w); }
 
+// Straight to the control, which may be one the ring passes over (the
+// window's close).
 void KeyAccess::pressControl(Box* box) {
-    focus(box);
+    if (painting_) canvasCall("PenUp", 1);
+    sweep_ = Sweep::None;
+    focused_ = box;
     press();
 }
 
@@ -157,6 +210,12 @@ bool KeyAccess::pressable(const ActionHub::Binding& b) const {
     if (!b.box || !IsPress(b.event)) return false;
     const auto id = hub_.find(b.name);
     return id && hub_.action(*id).pressable;
+}
+
+bool KeyAccess::reaches(const ActionHub::Binding& b, bool forSwitch) const {
+    if (!pressable(b)) return false;
+    const WindowActionRow::Reach reach = ReachOf(b.name);
+    return reach == WindowActionRow::Reach::Everyone || (reach == WindowActionRow::Reach::NoSwitch && !forSwitch);
 }
 
 Box* KeyAccess::canvas() const {
@@ -167,37 +226,126 @@ Box* KeyAccess::canvas() const {
 
 bool KeyAccess::onCanvas() const { return focused_ && focused_ == canvas(); }
 
-std::vector<Box*> KeyAccess::stops() const {
-    struct Stop {
+// Units as the screen shows them: the controls of one action on the window
+// (the palette, the tools) make one unit read line by line, a panel one
+// unit of its own units; the units go in bands down the window. Costs a walk
+// of the bindings (a few hundred) per key, nothing a child can feel.
+std::vector<KeyAccess::Unit> KeyAccess::layout(bool forSwitch) const {
+    struct Found {
         Box* box;
-        int group;  // the first row of controls it belongs to, in binding order
-        int index;
+        QRect at;  // on the window
     };
-    std::vector<Stop> found;
-    std::map<std::string, int> groups;
+    // Per panel (nullptr: the window itself), per action, in binding order.
+    std::vector<std::pair<QWidget*, std::vector<std::pair<std::string, std::vector<Found>>>>> layers;
+    std::vector<const Box*> seen;
     for (const ActionHub::Binding& b : hub_.bindings()) {
         if (!pressable(b)) continue;
         Box* box = b.box.data();
-        if (!box->isVisibleTo(&window_) || !box->isEnabled() || box->width() <= 0) continue;
-        if (std::any_of(found.begin(), found.end(), [box](const Stop& s) { return s.box == box; })) continue;
-        const int group = groups.try_emplace(b.name, int(groups.size())).first->second;
-        found.push_back({box, group, b.index.value_or(0)});
+        if (std::find(seen.begin(), seen.end(), box) != seen.end()) continue;
+        seen.push_back(box);  // a control's first pressing binding says what it is
+        if (!reaches(b, forSwitch) || !box->isVisibleTo(&window_) || !box->isEnabled() || box->width() <= 0) continue;
+        const QRect at(box->mapTo(&window_, QPoint(0, 0)), box->size());
+        if (!window_.rect().intersects(at)) continue;  // beyond the window's edge: a ring there shows nothing
+        QWidget* panel = box;
+        while (panel->parentWidget() && panel->parentWidget() != &window_) panel = panel->parentWidget();
+        if (panel == box) panel = nullptr;
+        auto layer = std::find_if(layers.begin(), layers.end(), [panel](const auto& l) { return l.first == panel; });
+        if (layer == layers.end()) {
+            layers.emplace_back();
+            layer = std::prev(layers.end());
+            layer->first = panel;
+        }
+        auto& rows = layer->second;
+        auto row = std::find_if(rows.begin(), rows.end(), [&b](const auto& r) { return r.first == b.name; });
+        if (row == rows.end()) {
+            rows.emplace_back();
+            row = std::prev(rows.end());
+            row->first = b.name;
+        }
+        row->second.push_back({box, at});
     }
-    // A row of controls goes where its first control stands: bands of the
-    // window's height top to bottom, left to right within a band.
-    std::map<int, std::pair<int, int>> place;  // group -> (band, left) of its first control
-    for (const Stop& s : found) {
-        const QPoint at = s.box->mapTo(&window_, QPoint(0, 0));
-        const auto key = std::pair{at.y() / 48, at.x()};
-        place.try_emplace(s.group, key);
+    const auto place = [](const auto& thing) { return thing.at; };
+    const auto unitsOf = [this, &place](const std::vector<std::pair<std::string, std::vector<Found>>>& rows) {
+        std::vector<Unit> units;
+        for (const auto& [name, found] : rows) {
+            Unit u;
+            for (const Found& f : found) u.at |= f.at;
+            for (const std::vector<Found>& line : Bands(found, place, rightToLeft_)) {
+                u.lines.emplace_back();
+                for (const Found& f : line) u.lines.back().push_back(f.box);
+            }
+            units.push_back(std::move(u));
+        }
+        return units;
+    };
+    std::vector<Unit> units;
+    for (const auto& [panel, rows] : layers) {
+        if (!panel) {
+            for (Unit& u : unitsOf(rows)) units.push_back(std::move(u));
+            continue;
+        }
+        Unit whole;
+        for (const std::vector<Unit>& band : Bands(unitsOf(rows), place, rightToLeft_))
+            for (const Unit& u : band) {
+                whole.at |= u.at;
+                whole.lines.insert(whole.lines.end(), u.lines.begin(), u.lines.end());
+            }
+        units.push_back(std::move(whole));
     }
-    std::stable_sort(found.begin(), found.end(), [&place](const Stop& a, const Stop& b) {
-        return std::tuple(place[a.group], a.group, a.index) < std::tuple(place[b.group], b.group, b.index);
-    });
-    std::vector<Box*> out;
-    out.reserve(found.size());
-    for (const Stop& s : found) out.push_back(s.box);
+    std::vector<Unit> out;
+    int band = 0;
+    for (std::vector<Unit>& units_in_band : Bands(std::move(units), place, rightToLeft_)) {
+        for (Unit& u : units_in_band) {
+            u.band = band;
+            out.push_back(std::move(u));
+        }
+        ++band;
+    }
     return out;
+}
+
+std::vector<Box*> KeyAccess::stops(bool forSwitch) const {
+    std::vector<Box*> out;
+    for (const Unit& u : layout(forSwitch))
+        for (const std::vector<Box*>& line : u.lines) out.insert(out.end(), line.begin(), line.end());
+    return out;
+}
+
+// The paper alone, then the units in reading order: small units side by
+// side in a band share a group while it holds kGroupMost, a bigger one gives
+// a group a line (cut at kGroupMost), so a control is at most about as many
+// ticks away as there are groups and controls in the longest one.
+std::vector<std::vector<Box*>> KeyAccess::scanGroups() const {
+    std::vector<std::vector<Box*>> groups;
+    constexpr std::size_t most = kGroupMost;
+    Box* paper = canvas();
+    bool open = false;  // the last group takes more of its band
+    int band = -1;
+    for (const Unit& u : layout(true)) {
+        std::vector<Box*> all;
+        for (const std::vector<Box*>& line : u.lines)
+            for (Box* b : line)
+                if (b != paper) all.push_back(b);
+        if (all.empty()) continue;
+        if (all.size() > most) {
+            for (const std::vector<Box*>& line : u.lines)
+                for (std::size_t i = 0; i < line.size(); i += most) {
+                    std::vector<Box*> part;
+                    for (std::size_t k = i; k < std::min(line.size(), i + most); ++k)
+                        if (line[k] != paper) part.push_back(line[k]);
+                    if (!part.empty()) groups.push_back(std::move(part));
+                }
+            open = false;
+        } else if (open && u.band == band && groups.back().size() + all.size() <= most) {
+            groups.back().insert(groups.back().end(), all.begin(), all.end());
+        } else {
+            groups.push_back(std::move(all));
+            open = true;
+        }
+        band = u.band;
+    }
+    if (paper && paper->isVisibleTo(&window_)) groups.insert(groups.begin(), {paper});
+    return groups;
 }
 
 void KeyAccess::focus(Box* box) {
@@ -205,24 +353,33 @@ void KeyAccess::focus(Box* box) {
     sweep_ = Sweep::None;
     focused_ = box;
     if (box && box == canvas() && pointer_.x() < 0) pointer_ = QPointF(box->width() / 2.0, box->height() / 2.0);
+    timeScan();
     show();
 }
 
-// Puts the ring on the focused control; a control gone from the screen
-// hands the ring back to where it was before, or to the first control.
+// Puts the ring on the focused control (or round its group, when scanning
+// lights groups); a control gone from the screen hands the ring back to the
+// button that opened its panel, or to the paper.
 void KeyAccess::show() {
-    const std::vector<Box*> all = stops();
-    if (!focused_ || std::find(all.begin(), all.end(), focused_.data()) == all.end()) {
-        const bool back = before_ && std::find(all.begin(), all.end(), before_.data()) != all.end();
-        focused_ = back ? before_.data() : (all.empty() ? nullptr : all.front());
+    const std::vector<Box*> all = stops(scan_ != Scan::Off);
+    const auto shown = [&all](const Box* b) { return b && std::find(all.begin(), all.end(), b) != all.end(); };
+    if (!shown(focused_)) {
+        Box* paper = canvas();
+        focused_ = shown(before_) ? before_.data() : shown(paper) ? paper : all.empty() ? nullptr : all.front();
         before_ = nullptr;
+        if (painting_) canvasCall("PenUp", 1);
         sweep_ = Sweep::None;
+        timeScan();
     }
     if (!focused_) {
         ring_->hide();
         return;
     }
-    const QRect at(focused_->mapTo(&window_, QPoint(0, 0)), focused_->size());
+    QRect at(focused_->mapTo(&window_, QPoint(0, 0)), focused_->size());
+    if (scan_ != Scan::Off && atGroups_ && sweep_ == Sweep::None)
+        for (const std::vector<Box*>& group : scanGroups())
+            if (std::find(group.begin(), group.end(), focused_.data()) != group.end())
+                for (const Box* b : group) at |= QRect(b->mapTo(&window_, QPoint(0, 0)), b->size());
     ring_->setGeometry(at.adjusted(-kRingMargin, -kRingMargin, kRingMargin, kRingMargin));
     ring_->show();
     ring_->raise();
@@ -254,22 +411,26 @@ void KeyAccess::canvasCall(const char* name, int button) {
     hub_.run(name, {double(button), pointer_.x(), pointer_.y()});
 }
 
+void KeyAccess::press() { pressFocused(scan_ != Scan::Off); }
+
 // A press runs what a click on the control runs, in a click's order (the
 // button goes down, comes up, and that makes a click), with the left button
-// in the middle of the control. A panel the press opens takes the ring.
-void KeyAccess::press() {
+// in the middle of the control. A panel the press opens takes the ring, and
+// remembers the window's button that opened it (a press inside the panel
+// that opens more keeps it).
+bool KeyAccess::pressFocused(bool forSwitch) {
     if (!focused_) {
         show();
-        return;
+        return false;
     }
     if (onCanvas()) {
-        if (painting_) return;
+        if (painting_) return false;
         canvasCall("PenDown", 1);
         canvasCall("PenUp", 1);
-        return;
+        return false;
     }
     const QPointer<Box> box = focused_;
-    const std::vector<Box*> was = stops();
+    const std::vector<Box*> was = stops(forSwitch);
     std::vector<ActionHub::Binding> runs;
     for (const BoxEvent event : {BoxEvent::MouseDown, BoxEvent::MouseUp, BoxEvent::Click})
         for (const ActionHub::Binding& b : hub_.bindings())
@@ -285,13 +446,18 @@ void KeyAccess::press() {
         const Box::MouseHandler handler = b.event == BoxEvent::MouseDown ? box->onMouseDown : box->onMouseUp;
         if (handler) handler(1, box->width() / 2.0, box->height() / 2.0);
     }
-    for (Box* now : stops())
-        if (std::find(was.begin(), was.end(), now) == was.end()) {
-            before_ = box;
-            focus(now);
-            return;
+    // Only a panel's controls take the ring: a button of the window that
+    // wakes up (undo, after the first step) is no panel opening.
+    const std::vector<Box*> now = stops(forSwitch);
+    for (Box* b : now)
+        if (b->parentWidget() != &window_ && std::find(was.begin(), was.end(), b) == was.end()) {
+            const bool openerShown = before_ && std::find(now.begin(), now.end(), before_.data()) != now.end();
+            if (box && (box->parentWidget() == &window_ || !openerShown)) before_ = box;
+            focus(b);
+            return true;
         }
     show();
+    return false;
 }
 
 void KeyAccess::movePointer(int dx, int dy) {
@@ -364,6 +530,8 @@ void KeyAccess::letGo() {
 }
 
 void KeyAccess::nameControls(Language language, int chosenTool) {
+    chosenTool_ = chosenTool;
+    rightToLeft_ = RightToLeft(language);
     QString toolName;
     for (const ActionHub::Binding& b : hub_.bindings())
         if (b.box && b.name == "ChooseTool" && b.index == chosenTool) toolName = b.box->toolTip();
@@ -424,34 +592,107 @@ void KeyAccess::setScan(Scan mode, int seconds, bool timed) {
     letGo();
     scan_ = mode;
     seconds_ = std::clamp(seconds, 1, 5);
+    timed_ = timed;
     sweep_ = Sweep::None;
-    if (mode == Scan::OneSwitch && timed)
-        timer_->start(seconds_ * 1000);
-    else
-        timer_->stop();
+    atGroups_ = true;
+    if (Box* paper = canvas(); mode != Scan::Off && paper) {
+        focused_ = paper;  // the paper is the first group
+        if (pointer_.x() < 0) pointer_ = QPointF(paper->width() / 2.0, paper->height() / 2.0);
+    }
+    timeScan();
     if (mode != Scan::Off) show();
 }
 
+// One switch: a tick every few seconds; a going pen, with one or two
+// switches, steps much oftener.
+void KeyAccess::timeScan() {
+    if (timed_ && sweep_ == Sweep::Going)
+        timer_->start(kGoMilliseconds);
+    else if (timed_ && scan_ == Scan::OneSwitch)
+        timer_->start(seconds_ * 1000);
+    else
+        timer_->stop();
+}
+
 void KeyAccess::tick() {
-    if (sweep_ == Sweep::None) {
+    if (sweep_ != Sweep::None) {
+        paperTick();
+        return;
+    }
+    if (scan_ == Scan::Off) {
         next();
         return;
     }
-    const Box* c = canvas();
-    if (!c) return;
-    line_ = (line_ + 1) % kSweepSteps;
-    const double along = (line_ + 0.5) / kSweepSteps;
-    (sweep_ == Sweep::Rows ? pointer_.ry() : pointer_.rx()) =
-        std::floor(along * (sweep_ == Sweep::Rows ? c->height() : c->width()));
-    show();
+    const std::vector<std::vector<Box*>> groups = scanGroups();
+    if (groups.empty()) return;
+    const auto in = [](const std::vector<Box*>& g, const Box* b) { return std::find(g.begin(), g.end(), b) != g.end(); };
+    const auto g = std::find_if(groups.begin(), groups.end(), [&](const auto& group) { return in(group, focused_); });
+    if (g == groups.end()) {
+        atGroups_ = true;
+        focus(groups.front().front());
+    } else if (atGroups_) {
+        focus((g + 1 == groups.end() ? groups.front() : *(g + 1)).front());
+    } else if (focused_ == g->back()) {
+        atGroups_ = true;  // a round of the group without a press: the groups again, from this one
+        show();
+    } else {
+        focus(*(std::find(g->begin(), g->end(), focused_.data()) + 1));
+    }
 }
 
 void KeyAccess::switchPress() {
-    if (!onCanvas()) {
+    if (scan_ == Scan::Off) {
         press();
         return;
     }
+    if (sweep_ != Sweep::None) {
+        paperPress();
+        return;
+    }
+    if (!focused_) {
+        show();
+        return;
+    }
+    if (atGroups_) {
+        atGroups_ = false;
+        for (const std::vector<Box*>& group : scanGroups())
+            if (group.size() > 1 && std::find(group.begin(), group.end(), focused_.data()) != group.end()) {
+                focus(group.front());
+                return;
+            }
+        // A group of one is its control: pressed at once.
+    }
+    if (onCanvas()) {
+        paperPress();
+        return;
+    }
+    const std::vector<Box*> scanned = stops(true);
+    if (std::find(scanned.begin(), scanned.end(), focused_.data()) == scanned.end()) {
+        toPaper();  // never a control out of the scan, whatever left the ring there
+        return;
+    }
+    const QPointer<Box> pressed = focused_;
+    const bool inPanel = pressed->parentWidget() != &window_;
+    if (pressFocused(true)) return;  // a panel opened: its controls are scanned at once
+    const std::vector<Box*> all = stops(true);
+    if (inPanel && pressed && std::find(all.begin(), all.end(), pressed.data()) != all.end()) {
+        focus(pressed);  // still in the panel (a page turned): pressed again with no ticks
+        return;
+    }
+    toPaper();
+}
+
+// Done on a control or on the paper: scanning starts again at the paper.
+void KeyAccess::toPaper() {
+    if (painting_) canvasCall("PenUp", 1);
+    atGroups_ = true;
+    Box* paper = canvas();
+    focus(paper && paper->isVisibleTo(&window_) ? paper : focused_.data());
+}
+
+void KeyAccess::paperPress() {
     const Box* c = canvas();
+    if (!c) return;
     switch (sweep_) {
         case Sweep::None:
             sweep_ = Sweep::Rows;
@@ -461,13 +702,77 @@ void KeyAccess::switchPress() {
         case Sweep::Rows:
             sweep_ = Sweep::Columns;
             line_ = 0;
-            pointer_.setX(std::floor(0.5 / kSweepSteps * c->width()));
+            pointer_.setX(std::floor((rightToLeft_ ? kSweepSteps - 0.5 : 0.5) / kSweepSteps * c->width()));
             break;
-        case Sweep::Columns:
-            sweep_ = Sweep::None;
+        case Sweep::Columns: {
+            // Stamps and fills land where the lines cross; the other tools
+            // put the pen down there and draw from it.
+            const auto tool = ToolButton(chosenTool_);
+            if (tool == ToolButton::Stamps || tool == ToolButton::Fill) {
+                canvasCall("PenDown", 1);
+                canvasCall("PenUp", 1);
+                toPaper();
+                return;
+            }
             canvasCall("PenDown", 1);
-            canvasCall("PenUp", 1);
+            sweep_ = Sweep::Turning;
+            direction_ = 0;
+            turns_ = 0;
             break;
+        }
+        case Sweep::Turning:
+            if (direction_ >= kDirections) {
+                toPaper();  // lifts the pen: the line is one step
+                return;
+            }
+            sweep_ = Sweep::Going;
+            break;
+        case Sweep::Going:
+            // Stopped: the first choice is to lift the pen, then the ways again.
+            sweep_ = Sweep::Turning;
+            direction_ = kDirections;
+            turns_ = 0;
+            break;
+    }
+    timeScan();
+    show();
+}
+
+void KeyAccess::paperTick() {
+    const Box* c = canvas();
+    if (!c) return;
+    switch (sweep_) {
+        case Sweep::None:
+            return;
+        case Sweep::Rows:
+        case Sweep::Columns: {
+            line_ = (line_ + 1) % kSweepSteps;
+            const bool rows = sweep_ == Sweep::Rows;
+            const double along = ((rows || !rightToLeft_ ? line_ : kSweepSteps - 1 - line_) + 0.5) / kSweepSteps;
+            (rows ? pointer_.ry() : pointer_.rx()) = std::floor(along * (rows ? c->height() : c->width()));
+            break;
+        }
+        case Sweep::Turning:
+            // A whole turn without a press lifts the pen.
+            if (++turns_ > kDirections) {
+                toPaper();
+                return;
+            }
+            direction_ = (direction_ + 1) % (kDirections + 1);
+            break;
+        case Sweep::Going: {
+            const QPointF to = pointer_ + DirectionOf(direction_, rightToLeft_) * (kGoPixels / seconds_);
+            const QPointF kept(std::clamp(to.x(), 0.0, c->width() - 1.0), std::clamp(to.y(), 0.0, c->height() - 1.0));
+            pointer_ = kept;
+            canvasCall("PenMove", 1);
+            if (kept != to) {  // the edge of the paper stops the pen
+                sweep_ = Sweep::Turning;
+                direction_ = kDirections;
+                turns_ = 0;
+                timeScan();
+            }
+            break;
+        }
     }
     show();
 }

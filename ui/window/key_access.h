@@ -2,22 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window without a mouse: a focus ring that Tab, Shift+Tab and the
-// arrows move over every control in reading order, Space or Enter pressing
-// the control under it through the same action rows a click runs, and on
-// the canvas a painting pointer that the arrows move and Space paints with
-// (PenDown, PenMove, PenUp, so the story keeps it as it keeps a mouse).
+// arrows move over every control in the order the screen reads, row by row
+// (left to right, or right to left where the language reads so), Space or
+// Enter pressing the control under it through the same action rows a click
+// runs, and on the canvas a painting pointer that the arrows move and Space
+// paints with (PenDown, PenMove, PenUp, so the story keeps it as it keeps a
+// mouse). A panel that opens takes the ring; when it closes the ring goes
+// back to the button that opened it, or to the paper.
 //
 // Scanning, for a child who presses one or two switches: the ring moves on
 // by itself each tick (or with the first switch, when there are two) and the
-// switch presses. On the canvas a press starts a row line sweeping down,
-// the next press a column line sweeping across, and the third paints where
-// they cross. The clock is `tick`: the window's timer calls it, tests call it.
+// switch presses. It lights groups first (the paper alone, then the rows of
+// the screen cut to at most kGroupMost controls), and a press on a group
+// scans its controls, so no control is many ticks away; a round of a group
+// without a press lights the groups again. After a press the scan starts
+// again at the paper, except in a panel, which keeps it. On the paper a
+// press starts a row line sweeping down, the next a column line sweeping
+// across, and where they cross a stamp or a fill lands; the other tools put
+// the pen down there and an arrow turns round it: a press goes that way, a
+// press stops, and a press on the arrowless pointer lifts the pen. The
+// clock is `tick`: the window's timer calls it, tests call it.
 //
 // The controls are whatever the action hub has bound a press to, so a new
-// button is reached, named and scanned with nothing added here.
+// button is reached, named and scanned with nothing added here; its row's
+// reach keeps it from a switch or from the ring (WindowActionRow::Reach).
 #include <QKeyEvent>
 #include <QPointF>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -31,7 +43,7 @@ namespace pintaloo {
 class KeyAccess {
 public:
     enum class Scan { Off, OneSwitch, TwoSwitches };
-    enum class Sweep { None, Rows, Columns };
+    enum class Sweep { None, Rows, Columns, Turning, Going };
 
     KeyAccess(QWidget& window, ActionHub& hub);
     ~KeyAccess();
@@ -42,7 +54,12 @@ public:
     // Every control a key can reach now (shown, and a press means something
     // there), in reading order: rows of controls in their own order, rows
     // ordered top to bottom, then left to right.
-    std::vector<Box*> stops() const;
+    std::vector<Box*> stops() const { return stops(false); }
+    // What a switch scans, in the order it lights them: the paper alone
+    // first, then the rows of the screen, none longer than kGroupMost.
+    std::vector<std::vector<Box*>> scanGroups() const;
+    // Scanning lights whole groups (true) or the controls of one.
+    bool atGroups() const { return atGroups_; }
     Box* focused() const { return focused_; }
     bool onCanvas() const;
     // The painting pointer, in the canvas's own pixels.
@@ -73,6 +90,11 @@ public:
     Scan scan() const { return scan_; }
     int scanSeconds() const { return seconds_; }
     Sweep sweep() const { return sweep_; }
+    // Turning and going: the arrow's way, 0 (along the row, the way the
+    // language reads) to kDirections - 1 a turn at a time; kDirections is
+    // no arrow, and a press there lifts the pen.
+    int direction() const { return direction_; }
+    bool rightToLeft() const { return rightToLeft_; }
     // One step of scanning's clock: the ring or the sweeping line moves on.
     void tick();
     // The switch: what press does, except that on the canvas it starts,
@@ -82,13 +104,34 @@ public:
     static constexpr int kFirstStep = 3;  // pixels; a tap moves the pointer a little
     static constexpr int kLongestStep = 24;
     static constexpr int kSweepSteps = 16;  // lines down the canvas, and across
+    static constexpr int kGroupMost = 10;   // controls in one scanned group
+    static constexpr int kDirections = 8;
+    static constexpr int kGoMilliseconds = 50;  // a going pen's step
+    static constexpr double kGoPixels = 5;      // a step at one second a tick; slower scans go slower
 
 private:
     void focus(Box* box);
     void show();
+    std::vector<Box*> stops(bool forSwitch) const;
+    // The controls keys (or a switch) reach, unit by unit in reading order:
+    // a row of controls of one action (the palette), a panel, a button;
+    // each unit's controls in lines.
+    struct Unit {
+        QRect at;
+        int band = 0;
+        std::vector<std::vector<Box*>> lines;
+    };
+    std::vector<Unit> layout(bool forSwitch) const;
+    // True when the press opened controls that took the ring.
+    bool pressFocused(bool forSwitch);
+    void paperPress();
+    void paperTick();
+    void toPaper();
+    void timeScan();
     void movePointer(int dx, int dy);
     void canvasCall(const char* name, int button);
-    bool pressable(const ActionHub::Binding& b) const;
+    bool pressable(const ActionHub::Binding& b) const;  // by anything but a pointer
+    bool reaches(const ActionHub::Binding& b, bool forSwitch) const;
     Box* canvas() const;
 
     QWidget& window_;
@@ -104,6 +147,12 @@ private:
     int seconds_ = 2;
     Sweep sweep_ = Sweep::None;
     int line_ = 0;  // the sweep's step
+    int direction_ = 0;
+    int turns_ = 0;  // ticks the arrow has turned without a press
+    bool atGroups_ = true;
+    bool timed_ = true;
+    bool rightToLeft_ = false;
+    int chosenTool_ = 0;
     QTimer* timer_;
 };
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/window_actions.h"
 
+#include <map>
+
 #include <functional>
 #include <utility>
 
@@ -61,6 +63,12 @@ struct R {
     }
     R&& pointerOnly() && {
         row.action.pressable = false;
+        return std::move(*this);
+    }
+    // Out of switch scanning: it opens a dialog or window a switch cannot leave.
+    R&& noSwitch() && { return std::move(*this).reach(WindowActionRow::Reach::NoSwitch); }
+    R&& reach(WindowActionRow::Reach r) && {
+        row.reach = r;
         return std::move(*this);
     }
 };
@@ -139,7 +147,9 @@ R Plugged(const char* name, const char* alias) { return Make(name, alias, {}, {}
 // the page commands, print and sound have the keys grown-ups expect, and
 // undo, redo and quit the usual ones. A new page and an opened picture can
 // be undone; save and print only ask; quitting keeps the drawing. A key
-// gives a mouse action the left button, as a click.
+// gives a mouse action the left button, as a click. The window's own close
+// and minimise are a screen reader's only (Ctrl+Q and Escape are the keys'),
+// and what opens a dialog or window of its own is out of a switch's scan.
 std::vector<WindowActionRow> BuildRows() {
     constexpr auto chrome = &MainWindow::chrome;
     constexpr auto canvas = &MainWindow::canvasPart;
@@ -175,9 +185,10 @@ std::vector<WindowActionRow> BuildRows() {
         Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &MainWindow::FullScreen_Toggle).keys({{"F11"}}),
         // window chrome
         Row("PointerOverClose", "Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
-        Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow),
+        Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow).reach(WindowActionRow::Reach::ScreenReader),
         Row("PointerOverMinimise", "Image6_MouseMove", chrome, &WindowChrome::PointerOverMinimise),
-        Row("MinimiseWindow", "Image6_MouseDown", chrome, &WindowChrome::MinimiseWindow),
+        Row("MinimiseWindow", "Image6_MouseDown", chrome, &WindowChrome::MinimiseWindow)
+            .reach(WindowActionRow::Reach::ScreenReader),
         Row("PointerOverTitle", "Label1_MouseMove", chrome, &WindowChrome::PointerOverTitle),
         Row("DragByTitle", "Label1_MouseDown", chrome, &WindowChrome::DragByTitle).pointerOnly(),
         Row("DragByCorner", "Label3_MouseDown", chrome, &WindowChrome::DragByCorner).pointerOnly(),
@@ -212,14 +223,15 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverAnimationsClose", "Picture3_MouseMove", animation, &AnimationPanel::PointerOverAnimationsClose),
         // help
         Row("PointerOverHelpLine", "lblInfo_MouseMove", help, &HelpLink::PointerOverHelpLine),
-        Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine),
+        Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine).noSwitch(),
         // page commands, the page picker, files
         Row("NewColouringPage", "KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage).kept(),
         Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}),
         Row("SaveDrawing", "KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing)
             .story(StoryRole::SavesPicture)
-            .keys({{"Ctrl+S", {1}}}),
-        Row("ShowHelp", "KewlButtons4_Click", commands, &CommandButtons::ShowHelp),
+            .keys({{"Ctrl+S", {1}}})
+            .noSwitch(),
+        Row("ShowHelp", "KewlButtons4_Click", commands, &CommandButtons::ShowHelp).noSwitch(),
         RowFor("PointerOverColouringPageCommand", "KewlButtons1_MouseMove", commands,
                &CommandButtons::PointerOverCommand, 1),
         RowFor("PointerOverNewPageCommand", "KewlButtons2_MouseMove", commands, &CommandButtons::PointerOverCommand, 2),
@@ -239,7 +251,8 @@ std::vector<WindowActionRow> BuildRows() {
             .draws()
             .replacesDrawing()
             .story(StoryRole::OpensPicture)
-            .keys({{"Ctrl+O"}}),
+            .keys({{"Ctrl+O"}})
+            .noSwitch(),
         // the child's gallery: N counts the drawings listed, newest first
         Row("Gallery", "Gallery", gallery, &GalleryPanel::OpenGallery),
         Row("GalleryPick", "GalleryPick", gallery, &GalleryPanel::GalleryPick, GalleryPanel::kMostListed)
@@ -258,12 +271,12 @@ std::vector<WindowActionRow> BuildRows() {
         // sound on and off, printing
         Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}),
         Row("PointerOverSound", "bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),
-        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing).keys({{"Ctrl+P"}}),
+        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing).keys({{"Ctrl+P"}}).noSwitch(),
         Row("PointerOverPrint", "bPrint_MouseMove", comfort, &ComfortButtons::PointerOverPrint),
         // the film of the drawing (ui/story/film_part.cpp)
         Plugged("PlayFilm", "PlayFilm"),
         Plugged("StopFilm", "StopFilm"),
-        Plugged("SaveFilm", "SaveFilm"),
+        Plugged("SaveFilm", "SaveFilm").noSwitch(),
     });
     return rows;
 }
@@ -273,6 +286,17 @@ std::vector<WindowActionRow> BuildRows() {
 const std::vector<WindowActionRow>& WindowActionRows() {
     static const std::vector<WindowActionRow> rows = BuildRows();
     return rows;
+}
+
+WindowActionRow::Reach ReachOf(std::string_view name) {
+    // Asked for every control at every key and tick: a map made once.
+    static const std::map<std::string, WindowActionRow::Reach, std::less<>> reaches = [] {
+        std::map<std::string, WindowActionRow::Reach, std::less<>> m;
+        for (const WindowActionRow& row : WindowActionRows()) m.emplace(row.action.name, row.reach);
+        return m;
+    }();
+    const auto it = reaches.find(name);
+    return it == reaches.end() ? WindowActionRow::Reach::Everyone : it->second;
 }
 
 void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
