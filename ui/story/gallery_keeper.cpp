@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/story/gallery_keeper.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -31,11 +32,17 @@ constexpr const char* kKnownFile = "gallery-known";
 // session without it being filed again.
 constexpr std::size_t kMaxKnown = 64;
 
-// The page's pixels, as one number. Hashing a 1000 x 700 page costs about a
-// millisecond, once per page command.
+// The page's pixels, as one number that is the same in every run: the
+// known pages outlive the program, and Qt's own hashing mixes in a seed of
+// each process, which made a page brought back at start look new. Hashing
+// a 1000 x 700 page costs a few milliseconds, once per page command.
 quint64 PageHash(const Surface& s) {
     const std::size_t bytes = std::size_t(s.width()) * std::size_t(s.height()) * sizeof(Colour);
-    return quint64(qHashBits(s.data(), bytes, 0x9e3779b9u)) ^ (quint64(s.width()) << 32 | quint64(s.height()));
+    const QByteArray sum = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(s.data()), qsizetype(bytes)), QCryptographicHash::Sha1);
+    quint64 h = 0;
+    for (int i = 0; i < 8; ++i) h = h << 8 | quint64(static_cast<unsigned char>(sum[i]));
+    return h ^ (quint64(s.width()) << 32 | quint64(s.height()));
 }
 
 // A page of one colour holds no drawing.
