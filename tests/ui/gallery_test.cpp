@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "ui/files/gallery_folder.h"
@@ -74,6 +75,30 @@ QByteArray WithChunks(const QByteArray& extra) {
 
 QByteArray StoryChunk(const QByteArray& text) {
     return Chunk("zTXt", QByteArray(kPngStoryKey) + '\0' + '\0' + Deflate(text));
+}
+
+// An all-black side x side PNG made by hand: one bit a pixel, rows of
+// zeros that deflate to a few kilobytes, however many pixels it claims.
+QByteArray BlackPng(int side) {
+    QByteArray header;
+    for (const int v : {side, side})
+        for (int s = 24; s >= 0; s -= 8) header.append(char(std::uint32_t(v) >> s));
+    header.append("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
+    const QByteArray rows(qsizetype(side) * (1 + (side + 7) / 8), '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) + Chunk("IDAT", Deflate(rows)) + Chunk("IEND", {});
+}
+
+// A drawing whose story names `count` of these pictures, each 6324 x 6324
+// (just under the pixels one picture may have).
+QByteArray BigPicturesStory(const QImage& drawing, int count) {
+    const QByteArray big = BlackPng(6324);
+    std::string story = "start blank\n";
+    std::vector<StoryPicture> pictures;
+    for (int i = 0; i < count; ++i) {
+        pictures.push_back({"big-" + std::to_string(i) + ".png", big});
+        story += "picture " + pictures.back().name + "\nLabel7_MouseDown 1\n";
+    }
+    return EncodeDrawingPng(drawing, story, pictures);
 }
 
 TEST(PngStory, StoryAndPicturesComeBackAndThePixelsStayExact) {
@@ -276,6 +301,25 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
     for (const GalleryEntry& e : gallery.list()) filed.push_back(QImage(e.path).convertToFormat(QImage::Format_RGB32));
     ASSERT_EQ(filed.size(), drawn.size());
     for (const QImage& d : drawn) EXPECT_NE(std::find(filed.begin(), filed.end(), d), filed.end());
+}
+
+// A drawing whose story names more pixels than a pick may decode opens at
+// once, without that story.
+TEST_F(GalleryKeeperTest, APickedStoryBeyondItsPixelsIsDroppedAndTheDrawingOpens) {
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    QImage drawing = Drawing(5).scaled(w().canvas.width(), w().canvas.height());
+    ASSERT_TRUE(QDir().mkpath(at("gallery")));
+    Write(at("gallery/planted.png"), BigPicturesStory(drawing, 1));
+    call("GalleryPick", {0});
+    EXPECT_EQ(canvas(), drawing.convertToFormat(QImage::Format_RGB32));
+    std::set<std::string> pictures;
+    for (const auto& c : recorder.story().calls)
+        if (c.name == kPictureWord) pictures.insert(c.file);
+    EXPECT_EQ(pictures.size(), 1u)
+        << "only the drawing's own open";
 }
 
 }  // namespace
