@@ -424,5 +424,35 @@ TEST_F(GalleryKeeperTest, APickedStoryBeyondItsPixelsIsDroppedAndTheDrawingOpens
         << "only the drawing's own open";
 }
 
+// A gallery and a state folder that both refuse: the drawings wait in
+// memory, the parent learns that Save takes them out, and it does.
+TEST_F(GalleryKeeperTest, DrawingsNoFolderTakesWaitForSave) {
+    Write(at("gallery"), "x");
+    Write(at("state/unfiled"), "x");
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    std::vector<QImage> drawn;
+    for (int i = 0; i < 4; ++i) {
+        draw(100 + 120 * i);
+        drawn.push_back(canvas());
+        call("KewlButtons2_MouseDown", {1});
+    }
+    draw(50);
+    drawn.push_back(canvas());
+    ASSERT_EQ(messages.told.size(), 1u);
+    EXPECT_FALSE(messages.told[0].second.endsWith("-")) << qPrintable(messages.told[0].second);
+    ASSERT_TRUE(QDir().mkpath(at("chosen")));
+    dialog.answers.push_back(at("chosen/mine.png"));
+    call("KewlButtons3_MouseDown", {1});
+    const QDir chosen(at("chosen"));
+    std::vector<QImage> saved;
+    for (const QString& name : chosen.entryList(QDir::Files))
+        saved.push_back(QImage(chosen.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(saved.size(), drawn.size());
+    for (const QImage& d : drawn) EXPECT_NE(std::find(saved.begin(), saved.end(), d), saved.end());
+}
+
 }  // namespace
 }  // namespace pintaloo

@@ -70,7 +70,8 @@ struct GalleryKeeper::State {
         quint64 hash = 0;
     };
     std::optional<Taken> taken;
-    bool told = false;
+    bool told = false;      // the parent knows drawings go to the state folder
+    bool toldHeld = false;  // ... or wait in memory
 
     QString knownPath() const { return stateFolder.isEmpty() ? QString() : QDir(stateFolder).filePath(kKnownFile); }
 
@@ -131,15 +132,21 @@ struct GalleryKeeper::State {
             fileUnfiled();
             return;
         }
-        const QString kept = keepUnfiled(EncodeDrawingPng(t.image, story, t.pictures));
-        if (!kept.isEmpty()) remember(t.hash);
-        if (told || !w.services.messages) return;
-        told = true;  // once a run: the next drawing meets the same folder
+        const QByteArray png = EncodeDrawingPng(t.image, story, t.pictures);
+        const QString kept = keepUnfiled(png);
+        // Nowhere on the disk would take it: it waits in memory, and the
+        // parent learns that Save takes it out.
+        if (kept.isEmpty()) w.services.gallery->hold(png);
+        if (!png.isEmpty()) remember(t.hash);
+        bool& said = kept.isEmpty() ? toldHeld : told;
+        if (said || !w.services.messages) return;
+        said = true;  // once a run: the next drawing meets the same folders
+        const QString gallery = QDir::toNativeSeparators(w.services.gallery->folder());
         w.services.messages->tell(
             Text(TextId::GalleryNotKeptTitle, w.language),
-            Text(TextId::GalleryNotKept, w.language)
-                .arg(QDir::toNativeSeparators(w.services.gallery->folder()), filed.why,
-                     QDir::toNativeSeparators(kept.isEmpty() ? QStringLiteral("-") : QFileInfo(kept).absolutePath())));
+            kept.isEmpty() ? Text(TextId::GalleryHeld, w.language).arg(gallery, filed.why)
+                           : Text(TextId::GalleryNotKept, w.language)
+                                 .arg(gallery, filed.why, QDir::toNativeSeparators(QFileInfo(kept).absolutePath())));
     }
 
     // Drawings the state folder kept while the gallery refused go into it
@@ -148,6 +155,7 @@ struct GalleryKeeper::State {
     // but the state folder is read as a stranger's: capped, links refused,
     // decoded with the limits every picture gets.
     void fileUnfiled() {
+        w.services.gallery->fileHeld({}, w.language);
         if (stateFolder.isEmpty()) return;
         const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
         if (!dir.exists()) return;
