@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>تعذّرت كتابة الفيلم: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>لا يمكن وضع الرسومات في
+%1
+
+%2
+
+ولا في مجلد Pintaloo نفسه. إنها محفوظة فقط ما دام Pintaloo مفتوحًا: اضغط «احفظ» واختر مجلدًا، فتُحفَظ هناك مع الرسمة.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ Nichts geht verloren: sie liegen in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Der Film konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Die Zeichnungen können nicht abgelegt werden in
+%1
+
+%2
+
+und auch nicht in Pintaloos eigenem Ordner. Sie bleiben nur erhalten, solange Pintaloo offen ist: Drücke auf Speichern und wähle einen Ordner, dann werden sie dort mit der Zeichnung gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ No se pierde nada: se conservan en
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>No se ha podido escribir la película: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Los dibujos no se pueden poner en
+%1
+
+%2
+
+ni en la carpeta propia de Pintaloo. Solo se conservan mientras Pintaloo esté abierto: pulsa Guardar y elige una carpeta, y se guardarán allí junto con el dibujo.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

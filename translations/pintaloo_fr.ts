@@ -555,6 +555,21 @@ Rien n&apos;est perdu&#xa0;: ils sont gardés dans
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Le film n&apos;a pas pu être écrit&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Les dessins ne peuvent pas être rangés dans
+%1
+
+%2
+
+ni dans le dossier de Pintaloo. Ils ne sont gardés que tant que Pintaloo reste ouvert&#xa0;: appuie sur Enregistrer et choisis un dossier, ils y seront enregistrés avec le dessin.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

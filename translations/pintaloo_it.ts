@@ -555,6 +555,21 @@ Non si perde nulla: sono conservati in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Non è stato possibile scrivere il film: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>I disegni non possono essere messi in
+%1
+
+%2
+
+né nella cartella di Pintaloo. Sono conservati solo finché Pintaloo resta aperto: premi Salva e scegli una cartella, e saranno salvati lì insieme al disegno.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

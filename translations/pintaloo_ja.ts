@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>ムービーを書きこめませんでした：%1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>次の場所に絵を入れられません：
+%1
+
+%2
+
+Pintaloo 自身のフォルダーにも入れられません。絵は Pintaloo を開いているあいだだけとってあります。「保存」を押してフォルダーを選ぶと、いまの絵といっしょにそこへ保存されます。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>영상 파일을 쓰지 못했어요: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>그림을 이곳에 넣을 수 없어요:
+%1
+
+%2
+
+Pintaloo 자체 폴더에도 넣을 수 없어요. 그림은 Pintaloo가 열려 있는 동안에만 보관돼요. &apos;저장&apos;을 누르고 폴더를 고르면 지금 그림과 함께 그곳에 저장돼요.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ Er gaat niets verloren: ze worden bewaard in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Het filmpje kon niet worden geschreven: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>De tekeningen kunnen niet worden opgeslagen in
+%1
+
+%2
+
+en ook niet in de eigen map van Pintaloo. Ze worden alleen bewaard zolang Pintaloo open is: druk op Opslaan en kies een map, dan worden ze daar samen met de tekening opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ Nic nie zginęło: są przechowywane w
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Nie udało się zapisać filmu: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Nie można umieścić rysunków w
+%1
+
+%2
+
+ani we własnym folderze Pintaloo. Są przechowywane tylko do zamknięcia Pintaloo: naciśnij Zachowaj i wybierz folder, a zostaną tam zapisane razem z rysunkiem.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

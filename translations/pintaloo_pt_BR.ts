@@ -555,6 +555,21 @@ Nada se perdeu: eles estão guardados em
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Não foi possível gravar o filme: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Os desenhos não podem ser colocados em
+%1
+
+%2
+
+nem na pasta do próprio Pintaloo. Eles só ficam guardados enquanto o Pintaloo estiver aberto: aperte Salvar e escolha uma pasta, e eles serão salvos lá junto com o desenho.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

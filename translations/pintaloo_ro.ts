@@ -555,6 +555,21 @@ Nimic nu se pierde: sunt păstrate în
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Filmul nu a putut fi scris: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Desenele nu pot fi puse în
+%1
+
+%2
+
+și nici în dosarul propriu al lui Pintaloo. Sunt păstrate doar cât timp Pintaloo este deschis: apasă Salvează și alege un dosar, iar ele vor fi salvate acolo împreună cu desenul.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Фильм не удалось записать: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Рисунки не удаётся положить в
+%1
+
+%2
+
+ни в собственную папку Pintaloo. Они хранятся, только пока Pintaloo открыт: нажми «Сохранить» и выбери папку, и они сохранятся там вместе с рисунком.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

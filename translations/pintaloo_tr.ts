@@ -555,6 +555,21 @@ Hiçbir şey kaybolmadı: resimler şurada saklanıyor:
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Film yazılamadı: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Resimler şuraya konamıyor:
+%1
+
+%2
+
+Pintaloo&apos;nun kendi klasörüne de konamıyor. Yalnızca Pintaloo açık kaldığı sürece saklanıyorlar: Kaydet&apos;e bas ve bir klasör seç, resimle birlikte oraya kaydedilsinler.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

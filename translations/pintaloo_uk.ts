@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>Фільм не вдалося записати: %1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Малюнки не вдається покласти в
+%1
+
+%2
+
+ні у власну теку Pintaloo. Вони зберігаються, лише поки Pintaloo відкритий: натисни «Зберегти» й вибери теку, і вони збережуться там разом із малюнком.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

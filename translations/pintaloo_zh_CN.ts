@@ -555,6 +555,21 @@ Nothing is lost: they are kept in
         <comment>The reason a film was not saved; %1 is the system&apos;s reason.</comment>
         <translation>影片没能写入：%1</translation>
     </message>
+    <message>
+        <source>The drawings cannot be put into
+%1
+
+%2
+
+nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: press Save and choose a folder, and they are saved there with the drawing.</source>
+        <comment>%1 the gallery folder, %2 the reason. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>画不能放进
+%1
+
+%2
+
+也不能放进 Pintaloo 自己的文件夹。它们只在 Pintaloo 开着的时候保留：按“保存”并选一个文件夹，它们会和这幅画一起保存在那里。</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -16,9 +16,11 @@
 #include <unistd.h>
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "ui/files/gallery_folder.h"
+#include "ui/files/picture_reader.h"
 #include "ui/files/png_story.h"
 #include "ui/files/story_limits.h"
 #include "ui/parts/drawing_files.h"
@@ -74,6 +76,30 @@ QByteArray WithChunks(const QByteArray& extra) {
 
 QByteArray StoryChunk(const QByteArray& text) {
     return Chunk("zTXt", QByteArray(kPngStoryKey) + '\0' + '\0' + Deflate(text));
+}
+
+// An all-black side x side PNG made by hand: one bit a pixel, rows of
+// zeros that deflate to a few kilobytes, however many pixels it claims.
+QByteArray BlackPng(int side) {
+    QByteArray header;
+    for (const int v : {side, side})
+        for (int s = 24; s >= 0; s -= 8) header.append(char(std::uint32_t(v) >> s));
+    header.append("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey, deflate, no filter, no interlace
+    const QByteArray rows(qsizetype(side) * (1 + (side + 7) / 8), '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) + Chunk("IDAT", Deflate(rows)) + Chunk("IEND", {});
+}
+
+// A drawing whose story names `count` of these pictures, each 6324 x 6324
+// (just under the pixels one picture may have).
+QByteArray BigPicturesStory(const QImage& drawing, int count) {
+    const QByteArray big = BlackPng(6324);
+    std::string story = "start blank\n";
+    std::vector<StoryPicture> pictures;
+    for (int i = 0; i < count; ++i) {
+        pictures.push_back({"big-" + std::to_string(i) + ".png", big});
+        story += "picture " + pictures.back().name + "\nLabel7_MouseDown 1\n";
+    }
+    return EncodeDrawingPng(drawing, story, pictures);
 }
 
 TEST(PngStory, StoryAndPicturesComeBackAndThePixelsStayExact) {
@@ -198,6 +224,72 @@ TEST_F(GalleryFolderTest, HostileFoldersRefuseFiling) {
     EXPECT_TRUE(QDir(at("elsewhere")).isEmpty());
 }
 
+// Files planted in the gallery folder, a row each: this program's drawings
+// still list however many strangers lie beside them, nothing the folder
+// holds lists unless it is a regular PNG in it, and a story listed there
+// never names more pixels than a pick may decode.
+TEST_F(GalleryFolderTest, HostileFilesNeitherHideOurDrawingsNorCostAPickItsTime) {
+    const auto make = [](const QString& path) { ::close(::open(QFile::encodeName(path).constData(), O_CREAT | O_WRONLY, 0644)); };
+    const struct {
+        const char* what;
+        std::function<void(const QString& dir)> plant;
+        QStringList alsoListed;
+    } rows[] = {
+        {"30,000 other files",
+         [&](const QString& dir) {
+             for (int i = 0; i < 30'000; ++i) make(dir + "/other-" + QString::number(i));
+         },
+         {}},
+        {"a story naming 64 pictures of 40 megapixels",
+         [](const QString& dir) { Write(dir + "/planted.png", BigPicturesStory(Drawing(9), 64)); },
+         {"planted.png"}},
+        {"the index a FIFO",
+         [](const QString& dir) {
+             const QString index = dir + "/" + GalleryFolder::kIndexName;
+             QFile::remove(index);
+             ::mkfifo(QFile::encodeName(index).constData(), 0600);
+         },
+         {}},
+        {"the index larger than any index",
+         [](const QString& dir) { Write(dir + "/" + GalleryFolder::kIndexName, QByteArray(2 << 20, '\n')); }, {}},
+        {"the index naming a link, a FIFO, a folder and files elsewhere",
+         [&](const QString& dir) {
+             make(dir + "/../outside.png");
+             ::symlink("../outside.png", QFile::encodeName(dir + "/link.png").constData());
+             ::mkfifo(QFile::encodeName(dir + "/fifo.png").constData(), 0600);
+             QDir(dir).mkdir("folder.png");
+             QFile index(dir + "/" + GalleryFolder::kIndexName);
+             ASSERT_TRUE(index.open(QIODevice::Append));
+             for (const char* name : {"link.png", "fifo.png", "folder.png", "../outside.png", "/etc/passwd.png", ".hidden.png"})
+                 index.write(QByteArray(40, 'a') + ' ' + name + '\n');
+         },
+         {}},
+    };
+    int n = 0;
+    for (const auto& row : rows) {
+        GalleryFolder g = gallery(at(QString::number(++n) + "/Pintaloo"));
+        QStringList ours;
+        for (int i = 0; i < 4; ++i) ours << QFileInfo(g.file(Drawing(10 + i), {}, {}, Language::English).path).fileName();
+        row.plant(g.folder());
+        QStringList listed;
+        for (const GalleryEntry& e : g.list()) {
+            listed << QFileInfo(e.path).fileName();
+            PictureRefusal why = PictureRefusal::None;
+            const PngStory story = ReadPngStory(ReadPictureFile(e.path, &why));
+            qint64 pixels = 0;
+            for (const StoryPicture& p : story.pictures) {
+                const QSize size = CheckPicture(QByteArray(p.bytes), &why).size;
+                pixels += qint64(size.width()) * size.height();
+            }
+            EXPECT_LE(pixels, StoryLimits::kMaxPicturePixels) << row.what;
+        }
+        listed.sort();
+        QStringList want = ours + row.alsoListed;
+        want.sort();
+        EXPECT_EQ(listed.join(" | ").toStdString(), want.join(" | ").toStdString()) << row.what;
+    }
+}
+
 class GalleryKeeperTest : public ::testing::Test, protected testkit::WindowRig {
 protected:
     void SetUp() override {
@@ -276,6 +368,90 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
     for (const GalleryEntry& e : gallery.list()) filed.push_back(QImage(e.path).convertToFormat(QImage::Format_RGB32));
     ASSERT_EQ(filed.size(), drawn.size());
     for (const QImage& d : drawn) EXPECT_NE(std::find(filed.begin(), filed.end(), d), filed.end());
+}
+
+// The same pixels go into the gallery once, filed or saved there, across
+// a restart too; a save into a folder of the parent's still writes there.
+TEST_F(GalleryKeeperTest, TheGalleryHoldsEachDrawingOnce) {
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    auto keeper = std::make_unique<GalleryKeeper>(w(), recorder, at("state"));
+    const auto save = [&](const QString& name) {
+        dialog.answers.push_back(at(name));
+        call("KewlButtons3_MouseDown", {1});
+    };
+    draw(100);
+    call("KewlButtons2_MouseDown", {1});
+    ASSERT_EQ(gallery.list().size(), 1u);
+    ASSERT_TRUE(w().files().OpenFile(gallery.list()[0].path));
+    save("gallery/again.png");
+    EXPECT_EQ(gallery.list().size(), 1u) << "a drawing brought back and saved";
+    ASSERT_TRUE(QDir().mkpath(at("mine")));
+    save("mine/kept.png");
+    EXPECT_TRUE(QFileInfo(at("mine/kept.png")).isFile());
+    draw(300);
+    save("gallery/new.png");
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_EQ(gallery.list().size(), 2u) << "a drawing saved into the gallery, then replaced";
+    // Another run brings a filed drawing back as its kept drawing, and its
+    // state folder remembers nothing: the gallery itself tells.
+    keeper.reset();
+    GalleryFolder again(at("gallery"));
+    w().services.gallery = &again;
+    ASSERT_TRUE(w().files().OpenFile(again.list()[1].path));
+    keeper = std::make_unique<GalleryKeeper>(w(), recorder, at("state-2"));
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_EQ(again.list().size(), 2u) << "the same drawing filed by another run";
+}
+
+// A drawing whose story names more pixels than a pick may decode opens at
+// once, without that story.
+TEST_F(GalleryKeeperTest, APickedStoryBeyondItsPixelsIsDroppedAndTheDrawingOpens) {
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    QImage drawing = Drawing(5).scaled(w().canvas.width(), w().canvas.height());
+    ASSERT_TRUE(QDir().mkpath(at("gallery")));
+    Write(at("gallery/planted.png"), BigPicturesStory(drawing, 1));
+    call("GalleryPick", {0});
+    EXPECT_EQ(canvas(), drawing.convertToFormat(QImage::Format_RGB32));
+    std::set<std::string> pictures;
+    for (const auto& c : recorder.story().calls)
+        if (c.name == kPictureWord) pictures.insert(c.file);
+    EXPECT_EQ(pictures.size(), 1u)
+        << "only the drawing's own open";
+}
+
+// A gallery and a state folder that both refuse: the drawings wait in
+// memory, the parent learns that Save takes them out, and it does.
+TEST_F(GalleryKeeperTest, DrawingsNoFolderTakesWaitForSave) {
+    Write(at("gallery"), "x");
+    Write(at("state/unfiled"), "x");
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    std::vector<QImage> drawn;
+    for (int i = 0; i < 4; ++i) {
+        draw(100 + 120 * i);
+        drawn.push_back(canvas());
+        call("KewlButtons2_MouseDown", {1});
+    }
+    draw(50);
+    drawn.push_back(canvas());
+    ASSERT_EQ(messages.told.size(), 1u);
+    EXPECT_FALSE(messages.told[0].second.endsWith("-")) << qPrintable(messages.told[0].second);
+    ASSERT_TRUE(QDir().mkpath(at("chosen")));
+    dialog.answers.push_back(at("chosen/mine.png"));
+    call("KewlButtons3_MouseDown", {1});
+    const QDir chosen(at("chosen"));
+    std::vector<QImage> saved;
+    for (const QString& name : chosen.entryList(QDir::Files))
+        saved.push_back(QImage(chosen.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(saved.size(), drawn.size());
+    for (const QImage& d : drawn) EXPECT_NE(std::find(saved.begin(), saved.end(), d), saved.end());
 }
 
 }  // namespace

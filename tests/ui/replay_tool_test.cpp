@@ -328,5 +328,15 @@ TEST_F(ReplayToolTest, PicturesDirIsTheGalleryAndWithoutItNothingIsFiled) {
     EXPECT_FALSE(QFileInfo::exists(at("home/Pictures"))) << "the user's gallery is never touched";
 }
 
+// An untouched colouring page is no drawing of the child's, also when the
+// next run (another process) brings it back as its kept drawing.
+TEST_F(ReplayToolTest, AnUntouchedColouringPageIsNeverFiled) {
+    ASSERT_TRUE(QDir().mkpath(at("state")));
+    for (const QStringList& s : {QStringList{"KewlButtons1_MouseDown 1", "Image3_Click"},
+                                 QStringList{"KewlButtons1_MouseDown 1", "KewlButtons8_Click", "Image3_Click"}})
+        ASSERT_EQ(run({"--state-dir", at("state"), "--pictures-dir", at("gallery"), script("pages.txt", s)}).status, 0);
+    EXPECT_EQ(QDir(at("gallery")).entryList({"*.png"}, QDir::Files).size(), 0);
+}
+
 }  // namespace
 }  // namespace pintaloo

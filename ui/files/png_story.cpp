@@ -188,6 +188,7 @@ PngStory ReadPngStory(const QByteArray& png) {
     }
     out.refusal = Inflate(packed.sliced(1), StoryLimits::kMaxBytes, &out.text);
     if (out.refusal != PngStoryRefusal::None) return out;
+    qint64 pixels = 0;
     for (const Chunk& c : pictures) {
         const qsizetype zero = c.body.indexOf('\0');
         // A name the story could write as one word of its own: no slashes,
@@ -202,7 +203,18 @@ PngStory ReadPngStory(const QByteArray& png) {
             out.refusal = PngStoryRefusal::TooLarge;
             break;
         }
-        out.pictures.push_back({name.toByteArray().toStdString(), c.body.sliced(zero + 1).toByteArray()});
+        // Every picture is decoded when the story is checked: their sizes,
+        // read from their headers without decoding, are added up first.
+        // (Bytes that are no picture cost nothing: checking refuses them.)
+        const QByteArray bytes = c.body.sliced(zero + 1).toByteArray();
+        PictureRefusal why = PictureRefusal::None;
+        const QSize size = CheckPicture(bytes, &why).size;
+        if (why == PictureRefusal::None) pixels += qint64(size.width()) * size.height();
+        if (pixels > StoryLimits::kMaxPicturePixels) {
+            out.refusal = PngStoryRefusal::TooLarge;
+            break;
+        }
+        out.pictures.push_back({name.toByteArray().toStdString(), bytes});
     }
     if (out.refusal != PngStoryRefusal::None) {
         out.text.clear();

@@ -42,7 +42,7 @@ QByteArray AddStoryToPng(const QByteArray& png, const std::string& story, const 
 enum class PngStoryRefusal {
     None,        // a story was found and read (or there is none: `found` says)
     Damaged,     // a chunk cut short or with a wrong checksum, or text that does not inflate
-    TooLarge,    // the text beyond the story's byte limit, a picture beyond a picture's
+    TooLarge,    // the text beyond the story's byte limit, a picture beyond a picture's, all beyond their pixels
     TooMany,     // more pictures than a story may name
     BadPicture,  // a picture chunk without a usable name
 };

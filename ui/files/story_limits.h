@@ -15,6 +15,13 @@ struct StoryLimits {
     static constexpr std::size_t kMaxCalls = 500'000;
     // Pictures opened in one story, each decoded once when it is checked.
     static constexpr std::size_t kMaxPictures = 64;
+    // The pixels of all the pictures a story inside a PNG carries, added
+    // up: taking a drawing from the gallery checks each by decoding it on
+    // the window's thread, about 50 ms a megapixel on a busy two-core
+    // machine, so this keeps a pick near a second whatever the file
+    // claims. It holds two dozen pages of a screen-sized canvas, or two
+    // photos; a story beyond it is dropped and the drawing still opens.
+    static constexpr std::int64_t kMaxPicturePixels = 24'000'000;
     // Times count the drawing's own milliseconds (pauses between sessions
     // are left out): a hundred days of drawing, and far inside what the
     // clocks can add to without overflowing.

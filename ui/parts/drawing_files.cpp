@@ -108,12 +108,27 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
             c_.services.messages->tell(UnknownEndingTitle(c_.language), UnknownEndingText(*chosen, c_.language));
         return;
     }
-    QString why;
-    if (!SaveCanvas(c_.canvas, target.path, &why, target.format) && c_.services.messages) {
-        c_.services.messages->tell(
-            Text(TextId::SaveFailedTitle, c_.language),
-            Text(TextId::SaveFailed, c_.language).arg(QDir::toNativeSeparators(target.path), why));
+    const QImage image = CanvasImage(c_.canvas);
+    GalleryPort* const gallery = c_.services.gallery;
+    const QString folder = QFileInfo(target.path).absolutePath();
+    // Into the gallery itself only once: when it holds these pixels under
+    // another name, that drawing is this one and nothing more is written.
+    // A folder the parent chose elsewhere always gets its copy.
+    const bool intoGallery = gallery && target.format == SaveFormat::Png && QDir(folder) == QDir(gallery->folder());
+    const QString there = intoGallery ? gallery->holding(image) : QString();
+    if (there.isEmpty() || QFileInfo(there) == QFileInfo(target.path)) {
+        QString why;
+        if (!WritePicture(image, {target.path, target.format}, &why)) {
+            if (c_.services.messages)
+                c_.services.messages->tell(
+                    Text(TextId::SaveFailedTitle, c_.language),
+                    Text(TextId::SaveFailed, c_.language).arg(QDir::toNativeSeparators(target.path), why));
+            return;
+        }
+        if (intoGallery) gallery->noteSaved(target.path, image);
     }
+    // Drawings that could be filed nowhere go with it, each a new file.
+    if (gallery && gallery->heldCount() > 0) gallery->fileHeld(folder, c_.language);
 }
 
 void DrawingFiles::OpenDrawing(int, double, double) {

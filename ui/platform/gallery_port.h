@@ -60,6 +60,32 @@ public:
     // Moves a drawing to the desktop's trash; never deletes it. False when
     // the trash would not take it.
     virtual bool trash(const QString& path) = 0;
+
+    // The drawing this program put into the gallery (filed, or saved there)
+    // that holds exactly these pixels; empty when there is none. Filing
+    // answers with it instead of writing the same picture twice.
+    virtual QString holding(const QImage& drawing) {
+        (void)drawing;
+        return {};
+    }
+    // A save wrote `drawing` into the gallery folder as `path`: noted, so
+    // the gallery lists it and filing the same pixels finds it.
+    virtual void noteSaved(const QString& path, const QImage& drawing) {
+        (void)path;
+        (void)drawing;
+    }
+    // Drawings that could be filed nowhere (the gallery and the state
+    // folder both refused), as PNG bytes, kept in memory while the program
+    // runs until a filing or a save takes them.
+    virtual void hold(const QByteArray& png) { (void)png; }
+    virtual int heldCount() const { return 0; }
+    // Writes the held drawings as new dated files into `folder` (never over
+    // a file there); those written are let go. The number still held.
+    virtual int fileHeld(const QString& folder, Language language) {
+        (void)folder;
+        (void)language;
+        return 0;
+    }
 };
 
 // A drawing's thumbnail, as the desktop's thumbnail cache keeps it.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/story/gallery_keeper.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -31,11 +32,17 @@ constexpr const char* kKnownFile = "gallery-known";
 // session without it being filed again.
 constexpr std::size_t kMaxKnown = 64;
 
-// The page's pixels, as one number. Hashing a 1000 x 700 page costs about a
-// millisecond, once per page command.
+// The page's pixels, as one number that is the same in every run: the
+// known pages outlive the program, and Qt's own hashing mixes in a seed of
+// each process, which made a page brought back at start look new. Hashing
+// a 1000 x 700 page costs a few milliseconds, once per page command.
 quint64 PageHash(const Surface& s) {
     const std::size_t bytes = std::size_t(s.width()) * std::size_t(s.height()) * sizeof(Colour);
-    return quint64(qHashBits(s.data(), bytes, 0x9e3779b9u)) ^ (quint64(s.width()) << 32 | quint64(s.height()));
+    const QByteArray sum = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(s.data()), qsizetype(bytes)), QCryptographicHash::Sha1);
+    quint64 h = 0;
+    for (int i = 0; i < 8; ++i) h = h << 8 | quint64(static_cast<unsigned char>(sum[i]));
+    return h ^ (quint64(s.width()) << 32 | quint64(s.height()));
 }
 
 // A page of one colour holds no drawing.
@@ -63,7 +70,8 @@ struct GalleryKeeper::State {
         quint64 hash = 0;
     };
     std::optional<Taken> taken;
-    bool told = false;
+    bool told = false;      // the parent knows drawings go to the state folder
+    bool toldHeld = false;  // ... or wait in memory
 
     QString knownPath() const { return stateFolder.isEmpty() ? QString() : QDir(stateFolder).filePath(kKnownFile); }
 
@@ -124,15 +132,21 @@ struct GalleryKeeper::State {
             fileUnfiled();
             return;
         }
-        const QString kept = keepUnfiled(EncodeDrawingPng(t.image, story, t.pictures));
-        if (!kept.isEmpty()) remember(t.hash);
-        if (told || !w.services.messages) return;
-        told = true;  // once a run: the next drawing meets the same folder
+        const QByteArray png = EncodeDrawingPng(t.image, story, t.pictures);
+        const QString kept = keepUnfiled(png);
+        // Nowhere on the disk would take it: it waits in memory, and the
+        // parent learns that Save takes it out.
+        if (kept.isEmpty()) w.services.gallery->hold(png);
+        if (!png.isEmpty()) remember(t.hash);
+        bool& said = kept.isEmpty() ? toldHeld : told;
+        if (said || !w.services.messages) return;
+        said = true;  // once a run: the next drawing meets the same folders
+        const QString gallery = QDir::toNativeSeparators(w.services.gallery->folder());
         w.services.messages->tell(
             Text(TextId::GalleryNotKeptTitle, w.language),
-            Text(TextId::GalleryNotKept, w.language)
-                .arg(QDir::toNativeSeparators(w.services.gallery->folder()), filed.why,
-                     QDir::toNativeSeparators(kept.isEmpty() ? QStringLiteral("-") : QFileInfo(kept).absolutePath())));
+            kept.isEmpty() ? Text(TextId::GalleryHeld, w.language).arg(gallery, filed.why)
+                           : Text(TextId::GalleryNotKept, w.language)
+                                 .arg(gallery, filed.why, QDir::toNativeSeparators(QFileInfo(kept).absolutePath())));
     }
 
     // Drawings the state folder kept while the gallery refused go into it
@@ -141,6 +155,7 @@ struct GalleryKeeper::State {
     // but the state folder is read as a stranger's: capped, links refused,
     // decoded with the limits every picture gets.
     void fileUnfiled() {
+        w.services.gallery->fileHeld({}, w.language);
         if (stateFolder.isEmpty()) return;
         const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
         if (!dir.exists()) return;

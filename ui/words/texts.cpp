@@ -203,6 +203,12 @@ constexpr TextRow kTexts[] = {
     {TextId::GalleryNotKept, "Messages",
      QT_TRANSLATE_NOOP3("Messages", "The drawings cannot be put into\n%1\n\n%2\n\nNothing is lost: they are kept in\n%3",
                         "%1 the gallery folder, %2 the reason, %3 the folder the drawings are kept in instead.")},
+    {TextId::GalleryHeld, "Messages",
+     QT_TRANSLATE_NOOP3("Messages",
+                        "The drawings cannot be put into\n%1\n\n%2\n\nnor into Pintaloo's own folder. They are kept only "
+                        "while Pintaloo is open: press Save and choose a folder, and they are saved there with the "
+                        "drawing.",
+                        "%1 the gallery folder, %2 the reason. 'Save' is the Save button's name.")},
     {TextId::CanvasWithTool, "ScreenReader",
      QT_TRANSLATE_NOOP3("ScreenReader", "Drawing paper: %1",
                         "What a screen reader says of the page; %1 is the chosen tool.")},

@@ -85,6 +85,7 @@ enum class TextId {
     GalleryDrawingName,  // the word a filed drawing's dated name begins with
     GalleryNotKeptTitle,
     GalleryNotKept,  // %1 the gallery folder, %2 the reason, %3 where the drawings are kept instead
+    GalleryHeld,     // %1 the gallery folder, %2 the reason
     // What a screen reader says of controls that show only a picture.
     CanvasWithTool,  // %1 the chosen tool
     StampNumber,     // %1 from 1
