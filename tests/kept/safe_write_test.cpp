@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -71,7 +73,7 @@ TEST(SafeWrite, NeverThroughWhatIsPlanted) {
     }
 }
 
-TEST(StateFolderLock, OneHolderAtATimeNeverThroughALink) {
+TEST(StateFolderLock, OneHolderAtATime) {
     QTemporaryDir tmp;
     {
         const StateFolderLock first(tmp.path());
@@ -82,16 +84,38 @@ TEST(StateFolderLock, OneHolderAtATimeNeverThroughALink) {
     }
     const StateFolderLock after(tmp.path());  // let go when its holder ends
     EXPECT_TRUE(after.held());
+}
 
-    QTemporaryDir planted;
-    const QString outside = planted.filePath("outside");
-    QFile(outside).open(QIODevice::WriteOnly);
-    ASSERT_EQ(::symlink(QFile::encodeName(outside), QFile::encodeName(planted.filePath(StateFolderLock::kFileName))),
-              0);
-    const StateFolderLock refused(planted.path());
-    EXPECT_FALSE(refused.held());
-    EXPECT_FALSE(refused.heldByAnother());
-    EXPECT_NE(refused.trouble(), 0);
+// Whatever stands at the lock's name (planted, since the folder is the
+// user's own) is removed, never followed, and the lock is taken: left
+// there, it let every copy keep its drawing in the folder at once.
+TEST(StateFolderLock, APlantedThingAtTheLocksNameIsRemovedAndTheLockTaken) {
+    using Plant = std::function<void(const QByteArray& at, const QString& outside)>;
+    const std::vector<std::pair<const char*, Plant>> plants = {
+        {"a link",
+         [](const QByteArray& at, const QString& outside) { ASSERT_EQ(::symlink(QFile::encodeName(outside), at), 0); }},
+        {"a read-only folder that holds a file",
+         [](const QByteArray& at, const QString&) {
+             ASSERT_EQ(::mkdir(at, 0700), 0);
+             QFile(QString::fromLocal8Bit(at + "/inside")).open(QIODevice::WriteOnly);
+             ::chmod(at, 0500);
+         }},
+        {"a pipe", [](const QByteArray& at, const QString&) { ASSERT_EQ(::mkfifo(at, 0600), 0); }},
+    };
+    for (const auto& [what, plant] : plants) {
+        SCOPED_TRACE(what);
+        QTemporaryDir folder, elsewhere;
+        const QString outside = elsewhere.filePath("outside");
+        QFile(outside).open(QIODevice::WriteOnly);
+        const QByteArray at = QFile::encodeName(QDir(folder.path()).filePath(StateFolderLock::kFileName));
+        plant(at, outside);
+        const StateFolderLock first(folder.path());
+        EXPECT_TRUE(first.held()) << "trouble " << first.trouble();
+        EXPECT_TRUE(StateFolderLock(folder.path()).heldByAnother()) << "a second copy was not kept out";
+        struct stat st {};
+        EXPECT_TRUE(::lstat(at, &st) == 0 && S_ISREG(st.st_mode)) << "the lock is no file of its own";
+        EXPECT_TRUE(QFile::exists(outside)) << "what the link pointed at went";
+    }
 }
 
 }  // namespace
