@@ -54,11 +54,13 @@ constexpr std::size_t kKnockWordSize = sizeof(kKnockWord) - 1;
 // Activation tokens are short printable words; anything longer or stranger
 // is no token of a launcher's and is dropped.
 constexpr std::size_t kTokenMax = 512;
-// Knocks read per wake-up. A door that still has more after these is
-// flooded (a later start knocks once): it rests before it is read again, so
-// a flood costs a few wake-ups a second of at most this many reads each.
+// Knocks read per wake-up, and the rest the door takes after every wake-up
+// that read one: a later start knocks once and is not kept waiting by it,
+// while a flood costs at most ten wake-ups a second of at most this many
+// reads each, however small or large the system lets the door's queue be
+// (its senders wait, or are refused, meanwhile).
 constexpr int kKnocksPerWake = 64;
-constexpr int kFloodRestMs = 250;
+constexpr int kDoorRestMs = 100;
 // A later start that finds the door's queue full waits this long for room.
 constexpr int kKnockPatienceMs = 1000;
 
@@ -153,7 +155,7 @@ void SingleInstance::openDoor() {
     doorBell_ = std::make_unique<QSocketNotifier>(door_, QSocketNotifier::Read);
     QObject::connect(doorBell_.get(), &QSocketNotifier::activated, [this] { answerDoor(); });
     rest_.setSingleShot(true);
-    rest_.setInterval(kFloodRestMs);
+    rest_.setInterval(kDoorRestMs);
     QObject::connect(&rest_, &QTimer::timeout, [this] { doorBell_->setEnabled(true); });
     pending_.setSingleShot(true);
     pending_.setTimerType(Qt::PreciseTimer);  // a coarse one may come early
@@ -178,7 +180,7 @@ void SingleInstance::answerDoor() {
         if (n < 0) break;
         if (auto t = KnockFrom(m, bytes, n)) token = std::move(t);
     }
-    if (read == kKnocksPerWake) {
+    if (read > 0) {
         doorBell_->setEnabled(false);
         rest_.start();
     }

@@ -52,9 +52,9 @@ private:
 // gets the window back, even one minimised by mistake. The door hears only
 // what a later start sends (our own user, the knock's word, a short token)
 // and raises at most once a second: raising makes the window manager work,
-// and a flood of knocks once froze the desktop for minutes. A flooded door
-// is read in batches and then left to rest, so a flood costs a few wake-ups
-// a second, not one per datagram.
+// and a flood of knocks once froze the desktop for minutes. The door rests
+// a moment after each wake-up, so a flood costs ten wake-ups a second, not
+// one per datagram.
 //
 // Our folder is private, so whatever stands at the lock's or the door's
 // name was put there by this user: a folder, a link, a pipe or a stranger's
@@ -89,7 +89,7 @@ private:
     bool held_ = false;
     int door_ = -1;
     std::unique_ptr<QSocketNotifier> doorBell_;
-    QTimer rest_;     // a flooded door is not read again until this ends
+    QTimer rest_;     // the door is not read again until this ends
     QTimer pending_;  // a knock heard too soon after the last raise
     QString pendingToken_;
     std::chrono::steady_clock::time_point lastRaise_{};
