@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>يحتاج Pintaloo إلى سطح مكتب رسومي (X11 أو Wayland)، ولم يمكن فتح أيٍّ منهما هنا.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo مفتوح بالفعل، لكن تعذّر إحضار نافذته إلى الأمام. ابحث عنها في شريط المهام، أو أغلقه وشغّل Pintaloo من جديد.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Soll sie überschrieben werden?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo braucht eine grafische Arbeitsumgebung (X11 oder Wayland), und hier ließ sich keine öffnen.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo ist schon geöffnet, aber sein Fenster ließ sich nicht nach vorne holen. Such es in der Taskleiste, oder schließ es und starte Pintaloo neu.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

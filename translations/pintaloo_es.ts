@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo necesita un escritorio gráfico (X11 o Wayland) y aquí no se pudo abrir ninguno.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo ya está abierto, pero no se pudo traer su ventana al frente. Búscala en la barra de tareas, o ciérralo y vuelve a abrir Pintaloo.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Voulez-vous l&apos;écraser ?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo a besoin d&apos;un bureau graphique (X11 ou Wayland), et aucun n&apos;a pu être ouvert ici.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo est déjà ouvert, mais sa fenêtre n&apos;a pas pu être mise au premier plan. Cherche-la dans la barre des tâches, ou ferme-le et relance Pintaloo.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Vuoi sostituirlo?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo ha bisogno di un desktop grafico (X11 o Wayland) e qui non è stato possibile aprirne uno.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo è già aperto, ma non è stato possibile portare la sua finestra in primo piano. Cercala nella barra delle applicazioni, oppure chiudilo e avvia di nuovo Pintaloo.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

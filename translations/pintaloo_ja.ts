@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo にはグラフィカルなデスクトップ（X11 または Wayland）が必要ですが、ここでは開けませんでした。</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo はもう開いていますが、そのウィンドウを前に出せませんでした。タスクバーで探すか、それを閉じてから Pintaloo をもう一度起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

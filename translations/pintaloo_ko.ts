@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo는 그래픽 데스크톱(X11 또는 Wayland)이 있어야 하는데, 여기서는 열 수 없어요.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo가 이미 열려 있지만 그 창을 앞으로 가져올 수 없었어요. 작업 표시줄에서 찾아보거나, 그 창을 닫고 Pintaloo를 다시 시작해 주세요.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

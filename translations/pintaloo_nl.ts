@@ -850,6 +850,11 @@ Wilt u het vervangen?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo heeft een grafisch bureaublad nodig (X11 of Wayland), en hier kon er geen worden geopend.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo is al open, maar het venster kon niet naar voren worden gehaald. Zoek het op de taakbalk, of sluit het en start Pintaloo opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Czy chcesz go zastąpić?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo potrzebuje środowiska graficznego (X11 lub Wayland), a tutaj nie udało się żadnego otworzyć.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo jest już otwarte, ale nie udało się wysunąć jego okna na wierzch. Poszukaj go na pasku zadań albo je zamknij i uruchom Pintaloo ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Deseja substituí-la?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>O Pintaloo precisa de uma área de trabalho gráfica (X11 ou Wayland), e nenhuma pôde ser aberta aqui.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>O Pintaloo já está aberto, mas não foi possível trazer a janela dele para a frente. Procure-a na barra de tarefas, ou feche-o e abra o Pintaloo de novo.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

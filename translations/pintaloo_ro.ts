@@ -850,6 +850,11 @@ Vrei să îl înlocuiești?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo are nevoie de un desktop grafic (X11 sau Wayland) și aici nu s-a putut deschide niciunul.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo este deja deschis, dar fereastra lui nu a putut fi adusă în față. Caut-o în bara de activități sau închide-l și pornește din nou Pintaloo.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

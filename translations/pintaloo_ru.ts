@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo нужен графический рабочий стол (X11 или Wayland), а здесь его не удалось открыть.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo уже открыт, но его окно не удалось вывести на передний план. Поищи его на панели задач или закрой его и запусти Pintaloo заново.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -850,6 +850,11 @@ Değiştirmek istiyor musunuz?</translation>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo&apos;nun grafik bir masaüstüne (X11 ya da Wayland) ihtiyacı var ve burada hiçbiri açılamadı.</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo zaten açık, ama penceresi öne getirilemedi. Onu görev çubuğunda ara ya da kapatıp Pintaloo&apos;yu yeniden başlat.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

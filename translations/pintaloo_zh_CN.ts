@@ -850,6 +850,11 @@ Do you want to replace it?</source>
         <comment>Printed on the terminal when Pintaloo is started without a graphical desktop.</comment>
         <translation>Pintaloo 需要图形桌面（X11 或 Wayland），但这里一个也打不开。</translation>
     </message>
+    <message>
+        <source>Pintaloo is already open, but its window could not be brought to the front. Look for it on the task bar, or close it and start Pintaloo again.</source>
+        <comment>Printed on the terminal, and shown in a message box, when Pintaloo is started while another Pintaloo runs and that one could not be asked to show its window.</comment>
+        <translation>Pintaloo 已经打开了，但无法把它的窗口调到最前面。请在任务栏里找找它，或者关掉它再重新启动 Pintaloo。</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -8,6 +8,7 @@
 #      across the canvas leaves a red crayon line exactly where the pointer
 #      went, while the rest of the page stays white;
 #   3. a second copy ends by itself at once with status 0 and shows no window;
+#      one that cannot reach the running copy's door says so, with status 1;
 #   4. a copy killed with SIGKILL leaves its lock behind, and that lock does
 #      not stop the next start; the new copy holds the lock again (a further
 #      copy still ends at once);
@@ -300,6 +301,20 @@ second_copy_ends() {
 }
 second_copy_ends "$PID1"
 step "a second copy ended at once with status 0; one window is shown"
+
+# A folder put where the running copy's door was: a second start cannot
+# bring the window back, and says so (on the terminal; the offscreen
+# platform shows no box) with status 1 instead of ending as if it had.
+DOOR="$(dirname "$LOCK")/pintaloo.door"
+[[ -S $DOOR ]] || fail "the running program has no door beside its lock"
+rm -f "$DOOR" && mkdir "$DOOR"
+RUNS=$((RUNS + 1))
+QT_QPA_PLATFORM=offscreen timeout 10 "$PROGRAM" >"$WORK/run$RUNS.log" 2>&1
+status=$?
+rmdir "$DOOR"
+(( status == 1 )) || fail "a second start that reached no door ended with status $status, expected 1"
+grep -q "could not be brought to the front" "$WORK/run$RUNS.log" || fail "a second start that reached no door said nothing"
+step "a second start that reached no door said so, with status 1"
 
 # --- 4. a lock left by a killed copy does not block the next start ------------
 # The drawing is kept within two seconds of a change; then the copy is killed.

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -114,6 +115,24 @@ TEST(KeptDrawingFolder, EmptyWhenItCannotBeMade) {
     EnvGuard env;
     env.set("XDG_STATE_HOME", (tmp.path() + "/file").toUtf8());  // a file where the folder should go
     EXPECT_EQ(KeptDrawingFolder(), QString());
+}
+
+// A state folder found already there is used only when it is ours, and
+// made private: in a shared state home another user can make it first.
+TEST(KeptDrawingFolder, OneFoundThereIsUsedOnlyWhenOursAndMadePrivate) {
+    QTemporaryDir tmp;
+    const QString state = tmp.path() + "/state", folder = state + "/pintaloo";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    EnvGuard env;
+    env.set("XDG_STATE_HOME", state.toUtf8());
+    EXPECT_EQ(KeptDrawingFolder(), folder);
+    EXPECT_EQ(ModeOf(folder), 0700);
+    if (::geteuid() != 0) GTEST_SKIP() << "a folder of another user's needs root";
+    ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    QString why;
+    EXPECT_EQ(KeptDrawingFolder(&why), QString());
+    EXPECT_FALSE(why.isEmpty()) << "the parent is not told why";
 }
 
 // A drawing with every kind of pixel the canvas can hold, bar the high

@@ -71,7 +71,7 @@ TEST(SafeWrite, NeverThroughWhatIsPlanted) {
     }
 }
 
-TEST(StateFolderLock, OneHolderAtATimeNeverThroughALink) {
+TEST(StateFolderLock, OneHolderAtATime) {
     QTemporaryDir tmp;
     {
         const StateFolderLock first(tmp.path());
@@ -82,16 +82,30 @@ TEST(StateFolderLock, OneHolderAtATimeNeverThroughALink) {
     }
     const StateFolderLock after(tmp.path());  // let go when its holder ends
     EXPECT_TRUE(after.held());
+}
 
-    QTemporaryDir planted;
-    const QString outside = planted.filePath("outside");
+// Whatever stands at the lock's name (planted: the folder is the user's
+// own) is removed, never followed, and the lock taken: left there, it let
+// every copy keep its drawing in the folder at once.
+TEST(StateFolderLock, APlantedThingAtTheLocksNameIsRemovedAndTheLockTaken) {
+    QTemporaryDir elsewhere;
+    const QByteArray outside = QFile::encodeName(elsewhere.filePath("outside"));
     QFile(outside).open(QIODevice::WriteOnly);
-    ASSERT_EQ(::symlink(QFile::encodeName(outside), QFile::encodeName(planted.filePath(StateFolderLock::kFileName))),
-              0);
-    const StateFolderLock refused(planted.path());
-    EXPECT_FALSE(refused.held());
-    EXPECT_FALSE(refused.heldByAnother());
-    EXPECT_NE(refused.trouble(), 0);
+    const std::function<int(const QByteArray&)> plants[] = {
+        [&](const QByteArray& at) { return ::symlink(outside, at); },
+        [](const QByteArray& at) { return ::mkdir(at, 0700) + ::mkdir(at + "/in", 0700) + ::chmod(at, 0500); },
+        [](const QByteArray& at) { return ::mkfifo(at, 0600); },
+    };
+    for (const auto& plant : plants) {
+        QTemporaryDir folder;
+        const QByteArray at = QFile::encodeName(QDir(folder.path()).filePath(StateFolderLock::kFileName));
+        ASSERT_EQ(plant(at), 0);
+        const StateFolderLock first(folder.path());
+        EXPECT_TRUE(first.held()) << at.constData() << ": trouble " << first.trouble();
+        EXPECT_TRUE(StateFolderLock(folder.path()).heldByAnother()) << "a second copy was not kept out";
+        struct stat st {};
+        EXPECT_TRUE(::lstat(at, &st) == 0 && S_ISREG(st.st_mode) && ::lstat(outside, &st) == 0);
+    }
 }
 
 }  // namespace

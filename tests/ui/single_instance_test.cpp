@@ -3,14 +3,16 @@
 // One running copy per user: the lock lives in the user's private folder,
 // and nothing another user plants can keep the program from starting.
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
-#include <QSysInfo>
 #include <QStringList>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -22,7 +24,9 @@
 #include <csignal>
 
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "ui/platform/platform_services.h"
@@ -212,10 +216,6 @@ TEST_F(SingleInstanceTest, TheQuitEmptiesTheFolderAroundTheLockWhichGoesLast) {
 // A later start knocks; the running copy hears it with the launcher's token,
 // and only a token that is a plain short word gets through.
 TEST_F(SingleInstanceTest, ALaterStartKnocksWithItsToken) {
-    TempFolder folder({at("private")});
-    SingleInstance running(folder);
-    std::optional<QString> heard;
-    running.onKnock = [&heard](const QString& token) { heard = token; };
     const struct {
         QString sent, heard;
     } cases[] = {
@@ -225,15 +225,100 @@ TEST_F(SingleInstanceTest, ALaterStartKnocksWithItsToken) {
         {QStringLiteral("line\nbreak"), QString()},
         {QString(600, QLatin1Char('x')), QString()},
     };
+    int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sent.left(20).toStdString());
-        heard.reset();
+        // A copy of its own for each: a copy comes to the front at most once a second.
+        TempFolder folder({at("private" + std::to_string(++n))});
+        SingleInstance running(folder);
+        std::optional<QString> heard;
+        running.onKnock = [&heard](const QString& token) { heard = token; };
         SingleInstance later(folder);
         ASSERT_TRUE(later.anotherIsRunning());
         ASSERT_TRUE(later.knock(c.sent));
         for (int i = 0; i < 200 && !heard; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         ASSERT_TRUE(heard.has_value()) << "the running copy heard no knock";
         EXPECT_EQ(*heard, c.heard);
+    }
+}
+
+// Sends a raw datagram to a running copy's door, as any process may; false
+// when its queue is full.
+bool SendToDoor(int fd, const std::string& folder, const QByteArray& bytes) {
+    sockaddr_un address{AF_UNIX, {}};
+    std::snprintf(address.sun_path, sizeof(address.sun_path), "%s/pintaloo.door", folder.c_str());
+    return ::sendto(fd, bytes.constData(), std::size_t(bytes.size()), MSG_NOSIGNAL,
+                    reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == bytes.size();
+}
+
+void Settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Only a later start's knock is heard: other datagrams do not bring the
+// window up. A flood of knocks (longer than a second) brings it up at most
+// once a second, and is not read (nor the window's thread woken) once a
+// datagram: the door takes in no more than a batch a rest and its queue.
+TEST_F(SingleInstanceTest, TheDoorHearsOnlyAKnockAndAFloodAtMostOnceASecond) {
+    TempFolder folder({at("private")});
+    SingleInstance running(folder);
+    std::vector<std::int64_t> raisedAt;
+    QElapsedTimer clock;
+    clock.start();
+    running.onKnock = [&](const QString&) { raisedAt.push_back(clock.elapsed()); };
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    for (const QByteArray& stranger :
+         {QByteArray(), QByteArray("hello\n"), QByteArray("pintaloo-knock"), QByteArray("pintaloo-knock\ntwo words"),
+          "pintaloo-knock\n" + QByteArray(600, 'x')})
+        ASSERT_TRUE(SendToDoor(fd, folder.path(), stranger));
+    Settle(150);
+    EXPECT_TRUE(raisedAt.empty()) << "a stranger's datagram was heard as a knock";
+    int sent = 0;
+    clock.restart();
+    while (clock.elapsed() < 1300 && sent < 200000) {
+        for (int burst = 0; burst < 200 && SendToDoor(fd, folder.path(), "pintaloo-knock\n"); ++burst) ++sent;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+    }
+    const std::int64_t floodMs = clock.elapsed();
+    Settle(1100);  // a knock inside the last second is answered when it is over
+    ::close(fd);
+    QFile qlen(QStringLiteral("/proc/sys/net/unix/max_dgram_qlen"));
+    const int queue = qlen.open(QIODevice::ReadOnly) ? qlen.readAll().trimmed().toInt() + 1 : 513;
+    EXPECT_LE(sent, queue + 64 * (2 + floodMs / 100)) << "the door was read as fast as the flood came";
+    ASSERT_FALSE(raisedAt.empty()) << "the knocks were never answered";
+    EXPECT_LE(raisedAt.size(), std::size_t(1 + clock.elapsed() / 1000)) << sent << " knocks";
+    for (std::size_t i = 1; i < raisedAt.size(); ++i) EXPECT_GE(raisedAt[i] - raisedAt[i - 1], 990);
+}
+
+// A folder, pipe, link or stray socket where the lock or the door belongs
+// (in our private folder: only we could have put it there) is removed: one
+// copy runs, and a later start's knock reaches it.
+TEST_F(SingleInstanceTest, WhatIsPlantedAtTheLockOrTheDoorIsRemoved) {
+    const std::function<int(const char*)> plants[] = {
+        [](const char* at) { return ::mkdir(at, 0700) + ::mkdir((std::string(at) + "/in").c_str(), 0500); },
+        [](const char* at) { return ::mkfifo(at, 0600); },
+        [](const char* at) { return ::symlink("/etc/hostname", at); },
+        [](const char* at) { return ::mknod(at, S_IFSOCK | 0600, 0); },
+    };
+    int n = 0;
+    for (const char* name : {"pintaloo.lock", "pintaloo.door"}) {
+        for (const auto& plant : plants) {
+            SCOPED_TRACE(std::string(name) + " case " + std::to_string(++n));
+            const std::string place = at("case" + std::to_string(n));
+            ASSERT_TRUE(ensurePrivateFolder(place));
+            ASSERT_EQ(plant((place + '/' + name).c_str()), 0);
+            TempFolder folder({place});
+            SingleInstance first(folder);
+            bool heard = false;
+            first.onKnock = [&heard](const QString&) { heard = true; };
+            SingleInstance later(folder);
+            EXPECT_TRUE(later.anotherIsRunning() && !first.anotherIsRunning()) << "not one copy";
+            EXPECT_TRUE(later.knock({})) << "the later start found no door";
+            for (int i = 0; i < 100 && !heard; ++i) Settle(10);
+            EXPECT_TRUE(heard);
+        }
     }
 }
 

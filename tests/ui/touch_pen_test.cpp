@@ -138,6 +138,30 @@ TEST_F(TouchPenTest, TouchesThatEndBadlyLeaveNoStrokeOpen) {
     }
 }
 
+// A release anywhere a script may put a point ends the stroke, the pen's
+// and a finger's alike: taken into the canvas, a point at the limit lies
+// beyond it, and the release runs all the same.
+TEST_F(TouchPenTest, AReleaseAsFarOffAsAScriptMayGoEndsTheStroke) {
+    const std::function<void(Stage, QPointF)> pointers[] = {[&](Stage s, QPointF p) { hands.pen(false, s, p); },
+                                                            [&](Stage s, QPointF p) { hands.touch(s, 4, p); }};
+    const double far = kMaxCoordinate;
+    for (const auto& point : pointers) {
+        for (const QPointF corner : {QPointF(-far, -far), QPointF(far, far), QPointF(-far, far), QPointF(far, -far)}) {
+            SCOPED_TRACE(std::to_string(corner.x()) + ", " + std::to_string(corner.y()));
+            ASSERT_FALSE(
+                ReplayPointers::Refused("pen", {"tip", "release", QString::number(far), QString::number(-far)}));
+            call("KewlButtons2_MouseDown", {1});  // a new page
+            call("bBrush_MouseUp", {0, 1});       // the pencil
+            const std::size_t before = steps();
+            point(Stage::Begin, at(100, 100));
+            point(Stage::Move, at(200, 150));
+            point(Stage::End, corner);
+            EXPECT_EQ(st().Phase, MousePhase::Up);
+            EXPECT_EQ(steps(), before + 1) << "the stroke was left open";
+        }
+    }
+}
+
 // A tap lights a button's face as the pointer does, and lifting the
 // finger puts it back, since no pointer is left there to move away.
 TEST_F(TouchPenTest, ATapOnAButtonLeavesNoFaceLit) {

@@ -15,10 +15,6 @@ namespace pintaloo {
 
 namespace {
 
-// Beyond this no window coordinate makes sense; it also keeps every
-// coordinate well inside what the painters round to 16 bits or an int.
-constexpr double kMaxCoordinate = 1e6;
-
 // The shortest text that reads back as the same number, so a refusal shows
 // what was given: "1e+300" rather than three hundred digits, "1e-320" rather
 // than a rounded "0".
@@ -50,6 +46,8 @@ std::string Misfit(const ActionParam& p, double v) {
 }
 
 }  // namespace
+
+double PointerCoordinate(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
 
 int ActionHub::declare(Action action) {
     if (action.alias.empty()) action.alias = action.name;
@@ -165,7 +163,7 @@ void ActionHub::bind(Box& box, BoxEvent event, const std::string& name, std::opt
     Box::MouseHandler handler = [this, name, index, report](int button, double x, double y) {
         Args args;
         if (index) args.push_back(double(*index));
-        args.insert(args.end(), {double(button), x, y});
+        args.insert(args.end(), {double(button), PointerCoordinate(x), PointerCoordinate(y)});
         std::string error;
         if (!run(name, args, &error)) report(error);
     };

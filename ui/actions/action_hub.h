@@ -24,8 +24,20 @@ class Box;
 enum class ParamKind {
     Index,       // a control of a row of controls: a whole number 0 .. count-1
     Buttons,     // a mouse button mask (1 left, 2 right, 4 middle): a whole number 0..7
-    Coordinate,  // a position in pixels: finite and within +-1e6
+    Coordinate,  // a position in pixels: finite and within +-kMaxCoordinate
 };
+
+// The one limit of a coordinate, for every action and every script line that
+// gives a point. Beyond it no window position makes sense; it also keeps
+// every coordinate well inside what the painters round to 16 bits or an int.
+inline constexpr double kMaxCoordinate = 1e6;
+
+// A pointer's place as an action takes it. A mouse, pen or finger can be
+// farther off than the limit once its place is taken into a control (a
+// script's point at the limit lies further still from the canvas's corner);
+// it is then as far off as a coordinate goes, so its release still runs and
+// ends its stroke rather than being refused.
+double PointerCoordinate(double v);
 
 struct ActionParam {
     const char* name;

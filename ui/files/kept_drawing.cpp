@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -44,7 +45,8 @@ QString PixelCheck(std::span<const Colour> pixels) {
 }
 
 // Makes each missing folder of `path` with mode 0700, so a state folder we
-// create is private from the first moment rather than made private later.
+// create is private from the first moment rather than made private later;
+// the last must be ours.
 bool MakePrivatePath(const QString& path, QString* why = nullptr) {
     const QStringList names = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString at;
@@ -56,12 +58,18 @@ bool MakePrivatePath(const QString& path, QString* why = nullptr) {
             return false;
         }
     }
+    // The folder found there may not be one we made: a state home in a
+    // shared place lets another user make it first, and then read every
+    // drawing and put files in it. Only a folder of our own is used, made
+    // private if it is not; checked and mended through one descriptor.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    const int openError = errno;
     struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        if (why) *why = QString::fromLocal8Bit(std::strerror(ENOTDIR));
-        return false;
-    }
-    return true;
+    int error = fd < 0 ? openError : ::fstat(fd, &st) != 0 ? errno : st.st_uid != ::geteuid() ? EPERM : 0;
+    if (error == 0 && (st.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0) error = errno;
+    if (fd >= 0) ::close(fd);
+    if (error != 0 && why) *why = QString::fromLocal8Bit(std::strerror(error));
+    return error == 0;
 }
 
 std::optional<Colour> ColourText(const QString& text) {

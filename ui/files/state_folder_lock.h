@@ -6,7 +6,8 @@
 // runtime folder; two logins of the same user, or a second runtime folder,
 // share the state folder all the same. So the state folder itself holds the
 // lock: flock on `pintaloo.lock` inside it, opened without following a link
-// and without blocking. The kernel lets go of it when the process ends,
+// and without blocking; anything else standing at that name (a folder, a
+// link, a pipe) is removed first. The kernel lets go of it when the process ends,
 // however it ends, so a crash leaves nothing stale.
 //
 //   StateFolderLock lock(folder);
@@ -28,8 +29,8 @@ public:
     bool held() const { return fd_ >= 0; }
     // Another copy holds it: this one must keep nothing there.
     bool heldByAnother() const { return another_; }
-    // Neither held nor another's (a read-only folder, a planted lock file,
-    // a file system without locks): errno's reason, 0 otherwise.
+    // Neither held nor another's (a read-only folder, a planted thing that
+    // would not go, a file system without locks): errno's reason, 0 otherwise.
     int trouble() const { return trouble_; }
 
 private:

@@ -56,7 +56,7 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
     spaceMoves();
     view_->onFinger = [this](CanvasView::Stage stage, int finger, double x, double y) {
         static constexpr const char* kNames[] = {"FingerDown", "FingerMove", "FingerUp"};
-        c_.actions.run(kNames[int(stage)], {double(finger), x, y});
+        c_.actions.run(kNames[int(stage)], {double(finger), PointerCoordinate(x), PointerCoordinate(y)});
     };
     view_->onPen = [this](const CanvasView::Pen& pen) { readPen(pen); };
     view_->onMousePress = [this] {

@@ -10,9 +10,11 @@
 #include <QStandardPaths>
 
 #include <cstring>
+#include <optional>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -45,11 +47,22 @@ namespace {
 
 constexpr const char* kLockName = "pintaloo.lock";
 constexpr const char* kDoorName = "pintaloo.door";
+// What a later start says before its token: a datagram without it is no
+// knock of ours.
+constexpr char kKnockWord[] = "pintaloo-knock\n";
+constexpr std::size_t kKnockWordSize = sizeof(kKnockWord) - 1;
 // Activation tokens are short printable words; anything longer or stranger
 // is no token of a launcher's and is dropped.
 constexpr std::size_t kTokenMax = 512;
-// Knocks answered per wake-up: a flood cannot hold the window's thread.
-constexpr int kKnocksPerWake = 8;
+// Knocks read per wake-up, and the rest the door takes after every wake-up
+// that read one: a later start knocks once and is not kept waiting by it,
+// while a flood costs at most ten wake-ups a second of at most this many
+// reads each, however small or large the system lets the door's queue be
+// (its senders wait, or are refused, meanwhile).
+constexpr int kKnocksPerWake = 64;
+constexpr int kDoorRestMs = 100;
+// A later start that finds the door's queue full waits this long for room.
+constexpr int kKnockPatienceMs = 1000;
 
 bool DoorAddress(const std::string& path, sockaddr_un& address) {
     address = {};
@@ -59,11 +72,26 @@ bool DoorAddress(const std::string& path, sockaddr_un& address) {
     return true;
 }
 
-QString TokenFrom(const char* bytes, std::size_t size) {
-    if (size > kTokenMax) return {};
+// The token, empty when there is none; nothing when the bytes are no token.
+std::optional<QString> TokenFrom(const char* bytes, std::size_t size) {
+    if (size > kTokenMax) return std::nullopt;
     for (std::size_t i = 0; i < size; ++i)
-        if (bytes[i] <= ' ' || bytes[i] > '~') return {};
+        if (bytes[i] <= ' ' || bytes[i] > '~') return std::nullopt;
     return QString::fromLatin1(bytes, qsizetype(size));
+}
+
+// A datagram as read from the door: a knock (its token) only when it came
+// whole from a process of our own user and says what a later start says.
+std::optional<QString> KnockFrom(const msghdr& m, const char* bytes, ssize_t size) {
+    if ((m.msg_flags & (MSG_TRUNC | MSG_CTRUNC)) != 0) return std::nullopt;
+    const cmsghdr* c = CMSG_FIRSTHDR(&m);
+    if (!c || c->cmsg_level != SOL_SOCKET || c->cmsg_type != SCM_CREDENTIALS || c->cmsg_len != CMSG_LEN(sizeof(ucred)))
+        return std::nullopt;
+    ucred sender{};
+    std::memcpy(&sender, CMSG_DATA(c), sizeof(sender));
+    if (sender.uid != ::geteuid()) return std::nullopt;
+    if (size < ssize_t(kKnockWordSize) || std::memcmp(bytes, kKnockWord, kKnockWordSize) != 0) return std::nullopt;
+    return TokenFrom(bytes + kKnockWordSize, std::size_t(size) - kKnockWordSize);
 }
 
 }  // namespace
@@ -73,10 +101,15 @@ SingleInstance::SingleInstance(TempFolder& folder) {
     folder_ = folder.path();
     if (folder_.empty()) return;
     const std::string file = folder_ + '/' + kLockName;
-    // Our folder is ours alone, but a lock file of the wrong kind or owner
-    // is no copy of ours: never trusted, never followed.
+    // A lock file of the wrong kind or owner is no copy of ours: never
+    // trusted, never followed. Our folder is ours alone, so only this user
+    // (or root) put it there, and it is removed rather than left to switch
+    // the lock off for every start; when it will not go, the program runs
+    // without the lock.
     struct stat st {};
-    if (::lstat(file.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) return;
+    if (::lstat(file.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) &&
+        !removeWhateverIsAt(file))
+        return;
     lock_ = std::make_unique<QLockFile>(QString::fromStdString(file));
     lock_->setStaleLockTime(0);  // only a lock whose process is gone is stale
     if (lock_->tryLock(0) ||
@@ -107,10 +140,13 @@ void SingleInstance::openDoor() {
     if (!DoorAddress(path, address)) return;
     door_ = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (door_ < 0) return;
+    // Every knock carries its sender's user, checked as it is read.
+    const int on = 1;
     // We hold the lock, so whatever is in the door's place was left by a
-    // copy that ended: removed (a link as a link), never followed.
-    ::unlink(path.c_str());
-    if (::bind(door_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+    // copy that ended or planted: removed (a link as a link, a folder with
+    // what it holds), never followed.
+    if (::setsockopt(door_, SOL_SOCKET, SO_PASSCRED, &on, sizeof(on)) != 0 || !removeWhateverIsAt(path) ||
+        ::bind(door_, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         ::close(door_);
         door_ = -1;
         return;
@@ -118,19 +154,51 @@ void SingleInstance::openDoor() {
     if (!QCoreApplication::instance()) return;  // knocks are read on the event loop
     doorBell_ = std::make_unique<QSocketNotifier>(door_, QSocketNotifier::Read);
     QObject::connect(doorBell_.get(), &QSocketNotifier::activated, [this] { answerDoor(); });
+    rest_.setSingleShot(true);
+    rest_.setInterval(kDoorRestMs);
+    QObject::connect(&rest_, &QTimer::timeout, [this] { doorBell_->setEnabled(true); });
+    pending_.setSingleShot(true);
+    pending_.setTimerType(Qt::PreciseTimer);  // a coarse one may come early
+    QObject::connect(&pending_, &QTimer::timeout, [this] { heard(pendingToken_); });
 }
 
 void SingleInstance::answerDoor() {
-    char bytes[kTokenMax + 1];
-    bool knocked = false;
-    QString token;
-    for (int i = 0; i < kKnocksPerWake; ++i) {
-        const ssize_t n = ::recv(door_, bytes, sizeof(bytes), MSG_DONTWAIT);
+    char bytes[kKnockWordSize + kTokenMax + 1];  // one more: a longer datagram comes truncated
+    // Room for the credentials only: descriptors a sender attaches are never
+    // taken into this process (the kernel closes them and says so).
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(ucred))];
+    std::optional<QString> token;
+    int read = 0;
+    for (; read < kKnocksPerWake; ++read) {
+        iovec io{bytes, sizeof(bytes)};
+        msghdr m{};
+        m.msg_iov = &io;
+        m.msg_iovlen = 1;
+        m.msg_control = control;
+        m.msg_controllen = sizeof(control);
+        const ssize_t n = ::recvmsg(door_, &m, MSG_DONTWAIT | MSG_CMSG_CLOEXEC);
         if (n < 0) break;
-        knocked = true;
-        token = TokenFrom(bytes, std::size_t(n));
+        if (auto t = KnockFrom(m, bytes, n)) token = std::move(t);
     }
-    if (knocked && onKnock) onKnock(token);
+    if (read > 0) {
+        doorBell_->setEnabled(false);
+        rest_.start();
+    }
+    if (token) heard(*token);
+}
+
+void SingleInstance::heard(const QString& token) {
+    const auto now = std::chrono::steady_clock::now();
+    if (raised_ && now - lastRaise_ < kRaiseSpacing) {
+        pendingToken_ = token;  // the latest knock's: its token is the freshest
+        if (!pending_.isActive())
+            pending_.start(std::chrono::ceil<std::chrono::milliseconds>(kRaiseSpacing - (now - lastRaise_)));
+        return;
+    }
+    raised_ = true;
+    lastRaise_ = now;
+    pending_.stop();
+    if (onKnock) onKnock(token);
 }
 
 bool SingleInstance::knock(const QString& token) const {
@@ -143,9 +211,13 @@ bool SingleInstance::knock(const QString& token) const {
     if (!DoorAddress(path, address)) return false;
     const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
+    // A door whose queue is full (flooded, or its copy hung) gets a moment.
+    const timeval patience{kKnockPatienceMs / 1000, (kKnockPatienceMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof(patience));
     QByteArray word = token.toLatin1();
-    if (TokenFrom(word.constData(), std::size_t(word.size())).isEmpty()) word.clear();
-    const bool sent = ::sendto(fd, word.constData(), std::size_t(word.size()), MSG_DONTWAIT | MSG_NOSIGNAL,
+    if (!TokenFrom(word.constData(), std::size_t(word.size()))) word.clear();
+    word.prepend(kKnockWord);
+    const bool sent = ::sendto(fd, word.constData(), std::size_t(word.size()), MSG_NOSIGNAL,
                                reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == word.size();
     ::close(fd);
     return sent;

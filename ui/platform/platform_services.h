@@ -6,7 +6,9 @@
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,7 +49,16 @@ private:
 // A later start knocks on the running copy's door, a datagram socket beside
 // the lock, handing over the launcher's activation token, and the running
 // copy brings its window to the front: a child who clicks the icon again
-// gets the window back, even one minimised by mistake.
+// gets the window back, even one minimised by mistake. The door hears only
+// what a later start sends (our own user, the knock's word, a short token)
+// and raises at most once a second: raising makes the window manager work,
+// and a flood of knocks once froze the desktop for minutes. The door rests
+// a moment after each wake-up, so a flood costs ten wake-ups a second, not
+// one per datagram.
+//
+// Our folder is private, so whatever stands at the lock's or the door's
+// name was put there by this user: a folder, a link, a pipe or a stranger's
+// socket is removed rather than left to switch off the lock or the door.
 class SingleInstance {
 public:
     explicit SingleInstance(TempFolder& folder);
@@ -57,21 +68,32 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     bool anotherIsRunning() const { return !held_; }
-    // In the running copy: a later start knocked, with its token (may be empty).
+    // In the running copy: a later start knocked, with its token (may be
+    // empty). Called at most once a kRaiseSpacing; a knock inside it is
+    // answered when it has passed.
     std::function<void(const QString& token)> onKnock;
     // In a later start: asks the running copy to come to the front. False
-    // when there is no door to knock on.
+    // when the knock did not reach a door (none there, or not ours, or
+    // jammed): the caller says so.
     bool knock(const QString& token) const;
+
+    static constexpr std::chrono::milliseconds kRaiseSpacing{1000};
 
 private:
     void openDoor();
     void answerDoor();
+    void heard(const QString& token);
 
     std::string folder_;
     std::unique_ptr<QLockFile> lock_;
     bool held_ = false;
     int door_ = -1;
     std::unique_ptr<QSocketNotifier> doorBell_;
+    QTimer rest_;     // the door is not read again until this ends
+    QTimer pending_;  // a knock heard too soon after the last raise
+    QString pendingToken_;
+    std::chrono::steady_clock::time_point lastRaise_{};
+    bool raised_ = false;
 };
 
 // The token the launcher gave this start to bring a window to the front

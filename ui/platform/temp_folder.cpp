@@ -83,6 +83,16 @@ bool ensurePrivateFolder(const std::string& dir) {
     return ok && ::access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
+bool removeWhateverIsAt(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    if (S_ISDIR(st.st_mode))
+        removeTree(path);
+    else
+        ::unlink(path.c_str());
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 TempFolder::TempFolder() : TempFolder(defaultCandidates()) {}
 
 TempFolder::TempFolder(std::vector<std::string> candidateFolders) : m_candidates(std::move(candidateFolders)) {}

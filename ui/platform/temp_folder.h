@@ -61,4 +61,9 @@ private:
 // Returns false when the folder cannot be made private and writable.
 bool ensurePrivateFolder(const std::string& dir);
 
+// Clears a name in a folder of ours for a file of our own making: whatever
+// stands there is removed, a link or a socket as itself, a folder with all it
+// holds (opened up first). True when the name is free afterwards.
+bool removeWhateverIsAt(const std::string& path);
+
 }  // namespace pintaloo

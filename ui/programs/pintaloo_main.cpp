@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QThread>
 #include <QTimer>
 
@@ -105,6 +106,19 @@ private:
     static inline std::vector<Held> held_;
 };
 
+// A later start whose knock reached no door (the running copy is hung, or
+// something stands in its door's place) ends without the window coming
+// back; a start that ended silently would look broken, so it says why, on
+// the terminal and, where a box can be shown, in one.
+void SayRunningCopyHidden(Language language) {
+    const QString text = Text(TextId::RunningCopyHidden, language);
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+    QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(), text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -156,8 +170,8 @@ int main(int argc, char** argv) {
     TempFolder temp;
     SingleInstance instance(temp);
     // A later start ends below; first it brings the running copy's window
-    // to the front, where the child looks for it.
-    if (instance.anotherIsRunning()) instance.knock(LauncherToken());
+    // to the front, where the child looks for it, or says it could not.
+    const bool unreached = instance.anotherIsRunning() && !instance.knock(LauncherToken());
     Sounds sounds(audio, temp);
     Services services;
     services.sounds = &sounds;
@@ -182,7 +196,10 @@ int main(int argc, char** argv) {
     if (options.nosound) window.comfort().muteForThisRun();
     // The device stays closed while muted, and opens when sound is turned on.
     window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
-    if (!window.Load(instance.anotherIsRunning())) return 0;
+    if (!window.Load(instance.anotherIsRunning())) {
+        if (unreached) SayRunningCopyHidden(language);
+        return unreached ? 1 : 0;
+    }
     // Scanning as the settings keep it, or as --scan asks for this run.
     if (const int seconds = options.scanSeconds  ? options.scanSeconds
                             : options.twoSwitches ? 2

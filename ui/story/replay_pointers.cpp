@@ -9,14 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/actions/action_hub.h"
+
 namespace pintaloo {
 
 namespace {
 
 using Caps = QInputDevice::Capability;
-
-// Points as far out as any action's coordinate may be.
-constexpr double kFarthest = 1e6;
 
 QEvent::Type TabletType(ReplayPointers::Stage s) {
     return s == ReplayPointers::Stage::Begin ? QEvent::TabletPress
@@ -50,7 +49,7 @@ std::optional<QString> ReplayPointers::Refused(const QString& kind, const QStrin
     for (qsizetype i = words.size() - numbers; i < words.size(); ++i) {
         bool ok = false;
         const double v = words[i].toDouble(&ok);
-        if (!ok || !std::isfinite(v) || std::abs(v) > kFarthest) return usage;
+        if (!ok || !std::isfinite(v) || std::abs(v) > kMaxCoordinate) return usage;
     }
     if (!pen) {
         bool ok = false;

@@ -83,6 +83,11 @@ constexpr TextRow kTexts[] = {
     {TextId::NoDesktop, "Terminal",
      QT_TRANSLATE_NOOP3("Terminal", "Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.",
                         "Printed on the terminal when Pintaloo is started without a graphical desktop.")},
+    {TextId::RunningCopyHidden, "Terminal",
+     QT_TRANSLATE_NOOP3("Terminal", "Pintaloo is already open, but its window could not be brought to the front. "
+        "Look for it on the task bar, or close it and start Pintaloo again.",
+                        "Printed on the terminal, and shown in a message box, when Pintaloo is started while another "
+                        "Pintaloo runs and that one could not be asked to show its window.")},
     {TextId::Undo, "Window",
      QT_TRANSLATE_NOOP3("Window", "Undo",
                         "Tooltip: take back the last thing painted.")},

@@ -31,6 +31,7 @@ enum class TextId {
     OpenDrawing,       // Label7, in the page picker
     HelpLine,          // lblInfo; %1 is the version
     NoDesktop,         // on the terminal, when no display can be opened
+    RunningCopyHidden,  // on the terminal and in a box: a later start could not reach the running copy
     // Commands added later.
     Undo,
     Redo,
