@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "ui/files/colouring_pages.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/story/state_dump.h"
 #include "ui/window/key_access.h"
@@ -137,6 +138,64 @@ TEST_F(GalleryTest, KeysPressTheTileShownOnTheirPage) {
     w().keyAccess().pressControl(tile);
     EXPECT_EQ(opened, std::vector<QString>{thirteenth});
     EXPECT_EQ(tile->toolTip(), QFileInfo(thirteenth).completeBaseName());
+}
+
+// The picker's "Open a drawing" is the child's own drawings, never a dialog
+// over the whole disk; every way back from what a panel opened (the
+// gallery's close, Escape, the grown-ups' Ctrl+O cancelled) is that panel.
+TEST_F(GalleryTest, WhatThePickerOpensLeadsBackToThePicker) {
+    gallery.add(3);
+    const auto pickerOpen = [&] { return !Control(w(), "pctOpen")->isHidden(); };
+    call("KewlButtons1_MouseDown", {1});
+    call("NextPage");
+    for (const char* back : {"CloseGallery", "ClosePanel"}) {
+        QTest::mousePress(Control(w(), "Label7"), Qt::LeftButton);
+        EXPECT_TRUE(panel().isOpen()) << back;
+        EXPECT_TRUE(dialog.asks.empty()) << "no file dialog for a child";
+        call(back);
+        EXPECT_FALSE(panel().isOpen()) << back;
+        EXPECT_TRUE(pickerOpen()) << back;
+        EXPECT_EQ(st().PageNumber, ColouringPages::kFirst + 1) << "at the page it was left on";
+    }
+    QTest::keyClick(&w(), Qt::Key_O, Qt::ControlModifier);  // cancelled: nothing is queued
+    EXPECT_EQ(dialog.asks.size(), 1u);
+    EXPECT_TRUE(pickerOpen()) << "a cancelled dialog returns to the picker";
+    call("PickerGallery", {1});
+    call("GalleryPick", {1});
+    EXPECT_FALSE(panel().isOpen());
+    EXPECT_FALSE(pickerOpen()) << "a drawing chosen: back to painting";
+}
+
+// The film badge plays that drawing's film; the bin's question is a picture
+// as well as a word, for a child who cannot read it.
+TEST_F(GalleryTest, TheBadgePlaysTheFilmAndTheBinAsksInAPicture) {
+    gallery.add(3);  // the newest and the oldest carry their stories
+    int played = 0;
+    w().actions.plug("PlayFilm", [&played](const ActionHub::Args&) { ++played; });
+    call("Gallery");
+    call("GalleryFilm", {1});
+    EXPECT_EQ(played, 0) << "no story, no film";
+    QTest::mouseClick(Control(w(), "imgGalleryFilm", 0), Qt::LeftButton);
+    EXPECT_EQ(opened, std::vector<QString>{gallery.entries[2].path});
+    EXPECT_EQ(played, 1);
+    call("Gallery");
+    call("GalleryBin", {0});
+    const QImage ask = Control(w(), "imgGalleryReallyBin")->picture().toImage();
+    EXPECT_GT(ask.width(), Control(w(), "bGalleryBin", 0)->width() * 3 / 2) << "the bin and its question mark";
+}
+
+// In a language written right to left the first drawing and the page
+// before stand on the right, in the gallery and in the page picker.
+TEST_F(GalleryTest, RightToLeftTheFirstStandsOnTheRight) {
+    gallery.add(3);
+    call("Gallery");
+    for (const Language l : {Language::English, Language::Arabic}) {
+        w().SetLanguage(l);
+        const bool rtl = l == Language::Arabic;
+        EXPECT_EQ(Control(w(), "imgGallery", 0)->x() > Control(w(), "imgGallery", 1)->x(), rtl);
+        EXPECT_EQ(Control(w(), "KewlButtons9")->x() > Control(w(), "KewlButtons8")->x(), rtl);
+        EXPECT_EQ(Control(w(), "bGalleryBin", 0)->x() < Control(w(), "imgGallery", 0)->geometry().center().x(), rtl);
+    }
 }
 
 TEST_F(GalleryTest, ADrawingThatVanishedShowsAPlainFrameAndItsPickIsRefusedKindly) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ui/words/translation.h"
 
@@ -194,6 +195,23 @@ TEST(LanguageTest, QtDialogsSpeakTheChosenLanguage) {
         EXPECT_EQ(cancel(), QLatin1String("Abbrechen"));
     }
     EXPECT_EQ(cancel(), QLatin1String("Cancel"));
+}
+
+// Qt underlines a mnemonic's letter as a run of its own, which breaks an
+// Arabic word's joins and widens it past its button: no dialog word marks
+// a letter inside a joined word, and the word is Qt's own otherwise.
+TEST(LanguageTest, NoMnemonicBreaksAnArabicWord) {
+    QtTranslations qt;
+    ASSERT_EQ(qt.install(Language::Arabic), 2);
+    std::vector<DialogWord> words{{"QGnomeTheme", "&Cancel"}, {"QGnomeTheme", "&OK"}, {"QGnomeTheme", "&Save"}};
+    words.insert(words.end(), DialogWords().begin(), DialogWords().end());
+    for (const DialogWord& word : words) {
+        const QString shown = QCoreApplication::translate(word.context, word.source);
+        for (qsizetype i = shown.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < shown.size();
+             i = shown.indexOf(QLatin1Char('&'), i + 2))
+            EXPECT_NE(shown[i + 1].script(), QChar::Script_Arabic) << word.context << " " << word.source;
+    }
+    EXPECT_EQ(QCoreApplication::translate("QGnomeTheme", "&Cancel"), QString::fromUtf8("ألغِ"));
 }
 
 }  // namespace

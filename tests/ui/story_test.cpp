@@ -514,6 +514,13 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
     EXPECT_TRUE(last == now) << "the last frame is the drawing as it is";
     film.advance();
     EXPECT_FALSE(film.playing());
+    // Its save button stays for a child who reached for it late; the next
+    // press elsewhere only takes it away, and the fill is not poured.
+    EXPECT_TRUE(Control(w(), "bSaveFilm")->isVisible());
+    QTest::mouseClick(w().windowHandle(), Qt::LeftButton, {},
+                      Control<CanvasView>(w(), "pctDraw")->mapTo(window.get(), QPoint(600, 400)));
+    EXPECT_FALSE(Control(w(), "bSaveFilm")->isVisible());
+    EXPECT_TRUE(pixels() == drawing);
 }
 
 TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
@@ -555,7 +562,7 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
 }
 
 // The film's dialog and what saving it tells the parent speak the window's
-// language; a drawing with no name yet proposes the button's words.
+// language; a drawing with no name yet proposes the gallery's dated name.
 TEST_F(StoryTest, SavingTheFilmSpeaksTheWindowsLanguage) {
     SessionRecorder recorder(w(), stateDir());
     FilmPart film(w(), recorder);
@@ -569,8 +576,9 @@ TEST_F(StoryTest, SavingTheFilmSpeaksTheWindowsLanguage) {
     const auto& ask = dialog.asks.back();
     EXPECT_EQ(ask.title, Text(TextId::SaveFilm, fr));
     EXPECT_EQ(ask.filter, Text(TextId::FilterFilm, fr) + QStringLiteral(" (*.webp)"));
-    EXPECT_TRUE(ask.start.endsWith(QLatin1Char('/') + Text(TextId::SaveFilm, fr) + QStringLiteral(".webp")))
-        << qPrintable(ask.start);
+    EXPECT_TRUE(ask.start.contains(QLatin1Char('/') + Text(TextId::GalleryDrawingName, fr) + QLatin1Char(' ')))
+        << "the name the gallery gives the drawing: " << qPrintable(ask.start);
+    EXPECT_TRUE(ask.start.endsWith(QStringLiteral(".webp")));
     ASSERT_EQ(messages.told.size(), 1u);
     const auto& [title, text] = messages.told[0];
     EXPECT_EQ(title, Text(TextId::FilmNotSavedTitle, fr));

@@ -3,8 +3,14 @@
 // Every word the window shows, in every language: it fits the control that
 // shows it (descenders included), its tooltip fits the smallest screen, the
 // language's script has a font of its own, and an Arabic window keeps every
-// control where the English one has it while its dialogs read right to left.
+// control where the English one has it (but in the panels whose order means
+// "first") while its dialogs read right to left, their buttons' words whole.
+#include <algorithm>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QGlyphRun>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -119,11 +125,18 @@ TEST_F(TextFitTest, EachScriptIsWrittenInItsOwnFace) {
     }
 }
 
-// Every control's place, size and visibility, as the state dump lists them.
+// Every control's place, size and visibility, as the state dump lists them,
+// but for the panels whose order means "first" (the page picker, the
+// gallery): those run right to left (GalleryTest.RightToLeftTheFirstStandsOnTheRight).
 QStringList Places(const MainWindow& window) {
     QStringList places = DumpState(window);
-    places.removeIf([](const QString& line) {
-        return !line.contains(QRegularExpression(QStringLiteral(R"(\.(Left|Top|Width|Height|Visible)=)")));
+    QStringList mirrored;
+    for (const char* panel : {"pctOpen", "pctGallery"})
+        for (const QWidget* c : window.findChild<QWidget*>(QLatin1String(panel))->findChildren<QWidget*>())
+            mirrored << c->objectName() + QLatin1Char('.');
+    places.removeIf([&](const QString& line) {
+        return !line.contains(QRegularExpression(QStringLiteral(R"(\.(Left|Top|Width|Height|Visible)=)"))) ||
+               std::any_of(mirrored.cbegin(), mirrored.cend(), [&](const QString& m) { return line.startsWith(m); });
     });
     return places;
 }
@@ -143,6 +156,26 @@ TEST_F(TextFitTest, RightToLeftMirrorsTheDialogsButNotThePaintingWindow) {
             ASSERT_FALSE(c->isRightToLeft()) << c->objectName().toStdString();
         EXPECT_EQ(Places(w()), english);
     }
+}
+
+// Right to left, Qt's style lays a dialog button's icon and word out past
+// the button's edge and the word loses letters; the dialogs' buttons then
+// carry their word alone. The desktop's style here gives them icons, as a
+// desktop theme does.
+TEST_F(TextFitTest, RightToLeftDialogButtonsCarryTheirWordAlone) {
+    class IconButtons final : public QProxyStyle {
+    public:
+        using QProxyStyle::QProxyStyle;
+        int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* on, QStyleHintReturn* r) const override {
+            return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, on, r);
+        }
+    };
+    QApplication::setStyle(new IconButtons(QStyleFactory::create(QStringLiteral("fusion"))));
+    w().SetLanguage(Language::Arabic);
+    QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    for (const QAbstractButton* b : box.buttons()) EXPECT_TRUE(b->icon().isNull()) << b->text().toStdString();
+    w().SetLanguage(Language::English);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ buttons, in a light yellow; its hover face glows warm like theirs. The play
 button (49 x 49) is the same tile in green with a big play sign. The film
 badge (30 x 30) is a round peach disc with a short strip of film on it, so a
 drawing with a story is told apart at a glance. The bin (34 x 34) is small on
-purpose: it is for the grown-up. The empty gallery (300 x 200) is a picture,
+purpose: it is for the grown-up. Its question (52 x 34) is a picture a child
+who cannot read yet understands: the bin with its lid lifted and a big
+orange question mark beside it. The empty gallery (300 x 200) is a picture,
 not a sentence: an empty easel with a crayon leaning on it and sparkles,
 waiting for the first drawing.
 """
@@ -87,6 +89,16 @@ def bin_face(armed):
     return s
 
 
+def bin_question():
+    s = bin_face(True)
+    # the question mark: a thick outlined hook and dot, as big as the bin
+    hook = "M 37,12 Q 37,5 43.5,5 Q 50,5 50,11.5 Q 50,16 45.5,18 Q 43.5,19 43.5,22.5"
+    s += f'<path d="{hook}" fill="none"{stroke_attr(7, OL)}/>\n'
+    s += f'<path d="{hook}" fill="none"{stroke_attr(4, "#ff9a3c")}/>\n'
+    s += f'<circle cx="43.5" cy="29" r="3.2" fill="#ff9a3c"{stroke_attr(1.6, OL)}/>\n'
+    return s
+
+
 def empty_gallery():
     s = ""
     # easel legs and the empty board
@@ -117,7 +129,7 @@ def main():
     write(os.path.join(OUT, "gallery_play.svg"), document(49, 49, play_button()))
     write(os.path.join(OUT, "gallery_film.svg"), document(30, 30, film_badge()))
     write(os.path.join(OUT, "gallery_bin.svg"), document(34, 34, bin_face(False)))
-    write(os.path.join(OUT, "gallery_bin_armed.svg"), document(34, 34, bin_face(True)))
+    write(os.path.join(OUT, "gallery_bin_ask.svg"), document(52, 34, bin_question()))
     write(os.path.join(OUT, "gallery_empty.svg"), document(300, 200, empty_gallery()))
 
 

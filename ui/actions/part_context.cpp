@@ -4,6 +4,7 @@
 
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <QVariant>
 
 namespace pintaloo {
 
@@ -47,13 +48,23 @@ void PartContext::addPanel(QWidget& panel, std::function<void()> close) {
 }
 
 bool PartContext::closeOpenPanels() const {
-    bool closed = false;
-    for (const Panel& p : panels_) {
-        if (p.widget->isHidden()) continue;
-        p.close();
-        closed = true;
+    // Which were open is taken first: a panel a close brings back stays.
+    std::vector<const Panel*> open;
+    for (const Panel& p : panels_)
+        if (!p.widget->isHidden()) open.push_back(&p);
+    for (const Panel* p : open) p->close();
+    return !open.empty();
+}
+
+void MirrorForLanguage(QWidget& panel, Language language) {
+    static const char* const kMirrored = "pintalooMirrored";
+    const bool want = RightToLeft(language);
+    if (panel.property(kMirrored).toBool() == want) return;
+    panel.setProperty(kMirrored, want);
+    for (QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = child->geometry();
+        child->move(panel.width() - r.x() - r.width(), r.y());
     }
-    return closed;
 }
 
 }  // namespace pintaloo

@@ -98,6 +98,9 @@ public:
     // Opens a drawing from the gallery as the open command opens a picture
     // (one undo step, its story adopted); false when it was refused.
     std::function<bool(const QString& path)> openDrawingFile;
+    // Opens "My drawings" over a panel that hid itself for it: `back` brings
+    // that panel again when the gallery closes with nothing chosen.
+    std::function<void(std::function<void()> back)> openGalleryOver;
     std::function<void()> normalCommandFaces;
     std::function<void()> normalChromeFaces;
     std::function<void(int bars)> paintSizeBars;
@@ -113,7 +116,7 @@ public:
     // closeOpenPanels), and so does a right click anywhere on it.
     void addPanel(QWidget& panel, std::function<void()> close);
     // Closes every open panel without choosing anything in it; false when
-    // none was open.
+    // none was open. A panel another one was opened from comes back, open.
     bool closeOpenPanels() const;
 
 private:
@@ -130,5 +133,12 @@ private:
 // button and is back at the drawing. Controls added to the panel later are
 // covered too.
 void CloseOnRightClick(QWidget& panel, std::function<void()> close);
+
+// Lays a panel's controls out right to left for a language written that
+// way, and back: each direct child's place is mirrored across the panel, so
+// what comes first (the first drawing, the page before) stands on the
+// reading side. Call it whenever the language changes; it remembers which
+// way the panel stands. The painting window itself is never mirrored.
+void MirrorForLanguage(QWidget& panel, Language language);
 
 }  // namespace pintaloo

@@ -163,7 +163,8 @@ void DrawingFiles::OpenDrawing(int, double, double) {
             c_.services.messages->tell(RefusalTitle(c_.language), RefusalText(why, c_.language));
         }
     }
-    c_.closePagePicker();
+    // A cancelled or refused open leaves the page picker it came from open.
+    if (!lastOpened.isEmpty()) c_.closePagePicker();
 }
 
 bool DrawingFiles::OpenFile(const QString& path) {

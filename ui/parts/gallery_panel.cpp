@@ -27,9 +27,10 @@ const QColor kShowBack(37, 45, 82);       // play: a dark, calm blue round the d
 constexpr QRect kPanel{8, 76, 809, 625};
 constexpr int kTileWidth = 182, kTileHeight = 138, kTileStepX = 197, kTileStepY = 160;
 constexpr int kTileLeft = 18, kTileTop = 54;
-constexpr int kInset = 5;  // the thumbnail sits inside the tile's frame
-constexpr int kBinSize = 30, kFilmSize = 30;
-constexpr QSize kReally{156, 38};
+constexpr int kInset = 5;                     // the thumbnail sits inside the tile's frame
+constexpr int kBinSize = 30, kFilmSize = 40;  // the badge is the child's to press
+constexpr QSize kReally{178, 38};
+constexpr QSize kAsk{52, 34};  // the bin with its question mark
 constexpr QSize kArrow{64, 64};
 constexpr QSize kPlay{56, 56};
 
@@ -98,7 +99,9 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
         t.picture->onClick = [this, k] { c_.actions.run("GalleryPick", {double(firstOnPage() + k)}); };
         t.film = new Box(panel_, QStringLiteral("imgGalleryFilm(%1)").arg(k),
                          {r.left() + 8, r.bottom() - kFilmSize - 7, kFilmSize, kFilmSize});
-        t.film->setAttribute(Qt::WA_TransparentForMouseEvents);  // a press on the badge opens the drawing
+        t.film->setHandCursor(true);
+        c.actions.bind(*t.film, BoxEvent::Click, "GalleryFilm", k);
+        t.film->onClick = [this, k] { c_.actions.run("GalleryFilm", {double(firstOnPage() + k)}); };
         t.bin = new Box(panel_, QStringLiteral("bGalleryBin(%1)").arg(k),
                         {r.right() - kBinSize - 6, r.top() + 6, kBinSize, kBinSize});
         t.bin->setHandCursor(true);
@@ -110,13 +113,14 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     really_->setBackColor(QColor(255, 222, 222));
     really_->setFrame(QColor(196, 60, 70), 2, 10);
     really_->setHandCursor(true);
-    reallyBin_ = new Box(really_, "imgGalleryReallyBin", {4, 4, kBinSize, kBinSize});
+    // The question is a picture too, for a child who cannot read it yet.
+    reallyBin_ = new Box(really_, "imgGalleryReallyBin", {4, 2, kAsk.width(), kAsk.height()});
     reallyBin_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont ask;
     ask.setBold(true);
     ask.setPixelSize(18);
-    reallyText_ =
-        new Box(really_, "lblGalleryReally", {kBinSize + 4, 0, kReally.width() - kBinSize - 6, kReally.height()});
+    reallyText_ = new Box(really_, "lblGalleryReally",
+                          {kAsk.width() + 4, 0, kReally.width() - kAsk.width() - 6, kReally.height()});
     reallyText_->setCaptionStyle(ask, QColor(150, 30, 40), Qt::AlignCenter);
     reallyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     really_->onClick = [this] {
@@ -188,13 +192,27 @@ void GalleryPanel::dress() {
         t.film->setPicture(Art("gallery_film", {kFilmSize, kFilmSize}));
         t.bin->setPicture(Art("gallery_bin", {kBinSize, kBinSize}));
     }
-    reallyBin_->setPicture(Art("gallery_bin_armed", {kBinSize, kBinSize}));
-    prevButton_->setPicture(Art("arrow_prev", kArrow));
-    nextButton_->setPicture(Art("arrow_next", kArrow));
+    reallyBin_->setPicture(Art("gallery_bin_ask", kAsk));
     playButton_->setPicture(Art("gallery_play", kPlay));
+    faceArrows();
+}
+
+// The arrows point the way the pages turn: right to left, the page before
+// stands on the right.
+void GalleryPanel::faceArrows() {
+    if (!dressed_) return;
+    const bool rtl = RightToLeft(c_.language);
+    prevButton_->setPicture(Art(rtl ? "arrow_next" : "arrow_prev", kArrow));
+    nextButton_->setPicture(Art(rtl ? "arrow_prev" : "arrow_next", kArrow));
+}
+
+void GalleryPanel::openOver(std::function<void()> back) {
+    c_.actions.run("Gallery");
+    if (isOpen()) back_ = std::move(back);
 }
 
 void GalleryPanel::OpenGallery() {
+    back_ = nullptr;
     c_.playWave(WaveSound::Click);
     dress();
     page_ = 0;
@@ -273,7 +291,17 @@ void GalleryPanel::GalleryPick(int n) {
         }
         return;
     }
+    back_ = nullptr;  // chosen: the panel it was opened over has done its work too
     CloseGallery();
+}
+
+// The drawing's story comes with it when it opens, so its film is the one
+// the film button plays; a drawing the window refuses plays nothing.
+void GalleryPanel::GalleryFilm(int n) {
+    if (!isOpen() || n < firstOnPage() || n >= std::min(int(listing_.size()), firstOnPage() + kPerPage)) return;
+    if (tiles_[std::size_t(n - firstOnPage())].film->isHidden()) return;  // no story, no film
+    c_.actions.run("GalleryPick", {double(n)});
+    if (!isOpen()) c_.actions.run("PlayFilm");
 }
 
 void GalleryPanel::GalleryNext() {
@@ -294,8 +322,11 @@ void GalleryPanel::GalleryBin(int n) {
     if (!isOpen() || n < firstOnPage() || n >= std::min(int(listing_.size()), firstOnPage() + kPerPage)) return;
     if (armed_ != n) {
         armed_ = n;
+        // Over the bin, reaching into the tile whichever side the bin stands.
         const QRect bin = tiles_[std::size_t(n - firstOnPage())].bin->geometry();
-        really_->move(bin.right() + 1 - kReally.width() + 2, bin.top() - 2);
+        const bool binOnRight =
+            bin.center().x() > tiles_[std::size_t(n - firstOnPage())].picture->geometry().center().x();
+        really_->move(binOnRight ? bin.right() + 1 - kReally.width() + 2 : bin.left() - 2, bin.top() - 2);
         really_->show();
         really_->raise();
         return;
@@ -355,9 +386,11 @@ void GalleryPanel::CloseGallery() {
     GalleryEndShow();
     disarm();
     if (c_.services.thumbnails) c_.services.thumbnails->cancelPending();
+    const bool wasOpen = isOpen();
     panel_->hide();
     thumbs_.clear();
     for (Tile& t : tiles_) t.picture->clearPicture();
+    if (auto back = std::exchange(back_, nullptr); back && wasOpen) back();
 }
 
 void GalleryPanel::normalFaces() {
@@ -382,12 +415,17 @@ void GalleryPanel::PointerOverGalleryClose(int, double, double) {
 }
 
 void GalleryPanel::applyTexts(Language language) {
+    MirrorForLanguage(*panel_, language);
+    faceArrows();
     button_->setToolTip(Text(TextId::MyDrawings, language));
     title_->setCaption(Text(TextId::MyDrawings, language));
     playButton_->setToolTip(Text(TextId::GalleryPlay, language));
     closeButton_->setToolTip(Text(TextId::ClosePanel, language));
     reallyText_->setCaption(Text(TextId::GalleryReally, language));
-    for (Tile& t : tiles_) t.bin->setToolTip(Text(TextId::GalleryBin, language));
+    for (Tile& t : tiles_) {
+        t.bin->setToolTip(Text(TextId::GalleryBin, language));
+        t.film->setToolTip(Text(TextId::PlayFilm, language));
+    }
 }
 
 }  // namespace pintaloo

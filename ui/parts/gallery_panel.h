@@ -3,9 +3,12 @@
 #pragma once
 // The child's gallery: the "My drawings" button in the title strip and the
 // panel it opens over the canvas, with big thumbnails of every drawing kept,
-// newest first, twelve to a page. A press on one opens it; a small bin asks
-// "Really?" before it moves a drawing to the desktop's trash; the play
-// button shows the drawings one after another over the whole window.
+// newest first, twelve to a page. A press on one opens it; the film badge
+// of a drawing that carries its story opens it and plays its film; a small
+// bin asks "Really?" (in words and as a picture, the bin with a question
+// mark) before it moves a drawing to the desktop's trash; the play button
+// shows the drawings one after another over the whole window. In a
+// language written right to left the first drawing stands top right.
 //
 // The panel knows the gallery folder only through the gallery port and
 // makes no thumbnail itself: the thumbnail port answers later, and a
@@ -17,6 +20,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -46,10 +50,14 @@ public:
     // The actions (window_actions.cpp): the panel opens at its first page,
     // newest first; N counts the drawings of the whole listing from 0.
     void OpenGallery();
+    // Opened from another panel (the page picker), which `back` brings again
+    // when the gallery closes with nothing chosen.
+    void openOver(std::function<void()> back);
     void GalleryPick(int n);
     void GalleryNext();
     void GalleryPrevious();
-    void GalleryBin(int n);  // first press asks "Really?", a second on the same drawing trashes it
+    void GalleryBin(int n);   // first press asks "Really?", a second on the same drawing trashes it
+    void GalleryFilm(int n);  // the film badge: the drawing opens and its film plays
     void GalleryPlay();
     void GalleryEndShow();
     void CloseGallery();
@@ -75,7 +83,7 @@ public:
 private:
     struct Tile {
         Box* picture;  // "imgGallery(k)"
-        Box* film;     // "imgGalleryFilm(k)", the drawing carries its story
+        Box* film;     // "imgGalleryFilm(k)", the drawing carries its story: a press plays it
         Box* bin;      // "bGalleryBin(k)"
         QString path;  // the drawing it shows; empty when the tile is unused
     };
@@ -84,6 +92,7 @@ private:
     void showPage();
     void showThumbnail(int tile, const GalleryThumbnail& thumb);
     void disarm();
+    void faceArrows();
     void showNextInPlay();
     int firstOnPage() const { return page_ * kPerPage; }
 
@@ -109,6 +118,7 @@ private:
     int page_ = 0;
     bool dressed_ = false;
     std::optional<int> armed_;
+    std::function<void()> back_;  // the panel the gallery was opened over
     int showing_ = -1;
     QTimer showTimer_;
     std::unique_ptr<QObject> keysDuringShow_;  // any key ends play

@@ -65,7 +65,7 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
     c.actions.bind(*nextButton_, BoxEvent::MouseMove, "PointerOverNext");
     c.actions.bind(*prevButton_, BoxEvent::MouseMove, "PointerOverPrevious");
     c.actions.bind(*openDrawing_, BoxEvent::MouseMove, "PointerOverOpen");
-    c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "OpenDrawing");  // the drawing files open
+    c.actions.bind(*openDrawing_, BoxEvent::MouseDown, "PickerGallery");
     c.actions.bind(*preview_, BoxEvent::MouseMove, "PointerOverPage");
     c.actions.bind(*panel_, BoxEvent::MouseMove, "PointerOverPagePicker");
     c.actions.bind(*closeButton_, BoxEvent::Click, "ClosePagePicker");
@@ -76,11 +76,24 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
 
 void PagePicker::open() {
+    c_.state.PageNumber = ColouringPages::kFirst;
+    reopen();
+}
+
+void PagePicker::reopen() {
     panel_->move(8, 76);
     panel_->show();
     panel_->raise();
-    c_.state.PageNumber = ColouringPages::kFirst;
     ShowPickerPage();
+}
+
+// A child's press must not reach a dialog that browses the whole disk; the
+// picker hides rather than closes, so the way back finds its page.
+void PagePicker::PickerGallery(int, double, double) {
+    if (!isOpen()) return;
+    c_.playWave(WaveSound::Click);
+    panel_->hide();
+    c_.openGalleryOver([this] { reopen(); });
 }
 
 void PagePicker::ShowPickerPage() {
@@ -144,6 +157,14 @@ void PagePicker::PointerOverPagePicker(int, double, double) {
 }
 
 void PagePicker::applyTexts(Language language) {
+    // The arrows point the way they turn: right to left, the page before
+    // stands on the right.
+    MirrorForLanguage(*panel_, language);
+    const bool rtl = RightToLeft(language);
+    prevButton_->setPicture(
+        ArtStore::instance().pixmap(rtl ? ":/art/ui/arrow_next.svg" : ":/art/ui/arrow_prev.svg", {49, 49}));
+    nextButton_->setPicture(
+        ArtStore::instance().pixmap(rtl ? ":/art/ui/arrow_prev.svg" : ":/art/ui/arrow_next.svg", {49, 49}));
     title_->setCaption(Text(TextId::PickerTitle, language));
     openDrawing_->setCaption(Text(TextId::OpenDrawing, language));
     closeButton_->setToolTip(Text(TextId::ClosePanel, language));

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page picker: leafs through the colouring pages with a preview and a
-// counter, takes the page shown onto the canvas, and offers to open a
-// picture file instead.
+// counter, takes the page shown onto the canvas, and offers the child's own
+// drawings instead ("My drawings", over the picker; closing it comes back
+// here). A picture file from anywhere on the disk is the grown-ups' Ctrl+O.
 #include <functional>
 
 #include "ui/actions/box.h"
@@ -16,12 +17,16 @@ class PagePicker {
 public:
     explicit PagePicker(PartContext& c);
 
-    void open();  // shown over the canvas at the first page
+    void open();    // shown over the canvas at the first page
+    void reopen();  // shown again at the page it was left on
     void close() { panel_->hide(); }
     void ShowPickerPage();  // counter first, then the preview
     void NextPage();
     void PreviousPage();
     void TakePage();
+    // "Open a drawing": the gallery, over the picker, which comes back at
+    // the same page when the gallery closes with nothing chosen.
+    void PickerGallery(int button, double x, double y);
     void PointerOverNext(int button, double x, double y);
     void PointerOverPrevious(int button, double x, double y);
     void PointerOverOpen(int button, double x, double y);

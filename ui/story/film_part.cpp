@@ -3,6 +3,7 @@
 #include "ui/story/film_part.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include "ui/parts/drawing_files.h"
 #include "engine/recording/film_timing.h"
 #include "ui/art/art_store.h"
+#include "ui/files/gallery_folder.h"
 
 namespace pintaloo {
 
@@ -91,6 +93,7 @@ std::int64_t FilmPart::now() const { return workClock ? workClock() : steady_.el
 
 void FilmPart::PlayFilm() {
     if (playing() || !recorder_.hasStory()) return;
+    dismissSave();
     auto player = std::make_unique<StoryPlayer>(recorder_.story());
     if (!player->begin()) return;  // the start picture is gone: there is nothing true to show
     FilmClock clock;
@@ -137,10 +140,29 @@ void FilmPart::advance() {
         if (played_ < upTo) return;
     }
     ++frame_;
-    if (frame_ >= frameCount() + kHoldFrames) StopFilm();
+    if (frame_ >= frameCount() + kHoldFrames) endFilm();
+}
+
+// The button shows only over the film, and a child reaches for it late:
+// it stays where it stood, the filter still catching the press that would
+// otherwise land on the canvas under it.
+void FilmPart::endFilm() {
+    StopFilm();
+    lingering_ = true;
+    saveButton_->show();
+    saveButton_->raise();
+    qApp->installEventFilter(this);
+}
+
+void FilmPart::dismissSave() {
+    if (!lingering_) return;
+    lingering_ = false;
+    saveButton_->hide();
+    qApp->removeEventFilter(this);
 }
 
 void FilmPart::StopFilm() {
+    dismissSave();
     if (inStep_) {  // never under the call that is playing: advance() stops once it is done
         stopAfterStep_ = true;
         return;
@@ -162,13 +184,8 @@ void FilmPart::SaveFilm() {
     timer_.stop();
     // The dialog's own presses must reach it, and the film waits meanwhile.
     saving_ = true;
-    // The Pictures folder and the drawing's own name, when it has one;
-    // otherwise the button's words, in the child's language, as the name (a
-    // translation's slash would make it a folder).
     const Language language = w_.language;
-    const QString saved = QFileInfo(w_.files().dialogFileName).completeBaseName();
-    const QString name =
-        saved.isEmpty() ? Text(TextId::SaveFilm, language).replace(QLatin1Char('/'), QLatin1Char('-')) : saved;
+    const QString name = proposedName();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     std::optional<QString> chosen = w_.services.dialog->saveFileName(
         Text(TextId::SaveFilm, language), QDir(folder).filePath(name + QStringLiteral(".webp")),
@@ -195,6 +212,16 @@ void FilmPart::SaveFilm() {
     if (wasRunning && playing()) timer_.start();
 }
 
+// The Pictures folder and the drawing's own name: the one a grown-up saved
+// it under, else the gallery's file it was opened from, else the dated name
+// the gallery gives it when it is filed (a film found beside its drawing).
+QString FilmPart::proposedName() const {
+    const DrawingFiles& files = w_.files();
+    for (const QString& path : {files.dialogFileName, files.lastOpened})
+        if (const QString name = QFileInfo(path).completeBaseName(); !name.isEmpty()) return name;
+    return QFileInfo(GalleryFolder::DatedName(QDateTime::currentDateTime(), w_.language)).completeBaseName();
+}
+
 // The press's own place on the screen, so it counts however it comes: to
 // the window first (as from the window system) or straight to the button.
 bool FilmPart::onSaveButton(const QMouseEvent& press) const {
@@ -207,12 +234,13 @@ bool FilmPart::eventFilter(QObject* watched, QEvent* event) {
         showFace(event->type() == QEvent::Enter);
         return false;
     }
-    if (!playing() || saving_) return false;
+    if ((!playing() && !lingering_) || saving_) return false;
     const QEvent::Type t = event->type();
     if (t != QEvent::MouseButtonPress && t != QEvent::KeyPress) return false;
     if (t == QEvent::MouseButtonPress && onSaveButton(*static_cast<const QMouseEvent*>(event)))
         return false;  // the save button saves, and the film goes on after
-    // The press only stops the film; it must not draw or start anything.
+    // The press only stops the film or takes its button away; it must not
+    // draw or start anything.
     StopFilm();
     return true;
 }

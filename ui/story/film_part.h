@@ -9,7 +9,10 @@
 // shown and has no sound, and its frames are shown on a screen laid over the
 // canvas: the drawing and its history are never touched. While it plays,
 // any press (mouse or key) anywhere but on the save button stops it and the
-// drawing shows again as it is; the press does nothing else.
+// drawing shows again as it is; the press does nothing else. A film that
+// plays to its end leaves the save button where it stood, so a child who
+// reached for it as the film ended still finds it: the next press anywhere
+// else only takes the button away, it never paints.
 //
 // A story may hold far more work than its film has time for (a few
 // kilobytes beside a picture can ask for thousands of oil pictures), and
@@ -66,6 +69,8 @@ public:
     void applyTexts(Language language);
 
     bool playing() const { return player_ != nullptr; }
+    // The film ended by itself and its save button waits for the next press.
+    bool offeringSave() const { return lingering_; }
     // Frames shown so far in this playing; the timer calls advance(), tests may too.
     int shownFrames() const { return frame_; }
     int frameCount() const { return int(callsByFrame_.size()); }
@@ -80,6 +85,9 @@ private:
     void showFace(bool hot);
     std::int64_t now() const;
     bool onSaveButton(const QMouseEvent& press) const;
+    void endFilm();         // played to its end: the save button stays
+    void dismissSave();     // the press after the end: the button goes, and the press with it
+    QString proposedName() const;
 
     MainWindow& w_;
     const SessionRecorder& recorder_;
@@ -98,6 +106,7 @@ private:
     bool inStep_ = false;          // a call of the story is playing
     bool stopAfterStep_ = false;   // a stop came meanwhile: the step's window goes when the step is done
     bool saving_ = false;          // the save dialog and the film's making: presses go where they are meant
+    bool lingering_ = false;       // ended by itself; the save button waits for one more press
 };
 
 }  // namespace pintaloo

@@ -128,6 +128,7 @@ void MainWindow::connectParts() {
     c.openPagePicker = [this] { pagePicker_->open(); };
     c.closePagePicker = [this] { pagePicker_->close(); };
     c.openDrawingFile = [this](const QString& path) { return files().OpenFile(path); };
+    c.openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); };
     c.normalCommandFaces = [this] { commands_->normalFaces(); };
     c.normalChromeFaces = [this] { chrome_->normalFaces(); };
     c.paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); };

@@ -247,6 +247,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverPagePicker", "pctOpen_MouseMove", pages, &PagePicker::PointerOverPagePicker),
         Row("ClosePagePicker", "bClosePicker_Click", pages, &PagePicker::ClosePagePicker),
         Row("PointerOverPickerClose", "bClosePicker_MouseMove", pages, &PagePicker::PointerOverPickerClose),
+        Row("PickerGallery", "PickerGallery", pages, &PagePicker::PickerGallery),
         Row("OpenDrawing", "Label7_MouseDown", files, &DrawingFiles::OpenDrawing)
             .draws()
             .replacesDrawing()
@@ -262,6 +263,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("GalleryNext", "GalleryNext", gallery, &GalleryPanel::GalleryNext),
         Row("GalleryPrevious", "GalleryPrevious", gallery, &GalleryPanel::GalleryPrevious),
         Row("GalleryBin", "GalleryBin", gallery, &GalleryPanel::GalleryBin, GalleryPanel::kMostListed),
+        Row("GalleryFilm", "GalleryFilm", gallery, &GalleryPanel::GalleryFilm, GalleryPanel::kMostListed),
         Row("GalleryPlay", "GalleryPlay", gallery, &GalleryPanel::GalleryPlay),
         Row("GalleryEndShow", "GalleryEndShow", gallery, &GalleryPanel::GalleryEndShow),
         Row("CloseGallery", "CloseGallery", gallery, &GalleryPanel::CloseGallery),
