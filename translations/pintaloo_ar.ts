@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ولا في مجلد Pintaloo نفسه. إنها محفوظة فقط ما دام Pintaloo مفتوحًا: اضغط «احفظ» واختر مجلدًا، فتُحفَظ هناك مع الرسمة.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>لا يحفظ Pintaloo في الذاكرة أكثر من %1 رسمة، لذلك ذهبت أقدمها. اضغط «احفظ» واختر مجلدًا لتحفظ الباقي.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>رسومات محفوظة في الذاكرة فقط لأن أي مجلد لم يقبلها: %1.
+
+ستضيع عندما يُغلَق Pintaloo. هل تحفظها الآن في مجلد تختاره؟</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 und auch nicht in Pintaloos eigenem Ordner. Sie bleiben nur erhalten, solange Pintaloo offen ist: Drücke auf Speichern und wähle einen Ordner, dann werden sie dort mit der Zeichnung gespeichert.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo behält höchstens %1 Zeichnungen im Speicher, darum ist die älteste davon verloren. Drücke auf Speichern und wähle einen Ordner, um die anderen zu behalten.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Zeichnungen, die nur im Speicher sind, weil kein Ordner sie angenommen hat: %1.
+
+Sie gehen verloren, wenn Pintaloo sich schließt. Jetzt in einem Ordner deiner Wahl speichern?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

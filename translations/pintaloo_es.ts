@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ni en la carpeta propia de Pintaloo. Solo se conservan mientras Pintaloo esté abierto: pulsa Guardar y elige una carpeta, y se guardarán allí junto con el dibujo.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo guarda como mucho %1 dibujos en la memoria, así que el más antiguo se ha perdido. Pulsa Guardar y elige una carpeta para conservar los demás.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Dibujos guardados solo en la memoria, porque ninguna carpeta los aceptó: %1.
+
+Se perderán cuando Pintaloo se cierre. ¿Guardarlos ahora en una carpeta que elijas?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ni dans le dossier de Pintaloo. Ils ne sont gardés que tant que Pintaloo reste ouvert&#xa0;: appuie sur Enregistrer et choisis un dossier, ils y seront enregistrés avec le dessin.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo garde au plus %1 dessins en mémoire, alors le plus ancien est perdu. Appuie sur Enregistrer et choisis un dossier pour garder les autres.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Dessins gardés seulement en mémoire, car aucun dossier ne les a acceptés&#xa0;: %1.
+
+Ils seront perdus quand Pintaloo se fermera. Les enregistrer maintenant dans un dossier de ton choix&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 né nella cartella di Pintaloo. Sono conservati solo finché Pintaloo resta aperto: premi Salva e scegli una cartella, e saranno salvati lì insieme al disegno.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo conserva al massimo %1 disegni in memoria, quindi il più vecchio è andato perso. Premi Salva e scegli una cartella per conservare gli altri.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Disegni conservati solo in memoria, perché nessuna cartella li ha accettati: %1.
+
+Andranno persi quando Pintaloo si chiude. Salvarli ora in una cartella a tua scelta?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 Pintaloo 自身のフォルダーにも入れられません。絵は Pintaloo を開いているあいだだけとってあります。「保存」を押してフォルダーを選ぶと、いまの絵といっしょにそこへ保存されます。</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo がメモリーにとっておける絵は %1 まいまでなので、いちばん古い絵がなくなりました。「保存」を押してフォルダーを選ぶと、ほかの絵をとっておけます。</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>どのフォルダーにも入れられず、メモリーにだけある絵: %1 まい。
+
+Pintaloo を閉じるとなくなります。いま、選んだフォルダーに保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

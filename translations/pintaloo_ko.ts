@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 Pintaloo 자체 폴더에도 넣을 수 없어요. 그림은 Pintaloo가 열려 있는 동안에만 보관돼요. &apos;저장&apos;을 누르고 폴더를 고르면 지금 그림과 함께 그곳에 저장돼요.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo는 그림을 메모리에 %1장까지만 보관해서 가장 오래된 그림이 없어졌어요. &apos;저장&apos;을 누르고 폴더를 고르면 나머지 그림을 지킬 수 있어요.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>어느 폴더에도 넣을 수 없어 메모리에만 있는 그림: %1장.
+
+Pintaloo를 닫으면 없어져요. 지금 고른 폴더에 저장할까요?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 en ook niet in de eigen map van Pintaloo. Ze worden alleen bewaard zolang Pintaloo open is: druk op Opslaan en kies een map, dan worden ze daar samen met de tekening opgeslagen.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo bewaart hoogstens %1 tekeningen in het geheugen, dus de oudste is weg. Druk op Opslaan en kies een map om de andere te bewaren.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Tekeningen die alleen in het geheugen staan, omdat geen map ze wilde aannemen: %1.
+
+Ze gaan verloren als Pintaloo sluit. Nu opslaan in een map die je kiest?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ani we własnym folderze Pintaloo. Są przechowywane tylko do zamknięcia Pintaloo: naciśnij Zachowaj i wybierz folder, a zostaną tam zapisane razem z rysunkiem.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo przechowuje w pamięci najwyżej %1 rysunków, więc najstarszy z nich przepadł. Naciśnij Zachowaj i wybierz folder, aby zachować pozostałe.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Rysunki przechowywane tylko w pamięci, bo żaden folder ich nie przyjął: %1.
+
+Przepadną po zamknięciu Pintaloo. Zapisać je teraz w wybranym folderze?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 nem na pasta do próprio Pintaloo. Eles só ficam guardados enquanto o Pintaloo estiver aberto: aperte Salvar e escolha uma pasta, e eles serão salvos lá junto com o desenho.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>O Pintaloo guarda no máximo %1 desenhos na memória, então o mais antigo se perdeu. Aperte Salvar e escolha uma pasta para guardar os outros.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Desenhos guardados só na memória, porque nenhuma pasta os aceitou: %1.
+
+Eles se perdem quando o Pintaloo fechar. Salvá-los agora numa pasta que você escolher?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

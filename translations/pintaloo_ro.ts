@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 și nici în dosarul propriu al lui Pintaloo. Sunt păstrate doar cât timp Pintaloo este deschis: apasă Salvează și alege un dosar, iar ele vor fi salvate acolo împreună cu desenul.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo păstrează în memorie cel mult %1 desene, așa că cel mai vechi s-a pierdut. Apasă Salvează și alege un dosar ca să le păstrezi pe celelalte.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Desene păstrate doar în memorie, pentru că niciun dosar nu le-a primit: %1.
+
+Se pierd când Pintaloo se închide. Le salvezi acum într-un dosar ales de tine?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ни в собственную папку Pintaloo. Они хранятся, только пока Pintaloo открыт: нажми «Сохранить» и выбери папку, и они сохранятся там вместе с рисунком.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo хранит в памяти не больше %1 рисунков, поэтому самый старый из них пропал. Нажми «Сохранить» и выбери папку, чтобы сохранить остальные.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Рисунки, которые есть только в памяти, потому что ни одна папка их не приняла: %1.
+
+Они пропадут, когда Pintaloo закроется. Сохранить их сейчас в папку, которую ты выберешь?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 Pintaloo&apos;nun kendi klasörüne de konamıyor. Yalnızca Pintaloo açık kaldığı sürece saklanıyorlar: Kaydet&apos;e bas ve bir klasör seç, resimle birlikte oraya kaydedilsinler.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo bellekte en çok %1 resim saklar, bu yüzden en eskisi gitti. Diğerlerini korumak için Kaydet&apos;e bas ve bir klasör seç.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Hiçbir klasör kabul etmediği için yalnızca bellekte duran resimler: %1.
+
+Pintaloo kapanınca kaybolurlar. Şimdi seçeceğin bir klasöre kaydedilsinler mi?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 ні у власну теку Pintaloo. Вони зберігаються, лише поки Pintaloo відкритий: натисни «Зберегти» й вибери теку, і вони збережуться там разом із малюнком.</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo зберігає в пам’яті щонайбільше %1 малюнків, тому найстаріший із них зник. Натисни «Зберегти» й вибери теку, щоб зберегти решту.</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>Малюнки, що є лише в пам’яті, бо жодна тека їх не прийняла: %1.
+
+Вони зникнуть, коли Pintaloo закриється. Зберегти їх зараз у теку, яку ти обереш?</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

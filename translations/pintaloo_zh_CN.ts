@@ -570,6 +570,20 @@ nor into Pintaloo&apos;s own folder. They are kept only while Pintaloo is open: 
 
 也不能放进 Pintaloo 自己的文件夹。它们只在 Pintaloo 开着的时候保留：按“保存”并选一个文件夹，它们会和这幅画一起保存在那里。</translation>
     </message>
+    <message>
+        <source>Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and choose a folder to keep the others.</source>
+        <comment>%1 a number, 30 or so. &apos;Save&apos; is the Save button&apos;s name.</comment>
+        <translation>Pintaloo 最多在内存里保留 %1 幅画，所以最早的一幅已经没有了。按“保存”并选一个文件夹，就能留住其余的画。</translation>
+    </message>
+    <message>
+        <source>Drawings kept only in memory, because no folder would take them: %1.
+
+They are lost when Pintaloo closes. Save them now into a folder you choose?</source>
+        <comment>%1 a number. A question: yes opens the save dialog.</comment>
+        <translation>因为没有文件夹肯收下，只保存在内存里的画：%1 幅。
+
+Pintaloo 关闭后它们就没有了。现在保存到你选的文件夹吗？</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>

@@ -454,5 +454,43 @@ TEST_F(GalleryKeeperTest, DrawingsNoFolderTakesWaitForSave) {
     for (const QImage& d : drawn) EXPECT_NE(std::find(saved.begin(), saved.end(), d), saved.end());
 }
 
+// Drawings only memory holds are never lost unsaid: the session's end
+// writes them where a folder takes them, one let go past the cap is said,
+// and quitting asks about the rest and saves them where the parent chooses.
+TEST_F(GalleryKeeperTest, HeldDrawingsAreWrittenAtTheSessionsEndOrOfferedAtQuit) {
+    Write(at("gallery"), "x");
+    Write(at("state/unfiled"), "x");
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    GalleryKeeper keeper(w(), recorder, at("state"));
+    int drawn = 0;
+    const auto hold = [&](int count) {
+        for (int i = 0; i < count; ++i, ++drawn) {
+            draw(40 + 3 * drawn);
+            call("KewlButtons2_MouseDown", {1});
+        }
+    };
+    const auto pngs = [&](const char* folder) { return QDir(at(folder)).entryList({"*.png"}, QDir::Files).size(); };
+    hold(2);
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(at("home")));
+    EXPECT_EQ(keeper.keepHeldAtSessionEnd(), 0);
+    qputenv("HOME", home);
+    EXPECT_EQ(pngs("home"), 2) << "the gallery and the state folder refuse: the home folder takes them";
+    hold(GalleryFolder::kMaxHeld + 1);
+    const QString letGo = Text(TextId::HeldLetGo, Language::English).arg(GalleryFolder::kMaxHeld);
+    EXPECT_TRUE(
+        std::any_of(messages.told.begin(), messages.told.end(), [&](const auto& t) { return t.second == letGo; }));
+    messages.answers = {true};
+    ASSERT_TRUE(QDir().mkpath(at("chosen")));
+    dialog.answers.push_back(at("chosen/mine.png"));
+    w().close();
+    ASSERT_FALSE(messages.asked.empty());
+    EXPECT_EQ(messages.asked.back().second,
+              Text(TextId::HeldBeforeQuitting, Language::English).arg(GalleryFolder::kMaxHeld));
+    EXPECT_EQ(pngs("chosen"), GalleryFolder::kMaxHeld + 1) << "the held drawings and the drawing itself";
+}
+
 }  // namespace
 }  // namespace pintaloo

@@ -44,6 +44,19 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
+    // A story beside the boat opening `count` black pictures of `side` x
+    // `side` pixels, each a few kilobytes on the disk.
+    void PlantBigPictures(const QString& story, int count, int side) {
+        QImage big(side, side, QImage::Format_Mono);
+        big.fill(0);
+        QByteArray text = "start blank\n";
+        for (int i = 0; i < count; ++i) {
+            const QByteArray name = "big-" + QByteArray::number(i) + ".png";
+            ASSERT_TRUE(big.save(at("pictures/" + QString::fromLatin1(name)), "PNG"));
+            text += "picture " + name + "\nLabel7_MouseDown\n";
+        }
+        Write(story, text);
+    }
     // Opens pictures/boat.png through the window, with the recorder listening.
     Story openBoat() {
         SessionRecorder recorder(w(), at("state"));
@@ -109,6 +122,9 @@ TEST_F(StoryFileTest, AStoryThatCannotBeReadOrPlayedIsRefusedWhole) {
          StoryRefusal::StartPicture},
         {"a state the editor cannot take", text("start blank\nstate 1 2 3\n"), StoryRefusal::CannotPlay},
         {"a malformed line", text("start blank\nthis is not a story\n"), StoryRefusal::NotAStory},
+        // Each opens, but decoding them all would hold the window for seconds.
+        {"pictures beyond a story's pixels", [&] { PlantBigPictures(story, 8, 2000); }, StoryRefusal::TooLarge},
+        {"one picture beyond a story's pixels", [&] { PlantBigPictures(story, 1, 5000); }, StoryRefusal::TooLarge},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

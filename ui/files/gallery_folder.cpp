@@ -325,10 +325,12 @@ void GalleryFolder::noteSaved(const QString& path, const QImage& drawing) {
     if (QDir(QFileInfo(path).absolutePath()) == QDir(folder_)) addToIndex(PixelKey(drawing), path);
 }
 
-void GalleryFolder::hold(const QByteArray& png) {
-    if (png.isEmpty()) return;
+bool GalleryFolder::hold(const QByteArray& png) {
+    if (png.isEmpty()) return false;
     held_.push_back(png);
+    const bool full = held_.size() > std::size_t(kMaxHeld);
     while (held_.size() > std::size_t(kMaxHeld)) held_.pop_front();
+    return full;
 }
 
 int GalleryFolder::fileHeld(const QString& folder, Language language) {

@@ -58,7 +58,7 @@ public:
 
     QString holding(const QImage& drawing) override;
     void noteSaved(const QString& path, const QImage& drawing) override;
-    void hold(const QByteArray& png) override;
+    bool hold(const QByteArray& png) override;
     int heldCount() const override { return int(held_.size()); }
     int fileHeld(const QString& folder, Language language) override;
 

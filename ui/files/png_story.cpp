@@ -188,7 +188,7 @@ PngStory ReadPngStory(const QByteArray& png) {
     }
     out.refusal = Inflate(packed.sliced(1), StoryLimits::kMaxBytes, &out.text);
     if (out.refusal != PngStoryRefusal::None) return out;
-    qint64 pixels = 0;
+    StoryPixels pixels;
     for (const Chunk& c : pictures) {
         const qsizetype zero = c.body.indexOf('\0');
         // A name the story could write as one word of its own: no slashes,
@@ -204,13 +204,10 @@ PngStory ReadPngStory(const QByteArray& png) {
             break;
         }
         // Every picture is decoded when the story is checked: their sizes,
-        // read from their headers without decoding, are added up first.
-        // (Bytes that are no picture cost nothing: checking refuses them.)
+        // read from their headers without decoding, are added up first, so
+        // a story beyond them is never written out to be checked.
         const QByteArray bytes = c.body.sliced(zero + 1).toByteArray();
-        PictureRefusal why = PictureRefusal::None;
-        const QSize size = CheckPicture(bytes, &why).size;
-        if (why == PictureRefusal::None) pixels += qint64(size.width()) * size.height();
-        if (pixels > StoryLimits::kMaxPicturePixels) {
+        if (!pixels.add(bytes)) {
             out.refusal = PngStoryRefusal::TooLarge;
             break;
         }

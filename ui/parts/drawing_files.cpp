@@ -131,6 +131,20 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
     if (gallery && gallery->heldCount() > 0) gallery->fileHeld(folder, c_.language);
 }
 
+void DrawingFiles::offerHeldBeforeQuitting() {
+    GalleryPort* const gallery = c_.services.gallery;
+    if (!gallery || gallery->heldCount() == 0 || gallery->fileHeld({}, c_.language) == 0) return;
+    // A dialog cancelled or a folder refusing leaves the same number: asked
+    // again, so only a "no" lets them go.
+    while (const int held = gallery->heldCount()) {
+        if (!c_.services.messages ||
+            !c_.services.messages->ask(Text(TextId::GalleryNotKeptTitle, c_.language),
+                                       Text(TextId::HeldBeforeQuitting, c_.language).arg(held)))
+            return;
+        c_.actions.run("SaveDrawing", {1});
+    }
+}
+
 void DrawingFiles::OpenDrawing(int, double, double) {
     c_.playWave(WaveSound::Click);
     lastOpened.clear();

@@ -29,6 +29,11 @@ public:
     // from the gallery): run through the hub, so it is one undo step and
     // the story records it as an open. False when it was refused.
     bool OpenFile(const QString& path);
+    // Before the program ends: drawings no folder would take are in memory
+    // only. The gallery is tried once more; for those still held the
+    // parent hears how many and may save them (with the drawing) into a
+    // folder they choose, asked again while some are left and they say yes.
+    void offerHeldBeforeQuitting();
 
     // Where the save dialog starts: the gallery's dated name ("Drawing
     // 2026-12-09 10.15.png" in the child's language) in the gallery folder,

@@ -76,8 +76,12 @@ public:
     }
     // Drawings that could be filed nowhere (the gallery and the state
     // folder both refused), as PNG bytes, kept in memory while the program
-    // runs until a filing or a save takes them.
-    virtual void hold(const QByteArray& png) { (void)png; }
+    // runs until a filing or a save takes them. True when the oldest held
+    // was let go to make room (the parent must hear of it).
+    virtual bool hold(const QByteArray& png) {
+        (void)png;
+        return false;
+    }
     virtual int heldCount() const { return 0; }
     // Writes the held drawings as new dated files into `folder` (never over
     // a file there); those written are let go. The number still held.

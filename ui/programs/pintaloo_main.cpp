@@ -237,10 +237,14 @@ int main(int argc, char** argv) {
     // Every drawing replaced from now on goes into the child's gallery.
     GalleryFolder gallery(GalleryFolder::DefaultFolder());
     window.services.gallery = &gallery;
-    const GalleryKeeper keeper(window, recorder, keptFolder);
+    GalleryKeeper keeper(window, recorder, keptFolder);
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
-    // way its close button does, which keeps the drawing, without asking.
-    SessionEndSignals endOnSignal([&window] { window.QuitForSessionEnd(); });
+    // way its close button does, which keeps the drawing, without asking;
+    // drawings held in memory are written wherever a folder takes them.
+    SessionEndSignals endOnSignal([&window, &keeper] {
+        keeper.keepHeldAtSessionEnd();
+        window.QuitForSessionEnd();
+    });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Unload(); });
     // As designed when it fits the screen, scaled down evenly when not; full
     // screen when asked for, or when it was left on last time (unless

@@ -135,8 +135,11 @@ struct GalleryKeeper::State {
         const QByteArray png = EncodeDrawingPng(t.image, story, t.pictures);
         const QString kept = keepUnfiled(png);
         // Nowhere on the disk would take it: it waits in memory, and the
-        // parent learns that Save takes it out.
-        if (kept.isEmpty()) w.services.gallery->hold(png);
+        // parent learns that Save takes it out. Memory holds a few dozen:
+        // the oldest let go for it is said every time, so Save comes soon.
+        if (kept.isEmpty() && w.services.gallery->hold(png) && w.services.messages)
+            w.services.messages->tell(Text(TextId::GalleryNotKeptTitle, w.language),
+                                      Text(TextId::HeldLetGo, w.language).arg(w.services.gallery->heldCount()));
         if (!png.isEmpty()) remember(t.hash);
         bool& said = kept.isEmpty() ? toldHeld : told;
         if (said || !w.services.messages) return;
@@ -203,5 +206,24 @@ GalleryKeeper::GalleryKeeper(MainWindow& window, SessionRecorder& recorder, cons
 }
 
 GalleryKeeper::~GalleryKeeper() = default;
+
+int GalleryKeeper::keepHeldAtSessionEnd() {
+    const State& s = *state_;
+    GalleryPort* const gallery = s.w.services.gallery;
+    if (!gallery || gallery->heldCount() == 0) return 0;
+    QStringList places{QString()};  // the gallery itself
+    if (!s.stateFolder.isEmpty()) places << QDir(s.stateFolder).filePath(QLatin1String(kUnfiledFolder));
+    places << QDir::homePath();
+    for (const QString& place : places) {
+        const int before = gallery->heldCount();
+        if (gallery->fileHeld(place, s.w.language) == before) continue;
+        // No one is left to tell on the screen; the session's log says where.
+        qWarning("pintaloo: %d drawings no folder would take were saved in %s", before - gallery->heldCount(),
+                 qUtf8Printable(place.isEmpty() ? gallery->folder() : place));
+        if (gallery->heldCount() == 0) return 0;
+    }
+    qWarning("pintaloo: %d drawings could be saved nowhere", gallery->heldCount());
+    return gallery->heldCount();
+}
 
 }  // namespace pintaloo

@@ -39,6 +39,14 @@ public:
     GalleryKeeper(const GalleryKeeper&) = delete;
     GalleryKeeper& operator=(const GalleryKeeper&) = delete;
 
+    // The session is ending (logout, SIGTERM) and no one can be asked: the
+    // drawings held in memory go into the gallery, else the state folder's
+    // `unfiled` folder (filed from there later), else the home folder, the
+    // one place a desktop user can always write that a parent looks into
+    // and that outlives the session (the temporary folders may be emptied
+    // at logout or boot). The number still held after all three.
+    int keepHeldAtSessionEnd();
+
 private:
     struct State;
     std::shared_ptr<State> state_;

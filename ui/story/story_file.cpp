@@ -26,24 +26,70 @@ StoryFile Refuse(StoryRefusal refusal, std::string why) {
 
 // A picture the story names (where it starts, or one it opens), by its
 // name inside the story: a regular file, not a link, straight inside the
-// story's folder, and a picture that opens. A story naming any other file
-// would show that file in its film. Named by its whole path once checked.
-StoryRefusal CheckPicture(std::string& name, const QString& folder, std::chrono::milliseconds limit,
-                          std::string* why) {
+// story's folder, with a header the reader accepts. A story naming any
+// other file would show that file in its film. Its whole path once
+// checked, empty (with `why`) when refused.
+QString PicturePath(const std::string& name, const QString& folder, QByteArray* bytes, std::string* why) {
     const QDir dir(folder);
     const QString path = QDir::cleanPath(dir.absoluteFilePath(QString::fromStdString(name)));
     if (QFileInfo(path).absolutePath() != QDir::cleanPath(dir.absolutePath())) {
         *why = "a picture outside the story's folder";
-        return StoryRefusal::StartPicture;
+        return {};
     }
     PictureRefusal refusal = PictureRefusal::None;
-    const QByteArray bytes = ReadPictureFile(path, &refusal, PictureLimits::kMaxFileBytes, Links::Refuse);
-    if (refusal == PictureRefusal::None) refusal = DecodePictureWithin(bytes, limit).refusal;
+    *bytes = ReadPictureFile(path, &refusal, PictureLimits::kMaxFileBytes, Links::Refuse);
+    if (refusal == PictureRefusal::None) CheckPicture(*bytes, &refusal);
     if (refusal != PictureRefusal::None) {
         *why = "a picture of the story does not open";
-        return StoryRefusal::StartPicture;
+        return {};
     }
-    name = path.toStdString();
+    return path;
+}
+
+// Every picture the story names is decoded once to be sure it opens, on
+// the window's thread: first all are read and their pixels added up from
+// their headers, so a story naming dozens of huge pictures costs no
+// decoding at all; then they are read again (not held: 64 files of the
+// largest size would not fit in memory) and decoded, all within one time
+// budget. `names` are the story's own names, unique; each becomes the
+// picture's whole path.
+StoryRefusal CheckPictures(std::vector<std::string>& names, const QString& folder, std::chrono::milliseconds limit,
+                           std::string* why) {
+    const auto deadline = std::chrono::steady_clock::now() + StoryLimits::kMaxPictureTime;
+    const auto late = [&] {
+        if (std::chrono::steady_clock::now() < deadline) return false;
+        *why = "the story's pictures take longer to check than a story may";
+        return true;
+    };
+    StoryPixels pixels;
+    std::vector<QString> paths;
+    for (const std::string& name : names) {
+        QByteArray bytes;
+        paths.push_back(PicturePath(name, folder, &bytes, why));
+        if (paths.back().isEmpty()) return StoryRefusal::StartPicture;
+        if (!pixels.add(bytes)) {
+            *why = "more pixels in the story's pictures than a story may have";
+            return StoryRefusal::TooLarge;
+        }
+        if (late()) return StoryRefusal::TooLarge;
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        PictureRefusal refusal = PictureRefusal::None;
+        const QByteArray bytes = ReadPictureFile(paths[i], &refusal, PictureLimits::kMaxFileBytes, Links::Refuse);
+        if (refusal == PictureRefusal::None && left.count() <= 0) refusal = PictureRefusal::TooSlow;
+        if (refusal == PictureRefusal::None) refusal = DecodePictureWithin(bytes, std::min(limit, left)).refusal;
+        if (late() || refusal == PictureRefusal::TooSlow) {
+            *why = "the story's pictures take longer to check than a story may";
+            return StoryRefusal::TooLarge;
+        }
+        if (refusal != PictureRefusal::None) {
+            *why = "a picture of the story does not open";
+            return StoryRefusal::StartPicture;
+        }
+        names[i] = paths[i].toStdString();
+    }
     return StoryRefusal::None;
 }
 
@@ -76,27 +122,26 @@ StoryFile CheckStory(std::string_view text, const QString& folder, const ActionH
     out.start = read.start;
     if (out.start.kind == RecordingStart::Kind::Page)  // never written by the recorder, which cannot play it
         return Refuse(StoryRefusal::CannotPlay, "a story starts blank or at a picture");
-    if (out.start.kind == RecordingStart::Kind::Picture) {
-        out.refusal = CheckPicture(out.start.picture, folder, pictureLimit, &out.why);
-        if (out.refusal != StoryRefusal::None) return Refuse(out.refusal, out.why);
-    }
-    // Each picture is decoded once to be sure it opens: a story naming the
-    // same copy again costs nothing more.
-    std::vector<std::pair<std::string, std::string>> checked;  // name in the story, whole path
-    for (RecordedCall& call : read.calls) {
-        if (call.name != kPictureWord) continue;
-        const auto seen = std::find_if(checked.begin(), checked.end(), [&](const auto& c) { return c.first == call.file; });
-        if (seen != checked.end()) {
-            call.file = seen->second;
-            continue;
-        }
-        if (checked.size() >= StoryLimits::kMaxPictures)
-            return Refuse(StoryRefusal::TooLarge, "more pictures than a story may name");
-        const std::string name = call.file;
-        out.refusal = CheckPicture(call.file, folder, pictureLimit, &out.why);
-        if (out.refusal != StoryRefusal::None) return Refuse(out.refusal, out.why);
-        checked.emplace_back(name, call.file);
-    }
+    // The pictures it names, each once: a story naming the same copy again
+    // costs nothing more.
+    std::vector<std::string> names;
+    const auto name = [&](const std::string& n) {
+        if (std::find(names.begin(), names.end(), n) == names.end()) names.push_back(n);
+        return names.size() <= StoryLimits::kMaxPictures;
+    };
+    bool fits = out.start.kind != RecordingStart::Kind::Picture || name(out.start.picture);
+    for (const RecordedCall& call : read.calls)
+        if (call.name == kPictureWord) fits = fits && name(call.file);
+    if (!fits) return Refuse(StoryRefusal::TooLarge, "more pictures than a story may name");
+    const std::vector<std::string> named = names;
+    out.refusal = CheckPictures(names, folder, pictureLimit, &out.why);
+    if (out.refusal != StoryRefusal::None) return Refuse(out.refusal, out.why);
+    const auto whole = [&](std::string& n) {
+        n = names[std::size_t(std::find(named.begin(), named.end(), n) - named.begin())];
+    };
+    if (out.start.kind == RecordingStart::Kind::Picture) whole(out.start.picture);
+    for (RecordedCall& call : read.calls)
+        if (call.name == kPictureWord) whole(call.file);
     out.calls = std::move(read.calls);
     return out;
 }

@@ -26,7 +26,7 @@ class ActionHub;
 enum class StoryRefusal {
     None,
     Unreadable,    // missing, not a regular file, or unreadable
-    TooLarge,      // more bytes or calls than the limits
+    TooLarge,      // more bytes, calls, pictures, pixels or time than the limits
     NotAStory,     // a line that is not one of a story's
     CannotPlay,    // a call the window does not have, or arguments or times it would refuse
     StartPicture,  // a picture it names is not a picture in the story's own folder
@@ -39,9 +39,12 @@ struct StoryFile {
     std::string why;  // what was refused, for the log and the tests
 };
 
-// The story in `path`, checked against the window's actions; the start
-// picture must be a regular file (not a link) in the story's own folder
-// that decodes within `pictureLimit`.
+// The story in `path`, checked against the window's actions; every picture
+// it names must be a regular file (not a link) in the story's own folder
+// that decodes within `pictureLimit`, and all of them together fit the
+// story's pixels (read from their headers before any is decoded) and its
+// time (StoryLimits): a story beyond them is refused as TooLarge and the
+// picture opens without it.
 StoryFile ReadStoryFile(const QString& path, const ActionHub& actions, std::chrono::milliseconds pictureLimit);
 
 // The same checks on a story's text whose own folder is `folder`.

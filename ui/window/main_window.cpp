@@ -174,7 +174,10 @@ void MainWindow::Unload() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     // A drawing that is not kept is offered for saving while the window still shows.
-    if (!unloaded_ && askOnClose_) history_->offerSaveBeforeQuitting();
+    if (!unloaded_ && askOnClose_) {
+        history_->offerSaveBeforeQuitting();
+        files_->offerHeldBeforeQuitting();
+    }
     Unload();
     e->accept();
     if (onClosed) onClosed();

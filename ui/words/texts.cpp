@@ -214,6 +214,16 @@ constexpr TextRow kTexts[] = {
                         "while Pintaloo is open: press Save and choose a folder, and they are saved there with the "
                         "drawing.",
                         "%1 the gallery folder, %2 the reason. 'Save' is the Save button's name.")},
+    {TextId::HeldLetGo, "Messages",
+     QT_TRANSLATE_NOOP3("Messages",
+                        "Pintaloo keeps at most %1 drawings in memory, so the oldest of them is gone. Press Save and "
+                        "choose a folder to keep the others.",
+                        "%1 a number, 30 or so. 'Save' is the Save button's name.")},
+    {TextId::HeldBeforeQuitting, "Messages",
+     QT_TRANSLATE_NOOP3("Messages",
+                        "Drawings kept only in memory, because no folder would take them: %1.\n\nThey are lost when "
+                        "Pintaloo closes. Save them now into a folder you choose?",
+                        "%1 a number. A question: yes opens the save dialog.")},
     {TextId::CanvasWithTool, "ScreenReader",
      QT_TRANSLATE_NOOP3("ScreenReader", "Drawing paper: %1",
                         "What a screen reader says of the page; %1 is the chosen tool.")},

@@ -87,6 +87,8 @@ enum class TextId {
     GalleryNotKeptTitle,
     GalleryNotKept,  // %1 the gallery folder, %2 the reason, %3 where the drawings are kept instead
     GalleryHeld,     // %1 the gallery folder, %2 the reason
+    HeldLetGo,       // %1 how many are kept in memory at most
+    HeldBeforeQuitting,  // a question, yes saves; %1 how many wait in memory
     // What a screen reader says of controls that show only a picture.
     CanvasWithTool,  // %1 the chosen tool
     StampNumber,     // %1 from 1
