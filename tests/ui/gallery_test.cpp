@@ -370,6 +370,32 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
     for (const QImage& d : drawn) EXPECT_NE(std::find(filed.begin(), filed.end(), d), filed.end());
 }
 
+// The drawings waiting in the state folder are read on the window's thread,
+// so one filing takes at most kMaxUnfiled of them; the rest wait their turn.
+TEST_F(GalleryKeeperTest, WaitingDrawingsGoIntoTheGalleryAFewAtATime) {
+    const QDir unfiled(at("state/") + GalleryKeeper::kUnfiledFolder);
+    ASSERT_TRUE(unfiled.mkpath("."));
+    const int planted = GalleryKeeper::kMaxUnfiled + 5;
+    for (int i = 0; i < planted; ++i) {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(qRgb(i, 255 - i, 128));
+        image.setPixel(i % 40, 0, qRgb(0, 0, 0));
+        ASSERT_TRUE(image.save(unfiled.filePath(QStringLiteral("w%1.png").arg(i, 3, 10, QLatin1Char('0')))));
+    }
+    GalleryFolder gallery(at("gallery"));
+    w().services.gallery = &gallery;
+    SessionRecorder recorder(w(), at("state"));
+    const GalleryKeeper keeper(w(), recorder, at("state"));
+    draw(100);
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_EQ(gallery.list().size(), std::size_t(GalleryKeeper::kMaxUnfiled) + 1);
+    EXPECT_EQ(unfiled.entryList({"*.png"}, QDir::Files).size(), 5);
+    draw(300);
+    call("KewlButtons2_MouseDown", {1});
+    EXPECT_EQ(gallery.list().size(), std::size_t(planted) + 2);
+    EXPECT_TRUE(unfiled.entryList({"*.png"}, QDir::Files).isEmpty());
+}
+
 // The same pixels go into the gallery once, filed or saved there, across
 // a restart too; a save into a folder of the parent's still writes there.
 TEST_F(GalleryKeeperTest, TheGalleryHoldsEachDrawingOnce) {

@@ -5,9 +5,11 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <optional>
 
@@ -31,6 +33,10 @@ constexpr const char* kKnownFile = "gallery-known";
 // Pages remembered: enough for undo to bring back any drawing of a long
 // session without it being filed again.
 constexpr std::size_t kMaxKnown = 64;
+
+// What one pass may spend decoding the drawings waiting in `unfiled`: a
+// screen-sized PNG decodes in a few milliseconds, so fifty fit many times over.
+constexpr std::chrono::milliseconds kUnfiledTime{1500};
 
 // The page's pixels, as one number that is the same in every run: the
 // known pages outlive the program, and Qt's own hashing mixes in a seed of
@@ -156,18 +162,31 @@ struct GalleryKeeper::State {
     // once it takes drawings again, oldest first, each with its story; one
     // it will not take stays where it is. They are the program's own files,
     // but the state folder is read as a stranger's: capped, links refused,
-    // decoded with the limits every picture gets.
+    // decoded with the limits every picture gets. A pass runs on the
+    // window's thread, so it reads at most kMaxUnfiled of them, lists no
+    // more than a few times that many names, and decodes them all within
+    // kUnfiledTime: a folder filled by someone else costs the child a
+    // moment, and what is left waits for the next drawing filed.
     void fileUnfiled() {
         w.services.gallery->fileHeld({}, w.language);
         if (stateFolder.isEmpty()) return;
         const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
         if (!dir.exists()) return;
-        for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+        QStringList names;
+        QDirIterator found(dir.path(), {QStringLiteral("*.png")}, QDir::Files);
+        while (found.hasNext() && names.size() < 4 * kMaxUnfiled) names << found.nextFileInfo().fileName();
+        names.sort();
+        if (names.size() > kMaxUnfiled) names.resize(kMaxUnfiled);
+        const auto deadline = std::chrono::steady_clock::now() + kUnfiledTime;
+        for (const QString& name : names) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) return;
             const QString path = dir.filePath(name);
             PictureRefusal why = PictureRefusal::None;
             const QByteArray png = ReadPictureFile(path, &why, PictureLimits::kMaxFileBytes, Links::Refuse);
             if (why != PictureRefusal::None) continue;
-            const PictureResult decoded = DecodePicture(png);
+            const PictureResult decoded = DecodePictureWithin(png, left);
+            if (decoded.refusal == PictureRefusal::TooSlow) return;  // the budget is spent
             if (decoded.refusal != PictureRefusal::None) continue;
             const PngStory story = ReadPngStory(png);
             const bool withStory = story.found && story.refusal == PngStoryRefusal::None;
