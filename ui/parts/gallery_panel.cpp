@@ -208,7 +208,10 @@ void GalleryPanel::faceArrows() {
 
 void GalleryPanel::openOver(std::function<void()> back) {
     c_.actions.run("Gallery");
-    if (isOpen()) back_ = std::move(back);
+    if (isOpen())
+        back_ = std::move(back);
+    else if (back)
+        back();  // no gallery to show: the way back is taken at once, never a hidden panel
 }
 
 void GalleryPanel::OpenGallery() {
