@@ -27,6 +27,7 @@
 #include "ui/story/gallery_keeper.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/window/main_window.h"
+#include "ui/story/replay_pointers.h"
 #include "ui/story/replay_run.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
@@ -339,6 +340,29 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
             EXPECT_NE(std::find(filed.begin(), filed.end(), r), filed.end())
                 << "session " << session << ": replaced drawing " << i << " was not filed";
         }
+    }
+    recorder.reset();
+    if (window) window->Unload();
+}
+
+// A pen move held for its frame is painted, and kept, before a tool chosen
+// in the same frame: painted after it, it would paint with the next tool,
+// and its replay, which takes the story's order, with the first.
+TEST_F(RecordedSessionsTest, APenMoveHeldForItsFrameComesBeforeTheNextTool) {
+    ASSERT_TRUE(scratch.isValid());
+    for (int tool = 0; tool < 6; ++tool) {
+        const QString folder = scratch.filePath(QStringLiteral("pen-%1").arg(tool));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        ReplayPointers pen(*window);
+        using Stage = ReplayPointers::Stage;
+        pen.pen(false, Stage::Move, {300, 300});
+        pen.pen(false, Stage::Begin, {300, 300});
+        pen.pen(false, Stage::Move, {380, 340});  // within the frame: held
+        run("bBrush_MouseUp", {double(tool), 1, 0, 0});
+        pen.pen(false, Stage::Move, {460, 420});
+        pen.pen(false, Stage::End, {460, 420});
+        EXPECT_EQ(replayDiffers(), 0) << "tool " << tool;
     }
     recorder.reset();
     if (window) window->Unload();
