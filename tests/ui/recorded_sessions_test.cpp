@@ -13,6 +13,7 @@
 // PINTALOO_FIRST_SESSION which comes first (0), so ctest can share them out.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -67,6 +68,12 @@ protected:
     std::unique_ptr<SessionRecorder> recorder;
     std::unique_ptr<GalleryFolder> gallery;  // the sessions' own, made by startProgram
     std::unique_ptr<GalleryKeeper> keeper;
+    int minutes = 0;  // the gallery's clock: a session picks the same drawing however fast it runs
+    std::unique_ptr<GalleryFolder> galleryIn(const QString& name) {
+        return std::make_unique<GalleryFolder>(scratch.filePath(name), [this] {
+            return QDateTime(QDate(2026, 1, 1), QTime(9, 0)).addSecs(60 * ++minutes);
+        });
+    }
     std::mt19937 dice;
     std::vector<std::string> names;  // every action a session may pick
     QStringList pictures;            // pictures to open, saved drawings among them
@@ -264,7 +271,7 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         dice.seed(std::uint32_t(session));
         const QString folder = scratch.filePath(QStringLiteral("state-%1").arg(session));
         ASSERT_TRUE(QDir().mkpath(folder));
-        gallery = std::make_unique<GalleryFolder>(scratch.filePath(QStringLiteral("gallery-%1").arg(session)));
+        gallery = galleryIn(QStringLiteral("gallery-%1").arg(session));
         startProgram(folder);
         const int restarts = roll(3) == 0 ? 1 + roll(2) : 0;
         for (int part = 0; part <= restarts; ++part) {
@@ -323,7 +330,7 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
         dice.seed(std::uint32_t(5000 + session));
         const QString folder = scratch.filePath(QStringLiteral("gstate-%1").arg(session));
         ASSERT_TRUE(QDir().mkpath(folder));
-        gallery = std::make_unique<GalleryFolder>(scratch.filePath(QStringLiteral("gallery-%1").arg(session)));
+        gallery = galleryIn(QStringLiteral("gallery-%1").arg(session));
         startProgram(folder);
         // What each replacing action found and left, seen from outside.
         std::vector<QImage> replaced, put{Pixels(DrawingFiles::CanvasImage(window->canvas))};
