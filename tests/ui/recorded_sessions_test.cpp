@@ -420,6 +420,24 @@ TEST_F(RecordedSessionsTest, EachDrawingKeepsItsOwnStoryAcrossUndo) {
     quit();
 }
 
+// The end the pen is held by goes with the drawing's story: turned in one
+// drawing, it rubs out in the drawing undo comes back to, and in a new one.
+TEST_F(RecordedSessionsTest, ThePenEndGoesAcrossAPage) {
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("end")));
+    startProgram(scratch.filePath("end"));
+    const auto line = [&] { run("pctDraw_MouseDown", {1, 300, 200}), run("pctDraw_MouseMove", {1, 340, 260}), run("pctDraw_MouseUp", {1, 340, 260}); };
+    line();
+    run("PenEnd", {1});
+    run("KewlButtons2_MouseDown", {1, 0, 0});  // a new page, the eraser end held
+    line();
+    EXPECT_EQ(replayDiffers(), 0) << "new page";
+    run("PenEnd", {0});
+    run("Undo", {}), run("Undo", {});  // back to the first line, whose story last held the eraser
+    line();
+    EXPECT_EQ(replayDiffers(), 0) << "undo across the page";
+    quit();
+}
+
 // A pen move held for its frame is painted, and kept, before a tool chosen
 // in the same frame: painted after it, it would paint with the next tool,
 // and its replay, which takes the story's order, with the first.

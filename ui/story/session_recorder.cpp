@@ -26,6 +26,7 @@
 #include "ui/files/recording_file.h"
 #include "ui/platform/services.h"
 #include "ui/story/story_file.h"
+#include "ui/parts/canvas_part.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/page_picker.h"
 #include "ui/files/picture_writer.h"
@@ -252,8 +253,15 @@ struct SessionRecorder::State final : FileDialogPort {
     // call kept after it may be a move of a stroke held across it (an undo,
     // a redo or an open pressed mid-stroke), and a move notes no seed of its
     // own.
+    //
+    // The end the pen is held by is a choice the numbers leave out: a story
+    // replays in a window whose pen draws, so the eraser end is said after a
+    // `state` line, and either end after `choices` (the story taken up may
+    // have turned the pen the other way before it was left).
     void keepNumbers(std::int64_t atMs, const char* word, std::vector<double> numbers, std::uint32_t seed) {
         keep({atMs, word, std::move(numbers), {}});
+        const bool erases = w.canvasPart().penErases();
+        if (erases || word == std::string_view(kChoicesWord)) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
         if (seed != lastSeed) {
             keep({atMs, kSeedWord, {double(seed)}, {}});
             lastSeed = seed;
