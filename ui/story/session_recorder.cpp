@@ -426,8 +426,13 @@ struct SessionRecorder::State final : FileDialogPort {
         const bool back = c.story == StoryRole::Undoes && history.undoCount() < undoFloor;
         const bool forward =
             c.story == StoryRole::Redoes && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor;
+        // Going forward again, the later drawing's story is not taken up: its
+        // undo steps, replayed, have been seen to differ from the live
+        // history's after a page was crossed back and forth, so the story
+        // begins again at a picture of the canvas (the film loses what came
+        // before; the canvas stays right).
         if (back || forward) {
-            if (takeUp(back ? earlier : later, back ? later : earlier, p, c.time)) return;
+            if (back && takeUp(earlier, later, p, c.time)) return;
             if (restartHere(c.time)) return;
         }
         redoFloor = std::min(redoFloor, history.redoCount());
