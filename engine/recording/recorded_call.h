@@ -43,6 +43,10 @@ inline constexpr const char* kPictureWord = "picture";
 // `state N...`: right after `start`, the editor state the story begins
 // with (EditorStateNumbers); undo begins there.
 inline constexpr const char* kStateWord = "state";
+// `choices N...`: the editor state from here, as `state` gives it, undo going
+// on as it was: where a drawing's story takes up again after undo came back
+// to it from a later drawing (whose tool and colour choices are still made).
+inline constexpr const char* kChoicesWord = "choices";
 // The canvas mouse move whose runs are written compactly.
 inline constexpr const char* kCanvasMoveName = "pctDraw_MouseMove";
 

@@ -70,7 +70,7 @@ bool RecordingReader::TooMany(std::string* error) {
 bool RecordingReader::IsDirective(std::string_view line) {
     const std::string_view w = FirstWord(Trim(line));
     return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord || w == kPictureWord ||
-           w == kStateWord;
+           w == kStateWord || w == kChoicesWord;
 }
 
 bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out, std::string* error) {

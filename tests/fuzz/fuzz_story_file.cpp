@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             continue;
         }
-        if (c.name == kStateWord) {
+        if (c.name == kStateWord || c.name == kChoicesWord) {
             if (!StateNumbersFit(c.args)) std::abort();
             continue;
         }

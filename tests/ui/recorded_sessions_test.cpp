@@ -7,10 +7,13 @@
 // shows here), opens pictures, saves and opens drawings with their stories,
 // undoes and redoes across all of these, paints with several fingers at
 // once and with the pen's eraser end, and may quit and start again on the
-// kept drawing. PINTALOO_SESSIONS sets how many (200 by default), and
+// kept drawing. It keeps a gallery and takes drawings from it, then opens
+// others. The film of the drawing (its story, as the film's player plays
+// it) must hold that drawing alone. PINTALOO_SESSIONS sets how many (200 by default), and
 // PINTALOO_FIRST_SESSION which comes first (0), so ctest can share them out.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -20,6 +23,7 @@
 #include <random>
 #include <set>
 
+#include "engine/recording/recording_reader.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/files/gallery_folder.h"
 #include "ui/files/png_story.h"
@@ -27,7 +31,9 @@
 #include "ui/story/gallery_keeper.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/window/main_window.h"
+#include "ui/story/replay_pointers.h"
 #include "ui/story/replay_run.h"
+#include "ui/story/story_player.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
 #include "ui/platform/fake_audio_backend.h"
@@ -60,6 +66,14 @@ protected:
     MemorySettings settings;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<SessionRecorder> recorder;
+    std::unique_ptr<GalleryFolder> gallery;  // the sessions' own, made by startProgram
+    std::unique_ptr<GalleryKeeper> keeper;
+    int minutes = 0;  // the gallery's clock: a session picks the same drawing however fast it runs
+    std::unique_ptr<GalleryFolder> galleryIn(const QString& name) {
+        return std::make_unique<GalleryFolder>(scratch.filePath(name), [this] {
+            return QDateTime(QDate(2026, 1, 1), QTime(9, 0)).addSecs(60 * ++minutes);
+        });
+    }
     std::mt19937 dice;
     std::vector<std::string> names;  // every action a session may pick
     QStringList pictures;            // pictures to open, saved drawings among them
@@ -74,17 +88,26 @@ protected:
     // The window as the program starts it: the kept drawing shown and the
     // story begun there.
     void startProgram(const QString& folder) {
-        recorder.reset();
-        if (window) window->Unload();
-        window.reset();
+        quit();
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
         ASSERT_TRUE(window->Load(false));
         recorder = std::make_unique<SessionRecorder>(*window, folder);
         if (window->drawingHistory().keepIn(folder)) {
             ASSERT_TRUE(recorder->startFrom(KeptDrawingPath(folder)));
         }
+        if (gallery) {
+            window->services.gallery = gallery.get();
+            keeper = std::make_unique<GalleryKeeper>(*window, *recorder, folder);
+        }
         names = window->actions.names();
         std::erase_if(names, [](const std::string& n) { return kNotPicked.count(n) > 0; });
+    }
+
+    void quit() {
+        keeper.reset();
+        recorder.reset();
+        if (window) window->Unload();
+        window.reset();
     }
 
     void run(const std::string& name, std::vector<double> args) {
@@ -162,12 +185,21 @@ protected:
         if (QFile::exists(path)) pictures << path;
     }
 
+    // A drawing taken from the gallery, mostly followed by another opened:
+    // a pick must leave nothing behind for the next open.
+    void pick() {
+        const int filed = gallery ? int(gallery->list().size()) : 0;
+        if (filed > 0) run("GalleryPick", {double(roll(filed))});
+        if (roll(3) != 0) open();
+    }
+
     void step() {
         const int what = roll(100);
         if (what < 30) return stroke();
         if (what < 40) return fingers();
         if (what < 48) return open();
         if (what < 51) return save();
+        if (what < 54) return pick();
         if (what < 62) {
             for (int i = 1 + roll(4); i > 0; --i) run("Undo", {});
             for (int i = roll(4); i > 0; --i) run("Redo", {});
@@ -197,6 +229,23 @@ protected:
         return differ;
     }
 
+    // Where, playing a story as the film does, a call puts another drawing
+    // on the page after the story's own had changed: -1 where none does, -2
+    // and -3 for a story that does not play.
+    int otherDrawingAt(const Story& story) {
+        StoryPlayer player(story);
+        if (!player.begin()) return -2;
+        const QImage first = player.canvas();
+        for (std::size_t i = 0; i < player.size(); ++i) {
+            const auto id = window->actions.find(story.calls[i].name);
+            const bool replaces = id && window->actions.action(*id).replacesDrawing;
+            const QImage before = replaces ? player.canvas() : QImage();
+            if (!player.play(i)) return -3;
+            if (replaces && before != first && player.canvas() != before) return int(i);
+        }
+        return -1;
+    }
+
     // Pictures to open: smaller than the canvas, larger, and of its size.
     void makePictures() {
         const QSize sizes[] = {{120, 80}, {1200, 700}, {807, 537}};
@@ -222,6 +271,7 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         dice.seed(std::uint32_t(session));
         const QString folder = scratch.filePath(QStringLiteral("state-%1").arg(session));
         ASSERT_TRUE(QDir().mkpath(folder));
+        gallery = galleryIn(QStringLiteral("gallery-%1").arg(session));
         startProgram(folder);
         const int restarts = roll(3) == 0 ? 1 + roll(2) : 0;
         for (int part = 0; part <= restarts; ++part) {
@@ -231,13 +281,15 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         const int differ = replayDiffers();
         EXPECT_EQ(differ, 0) << "session " << session << " (" << restarts << " restarts) replays differently: "
                              << qPrintable(recorder->path());
-        if (differ != 0) {
+        const int other = otherDrawingAt(recorder->story());
+        EXPECT_EQ(other, -1) << "session " << session << ": the film shows another drawing before this one, to call "
+                             << other << " of " << qPrintable(recorder->path());
+        if (differ != 0 || other != -1) {
             ++failed;
             scratch.setAutoRemove(false);  // the recording and its pictures, to be looked at
         }
     }
-    recorder.reset();
-    if (window) window->Unload();
+    quit();
 }
 
 // A stroke held across an open that was cancelled goes on as it did: the
@@ -258,8 +310,7 @@ TEST_F(RecordedSessionsTest, AStrokeHeldAcrossACancelledOpenReplays) {
         run("Undo", {});
         EXPECT_EQ(replayDiffers(), 0) << "model " << model;
     }
-    recorder.reset();
-    if (window) window->Unload();
+    quit();
 }
 
 QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
@@ -267,7 +318,8 @@ QImage Pixels(const QImage& image) { return image.convertToFormat(QImage::Format
 // Sessions with a gallery: every drawing that a new page, a colouring page
 // or an opened picture replaced, unless it was the page as put there, is
 // filed once, as a PNG whose pixels are that drawing and whose story
-// replays to it. PINTALOO_GALLERY_SESSIONS sets how many (8 by default).
+// replays to it, from that drawing's own beginning: no other drawing shows
+// on the way. PINTALOO_GALLERY_SESSIONS sets how many (8 by default).
 TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToIt) {
     ASSERT_TRUE(scratch.isValid());
     makePictures();
@@ -278,10 +330,8 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
         dice.seed(std::uint32_t(5000 + session));
         const QString folder = scratch.filePath(QStringLiteral("gstate-%1").arg(session));
         ASSERT_TRUE(QDir().mkpath(folder));
-        GalleryFolder gallery(scratch.filePath(QStringLiteral("gallery-%1").arg(session)));
+        gallery = galleryIn(QStringLiteral("gallery-%1").arg(session));
         startProgram(folder);
-        window->services.gallery = &gallery;
-        auto keeper = std::make_unique<GalleryKeeper>(*window, *recorder, folder);
         // What each replacing action found and left, seen from outside.
         std::vector<QImage> replaced, put{Pixels(DrawingFiles::CanvasImage(window->canvas))};
         int depth = 0;
@@ -301,7 +351,7 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
         }
         keeper.reset();
         std::vector<QImage> filed;
-        for (const GalleryEntry& e : gallery.list()) {
+        for (const GalleryEntry& e : gallery->list()) {
             QFile f(e.path);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
             const QByteArray png = f.readAll();
@@ -322,6 +372,9 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
             ASSERT_EQ(RunReplay(unpacked + "/story.rec", in, outputs), 0) << qPrintable(e.path);
             EXPECT_EQ(Pixels(QImage(outputs.canvas)), filed.back()) << "session " << session << ": the story of "
                                                                     << qPrintable(e.path) << " replays elsewhere";
+            const Recording read = ReadRecording(story.text);
+            EXPECT_EQ(otherDrawingAt({read.start, read.calls, unpacked}), -1)
+                << "session " << session << ": the story of " << qPrintable(e.path) << " holds another drawing";
         }
         for (std::size_t i = 0; i < filed.size(); ++i) {
             EXPECT_NE(std::find(replaced.begin(), replaced.end(), filed[i]), replaced.end())
@@ -340,8 +393,73 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
                 << "session " << session << ": replaced drawing " << i << " was not filed";
         }
     }
-    recorder.reset();
-    if (window) window->Unload();
+    quit();
+}
+
+// A circle, then a colouring page coloured: the story holds the house alone;
+// undo back across the page takes up the circle's own story again (not a
+// picture of it), and redo the house's.
+TEST_F(RecordedSessionsTest, EachDrawingKeepsItsOwnStoryAcrossUndo) {
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("own")));
+    startProgram(scratch.filePath("own"));
+    const auto presses = [&] {
+        const std::vector<RecordedCall> calls = recorder->story().calls;
+        return std::count_if(calls.begin(), calls.end(), [](const RecordedCall& c) { return c.name == "pctDraw_MouseDown"; });
+    };
+    for (const std::string step : {"circle", "page", "roof"}) {
+        if (step == "page") run("KewlButtons1_MouseDown", {1, 0, 0}), run("Image3_Click", {});
+        else run("pctDraw_MouseDown", {1, 300, 200}), run("pctDraw_MouseMove", {1, 340, 260}), run("pctDraw_MouseUp", {1, 340, 260});
+    }
+    EXPECT_EQ(presses(), 1);
+    EXPECT_EQ(otherDrawingAt(recorder->story()), -1);
+    // Undo takes the circle's story up again; redo begins the roof's again
+    // at a picture of the page, its strokes no longer played.
+    for (const auto& [way, kept] : {std::pair{"Undo", 1}, std::pair{"Redo", 0}}) {
+        run(way, {}), run(way, {});
+        EXPECT_EQ(presses(), kept) << way;
+        EXPECT_EQ(replayDiffers(), 0) << way;
+    }
+    quit();
+}
+
+// The end the pen is held by goes with the drawing's story: turned in one
+// drawing, it rubs out in the drawing undo comes back to, and in a new one.
+TEST_F(RecordedSessionsTest, ThePenEndGoesAcrossAPage) {
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("end")));
+    startProgram(scratch.filePath("end"));
+    const auto line = [&] { run("pctDraw_MouseDown", {1, 300, 200}), run("pctDraw_MouseMove", {1, 340, 260}), run("pctDraw_MouseUp", {1, 340, 260}); };
+    line();
+    run("PenEnd", {1});
+    run("KewlButtons2_MouseDown", {1, 0, 0});  // a new page, the eraser end held
+    line();
+    EXPECT_EQ(replayDiffers(), 0) << "new page";
+    run("PenEnd", {0});
+    run("Undo", {}), run("Undo", {});  // back to the first line, whose story last held the eraser
+    line();
+    EXPECT_EQ(replayDiffers(), 0) << "undo across the page";
+    quit();
+}
+
+// A pen move held for its frame is painted, and kept, before a tool chosen
+// in the same frame: painted after it, it would paint with the next tool,
+// and its replay, which takes the story's order, with the first.
+TEST_F(RecordedSessionsTest, APenMoveHeldForItsFrameComesBeforeTheNextTool) {
+    ASSERT_TRUE(scratch.isValid());
+    for (int tool = 0; tool < 6; ++tool) {
+        const QString folder = scratch.filePath(QStringLiteral("pen-%1").arg(tool));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        ReplayPointers pen(*window);
+        using Stage = ReplayPointers::Stage;
+        pen.pen(false, Stage::Move, {300, 300});
+        pen.pen(false, Stage::Begin, {300, 300});
+        pen.pen(false, Stage::Move, {380, 340});  // within the frame: held
+        run("bBrush_MouseUp", {double(tool), 1, 0, 0});
+        pen.pen(false, Stage::Move, {460, 420});
+        pen.pen(false, Stage::End, {460, 420});
+        EXPECT_EQ(replayDiffers(), 0) << "tool " << tool;
+    }
+    quit();
 }
 
 }  // namespace

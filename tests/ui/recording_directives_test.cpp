@@ -128,6 +128,7 @@ TEST(RecordingDirectivesTest, SeedAndStartReachTheWindow) {
                                    return true;
                                },
                                {},
+                               {},
                                {}};
     ReplayStep seed{0, "seed", {"4294967295"}, {}};
     EXPECT_TRUE(RunRecordingStep(seed, hooks));

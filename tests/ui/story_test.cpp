@@ -284,6 +284,14 @@ TEST_F(StoryTest, TheStoryKeepsWhatTheRowsSay) {
             const std::vector<RecordedCall> calls = recorder.story().calls;
             return std::count_if(calls.begin(), calls.end(), [&](const RecordedCall& c) { return c.name == alias; });
         };
+        // Undo and redo of a step of this drawing (across a page they take
+        // up the other drawing's story, which holds neither).
+        if (row.story == StoryRole::Undoes || row.story == StoryRole::Redoes) {
+            for (const char* line : {"KewlButtons2_MouseDown 1", "bBrush_MouseUp 0 1", "bColor_Click 14", "pctDraw_MouseDown 1 100 100",
+                                     "pctDraw_MouseMove 1 300 200", "pctDraw_MouseUp 1 300 200"})
+                perform(line);
+            if (row.story == StoryRole::Redoes) perform("Undo");
+        }
         const auto before = lines();
         call(alias, args);
         EXPECT_EQ(lines() > before, row.effect == Effect::Drawing || StoryKeeps(row.story)) << alias;
@@ -714,8 +722,10 @@ TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
     WriteText(scratch.filePath("boat.pintaloo-story"), "start blank\nbColor_Click 3\n");
     dialog.answers.push_back(saved);
     perform("Label7_MouseDown 1");
+    // A drawing of its own: its state, the picture and the open.
     const Story after = recorder.story();
-    ASSERT_GE(after.calls.size(), n + 4);
+    ASSERT_GE(after.calls.size(), 3u);
+    EXPECT_EQ(after.calls.front().name, kStateWord);
     EXPECT_EQ(after.calls[after.calls.size() - 2].name, kPictureWord);
     EXPECT_EQ(after.calls.back().name, "Label7_MouseDown");
 }

@@ -130,6 +130,7 @@ bool ActionHub::run(int id, const Args& args, std::string* error) {
         if (error) *error = a.alias + " cannot run here";
         return false;
     }
+    for (const auto& prelude : preludes_) prelude();
     Args full = args;
     full.resize(a.params.size(), 0.0);
     tell(id, full, ActionCall::Stage::Began);

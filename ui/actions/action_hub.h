@@ -140,6 +140,11 @@ public:
     bool run(int id, const Args& args = {}, std::string* error = nullptr);
 
     void addObserver(std::function<void(const ActionCall&)> observer) { observers_.push_back(std::move(observer)); }
+    // Runs before any action begins, before the observers hear of it: what
+    // a part holds back (a pointer move waiting for its frame) is carried
+    // out first, so the drawing and its story take the actions in the order
+    // they came. It may run actions itself.
+    void addPrelude(std::function<void()> prelude) { preludes_.push_back(std::move(prelude)); }
 
     // A control's mouse event runs an action: `index` (for a row of
     // controls) comes first, then what the event carries (button, x, y for
@@ -159,6 +164,7 @@ private:
     std::vector<Action> actions_;
     std::map<std::string, int> byName_;
     std::vector<std::function<void(const ActionCall&)>> observers_;
+    std::vector<std::function<void()>> preludes_;
     std::vector<std::string> bound_;
     std::vector<Binding> bindings_;
     struct KeyBinding {

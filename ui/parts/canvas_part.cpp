@@ -72,11 +72,14 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
 // one a screen frame (the latest), before the action runs, so the drawing
 // and its story see only those. Strokes join up between the points they
 // get, so a stroke looks as it would; the story stays small. A move held
-// back runs when its time comes, or first when a press or release comes.
+// back runs when its time comes, or first when any other action comes (a
+// press, a release, a tool chosen mid-stroke): painted after it, it would
+// paint with the next tool, which its replay, taking the actions in the
+// order the story holds them, would not.
 void CanvasPart::spaceMoves() {
     moveTimer_ = new QTimer(view_);
     moveTimer_->setSingleShot(true);
-    const Box::MouseHandler move = view_->onMouseMove, down = view_->onMouseDown, up = view_->onMouseUp;
+    const Box::MouseHandler move = view_->onMouseMove;
     const auto flush = [this, move] {
         moveTimer_->stop();
         if (!heldMove_) return;
@@ -99,14 +102,7 @@ void CanvasPart::spaceMoves() {
         if (!moveTimer_->isActive())
             moveTimer_->start(int(std::chrono::ceil<std::chrono::milliseconds>(kMoveSpacing - since).count()));
     };
-    const auto flushFirst = [flush](const Box::MouseHandler& inner) -> Box::MouseHandler {
-        return [flush, inner](int button, double x, double y) {
-            flush();
-            inner(button, x, y);
-        };
-    };
-    view_->onMouseDown = flushFirst(down);
-    view_->onMouseUp = flushFirst(up);
+    c_.actions.addPrelude(flush);
 }
 
 // The surface changed outside a paint call (undo or redo, a page, an

@@ -70,15 +70,17 @@ bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QStri
             return Fail(error, why.isEmpty() ? QStringLiteral("the picture could not be found") : why);
         return true;
     }
-    if (step.name == QLatin1String(kStateWord)) {
+    if (step.name == QLatin1String(kStateWord) || step.name == QLatin1String(kChoicesWord)) {
         std::vector<double> numbers;
         bool ok = true;
         for (const QString& a : step.args) {
             if (!ok) break;
             numbers.push_back(a.toDouble(&ok));
         }
-        if (!hooks.state) return Fail(error, QStringLiteral("this replay cannot set the editor state"));
-        if (!ok || !hooks.state(numbers)) return Fail(error, QStringLiteral("state holds numbers this version cannot use"));
+        const auto& hook = step.name == QLatin1String(kStateWord) ? hooks.state : hooks.choices;
+        if (!hook) return Fail(error, QStringLiteral("this replay cannot set the editor state"));
+        if (!ok || !hook(numbers))
+            return Fail(error, QStringLiteral("%1 holds numbers this version cannot use").arg(step.name));
         return true;
     }
     return Fail(error, QStringLiteral("%1 is not a recording step").arg(step.name));

@@ -23,7 +23,7 @@ namespace pintaloo {
 
 struct ReplayStep {
     std::int64_t atMs = 0;  // since the recording began
-    QString name;           // a handler, or "seed", "start", "picture" or "state"
+    QString name;           // a handler, or "seed", "start", "picture", "state" or "choices"
     QStringList args;       // numbers, written so they read back exactly
     RecordingStart start;   // for "start", and "picture" (its file as a start picture)
 };
@@ -50,9 +50,10 @@ struct RecordingHooks {
     std::function<bool(const RecordingStart&, QString* error)> begin;  // a blank page, page N, or the picture
     std::function<bool(const RecordingStart&, QString* error)> picture;  // the next open answers this file
     std::function<bool(const std::vector<double>&)> state;               // the editor state from here
+    std::function<bool(const std::vector<double>&)> choices;             // the same, undo going on
 };
 
-// Carries out a "seed", "start", "picture" or "state" step. False, with the reason, for another
+// Carries out a "seed", "start", "picture", "state" or "choices" step. False, with the reason, for another
 // name, a hook left empty, or a start the window refuses.
 bool RunRecordingStep(const ReplayStep& step, const RecordingHooks& hooks, QString* error = nullptr);
 

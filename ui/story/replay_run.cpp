@@ -108,6 +108,13 @@ int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, Replay
             if (!BeginWithState(window, numbers)) return false;
             recorder.restartHere();
             return true;
+        },
+        // The replay's own story cannot say what a `choices` line set: it
+        // begins again there, as after `state`.
+        [&](const std::vector<double>& numbers) {
+            if (!BeginWithState(window, numbers, false)) return false;
+            recorder.restartHere();
+            return true;
         }};
     for (const ReplayCall& c : calls) {
         scriptTime = c.atMs >= 0 ? c.atMs : scriptTime + kPlainStepMs;

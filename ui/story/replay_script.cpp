@@ -72,7 +72,8 @@ std::optional<QString> ParsePlainLine(const QString& text, const ActionHub& acti
 
 bool IsRecordingStep(const QString& name) {
     return name == QLatin1String(kSeedWord) || name == QLatin1String(kStartWord) ||
-           name == QLatin1String(kPictureWord) || name == QLatin1String(kStateWord);
+           name == QLatin1String(kPictureWord) || name == QLatin1String(kStateWord) ||
+           name == QLatin1String(kChoicesWord);
 }
 
 ReplayScript ReadReplayScript(const QString& name, const QString& text, const ActionHub& actions) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 #include "ui/files/recording_file.h"
 #include "ui/platform/services.h"
 #include "ui/story/story_file.h"
+#include "ui/parts/canvas_part.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/page_picker.h"
 #include "ui/files/picture_writer.h"
@@ -43,7 +45,7 @@ constexpr qint64 kMaxNamingStoryBytes = 16LL * 1024 * 1024;
 // same picture twice keeps one copy, and a later picture of the same name
 // cannot replace the one a story begins with. Copies no story names any
 // more are pruned (kept_files.h).
-QString KeepPicture(const QString& picture, const QString& folder) {
+QString KeepPicture(const QString& picture, const QString& folder, const QString& alsoNamed = {}) {
     if (folder.isEmpty()) return QFileInfo(picture).absoluteFilePath();  // nothing kept on disk
     const QString name = CopyPictureInto(picture, folder);
     if (name.isEmpty()) return {};
@@ -52,18 +54,38 @@ QString KeepPicture(const QString& picture, const QString& folder) {
     QByteArray story;
     // A story that cannot be read for names (too large, not ours) prunes nothing.
     if (ReadRegularFile(QDir(folder).filePath(QLatin1String(SessionRecorder::kFileName)), kMaxNamingStoryBytes, &story))
-        PrunePictureCopies(folder, name + QString::fromUtf8(story));
+        PrunePictureCopies(folder, name + alsoNamed + QString::fromUtf8(story));
     return name;
 }
 
 // The canvas as a picture file, for a story that begins again where the
 // drawing now is. PNG keeps every pixel; the file is named by its content.
-QString KeepCanvas(const Surface& s, const QString& folder) {
+QString KeepCanvas(const Surface& s, const QString& folder, const QString& alsoNamed) {
     const QImage image = ColoursToImage(s.data(), s.width(), s.height());
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral("canvas-XXXXXX.png")));
     if (!file.open() || !image.save(&file, "PNG") || !file.flush()) return {};
-    return KeepPicture(file.fileName(), folder);
+    return KeepPicture(file.fileName(), folder, alsoNamed);
 }
+
+// The page's pixels as one number: what tells that a page command changed
+// the page, and that undo or redo came to the drawing a story plays to.
+// About a millisecond for the whole canvas.
+quint64 PageHash(const Surface& s) {
+    const std::size_t bytes = std::size_t(s.width()) * std::size_t(s.height()) * sizeof(Colour);
+    return quint64(qHashBits(s.data(), bytes, 0x51ed27u)) ^ (quint64(s.width()) << 32 | quint64(s.height()));
+}
+
+bool OneColour(const Surface& s) {
+    const Colour* p = s.data();
+    const std::size_t n = std::size_t(s.width()) * std::size_t(s.height());
+    return n == 0 || std::all_of(p, p + n, [first = p[0]](Colour c) { return c == first; });
+}
+
+// Stories of other drawings kept for undo and redo to come back to: enough
+// for the drawings a child goes back through, and a cap on their memory (an
+// hour of drawing is a few megabytes of story).
+constexpr std::size_t kMaxLeftStories = 16;
+constexpr std::size_t kMaxLeftBytes = 32u * 1024 * 1024;
 
 }  // namespace
 
@@ -138,7 +160,37 @@ struct SessionRecorder::State final : FileDialogPort {
         std::optional<std::uint32_t> seed;
         std::size_t redoBefore = 0;
         bool cut = false;  // the history cut a step as it began (a stroke held across it)
+        StoryRole role = StoryRole::Left;
+        // Of an action that may put another drawing on the page, and of undo
+        // and redo: the page as it began, and (the first only) the editor
+        // state and random numbers the next drawing's story begins with.
+        quint64 pageBefore = 0;
+        std::vector<double> stateBefore;
+        std::uint32_t seedBefore = 0;
+        bool innerOpen = false;  // an open ran inside it (a gallery pick opens the drawing so)
+        std::size_t begun = 0;   // stories begun before it
+        std::size_t undoBefore = 0;
     };
+    std::size_t begun = 0;  // stories begun, to tell one begun inside an action
+
+    // The story of a drawing another replaced (a new page, a colouring page,
+    // an opened picture), kept so that undo coming back to that drawing takes
+    // its story up again, and redo going forward again the later one: each
+    // drawing's film and filed story hold that drawing alone.
+    struct Left {
+        RecordingStart start;
+        std::string text;
+        RecordingWriter writer;
+        bool hasCalls = false;
+        std::optional<std::uint32_t> lastSeed;
+        std::size_t undoFloor = 0, redoFloor = 0;
+        std::int64_t lastAt = 0;      // the story's clock when it was left
+        quint64 page = 0;             // the canvas its story plays to
+        std::size_t undoAt = 0;       // and the steps to undo there (the oldest dropped shift them)
+        QString pictures;             // the pictures it names, kept from pruning
+    };
+    std::vector<Left> earlier;  // drawings undo may come back to, the last most recent
+    std::vector<Left> later;    // drawings redo may go forward to again
     std::size_t cutsSeen = 0;       // the history's cuts() when the last call ended
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
     std::optional<QString> saved;   // what the save dialog answered during the running save
@@ -159,6 +211,7 @@ struct SessionRecorder::State final : FileDialogPort {
     void begin(const RecordingStart& where, std::chrono::steady_clock::time_point t) {
         if (clock && *clock) clockBase = (*clock)();
         began = t;
+        ++begun;
         writer = RecordingWriter();
         writer.start(where);
         start = where;
@@ -185,32 +238,126 @@ struct SessionRecorder::State final : FileDialogPort {
         return folder.isEmpty() || kept.isEmpty() ? kept : QFileInfo(kept).fileName();
     }
 
-    // The editor state as the story's `state` line: what a start at a
-    // picture needs so later strokes come out as they did.
-    void keepState(std::int64_t atMs) {
-        // The painters' memory of the stroke goes after the editor state:
-        // the pointer may still be held (an undo key pressed mid-stroke).
+    // The editor state, then the painters' memory of the stroke: the
+    // pointer may still be held (an undo key pressed mid-stroke).
+    std::vector<double> stateNumbers() const {
         std::vector<double> numbers = EditorStateNumbers(w.state);
         const StrokePainter::Memory m = w.stroke().memory();
         numbers.insert(numbers.end(), {m.hasPoint ? 1.0 : 0.0, double(m.x), double(m.y),
                                        double(w.canvas.positionX()), double(w.canvas.positionY())});
-        keep({atMs, kStateWord, std::move(numbers), {}});
-        // And where the random numbers stand: the first call kept after a
-        // state may be a move of a stroke held across it (an undo, a redo or
-        // an open pressed mid-stroke), and a move notes no seed of its own.
-        if (const std::uint32_t seed = w.random.seed(); seed != lastSeed) {
+        return numbers;
+    }
+
+    // The editor state as a `state` line (undo begins there) or a `choices`
+    // line (undo goes on), then where the random numbers stand: the first
+    // call kept after it may be a move of a stroke held across it (an undo,
+    // a redo or an open pressed mid-stroke), and a move notes no seed of its
+    // own.
+    //
+    // The end the pen is held by is a choice the numbers leave out: a story
+    // replays in a window whose pen draws, so the eraser end is said after a
+    // `state` line, and either end after `choices` (the story taken up may
+    // have turned the pen the other way before it was left).
+    void keepNumbers(std::int64_t atMs, const char* word, std::vector<double> numbers, std::uint32_t seed) {
+        keep({atMs, word, std::move(numbers), {}});
+        const bool erases = w.canvasPart().penErases();
+        if (erases || word == std::string_view(kChoicesWord)) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
+        if (seed != lastSeed) {
             keep({atMs, kSeedWord, {double(seed)}, {}});
             lastSeed = seed;
         }
+    }
+
+    // The editor state as the story's `state` line: what a start at a
+    // picture needs so later strokes come out as they did.
+    void keepState(std::int64_t atMs) {
+        keepNumbers(atMs, kStateWord, stateNumbers(), w.random.seed());
         undoFloor = w.drawingHistory().undoCount();
         redoFloor = w.drawingHistory().redoCount();
+    }
+
+    // The names of the pictures the left stories hold, which the pruning of
+    // copies must spare.
+    QString leftPictures() const {
+        QString names;
+        for (const auto* side : {&earlier, &later})
+            for (const Left& l : *side) names += l.pictures;
+        return names;
+    }
+
+    // The story as it stands, handed aside as the action `p` (which began at
+    // the canvas the story plays to) ends.
+    Left leave(const Pending& p, std::chrono::steady_clock::time_point t) {
+        writer.flush();
+        takeLines();
+        Left l{start, text, writer, hasCalls, lastSeed, undoFloor, redoFloor, now(t), p.pageBefore, p.undoBefore, {}};
+        for (const QString& line : QString::fromStdString(text).split(u'\n'))
+            if (line.startsWith(QLatin1String(kPictureWord)) || line.startsWith(QLatin1String(kStartWord)))
+                l.pictures += line + u'\n';
+        return l;
+    }
+
+    static void cap(std::vector<Left>& side) {
+        std::size_t bytes = 0;
+        for (const Left& l : side) bytes += l.text.size();
+        while (!side.empty() && (side.size() > kMaxLeftStories || bytes > kMaxLeftBytes)) {
+            bytes -= side.front().text.size();
+            side.erase(side.begin());
+        }
+    }
+
+    // Undo came back to a drawing left earlier (`from` earlier), or redo went
+    // forward to one left later: its story goes on, the one here is put on
+    // the other side. Only when the canvas is the one that story plays to,
+    // or false. The editor state goes on as it is (undo and redo leave the
+    // tools as the child chose them in the other drawing), said by a
+    // `choices` line that leaves undo as it was.
+    bool takeUp(std::vector<Left>& from, std::vector<Left>& to, const Pending& p,
+                std::chrono::steady_clock::time_point t) {
+        if (from.empty() || from.back().undoAt != w.drawingHistory().undoCount() ||
+            from.back().page != PageHash(w.canvas))
+            return false;
+        to.push_back(leave(p, t));
+        cap(to);
+        Left back = std::move(from.back());
+        from.pop_back();
+        start = back.start;
+        text = std::move(back.text);
+        writer = std::move(back.writer);
+        hasCalls = back.hasCalls;
+        lastSeed = back.lastSeed;
+        undoFloor = back.undoFloor;
+        // Coming back, whatever lies on the redo stack now was never this
+        // story's; going forward, what it undid lies there again.
+        redoFloor = &from == &earlier ? w.drawingHistory().redoCount() : back.redoFloor;
+        // The clock goes on from where the story was left.
+        began = t - std::chrono::milliseconds(back.lastAt);
+        if (clock && *clock) clockBase = (*clock)() - back.lastAt;
+        file.restart(text);
+        keepNumbers(back.lastAt, kChoicesWord, stateNumbers(), w.random.seed());
+        takeLines();
+        return true;
+    }
+
+    // Another drawing is put on the page: the story here is left for undo
+    // to come back to, and the new drawing's story begins blank, with the
+    // editor state and random numbers as they were when the action began,
+    // so the action itself (the page, the open) is its first step.
+    void leaveForNew(const Pending& p, std::chrono::steady_clock::time_point t) {
+        earlier.push_back(leave(p, t));
+        cap(earlier);
+        later.clear();
+    }
+    void beginNew(const Pending& p, std::chrono::steady_clock::time_point t) {
+        begin({}, t);
+        keepNumbers(0, kStateWord, p.stateBefore, p.seedBefore);
     }
 
     // The story begins again at the drawing as it now is, with the editor
     // state: for an undo or redo the story could not play.
     bool restartHere(std::chrono::steady_clock::time_point t) {
         const QString dir = pictureFolder();
-        const QString kept = dir.isEmpty() ? QString() : KeepCanvas(w.canvas, dir);
+        const QString kept = dir.isEmpty() ? QString() : KeepCanvas(w.canvas, dir, leftPictures());
         if (kept.isEmpty()) return false;
         RecordingStart where;
         where.kind = RecordingStart::Kind::Picture;
@@ -234,7 +381,23 @@ struct SessionRecorder::State final : FileDialogPort {
         // about; the pointer resting over the page would fill the story.
         if (c.alias == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
-            Pending p{c.alias, c.args, now(c.time), std::nullopt, w.drawingHistory().redoCount(), cuts != cutsBefore};
+            Pending p;
+            p.name = c.alias;
+            p.args = c.args;
+            p.atMs = now(c.time);
+            p.redoBefore = w.drawingHistory().redoCount();
+            p.undoBefore = w.drawingHistory().undoCount();
+            p.cut = cuts != cutsBefore;
+            p.role = c.story;
+            p.begun = begun;
+            if (c.replacesDrawing || c.story == StoryRole::Undoes || c.story == StoryRole::Redoes)
+                p.pageBefore = PageHash(w.canvas);
+            if (c.replacesDrawing) {
+                p.stateBefore = stateNumbers();
+                p.seedBefore = w.random.seed();
+            }
+            if (c.story == StoryRole::OpensPicture)
+                for (Pending& outer : running) outer.innerOpen = outer.innerOpen || outer.role == StoryRole::OpensPicture;
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
             if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName && c.alias != "FingerMove")
@@ -258,12 +421,47 @@ struct SessionRecorder::State final : FileDialogPort {
         }
         const DrawingHistory& history = w.drawingHistory();
         // Undo past the story's start, or redo of a step undone before it,
-        // gives a drawing the story never held: it begins again there.
-        if ((c.story == StoryRole::Undoes && history.undoCount() < undoFloor) ||
-            (c.story == StoryRole::Redoes && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor)) {
+        // gives a drawing the story never held: the story of the drawing it
+        // came back to goes on, or it begins again there.
+        const bool back = c.story == StoryRole::Undoes && history.undoCount() < undoFloor;
+        const bool forward =
+            c.story == StoryRole::Redoes && history.redoCount() < p.redoBefore && p.redoBefore <= redoFloor;
+        // Going forward again, the later drawing's story is not taken up: its
+        // undo steps, replayed, have been seen to differ from the live
+        // history's after a page was crossed back and forth, so the story
+        // begins again at a picture of the canvas (the film loses what came
+        // before; the canvas stays right).
+        if (back || forward) {
+            if (back && takeUp(earlier, later, p, c.time)) return;
             if (restartHere(c.time)) return;
         }
         redoFloor = std::min(redoFloor, history.redoCount());
+        if (history.redoCount() == 0) later.clear();  // nothing left to go forward to
+        // The open that ran inside (a gallery pick's) kept what happened:
+        // the pick itself would replay as nothing where the gallery differs.
+        if (p.innerOpen) {
+            // A story begun inside began before the history took the step:
+            // undo may go down to the step as it stands now.
+            if (begun != p.begun) {
+                undoFloor = history.undoCount();
+                redoFloor = history.redoCount();
+            }
+            return;
+        }
+        const auto first = [&p] {  // the new drawing's first step, at its story's start
+            Pending f = p;
+            f.atMs = 0;
+            return f;
+        };
+        if (c.replacesDrawing && c.story != StoryRole::OpensPicture && PageHash(w.canvas) != p.pageBefore) {
+            leaveForNew(p, c.time);
+            beginNew(p, c.time);
+            keepSeed(p);
+            keep({0, p.name, p.args, {}});
+            hasCalls = !OneColour(w.canvas);  // a new blank page has no film yet
+            takeLines();
+            return;
+        }
         if (c.story == StoryRole::OpensPicture) {
             // A cancelled or refused open changed nothing; the window says
             // which picture it put on the canvas (asked for in the dialog, or
@@ -279,8 +477,10 @@ struct SessionRecorder::State final : FileDialogPort {
                 takeLines();
                 return;
             }
+            leaveForNew(p, c.time);
             if (adoptBeside(opened, p, c.time)) return;
-            keepOpen(opened, p);  // cannot keep it: the story goes on, without this picture
+            beginNew(p, c.time);
+            keepOpen(opened, first());  // cannot keep it: the story goes on, without this picture
             takeLines();
             return;
         }
@@ -302,7 +502,7 @@ struct SessionRecorder::State final : FileDialogPort {
     // it and named just before the open, which the replay answers with it.
     bool keepOpen(const QString& picture, const Pending& p) {
         const QString dir = pictureFolder();
-        const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir);
+        const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir, leftPictures());
         if (kept.isEmpty()) return false;
         keepSeed(p);
         const QString name = folder.isEmpty() ? QDir(dir).filePath(kept) : kept;
@@ -430,7 +630,7 @@ SessionRecorder::SessionRecorder(MainWindow& window, const QString& folder)
 bool SessionRecorder::startFrom(const QString& picture) {
     State& s = *state_;
     const QString dir = s.pictureFolder();
-    const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir);
+    const QString kept = dir.isEmpty() ? QString() : KeepPicture(picture, dir, s.leftPictures());
     if (kept.isEmpty()) return false;
     RecordingStart start;
     start.kind = RecordingStart::Kind::Picture;
@@ -472,7 +672,7 @@ bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into) {
     return SetEditorStateNumbers(std::vector<double>(numbers.begin(), cut), into ? *into : scratch);
 }
 
-bool BeginWithState(MainWindow& w, const std::vector<double>& numbers) {
+bool BeginWithState(MainWindow& w, const std::vector<double>& numbers, bool undoBegins) {
     EditorState state = w.state;
     if (!StateNumbersFit(numbers, &state)) return false;
     const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
@@ -481,7 +681,7 @@ bool BeginWithState(MainWindow& w, const std::vector<double>& numbers) {
     w.stroke().setMemory({stroke[0] == 1, std::int16_t(stroke[1]), std::int16_t(stroke[2])});
     w.canvas.moveTo(int(stroke[3]), int(stroke[4]));
     w.pagePicker().ShowPickerPage();
-    w.drawingHistory().restart();
+    if (undoBegins) w.drawingHistory().restart();
     return true;
 }
 

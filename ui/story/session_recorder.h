@@ -13,13 +13,19 @@
 // random generator's whole state as `seed N`, so spray, grass and the
 // pencil's grain come out the same again.
 //
-// Where a story starts: a new page, a colouring page or an opened picture
-// does not end it, they are calls like any other, so undoing them still
-// plays. An opened picture is copied beside the story under a name made
-// from its content, named by a `picture NAME` line just before the open. A
-// cancelled or refused open changes nothing and is left out. Saves are left
-// out too: they leave the drawing as it is, and playing a story must never
-// write a file.
+// Each drawing has a story of its own: a new page, a colouring page, an
+// opened picture or a drawing taken from the gallery that changes the page
+// begins the next drawing's story, blank, with a `state` line (the editor
+// state and random numbers as the action began) and the action itself as
+// its first step, so the film and the filed drawing hold that drawing alone.
+// The story left behind is kept aside (the last sixteen): undo back
+// across that action takes it up again, with a `choices` line for the tools
+// chosen meanwhile, and redo forward again the later one. An opened picture
+// is copied beside the story under a name made from its content, named by a
+// `picture NAME` line just before the open (a gallery pick is kept as the
+// open it runs, which replays without the gallery). A cancelled or refused
+// open changes nothing and is left out. Saves are left out too: they leave
+// the drawing as it is, and playing a story must never write a file.
 //
 // A story begins part way through a session at `start picture NAME`
 // followed by `state N...`, the whole editor state, from which undo begins:
@@ -110,8 +116,9 @@ private:
 };
 
 // Carries out a story's `state` line: the editor state it gives, and undo
-// beginning there. False, changing nothing, for numbers that do not fit.
-bool BeginWithState(MainWindow& w, const std::vector<double>& numbers);
+// beginning there (a `choices` line: undo going on as it was). False,
+// changing nothing, for numbers that do not fit.
+bool BeginWithState(MainWindow& w, const std::vector<double>& numbers, bool undoBegins = true);
 // Whether a `state` line's numbers are ones BeginWithState takes; sets them
 // on `into` when given. Checks a story read from a file without a window.
 bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);

@@ -109,7 +109,7 @@ StoryFile CheckStory(std::string_view text, const QString& folder, const ActionH
         if (call.atMs < 0 || call.atMs > StoryLimits::kMaxTimeMs)
             return Refuse(StoryRefusal::CannotPlay, "a time beyond a story's: " + std::to_string(call.atMs));
         if (call.name == kSeedWord || call.name == kPictureWord) continue;  // read whole; pictures below
-        if (call.name == kStateWord) {
+        if (call.name == kStateWord || call.name == kChoicesWord) {
             if (!StateNumbersFit(call.args)) return Refuse(StoryRefusal::CannotPlay, "a state the editor cannot take");
             continue;
         }

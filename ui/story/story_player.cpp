@@ -76,8 +76,8 @@ bool StoryPlayer::play(std::size_t index, QString* error) {
             QDir(story_.folder).filePath(QStringLiteral("story")), {RecordingStart::Kind::Picture, 0, c.file}));
         return true;
     }
-    if (c.name == kStateWord) {
-        if (BeginWithState(parts_->window, c.args)) return true;
+    if (c.name == kStateWord || c.name == kChoicesWord) {
+        if (BeginWithState(parts_->window, c.args, c.name == kStateWord)) return true;
         if (error) *error = QStringLiteral("this story's editor state cannot be used by this version");
         return false;
     }
