@@ -175,22 +175,22 @@ struct SessionRecorder::State final : FileDialogPort {
 
     // The story of a drawing another replaced (a new page, a colouring page,
     // an opened picture), kept so that undo coming back to that drawing takes
-    // its story up again, and redo going forward again the later one: each
-    // drawing's film and filed story hold that drawing alone.
+    // its story up again: each drawing's film and filed story hold that
+    // drawing alone. Redo going forward across a page begins the story again
+    // at a picture instead (see `ended`), so nothing is kept for it.
     struct Left {
         RecordingStart start;
         std::string text;
         RecordingWriter writer;
         bool hasCalls = false;
         std::optional<std::uint32_t> lastSeed;
-        std::size_t undoFloor = 0, redoFloor = 0;
+        std::size_t undoFloor = 0;
         std::int64_t lastAt = 0;      // the story's clock when it was left
         quint64 page = 0;             // the canvas its story plays to
         std::size_t undoAt = 0;       // and the steps to undo there (the oldest dropped shift them)
         QString pictures;             // the pictures it names, kept from pruning
     };
     std::vector<Left> earlier;  // drawings undo may come back to, the last most recent
-    std::vector<Left> later;    // drawings redo may go forward to again
     std::size_t cutsSeen = 0;       // the history's cuts() when the last call ended
     std::vector<Pending> running;   // actions begun and not ended (one, unless an action runs another)
     std::optional<QString> saved;   // what the save dialog answered during the running save
@@ -280,8 +280,7 @@ struct SessionRecorder::State final : FileDialogPort {
     // copies must spare.
     QString leftPictures() const {
         QString names;
-        for (const auto* side : {&earlier, &later})
-            for (const Left& l : *side) names += l.pictures;
+        for (const Left& l : earlier) names += l.pictures;
         return names;
     }
 
@@ -290,7 +289,7 @@ struct SessionRecorder::State final : FileDialogPort {
     Left leave(const Pending& p, std::chrono::steady_clock::time_point t) {
         writer.flush();
         takeLines();
-        Left l{start, text, writer, hasCalls, lastSeed, undoFloor, redoFloor, now(t), p.pageBefore, p.undoBefore, {}};
+        Left l{start, text, writer, hasCalls, lastSeed, undoFloor, now(t), p.pageBefore, p.undoBefore, {}};
         for (const QString& line : QString::fromStdString(text).split(u'\n'))
             if (line.startsWith(QLatin1String(kPictureWord)) || line.startsWith(QLatin1String(kStartWord)))
                 l.pictures += line + u'\n';
@@ -306,30 +305,25 @@ struct SessionRecorder::State final : FileDialogPort {
         }
     }
 
-    // Undo came back to a drawing left earlier (`from` earlier), or redo went
-    // forward to one left later: its story goes on, the one here is put on
-    // the other side. Only when the canvas is the one that story plays to,
+    // Undo came back to a drawing left earlier: its story goes on, and the
+    // one here ends. Only when the canvas is the one that story plays to,
     // or false. The editor state goes on as it is (undo and redo leave the
     // tools as the child chose them in the other drawing), said by a
     // `choices` line that leaves undo as it was.
-    bool takeUp(std::vector<Left>& from, std::vector<Left>& to, const Pending& p,
-                std::chrono::steady_clock::time_point t) {
-        if (from.empty() || from.back().undoAt != w.drawingHistory().undoCount() ||
-            from.back().page != PageHash(w.canvas))
+    bool takeUp(std::chrono::steady_clock::time_point t) {
+        if (earlier.empty() || earlier.back().undoAt != w.drawingHistory().undoCount() ||
+            earlier.back().page != PageHash(w.canvas))
             return false;
-        to.push_back(leave(p, t));
-        cap(to);
-        Left back = std::move(from.back());
-        from.pop_back();
+        Left back = std::move(earlier.back());
+        earlier.pop_back();
         start = back.start;
         text = std::move(back.text);
         writer = std::move(back.writer);
         hasCalls = back.hasCalls;
         lastSeed = back.lastSeed;
         undoFloor = back.undoFloor;
-        // Coming back, whatever lies on the redo stack now was never this
-        // story's; going forward, what it undid lies there again.
-        redoFloor = &from == &earlier ? w.drawingHistory().redoCount() : back.redoFloor;
+        // Coming back, whatever lies on the redo stack now was never this story's.
+        redoFloor = w.drawingHistory().redoCount();
         // The clock goes on from where the story was left.
         began = t - std::chrono::milliseconds(back.lastAt);
         if (clock && *clock) clockBase = (*clock)() - back.lastAt;
@@ -346,7 +340,6 @@ struct SessionRecorder::State final : FileDialogPort {
     void leaveForNew(const Pending& p, std::chrono::steady_clock::time_point t) {
         earlier.push_back(leave(p, t));
         cap(earlier);
-        later.clear();
     }
     void beginNew(const Pending& p, std::chrono::steady_clock::time_point t) {
         begin({}, t);
@@ -432,11 +425,10 @@ struct SessionRecorder::State final : FileDialogPort {
         // begins again at a picture of the canvas (the film loses what came
         // before; the canvas stays right).
         if (back || forward) {
-            if (back && takeUp(earlier, later, p, c.time)) return;
+            if (back && takeUp(c.time)) return;
             if (restartHere(c.time)) return;
         }
         redoFloor = std::min(redoFloor, history.redoCount());
-        if (history.redoCount() == 0) later.clear();  // nothing left to go forward to
         // The open that ran inside (a gallery pick's) kept what happened:
         // the pick itself would replay as nothing where the gallery differs.
         if (p.innerOpen) {

@@ -20,7 +20,9 @@
 // its first step, so the film and the filed drawing hold that drawing alone.
 // The story left behind is kept aside (the last sixteen): undo back
 // across that action takes it up again, with a `choices` line for the tools
-// chosen meanwhile, and redo forward again the later one. An opened picture
+// chosen meanwhile; redo forward across it begins the story again at a
+// picture of the page (`start picture`), so the canvas replays exactly
+// though the film of that drawing starts there. An opened picture
 // is copied beside the story under a name made from its content, named by a
 // `picture NAME` line just before the open (a gallery pick is kept as the
 // open it runs, which replays without the gallery). A cancelled or refused
