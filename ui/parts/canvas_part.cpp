@@ -85,13 +85,13 @@ void CanvasPart::spaceMoves() {
         if (!heldMove_) return;
         const HeldMove m = *heldMove_;
         heldMove_.reset();
-        lastMove_ = std::chrono::steady_clock::now();
+        lastMove_ = moveClock();
         move(m.button, m.x, m.y);
     };
     QObject::connect(moveTimer_, &QTimer::timeout, view_, flush);
     view_->onMouseMove = [this, move, flush](int button, double x, double y) {
         if (heldMove_ && heldMove_->button != button) flush();
-        const auto now = std::chrono::steady_clock::now();
+        const auto now = moveClock();
         const auto since = now - lastMove_;
         if (!heldMove_ && since >= kMoveSpacing) {
             lastMove_ = now;
