@@ -6,15 +6,20 @@
 Every .ts file in translations/ is shipped, so each one must:
   - hold exactly the messages lupdate finds in ui/words/*.cpp today (a text
     added or changed in the tables without the files being refreshed fails);
-  - have every message translated: no unfinished, empty, vanished or
-    obsolete one;
+  - have every message translated or marked unfinished: no empty, vanished
+    or obsolete one. A text added to the tables is written into every file
+    by --update, marked unfinished: it shows in English until a translator
+    comes by, and is counted per language here, never refused, so a new
+    text alone does not fail a build;
   - keep what the program relies on: the %1..%99, %L1 and %n placeholders of
     the source, the launcher keywords' ';' list, no ':' or '/' in a file
     name, and as many '&' keyboard accelerators as the source in Qt's own
     dialog words ("&&" is a literal ampersand, not an accelerator).
 
 Each problem is printed as FILE: CONTEXT: "SOURCE": what is wrong, and the
-exit status is non-zero when there is any.
+exit status is non-zero when there is any. The unfinished messages are
+printed as a count per file. An unfinished message that holds a draft is
+checked like a finished one, since lrelease ships drafts.
 
   check_translations.py            check the tree this script is in
   check_translations.py --update   refresh every .ts file from the sources
@@ -98,13 +103,14 @@ def accelerators(text):
 
 def message_problems(m):
     """What is wrong with one message's translation, in words."""
-    if m.kind in ("unfinished", "vanished", "obsolete"):
+    if m.kind in ("vanished", "obsolete"):
         return [m.kind]
     problems = []
     wanted = sorted(PLACEHOLDER.findall(m.source))
     for text in m.forms:
         if not text.strip():
-            problems.append("empty translation")
+            if m.kind != "unfinished":  # not yet translated: the English shows
+                problems.append("empty translation")
             continue
         found = sorted(PLACEHOLDER.findall(text))
         if found != wanted:
@@ -128,8 +134,12 @@ def shorten(text, width=60):
     return text if len(text) <= width else text[:width - 1] + "…"
 
 
-def check(root, lupdate):
-    """Every problem in root's translations, as printable lines."""
+UPDATE_COMMAND = "scripts/check_translations.py --update"
+
+
+def check(root, lupdate, unfinished=None):
+    """Every problem in root's translations, as printable lines; the count of
+    unfinished messages of each file goes into UNFINISHED (a dict) if given."""
     ts_files = sorted((root / "translations").glob("*.ts"))
     if not ts_files:
         return ["%s: no .ts files" % (root / "translations")]
@@ -153,15 +163,16 @@ def check(root, lupdate):
             kept = {m.key for m in committed[original]}
             for key in sorted(refreshed.keys() - kept):
                 lines.append('%s: %s: "%s": new in the program, not in this file' % (name, key[0], shorten(key[1])))
+            if unfinished is not None:
+                unfinished[str(name)] = sum(m.kind == "unfinished" for m in committed[original])
             for m in committed[original]:
                 if m.key not in refreshed:
                     lines.append('%s: %s: "%s": no longer in the program' % (name, m.context, shorten(m.source)))
                 for problem in message_problems(m):
                     lines.append('%s: %s: "%s": %s' % (name, m.context, shorten(m.source), problem))
     if any(": new in the program" in line or ": no longer in the program" in line for line in lines):
-        lines.append("The texts changed: run scripts/check_translations.py --update (that is, lupdate -silent "
-                     "-locations none -no-obsolete ui/words/*.cpp -ts translations/*.ts), then translate the "
-                     "new texts.")
+        lines.append("The texts changed: run %s in the source tree. It refreshes every translations/*.ts; "
+                     "new texts are marked unfinished and show in English until translated." % UPDATE_COMMAND)
     return lines
 
 
@@ -231,8 +242,9 @@ def cut_short(ts, _root):
 
 # Each broken copy, and the words its report must carry.
 SELF_TEST_FAULTS = [
-    ("unfinished", set_translation("New page", kind="unfinished"), "unfinished"),
     ("empty", set_translation("New page", text=""), "empty translation"),
+    ("unfinished draft that loses a placeholder",
+     set_translation("Could not save %1: %2", text="Nu s-a salvat %1", kind="unfinished"), "placeholders"),
     ("vanished", set_translation("New page", kind="vanished"), "vanished"),
     ("obsolete", set_translation("New page", kind="obsolete"), "obsolete"),
     ("placeholder lost", set_translation("Could not save %1: %2", text="Nu s-a salvat %1"), "placeholders"),
@@ -251,6 +263,29 @@ SELF_TEST_FAULTS = [
      "new in the program"),
     ("source changed", edit_source('"New page"', '"A new page"'), "no longer in the program"),
     ("not XML", cut_short, "not a readable .ts file"),
+]
+
+
+def refreshed_after(old, new):
+    """A text changed in the tables and the files refreshed as the failure
+    message says: only unfinished messages, no problem."""
+    def apply(ts, root, lupdate):
+        edit_source(old, new)(ts, root)
+        run_lupdate(lupdate, root, [ts])
+    return apply
+
+
+def unrefreshed(change):
+    return lambda ts, root, _lupdate: change(ts, root)
+
+
+# Changes the check must accept, and how many unfinished messages each leaves.
+SELF_TEST_ACCEPTED = [
+    ("a new text, refreshed", refreshed_after('QT_TRANSLATE_NOOP3("Files"',
+                                              'QT_TRANSLATE_NOOP3("Window", "Undo", ""),\n    '
+                                              'QT_TRANSLATE_NOOP3("Files"'), 1),
+    ("a changed text, refreshed", refreshed_after('"New page"', '"A new page"'), 1),
+    ("untranslated and marked so", unrefreshed(set_translation("New page", text="", kind="unfinished")), 1),
 ]
 
 
@@ -286,10 +321,22 @@ def self_test(lupdate):
             found = check(broken, lupdate)
             if not any(expected in line for line in found):
                 failures.append("%s: not caught (wanted %r, got %s)" % (name, expected, found or "nothing"))
+            if name == "source added" and not any(UPDATE_COMMAND in line for line in found):
+                failures.append("%s: the report does not say to run %s" % (name, UPDATE_COMMAND))
+        for number, (name, change, wanted) in enumerate(SELF_TEST_ACCEPTED):
+            changed = Path(scratch) / ("accepted%d" % number)
+            shutil.copytree(good, changed)
+            change(changed / "translations" / "pintaloo_ro.ts", changed, lupdate)
+            unfinished = {}
+            found = check(changed, lupdate, unfinished)
+            if found or unfinished.get("translations/pintaloo_ro.ts") != wanted:
+                failures.append("%s: wanted no problem and %d unfinished, got %s and %s" % (
+                    name, wanted, found or "no problem", unfinished))
     for failure in failures:
         print("self-test: " + failure)
-    print("self-test: %d of %d faults caught, correct tree %s" % (
+    print("self-test: %d of %d faults caught, %d changes accepted, correct tree %s" % (
         len(SELF_TEST_FAULTS) - sum(": not caught" in f for f in failures), len(SELF_TEST_FAULTS),
+        len(SELF_TEST_ACCEPTED) - sum(": wanted no problem" in f for f in failures),
         "refused" if any(f.startswith("the correct tree") for f in failures) else "accepted"))
     return 1 if failures else 0
 
@@ -309,9 +356,13 @@ def main():
     if args.update:
         run_lupdate(lupdate, root, sorted((root / "translations").glob("*.ts")))
         return 0
-    problems = check(root, lupdate)
+    unfinished = {}
+    problems = check(root, lupdate, unfinished)
     for line in problems:
         print(line)
+    waiting = {name: count for name, count in unfinished.items() if count}
+    for name, count in sorted(waiting.items()):
+        print("%s: %d unfinished (shown in English until translated)" % (name, count))
     if problems:
         print("%d problems in the translations" % len(problems), file=sys.stderr)
     return 1 if problems else 0

@@ -43,8 +43,9 @@ bool StrokePainter::PaintAt(std::int16_t x, std::int16_t y, Colour color) {
 bool StrokePainter::PaintEvenly(int fromX, int fromY, double dx, double dy, int steps, Colour color) {
     for (int k = 1; k <= steps; ++k) {
         const double t = double(k) / steps;
-        const auto x = std::int16_t(std::nearbyint(fromX + dx * t));
-        const auto y = std::int16_t(std::nearbyint(fromY + dy * t));
+        // Between two 16-bit points, so the pixel fits 16 bits.
+        const auto x = std::int16_t(PixelOf(fromX + dx * t));
+        const auto y = std::int16_t(PixelOf(fromY + dy * t));
         if (!PaintAt(x, y, color)) return false;
     }
     return true;

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "engine/canvas/checked16.h"
 #include "engine/canvas/colour.h"
 #include "engine/toolbox/hls.h"
@@ -35,10 +38,31 @@ TEST(Checked16, RangeAndRounding) {
     EXPECT_EQ(Add16(32766, 1), 32767);
     EXPECT_THROW(Add16(32767, 1), Overflow16);
     EXPECT_THROW(Sub16(-32768, 1), Overflow16);
-    EXPECT_EQ(RoundTo16(2.5), 2);
-    EXPECT_EQ(RoundTo16(3.5), 4);
-    EXPECT_EQ(RoundTo16(-2.5), -2);
-    EXPECT_THROW(RoundTo16(32767.6), Overflow16);
+    EXPECT_THROW(Checked16(PixelOf(32767.6)), Overflow16);
+    EXPECT_EQ(Checked16(PixelOf(-32768.4)), -32768);
+}
+
+// Every way a point becomes a pixel (a press's drawing position, a paint
+// step, a step along a fast stroke) goes through PixelOf, so its rule is
+// the replay's: a changed rounding or limit moves recorded strokes.
+TEST(PixelOf, RoundsHalvesToEvenAndKeepsWithinTheLimit) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const int far = int(kMaxCoordinate);
+    const struct {
+        double v;
+        int pixel;
+    } rows[] = {
+        {2.5, 2},          {3.5, 4},          {-2.5, -2},       {-0.5, 0},         {0.49999, 0},
+        {-1.51, -2},       {32767.5, 32768},  {kMaxCoordinate - 0.5, far},        {1e12, far},
+        {-1e12, -far},     {inf, far},        {-inf, -far},     {std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const auto& r : rows) EXPECT_EQ(PixelOf(r.v), r.pixel) << r.v;
+    // A position the program takes as it is rounds to its pixel unchanged
+    // by the limit, and never lands more than half a pixel from it.
+    for (double v = -kMaxCoordinate; v <= kMaxCoordinate; v += 9973.37) {
+        EXPECT_EQ(PointerCoordinate(v), v);
+        EXPECT_LE(std::abs(PixelOf(v) - v), 0.5) << v;
+    }
 }
 
 struct HueRow {

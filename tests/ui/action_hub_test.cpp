@@ -3,6 +3,7 @@
 // The action hub on its own (argument checks, observers, control and key
 // bindings) and the window's actions declared on it.
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -165,20 +166,24 @@ TEST_F(WindowActionsTest, EveryControlAndKeyIsBoundToADeclaredAction) {
 }
 
 // Every key in the table, pressed on the window, runs its own row with the
-// row's arguments, and nothing else; every row answers to its name and its alias.
+// row's arguments, and nothing else; every row answers to its name and its
+// alias; a key no row has runs nothing. (What each key's row then does is
+// KeysTest's.)
 TEST_F(WindowActionsTest, EveryKeyRunsItsRow) {
     std::vector<ActionCall> began;
     w().actions.addObserver([&](const ActionCall& c) {
         if (c.stage == ActionCall::Stage::Began) began.push_back(c);
     });
     std::size_t keys = 0;
+    std::vector<QKeySequence> bound;
     for (const WindowActionRow& row : WindowActionRows()) {
         const ActionHub::Action& a = row.action;
         EXPECT_EQ(w().actions.find(a.name), w().actions.find(a.alias)) << a.name;
         for (const ActionKey& k : a.keys) {
             SCOPED_TRACE(k.keys);
             began.clear();
-            QTest::keySequence(window.get(), QKeySequence::fromString(QLatin1String(k.keys)));
+            bound.push_back(QKeySequence::fromString(QLatin1String(k.keys)));
+            QTest::keySequence(window.get(), bound.back());
             ActionHub::Args args = k.args;
             args.resize(a.params.size(), 0.0);
             ASSERT_FALSE(began.empty());
@@ -188,6 +193,12 @@ TEST_F(WindowActionsTest, EveryKeyRunsItsRow) {
         }
     }
     EXPECT_GE(keys, 11u);
+    for (const QKeySequence& unbound : {QKeySequence(Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_J)}) {
+        ASSERT_EQ(std::count(bound.begin(), bound.end(), unbound), 0) << unbound.toString().toStdString();
+        began.clear();
+        QTest::keySequence(window.get(), unbound);
+        EXPECT_TRUE(began.empty()) << unbound.toString().toStdString() << " ran " << began.front().name;
+    }
 }
 
 TEST_F(WindowActionsTest, EscapeClosesTheCartoonPanelAndADrawingActionIsMarked) {

@@ -103,17 +103,6 @@ TEST_F(KeysTest, EachKeyRunsItsCommand) {
     EXPECT_TRUE(blank());
 }
 
-// A real key press on the window reaches the same table.
-TEST_F(KeysTest, KeyPressesOnTheWindowReachTheTable) {
-    QTest::keyClick(&w(), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_FALSE(w().comfort().soundOn());
-    QTest::keyClick(&w(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(printer.printed.size(), 1u);
-    QTest::keyClick(&w(), Qt::Key_Q);  // no command: nothing happens
-    EXPECT_EQ(printer.printed.size(), 1u);
-    EXPECT_FALSE(w().comfort().soundOn());
-}
-
 class FoldersTest : public WindowTest {};
 
 // The real dialogs show the title the window gives them, in its language.

@@ -9,7 +9,7 @@
 // once and with the pen's eraser end, and may quit and start again on the
 // kept drawing. It keeps a gallery and takes drawings from it, then opens
 // others. The film of the drawing (its story, as the film's player plays
-// it) must hold that drawing alone. PINTALOO_SESSIONS sets how many (200 by default), and
+// it) must hold that drawing alone: checked on a sample of the sessions. PINTALOO_SESSIONS sets how many (200 by default), and
 // PINTALOO_FIRST_SESSION which comes first (0), so ctest can share them out.
 #include <gtest/gtest.h>
 
@@ -281,7 +281,10 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
         const int differ = replayDiffers();
         EXPECT_EQ(differ, 0) << "session " << session << " (" << restarts << " restarts) replays differently: "
                              << qPrintable(recorder->path());
-        const int other = otherDrawingAt(recorder->story());
+        // The film is checked on every fourth session, in each share ctest
+        // makes: playing the story again costs about a sixth of a session,
+        // and the film's player meets the same calls either way.
+        const int other = session % 4 == 0 ? otherDrawingAt(recorder->story()) : -1;
         EXPECT_EQ(other, -1) << "session " << session << ": the film shows another drawing before this one, to call "
                              << other << " of " << qPrintable(recorder->path());
         if (differ != 0 || other != -1) {

@@ -3,8 +3,10 @@
 #include "ui/words/texts.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <set>
 #include <utility>
@@ -23,6 +25,29 @@ const std::vector<Language> kAll = [] {
 }();
 
 std::string Name(Language l) { return LanguageCode(l).toStdString(); }
+
+// The English sources a language's file marks unfinished: a text added to
+// the tables is written into every file so by
+// `scripts/check_translations.py --update`, and shows in English until its
+// translator comes by (the check counts them). Read from the source tree's
+// files, which the build compiled.
+std::set<std::string> Unfinished(Language l) {
+    std::set<std::string> sources;
+    QFile file(QStringLiteral(PINTALOO_TRANSLATIONS "/pintaloo_%1.ts").arg(SystemLanguageCode(l)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no translation file for " << Name(l);
+        return sources;
+    }
+    QXmlStreamReader xml(&file);
+    std::string source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"source") source = xml.readElementText().toStdString();
+        else if (xml.name() == u"translation" && xml.attributes().value(QLatin1String("type")) == u"unfinished") sources.insert(source);
+    }
+    EXPECT_FALSE(xml.hasError()) << Name(l) << ": " << xml.errorString().toStdString();
+    return sources;
+}
 
 // The window's long-standing English captions: scripts, tests and the replay
 // contract read them, so they are pinned here word for word. The other
@@ -84,18 +109,24 @@ TEST(TextsTest, EveryLanguageIsReallyTranslated) {
     const std::set<std::pair<TextId, Language>> sameIn{{TextId::ColourOrange, Language::French},
                                                        {TextId::ColourOrange, Language::German},
                                                        {TextId::ColourTurquoise, Language::French}};
+    std::vector<std::set<std::string>> unfinished;
+    for (Language l : kAll) unfinished.push_back(l == Language::English ? std::set<std::string>{} : Unfinished(l));
+    const auto waiting = [&unfinished](Language l, const std::string& english) {
+        return unfinished[std::size_t(l)].contains(english);
+    };
     for (int i = 0; i < kTextCount; ++i) {
         if (sameEverywhere.contains(TextId(i))) continue;
         const QString english = Text(TextId(i), Language::English);
         for (Language l : kAll) {
-            if (l == Language::English || sameIn.contains({TextId(i), l})) continue;
+            if (l == Language::English || sameIn.contains({TextId(i), l}) || waiting(l, english.toStdString()))
+                continue;
             EXPECT_NE(Text(TextId(i), l).toStdString(), english.toStdString()) << "text " << i << " in " << Name(l);
         }
     }
     // The launcher's and software centre's words too.
     for (const LauncherWord& word : LauncherWords()) {
         for (Language l : kAll) {
-            if (l == Language::English) continue;
+            if (l == Language::English || waiting(l, word.text.source)) continue;
             EXPECT_NE(Translate(l, "Launcher", word.text.source, word.text.comment).toStdString(), word.text.source)
                 << word.slot << " in " << Name(l);
         }

@@ -5,7 +5,9 @@
 // the pen's eraser end, touches that end badly, and taps on buttons.
 #include <QCoreApplication>
 #include <QPointingDevice>
+#include <QTest>
 #include <QTouchEvent>
+#include <chrono>
 
 #include "controls.h"
 #include "ui/actions/box.h"
@@ -175,6 +177,67 @@ TEST_F(TouchPenTest, ATapOnAButtonLeavesNoFaceLit) {
     call("Form_MouseMove", {0, 0, 0});
     EXPECT_TRUE(lit != button->picture().toImage()) << "the finger's move did not light the face";
     EXPECT_TRUE(afterTap == button->picture().toImage());
+}
+
+// The canvas takes one move a frame: a move sooner than kMoveSpacing after
+// the last one taken is held, a later one replaces it, and the held one
+// runs when its time comes, or first when any other action comes (a press,
+// a release, a tool chosen, a move with other buttons), so nothing runs
+// out of the order the pointer gave. Each row is one event at a time on
+// the canvas's own clock, and the actions it started (a pointer action's
+// x, -1 for others).
+TEST_F(TouchPenTest, MovesAreSpacedAFrameApartAndFlushedBeforeAnyOtherAction) {
+    auto* view = Control<Box>(w(), QStringLiteral("pctDraw"));
+    // An hour on, so no move the window took before counts as recent.
+    const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now() + std::chrono::hours(1);
+    int now = 0;  // ms on the canvas's clock
+    w().canvasPart().moveClock = [&] { return start + std::chrono::milliseconds(now); };
+    std::vector<std::pair<std::string, double>> ran;
+    w().actions.addObserver([&](const ActionCall& c) {
+        if (c.stage == ActionCall::Stage::Began)
+            ran.push_back({c.name, c.name.starts_with("Pen") ? c.args.at(1) : -1});
+    });
+    const int frame = int(CanvasPart::kMoveSpacing.count());
+    enum class Event { Move, RightMove, Press, Release, Tool, TimerDue };
+    using Runs = std::vector<std::pair<std::string, double>>;
+    const struct {
+        int at;
+        Event event;
+        double x;
+        Runs runs;
+    } rows[] = {
+        {0, Event::Move, 10, {{"PenMove", 10}}},  // the first is taken at once
+        {5, Event::Move, 11, {}},                 // too soon: held
+        {9, Event::Move, 12, {}},                 // replaces the held one
+        {10, Event::Press, 13, {{"PenMove", 12}, {"PenDown", 13}}},
+        {11, Event::Move, 14, {}},
+        {12, Event::Release, 15, {{"PenMove", 14}, {"PenUp", 15}}},
+        {12 + frame - 1, Event::Move, 16, {}},  // a frame less a millisecond after the last taken
+        {12 + frame, Event::Move, 17, {}},      // its time, but one is held: it replaces that
+        {12 + frame, Event::TimerDue, 0, {{"PenMove", 17}}},
+        {30, Event::Move, 18, {}},
+        {31, Event::Tool, 0, {{"PenMove", 18}, {"ChooseTool", -1}}},
+        {32, Event::Move, 19, {}},
+        {33, Event::RightMove, 20, {{"PenMove", 19}}},  // other buttons: the held one goes first, this waits
+        {33 + frame, Event::Move, 21, {{"PenMove", 20}}},
+        {34 + frame, Event::Release, 22, {{"PenMove", 21}, {"PenUp", 22}}},
+        {34 + 2 * frame, Event::Move, 23, {{"PenMove", 23}}},  // a whole frame on, nothing held: at once
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::to_string(r.at) + " ms, x " + std::to_string(r.x));
+        now = r.at;
+        ran.clear();
+        switch (r.event) {
+            case Event::Move: view->onMouseMove(1, r.x, 100); break;
+            case Event::RightMove: view->onMouseMove(2, r.x, 100); break;
+            case Event::Press: view->onMouseDown(1, r.x, 100); break;
+            case Event::Release: view->onMouseUp(1, r.x, 100); break;
+            case Event::Tool: call("bBrush_MouseUp", {0, 1}); break;
+            case Event::TimerDue: EXPECT_TRUE(QTest::qWaitFor([&] { return !ran.empty(); }, 2000)); break;
+        }
+        EXPECT_EQ(ran, r.runs);
+    }
+    w().canvasPart().moveClock = std::chrono::steady_clock::now;  // no timer left to read this test's clock
 }
 
 }  // namespace

@@ -47,8 +47,6 @@ std::string Misfit(const ActionParam& p, double v) {
 
 }  // namespace
 
-double PointerCoordinate(double v) { return std::isnan(v) ? 0.0 : std::clamp(v, -kMaxCoordinate, kMaxCoordinate); }
-
 int ActionHub::declare(Action action) {
     if (action.alias.empty()) action.alias = action.name;
     for (const std::string* n : {&action.name, &action.alias})

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/canvas/checked16.h"
+
 namespace pintaloo {
 
 class Box;
@@ -27,17 +29,12 @@ enum class ParamKind {
     Coordinate,  // a position in pixels: finite and within +-kMaxCoordinate
 };
 
-// The one limit of a coordinate, for every action and every script line that
-// gives a point. Beyond it no window position makes sense; it also keeps
-// every coordinate well inside what the painters round to 16 bits or an int.
-inline constexpr double kMaxCoordinate = 1e6;
-
-// A pointer's place as an action takes it. A mouse, pen or finger can be
-// farther off than the limit once its place is taken into a control (a
-// script's point at the limit lies further still from the canvas's corner);
-// it is then as far off as a coordinate goes, so its release still runs and
-// ends its stroke rather than being refused.
-double PointerCoordinate(double v);
+// A pointer's place as an action takes it is PointerCoordinate's (in
+// checked16.h, beside the rounding that makes it a pixel). A mouse, pen or
+// finger can be farther off than kMaxCoordinate once its place is taken into
+// a control (a script's point at the limit lies further still from the
+// canvas's corner); it is then as far off as a coordinate goes, so its
+// release still runs and ends its stroke rather than being refused.
 
 struct ActionParam {
     const char* name;

@@ -85,13 +85,13 @@ void CanvasPart::spaceMoves() {
         if (!heldMove_) return;
         const HeldMove m = *heldMove_;
         heldMove_.reset();
-        lastMove_ = std::chrono::steady_clock::now();
+        lastMove_ = moveClock();
         move(m.button, m.x, m.y);
     };
     QObject::connect(moveTimer_, &QTimer::timeout, view_, flush);
     view_->onMouseMove = [this, move, flush](int button, double x, double y) {
         if (heldMove_ && heldMove_->button != button) flush();
-        const auto now = std::chrono::steady_clock::now();
+        const auto now = moveClock();
         const auto since = now - lastMove_;
         if (!heldMove_ && since >= kMoveSpacing) {
             lastMove_ = now;
@@ -144,8 +144,8 @@ void CanvasPart::PaintAt(double x, double y) { paintStep(0, x, y); }
 void CanvasPart::paintStep(int stroke, double x, double y) {
     std::int16_t ix, iy;
     try {
-        ix = RoundTo16(x);
-        iy = RoundTo16(y);
+        ix = Checked16(PixelOf(x));
+        iy = Checked16(PixelOf(y));
     } catch (const Overflow16&) {
         return;  // a point no 16-bit painter can take
     }
@@ -164,7 +164,7 @@ void CanvasPart::PenDown(int button, double x, double y) {
     c_.stroke.StartStroke();
     if (button != 1) return;
     // The joined-up tools start their line here.
-    c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    c_.canvas.moveTo(PixelOf(x), PixelOf(y));
     PaintAt(x, y);
 }
 
@@ -186,8 +186,7 @@ void CanvasPart::FingerDown(int finger, double x, double y) {
     c_.stroke.StartStroke(1 + finger);
     // The pen and rainbow lines start here; only a finger alone paints them.
     if (alone)
-        c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)),
-                         int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+        c_.canvas.moveTo(PixelOf(x), PixelOf(y));
     paintStep(1 + finger, x, y);
 }
 

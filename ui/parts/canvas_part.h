@@ -11,6 +11,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "ui/actions/box.h"
@@ -70,6 +71,9 @@ public:
     // The shortest time between two pointer moves the canvas takes: one
     // screen frame.
     static constexpr std::chrono::milliseconds kMoveSpacing{16};
+    // Where the spacing reads the time: the steady clock, or a test's own
+    // that it steps by hand (the wait for a held move is still a timer's).
+    std::function<std::chrono::steady_clock::time_point()> moveClock = std::chrono::steady_clock::now;
 
 private:
     void spaceMoves();
