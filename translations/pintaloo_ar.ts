@@ -121,10 +121,6 @@
         <translation>قلم تلوين. عندما تلوّن فوق الألوان، يمتزج اللون الجديد بها شيئًا فشيئًا. ولا يرسم أبدًا فوق الخطوط السوداء في صفحة التلوين.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>يفتح علبة فيها 17 فرشاة خاصة: حلقات، ورذاذ، ونقاط، وشريط بألوان قوس قزح، وكرات، وقلم، وزهور أقحوان، ونجوم، وعشب فيه أزهار، وبقع، وبلاطات، وخطوط متعرّجة، وطوب، وغيرها.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>يفتح الأختام: حيوانات، ومركبات، وأزهار، وبيوت، وشموس، وأشجار، وغيوم، وناس. اختر مجموعة، ثم صورة، ثم اضغط على الصفحة. تظهر الأختام أصغر قرب أعلى الصفحة، لأن الأشياء البعيدة تبدو صغيرة.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>للأطفال الذين يستخدمون مفتاحًا واحدًا أو مفتاحين: شغّل Pintaloo مع %1 فتضيء الأزرار واحدًا بعد الآخر؛ ومع %2 يكون مفتاح للتنقّل ومفتاح للضغط.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>يفتح علبة فيها %1 فرشاة خاصة: حلقات، ورذاذ، ونقاط، وشريط بألوان قوس قزح، وكرات، وقلم، وزهور أقحوان، ونجوم، وعشب فيه أزهار، وبقع، وبلاطات، وخطوط متعرّجة، وطوب، وغيرها.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>Ein Buntstift. Wenn du über Farbe malst, mischt sich die neue Farbe langsam hinein. Er malt nie über die schwarzen Linien einer Malvorlage.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Öffnet einen Kasten mit 17 besonderen Pinseln: Ringe, Spray, Punkte, ein Regenbogenband, Bälle, ein Füller, Gänseblümchen, Sterne, Gras mit Blumen, Kleckse, Fliesen, Zickzacks, Ziegelsteine und noch mehr.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Öffnet die Stempel: Tiere, Fahrzeuge, Blumen, Häuser, Sonnen, Bäume, Wolken und Menschen. Wähl eine Gruppe, dann ein Bild, dann drück auf die Seite. Weiter oben auf der Seite werden die Stempel kleiner, weil Dinge in der Ferne klein aussehen.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Für Kinder, die mit einem oder zwei Tastern arbeiten: Starte Pintaloo mit %1, dann leuchten die Knöpfe nacheinander auf; %2 gibt einen Taster zum Weiterschalten und einen zum Drücken.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Öffnet einen Kasten mit %1 besonderen Pinseln: Ringe, Spray, Punkte, ein Regenbogenband, Bälle, ein Füller, Gänseblümchen, Sterne, Gras mit Blumen, Kleckse, Fliesen, Zickzacks, Ziegelsteine und noch mehr.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>Un lápiz de cera. Si coloreas encima de la pintura, el color nuevo se mezcla poco a poco. Nunca pinta sobre las líneas negras de una página para colorear.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Abre una caja de 17 pinceles especiales: anillos, espray, puntos, una cinta de arcoíris, pelotas, una pluma, margaritas, estrellas, hierba con flores, manchas, baldosas, zigzags, ladrillos y más.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Abre los sellos: animales, vehículos, flores, casas, soles, árboles, nubes y personas. Elige un grupo, luego un dibujo y luego pulsa en la página. Los sellos salen más pequeños cerca de la parte de arriba de la página, porque las cosas lejanas se ven pequeñas.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Para niños que usan uno o dos pulsadores: arranca Pintaloo con %1 y los botones se iluminan uno tras otro; %2 da un pulsador para moverse y otro para pulsar.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Abre una caja de %1 pinceles especiales: anillos, espray, puntos, una cinta de arcoíris, pelotas, una pluma, margaritas, estrellas, hierba con flores, manchas, baldosas, zigzags, ladrillos y más.</translation>
     </message>
 </context>
 <context>

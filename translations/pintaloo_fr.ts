@@ -121,10 +121,6 @@
         <translation>Un crayon de couleur. Quand tu colories par-dessus la peinture, la nouvelle couleur s&apos;y mélange doucement. Il ne peint jamais sur les traits noirs d&apos;un coloriage.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Ouvre une boîte de 17 pinceaux spéciaux&#xa0;: des anneaux, un spray, des points, un ruban arc-en-ciel, des balles, un stylo, des pâquerettes, des étoiles, de l&apos;herbe avec des fleurs, des éclaboussures, des carreaux, des zigzags, des briques et plus encore.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Ouvre les tampons&#xa0;: des animaux, des véhicules, des fleurs, des maisons, des soleils, des arbres, des nuages et des gens. Choisis un groupe, puis une image, puis appuie sur la page. Les tampons sont plus petits vers le haut de la page, parce que les choses lointaines paraissent petites.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Pour les enfants qui utilisent un ou deux contacteurs&#xa0;: lance Pintaloo avec %1 et les boutons s&apos;allument l&apos;un après l&apos;autre&#xa0;; %2 donne un contacteur pour avancer et un pour appuyer.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Ouvre une boîte de %1 pinceaux spéciaux&#xa0;: des anneaux, un spray, des points, un ruban arc-en-ciel, des balles, un stylo, des pâquerettes, des étoiles, de l&apos;herbe avec des fleurs, des éclaboussures, des carreaux, des zigzags, des briques et plus encore.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>Un pastello. Se colori sopra la pittura, il nuovo colore si mescola piano piano. Non dipinge mai sopra le linee nere di una pagina da colorare.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Apre una scatola di 17 pennelli speciali: anelli, spray, puntini, un nastro arcobaleno, palline, una penna, margherite, stelle, erba con fiori, macchie, piastrelle, zigzag, mattoni e altro ancora.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Apre i timbri: animali, veicoli, fiori, case, soli, alberi, nuvole e persone. Scegli un gruppo, poi un&apos;immagine, poi premi sulla pagina. I timbri vengono più piccoli verso la parte alta della pagina, perché le cose lontane sembrano piccole.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Per i bambini che usano uno o due sensori: avvia Pintaloo con %1 e i pulsanti si illuminano uno dopo l&apos;altro; %2 dà un sensore per spostarsi e uno per premere.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Apre una scatola di %1 pennelli speciali: anelli, spray, puntini, un nastro arcobaleno, palline, una penna, margherite, stelle, erba con fiori, macchie, piastrelle, zigzag, mattoni e altro ancora.</translation>
     </message>
 </context>
 <context>

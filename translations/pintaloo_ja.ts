@@ -121,10 +121,6 @@
         <translation>クレヨンのような色えんぴつです。色の上からぬると、新しい色が少しずつまざります。ぬりえの黒い線の上には、ぜったいにぬりません。</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>17 しゅるいの、とくべつな筆が入った箱を開きます：わっか、スプレー、てんてん、にじ色のリボン、ボール、ペン、デイジー、星、花のさいた草、しぶき、タイル、ジグザグ、レンガなど。</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>スタンプを開きます：動物、乗り物、花、家、おひさま、木、雲、人。グループをえらび、絵をえらんで、ページをおします。遠くのものは小さく見えるので、ページの上のほうでは、スタンプが小さくなります。</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>スイッチを 1 つか 2 つ使う子どものために：%1 をつけて Pintaloo を起動すると、ボタンが順番に光ります。%2 では、1 つのスイッチで移動し、もう 1 つでおします。</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>%1 しゅるいの、とくべつな筆が入った箱を開きます：わっか、スプレー、てんてん、にじ色のリボン、ボール、ペン、デイジー、星、花のさいた草、しぶき、タイル、ジグザグ、レンガなど。</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>크레용처럼 부드러운 색연필이에요. 칠한 곳 위에 덧칠하면 새 색이 조금씩 섞여요. 색칠 그림의 검은 선은 절대 덮지 않아요.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>특별한 붓 17개가 든 상자를 열어요. 고리, 스프레이, 점, 무지개 리본, 공, 펜, 데이지, 별, 꽃 핀 풀, 물감 얼룩, 타일, 지그재그, 벽돌 같은 붓이 있어요.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>스탬프를 열어요. 동물, 탈것, 꽃, 집, 해, 나무, 구름, 사람이 있어요. 묶음을 고르고, 그림을 고른 다음, 도화지를 눌러요. 멀리 있는 것은 작아 보이니까, 도화지 위쪽에 찍을수록 스탬프가 작게 나와요.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>스위치를 한두 개 쓰는 어린이를 위해: %1 옵션을 붙여 Pintaloo를 시작하면 버튼에 차례로 불이 들어와요. %2 옵션을 쓰면 스위치 하나로 옮겨 가고, 다른 하나로 눌러요.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>특별한 붓 %1개가 든 상자를 열어요. 고리, 스프레이, 점, 무지개 리본, 공, 펜, 데이지, 별, 꽃 핀 풀, 물감 얼룩, 타일, 지그재그, 벽돌 같은 붓이 있어요.</translation>
     </message>
 </context>
 <context>

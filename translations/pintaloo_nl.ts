@@ -121,10 +121,6 @@
         <translation>Een waskrijtje. Als je over verf kleurt, mengt de nieuwe kleur er langzaam doorheen. Het kleurt nooit over de zwarte lijnen van een kleurplaat.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Opent een doos met 17 bijzondere penselen: ringen, spray, stippen, een regenbooglint, ballen, een pen, madeliefjes, sterren, gras met bloemen, spetters, tegels, zigzaggen, bakstenen en nog meer.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Opent de stempels: dieren, voertuigen, bloemen, huizen, zonnen, bomen, wolken en mensen. Kies een groep, dan een plaatje, en druk dan op het blad. Bovenaan het blad worden stempels kleiner, want dingen die ver weg zijn, lijken klein.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Voor kinderen die een of twee schakelaars gebruiken: start Pintaloo met %1 en de knoppen lichten een voor een op; %2 geeft één schakelaar om verder te gaan en één om te drukken.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Opent een doos met %1 bijzondere penselen: ringen, spray, stippen, een regenbooglint, ballen, een pen, madeliefjes, sterren, gras met bloemen, spetters, tegels, zigzaggen, bakstenen en nog meer.</translation>
     </message>
 </context>
 <context>

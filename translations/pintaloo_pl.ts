@@ -121,10 +121,6 @@
         <translation>Kredka świecowa. Gdy kolorujesz po farbie, nowy kolor powoli się z nią miesza. Nigdy nie zamalowuje czarnych linii kolorowanki.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Otwiera pudełko z 17 specjalnymi pędzlami: kółka, spray, kropki, tęczowa wstążka, piłki, pióro, stokrotki, gwiazdki, trawa z kwiatkami, kleksy, kafelki, zygzaki, cegły i jeszcze więcej.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Otwiera pieczątki: zwierzęta, pojazdy, kwiaty, domy, słońca, drzewa, chmury i ludzie. Wybierz grupę, potem obrazek, a potem naciśnij na kartce. U góry kartki pieczątki są mniejsze, bo to, co jest daleko, wygląda na małe.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Dla dzieci, które używają jednego lub dwóch przełączników: uruchom Pintaloo z %1, a przyciski będą się po kolei podświetlać; %2 daje jeden przełącznik do przechodzenia i drugi do naciskania.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Otwiera pudełko z %1 specjalnymi pędzlami: kółka, spray, kropki, tęczowa wstążka, piłki, pióro, stokrotki, gwiazdki, trawa z kwiatkami, kleksy, kafelki, zygzaki, cegły i jeszcze więcej.</translation>
     </message>
 </context>
 <context>

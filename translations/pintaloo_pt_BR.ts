@@ -121,10 +121,6 @@
         <translation>Um giz de cera. Quando você colore por cima da tinta, a cor nova se mistura devagar. Ele nunca pinta por cima das linhas pretas de um desenho para colorir.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Abre uma caixa com 17 pincéis especiais: anéis, spray, pontinhos, uma fita de arco-íris, bolas, uma caneta, margaridas, estrelas, grama com flores, respingos, azulejos, zigue-zagues, tijolos e muito mais.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Abre os carimbos: animais, veículos, flores, casas, sóis, árvores, nuvens e pessoas. Escolha um grupo, depois uma figura, e depois aperte na folha. Os carimbos saem menores perto do alto da folha, porque as coisas que estão longe parecem pequenas.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Para crianças que usam um ou dois acionadores: inicie o Pintaloo com %1 e os botões se acendem um depois do outro; %2 dá um acionador para avançar e outro para apertar.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Abre uma caixa com %1 pincéis especiais: anéis, spray, pontinhos, uma fita de arco-íris, bolas, uma caneta, margaridas, estrelas, grama com flores, respingos, azulejos, zigue-zagues, tijolos e muito mais.</translation>
     </message>
 </context>
 <context>

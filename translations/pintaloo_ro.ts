@@ -121,10 +121,6 @@
         <translation>Un creion colorat. Când colorezi peste vopsea, culoarea nouă se amestecă încet cu ea. Nu pictează niciodată peste liniile negre ale unei pagini de colorat.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Deschide o cutie cu 17 pensule speciale: inele, spray, buline, o panglică curcubeu, mingi, un stilou, margarete, stele, iarbă cu flori, stropi, plăcuțe, zigzaguri, cărămizi și altele.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Deschide ștampilele: animale, vehicule, flori, case, sori, copaci, nori și oameni. Alege un grup, apoi o imagine, apoi apasă pe pagină. Ștampilele ies mai mici spre partea de sus a paginii, pentru că lucrurile îndepărtate par mici.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Pentru copiii care folosesc unul sau două comutatoare: pornește Pintaloo cu %1 și butoanele se aprind unul după altul; %2 dă un comutator pentru mutat și unul pentru apăsat.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Deschide o cutie cu %1 pensule speciale: inele, spray, buline, o panglică curcubeu, mingi, un stilou, margarete, stele, iarbă cu flori, stropi, plăcuțe, zigzaguri, cărămizi și altele.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>Цветной карандаш. Если рисовать им поверх краски, новый цвет понемногу смешивается с ней. Он никогда не закрашивает чёрные линии раскраски.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Открывает коробку с 17 особыми кистями: кольца, брызги, точки, радужная лента, шарики, перо, ромашки, звёзды, трава с цветами, кляксы, плитки, зигзаги, кирпичики и другие.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Открывает штампики: животные, машины, цветы, домики, солнышки, деревья, облака и люди. Выбери группу, потом картинку, потом нажми на лист. Ближе к верху листа штампики получаются меньше, потому что далёкие вещи кажутся маленькими.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Для детей, которые пользуются одной или двумя кнопками-переключателями: запусти Pintaloo с %1, и кнопки будут подсвечиваться одна за другой; %2 даёт одну кнопку, чтобы переходить, и другую, чтобы нажимать.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Открывает коробку с %1 особыми кистями: кольца, брызги, точки, радужная лента, шарики, перо, ромашки, звёзды, трава с цветами, кляксы, плитки, зигзаги, кирпичики и другие.</translation>
     </message>
 </context>
 <context>

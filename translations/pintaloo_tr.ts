@@ -121,10 +121,6 @@
         <translation>Bir pastel boya. Boyanın üstüne boyayınca yeni renk yavaş yavaş karışır. Boyama sayfasının siyah çizgilerinin üstünü asla boyamaz.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>17 özel fırçanın olduğu bir kutu açar: halkalar, sprey, noktalar, gökkuşağı kurdelesi, toplar, kalem, papatyalar, yıldızlar, çiçekli çimenler, lekeler, fayanslar, zikzaklar, tuğlalar ve daha fazlası.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Damgaları açar: hayvanlar, taşıtlar, çiçekler, evler, güneşler, ağaçlar, bulutlar ve insanlar. Önce bir grup, sonra bir resim seç, sonra sayfaya bas. Damgalar sayfanın üst tarafında daha küçük çıkar, çünkü uzaktaki şeyler küçük görünür.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Bir ya da iki anahtar kullanan çocuklar için: Pintaloo&apos;yu %1 ile başlatınca düğmeler sırayla yanar; %2 ise biri ilerlemek, diğeri basmak için iki anahtar verir.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>%1 özel fırçanın olduğu bir kutu açar: halkalar, sprey, noktalar, gökkuşağı kurdelesi, toplar, kalem, papatyalar, yıldızlar, çiçekli çimenler, lekeler, fayanslar, zikzaklar, tuğlalar ve daha fazlası.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>Кольоровий олівець. Якщо малювати ним поверх фарби, новий колір потроху змішується з нею. Він ніколи не зафарбовує чорні лінії розмальовки.</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>Відкриває коробку з 17 особливими пензликами: кільця, бризки, крапки, райдужна стрічка, кульки, перо, ромашки, зірочки, трава з квітами, ляпки, плитки, зигзаги, цеглинки та інші.</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>Відкриває штампики: тварини, машини, квіти, будиночки, сонечка, дерева, хмарки й люди. Вибери групу, потім картинку, потім натисни на аркуш. Ближче до верху аркуша штампики виходять меншими, бо те, що далеко, здається маленьким.</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>Для дітей, які користуються одним або двома перемикачами: запусти Pintaloo з %1, і кнопки підсвічуватимуться одна за одною; %2 дає один перемикач, щоб переходити, і другий, щоб натискати.</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>Відкриває коробку з %1 особливими пензликами: кільця, бризки, крапки, райдужна стрічка, кульки, перо, ромашки, зірочки, трава з квітами, ляпки, плитки, зигзаги, цеглинки та інші.</translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@
         <translation>像蜡笔一样的彩色铅笔。在颜色上面再涂，新颜色会慢慢混进去。它从来不会涂到涂色画的黑线上。</translation>
     </message>
     <message>
-        <source>Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
-        <translation>打开一盒 17 支特别的画笔：圆圈、喷雾、圆点、彩虹丝带、小球、钢笔、雏菊、星星、开着花的小草、泼溅、瓷砖、之字形、砖块等等。</translation>
-    </message>
-    <message>
         <source>Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a group, then a picture, then press on the page. Stamps come out smaller near the top of the page, because things far away look small.</source>
         <translation>打开印章：动物、车辆、花朵、房子、太阳、树木、云朵和人。先选一组，再选一张图，然后在画纸上按一下。越靠近画纸的上边，印章就越小，因为远处的东西看起来小。</translation>
     </message>
@@ -281,6 +277,11 @@
         <source>For children who use one or two switches: start Pintaloo with %1 and the buttons light up one after another; %2 gives one switch to move and one to press.</source>
         <comment>%1 and %2 are options as typed.</comment>
         <translation>给使用一个或两个开关的孩子：用 %1 启动 Pintaloo，按钮会一个接一个地亮起来；用 %2 时，一个开关用来移动，另一个用来按下。</translation>
+    </message>
+    <message>
+        <source>Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, stars, grass with flowers, splats, tiles, zigzags, bricks and more.</source>
+        <comment>%1 is how many (17 or more).</comment>
+        <translation>打开一盒 %1 支特别的画笔：圆圈、喷雾、圆点、彩虹丝带、小球、钢笔、雏菊、星星、开着花的小草、泼溅、瓷砖、之字形、砖块等等。</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "engine/toolbox/tools_table.h"
+
 namespace pintaloo {
 
 const char* MousePhaseName(MousePhase p) {
@@ -54,7 +56,7 @@ bool SetEditorStateNumbers(const std::vector<double>& n, EditorState& s) {
     constexpr double kShort = 32767, kColour = 4294967295.0, kInt = 2147483647.0;
     const double lo[kStateNumbers] = {1, -kShort, 0, -kShort, -kShort, -kShort, -kShort, -kShort, 0, 0,
                                       0, 0,       -kInt, -kShort, -kShort, -kShort, 0, -kInt, -kInt, -kInt};
-    const double hi[kStateNumbers] = {double(ToolNumber(kLastTool)), kShort, kColour, kShort, kShort,
+    const double hi[kStateNumbers] = {double(LastToolNumber()), kShort, kColour, kShort, kShort,
                                       kShort, kShort, kShort, kColour, kColour, 1, kColour, kInt, kShort, kShort,
                                       kShort, 3, kInt, kInt, kInt};
     for (std::size_t i = 0; i < kStateNumbers; ++i)

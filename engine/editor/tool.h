@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The painting tools. The numbers are the ones the state dump prints and the
-// replay scripts were written against, so they never change; a new tool takes
-// the next free number, and its row in engine/toolbox/tools_table.h says
-// everything else about it (how to add one is written there).
+// replay scripts were written against, so they never change. The tools
+// named here are the first ones; a later tool takes the next free number
+// and names it in its own file of engine/toolbox/tools/, beside its row,
+// which says everything else about it (engine/toolbox/tools_table.h says
+// how to add one).
 #include <cstdint>
 
 namespace pintaloo {
@@ -40,11 +42,6 @@ enum class Tool : std::int16_t {
     StampClouds = 28,
     StampPeople = 29,
 };
-
-// The highest number a tool has: a new tool moves it on. A saved state with
-// a higher one is refused, and the tool table checks it has a row for every
-// number up to here but Tool::None.
-inline constexpr Tool kLastTool = Tool::StampPeople;
 
 // The number a tool is saved and printed as.
 constexpr int ToolNumber(Tool t) { return int(t); }

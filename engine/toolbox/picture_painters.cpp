@@ -3,7 +3,7 @@
 #include "engine/toolbox/picture_painters.h"
 
 #include "engine/canvas/checked16.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
 #include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {

@@ -8,6 +8,7 @@
 
 #include "engine/history/history.h"
 #include "history_support.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 namespace {
@@ -32,7 +33,7 @@ struct Action {
 std::vector<Action> EveryKindOfChange() {
     std::vector<Action> acts;
     // Every tool number up to the last, dragged across the page.
-    for (std::int16_t tool = 1; tool <= ToolNumber(kLastTool); ++tool) {
+    for (std::int16_t tool = 1; tool <= LastToolNumber(); ++tool) {
         acts.push_back({"tool", [tool](PaintRig& r) {
                             r.state.ToolMode = Tool(tool);
                             r.state.ToolVariant = 0;
@@ -358,7 +359,7 @@ TEST_P(HistoryAgainstModel, MatchesAListOfCanvases) {
                 case 7:
                     break;  // a press that changes nothing
                 default: {
-                    r.state.ToolMode = Tool(std::int16_t(1 + roll(ToolNumber(kLastTool))));
+                    r.state.ToolMode = Tool(std::int16_t(1 + roll(LastToolNumber())));
                     r.state.ToolVariant = std::int16_t(roll(3));
                     r.state.CurrentColor = Rgb(roll(256), roll(256), roll(256));
                     r.state.BrushSize = std::int16_t(1 + roll(30));

@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "test_support.h"
 #include "engine/toolbox/picture_painters.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
 #include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
@@ -98,16 +102,6 @@ TEST(ModelPainters, OffsetsAndKeys) {
     EXPECT_EQ(canvas.point(0, 0), std::int32_t(kWhite));
 }
 
-TEST(ModelPainters, EachFamilyHasItsOffsetAndKey) {
-    EXPECT_EQ(LookOf(ModelFamily::Balls).offset, 10);
-    EXPECT_EQ(LookOf(ModelFamily::Stars).offset, 10);
-    EXPECT_EQ(LookOf(ModelFamily::Scribbles).offset, 20);
-    EXPECT_EQ(LookOf(ModelFamily::Tangles).offset, 50);
-    EXPECT_EQ(LookOf(ModelFamily::Splats).offset, 50);
-    EXPECT_EQ(LookOf(ModelFamily::Daisies).key, kPink);
-    EXPECT_EQ(LookOf(ModelFamily::Splats).key, kWhite);
-}
-
 TEST(StampPainter, StretchesCentredAndLeavesWhiteOut) {
     Surface canvas;
     FakeStore store;
@@ -146,21 +140,96 @@ TEST(ToolTables, StampPictures) {
     }
 }
 
-TEST(ToolTables, StampCategoryButtonsKeepTheirNumbers) {
-    // Out-of-range items give the numbers that always followed on from the
-    // stamp tools; the state dump and scripts depend on them.
-    const std::pair<int, int> cases[] = {{0, 22}, {3, 25}, {7, 29}, {8, 30}, {-1, 21}, {-22, 0}};
-    for (const auto& [item, number] : cases) EXPECT_EQ(ToolNumber(StampCategoryTool(item)), number) << item;
-    for (std::size_t i = 0; i < kStampCategories.size(); ++i)
-        EXPECT_EQ(StampCategoryTool(int(i)), kStampCategories[i].toolMode);
+// Each column of the palette plays its own tone, the greys (the last
+// three swatches) one more; outside the palette there is none.
+TEST(Palette, EachColumnHasItsTone) {
+    std::set<std::int16_t> tones;
+    for (int i = 0; i < 24; ++i) {
+        ASSERT_TRUE(ToneForSwatch(i)) << i;
+        tones.insert(*ToneForSwatch(i));
+        for (int j = 0; j < 24; ++j) {
+            const bool sameColumn = i >= 21 ? j >= 21 : j < 21 && i % 7 == j % 7;
+            EXPECT_EQ(ToneForSwatch(i) == ToneForSwatch(j), sameColumn) << i << " and " << j;
+        }
+    }
+    EXPECT_EQ(tones.size(), 8u);
+    for (int outside : {-1, 24, 1000}) EXPECT_FALSE(ToneForSwatch(outside)) << outside;
 }
 
-TEST(ToolTables, TonesModelsAndPerspective) {
-    const std::pair<int, int> tones[] = {{0, 77}, {14, 77}, {13, 99}, {21, 101}, {23, 101}, {24, 0}, {-1, 0}};
-    for (const auto& [swatch, tone] : tones) EXPECT_EQ(ToneForSwatch(swatch).value_or(0), tone) << swatch;
-    const std::pair<double, double> factors[] = {{0, 3},     {60, 3},    {60.5, 0}, {61, 2.5},
-                                                 {500, 0.8}, {560, 0.8}, {561, 0},  {-1, 0}};
-    for (const auto& [y, factor] : factors) EXPECT_EQ(PerspectiveFactor(y).value_or(0), factor) << y;
+// Every whole height of the page has a divisor, never smaller further up;
+// above and below the page there is none (the exact bands are pinned by
+// StampPlacement.PerspectiveBands).
+TEST(Perspective, ShrinksFurtherUpAndOnlyOnThePage) {
+    double below = 0;
+    for (int y = 560; y >= 0; --y) {
+        const auto f = PerspectiveFactor(y);
+        ASSERT_TRUE(f) << y;
+        EXPECT_GE(*f, below) << y;
+        below = *f;
+    }
+    for (double outside : {-1.0, -0.5, 560.5, 561.0}) EXPECT_FALSE(PerspectiveFactor(outside)) << outside;
+}
+
+// The faults the tool rows are checked for, each in a small made-up table
+// of two rows: the first sound, the second breaking it.
+void Paints(Brush&, std::int16_t, std::int16_t) {}
+TEST(ToolRows, EachFaultIsFound) {
+    constexpr ToolRow kModel{.tool = Tool(40), .paint = Paints, .button = ToolButton::Models, .entry = 0, .cell = 0,
+                             .art = "a"};
+    const auto second = [&](auto change) {
+        ToolRow r = kModel;
+        r.tool = Tool(41);
+        r.entry = 1;
+        r.cell = 1;
+        change(r);
+        return std::vector<ToolRow>{kModel, r};
+    };
+    const auto noEntry = [](ToolRow& r) {
+        r.entry = r.cell = -1;
+        r.art = nullptr;
+    };
+    struct Case {
+        const char* fault;  // empty: none
+        std::vector<ToolRow> rows;
+    };
+    const Case cases[] = {
+        {"", second([](ToolRow&) {})},
+        {"number is taken twice", second([](ToolRow& r) { r.tool = Tool(40); })},
+        {"a number no tool may have", second([](ToolRow& r) { r.tool = Tool::None; })},
+        {"a number no tool may have", second([](ToolRow& r) { r.tool = Tool(0); })},
+        {"no painter", second([](ToolRow& r) { r.paint = nullptr; })},
+        {"entry is taken twice", second([](ToolRow& r) { r.entry = 0; })},
+        {"cell is taken twice", second([](ToolRow& r) { r.cell = 0; })},
+        {"leaves a gap", second([](ToolRow& r) { r.entry = 2; })},
+        {"a cell and a picture", second([](ToolRow& r) { r.art = nullptr; })},
+        {"a cell and a picture", second([](ToolRow& r) { r.cell = -1; })},
+        {"no button", second([](ToolRow& r) { r.button = ToolButton::None; })},
+        {"a stamp without pictures", second([](ToolRow& r) { r.button = ToolButton::Stamps; })},
+        {"a name needs a help line", second([](ToolRow& r) { r.name = "tool.x"; })},
+        {"chooses another tool", second(noEntry)},  // a picker's button choosing a tool itself
+        {"", second([&](ToolRow& r) {
+             noEntry(r);
+             r.button = ToolButton::Pencil;
+         })},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        const std::vector<std::string> faults = ToolRowFaults(c.rows);
+        if (!*c.fault) {
+            EXPECT_TRUE(faults.empty()) << faults.front();
+            continue;
+        }
+        EXPECT_TRUE(std::any_of(faults.begin(), faults.end(),
+                                [&](const std::string& f) { return f.find(c.fault) != std::string::npos; }));
+    }
+    // Two tools on a button that chooses one itself.
+    std::vector<ToolRow> pencils = second(noEntry);
+    pencils[0].button = pencils[1].button = ToolButton::Pencil;
+    pencils[0].entry = pencils[0].cell = -1;
+    pencils[0].art = nullptr;
+    EXPECT_EQ(ToolRowFaults(pencils).size(), 2u);
+    // And every tool of the program's is sound.
+    for (const std::string& f : ToolRowFaults()) ADD_FAILURE() << f;
 }
 
 }  // namespace

@@ -212,7 +212,7 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
 // reports, which is what the window redraws) or the picture painters. A
 // number without a row paints nothing.
 TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
-    for (const ToolRow& row : kTools) {
+    for (const ToolRow& row : ToolRows()) {
         SCOPED_TRACE(ToolNumber(row.tool));
         Rig r;
         r.canvas.clear(kBlue);  // so that the eraser shows too
@@ -228,7 +228,7 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
         EXPECT_NE(changed.empty(), r.pictures.calls.empty()) << "paints on the surface or through a picture";
         EXPECT_EQ(changed.intersected(r.canvas.dirty()), changed) << "a change the window is not told of";
     }
-    for (int tool : {0, ToolNumber(Tool::None), kFirstFreeToolNumber, -1, 999}) {
+    for (int tool : {0, ToolNumber(Tool::None), LastToolNumber() + 1, -1, 999}) {
         Rig r;
         r.state.ToolMode = static_cast<Tool>(tool);
         EXPECT_TRUE(r.paint(100, 100, MousePhase::Down));
@@ -246,7 +246,7 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
 TEST(PaintAt, OverflowNearTheLimitsEndsTheCallCleanly) {
     for (int x : {32767, -32768, 32760}) {
         int ended = 0;
-        for (const ToolRow& row : kTools) {
+        for (const ToolRow& row : ToolRows()) {
             SCOPED_TRACE(std::to_string(ToolNumber(row.tool)) + " at " + std::to_string(x));
             Rig r;
             r.state.ToolMode = row.tool;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/toolbox/tools_table.h"
 #include "ui/window/window_actions.h"
 #include "ui/words/texts.h"
 
@@ -60,6 +61,24 @@ TEST(HelpPagesTest, PagesNameTheButtonsAsTheirTooltipsDo) {
         for (TextId id : buttons) {
             const QString name = Text(id, Language(l)).toHtmlEscaped();
             EXPECT_TRUE(page.contains(name, Qt::CaseInsensitive)) << name.toStdString();
+        }
+    }
+}
+
+// The models' paragraph counts the brushes the picker holds, in every
+// language, and every tool with a help line of its own has it, under its
+// name, on the page.
+TEST(HelpPagesTest, ThePageCountsTheBrushesAndGivesEveryToolsLine) {
+    const QString count = QString::number(EntriesOn(ToolButton::Models));
+    for (int l = 0; l < kLanguageCount; ++l) {
+        SCOPED_TRACE(LanguageCode(Language(l)).toStdString());
+        const QString page = Page(l);
+        EXPECT_TRUE(page.contains(count)) << count.toStdString();
+        EXPECT_FALSE(page.contains(QLatin1String("%1"))) << "a placeholder left unfilled";
+        for (const ToolRow& row : ToolRows()) {
+            if (!row.help) continue;
+            EXPECT_TRUE(page.contains(Text(row.name, Language(l)).toHtmlEscaped())) << row.name;
+            EXPECT_TRUE(page.contains(Text(row.help, Language(l)).toHtmlEscaped())) << row.help;
         }
     }
 }

@@ -15,7 +15,7 @@
 #include "ui/art/picture_library.h"
 #include "theme_colours.h"
 #include "engine/toolbox/picture_painters.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
 #include "engine/toolbox/tools_table.h"
 #include "window_fixture.h"
 
@@ -54,8 +54,8 @@ TEST(Pictures, EveryStampIsThereAtItsSizeAndPaintsASubject) {
         EXPECT_LT(Covered(*p, kWhite), 0.98) << "stamp " << s.number << " has no see-through background";
     }
     // Every picture a category's slots can hold exists; the gap and the ends hold none.
-    for (const StampCategory& c : kStampCategories)
-        for (int k = 0; k < c.count; ++k) EXPECT_NE(library.stamp(c.firstPicture + k), nullptr);
+    for (const ToolRow& c : ToolRows())
+        for (int k = 0; k < c.pictures; ++k) EXPECT_NE(library.stamp(c.firstPicture + k), nullptr);
     EXPECT_EQ(library.stamp(121), nullptr);
     EXPECT_EQ(library.stamp(135), nullptr);
     EXPECT_EQ(library.stamp(165), nullptr);
@@ -77,6 +77,19 @@ TEST(Pictures, EveryModelIsThereAtItsSize) {
             EXPECT_EQ(p->width, f.size);
             EXPECT_EQ(p->height, f.size);
             EXPECT_GT(Covered(*p, LookOf(f.family).key), 0.1) << int(f.family) << "/" << i;
+            // The pointer lands on the figure: the point the family's
+            // offset puts under it lies within what the picture paints.
+            const ModelLook look = LookOf(f.family);
+            int left = p->width, top = p->height, right = -1, bottom = -1;
+            for (int y = 0; y < p->height; ++y)
+                for (int x = 0; x < p->width; ++x)
+                    if (p->at(x, y) != look.key) {
+                        left = std::min(left, x), right = std::max(right, x);
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+                    }
+            EXPECT_TRUE(look.offset >= left && look.offset <= right && look.offset >= top && look.offset <= bottom)
+                << int(f.family) << "/" << i << ": offset " << look.offset << " outside " << left << ".." << right
+                << " x " << top << ".." << bottom;
         }
         EXPECT_EQ(library.model(f.family, f.count), nullptr);
     }

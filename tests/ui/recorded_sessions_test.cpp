@@ -299,7 +299,7 @@ TEST_F(RecordedSessionsTest, EveryRecordingReplaysToTheCanvasItRecorded) {
 // open cut an undo step there, and its replay must cut the same one.
 TEST_F(RecordedSessionsTest, AStrokeHeldAcrossACancelledOpenReplays) {
     ASSERT_TRUE(scratch.isValid());
-    for (int model = 0; model < kModelCount; ++model) {
+    for (int model = 0; model < EntriesOn(ToolButton::Models); ++model) {
         const QString folder = scratch.filePath(QStringLiteral("held-%1").arg(model));
         ASSERT_TRUE(QDir().mkpath(folder));
         startProgram(folder);

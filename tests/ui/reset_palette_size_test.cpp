@@ -71,11 +71,11 @@ protected:
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Pencil);
         // Tooltips stay in the window's language (a new page keeps it).
         EXPECT_EQ(Control(w(), "bBrush", 0)->toolTip(), Text(TextId::ToolPencil, w().language));
-        for (int i = 0; i < kModelCount; ++i) {
+        for (int i = 0; i < EntriesOn(ToolButton::Models); ++i) {
             const ShapeFrame* s = Control<ShapeFrame>(w(), "Shape1", i);
             EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0)) << i;
         }
-        for (int i = 0; i < kStampCategoryCount; ++i) {
+        for (int i = 0; i < EntriesOn(ToolButton::Stamps); ++i) {
             const ShapeFrame* s = Control<ShapeFrame>(w(), "Shape7", i);
             EXPECT_TRUE(s->isHidden() && s->pos() == QPoint(0, 0) && s->rounded()) << i;
         }

@@ -9,6 +9,8 @@
 #include <QXmlStreamReader>
 
 #include <set>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,6 +49,14 @@ std::set<std::string> Unfinished(Language l) {
     }
     EXPECT_FALSE(xml.hasError()) << Name(l) << ": " << xml.errorString().toStdString();
     return sources;
+}
+
+// Every text of a language, by id and by key, each with what names it.
+std::vector<std::pair<std::string, QString>> EveryText(Language l) {
+    std::vector<std::pair<std::string, QString>> all;
+    for (int i = 0; i < kTextCount; ++i) all.emplace_back("text " + std::to_string(i), Text(TextId(i), l));
+    for (std::string_view key : TextKeys()) all.emplace_back("text " + std::string(key), Text(key, l));
+    return all;
 }
 
 // The window's long-standing English captions: scripts, tests and the replay
@@ -89,10 +99,9 @@ TEST(TextsTest, LongStandingCaptionsKeptExactly) {
 TEST(TextsTest, EveryTextInEveryLanguageIsCleanText) {
     // A byte sequence decoded twice shows up as "Ã" or "Â" followed by another character.
     const QRegularExpression doubleDecoded(QStringLiteral("[ÃÂ][\\x{80}-\\x{BF}\\x{A0}-\\x{FF}]"));
-    for (int i = 0; i < kTextCount; ++i) {
-        for (Language l : kAll) {
-            const QString t = Text(TextId(i), l);
-            SCOPED_TRACE(testing::Message() << "text " << i << " in " << Name(l) << ": " << t.toStdString());
+    for (Language l : kAll) {
+        for (const auto& [name, t] : EveryText(l)) {
+            SCOPED_TRACE(testing::Message() << name << " in " << Name(l) << ": " << t.toStdString());
             EXPECT_FALSE(t.isEmpty());
             EXPECT_EQ(t, t.trimmed());
             EXPECT_FALSE(t.contains(QChar::ReplacementCharacter));
@@ -123,6 +132,13 @@ TEST(TextsTest, EveryLanguageIsReallyTranslated) {
             EXPECT_NE(Text(TextId(i), l).toStdString(), english.toStdString()) << "text " << i << " in " << Name(l);
         }
     }
+    for (std::string_view key : TextKeys()) {
+        for (Language l : kAll) {
+            const std::string english = Text(key, Language::English).toStdString();
+            if (l == Language::English || waiting(l, english)) continue;
+            EXPECT_NE(Text(key, l).toStdString(), english) << key << " in " << Name(l);
+        }
+    }
     // The launcher's and software centre's words too.
     for (const LauncherWord& word : LauncherWords()) {
         for (Language l : kAll) {
@@ -137,12 +153,16 @@ TEST(TextsTest, NoTwoTextsOfALanguageAlike) {
     // A row pasted twice would give two buttons the same tooltip.
     for (Language l : kAll) {
         QSet<QString> seen;
-        for (int i = 0; i < kTextCount; ++i) {
-            const QString t = Text(TextId(i), l);
+        for (const auto& [name, t] : EveryText(l)) {
             EXPECT_FALSE(seen.contains(t)) << Name(l) << ": " << t.toStdString();
             seen.insert(t);
         }
     }
+    // And a key is one text's only.
+    std::set<std::string_view> keys;
+    for (std::string_view key : TextKeys()) EXPECT_TRUE(keys.insert(key).second) << key << " twice";
+    EXPECT_FALSE(HasText("no.such.key"));
+    EXPECT_TRUE(Text("no.such.key", Language::English).isEmpty());
 }
 
 TEST(TextsTest, PlaceholdersAndFixedWordsSurviveTranslation) {
@@ -154,15 +174,17 @@ TEST(TextsTest, PlaceholdersAndFixedWordsSurviveTranslation) {
         found.sort();
         return found;
     };
-    for (int i = 0; i < kTextCount; ++i) {
-        const QString english = Text(TextId(i), Language::English);
-        for (Language l : kAll) {
-            const QString t = Text(TextId(i), l);
-            SCOPED_TRACE(testing::Message() << "text " << i << " in " << Name(l));
-            EXPECT_EQ(placeholders(t), placeholders(english));
+    const auto english = EveryText(Language::English);
+    for (Language l : kAll) {
+        const auto texts = EveryText(l);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const QString& t = texts[i].second;
+            const QString& en = english[i].second;
+            SCOPED_TRACE(testing::Message() << texts[i].first << " in " << Name(l));
+            EXPECT_EQ(placeholders(t), placeholders(en));
             // The program's name and the file endings are never translated.
             for (const char* fixed : {"Pintaloo", ".bmp", ".png", ".jpg"}) {
-                if (english.contains(QLatin1String(fixed))) {
+                if (en.contains(QLatin1String(fixed))) {
                     EXPECT_TRUE(t.contains(QLatin1String(fixed))) << fixed;
                 }
             }

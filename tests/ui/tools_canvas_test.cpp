@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool buttons, the canvas's mouse handlers and the two picker panels,
 // driven through the window's handlers and checked on the real widgets.
+#include <QSvgRenderer>
+#include <algorithm>
 #include <set>
 
 #include "ui/parts/canvas_part.h"
@@ -10,6 +12,7 @@
 #include "ui/parts/pickers.h"
 #include "ui/parts/tool_buttons.h"
 #include "engine/toolbox/tools_table.h"
+#include "ui/words/texts.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {
@@ -48,7 +51,7 @@ TEST_F(ToolButtonsTest, ModelsAndStampsOpenOnePanelAndKeepTheTool) {
     call("bBrush_MouseUp", {2, 1});
     EXPECT_TRUE(Control(w(), "pctStamp")->isVisible());
     EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
-    for (int k = 0; k < kStampSlots; ++k) {
+    for (int k = 0; k < StampSlots(); ++k) {
         const Box* slot = Control(w(), "bStamp1", k);
         EXPECT_TRUE(slot->isHidden()) << k << ": no group chosen, no stamp to show";
         EXPECT_TRUE(slot->picture().isNull()) << k;
@@ -73,22 +76,22 @@ TEST_F(ToolButtonsTest, TheChosenModelOrStampShowsOnItsButton) {
     std::set<QByteArray> faces;
     std::vector<QByteArray> modelFaces;
     int stamps = 0;
-    for (int item = 0; item < kModelCount; ++item) {
+    for (int item = 0; item < EntriesOn(ToolButton::Models); ++item) {
         call("bBrush_MouseUp", {1, 1});
         call("bSpray_MouseDown", {double(item), 1});
         modelFaces.push_back(face(1));
         faces.insert(face(1));
         EXPECT_EQ(face(2), plainStamps) << item;
     }
-    for (int group = 0; group < kStampCategoryCount; ++group)
-        for (int k = 0; k < kStampCategories[std::size_t(group)].count; ++k, ++stamps) {
+    for (int group = 0; group < EntriesOn(ToolButton::Stamps); ++group)
+        for (int k = 0; k < EntryOf(ToolButton::Stamps, group)->pictures; ++k, ++stamps) {
             call("bBrush_MouseUp", {2, 1});
             call("bStamp_MouseDown", {double(group), 1});
             call("bStamp1_Click", {double(k)});
             faces.insert(face(2));
             EXPECT_EQ(face(1), plainModels) << group << "," << k;
         }
-    EXPECT_EQ(faces.size(), std::size_t(kModelCount + stamps)) << "two choices look alike on their button";
+    EXPECT_EQ(faces.size(), std::size_t(EntriesOn(ToolButton::Models) + stamps)) << "two choices look alike on their button";
     call("bBrush_MouseUp", {1, 1});
     call("bSpray_MouseDown", {3, 1});
     EXPECT_EQ(face(1), modelFaces[3]);
@@ -200,7 +203,7 @@ TEST_F(CanvasInputTest, StampOutlineTakesTheSizeOfItsHeightBand) {
 // Every tool the table puts on a button is chosen by pressing that button
 // (and its entry in the picker), and the button then shows pressed.
 TEST_F(PickersTest, EveryToolIsChosenByItsButtonAndEntry) {
-    for (const ToolRow& row : kTools) {
+    for (const ToolRow& row : ToolRows()) {
         SCOPED_TRACE(ToolNumber(row.tool));
         call("bBrush_MouseUp", {0, 1});
         st().ToolVariant = 4;
@@ -215,6 +218,39 @@ TEST_F(PickersTest, EveryToolIsChosenByItsButtonAndEntry) {
         EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
         EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
+    }
+}
+
+// What a new row could get wrong that only the window shows: its entry's
+// picture missing, its texts missing from the text table, its cell outside
+// its panel or over another control there (the stamps' slots included).
+TEST_F(PickersTest, EveryEntryHasItsPictureTextsAndPlace) {
+    const struct {
+        ToolButton button;
+        const char* panel;
+        const char* entry;
+    } pickers[] = {{ToolButton::Models, "pctBrush", "bSpray"}, {ToolButton::Stamps, "pctStamp", "bStamp"}};
+    for (const auto& picker : pickers) {
+        const Box* panel = Control(w(), picker.panel);
+        std::vector<QRect> taken;
+        for (const QObject* child : panel->children())
+            if (const auto* box = qobject_cast<const Box*>(child)) taken.push_back(box->geometry());
+        ASSERT_EQ(taken.size(), std::size_t(EntriesOn(picker.button) + (picker.button == ToolButton::Stamps ? StampSlots() : 0)));
+        for (int i = 0; i < EntriesOn(picker.button); ++i) {
+            const ToolRow& row = *EntryOf(picker.button, i);
+            SCOPED_TRACE(ToolNumber(row.tool));
+            const QString art = QStringLiteral(":/art/pickers/%1.svg").arg(QLatin1String(row.art));
+            EXPECT_TRUE(QSvgRenderer(art).isValid()) << art.toStdString();
+            for (const char* key : {row.name, row.help})
+                EXPECT_TRUE(!key || HasText(key)) << key << " is not in ui/words/texts.cpp";
+            if (row.name) {
+                EXPECT_EQ(Control(w(), picker.entry, i)->toolTip(), Text(row.name, Language::English));
+            }
+            const QRect place = Control(w(), picker.entry, i)->geometry();
+            EXPECT_TRUE(panel->rect().contains(place)) << "cell " << int(row.cell) << " lies outside its panel";
+            EXPECT_EQ(std::count_if(taken.begin(), taken.end(), [&](const QRect& r) { return r.intersects(place); }), 1)
+                << "cell " << int(row.cell) << " lies over another control";
+        }
     }
 }
 
@@ -233,7 +269,7 @@ TEST_F(PickersTest, HoverFramesFollowThePointer) {
     call("bBrush_MouseUp", {1, 1});
     auto shown = [this] {
         std::vector<int> out;
-        for (int i = 0; i < kModelCount; ++i)
+        for (int i = 0; i < EntriesOn(ToolButton::Models); ++i)
             if (!Control<ShapeFrame>(w(), "Shape1", i)->isHidden()) out.push_back(i);
         return out;
     };
@@ -246,7 +282,7 @@ TEST_F(PickersTest, HoverFramesFollowThePointer) {
 
     call("bStamp_MouseMove", {6, 0, 10, 10});
     call("bStamp_MouseMove", {2, 0, 10, 10});
-    for (int i = 0; i < kStampCategoryCount; ++i)
+    for (int i = 0; i < EntriesOn(ToolButton::Stamps); ++i)
         EXPECT_EQ(Control<ShapeFrame>(w(), "Shape7", i)->isHidden(), i != 2) << i;
 }
 
@@ -262,7 +298,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
     EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 102}}));
     EXPECT_TRUE(Control(w(), "pctStamp")->isVisible());
     EXPECT_TRUE(Control<ShapeFrame>(w(), "Shape10")->isHidden());
-    for (int k = 0; k < kStampSlots; ++k) {
+    for (int k = 0; k < StampSlots(); ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(Control(w(), "bStamp1", k)->isVisible(), k < 3);
         EXPECT_EQ(Control(w(), "bStamp1", k)->picture().isNull(), k >= 3);
@@ -272,7 +308,7 @@ TEST_F(PickersTest, CategoryFillsItsSlotsAndEmptiesTheRest) {
 
     call("bStamp_MouseDown", {0, 1});  // animals
     EXPECT_EQ(st().ToolMode, Tool::StampAnimals);
-    for (int k = 0; k < kStampSlots; ++k) {
+    for (int k = 0; k < StampSlots(); ++k) {
         SCOPED_TRACE(k);
         EXPECT_FALSE(Control(w(), "bStamp1", k)->picture().isNull());
         EXPECT_EQ(p.pictureInSlot(k), 122 + k);
@@ -307,20 +343,20 @@ TEST_F(PickersTest, SlotChoosesTheStampAndShowsItsOutline) {
 // and leaving it with Escape nor the oil command swaps the chosen stamp for
 // its group's first.
 TEST_F(PickersTest, OnlyStampsShowAndTheChosenOneStaysChosen) {
-    for (int group = 0; group < kStampCategoryCount; ++group) {
+    for (int group = 0; group < EntriesOn(ToolButton::Stamps); ++group) {
         SCOPED_TRACE(group);
-        const StampCategory& cat = kStampCategories[std::size_t(group)];
+        const ToolRow& cat = *EntryOf(ToolButton::Stamps, group);
         call("bBrush_MouseUp", {2, 1});
         call("bStamp_MouseDown", {double(group), 1});
-        for (int k = 0; k < kStampSlots; ++k) EXPECT_EQ(Control(w(), "bStamp1", k)->isVisible(), k < cat.count) << k;
+        for (int k = 0; k < StampSlots(); ++k) EXPECT_EQ(Control(w(), "bStamp1", k)->isVisible(), k < cat.pictures) << k;
 
-        const int last = cat.count - 1;
+        const int last = cat.pictures - 1;
         call("bStamp1_Click", {double(last)});
         // Stamps, models, and once (it takes a second) oil.
         for (const int button : group == 0 ? std::vector<int>{2, 1, 4} : std::vector<int>{2, 1}) {
             call("bBrush_MouseUp", {double(button), 1});
             ASSERT_TRUE(w().actions.runKey(QKeySequence(Qt::Key_Escape)));
-            EXPECT_EQ(st().ToolMode, cat.toolMode) << button;
+            EXPECT_EQ(st().ToolMode, cat.tool) << button;
             EXPECT_EQ(st().ToolVariant, last) << button;
         }
         EXPECT_TRUE(Control(w(), "pctStamp")->isHidden());
@@ -339,8 +375,8 @@ TEST_F(PickersTest, OnlyStampsShowAndTheChosenOneStaysChosen) {
 // the pattern's own joints. The spray cans and the stars are left out:
 // loose dots and scattered stars are their look.
 TEST_F(CanvasInputTest, AFastSwipeOfAPatternedBrushLeavesNoGap) {
-    for (int item = 0; item < kModelCount; ++item) {
-        const Tool tool = kModelTools[std::size_t(item)];
+    for (int item = 0; item < EntriesOn(ToolButton::Models); ++item) {
+        const Tool tool = EntryOf(ToolButton::Models, item)->tool;
         if (tool == Tool::Spray || tool == Tool::TwoColourSpray || tool == Tool::Stars) continue;
         for (const bool across : {true, false}) {
             SCOPED_TRACE(testing::Message() << "model " << item << (across ? " across" : " down"));

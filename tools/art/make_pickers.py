@@ -6,6 +6,15 @@
   model_*.svg   one face per model brush (what the brush paints)
   cat_*.svg     one face per stamp category (animals, vehicles, ...)
 
+The first faces are drawn here. A later tool's face is a file of its own,
+tools/art/pickers/NAME.py (NAME the tool row's `art`), whose draw() gives
+the SVG body on the 50 x 50 tile, the tile itself left to this script:
+a model_ NAME gets the models' tile, a cat_ NAME the stamp categories'.
+Such a file may use the helpers here (`from make_pickers import line`) and
+svgkit's; tools/art/pickers/model_pen.py is one to copy. Every face this
+writes is checked by tools/check_generated.py, so the file and the SVG it
+writes are committed together.
+
 Each face is a light rounded tile with a dark outline and the subject large
 in the middle.  Random details (spray speckles, tangles) use fixed seeds, so
 reruns give the same files.
@@ -13,6 +22,7 @@ reruns give the same files.
 Usage: make_pickers.py [OUTPUT_DIR]   (default: resources/art/pickers next to this tool)
 """
 
+import importlib.util
 import math
 import os
 import random
@@ -91,11 +101,6 @@ def wave_points(x0, x1, cy, amp, waves, samples=60, phase=0.0):
 
 
 # ---------------------------------------------------------------- model brushes
-
-def model_pen():
-    d = "M9 31 C14 12 21 12 25 25 S36 38 41 19"
-    return line(d, BLACK, 4.5)
-
 
 def model_circles():
     r, w = 8.5, 3.2
@@ -393,7 +398,7 @@ def cat_people():
 
 
 MODELS = {
-    "pen": model_pen, "circles": model_circles, "spray": model_spray, "dots2": model_dots2,
+    "circles": model_circles, "spray": model_spray, "dots2": model_dots2,
     "spray2": model_spray2, "rainbow": model_rainbow, "balls": model_balls,
     "rainbowline": model_rainbowline, "daisy": model_daisy, "tangle": model_tangle,
     "scribble": model_scribble, "star": model_star, "grass": model_grass, "splat": model_splat,
@@ -406,12 +411,38 @@ CATEGORIES = {
 }
 
 
+PER_TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pickers")
+TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE}
+
+
+def per_tool_faces():
+    """(name, tile, draw) of every face drawn in a file of its own in PER_TOOL."""
+    # The files import this script by name: let them have this very module
+    # rather than a second copy of it.
+    sys.modules.setdefault("make_pickers", sys.modules[__name__])
+    faces = []
+    for file in sorted(os.listdir(PER_TOOL)):
+        if not file.endswith(".py") or file.startswith("_"):
+            continue
+        name = file[:-3]
+        tile_fill = next((t for prefix, t in TILES.items() if name.startswith(prefix)), None)
+        if tile_fill is None:
+            sys.exit(f"make_pickers: {file} must begin with one of {', '.join(TILES)}")
+        spec = importlib.util.spec_from_file_location(f"picker_face_{name}", os.path.join(PER_TOOL, file))
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        faces.append((name, tile_fill, module.draw))
+    return faces
+
+
 def main():
     out = output_dir("resources", "art", "pickers")
     for name, fn in MODELS.items():
         write(os.path.join(out, f"model_{name}.svg"), face(MODEL_TILE, fn()))
     for name, fn in CATEGORIES.items():
         write(os.path.join(out, f"cat_{name}.svg"), face(CATEGORY_TILE, fn()))
+    for name, tile_fill, draw in per_tool_faces():
+        write(os.path.join(out, f"{name}.svg"), face(tile_fill, draw()))
 
 
 if __name__ == "__main__":

@@ -13,7 +13,8 @@
 #include "ui/art/art_store.h"
 #include "theme_colours.h"
 #include "engine/toolbox/stroke_painter.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -117,10 +118,12 @@ void CanvasPart::refresh() {
     view_->sync();
 }
 
-bool CanvasPart::stampIsTheTool() const {
-    const Tool t = c_.state.ToolMode;
-    return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
-}
+bool CanvasPart::stampIsTheTool() const { return icon_ == CanvasCursor::Stamp && IsStampTool(c_.state.ToolMode); }
+
+// The one place a stroke's tool is chosen: the mouse's stroke (the pen's)
+// erases while the pen is held by its eraser end, and every other stroke
+// paints with the chosen tool, which the eraser end never changes.
+Tool CanvasPart::toolOf(int stroke) const { return penErases_ && stroke == 0 ? Tool::Eraser : c_.state.ToolMode; }
 
 QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&c_.window, QPoint(0, 0)), view_->size()}; }
 
@@ -149,12 +152,9 @@ void CanvasPart::paintStep(int stroke, double x, double y) {
     } catch (const Overflow16&) {
         return;  // a point no 16-bit painter can take
     }
-    // The pen's eraser end erases with the chosen tool's size; the tool is
-    // the chosen one again before anyone else sees the state.
-    const Tool chosen = c_.state.ToolMode;
-    if (penErases_ && stroke == 0) c_.state.ToolMode = Tool::Eraser;
-    c_.stroke.PaintStep(stroke, ix, iy, c_.state.CurrentColor);  // pencil and eraser join up with the last step
-    c_.state.ToolMode = chosen;
+    // Pencil and eraser join up with the stroke's last step; the pen's
+    // eraser end erases with the chosen tool's size.
+    c_.stroke.PaintStep(stroke, toolOf(stroke), ix, iy, c_.state.CurrentColor);
     view_->sync();
 }
 
@@ -177,7 +177,7 @@ void CanvasPart::FingerDown(int finger, double x, double y) {
     state = FingerState::Up;  // landing again without lifting: the old stroke has ended
     const bool alone = !anyFingerDown();
     if (alone) c_.hidePickers();
-    if (!alone && !StrokePainter::PaintsSeveralAtOnce(c_.state.ToolMode)) {
+    if (!alone && !StrokePainter::PaintsSeveralAtOnce(toolOf(1 + finger))) {
         state = FingerState::Waits;
         return;
     }

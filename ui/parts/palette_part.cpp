@@ -5,7 +5,7 @@
 #include "ui/words/texts.h"
 
 #include "theme_colours.h"
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
 
 namespace pintaloo {
 

@@ -7,6 +7,7 @@
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
 #include "engine/toolbox/tools_table.h"
+#include "ui/words/texts.h"
 
 namespace pintaloo {
 
@@ -40,47 +41,59 @@ Pickers::Pickers(PartContext& c) : c_(c) {
     new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
     c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "PointerOverModelsPanel");
 
-    for (int i = 0; i < kModelCount; ++i) {
+    for (int i = 0, n = EntriesOn(ToolButton::Models); i < n; ++i) {
         Box* b =
             new Box(modelsPanel_, QStringLiteral("bSpray(%1)").arg(i), CellPlace(EntryOf(ToolButton::Models, i)->cell));
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseDown, "ChooseModel", i);
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverModel", i);
-        models_[std::size_t(i)] = b;
-        modelFrames_[std::size_t(i)] =
-            new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        models_.push_back(b);
+        modelFrames_.push_back(new ShapeFrame(b, QStringLiteral("Shape1(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
     }
-    for (int i = 0; i < kStampCategoryCount; ++i) {
+    for (int i = 0, n = EntriesOn(ToolButton::Stamps); i < n; ++i) {
         Box* b =
             new Box(stampsPanel_, QStringLiteral("bStamp(%1)").arg(i), CellPlace(EntryOf(ToolButton::Stamps, i)->cell));
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseDown, "ChooseStampCategory", i);
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverStampCategory", i);
-        categories_[std::size_t(i)] = b;
-        categoryFrames_[std::size_t(i)] =
-            new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true);
+        categories_.push_back(b);
+        categoryFrames_.push_back(
+            new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
     }
-    for (int i = 0; i < kStampSlots; ++i) {
+    for (int i = 0, n = StampSlots(); i < n; ++i) {
         Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
         slot->setFrame(QColor(200, 210, 230), 1, 6);
         slot->setHandCursor(true);
         c.actions.bind(*slot, BoxEvent::Click, "ChooseStamp", i);
-        slots_[std::size_t(i)] = slot;
+        slots_.push_back(slot);
     }
+    slotPicture_.assign(slots_.size(), 0);
     resetFrames();
     c.addPanel(*stampsPanel_, [this] { hidePanels(); });
     c.addPanel(*modelsPanel_, [this] { hidePanels(); });
+    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+}
+
+// An entry whose tool has a name of its own says it as its tooltip (and so
+// to a screen reader); the others are known by their pictures and numbers.
+void Pickers::applyTexts(Language language) {
+    for (std::size_t i = 0; i < models_.size(); ++i)
+        if (const ToolRow* row = EntryOf(ToolButton::Models, int(i)); row && row->name)
+            models_[i]->setToolTip(Text(row->name, language));
+    for (std::size_t i = 0; i < categories_.size(); ++i)
+        if (const ToolRow* row = EntryOf(ToolButton::Stamps, int(i)); row && row->name)
+            categories_[i]->setToolTip(Text(row->name, language));
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
 void Pickers::ensureArt() {
     if (artReady_) return;
     artReady_ = true;
-    for (int i = 0; i < kModelCount; ++i)
-        models_[std::size_t(i)]->setPicture(PickerArt(EntryOf(ToolButton::Models, i)->art));
-    for (int i = 0; i < kStampCategoryCount; ++i)
-        categories_[std::size_t(i)]->setPicture(PickerArt(EntryOf(ToolButton::Stamps, i)->art));
+    for (std::size_t i = 0; i < models_.size(); ++i)
+        models_[i]->setPicture(PickerArt(EntryOf(ToolButton::Models, int(i))->art));
+    for (std::size_t i = 0; i < categories_.size(); ++i)
+        categories_[i]->setPicture(PickerArt(EntryOf(ToolButton::Stamps, int(i))->art));
 }
 
 void Pickers::showModels() {
@@ -117,10 +130,10 @@ void Pickers::resetFrames() {
 // A slot without a picture is hidden, not shown as an empty frame: a child
 // who picks an empty frame gets a stamp that paints nothing.
 void Pickers::emptySlots() {
-    for (int k = 0; k < kStampSlots; ++k) {
-        slots_[std::size_t(k)]->clearPicture();
-        slotPicture_[std::size_t(k)] = 0;
-        slots_[std::size_t(k)]->hide();
+    for (std::size_t k = 0; k < slots_.size(); ++k) {
+        slots_[k]->clearPicture();
+        slotPicture_[k] = 0;
+        slots_[k]->hide();
     }
 }
 
@@ -149,10 +162,11 @@ void Pickers::ChooseStampCategory(int index, int button, double, double) {
     emptySlots();
     c_.state.ToolVariant = 0;
     c_.playWave(WaveSound::Click);
-    c_.state.ToolMode = StampCategoryTool(index);
-    const StampCategory& cat = kStampCategories[std::size_t(index)];
-    for (int k = 0; k < cat.count; ++k) {
-        const int n = cat.firstPicture + k;
+    // The hub passes only the entries there are.
+    const ToolRow& category = *EntryOf(ToolButton::Stamps, index);
+    c_.state.ToolMode = category.tool;
+    for (int k = 0; k < category.pictures; ++k) {
+        const int n = category.firstPicture + k;
         slotPicture_[std::size_t(k)] = n;
         slots_[std::size_t(k)]->setPicture(ArtStore::instance().pixmap(PictureLibrary::stampPath(n), {49, 49}));
         slots_[std::size_t(k)]->show();

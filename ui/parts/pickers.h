@@ -4,8 +4,8 @@
 // The two picker panels that open above the tool row: the patterned brushes,
 // and the stamp categories with a row of slots for their pictures (the
 // entries and their counts come from the tool table).
-#include <array>
 #include <functional>
+#include <vector>
 
 #include "ui/actions/box.h"
 #include "ui/actions/part_context.h"
@@ -44,12 +44,14 @@ private:
     PartContext& c_;
     Box* modelsPanel_;                                               // "pctBrush"
     Box* stampsPanel_;                                               // "pctStamp"
-    std::array<Box*, kModelCount> models_{};                         // "bSpray(0)".."bSpray(16)"
-    std::array<Box*, kStampCategoryCount> categories_{};             // "bStamp(0)".."bStamp(7)"
-    std::array<Box*, kStampSlots> slots_{};                          // "bStamp1(0)".."bStamp1(7)"
-    std::array<ShapeFrame*, kModelCount> modelFrames_{};             // "Shape1(i)", the hover frame on each model
-    std::array<ShapeFrame*, kStampCategoryCount> categoryFrames_{};  // "Shape7(i)", the frame on each category
-    std::array<int, kStampSlots> slotPicture_{};  // the stamp picture number in each slot, 0 for none
+    void applyTexts(Language language);
+    // By entry, as many as the tool rows give each picker.
+    std::vector<Box*> models_;                 // "bSpray(0)".."bSpray(16)"
+    std::vector<Box*> categories_;             // "bStamp(0)".."bStamp(7)"
+    std::vector<Box*> slots_;                  // "bStamp1(0)".."bStamp1(7)"
+    std::vector<ShapeFrame*> modelFrames_;     // "Shape1(i)", the hover frame on each model
+    std::vector<ShapeFrame*> categoryFrames_;  // "Shape7(i)", the frame on each category
+    std::vector<int> slotPicture_;             // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
 

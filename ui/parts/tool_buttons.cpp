@@ -17,16 +17,49 @@ namespace pintaloo {
 
 namespace {
 
-// Faces from the left: pencil, models brush, stamp brush, fill, eraser, oil.
-constexpr const char* kFaces[6] = {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"};
-constexpr int kFaceOfItem[6] = {0, 1, 2, 4, 5, 3};
-constexpr int kLeftOfFace[6] = {16, 88, 160, 232, 304, 376};
+// What a button does when pressed.
+enum class Does : std::uint8_t { ChooseItsTool, OpenModels, OpenStamps, OilPainting };
 
-QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[face])); }
+// The six buttons, by item as the replay scripts number them (not as they
+// stand): the picture, the place from the left, the tooltip, the sound a
+// press makes, what it does, and the canvas's icon for the tool a button
+// chooses itself (which tool is its row's, ToolOfButton).
+struct ButtonRow {
+    ToolButton item;
+    const char* face;  // in art/ui
+    int place;
+    TextId tip;
+    WaveSound sound;
+    Does does;
+    CanvasCursor cursor = CanvasCursor::Pencil;
+};
+constexpr ButtonRow kButtons[] = {
+    {ToolButton::Pencil, "tool_pencil", 0, TextId::ToolPencil, WaveSound::Click, Does::ChooseItsTool,
+     CanvasCursor::Pencil},
+    {ToolButton::Models, "tool_models", 1, TextId::ToolModels, WaveSound::Click, Does::OpenModels},
+    {ToolButton::Stamps, "tool_stamps", 2, TextId::ToolStamps, WaveSound::Click, Does::OpenStamps},
+    {ToolButton::Eraser, "tool_eraser", 4, TextId::ToolEraser, WaveSound::Click, Does::ChooseItsTool,
+     CanvasCursor::Eraser},
+    {ToolButton::Oil, "tool_oil", 5, TextId::ToolOil, WaveSound::Oil, Does::OilPainting},
+    {ToolButton::Fill, "tool_fill", 3, TextId::ToolFill, WaveSound::Click, Does::ChooseItsTool, CanvasCursor::Fill},
+};
+static_assert(std::size(kButtons) == std::size_t(kToolButtonCount));
+constexpr bool ByItem() {
+    for (std::size_t i = 0; i < std::size(kButtons); ++i)
+        if (int(kButtons[i].item) != int(i)) return false;
+    return true;
+}
+static_assert(ByItem(), "the buttons' rows stand in the order of their items");
+
+constexpr int LeftOf(int place) { return 16 + 72 * place; }
+
+QString FacePath(int item) {
+    return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kButtons[std::size_t(item)].face));
+}
 
 }  // namespace
 
-int ToolFaceOf(int item) { return item >= 0 && item < 6 ? kFaceOfItem[item] : -1; }
+int ToolFaceOf(int item) { return item >= 0 && item < kToolButtonCount ? kButtons[std::size_t(item)].place : -1; }
 
 int ChosenToolItem(Tool t) {
     const ToolRow* row = RowOf(t);
@@ -34,9 +67,9 @@ int ChosenToolItem(Tool t) {
 }
 
 ToolButtons::ToolButtons(PartContext& c) : c_(c) {
-    for (int i = 0; i < 6; ++i) {
-        const int face = kFaceOfItem[i];
-        buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+    for (int i = 0; i < kToolButtonCount; ++i) {
+        buttons_[std::size_t(i)] =
+            new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {LeftOf(ToolFaceOf(i)), 632, 67, 67});
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseUp, "ChooseTool", i);
@@ -46,7 +79,7 @@ ToolButtons::ToolButtons(PartContext& c) : c_(c) {
         b->onLeave = [this, i] {
             if (hovered_ == i) normalFaces();
         };
-        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
+        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(i), {67, 67});
     }
     normalFaces();
     c.whenLanguageChanges([this](Language language) { applyTexts(language); });
@@ -62,11 +95,11 @@ void ToolButtons::showFaces() {
     // The models and stamps buttons each choose one of many: the one in use
     // shows on its button, so a child need not open the panel to know.
     const QString chosen = c_.chosenPicture(c_.state.ToolMode, c_.state.ToolVariant);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kToolButtonCount; ++i) {
         const auto k = std::size_t(i);
         QPixmap face;
         if (i == hovered_) {
-            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(kFaceOfItem[i]), {67, 67});
+            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(i), {67, 67});
             face = lit_[k];
         } else {
             face = i == pressed_ ? pressedFace(i) : normal_[k];
@@ -105,54 +138,40 @@ QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
 // tool in use can be told from across the room.
 QPixmap ToolButtons::pressedFace(int item) {
     QPixmap& face = pressedArt_[std::size_t(item)];
-    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(kFaceOfItem[item]), {67, 67});
+    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(item), {67, 67});
     return face;
 }
 
 void ToolButtons::ChooseTool(int index, int button, double, double) {
     c_.hideStampHolder();
-    if (button == 1) {
-        // Only a button that chooses a tool starts its variant afresh: opening
-        // a picker (then closing it with Escape) or the oil command leaves the
-        // chosen stamp, and the model's turn, as they were.
-        if (ToolOfButton(index)) c_.state.ToolVariant = 0;
-        c_.closeAnimations(false);
-        c_.hidePickers();
-        switch (index) {
-            case 0:
-                c_.state.ToolMode = Tool::Pencil;
-                c_.playWave(WaveSound::Click);
-                c_.setCanvasIcon(CanvasCursor::Pencil);
-                break;
-            case 1:
-                c_.showModels();
-                c_.playWave(WaveSound::Click);
-                break;
-            case 2:
-                c_.showStamps();
-                c_.playWave(WaveSound::Click);
-                c_.emptyStampSlots();
-                break;
-            case 3:
-                c_.playWave(WaveSound::Click);
-                c_.state.ToolMode = Tool::Eraser;
-                c_.setCanvasIcon(CanvasCursor::Eraser);
-                break;
-            case 4:
-                c_.playWave(WaveSound::Oil);
-                c_.showWaitBox(true);
-                c_.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
-                runOil();
-                c_.showWaitBox(false);
-                break;
-            case 5:
-                c_.state.ToolMode = Tool::Fill;
-                c_.playWave(WaveSound::Click);
-                c_.setCanvasIcon(CanvasCursor::Fill);
-                break;
-            default:
-                break;
-        }
+    if (button != 1 || index < 0 || index >= kToolButtonCount) return;
+    const ButtonRow& row = kButtons[std::size_t(index)];
+    // Only a button that chooses a tool starts its variant afresh: opening
+    // a picker (then closing it with Escape) or the oil command leaves the
+    // chosen stamp, and the model's turn, as they were.
+    const std::optional<Tool> tool = ToolOfButton(index);
+    if (tool) c_.state.ToolVariant = 0;
+    c_.closeAnimations(false);
+    c_.hidePickers();
+    c_.playWave(row.sound);
+    switch (row.does) {
+        case Does::ChooseItsTool:
+            if (tool) c_.state.ToolMode = *tool;
+            c_.setCanvasIcon(row.cursor);
+            break;
+        case Does::OpenModels:
+            c_.showModels();
+            break;
+        case Does::OpenStamps:
+            c_.showStamps();
+            c_.emptyStampSlots();
+            break;
+        case Does::OilPainting:
+            c_.showWaitBox(true);
+            c_.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
+            runOil();
+            c_.showWaitBox(false);
+            break;
     }
 }
 
@@ -169,10 +188,7 @@ void ToolButtons::PointerOverTool(int index, int, double, double) {
 }
 
 void ToolButtons::applyTexts(Language language) {
-    // By item, as the buttons are numbered (not as they stand).
-    constexpr TextId kTips[6] = {TextId::ToolPencil, TextId::ToolModels, TextId::ToolStamps,
-                                 TextId::ToolEraser, TextId::ToolOil,    TextId::ToolFill};
-    for (std::size_t i = 0; i < 6; ++i) buttons_[i]->setToolTip(Text(kTips[i], language));
+    for (std::size_t i = 0; i < std::size(kButtons); ++i) buttons_[i]->setToolTip(Text(kButtons[i].tip, language));
 }
 
 }  // namespace pintaloo

@@ -9,6 +9,7 @@
 #include "ui/actions/box.h"
 #include "ui/actions/part_context.h"
 #include "engine/editor/tool.h"
+#include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 
@@ -33,13 +34,13 @@ public:
 
 private:
     PartContext& c_;
-    std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
+    std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept
     // once drawn (setPicture then sees the same face and repaints nothing).
     QPixmap withBadge(const QPixmap& face, const QString& path);
     QHash<QString, QPixmap> badged_;
-    std::array<QPixmap, 6> normal_, lit_, pressedArt_;  // by item, drawn when first needed
+    std::array<QPixmap, kToolButtonCount> normal_, lit_, pressedArt_;  // by item, drawn when first needed
     int hovered_ = -1, pressed_ = -1;
 };
 

@@ -563,10 +563,11 @@ void KeyAccess::nameControls(Language language, int chosenTool) {
             name = Text(TextId::BrushSize, language) + QStringLiteral(" %1").arg(*b.index + 1);
         } else if (b.name == "ChooseStamp") {
             name = numbered(TextId::StampNumber, b);
-        } else if (b.name == "ChooseModel") {
-            name = numbered(TextId::PatternNumber, b);
-        } else if (b.name == "ChooseStampCategory") {
-            name = numbered(TextId::StampGroupNumber, b);
+        } else if (b.name == "ChooseModel" || b.name == "ChooseStampCategory") {
+            // A tool with a name of its own (its row's) has it as its tooltip.
+            name = !box->toolTip().isEmpty()     ? box->toolTip()
+                   : b.name == "ChooseModel" ? numbered(TextId::PatternNumber, b)
+                                             : numbered(TextId::StampGroupNumber, b);
         } else if (b.name == "PlayAnimation") {
             name = numbered(TextId::AnimationNumber, b);
         }

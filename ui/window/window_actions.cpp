@@ -201,20 +201,20 @@ std::vector<WindowActionRow> BuildRows() {
         Row("FingerUp", "FingerUp", canvas, &CanvasPart::FingerUp, CanvasView::kFingers).kept(),
         Row("PenEnd", "PenEnd", canvas, &CanvasPart::PenEnd, 2).kept(),
         // tools, sizes, colours
-        Row("ChooseTool", "bBrush_MouseUp", tools, &ToolButtons::ChooseTool, 6).draws(),  // the oil command paints
-        Row("PointerOverTool", "bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, 6),
+        Row("ChooseTool", "bBrush_MouseUp", tools, &ToolButtons::ChooseTool, kToolButtonCount).draws(),  // the oil command paints
+        Row("PointerOverTool", "bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, kToolButtonCount),
         Row("ChooseSize", "Label4_Click", sizes, &BrushSizeBars::ChooseSize, 4).kept(),
         Row("PointerOverSize", "Label4_MouseMove", sizes, &BrushSizeBars::PointerOverSize, 4),
         Row("ChooseColour", "bColor_Click", palette, &PalettePart::ChooseColour, 24).kept(),
         Row("PointerOverColour", "bColor_MouseMove", palette, &PalettePart::PointerOverColour, 24),
         Row("PointerOverChosenColour", "sColor_MouseMove", palette, &PalettePart::PointerOverChosenColour),
         // the pickers
-        Row("ChooseModel", "bSpray_MouseDown", pickers, &Pickers::ChooseModel, kModelCount).kept(),
-        Row("PointerOverModel", "bSpray_MouseMove", pickers, &Pickers::PointerOverModel, kModelCount),
+        Row("ChooseModel", "bSpray_MouseDown", pickers, &Pickers::ChooseModel, EntriesOn(ToolButton::Models)).kept(),
+        Row("PointerOverModel", "bSpray_MouseMove", pickers, &Pickers::PointerOverModel, EntriesOn(ToolButton::Models)),
         Row("PointerOverModelsPanel", "pctBrush_MouseMove", pickers, &Pickers::PointerOverModelsPanel),
-        Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, kStampCategoryCount).kept(),
-        Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, kStampCategoryCount),
-        Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, kStampSlots).kept(),
+        Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, EntriesOn(ToolButton::Stamps)).kept(),
+        Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, EntriesOn(ToolButton::Stamps)),
+        Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, StampSlots()).kept(),
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),

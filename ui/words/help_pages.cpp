@@ -7,6 +7,7 @@
 #include <QtGlobal>
 #include <cstring>
 
+#include "engine/toolbox/tools_table.h"
 #include "ui/words/texts.h"
 #include "ui/words/translation.h"
 
@@ -29,8 +30,8 @@ constexpr HelpRow kHelp[] = {
     {"BottomButtons", QT_TRANSLATE_NOOP3("HelpPage", "The buttons at the bottom", "A heading.")},
     {"Pencil", QT_TRANSLATE_NOOP3("HelpPage", "A crayon. Colouring over paint mixes the new colour in slowly. It never paints over the black "
                    "lines of a colouring page.", "")},
-    {"Models", QT_TRANSLATE_NOOP3("HelpPage", "Opens a box of 17 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, "
-                   "stars, grass with flowers, splats, tiles, zigzags, bricks and more.", "")},
+    {"Models", QT_TRANSLATE_NOOP3("HelpPage", "Opens a box of %1 special brushes: rings, spray, dots, a rainbow ribbon, balls, a pen, daisies, "
+                   "stars, grass with flowers, splats, tiles, zigzags, bricks and more.", "%1 is how many (17 or more).")},
     {"Stamps", QT_TRANSLATE_NOOP3("HelpPage", "Opens the stamps: animals, vehicles, flowers, houses, suns, trees, clouds and people. Choose a "
                    "group, then a picture, then press on the page. Stamps come out smaller near the top of the page, "
                    "because things far away look small.", "")},
@@ -118,11 +119,33 @@ const NamedText* FindButton(const QString& name) {
     return nullptr;
 }
 
+// The paragraphs on the buttons with a picker, which count its entries (%1)
+// and end with the help line of every tool in it that has one of its own
+// (a tool row's `help`, engine/toolbox/tools/).
+struct PickerSlot {
+    const char* slot;
+    ToolButton button;
+};
+constexpr PickerSlot kPickerSlots[] = {{"Models", ToolButton::Models}, {"Stamps", ToolButton::Stamps}};
+
+QString WithToolLines(ToolButton button, QString text, Language language) {
+    if (text.contains(QLatin1String("%1"))) text = text.arg(EntriesOn(button));
+    for (int entry = 0, n = EntriesOn(button); entry < n; ++entry) {
+        const ToolRow* row = EntryOf(button, entry);
+        if (!row || !row->help) continue;
+        text += QStringLiteral("<br><b>%1</b>: %2")
+                    .arg(Text(row->name, language).toHtmlEscaped(), Text(row->help, language).toHtmlEscaped());
+    }
+    return text;
+}
+
 QString Code(const char* text) { return QStringLiteral("<code>%1</code>").arg(QLatin1String(text)); }
 
 // What goes into the paragraphs' placeholders, the same in every language.
-QString Filled(const HelpRow& row, QString text) {
+QString Filled(const HelpRow& row, QString text, Language language) {
     const QString slot = QLatin1String(row.slot);
+    for (const PickerSlot& picker : kPickerSlots)
+        if (slot == QLatin1String(picker.slot)) return WithToolLines(picker.button, text, language);
     if (slot == QLatin1String("Version")) return text.arg(QStringLiteral(PINTALOO_HELP_VERSION));
     if (slot == QLatin1String("Licence"))
         return text.arg(QStringLiteral("GPL-3.0-or-later"), QStringLiteral("CC-BY-SA-4.0"), QStringLiteral("CC0 1.0"),
@@ -176,7 +199,8 @@ QString HelpPageHtml(Language language) {
             if (const NamedText* b = FindButton(name)) out += Text(b->id, language).toHtmlEscaped();
         } else if (const HelpRow* row = FindHelp(name)) {
             // Escaped before the placeholders are filled: what fills them is markup of our own.
-            out += Filled(*row, Translate(language, "HelpPage", row->text.source, row->text.comment).toHtmlEscaped());
+            out += Filled(*row, Translate(language, "HelpPage", row->text.source, row->text.comment).toHtmlEscaped(),
+                          language);
         }
     }
     out += QStringView(page).mid(from);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 #include "ui/words/translation.h"
 
@@ -303,6 +305,27 @@ constexpr TextRow kTexts[] = {
 
 static_assert(std::size(kTexts) == std::size_t(kTextCount), "one row for every text");
 
+// The texts by key (texts.h says when a text has a key rather than an id),
+// as the texts above: key, context, English and the translator's note.
+struct KeyedTextRow {
+    std::string_view key;
+    const char* context;
+    SourceText text;
+};
+
+const std::vector<KeyedTextRow>& TextsByKey() {
+    static const std::vector<KeyedTextRow> rows = {
+        // {"tool.name", "Window", QT_TRANSLATE_NOOP3("Window", "English", "The translator's note.")},
+    };
+    return rows;
+}
+
+const KeyedTextRow* FindKey(std::string_view key) {
+    for (const KeyedTextRow& r : TextsByKey())
+        if (r.key == key) return &r;
+    return nullptr;
+}
+
 // The rows are in the order of TextId, so a text is found by its number;
 // checked once here rather than searched on every call.
 constexpr bool RowsInOrder() {
@@ -345,6 +368,20 @@ QString Text(TextId id, Language language) {
     if (row >= std::size(kTexts) || std::size_t(language) >= std::size_t(kLanguageCount)) return {};
     const TextRow& r = kTexts[row];
     return Translate(language, r.context, r.text.source, r.text.comment);
+}
+
+QString Text(std::string_view key, Language language) {
+    const KeyedTextRow* r = FindKey(key);
+    if (!r || std::size_t(language) >= std::size_t(kLanguageCount)) return {};
+    return Translate(language, r->context, r->text.source, r->text.comment);
+}
+
+bool HasText(std::string_view key) { return FindKey(key) != nullptr; }
+
+std::vector<std::string_view> TextKeys() {
+    std::vector<std::string_view> keys;
+    for (const KeyedTextRow& r : TextsByKey()) keys.push_back(r.key);
+    return keys;
 }
 
 QString OpenFilter(Language language) {

@@ -1,10 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Every text the window shows or says, one id a text. The English source and
-// its translator's note are in texts.cpp; the translations are in
+// Every text the window shows or says. The English source and its
+// translator's note are in texts.cpp; the translations are in
 // translations/, checked complete by scripts/check_translations.py.
+//
+// A text has an id here (TextId) or a key: the window's own long-standing
+// texts have ids, and a text that a row elsewhere names (a tool's name and
+// help line in its row in engine/toolbox/tools/, which cannot see this
+// header) has a key. To add a text by key, add one line to texts.cpp's
+// table of texts by key and nothing here:
+//
+//     {"tool.confetti", "Window", QT_TRANSLATE_NOOP3("Window", "Confetti", "A brush in the models picker: ...")},
+//
+// then name "tool.confetti" where it is wanted, and Text("tool.confetti",
+// language) gives it. Keys are words joined by dots, the first saying
+// whose text it is ("tool.", "button."); the tests check every key a row
+// names has its text, and that no key is there twice.
 #include <QString>
+#include <string_view>
+#include <vector>
 
 #include "ui/words/language.h"
 
@@ -117,6 +132,13 @@ inline constexpr int kTextCount = int(TextId::ColourGrey) + 1;
 
 // The text in a language; every language has every text.
 QString Text(TextId id, Language language);
+
+// The text with that key in a language; empty for a key no text has.
+QString Text(std::string_view key, Language language);
+// Whether a text has that key.
+bool HasText(std::string_view key);
+// Every key, in the table's order (for the tests).
+std::vector<std::string_view> TextKeys();
 
 // The word for a colour a child would use (red, pink, brown...), for a
 // swatch that shows only its colour.

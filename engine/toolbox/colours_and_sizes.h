@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The toolbox's data besides the tools themselves (tools_table.h): palette,
-// tones, brush sizes, the stamps' perspective. Kept as tables so the
-// handlers stay free of long chains of branches.
+// The colours and sizes the tools paint with, besides the tools themselves
+// (tools_table.h): the palette and each swatch's tone, the brush sizes, and
+// the stamps' size by height on the page (perspective). Kept as tables so
+// the handlers stay free of long chains of branches.
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/toolbox/tool_tables.h"
+#include "engine/toolbox/colours_and_sizes.h"
 
 namespace pintaloo {
 
