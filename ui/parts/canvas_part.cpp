@@ -34,8 +34,10 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 
 }  // namespace
 
-CanvasPart::CanvasPart(PartContext& c) : c_(c) {
-    view_ = new CanvasView(&c.window, c.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken,
+                       Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), stroke_(stroke), language_(spoken) {
+    view_ = new CanvasView(&c.window, painting_.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
     waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
     waitBox_->setBackColor(QColor(Qt::white));
     waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
@@ -65,7 +67,7 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
     view_->onLeave = [this] { hideStampHolder(); };
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 // A pen or a gaming mouse sends a thousand moves a second; the canvas takes
@@ -118,7 +120,7 @@ void CanvasPart::refresh() {
 }
 
 bool CanvasPart::stampIsTheTool() const {
-    const Tool t = c_.state.ToolMode;
+    const Tool t = painting_.state.ToolMode;
     return icon_ == CanvasCursor::Stamp && t >= Tool::StampAnimals && t <= Tool::StampPeople;
 }
 
@@ -151,20 +153,21 @@ void CanvasPart::paintStep(int stroke, double x, double y) {
     }
     // The pen's eraser end erases with the chosen tool's size; the tool is
     // the chosen one again before anyone else sees the state.
-    const Tool chosen = c_.state.ToolMode;
-    if (penErases_ && stroke == 0) c_.state.ToolMode = Tool::Eraser;
-    c_.stroke.PaintStep(stroke, ix, iy, c_.state.CurrentColor);  // pencil and eraser join up with the last step
-    c_.state.ToolMode = chosen;
+    const Tool chosen = painting_.state.ToolMode;
+    if (penErases_ && stroke == 0) painting_.state.ToolMode = Tool::Eraser;
+    stroke_.PaintStep(stroke, ix, iy, painting_.state.CurrentColor);  // pencil and eraser join up with the last step
+    painting_.state.ToolMode = chosen;
     view_->sync();
 }
 
 void CanvasPart::PenDown(int button, double x, double y) {
-    c_.hidePickers();
-    c_.state.Phase = MousePhase::Down;
-    c_.stroke.StartStroke();
+    needs.hidePickers();
+    painting_.state.Phase = MousePhase::Down;
+    stroke_.StartStroke();
     if (button != 1) return;
     // The joined-up tools start their line here.
-    c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)), int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+    painting_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)),
+                            int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
     PaintAt(x, y);
 }
 
@@ -176,30 +179,30 @@ void CanvasPart::FingerDown(int finger, double x, double y) {
     auto& state = fingers_.at(std::size_t(finger));
     state = FingerState::Up;  // landing again without lifting: the old stroke has ended
     const bool alone = !anyFingerDown();
-    if (alone) c_.hidePickers();
-    if (!alone && !StrokePainter::PaintsSeveralAtOnce(c_.state.ToolMode)) {
+    if (alone) needs.hidePickers();
+    if (!alone && !StrokePainter::PaintsSeveralAtOnce(painting_.state.ToolMode)) {
         state = FingerState::Waits;
         return;
     }
     state = FingerState::Paints;
-    c_.state.Phase = MousePhase::Down;
-    c_.stroke.StartStroke(1 + finger);
+    painting_.state.Phase = MousePhase::Down;
+    stroke_.StartStroke(1 + finger);
     // The pen and rainbow lines start here; only a finger alone paints them.
     if (alone)
-        c_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)),
-                         int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
+        painting_.canvas.moveTo(int(std::clamp(std::nearbyint(x), -1e9, 1e9)),
+                                int(std::clamp(std::nearbyint(y), -1e9, 1e9)));
     paintStep(1 + finger, x, y);
 }
 
 void CanvasPart::FingerMove(int finger, double x, double y) {
     if (fingers_.at(std::size_t(finger)) != FingerState::Paints) return;
-    c_.state.Phase = MousePhase::Move;
+    painting_.state.Phase = MousePhase::Move;
     paintStep(1 + finger, x, y);
 }
 
 void CanvasPart::FingerUp(int finger, double, double) {
     fingers_.at(std::size_t(finger)) = FingerState::Up;
-    if (!anyFingerDown()) c_.state.Phase = MousePhase::Up;
+    if (!anyFingerDown()) painting_.state.Phase = MousePhase::Up;
 }
 
 void CanvasPart::PenEnd(int end) {
@@ -249,12 +252,12 @@ void CanvasPart::PenMove(int button, double x, double y) {
         stampHolder_->show();
         stampHolder_->raise();
     }
-    c_.state.Phase = MousePhase::Move;
-    c_.normalCommandFaces();
+    painting_.state.Phase = MousePhase::Move;
+    needs.normalCommandFaces();
     if (button == 1) PaintAt(x, y);
 }
 
-void CanvasPart::PenUp(int, double, double) { c_.state.Phase = MousePhase::Up; }
+void CanvasPart::PenUp(int, double, double) { painting_.state.Phase = MousePhase::Up; }
 
 void CanvasPart::applyTexts(Language language) {
     waitText_->setCaption(Text(TextId::Wait, language));

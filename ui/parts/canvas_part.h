@@ -11,17 +11,31 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+#include "engine/toolbox/stroke_painter.h"
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/canvas_cursor.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 #include "ui/parts/canvas_view.h"
 
 namespace pintaloo {
 
 class CanvasPart {
 public:
-    explicit CanvasPart(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void()> hidePickers;
+        std::function<void()> normalCommandFaces;
+    };
+    Needs needs;
+
+    CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken, Needs wiring);
 
     void PenDown(int button, double x, double y);
     void PenMove(int button, double x, double y);
@@ -79,7 +93,10 @@ private:
     bool anyFingerDown() const;
     void forgetFingers() { fingers_.fill(FingerState::Up); }
 
-    PartContext& c_;
+    WindowControls& c_;
+    Painting& painting_;
+    StrokePainter& stroke_;
+    const SpokenLanguage& language_;
     CanvasView* view_;             // "pctDraw"
     Box* waitBox_;                 // "Picture1"
     Box* waitText_;                // "lblWait"

@@ -10,13 +10,25 @@
 #include <functional>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
 class ComfortButtons {
 public:
-    explicit ComfortButtons(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<QImage()> canvasImage;  // the canvas as a picture, for the printer
+    };
+    Needs needs;
+
+    ComfortButtons(WindowControls& c, const Services& services, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                   Needs wiring);
 
     bool soundOn() const { return soundOn_; }
     // Off for this run only, remembered nowhere (--nosound).
@@ -39,7 +51,10 @@ public:
 private:
     void showSoundFace(bool hot);
 
-    PartContext& c_;
+    WindowControls& c_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
+    const SpokenLanguage& language_;
     Box* soundButton_;  // "bSound"
     Box* printButton_;  // "bPrint"
     bool soundOn_ = true;

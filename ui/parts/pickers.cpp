@@ -29,7 +29,8 @@ QString ChosenPicturePath(Tool tool, int variant) {
     return {};
 }
 
-Pickers::Pickers(PartContext& c) : c_(c) {
+Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sounds, Panels& panels, Needs wiring)
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     modelsPanel_ = new Box(&c.window, "pctBrush", {88, 504, 513, 121});
     stampsPanel_ = new Box(&c.window, "pctStamp", {160, 504, 457, 121});
     for (Box* panel : {modelsPanel_, stampsPanel_}) {
@@ -69,8 +70,8 @@ Pickers::Pickers(PartContext& c) : c_(c) {
         slots_[std::size_t(i)] = slot;
     }
     resetFrames();
-    c.addPanel(*stampsPanel_, [this] { hidePanels(); });
-    c.addPanel(*modelsPanel_, [this] { hidePanels(); });
+    panels.addPanel(*stampsPanel_, [this] { hidePanels(); });
+    panels.addPanel(*modelsPanel_, [this] { hidePanels(); });
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
@@ -126,12 +127,12 @@ void Pickers::emptySlots() {
 
 void Pickers::ChooseModel(int index, int button, double, double) {
     if (button == 1) {
-        c_.playWave(WaveSound::Chosen);
-        c_.state.ToolVariant = 0;
+        sounds_.playWave(WaveSound::Chosen);
+        state_.ToolVariant = 0;
         modelsPanel_->hide();
-        if (const ToolRow* row = EntryOf(ToolButton::Models, index)) c_.state.ToolMode = row->tool;
+        if (const ToolRow* row = EntryOf(ToolButton::Models, index)) state_.ToolMode = row->tool;
     }
-    c_.setCanvasIcon(CanvasCursor::Models);
+    needs.setCanvasIcon(CanvasCursor::Models);
 }
 
 void Pickers::PointerOverModel(int index, int, double, double) {
@@ -147,9 +148,9 @@ void Pickers::PointerOverModelsPanel(int, double, double) {
 void Pickers::ChooseStampCategory(int index, int button, double, double) {
     if (button != 1) return;
     emptySlots();
-    c_.state.ToolVariant = 0;
-    c_.playWave(WaveSound::Click);
-    c_.state.ToolMode = StampCategoryTool(index);
+    state_.ToolVariant = 0;
+    sounds_.playWave(WaveSound::Click);
+    state_.ToolMode = StampCategoryTool(index);
     const StampCategory& cat = kStampCategories[std::size_t(index)];
     for (int k = 0; k < cat.count; ++k) {
         const int n = cat.firstPicture + k;
@@ -166,7 +167,7 @@ void Pickers::PointerOverStampCategory(int index, int, double, double) {
 }
 
 void Pickers::ChooseStamp(int index) {
-    c_.playWave(WaveSound::Chosen);
+    sounds_.playWave(WaveSound::Chosen);
     modelsPanel_->hide();
     stampsPanel_->hide();
     // The holder takes the slot's picture at its own size. An empty slot is
@@ -176,9 +177,9 @@ void Pickers::ChooseStamp(int index) {
     const int n = slotPicture_[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
-    c_.showStampHolder(size);
-    c_.state.ToolVariant = std::int16_t(index);
-    c_.setCanvasIcon(CanvasCursor::Stamp);
+    needs.showStampHolder(size);
+    state_.ToolVariant = std::int16_t(index);
+    needs.setCanvasIcon(CanvasCursor::Stamp);
 }
 
 }  // namespace pintaloo

@@ -33,7 +33,9 @@ int ChosenToolItem(Tool t) {
     return row ? int(row->button) : -1;  // Tool::None: no button chose it
 }
 
-ToolButtons::ToolButtons(PartContext& c) : c_(c) {
+ToolButtons::ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                         Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds), language_(spoken) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
         buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
@@ -49,7 +51,7 @@ ToolButtons::ToolButtons(PartContext& c) : c_(c) {
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(face), {67, 67});
     }
     normalFaces();
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void ToolButtons::normalFaces() {
@@ -58,10 +60,10 @@ void ToolButtons::normalFaces() {
 }
 
 void ToolButtons::showFaces() {
-    pressed_ = ChosenToolItem(c_.state.ToolMode);
+    pressed_ = ChosenToolItem(painting_.state.ToolMode);
     // The models and stamps buttons each choose one of many: the one in use
     // shows on its button, so a child need not open the panel to know.
-    const QString chosen = c_.chosenPicture(c_.state.ToolMode, c_.state.ToolVariant);
+    const QString chosen = needs.chosenPicture(painting_.state.ToolMode, painting_.state.ToolVariant);
     for (int i = 0; i < 6; ++i) {
         const auto k = std::size_t(i);
         QPixmap face;
@@ -110,45 +112,45 @@ QPixmap ToolButtons::pressedFace(int item) {
 }
 
 void ToolButtons::ChooseTool(int index, int button, double, double) {
-    c_.hideStampHolder();
+    needs.hideStampHolder();
     if (button == 1) {
         // Only a button that chooses a tool starts its variant afresh: opening
         // a picker (then closing it with Escape) or the oil command leaves the
         // chosen stamp, and the model's turn, as they were.
-        if (ToolOfButton(index)) c_.state.ToolVariant = 0;
-        c_.closeAnimations(false);
-        c_.hidePickers();
+        if (ToolOfButton(index)) painting_.state.ToolVariant = 0;
+        needs.closeAnimations(false);
+        needs.hidePickers();
         switch (index) {
             case 0:
-                c_.state.ToolMode = Tool::Pencil;
-                c_.playWave(WaveSound::Click);
-                c_.setCanvasIcon(CanvasCursor::Pencil);
+                painting_.state.ToolMode = Tool::Pencil;
+                sounds_.playWave(WaveSound::Click);
+                needs.setCanvasIcon(CanvasCursor::Pencil);
                 break;
             case 1:
-                c_.showModels();
-                c_.playWave(WaveSound::Click);
+                needs.showModels();
+                sounds_.playWave(WaveSound::Click);
                 break;
             case 2:
-                c_.showStamps();
-                c_.playWave(WaveSound::Click);
-                c_.emptyStampSlots();
+                needs.showStamps();
+                sounds_.playWave(WaveSound::Click);
+                needs.emptyStampSlots();
                 break;
             case 3:
-                c_.playWave(WaveSound::Click);
-                c_.state.ToolMode = Tool::Eraser;
-                c_.setCanvasIcon(CanvasCursor::Eraser);
+                sounds_.playWave(WaveSound::Click);
+                painting_.state.ToolMode = Tool::Eraser;
+                needs.setCanvasIcon(CanvasCursor::Eraser);
                 break;
             case 4:
-                c_.playWave(WaveSound::Oil);
-                c_.showWaitBox(true);
-                c_.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
+                sounds_.playWave(WaveSound::Oil);
+                needs.showWaitBox(true);
+                needs.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
                 runOil();
-                c_.showWaitBox(false);
+                needs.showWaitBox(false);
                 break;
             case 5:
-                c_.state.ToolMode = Tool::Fill;
-                c_.playWave(WaveSound::Click);
-                c_.setCanvasIcon(CanvasCursor::Fill);
+                painting_.state.ToolMode = Tool::Fill;
+                sounds_.playWave(WaveSound::Click);
+                needs.setCanvasIcon(CanvasCursor::Fill);
                 break;
             default:
                 break;
@@ -157,9 +159,9 @@ void ToolButtons::ChooseTool(int index, int button, double, double) {
 }
 
 void ToolButtons::runOil() {
-    Surface& s = c_.canvas;
+    Surface& s = painting_.canvas;
     OilFilter(s, 0, 0, s.width() - 1, s.height() - 1, 1, 160);
-    c_.refreshCanvas();
+    painting_.refresh();
 }
 
 void ToolButtons::PointerOverTool(int index, int, double, double) {
