@@ -5,11 +5,13 @@
 // hub they are bound to, and the hand over a control. Take it when the part
 // has controls of its own (nearly every part does).
 //
-//     ToolButtons(WindowControls& controls, ...)
-//         new Box(&controls.window, ...);
-//         controls.actions.bind(*box, BoxEvent::MouseUp, "ChooseTool", i);
-//     void PointerOverTool(...) { controls_.setHandCursor(true); }
+//     ToolButtons(WindowControls& c, ...) : c_(c) ...
+//         new Box(&c.window, ...);
+//         c.actions.bind(*box, BoxEvent::MouseUp, "ChooseTool", i);
+//     void ToolButtons::PointerOverTool(...) { c_.setHandCursor(true); }
 //
+// Every part calls it `c` (and keeps it as `c_`), so its controls' lines
+// read the same in every part.
 // The window makes one and fills setHandCursor before it makes its parts.
 #include <QWidget>
 #include <functional>

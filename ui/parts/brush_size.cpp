@@ -19,7 +19,7 @@ constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
 
 BrushSizeBars::BrushSizeBars(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
                              Needs wiring)
-    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
         b->setBackColor(QColor(Qt::white));

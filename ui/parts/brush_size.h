@@ -29,7 +29,7 @@ public:
 
     void ChooseSize(int index);
     void PointerOverSize(int index, int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // All bars white, then the chosen one in the current colour.
     void paintBars(int bars);
@@ -38,7 +38,6 @@ private:
     WindowControls& c_;
     EditorState& state_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     std::array<Box*, 4> bars_{};  // "Label4(0)".."Label4(3)"
 };
 

@@ -36,7 +36,7 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 
 CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken,
                        Needs wiring)
-    : needs(std::move(wiring)), c_(c), painting_(painting), stroke_(stroke), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), painting_(painting), stroke_(stroke) {
     view_ = new CanvasView(&c.window, painting_.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
     waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
     waitBox_->setBackColor(QColor(Qt::white));

@@ -71,7 +71,7 @@ public:
     bool stampIsTheTool() const;
     // The wait box over the canvas while a slow command runs.
     void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // Whatever the canvas surface changed outside a paint call (a page, the
     // oil filter); fingers still down paint again when they land afresh.
@@ -96,7 +96,6 @@ private:
     WindowControls& c_;
     Painting& painting_;
     StrokePainter& stroke_;
-    const SpokenLanguage& language_;
     CanvasView* view_;             // "pctDraw"
     Box* waitBox_;                 // "Picture1"
     Box* waitText_;                // "lblWait"

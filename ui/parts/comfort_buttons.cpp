@@ -19,7 +19,7 @@ QPixmap Face(const char* name, bool hot) {
 
 ComfortButtons::ComfortButtons(WindowControls& c, const Services& services, const SoundPlayer& sounds,
                                SpokenLanguage& spoken, Needs wiring)
-    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), services_(services), sounds_(sounds) {
     printButton_ = new Box(&c.window, QStringLiteral("bPrint"), {456, 20, 49, 49});
     soundButton_ = new Box(&c.window, QStringLiteral("bSound"), {512, 20, 49, 49});
     for (int hot = 0; hot < 2; ++hot) {

@@ -41,7 +41,7 @@ public:
     void PointerOverSound(int button, double x, double y);
     void PointerOverPrint(int button, double x, double y);
     void normalFaces();
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
 
     // Runs when sound is turned on, so the program can open the device it
@@ -51,10 +51,8 @@ public:
 private:
     void showSoundFace(bool hot);
 
-    WindowControls& c_;
     const Services& services_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     Box* soundButton_;  // "bSound"
     Box* printButton_;  // "bPrint"
     bool soundOn_ = true;

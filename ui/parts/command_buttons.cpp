@@ -28,7 +28,7 @@ QPixmap Face(int face, bool hot) {
 }  // namespace
 
 CommandButtons::CommandButtons(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
-    : needs(std::move(wiring)), c_(c), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);

@@ -34,7 +34,7 @@ public:
     void ShowHelp();                                               // help
     void PointerOverCommand(int which, int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     void normalFaces();
 
@@ -43,7 +43,6 @@ private:
 
     WindowControls& c_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     std::array<Box*, 4> buttons_{};
     // By button: the canvas restores these on every mouse step, so they are
     // drawn once here rather than looked up each time.

@@ -69,7 +69,7 @@ public:
     void Undo();
     void Redo();
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // The buttons' faces: normal, or off when there is nothing to do.
     void showButtons();

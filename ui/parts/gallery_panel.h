@@ -80,7 +80,7 @@ public:
     void PointerOverGallery(int button, double x, double y);
     void PointerOverGalleryClose(int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     void normalFaces();
 

@@ -21,7 +21,7 @@ public:
     static QString firstCaption();
     void PointerOverHelpLine(int button, double x, double y);
     void FollowHelpLine(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
 
 private:

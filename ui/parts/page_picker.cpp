@@ -16,7 +16,7 @@ const QColor kInk(29, 35, 64);
 
 PagePicker::PagePicker(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
                        Panels& panels, Needs wiring)
-    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds) {
     // Hidden, off to the side of the window until the picker is opened.
     panel_ = new Box(&c.window, "pctOpen", {900, 76, 809, 625});
     panel_->setBackColor(QColor(236, 244, 255));

@@ -50,7 +50,7 @@ public:
     // The close button: back to the drawing, nothing chosen.
     void ClosePagePicker();
     void PointerOverPickerClose(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // "1/21" .. "21/21"
     static QString CounterText(int pageNumber);
@@ -63,7 +63,6 @@ private:
     WindowControls& c_;
     Painting& painting_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     // Each control keeps the object name the state dump shows (in quotes).
     Box* panel_;                    // "pctOpen"
     Box* title_;                    // "lblList"

@@ -26,7 +26,7 @@ QRect SwatchPlace(int item) {
 
 PalettePart::PalettePart(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
                          Needs wiring)
-    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 24; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);

@@ -31,7 +31,7 @@ public:
     void ChooseColour(int index);
     void PointerOverColour(int index, int button, double x, double y);
     void PointerOverChosenColour(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // The box of the colour last chosen shows this one.
     void showColour(Colour c);
@@ -42,7 +42,6 @@ private:
     WindowControls& c_;
     EditorState& state_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     std::array<Box*, 24> swatches_{};  // "bColor(0)".."bColor(23)"
     Box* chosenColour_;                // "sColor"
 };

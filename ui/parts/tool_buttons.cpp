@@ -35,7 +35,7 @@ int ChosenToolItem(Tool t) {
 
 ToolButtons::ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
                          Needs wiring)
-    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
         buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});

@@ -43,7 +43,7 @@ public:
     void ChooseTool(int index, int button, double x, double y);
     void PointerOverTool(int index, int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // Every button back to its normal face; the tool in use stays pressed.
     void normalFaces();
@@ -59,7 +59,6 @@ private:
     WindowControls& c_;
     Painting& painting_;
     const SoundPlayer& sounds_;
-    const SpokenLanguage& language_;
     std::array<Box*, 6> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept

@@ -15,7 +15,7 @@ QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLa
 }  // namespace
 
 WindowChrome::WindowChrome(WindowControls& c, SpokenLanguage& spoken, Needs wiring)
-    : needs(std::move(wiring)), c_(c), language_(spoken) {
+    : needs(std::move(wiring)), c_(c) {
     corner_ = new Box(&c.window, "Label3", {0, 0, 433, 73});
     titleStrip_ = new Box(&c.window, "Label1", {0, 0, 825, 17});
     auto* dog = new Box(&c.window, "Image1", {16, 26, 85, 50});

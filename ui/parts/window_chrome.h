@@ -31,7 +31,7 @@ public:
     void DragByTitle(int button, double x, double y);
     void DragByCorner(int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // Both window buttons back to their normal faces.
     void normalFaces();
@@ -40,7 +40,6 @@ private:
     void face(Box* b, const char* art);
     void drag(int button);
     WindowControls& c_;
-    const SpokenLanguage& language_;
     Box* corner_;          // "Label3", the top-left corner, dragged like the strip
     Box* titleStrip_;      // "Label1"
     Box* closeButton_;     // "Image5"

@@ -43,7 +43,7 @@ public:
     // Back to a blank page with every default (also the new-page command).
     void ResetEditor();
 
-    // The window's helpers, which the parts reach through their context.
+    // The window's helpers, which the parts reach through their roles.
     void PlayWaveSound(WaveSound sound);
     void PlayMp3Sound(std::int16_t number);
     void SetHandCursor(bool useHand);
