@@ -25,7 +25,7 @@ protected:
         w().services.thumbnails = &thumbnails;
         // Opening a drawing is the files' work; here it is noted, and a
         // drawing whose file is gone is refused as the window refuses it.
-        w().partContext().openDrawingFile = [this](const QString& path) {
+        w().gallery().needs.openDrawingFile = [this](const QString& path) {
             opened.push_back(path);
             return std::any_of(gallery.entries.begin(), gallery.entries.end(),
                                [&](const GalleryEntry& e) { return e.path == path; });

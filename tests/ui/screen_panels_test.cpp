@@ -8,7 +8,7 @@
 #include <QTest>
 #include <functional>
 
-#include "ui/actions/part_context.h"
+#include "ui/actions/canvas_cursor.h"
 #include "ui/window/screen_fit.h"
 #include "ui/window/screen_host.h"
 #include "ui/parts/canvas_part.h"

@@ -27,7 +27,9 @@ void RoundOff(Box& b, int radius) {
 }
 }  // namespace
 
-AnimationPanel::AnimationPanel(PartContext& c) : c_(c) {
+AnimationPanel::AnimationPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds, Panels& panels,
+                               Needs wiring)
+    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds) {
     // Hidden, and off to the side of the window until it is opened.
     panel_ = new Box(&c.window, "pctFlash", {840, 80, 801, 521});
     panel_->setBackColor(kPanelBlue);
@@ -61,23 +63,23 @@ AnimationPanel::AnimationPanel(PartContext& c) : c_(c) {
     c.actions.bind(*closeButton_, BoxEvent::Click, "CloseAnimations");
     c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverAnimationsClose");
     panel_->hide();
-    c.addPanel(*panel_, [this] { CloseAnimations(); });  // the player stops with it
+    panels.addPanel(*panel_, [this] { CloseAnimations(); });  // the player stops with it
 }
 
 AnimationPanel::~AnimationPanel() = default;
 
 void AnimationPanel::PlayAnimation(std::int16_t number) {
-    if (!c_.services.temp) return;
-    const std::string path = c_.services.temp->fileFor(number, ".json");
+    if (!services_.temp) return;
+    const std::string path = services_.temp->fileFor(number, ".json");
     ExtractResource(number, path);  // an existing file is reused
     player_->setMovie(path);
     player_->Play();
 }
 
 void AnimationPanel::OpenAnimations() {
-    c_.playWave(WaveSound::Click);
+    sounds_.playWave(WaveSound::Click);
     // Centred over the canvas, so the blue border is even all round.
-    const QRect canvas = c_.canvasOnWindow();
+    const QRect canvas = needs.canvasOnWindow();
     panel_->move(canvas.x() + (canvas.width() - panel_->width()) / 2,
                  canvas.y() + (canvas.height() - panel_->height()) / 2);
     panel_->show();
@@ -97,7 +99,7 @@ void AnimationPanel::silencePlayer() {
 
 void AnimationPanel::CloseAnimation(bool withClick) {
     silencePlayer();
-    if (withClick) c_.playWave(WaveSound::Click);
+    if (withClick) sounds_.playWave(WaveSound::Click);
     panel_->hide();
 }
 

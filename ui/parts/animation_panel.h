@@ -9,7 +9,10 @@
 #include <memory>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/panels.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/window_controls.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
@@ -17,7 +20,16 @@ class AnimationPlayer;
 
 class AnimationPanel {
 public:
-    explicit AnimationPanel(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<QRect()> canvasOnWindow;  // the canvas's place on the window, where a cartoon plays
+    };
+    Needs needs;
+
+    AnimationPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds, Panels& panels,
+                   Needs wiring);
     ~AnimationPanel();
 
     void OpenAnimations();
@@ -39,7 +51,9 @@ public:
     bool isOpen() const { return !panel_->isHidden(); }
 
 private:
-    PartContext& c_;
+    WindowControls& c_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
     Box* panel_;                     // "pctFlash"
     std::array<Box*, 3> choices_{};  // "picture2(0)".."picture2(2)", a cartoon each
     Box* closeButton_;               // "Picture3"

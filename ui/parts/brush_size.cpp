@@ -17,7 +17,9 @@ struct Bar {
 constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
 }  // namespace
 
-BrushSizeBars::BrushSizeBars(PartContext& c) : c_(c) {
+BrushSizeBars::BrushSizeBars(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                             Needs wiring)
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
         b->setBackColor(QColor(Qt::white));
@@ -27,25 +29,25 @@ BrushSizeBars::BrushSizeBars(PartContext& c) : c_(c) {
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverSize", i);
         bars_[std::size_t(i)] = b;
     }
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void BrushSizeBars::paintBars(int bars) {
     for (int i = 0; i < bars; ++i) bars_[std::size_t(i)]->setBackColor(QColor(Qt::white));
-    const int chosen = c_.state.SizeIndex;
+    const int chosen = state_.SizeIndex;
     if (chosen >= 0 && chosen < 4) {
-        const Colour c = c_.state.CurrentColor;
+        const Colour c = state_.CurrentColor;
         bars_[std::size_t(chosen)]->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     }
 }
 
 void BrushSizeBars::ChooseSize(int index) {
-    c_.playMp3Sound(Mp3Sound::SizeChosen);
-    c_.closeAnimations(false);
-    c_.state.SizeIndex = std::int16_t(index);
+    sounds_.playMp3Sound(Mp3Sound::SizeChosen);
+    needs.closeAnimations(false);
+    state_.SizeIndex = std::int16_t(index);
     paintBars(4);
-    c_.state.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
-    c_.state.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
+    state_.BrushSize = kBrushSizes[std::size_t(index)].brushSize;
+    state_.BrushHalfWidth = kBrushSizes[std::size_t(index)].halfWidth;
 }
 
 void BrushSizeBars::PointerOverSize(int, int, double, double) { c_.setHandCursor(true); }

@@ -35,8 +35,10 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 
 }  // namespace
 
-CanvasPart::CanvasPart(PartContext& c) : c_(c) {
-    view_ = new CanvasView(&c.window, c.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken,
+                       Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), stroke_(stroke) {
+    view_ = new CanvasView(&c.window, painting_.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
     waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
     waitBox_->setBackColor(QColor(Qt::white));
     waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);
@@ -66,7 +68,7 @@ CanvasPart::CanvasPart(PartContext& c) : c_(c) {
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
     view_->onLeave = [this] { hideStampHolder(); };
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 // A pen or a gaming mouse sends a thousand moves a second; the canvas takes
@@ -118,12 +120,12 @@ void CanvasPart::refresh() {
     view_->sync();
 }
 
-bool CanvasPart::stampIsTheTool() const { return icon_ == CanvasCursor::Stamp && IsStampTool(c_.state.ToolMode); }
+bool CanvasPart::stampIsTheTool() const { return icon_ == CanvasCursor::Stamp && IsStampTool(painting_.state.ToolMode); }
 
 // The one place a stroke's tool is chosen: the mouse's stroke (the pen's)
 // erases while the pen is held by its eraser end, and every other stroke
 // paints with the chosen tool, which the eraser end never changes.
-Tool CanvasPart::toolOf(int stroke) const { return penErases_ && stroke == 0 ? Tool::Eraser : c_.state.ToolMode; }
+Tool CanvasPart::toolOf(int stroke) const { return penErases_ && stroke == 0 ? Tool::Eraser : painting_.state.ToolMode; }
 
 QRect CanvasPart::placeOnWindow() const { return {view_->mapTo(&c_.window, QPoint(0, 0)), view_->size()}; }
 
@@ -154,17 +156,17 @@ void CanvasPart::paintStep(int stroke, double x, double y) {
     }
     // Pencil and eraser join up with the stroke's last step; the pen's
     // eraser end erases with the chosen tool's size.
-    c_.stroke.PaintStep(stroke, toolOf(stroke), ix, iy, c_.state.CurrentColor);
+    stroke_.PaintStep(stroke, toolOf(stroke), ix, iy, painting_.state.CurrentColor);
     view_->sync();
 }
 
 void CanvasPart::PenDown(int button, double x, double y) {
-    c_.hidePickers();
-    c_.state.Phase = MousePhase::Down;
-    c_.stroke.StartStroke();
+    needs.hidePickers();
+    painting_.state.Phase = MousePhase::Down;
+    stroke_.StartStroke();
     if (button != 1) return;
     // The joined-up tools start their line here.
-    c_.canvas.moveTo(PixelOf(x), PixelOf(y));
+    painting_.canvas.moveTo(PixelOf(x), PixelOf(y));
     PaintAt(x, y);
 }
 
@@ -176,29 +178,29 @@ void CanvasPart::FingerDown(int finger, double x, double y) {
     auto& state = fingers_.at(std::size_t(finger));
     state = FingerState::Up;  // landing again without lifting: the old stroke has ended
     const bool alone = !anyFingerDown();
-    if (alone) c_.hidePickers();
+    if (alone) needs.hidePickers();
     if (!alone && !StrokePainter::PaintsSeveralAtOnce(toolOf(1 + finger))) {
         state = FingerState::Waits;
         return;
     }
     state = FingerState::Paints;
-    c_.state.Phase = MousePhase::Down;
-    c_.stroke.StartStroke(1 + finger);
+    painting_.state.Phase = MousePhase::Down;
+    stroke_.StartStroke(1 + finger);
     // The pen and rainbow lines start here; only a finger alone paints them.
     if (alone)
-        c_.canvas.moveTo(PixelOf(x), PixelOf(y));
+        painting_.canvas.moveTo(PixelOf(x), PixelOf(y));
     paintStep(1 + finger, x, y);
 }
 
 void CanvasPart::FingerMove(int finger, double x, double y) {
     if (fingers_.at(std::size_t(finger)) != FingerState::Paints) return;
-    c_.state.Phase = MousePhase::Move;
+    painting_.state.Phase = MousePhase::Move;
     paintStep(1 + finger, x, y);
 }
 
 void CanvasPart::FingerUp(int finger, double, double) {
     fingers_.at(std::size_t(finger)) = FingerState::Up;
-    if (!anyFingerDown()) c_.state.Phase = MousePhase::Up;
+    if (!anyFingerDown()) painting_.state.Phase = MousePhase::Up;
 }
 
 void CanvasPart::PenEnd(int end) {
@@ -248,12 +250,12 @@ void CanvasPart::PenMove(int button, double x, double y) {
         stampHolder_->show();
         stampHolder_->raise();
     }
-    c_.state.Phase = MousePhase::Move;
-    c_.normalCommandFaces();
+    painting_.state.Phase = MousePhase::Move;
+    needs.normalCommandFaces();
     if (button == 1) PaintAt(x, y);
 }
 
-void CanvasPart::PenUp(int, double, double) { c_.state.Phase = MousePhase::Up; }
+void CanvasPart::PenUp(int, double, double) { painting_.state.Phase = MousePhase::Up; }
 
 void CanvasPart::applyTexts(Language language) {
     waitText_->setCaption(Text(TextId::Wait, language));

@@ -14,15 +14,28 @@
 #include <functional>
 #include <optional>
 
+#include "engine/toolbox/stroke_painter.h"
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/canvas_cursor.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 #include "ui/parts/canvas_view.h"
 
 namespace pintaloo {
 
 class CanvasPart {
 public:
-    explicit CanvasPart(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void()> hidePickers;
+        std::function<void()> normalCommandFaces;
+    };
+    Needs needs;
+
+    CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken, Needs wiring);
 
     void PenDown(int button, double x, double y);
     void PenMove(int button, double x, double y);
@@ -58,7 +71,7 @@ public:
     bool stampIsTheTool() const;
     // The wait box over the canvas while a slow command runs.
     void showWaitBox(bool shown) { waitBox_->setVisible(shown); }
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // Whatever the canvas surface changed outside a paint call (a page, the
     // oil filter); fingers still down paint again when they land afresh.
@@ -85,7 +98,9 @@ private:
     bool anyFingerDown() const;
     void forgetFingers() { fingers_.fill(FingerState::Up); }
 
-    PartContext& c_;
+    WindowControls& c_;
+    Painting& painting_;
+    StrokePainter& stroke_;
     CanvasView* view_;             // "pctDraw"
     Box* waitBox_;                 // "Picture1"
     Box* waitText_;                // "lblWait"

@@ -17,7 +17,9 @@ QPixmap Face(const char* name, bool hot) {
 }
 }  // namespace
 
-ComfortButtons::ComfortButtons(PartContext& c) : c_(c) {
+ComfortButtons::ComfortButtons(WindowControls& c, const Services& services, const SoundPlayer& sounds,
+                               SpokenLanguage& spoken, Needs wiring)
+    : needs(std::move(wiring)), services_(services), sounds_(sounds) {
     printButton_ = new Box(&c.window, QStringLiteral("bPrint"), {456, 20, 49, 49});
     soundButton_ = new Box(&c.window, QStringLiteral("bSound"), {512, 20, 49, 49});
     for (int hot = 0; hot < 2; ++hot) {
@@ -26,13 +28,13 @@ ComfortButtons::ComfortButtons(PartContext& c) : c_(c) {
         printFaces_[hot] = Face("cmd_print", hot != 0);
     }
     for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
-    if (c.services.settings) soundOn_ = c.services.settings->soundOn();
+    if (services_.settings) soundOn_ = services_.settings->soundOn();
     normalFaces();
     c.actions.bind(*soundButton_, BoxEvent::Click, "ToggleSound");
     c.actions.bind(*printButton_, BoxEvent::Click, "PrintDrawing");
     c.actions.bind(*soundButton_, BoxEvent::MouseMove, "PointerOverSound");
     c.actions.bind(*printButton_, BoxEvent::MouseMove, "PointerOverPrint");
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void ComfortButtons::muteForThisRun() {
@@ -42,17 +44,17 @@ void ComfortButtons::muteForThisRun() {
 
 void ComfortButtons::ToggleSound() {
     soundOn_ = !soundOn_;
-    if (c_.services.settings) c_.services.settings->setSoundOn(soundOn_);
+    if (services_.settings) services_.settings->setSoundOn(soundOn_);
     showSoundFace(soundButton_->underMouse());
     if (soundOn_) {
         if (onSoundOn) onSoundOn();
-        c_.playWave(WaveSound::Click);  // the same click every button makes: the child hears sound is back
+        sounds_.playWave(WaveSound::Click);  // the same click every button makes: the child hears sound is back
     }
 }
 
 void ComfortButtons::PrintDrawing() {
-    c_.playWave(WaveSound::Click);
-    if (c_.services.printer) c_.services.printer->print(c_.canvasImage());
+    sounds_.playWave(WaveSound::Click);
+    if (services_.printer) services_.printer->print(needs.canvasImage());
 }
 
 void ComfortButtons::PointerOverSound(int, double, double) {

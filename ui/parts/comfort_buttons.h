@@ -10,13 +10,25 @@
 #include <functional>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
 class ComfortButtons {
 public:
-    explicit ComfortButtons(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<QImage()> canvasImage;  // the canvas as a picture, for the printer
+    };
+    Needs needs;
+
+    ComfortButtons(WindowControls& c, const Services& services, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                   Needs wiring);
 
     bool soundOn() const { return soundOn_; }
     // Off for this run only, remembered nowhere (--nosound).
@@ -29,7 +41,7 @@ public:
     void PointerOverSound(int button, double x, double y);
     void PointerOverPrint(int button, double x, double y);
     void normalFaces();
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
 
     // Runs when sound is turned on, so the program can open the device it
@@ -39,7 +51,8 @@ public:
 private:
     void showSoundFace(bool hot);
 
-    PartContext& c_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
     Box* soundButton_;  // "bSound"
     Box* printButton_;  // "bPrint"
     bool soundOn_ = true;

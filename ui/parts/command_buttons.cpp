@@ -27,7 +27,8 @@ QPixmap Face(int face, bool hot) {
 }
 }  // namespace
 
-CommandButtons::CommandButtons(PartContext& c) : c_(c) {
+CommandButtons::CommandButtons(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
+    : needs(std::move(wiring)), c_(c), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
         b->setHandCursor(true);
@@ -42,7 +43,7 @@ CommandButtons::CommandButtons(PartContext& c) : c_(c) {
     c.actions.bind(*button(2), BoxEvent::MouseDown, "NewPage");
     c.actions.bind(*button(3), BoxEvent::MouseDown, "SaveDrawing");  // the drawing files save
     c.actions.bind(*button(4), BoxEvent::Click, "ShowHelp");
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void CommandButtons::normalFaces() {
@@ -51,22 +52,22 @@ void CommandButtons::normalFaces() {
 
 void CommandButtons::NewPage(int button, double, double) {
     if (button != 1) return;
-    c_.closeAnimations(true);
-    c_.closePagePicker();
-    c_.resetEditor();
+    needs.closeAnimations(true);
+    needs.closePagePicker();
+    needs.resetEditor();
 }
 
 void CommandButtons::NewColouringPage(int button, double, double) {
     if (button != 1) return;
-    c_.closeAnimations(true);
-    c_.openPagePicker();
+    needs.closeAnimations(true);
+    needs.openPagePicker();
 }
 
-void CommandButtons::ShowHelp() { c_.playWave(WaveSound::Click); }
+void CommandButtons::ShowHelp() { sounds_.playWave(WaveSound::Click); }
 
 void CommandButtons::PointerOverCommand(int which, int, double, double) {
     c_.setHandCursor(true);
-    if (which == 3 || which == 4) c_.normalChromeFaces();
+    if (which == 3 || which == 4) needs.normalChromeFaces();
     normalFaces();
     button(which)->setPicture(hot_[std::size_t(which - 1)]);
 }

@@ -22,7 +22,14 @@
 
 namespace pintaloo {
 
-DrawingFiles::DrawingFiles(PartContext& c) : c_(c) {}
+DrawingFiles::DrawingFiles(ActionHub& actions, Painting& painting, const Services& services, const SoundPlayer& sounds,
+                           SpokenLanguage& spoken, Needs wiring)
+    : needs(std::move(wiring)),
+      actions_(actions),
+      painting_(painting),
+      services_(services),
+      sounds_(sounds),
+      language_(spoken) {}
 
 namespace {
 // Where the save and open dialogs start: the folder used last time (kept
@@ -94,22 +101,22 @@ std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWid
 
 void DrawingFiles::SaveDrawing(int button, double, double) {
     if (button != 1) return;
-    c_.closeAnimations(true);
-    if (!c_.services.dialog) return;
-    const auto chosen = c_.services.dialog->saveFileName(
-        Text(TextId::SaveDrawing, c_.language), ProposedPath(c_.services, QDateTime::currentDateTime(), c_.language),
-        SaveFilter(c_.language));
+    needs.closeAnimations(true);
+    if (!services_.dialog) return;
+    const auto chosen = services_.dialog->saveFileName(
+        Text(TextId::SaveDrawing, language_.now()),
+        ProposedPath(services_, QDateTime::currentDateTime(), language_.now()), SaveFilter(language_.now()));
     if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing is written
     dialogFileName = *chosen;
-    RememberFolder(c_.services, *chosen);
+    RememberFolder(services_, *chosen);
     const SaveTarget target = ChooseSaveTarget(*chosen);
     if (target.format == SaveFormat::Unknown) {
-        if (c_.services.messages)
-            c_.services.messages->tell(UnknownEndingTitle(c_.language), UnknownEndingText(*chosen, c_.language));
+        if (services_.messages)
+            services_.messages->tell(UnknownEndingTitle(language_.now()), UnknownEndingText(*chosen, language_.now()));
         return;
     }
-    const QImage image = CanvasImage(c_.canvas);
-    GalleryPort* const gallery = c_.services.gallery;
+    const QImage image = CanvasImage(painting_.canvas);
+    GalleryPort* const gallery = services_.gallery;
     const QString folder = QFileInfo(target.path).absolutePath();
     // Into the gallery itself only once: when it holds these pixels under
     // another name, that drawing is this one and nothing more is written.
@@ -119,71 +126,71 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
     if (there.isEmpty() || QFileInfo(there) == QFileInfo(target.path)) {
         QString why;
         if (!WritePicture(image, {target.path, target.format}, &why)) {
-            if (c_.services.messages)
-                c_.services.messages->tell(
-                    Text(TextId::SaveFailedTitle, c_.language),
-                    Text(TextId::SaveFailed, c_.language).arg(QDir::toNativeSeparators(target.path), why));
+            if (services_.messages)
+                services_.messages->tell(
+                    Text(TextId::SaveFailedTitle, language_.now()),
+                    Text(TextId::SaveFailed, language_.now()).arg(QDir::toNativeSeparators(target.path), why));
             return;
         }
         if (intoGallery) gallery->noteSaved(target.path, image);
     }
     // Drawings that could be filed nowhere go with it, each a new file.
-    if (gallery && gallery->heldCount() > 0) gallery->fileHeld(folder, c_.language);
+    if (gallery && gallery->heldCount() > 0) gallery->fileHeld(folder, language_.now());
 }
 
 void DrawingFiles::offerHeldBeforeQuitting() {
-    GalleryPort* const gallery = c_.services.gallery;
-    if (!gallery || gallery->heldCount() == 0 || gallery->fileHeld({}, c_.language) == 0) return;
+    GalleryPort* const gallery = services_.gallery;
+    if (!gallery || gallery->heldCount() == 0 || gallery->fileHeld({}, language_.now()) == 0) return;
     // A dialog cancelled or a folder refusing leaves the same number: asked
     // again, so only a "no" lets them go.
     while (const int held = gallery->heldCount()) {
-        if (!c_.services.messages ||
-            !c_.services.messages->ask(Text(TextId::GalleryNotKeptTitle, c_.language),
-                                       Text(TextId::HeldBeforeQuitting, c_.language).arg(held)))
+        if (!services_.messages ||
+            !services_.messages->ask(Text(TextId::GalleryNotKeptTitle, language_.now()),
+                                     Text(TextId::HeldBeforeQuitting, language_.now()).arg(held)))
             return;
-        c_.actions.run("SaveDrawing", {1});
+        actions_.run("SaveDrawing", {1});
     }
 }
 
 void DrawingFiles::OpenDrawing(int, double, double) {
-    c_.playWave(WaveSound::Click);
+    sounds_.playWave(WaveSound::Click);
     lastOpened.clear();
     const bool given = given_.has_value();
     std::optional<QString> chosen;
     if (given_)
         chosen = std::exchange(given_, std::nullopt);
-    else if (c_.services.dialog)
-        chosen = c_.services.dialog->openFileName(Text(TextId::OpenDrawing, c_.language),
-                                                  dialogFileName.isEmpty() ? StartFolder(c_.services) : dialogFileName,
-                                                  OpenFilter(c_.language));
+    else if (services_.dialog)
+        chosen = services_.dialog->openFileName(Text(TextId::OpenDrawing, language_.now()),
+                                                dialogFileName.isEmpty() ? StartFolder(services_) : dialogFileName,
+                                                OpenFilter(language_.now()));
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
         if (!given) {  // a gallery drawing leaves the dialogs where the parent left them
             dialogFileName = *chosen;
-            RememberFolder(c_.services, *chosen);
+            RememberFolder(services_, *chosen);
         }
         // The wait note shows while the picture is decoded. A window that
         // never waits in real time (a film's) shows none and lets no event
         // run in the middle of its open.
         std::function<void(bool)> waiting;
-        if (c_.waitsInRealTime) waiting = [this](bool on) { c_.showWaitBox(on); };
+        if (needs.waitsInRealTime()) waiting = [this](bool on) { needs.showWaitBox(on); };
         PictureRefusal why = PictureRefusal::None;
-        if (const auto pic =
-                LoadPicture(*chosen, c_.canvas.width(), c_.canvas.height(), &why, openTimeLimit, waiting)) {
-            c_.canvas.setPicture(*pic);
-            c_.refreshCanvas();
+        if (const auto pic = LoadPicture(*chosen, painting_.canvas.width(), painting_.canvas.height(), &why,
+                                         openTimeLimit, waiting)) {
+            painting_.canvas.setPicture(*pic);
+            painting_.refresh();
             lastOpened = *chosen;
-        } else if (c_.services.messages) {
-            c_.services.messages->tell(RefusalTitle(c_.language), RefusalText(why, c_.language));
+        } else if (services_.messages) {
+            services_.messages->tell(RefusalTitle(language_.now()), RefusalText(why, language_.now()));
         }
     }
     // A cancelled or refused open leaves the page picker it came from open.
-    if (!lastOpened.isEmpty()) c_.closePagePicker();
+    if (!lastOpened.isEmpty()) needs.closePagePicker();
 }
 
 bool DrawingFiles::OpenFile(const QString& path) {
     given_ = path;
-    const bool ran = c_.actions.run("OpenDrawing", {1, 0, 0});
+    const bool ran = actions_.run("OpenDrawing", {1, 0, 0});
     given_.reset();
     return ran && lastOpened == path;
 }

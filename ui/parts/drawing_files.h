@@ -13,15 +13,31 @@
 
 #include "engine/canvas/picture.h"
 #include "engine/canvas/surface.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/action_hub.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
 #include "ui/files/picture_reader.h"
 #include "ui/files/picture_writer.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
 class DrawingFiles {
 public:
-    explicit DrawingFiles(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void(bool withClick)> closeAnimations;
+        std::function<void()> closePagePicker;
+        std::function<void(bool shown)> showWaitBox;
+        std::function<bool()> waitsInRealTime;  // false in a window that plays a story: no wait notes
+    };
+    Needs needs;
+
+    DrawingFiles(ActionHub& actions, Painting& painting, const Services& services, const SoundPlayer& sounds,
+                 SpokenLanguage& spoken, Needs wiring);
 
     void SaveDrawing(int button, double x, double y);  // save
     void OpenDrawing(int button, double x, double y);        // open
@@ -70,7 +86,11 @@ public:
     QString lastOpened;
 
 private:
-    PartContext& c_;
+    ActionHub& actions_;
+    Painting& painting_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
+    const SpokenLanguage& language_;
     std::optional<QString> given_;  // OpenFile's file, for the open it runs
 };
 

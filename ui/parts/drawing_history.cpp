@@ -26,7 +26,9 @@ bool IsCanvas(const std::string& name) { return name == "PenDown" || name == "Pe
 bool IsFinger(const std::string& name) { return name == "FingerDown" || name == "FingerMove" || name == "FingerUp"; }
 }  // namespace
 
-DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
+DrawingHistory::DrawingHistory(WindowControls& c, Painting& painting, const Services& services,
+                               const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), services_(services), sounds_(sounds), language_(spoken) {
     for (std::size_t i = 0; i < 2; ++i) {
         Box* b = new Box(&c.window, QString::fromLatin1(kButtons[i].name), kButtons[i].place);
         b->setHandCursor(true);
@@ -44,7 +46,7 @@ DrawingHistory::DrawingHistory(PartContext& c) : c_(c) {
     // Last, so that every drawing part has done its work before a step is cut.
     c.actions.addObserver([this](const ActionCall& call) { heard(call); });
     showButtons();
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 DrawingHistory::~DrawingHistory() = default;
@@ -53,9 +55,9 @@ void DrawingHistory::restart() {
     strokeOpen_ = false;
     fingers_ = 0;
     if (history_)
-        history_->reset(c_.canvas, StepInfoOf(c_.state));
+        history_->reset(painting_.canvas, StepInfoOf(painting_.state));
     else
-        history_.emplace(c_.canvas, StepInfoOf(c_.state));
+        history_.emplace(painting_.canvas, StepInfoOf(painting_.state));
     showButtons();
 }
 
@@ -63,20 +65,20 @@ bool DrawingHistory::keepIn(const QString& folder) {
     keeper_.reset();
     if (folder.isEmpty()) return false;
     bool shown = false;
-    if (const auto kept = LoadKeptDrawing(folder, c_.canvas.width(), c_.canvas.height())) {
-        kept->copyInto(c_.canvas);
-        RestoreStepInfo(kept->info, c_.state);
-        c_.showPickerPage();
-        c_.refreshCanvas();
+    if (const auto kept = LoadKeptDrawing(folder, painting_.canvas.width(), painting_.canvas.height())) {
+        kept->copyInto(painting_.canvas);
+        RestoreStepInfo(kept->info, painting_.state);
+        needs.showPickerPage();
+        painting_.refresh();
         shown = true;
     } else if (const QString aside = MoveRefusedAside(folder, QDateTime::currentDateTime()); !aside.isEmpty()) {
         // One that was there and refused is never overwritten by the next change.
-        tell(Text(TextId::KeptRefused, c_.language).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
+        tell(Text(TextId::KeptRefused, language_.now()).arg(QDir::toNativeSeparators(QDir(folder).filePath(aside))));
     }
     restart();
     keeper_ = std::make_unique<KeptDrawingWriter>(folder);
     keeper_->onTrouble = [this, folder](const QString& why) {
-        tell(Text(TextId::KeepFailed, c_.language).arg(QDir::toNativeSeparators(folder), why));
+        tell(Text(TextId::KeepFailed, language_.now()).arg(QDir::toNativeSeparators(folder), why));
     };
     return shown;
 }
@@ -93,7 +95,7 @@ void DrawingHistory::tell(const QString& message) {
     QMetaObject::invokeMethod(
         &c_.window,
         [this, message] {
-            if (c_.services.messages) c_.services.messages->tell(Text(TextId::KeepFailedTitle, c_.language), message);
+            if (services_.messages) services_.messages->tell(Text(TextId::KeepFailedTitle, language_.now()), message);
         },
         Qt::QueuedConnection);
 }
@@ -101,10 +103,10 @@ void DrawingHistory::tell(const QString& message) {
 void DrawingHistory::offerSaveBeforeQuitting() {
     flush();
     const bool unkept = keeper_ ? !keeper_->kept() : cannotKeep_ && changed_;
-    if (!unkept || !c_.services.messages) return;
+    if (!unkept || !services_.messages) return;
     changed_ = false;  // asked once per close
-    if (c_.services.messages->ask(Text(TextId::KeepFailedTitle, c_.language),
-                                  Text(TextId::SaveBeforeQuitting, c_.language)))
+    if (services_.messages->ask(Text(TextId::KeepFailedTitle, language_.now()),
+                                Text(TextId::SaveBeforeQuitting, language_.now())))
         c_.actions.run("SaveDrawing", {1});
 }
 
@@ -171,7 +173,7 @@ void DrawingHistory::heard(const ActionCall& call) {
 
 void DrawingHistory::commit() {
     if (running_ > 0) return;
-    if (history_->commit(c_.canvas, StepInfoOf(c_.state))) {
+    if (history_->commit(painting_.canvas, StepInfoOf(painting_.state))) {
         ++cuts_;
         afterChange();
     }
@@ -179,23 +181,23 @@ void DrawingHistory::commit() {
 
 void DrawingHistory::afterChange() {
     changed_ = true;
-    if (keeper_) keeper_->changed(c_.canvas, StepInfoOf(c_.state));
+    if (keeper_) keeper_->changed(painting_.canvas, StepInfoOf(painting_.state));
     showButtons();
 }
 
 void DrawingHistory::restore(const std::optional<StepInfo>& info) {
     if (!info) return;
-    RestoreStepInfo(*info, c_.state);
-    c_.showPickerPage();
-    c_.refreshCanvas();
-    c_.playWave(WaveSound::PageTurn);  // a page of the drawing's story going back or forward
+    RestoreStepInfo(*info, painting_.state);
+    needs.showPickerPage();
+    painting_.refresh();
+    sounds_.playWave(WaveSound::PageTurn);  // a page of the drawing's story going back or forward
     afterChange();
 }
 
 void DrawingHistory::Undo() {
     if (!history_ || running_ > 0) return;  // never in the middle of the oil effect
     strokeOpen_ = false;                    // a stroke still held is committed by the undo, and is what goes
-    restore(history_->undo(c_.canvas));
+    restore(history_->undo(painting_.canvas));
 }
 
 void DrawingHistory::Redo() {
@@ -204,7 +206,7 @@ void DrawingHistory::Redo() {
         strokeOpen_ = false;
         commit();
     }
-    restore(history_->redo(c_.canvas));
+    restore(history_->redo(painting_.canvas));
 }
 
 void DrawingHistory::showButtons() {

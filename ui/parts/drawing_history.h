@@ -18,12 +18,17 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
-#include "ui/actions/action_hub.h"
-#include "ui/actions/part_context.h"
 #include "engine/history/history.h"
+#include "ui/actions/action_hub.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
@@ -32,7 +37,16 @@ class KeptDrawingWriter;
 
 class DrawingHistory {
 public:
-    explicit DrawingHistory(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void()> showPickerPage;  // the page picker's counter (and preview) for the state's page
+    };
+    Needs needs;
+
+    DrawingHistory(WindowControls& c, Painting& painting, const Services& services, const SoundPlayer& sounds,
+                   SpokenLanguage& spoken, Needs wiring);
     ~DrawingHistory();
 
     // The drawing as it is now becomes the start: every step is forgotten.
@@ -55,7 +69,7 @@ public:
     void Undo();
     void Redo();
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // The buttons' faces: normal, or off when there is nothing to do.
     void showButtons();
@@ -81,7 +95,11 @@ private:
     void hotFace(std::size_t which);
     void tell(const QString& message);
 
-    PartContext& c_;
+    WindowControls& c_;
+    Painting& painting_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
+    const SpokenLanguage& language_;
     Box* undoButton_ = nullptr;  // "bUndo"
     Box* redoButton_ = nullptr;  // "bRedo"
     std::optional<History> history_;

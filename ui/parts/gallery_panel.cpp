@@ -69,7 +69,9 @@ private:
 };
 }  // namespace
 
-GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
+GalleryPanel::GalleryPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds,
+                           SpokenLanguage& spoken, Panels& panels, Needs wiring)
+    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), language_(spoken) {
     // In the title strip, between the sound button and the page commands.
     button_ = new Box(&c.window, "bGallery", {576, 20, 49, 49});
     button_->setHandCursor(true);
@@ -138,7 +140,7 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     closeButton_->setHandCursor(true);
     closeButton_->onLeave = [this] { normalFaces(); };
     panel_->hide();
-    c.addPanel(*panel_, [this] { CloseGallery(); });
+    panels.addPanel(*panel_, [this] { CloseGallery(); });
 
     // Play covers the whole window, above every part.
     show_ = new Box(&c.window, "pctGalleryShow", {0, 0, c.window.width(), c.window.height()});
@@ -166,18 +168,18 @@ GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
             call.name.rfind("PointerOver", 0) != 0)
             disarm();
     });
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 GalleryPanel::~GalleryPanel() {
-    if (c_.services.thumbnails) c_.services.thumbnails->cancelPending();
+    if (services_.thumbnails) services_.thumbnails->cancelPending();
     QCoreApplication::instance()->removeEventFilter(keysDuringShow_.get());
 }
 
 int GalleryPanel::pageCount() const { return std::max(1, (int(listing_.size()) + kPerPage - 1) / kPerPage); }
 
 void GalleryPanel::list() {
-    listing_ = c_.services.gallery ? c_.services.gallery->list() : std::vector<GalleryEntry>{};
+    listing_ = services_.gallery ? services_.gallery->list() : std::vector<GalleryEntry>{};
     if (listing_.size() > std::size_t(kMostListed)) listing_.resize(std::size_t(kMostListed));
     page_ = std::clamp(page_, 0, pageCount() - 1);
 }
@@ -201,7 +203,7 @@ void GalleryPanel::dress() {
 // stands on the right.
 void GalleryPanel::faceArrows() {
     if (!dressed_) return;
-    const bool rtl = RightToLeft(c_.language);
+    const bool rtl = RightToLeft(language_.now());
     prevButton_->setPicture(Art(rtl ? "arrow_next" : "arrow_prev", kArrow));
     nextButton_->setPicture(Art(rtl ? "arrow_prev" : "arrow_next", kArrow));
 }
@@ -216,7 +218,7 @@ void GalleryPanel::openOver(std::function<void()> back) {
 
 void GalleryPanel::OpenGallery() {
     back_ = nullptr;
-    c_.playWave(WaveSound::Click);
+    sounds_.playWave(WaveSound::Click);
     dress();
     page_ = 0;
     thumbs_.clear();  // a drawing changed since may carry the same name
@@ -231,7 +233,7 @@ void GalleryPanel::OpenGallery() {
 // then, and for ever when none can be made, a plain frame.
 void GalleryPanel::showPage() {
     disarm();
-    if (c_.services.thumbnails) c_.services.thumbnails->cancelPending();  // the page turned: its requests are moot
+    if (services_.thumbnails) services_.thumbnails->cancelPending();  // the page turned: its requests are moot
     const int first = firstOnPage();
     for (int k = 0; k < kPerPage; ++k) {
         Tile& t = tiles_[std::size_t(k)];
@@ -261,13 +263,12 @@ void GalleryPanel::showPage() {
             showThumbnail(k, *known);
             continue;
         }
-        if (!c_.services.thumbnails) continue;
-        c_.services.thumbnails->request(entry, answers_.get(),
-                                        [this, k](const QString& path, const GalleryThumbnail& thumb) {
-                                            thumbs_.insert(path, thumb);
-                                            if (tiles_[std::size_t(k)].path == path && isOpen())
-                                                showThumbnail(k, thumb);
-                                        });
+        if (!services_.thumbnails) continue;
+        services_.thumbnails->request(entry, answers_.get(),
+                                      [this, k](const QString& path, const GalleryThumbnail& thumb) {
+                                          thumbs_.insert(path, thumb);
+                                          if (tiles_[std::size_t(k)].path == path && isOpen()) showThumbnail(k, thumb);
+                                      });
     }
 }
 
@@ -287,7 +288,7 @@ void GalleryPanel::GalleryPick(int n) {
     if (!isOpen()) list();  // a story plays its picks without the panel
     if (n < 0 || n >= int(listing_.size())) return;
     const QString path = listing_[std::size_t(n)].path;
-    if (!c_.openDrawingFile(path)) {
+    if (!needs.openDrawingFile(path)) {
         if (isOpen()) {
             list();
             showPage();
@@ -311,14 +312,14 @@ void GalleryPanel::GalleryNext() {
     if (!isOpen() || page_ + 1 >= pageCount()) return;
     ++page_;
     showPage();
-    c_.playWave(WaveSound::PageTurn);
+    sounds_.playWave(WaveSound::PageTurn);
 }
 
 void GalleryPanel::GalleryPrevious() {
     if (!isOpen() || page_ == 0) return;
     --page_;
     showPage();
-    c_.playWave(WaveSound::PageTurn);
+    sounds_.playWave(WaveSound::PageTurn);
 }
 
 void GalleryPanel::GalleryBin(int n) {
@@ -335,7 +336,7 @@ void GalleryPanel::GalleryBin(int n) {
         return;
     }
     // The trash keeps it: a parent who took the wrong one finds it there.
-    const bool trashed = c_.services.gallery && c_.services.gallery->trash(listing_[std::size_t(n)].path);
+    const bool trashed = services_.gallery && services_.gallery->trash(listing_[std::size_t(n)].path);
     disarm();
     if (trashed) thumbs_.remove(listing_[std::size_t(n)].path);
     list();
@@ -349,7 +350,7 @@ void GalleryPanel::disarm() {
 
 void GalleryPanel::GalleryPlay() {
     if (!isOpen() || listing_.empty() || isShowing()) return;
-    c_.playWave(WaveSound::Click);
+    sounds_.playWave(WaveSound::Click);
     show_->setGeometry(0, 0, c_.window.width(), c_.window.height());
     showing_ = -1;
     showNextInPlay();
@@ -388,7 +389,7 @@ void GalleryPanel::GalleryEndShow() {
 void GalleryPanel::CloseGallery() {
     GalleryEndShow();
     disarm();
-    if (c_.services.thumbnails) c_.services.thumbnails->cancelPending();
+    if (services_.thumbnails) services_.thumbnails->cancelPending();
     const bool wasOpen = isOpen();
     panel_->hide();
     thumbs_.clear();
@@ -403,12 +404,12 @@ void GalleryPanel::normalFaces() {
 
 void GalleryPanel::PointerOverGalleryCommand(int, double, double) {
     c_.setHandCursor(true);
-    c_.normalCommandFaces();
+    needs.normalCommandFaces();
     button_->setPicture(Art("gallery_button_hot", {49, 49}));
 }
 
 void GalleryPanel::PointerOverGallery(int, double, double) {
-    c_.normalCommandFaces();
+    needs.normalCommandFaces();
     normalFaces();
 }
 

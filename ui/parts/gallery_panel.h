@@ -26,8 +26,12 @@
 #include <vector>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/panels.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 #include "ui/platform/gallery_port.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
@@ -42,7 +46,18 @@ public:
     // How long play shows each drawing.
     static constexpr int kShowMilliseconds = 3500;
 
-    explicit GalleryPanel(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<bool(const QString& path)> openDrawingFile;  // opens a drawing as the open command does (one undo
+                                                                   // step, its story adopted); false when refused
+        std::function<void()> normalCommandFaces;
+    };
+    Needs needs;
+
+    GalleryPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                 Panels& panels, Needs wiring);
     ~GalleryPanel();
     GalleryPanel(const GalleryPanel&) = delete;
     GalleryPanel& operator=(const GalleryPanel&) = delete;
@@ -65,7 +80,7 @@ public:
     void PointerOverGallery(int button, double x, double y);
     void PointerOverGalleryClose(int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     void normalFaces();
 
@@ -96,7 +111,10 @@ private:
     void showNextInPlay();
     int firstOnPage() const { return page_ * kPerPage; }
 
-    PartContext& c_;
+    WindowControls& c_;
+    const Services& services_;
+    const SoundPlayer& sounds_;
+    const SpokenLanguage& language_;
     Box* button_ = nullptr;       // "bGallery", in the title strip
     Box* panel_ = nullptr;        // "pctGallery"
     Box* title_ = nullptr;        // "lblGallery"

@@ -15,7 +15,8 @@ namespace {
 constexpr int kFrameRows = 3;
 }  // namespace
 
-HelpLink::HelpLink(PartContext& c) : c_(c) {
+HelpLink::HelpLink(WindowControls& c, const Services& services, SpokenLanguage& spoken)
+    : c_(c), services_(services), language_(spoken) {
     versionLine_ = new Box(&c.window, "lblInfo", {560, 712, 249, 17});
     // The line's place is fixed, and its box reaches one row past the
     // window's last and three into the frame: written in the full box, the
@@ -31,7 +32,7 @@ HelpLink::HelpLink(PartContext& c) : c_(c) {
     versionLine_->setHandCursor(true);
     c.actions.bind(*versionLine_, BoxEvent::MouseMove, "PointerOverHelpLine");
     c.actions.bind(*versionLine_, BoxEvent::MouseUp, "FollowHelpLine");
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 QFont HelpLink::captionFont() {
@@ -48,7 +49,7 @@ QString HelpLink::firstCaption() {
 void HelpLink::PointerOverHelpLine(int, double, double) { c_.setHandCursor(true); }
 
 void HelpLink::FollowHelpLine(int, double, double) {
-    if (c_.services.help) c_.services.help->show(c_.language);
+    if (services_.help) services_.help->show(language_.now());
 }
 
 void HelpLink::applyTexts(Language language) {

@@ -7,23 +7,27 @@
 #include <QString>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
+#include "ui/platform/services.h"
 
 namespace pintaloo {
 
 class HelpLink {
 public:
-    explicit HelpLink(PartContext& c);
+    HelpLink(WindowControls& c, const Services& services, SpokenLanguage& spoken);
     // The line's font and its first text, before any language is applied.
     static QFont captionFont();
     static QString firstCaption();
     void PointerOverHelpLine(int button, double x, double y);
     void FollowHelpLine(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
 
 private:
-    PartContext& c_;
+    WindowControls& c_;
+    const Services& services_;
+    const SpokenLanguage& language_;
     Box* versionLine_;  // "lblInfo"
 };
 

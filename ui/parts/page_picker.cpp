@@ -14,7 +14,9 @@ const QColor kMidBlue(66, 115, 168);
 const QColor kInk(29, 35, 64);
 }  // namespace
 
-PagePicker::PagePicker(PartContext& c) : c_(c) {
+PagePicker::PagePicker(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                       Panels& panels, Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds) {
     // Hidden, off to the side of the window until the picker is opened.
     panel_ = new Box(&c.window, "pctOpen", {900, 76, 809, 625});
     panel_->setBackColor(QColor(236, 244, 255));
@@ -57,7 +59,7 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
         closeButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
     };
     panel_->hide();
-    c.addPanel(*panel_, [this] { close(); });
+    panels.addPanel(*panel_, [this] { close(); });
 
     c.actions.bind(*nextButton_, BoxEvent::Click, "NextPage");
     c.actions.bind(*prevButton_, BoxEvent::Click, "PreviousPage");
@@ -70,13 +72,13 @@ PagePicker::PagePicker(PartContext& c) : c_(c) {
     c.actions.bind(*panel_, BoxEvent::MouseMove, "PointerOverPagePicker");
     c.actions.bind(*closeButton_, BoxEvent::Click, "ClosePagePicker");
     c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverPickerClose");
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
 
 void PagePicker::open() {
-    c_.state.PageNumber = ColouringPages::kFirst;
+    painting_.state.PageNumber = ColouringPages::kFirst;
     reopen();
 }
 
@@ -91,37 +93,37 @@ void PagePicker::reopen() {
 // picker hides rather than closes, so the way back finds its page.
 void PagePicker::PickerGallery(int, double, double) {
     if (!isOpen()) return;
-    c_.playWave(WaveSound::Click);
+    sounds_.playWave(WaveSound::Click);
     panel_->hide();
-    c_.openGalleryOver([this] { reopen(); });
+    needs.openGalleryOver([this] { reopen(); });
 }
 
 void PagePicker::ShowPickerPage() {
-    counter_->setCaption(CounterText(c_.state.PageNumber));
+    counter_->setCaption(CounterText(painting_.state.PageNumber));
     // Rendered only when a preview is really shown (the reset sets just the counter).
-    if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(c_.state.PageNumber)));
+    if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(painting_.state.PageNumber)));
 }
 
 void PagePicker::NextPage() {
-    auto& n = c_.state.PageNumber;
+    auto& n = painting_.state.PageNumber;
     n = n == ColouringPages::kLast ? ColouringPages::kFirst : std::int16_t(n + 1);
     ShowPickerPage();
-    c_.playWave(WaveSound::PageTurn);
+    sounds_.playWave(WaveSound::PageTurn);
 }
 
 void PagePicker::PreviousPage() {
-    auto& n = c_.state.PageNumber;
+    auto& n = painting_.state.PageNumber;
     n = n == ColouringPages::kFirst ? ColouringPages::kLast : std::int16_t(n - 1);
     ShowPickerPage();
-    c_.playWave(WaveSound::PageTurn);
+    sounds_.playWave(WaveSound::PageTurn);
 }
 
 // The clean outline page replaces whatever was on the canvas.
 void PagePicker::TakePage() {
-    const Picture& page = pages_.page(c_.state.PageNumber);
+    const Picture& page = pages_.page(painting_.state.PageNumber);
     if (!page.empty()) {
-        c_.canvas.setPicture(page);
-        c_.refreshCanvas();
+        painting_.canvas.setPicture(page);
+        painting_.refresh();
     }
     panel_->hide();
 }
@@ -152,7 +154,7 @@ void PagePicker::PointerOverPickerClose(int, double, double) {
 
 void PagePicker::PointerOverPagePicker(int, double, double) {
     closeButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/panel_close.svg", {40, 40}));
-    c_.normalCommandFaces();
+    needs.normalCommandFaces();
     for (ShapeFrame* s : {nextFrame_, prevFrame_, openDrawingFrame_}) s->hide();
 }
 

@@ -8,14 +8,29 @@
 #include <functional>
 
 #include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/panels.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 #include "ui/files/colouring_pages.h"
 
 namespace pintaloo {
 
 class PagePicker {
 public:
-    explicit PagePicker(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void(std::function<void()> back)>
+            openGalleryOver;  // "My drawings" over this panel; `back` brings the panel again when nothing is chosen
+        std::function<void()> normalCommandFaces;
+    };
+    Needs needs;
+
+    PagePicker(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels,
+               Needs wiring);
 
     void open();    // shown over the canvas at the first page
     void reopen();  // shown again at the page it was left on
@@ -35,7 +50,7 @@ public:
     // The close button: back to the drawing, nothing chosen.
     void ClosePagePicker();
     void PointerOverPickerClose(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // "1/21" .. "21/21"
     static QString CounterText(int pageNumber);
@@ -45,7 +60,9 @@ public:
     bool isOpen() const { return !panel_->isHidden(); }
 
 private:
-    PartContext& c_;
+    WindowControls& c_;
+    Painting& painting_;
+    const SoundPlayer& sounds_;
     // Each control keeps the object name the state dump shows (in quotes).
     Box* panel_;                    // "pctOpen"
     Box* title_;                    // "lblList"

@@ -24,7 +24,9 @@ QRect SwatchPlace(int item) {
 }
 }  // namespace
 
-PalettePart::PalettePart(PartContext& c) : c_(c) {
+PalettePart::PalettePart(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                         Needs wiring)
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 24; ++i) {
         Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
@@ -38,7 +40,7 @@ PalettePart::PalettePart(PartContext& c) : c_(c) {
     chosenColour_->setHandCursor(true);
     c.actions.bind(*chosenColour_, BoxEvent::Click, "OpenAnimations");  // opens the animation panel
     c.actions.bind(*chosenColour_, BoxEvent::MouseMove, "PointerOverChosenColour");
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void PalettePart::showColour(Colour c) { chosenColour_->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c))); }
@@ -51,13 +53,13 @@ void PalettePart::applyPalette() {
 }
 
 void PalettePart::ChooseColour(int index) {
-    c_.hidePickers();
-    c_.state.CurrentColor = kPalette[std::size_t(index)];
-    c_.state.SwatchIndex = std::int16_t(index);
-    showColour(c_.state.CurrentColor);
+    needs.hidePickers();
+    state_.CurrentColor = kPalette[std::size_t(index)];
+    state_.SwatchIndex = std::int16_t(index);
+    showColour(state_.CurrentColor);
     // Bar 3 is white unless chosen, so afterwards exactly the chosen bar shows the colour.
-    c_.paintSizeBars(3);
-    if (const auto tone = ToneForSwatch(index)) c_.playMp3(*tone);
+    needs.paintSizeBars(3);
+    if (const auto tone = ToneForSwatch(index)) sounds_.playMp3(*tone);
 }
 
 void PalettePart::PointerOverColour(int, int, double, double) { c_.setHandCursor(true); }

@@ -4,21 +4,34 @@
 // The 24 colour swatches, each with its tone, and the box that shows the
 // colour last chosen (which also opens the animation panel).
 #include <array>
+#include <functional>
 
-#include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
 #include "engine/canvas/colour.h"
+#include "engine/editor/editor_state.h"
+#include "ui/actions/box.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 
 namespace pintaloo {
 
 class PalettePart {
 public:
-    explicit PalettePart(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void()> hidePickers;
+        std::function<void(int bars)> paintSizeBars;
+    };
+    Needs needs;
+
+    PalettePart(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
 
     void ChooseColour(int index);
     void PointerOverColour(int index, int button, double x, double y);
     void PointerOverChosenColour(int button, double x, double y);
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // The box of the colour last chosen shows this one.
     void showColour(Colour c);
@@ -26,7 +39,9 @@ public:
     void applyPalette();
 
 private:
-    PartContext& c_;
+    WindowControls& c_;
+    EditorState& state_;
+    const SoundPlayer& sounds_;
     std::array<Box*, 24> swatches_{};  // "bColor(0)".."bColor(23)"
     Box* chosenColour_;                // "sColor"
 };

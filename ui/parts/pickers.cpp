@@ -30,7 +30,9 @@ QString ChosenPicturePath(Tool tool, int variant) {
     return {};
 }
 
-Pickers::Pickers(PartContext& c) : c_(c) {
+Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sounds, Panels& panels, SpokenLanguage& spoken,
+            Needs wiring)
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     modelsPanel_ = new Box(&c.window, "pctBrush", {88, 504, 513, 121});
     stampsPanel_ = new Box(&c.window, "pctStamp", {160, 504, 457, 121});
     for (Box* panel : {modelsPanel_, stampsPanel_}) {
@@ -70,9 +72,9 @@ Pickers::Pickers(PartContext& c) : c_(c) {
     }
     slotPicture_.assign(slots_.size(), 0);
     resetFrames();
-    c.addPanel(*stampsPanel_, [this] { hidePanels(); });
-    c.addPanel(*modelsPanel_, [this] { hidePanels(); });
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    panels.addPanel(*stampsPanel_, [this] { hidePanels(); });
+    panels.addPanel(*modelsPanel_, [this] { hidePanels(); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 // An entry whose tool has a name of its own says it as its tooltip (and so
@@ -139,12 +141,12 @@ void Pickers::emptySlots() {
 
 void Pickers::ChooseModel(int index, int button, double, double) {
     if (button == 1) {
-        c_.playWave(WaveSound::Chosen);
-        c_.state.ToolVariant = 0;
+        sounds_.playWave(WaveSound::Chosen);
+        state_.ToolVariant = 0;
         modelsPanel_->hide();
-        if (const ToolRow* row = EntryOf(ToolButton::Models, index)) c_.state.ToolMode = row->tool;
+        if (const ToolRow* row = EntryOf(ToolButton::Models, index)) state_.ToolMode = row->tool;
     }
-    c_.setCanvasIcon(CanvasCursor::Models);
+    needs.setCanvasIcon(CanvasCursor::Models);
 }
 
 void Pickers::PointerOverModel(int index, int, double, double) {
@@ -160,11 +162,11 @@ void Pickers::PointerOverModelsPanel(int, double, double) {
 void Pickers::ChooseStampCategory(int index, int button, double, double) {
     if (button != 1) return;
     emptySlots();
-    c_.state.ToolVariant = 0;
-    c_.playWave(WaveSound::Click);
+    state_.ToolVariant = 0;
+    sounds_.playWave(WaveSound::Click);
     // The hub passes only the entries there are.
     const ToolRow& category = *EntryOf(ToolButton::Stamps, index);
-    c_.state.ToolMode = category.tool;
+    state_.ToolMode = category.tool;
     for (int k = 0; k < category.pictures; ++k) {
         const int n = category.firstPicture + k;
         slotPicture_[std::size_t(k)] = n;
@@ -180,7 +182,7 @@ void Pickers::PointerOverStampCategory(int index, int, double, double) {
 }
 
 void Pickers::ChooseStamp(int index) {
-    c_.playWave(WaveSound::Chosen);
+    sounds_.playWave(WaveSound::Chosen);
     modelsPanel_->hide();
     stampsPanel_->hide();
     // The holder takes the slot's picture at its own size. An empty slot is
@@ -190,9 +192,9 @@ void Pickers::ChooseStamp(int index) {
     const int n = slotPicture_[std::size_t(index)];
     QSize size(0, 0);
     if (n) size = QSvgRenderer(PictureLibrary::stampPath(n)).defaultSize();
-    c_.showStampHolder(size);
-    c_.state.ToolVariant = std::int16_t(index);
-    c_.setCanvasIcon(CanvasCursor::Stamp);
+    needs.showStampHolder(size);
+    state_.ToolVariant = std::int16_t(index);
+    needs.setCanvasIcon(CanvasCursor::Stamp);
 }
 
 }  // namespace pintaloo

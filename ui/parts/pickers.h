@@ -7,16 +7,31 @@
 #include <functional>
 #include <vector>
 
-#include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
+#include "engine/editor/editor_state.h"
 #include "engine/editor/tool.h"
 #include "engine/toolbox/tools_table.h"
+#include "ui/actions/box.h"
+#include "ui/actions/canvas_cursor.h"
+#include "ui/actions/panels.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 
 namespace pintaloo {
 
 class Pickers {
 public:
-    explicit Pickers(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<void(CanvasCursor)> setCanvasIcon;
+        std::function<void(QSize)> showStampHolder;
+    };
+    Needs needs;
+
+    Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sounds, Panels& panels, SpokenLanguage& spoken,
+            Needs wiring);
 
     void ChooseModel(int index, int button, double x, double y);
     void PointerOverModel(int index, int button, double x, double y);
@@ -41,7 +56,9 @@ public:
 
 private:
     void ensureArt();
-    PartContext& c_;
+    WindowControls& c_;
+    EditorState& state_;
+    const SoundPlayer& sounds_;
     Box* modelsPanel_;                                               // "pctBrush"
     Box* stampsPanel_;                                               // "pctStamp"
     void applyTexts(Language language);

@@ -66,7 +66,9 @@ int ChosenToolItem(Tool t) {
     return row ? int(row->button) : -1;  // Tool::None: no button chose it
 }
 
-ToolButtons::ToolButtons(PartContext& c) : c_(c) {
+ToolButtons::ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
+                         Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds) {
     for (int i = 0; i < kToolButtonCount; ++i) {
         buttons_[std::size_t(i)] =
             new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {LeftOf(ToolFaceOf(i)), 632, 67, 67});
@@ -82,7 +84,7 @@ ToolButtons::ToolButtons(PartContext& c) : c_(c) {
         normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(i), {67, 67});
     }
     normalFaces();
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void ToolButtons::normalFaces() {
@@ -91,10 +93,10 @@ void ToolButtons::normalFaces() {
 }
 
 void ToolButtons::showFaces() {
-    pressed_ = ChosenToolItem(c_.state.ToolMode);
+    pressed_ = ChosenToolItem(painting_.state.ToolMode);
     // The models and stamps buttons each choose one of many: the one in use
     // shows on its button, so a child need not open the panel to know.
-    const QString chosen = c_.chosenPicture(c_.state.ToolMode, c_.state.ToolVariant);
+    const QString chosen = needs.chosenPicture(painting_.state.ToolMode, painting_.state.ToolVariant);
     for (int i = 0; i < kToolButtonCount; ++i) {
         const auto k = std::size_t(i);
         QPixmap face;
@@ -143,42 +145,42 @@ QPixmap ToolButtons::pressedFace(int item) {
 }
 
 void ToolButtons::ChooseTool(int index, int button, double, double) {
-    c_.hideStampHolder();
+    needs.hideStampHolder();
     if (button != 1 || index < 0 || index >= kToolButtonCount) return;
     const ButtonRow& row = kButtons[std::size_t(index)];
     // Only a button that chooses a tool starts its variant afresh: opening
     // a picker (then closing it with Escape) or the oil command leaves the
     // chosen stamp, and the model's turn, as they were.
     const std::optional<Tool> tool = ToolOfButton(index);
-    if (tool) c_.state.ToolVariant = 0;
-    c_.closeAnimations(false);
-    c_.hidePickers();
-    c_.playWave(row.sound);
+    if (tool) painting_.state.ToolVariant = 0;
+    needs.closeAnimations(false);
+    needs.hidePickers();
+    sounds_.playWave(row.sound);
     switch (row.does) {
         case Does::ChooseItsTool:
-            if (tool) c_.state.ToolMode = *tool;
-            c_.setCanvasIcon(row.cursor);
+            if (tool) painting_.state.ToolMode = *tool;
+            needs.setCanvasIcon(row.cursor);
             break;
         case Does::OpenModels:
-            c_.showModels();
+            needs.showModels();
             break;
         case Does::OpenStamps:
-            c_.showStamps();
-            c_.emptyStampSlots();
+            needs.showStamps();
+            needs.emptyStampSlots();
             break;
         case Does::OilPainting:
-            c_.showWaitBox(true);
-            c_.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
+            needs.showWaitBox(true);
+            needs.pause(1000);  // the wait box gets drawn meanwhile; presses wait until the oil is done
             runOil();
-            c_.showWaitBox(false);
+            needs.showWaitBox(false);
             break;
     }
 }
 
 void ToolButtons::runOil() {
-    Surface& s = c_.canvas;
+    Surface& s = painting_.canvas;
     OilFilter(s, 0, 0, s.width() - 1, s.height() - 1, 1, 160);
-    c_.refreshCanvas();
+    painting_.refresh();
 }
 
 void ToolButtons::PointerOverTool(int index, int, double, double) {

@@ -5,22 +5,46 @@
 // brush, fill, eraser and the oil-painting command.
 #include <QHash>
 #include <array>
+#include <functional>
 
-#include "ui/actions/box.h"
-#include "ui/actions/part_context.h"
 #include "engine/editor/tool.h"
 #include "engine/toolbox/tools_table.h"
+#include "ui/actions/box.h"
+#include "ui/actions/canvas_cursor.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 
 namespace pintaloo {
 
 class ToolButtons {
 public:
-    explicit ToolButtons(PartContext& c);
+    // What this part asks of its neighbours; the window connects each to
+    // the part that does it (MainWindow::connectParts), and a test may put a
+    // stand-in here.
+    struct Needs {
+        std::function<QString(Tool, int variant)>
+            chosenPicture;  // the picture that stands for the chosen model or stamp (empty for none)
+        std::function<void()> hideStampHolder;
+        std::function<void(bool withClick)> closeAnimations;
+        std::function<void()> hidePickers;
+        std::function<void(CanvasCursor)> setCanvasIcon;
+        std::function<void()> showModels;
+        std::function<void()> showStamps;
+        std::function<void()> emptyStampSlots;
+        std::function<void(bool shown)> showWaitBox;
+        std::function<void(double milliseconds)>
+            pause;  // the window's pause behind the wait box; presses wait until it is over
+    };
+    Needs needs;
+
+    ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
 
     void ChooseTool(int index, int button, double x, double y);
     void PointerOverTool(int index, int button, double x, double y);
 
-    // The language's texts on this part's controls (the context calls it on every change).
+    // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
     // Every button back to its normal face; the tool in use stays pressed.
     void normalFaces();
@@ -33,7 +57,9 @@ public:
     void runOil();
 
 private:
-    PartContext& c_;
+    WindowControls& c_;
+    Painting& painting_;
+    const SoundPlayer& sounds_;
     std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(5)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept

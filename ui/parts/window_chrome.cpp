@@ -14,7 +14,8 @@ namespace {
 QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name)); }
 }  // namespace
 
-WindowChrome::WindowChrome(PartContext& c) : c_(c) {
+WindowChrome::WindowChrome(WindowControls& c, SpokenLanguage& spoken, Needs wiring)
+    : needs(std::move(wiring)), c_(c) {
     corner_ = new Box(&c.window, "Label3", {0, 0, 433, 73});
     titleStrip_ = new Box(&c.window, "Label1", {0, 0, 825, 17});
     auto* dog = new Box(&c.window, "Image1", {16, 26, 85, 50});
@@ -42,7 +43,7 @@ WindowChrome::WindowChrome(PartContext& c) : c_(c) {
     c.actions.bind(*titleStrip_, BoxEvent::MouseDown, "DragByTitle");
     c.actions.bind(*corner_, BoxEvent::MouseDown, "DragByCorner");
     c.actions.bind(*corner_, BoxEvent::MouseMove, "PointerOverWindow");  // the strip is the window's background
-    c.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
 void WindowChrome::face(Box* b, const char* art) { b->setPicture(ArtStore::instance().pixmap(Art(art), {50, 17})); }
@@ -67,12 +68,12 @@ void WindowChrome::PointerOverMinimise(int, double, double) {
 void WindowChrome::PointerOverTitle(int, double, double) { normalFaces(); }
 
 void WindowChrome::CloseWindow(int button, double, double) {
-    if (button == 1) c_.shownWindow()->close();  // runs Unload
+    if (button == 1) needs.shownWindow()->close();  // runs Unload
 }
 
 void WindowChrome::MinimiseWindow(int button, double, double) {
     if (button != 1) return;
-    QWidget* shown = c_.shownWindow();
+    QWidget* shown = needs.shownWindow();
     shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
 }
 
@@ -83,7 +84,7 @@ void WindowChrome::DragByCorner(int button, double, double) { drag(button); }
 // works on X11 and Wayland alike.
 void WindowChrome::drag(int button) {
     if (button != 1) return;
-    if (QWindow* win = c_.shownWindow()->windowHandle()) win->startSystemMove();
+    if (QWindow* win = needs.shownWindow()->windowHandle()) win->startSystemMove();
 }
 
 void WindowChrome::applyTexts(Language language) {

@@ -40,6 +40,11 @@
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
 #include "ui/parts/tool_buttons.h"
+#include "ui/actions/painting.h"
+#include "ui/actions/panels.h"
+#include "ui/actions/sound_player.h"
+#include "ui/actions/spoken_language.h"
+#include "ui/actions/window_controls.h"
 
 namespace pintaloo {
 
@@ -61,25 +66,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     painters_ = std::make_unique<SurfacePicturePainters>(canvas, *pictureStore_);
     stroke_ = std::make_unique<StrokePainter>(state, canvas, random, *painters_);
 
-    context_ = std::make_unique<PartContext>(*this, actions, state, canvas, *stroke_, services, language,
-                                             waitsInRealTime);
     connectParts();
-    // Created in stacking order: later parts lie over earlier ones.
-    PartContext& c = *context_;
-    chrome_ = std::make_unique<WindowChrome>(c);
-    canvasPart_ = std::make_unique<CanvasPart>(c);
-    toolButtons_ = std::make_unique<ToolButtons>(c);
-    brushSize_ = std::make_unique<BrushSizeBars>(c);
-    palette_ = std::make_unique<PalettePart>(c);
-    helpLink_ = std::make_unique<HelpLink>(c);
-    commands_ = std::make_unique<CommandButtons>(c);
-    pickers_ = std::make_unique<Pickers>(c);
-    pagePicker_ = std::make_unique<PagePicker>(c);
-    gallery_ = std::make_unique<GalleryPanel>(c);
-    files_ = std::make_unique<DrawingFiles>(c);
-    animation_ = std::make_unique<AnimationPanel>(c);
-    comfort_ = std::make_unique<ComfortButtons>(c);
-    history_ = std::make_unique<DrawingHistory>(c);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     // Whatever an action did to the tool, its button shows pressed after.
     actions.addObserver([this](const ActionCall& call) {
@@ -98,40 +85,105 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
 
 MainWindow::~MainWindow() { Unload(); }
 
-// The window is the one place that knows which part does what another asks.
-// Filled before the parts are made (a part may ask during its making, as
-// the tool buttons ask for the chosen picture); each callback finds its part
-// when it runs.
-void MainWindow::connectParts() {
-    PartContext& c = *context_;
-    c.playWave = [this](WaveSound s) { PlayWaveSound(s); };
-    c.playMp3 = [this](std::int16_t n) { PlayMp3Sound(n); };
-    c.setHandCursor = [this](bool useHand) { SetHandCursor(useHand); };
-    c.pause = [this](double ms) { Pause(ms); };
-    c.shownWindow = [this] { return shownWindow(); };
-    c.resetEditor = [this] { ResetEditor(); };
+// The one object of each role, shared by every part that takes it.
+struct MainWindow::Roles {
+    explicit Roles(MainWindow& w)
+        : controls{w, w.actions, [&w](bool useHand) { w.SetHandCursor(useHand); }},
+          painting{w.state, w.canvas, [&w] { w.canvasPart_->refresh(); }},
+          sounds{[&w](WaveSound s) { w.PlayWaveSound(s); }, [&w](std::int16_t n) { w.PlayMp3Sound(n); }},
+          language(w.language),
+          panels(w.actions) {}
+    WindowControls controls;
+    Painting painting;
+    SoundPlayer sounds;
+    SpokenLanguage language;
+    Panels panels;
+};
 
-    c.refreshCanvas = [this] { canvasPart_->refresh(); };
-    c.showWaitBox = [this](bool shown) { canvasPart_->showWaitBox(shown); };
-    c.setCanvasIcon = [this](CanvasCursor icon) { canvasPart_->setCanvasIcon(icon); };
-    c.showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); };
-    c.hideStampHolder = [this] { canvasPart_->hideStampHolder(); };
-    c.canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); };
-    c.canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); };
-    c.closeAnimations = [this](bool withClick) { animation_->CloseAnimation(withClick); };
-    c.hidePickers = [this] { pickers_->hidePanels(); };
-    c.showModels = [this] { pickers_->showModels(); };
-    c.showStamps = [this] { pickers_->showStamps(); };
-    c.emptyStampSlots = [this] { pickers_->emptySlots(); };
-    c.chosenPicture = [](Tool tool, int variant) { return ChosenPicturePath(tool, variant); };
-    c.showPickerPage = [this] { pagePicker_->ShowPickerPage(); };
-    c.openPagePicker = [this] { pagePicker_->open(); };
-    c.closePagePicker = [this] { pagePicker_->close(); };
-    c.openDrawingFile = [this](const QString& path) { return files().OpenFile(path); };
-    c.openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); };
-    c.normalCommandFaces = [this] { commands_->normalFaces(); };
-    c.normalChromeFaces = [this] { chrome_->normalFaces(); };
-    c.paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); };
+// The window is the one place that knows which part does what another asks:
+// a new need between two parts is a line in the asking part's Needs below.
+// Each callback finds its part when it runs, so a part may be asked for
+// something before the part that does it is made (as long as it is not
+// asked during its own making).
+void MainWindow::connectParts() {
+    roles_ = std::make_unique<Roles>(*this);
+    WindowControls& c = roles_->controls;
+    Painting& painting = roles_->painting;
+    const SoundPlayer& sounds = roles_->sounds;
+    SpokenLanguage& spoken = roles_->language;
+    Panels& panels = roles_->panels;
+
+    // What several parts ask of the same neighbour.
+    const auto closeAnimations = [this](bool withClick) { animation_->CloseAnimation(withClick); };
+    const auto hidePickers = [this] { pickers_->hidePanels(); };
+    const auto closePagePicker = [this] { pagePicker_->close(); };
+    const auto normalCommandFaces = [this] { commands_->normalFaces(); };
+    const auto showWaitBox = [this](bool shown) { canvasPart_->showWaitBox(shown); };
+    const auto setCanvasIcon = [this](CanvasCursor icon) { canvasPart_->setCanvasIcon(icon); };
+
+    // Made in stacking order: later parts lie over earlier ones.
+    chrome_ = std::make_unique<WindowChrome>(c, spoken, WindowChrome::Needs{
+        .shownWindow = [this] { return shownWindow(); },
+    });
+    canvasPart_ = std::make_unique<CanvasPart>(c, painting, *stroke_, spoken, CanvasPart::Needs{
+        .hidePickers = hidePickers,
+        .normalCommandFaces = normalCommandFaces,
+    });
+    toolButtons_ = std::make_unique<ToolButtons>(c, painting, sounds, spoken, ToolButtons::Needs{
+        .chosenPicture = [](Tool tool, int variant) { return ChosenPicturePath(tool, variant); },
+        .hideStampHolder = [this] { canvasPart_->hideStampHolder(); },
+        .closeAnimations = closeAnimations,
+        .hidePickers = hidePickers,
+        .setCanvasIcon = setCanvasIcon,
+        .showModels = [this] { pickers_->showModels(); },
+        .showStamps = [this] { pickers_->showStamps(); },
+        .emptyStampSlots = [this] { pickers_->emptySlots(); },
+        .showWaitBox = showWaitBox,
+        .pause = [this](double ms) { Pause(ms); },
+    });
+    brushSize_ = std::make_unique<BrushSizeBars>(c, state, sounds, spoken, BrushSizeBars::Needs{
+        .closeAnimations = closeAnimations,
+    });
+    palette_ = std::make_unique<PalettePart>(c, state, sounds, spoken, PalettePart::Needs{
+        .hidePickers = hidePickers,
+        .paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); },
+    });
+    helpLink_ = std::make_unique<HelpLink>(c, services, spoken);
+    commands_ = std::make_unique<CommandButtons>(c, sounds, spoken, CommandButtons::Needs{
+        .closeAnimations = closeAnimations,
+        .openPagePicker = [this] { pagePicker_->open(); },
+        .closePagePicker = closePagePicker,
+        .resetEditor = [this] { ResetEditor(); },
+        .normalChromeFaces = [this] { chrome_->normalFaces(); },
+    });
+    pickers_ = std::make_unique<Pickers>(c, state, sounds, panels, spoken, Pickers::Needs{
+        .setCanvasIcon = setCanvasIcon,
+        .showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); },
+    });
+    pagePicker_ = std::make_unique<PagePicker>(c, painting, sounds, spoken, panels, PagePicker::Needs{
+        .openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); },
+        .normalCommandFaces = normalCommandFaces,
+    });
+    gallery_ = std::make_unique<GalleryPanel>(c, services, sounds, spoken, panels, GalleryPanel::Needs{
+        .openDrawingFile = [this](const QString& path) { return files_->OpenFile(path); },
+        .normalCommandFaces = normalCommandFaces,
+    });
+    files_ = std::make_unique<DrawingFiles>(actions, painting, services, sounds, spoken, DrawingFiles::Needs{
+        .closeAnimations = closeAnimations,
+        .closePagePicker = closePagePicker,
+        .showWaitBox = showWaitBox,
+        .waitsInRealTime = [this] { return waitsInRealTime; },
+    });
+    animation_ = std::make_unique<AnimationPanel>(c, services, sounds, panels, AnimationPanel::Needs{
+        .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+    });
+    comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
+        .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },
+    });
+    // Observes the hub after every other part.
+    history_ = std::make_unique<DrawingHistory>(c, painting, services, sounds, spoken, DrawingHistory::Needs{
+        .showPickerPage = [this] { pagePicker_->ShowPickerPage(); },
+    });
 }
 
 namespace {
@@ -149,7 +201,7 @@ void MainWindow::SetLanguage(const QString& code) { SetLanguage(ProgramLanguage(
 void MainWindow::SetLanguage(Language l) {
     language = l;
     ApplyLanguageLook(l);  // before the parts measure their new words
-    context_->languageChanged(l);
+    roles_->language.languageChanged(l);
     if (keys_) keys_->nameControls(l, toolButtons_->pressedItem());
 }
 
@@ -202,7 +254,7 @@ void MainWindow::focusOutEvent(QFocusEvent* e) {
 }
 
 void MainWindow::ClosePanel() {
-    if (!context_->closeOpenPanels() && fullScreen_) setFullScreen(false);
+    if (!roles_->panels.closeOpenPanels() && fullScreen_) setFullScreen(false);
 }
 
 void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }

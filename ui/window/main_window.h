@@ -9,35 +9,22 @@
 #include <memory>
 
 #include "ui/actions/action_hub.h"
-#include "ui/actions/part_context.h"
 #include "engine/editor/editor_state.h"
 #include "ui/words/language.h"
 #include "ui/platform/services.h"
+#include "ui/platform/sounds.h"
 #include "engine/canvas/random_source.h"
 #include "engine/canvas/surface.h"
 #include "engine/toolbox/picture_painters.h"
 #include "engine/toolbox/stroke_painter.h"
+#include "ui/window/window_parts.h"
 
 namespace pintaloo {
 
-class WindowChrome;
-class CanvasPart;
-class ToolButtons;
-class BrushSizeBars;
-class PalettePart;
-class Pickers;
-class AnimationPanel;
-class HelpLink;
-class PagePicker;
-class GalleryPanel;
-class CommandButtons;
-class DrawingFiles;
-class DrawingHistory;
 class Box;
-class ComfortButtons;
 class KeyAccess;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public WindowParts {
     Q_OBJECT
 public:
     static constexpr int kWidth = 827;
@@ -50,13 +37,13 @@ public:
     // hue table; rounded outline; reset. The caller shows the window after.
     bool Load(bool anotherInstanceRunning);
     // Clean-up at exit: the temporary folder goes with everything in it.
-    void Unload();
-    void PointerOverWindow(int button, double x, double y);
+    void Unload() override;
+    void PointerOverWindow(int button, double x, double y) override;
 
     // Back to a blank page with every default (also the new-page command).
     void ResetEditor();
 
-    // The window's helpers, which the parts reach through their context.
+    // The window's helpers, which the parts reach through their roles.
     void PlayWaveSound(WaveSound sound);
     void PlayMp3Sound(std::int16_t number);
     void SetHandCursor(bool useHand);
@@ -72,9 +59,9 @@ public:
 
     // Escape: closes whatever panel is open, untouched; with none open it
     // leaves full screen.
-    void ClosePanel();
+    void ClosePanel() override;
     // F11: full screen on or off.
-    void FullScreen_Toggle();
+    void FullScreen_Toggle() override;
     // Full screen as asked for; whatever shows the window on screen (the
     // screen host) listens through onFullScreen. Without a listener (the
     // replay tool, tests) only the flag changes.
@@ -100,20 +87,20 @@ public:
     ActionHub actions;
     Services services;
 
-    WindowChrome& chrome() { return *chrome_; }
-    CanvasPart& canvasPart() { return *canvasPart_; }
-    ToolButtons& toolButtons() { return *toolButtons_; }
-    BrushSizeBars& brushSize() { return *brushSize_; }
-    PalettePart& palette() { return *palette_; }
-    Pickers& pickers() { return *pickers_; }
-    AnimationPanel& animation() { return *animation_; }
-    HelpLink& helpLink() { return *helpLink_; }
-    PagePicker& pagePicker() { return *pagePicker_; }
-    GalleryPanel& gallery() { return *gallery_; }
+    WindowChrome& chrome() override { return *chrome_; }
+    CanvasPart& canvasPart() override { return *canvasPart_; }
+    ToolButtons& toolButtons() override { return *toolButtons_; }
+    BrushSizeBars& brushSize() override { return *brushSize_; }
+    PalettePart& palette() override { return *palette_; }
+    Pickers& pickers() override { return *pickers_; }
+    AnimationPanel& animation() override { return *animation_; }
+    HelpLink& helpLink() override { return *helpLink_; }
+    PagePicker& pagePicker() override { return *pagePicker_; }
+    GalleryPanel& gallery() override { return *gallery_; }
     const GalleryPanel& gallery() const { return *gallery_; }
-    CommandButtons& commands() { return *commands_; }
-    DrawingFiles& files() { return *files_; }
-    ComfortButtons& comfort() { return *comfort_; }
+    CommandButtons& commands() override { return *commands_; }
+    DrawingFiles& files() override { return *files_; }
+    ComfortButtons& comfort() override { return *comfort_; }
     const ComfortButtons& comfort() const { return *comfort_; }
     // The focus ring, the painting pointer and scanning.
     KeyAccess& keyAccess() { return *keys_; }
@@ -125,12 +112,10 @@ public:
     void SetLanguage(Language l);
     // The same by the program's own code ("ro", "ge"); any other code gives English.
     void SetLanguage(const QString& code);
-    DrawingHistory& drawingHistory() { return *history_; }
-    // What the parts are given; a test puts stand-ins for a neighbour's work here.
-    PartContext& partContext() { return *context_; }
+    DrawingHistory& drawingHistory() override { return *history_; }
 
     // Closes the window the way its close button does (the drawing is kept).
-    void Quit();
+    void Quit() override;
     // The session ending (a signal): closes as Quit does, but never stops to
     // ask the parent anything, since nobody may be there to answer and the
     // desktop would wait on us.
@@ -148,14 +133,15 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    // Fills the parts' context: the window's helpers, and each thing a part
-    // asks of another connected to the part that does it.
+    // Makes the parts in stacking order, each given the roles it takes
+    // (ui/actions/) and its needs connected to the part that does the work.
     void connectParts();
+    struct Roles;  // the one object of each role the parts share
 
     std::unique_ptr<PictureStore> pictureStore_;
     std::unique_ptr<SurfacePicturePainters> painters_;
     std::unique_ptr<StrokePainter> stroke_;
-    std::unique_ptr<PartContext> context_;  // what the parts are given instead of the window
+    std::unique_ptr<Roles> roles_;  // what the parts are given instead of the window
     std::unique_ptr<WindowChrome> chrome_;
     std::unique_ptr<CanvasPart> canvasPart_;
     std::unique_ptr<ToolButtons> toolButtons_;

@@ -10,7 +10,7 @@
 #include "ui/actions/action_hub.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/drawing_history.h"
-#include "ui/window/main_window.h"
+#include "ui/window/window_parts.h"
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
@@ -29,7 +29,7 @@ namespace pintaloo {
 namespace {
 
 using Args = ActionHub::Args;
-using Run = std::function<void(MainWindow&, const Args&)>;
+using Run = std::function<void(WindowParts&, const Args&)>;
 
 // The parameters follow from the member's shape, so a row names only what
 // the shape cannot tell: how many controls an indexed row has.
@@ -78,36 +78,36 @@ R Make(const char* name, const char* alias, std::vector<ActionParam> params, Run
 }
 
 // The part a member belongs to, reached from the window: a part's accessor
-// (&MainWindow::files) or the window itself.
-constexpr auto kWindow = [](MainWindow& w) -> MainWindow& { return w; };
+// (&WindowParts::files) or the window itself.
+constexpr auto kWindow = [](WindowParts& w) -> WindowParts& { return w; };
 
 template <class Get, class P>
 R Row(const char* name, const char* alias, Get part, void (P::*m)()) {
-    return Make(name, alias, {}, [part, m](MainWindow& w, const Args&) { (std::invoke(part, w).*m)(); });
+    return Make(name, alias, {}, [part, m](WindowParts& w, const Args&) { (std::invoke(part, w).*m)(); });
 }
 
 template <class Get, class P>
 R Row(const char* name, const char* alias, Get part, void (P::*m)(int), int count) {
     return Make(name, alias, {Index(count)},
-                [part, m](MainWindow& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0])); });
+                [part, m](WindowParts& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0])); });
 }
 
 template <class Get, class P>
 R Row(const char* name, const char* alias, Get part, void (P::*m)(int, double, double)) {
     return Make(name, alias, {kButton, kX, kY},
-                [part, m](MainWindow& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0]), a[1], a[2]); });
+                [part, m](WindowParts& w, const Args& a) { (std::invoke(part, w).*m)(int(a[0]), a[1], a[2]); });
 }
 
 template <class Get, class P>
 R Row(const char* name, const char* alias, Get part, void (P::*m)(int, int, double, double), int count) {
-    return Make(name, alias, {Index(count), kButton, kX, kY}, [part, m](MainWindow& w, const Args& a) {
+    return Make(name, alias, {Index(count), kButton, kX, kY}, [part, m](WindowParts& w, const Args& a) {
         (std::invoke(part, w).*m)(int(a[0]), int(a[1]), a[2], a[3]);
     });
 }
 
 template <class Get, class P>
 R Row(const char* name, const char* alias, Get part, void (P::*m)(int, double, double), int count) {
-    return Make(name, alias, {Index(count), kX, kY}, [part, m](MainWindow& w, const Args& a) {
+    return Make(name, alias, {Index(count), kX, kY}, [part, m](WindowParts& w, const Args& a) {
         (std::invoke(part, w).*m)(int(a[0]), a[1], a[2]);
     });
 }
@@ -115,7 +115,7 @@ R Row(const char* name, const char* alias, Get part, void (P::*m)(int, double, d
 // One member serving several controls that each have an action of their own.
 template <class Get, class P>
 R RowFor(const char* name, const char* alias, Get part, void (P::*m)(int, int, double, double), int which) {
-    return Make(name, alias, {kButton, kX, kY}, [part, m, which](MainWindow& w, const Args& a) {
+    return Make(name, alias, {kButton, kX, kY}, [part, m, which](WindowParts& w, const Args& a) {
         (std::invoke(part, w).*m)(which, int(a[0]), a[1], a[2]);
     });
 }
@@ -151,29 +151,29 @@ R Plugged(const char* name, const char* alias) { return Make(name, alias, {}, {}
 // and minimise are a screen reader's only (Ctrl+Q and Escape are the keys'),
 // and what opens a dialog or window of its own is out of a switch's scan.
 std::vector<WindowActionRow> BuildRows() {
-    constexpr auto chrome = &MainWindow::chrome;
-    constexpr auto canvas = &MainWindow::canvasPart;
-    constexpr auto tools = &MainWindow::toolButtons;
-    constexpr auto sizes = &MainWindow::brushSize;
-    constexpr auto palette = &MainWindow::palette;
-    constexpr auto pickers = &MainWindow::pickers;
-    constexpr auto animation = &MainWindow::animation;
-    constexpr auto help = &MainWindow::helpLink;
-    constexpr auto pages = &MainWindow::pagePicker;
-    const auto gallery = static_cast<GalleryPanel& (MainWindow::*)()>(&MainWindow::gallery);
-    constexpr auto commands = &MainWindow::commands;
-    constexpr auto files = &MainWindow::files;
-    constexpr auto history = &MainWindow::drawingHistory;
-    const auto comfort = static_cast<ComfortButtons& (MainWindow::*)()>(&MainWindow::comfort);
+    constexpr auto chrome = &WindowParts::chrome;
+    constexpr auto canvas = &WindowParts::canvasPart;
+    constexpr auto tools = &WindowParts::toolButtons;
+    constexpr auto sizes = &WindowParts::brushSize;
+    constexpr auto palette = &WindowParts::palette;
+    constexpr auto pickers = &WindowParts::pickers;
+    constexpr auto animation = &WindowParts::animation;
+    constexpr auto help = &WindowParts::helpLink;
+    constexpr auto pages = &WindowParts::pagePicker;
+    const auto gallery = &WindowParts::gallery;
+    constexpr auto commands = &WindowParts::commands;
+    constexpr auto files = &WindowParts::files;
+    constexpr auto history = &WindowParts::drawingHistory;
+    const auto comfort = &WindowParts::comfort;
 
     std::vector<WindowActionRow> rows;
     const auto add = [&rows](std::initializer_list<R> some) {
         for (const R& r : some) rows.push_back(r.row);
     };
     add({
-        Row("PointerOverWindow", "Form_MouseMove", kWindow, &MainWindow::PointerOverWindow),
-        Row("Unload", "Form_Unload", kWindow, &MainWindow::Unload),
-        Row("Quit", "Quit", kWindow, &MainWindow::Quit).keys({{"Ctrl+Q"}}),
+        Row("PointerOverWindow", "Form_MouseMove", kWindow, &WindowParts::PointerOverWindow),
+        Row("Unload", "Form_Unload", kWindow, &WindowParts::Unload),
+        Row("Quit", "Quit", kWindow, &WindowParts::Quit).keys({{"Ctrl+Q"}}),
         // undo and redo (they change the drawing, but are not steps of it)
         Row("Undo", "Undo", history, &DrawingHistory::Undo).story(StoryRole::Undoes).keys({{"Ctrl+Z"}}),
         Row("Redo", "Redo", history, &DrawingHistory::Redo)
@@ -181,8 +181,8 @@ std::vector<WindowActionRow> BuildRows() {
             .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}}),
         Row("PointerOverUndo", "bUndo_MouseMove", history, &DrawingHistory::PointerOverUndo),
         Row("PointerOverRedo", "bRedo_MouseMove", history, &DrawingHistory::PointerOverRedo),
-        Row("ClosePanel", "ClosePanel", kWindow, &MainWindow::ClosePanel).keys({{"Esc"}}),
-        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &MainWindow::FullScreen_Toggle).keys({{"F11"}}),
+        Row("ClosePanel", "ClosePanel", kWindow, &WindowParts::ClosePanel).keys({{"Esc"}}),
+        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &WindowParts::FullScreen_Toggle).keys({{"F11"}}),
         // window chrome
         Row("PointerOverClose", "Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
         Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow).reach(WindowActionRow::Reach::ScreenReader),
@@ -301,7 +301,7 @@ WindowActionRow::Reach ReachOf(std::string_view name) {
     return it == reaches.end() ? WindowActionRow::Reach::Everyone : it->second;
 }
 
-void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
+void DeclareWindowActions(WindowParts& w, ActionHub& hub) {
     for (const WindowActionRow& row : WindowActionRows()) {
         ActionHub::Action a = row.action;
         if (row.run) a.fn = [&w, run = row.run](const Args& args) { run(w, args); };

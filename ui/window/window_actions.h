@@ -12,13 +12,13 @@
 
 namespace pintaloo {
 
-class MainWindow;
+class WindowParts;
 
 struct WindowActionRow {
     ActionHub::Action action;  // its fn empty: the window is not known yet
     // Carries the action out on a window; empty for an action a part above
     // the window carries out and plugs in itself (the film).
-    std::function<void(MainWindow&, const ActionHub::Args&)> run;
+    std::function<void(WindowParts&, const ActionHub::Args&)> run;
     // Who presses its control besides a pointer, when anything does (the
     // hub's `pressable`).
     enum class Reach : std::uint8_t {
@@ -43,6 +43,6 @@ WindowActionRow::Reach ReachOf(std::string_view name);
 
 // Declares every row on the hub, its keys bound; the parts exist already
 // and outlive the hub's use.
-void DeclareWindowActions(MainWindow& w, ActionHub& hub);
+void DeclareWindowActions(WindowParts& w, ActionHub& hub);
 
 }  // namespace pintaloo

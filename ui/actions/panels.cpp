@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/actions/part_context.h"
+#include "ui/actions/panels.h"
 
 #include <QChildEvent>
 #include <QMouseEvent>
-#include <QVariant>
 
 namespace pintaloo {
 
@@ -42,29 +41,18 @@ void CloseOnRightClick(QWidget& panel, std::function<void()> close) { new RightC
 
 // The right click goes through the hub like Escape, so the story keeps
 // whichever way the child took back.
-void PartContext::addPanel(QWidget& panel, std::function<void()> close) {
+void Panels::addPanel(QWidget& panel, std::function<void()> close) {
     panels_.push_back({&panel, std::move(close)});
-    CloseOnRightClick(panel, [this] { actions.run("ClosePanel", {}); });
+    CloseOnRightClick(panel, [this] { actions_.run("ClosePanel", {}); });
 }
 
-bool PartContext::closeOpenPanels() const {
+bool Panels::closeOpenPanels() const {
     // Which were open is taken first: a panel a close brings back stays.
     std::vector<const Panel*> open;
     for (const Panel& p : panels_)
         if (!p.widget->isHidden()) open.push_back(&p);
     for (const Panel* p : open) p->close();
     return !open.empty();
-}
-
-void MirrorForLanguage(QWidget& panel, Language language) {
-    static const char* const kMirrored = "pintalooMirrored";
-    const bool want = RightToLeft(language);
-    if (panel.property(kMirrored).toBool() == want) return;
-    panel.setProperty(kMirrored, want);
-    for (QWidget* child : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = child->geometry();
-        child->move(panel.width() - r.x() - r.width(), r.y());
-    }
 }
 
 }  // namespace pintaloo
