@@ -372,7 +372,7 @@ struct SessionRecorder::State final : FileDialogPort {
         if (c.effect != Effect::Drawing && c.story == StoryRole::Left) return;
         // A move without the left button only carries the stamp outline
         // about; the pointer resting over the page would fill the story.
-        if (c.alias == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
+        if (c.alias == kPenMoveCall && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
             Pending p;
             p.name = c.alias;
@@ -393,7 +393,7 @@ struct SessionRecorder::State final : FileDialogPort {
                 for (Pending& outer : running) outer.innerOpen = outer.innerOpen || outer.role == StoryRole::OpensPicture;
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
-            if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName && c.alias != "FingerMove")
+            if (c.effect == Effect::Drawing && c.alias != kPenMoveCall && c.alias != "FingerMove")
                 p.seed = w.random.seed();
             if (c.story == StoryRole::SavesPicture) saved.reset();
             // What the window opened is asked for when the call ends: an
