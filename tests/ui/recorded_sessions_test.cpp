@@ -32,7 +32,7 @@
 #include "ui/files/kept_drawing.h"
 #include "ui/window/main_window.h"
 #include "ui/story/replay_pointers.h"
-#include "ui/story/replay_run.h"
+#include "ui/programs/replay_run.h"
 #include "ui/story/story_player.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
@@ -91,13 +91,13 @@ protected:
         quit();
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
         ASSERT_TRUE(window->Load(false));
-        recorder = std::make_unique<SessionRecorder>(*window, folder);
+        recorder = std::make_unique<SessionRecorder>(window->storyWindow(), folder);
         if (window->drawingHistory().keepIn(folder)) {
             ASSERT_TRUE(recorder->startFrom(KeptDrawingPath(folder)));
         }
         if (gallery) {
             window->services.gallery = gallery.get();
-            keeper = std::make_unique<GalleryKeeper>(*window, *recorder, folder);
+            keeper = std::make_unique<GalleryKeeper>(window->storyWindow(), *recorder, folder);
         }
         names = window->actions.names();
         std::erase_if(names, [](const std::string& n) { return kNotPicked.count(n) > 0; });
@@ -233,7 +233,7 @@ protected:
     // on the page after the story's own had changed: -1 where none does, -2
     // and -3 for a story that does not play.
     int otherDrawingAt(const Story& story) {
-        StoryPlayer player(story);
+        StoryPlayer player(story, window->storyWindow());
         if (!player.begin()) return -2;
         const QImage first = player.canvas();
         for (std::size_t i = 0; i < player.size(); ++i) {

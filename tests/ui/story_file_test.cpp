@@ -59,7 +59,7 @@ protected:
     }
     // Opens pictures/boat.png through the window, with the recorder listening.
     Story openBoat() {
-        SessionRecorder recorder(w(), at("state"));
+        SessionRecorder recorder(w().storyWindow(), at("state"));
         dialog.answers.push_back(at("pictures/boat.png"));
         call("Label7_MouseDown", {1});
         return recorder.story();
@@ -168,7 +168,7 @@ TEST_F(StoryFileTest, APictureTheWindowGaveUpOnStartsNoStory) {
     QImage big(4000, 3000, QImage::Format_RGB32);
     big.fill(Qt::cyan);
     ASSERT_TRUE(big.save(at("pictures/big.png")));
-    SessionRecorder recorder(w(), at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
     call("bColor_Click", {3});
     w().files().openTimeLimit = std::chrono::milliseconds(0);
     dialog.answers.push_back(at("pictures/big.png"));

@@ -40,6 +40,7 @@
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
 #include "ui/parts/tool_buttons.h"
+#include "ui/story/story_window.h"
 
 namespace pintaloo {
 

@@ -36,6 +36,7 @@ class DrawingHistory;
 class Box;
 class ComfortButtons;
 class KeyAccess;
+class StoryWindow;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -128,6 +129,8 @@ public:
     DrawingHistory& drawingHistory() { return *history_; }
     // What the parts are given; a test puts stand-ins for a neighbour's work here.
     PartContext& partContext() { return *context_; }
+    // What the story floor is given instead of the window (window_for_story.cpp).
+    StoryWindow& storyWindow();
 
     // Closes the window the way its close button does (the drawing is kept).
     void Quit();
@@ -171,6 +174,7 @@ private:
     std::unique_ptr<ComfortButtons> comfort_;
     std::unique_ptr<DrawingHistory> history_;
     std::unique_ptr<KeyAccess> keys_;
+    std::unique_ptr<StoryWindow> story_;  // made on first asking
     int corner_ = 0;
     bool fullScreen_ = false;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded
