@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -437,6 +438,44 @@ TEST_F(RecordedSessionsTest, ThePenEndGoesAcrossAPage) {
     run("Undo", {}), run("Undo", {});  // back to the first line, whose story last held the eraser
     line();
     EXPECT_EQ(replayDiffers(), 0) << "undo across the page";
+    quit();
+}
+
+// A finger left resting on the canvas holds the undo step open only until
+// another change cuts it (an open, a new page, undo or redo): the strokes
+// after it are steps of their own, as in the story begun or taken up there,
+// whose replay never had that finger down. They had joined the finger's
+// step, so undo took back all of them live and one in the replay.
+TEST_F(RecordedSessionsTest, AFingerLeftDownHoldsNoStepAfterAChange) {
+    ASSERT_TRUE(scratch.isValid());
+    makePictures();
+    const auto open = [this] {
+        dialog.answers.push_back(pictures[0]);
+        run("Label7_MouseDown", {1, 0, 0});
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"open", open},
+        {"new page", [this] { run("KewlButtons2_MouseDown", {1, 0, 0}); }},
+        {"open, undo, redo, redo", [&] { open(), run("Undo", {}), run("Redo", {}), run("Redo", {}); }},
+        {"open, undo (the story taken up)", [&] { open(), run("Undo", {}); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        const QString folder = scratch.filePath(QString::fromLatin1(what).replace(' ', '-'));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        run("FingerDown", {3, 600, 450});  // never lifted
+        change();
+        const std::size_t before = window->drawingHistory().undoCount();
+        for (int i = 0; i < 5; ++i) {
+            run("bColor_Click", {double(4 + i)});
+            run("pctDraw_MouseDown", {1, 100.0 + 60 * i, 100}), run("pctDraw_MouseMove", {1, 130.0 + 60 * i, 300});
+            run("pctDraw_MouseUp", {1, 130.0 + 60 * i, 300});
+        }
+        EXPECT_EQ(window->drawingHistory().undoCount(), before + 5) << "a step for each stroke";
+        run("Undo", {});
+        EXPECT_EQ(replayDiffers(), 0) << "the last stroke undone, live and replayed";
+    }
     quit();
 }
 

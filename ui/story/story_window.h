@@ -88,7 +88,9 @@ public:
     // A `seed` line: the painters' random numbers go on from `seed`.
     virtual void reseed(std::uint32_t seed) = 0;
     // A `state` or `choices` line: the editor state and the stroke's place
-    // become these, and the controls show them.
+    // become these, and the controls show them. Fingers still down hold the
+    // undo step open no longer: the story was begun or left where a change
+    // had cut it in the window that recorded it.
     virtual void takeState(const EditorState& state, const StrokePlace& stroke) = 0;
     // Undo begins at the drawing as it is: a story that begins here replays
     // to the same steps.

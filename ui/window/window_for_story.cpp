@@ -46,6 +46,7 @@ void WindowForStory::takeState(const EditorState& state, const StrokePlace& stro
     w_.stroke().setMemory({stroke.hasPoint, stroke.x, stroke.y});
     w_.canvas.moveTo(stroke.drawX, stroke.drawY);
     w_.pagePicker().ShowPickerPage();
+    w_.drawingHistory().letFingersGo();
 }
 
 void WindowForStory::beginUndoHere() { w_.drawingHistory().restart(); }
