@@ -188,6 +188,21 @@ TEST_F(StoryTest, EveryToolReplaysToTheSameCanvasBitForBit) {
     EXPECT_TRUE(played.convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
 }
 
+// A recorder listens in on the file dialog while it lives, and leaving hands
+// the dialog back to whoever stood before it (a recorder made after another
+// leaves first): a window must never keep asking a recorder that is gone.
+TEST_F(StoryTest, RecordersLeaveTheFileDialogAsTheyFoundIt) {
+    auto first = std::make_unique<SessionRecorder>(w().storyWindow(), QString());
+    FileDialogPort* const listening = w().services.dialog;
+    EXPECT_NE(listening, &dialog) << "the recorder stands before the dialog";
+    auto second = std::make_unique<SessionRecorder>(w().storyWindow(), QString());
+    EXPECT_NE(w().services.dialog, listening);
+    second.reset();
+    EXPECT_EQ(w().services.dialog, listening) << "the first listens again";
+    first.reset();
+    EXPECT_EQ(w().services.dialog, &dialog) << "the window's own dialog again";
+}
+
 TEST_F(StoryTest, WhatIsKeptAndWhatIsLeftOut) {
     SessionRecorder recorder(w().storyWindow(), stateDir());
     struct Case {

@@ -103,7 +103,8 @@ public:
     // it stands before.
     virtual FileDialogPort* listenToFileDialog(FileDialogPort& listener) = 0;
     // The listener leaves and `before` answers again; nothing when another
-    // listener has come since and still stands there.
+    // listener has come since and still stands there. Listeners leave in the
+    // order opposite to their coming (one recorder a window, in practice).
     virtual void stopListeningToFileDialog(FileDialogPort& listener, FileDialogPort* before) = 0;
     // As an open begins, the picture an earlier open put on the canvas is
     // forgotten: the recorder asks openedPicture() as the open ends, and an
