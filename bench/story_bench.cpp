@@ -47,7 +47,7 @@ struct Rig {
     std::unique_ptr<SessionRecorder> recorder;
     Rig() {
         window.Load(false);
-        recorder = std::make_unique<SessionRecorder>(window, dir.path());
+        recorder = std::make_unique<SessionRecorder>(window.storyWindow(), dir.path());
     }
     qint64 bytes() {
         recorder->sync();

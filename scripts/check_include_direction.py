@@ -7,7 +7,11 @@ The paint engine includes only itself and never Qt. The window's folders
 stand in one order, and a file includes only from its own folder and the
 folders before it:
 
-    words < platform < art < files < actions < parts < window < story < programs
+    words < platform < art < files < actions < parts < story < window < programs
+
+The story stands below the window: it sees the window only through the
+interface of its own (ui/story/story_window.h), which the window implements
+and hands it, as parts see only their context.
 
 A part also includes no other part: parts reach each other through the
 action hub and the needs the window wires, so one can change without the
@@ -22,7 +26,7 @@ import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-ORDER = ["words", "platform", "art", "files", "actions", "parts", "window", "story", "programs"]
+ORDER = ["words", "platform", "art", "files", "actions", "parts", "story", "window", "programs"]
 # Headers of a part that are its own pieces, which only that part includes.
 OWN_PIECES = {"ui/parts/canvas_view.h": "ui/parts/canvas_part"}
 # Pairs of units that still include each other, each to be untied and then

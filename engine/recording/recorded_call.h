@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One entry of a recording: a handler (or `seed`) called with its numbers at
-// a time counted in milliseconds from the moment the recording began.
+// One entry of a recording: an action (or one of the story's own words,
+// story_words.h) called with its numbers at a time counted in milliseconds
+// from the moment the recording began.
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "engine/recording/story_words.h"
 
 namespace pintaloo {
 
@@ -31,23 +34,5 @@ struct RecordingStart {
     std::string picture;  // for Kind::Picture: a file name without spaces at either end
     bool operator==(const RecordingStart&) const = default;
 };
-
-// The words a recording adds to the replay script language.
-inline constexpr const char* kStartWord = "start";
-inline constexpr const char* kAtWord = "at";
-inline constexpr const char* kMovesWord = "moves";
-inline constexpr const char* kSeedWord = "seed";
-// `picture FILE`: the next open of a picture is answered with FILE (kept
-// beside the recording), so an open is a step of the story like any other.
-inline constexpr const char* kPictureWord = "picture";
-// `state N...`: right after `start`, the editor state the story begins
-// with (EditorStateNumbers); undo begins there.
-inline constexpr const char* kStateWord = "state";
-// `choices N...`: the editor state from here, as `state` gives it, undo going
-// on as it was: where a drawing's story takes up again after undo came back
-// to it from a later drawing (whose tool and colour choices are still made).
-inline constexpr const char* kChoicesWord = "choices";
-// The canvas mouse move whose runs are written compactly.
-inline constexpr const char* kCanvasMoveName = "pctDraw_MouseMove";
 
 }  // namespace pintaloo

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/recording/recording_reader.h"
 
+#include <algorithm>
+
 #include "engine/recording/number_text.h"
 
 namespace pintaloo {
@@ -69,8 +71,7 @@ bool RecordingReader::TooMany(std::string* error) {
 
 bool RecordingReader::IsDirective(std::string_view line) {
     const std::string_view w = FirstWord(Trim(line));
-    return w == kStartWord || w == kAtWord || w == kMovesWord || w == kSeedWord || w == kPictureWord ||
-           w == kStateWord || w == kChoicesWord;
+    return std::find(kStoryLineWords.begin(), kStoryLineWords.end(), w) != kStoryLineWords.end();
 }
 
 bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out, std::string* error) {
@@ -131,7 +132,7 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
         std::vector<RecordedCall> calls;
         calls.reserve(w.size() - 3);
         std::int64_t t = now_, dt = 0, x = p[1], y = p[2];
-        calls.push_back({t, kCanvasMoveName, {double(p[0]), double(x), double(y)}});
+        calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
         for (std::size_t i = 4; i < w.size(); ++i) {
             std::int64_t d[3] = {0, 0, dt};
             bool hasTime = false;
@@ -143,7 +144,7 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
             if (__builtin_add_overflow(x, d[0], &x) || __builtin_add_overflow(y, d[1], &y) ||
                 __builtin_add_overflow(t, dt, &t))
                 return Fail(error, "a step of moves goes beyond the numbers a recording can hold");
-            calls.push_back({t, kCanvasMoveName, {double(p[0]), double(x), double(y)}});
+            calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
         }
         now_ = t;
         out.insert(out.end(), calls.begin(), calls.end());

@@ -98,7 +98,7 @@ bool RecordingWriter::add(const RecordedCall& call) {
             return false;
     }
 
-    if (call.name == kCanvasMoveName && call.args.size() == 3) {
+    if (call.name == kPenMoveCall && call.args.size() == 3) {
         const auto b = AsSmallInteger(call.args[0]);
         const auto x = AsSmallInteger(call.args[1]);
         const auto y = AsSmallInteger(call.args[2]);

@@ -18,7 +18,7 @@
 #include <memory>
 
 #include "fuzz_setup.h"
-#include "ui/story/replay_run.h"
+#include "ui/programs/replay_run.h"
 
 using namespace pintaloo;
 

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 #include "ui/actions/box.h"
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/page_picker.h"

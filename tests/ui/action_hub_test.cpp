@@ -9,7 +9,7 @@
 
 #include "ui/actions/action_hub.h"
 #include "ui/actions/box.h"
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 #include "ui/parts/animation_panel.h"
 #include "ui/window/window_actions.h"
 #include "window_fixture.h"

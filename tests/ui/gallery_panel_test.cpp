@@ -10,7 +10,7 @@
 
 #include "ui/files/colouring_pages.h"
 #include "ui/parts/gallery_panel.h"
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 #include "ui/window/key_access.h"
 #include "window_fixture.h"
 

@@ -310,8 +310,8 @@ protected:
 TEST_F(GalleryKeeperTest, AGalleryDrawingOpensAsOneStepWithItsStory) {
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    const GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     draw(100);
     const QImage first = canvas();
     call("KewlButtons2_MouseDown", {1});
@@ -340,8 +340,8 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    const GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     std::vector<QImage> drawn;
     for (int i = 0; i < 3; ++i) {
         draw(100 + 150 * i);
@@ -384,8 +384,8 @@ TEST_F(GalleryKeeperTest, WaitingDrawingsGoIntoTheGalleryAFewAtATime) {
     }
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    const GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     draw(100);
     call("KewlButtons2_MouseDown", {1});
     EXPECT_EQ(gallery.list().size(), std::size_t(GalleryKeeper::kMaxUnfiled) + 1);
@@ -401,8 +401,8 @@ TEST_F(GalleryKeeperTest, WaitingDrawingsGoIntoTheGalleryAFewAtATime) {
 TEST_F(GalleryKeeperTest, TheGalleryHoldsEachDrawingOnce) {
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    auto keeper = std::make_unique<GalleryKeeper>(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    auto keeper = std::make_unique<GalleryKeeper>(w().storyWindow(), recorder, at("state"));
     const auto save = [&](const QString& name) {
         dialog.answers.push_back(at(name));
         call("KewlButtons3_MouseDown", {1});
@@ -426,7 +426,7 @@ TEST_F(GalleryKeeperTest, TheGalleryHoldsEachDrawingOnce) {
     GalleryFolder again(at("gallery"));
     w().services.gallery = &again;
     ASSERT_TRUE(w().files().OpenFile(again.list()[1].path));
-    keeper = std::make_unique<GalleryKeeper>(w(), recorder, at("state-2"));
+    keeper = std::make_unique<GalleryKeeper>(w().storyWindow(), recorder, at("state-2"));
     call("KewlButtons2_MouseDown", {1});
     EXPECT_EQ(again.list().size(), 2u) << "the same drawing filed by another run";
 }
@@ -436,8 +436,8 @@ TEST_F(GalleryKeeperTest, TheGalleryHoldsEachDrawingOnce) {
 TEST_F(GalleryKeeperTest, APickedStoryBeyondItsPixelsIsDroppedAndTheDrawingOpens) {
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    const GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     QImage drawing = Drawing(5).scaled(w().canvas.width(), w().canvas.height());
     ASSERT_TRUE(QDir().mkpath(at("gallery")));
     Write(at("gallery/planted.png"), BigPicturesStory(drawing, 1));
@@ -457,8 +457,8 @@ TEST_F(GalleryKeeperTest, DrawingsNoFolderTakesWaitForSave) {
     Write(at("state/unfiled"), "x");
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    const GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     std::vector<QImage> drawn;
     for (int i = 0; i < 4; ++i) {
         draw(100 + 120 * i);
@@ -488,8 +488,8 @@ TEST_F(GalleryKeeperTest, HeldDrawingsAreWrittenAtTheSessionsEndOrOfferedAtQuit)
     Write(at("state/unfiled"), "x");
     GalleryFolder gallery(at("gallery"));
     w().services.gallery = &gallery;
-    SessionRecorder recorder(w(), at("state"));
-    GalleryKeeper keeper(w(), recorder, at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
+    GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     int drawn = 0;
     const auto hold = [&](int count) {
         for (int i = 0; i < count; ++i, ++drawn) {

@@ -77,7 +77,7 @@ TEST_F(KeepingTest, NothingIsWrittenThroughWhatIsPlanted) {
          }},
         {"the story file", state() + "/drawing.rec",
          [&] {
-             SessionRecorder recorder(w(), state());
+             SessionRecorder recorder(w().storyWindow(), state());
              stroke(10);
              recorder.sync();
          }},
@@ -105,7 +105,7 @@ TEST_F(KeepingTest, APictureCopyIsWholeOrNotUsed) {
     ASSERT_TRUE(picture.save(original));
     QString name;
     {
-        SessionRecorder recorder(w(), state());
+        SessionRecorder recorder(w().storyWindow(), state());
         ASSERT_TRUE(recorder.startFrom(original));
         name = QString::fromStdString(recorder.story().start.picture);
     }
@@ -119,7 +119,7 @@ TEST_F(KeepingTest, APictureCopyIsWholeOrNotUsed) {
         SCOPED_TRACE(what);
         QFile::remove(copy);
         plant();
-        SessionRecorder recorder(w(), state());
+        SessionRecorder recorder(w().storyWindow(), state());
         if (recorder.startFrom(original)) {
             EXPECT_EQ(ReadAll(QDir(state()).filePath(QString::fromStdString(recorder.story().start.picture))),
                       ReadAll(original));
@@ -136,13 +136,13 @@ TEST_F(KeepingTest, PictureCopiesAreBounded) {
         kept.fill(QColor(start * 20, 100, 200 - start * 10));
         const QString path = scratch.filePath(QStringLiteral("kept-%1.png").arg(start));
         ASSERT_TRUE(kept.save(path));
-        SessionRecorder recorder(w(), state());  // a start, as the program makes
+        SessionRecorder recorder(w().storyWindow(), state());  // a start, as the program makes
         ASSERT_TRUE(recorder.startFrom(path));
         recorder.sync();
     }
     const QStringList left = Copies(state());
     EXPECT_LE(left.size(), 5) << left.join(' ').toStdString();
-    SessionRecorder recorder(w(), state());
+    SessionRecorder recorder(w().storyWindow(), state());
     ASSERT_TRUE(recorder.startFrom(scratch.filePath("kept-11.png")));
     EXPECT_TRUE(Copies(state()).contains(QString::fromStdString(recorder.story().start.picture)));
 }
@@ -200,7 +200,7 @@ TEST_F(KeepingTest, ADrawingThatCannotBeKeptIsSaidOnceAndOfferedForSaving) {
 // A PNG saved carries its story inside, and nothing is written beside any
 // picture; a save that failed, or a kind without room for a story, gets none.
 TEST_F(KeepingTest, ASavedPngCarriesItsStoryAndNothingGoesBeside) {
-    SessionRecorder recorder(w(), state());
+    SessionRecorder recorder(w().storyWindow(), state());
     stroke(10);
     struct Case {
         const char* name;

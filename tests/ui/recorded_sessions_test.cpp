@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <set>
@@ -32,7 +33,7 @@
 #include "ui/files/kept_drawing.h"
 #include "ui/window/main_window.h"
 #include "ui/story/replay_pointers.h"
-#include "ui/story/replay_run.h"
+#include "ui/programs/replay_run.h"
 #include "ui/story/story_player.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
@@ -91,13 +92,13 @@ protected:
         quit();
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
         ASSERT_TRUE(window->Load(false));
-        recorder = std::make_unique<SessionRecorder>(*window, folder);
+        recorder = std::make_unique<SessionRecorder>(window->storyWindow(), folder);
         if (window->drawingHistory().keepIn(folder)) {
             ASSERT_TRUE(recorder->startFrom(KeptDrawingPath(folder)));
         }
         if (gallery) {
             window->services.gallery = gallery.get();
-            keeper = std::make_unique<GalleryKeeper>(*window, *recorder, folder);
+            keeper = std::make_unique<GalleryKeeper>(window->storyWindow(), *recorder, folder);
         }
         names = window->actions.names();
         std::erase_if(names, [](const std::string& n) { return kNotPicked.count(n) > 0; });
@@ -233,7 +234,7 @@ protected:
     // on the page after the story's own had changed: -1 where none does, -2
     // and -3 for a story that does not play.
     int otherDrawingAt(const Story& story) {
-        StoryPlayer player(story);
+        StoryPlayer player(story, window->storyWindow());
         if (!player.begin()) return -2;
         const QImage first = player.canvas();
         for (std::size_t i = 0; i < player.size(); ++i) {
@@ -440,6 +441,44 @@ TEST_F(RecordedSessionsTest, ThePenEndGoesAcrossAPage) {
     run("Undo", {}), run("Undo", {});  // back to the first line, whose story last held the eraser
     line();
     EXPECT_EQ(replayDiffers(), 0) << "undo across the page";
+    quit();
+}
+
+// A finger left resting on the canvas holds the undo step open only until
+// another change cuts it (an open, a new page, undo or redo): the strokes
+// after it are steps of their own, as in the story begun or taken up there,
+// whose replay never had that finger down. They had joined the finger's
+// step, so undo took back all of them live and one in the replay.
+TEST_F(RecordedSessionsTest, AFingerLeftDownHoldsNoStepAfterAChange) {
+    ASSERT_TRUE(scratch.isValid());
+    makePictures();
+    const auto open = [this] {
+        dialog.answers.push_back(pictures[0]);
+        run("Label7_MouseDown", {1, 0, 0});
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"open", open},
+        {"new page", [this] { run("KewlButtons2_MouseDown", {1, 0, 0}); }},
+        {"open, undo, redo, redo", [&] { open(), run("Undo", {}), run("Redo", {}), run("Redo", {}); }},
+        {"open, undo (the story taken up)", [&] { open(), run("Undo", {}); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        const QString folder = scratch.filePath(QString::fromLatin1(what).replace(' ', '-'));
+        ASSERT_TRUE(QDir().mkpath(folder));
+        startProgram(folder);
+        run("FingerDown", {3, 600, 450});  // never lifted
+        change();
+        const std::size_t before = window->drawingHistory().undoCount();
+        for (int i = 0; i < 5; ++i) {
+            run("bColor_Click", {double(4 + i)});
+            run("pctDraw_MouseDown", {1, 100.0 + 60 * i, 100}), run("pctDraw_MouseMove", {1, 130.0 + 60 * i, 300});
+            run("pctDraw_MouseUp", {1, 130.0 + 60 * i, 300});
+        }
+        EXPECT_EQ(window->drawingHistory().undoCount(), before + 5) << "a step for each stroke";
+        run("Undo", {});
+        EXPECT_EQ(replayDiffers(), 0) << "the last stroke undone, live and replayed";
+    }
     quit();
 }
 

@@ -3,7 +3,7 @@
 // A blank page (at start-up and from the new-page button), the colour
 // swatches and the brush-size bars.
 #include "ui/words/texts.h"
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/recording/story_words.h"
 #include "ui/story/session_recorder.h"
 #include "ui/story/story_file.h"
 #include "ui/parts/drawing_files.h"
@@ -59,7 +60,7 @@ protected:
     }
     // Opens pictures/boat.png through the window, with the recorder listening.
     Story openBoat() {
-        SessionRecorder recorder(w(), at("state"));
+        SessionRecorder recorder(w().storyWindow(), at("state"));
         dialog.answers.push_back(at("pictures/boat.png"));
         call("Label7_MouseDown", {1});
         return recorder.story();
@@ -168,7 +169,7 @@ TEST_F(StoryFileTest, APictureTheWindowGaveUpOnStartsNoStory) {
     QImage big(4000, 3000, QImage::Format_RGB32);
     big.fill(Qt::cyan);
     ASSERT_TRUE(big.save(at("pictures/big.png")));
-    SessionRecorder recorder(w(), at("state"));
+    SessionRecorder recorder(w().storyWindow(), at("state"));
     call("bColor_Click", {3});
     w().files().openTimeLimit = std::chrono::milliseconds(0);
     dialog.answers.push_back(at("pictures/big.png"));
@@ -177,6 +178,20 @@ TEST_F(StoryFileTest, APictureTheWindowGaveUpOnStartsNoStory) {
     EXPECT_EQ(recorder.story().start.kind, RecordingStart::Kind::Blank);
     EXPECT_EQ(recorder.story().calls.size(), 1u);
     FinishPictureDecoding();
+}
+
+// A line of the story format's own is never read as an action, so no
+// action may take one of its words as a name; and the call a `moves` line
+// stands for is the window's pen move, as stories already saved expect.
+TEST_F(StoryFileTest, TheStoryFormatsOwnWordsNameNoActionAndItsMovesArePenMoves) {
+    for (const std::string_view word : kStoryLineWords)
+        EXPECT_FALSE(w().actions.has(std::string(word))) << word << " is the story's own word";
+    const auto move = w().actions.find(kPenMoveCall);
+    ASSERT_TRUE(move.has_value());
+    const ActionHub::Action& row = w().actions.action(*move);
+    EXPECT_EQ(row.name, "PenMove");
+    EXPECT_EQ(row.effect, Effect::Drawing) << "a moves line draws, and is kept";
+    EXPECT_EQ(row.params.size(), 3u) << "a moves step gives the button and the point";
 }
 
 }  // namespace

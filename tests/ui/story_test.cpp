@@ -159,7 +159,7 @@ protected:
 };
 
 TEST_F(StoryTest, EveryToolReplaysToTheSameCanvasBitForBit) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     for (const char* line : kEveryTool) perform(QLatin1String(line));
     recorder.sync();
     const QString live = scratch.filePath("live.bmp"), replayed = scratch.filePath("replayed.bmp");
@@ -179,7 +179,7 @@ TEST_F(StoryTest, EveryToolReplaysToTheSameCanvasBitForBit) {
     EXPECT_TRUE(ReadAll(live) == ReadAll(replayed)) << "the replayed canvas differs from the drawing";
 
     // The film's player, which the button uses, draws the same too.
-    StoryPlayer player(recorder.story());
+    StoryPlayer player(recorder.story(), w().storyWindow());
     ASSERT_TRUE(player.begin());
     for (std::size_t i = 0; i < player.size(); ++i) ASSERT_TRUE(player.play(i)) << i;
     const QImage played = player.canvas();
@@ -188,8 +188,23 @@ TEST_F(StoryTest, EveryToolReplaysToTheSameCanvasBitForBit) {
     EXPECT_TRUE(played.convertToFormat(QImage::Format_RGB32) == drawn.convertToFormat(QImage::Format_RGB32));
 }
 
+// A recorder listens in on the file dialog while it lives, and leaving hands
+// the dialog back to whoever stood before it (a recorder made after another
+// leaves first): a window must never keep asking a recorder that is gone.
+TEST_F(StoryTest, RecordersLeaveTheFileDialogAsTheyFoundIt) {
+    auto first = std::make_unique<SessionRecorder>(w().storyWindow(), QString());
+    FileDialogPort* const listening = w().services.dialog;
+    EXPECT_NE(listening, &dialog) << "the recorder stands before the dialog";
+    auto second = std::make_unique<SessionRecorder>(w().storyWindow(), QString());
+    EXPECT_NE(w().services.dialog, listening);
+    second.reset();
+    EXPECT_EQ(w().services.dialog, listening) << "the first listens again";
+    first.reset();
+    EXPECT_EQ(w().services.dialog, &dialog) << "the window's own dialog again";
+}
+
 TEST_F(StoryTest, WhatIsKeptAndWhatIsLeftOut) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     struct Case {
         const char* action;
         bool kept;
@@ -223,7 +238,7 @@ void StoryTest::openBetween(const char* before, const char* after) {
     ASSERT_TRUE(picture.save(original));
     const char* const c[2] = {before, after};
     {
-        SessionRecorder recorder(w(), stateDir());
+        SessionRecorder recorder(w().storyWindow(), stateDir());
         perform("pctDraw_MouseDown 1 10 10");
         perform("pctDraw_MouseUp 1 10 10");
         perform(QLatin1String(c[0]));
@@ -270,7 +285,7 @@ const std::set<std::string> kLeavesTheWindow = {"Quit", "Form_Unload", "FullScre
 // recorder has no list of its own, so a row's flag is the only thing to
 // change (and the test below catches a flag removed that later strokes need).
 TEST_F(StoryTest, TheStoryKeepsWhatTheRowsSay) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     perform("pctDraw_MouseDown 1 100 100");  // something to undo
     perform("pctDraw_MouseUp 1 100 100");
     ActionHub& hub = w().actions;
@@ -328,7 +343,7 @@ TEST_F(StoryTest, WhatTheStoryLeavesOutLeavesTheEditorStateAlone) {
 // minutes of it, scaled to an hour, must stay within 2 MB.
 TEST_F(StoryTest, AnHourOfSteadyDrawingStaysWithinTwoMegabytes) {
     std::int64_t now = 0;
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     recorder.clock = [&now] { return now; };
     std::mt19937 dice(7);
     std::uniform_int_distribution<int> step(-6, 6), colour(0, 23), tool(0, 3), pause(200, 1500);
@@ -462,8 +477,8 @@ namespace pintaloo {
 namespace {
 
 TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt) {
-    SessionRecorder recorder(w(), stateDir());
-    FilmPart film(w(), recorder);
+    SessionRecorder recorder(w().storyWindow(), stateDir());
+    FilmPart film(w().storyWindow(), recorder);
     film.workClock = [] { return std::int64_t(0); };  // frames are counted here: none split into slices
     window->show();
     EXPECT_FALSE(Control(w(), "bFilm")->isEnabled()) << "nothing drawn, nothing to watch";
@@ -532,10 +547,10 @@ TEST_F(StoryTest, TheFilmButtonPlaysWithoutTouchingTheDrawingAndAnyPressStopsIt)
 }
 
 TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     std::int64_t now = 0;  // a steady hand: a call every 50 ms
     recorder.clock = [&now] { return now += 50; };
-    FilmPart film(w(), recorder);
+    FilmPart film(w().storyWindow(), recorder);
     perform("pctDraw_MouseDown 1 100 100");
     perform("pctDraw_MouseMove 1 300 200");
     perform("pctDraw_MouseUp 1 300 200");
@@ -572,8 +587,8 @@ TEST_F(StoryTest, SaveTheFilmProposesPicturesAndTheDrawingsName) {
 // The film's dialog and what saving it tells the parent speak the window's
 // language; a drawing with no name yet proposes the gallery's dated name.
 TEST_F(StoryTest, SavingTheFilmSpeaksTheWindowsLanguage) {
-    SessionRecorder recorder(w(), stateDir());
-    FilmPart film(w(), recorder);
+    SessionRecorder recorder(w().storyWindow(), stateDir());
+    FilmPart film(w().storyWindow(), recorder);
     w().SetLanguage(QStringLiteral("fr"));
     const Language fr = Language::French;
     perform("pctDraw_MouseDown 1 100 100");
@@ -599,8 +614,8 @@ TEST_F(StoryTest, SavingTheFilmSpeaksTheWindowsLanguage) {
 // pauses: a key that comes during an oil step stops the film once the step
 // is done, and the drawing is untouched.
 TEST_F(StoryTest, AKeyDuringAFilmsOilStepStopsTheFilmOnceTheStepIsDone) {
-    SessionRecorder recorder(w(), stateDir());
-    FilmPart film(w(), recorder);
+    SessionRecorder recorder(w().storyWindow(), stateDir());
+    FilmPart film(w().storyWindow(), recorder);
     window->show();
     QImage picture(807, 537, QImage::Format_RGB32);
     picture.fill(QColor(20, 160, 40));
@@ -634,10 +649,10 @@ TEST_F(StoryTest, AKeyDuringAFilmsOilStepStopsTheFilmOnceTheStepIsDone) {
 // Each tick plays a slice of work, and a frame shows once its calls are
 // done; past the budget for the whole film it ends and the drawing is back.
 TEST_F(StoryTest, AHeavyFilmPlaysInSlicesAndEndsAtItsBudget) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     std::int64_t now = 0;
     recorder.clock = [&now] { return now; };
-    FilmPart film(w(), recorder);
+    FilmPart film(w().storyWindow(), recorder);
     std::int64_t worked = 0, step = 20;
     film.workClock = [&] { return worked += step; };  // every reading `step` ms later
     perform("bBrush_MouseUp 4 1");                   // the first frame: a seed and two oil pictures
@@ -662,7 +677,7 @@ namespace pintaloo {
 namespace {
 
 TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
-    SessionRecorder recorder(w(), stateDir());
+    SessionRecorder recorder(w().storyWindow(), stateDir());
     perform("bColor_Click 12");
     perform("bSpray_MouseDown 1 1");
     perform("pctDraw_MouseDown 1 200 200");
@@ -690,7 +705,7 @@ TEST_F(StoryTest, ASavedDrawingKeepsItsStoryAndOpeningItBringsItBack) {
     EXPECT_EQ(adopted.calls[n - 3].name, kPictureWord);
     EXPECT_EQ(adopted.calls[n - 2].name, "Label7_MouseDown");
     EXPECT_EQ(adopted.calls[n - 1].name, kStateWord);
-    StoryPlayer player(recorder.story());
+    StoryPlayer player(recorder.story(), w().storyWindow());
     ASSERT_TRUE(player.begin());
     for (std::size_t i = 0; i < player.size(); ++i) ASSERT_TRUE(player.play(i));
     EXPECT_TRUE(player.canvas() == QImage(saved).convertToFormat(QImage::Format_RGB32));

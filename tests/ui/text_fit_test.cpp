@@ -17,7 +17,7 @@
 #include <QTextLayout>
 #include <QToolTip>
 
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 #include "window_fixture.h"
 
 namespace pintaloo::uitest {

@@ -54,6 +54,7 @@ DrawingHistory::~DrawingHistory() = default;
 void DrawingHistory::restart() {
     strokeOpen_ = false;
     fingers_ = 0;
+    fingersHold_ = false;
     if (history_)
         history_->reset(painting_.canvas, StepInfoOf(painting_.state));
     else
@@ -110,6 +111,8 @@ void DrawingHistory::offerSaveBeforeQuitting() {
         c_.actions.run("SaveDrawing", {1});
 }
 
+void DrawingHistory::letFingersGo() { fingersHold_ = false; }
+
 void DrawingHistory::flush() {
     if (history_ && strokeOpen_) {  // ending with the button still held: the stroke so far is kept too
         strokeOpen_ = false;
@@ -124,7 +127,11 @@ void DrawingHistory::flush() {
 // the oil effect lets events run while it paints, so a commit waits until
 // the outermost drawing action has ended. Fingers on the canvas are one
 // step together: it opens when the first lands and is cut when the last
-// lifts, and a mouse press or release in between cuts nothing.
+// lifts, and a mouse press or release in between cuts nothing. Another
+// change (an open, a new page, undo, redo, a tool) cuts the fingers' step
+// too, and fingers still down hold none from then on until one of them
+// paints again: a story begun or taken up there never had them down, and
+// cuts its mouse strokes one by one.
 void DrawingHistory::heard(const ActionCall& call) {
     if (!history_) return;  // before the window's first reset
     const bool began = call.stage == ActionCall::Stage::Began;
@@ -133,36 +140,40 @@ void DrawingHistory::heard(const ActionCall& call) {
         if (!began) {
             if (call.name == "FingerUp" && (fingers_ & finger) != 0) {
                 fingers_ &= ~finger;
-                if (fingers_ == 0 && strokeOpen_) {
+                if (fingers_ == 0 && fingersHold_ && strokeOpen_) {
                     strokeOpen_ = false;
                     commit();
                 }
+                fingersHold_ = fingersHold_ && fingers_ != 0;
             }
         } else if (call.name == "FingerDown") {
             fingers_ |= finger;
-            strokeOpen_ = true;
+            strokeOpen_ = fingersHold_ = true;
         } else if (call.name == "FingerMove" && (fingers_ & finger) != 0) {
-            strokeOpen_ = true;  // still down after a change cut the step: a new one begins
+            strokeOpen_ = fingersHold_ = true;  // still down after a change cut the step: a new one begins
         }
         return;
     }
     if (IsCanvas(call.name)) {
         if (call.name == "PenUp") {
-            if (!began && strokeOpen_ && fingers_ == 0) {
+            if (!began && strokeOpen_ && !fingersHold_) {
                 strokeOpen_ = false;
                 commit();
             }
         } else if (began && call.effect == Effect::Drawing && (call.name == "PenDown" || call.args[0] != 0)) {
-            if (call.name == "PenDown" && strokeOpen_ && fingers_ == 0) commit();
+            if (call.name == "PenDown" && strokeOpen_ && !fingersHold_) commit();
             strokeOpen_ = true;
         }
         return;
     }
     if (call.effect != Effect::Drawing) return;
     if (began) {
-        if (strokeOpen_ && running_ == 0) {  // a stroke still held ends before the new change
-            strokeOpen_ = false;
-            commit();
+        if (running_ == 0) {  // a stroke still held ends before the new change
+            fingersHold_ = false;
+            if (strokeOpen_) {
+                strokeOpen_ = false;
+                commit();
+            }
         }
         ++running_;
     } else {
@@ -197,11 +208,13 @@ void DrawingHistory::restore(const std::optional<StepInfo>& info) {
 void DrawingHistory::Undo() {
     if (!history_ || running_ > 0) return;  // never in the middle of the oil effect
     strokeOpen_ = false;                    // a stroke still held is committed by the undo, and is what goes
+    fingersHold_ = false;
     restore(history_->undo(painting_.canvas));
 }
 
 void DrawingHistory::Redo() {
     if (!history_ || running_ > 0) return;
+    fingersHold_ = false;
     if (strokeOpen_) {  // painting since the last undo ends the redo steps, as any new change does
         strokeOpen_ = false;
         commit();

@@ -55,6 +55,10 @@ public:
     // there, if there is a sound one of the canvas's size. An empty folder
     // keeps nothing. True when a kept drawing was shown.
     bool keepIn(const QString& folder);
+    // Fingers still down hold the step open no longer, as after a change
+    // that cut it: where a story is taken up again, the change it was left
+    // at having cut the step in the window that recorded it.
+    void letFingersGo();
     // Ends a stroke still held and writes a waiting change now (at exit).
     void flush();
     // The drawing cannot be kept this run (no state folder, another copy
@@ -106,6 +110,7 @@ private:
     std::unique_ptr<KeptDrawingWriter> keeper_;
     bool strokeOpen_ = false;  // a canvas press not yet committed
     unsigned fingers_ = 0;     // the fingers down on the canvas, one bit each
+    bool fingersHold_ = false;  // they hold the step open: a mouse press or release cuts nothing
     int running_ = 0;          // drawing actions begun and not yet ended (the oil effect waits with events running)
     bool cannotKeep_ = false;  // nothing is kept this run, whatever happens
     std::size_t cuts_ = 0;     // see cuts()

@@ -216,8 +216,8 @@ int main(int argc, char** argv) {
     const QString stateFolder = KeptDrawingFolder(&keepTrouble);
     const StateFolderLock stateLock(stateFolder);
     const QString keptFolder = stateLock.heldByAnother() ? QString() : stateFolder;
-    SessionRecorder recorder(window, keptFolder);
-    FilmPart film(window, recorder);
+    SessionRecorder recorder(window.storyWindow(), keptFolder);
+    FilmPart film(window.storyWindow(), recorder);
     film.applyTexts(window.language);  // its tool tips in the child's language
     if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
     // Every drawing replaced from now on goes into the child's gallery.
     GalleryFolder gallery(GalleryFolder::DefaultFolder());
     window.services.gallery = &gallery;
-    GalleryKeeper keeper(window, recorder, keptFolder);
+    GalleryKeeper keeper(window.storyWindow(), recorder, keptFolder);
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing, without asking;
     // drawings held in memory are written wherever a folder takes them.

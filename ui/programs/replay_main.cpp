@@ -24,7 +24,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "ui/story/replay_run.h"
+#include "ui/programs/replay_run.h"
 
 using namespace pintaloo;
 

@@ -10,13 +10,12 @@
 #include <QMouseEvent>
 #include <QStandardPaths>
 
+#include "ui/actions/action_hub.h"
 #include "ui/actions/box.h"
-#include "ui/window/main_window.h"
+#include "ui/platform/services.h"
 #include "ui/story/story_player.h"
-#include "ui/parts/canvas_part.h"
-#include "ui/parts/canvas_view.h"
+#include "ui/story/story_window.h"
 #include "ui/words/texts.h"
-#include "ui/parts/drawing_files.h"
 #include "engine/recording/film_timing.h"
 #include "ui/art/art_store.h"
 #include "ui/files/gallery_folder.h"
@@ -29,15 +28,15 @@ QPixmap Face(const char* name) { return ArtStore::instance().pixmap(QString::fro
 
 }  // namespace
 
-FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
+FilmPart::FilmPart(StoryWindow& w, const SessionRecorder& recorder)
     : w_(w), recorder_(recorder), alive_(std::make_shared<FilmPart*>(this)) {
-    filmButton_ = new Box(&w, QStringLiteral("bFilm"), {392, 20, 49, 49});
+    filmButton_ = new Box(&w.widget(), QStringLiteral("bFilm"), {392, 20, 49, 49});
     filmButton_->setHandCursor(true);
-    const QRect canvas = w.canvasPart().placeOnWindow();
-    screen_ = new Box(&w, QStringLiteral("pctFilm"), canvas);
+    const QRect canvas = w.canvasPlace();
+    screen_ = new Box(&w.widget(), QStringLiteral("pctFilm"), canvas);
     screen_->hide();
     saveButton_ =
-        new Box(&w, QStringLiteral("bSaveFilm"), {canvas.right() - 49 - 10, canvas.bottom() - 49 - 10, 49, 49});
+        new Box(&w.widget(), QStringLiteral("bSaveFilm"), {canvas.right() - 49 - 10, canvas.bottom() - 49 - 10, 49, 49});
     saveButton_->setPicture(Face(":/art/ui/film_save.svg"));
     saveButton_->setHandCursor(true);
     saveButton_->hide();
@@ -47,17 +46,17 @@ FilmPart::FilmPart(MainWindow& w, const SessionRecorder& recorder)
     // The rows are the window's (window_actions.cpp); the members are ours.
     // The hub may outlive this part: a call after it is gone does nothing.
     const auto plug = [&w, alive = std::weak_ptr<FilmPart*>(alive_)](const char* name, void (FilmPart::*m)()) {
-        w.actions.plug(name, [alive, m](const ActionHub::Args&) {
+        w.actions().plug(name, [alive, m](const ActionHub::Args&) {
             if (const auto self = alive.lock()) ((*self)->*m)();
         });
     };
     plug("PlayFilm", &FilmPart::PlayFilm);
     plug("StopFilm", &FilmPart::StopFilm);
     plug("SaveFilm", &FilmPart::SaveFilm);
-    w.actions.bind(*filmButton_, BoxEvent::Click, "PlayFilm");
-    w.actions.bind(*saveButton_, BoxEvent::Click, "SaveFilm");
+    w.actions().bind(*filmButton_, BoxEvent::Click, "PlayFilm");
+    w.actions().bind(*saveButton_, BoxEvent::Click, "SaveFilm");
     // The button wakes up with the first thing drawn.
-    w.actions.addObserver([alive = std::weak_ptr<FilmPart*>(alive_)](const ActionCall& c) {
+    w.actions().addObserver([alive = std::weak_ptr<FilmPart*>(alive_)](const ActionCall& c) {
         if (const auto self = alive.lock(); self && c.stage == ActionCall::Stage::Ended)
             (*self)->showFace((*self)->hot_);
     });
@@ -94,7 +93,7 @@ std::int64_t FilmPart::now() const { return workClock ? workClock() : steady_.el
 void FilmPart::PlayFilm() {
     if (playing() || !recorder_.hasStory()) return;
     dismissSave();
-    auto player = std::make_unique<StoryPlayer>(recorder_.story());
+    auto player = std::make_unique<StoryPlayer>(recorder_.story(), w_);
     if (!player->begin()) return;  // the start picture is gone: there is nothing true to show
     FilmClock clock;
     clock.framesPerSecond = kFramesPerSecond;
@@ -179,15 +178,15 @@ void FilmPart::StopFilm() {
 
 void FilmPart::SaveFilm() {
     const Story story = recorder_.story();
-    if (saving_ || !StoryPlayer::ShowsSomething(story) || !w_.services.dialog) return;
+    if (saving_ || !StoryPlayer::ShowsSomething(story) || !w_.fileDialog()) return;
     const bool wasRunning = timer_.isActive();
     timer_.stop();
     // The dialog's own presses must reach it, and the film waits meanwhile.
     saving_ = true;
-    const Language language = w_.language;
+    const Language language = w_.language();
     const QString name = proposedName();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    std::optional<QString> chosen = w_.services.dialog->saveFileName(
+    std::optional<QString> chosen = w_.fileDialog()->saveFileName(
         Text(TextId::SaveFilm, language), QDir(folder).filePath(name + QStringLiteral(".webp")),
         Text(TextId::FilterFilm, language) + QStringLiteral(" (*.webp)"));
     if (chosen && !chosen->isEmpty()) {
@@ -197,16 +196,13 @@ void FilmPart::SaveFilm() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         FilmError why;
         bool cut = false;
-        const bool ok = MakeStoryFilm(story, path, &why, FilmBudget{kSaveWorkMs, workClock}, &cut);
+        const bool ok = MakeStoryFilm(w_, story, path, &why, FilmBudget{kSaveWorkMs, workClock}, &cut);
         QApplication::restoreOverrideCursor();
-        if (w_.services.messages) {
-            if (!ok)
-                w_.services.messages->tell(
-                    Text(TextId::FilmNotSavedTitle, language),
+        if (!ok)
+            w_.tell(Text(TextId::FilmNotSavedTitle, language),
                     Text(TextId::FilmNotSaved, language).arg(QDir::toNativeSeparators(path), why.say(language)));
-            else if (cut)
-                w_.services.messages->tell(Text(TextId::FilmSavedTitle, language), Text(TextId::FilmCutShort, language));
-        }
+        else if (cut)
+            w_.tell(Text(TextId::FilmSavedTitle, language), Text(TextId::FilmCutShort, language));
     }
     saving_ = false;
     if (wasRunning && playing()) timer_.start();
@@ -216,10 +212,9 @@ void FilmPart::SaveFilm() {
 // it under, else the gallery's file it was opened from, else the dated name
 // the gallery gives it when it is filed (a film found beside its drawing).
 QString FilmPart::proposedName() const {
-    const DrawingFiles& files = w_.files();
-    for (const QString& path : {files.dialogFileName, files.lastOpened})
+    for (const QString& path : {w_.lastDialogPath(), w_.openedPicture()})
         if (const QString name = QFileInfo(path).completeBaseName(); !name.isEmpty()) return name;
-    return QFileInfo(GalleryFolder::DatedName(QDateTime::currentDateTime(), w_.language)).completeBaseName();
+    return QFileInfo(GalleryFolder::DatedName(QDateTime::currentDateTime(), w_.language())).completeBaseName();
 }
 
 // The press's own place on the screen, so it counts however it comes: to

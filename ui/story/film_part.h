@@ -24,7 +24,7 @@
 // to, and the parent is told.
 //
 // Wiring (after the recorder):
-//   FilmPart film(window, recorder);       // bFilm in the title strip; actions PlayFilm, StopFilm, SaveFilm
+//   FilmPart film(window.storyWindow(), recorder);       // bFilm in the title strip; actions PlayFilm, StopFilm, SaveFilm
 //   film.applyTexts(window.language);      // tool tips in the child's language
 #include <QElapsedTimer>
 #include <QObject>
@@ -43,7 +43,7 @@ class QMouseEvent;
 namespace pintaloo {
 
 class Box;
-class MainWindow;
+class StoryWindow;
 class StoryPlayer;
 
 class FilmPart : public QObject {
@@ -59,7 +59,7 @@ public:
     static constexpr std::int64_t kPlayWorkMs = 30000;
     static constexpr std::int64_t kSaveWorkMs = 15000;
 
-    FilmPart(MainWindow& w, const SessionRecorder& recorder);
+    FilmPart(StoryWindow& w, const SessionRecorder& recorder);
     ~FilmPart() override;
 
     void PlayFilm();
@@ -89,7 +89,7 @@ private:
     void dismissSave();     // the press after the end: the button goes, and the press with it
     QString proposedName() const;
 
-    MainWindow& w_;
+    StoryWindow& w_;
     const SessionRecorder& recorder_;
     Box* filmButton_ = nullptr;  // "bFilm", in the title strip
     Box* saveButton_ = nullptr;  // "bSaveFilm", shown on the screen while a film plays

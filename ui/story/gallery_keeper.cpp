@@ -22,7 +22,7 @@
 #include "ui/platform/gallery_port.h"
 #include "ui/platform/services.h"
 #include "ui/story/session_recorder.h"
-#include "ui/window/main_window.h"
+#include "ui/story/story_window.h"
 #include "ui/words/texts.h"
 
 namespace pintaloo {
@@ -61,9 +61,9 @@ bool OneColour(const Surface& s) {
 }  // namespace
 
 struct GalleryKeeper::State {
-    State(MainWindow& window, SessionRecorder& r, const QString& folder) : w(window), recorder(r), stateFolder(folder) {}
+    State(StoryWindow& window, SessionRecorder& r, const QString& folder) : w(window), recorder(r), stateFolder(folder) {}
 
-    MainWindow& w;
+    StoryWindow& w;
     SessionRecorder& recorder;
     QString stateFolder;
     std::deque<quint64> known;  // pages put on the page or filed, newest last
@@ -104,13 +104,13 @@ struct GalleryKeeper::State {
     bool isKnown(quint64 h) const { return std::find(known.begin(), known.end(), h) != known.end(); }
 
     void hear(const ActionCall& c) {
-        if (!c.replacesDrawing || !w.services.gallery) return;
+        if (!c.replacesDrawing || !w.gallery()) return;
         if (c.stage == ActionCall::Stage::Began) {
             if (depth++ == 0) take();
             return;
         }
         if (depth == 0 || --depth != 0) return;
-        const quint64 after = PageHash(w.canvas);
+        const quint64 after = PageHash(w.canvas());
         if (after != before && taken) file(*taken);
         taken.reset();
         if (after != before) remember(after);
@@ -119,10 +119,10 @@ struct GalleryKeeper::State {
     // The drawing and its story as they are before the page changes.
     void take() {
         taken.reset();
-        before = PageHash(w.canvas);
-        if (isKnown(before) || OneColour(w.canvas)) return;
+        before = PageHash(w.canvas());
+        if (isKnown(before) || OneColour(w.canvas())) return;
         Taken t;
-        t.image = DrawingFiles::CanvasImage(w.canvas);
+        t.image = DrawingFiles::CanvasImage(w.canvas());
         t.hash = before;
         recorder.sync();
         // A story whose pictures cannot be read leaves the drawing to be filed without one.
@@ -132,7 +132,7 @@ struct GalleryKeeper::State {
 
     void file(const Taken& t) {
         const std::string story = t.story.value_or(std::string());
-        const GalleryFiling filed = w.services.gallery->file(t.image, story, t.pictures, w.language);
+        const GalleryFiling filed = w.gallery()->file(t.image, story, t.pictures, w.language());
         if (!filed.path.isEmpty()) {
             remember(t.hash);
             fileUnfiled();
@@ -143,19 +143,19 @@ struct GalleryKeeper::State {
         // Nowhere on the disk would take it: it waits in memory, and the
         // parent learns that Save takes it out. Memory holds a few dozen:
         // the oldest let go for it is said every time, so Save comes soon.
-        if (kept.isEmpty() && w.services.gallery->hold(png) && w.services.messages)
-            w.services.messages->tell(Text(TextId::GalleryNotKeptTitle, w.language),
-                                      Text(TextId::HeldLetGo, w.language).arg(w.services.gallery->heldCount()));
+        if (kept.isEmpty() && w.gallery()->hold(png))
+            w.tell(Text(TextId::GalleryNotKeptTitle, w.language()),
+                   Text(TextId::HeldLetGo, w.language()).arg(w.gallery()->heldCount()));
         if (!png.isEmpty()) remember(t.hash);
         bool& said = kept.isEmpty() ? toldHeld : told;
-        if (said || !w.services.messages) return;
+        if (said) return;
         said = true;  // once a run: the next drawing meets the same folders
-        const QString gallery = QDir::toNativeSeparators(w.services.gallery->folder());
-        w.services.messages->tell(
-            Text(TextId::GalleryNotKeptTitle, w.language),
-            kept.isEmpty() ? Text(TextId::GalleryHeld, w.language).arg(gallery, filed.why)
-                           : Text(TextId::GalleryNotKept, w.language)
-                                 .arg(gallery, filed.why, QDir::toNativeSeparators(QFileInfo(kept).absolutePath())));
+        const QString gallery = QDir::toNativeSeparators(w.gallery()->folder());
+        const Language l = w.language();
+        w.tell(Text(TextId::GalleryNotKeptTitle, l),
+               kept.isEmpty() ? Text(TextId::GalleryHeld, l).arg(gallery, filed.why)
+                              : Text(TextId::GalleryNotKept, l)
+                                    .arg(gallery, filed.why, QDir::toNativeSeparators(QFileInfo(kept).absolutePath())));
     }
 
     // Drawings the state folder kept while the gallery refused go into it
@@ -168,7 +168,7 @@ struct GalleryKeeper::State {
     // kUnfiledTime: a folder filled by someone else costs the child a
     // moment, and what is left waits for the next drawing filed.
     void fileUnfiled() {
-        w.services.gallery->fileHeld({}, w.language);
+        w.gallery()->fileHeld({}, w.language());
         if (stateFolder.isEmpty()) return;
         const QDir dir(QDir(stateFolder).filePath(QLatin1String(kUnfiledFolder)));
         if (!dir.exists()) return;
@@ -191,8 +191,8 @@ struct GalleryKeeper::State {
             const PngStory story = ReadPngStory(png);
             const bool withStory = story.found && story.refusal == PngStoryRefusal::None;
             const GalleryFiling filed =
-                w.services.gallery->file(decoded.image, withStory ? story.text : std::string(),
-                                         withStory ? story.pictures : std::vector<StoryPicture>{}, w.language);
+                w.gallery()->file(decoded.image, withStory ? story.text : std::string(),
+                                  withStory ? story.pictures : std::vector<StoryPicture>{}, w.language());
             if (filed.path.isEmpty()) return;  // refusing again: the rest wait for the next time
             QFile::remove(path);
         }
@@ -216,10 +216,10 @@ struct GalleryKeeper::State {
     }
 };
 
-GalleryKeeper::GalleryKeeper(MainWindow& window, SessionRecorder& recorder, const QString& stateFolder)
+GalleryKeeper::GalleryKeeper(StoryWindow& window, SessionRecorder& recorder, const QString& stateFolder)
     : state_(std::make_shared<State>(window, recorder, stateFolder)) {
     state_->load();
-    window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
+    window.actions().addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
         if (const auto s = weak.lock()) s->hear(c);
     });
 }
@@ -228,14 +228,14 @@ GalleryKeeper::~GalleryKeeper() = default;
 
 int GalleryKeeper::keepHeldAtSessionEnd() {
     const State& s = *state_;
-    GalleryPort* const gallery = s.w.services.gallery;
+    GalleryPort* const gallery = s.w.gallery();
     if (!gallery || gallery->heldCount() == 0) return 0;
     QStringList places{QString()};  // the gallery itself
     if (!s.stateFolder.isEmpty()) places << QDir(s.stateFolder).filePath(QLatin1String(kUnfiledFolder));
     places << QDir::homePath();
     for (const QString& place : places) {
         const int before = gallery->heldCount();
-        if (gallery->fileHeld(place, s.w.language) == before) continue;
+        if (gallery->fileHeld(place, s.w.language()) == before) continue;
         // No one is left to tell on the screen; the session's log says where.
         qWarning("pintaloo: %d drawings no folder would take were saved in %s", before - gallery->heldCount(),
                  qUtf8Printable(place.isEmpty() ? gallery->folder() : place));

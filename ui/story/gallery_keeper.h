@@ -23,7 +23,7 @@
 
 namespace pintaloo {
 
-class MainWindow;
+class StoryWindow;
 class SessionRecorder;
 
 class GalleryKeeper {
@@ -31,10 +31,10 @@ public:
     static constexpr int kMaxUnfiled = 50;
     static constexpr const char* kUnfiledFolder = "unfiled";
 
-    // Files into window.services.gallery (none: the keeper does nothing).
+    // Files into the window's gallery (none: the keeper does nothing).
     // `stateFolder` keeps what was filed and what could not be (empty:
     // remembered in memory only).
-    GalleryKeeper(MainWindow& window, SessionRecorder& recorder, const QString& stateFolder);
+    GalleryKeeper(StoryWindow& window, SessionRecorder& recorder, const QString& stateFolder);
     ~GalleryKeeper();
     GalleryKeeper(const GalleryKeeper&) = delete;
     GalleryKeeper& operator=(const GalleryKeeper&) = delete;

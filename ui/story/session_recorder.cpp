@@ -18,7 +18,6 @@
 #include "ui/actions/action_hub.h"
 #include "ui/art/art_store.h"
 #include "ui/parts/drawing_history.h"
-#include "ui/window/main_window.h"
 #include "ui/files/kept_files.h"
 #include "ui/files/picture_reader.h"
 #include "ui/files/png_story.h"
@@ -26,9 +25,8 @@
 #include "ui/files/recording_file.h"
 #include "ui/platform/services.h"
 #include "ui/story/story_file.h"
-#include "ui/parts/canvas_part.h"
+#include "ui/story/story_window.h"
 #include "ui/parts/drawing_files.h"
-#include "ui/parts/page_picker.h"
 #include "ui/files/picture_writer.h"
 #include "engine/recording/recording_reader.h"
 #include "engine/recording/recording_writer.h"
@@ -126,16 +124,13 @@ QString StoryBeside(const QString& picture) {
 }
 
 struct SessionRecorder::State final : FileDialogPort {
-    State(MainWindow& window, const QString& dir)
-        : w(window),
-          folder(dir),
-          file(dir.isEmpty() ? QString() : QDir(dir).filePath(QLatin1String(kFileName))),
-          inner(window.services.dialog) {}
+    State(StoryWindow& window, const QString& dir)
+        : w(window), folder(dir), file(dir.isEmpty() ? QString() : QDir(dir).filePath(QLatin1String(kFileName))) {}
 
-    MainWindow& w;
+    StoryWindow& w;
     QString folder;
     RecordingFile file;
-    FileDialogPort* inner;
+    FileDialogPort* inner = nullptr;  // the dialog the recorder listens in front of
     std::function<std::int64_t()>* clock = nullptr;
     RecordingWriter writer;
     // The story is held as the text of its file, not as calls: a move costs
@@ -218,8 +213,8 @@ struct SessionRecorder::State final : FileDialogPort {
         text = writer.take();
         hasCalls = false;
         lastSeed.reset();
-        undoFloor = w.drawingHistory().undoCount();
-        redoFloor = w.drawingHistory().redoCount();
+        undoFloor = w.history().undoCount();
+        redoFloor = w.history().redoCount();
         file.restart(text);
     }
 
@@ -241,10 +236,10 @@ struct SessionRecorder::State final : FileDialogPort {
     // The editor state, then the painters' memory of the stroke: the
     // pointer may still be held (an undo key pressed mid-stroke).
     std::vector<double> stateNumbers() const {
-        std::vector<double> numbers = EditorStateNumbers(w.state);
-        const StrokePainter::Memory m = w.stroke().memory();
-        numbers.insert(numbers.end(), {m.hasPoint ? 1.0 : 0.0, double(m.x), double(m.y),
-                                       double(w.canvas.positionX()), double(w.canvas.positionY())});
+        std::vector<double> numbers = EditorStateNumbers(w.editorState());
+        const StrokePlace m = w.strokePlace();
+        numbers.insert(numbers.end(),
+                       {m.hasPoint ? 1.0 : 0.0, double(m.x), double(m.y), double(m.drawX), double(m.drawY)});
         return numbers;
     }
 
@@ -260,7 +255,7 @@ struct SessionRecorder::State final : FileDialogPort {
     // have turned the pen the other way before it was left).
     void keepNumbers(std::int64_t atMs, const char* word, std::vector<double> numbers, std::uint32_t seed) {
         keep({atMs, word, std::move(numbers), {}});
-        const bool erases = w.canvasPart().penErases();
+        const bool erases = w.penErases();
         if (erases || word == std::string_view(kChoicesWord)) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
         if (seed != lastSeed) {
             keep({atMs, kSeedWord, {double(seed)}, {}});
@@ -271,9 +266,9 @@ struct SessionRecorder::State final : FileDialogPort {
     // The editor state as the story's `state` line: what a start at a
     // picture needs so later strokes come out as they did.
     void keepState(std::int64_t atMs) {
-        keepNumbers(atMs, kStateWord, stateNumbers(), w.random.seed());
-        undoFloor = w.drawingHistory().undoCount();
-        redoFloor = w.drawingHistory().redoCount();
+        keepNumbers(atMs, kStateWord, stateNumbers(), w.randomSeed());
+        undoFloor = w.history().undoCount();
+        redoFloor = w.history().redoCount();
     }
 
     // The names of the pictures the left stories hold, which the pruning of
@@ -311,8 +306,8 @@ struct SessionRecorder::State final : FileDialogPort {
     // tools as the child chose them in the other drawing), said by a
     // `choices` line that leaves undo as it was.
     bool takeUp(std::chrono::steady_clock::time_point t) {
-        if (earlier.empty() || earlier.back().undoAt != w.drawingHistory().undoCount() ||
-            earlier.back().page != PageHash(w.canvas))
+        if (earlier.empty() || earlier.back().undoAt != w.history().undoCount() ||
+            earlier.back().page != PageHash(w.canvas()))
             return false;
         Left back = std::move(earlier.back());
         earlier.pop_back();
@@ -323,12 +318,12 @@ struct SessionRecorder::State final : FileDialogPort {
         lastSeed = back.lastSeed;
         undoFloor = back.undoFloor;
         // Coming back, whatever lies on the redo stack now was never this story's.
-        redoFloor = w.drawingHistory().redoCount();
+        redoFloor = w.history().redoCount();
         // The clock goes on from where the story was left.
         began = t - std::chrono::milliseconds(back.lastAt);
         if (clock && *clock) clockBase = (*clock)() - back.lastAt;
         file.restart(text);
-        keepNumbers(back.lastAt, kChoicesWord, stateNumbers(), w.random.seed());
+        keepNumbers(back.lastAt, kChoicesWord, stateNumbers(), w.randomSeed());
         takeLines();
         return true;
     }
@@ -350,7 +345,7 @@ struct SessionRecorder::State final : FileDialogPort {
     // state: for an undo or redo the story could not play.
     bool restartHere(std::chrono::steady_clock::time_point t) {
         const QString dir = pictureFolder();
-        const QString kept = dir.isEmpty() ? QString() : KeepCanvas(w.canvas, dir, leftPictures());
+        const QString kept = dir.isEmpty() ? QString() : KeepCanvas(w.canvas(), dir, leftPictures());
         if (kept.isEmpty()) return false;
         RecordingStart where;
         where.kind = RecordingStart::Kind::Picture;
@@ -364,7 +359,7 @@ struct SessionRecorder::State final : FileDialogPort {
     void hear(const ActionCall& c) {
         // The history hears each call first: a cut it made since the last
         // call ended was made as this one began.
-        const std::size_t cuts = w.drawingHistory().cuts(), cutsBefore = cutsSeen;
+        const std::size_t cuts = w.history().cuts(), cutsBefore = cutsSeen;
         if (c.stage == ActionCall::Stage::Ended) cutsSeen = cuts;
         // What is heard and what kept is the action table's to say (its
         // effect and story role); the story names actions by their aliases.
@@ -372,34 +367,34 @@ struct SessionRecorder::State final : FileDialogPort {
         if (c.effect != Effect::Drawing && c.story == StoryRole::Left) return;
         // A move without the left button only carries the stamp outline
         // about; the pointer resting over the page would fill the story.
-        if (c.alias == kCanvasMoveName && (c.args.empty() || c.args[0] != 1)) return;
+        if (c.alias == kPenMoveCall && (c.args.empty() || c.args[0] != 1)) return;
         if (c.stage == ActionCall::Stage::Began) {
             Pending p;
             p.name = c.alias;
             p.args = c.args;
             p.atMs = now(c.time);
-            p.redoBefore = w.drawingHistory().redoCount();
-            p.undoBefore = w.drawingHistory().undoCount();
+            p.redoBefore = w.history().redoCount();
+            p.undoBefore = w.history().undoCount();
             p.cut = cuts != cutsBefore;
             p.role = c.story;
             p.begun = begun;
             if (c.replacesDrawing || c.story == StoryRole::Undoes || c.story == StoryRole::Redoes)
-                p.pageBefore = PageHash(w.canvas);
+                p.pageBefore = PageHash(w.canvas());
             if (c.replacesDrawing) {
                 p.stateBefore = stateNumbers();
-                p.seedBefore = w.random.seed();
+                p.seedBefore = w.randomSeed();
             }
             if (c.story == StoryRole::OpensPicture)
                 for (Pending& outer : running) outer.innerOpen = outer.innerOpen || outer.role == StoryRole::OpensPicture;
             // Every action that paints, except the moves inside a stroke,
             // notes where the random numbers stand.
-            if (c.effect == Effect::Drawing && c.alias != kCanvasMoveName && c.alias != "FingerMove")
-                p.seed = w.random.seed();
+            if (c.effect == Effect::Drawing && c.alias != kPenMoveCall && c.alias != "FingerMove")
+                p.seed = w.randomSeed();
             if (c.story == StoryRole::SavesPicture) saved.reset();
             // What the window opened is asked for when the call ends: an
             // open that never reached the dialog (a gallery pick with no
             // gallery) must not find the picture an earlier open left there.
-            if (c.story == StoryRole::OpensPicture) w.files().lastOpened.clear();
+            if (c.story == StoryRole::OpensPicture) w.forgetOpenedPicture();
             running.push_back(std::move(p));
             return;
         }
@@ -412,7 +407,7 @@ struct SessionRecorder::State final : FileDialogPort {
             if (saved && !saved->isEmpty()) keepBeside(ChooseSaveTarget(*saved).path, c.time);
             return;
         }
-        const DrawingHistory& history = w.drawingHistory();
+        const DrawingHistory& history = w.history();
         // Undo past the story's start, or redo of a step undone before it,
         // gives a drawing the story never held: the story of the drawing it
         // came back to goes on, or it begins again there.
@@ -445,12 +440,12 @@ struct SessionRecorder::State final : FileDialogPort {
             f.atMs = 0;
             return f;
         };
-        if (c.replacesDrawing && c.story != StoryRole::OpensPicture && PageHash(w.canvas) != p.pageBefore) {
+        if (c.replacesDrawing && c.story != StoryRole::OpensPicture && PageHash(w.canvas()) != p.pageBefore) {
             leaveForNew(p, c.time);
             beginNew(p, c.time);
             keepSeed(p);
             keep({0, p.name, p.args, {}});
-            hasCalls = !OneColour(w.canvas);  // a new blank page has no film yet
+            hasCalls = !OneColour(w.canvas());  // a new blank page has no film yet
             takeLines();
             return;
         }
@@ -461,7 +456,7 @@ struct SessionRecorder::State final : FileDialogPort {
             // Kept, though, when it ended a stroke held across it (a finger
             // or the button still down): the replay's open, given no
             // picture, is cancelled too and cuts the same undo step.
-            const QString opened = w.files().lastOpened;
+            const QString opened = w.openedPicture();
             if (opened.isEmpty()) {
                 if (!p.cut) return;
                 keepSeed(p);
@@ -524,10 +519,10 @@ struct SessionRecorder::State final : FileDialogPort {
             why = WriteFileSafely(picture, AddStoryToPng(png, *story, pictures), &trouble, 0644) ? QString()
                                                                                                : trouble.text();
         }
-        if (!why.isEmpty() && w.services.messages)
-            w.services.messages->tell(Text(TextId::StoryNotKeptTitle, w.language),
-                                      Text(TextId::StoryNotKept, w.language)
-                                          .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(picture), why));
+        if (!why.isEmpty())
+            w.tell(Text(TextId::StoryNotKeptTitle, w.language()),
+                   Text(TextId::StoryNotKept, w.language())
+                       .arg(QDir::toNativeSeparators(picture), QDir::toNativeSeparators(picture), why));
     }
 
     // An opened picture with a story beside it: that story goes on from
@@ -541,7 +536,7 @@ struct SessionRecorder::State final : FileDialogPort {
         const QByteArray bytes = ReadPictureFile(picture, &refusal);
         const PngStory inside = ReadPngStory(bytes);
         if (inside.found) return inside.refusal == PngStoryRefusal::None && adoptInside(inside, picture, p, t);
-        return adopt(ReadStoryFile(StoryBeside(picture), w.actions, w.files().openTimeLimit), picture, p, t);
+        return adopt(ReadStoryFile(StoryBeside(picture), w.actions(), w.openTimeLimit()), picture, p, t);
     }
 
     // The story's pictures are put in a private folder of their own, the
@@ -553,7 +548,7 @@ struct SessionRecorder::State final : FileDialogPort {
         if (!unpacked.isValid()) return false;
         for (const StoryPicture& sp : inside.pictures)
             if (!WriteFileSafely(unpacked.filePath(QString::fromStdString(sp.name)), sp.bytes)) return false;
-        StoryFile read = CheckStory(inside.text, unpacked.path(), w.actions, w.files().openTimeLimit);
+        StoryFile read = CheckStory(inside.text, unpacked.path(), w.actions(), w.openTimeLimit());
         if (read.refusal != StoryRefusal::None) return false;
         const QString dir = pictureFolder();
         const auto rehome = [&](std::string& path) {
@@ -609,12 +604,12 @@ struct SessionRecorder::State final : FileDialogPort {
     }
 };
 
-SessionRecorder::SessionRecorder(MainWindow& window, const QString& folder)
+SessionRecorder::SessionRecorder(StoryWindow& window, const QString& folder)
     : state_(std::make_shared<State>(window, folder)) {
     state_->clock = &clock;
     state_->begin({}, std::chrono::steady_clock::now());
-    window.services.dialog = state_.get();
-    window.actions.addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
+    state_->inner = window.listenToFileDialog(*state_);
+    window.actions().addObserver([weak = std::weak_ptr<State>(state_)](const ActionCall& c) {
         if (const auto s = weak.lock()) s->hear(c);
     });
 }
@@ -637,7 +632,7 @@ bool SessionRecorder::restartHere() { return state_->restartHere(std::chrono::st
 
 SessionRecorder::~SessionRecorder() {
     sync();
-    if (state_->w.services.dialog == state_.get()) state_->w.services.dialog = state_->inner;
+    state_->w.stopListeningToFileDialog(*state_, state_->inner);
 }
 
 Story SessionRecorder::story() const { return state_->current(); }
@@ -664,16 +659,14 @@ bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into) {
     return SetEditorStateNumbers(std::vector<double>(numbers.begin(), cut), into ? *into : scratch);
 }
 
-bool BeginWithState(MainWindow& w, const std::vector<double>& numbers, bool undoBegins) {
-    EditorState state = w.state;
+bool BeginWithState(StoryWindow& w, const std::vector<double>& numbers, bool undoBegins) {
+    EditorState state = w.editorState();
     if (!StateNumbersFit(numbers, &state)) return false;
     const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
     const std::vector<double> stroke(cut, numbers.end());
-    w.state = state;
-    w.stroke().setMemory({stroke[0] == 1, std::int16_t(stroke[1]), std::int16_t(stroke[2])});
-    w.canvas.moveTo(int(stroke[3]), int(stroke[4]));
-    w.pagePicker().ShowPickerPage();
-    if (undoBegins) w.drawingHistory().restart();
+    w.takeState(state, {stroke[0] == 1, std::int16_t(stroke[1]), std::int16_t(stroke[2]), int(stroke[3]),
+                        int(stroke[4])});
+    if (undoBegins) w.beginUndoHere();
     return true;
 }
 

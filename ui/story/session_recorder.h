@@ -44,7 +44,7 @@
 // are still read when the picture holds none.
 //
 // Wiring (after the window's dialog port is set):
-//   SessionRecorder recorder(window, KeptDrawingFolder());   // writes drawing.rec there
+//   SessionRecorder recorder(window.storyWindow(), KeptDrawingFolder());   // writes drawing.rec there
 //   ... recorder.story() for the film; recorder.sync() before copying the file.
 #include <QString>
 #include <cstdint>
@@ -59,7 +59,7 @@
 
 namespace pintaloo {
 
-class MainWindow;
+class StoryWindow;
 struct EditorState;
 
 inline constexpr const char* kStoryExtension = ".pintaloo-story";
@@ -83,7 +83,7 @@ public:
 
     // Begins a blank story in `folder` (empty: kept in memory only) and
     // puts itself between the window and its file dialog.
-    SessionRecorder(MainWindow& window, const QString& folder);
+    SessionRecorder(StoryWindow& window, const QString& folder);
     ~SessionRecorder();
     SessionRecorder(const SessionRecorder&) = delete;
     SessionRecorder& operator=(const SessionRecorder&) = delete;
@@ -120,7 +120,7 @@ private:
 // Carries out a story's `state` line: the editor state it gives, and undo
 // beginning there (a `choices` line: undo going on as it was). False,
 // changing nothing, for numbers that do not fit.
-bool BeginWithState(MainWindow& w, const std::vector<double>& numbers, bool undoBegins = true);
+bool BeginWithState(StoryWindow& w, const std::vector<double>& numbers, bool undoBegins = true);
 // Whether a `state` line's numbers are ones BeginWithState takes; sets them
 // on `into` when given. Checks a story read from a file without a window.
 bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);

@@ -10,16 +10,16 @@
 
 namespace pintaloo {
 
-class MainWindow;
+class StoryWindow;
 
 // Whether `path` opens as a picture on the window's page; the reason otherwise.
-bool StartPictureOpens(const MainWindow& window, const QString& path, QString* why);
+bool StartPictureOpens(const StoryWindow& window, const QString& path, QString* why);
 
 // Opens `path` with the open action (`answer` queues it for the open
 // dialog) and begins undo there, as it began where the story was recorded.
 // Undo begins there even when the action refuses (false, with its reason):
 // check StartPictureOpens first.
-bool OpenStartPicture(MainWindow& window, const QString& path, const std::function<void(const QString&)>& answer,
+bool OpenStartPicture(StoryWindow& window, const QString& path, const std::function<void(const QString&)>& answer,
                       QString* why);
 
 }  // namespace pintaloo

@@ -5,10 +5,14 @@
 #include <QDir>
 
 #include <deque>
-#include "ui/window/main_window.h"
+
+#include "engine/canvas/surface.h"
+#include "ui/actions/action_hub.h"
 #include "ui/art/art_store.h"
+#include "ui/platform/services.h"
 #include "ui/story/recording_directives.h"
 #include "ui/story/start_picture.h"
+#include "ui/story/story_window.h"
 
 namespace pintaloo {
 
@@ -31,14 +35,13 @@ public:
 }  // namespace
 
 struct StoryPlayer::Parts {
-    StartDialog dialog;
-    MainWindow window{Services{nullptr, nullptr, &dialog, nullptr, nullptr}};
+    explicit Parts(const StoryWindow& like) : window(like.windowForPlaying(dialog)) {}
+    StartDialog dialog;  // declared first: the window answers its opens from it
+    std::unique_ptr<StoryWindow> window;
 };
 
-StoryPlayer::StoryPlayer(Story story) : story_(std::move(story)), parts_(std::make_unique<Parts>()) {
-    parts_->window.waitsInRealTime = false;
-    parts_->window.Load(false);
-}
+StoryPlayer::StoryPlayer(Story story, const StoryWindow& like)
+    : story_(std::move(story)), parts_(std::make_unique<Parts>(like)) {}
 
 bool StoryPlayer::ShowsSomething(const Story& story) {
     return !story.calls.empty() || story.start.kind != RecordingStart::Kind::Blank;
@@ -60,15 +63,15 @@ bool StoryPlayer::begin(QString* error) {
         return false;
     }
     const QString path = PictureBeside(QDir(story_.folder).filePath(QStringLiteral("story")), story_.start);
-    if (!StartPictureOpens(parts_->window, path, error)) return false;
+    if (!StartPictureOpens(*parts_->window, path, error)) return false;
     return OpenStartPicture(
-        parts_->window, path, [this](const QString& answer) { parts_->dialog.answers.push_back(answer); }, error);
+        *parts_->window, path, [this](const QString& answer) { parts_->dialog.answers.push_back(answer); }, error);
 }
 
 bool StoryPlayer::play(std::size_t index, QString* error) {
     const RecordedCall& c = story_.calls.at(index);
     if (c.name == kSeedWord) {
-        parts_->window.random.reseed(c.args.empty() ? 0 : std::uint32_t(c.args[0]));
+        parts_->window->reseed(c.args.empty() ? 0 : std::uint32_t(c.args[0]));
         return true;
     }
     if (c.name == kPictureWord) {  // the next open answers it
@@ -77,24 +80,24 @@ bool StoryPlayer::play(std::size_t index, QString* error) {
         return true;
     }
     if (c.name == kStateWord || c.name == kChoicesWord) {
-        if (BeginWithState(parts_->window, c.args, c.name == kStateWord)) return true;
+        if (BeginWithState(*parts_->window, c.args, c.name == kStateWord)) return true;
         if (error) *error = QStringLiteral("this story's editor state cannot be used by this version");
         return false;
     }
     std::string why;
-    if (parts_->window.actions.run(c.name, c.args, &why)) return true;
+    if (parts_->window->actions().run(c.name, c.args, &why)) return true;
     if (error) *error = QString::fromStdString(why);
     return false;
 }
 
 QImage StoryPlayer::canvas() const {
-    const Surface& s = parts_->window.canvas;
+    const Surface& s = parts_->window->canvas();
     return ColoursToImage(s.data(), s.width(), s.height());
 }
 
-bool MakeStoryFilm(const Story& story, const QString& path, FilmError* error, const FilmBudget& budget,
-                   bool* cutShort) {
-    StoryPlayer player(story);
+bool MakeStoryFilm(const StoryWindow& like, const Story& story, const QString& path, FilmError* error,
+                   const FilmBudget& budget, bool* cutShort) {
+    StoryPlayer player(story, like);
     QString unopened;
     if (!player.begin(&unopened)) {
         if (error) *error = {FilmError::Kind::NotMade, unopened, {}};

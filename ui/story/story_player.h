@@ -2,16 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays a story (a recording's start and calls) on a window of its own that
-// is never shown and makes no sound, so playing never touches the drawing
-// or its history. The film button and the replay tool's --film both use it.
+// is never shown and makes no sound (StoryWindow::windowForPlaying, asked of
+// the window whose story it is), so playing never touches the drawing or its
+// history. The film button and the replay tool's --film both use it.
 //
 // Its window never pauses and lets no event run while a call plays: a
 // film step takes only the time its work needs, and nothing the user does
 // reaches the window in the middle of one.
 //
-//   StoryPlayer player(recorder.story());
+//   StoryPlayer player(recorder.story(), window.storyWindow());
 //   if (player.begin(&error)) for (i ...) player.play(i, &error);  player.canvas();
-//   MakeStoryFilm(recorder.story(), "film.webp", &error);
+//   MakeStoryFilm(window.storyWindow(), recorder.story(), "film.webp", &error);
 #include <QImage>
 #include <QString>
 #include <cstddef>
@@ -24,9 +25,12 @@
 
 namespace pintaloo {
 
+class StoryWindow;
+
 class StoryPlayer {
 public:
-    explicit StoryPlayer(Story story);
+    // Plays on a window like `like`, made for it and gone with it.
+    StoryPlayer(Story story, const StoryWindow& like);
     // Whether a story shows anything: a call, or a start other than a blank page.
     static bool ShowsSomething(const Story& story);
     ~StoryPlayer();
@@ -53,8 +57,8 @@ private:
 };
 
 // The film of a story into an animated WebP at `path`, within `budget`
-// (see MakeFilm). False, with the reason.
-bool MakeStoryFilm(const Story& story, const QString& path, FilmError* error = nullptr, const FilmBudget& budget = {},
-                   bool* cutShort = nullptr);
+// (see MakeFilm), played on a window like `like`. False, with the reason.
+bool MakeStoryFilm(const StoryWindow& like, const Story& story, const QString& path, FilmError* error = nullptr,
+                   const FilmBudget& budget = {}, bool* cutShort = nullptr);
 
 }  // namespace pintaloo

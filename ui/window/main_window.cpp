@@ -45,6 +45,7 @@
 #include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
 #include "ui/actions/window_controls.h"
+#include "ui/story/story_window.h"
 
 namespace pintaloo {
 

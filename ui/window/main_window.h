@@ -23,6 +23,7 @@ namespace pintaloo {
 
 class Box;
 class KeyAccess;
+class StoryWindow;
 
 class MainWindow : public QWidget, public WindowParts {
     Q_OBJECT
@@ -113,6 +114,8 @@ public:
     // The same by the program's own code ("ro", "ge"); any other code gives English.
     void SetLanguage(const QString& code);
     DrawingHistory& drawingHistory() override { return *history_; }
+    // What the story floor is given instead of the window (window_for_story.cpp).
+    StoryWindow& storyWindow();
 
     // Closes the window the way its close button does (the drawing is kept).
     void Quit() override;
@@ -157,6 +160,7 @@ private:
     std::unique_ptr<ComfortButtons> comfort_;
     std::unique_ptr<DrawingHistory> history_;
     std::unique_ptr<KeyAccess> keys_;
+    std::unique_ptr<StoryWindow> story_;  // made on first asking
     int corner_ = 0;
     bool fullScreen_ = false;
     bool unloaded_ = true;  // nothing to clean up until a load succeeded

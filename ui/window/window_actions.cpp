@@ -7,6 +7,7 @@
 #include <functional>
 #include <utility>
 
+#include "engine/recording/story_words.h"
 #include "ui/actions/action_hub.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/drawing_history.h"
@@ -194,7 +195,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("DragByCorner", "Label3_MouseDown", chrome, &WindowChrome::DragByCorner).pointerOnly(),
         // the canvas
         Row("PenDown", "pctDraw_MouseDown", canvas, &CanvasPart::PenDown).draws(),
-        Row("PenMove", "pctDraw_MouseMove", canvas, &CanvasPart::PenMove).draws(),
+        Row("PenMove", kPenMoveCall, canvas, &CanvasPart::PenMove).draws(),  // a story spells it (story_words.h)
         Row("PenUp", "pctDraw_MouseUp", canvas, &CanvasPart::PenUp).kept(),
         Row("FingerDown", "FingerDown", canvas, &CanvasPart::FingerDown, CanvasView::kFingers).draws(),
         Row("FingerMove", "FingerMove", canvas, &CanvasPart::FingerMove, CanvasView::kFingers).draws(),

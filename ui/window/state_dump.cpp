@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/story/state_dump.h"
+#include "ui/window/state_dump.h"
 
 #include <QFileInfo>
 #include <algorithm>

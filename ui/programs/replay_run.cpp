@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/story/replay_run.h"
+#include "ui/programs/replay_run.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,9 +28,10 @@
 #include "ui/story/replay_script.h"
 #include "ui/story/session_recorder.h"
 #include "ui/story/start_picture.h"
-#include "ui/story/state_dump.h"
 #include "ui/story/story_player.h"
+#include "ui/story/story_window.h"
 #include "ui/window/main_window.h"
+#include "ui/window/state_dump.h"
 #include "ui/words/language.h"
 
 namespace pintaloo {
@@ -75,6 +76,7 @@ struct ReplayRig {
 // reason on stderr.
 int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, ReplayRig& rig, SessionRecorder& recorder) {
     MainWindow& window = rig.window;
+    StoryWindow& story = window.storyWindow();
     // The run is recorded in script time, not in the moments it took here: a
     // recording's calls at the times it gives, a plain script's a tenth of a
     // second apart (and `wait` as long as it says), so its film moves evenly.
@@ -92,27 +94,27 @@ int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, Replay
                 return false;
             }
             const QString path = PictureBeside(script, start);
-            if (!StartPictureOpens(window, path, why)) return false;
-            const bool opened = OpenStartPicture(window, path, answer, why);
+            if (!StartPictureOpens(story, path, why)) return false;
+            const bool opened = OpenStartPicture(story, path, answer, why);
             // The story begins at the picture, as it did where it was recorded.
             recorder.restartHere();
             return opened;
         },
         [&](const RecordingStart& picture, QString* why) {
             const QString path = PictureBeside(script, picture);
-            if (!StartPictureOpens(window, path, why)) return false;
+            if (!StartPictureOpens(story, path, why)) return false;
             answer(path);
             return true;
         },
         [&](const std::vector<double>& numbers) {
-            if (!BeginWithState(window, numbers)) return false;
+            if (!BeginWithState(story, numbers)) return false;
             recorder.restartHere();
             return true;
         },
         // The replay's own story cannot say what a `choices` line set: it
         // begins again there, as after `state`.
         [&](const std::vector<double>& numbers) {
-            if (!BeginWithState(window, numbers, false)) return false;
+            if (!BeginWithState(story, numbers, false)) return false;
             recorder.restartHere();
             return true;
         }};
@@ -169,7 +171,7 @@ bool WriteOutputs(const ReplayOutputs& outputs, ReplayRig& rig, SessionRecorder&
     recorder.sync();
     if (!outputs.film.isEmpty()) {
         FilmError why;
-        if (!MakeStoryFilm(recorder.story(), outputs.film, &why)) {
+        if (!MakeStoryFilm(rig.window.storyWindow(), recorder.story(), outputs.film, &why)) {
             std::fprintf(stderr, "cannot make the film %s: %s\n", qPrintable(outputs.film), qPrintable(why.detail));
             written = false;
         }
@@ -187,7 +189,7 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
         std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
         return 2;
     }
-    SessionRecorder recorder(rig.window, folder);
+    SessionRecorder recorder(rig.window.storyWindow(), folder);
     // The user's gallery is never touched either: only a folder given is one.
     std::optional<GalleryFolder> gallery;
     if (!outputs.picturesDir.isEmpty()) {
@@ -211,7 +213,7 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
     }
     rig.window.Load(false);
     if (!folder.isEmpty() && rig.window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
-    const GalleryKeeper keeper(rig.window, recorder, folder);
+    const GalleryKeeper keeper(rig.window.storyWindow(), recorder, folder);
     if (const int status = RunCalls(script, read.calls, rig, recorder)) return status;
     // Every thumbnail asked for is made, kept and shown before anything is written.
     if (rig.thumbnails) rig.thumbnails->finish();
