@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/gallery_panel.h"
 
+#include "ui/actions/layout.h"
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -71,7 +72,7 @@ private:
 
 GalleryPanel::GalleryPanel(PartContext& c) : c_(c) {
     // In the title strip, between the sound button and the page commands.
-    button_ = new Box(&c.window, "bGallery", {576, 20, 49, 49});
+    button_ = new Box(&c.window, "bGallery", PlaceOf("Gallery"));
     button_->setHandCursor(true);
     button_->onLeave = [this] { normalFaces(); };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/tool_buttons.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include <QPainter>
@@ -20,7 +21,6 @@ namespace {
 // Faces from the left: pencil, models brush, stamp brush, fill, eraser, oil.
 constexpr const char* kFaces[6] = {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"};
 constexpr int kFaceOfItem[6] = {0, 1, 2, 4, 5, 3};
-constexpr int kLeftOfFace[6] = {16, 88, 160, 232, 304, 376};
 
 QString FacePath(int face) { return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[face])); }
 
@@ -36,7 +36,7 @@ int ChosenToolItem(Tool t) {
 ToolButtons::ToolButtons(PartContext& c) : c_(c) {
     for (int i = 0; i < 6; ++i) {
         const int face = kFaceOfItem[i];
-        buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {kLeftOfFace[face], 632, 67, 67});
+        buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), PlaceOf("ChooseTool", i));
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseUp, "ChooseTool", i);
