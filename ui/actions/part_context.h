@@ -75,6 +75,10 @@ public:
     std::function<QWidget*()> shownWindow;
     // Back to a blank page with every default.
     std::function<void()> resetEditor;
+    // A number in [0, 1) from the window's one seeded random source, the
+    // painters' own: an action drawing from it says so in its row
+    // (Action::random) and replays exactly; QRandomGenerator would not.
+    std::function<float()> nextRandom;
 
     // What parts ask of their neighbours; the window connects each to the
     // part that does it.

@@ -20,6 +20,7 @@
 #include "ui/window/language_look.h"
 #include "ui/window/window_actions.h"
 #include "ui/parts/comfort_buttons.h"
+#include "ui/parts/file_buttons.h"
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/parts/window_chrome.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
     files_ = std::make_unique<DrawingFiles>(c);
     animation_ = std::make_unique<AnimationPanel>(c);
     comfort_ = std::make_unique<ComfortButtons>(c);
+    fileButtons_ = std::make_unique<FileButtons>(c);
     history_ = std::make_unique<DrawingHistory>(c);  // observes the hub after every other part
     DeclareWindowActions(*this, actions);
     // Whatever an action did to the tool, its button shows pressed after.
@@ -132,6 +134,7 @@ void MainWindow::connectParts() {
     c.normalCommandFaces = [this] { commands_->normalFaces(); };
     c.normalChromeFaces = [this] { chrome_->normalFaces(); };
     c.paintSizeBars = [this](int bars) { brushSize_->paintBars(bars); };
+    c.nextRandom = [this] { return random.next(); };
 }
 
 namespace {

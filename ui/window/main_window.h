@@ -35,6 +35,7 @@ class DrawingFiles;
 class DrawingHistory;
 class Box;
 class ComfortButtons;
+class FileButtons;
 class KeyAccess;
 
 class MainWindow : public QWidget {
@@ -169,6 +170,7 @@ private:
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
+    std::unique_ptr<FileButtons> fileButtons_;  // the buttons that are each one file
     std::unique_ptr<DrawingHistory> history_;
     std::unique_ptr<KeyAccess> keys_;
     int corner_ = 0;

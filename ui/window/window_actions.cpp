@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/actions/action_hub.h"
+#include "ui/actions/button_file.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/window/main_window.h"
@@ -55,6 +56,11 @@ struct R {
     // Puts another drawing on the page: the one there is filed first.
     R&& replacesDrawing() && {
         row.action.replacesDrawing = true;
+        return std::move(*this);
+    }
+    // Draws from the window's seeded random source (see Action::random).
+    R&& random() && {
+        row.action.random = true;
         return std::move(*this);
     }
     R&& keys(std::vector<ActionKey> k) && {
@@ -280,6 +286,10 @@ std::vector<WindowActionRow> BuildRows() {
         Plugged("StopFilm", "StopFilm"),
         Plugged("SaveFilm", "SaveFilm").noSwitch(),
     });
+    // The buttons that are each one file (ui/actions/button_file.h): their
+    // rows as they wrote them, their effect run on the parts' context.
+    for (const ButtonFile& file : ButtonFiles())
+        rows.push_back({file.action, [press = file.press](MainWindow& w, const Args&) { press(w.partContext()); }});
     return rows;
 }
 
