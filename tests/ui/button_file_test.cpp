@@ -21,24 +21,6 @@
 namespace pintaloo {
 namespace {
 
-// The window's own button files: each row declared once among the window's
-// rows, each in a free slot no other takes, each face a picture that exists.
-TEST(ButtonFiles, EachTakesAFreeSlotOfItsOwnAndHasItsFace) {
-    std::set<std::string> slotsTaken;
-    for (const ButtonFile& file : ButtonFiles()) {
-        SCOPED_TRACE(file.action.name);
-        const LayoutSlot* slot = FindSlot(file.slot ? file.slot : "");
-        ASSERT_NE(slot, nullptr) << "a slot the layout lacks";
-        EXPECT_TRUE(slot->isFree());
-        EXPECT_TRUE(slotsTaken.insert(file.slot).second) << "two buttons in " << file.slot;
-        EXPECT_TRUE(file.press);
-        EXPECT_TRUE(QFile::exists(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(file.face))));
-        int rows = 0;
-        for (const WindowActionRow& row : WindowActionRows()) rows += row.action.name == file.action.name;
-        EXPECT_EQ(rows, 1);
-    }
-}
-
 // A button as a file would make it: kept, drawing a random colour from the
 // window's seeded source.
 ButtonFile Dice() {
@@ -54,6 +36,36 @@ ButtonFile Dice() {
         c.state.CurrentColor = Rgb(int(c.nextRandom() * 256), int(c.nextRandom() * 256), int(c.nextRandom() * 256));
     };
     return b;
+}
+
+// The window's own button files, and one made here (so the checks run
+// while the window has none): each in a free slot no other takes, each face
+// a picture that exists, each of the window's declared once among its rows.
+TEST(ButtonFiles, EachTakesAFreeSlotOfItsOwnAndHasItsFace) {
+    std::vector<ButtonFile> files = ButtonFiles();
+    const std::size_t own = files.size();
+    std::set<std::string> slotsTaken;
+    for (const ButtonFile& file : files) slotsTaken.insert(file.slot ? file.slot : "");
+    files.push_back(Dice());
+    files.back().slot = nullptr;
+    for (const LayoutSlot& slot : LayoutSlots())
+        if (slot.isFree() && !slotsTaken.count(slot.name) && !files.back().slot) files.back().slot = slot.name;
+    ASSERT_NE(files.back().slot, nullptr) << "no free slot is left for a new button";
+    slotsTaken.clear();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const ButtonFile& file = files[i];
+        SCOPED_TRACE(file.action.name);
+        const LayoutSlot* slot = FindSlot(file.slot ? file.slot : "");
+        ASSERT_NE(slot, nullptr) << "a slot the layout lacks";
+        EXPECT_TRUE(slot->isFree());
+        EXPECT_TRUE(slotsTaken.insert(file.slot).second) << "two buttons in " << file.slot;
+        EXPECT_TRUE(file.press);
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(file.face))));
+        if (i >= own) continue;
+        int rows = 0;
+        for (const WindowActionRow& row : WindowActionRows()) rows += row.action.name == file.action.name;
+        EXPECT_EQ(rows, 1);
+    }
 }
 
 class ButtonFileTest : public ::testing::Test, protected testkit::WindowRig {};
