@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/window_actions.h"
 
+#include <algorithm>
 #include <map>
 
 #include <functional>
@@ -24,6 +25,7 @@
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
 #include "ui/parts/tool_buttons.h"
+#include "ui/words/texts.h"
 
 namespace pintaloo {
 
@@ -65,6 +67,13 @@ struct R {
     }
     R&& keys(std::vector<ActionKey> k) && {
         row.action.keys = std::move(k);
+        return std::move(*this);
+    }
+    // Its keys' line in the help: the place in the list and the words
+    // (the help template's markup).
+    R&& help(int place, const char* words) && {
+        row.helpPlace = place;
+        row.helpWords = words;
         return std::move(*this);
     }
     R&& pointerOnly() && {
@@ -179,16 +188,22 @@ std::vector<WindowActionRow> BuildRows() {
     add({
         Row("PointerOverWindow", "Form_MouseMove", kWindow, &MainWindow::PointerOverWindow),
         Row("Unload", "Form_Unload", kWindow, &MainWindow::Unload),
-        Row("Quit", "Quit", kWindow, &MainWindow::Quit).keys({{"Ctrl+Q"}}),
+        Row("Quit", "Quit", kWindow, &MainWindow::Quit).keys({{"Ctrl+Q"}}).help(10, "{{help:QuitKey}}"),
         // undo and redo (they change the drawing, but are not steps of it)
-        Row("Undo", "Undo", history, &DrawingHistory::Undo).story(StoryRole::Undoes).keys({{"Ctrl+Z"}}),
+        Row("Undo", "Undo", history, &DrawingHistory::Undo)
+            .story(StoryRole::Undoes)
+            .keys({{"Ctrl+Z"}})
+            .help(6, "{{text:Undo}}"),
         Row("Redo", "Redo", history, &DrawingHistory::Redo)
             .story(StoryRole::Redoes)
-            .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}}),
+            .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}})
+            .help(7, "{{text:Redo}}"),
         Row("PointerOverUndo", "bUndo_MouseMove", history, &DrawingHistory::PointerOverUndo),
         Row("PointerOverRedo", "bRedo_MouseMove", history, &DrawingHistory::PointerOverRedo),
-        Row("ClosePanel", "ClosePanel", kWindow, &MainWindow::ClosePanel).keys({{"Esc"}}),
-        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &MainWindow::FullScreen_Toggle).keys({{"F11"}}),
+        Row("ClosePanel", "ClosePanel", kWindow, &MainWindow::ClosePanel).keys({{"Esc"}}).help(1, "{{help:EscapeKey}}"),
+        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &MainWindow::FullScreen_Toggle)
+            .keys({{"F11"}})
+            .help(8, "{{text:FullScreen}}: {{help:FullScreenKey}}"),
         // window chrome
         Row("PointerOverClose", "Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
         Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow).reach(WindowActionRow::Reach::ScreenReader),
@@ -232,10 +247,11 @@ std::vector<WindowActionRow> BuildRows() {
         Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine).noSwitch(),
         // page commands, the page picker, files
         Row("NewColouringPage", "KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage).kept(),
-        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}),
+        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}).help(2, "{{text:NewPage}}"),
         Row("SaveDrawing", "KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing)
             .story(StoryRole::SavesPicture)
             .keys({{"Ctrl+S", {1}}})
+            .help(3, "{{text:SaveDrawing}}")
             .noSwitch(),
         Row("ShowHelp", "KewlButtons4_Click", commands, &CommandButtons::ShowHelp).noSwitch(),
         RowFor("PointerOverColouringPageCommand", "KewlButtons1_MouseMove", commands,
@@ -259,6 +275,7 @@ std::vector<WindowActionRow> BuildRows() {
             .replacesDrawing()
             .story(StoryRole::OpensPicture)
             .keys({{"Ctrl+O"}})
+            .help(4, "{{text:OpenDrawing}}")
             .noSwitch(),
         // the child's gallery: N counts the drawings listed, newest first
         Row("Gallery", "Gallery", gallery, &GalleryPanel::OpenGallery),
@@ -277,9 +294,12 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverGallery", "pctGallery_MouseMove", gallery, &GalleryPanel::PointerOverGallery),
         Row("PointerOverGalleryClose", "bCloseGallery_MouseMove", gallery, &GalleryPanel::PointerOverGalleryClose),
         // sound on and off, printing
-        Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}),
+        Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}).help(9, "{{text:SoundOnOff}}"),
         Row("PointerOverSound", "bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),
-        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing).keys({{"Ctrl+P"}}).noSwitch(),
+        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing)
+            .keys({{"Ctrl+P"}})
+            .help(5, "{{text:Print}}")
+            .noSwitch(),
         Row("PointerOverPrint", "bPrint_MouseMove", comfort, &ComfortButtons::PointerOverPrint),
         // the film of the drawing (ui/story/film_part.cpp)
         Plugged("PlayFilm", "PlayFilm"),
@@ -309,6 +329,24 @@ WindowActionRow::Reach ReachOf(std::string_view name) {
     }();
     const auto it = reaches.find(name);
     return it == reaches.end() ? WindowActionRow::Reach::Everyone : it->second;
+}
+
+std::vector<HelpKey> HelpKeys(Language language) {
+    const auto keysOf = [](const std::vector<ActionKey>& keys) {
+        QStringList written;
+        for (const ActionKey& k : keys) written << QString::fromLatin1(k.keys);
+        return written.join(QStringLiteral(", "));
+    };
+    std::vector<const WindowActionRow*> rows;
+    for (const WindowActionRow& row : WindowActionRows())
+        if (row.helpWords) rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const WindowActionRow* a, const WindowActionRow* b) { return a->helpPlace < b->helpPlace; });
+    std::vector<HelpKey> lines;
+    for (const WindowActionRow* row : rows) lines.push_back({keysOf(row->action.keys), QString::fromLatin1(row->helpWords)});
+    for (const ButtonFile& file : ButtonFiles())
+        if (!file.action.keys.empty()) lines.push_back({keysOf(file.action.keys), Text(file.tip, language).toHtmlEscaped()});
+    return lines;
 }
 
 void DeclareWindowActions(MainWindow& w, ActionHub& hub) {
