@@ -13,12 +13,16 @@
 //     // ui/parts/buttons/surprise_colour.cpp
 //     #include "ui/actions/button_file.h"
 //     PINTALOO_BUTTON_FILE {
+//         using namespace pintaloo;
 //         ButtonFile b;
-//         b.action = {.name = "SurpriseColour", .alias = "SurpriseColour", .story = StoryRole::Kept,
-//                     .keys = {{"Ctrl+R"}}, .random = true};
+//         b.action.name = "SurpriseColour";   // what the program calls it
+//         b.action.alias = "SurpriseColour";  // what scripts and stories call it
+//         b.action.story = StoryRole::Kept;
+//         b.action.keys = {{"Ctrl+R"}};
+//         b.action.random = true;             // draws from c.nextRandom()
 //         b.tip = TextId::SurpriseColour;
-//         b.face = "cmd_surprise_colour";  // :/art/ui/cmd_surprise_colour.svg
-//         b.slot = "TitleStrip.Free1";     // ui/actions/layout.cpp names the free slots
+//         b.face = "cmd_surprise_colour";     // :/art/ui/cmd_surprise_colour.svg
+//         b.slot = "TitleStrip.Free1";        // ui/actions/layout.cpp names the free slots
 //         b.press = [](PartContext& c) { ... c.nextRandom() ... };
 //         return b;
 //     }
