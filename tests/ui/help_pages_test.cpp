@@ -12,7 +12,7 @@ namespace pintaloo {
 namespace {
 
 // Every language's page, with what it tells a browser and a screen reader.
-QString Page(int l) { return HelpPageHtml(Language(l)); }
+QString Page(int l) { return HelpPageHtml(Language(l), HelpKeys(Language(l))); }
 
 TEST(HelpPagesTest, TheTemplateNamesOnlyTextsThatExist) { EXPECT_TRUE(HelpTemplateGaps().isEmpty()) << HelpTemplateGaps().join(u' ').toStdString(); }
 

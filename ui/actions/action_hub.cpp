@@ -144,7 +144,7 @@ void ActionHub::tell(int id, const Args& args, ActionCall::Stage stage) const {
     if (observers_.empty()) return;
     const Action& a = actions_[std::size_t(id)];
     const ActionCall call{id,    a.name, a.alias, args, a.effect, a.story, stage, std::chrono::steady_clock::now(),
-                          a.replacesDrawing};
+                          a.replacesDrawing, a.random};
     for (const auto& o : observers_) o(call);
 }
 

@@ -81,6 +81,7 @@ struct ActionCall {
     // The action puts another drawing on the page (a new page, a colouring
     // page, an opened picture): the drawing there is filed first.
     bool replacesDrawing = false;
+    bool random = false;  // see Action
 };
 
 class ActionHub {
@@ -100,6 +101,10 @@ public:
         StoryRole story = StoryRole::Left;
         std::vector<ActionKey> keys = {};
         bool replacesDrawing = false;  // see ActionCall
+        // Draws numbers from the window's seeded random source (never from
+        // QRandomGenerator): a story notes where the source stands before
+        // it, as before a stroke, so a replay draws the very same numbers.
+        bool random = false;
         // False for what only a pointer can mean (dragging the window by its
         // title): keys and switches pass over the control that runs it.
         bool pressable = true;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/brush_size.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include "theme_colours.h"
@@ -9,19 +10,11 @@
 
 namespace pintaloo {
 
-namespace {
-struct Bar {
-    int left, width;
-};
-// By item: thin to thick runs 2, 1, 0, 3 from the left.
-constexpr Bar kBars[4] = {{488, 25}, {464, 16}, {448, 9}, {520, 33}};
-}  // namespace
-
 BrushSizeBars::BrushSizeBars(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
                              Needs wiring)
     : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
-        Box* b = new Box(&c.window, QStringLiteral("Label4(%1)").arg(i), {kBars[i].left, 632, kBars[i].width, 68});
+        Box* b = new Box(&c.window, QStringLiteral("Label4(%1)").arg(i), PlaceOf("ChooseSize", i));
         b->setBackColor(QColor(Qt::white));
         b->setFrame(QColor(theme::OUTLINE), 1, 2);  // so a white bar shows on the shelf
         b->setHandCursor(true);

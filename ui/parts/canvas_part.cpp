@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/canvas_part.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include <QPixmap>
@@ -38,7 +39,7 @@ constexpr std::array<CursorArt, 5> kCursors = {{
 CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& stroke, SpokenLanguage& spoken,
                        Needs wiring)
     : needs(std::move(wiring)), c_(c), painting_(painting), stroke_(stroke) {
-    view_ = new CanvasView(&c.window, painting_.canvas, {9, 76, Surface::kWidth, Surface::kHeight});
+    view_ = new CanvasView(&c.window, painting_.canvas, PlaceOf("PenDown"));
     waitBox_ = new Box(view_, "Picture1", {232, 192, 329, 137});
     waitBox_->setBackColor(QColor(Qt::white));
     waitBox_->setFrame(QColor(theme::CANVAS_EDGE), 3, 10);

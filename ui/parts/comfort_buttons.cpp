@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/comfort_buttons.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include "ui/platform/settings.h"
@@ -20,8 +21,8 @@ QPixmap Face(const char* name, bool hot) {
 ComfortButtons::ComfortButtons(WindowControls& c, const Services& services, const SoundPlayer& sounds,
                                SpokenLanguage& spoken, Needs wiring)
     : needs(std::move(wiring)), services_(services), sounds_(sounds) {
-    printButton_ = new Box(&c.window, QStringLiteral("bPrint"), {456, 20, 49, 49});
-    soundButton_ = new Box(&c.window, QStringLiteral("bSound"), {512, 20, 49, 49});
+    printButton_ = new Box(&c.window, QStringLiteral("bPrint"), PlaceOf("PrintDrawing"));
+    soundButton_ = new Box(&c.window, QStringLiteral("bSound"), PlaceOf("ToggleSound"));
     for (int hot = 0; hot < 2; ++hot) {
         soundFaces_[0][hot] = Face("cmd_sound_off", hot != 0);
         soundFaces_[1][hot] = Face("cmd_sound_on", hot != 0);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/command_buttons.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include "ui/art/art_store.h"
@@ -9,20 +10,16 @@
 namespace pintaloo {
 
 namespace {
-struct Command {
-    int face;
-    QRect place;
-};
-// KewlButtons1..4: the help button lies wholly outside the window.
-constexpr const char* kFaces[4] = {"cmd_new_page", "cmd_colouring_page", "cmd_save", "cmd_help"};
-const Command kCommands[4] = {
-    {1, {704, 20, 49, 49}}, {0, {640, 20, 49, 49}}, {2, {768, 20, 49, 49}}, {3, {864, 16, 49, 49}}};
+// KewlButtons1..4, each at its action's slot (the help button's lies
+// wholly outside the window).
+constexpr const char* kActions[4] = {"NewColouringPage", "NewPage", "SaveDrawing", "ShowHelp"};
+constexpr const char* kFaces[4] = {"cmd_colouring_page", "cmd_new_page", "cmd_save", "cmd_help"};
 constexpr const char* kPointerOver[4] = {"PointerOverColouringPageCommand", "PointerOverNewPageCommand",
                                          "PointerOverSaveCommand", "PointerOverHelpCommand"};
 
-QPixmap Face(int face, bool hot) {
+QPixmap Face(int which, bool hot) {
     return ArtStore::instance().pixmap(
-        QStringLiteral(":/art/ui/%1%2.svg").arg(QLatin1String(kFaces[face]), hot ? QStringLiteral("_hot") : QString()),
+        QStringLiteral(":/art/ui/%1%2.svg").arg(QLatin1String(kFaces[which]), hot ? QStringLiteral("_hot") : QString()),
         {49, 49});
 }
 }  // namespace
@@ -30,13 +27,13 @@ QPixmap Face(int face, bool hot) {
 CommandButtons::CommandButtons(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
     : needs(std::move(wiring)), c_(c), sounds_(sounds) {
     for (int i = 0; i < 4; ++i) {
-        Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), kCommands[i].place);
+        Box* b = new Box(&c.window, QStringLiteral("KewlButtons%1").arg(i + 1), PlaceOf(kActions[i]));
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseMove, kPointerOver[i]);
         b->onLeave = [this] { normalFaces(); };  // off by any path, back to normal
         buttons_[std::size_t(i)] = b;
-        normal_[std::size_t(i)] = Face(kCommands[i].face, false);
-        hot_[std::size_t(i)] = Face(kCommands[i].face, true);
+        normal_[std::size_t(i)] = Face(i, false);
+        hot_[std::size_t(i)] = Face(i, true);
     }
     normalFaces();
     c.actions.bind(*button(1), BoxEvent::MouseDown, "NewColouringPage");

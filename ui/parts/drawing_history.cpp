@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/drawing_history.h"
 
+#include "ui/actions/layout.h"
 #include <QDateTime>
 #include <QDir>
 
@@ -16,10 +17,9 @@ namespace {
 struct Button {
     const char* name;
     const char* face;
-    QRect place;
+    const char* action;  // its place is its action's slot
 };
-// In the free strip between the title and the page commands.
-const Button kButtons[2] = {{"bUndo", "cmd_undo", {268, 20, 49, 49}}, {"bRedo", "cmd_redo", {322, 20, 49, 49}}};
+const Button kButtons[2] = {{"bUndo", "cmd_undo", "Undo"}, {"bRedo", "cmd_redo", "Redo"}};
 constexpr const char* kFaceEndings[3] = {"", "_hot", "_off"};
 
 bool IsCanvas(const std::string& name) { return name == "PenDown" || name == "PenMove" || name == "PenUp"; }
@@ -30,7 +30,7 @@ DrawingHistory::DrawingHistory(WindowControls& c, Painting& painting, const Serv
                                const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
     : needs(std::move(wiring)), c_(c), painting_(painting), services_(services), sounds_(sounds), language_(spoken) {
     for (std::size_t i = 0; i < 2; ++i) {
-        Box* b = new Box(&c.window, QString::fromLatin1(kButtons[i].name), kButtons[i].place);
+        Box* b = new Box(&c.window, QString::fromLatin1(kButtons[i].name), PlaceOf(kButtons[i].action));
         b->setHandCursor(true);
         for (std::size_t f = 0; f < 3; ++f)
             faces_[i][f] =

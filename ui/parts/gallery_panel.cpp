@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/gallery_panel.h"
 
+#include "ui/actions/layout.h"
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
@@ -73,7 +74,7 @@ GalleryPanel::GalleryPanel(WindowControls& c, const Services& services, const So
                            SpokenLanguage& spoken, Panels& panels, Needs wiring)
     : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), language_(spoken) {
     // In the title strip, between the sound button and the page commands.
-    button_ = new Box(&c.window, "bGallery", {576, 20, 49, 49});
+    button_ = new Box(&c.window, "bGallery", PlaceOf("Gallery"));
     button_->setHandCursor(true);
     button_->onLeave = [this] { normalFaces(); };
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/help_link.h"
 
+#include "ui/actions/layout.h"
 #include <algorithm>
 
 #include "ui/words/texts.h"
@@ -17,7 +18,7 @@ constexpr int kFrameRows = 3;
 
 HelpLink::HelpLink(WindowControls& c, const Services& services, SpokenLanguage& spoken)
     : c_(c), services_(services), language_(spoken) {
-    versionLine_ = new Box(&c.window, "lblInfo", {560, 712, 249, 17});
+    versionLine_ = new Box(&c.window, "lblInfo", PlaceOf("FollowHelpLine"));
     // The line's place is fixed, and its box reaches one row past the
     // window's last and three into the frame: written in the full box, the
     // descenders of "p" and "y" and the underline were cut off. Its words

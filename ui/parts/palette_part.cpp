@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/palette_part.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include "theme_colours.h"
@@ -9,33 +10,18 @@
 
 namespace pintaloo {
 
-namespace {
-// Three rows of seven colours and a column of three greys to their right.
-QRect SwatchPlace(int item) {
-    int col, row;
-    if (item >= 21) {
-        col = 7;
-        row = item - 21;
-    } else {
-        col = item % 7;
-        row = item / 7;
-    }
-    return {560 + 24 * col, 632 + 24 * row, 20, 20};
-}
-}  // namespace
-
 PalettePart::PalettePart(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
                          Needs wiring)
     : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     for (int i = 0; i < 24; ++i) {
-        Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), SwatchPlace(i));
+        Box* b = new Box(&c.window, QStringLiteral("bColor(%1)").arg(i), PlaceOf("ChooseColour", i));
         b->setFrame(QColor(theme::OUTLINE), 1, 4);
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::Click, "ChooseColour", i);
         c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverColour", i);
         swatches_[std::size_t(i)] = b;
     }
-    chosenColour_ = new Box(&c.window, "sColor", {760, 632, 49, 67});
+    chosenColour_ = new Box(&c.window, "sColor", PlaceOf("OpenAnimations"));
     chosenColour_->setFrame(QColor(theme::OUTLINE), 2, 6);
     chosenColour_->setHandCursor(true);
     c.actions.bind(*chosenColour_, BoxEvent::Click, "OpenAnimations");  // opens the animation panel

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/tool_buttons.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include <QPainter>
@@ -51,7 +52,6 @@ constexpr bool ByItem() {
 }
 static_assert(ByItem(), "the buttons' rows stand in the order of their items");
 
-constexpr int LeftOf(int place) { return 16 + 72 * place; }
 
 QString FacePath(int item) {
     return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kButtons[std::size_t(item)].face));
@@ -70,8 +70,7 @@ ToolButtons::ToolButtons(WindowControls& c, Painting& painting, const SoundPlaye
                          Needs wiring)
     : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds) {
     for (int i = 0; i < kToolButtonCount; ++i) {
-        buttons_[std::size_t(i)] =
-            new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), {LeftOf(ToolFaceOf(i)), 632, 67, 67});
+        buttons_[std::size_t(i)] = new Box(&c.window, QStringLiteral("bBrush(%1)").arg(i), PlaceOf("ChooseTool", i));
         Box* b = buttons_[std::size_t(i)];
         b->setHandCursor(true);
         c.actions.bind(*b, BoxEvent::MouseUp, "ChooseTool", i);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/window_chrome.h"
 
+#include "ui/actions/layout.h"
 #include "ui/words/texts.h"
 
 #include <QWindow>
@@ -16,12 +17,12 @@ QString Art(const char* name) { return QStringLiteral(":/art/ui/%1.svg").arg(QLa
 
 WindowChrome::WindowChrome(WindowControls& c, SpokenLanguage& spoken, Needs wiring)
     : needs(std::move(wiring)), c_(c) {
-    corner_ = new Box(&c.window, "Label3", {0, 0, 433, 73});
-    titleStrip_ = new Box(&c.window, "Label1", {0, 0, 825, 17});
-    auto* dog = new Box(&c.window, "Image1", {16, 26, 85, 50});
-    auto* lettering = new Box(&c.window, "Image2", {112, 32, 139, 30});
-    minimiseButton_ = new Box(&c.window, "Image6", {728, 0, 50, 17});
-    closeButton_ = new Box(&c.window, "Image5", {776, 0, 50, 17});
+    corner_ = new Box(&c.window, "Label3", PlaceOf("DragByCorner"));
+    titleStrip_ = new Box(&c.window, "Label1", PlaceOf("DragByTitle"));
+    auto* dog = new Box(&c.window, "Image1", PlaceOf("Dog"));
+    auto* lettering = new Box(&c.window, "Image2", PlaceOf("Lettering"));
+    minimiseButton_ = new Box(&c.window, "Image6", PlaceOf("MinimiseWindow"));
+    closeButton_ = new Box(&c.window, "Image5", PlaceOf("CloseWindow"));
     dog->setPicture(ArtStore::instance().pixmap(Art("dog"), {85, 50}));
     lettering->setPicture(ArtStore::instance().pixmap(Art("title"), {139, 30}));
     // The decorations have no handlers: a drag that starts on them still

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/story/film_part.h"
 
+#include "ui/actions/layout.h"
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -30,13 +31,13 @@ QPixmap Face(const char* name) { return ArtStore::instance().pixmap(QString::fro
 
 FilmPart::FilmPart(StoryWindow& w, const SessionRecorder& recorder)
     : w_(w), recorder_(recorder), alive_(std::make_shared<FilmPart*>(this)) {
-    filmButton_ = new Box(&w.widget(), QStringLiteral("bFilm"), {392, 20, 49, 49});
+    filmButton_ = new Box(&w.widget(), QStringLiteral("bFilm"), PlaceOf("PlayFilm"));
     filmButton_->setHandCursor(true);
     const QRect canvas = w.canvasPlace();
     screen_ = new Box(&w.widget(), QStringLiteral("pctFilm"), canvas);
     screen_->hide();
     saveButton_ =
-        new Box(&w.widget(), QStringLiteral("bSaveFilm"), {canvas.right() - 49 - 10, canvas.bottom() - 49 - 10, 49, 49});
+        new Box(&w.widget(), QStringLiteral("bSaveFilm"), PlaceOf("SaveFilm"));
     saveButton_->setPicture(Face(":/art/ui/film_save.svg"));
     saveButton_->setHandCursor(true);
     saveButton_->hide();

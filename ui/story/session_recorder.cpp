@@ -390,6 +390,9 @@ struct SessionRecorder::State final : FileDialogPort {
             // notes where the random numbers stand.
             if (c.effect == Effect::Drawing && c.alias != kPenMoveCall && c.alias != "FingerMove")
                 p.seed = w.randomSeed();
+            // So does a kept action whose row draws random numbers itself
+            // (a row's .random()): the replay reseeds there and draws the same.
+            if (c.random && StoryKeeps(c.story)) p.seed = w.randomSeed();
             if (c.story == StoryRole::SavesPicture) saved.reset();
             // What the window opened is asked for when the call ends: an
             // open that never reached the dialog (a gallery pick with no

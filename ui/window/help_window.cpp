@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/words/help_pages.h"
+#include "ui/window/window_actions.h"
 #include "ui/words/texts.h"
 #include "theme_colours.h"
 
@@ -72,7 +73,7 @@ void HelpWindows::show(Language language) {
     }
     window_->setWindowTitle(Text(TextId::HelpAbout, language));  // Qt adds " — Pintaloo"
     window_->findChild<QPushButton*>(QStringLiteral("helpClose"))->setText(Text(TextId::CloseWindow, language));
-    window_->findChild<QTextBrowser*>(QStringLiteral("helpPage"))->setHtml(HelpPageHtml(language));
+    window_->findChild<QTextBrowser*>(QStringLiteral("helpPage"))->setHtml(HelpPageHtml(language, HelpKeys(language)));
     window_->show();
     window_->raise();
     window_->activateWindow();

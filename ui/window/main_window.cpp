@@ -20,6 +20,7 @@
 #include "ui/window/language_look.h"
 #include "ui/window/window_actions.h"
 #include "ui/parts/comfort_buttons.h"
+#include "ui/parts/file_buttons.h"
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/parts/window_chrome.h"
@@ -181,6 +182,14 @@ void MainWindow::connectParts() {
     comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
         .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },
     });
+    buttonReach_ = std::make_unique<ButtonReach>(ButtonReach{
+        .controls = c,
+        .painting = painting,
+        .sounds = sounds,
+        .nextRandom = [this] { return random.next(); },
+        .showChoices = [this] { palette_->showColour(state.CurrentColor); },
+    });
+    fileButtons_ = std::make_unique<FileButtons>(c, spoken);
     // Observes the hub after every other part.
     history_ = std::make_unique<DrawingHistory>(c, painting, services, sounds, spoken, DrawingHistory::Needs{
         .showPickerPage = [this] { pagePicker_->ShowPickerPage(); },

@@ -22,6 +22,8 @@
 namespace pintaloo {
 
 class Box;
+class FileButtons;
+struct ButtonReach;
 class KeyAccess;
 class StoryWindow;
 
@@ -103,6 +105,7 @@ public:
     DrawingFiles& files() override { return *files_; }
     ComfortButtons& comfort() override { return *comfort_; }
     const ComfortButtons& comfort() const { return *comfort_; }
+    ButtonReach& buttonReach() override { return *buttonReach_; }
     // The focus ring, the painting pointer and scanning.
     KeyAccess& keyAccess() { return *keys_; }
 
@@ -158,6 +161,8 @@ private:
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
+    std::unique_ptr<ButtonReach> buttonReach_;  // what the button files' effects reach
+    std::unique_ptr<FileButtons> fileButtons_;  // the buttons that are each one file
     std::unique_ptr<DrawingHistory> history_;
     std::unique_ptr<KeyAccess> keys_;
     std::unique_ptr<StoryWindow> story_;  // made on first asking

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/window_actions.h"
 
+#include <algorithm>
 #include <map>
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "engine/recording/story_words.h"
 #include "ui/actions/action_hub.h"
+#include "ui/actions/button_file.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/window/window_parts.h"
@@ -24,6 +26,7 @@
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
 #include "ui/parts/tool_buttons.h"
+#include "ui/words/texts.h"
 
 namespace pintaloo {
 
@@ -58,8 +61,20 @@ struct R {
         row.action.replacesDrawing = true;
         return std::move(*this);
     }
+    // Draws from the window's seeded random source (see Action::random).
+    R&& random() && {
+        row.action.random = true;
+        return std::move(*this);
+    }
     R&& keys(std::vector<ActionKey> k) && {
         row.action.keys = std::move(k);
+        return std::move(*this);
+    }
+    // Its keys' line in the help: the place in the list and the words
+    // (the help template's markup).
+    R&& help(int place, const char* words) && {
+        row.helpPlace = place;
+        row.helpWords = words;
         return std::move(*this);
     }
     R&& pointerOnly() && {
@@ -174,16 +189,22 @@ std::vector<WindowActionRow> BuildRows() {
     add({
         Row("PointerOverWindow", "Form_MouseMove", kWindow, &WindowParts::PointerOverWindow),
         Row("Unload", "Form_Unload", kWindow, &WindowParts::Unload),
-        Row("Quit", "Quit", kWindow, &WindowParts::Quit).keys({{"Ctrl+Q"}}),
+        Row("Quit", "Quit", kWindow, &WindowParts::Quit).keys({{"Ctrl+Q"}}).help(10, "{{help:QuitKey}}"),
         // undo and redo (they change the drawing, but are not steps of it)
-        Row("Undo", "Undo", history, &DrawingHistory::Undo).story(StoryRole::Undoes).keys({{"Ctrl+Z"}}),
+        Row("Undo", "Undo", history, &DrawingHistory::Undo)
+            .story(StoryRole::Undoes)
+            .keys({{"Ctrl+Z"}})
+            .help(6, "{{text:Undo}}"),
         Row("Redo", "Redo", history, &DrawingHistory::Redo)
             .story(StoryRole::Redoes)
-            .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}}),
+            .keys({{"Ctrl+Shift+Z"}, {"Ctrl+Y"}})
+            .help(7, "{{text:Redo}}"),
         Row("PointerOverUndo", "bUndo_MouseMove", history, &DrawingHistory::PointerOverUndo),
         Row("PointerOverRedo", "bRedo_MouseMove", history, &DrawingHistory::PointerOverRedo),
-        Row("ClosePanel", "ClosePanel", kWindow, &WindowParts::ClosePanel).keys({{"Esc"}}),
-        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &WindowParts::FullScreen_Toggle).keys({{"F11"}}),
+        Row("ClosePanel", "ClosePanel", kWindow, &WindowParts::ClosePanel).keys({{"Esc"}}).help(1, "{{help:EscapeKey}}"),
+        Row("ToggleFullScreen", "FullScreen_Toggle", kWindow, &WindowParts::FullScreen_Toggle)
+            .keys({{"F11"}})
+            .help(8, "{{text:FullScreen}}: {{help:FullScreenKey}}"),
         // window chrome
         Row("PointerOverClose", "Image5_MouseMove", chrome, &WindowChrome::PointerOverClose),
         Row("CloseWindow", "Image5_MouseUp", chrome, &WindowChrome::CloseWindow).reach(WindowActionRow::Reach::ScreenReader),
@@ -227,10 +248,11 @@ std::vector<WindowActionRow> BuildRows() {
         Row("FollowHelpLine", "lblInfo_MouseUp", help, &HelpLink::FollowHelpLine).noSwitch(),
         // page commands, the page picker, files
         Row("NewColouringPage", "KewlButtons1_MouseDown", commands, &CommandButtons::NewColouringPage).kept(),
-        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}),
+        Row("NewPage", "KewlButtons2_MouseDown", commands, &CommandButtons::NewPage).draws().replacesDrawing().keys({{"Ctrl+N", {1}}}).help(2, "{{text:NewPage}}"),
         Row("SaveDrawing", "KewlButtons3_MouseDown", files, &DrawingFiles::SaveDrawing)
             .story(StoryRole::SavesPicture)
             .keys({{"Ctrl+S", {1}}})
+            .help(3, "{{text:SaveDrawing}}")
             .noSwitch(),
         Row("ShowHelp", "KewlButtons4_Click", commands, &CommandButtons::ShowHelp).noSwitch(),
         RowFor("PointerOverColouringPageCommand", "KewlButtons1_MouseMove", commands,
@@ -254,6 +276,7 @@ std::vector<WindowActionRow> BuildRows() {
             .replacesDrawing()
             .story(StoryRole::OpensPicture)
             .keys({{"Ctrl+O"}})
+            .help(4, "{{text:OpenDrawing}}")
             .noSwitch(),
         // the child's gallery: N counts the drawings listed, newest first
         Row("Gallery", "Gallery", gallery, &GalleryPanel::OpenGallery),
@@ -272,15 +295,22 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverGallery", "pctGallery_MouseMove", gallery, &GalleryPanel::PointerOverGallery),
         Row("PointerOverGalleryClose", "bCloseGallery_MouseMove", gallery, &GalleryPanel::PointerOverGalleryClose),
         // sound on and off, printing
-        Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}),
+        Row("ToggleSound", "bSound_Click", comfort, &ComfortButtons::ToggleSound).keys({{"Ctrl+M"}}).help(9, "{{text:SoundOnOff}}"),
         Row("PointerOverSound", "bSound_MouseMove", comfort, &ComfortButtons::PointerOverSound),
-        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing).keys({{"Ctrl+P"}}).noSwitch(),
+        Row("PrintDrawing", "bPrint_Click", comfort, &ComfortButtons::PrintDrawing)
+            .keys({{"Ctrl+P"}})
+            .help(5, "{{text:Print}}")
+            .noSwitch(),
         Row("PointerOverPrint", "bPrint_MouseMove", comfort, &ComfortButtons::PointerOverPrint),
         // the film of the drawing (ui/story/film_part.cpp)
         Plugged("PlayFilm", "PlayFilm"),
         Plugged("StopFilm", "StopFilm"),
         Plugged("SaveFilm", "SaveFilm").noSwitch(),
     });
+    // The buttons that are each one file (ui/actions/button_file.h): their
+    // rows as they wrote them, their effect run on the parts' context.
+    for (const ButtonFile& file : ButtonFiles())
+        rows.push_back({file.action, [press = file.press](WindowParts& w, const Args&) { press(w.buttonReach()); }});
     return rows;
 }
 
@@ -300,6 +330,24 @@ WindowActionRow::Reach ReachOf(std::string_view name) {
     }();
     const auto it = reaches.find(name);
     return it == reaches.end() ? WindowActionRow::Reach::Everyone : it->second;
+}
+
+std::vector<HelpKey> HelpKeys(Language language) {
+    const auto keysOf = [](const std::vector<ActionKey>& keys) {
+        QStringList written;
+        for (const ActionKey& k : keys) written << QString::fromLatin1(k.keys);
+        return written.join(QStringLiteral(", "));
+    };
+    std::vector<const WindowActionRow*> rows;
+    for (const WindowActionRow& row : WindowActionRows())
+        if (row.helpWords) rows.push_back(&row);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const WindowActionRow* a, const WindowActionRow* b) { return a->helpPlace < b->helpPlace; });
+    std::vector<HelpKey> lines;
+    for (const WindowActionRow* row : rows) lines.push_back({keysOf(row->action.keys), QString::fromLatin1(row->helpWords)});
+    for (const ButtonFile& file : ButtonFiles())
+        if (!file.action.keys.empty()) lines.push_back({keysOf(file.action.keys), Text(std::string_view(file.tip ? file.tip : ""), language).toHtmlEscaped()});
+    return lines;
 }
 
 void DeclareWindowActions(WindowParts& w, ActionHub& hub) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/actions/action_hub.h"
+#include "ui/words/help_pages.h"
 
 namespace pintaloo {
 
@@ -32,10 +33,18 @@ struct WindowActionRow {
         ScreenReader,
     };
     Reach reach = Reach::Everyone;
+    // What its keys do, in the help's key list (see HelpKeys): the help
+    // template's markup, and the place in the list.
+    const char* helpWords = nullptr;
+    int helpPlace = 0;
 };
 
 // The table, readable without a window (tests and help read the keys here).
 const std::vector<WindowActionRow>& WindowActionRows();
+
+// The help's key list in a language: every row's keys with its words, in
+// their places, then each button file's keys with its tooltip.
+std::vector<HelpKey> HelpKeys(Language language);
 
 // The reach of the row named so (explanatory name); Everyone for a name
 // the table does not hold.

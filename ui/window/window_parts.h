@@ -21,6 +21,7 @@ class CommandButtons;
 class DrawingFiles;
 class DrawingHistory;
 class ComfortButtons;
+struct ButtonReach;
 
 class WindowParts {
 public:
@@ -38,6 +39,8 @@ public:
     virtual DrawingFiles& files() = 0;
     virtual DrawingHistory& drawingHistory() = 0;
     virtual ComfortButtons& comfort() = 0;
+    // What a button file's effect may reach (ui/actions/button_file.h).
+    virtual ButtonReach& buttonReach() = 0;
 
     // The window's own actions, run by a row as a part's member is.
     virtual void PointerOverWindow(int button, double x, double y) = 0;

@@ -176,8 +176,12 @@ const QRegularExpression& SlotPattern() {
 
 }  // namespace
 
-QString HelpPageHtml(Language language) {
-    const QString page = ReadTemplate();
+QString HelpPageHtml(Language language, const std::vector<HelpKey>& keys) {
+    QString page = ReadTemplate();
+    QString list;
+    for (const HelpKey& k : keys)
+        list += QStringLiteral("<dt>%1</dt><dd dir=\"{{dir}}\">%2</dd>\n").arg(k.keys.toHtmlEscaped(), k.words);
+    page.replace(QLatin1String("{{keys}}\n"), list);
     QString out;
     out.reserve(page.size() * 2);
     qsizetype from = 0;

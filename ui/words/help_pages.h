@@ -6,13 +6,24 @@
 // the translations, and with the buttons' names from the text table, so the
 // help calls a button what its tooltip does.
 #include <QString>
+#include <vector>
 
 #include "ui/words/language.h"
 
 namespace pintaloo {
 
-// The whole page as HTML, its lang and dir set for the language.
-QString HelpPageHtml(Language language);
+// One line of the page's key list: the keys as they are written on them,
+// and what they do, as the template's own markup ("{{text:NewPage}}",
+// "{{help:QuitKey}}") or as HTML words already in the page's language.
+struct HelpKey {
+    QString keys;
+    QString words;
+};
+
+// The whole page as HTML, its lang and dir set for the language; `keys` are
+// its key list ({{keys}} in the template), in order. The window's list is
+// made from its action rows (ui/window/window_actions.h, HelpKeys).
+QString HelpPageHtml(Language language, const std::vector<HelpKey>& keys = {});
 
 // The page's slots, "help:Pencil" and "text:ToolPencil", that the template
 // names and the tables have no text for (empty when all is well).
