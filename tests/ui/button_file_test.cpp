@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A button in one file: its control stands at its slot with its face and
-// text, a press runs its effect on the part context, and an effect that
+// text, a press runs its effect on what a button may reach, and an effect that
 // draws random numbers is kept in the story with the seed it drew from.
 #include <gtest/gtest.h>
 

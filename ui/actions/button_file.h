@@ -56,7 +56,8 @@ struct ButtonReach {
     Painting& painting;        // the editor state, the canvas and its refresh
     const SoundPlayer& sounds;
     std::function<float()> nextRandom;  // in [0, 1)
-    std::function<void()> showChoices;  // the chosen colour's box shows state.CurrentColor
+    // The chosen colour's box and the size bars show state.CurrentColor again.
+    std::function<void()> showChoices;
 };
 
 struct ButtonFile {

@@ -187,7 +187,11 @@ void MainWindow::connectParts() {
         .painting = painting,
         .sounds = sounds,
         .nextRandom = [this] { return random.next(); },
-        .showChoices = [this] { palette_->showColour(state.CurrentColor); },
+        .showChoices =
+            [this] {
+                palette_->showColour(state.CurrentColor);
+                brushSize_->paintBars(3);  // as a swatch does: the chosen bar shows the colour
+            },
     });
     fileButtons_ = std::make_unique<FileButtons>(c, spoken);
     // Observes the hub after every other part.
