@@ -33,6 +33,8 @@ dict=build-fuzz/replay_script.dict
 {
   grep -oE '(Row|RowFor|Plugged)\("[A-Za-z0-9_]+", "[A-Za-z0-9_]+"' ui/window/window_actions.cpp |
     sed -E 's/.*, "([^"]+)"$/"\1 "/'
+  # The story format's own words, the pen's move line among them.
+  grep -oE '= "[A-Za-z0-9_]+";' engine/recording/story_words.h | sed -E 's/= "([^"]+)";/"\1 "/'
   for w in dialog wait key cancel Esc Ctrl+Z Ctrl+Y nan inf -inf 1e300 3e9 2147483647 65536 1e6 -1e6 1000001 \
     60000 -0 0.5 7 8 23 24 start blank picture start.png ../start.png at moves seed 4294967295 \
     9223372036854775807 -9223372036854775808 8640000000; do

@@ -644,28 +644,10 @@ bool SessionRecorder::hasStory() const {
     return state_->hasCalls || state_->start.kind != RecordingStart::Kind::Blank;
 }
 
-namespace {
-// The editor state, then the stroke's: has a point, its x and y, and the
-// drawing position of the joined-up tools.
-constexpr std::size_t kStrokeNumbers = 5;
-}  // namespace
-
-bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into) {
-    if (numbers.size() < kStrokeNumbers) return false;
-    const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
-    const std::vector<double> stroke(cut, numbers.end());
-    const auto fits = [](double v, double limit) { return std::fabs(v) <= limit && v == std::floor(v); };
-    if (!(stroke[0] == 0 || stroke[0] == 1) || !fits(stroke[1], 32767) || !fits(stroke[2], 32767) ||
-        !fits(stroke[3], 1e9) || !fits(stroke[4], 1e9))
-        return false;
-    EditorState scratch;
-    return SetEditorStateNumbers(std::vector<double>(numbers.begin(), cut), into ? *into : scratch);
-}
-
 bool BeginWithState(StoryWindow& w, const std::vector<double>& numbers, bool undoBegins) {
     EditorState state = w.editorState();
     if (!StateNumbersFit(numbers, &state)) return false;
-    const auto cut = numbers.end() - std::ptrdiff_t(kStrokeNumbers);
+    const auto cut = numbers.end() - std::ptrdiff_t(kStateStrokeNumbers);
     const std::vector<double> stroke(cut, numbers.end());
     w.takeState(state, {stroke[0] == 1, std::int16_t(stroke[1]), std::int16_t(stroke[2]), int(stroke[3]),
                         int(stroke[4])});

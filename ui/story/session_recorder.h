@@ -121,8 +121,5 @@ private:
 // beginning there (a `choices` line: undo going on as it was). False,
 // changing nothing, for numbers that do not fit.
 bool BeginWithState(StoryWindow& w, const std::vector<double>& numbers, bool undoBegins = true);
-// Whether a `state` line's numbers are ones BeginWithState takes; sets them
-// on `into` when given. Checks a story read from a file without a window.
-bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);
 
 }  // namespace pintaloo

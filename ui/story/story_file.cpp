@@ -6,10 +6,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "ui/actions/action_hub.h"
-#include "ui/story/session_recorder.h"
 #include "ui/files/picture_reader.h"
 #include "engine/recording/recording_reader.h"
 
@@ -153,6 +153,18 @@ StoryFile ReadStoryFile(const QString& path, const ActionHub& actions, std::chro
     if (refusal != PictureRefusal::None) return Refuse(StoryRefusal::Unreadable, "not a readable regular file");
     return CheckStory(std::string_view(bytes.constData(), std::size_t(bytes.size())), QFileInfo(path).absolutePath(),
                       actions, pictureLimit);
+}
+
+bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into) {
+    if (numbers.size() < kStateStrokeNumbers) return false;
+    const auto cut = numbers.end() - std::ptrdiff_t(kStateStrokeNumbers);
+    const std::vector<double> stroke(cut, numbers.end());
+    const auto fits = [](double v, double limit) { return std::fabs(v) <= limit && v == std::floor(v); };
+    if (!(stroke[0] == 0 || stroke[0] == 1) || !fits(stroke[1], 32767) || !fits(stroke[2], 32767) ||
+        !fits(stroke[3], 1e9) || !fits(stroke[4], 1e9))
+        return false;
+    EditorState scratch;
+    return SetEditorStateNumbers(std::vector<double>(numbers.begin(), cut), into ? *into : scratch);
 }
 
 }  // namespace pintaloo

@@ -11,11 +11,13 @@
 #include <QString>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/editor/editor_state.h"
 #include "engine/recording/recorded_call.h"
 #include "ui/files/story_limits.h"
 
@@ -50,5 +52,13 @@ StoryFile ReadStoryFile(const QString& path, const ActionHub& actions, std::chro
 // The same checks on a story's text whose own folder is `folder`.
 StoryFile CheckStory(std::string_view text, const QString& folder, const ActionHub& actions,
                      std::chrono::milliseconds pictureLimit);
+
+// A `state` line's numbers: the editor state's, then the stroke's (has a
+// point, its x and y, and the drawing position of the joined-up tools).
+inline constexpr std::size_t kStateStrokeNumbers = 5;
+// Whether a `state` line's numbers are ones the recorder's BeginWithState
+// takes; sets them on `into` when given. Checks a story read from a file
+// without a window.
+bool StateNumbersFit(const std::vector<double>& numbers, EditorState* into = nullptr);
 
 }  // namespace pintaloo
