@@ -106,6 +106,18 @@ ring_holds() {
     read -r x0 y0 x1 y1 <<<"$RING"
     [[ -n $RING ]] && (( x0 <= $1 && $1 <= x1 && y0 <= $2 && $2 <= y1 && x1 - x0 <= $3 ))
 }
+# ring_settles X Y MOST: reads the ring until it holds that point (at most
+# MOST wide), for up to 3 s: a choice closes its panel and then gives the
+# ring back, and a busy machine may show the first before the second.
+ring_settles() {
+    local deadline=$(( $(now_ms) + 3000 ))
+    while :; do
+        ring
+        ring_holds "$@" && return 0
+        (( $(now_ms) < deadline )) || return 1
+        sleep 0.1
+    done
+}
 # Non-white pixels on the paper, and red ones.
 painted() { ask painted "$CANVAS_X0" "$CANVAS_Y0" "$CANVAS_W" "$CANVAS_H"; }
 reds() { ask reds "$CANVAS_X0" "$CANVAS_Y0" "$CANVAS_W" "$CANVAS_H"; }
@@ -200,15 +212,13 @@ if [[ $MODE == keys ]]; then
     # --- a stamp: its panel takes the ring, the choice gives it back ----------------------
     tab_to "${STAMPS[@]}" 90
     press space  # the panel opens on its kinds of stamps, the ring on the first
-    ring
-    ring_holds "${KIND[@]}" 80 || fail "the stamps' panel did not take the ring (it is at $RING)"
+    ring_settles "${KIND[@]}" 80 || fail "the stamps' panel did not take the ring (it is at $RING)"
     press space  # its stamps show, and take the ring
     ring
     read -r x0 y0 x1 y1 <<<"$RING"
     (( y0 >= SLOT_Y0 - 8 && y1 <= SLOT_Y1 + 8 && x1 - x0 < 80 )) || fail "the stamps did not take the ring ($RING)"
     press space
-    ring
-    ring_holds "${STAMPS[@]}" 90 || fail "after the stamp was chosen the ring is at $RING, not on the stamps' button"
+    ring_settles "${STAMPS[@]}" 90 || fail "after the stamp was chosen the ring is at $RING, not on the stamps' button"
     AT=$(index_of "${STAMPS[@]}" 90)
     tab_to "${PAPER[@]}" 900
     press Down 8
@@ -228,8 +238,7 @@ if [[ $MODE == keys ]]; then
     done
     (( k < 10 )) || fail "Tab never reaches the page in the page picker"
     press space
-    ring
-    ring_holds "${COLOURING[@]}" 70 || fail "after the page was taken the ring is at $RING, not on its button"
+    ring_settles "${COLOURING[@]}" 70 || fail "after the page was taken the ring is at $RING, not on its button"
     AT=$(index_of "${COLOURING[@]}" 70)
     still_here "the colouring page"
     # --- a fill -----------------------------------------------------------------------
