@@ -428,9 +428,9 @@ def per_tool_faces():
         tile_fill = next((t for prefix, t in TILES.items() if name.startswith(prefix)), None)
         if tile_fill is None:
             sys.exit(f"make_pickers: {file} must begin with one of {', '.join(TILES)}")
-        spec = importlib.util.spec_from_file_location(f"picker_face_{name}", os.path.join(PER_TOOL, file))
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        found = importlib.util.spec_from_file_location(f"picker_face_{name}", os.path.join(PER_TOOL, file))
+        module = importlib.util.module_from_spec(found)
+        found.loader.exec_module(module)
         faces.append((name, tile_fill, module.draw))
     return faces
 
