@@ -23,11 +23,23 @@ bool StrokePainter::PaintAt(Tool tool, std::int16_t x, std::int16_t y, Colour co
     // A number without a row (21, or anything else a script sets) paints
     // nothing.
     const ToolRow* row = RowOf(tool);
-    if (!row) return true;
+    // A whole-picture effect runs once from its picker, never at a point
+    // of the paper (a script may still set its number as the tool).
+    if (!row || row->wholePicture) return true;
+    return Run(*row, x, y, color);
+}
+
+bool StrokePainter::PaintWholePicture(Tool tool, Colour color) {
+    const ToolRow* row = RowOf(tool);
+    if (!row || !row->wholePicture) return true;
+    return Run(*row, std::int16_t(canvas_.width() / 2), std::int16_t(canvas_.height() / 2), color);
+}
+
+bool StrokePainter::Run(const ToolRow& row, std::int16_t x, std::int16_t y, Colour color) {
     // The painter's memory lives in the state's fields the dump prints: in
     // before the call, back out after it, even when the call ends early.
     ToolMemory memory{s_.LastX, s_.LastY, s_.ToolVariant, s_.AlternateFlag, s_.RainbowIndex};
-    Brush brush{*row,           canvas_,           rng_,         pictures_, patterns_,  s_.Phase,
+    Brush brush{row,            canvas_,           rng_,         pictures_, patterns_,  s_.Phase,
                 s_.BrushSize,   s_.BrushHalfWidth, color,        s_.CurrentColor, s_.OutlineColor,
                 s_.PaperColor,  s_.SwatchIndex,    s_.CanvasFill, s_.HueTable, memory};
     const auto keep = [&] {
@@ -38,7 +50,7 @@ bool StrokePainter::PaintAt(Tool tool, std::int16_t x, std::int16_t y, Colour co
         s_.RainbowIndex = memory.rainbow;
     };
     try {
-        row->paint(brush, x, y);
+        row.paint(brush, x, y);
         keep();
         return true;
     } catch (const std::exception&) {

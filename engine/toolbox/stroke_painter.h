@@ -31,6 +31,12 @@ public:
     bool PaintAt(std::int16_t x, std::int16_t y, Colour color) { return PaintAt(s_.ToolMode, x, y, color); }
     bool PaintAt(Tool tool, std::int16_t x, std::int16_t y, Colour color);
 
+    // Runs a whole-picture effect (a row marked wholePicture) once over the
+    // whole canvas, with the same settings and random numbers a stroke
+    // would have; any other tool paints nothing here. Returns false as
+    // PaintAt does.
+    bool PaintWholePicture(Tool tool, Colour color);
+
     // A mouse step from (fromX, fromY) to (toX, toY) with the button held.
     // Tools that lay blocks (pencil, eraser) paint them along the straight
     // path, close enough that no gap shows, ending exactly on (toX, toY);
@@ -96,6 +102,8 @@ public:
     PatternPainter& patterns() { return patterns_; }
 
 private:
+    // One call of a row's painter, its memory in and out of the state.
+    bool Run(const ToolRow& row, std::int16_t x, std::int16_t y, Colour color);
     EditorState& s_;
     Surface& canvas_;
     RandomSource& rng_;

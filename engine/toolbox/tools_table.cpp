@@ -77,6 +77,7 @@ std::vector<std::string> ToolRowFaults(std::span<const ToolRow> rows) {
             fault(r, "its button chooses another tool, or opens a picker");
         if (r.button == ToolButton::Stamps && r.pictures <= 0) fault(r, "a stamp without pictures");
         if ((r.name == nullptr) != (r.help == nullptr)) fault(r, "a name needs a help line, and a help line a name");
+        if (r.wholePicture && r.entry < 0) fault(r, "a whole-picture effect needs a picker entry to run it");
     }
     return faults;
 }

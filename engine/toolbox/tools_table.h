@@ -47,9 +47,19 @@
 
 namespace pintaloo {
 
-// The six tool buttons by item, as the replay scripts number them (not as
-// they stand: see ToolFaceOf).
-enum class ToolButton : std::int8_t { None = -1, Pencil = 0, Models = 1, Stamps = 2, Eraser = 3, Oil = 4, Fill = 5 };
+// The tool buttons by item, as the replay scripts number them (not as they
+// stand: see ToolFaceOf). The magic button came after the first six: its
+// picker holds the effects, brushes and whole-picture ones alike.
+enum class ToolButton : std::int8_t {
+    None = -1,
+    Pencil = 0,
+    Models = 1,
+    Stamps = 2,
+    Eraser = 3,
+    Oil = 4,
+    Fill = 5,
+    Magic = 6
+};
 inline constexpr int kToolButtonCount = 6;
 
 // What a painter remembers between its steps, handed to it with each step.
@@ -141,6 +151,16 @@ struct ToolRow {
     std::int16_t firstPicture = 0, pictures = 0;
     // Stamps: the same size wherever stamped (suns and clouds).
     bool keepsSize = false;
+    // An effect over the whole picture at one press (flip, snow...): its
+    // picker entry runs its painter once, through
+    // StrokePainter::PaintWholePicture, and leaves the chosen tool as it
+    // was, as the oil button does. Pressing on the paper never runs it.
+    bool wholePicture = false;
+    // A pen pressing harder paints it wider (the pencil, the magic
+    // brushes): the stroke painter scales the brush's size by the pen's
+    // pressure before the painter runs. A mouse or a finger paints at the
+    // chosen size, as ever.
+    bool followsPressure = false;
 };
 
 // A tool file's rows under the file's name, which the generated list of

@@ -316,6 +316,17 @@ struct KeyedTextRow {
 const std::vector<KeyedTextRow>& TextsByKey() {
     static const std::vector<KeyedTextRow> rows = {
         // {"tool.name", "Window", QT_TRANSLATE_NOOP3("Window", "English", "The translator's note.")},
+
+        // The magic button and its picker.
+
+        // Magic brushes that paint: mirror, kaleidoscopes, chalk, sparkles.
+
+        // Magic brushes that change the paint under them: blur, smudge, tint, lighten, darken, negative.
+
+        // Magic over the whole picture at one press.
+
+        // The pen.
+
     };
     return rows;
 }
