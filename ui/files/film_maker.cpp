@@ -30,6 +30,12 @@ bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source
     FilmWriter writer(options);
     std::size_t played = 0;
     bool cut = false;
+    // Most frames of a story's film come between two calls (twelve frames a
+    // second, a child's press every second or so): such a frame is the one
+    // before, handed on as it is, so the canvas is not turned into an image
+    // again, nor compared by the encoder, pixel by pixel.
+    QImage frame;
+    std::size_t shown = 0;  // how many calls the frame shows
     for (const std::size_t upTo : done) {
         while (played < upTo && !(cut = spent())) {
             QString why;
@@ -39,7 +45,11 @@ bool MakeFilm(const std::vector<std::int64_t>& timesMs, const FilmSource& source
         }
         // Cut mid-frame, the frame still shows what was played: a true
         // picture of the drawing on its way, and never a film of no frames.
-        if (!writer.addFrame(source.canvas())) return fail(writer.failure());
+        if (frame.isNull() || played != shown) {
+            frame = source.canvas();
+            shown = played;
+        }
+        if (!writer.addFrame(frame)) return fail(writer.failure());
         if (cut) break;
     }
     if (!writer.save(path)) return fail(writer.failure());

@@ -20,7 +20,9 @@ struct FilmSource {
     // Plays call `index` of the recording (they come in order, each once).
     // False stops the film, with `error` saying why (English, for a developer).
     std::function<bool(std::size_t index, QString* error)> play;
-    // The canvas as it is now, 807 by 537.
+    // The canvas as it is now, 807 by 537. It may share the player's own
+    // memory: it is read before the next call is played, and asked for
+    // again only after one was.
     std::function<QImage()> canvas;
 };
 

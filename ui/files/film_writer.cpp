@@ -107,6 +107,10 @@ bool FilmWriter::addFrame(const QImage& frame) {
                     .arg(options_.size.height()));
         return false;
     }
+    if (frames_ > 0 && frame.cacheKey() == lastFrame_) {
+        ++frames_;
+        return true;
+    }
     WebPConfig config;
     if (!webp_->ConfigInit(&config)) return notMade(QStringLiteral("libwebp refused its own settings."));
     config.quality = options_.quality;
@@ -133,6 +137,7 @@ bool FilmWriter::addFrame(const QImage& frame) {
         return false;
     }
     ++frames_;
+    lastFrame_ = frame.cacheKey();
     return true;
 }
 

@@ -64,6 +64,10 @@ public:
 
     // Encodes the next frame. False, with failure() saying why, for a frame of
     // another size, an empty one, or after save(); the film so far is kept.
+    // The very image added last (the same QImage, not a copy: its cacheKey)
+    // is not looked at again: the frame before just lasts longer, which is
+    // what the encoder makes of an unchanged frame anyway, after comparing
+    // every pixel.
     bool addFrame(const QImage& frame);
     int frameCount() const { return frames_; }
 
@@ -91,6 +95,7 @@ private:
     const WebPLibrary* webp_ = nullptr;
     WebPAnimEncoder* encoder_ = nullptr;
     int frames_ = 0;
+    qint64 lastFrame_ = 0;  // the cacheKey of the image added last, 0 for none
     bool finished_ = false;
     QByteArray film_;
     FilmError failure_;

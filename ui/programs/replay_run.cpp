@@ -55,6 +55,11 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 struct ReplayRig {
     explicit ReplayRig(const QString& printTo) : printing(!printTo.isEmpty()), printer(printTo) {
         window.language = LanguageFromEnvironment(ProcessEnvironment());
+        // Nobody watches a replay, and its clock is the script's: the oil's
+        // second behind the wait box (thirty of them in a story of thirty
+        // oil pictures) only held the run back, polling, and changes no
+        // pixel, state or sound. A script's own `wait` still waits.
+        window.waitsInRealTime = false;
     }
     bool printing;  // without a file to print to, printing does nothing
     TempFolder temp;

@@ -95,6 +95,13 @@ QImage StoryPlayer::canvas() const {
     return ColoursToImage(s.data(), s.width(), s.height());
 }
 
+QImage StoryPlayer::canvasView() const {
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "a colour's bytes are red, green, blue, then nothing");
+    const Surface& s = parts_->window->canvas();
+    return QImage(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(), qsizetype(s.width()) * 4,
+                  QImage::Format_RGBX8888);
+}
+
 bool MakeStoryFilm(const StoryWindow& like, const Story& story, const QString& path, FilmError* error,
                    const FilmBudget& budget, bool* cutShort) {
     StoryPlayer player(story, like);
@@ -105,7 +112,7 @@ bool MakeStoryFilm(const StoryWindow& like, const Story& story, const QString& p
     }
     return MakeFilm(
         player.times(),
-        FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvas(); }},
+        FilmSource{[&](std::size_t i, QString* why) { return player.play(i, why); }, [&] { return player.canvasView(); }},
         path, error, {}, budget, cutShort);
 }
 
