@@ -17,12 +17,12 @@ def draw():
     out = ""
     # The stroke: a soft wave of specks, denser along its middle, ragged at
     # its edges, with gaps where the paper shows.
-    for k in range(170):
+    for k in range(230):
         t = rng.random()
         x = 7 + 27 * t
         y = 38 - 9 * t + 4 * math.sin(t * 2 * math.pi)
-        off = rng.gauss(0, 2.6)
-        r = rng.uniform(0.6, 1.3)
+        off = rng.gauss(0, 3.0)
+        r = rng.uniform(0.9, 1.7)
         out += (f'<circle cx="{num(x + off * 0.35)}" cy="{num(y + off)}" r="{num(r)}" '
                 f'fill="{"#2f6fe0" if rng.random() < 0.75 else "#86aef5"}"/>\n')
     # The stick, tilted, its tip where the stroke ends.
