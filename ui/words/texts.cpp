@@ -320,6 +320,36 @@ const std::vector<KeyedTextRow>& TextsByKey() {
         // The magic button and its picker.
 
         // Magic brushes that paint: mirror, kaleidoscopes, chalk, sparkles.
+        {"magic.mirrorPaint.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Mirror Paint",
+                            "A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.")},
+        {"magic.mirrorPaint.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Mirror Paint: draw on one side and the other side copies you, like a mirror.",
+                            "The help line of the mirror painting brush, read aloud to a child.")},
+        {"magic.kaleido4.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Four Mirrors",
+                            "A magic brush: a crayon whose line is copied four times, mirrored into each corner.")},
+        {"magic.kaleido4.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Four Mirrors: your drawing appears four times, once in each corner.",
+                            "The help line of the four-way kaleidoscope brush, read aloud to a child.")},
+        {"magic.kaleido8.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Eight Mirrors",
+                            "A magic brush: a crayon whose line is copied eight times around the middle, like a "
+                            "kaleidoscope.")},
+        {"magic.kaleido8.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Eight Mirrors: your drawing appears eight times around the middle, like a "
+                                      "snowflake.",
+                            "The help line of the eight-way kaleidoscope brush, read aloud to a child.")},
+        {"magic.chalk.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Chalk", "A magic brush that draws grainy lines like a stick of chalk.")},
+        {"magic.chalk.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Chalk: draw dusty, bumpy lines like chalk on the pavement.",
+                            "The help line of the chalk brush, read aloud to a child.")},
+        {"magic.sparkles.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Sparkles", "A magic brush that scatters little twinkling stars along the line.")},
+        {"magic.sparkles.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Sparkles: draw a trail of twinkling stars.",
+                            "The help line of the sparkles brush, read aloud to a child.")},
 
         // Magic brushes that change the paint under them: blur, smudge, tint, lighten, darken, negative.
 
