@@ -5,6 +5,7 @@
 
   model_*.svg   one face per model brush (what the brush paints)
   cat_*.svg     one face per stamp category (animals, vehicles, ...)
+  magic_*.svg   one face per magic effect (on a lilac tile)
 
 The first faces are drawn here. A later tool's face is a file of its own,
 tools/art/pickers/NAME.py (NAME the tool row's `art`), whose draw() gives
@@ -37,6 +38,8 @@ import make_models as mm  # noqa: E402
 SIZE = 50
 MODEL_TILE = "#fff1cf"
 CATEGORY_TILE = "#dcefff"
+# The magic effects' tiles: a light lilac, apart from the models' cream.
+MAGIC_TILE = "#efe3ff"
 BLACK = "#202431"
 
 
@@ -412,7 +415,7 @@ CATEGORIES = {
 
 
 PER_TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pickers")
-TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE}
+TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE, "magic_": MAGIC_TILE}
 
 
 def per_tool_faces():
