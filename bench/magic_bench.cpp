@@ -29,9 +29,7 @@ const Surface& PaintedCanvas() {
     static const Surface canvas = [] {
         Surface s;
         DefaultRandom rng(7);
-        const auto colour = [&] {
-            return Rgb(int(rng.next() * 256), int(rng.next() * 256), int(rng.next() * 256));
-        };
+        const auto colour = [&] { return Rgb(int(rng.next() * 256), int(rng.next() * 256), int(rng.next() * 256)); };
         for (int i = 0; i < 40; ++i) {
             const Colour c = colour();
             s.circle(rng.next() * 807, rng.next() * 537, 10 + rng.next() * 60, c, {FillStyle::Solid, c});
@@ -127,8 +125,7 @@ void OilFilterWholeCanvas(benchmark::State& st) {
 }
 
 void RegisterAll() {
-    benchmark::RegisterBenchmark("pencil/step/size:20", BrushStep, Tool::Pencil, 20)
-        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("pencil/step/size:20", BrushStep, Tool::Pencil, 20)->Unit(benchmark::kMicrosecond);
     // The filter uses a second thread: its CPU column counts both.
     benchmark::RegisterBenchmark("oil_filter/whole", OilFilterWholeCanvas)
         ->Unit(benchmark::kMillisecond)
@@ -142,7 +139,8 @@ void RegisterAll() {
             continue;
         }
         for (const int size : {20, 40})
-            benchmark::RegisterBenchmark((name + "/step/size:" + std::to_string(size)).c_str(), BrushStep, row.tool, size)
+            benchmark::RegisterBenchmark((name + "/step/size:" + std::to_string(size)).c_str(), BrushStep, row.tool,
+                                         size)
                 ->Unit(benchmark::kMicrosecond);
     }
 }

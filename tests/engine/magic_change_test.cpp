@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "test_support.h"
 #include "engine/toolbox/stroke_painter.h"
+#include "test_support.h"
 
 namespace pintaloo {
 namespace {
@@ -48,7 +48,8 @@ struct Rig {
     void randomStroke(Tool tool, DefaultRandom& r) {
         std::vector<std::pair<int, int>> points{{int(r.next() * 200), int(r.next() * 120)}};
         for (int i = 0; i < 12; ++i)
-            points.push_back({points.back().first + int(r.next() * 31) - 15, points.back().second + int(r.next() * 31) - 15});
+            points.push_back(
+                {points.back().first + int(r.next() * 31) - 15, points.back().second + int(r.next() * 31) - 15});
         const int sizes[] = {4, 8, 13, 20, 40};
         stroke(tool, points, sizes[int(r.next() * 5)]);
     }
@@ -60,7 +61,8 @@ void PaintPage(Surface& s, int seed) {
     DefaultRandom r{std::uint32_t(seed)};
     const Colour extremes[] = {kWhite, Rgb(1, 0, 0), Rgb(254, 255, 255), Rgb(2, 2, 2)};
     for (int i = 0; i < 60; ++i) {
-        const Colour c = i % 5 == 4 ? extremes[(i / 5) % 4] : Rgb(int(r.next() * 256), int(r.next() * 256), int(r.next() * 256));
+        const Colour c =
+            i % 5 == 4 ? extremes[(i / 5) % 4] : Rgb(int(r.next() * 256), int(r.next() * 256), int(r.next() * 256));
         s.circle(r.next() * 200, r.next() * 120, 4 + r.next() * 20, c, {FillStyle::Solid, c});
     }
     for (int i = 0; i < 6; ++i) s.line(r.next() * 200, r.next() * 120, r.next() * 200, r.next() * 120, kBlack, 2);
@@ -116,10 +118,12 @@ TEST(MagicChange, EachEffectKeepsItsRuleAtEveryPixel) {
                 for (int k = 0; k < 4; ++k) r.randomStroke(rule.tool, path);
             for (int y = 0; y < 120; ++y)
                 for (int x = 0; x < 200; ++x) {
-                    const double away = std::min(Distance(x, y, 20, 50, 60 + seed, 70),
-                                                 Distance(x, y, 60 + seed, 70, 190, 60 + seed)) / radius;
+                    const double away =
+                        std::min(Distance(x, y, 20, 50, 60 + seed, 70), Distance(x, y, 60 + seed, 70, 190, 60 + seed)) /
+                        radius;
                     ASSERT_TRUE(rule.holds(Colour(before.point(x, y)), Colour(r.canvas.point(x, y)), away))
-                        << rule.name << ", seed " << seed << " at " << x << "," << y << " " << std::hex << before.point(x, y) << " -> " << r.canvas.point(x, y);
+                        << rule.name << ", seed " << seed << " at " << x << "," << y << " " << std::hex
+                        << before.point(x, y) << " -> " << r.canvas.point(x, y);
                 }
         }
     }
@@ -160,7 +164,8 @@ TEST(MagicChange, TintKeepsTheOrderOfLightAndDark) {
     r.state.CurrentColor = Rgb(230, 40, 60);
     for (int x = 0; x < 200; ++x) r.canvas.line(x, 0, x, 119, Rgb(x + 20, x + 20, x + 20));
     for (int k = 0; k < 60; ++k) r.stroke(kTint, {{0, 60}, {50, 60}, {100, 60}, {150, 60}, {199, 60}}, 40);
-    for (int x = 8; x < 200; ++x) EXPECT_LT(Light(Colour(r.canvas.point(x - 8, 60))), Light(Colour(r.canvas.point(x, 60))));
+    for (int x = 8; x < 200; ++x)
+        EXPECT_LT(Light(Colour(r.canvas.point(x - 8, 60))), Light(Colour(r.canvas.point(x, 60))));
     const Colour mid = Colour(r.canvas.point(100, 60));
     EXPECT_GT(RedOf(mid), GreenOf(mid) + 40);
 }
