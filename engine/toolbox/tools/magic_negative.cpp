@@ -29,7 +29,8 @@ Colour Opposite(Colour c, Colour outline) {
 // before's (its memory's last point, the disc of the same radius there);
 // the press turns its whole disc. A stroke along a line or a curve turns
 // each pixel once. Coming back over its own track, a stroke turns it back,
-// as a second stroke does.
+// as a second stroke does. The step before's disc is taken at this step's
+// radius: a pen pressing harder on one spot turns the ring it widens by.
 void Negative(Brush& b, std::int16_t x, std::int16_t y) {
     const int radius = BrushRadius(b);
     const long long lastX = b.memory.lastX, lastY = b.memory.lastY, r2 = static_cast<long long>(radius) * radius;

@@ -31,8 +31,8 @@ void Smudge(Brush& b, std::int16_t x, std::int16_t y) {
     // along it: the finger drags what it was just on, not paint from afar.
     const double length = std::hypot(double(dx), double(dy));
     if (length > radius) {
-        dx = int(std::lround(dx * radius / length));
-        dy = int(std::lround(dy * radius / length));
+        dx = int(std::lround(double(dx) * radius / length));
+        dy = int(std::lround(double(dy) * radius / length));
     }
     const Rect from = BrushBox(b.canvas, x - dx, y - dy, radius);
     const auto index = [](int i, int j, int width) {
