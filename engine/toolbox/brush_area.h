@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/canvas/colour.h"
 #include "engine/canvas/rect.h"
 #include "engine/canvas/surface.h"
 #include "engine/toolbox/tools_table.h"
@@ -62,5 +63,40 @@ template <class Change>
 void ChangeUnderBrush(Brush& b, int x, int y, Change change) {
     ChangeUnderBrush(b, x, y, BrushRadius(b), change);
 }
+
+// How strongly a soft effect works at a pixel (dx, dy) from the disc's
+// middle, in 256ths: `most` there, falling to half of it at the rim, like
+// an airbrush, so overlapping steps leave a band with no hard edge.
+inline int SoftWeight(long long dx, long long dy, int radius, int most) {
+    const long long r2 = std::max(1LL, static_cast<long long>(radius) * radius);
+    const long long d2 = std::min(r2, dx * dx + dy * dy);
+    return most - static_cast<int>(most * d2 / (2 * r2));
+}
+
+// A colour moved `weight` 256ths of the way to another, each part rounded
+// away from where it was: every part short of its goal moves at least one
+// step, so repeated passes reach it and never overshoot or turn back.
+inline Colour Towards(Colour from, Colour to, int weight) {
+    const auto part = [weight](int a, int b) {
+        const int d = b - a, step = ((d < 0 ? -d : d) * weight + 255) >> 8;
+        return d < 0 ? a - step : a + step;
+    };
+    return Rgb(part(RedOf(from), RedOf(to)), part(GreenOf(from), GreenOf(to)), part(BlueOf(from), BlueOf(to)));
+}
+
+// What an effect gives a pixel, unless that is the outline colour: then
+// the pixel stays as it was. A pixel of the outline colour is an outline
+// to the pencil, the eraser and the fill, so an effect that made one (a
+// dark paint darkened all the way to black) would leave a blot nothing but
+// undo could touch.
+inline Colour NotOutline(const Brush& b, Colour old, Colour next) { return next == b.outline ? old : next; }
+
+namespace spacing {
+// Discs half their radius apart along a fast step, so the band it leaves
+// has no gaps and an even edge, and a soft effect works about as strongly
+// along a fast stroke as along a slow one. A swipe across the page at the
+// largest size is about 80 steps.
+constexpr int HalfBrush(std::int16_t brushSize) { return brushSize >= 4 ? brushSize / 2 : 2; }
+}  // namespace spacing
 
 }  // namespace pintaloo

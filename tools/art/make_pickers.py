@@ -5,6 +5,7 @@
 
   model_*.svg   one face per model brush (what the brush paints)
   cat_*.svg     one face per stamp category (animals, vehicles, ...)
+  magic_*.svg   one face per magic effect (on a lilac tile)
 
 The first faces are drawn here. A later tool's face is a file of its own,
 tools/art/pickers/NAME.py (NAME the tool row's `art`), whose draw() gives
@@ -38,6 +39,7 @@ import make_models as mm  # noqa: E402
 SIZE = 50
 MODEL_TILE = "#fff1cf"
 CATEGORY_TILE = "#dcefff"
+# The magic effects' tiles: a light lilac, apart from the models' cream.
 MAGIC_TILE = "#efe6ff"
 BLACK = "#202431"
 

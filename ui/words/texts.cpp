@@ -352,6 +352,39 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "The help line of the sparkles brush, read aloud to a child.")},
 
         // Magic brushes that change the paint under them: blur, smudge, tint, lighten, darken, negative.
+        {"magic.blur.name", "Window", QT_TRANSLATE_NOOP3("Window", "Blur", "A magic brush that makes the paint soft and fuzzy.")},
+        {"magic.blur.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Blur: paint over your picture to make it soft and dreamy.",
+                            "The help line of the blur brush, read aloud to a small child.")},
+        {"magic.smudge.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Smudge", "A magic brush that drags the paint along like a wet finger.")},
+        {"magic.smudge.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Smudge: push the paint around like a wet finger.",
+                            "The help line of the smudge brush, read aloud to a small child.")},
+        {"magic.tint.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Tint",
+                            "A magic brush that colours the paint under it with the chosen colour, "
+                            "keeping its light and dark parts.")},
+        {"magic.tint.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Tint: give your painting a new color and keep its light and dark.",
+                            "The help line of the tint brush, read aloud to a small child.")},
+        {"magic.lighten.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Lighten", "A magic brush that makes the paint paler with each stroke.")},
+        {"magic.lighten.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Lighten: paint over colors to make them lighter.",
+                            "The help line of the lighten brush, read aloud to a small child.")},
+        {"magic.darken.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Darken", "A magic brush that makes the paint deeper with each stroke.")},
+        {"magic.darken.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Darken: paint over colors to make them darker.",
+                            "The help line of the darken brush, read aloud to a small child.")},
+        {"magic.negative.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Opposite",
+                            "A magic brush that turns colours into their opposites, like a photo negative: "
+                            "white becomes black, yellow becomes blue.")},
+        {"magic.negative.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Opposite: turn colors into their opposites, light into dark.",
+                            "The help line of the negative brush, read aloud to a small child.")},
 
         // Magic over the whole picture at one press.
 
