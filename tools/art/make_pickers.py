@@ -9,7 +9,8 @@
 The first faces are drawn here. A later tool's face is a file of its own,
 tools/art/pickers/NAME.py (NAME the tool row's `art`), whose draw() gives
 the SVG body on the 50 x 50 tile, the tile itself left to this script:
-a model_ NAME gets the models' tile, a cat_ NAME the stamp categories'.
+a model_ NAME gets the models' tile, a cat_ NAME the stamp categories',
+a magic_ NAME the magic effects' (lilac).
 Such a file may use the helpers here (`from make_pickers import line`) and
 svgkit's; tools/art/pickers/model_pen.py is one to copy. Every face this
 writes is checked by tools/check_generated.py, so the file and the SVG it
@@ -37,6 +38,7 @@ import make_models as mm  # noqa: E402
 SIZE = 50
 MODEL_TILE = "#fff1cf"
 CATEGORY_TILE = "#dcefff"
+MAGIC_TILE = "#efe6ff"
 BLACK = "#202431"
 
 
@@ -412,7 +414,7 @@ CATEGORIES = {
 
 
 PER_TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pickers")
-TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE}
+TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE, "magic_": MAGIC_TILE}
 
 
 def per_tool_faces():
