@@ -324,6 +324,36 @@ const std::vector<KeyedTextRow>& TextsByKey() {
         // Magic brushes that change the paint under them: blur, smudge, tint, lighten, darken, negative.
 
         // Magic over the whole picture at one press.
+        {"magic.flip.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Upside down",
+                            "A magic effect that turns the whole picture upside down at one press.")},
+        {"magic.flip.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Upside down: press to turn your whole picture upside down.",
+                            "Help line of the upside-down magic effect, read aloud to a young child.")},
+        {"magic.mirror.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Swap sides",
+                            "A magic effect that turns the whole picture around, left to right, at one press.")},
+        {"magic.mirror.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Swap sides: press to turn your picture around, left to right.",
+                            "Help line of the swap-sides magic effect, read aloud to a young child.")},
+        {"magic.snow.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Snow",
+                            "A magic effect that lets snowflakes fall all over the picture at one press.")},
+        {"magic.snow.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Snow: press to make snowflakes fall all over your picture.",
+                            "Help line of the snow magic effect, read aloud to a young child.")},
+        {"magic.bubbles.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Bubbles",
+                            "A magic effect that shows the picture through big round soap bubbles.")},
+        {"magic.bubbles.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Bubbles: press to see your picture through soap bubbles.",
+                            "Help line of the bubbles magic effect, read aloud to a young child.")},
+        {"magic.pixelBlocks.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Blocks",
+                            "A magic effect that turns the whole picture into little square tiles, as a mosaic.")},
+        {"magic.pixelBlocks.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Blocks: press to make your picture out of little squares.",
+                            "Help line of the blocks (mosaic) magic effect, read aloud to a young child.")},
 
         // The pen.
 
