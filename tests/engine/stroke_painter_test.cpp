@@ -207,10 +207,11 @@ TEST(PictureTools, DispatchCyclingSpacingAndPressOnlyStamps) {
     EXPECT_EQ(calls.back().index, 143);
 }
 
-// Every row of the tool table paints a press and a step, and only through
-// the surface (every pixel it changed inside the rectangle the surface
-// reports, which is what the window redraws) or the picture painters. A
-// number without a row paints nothing.
+// Every row of the tool table paints a press and a step (a whole-picture
+// effect its one run, over a red box it can move), and only through the
+// surface (every pixel it changed inside the rectangle the surface reports,
+// which is what the window redraws) or the picture painters. A number
+// without a row paints nothing.
 TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
     for (const ToolRow& row : ToolRows()) {
         SCOPED_TRACE(ToolNumber(row.tool));
@@ -218,12 +219,17 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
         r.canvas.clear(kBlue);  // so that the eraser shows too
         // and a red line under the step, so that effects that blur or drag paint have edges to work on
         r.canvas.line(280, 320, 360, 320, kRed, 3);
+        if (row.wholePicture) r.canvas.box(250, 250, 330, 300, kRed, 1, {FillStyle::Solid, kRed});
         const Surface before = r.canvas;
         r.canvas.takeDirty();
         r.state.ToolMode = row.tool;
         r.state.CurrentColor = kRed;
-        EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));
-        EXPECT_TRUE(r.paint(340, 320, MousePhase::Move));
+        if (row.wholePicture) {
+            EXPECT_TRUE(r.painter.PaintWholePicture(row.tool, kRed));
+        } else {
+            EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));
+            EXPECT_TRUE(r.paint(340, 320, MousePhase::Move));
+        }
         Rect changed;
         for (int y = 0; y < r.canvas.height(); ++y)
             for (int x = 0; x < r.canvas.width(); ++x)
