@@ -487,7 +487,7 @@ TEST_F(RecordedSessionsTest, AFingerLeftDownHoldsNoStepAfterAChange) {
 // and its replay, which takes the story's order, with the first.
 TEST_F(RecordedSessionsTest, APenMoveHeldForItsFrameComesBeforeTheNextTool) {
     ASSERT_TRUE(scratch.isValid());
-    for (int tool = 0; tool < 6; ++tool) {
+    for (int tool = 0; tool < kToolButtonCount; ++tool) {
         const QString folder = scratch.filePath(QStringLiteral("pen-%1").arg(tool));
         ASSERT_TRUE(QDir().mkpath(folder));
         startProgram(folder);
