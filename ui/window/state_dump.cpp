@@ -63,7 +63,7 @@ QStringList DumpState(const MainWindow& w) {
     // name (-1 and nothing while another tool is chosen).
     const ToolRow* magic = RowOf(s.ToolMode);
     if (magic && magic->button != ToolButton::Magic) magic = nullptr;
-    out << QStringLiteral("MagicEntry=%1").arg(magic ? magic->entry : -1)
+    out << QStringLiteral("MagicEntry=%1").arg(magic ? int(magic->entry) : -1)
         << QStringLiteral("MagicArt=") + QLatin1String(magic ? magic->art : "");
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.
