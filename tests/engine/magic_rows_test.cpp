@@ -38,13 +38,13 @@ Surface ColouredPage() {
     return page;
 }
 
-struct Run {
+struct Painted {
     Surface canvas;
     Rect dirty;
 };
 
-Run Paint(const Surface& page, const ToolRow& row, int sizeItem, std::uint32_t seed) {
-    Run run{page, {}};
+Painted Paint(const Surface& page, const ToolRow& row, int sizeItem, std::uint32_t seed) {
+    Painted run{page, {}};
     run.canvas.takeDirty();
     EditorState state;
     FillHueTable(state);
@@ -79,7 +79,7 @@ TEST(MagicRows, EveryEffectChangesOnlyWhatItReportsAndNeverAnOutlineAndReplays) 
         if (row.button != ToolButton::Magic) continue;
         for (int size = 0; size < int(kBrushSizes.size()); ++size) {
             SCOPED_TRACE(::testing::Message() << (row.art ? row.art : "?") << " at size item " << size);
-            const Run run = Paint(page, row, size, 0x1234);
+            const Painted run = Paint(page, row, size, 0x1234);
             int changed = 0, outside = 0, outlines = 0;
             for (int y = 0; y < page.height(); ++y)
                 for (int x = 0; x < page.width(); ++x) {
@@ -92,7 +92,7 @@ TEST(MagicRows, EveryEffectChangesOnlyWhatItReportsAndNeverAnOutlineAndReplays) 
             EXPECT_GT(changed, 0) << "nothing changed";
             EXPECT_EQ(outside, 0) << "pixels changed outside the reported rectangle";
             EXPECT_EQ(outlines, 0) << "outline pixels changed";
-            const Run again = Paint(page, row, size, 0x1234);
+            const Painted again = Paint(page, row, size, 0x1234);
             EXPECT_TRUE(std::equal(again.canvas.data(), again.canvas.data() + page.width() * page.height(),
                                    run.canvas.data()))
                 << "the same seed painted otherwise";
