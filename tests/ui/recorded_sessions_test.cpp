@@ -157,6 +157,7 @@ protected:
         for (const ActionParam& p : window->actions.action(*window->actions.find(name)).params) {
             switch (p.kind) {
                 case ParamKind::Index:
+                    if (p.count == 0) return;  // no control to press (a picker with no entries yet)
                     args.push_back(roll(p.count));
                     break;
                 case ParamKind::Buttons:
