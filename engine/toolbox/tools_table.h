@@ -60,7 +60,7 @@ enum class ToolButton : std::int8_t {
     Fill = 5,
     Magic = 6
 };
-inline constexpr int kToolButtonCount = 6;
+inline constexpr int kToolButtonCount = 7;
 
 // What a painter remembers between its steps, handed to it with each step.
 // The painter reads and changes only this; the stroke painter keeps it in

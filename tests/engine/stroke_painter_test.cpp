@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "test_support.h"
 #include "engine/toolbox/hls.h"
 #include "engine/toolbox/stroke_painter.h"
@@ -225,6 +227,10 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
         r.state.ToolMode = row.tool;
         r.state.CurrentColor = kRed;
         if (row.wholePicture) {
+            // A press on the paper runs nothing: the effect runs once, from its picker.
+            EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));
+            EXPECT_TRUE(std::equal(before.data(), before.data() + before.width() * before.height(), r.canvas.data()))
+                << "a press on the paper ran a whole-picture effect";
             EXPECT_TRUE(r.painter.PaintWholePicture(row.tool, kRed));
         } else {
             EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));

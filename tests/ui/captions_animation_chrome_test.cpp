@@ -246,7 +246,7 @@ TEST_F(ChromeTest, OnlyTheButtonUnderThePointerIsHighlighted) {
     call("KewlButtons3_MouseMove");
     Box* eraser = Control(w(), "bBrush", 3);
     Box* save = Control(w(), "KewlButtons3");
-    const qint64 eraserNormal = Art("tool_eraser", {67, 67}), saveNormal = Art("cmd_save", {49, 49});
+    const qint64 eraserNormal = Art("tool_eraser", {ToolButtons::kFaceSize, ToolButtons::kFaceSize}), saveNormal = Art("cmd_save", {49, 49});
     EXPECT_NE(eraser->picture().cacheKey(), eraserNormal);
     EXPECT_NE(save->picture().cacheKey(), saveNormal);
     call("Image6_MouseMove");

@@ -122,7 +122,8 @@ TEST_F(KeyAccessTest, KeysAndSwitchesFollowTheScreenAndStayInTheWindow) {
     for (const Reach r : {Reach{"Image5", -1, false, false}, Reach{"Image6", -1, false, false},
                           Reach{"bPrint", -1, true, false}, Reach{"KewlButtons3", -1, true, false},
 Reach{"lblInfo", -1, true, false},
-                          Reach{"bBrush", 5, true, true}, Reach{"bColor", 23, true, true}}) {
+                          Reach{"bBrush", 5, true, true}, Reach{"bBrush", 6, true, true},
+                          Reach{"bColor", 23, true, true}}) {
         Box* box = r.index < 0 ? Control(w(), r.control) : Control(w(), r.control, r.index);
         ASSERT_NE(box, nullptr) << r.control;
         EXPECT_EQ(has(keys().stops(), box), r.ring) << r.control << " in the ring";
@@ -139,6 +140,7 @@ Reach{"lblInfo", -1, true, false},
         std::vector<std::pair<const char*, int>> then;
     };
     for (const Choice& c : {Choice{"bBrush", 2, {{"bStamp", 1}, {"bStamp1", 0}}}, Choice{"bBrush", 1, {{"bSpray", 2}}},
+                            Choice{"bBrush", 6, {{"bMagic", 0}}},
                             Choice{"KewlButtons1", -1, {{"KewlButtons8", -1}, {"Image3", -1}}}}) {
         Box* opener = c.index < 0 ? Control(w(), c.opener) : Control(w(), c.opener, c.index);
         tabAndPress(opener);

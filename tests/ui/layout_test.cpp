@@ -12,6 +12,7 @@
 
 #include "ui/actions/button_file.h"
 #include "ui/actions/layout.h"
+#include "engine/toolbox/tools_table.h"
 #include "ui/story/film_part.h"
 #include "ui/story/session_recorder.h"
 #include "tests/support/window_rig.h"
@@ -53,7 +54,7 @@ TEST(Layout, SlotsAreOnceEachInsideTheWindowAndApartUnlessMarked) {
 TEST(Layout, FindsEverySlotByItsNameAndRefusesOthers) {
     for (const LayoutSlot& s : LayoutSlots()) EXPECT_EQ(PlaceOf(s.name, s.index), s.place) << Named(s);
     EXPECT_EQ(FindSlot("ChooseTool"), nullptr) << "an indexed action has no slot without its index";
-    EXPECT_EQ(FindSlot("ChooseTool", 6), nullptr);
+    EXPECT_EQ(FindSlot("ChooseTool", kToolButtonCount), nullptr);
     EXPECT_THROW(PlaceOf("NoSuchAction"), std::logic_error);
 }
 

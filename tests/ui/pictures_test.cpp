@@ -121,12 +121,13 @@ TEST(Pictures, BallsShowTheirSwatchColourAndDaisiesCoverInWhite) {
 
 TEST(Pictures, WindowArtworkIsThere) {
     const char* sized[][3] = {
-        {"art/ui/tool_pencil", "67", "67"},
-        {"art/ui/tool_models", "67", "67"},
-        {"art/ui/tool_stamps", "67", "67"},
-        {"art/ui/tool_fill", "67", "67"},
-        {"art/ui/tool_eraser", "67", "67"},
-        {"art/ui/tool_oil", "67", "67"},
+        {"art/ui/tool_pencil", "58", "58"},
+        {"art/ui/tool_models", "58", "58"},
+        {"art/ui/tool_stamps", "58", "58"},
+        {"art/ui/tool_fill", "58", "58"},
+        {"art/ui/tool_eraser", "58", "58"},
+        {"art/ui/tool_oil", "58", "58"},
+        {"art/ui/tool_magic", "58", "58"},
         {"art/ui/win_close", "50", "17"},
         {"art/ui/win_close_hot", "50", "17"},
         {"art/ui/win_minimise", "50", "17"},
@@ -205,20 +206,21 @@ TEST_F(StartupArt, NothingShownAtStartIsDrawnFromItsSvg) {
 // makes itself where the build drew none (another pixel ratio): a change to
 // the pressed look, or a build step left behind, shows here.
 TEST(PressedFaces, TheBuildsDrawingIsTheProgramsOwn) {
-    for (const char* name : {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"}) {
+    for (const char* name :
+         {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil", "tool_magic"}) {
         SCOPED_TRACE(name);
         const QString path = QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name));
-        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-67x67.argb32").arg(QLatin1String(name))).isValid())
+        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-58x58.argb32").arg(QLatin1String(name))).isValid())
             << "the build drew no pressed face";
         const QImage built =
-            ArtStore::instance().pressed(path, {67, 67}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage made = PressedFace(LitFace(ArtStore::instance().pixmap(path, {67, 67}, 1.0).toImage()))
+            ArtStore::instance().pressed(path, {58, 58}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage made = PressedFace(LitFace(ArtStore::instance().pixmap(path, {58, 58}, 1.0).toImage()))
                                 .convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(built.size(), QSize(67, 67));
+        ASSERT_EQ(built.size(), QSize(58, 58));
         EXPECT_EQ(built, made);
         // Pressed means framed in the theme's warm colour, and the face still shows inside.
-        EXPECT_EQ(built.pixel(33, 2), QColor(theme::BUTTON_YELLOW).rgba());
-        EXPECT_NE(built.pixel(33, 33), built.pixel(33, 2));
+        EXPECT_EQ(built.pixel(29, 2), QColor(theme::BUTTON_YELLOW).rgba());
+        EXPECT_NE(built.pixel(29, 29), built.pixel(29, 2));
     }
 }
 

@@ -126,9 +126,11 @@ TEST_F(PanelsTest, EscapeLeavesFullScreenOnlyWhenNoPanelIsOpen) {
 
 // A tool button's picture as drawn, by item.
 QPixmap NormalFace(int item) {
-    constexpr std::array kFaces{"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil"};
+    constexpr std::array kFaces{"tool_pencil", "tool_models", "tool_stamps", "tool_fill",
+                                "tool_eraser", "tool_oil",    "tool_magic"};
     return ArtStore::instance().pixmap(
-        QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[std::size_t(ToolFaceOf(item))])), {67, 67});
+        QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[std::size_t(ToolFaceOf(item))])),
+        {ToolButtons::kFaceSize, ToolButtons::kFaceSize});
 }
 
 TEST_F(PressedToolTest, TheButtonOfTheToolInUseLooksPressed) {
@@ -149,6 +151,7 @@ TEST_F(PressedToolTest, TheButtonOfTheToolInUseLooksPressed) {
          3},
         {"new page: the pencil", {{"bBrush_MouseUp", {3, 1}}, {"KewlButtons2_MouseDown", {1, 5, 5}}}, 0},
         {"the oil command keeps the tool", {{"bBrush_MouseUp", {5, 1}}, {"bBrush_MouseUp", {4, 1}}}, 5},
+        {"a magic brush", {{"bBrush_MouseUp", {6, 1}}, {"bMagic_MouseDown", {0, 1}}}, 6},
     };
     ToolButtons& tools = w().toolButtons();
     for (const Case& c : cases) {
@@ -159,7 +162,7 @@ TEST_F(PressedToolTest, TheButtonOfTheToolInUseLooksPressed) {
         // Three faces to tell apart: pressed, normal (everyone else), and the
         // same pressed face after the pointer moved over the window's background.
         const QImage pressedFace = Control(w(), "bBrush", c.pressed)->picture().toImage();
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < kToolButtonCount; ++i) {
             const QImage face = Control(w(), "bBrush", i)->picture().toImage();
             EXPECT_EQ(face == NormalFace(i).toImage(), i != c.pressed) << "item " << i;
         }
@@ -193,7 +196,7 @@ Tones TonesOf(const QPixmap& pm) {
 TEST_F(PressedToolTest, HoverFacesAreBrighterWithOutlinesStillDarkAndGoWithThePointer) {
     ToolButtons& tools = w().toolButtons();
     call("bBrush_MouseUp", {3, 1});  // the eraser pressed
-    for (int item = 0; item < 6; ++item) {
+    for (int item = 0; item < kToolButtonCount; ++item) {
         SCOPED_TRACE(item);
         Box* b = Control(w(), "bBrush", item);
         call("bBrush_MouseMove", {double(item), 0, 10, 10});
@@ -207,7 +210,8 @@ TEST_F(PressedToolTest, HoverFacesAreBrighterWithOutlinesStillDarkAndGoWithThePo
         }
         const Tones normal = TonesOf(NormalFace(item));
         const Tones faded = TonesOf(ArtStore::instance().faded(
-            QStringLiteral(":/art/ui/%1.svg").arg(item == 0 ? "tool_pencil" : "tool_oil"), {67, 67}));
+            QStringLiteral(":/art/ui/%1.svg").arg(item == 0 ? "tool_pencil" : "tool_oil"),
+            {ToolButtons::kFaceSize, ToolButtons::kFaceSize}));
         EXPECT_GT(lit.mean, normal.mean + 3) << "the hover face is brighter";
         EXPECT_LT(lit.darkest, 100) << "its outline stays dark: lit, not washed out";
         EXPECT_LT(lit.darkest + 40, faded.darkest) << "nothing like the washed-out face";

@@ -120,7 +120,7 @@ TEST_F(ToolButtonsTest, OtherButtonsOnlyHideTheStampOutline) {
     call("bBrush_MouseUp", {1, 1});  // models panel open
     heard.clear();
     for (int button : {2, 3, 4}) {
-        for (int item = 0; item < 6; ++item) {
+        for (int item = 0; item < kToolButtonCount; ++item) {
             SCOPED_TRACE(testing::Message() << "item " << item << " button " << button);
             st().ToolVariant = 3;
             Control<ShapeFrame>(w(), "Shape10")->show();
@@ -211,12 +211,21 @@ TEST_F(PickersTest, EveryToolIsChosenByItsButtonAndEntry) {
         heard.clear();
         if (row.button == ToolButton::Models) call("bSpray_MouseDown", {double(row.entry), 1});
         if (row.button == ToolButton::Stamps) call("bStamp_MouseDown", {double(row.entry), 1});
+        if (row.button == ToolButton::Magic) {
+            call("bMagic_MouseDown", {double(row.entry), 1});
+            EXPECT_TRUE(Control(w(), "pctMagic")->isHidden());
+        }
+        if (row.wholePicture) {  // runs once and leaves the tool as it was
+            EXPECT_EQ(st().ToolMode, Tool::Pencil);
+            EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 103}}));
+            continue;
+        }
         EXPECT_EQ(st().ToolMode, row.tool);
         EXPECT_EQ(st().ToolVariant, 0);
         EXPECT_EQ(ChosenToolItem(st().ToolMode), int(row.button));
-        if (row.button != ToolButton::Models) continue;
+        if (row.button != ToolButton::Models && row.button != ToolButton::Magic) continue;
         EXPECT_TRUE(Control(w(), "pctBrush")->isHidden());
-        EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 104}}));
+        EXPECT_EQ(heard, (std::vector<Heard>{{"wave", row.button == ToolButton::Magic ? 105 : 104}}));
         EXPECT_EQ(w().canvasPart().canvasIcon(), CanvasCursor::Models);
     }
 }
@@ -229,7 +238,9 @@ TEST_F(PickersTest, EveryEntryHasItsPictureTextsAndPlace) {
         ToolButton button;
         const char* panel;
         const char* entry;
-    } pickers[] = {{ToolButton::Models, "pctBrush", "bSpray"}, {ToolButton::Stamps, "pctStamp", "bStamp"}};
+    } pickers[] = {{ToolButton::Models, "pctBrush", "bSpray"},
+                   {ToolButton::Stamps, "pctStamp", "bStamp"},
+                   {ToolButton::Magic, "pctMagic", "bMagic"}};
     for (const auto& picker : pickers) {
         const Box* panel = Control(w(), picker.panel);
         std::vector<QRect> taken;

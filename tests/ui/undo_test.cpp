@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "engine/toolbox/tools_table.h"
 #include "ui/actions/box.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/files/kept_drawing.h"
@@ -42,6 +43,14 @@ struct Change {
     const char* what;
     std::function<void(UndoTest&)> make;
 };
+
+// The first entry of the magic panel that is a brush (or a trick over the
+// whole picture), -1 for none.
+double MagicEntry(bool whole) {
+    for (int e = 0; e < EntriesOn(ToolButton::Magic); ++e)
+        if (EntryOf(ToolButton::Magic, e)->wholePicture == whole) return e;
+    return -1;
+}
 
 TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackToBlankAndForwardToTheEnd) {
     const QString picture = scratch.filePath(QStringLiteral("opened.png"));
@@ -88,6 +97,17 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackToBlankAndForwardToTheEnd) {
          [](UndoTest& t) {
              t.call("bBrush_MouseUp", {4, 1});
          }},
+        {"magic brush",
+         [](UndoTest& t) {
+             t.call("bBrush_MouseUp", {6, 1});
+             t.call("bMagic_MouseDown", {MagicEntry(false), 1});
+             t.stroke(120, 120, 600, 260);
+         }},
+        {"magic over the whole picture",
+         [](UndoTest& t) {
+             t.call("bBrush_MouseUp", {6, 1});
+             t.call("bMagic_MouseDown", {MagicEntry(true), 1});
+         }},
         {"colouring page",
          [](UndoTest& t) {
              t.call("KewlButtons1_MouseDown", {1, 10, 10});
@@ -119,7 +139,7 @@ TEST_F(UndoTest, EveryKindOfChangeIsOneStepBackToBlankAndForwardToTheEnd) {
         after.push_back(pixels());
         pages.push_back(st().PageNumber);
     }
-    EXPECT_EQ(pages[8], 102) << "the colouring page taken";
+    EXPECT_EQ(pages[10], 102) << "the colouring page taken";
     for (std::size_t i = changes.size(); i-- > 0;) {
         SCOPED_TRACE(changes[i].what);
         call("Undo");

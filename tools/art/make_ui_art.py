@@ -25,10 +25,13 @@ WINDOW_BUTTON_TONES = {
 }
 
 
-def svg(name, w, h, body, defs=""):
+def svg(name, w, h, body, defs="", view=None):
+    """view: the drawing's own size when it differs from the pixel size (the
+    tool faces are drawn on a 67 grid and shown at 58 pixels)."""
     d = f"<defs>{defs}</defs>\n" if defs else ""
+    vw, vh = view or (w, h)
     text = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
-            f'viewBox="0 0 {w} {h}">\n{d}{body}</svg>\n')
+            f'viewBox="0 0 {vw} {vh}">\n{d}{body}</svg>\n')
     write(os.path.join(OUT, name), text)
 
 
@@ -252,6 +255,32 @@ def tool_oil():
     s += poly(star_pts(53, 49, 6, 2.8, ang=-70), "#4cc76a", 2.2)
     s += sparkle(26, 9, 4.5, "#ff8a3d", 1.6)
     s += sparkle(56, 34.5, 3.8, "#ff8a3d", 1.5)
+    return b + s
+
+
+def tool_magic():
+    """A wizard's hat (not a wand: the oil button holds the wand) with stars
+    on it and a swirl of sparkles curling out of its tip."""
+    b = rounded_tile("tool", "#e9e0ff", "#c7b3f7")
+    s = ""
+    # the cone, its tip flopped over to the right, and its shade
+    cone = "M 13,49 C 20,39 24,25 29,14 C 32,7 41,5 46,11 C 41,11 37,14 36,19 C 38,30 44,40 51,49 Z"
+    s += f'<path d="{cone}" fill="#8a5ad8"/>\n'
+    s += f'<path d="M 36,19 C 38,30 43,40 48,47 L 51,49 C 44,40 38,30 36,19 Z" fill="#6c3fbf"/>\n'
+    s += f'<path d="{cone}" fill="none"{stroke_attr(3)}/>\n'
+    s += f'<ellipse cx="32" cy="50.5" rx="25" ry="6.5" fill="#7a4bcc"{stroke_attr(3)}/>\n'
+    s += f'<path d="M 12,51 C 20,55.5 44,55.5 52,51" fill="none"{stroke_attr(2, "#a987ea")}/>\n'
+    # a yellow band round the hat
+    s += f'<path d="M 16,44 C 25,47.5 39,47.5 48,44 L 50,48 C 39,52 25,52 14.5,48 Z" fill="#ffd23f"{stroke_attr(2)}/>\n'
+    # stars on the hat
+    s += poly(star_pts(26.5, 33, 6.8, 3), "#ffd23f", 1.8)
+    s += poly(star_pts(37, 24, 4.2, 1.9, ang=-70), "#ffe98a", 1.5)
+    # the swirl: dots growing along a curl out of the tip, ending in a star
+    for i, (x, y) in enumerate([(48, 12), (51.5, 15.5), (55.5, 15), (57.5, 11.5), (56, 7.5), (52, 6.5)]):
+        s += f'<circle cx="{f(x)}" cy="{f(y)}" r="{f(1.1 + 0.25 * i)}" fill="{("#ff8fb1", "#ffd23f", "#5ad1ff")[i % 3]}"{stroke_attr(0.9)}/>\n'
+    s += sparkle(13.5, 18, 5.2, "#ffd23f", 1.5)
+    s += sparkle(55, 31, 4, "#ff8fb1", 1.4)
+    s += sparkle(20, 7.5, 3.2, "#5ad1ff", 1.2)
     return b + s
 
 
@@ -572,12 +601,11 @@ def background():
 
 
 def main():
-    svg("tool_pencil.svg", 67, 67, tool_pencil())
-    svg("tool_models.svg", 67, 67, tool_spray())
-    svg("tool_stamps.svg", 67, 67, tool_stamps())
-    svg("tool_fill.svg", 67, 67, tool_fill())
-    svg("tool_eraser.svg", 67, 67, tool_eraser())
-    svg("tool_oil.svg", 67, 67, tool_oil())
+    # The seven tool faces fill the bottom bar at 58 pixels each.
+    for name, fn in (("tool_pencil", tool_pencil), ("tool_models", tool_spray), ("tool_stamps", tool_stamps),
+                     ("tool_fill", tool_fill), ("tool_eraser", tool_eraser), ("tool_oil", tool_oil),
+                     ("tool_magic", tool_magic)):
+        svg(f"{name}.svg", 58, 58, fn(), view=(67, 67))
     for kind, name in (("close", "win_close"), ("min", "win_minimise")):
         svg(f"{name}.svg", 50, 17, win_button(kind, False))
         svg(f"{name}_hot.svg", 50, 17, win_button(kind, True))

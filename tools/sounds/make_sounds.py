@@ -27,6 +27,10 @@ The sounds:
                         (a sine whose pitch springs upward) followed by a
                         smaller, higher bubble, placed slightly apart in
                         the stereo field.  PCM 16-bit stereo 44,100 Hz, 0.25 s.
+  snd_105_sparkle.wav   Choosing a magic brush: two soft chime notes a
+                        fifth apart (E6 then B6), the second a breath later,
+                        with a few faint high sparkles.  PCM 16-bit mono
+                        22,050 Hz, 0.35 s.
   snd_1011_pageturn.wav Page turn: a soft paper swish (noise through a
                         band-pass filter sweeping upward, swelling and fading,
                         with a faint crinkle).  PCM 16-bit mono 11,025 Hz,
@@ -397,6 +401,31 @@ def make_magic(rng):
     return rate, level([out], rate, WINDOW_RMS_DB)
 
 
+def make_sparkle(rng):
+    # A quieter cousin of the wand's arpeggio: heard each time a child picks
+    # a magic brush, so two notes only, and short.
+    rate = 22050
+    length = 0.35
+    n = int(length * rate)
+    out = [0.0] * n
+    for k, (m, g) in enumerate([(88, 1.0), (95, 0.7)]):  # E6, B6
+        start = 0.06 * k
+        mix_into(out, chime(rate, note_hz(m), length - start, decay=0.16), int(start * rate), g)
+    for _ in range(9):
+        t0 = 0.02 + 0.18 * rng.random()
+        gn = int(rng.uniform(0.02, 0.04) * rate)
+        w = TWO_PI * rng.uniform(4000.0, 7000.0) / rate
+        amp = rng.uniform(0.03, 0.07)
+        grain = [amp * math.sin(w * i) * (0.5 - 0.5 * math.cos(TWO_PI * i / (gn - 1))) for i in range(gn)]
+        mix_into(out, grain, int(t0 * rate))
+    out = out[:n]
+    tail = int(0.1 * rate)
+    for i in range(tail):
+        out[n - tail + i] *= 1.0 - raised_cosine(i / tail)
+    apply_fades(out, rate, 0.004, 0.005)
+    return rate, level([out], rate, WINDOW_RMS_DB - 2.0)
+
+
 def bubble(rate, length, f_start, f_end, rise, decay):
     """A bubble "bloop": a sine whose pitch springs from f_start towards
     f_end, with a quick swell and an exponential fade."""
@@ -545,6 +574,7 @@ def main():
     for name, maker in [('snd_102_click.wav', make_click),
                         ('snd_103_magic.wav', make_magic),
                         ('snd_104_pop.wav', make_pop),
+                        ('snd_105_sparkle.wav', make_sparkle),
                         ('snd_1011_pageturn.wav', make_pageturn),
                         ('snd_1021_start.wav', make_start)]:
         rate, channels = maker(rng_for(name))

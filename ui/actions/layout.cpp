@@ -64,12 +64,13 @@ std::vector<LayoutSlot> BuildSlots() {
     at("CommandRow", "ShowHelp", -1, {864, 16, kCmd, kCmd});
     s.back().beyondEdge = true;
 
-    // The bottom bar, full from edge to edge. The tool buttons, 67 x 67, by
-    // item (the order of the tool rows), not from the left: the oil's
-    // button stands fourth.
-    constexpr int kBar = 632;
-    constexpr int kToolLeft[6] = {16, 88, 160, 304, 376, 232};
-    for (int i = 0; i < 6; ++i) at("BottomBar", "ChooseTool", i, {kToolLeft[i], kBar, 67, 67});
+    // The bottom bar, full from edge to edge. The tool buttons, 58 x 58 and
+    // 4 apart, centred in the bar's 67 rows, by item (the order of the tool
+    // rows), not from the left: the fill's button stands fourth, the
+    // magic's last, ending 6 pixels before the size bars.
+    constexpr int kBar = 632, kTool = 58, kToolTop = kBar + (67 - kTool) / 2;
+    constexpr int kToolLeft[7] = {12, 74, 136, 260, 322, 198, 384};
+    for (int i = 0; i < 7; ++i) at("BottomBar", "ChooseTool", i, {kToolLeft[i], kToolTop, kTool, kTool});
     // The size bars, thin to thick from the left: items 2, 1, 0, 3.
     constexpr int kSizeLeft[4] = {488, 464, 448, 520}, kSizeWidth[4] = {25, 16, 9, 33};
     for (int i = 0; i < 4; ++i) at("BottomBar", "ChooseSize", i, {kSizeLeft[i], kBar, kSizeWidth[i], 68});

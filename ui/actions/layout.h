@@ -23,7 +23,7 @@ namespace pintaloo {
 struct LayoutSlot {
     const char* row;   // the row it stands in
     const char* name;  // the action its control runs (a decoration: its own name; free: "<Row>.FreeN")
-    int index;         // which control of an indexed action (ChooseTool 0..5); -1 when not indexed
+    int index;         // which control of an indexed action (ChooseTool 0..6); -1 when not indexed
     QRect place;       // in window pixels
     // What this slot may stand over: a backdrop control (a drag area under
     // the buttons) lies under everything; `covers` names the one slot this

@@ -25,7 +25,8 @@ QPixmap PickerArt(const char* name) { return ArtStore::instance().pixmap(PickerA
 }  // namespace
 
 QString ChosenPicturePath(Tool tool, int variant) {
-    if (const ToolRow* row = RowOf(tool); row && row->button == ToolButton::Models) return PickerArtPath(row->art);
+    if (const ToolRow* row = RowOf(tool); row && (row->button == ToolButton::Models || row->button == ToolButton::Magic))
+        return PickerArtPath(row->art);
     if (const auto n = StampPictureFor(tool, variant)) return PictureLibrary::stampPath(*n);
     return {};
 }
@@ -35,13 +36,18 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
     : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
     modelsPanel_ = new Box(&c.window, "pctBrush", {88, 504, 513, 121});
     stampsPanel_ = new Box(&c.window, "pctStamp", {160, 504, 457, 121});
-    for (Box* panel : {modelsPanel_, stampsPanel_}) {
+    // Two rows of nine like the models', ending where the bar's last
+    // control (the chosen colour) ends: the magic button stands far right.
+    magicPanel_ = new Box(&c.window, "pctMagic", {296, 504, 513, 121});
+    for (Box* panel : {modelsPanel_, stampsPanel_, magicPanel_}) {
         panel->setBackColor(QColor(Qt::white));
         panel->hide();
     }
     new ShapeFrame(modelsPanel_, "Shape4", modelsPanel_->rect(), kMidBlue, 3, false);  // the panels' outlines
     new ShapeFrame(stampsPanel_, "Shape5", stampsPanel_->rect(), kMidBlue, 3, false);
+    new ShapeFrame(magicPanel_, "Shape9", magicPanel_->rect(), kMidBlue, 3, false);
     c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "PointerOverModelsPanel");
+    c.actions.bind(*magicPanel_, BoxEvent::MouseMove, "PointerOverMagicPanel");
 
     for (int i = 0, n = EntriesOn(ToolButton::Models); i < n; ++i) {
         Box* b =
@@ -62,6 +68,14 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
         categoryFrames_.push_back(
             new ShapeFrame(b, QStringLiteral("Shape7(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
     }
+    for (int i = 0, n = EntriesOn(ToolButton::Magic); i < n; ++i) {
+        Box* b = new Box(magicPanel_, QStringLiteral("bMagic(%1)").arg(i), CellPlace(EntryOf(ToolButton::Magic, i)->cell));
+        b->setHandCursor(true);
+        c.actions.bind(*b, BoxEvent::MouseDown, "ChooseMagic", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverMagic", i);
+        magic_.push_back(b);
+        magicFrames_.push_back(new ShapeFrame(b, QStringLiteral("Shape8(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
+    }
     for (int i = 0, n = StampSlots(); i < n; ++i) {
         Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
@@ -74,6 +88,7 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
     resetFrames();
     panels.addPanel(*stampsPanel_, [this] { hidePanels(); });
     panels.addPanel(*modelsPanel_, [this] { hidePanels(); });
+    panels.addPanel(*magicPanel_, [this] { hidePanels(); });
     spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
@@ -86,6 +101,9 @@ void Pickers::applyTexts(Language language) {
     for (std::size_t i = 0; i < categories_.size(); ++i)
         if (const ToolRow* row = EntryOf(ToolButton::Stamps, int(i)); row && row->name)
             categories_[i]->setToolTip(Text(row->name, language));
+    for (std::size_t i = 0; i < magic_.size(); ++i)
+        if (const ToolRow* row = EntryOf(ToolButton::Magic, int(i)); row && row->name)
+            magic_[i]->setToolTip(Text(row->name, language));
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
@@ -96,6 +114,8 @@ void Pickers::ensureArt() {
         models_[i]->setPicture(PickerArt(EntryOf(ToolButton::Models, int(i))->art));
     for (std::size_t i = 0; i < categories_.size(); ++i)
         categories_[i]->setPicture(PickerArt(EntryOf(ToolButton::Stamps, int(i))->art));
+    for (std::size_t i = 0; i < magic_.size(); ++i)
+        magic_[i]->setPicture(PickerArt(EntryOf(ToolButton::Magic, int(i))->art));
 }
 
 void Pickers::showModels() {
@@ -110,11 +130,20 @@ void Pickers::showStamps() {
     stampsPanel_->raise();
 }
 
-bool Pickers::panelOpen() const { return !modelsPanel_->isHidden() || !stampsPanel_->isHidden(); }
+void Pickers::showMagic() {
+    ensureArt();
+    magicPanel_->show();
+    magicPanel_->raise();
+}
+
+bool Pickers::panelOpen() const {
+    return !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden();
+}
 
 void Pickers::hidePanels() {
     stampsPanel_->hide();
     modelsPanel_->hide();
+    magicPanel_->hide();
 }
 
 void Pickers::resetFrames() {
@@ -126,6 +155,10 @@ void Pickers::resetFrames() {
         s->hide();
         s->move(0, 0);
         s->setRounded(true);
+    }
+    for (ShapeFrame* s : magicFrames_) {
+        s->hide();
+        s->move(0, 0);
     }
 }
 
@@ -195,6 +228,39 @@ void Pickers::ChooseStamp(int index) {
     needs.showStampHolder(size);
     state_.ToolVariant = std::int16_t(index);
     needs.setCanvasIcon(CanvasCursor::Stamp);
+}
+
+// A magic brush is chosen as a model is (its picture then shows on the
+// magic button). A trick over the whole picture runs at once, behind the
+// wait box as the oil does, and leaves the chosen tool as it was; the
+// action is a drawing one, so the history keeps it as one step.
+void Pickers::ChooseMagic(int index, int button, double, double) {
+    if (button != 1) return;
+    const ToolRow* row = EntryOf(ToolButton::Magic, index);  // the hub passes only the entries there are
+    magicPanel_->hide();
+    if (!row) return;
+    if (row->wholePicture) {
+        sounds_.playWave(WaveSound::Oil);
+        needs.showWaitBox(true);
+        needs.pause(600);
+        needs.paintWholePicture(row->tool);
+        needs.showWaitBox(false);
+        return;
+    }
+    sounds_.playWave(WaveSound::Sparkle);
+    state_.ToolVariant = 0;
+    state_.ToolMode = row->tool;
+    needs.setCanvasIcon(CanvasCursor::Models);
+}
+
+void Pickers::PointerOverMagic(int index, int, double, double) {
+    c_.setHandCursor(true);
+    for (ShapeFrame* s : magicFrames_) s->hide();
+    magicFrames_[std::size_t(index)]->show();
+}
+
+void Pickers::PointerOverMagicPanel(int, double, double) {
+    for (ShapeFrame* s : magicFrames_) s->hide();
 }
 
 }  // namespace pintaloo

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The two picker panels that open above the tool row: the patterned brushes,
-// and the stamp categories with a row of slots for their pictures (the
-// entries and their counts come from the tool table).
+// The three picker panels that open above the tool row: the patterned
+// brushes, the stamp categories with a row of slots for their pictures, and
+// the magic (brushes, and tricks over the whole picture). The entries and
+// their counts come from the tool table.
 #include <functional>
 #include <vector>
 
@@ -27,6 +28,12 @@ public:
     struct Needs {
         std::function<void(CanvasCursor)> setCanvasIcon;
         std::function<void(QSize)> showStampHolder;
+        // A magic trick over the whole picture: the wait box while it works
+        // (the window's pause behind it, as the oil's), then the trick run
+        // once with the chosen colour and the canvas shown again.
+        std::function<void(bool shown)> showWaitBox;
+        std::function<void(double milliseconds)> pause;
+        std::function<void(Tool)> paintWholePicture;
     };
     Needs needs;
 
@@ -39,17 +46,21 @@ public:
     void ChooseStampCategory(int index, int button, double x, double y);
     void PointerOverStampCategory(int index, int button, double x, double y);
     void ChooseStamp(int index);
+    void ChooseMagic(int index, int button, double x, double y);
+    void PointerOverMagic(int index, int button, double x, double y);
+    void PointerOverMagicPanel(int button, double x, double y);
 
     // Opens a panel (drawing its button pictures the first time).
     void showModels();
     void showStamps();
+    void showMagic();
     // Every slot without a picture, and hidden.
     void emptySlots();
-    // Both panels closed (a press elsewhere, another tool, a colour).
+    // Every panel closed (a press elsewhere, another tool, a colour).
     void hidePanels();
     // The hover frames hidden and back in their corners (the reset).
     void resetFrames();
-    // Either panel shows.
+    // A panel shows.
     bool panelOpen() const;
     // The stamp picture number in a slot (0..7), 0 for none.
     int pictureInSlot(int slot) const { return slotPicture_.at(std::size_t(slot)); }
@@ -61,6 +72,7 @@ private:
     const SoundPlayer& sounds_;
     Box* modelsPanel_;                                               // "pctBrush"
     Box* stampsPanel_;                                               // "pctStamp"
+    Box* magicPanel_;                                                // "pctMagic"
     void applyTexts(Language language);
     // By entry, as many as the tool rows give each picker.
     std::vector<Box*> models_;                 // "bSpray(0)".."bSpray(16)"
@@ -68,12 +80,14 @@ private:
     std::vector<Box*> slots_;                  // "bStamp1(0)".."bStamp1(7)"
     std::vector<ShapeFrame*> modelFrames_;     // "Shape1(i)", the hover frame on each model
     std::vector<ShapeFrame*> categoryFrames_;  // "Shape7(i)", the frame on each category
+    std::vector<Box*> magic_;                  // "bMagic(0)".., one an effect
+    std::vector<ShapeFrame*> magicFrames_;     // "Shape8(i)", the hover frame on each effect
     std::vector<int> slotPicture_;             // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
 
-// The picture that stands for the chosen model (its button's picture in
-// the models panel) or stamp (the stamp itself) of `tool` and `variant`;
+// The picture that stands for the chosen model or magic brush (its
+// button's picture in its panel) or stamp (the stamp itself) of `tool` and `variant`;
 // empty for every other tool and for a stamp variant without a picture.
 QString ChosenPicturePath(Tool tool, int variant);
 

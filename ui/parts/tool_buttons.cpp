@@ -19,9 +19,9 @@ namespace pintaloo {
 namespace {
 
 // What a button does when pressed.
-enum class Does : std::uint8_t { ChooseItsTool, OpenModels, OpenStamps, OilPainting };
+enum class Does : std::uint8_t { ChooseItsTool, OpenModels, OpenStamps, OilPainting, OpenMagic };
 
-// The six buttons, by item as the replay scripts number them (not as they
+// The seven buttons, by item as the replay scripts number them (not as they
 // stand): the picture, the place from the left, the tooltip, the sound a
 // press makes, what it does, and the canvas's icon for the tool a button
 // chooses itself (which tool is its row's, ToolOfButton).
@@ -43,6 +43,7 @@ constexpr ButtonRow kButtons[] = {
      CanvasCursor::Eraser},
     {ToolButton::Oil, "tool_oil", 5, TextId::ToolOil, WaveSound::Oil, Does::OilPainting},
     {ToolButton::Fill, "tool_fill", 3, TextId::ToolFill, WaveSound::Click, Does::ChooseItsTool, CanvasCursor::Fill},
+    {ToolButton::Magic, "tool_magic", 6, TextId::ToolMagic, WaveSound::Click, Does::OpenMagic},
 };
 static_assert(std::size(kButtons) == std::size_t(kToolButtonCount));
 constexpr bool ByItem() {
@@ -52,6 +53,10 @@ constexpr bool ByItem() {
 }
 static_assert(ByItem(), "the buttons' rows stand in the order of their items");
 
+
+// The faces' size, the layout's (ui/actions/layout.cpp): the art is drawn
+// at exactly this size (tools/art/make_ui_art.py) and prerendered so.
+constexpr QSize kFace{ToolButtons::kFaceSize, ToolButtons::kFaceSize};
 
 QString FacePath(int item) {
     return QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kButtons[std::size_t(item)].face));
@@ -80,7 +85,7 @@ ToolButtons::ToolButtons(WindowControls& c, Painting& painting, const SoundPlaye
         b->onLeave = [this, i] {
             if (hovered_ == i) normalFaces();
         };
-        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(i), {67, 67});
+        normal_[std::size_t(i)] = ArtStore::instance().pixmap(FacePath(i), kFace);
     }
     normalFaces();
     spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
@@ -100,7 +105,7 @@ void ToolButtons::showFaces() {
         const auto k = std::size_t(i);
         QPixmap face;
         if (i == hovered_) {
-            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(i), {67, 67});
+            if (lit_[k].isNull()) lit_[k] = ArtStore::instance().brighter(FacePath(i), kFace);
             face = lit_[k];
         } else {
             face = i == pressed_ ? pressedFace(i) : normal_[k];
@@ -116,7 +121,9 @@ void ToolButtons::showFaces() {
 QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
     const QString key = path + QLatin1Char('|') + QString::number(face.cacheKey());
     if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
-    constexpr int kTile = 30, kInset = 2, kAt = 67 - kTile - 3;
+    // The tile takes the same share of a face as it did of the first,
+    // 67-pixel faces: 30 pixels there, 26 at 58.
+    constexpr int kTile = (30 * kFaceSize + 33) / 67, kInset = 2, kAt = kFaceSize - kTile - 3;
     const QSize art =
         QSvgRenderer(path).defaultSize().scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio);
     QPixmap out = face.copy();
@@ -139,7 +146,7 @@ QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
 // tool in use can be told from across the room.
 QPixmap ToolButtons::pressedFace(int item) {
     QPixmap& face = pressedArt_[std::size_t(item)];
-    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(item), {67, 67});
+    if (face.isNull()) face = ArtStore::instance().pressed(FacePath(item), kFace);
     return face;
 }
 
@@ -162,6 +169,9 @@ void ToolButtons::ChooseTool(int index, int button, double, double) {
             break;
         case Does::OpenModels:
             needs.showModels();
+            break;
+        case Does::OpenMagic:
+            needs.showMagic();
             break;
         case Does::OpenStamps:
             needs.showStamps();

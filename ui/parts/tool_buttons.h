@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The six big tool buttons along the bottom: pencil, models brush, stamp
-// brush, fill, eraser and the oil-painting command.
+// The seven big tool buttons along the bottom: pencil, models brush, stamp
+// brush, fill, eraser, the oil-painting command and the magic box.
 #include <QHash>
 #include <array>
 #include <functional>
@@ -32,12 +32,16 @@ public:
         std::function<void(CanvasCursor)> setCanvasIcon;
         std::function<void()> showModels;
         std::function<void()> showStamps;
+        std::function<void()> showMagic;
         std::function<void()> emptyStampSlots;
         std::function<void(bool shown)> showWaitBox;
         std::function<void(double milliseconds)>
             pause;  // the window's pause behind the wait box; presses wait until it is over
     };
     Needs needs;
+
+    // A face's width and height in pixels (the layout's tool slots).
+    static constexpr int kFaceSize = 58;
 
     ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
 
@@ -60,7 +64,7 @@ private:
     WindowControls& c_;
     Painting& painting_;
     const SoundPlayer& sounds_;
-    std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(5)"
+    std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(6)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept
     // once drawn (setPicture then sees the same face and repaints nothing).

@@ -17,6 +17,7 @@ enum class WaveSound : std::int16_t {
     Click = 102,      // every button and page command
     Oil = 103,        // the oil command starting
     Chosen = 104,     // a model or a stamp taken from its picker
+    Sparkle = 105,    // a magic brush taken from its picker
     PageTurn = 1011,  // the page picker's arrows, undo and redo
     Start = 1021,     // the window opening
 };

@@ -104,7 +104,9 @@ public:
     static constexpr int kFirstStep = 3;  // pixels; a tap moves the pointer a little
     static constexpr int kLongestStep = 24;
     static constexpr int kSweepSteps = 16;  // lines down the canvas, and across
-    static constexpr int kGroupMost = 10;   // controls in one scanned group
+    // Controls in one scanned group: the seven tool buttons and the four
+    // size bars, one band of the bottom bar, scan as one group.
+    static constexpr int kGroupMost = 11;
     static constexpr int kDirections = 8;
     static constexpr int kGoMilliseconds = 50;  // a going pen's step
     static constexpr double kGoPixels = 5;      // a step at one second a tick; slower scans go slower

@@ -139,6 +139,7 @@ void MainWindow::connectParts() {
         .setCanvasIcon = setCanvasIcon,
         .showModels = [this] { pickers_->showModels(); },
         .showStamps = [this] { pickers_->showStamps(); },
+        .showMagic = [this] { pickers_->showMagic(); },
         .emptyStampSlots = [this] { pickers_->emptySlots(); },
         .showWaitBox = showWaitBox,
         .pause = [this](double ms) { Pause(ms); },
@@ -161,6 +162,13 @@ void MainWindow::connectParts() {
     pickers_ = std::make_unique<Pickers>(c, state, sounds, panels, spoken, Pickers::Needs{
         .setCanvasIcon = setCanvasIcon,
         .showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); },
+        .showWaitBox = showWaitBox,
+        .pause = [this](double ms) { Pause(ms); },
+        .paintWholePicture =
+            [this](Tool tool) {
+                stroke_->PaintWholePicture(tool, state.CurrentColor);
+                canvasPart_->refresh();
+            },
     });
     pagePicker_ = std::make_unique<PagePicker>(c, painting, sounds, spoken, panels, PagePicker::Needs{
         .openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); },

@@ -10,6 +10,7 @@
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/window/main_window.h"
+#include "engine/toolbox/tools_table.h"
 #include "ui/parts/tool_buttons.h"
 
 namespace pintaloo {
@@ -58,6 +59,12 @@ QStringList DumpState(const MainWindow& w) {
     // The tool button that shows pressed, and whether the window fills the screen.
     out << QStringLiteral("PressedToolButton=%1").arg(ChosenToolItem(s.ToolMode))
         << QStringLiteral("FullScreen=") + Bool(w.fullScreen());
+    // The magic brush in use: its entry in the magic panel and its picture's
+    // name (-1 and nothing while another tool is chosen).
+    const ToolRow* magic = RowOf(s.ToolMode);
+    if (magic && magic->button != ToolButton::Magic) magic = nullptr;
+    out << QStringLiteral("MagicEntry=%1").arg(magic ? int(magic->entry) : -1)
+        << QStringLiteral("MagicArt=") + QLatin1String(magic ? magic->art : "");
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.
     const std::vector<GalleryEntry>& drawings = w.gallery().listing();

@@ -237,6 +237,10 @@ std::vector<WindowActionRow> BuildRows() {
         Row("ChooseStampCategory", "bStamp_MouseDown", pickers, &Pickers::ChooseStampCategory, EntriesOn(ToolButton::Stamps)).kept(),
         Row("PointerOverStampCategory", "bStamp_MouseMove", pickers, &Pickers::PointerOverStampCategory, EntriesOn(ToolButton::Stamps)),
         Row("ChooseStamp", "bStamp1_Click", pickers, &Pickers::ChooseStamp, StampSlots()).kept(),
+        // a magic brush is kept as a model is; a trick over the whole picture paints
+        Row("ChooseMagic", "bMagic_MouseDown", pickers, &Pickers::ChooseMagic, EntriesOn(ToolButton::Magic)).draws(),
+        Row("PointerOverMagic", "bMagic_MouseMove", pickers, &Pickers::PointerOverMagic, EntriesOn(ToolButton::Magic)),
+        Row("PointerOverMagicPanel", "pctMagic_MouseMove", pickers, &Pickers::PointerOverMagicPanel),
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),

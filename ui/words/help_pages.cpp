@@ -38,6 +38,8 @@ constexpr HelpRow kHelp[] = {
     {"Fill", QT_TRANSLATE_NOOP3("HelpPage", "Fills an area with the colour you chose.", "")},
     {"Eraser", QT_TRANSLATE_NOOP3("HelpPage", "Rubs paint away, but not the black lines of a colouring page.", "")},
     {"Oil", QT_TRANSLATE_NOOP3("HelpPage", "Turns the whole picture into an oil painting.", "")},
+    {"Magic", QT_TRANSLATE_NOOP3("HelpPage", "Opens a box of %1 kinds of magic: brushes that paint or change the paint "
+                  "under them, and tricks that change the whole picture at once.", "%1 is how many (16 or more).")},
     {"Sizes", QT_TRANSLATE_NOOP3("HelpPage", "Four bars, from thin to thick. The chosen bar shows your colour.", "")},
     {"ColoursTitle", QT_TRANSLATE_NOOP3("HelpPage", "The colours", "A term in a list, like the button names around it.")},
     {"Colours", QT_TRANSLATE_NOOP3("HelpPage", "24 colours, each with its own little tune. The big box next to them shows your colour: press it "
@@ -106,6 +108,7 @@ struct NamedText {
 constexpr NamedText kButtons[] = {
     {"ToolPencil", TextId::ToolPencil}, {"ToolModels", TextId::ToolModels}, {"ToolStamps", TextId::ToolStamps},
     {"ToolFill", TextId::ToolFill},     {"ToolEraser", TextId::ToolEraser}, {"ToolOil", TextId::ToolOil},
+    {"ToolMagic", TextId::ToolMagic},
     {"BrushSize", TextId::BrushSize},   {"NewPage", TextId::NewPage},       {"NewColouringPage", TextId::NewColouringPage},
     {"OpenDrawing", TextId::OpenDrawing}, {"SaveDrawing", TextId::SaveDrawing}, {"MyDrawings", TextId::MyDrawings},
     {"Undo", TextId::Undo},             {"Redo", TextId::Redo},             {"Print", TextId::Print},
@@ -126,7 +129,8 @@ struct PickerSlot {
     const char* slot;
     ToolButton button;
 };
-constexpr PickerSlot kPickerSlots[] = {{"Models", ToolButton::Models}, {"Stamps", ToolButton::Stamps}};
+constexpr PickerSlot kPickerSlots[] = {
+    {"Models", ToolButton::Models}, {"Stamps", ToolButton::Stamps}, {"Magic", ToolButton::Magic}};
 
 QString WithToolLines(ToolButton button, QString text, Language language) {
     if (text.contains(QLatin1String("%1"))) text = text.arg(EntriesOn(button));

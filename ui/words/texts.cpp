@@ -70,6 +70,9 @@ constexpr TextRow kTexts[] = {
     {TextId::ToolFill, "Window",
      QT_TRANSLATE_NOOP3("Window", "Fill with color",
                         "Tool: a paint pot that fills an area.")},
+    {TextId::ToolMagic, "Window",
+     QT_TRANSLATE_NOOP3("Window", "Magic",
+                        "Tool: opens a box of magic brushes and magic tricks for the whole picture.")},
     {TextId::BrushSize, "Window",
      QT_TRANSLATE_NOOP3("Window", "Brush size",
                         "Tooltip of the four bars that choose how thick the brush is.")},
@@ -317,7 +320,8 @@ const std::vector<KeyedTextRow>& TextsByKey() {
     static const std::vector<KeyedTextRow> rows = {
         // {"tool.name", "Window", QT_TRANSLATE_NOOP3("Window", "English", "The translator's note.")},
 
-        // The magic button and its picker.
+        // The magic button and its picker: the button's name is TextId::ToolMagic, its help paragraph
+        // "Magic" in ui/words/help_pages.cpp; each effect's own texts follow.
 
         // Magic brushes that paint: mirror, kaleidoscopes, chalk, sparkles.
         {"magic.mirrorPaint.name", "Window",

@@ -41,6 +41,7 @@ enum class TextId {
     ToolEraser,        // bBrush(3)
     ToolOil,           // bBrush(4)
     ToolFill,          // bBrush(5)
+    ToolMagic,         // bBrush(6)
     BrushSize,         // Label4(0..3)
     SelectColour,      // bColor(0..23)
     OpenDrawing,       // Label7, in the page picker
