@@ -12,6 +12,7 @@ packages=(
   libpng-dev zlib1g-dev libjpeg62-turbo-dev  # pictures read by libpng, and libjpeg's headers (opened when first needed)
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb openbox xdotool x11-apps x11-utils imagemagick fonts-dejavu-core libx11-dev libxcb1-dev
+  libxtst-dev mtpaint  # bench/latency/pointer_to_pixel.sh: XTest drags, and the program it compares with
   qt6-translations-l10n poppler-utils
   qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and the CMake commands that run them
   fonts-noto-cjk fonts-noto-core  # Chinese, Japanese, Korean and Arabic on screen and in the screenshots tests take

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and times it: from the launch until its top-level window
-// titled TITLE is mapped, and until its main thread then settles (no context
+// whose title starts with TITLE is mapped, and until its main thread then settles (no context
 // switch for QUIET_MS). Prints one line:
 //   map_ms=... idle_ms=... rss_kb=... closed=yes|no
 // then closes the window the way a window manager would (WM_DELETE_WINDOW),
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
         while (XPending(dpy)) {
             XEvent ev;
             XNextEvent(dpy, &ev);
-            if (ev.type == MapNotify && !ev.xmap.override_redirect && WindowTitle(dpy, ev.xmap.window) == title) {
+            if (ev.type == MapNotify && !ev.xmap.override_redirect && WindowTitle(dpy, ev.xmap.window).starts_with(title)) {
                 mapMs = NowMs() - t0;
                 win = ev.xmap.window;
                 break;

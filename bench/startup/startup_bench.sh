@@ -5,6 +5,11 @@
 # size, both in a private X server (Xvfb).
 #
 # Usage: bench/startup/startup_bench.sh PROGRAM [RUNS] [KEPT.png]   (RUNS defaults to 10)
+#        MTPAINT=/usr/bin/mtpaint bench/startup/startup_bench.sh PROGRAM [RUNS]
+#
+# With MTPAINT set, mtPaint (a new image, its settings in the scratch
+# folder) takes its turn too, as a second yardstick: a small, plain
+# painting program.
 #
 # With KEPT.png (a drawing.png from a kept-drawing folder), every Pintaloo
 # run starts the way a returning child's does: with that drawing put back in
@@ -24,6 +29,7 @@ set -u
 set -o pipefail
 
 PROGRAM=${1:?usage: startup_bench.sh PROGRAM [RUNS]}
+[[ -z ${MTPAINT:-} || -x $MTPAINT ]] || { echo "startup_bench: '$MTPAINT' is not an executable file" >&2; exit 1; }
 RUNS=${2:-10}
 KEPT=${3:-}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -105,11 +111,13 @@ measure_once() {
 
 # The two programs take turns, so a busy moment on a shared machine slows
 # both alike instead of spoiling one program's whole series.
-for name in pintaloo bare; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
-echo "pintaloo and bare window in turn: 1 warm-up run each + $RUNS runs each"
+for name in pintaloo bare mtpaint; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
+mkdir -p "$WORK/mtpaint-home"
+echo "pintaloo, bare window${MTPAINT:+ and mtPaint} in turn: 1 warm-up run each + $RUNS runs each"
 for ((i = 0; i <= RUNS; i++)); do
     measure_once pintaloo "Pintaloo" "$PROGRAM" "$i"
     measure_once bare "Bare window" "$WORK/bare_window" "$i"
+    if [[ -n ${MTPAINT:-} ]]; then HOME="$WORK/mtpaint-home" measure_once mtpaint "mtPaint" "$MTPAINT" "$i"; fi
 done
 
 P_MAP=$(median "$WORK/pintaloo.map") P_IDLE=$(median "$WORK/pintaloo.idle") P_RSS=$(median "$WORK/pintaloo.rss")
@@ -124,3 +132,13 @@ printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$B_IDLE" "$(rati
 printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
     "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
     "$(awk -v k="$B_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$B_RSS")"
+if [[ -n ${MTPAINT:-} ]]; then
+    M_MAP=$(median "$WORK/mtpaint.map") M_IDLE=$(median "$WORK/mtpaint.idle") M_RSS=$(median "$WORK/mtpaint.rss")
+    echo
+    printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "mtPaint" "ratio"
+    printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$M_MAP" "$(ratio "$P_MAP" "$M_MAP")"
+    printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$M_IDLE" "$(ratio "$P_IDLE" "$M_IDLE")"
+    printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
+        "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
+        "$(awk -v k="$M_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$M_RSS")"
+fi

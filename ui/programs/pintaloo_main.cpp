@@ -41,6 +41,7 @@
 #include "ui/window/help_window.h"
 #include "ui/platform/sdl_audio_backend.h"
 #include "ui/platform/sounds.h"
+#include "ui/platform/start_marks.h"
 #include "ui/words/texts.h"
 #include "ui/platform/temp_folder.h"
 #include "ui/words/texts.h"
@@ -122,6 +123,7 @@ void SayRunningCopyHidden(Language language) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartMark("main");
     // Read before anything opens a display, so --help works on a console.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -141,6 +143,7 @@ int main(int argc, char** argv) {
         std::in_place, ChooseLanguage(options.lang, std::nullopt, ProcessEnvironment()));
     QApplication app(argc, argv);
     plainWord.reset();
+    StartMark("application");
     AskWhetherDesktopComposites();  // the window is rounded by the answer
     // The fonts get ready beside the building of the window (before the
     // window's first paint needs them for the version line).
@@ -159,6 +162,7 @@ int main(int argc, char** argv) {
     for (const int side : {16, 32, 48, 64})
         icon.addPixmap(ArtStore::instance().pixmap(QStringLiteral(":/art/ui/app_icon.svg"), {side, side}, 1.0));
     QApplication::setWindowIcon(icon);
+    StartMark("icon");
 
     // The language: --lang (remembered), else the one remembered, else the
     // system's. Qt's own dialogs and buttons speak it too.
@@ -166,12 +170,14 @@ int main(int argc, char** argv) {
     const Language language = StartLanguage(options, settings, ProcessEnvironment());
     QtTranslations qtTexts;
     qtTexts.install(language);
+    StartMark("Qt's translations");
 
     TempFolder temp;
     SingleInstance instance(temp);
     // A later start ends below; first it brings the running copy's window
     // to the front, where the child looks for it, or says it could not.
     const bool unreached = instance.anotherIsRunning() && !instance.knock(LauncherToken());
+    StartMark("single instance");
     Sounds sounds(audio, temp);
     Services services;
     services.sounds = &sounds;
@@ -183,6 +189,7 @@ int main(int argc, char** argv) {
     services.thumbnails = &thumbnails;
 
     MainWindow window(services);
+    StartMark("window made");
     HelpWindows help([&window] { return window.shownWindow(); });
     window.services.help = &help;
     window.language = language;
@@ -200,6 +207,7 @@ int main(int argc, char** argv) {
         if (unreached) SayRunningCopyHidden(language);
         return unreached ? 1 : 0;
     }
+    StartMark("window loaded");
     // Scanning as the settings keep it, or as --scan asks for this run.
     if (const int seconds = options.scanSeconds  ? options.scanSeconds
                             : options.twoSwitches ? 2
@@ -219,6 +227,7 @@ int main(int argc, char** argv) {
     SessionRecorder recorder(window.storyWindow(), keptFolder);
     FilmPart film(window.storyWindow(), recorder);
     film.applyTexts(window.language);  // its tool tips in the child's language
+    StartMark("story");
     if (window.comfort().soundOn()) {
         window.onFirstPaint = [&audio] { audio.openInBackground(); };
         // Should the window not be drawn soon (started minimised), sound still comes.
@@ -238,6 +247,7 @@ int main(int argc, char** argv) {
     GalleryFolder gallery(GalleryFolder::DefaultFolder());
     window.services.gallery = &gallery;
     GalleryKeeper keeper(window.storyWindow(), recorder, keptFolder);
+    StartMark("kept drawing and gallery");
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing, without asking;
     // drawings held in memory are written wherever a folder takes them.
@@ -255,6 +265,13 @@ int main(int argc, char** argv) {
     window.onClosed = [] { QCoreApplication::quit(); };
     instance.onKnock = [&window](const QString& token) { BringToFront(*window.shownWindow(), token); };
     host.start(StartFullScreen(options, settings));
+    StartMark("shown");
+    // The first paint, and the first moment after it with nothing queued.
+    window.onFirstPaint = [job = std::move(window.onFirstPaint)] {
+        StartMark("first paint");
+        if (job) job();
+        QTimer::singleShot(0, [] { StartMark("idle after the first paint"); });
+    };
     const int status = app.exec();
     FinishPictureDecoding();  // a picture given up on still decodes: let it end before Qt unloads the decoder
     return status;
