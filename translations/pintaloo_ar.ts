@@ -283,6 +283,11 @@
         <comment>%1 is how many (17 or more).</comment>
         <translation>يفتح علبة فيها %1 فرشاة خاصة: حلقات، ورذاذ، ونقاط، وشريط بألوان قوس قزح، وكرات، وقلم، وزهور أقحوان، ونجوم، وعشب فيه أزهار، وبقع، وبلاطات، وخطوط متعرّجة، وطوب، وغيرها.</translation>
     </message>
+    <message>
+        <source>Opens a box of %1 kinds of magic: brushes that paint or change the paint under them, and tricks that change the whole picture at once.</source>
+        <comment>%1 is how many (16 or more).</comment>
+        <translation>يفتح صندوقًا فيه %1 نوعًا من السحر: فُرَش ترسم أو تغيّر الألوان تحتها، وحِيَل تغيّر الصورة كلها مرة واحدة.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1025,6 +1030,171 @@ Do you want to replace it?</source>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
         <translation>حقًا؟</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <comment>Tool: opens a box of magic brushes and magic tricks for the whole picture.</comment>
+        <translation>سحر</translation>
+    </message>
+    <message>
+        <source>Mirror Paint</source>
+        <comment>A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.</comment>
+        <translation>الرسم بالمرآة</translation>
+    </message>
+    <message>
+        <source>Mirror Paint: draw on one side and the other side copies you, like a mirror.</source>
+        <comment>The help line of the mirror painting brush, read aloud to a child.</comment>
+        <translation>الرسم بالمرآة: ارسم على جانب، فيقلّدك الجانب الآخر مثل المرآة.</translation>
+    </message>
+    <message>
+        <source>Four Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied four times, mirrored into each corner.</comment>
+        <translation>أربع مرايا</translation>
+    </message>
+    <message>
+        <source>Four Mirrors: your drawing appears four times, once in each corner.</source>
+        <comment>The help line of the four-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>أربع مرايا: يظهر رسمك أربع مرات، مرة في كل زاوية.</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied eight times around the middle, like a kaleidoscope.</comment>
+        <translation>ثماني مرايا</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors: your drawing appears eight times around the middle, like a snowflake.</source>
+        <comment>The help line of the eight-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>ثماني مرايا: يظهر رسمك ثماني مرات حول الوسط، مثل ندفة الثلج.</translation>
+    </message>
+    <message>
+        <source>Chalk</source>
+        <comment>A magic brush that draws grainy lines like a stick of chalk.</comment>
+        <translation>طباشير</translation>
+    </message>
+    <message>
+        <source>Chalk: draw dusty, bumpy lines like chalk on the pavement.</source>
+        <comment>The help line of the chalk brush, read aloud to a child.</comment>
+        <translation>طباشير: ارسم خطوطًا مغبّرة وخشنة مثل الطباشير على الرصيف.</translation>
+    </message>
+    <message>
+        <source>Sparkles</source>
+        <comment>A magic brush that scatters little twinkling stars along the line.</comment>
+        <translation>نجوم لامعة</translation>
+    </message>
+    <message>
+        <source>Sparkles: draw a trail of twinkling stars.</source>
+        <comment>The help line of the sparkles brush, read aloud to a child.</comment>
+        <translation>نجوم لامعة: ارسم دربًا من النجوم المتلألئة.</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <comment>A magic brush that makes the paint soft and fuzzy.</comment>
+        <translation>تمويه</translation>
+    </message>
+    <message>
+        <source>Blur: paint over your picture to make it soft and dreamy.</source>
+        <comment>The help line of the blur brush, read aloud to a small child.</comment>
+        <translation>تمويه: لوّن فوق رسمتك لتصبح ناعمة وحالمة.</translation>
+    </message>
+    <message>
+        <source>Smudge</source>
+        <comment>A magic brush that drags the paint along like a wet finger.</comment>
+        <translation>تلطيخ</translation>
+    </message>
+    <message>
+        <source>Smudge: push the paint around like a wet finger.</source>
+        <comment>The help line of the smudge brush, read aloud to a small child.</comment>
+        <translation>تلطيخ: حرّك الألوان كأنك تستعمل إصبعًا مبلولًا.</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <comment>A magic brush that colours the paint under it with the chosen colour, keeping its light and dark parts.</comment>
+        <translation>تلوين</translation>
+    </message>
+    <message>
+        <source>Tint: give your painting a new color and keep its light and dark.</source>
+        <comment>The help line of the tint brush, read aloud to a small child.</comment>
+        <translation>تلوين: أعطِ رسمتك لونًا جديدًا مع بقاء الفاتح والغامق.</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <comment>A magic brush that makes the paint paler with each stroke.</comment>
+        <translation>تفتيح</translation>
+    </message>
+    <message>
+        <source>Lighten: paint over colors to make them lighter.</source>
+        <comment>The help line of the lighten brush, read aloud to a small child.</comment>
+        <translation>تفتيح: لوّن فوق الألوان لتصبح أفتح.</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <comment>A magic brush that makes the paint deeper with each stroke.</comment>
+        <translation>تغميق</translation>
+    </message>
+    <message>
+        <source>Darken: paint over colors to make them darker.</source>
+        <comment>The help line of the darken brush, read aloud to a small child.</comment>
+        <translation>تغميق: لوّن فوق الألوان لتصبح أغمق.</translation>
+    </message>
+    <message>
+        <source>Opposite</source>
+        <comment>A magic brush that turns colours into their opposites, like a photo negative: white becomes black, yellow becomes blue.</comment>
+        <translation>عكس</translation>
+    </message>
+    <message>
+        <source>Opposite: turn colors into their opposites, light into dark.</source>
+        <comment>The help line of the negative brush, read aloud to a small child.</comment>
+        <translation>عكس: اقلب الألوان إلى عكسها، فيصير الفاتح غامقًا.</translation>
+    </message>
+    <message>
+        <source>Upside down</source>
+        <comment>A magic effect that turns the whole picture upside down at one press.</comment>
+        <translation>رأسًا على عقب</translation>
+    </message>
+    <message>
+        <source>Upside down: press to turn your whole picture upside down.</source>
+        <comment>Help line of the upside-down magic effect, read aloud to a young child.</comment>
+        <translation>رأسًا على عقب: اضغط لتقلب رسمتك كلها رأسًا على عقب.</translation>
+    </message>
+    <message>
+        <source>Swap sides</source>
+        <comment>A magic effect that turns the whole picture around, left to right, at one press.</comment>
+        <translation>بدّل الجانبين</translation>
+    </message>
+    <message>
+        <source>Swap sides: press to turn your picture around, left to right.</source>
+        <comment>Help line of the swap-sides magic effect, read aloud to a young child.</comment>
+        <translation>بدّل الجانبين: اضغط لتقلب رسمتك من اليسار إلى اليمين.</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <comment>A magic effect that lets snowflakes fall all over the picture at one press.</comment>
+        <translation>ثلج</translation>
+    </message>
+    <message>
+        <source>Snow: press to make snowflakes fall all over your picture.</source>
+        <comment>Help line of the snow magic effect, read aloud to a young child.</comment>
+        <translation>ثلج: اضغط لتتساقط ندف الثلج على رسمتك كلها.</translation>
+    </message>
+    <message>
+        <source>Bubbles</source>
+        <comment>A magic effect that shows the picture through big round soap bubbles.</comment>
+        <translation>فقاعات</translation>
+    </message>
+    <message>
+        <source>Bubbles: press to see your picture through soap bubbles.</source>
+        <comment>Help line of the bubbles magic effect, read aloud to a young child.</comment>
+        <translation>فقاعات: اضغط لترى رسمتك من خلال فقاعات الصابون.</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>A magic effect that turns the whole picture into little square tiles, as a mosaic.</comment>
+        <translation>مربعات</translation>
+    </message>
+    <message>
+        <source>Blocks: press to make your picture out of little squares.</source>
+        <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
+        <translation>مربعات: اضغط لتصنع رسمتك من مربعات صغيرة.</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,11 @@
         <comment>%1 is how many (17 or more).</comment>
         <translation>Öffnet einen Kasten mit %1 besonderen Pinseln: Ringe, Spray, Punkte, ein Regenbogenband, Bälle, ein Füller, Gänseblümchen, Sterne, Gras mit Blumen, Kleckse, Fliesen, Zickzacks, Ziegelsteine und noch mehr.</translation>
     </message>
+    <message>
+        <source>Opens a box of %1 kinds of magic: brushes that paint or change the paint under them, and tricks that change the whole picture at once.</source>
+        <comment>%1 is how many (16 or more).</comment>
+        <translation>Öffnet eine Kiste mit %1 Zaubereien: Pinsel, die malen oder die Farbe unter sich verändern, und Zaubertricks, die das ganze Bild auf einmal verändern.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1025,6 +1030,171 @@ Soll sie überschrieben werden?</translation>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
         <translation>Wirklich?</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <comment>Tool: opens a box of magic brushes and magic tricks for the whole picture.</comment>
+        <translation>Zauberei</translation>
+    </message>
+    <message>
+        <source>Mirror Paint</source>
+        <comment>A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.</comment>
+        <translation>Spiegelmalen</translation>
+    </message>
+    <message>
+        <source>Mirror Paint: draw on one side and the other side copies you, like a mirror.</source>
+        <comment>The help line of the mirror painting brush, read aloud to a child.</comment>
+        <translation>Spiegelmalen: Mal auf einer Seite, und die andere Seite macht es dir nach wie ein Spiegel.</translation>
+    </message>
+    <message>
+        <source>Four Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied four times, mirrored into each corner.</comment>
+        <translation>Vier Spiegel</translation>
+    </message>
+    <message>
+        <source>Four Mirrors: your drawing appears four times, once in each corner.</source>
+        <comment>The help line of the four-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Vier Spiegel: Dein Bild erscheint viermal, einmal in jeder Ecke.</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied eight times around the middle, like a kaleidoscope.</comment>
+        <translation>Acht Spiegel</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors: your drawing appears eight times around the middle, like a snowflake.</source>
+        <comment>The help line of the eight-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Acht Spiegel: Dein Bild erscheint achtmal rund um die Mitte, wie eine Schneeflocke.</translation>
+    </message>
+    <message>
+        <source>Chalk</source>
+        <comment>A magic brush that draws grainy lines like a stick of chalk.</comment>
+        <translation>Kreide</translation>
+    </message>
+    <message>
+        <source>Chalk: draw dusty, bumpy lines like chalk on the pavement.</source>
+        <comment>The help line of the chalk brush, read aloud to a child.</comment>
+        <translation>Kreide: Mal staubige, holprige Striche wie mit Kreide auf dem Gehweg.</translation>
+    </message>
+    <message>
+        <source>Sparkles</source>
+        <comment>A magic brush that scatters little twinkling stars along the line.</comment>
+        <translation>Glitzersterne</translation>
+    </message>
+    <message>
+        <source>Sparkles: draw a trail of twinkling stars.</source>
+        <comment>The help line of the sparkles brush, read aloud to a child.</comment>
+        <translation>Glitzersterne: Mal eine Spur aus funkelnden Sternen.</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <comment>A magic brush that makes the paint soft and fuzzy.</comment>
+        <translation>Verwischen</translation>
+    </message>
+    <message>
+        <source>Blur: paint over your picture to make it soft and dreamy.</source>
+        <comment>The help line of the blur brush, read aloud to a small child.</comment>
+        <translation>Verwischen: Mal über dein Bild, dann wird es weich und verträumt.</translation>
+    </message>
+    <message>
+        <source>Smudge</source>
+        <comment>A magic brush that drags the paint along like a wet finger.</comment>
+        <translation>Verschmieren</translation>
+    </message>
+    <message>
+        <source>Smudge: push the paint around like a wet finger.</source>
+        <comment>The help line of the smudge brush, read aloud to a small child.</comment>
+        <translation>Verschmieren: Schieb die Farbe herum wie mit einem nassen Finger.</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <comment>A magic brush that colours the paint under it with the chosen colour, keeping its light and dark parts.</comment>
+        <translation>Einfärben</translation>
+    </message>
+    <message>
+        <source>Tint: give your painting a new color and keep its light and dark.</source>
+        <comment>The help line of the tint brush, read aloud to a small child.</comment>
+        <translation>Einfärben: Gib deinem Bild eine neue Farbe, Hell und Dunkel bleiben.</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <comment>A magic brush that makes the paint paler with each stroke.</comment>
+        <translation>Aufhellen</translation>
+    </message>
+    <message>
+        <source>Lighten: paint over colors to make them lighter.</source>
+        <comment>The help line of the lighten brush, read aloud to a small child.</comment>
+        <translation>Aufhellen: Mal über die Farben, dann werden sie heller.</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <comment>A magic brush that makes the paint deeper with each stroke.</comment>
+        <translation>Abdunkeln</translation>
+    </message>
+    <message>
+        <source>Darken: paint over colors to make them darker.</source>
+        <comment>The help line of the darken brush, read aloud to a small child.</comment>
+        <translation>Abdunkeln: Mal über die Farben, dann werden sie dunkler.</translation>
+    </message>
+    <message>
+        <source>Opposite</source>
+        <comment>A magic brush that turns colours into their opposites, like a photo negative: white becomes black, yellow becomes blue.</comment>
+        <translation>Gegenfarben</translation>
+    </message>
+    <message>
+        <source>Opposite: turn colors into their opposites, light into dark.</source>
+        <comment>The help line of the negative brush, read aloud to a small child.</comment>
+        <translation>Gegenfarben: Mach aus Farben ihr Gegenteil, aus Hell wird Dunkel.</translation>
+    </message>
+    <message>
+        <source>Upside down</source>
+        <comment>A magic effect that turns the whole picture upside down at one press.</comment>
+        <translation>Auf den Kopf</translation>
+    </message>
+    <message>
+        <source>Upside down: press to turn your whole picture upside down.</source>
+        <comment>Help line of the upside-down magic effect, read aloud to a young child.</comment>
+        <translation>Auf den Kopf: Drück hier, um dein ganzes Bild auf den Kopf zu stellen.</translation>
+    </message>
+    <message>
+        <source>Swap sides</source>
+        <comment>A magic effect that turns the whole picture around, left to right, at one press.</comment>
+        <translation>Seiten tauschen</translation>
+    </message>
+    <message>
+        <source>Swap sides: press to turn your picture around, left to right.</source>
+        <comment>Help line of the swap-sides magic effect, read aloud to a young child.</comment>
+        <translation>Seiten tauschen: Drück hier, um dein Bild von links nach rechts umzudrehen.</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <comment>A magic effect that lets snowflakes fall all over the picture at one press.</comment>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Snow: press to make snowflakes fall all over your picture.</source>
+        <comment>Help line of the snow magic effect, read aloud to a young child.</comment>
+        <translation>Schnee: Drück hier, und Schneeflocken fallen auf dein ganzes Bild.</translation>
+    </message>
+    <message>
+        <source>Bubbles</source>
+        <comment>A magic effect that shows the picture through big round soap bubbles.</comment>
+        <translation>Seifenblasen</translation>
+    </message>
+    <message>
+        <source>Bubbles: press to see your picture through soap bubbles.</source>
+        <comment>Help line of the bubbles magic effect, read aloud to a young child.</comment>
+        <translation>Seifenblasen: Drück hier, um dein Bild durch Seifenblasen anzuschauen.</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>A magic effect that turns the whole picture into little square tiles, as a mosaic.</comment>
+        <translation>Klötzchen</translation>
+    </message>
+    <message>
+        <source>Blocks: press to make your picture out of little squares.</source>
+        <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
+        <translation>Klötzchen: Drück hier, um dein Bild aus kleinen Quadraten zu bauen.</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,11 @@
         <comment>%1 is how many (17 or more).</comment>
         <translation>Abre una caja de %1 pinceles especiales: anillos, espray, puntos, una cinta de arcoíris, pelotas, una pluma, margaritas, estrellas, hierba con flores, manchas, baldosas, zigzags, ladrillos y más.</translation>
     </message>
+    <message>
+        <source>Opens a box of %1 kinds of magic: brushes that paint or change the paint under them, and tricks that change the whole picture at once.</source>
+        <comment>%1 is how many (16 or more).</comment>
+        <translation>Abre una caja con %1 tipos de magia: pinceles que pintan o cambian la pintura que tocan, y trucos que cambian todo el dibujo a la vez.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1025,6 +1030,171 @@ Do you want to replace it?</source>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
         <translation>¿Seguro?</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <comment>Tool: opens a box of magic brushes and magic tricks for the whole picture.</comment>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Mirror Paint</source>
+        <comment>A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.</comment>
+        <translation>Pintar en espejo</translation>
+    </message>
+    <message>
+        <source>Mirror Paint: draw on one side and the other side copies you, like a mirror.</source>
+        <comment>The help line of the mirror painting brush, read aloud to a child.</comment>
+        <translation>Pintar en espejo: dibuja en un lado y el otro lado te copia, como un espejo.</translation>
+    </message>
+    <message>
+        <source>Four Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied four times, mirrored into each corner.</comment>
+        <translation>Cuatro espejos</translation>
+    </message>
+    <message>
+        <source>Four Mirrors: your drawing appears four times, once in each corner.</source>
+        <comment>The help line of the four-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Cuatro espejos: tu dibujo aparece cuatro veces, una en cada esquina.</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied eight times around the middle, like a kaleidoscope.</comment>
+        <translation>Ocho espejos</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors: your drawing appears eight times around the middle, like a snowflake.</source>
+        <comment>The help line of the eight-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Ocho espejos: tu dibujo aparece ocho veces alrededor del centro, como un copo de nieve.</translation>
+    </message>
+    <message>
+        <source>Chalk</source>
+        <comment>A magic brush that draws grainy lines like a stick of chalk.</comment>
+        <translation>Tiza</translation>
+    </message>
+    <message>
+        <source>Chalk: draw dusty, bumpy lines like chalk on the pavement.</source>
+        <comment>The help line of the chalk brush, read aloud to a child.</comment>
+        <translation>Tiza: dibuja líneas polvorientas y rugosas, como con tiza en la acera.</translation>
+    </message>
+    <message>
+        <source>Sparkles</source>
+        <comment>A magic brush that scatters little twinkling stars along the line.</comment>
+        <translation>Destellos</translation>
+    </message>
+    <message>
+        <source>Sparkles: draw a trail of twinkling stars.</source>
+        <comment>The help line of the sparkles brush, read aloud to a child.</comment>
+        <translation>Destellos: dibuja un rastro de estrellas que brillan.</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <comment>A magic brush that makes the paint soft and fuzzy.</comment>
+        <translation>Difuminar</translation>
+    </message>
+    <message>
+        <source>Blur: paint over your picture to make it soft and dreamy.</source>
+        <comment>The help line of the blur brush, read aloud to a small child.</comment>
+        <translation>Difuminar: pinta sobre tu dibujo para que quede suave y de ensueño.</translation>
+    </message>
+    <message>
+        <source>Smudge</source>
+        <comment>A magic brush that drags the paint along like a wet finger.</comment>
+        <translation>Emborronar</translation>
+    </message>
+    <message>
+        <source>Smudge: push the paint around like a wet finger.</source>
+        <comment>The help line of the smudge brush, read aloud to a small child.</comment>
+        <translation>Emborronar: mueve la pintura como con un dedo mojado.</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <comment>A magic brush that colours the paint under it with the chosen colour, keeping its light and dark parts.</comment>
+        <translation>Teñir</translation>
+    </message>
+    <message>
+        <source>Tint: give your painting a new color and keep its light and dark.</source>
+        <comment>The help line of the tint brush, read aloud to a small child.</comment>
+        <translation>Teñir: dale a tu dibujo un color nuevo y guarda sus claros y oscuros.</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <comment>A magic brush that makes the paint paler with each stroke.</comment>
+        <translation>Aclarar</translation>
+    </message>
+    <message>
+        <source>Lighten: paint over colors to make them lighter.</source>
+        <comment>The help line of the lighten brush, read aloud to a small child.</comment>
+        <translation>Aclarar: pinta sobre los colores para hacerlos más claros.</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <comment>A magic brush that makes the paint deeper with each stroke.</comment>
+        <translation>Oscurecer</translation>
+    </message>
+    <message>
+        <source>Darken: paint over colors to make them darker.</source>
+        <comment>The help line of the darken brush, read aloud to a small child.</comment>
+        <translation>Oscurecer: pinta sobre los colores para hacerlos más oscuros.</translation>
+    </message>
+    <message>
+        <source>Opposite</source>
+        <comment>A magic brush that turns colours into their opposites, like a photo negative: white becomes black, yellow becomes blue.</comment>
+        <translation>Al revés</translation>
+    </message>
+    <message>
+        <source>Opposite: turn colors into their opposites, light into dark.</source>
+        <comment>The help line of the negative brush, read aloud to a small child.</comment>
+        <translation>Al revés: cambia los colores por sus opuestos, lo claro en oscuro.</translation>
+    </message>
+    <message>
+        <source>Upside down</source>
+        <comment>A magic effect that turns the whole picture upside down at one press.</comment>
+        <translation>Boca abajo</translation>
+    </message>
+    <message>
+        <source>Upside down: press to turn your whole picture upside down.</source>
+        <comment>Help line of the upside-down magic effect, read aloud to a young child.</comment>
+        <translation>Boca abajo: pulsa para poner todo tu dibujo boca abajo.</translation>
+    </message>
+    <message>
+        <source>Swap sides</source>
+        <comment>A magic effect that turns the whole picture around, left to right, at one press.</comment>
+        <translation>Cambiar lados</translation>
+    </message>
+    <message>
+        <source>Swap sides: press to turn your picture around, left to right.</source>
+        <comment>Help line of the swap-sides magic effect, read aloud to a young child.</comment>
+        <translation>Cambiar lados: pulsa para dar la vuelta a tu dibujo, de izquierda a derecha.</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <comment>A magic effect that lets snowflakes fall all over the picture at one press.</comment>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Snow: press to make snowflakes fall all over your picture.</source>
+        <comment>Help line of the snow magic effect, read aloud to a young child.</comment>
+        <translation>Nieve: pulsa para que caigan copos de nieve por todo tu dibujo.</translation>
+    </message>
+    <message>
+        <source>Bubbles</source>
+        <comment>A magic effect that shows the picture through big round soap bubbles.</comment>
+        <translation>Burbujas</translation>
+    </message>
+    <message>
+        <source>Bubbles: press to see your picture through soap bubbles.</source>
+        <comment>Help line of the bubbles magic effect, read aloud to a young child.</comment>
+        <translation>Burbujas: pulsa para ver tu dibujo a través de pompas de jabón.</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>A magic effect that turns the whole picture into little square tiles, as a mosaic.</comment>
+        <translation>Cuadraditos</translation>
+    </message>
+    <message>
+        <source>Blocks: press to make your picture out of little squares.</source>
+        <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
+        <translation>Cuadraditos: pulsa para hacer tu dibujo con cuadraditos.</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,11 @@
         <comment>%1 is how many (17 or more).</comment>
         <translation>Ouvre une boîte de %1 pinceaux spéciaux&#xa0;: des anneaux, un spray, des points, un ruban arc-en-ciel, des balles, un stylo, des pâquerettes, des étoiles, de l&apos;herbe avec des fleurs, des éclaboussures, des carreaux, des zigzags, des briques et plus encore.</translation>
     </message>
+    <message>
+        <source>Opens a box of %1 kinds of magic: brushes that paint or change the paint under them, and tricks that change the whole picture at once.</source>
+        <comment>%1 is how many (16 or more).</comment>
+        <translation>Ouvre une boîte de %1 sortes de magie : des pinceaux qui peignent ou changent la peinture en dessous, et des tours qui changent tout le dessin d&apos;un coup.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1025,6 +1030,171 @@ Voulez-vous l&apos;écraser ?</translation>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
         <translation>Vraiment&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <comment>Tool: opens a box of magic brushes and magic tricks for the whole picture.</comment>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Mirror Paint</source>
+        <comment>A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.</comment>
+        <translation>Peinture miroir</translation>
+    </message>
+    <message>
+        <source>Mirror Paint: draw on one side and the other side copies you, like a mirror.</source>
+        <comment>The help line of the mirror painting brush, read aloud to a child.</comment>
+        <translation>Peinture miroir&#xa0;: dessine d&apos;un côté et l&apos;autre côté te copie, comme un miroir.</translation>
+    </message>
+    <message>
+        <source>Four Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied four times, mirrored into each corner.</comment>
+        <translation>Quatre miroirs</translation>
+    </message>
+    <message>
+        <source>Four Mirrors: your drawing appears four times, once in each corner.</source>
+        <comment>The help line of the four-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Quatre miroirs&#xa0;: ton dessin apparaît quatre fois, une fois dans chaque coin.</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied eight times around the middle, like a kaleidoscope.</comment>
+        <translation>Huit miroirs</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors: your drawing appears eight times around the middle, like a snowflake.</source>
+        <comment>The help line of the eight-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Huit miroirs&#xa0;: ton dessin apparaît huit fois autour du milieu, comme un flocon de neige.</translation>
+    </message>
+    <message>
+        <source>Chalk</source>
+        <comment>A magic brush that draws grainy lines like a stick of chalk.</comment>
+        <translation>Craie</translation>
+    </message>
+    <message>
+        <source>Chalk: draw dusty, bumpy lines like chalk on the pavement.</source>
+        <comment>The help line of the chalk brush, read aloud to a child.</comment>
+        <translation>Craie&#xa0;: dessine des traits poudreux et irréguliers, comme à la craie sur le trottoir.</translation>
+    </message>
+    <message>
+        <source>Sparkles</source>
+        <comment>A magic brush that scatters little twinkling stars along the line.</comment>
+        <translation>Étincelles</translation>
+    </message>
+    <message>
+        <source>Sparkles: draw a trail of twinkling stars.</source>
+        <comment>The help line of the sparkles brush, read aloud to a child.</comment>
+        <translation>Étincelles&#xa0;: dessine une traînée d&apos;étoiles qui scintillent.</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <comment>A magic brush that makes the paint soft and fuzzy.</comment>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Blur: paint over your picture to make it soft and dreamy.</source>
+        <comment>The help line of the blur brush, read aloud to a small child.</comment>
+        <translation>Flou : peins sur ton dessin pour le rendre doux comme dans un rêve.</translation>
+    </message>
+    <message>
+        <source>Smudge</source>
+        <comment>A magic brush that drags the paint along like a wet finger.</comment>
+        <translation>Estomper</translation>
+    </message>
+    <message>
+        <source>Smudge: push the paint around like a wet finger.</source>
+        <comment>The help line of the smudge brush, read aloud to a small child.</comment>
+        <translation>Estomper : étale la peinture comme avec un doigt mouillé.</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <comment>A magic brush that colours the paint under it with the chosen colour, keeping its light and dark parts.</comment>
+        <translation>Teinter</translation>
+    </message>
+    <message>
+        <source>Tint: give your painting a new color and keep its light and dark.</source>
+        <comment>The help line of the tint brush, read aloud to a small child.</comment>
+        <translation>Teinter : donne une nouvelle couleur à ton dessin en gardant ses clairs et ses sombres.</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <comment>A magic brush that makes the paint paler with each stroke.</comment>
+        <translation>Éclaircir</translation>
+    </message>
+    <message>
+        <source>Lighten: paint over colors to make them lighter.</source>
+        <comment>The help line of the lighten brush, read aloud to a small child.</comment>
+        <translation>Éclaircir : peins sur les couleurs pour les rendre plus claires.</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <comment>A magic brush that makes the paint deeper with each stroke.</comment>
+        <translation>Assombrir</translation>
+    </message>
+    <message>
+        <source>Darken: paint over colors to make them darker.</source>
+        <comment>The help line of the darken brush, read aloud to a small child.</comment>
+        <translation>Assombrir : peins sur les couleurs pour les rendre plus foncées.</translation>
+    </message>
+    <message>
+        <source>Opposite</source>
+        <comment>A magic brush that turns colours into their opposites, like a photo negative: white becomes black, yellow becomes blue.</comment>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Opposite: turn colors into their opposites, light into dark.</source>
+        <comment>The help line of the negative brush, read aloud to a small child.</comment>
+        <translation>Inverser : change les couleurs en leur contraire, le clair devient foncé.</translation>
+    </message>
+    <message>
+        <source>Upside down</source>
+        <comment>A magic effect that turns the whole picture upside down at one press.</comment>
+        <translation>À l’envers</translation>
+    </message>
+    <message>
+        <source>Upside down: press to turn your whole picture upside down.</source>
+        <comment>Help line of the upside-down magic effect, read aloud to a young child.</comment>
+        <translation>À l’envers&#xa0;: appuie pour retourner tout ton dessin la tête en bas.</translation>
+    </message>
+    <message>
+        <source>Swap sides</source>
+        <comment>A magic effect that turns the whole picture around, left to right, at one press.</comment>
+        <translation>Changer de côté</translation>
+    </message>
+    <message>
+        <source>Swap sides: press to turn your picture around, left to right.</source>
+        <comment>Help line of the swap-sides magic effect, read aloud to a young child.</comment>
+        <translation>Changer de côté&#xa0;: appuie pour retourner ton dessin de gauche à droite.</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <comment>A magic effect that lets snowflakes fall all over the picture at one press.</comment>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Snow: press to make snowflakes fall all over your picture.</source>
+        <comment>Help line of the snow magic effect, read aloud to a young child.</comment>
+        <translation>Neige&#xa0;: appuie pour faire tomber des flocons de neige sur tout ton dessin.</translation>
+    </message>
+    <message>
+        <source>Bubbles</source>
+        <comment>A magic effect that shows the picture through big round soap bubbles.</comment>
+        <translation>Bulles</translation>
+    </message>
+    <message>
+        <source>Bubbles: press to see your picture through soap bubbles.</source>
+        <comment>Help line of the bubbles magic effect, read aloud to a young child.</comment>
+        <translation>Bulles&#xa0;: appuie pour voir ton dessin à travers des bulles de savon.</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>A magic effect that turns the whole picture into little square tiles, as a mosaic.</comment>
+        <translation>Petits carrés</translation>
+    </message>
+    <message>
+        <source>Blocks: press to make your picture out of little squares.</source>
+        <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
+        <translation>Petits carrés&#xa0;: appuie pour faire ton dessin en petits carrés.</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,11 @@
         <comment>%1 is how many (17 or more).</comment>
         <translation>Apre una scatola di %1 pennelli speciali: anelli, spray, puntini, un nastro arcobaleno, palline, una penna, margherite, stelle, erba con fiori, macchie, piastrelle, zigzag, mattoni e altro ancora.</translation>
     </message>
+    <message>
+        <source>Opens a box of %1 kinds of magic: brushes that paint or change the paint under them, and tricks that change the whole picture at once.</source>
+        <comment>%1 is how many (16 or more).</comment>
+        <translation>Apre una scatola con %1 tipi di magia: pennelli che dipingono o cambiano il colore sotto di loro, e trucchi che cambiano tutto il disegno in una volta.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1025,6 +1030,171 @@ Vuoi sostituirlo?</translation>
         <source>Really?</source>
         <comment>The bin&apos;s caption after its first press; a second press removes the drawing.</comment>
         <translation>Davvero?</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <comment>Tool: opens a box of magic brushes and magic tricks for the whole picture.</comment>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Mirror Paint</source>
+        <comment>A magic brush: a crayon whose line is copied, mirrored, on the other half of the picture.</comment>
+        <translation>Pittura a specchio</translation>
+    </message>
+    <message>
+        <source>Mirror Paint: draw on one side and the other side copies you, like a mirror.</source>
+        <comment>The help line of the mirror painting brush, read aloud to a child.</comment>
+        <translation>Pittura a specchio: disegna da una parte e l&apos;altra parte ti copia, come uno specchio.</translation>
+    </message>
+    <message>
+        <source>Four Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied four times, mirrored into each corner.</comment>
+        <translation>Quattro specchi</translation>
+    </message>
+    <message>
+        <source>Four Mirrors: your drawing appears four times, once in each corner.</source>
+        <comment>The help line of the four-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Quattro specchi: il tuo disegno appare quattro volte, una in ogni angolo.</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors</source>
+        <comment>A magic brush: a crayon whose line is copied eight times around the middle, like a kaleidoscope.</comment>
+        <translation>Otto specchi</translation>
+    </message>
+    <message>
+        <source>Eight Mirrors: your drawing appears eight times around the middle, like a snowflake.</source>
+        <comment>The help line of the eight-way kaleidoscope brush, read aloud to a child.</comment>
+        <translation>Otto specchi: il tuo disegno appare otto volte intorno al centro, come un fiocco di neve.</translation>
+    </message>
+    <message>
+        <source>Chalk</source>
+        <comment>A magic brush that draws grainy lines like a stick of chalk.</comment>
+        <translation>Gesso</translation>
+    </message>
+    <message>
+        <source>Chalk: draw dusty, bumpy lines like chalk on the pavement.</source>
+        <comment>The help line of the chalk brush, read aloud to a child.</comment>
+        <translation>Gesso: disegna linee polverose e ruvide, come il gessetto sul marciapiede.</translation>
+    </message>
+    <message>
+        <source>Sparkles</source>
+        <comment>A magic brush that scatters little twinkling stars along the line.</comment>
+        <translation>Scintille</translation>
+    </message>
+    <message>
+        <source>Sparkles: draw a trail of twinkling stars.</source>
+        <comment>The help line of the sparkles brush, read aloud to a child.</comment>
+        <translation>Scintille: disegna una scia di stelline che brillano.</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <comment>A magic brush that makes the paint soft and fuzzy.</comment>
+        <translation>Sfoca</translation>
+    </message>
+    <message>
+        <source>Blur: paint over your picture to make it soft and dreamy.</source>
+        <comment>The help line of the blur brush, read aloud to a small child.</comment>
+        <translation>Sfoca: dipingi sul tuo disegno per renderlo morbido e sognante.</translation>
+    </message>
+    <message>
+        <source>Smudge</source>
+        <comment>A magic brush that drags the paint along like a wet finger.</comment>
+        <translation>Sfuma</translation>
+    </message>
+    <message>
+        <source>Smudge: push the paint around like a wet finger.</source>
+        <comment>The help line of the smudge brush, read aloud to a small child.</comment>
+        <translation>Sfuma: sposta il colore come con un dito bagnato.</translation>
+    </message>
+    <message>
+        <source>Tint</source>
+        <comment>A magic brush that colours the paint under it with the chosen colour, keeping its light and dark parts.</comment>
+        <translation>Colora</translation>
+    </message>
+    <message>
+        <source>Tint: give your painting a new color and keep its light and dark.</source>
+        <comment>The help line of the tint brush, read aloud to a small child.</comment>
+        <translation>Colora: dai al tuo disegno un colore nuovo tenendo le parti chiare e scure.</translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <comment>A magic brush that makes the paint paler with each stroke.</comment>
+        <translation>Schiarisci</translation>
+    </message>
+    <message>
+        <source>Lighten: paint over colors to make them lighter.</source>
+        <comment>The help line of the lighten brush, read aloud to a small child.</comment>
+        <translation>Schiarisci: dipingi sui colori per renderli più chiari.</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <comment>A magic brush that makes the paint deeper with each stroke.</comment>
+        <translation>Scurisci</translation>
+    </message>
+    <message>
+        <source>Darken: paint over colors to make them darker.</source>
+        <comment>The help line of the darken brush, read aloud to a small child.</comment>
+        <translation>Scurisci: dipingi sui colori per renderli più scuri.</translation>
+    </message>
+    <message>
+        <source>Opposite</source>
+        <comment>A magic brush that turns colours into their opposites, like a photo negative: white becomes black, yellow becomes blue.</comment>
+        <translation>Al contrario</translation>
+    </message>
+    <message>
+        <source>Opposite: turn colors into their opposites, light into dark.</source>
+        <comment>The help line of the negative brush, read aloud to a small child.</comment>
+        <translation>Al contrario: cambia i colori nel loro opposto, il chiaro diventa scuro.</translation>
+    </message>
+    <message>
+        <source>Upside down</source>
+        <comment>A magic effect that turns the whole picture upside down at one press.</comment>
+        <translation>Sottosopra</translation>
+    </message>
+    <message>
+        <source>Upside down: press to turn your whole picture upside down.</source>
+        <comment>Help line of the upside-down magic effect, read aloud to a young child.</comment>
+        <translation>Sottosopra: premi per capovolgere tutto il tuo disegno.</translation>
+    </message>
+    <message>
+        <source>Swap sides</source>
+        <comment>A magic effect that turns the whole picture around, left to right, at one press.</comment>
+        <translation>Scambia i lati</translation>
+    </message>
+    <message>
+        <source>Swap sides: press to turn your picture around, left to right.</source>
+        <comment>Help line of the swap-sides magic effect, read aloud to a young child.</comment>
+        <translation>Scambia i lati: premi per girare il tuo disegno da sinistra a destra.</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <comment>A magic effect that lets snowflakes fall all over the picture at one press.</comment>
+        <translation>Neve</translation>
+    </message>
+    <message>
+        <source>Snow: press to make snowflakes fall all over your picture.</source>
+        <comment>Help line of the snow magic effect, read aloud to a young child.</comment>
+        <translation>Neve: premi per far cadere i fiocchi di neve su tutto il tuo disegno.</translation>
+    </message>
+    <message>
+        <source>Bubbles</source>
+        <comment>A magic effect that shows the picture through big round soap bubbles.</comment>
+        <translation>Bolle</translation>
+    </message>
+    <message>
+        <source>Bubbles: press to see your picture through soap bubbles.</source>
+        <comment>Help line of the bubbles magic effect, read aloud to a young child.</comment>
+        <translation>Bolle: premi per guardare il tuo disegno attraverso le bolle di sapone.</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <comment>A magic effect that turns the whole picture into little square tiles, as a mosaic.</comment>
+        <translation>Quadratini</translation>
+    </message>
+    <message>
+        <source>Blocks: press to make your picture out of little squares.</source>
+        <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
+        <translation>Quadratini: premi per fare il tuo disegno con tanti quadratini.</translation>
     </message>
 </context>
 </TS>
