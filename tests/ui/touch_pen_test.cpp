@@ -100,6 +100,40 @@ TEST_F(TouchPenTest, ThePensEraserEndErasesAndHandsTheToolBack) {
     EXPECT_GT(painted(560, 360, 640, 440), 0) << "the stamp came back";
 }
 
+// The pen's pressure reaches the painting as a level, said once each time
+// it changes while the tip touches (hovering says nothing), and a mouse or
+// a finger that paints after the pen paints at no level again.
+TEST_F(TouchPenTest, ThePensPressureIsSaidOnceALevelAndTheMouseAndFingersPressNone) {
+    std::vector<double> said;
+    w().actions.addObserver([&](const ActionCall& c) {
+        if (c.stage == ActionCall::Stage::Began && c.name == "PenPressure") said.push_back(c.args.at(0));
+    });
+    const struct {
+        std::function<void()> act;
+        std::vector<double> said;
+    } rows[] = {
+        {[&] { hands.pen(false, Stage::Move, at(100, 200), 0.9); }, {}},  // hovering
+        {[&] { hands.pen(false, Stage::Begin, at(100, 200), 0.5); }, {4}},
+        {[&] { hands.pen(false, Stage::Move, at(110, 200), 0.58); }, {}},
+        {[&] { hands.pen(false, Stage::Move, at(120, 200), 0.95); }, {8}},
+        {[&] { hands.pen(false, Stage::Move, at(130, 200), 0.05); }, {1}},
+        {[&] { hands.pen(false, Stage::End, at(130, 200), 0.05); }, {}},
+        {[&] { QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 300)); }, {0}},
+        {[&] { hands.pen(false, Stage::Begin, at(100, 300), 1); }, {8}},
+        {[&] { hands.pen(false, Stage::End, at(100, 300), 1); }, {}},
+        {[&] { touch(Stage::Begin, 2, 400, 300); }, {0}},
+        {[&] { touch(Stage::End, 2, 400, 300); }, {}},
+    };
+    int i = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(i++);
+        said.clear();
+        row.act();
+        EXPECT_EQ(said, row.said);
+        if (!row.said.empty()) EXPECT_EQ(st().PenPressure, row.said.back());
+    }
+}
+
 // However the fingers go (the sequence cancelled, a point that never
 // ended, the canvas hidden, more fingers than are counted), what they
 // painted is one whole step and no stroke is left open: a move of the old
