@@ -108,29 +108,23 @@ TEST_F(TouchPenTest, ThePensPressureIsSaidOnceALevelAndTheMouseAndFingersPressNo
     w().actions.addObserver([&](const ActionCall& c) {
         if (c.stage == ActionCall::Stage::Began && c.name == "PenPressure") said.push_back(c.args.at(0));
     });
-    const struct {
-        std::function<void()> act;
-        std::vector<double> said;
-    } rows[] = {
-        {[&] { hands.pen(false, Stage::Move, at(100, 200), 0.9); }, {}},  // hovering
-        {[&] { hands.pen(false, Stage::Begin, at(100, 200), 0.5); }, {4}},
-        {[&] { hands.pen(false, Stage::Move, at(110, 200), 0.58); }, {}},
-        {[&] { hands.pen(false, Stage::Move, at(120, 200), 0.95); }, {8}},
-        {[&] { hands.pen(false, Stage::Move, at(130, 200), 0.05); }, {1}},
-        {[&] { hands.pen(false, Stage::End, at(130, 200), 0.05); }, {}},
+    const auto tip = [&](Stage s, double x, double pressure) { hands.pen(false, s, at(x, 200), pressure); };
+    const std::pair<std::function<void()>, std::vector<double>> rows[] = {
+        {[&] { tip(Stage::Move, 100, 0.9); }, {}},  // hovering
+        {[&] { tip(Stage::Begin, 100, 0.5); }, {4}},        {[&] { tip(Stage::Move, 110, 0.58); }, {}},
+        {[&] { tip(Stage::Move, 120, 0.95); }, {8}},        {[&] { tip(Stage::Move, 130, 0.05); }, {1}},
+        {[&] { tip(Stage::End, 130, 0.05); }, {}},
         {[&] { QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 300)); }, {0}},
-        {[&] { hands.pen(false, Stage::Begin, at(100, 300), 1); }, {8}},
-        {[&] { hands.pen(false, Stage::End, at(100, 300), 1); }, {}},
-        {[&] { touch(Stage::Begin, 2, 400, 300); }, {0}},
-        {[&] { touch(Stage::End, 2, 400, 300); }, {}},
+        {[&] { tip(Stage::Begin, 100, 1); }, {8}},          {[&] { tip(Stage::End, 100, 1); }, {}},
+        {[&] { touch(Stage::Begin, 2, 400, 300); }, {0}},  {[&] { touch(Stage::End, 2, 400, 300); }, {}},
     };
-    int i = 0;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(i++);
+    for (const auto& [act, expected] : rows) {
         said.clear();
-        row.act();
-        EXPECT_EQ(said, row.said);
-        if (!row.said.empty()) EXPECT_EQ(st().PenPressure, row.said.back());
+        act();
+        EXPECT_EQ(said, expected);
+        if (!expected.empty()) {
+            EXPECT_EQ(st().PenPressure, expected.back());
+        }
     }
 }
 

@@ -170,7 +170,7 @@ QString ReadTemplate() {
 }
 
 const QRegularExpression& SlotPattern() {
-    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|key|lang|dir|font):?([\\w.]*)\\}\\}"));
+    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|key(?=:)|lang|dir|font):?([\\w.]*)\\}\\}"));
     return pattern;
 }
 
