@@ -116,12 +116,15 @@ void CanvasPart::spaceMoves() {
 // The surface changed outside a paint call (undo or redo, a page, an
 // opened drawing, the oil): strokes held by fingers end there, and the pen
 // is taken to be the right way round until it says otherwise (it says so
-// again at its next hover or press). Only what changed the canvas does
-// this, never a cancelled open, so a story, which holds every such change,
-// replays it the same.
+// again at its next hover or press), pressing at no level until it presses
+// again (so a story that goes on past the change, with a `state` line that
+// says a level only when there is one, replays the same). Only what
+// changed the canvas does this, never a cancelled open, so a story, which
+// holds every such change, replays it the same.
 void CanvasPart::refresh() {
     forgetFingers();
     if (penErases_) PenEnd(0);
+    painting_.state.PenPressure = 0;
     view_->sync();
 }
 
