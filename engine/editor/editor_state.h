@@ -39,6 +39,12 @@ struct EditorState {
     // fill tool is first used; from then on solid in the last fill colour,
     // for every later circle, tile and brick. A new page keeps it.
     FillMode CanvasFill{};
+    // How hard the pen presses, as a level (engine/toolbox/pen_pressure.h):
+    // 0 when no pressure is known (a mouse, a finger), and the chosen size
+    // is painted as ever. Set by the canvas's PenPressure action, which the
+    // story keeps, so a replay paints the same widths. A new page keeps it:
+    // the pen is still in the hand.
+    std::int16_t PenPressure = 0;
 };
 
 // The state half of a new page: the defaults a blank page starts with. The

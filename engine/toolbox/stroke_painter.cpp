@@ -10,6 +10,7 @@
 
 #include "engine/canvas/checked16.h"
 #include "engine/canvas/spray.h"
+#include "engine/toolbox/pen_pressure.h"
 #include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
@@ -35,13 +36,27 @@ bool StrokePainter::PaintWholePicture(Tool tool, Colour color) {
     return Run(*row, std::int16_t(canvas_.width() / 2), std::int16_t(canvas_.height() / 2), color);
 }
 
+// A row that follows the pen has its half height and half width scaled by
+// the pressure level here, and nowhere else: every painter, the joined-up
+// steps and the spacing of figures see the same pressed size.
+std::int16_t StrokePainter::SizeFor(const ToolRow& row, const EditorState& state, std::int16_t size) {
+    return row.followsPressure ? PressedSize(size, state.PenPressure) : size;
+}
+
+// For planning the steps along a path only: a size the pressure would take
+// beyond 16 bits stays as chosen, and each step's own call then ends.
+static std::int16_t PlannedSize(const ToolRow* row, const EditorState& state, std::int16_t size) {
+    try {
+        return row ? StrokePainter::SizeFor(*row, state, size) : size;
+    } catch (const Overflow16&) {
+        return size;
+    }
+}
+
 bool StrokePainter::Run(const ToolRow& row, std::int16_t x, std::int16_t y, Colour color) {
     // The painter's memory lives in the state's fields the dump prints: in
     // before the call, back out after it, even when the call ends early.
     ToolMemory memory{s_.LastX, s_.LastY, s_.ToolVariant, s_.AlternateFlag, s_.RainbowIndex};
-    Brush brush{row,            canvas_,           rng_,         pictures_, patterns_,  s_.Phase,
-                s_.BrushSize,   s_.BrushHalfWidth, color,        s_.CurrentColor, s_.OutlineColor,
-                s_.PaperColor,  s_.SwatchIndex,    s_.CanvasFill, s_.HueTable, memory};
     const auto keep = [&] {
         s_.LastX = memory.lastX;
         s_.LastY = memory.lastY;
@@ -50,6 +65,22 @@ bool StrokePainter::Run(const ToolRow& row, std::int16_t x, std::int16_t y, Colo
         s_.RainbowIndex = memory.rainbow;
     };
     try {
+        Brush brush{row,
+                    canvas_,
+                    rng_,
+                    pictures_,
+                    patterns_,
+                    s_.Phase,
+                    SizeFor(row, s_, s_.BrushSize),
+                    SizeFor(row, s_, s_.BrushHalfWidth),
+                    color,
+                    s_.CurrentColor,
+                    s_.OutlineColor,
+                    s_.PaperColor,
+                    s_.SwatchIndex,
+                    s_.CanvasFill,
+                    s_.HueTable,
+                    memory};
         row.paint(brush, x, y);
         keep();
         return true;
@@ -86,7 +117,10 @@ bool StrokePainter::PaintAlong(Tool tool, int fromX, int fromY, std::int16_t toX
     if (!JoinsUp(tool) || fromX < kLo || fromX > kHi || fromY < kLo || fromY > kHi)
         return PaintAt(tool, toX, toY, color);
     const double dx = double(toX) - fromX, dy = double(toY) - fromY;
-    const double stepX = std::max<int>(s_.BrushHalfWidth, 1), stepY = std::max<int>(s_.BrushSize, 1);
+    // A pressed pen's blocks are wider, and so are its steps.
+    const ToolRow* row = RowOf(tool);
+    const double stepX = std::max<int>(PlannedSize(row, s_, s_.BrushHalfWidth), 1),
+                 stepY = std::max<int>(PlannedSize(row, s_, s_.BrushSize), 1);
     const int steps = std::max(1, int(std::ceil(std::max(std::abs(dx) / stepX, std::abs(dy) / stepY))));
     return PaintEvenly(tool, fromX, fromY, dx, dy, steps, color);
 }
@@ -95,7 +129,7 @@ bool StrokePainter::PaintAlong(Tool tool, int fromX, int fromY, std::int16_t toX
 // (its comments say why each is what it is), 0 for none.
 int StrokePainter::SpacingAlong(Tool tool, const EditorState& state) {
     const ToolRow* row = RowOf(tool);
-    return row && row->spacing ? row->spacing(state.BrushSize) : 0;
+    return row && row->spacing ? row->spacing(PlannedSize(row, state, state.BrushSize)) : 0;
 }
 
 // Rounding each point to the pixel grid moves it by up to half a pixel in

@@ -98,6 +98,10 @@ public:
     // row says; see ToolRow::severalAtOnce).
     static bool PaintsSeveralAtOnce(Tool tool);
     bool PaintEvenly(Tool tool, int fromX, int fromY, double dx, double dy, int steps, Colour color);
+    // A brush measure (half height or half width) as a row paints it: a
+    // row that follows the pen's pressure scales it by the state's level
+    // (PressedSize, which may throw Overflow16), any other row keeps it.
+    static std::int16_t SizeFor(const ToolRow& row, const EditorState& state, std::int16_t size);
 
     PatternPainter& patterns() { return patterns_; }
 

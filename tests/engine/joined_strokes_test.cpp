@@ -10,12 +10,14 @@
 #include "test_support.h"
 #include "engine/toolbox/stroke_painter.h"
 #include "engine/toolbox/colours_and_sizes.h"
+#include "engine/toolbox/pen_pressure.h"
 #include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
 namespace {
 
 using testing::ConstantRandom;
+using testing::CountColour;
 using testing::PaintedBounds;
 using testing::PainterCall;
 using testing::RecordingPainters;
@@ -49,8 +51,7 @@ constexpr Drag kDrags[] = {
 
 // Every pixel of the straight path, with a cross of half the block around
 // it, must be painted: a fast drag leaves no gap at any size.
-void ExpectNoGap(const Rig& r, const Drag& d, Colour painted) {
-    const int hw = r.state.BrushHalfWidth, bs = r.state.BrushSize;
+void ExpectNoGap(const Rig& r, const Drag& d, Colour painted, int hw, int bs) {
     const int armX = (hw - 1) / 2, armY = (bs - 1) / 2;
     const double len = std::hypot(d.tx - d.fx, d.ty - d.fy);
     const int samples = int(len * 4) + 1;
@@ -85,7 +86,7 @@ TEST(JoinedStrokes, AFastDragLeavesNoGapAtAnySizeForPencilAndEraser) {
                 r.state.CurrentColor = kRed;
                 if (tool == Tool::Eraser) r.canvas.clear(kBlue);
                 r.drag(d.fx, d.fy, d.tx, d.ty);
-                ExpectNoGap(r, d, tool == Tool::Eraser ? kWhite : kRed);
+                ExpectNoGap(r, d, tool == Tool::Eraser ? kWhite : kRed, size.halfWidth, size.brushSize);
                 // Nothing beyond the blocks at the two ends.
                 const Rect expected{std::min(d.fx, d.tx) - size.halfWidth, std::min(d.fy, d.ty) - size.brushSize,
                                     std::max(d.fx, d.tx) + size.halfWidth + 1,
@@ -96,6 +97,52 @@ TEST(JoinedStrokes, AFastDragLeavesNoGapAtAnySizeForPencilAndEraser) {
             }
         }
     }
+}
+
+// A pen's pressure level widens or narrows the pencil's block, from half
+// to twice the chosen size (level 0, a mouse or a finger: as chosen), and a
+// fast drag still leaves no gap; the eraser keeps its size.
+TEST(PressedStrokes, ThePencilsBlockFollowsThePressureWithoutGaps) {
+    // By level: the half width and half height at the thinnest size (1, 4), then the thickest (8, 20).
+    const int rows[][4] = {{1, 4, 8, 20},  {1, 2, 4, 10},  {1, 3, 5, 13},  {1, 3, 6, 15}, {1, 4, 8, 20},
+                           {1, 5, 10, 25}, {2, 6, 12, 30}, {2, 7, 14, 35}, {2, 8, 16, 40}};
+    for (int level = 0; level <= kPressureLevels; ++level) {
+        for (const int big : {0, 2}) {
+            for (const Drag& d : {kDrags[0], kDrags[3], kDrags[7]}) {
+                SCOPED_TRACE(::testing::Message() << "level " << level << " size " << big << " drag " << d.fx);
+                Rig r;
+                r.state.PenPressure = std::int16_t(level);
+                r.state.BrushSize = big ? 20 : 4;
+                r.state.BrushHalfWidth = big ? 8 : 1;
+                r.state.CurrentColor = kRed;
+                r.drag(d.fx, d.fy, d.tx, d.ty);
+                const int hw = rows[level][big], bs = rows[level][big + 1];
+                ExpectNoGap(r, d, kRed, hw, bs);
+                EXPECT_EQ(PaintedBounds(r.canvas), (Rect{std::min(d.fx, d.tx) - hw, std::min(d.fy, d.ty) - bs,
+                                                         std::max(d.fx, d.tx) + hw + 1, std::max(d.fy, d.ty) + bs + 1}));
+            }
+        }
+        Rig eraser;
+        eraser.state.ToolMode = Tool::Eraser;
+        eraser.state.PenPressure = std::int16_t(level);
+        eraser.canvas.clear(kBlue);
+        eraser.drag(100, 250, 100, 250);
+        EXPECT_EQ(CountColour(eraser.canvas, kWhite), 3 * 9) << level;
+    }
+    Rig r;  // a size the pressure takes past 16 bits ends the call, as any overflow does
+    r.state.PenPressure = 8;
+    r.state.BrushSize = 20000;
+    EXPECT_FALSE(r.painter.PaintAt(100, 100, kRed));
+}
+
+// A hand's ordinary stroke (0.35 to 0.6) is level 4, the chosen size; a
+// level holds within 0.03 of its band, so a pressure wavering on an edge
+// writes no string of changes. Rows: pressure, the level before, after.
+TEST(PressedStrokes, PressureLevelsAndTheirMargin) {
+    const double rows[][3] = {{0, 0, 1},    {0.36, 0, 4}, {0.5, 0, 4},  {0.6, 0, 4},  {0.61, 0, 5},  {0.95, 0, 8},
+                              {1.5, 0, 8},  {-1, 5, 0},   {0.62, 4, 4}, {0.64, 4, 5}, {0.33, 4, 4},  {0.31, 4, 3},
+                              {0.58, 5, 5}, {0.56, 5, 4}, {0.5, 99, 4}, {std::nan(""), 4, 0}};
+    for (const auto& row : rows) EXPECT_EQ(PressureLevel(row[0], int(row[1])), int(row[2])) << row[0] << " " << row[1];
 }
 
 TEST(JoinedStrokes, EveryBlockSparesOutlinesAndMixesIntoPaint) {

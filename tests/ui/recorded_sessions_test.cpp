@@ -6,7 +6,7 @@
 // every action the window declares (so a shaping action the story leaves out
 // shows here), opens pictures, saves and opens drawings with their stories,
 // undoes and redoes across all of these, paints with several fingers at
-// once and with the pen's eraser end, and may quit and start again on the
+// once, with the pen's eraser end and with its pressure changing mid-stroke, and may quit and start again on the
 // kept drawing. It keeps a gallery and takes drawings from it, then opens
 // others. The film of the drawing (its story, as the film's player plays
 // it) must hold that drawing alone: checked on a sample of the sessions. PINTALOO_SESSIONS sets how many (200 by default), and
@@ -25,6 +25,7 @@
 #include <set>
 
 #include "engine/recording/recording_reader.h"
+#include "engine/toolbox/pen_pressure.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/files/gallery_folder.h"
 #include "ui/files/png_story.h"
@@ -121,6 +122,8 @@ protected:
         double x = coordinate(820), y = coordinate(550);
         if (button) run("pctDraw_MouseDown", {1, x, y});
         for (int i = roll(12); i > 0; --i) {
+            // A pen pressing harder or lighter part way along the stroke.
+            if (roll(4) == 0) run("PenPressure", {double(roll(kPressureLevels + 1))});
             x = std::clamp(x + coordinate(60) - 25, -20.0, 830.0);
             y = std::clamp(y + coordinate(60) - 25, -20.0, 560.0);
             run("pctDraw_MouseMove", {double(button), x, y});

@@ -100,6 +100,34 @@ TEST_F(TouchPenTest, ThePensEraserEndErasesAndHandsTheToolBack) {
     EXPECT_GT(painted(560, 360, 640, 440), 0) << "the stamp came back";
 }
 
+// The pen's pressure reaches the painting as a level, said once each time
+// it changes while the tip touches (hovering says nothing), and a mouse or
+// a finger that paints after the pen paints at no level again.
+TEST_F(TouchPenTest, ThePensPressureIsSaidOnceALevelAndTheMouseAndFingersPressNone) {
+    std::vector<double> said;
+    w().actions.addObserver([&](const ActionCall& c) {
+        if (c.stage == ActionCall::Stage::Began && c.name == "PenPressure") said.push_back(c.args.at(0));
+    });
+    const auto tip = [&](Stage s, double x, double pressure) { hands.pen(false, s, at(x, 200), pressure); };
+    const std::pair<std::function<void()>, std::vector<double>> rows[] = {
+        {[&] { tip(Stage::Move, 100, 0.9); }, {}},  // hovering
+        {[&] { tip(Stage::Begin, 100, 0.5); }, {4}},        {[&] { tip(Stage::Move, 110, 0.58); }, {}},
+        {[&] { tip(Stage::Move, 120, 0.95); }, {8}},        {[&] { tip(Stage::Move, 130, 0.05); }, {1}},
+        {[&] { tip(Stage::End, 130, 0.05); }, {}},
+        {[&] { QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(300, 300)); }, {0}},
+        {[&] { tip(Stage::Begin, 100, 1); }, {8}},          {[&] { tip(Stage::End, 100, 1); }, {}},
+        {[&] { touch(Stage::Begin, 2, 400, 300); }, {0}},  {[&] { touch(Stage::End, 2, 400, 300); }, {}},
+    };
+    for (const auto& [act, expected] : rows) {
+        said.clear();
+        act();
+        EXPECT_EQ(said, expected);
+        if (!expected.empty()) {
+            EXPECT_EQ(st().PenPressure, expected.back());
+        }
+    }
+}
+
 // However the fingers go (the sequence cancelled, a point that never
 // ended, the canvas hidden, more fingers than are counted), what they
 // painted is one whole step and no stroke is left open: a move of the old

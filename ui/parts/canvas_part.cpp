@@ -15,6 +15,7 @@
 #include "theme_colours.h"
 #include "engine/toolbox/stroke_painter.h"
 #include "engine/toolbox/colours_and_sizes.h"
+#include "engine/toolbox/pen_pressure.h"
 #include "engine/toolbox/tools_table.h"
 
 namespace pintaloo {
@@ -60,11 +61,14 @@ CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& str
     spaceMoves();
     view_->onFinger = [this](CanvasView::Stage stage, int finger, double x, double y) {
         static constexpr const char* kNames[] = {"FingerDown", "FingerMove", "FingerUp"};
+        // A finger presses as hard as a finger does: the chosen size.
+        if (stage == CanvasView::Stage::Down && painting_.state.PenPressure != 0) c_.actions.run("PenPressure", {0});
         c_.actions.run(kNames[int(stage)], {double(finger), PointerCoordinate(x), PointerCoordinate(y)});
     };
     view_->onPen = [this](const CanvasView::Pen& pen) { readPen(pen); };
     view_->onMousePress = [this] {
         if (penErases_) c_.actions.run("PenEnd", {0});  // the mouse is no pen's eraser
+        if (painting_.state.PenPressure != 0) c_.actions.run("PenPressure", {0});  // nor does it press
     };
     // Off the canvas no stamp can land, so the outline goes with the pointer;
     // the next move over the canvas brings it back.
@@ -112,12 +116,15 @@ void CanvasPart::spaceMoves() {
 // The surface changed outside a paint call (undo or redo, a page, an
 // opened drawing, the oil): strokes held by fingers end there, and the pen
 // is taken to be the right way round until it says otherwise (it says so
-// again at its next hover or press). Only what changed the canvas does
-// this, never a cancelled open, so a story, which holds every such change,
-// replays it the same.
+// again at its next hover or press), pressing at no level until it presses
+// again (so a story that goes on past the change, with a `state` line that
+// says a level only when there is one, replays the same). Only what
+// changed the canvas does this, never a cancelled open, so a story, which
+// holds every such change, replays it the same.
 void CanvasPart::refresh() {
     forgetFingers();
     if (penErases_) PenEnd(0);
+    painting_.state.PenPressure = 0;
     view_->sync();
 }
 
@@ -204,6 +211,8 @@ void CanvasPart::FingerUp(int finger, double, double) {
     if (!anyFingerDown()) painting_.state.Phase = MousePhase::Up;
 }
 
+void CanvasPart::PenPressure(int level) { painting_.state.PenPressure = std::int16_t(level); }
+
 void CanvasPart::PenEnd(int end) {
     penErases_ = end == 1;
     if (penErases_) {
@@ -217,12 +226,20 @@ void CanvasPart::PenEnd(int end) {
 
 // A pen is read as the mouse is, through the same actions: its moves are
 // spaced one a frame like the mouse's, and hovering carries the stamp
-// outline. The end it is held by is said first, never in mid-stroke.
+// outline. The end it is held by is said first, never in mid-stroke, and
+// then, while the tip touches, the level it presses at when that changed:
+// the held move before it paints at the old level, this one at the new.
+// Hovering reads no pressure and changes nothing, nor does the eraser end.
 void CanvasPart::readPen(const CanvasView::Pen& pen) {
-    lastPen_ = pen;  // pressure and tilt: read, and left for later
+    lastPen_ = pen;  // the tilt: read, and left for later
     if (pen.stage != CanvasView::Stage::Up && (pen.stage == CanvasView::Stage::Down || !pen.held) &&
         pen.eraser != penErases_)
         c_.actions.run("PenEnd", {pen.eraser ? 1.0 : 0.0});
+    // The eraser end rubs out at the chosen size, however hard it presses.
+    if (!pen.eraser && (pen.stage == CanvasView::Stage::Down || (pen.stage == CanvasView::Stage::Move && pen.held))) {
+        const int level = PressureLevel(pen.pressure, painting_.state.PenPressure);
+        if (level != painting_.state.PenPressure) c_.actions.run("PenPressure", {double(level)});
+    }
     switch (pen.stage) {
         case CanvasView::Stage::Down:
             view_->onMouseDown(1, pen.x, pen.y);

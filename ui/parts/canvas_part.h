@@ -56,6 +56,12 @@ public:
     // changes, so it is there again when the pen is turned round.
     void PenEnd(int end);
     bool penErases() const { return penErases_; }
+    // How hard the pen presses, as a level 1 to 8 (engine/toolbox/
+    // pen_pressure.h), or 0 for a mouse or a finger: the pencil and the
+    // magic brushes paint wider the harder it presses. Run only when the
+    // level changes, before the step that paints at it, so the story holds
+    // a line a change and replays the same widths.
+    void PenPressure(int level);
 
     // Paints at a point with the current tool and shows the change at once.
     void PaintAt(double x, double y);
@@ -117,7 +123,8 @@ private:
     enum class FingerState : std::uint8_t { Up, Paints, Waits };
     std::array<FingerState, CanvasView::kFingers> fingers_{};
     bool penErases_ = false;
-    // What the pen last said of its pressure and tilt: kept, used by nothing yet.
+    // What the pen last said of its pressure and tilt: the pressure's level
+    // is the state's (PenPressure); the tilt is kept, used by nothing yet.
     std::optional<CanvasView::Pen> lastPen_;
 };
 

@@ -165,9 +165,11 @@ void CanvasView::tabletEvent(QTabletEvent* e) {
     }
     const bool eraser = e->pointerType() == QPointingDevice::PointerType::Eraser ||
                         (e->buttons() & (Qt::RightButton | Qt::MiddleButton)) != 0;
+    const QPointingDevice* device = e->pointingDevice();
+    const bool feels = device && device->capabilities().testFlag(QInputDevice::Capability::Pressure);
     if (onPen)
         onPen({stage, (e->buttons() & Qt::LeftButton) != 0, eraser, e->position().x(), e->position().y(),
-               e->pressure(), e->xTilt(), e->yTilt()});
+               feels ? e->pressure() : -1.0, e->xTilt(), e->yTilt()});
     e->accept();  // no mouse event is made from it as well
 }
 

@@ -35,8 +35,9 @@ public:
     enum class Stage { Down, Move, Up };
     std::function<void(Stage, int finger, double x, double y)> onFinger;
     // The pen: `held` while the tip touches; `eraser` for the eraser end or
-    // a barrel button held (pens call either their eraser). Pressure and
-    // tilt are read and handed on, but nothing paints differently by them yet.
+    // a barrel button held (pens call either their eraser). `pressure` is
+    // 0 to 1, or -1 from a pen that cannot tell; the tilt is handed on, but
+    // nothing paints differently by it yet.
     struct Pen {
         Stage stage;
         bool held, eraser;

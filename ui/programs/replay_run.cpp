@@ -142,11 +142,14 @@ int RunCalls(const QString& script, const std::vector<ReplayCall>& calls, Replay
             const auto stage = said == "begin" || said == "press"   ? ReplayPointers::Stage::Begin
                                : said == "end" || said == "release" ? ReplayPointers::Stage::End
                                                                     : ReplayPointers::Stage::Move;
-            const QPointF at(c.args[c.args.size() - 2].toDouble(), c.args.last().toDouble());
-            if (c.name == "touch")
-                hands.touch(stage, c.args[1].toInt(), at);
-            else
-                hands.pen(c.args[0] == "eraser", stage, at);
+            if (c.name == "touch") {
+                hands.touch(stage, c.args[1].toInt(), {c.args[2].toDouble(), c.args[3].toDouble()});
+            } else {
+                const QPointF at(c.args[2].toDouble(), c.args[3].toDouble());
+                const double pressure =
+                    c.args.size() > 4 ? c.args[4].toDouble() : ReplayPointers::kUsualPressure;
+                hands.pen(c.args[0] == "eraser", stage, at, pressure);
+            }
         } else {
             std::string error;
             bool ran;

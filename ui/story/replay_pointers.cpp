@@ -41,9 +41,19 @@ std::optional<QString> ReplayPointers::Refused(const QString& kind, const QStrin
                                    : QStringList{QStringLiteral("press"), QStringLiteral("move"), QStringLiteral("release")};
     const int numbers = kind == QLatin1String("touch") ? 3 : 2;
     const bool pen = kind == QLatin1String("pen");
-    const QString usage = pen ? QStringLiteral("pen takes tip|eraser press|move|release X Y")
+    const QString usage = pen ? QStringLiteral("pen takes tip|eraser press|move|release X Y [PRESSURE]")
                               : QStringLiteral("touch takes begin|move|end ID X Y");
-    if (words.size() != numbers + 1 + (pen ? 1 : 0)) return usage;
+    // A pen's line may end with how hard it presses, 0 to 1.
+    const qsizetype words0 = numbers + 1 + (pen ? 1 : 0);
+    if (pen && words.size() == words0 + 1) {
+        bool ok = false;
+        const double p = words.last().toDouble(&ok);
+        if (!ok || !(p >= 0 && p <= 1)) return QStringLiteral("a pen's pressure is 0 to 1, not %1").arg(words.last());
+        QStringList rest = words;
+        rest.removeLast();
+        return Refused(kind, rest);
+    }
+    if (words.size() != words0) return usage;
     if (pen && words[0] != QLatin1String("tip") && words[0] != QLatin1String("eraser")) return usage;
     if (!stages.contains(words[pen ? 1 : 0])) return usage;
     for (qsizetype i = words.size() - numbers; i < words.size(); ++i) {
@@ -127,7 +137,7 @@ void ReplayPointers::touch(Stage stage, int id, QPointF at) {
 
 // As Qt does with a real pen: the tablet event first, and the mouse event
 // made of it only when no widget took it.
-void ReplayPointers::pen(bool eraser, Stage stage, QPointF at) {
+void ReplayPointers::pen(bool eraser, Stage stage, QPointF at, double pressure) {
     const bool pressed = penTarget_ != nullptr;
     if (stage == Stage::End && !pressed) return;
     if (stage == Stage::Begin && pressed) return;
@@ -136,7 +146,7 @@ void ReplayPointers::pen(bool eraser, Stage stage, QPointF at) {
     const bool held = stage == Stage::Begin || (stage == Stage::Move && pressed);
     const Qt::MouseButton button = stage == Stage::Move ? Qt::NoButton : Qt::LeftButton;
     QTabletEvent e(TabletType(stage), &device, target->mapFrom(&window_, at), window_.mapToGlobal(at),
-                   held ? 0.5 : 0.0, 0, 0, 0, 0, 0, Qt::NoModifier, button, held ? Qt::LeftButton : Qt::NoButton);
+                   held ? pressure : 0.0, 0, 0, 0, 0, 0, Qt::NoModifier, button, held ? Qt::LeftButton : Qt::NoButton);
     e.setAccepted(false);
     QCoreApplication::sendEvent(target, &e);
     if (stage == Stage::Begin) {

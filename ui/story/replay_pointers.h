@@ -10,6 +10,7 @@
 //   ReplayPointers hands(window);
 //   hands.touch(ReplayPointers::Stage::Begin, 0, {200, 300});
 //   hands.pen(true, ReplayPointers::Stage::Begin, {200, 300});  // the eraser end
+//   hands.pen(false, ReplayPointers::Stage::Move, {220, 300}, 0.9);  // the tip, pressed hard
 #include <QEvent>
 #include <QEventPoint>
 #include <QPointF>
@@ -30,8 +31,10 @@ public:
     // down, a move or an end for one that is not, does nothing.
     void touch(Stage stage, int id, QPointF at);
     // The pen by its tip or its eraser end: Begin presses, End releases,
-    // Move drags while pressed and hovers otherwise.
-    void pen(bool eraser, Stage stage, QPointF at);
+    // Move drags while pressed and hovers otherwise. While pressed it
+    // presses with `pressure` (0 to 1; a hand's ordinary stroke by default).
+    static constexpr double kUsualPressure = 0.5;
+    void pen(bool eraser, Stage stage, QPointF at, double pressure = kUsualPressure);
     // Fingers and pen still down, as the script left them.
     std::size_t fingersDown() const { return fingers_.size(); }
 

@@ -252,11 +252,18 @@ struct SessionRecorder::State final : FileDialogPort {
     // The end the pen is held by is a choice the numbers leave out: a story
     // replays in a window whose pen draws, so the eraser end is said after a
     // `state` line, and either end after `choices` (the story taken up may
-    // have turned the pen the other way before it was left).
+    // have turned the pen the other way before it was left). So is how hard
+    // the pen presses (a story may begin mid-stroke), and so the numbers of
+    // older stories still fit: a window's pen presses at no level until
+    // told, so a level is said after a `state` line when there is one, and
+    // after `choices` always.
     void keepNumbers(std::int64_t atMs, const char* word, std::vector<double> numbers, std::uint32_t seed) {
         keep({atMs, word, std::move(numbers), {}});
         const bool erases = w.penErases();
-        if (erases || word == std::string_view(kChoicesWord)) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
+        const bool choices = word == std::string_view(kChoicesWord);
+        if (erases || choices) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
+        const int pressure = w.editorState().PenPressure;
+        if (pressure != 0 || choices) keep({atMs, "PenPressure", {double(pressure)}, {}});
         if (seed != lastSeed) {
             keep({atMs, kSeedWord, {double(seed)}, {}});
             lastSeed = seed;

@@ -54,6 +54,8 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("LastY=%1").arg(s.LastY) << QStringLiteral("AlternateFlag=%1").arg(s.AlternateFlag)
         << QStringLiteral("SwatchIndex=%1").arg(s.SwatchIndex) << QStringLiteral("ToolVariant=%1").arg(s.ToolVariant)
         << QStringLiteral("SizeIndex=%1").arg(s.SizeIndex) << QStringLiteral("PageNumber=%1").arg(s.PageNumber);
+    // How hard the pen presses (0: no pen pressing).
+    out << QStringLiteral("PenPressure=%1").arg(s.PenPressure);
     out << QStringLiteral("Language=") + LanguageCode(w.language)
         << QStringLiteral("SoundOn=") + Bool(w.comfort().soundOn());
     // The tool button that shows pressed, and whether the window fills the screen.

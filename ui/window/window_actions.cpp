@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/recording/story_words.h"
+#include "engine/toolbox/pen_pressure.h"
 #include "ui/actions/action_hub.h"
 #include "ui/actions/button_file.h"
 #include "ui/parts/comfort_buttons.h"
@@ -222,6 +223,7 @@ std::vector<WindowActionRow> BuildRows() {
         Row("FingerMove", "FingerMove", canvas, &CanvasPart::FingerMove, CanvasView::kFingers).draws(),
         Row("FingerUp", "FingerUp", canvas, &CanvasPart::FingerUp, CanvasView::kFingers).kept(),
         Row("PenEnd", "PenEnd", canvas, &CanvasPart::PenEnd, 2).kept(),
+        Row("PenPressure", "PenPressure", canvas, &CanvasPart::PenPressure, kPressureLevels + 1).kept(),
         // tools, sizes, colours
         Row("ChooseTool", "bBrush_MouseUp", tools, &ToolButtons::ChooseTool, kToolButtonCount).draws(),  // the oil command paints
         Row("PointerOverTool", "bBrush_MouseMove", tools, &ToolButtons::PointerOverTool, kToolButtonCount),

@@ -174,7 +174,7 @@ QString ReadTemplate() {
 }
 
 const QRegularExpression& SlotPattern() {
-    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|lang|dir|font):?(\\w*)\\}\\}"));
+    static const QRegularExpression pattern(QStringLiteral("\\{\\{(help|text|key(?=:)|lang|dir|font):?([\\w.]*)\\}\\}"));
     return pattern;
 }
 
@@ -205,6 +205,8 @@ QString HelpPageHtml(Language language, const std::vector<HelpKey>& keys) {
             out += RightToLeft(language) ? QStringLiteral("rtl") : QStringLiteral("ltr");
         } else if (kind == QLatin1String("text")) {
             if (const NamedText* b = FindButton(name)) out += Text(b->id, language).toHtmlEscaped();
+        } else if (kind == QLatin1String("key")) {  // a text by its key (ui/words/texts.cpp)
+            out += Text(name.toStdString(), language).toHtmlEscaped();
         } else if (const HelpRow* row = FindHelp(name)) {
             // Escaped before the placeholders are filled: what fills them is markup of our own.
             out += Filled(*row, Translate(language, "HelpPage", row->text.source, row->text.comment).toHtmlEscaped(),
@@ -222,7 +224,8 @@ QStringList HelpTemplateGaps() {
     for (auto it = SlotPattern().globalMatch(page); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         const QString kind = m.captured(1), name = m.captured(2);
-        if ((kind == QLatin1String("help") && !FindHelp(name)) || (kind == QLatin1String("text") && !FindButton(name)))
+        if ((kind == QLatin1String("help") && !FindHelp(name)) || (kind == QLatin1String("text") && !FindButton(name)) ||
+            (kind == QLatin1String("key") && !HasText(name.toStdString())))
             gaps << kind + QLatin1Char(':') + name;
     }
     return gaps;

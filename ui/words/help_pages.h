@@ -4,7 +4,8 @@
 // The help-and-about page in the child's language: one template
 // (resources/help/help_template.html) filled with the page's paragraphs from
 // the translations, and with the buttons' names from the text table, so the
-// help calls a button what its tooltip does.
+// help calls a button what its tooltip does; "{{key:help.penPressure}}" is
+// a text by its key (ui/words/texts.cpp, TextsByKey).
 #include <QString>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct HelpKey {
 // made from its action rows (ui/window/window_actions.h, HelpKeys).
 QString HelpPageHtml(Language language, const std::vector<HelpKey>& keys = {});
 
-// The page's slots, "help:Pencil" and "text:ToolPencil", that the template
+// The page's slots, "help:Pencil", "text:ToolPencil" and "key:...", that the template
 // names and the tables have no text for (empty when all is well).
 QStringList HelpTemplateGaps();
 

@@ -423,6 +423,9 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "Help line of the blocks (mosaic) magic effect, read aloud to a young child.")},
 
         // The pen.
+        {"help.penPressure", "HelpPage",
+         QT_TRANSLATE_NOOP3("HelpPage", "A pen paints wider when you press harder, and thinner when you press lightly.",
+                            "Follows the help page's first paragraph, which says a child can paint with a pen.")},
 
     };
     return rows;

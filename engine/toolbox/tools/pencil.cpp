@@ -32,8 +32,9 @@ void Pencil(Brush& b, std::int16_t x, std::int16_t y) {
 
 }  // namespace
 
-// Its blocks join up along a fast step, and each finger draws its own line.
+// Its blocks join up along a fast step, each finger draws its own line,
+// and a pen pressing harder draws a wider one.
 PINTALOO_TOOL_ROWS(pencil, {.tool = Tool::Pencil, .paint = Pencil, .joinsUp = true, .severalAtOnce = true,
-                            .button = ToolButton::Pencil});
+                            .button = ToolButton::Pencil, .followsPressure = true});
 
 }  // namespace pintaloo
