@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>يفتح صندوقًا فيه %1 نوعًا من السحر: فُرَش ترسم أو تغيّر الألوان تحتها، وحِيَل تغيّر الصورة كلها مرة واحدة.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>يرسم القلم خطًا أعرض عندما تضغط بقوة أكبر، وخطًا أرفع عندما تضغط برفق.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

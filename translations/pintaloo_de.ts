@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Öffnet eine Kiste mit %1 Zaubereien: Pinsel, die malen oder die Farbe unter sich verändern, und Zaubertricks, die das ganze Bild auf einmal verändern.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Ein Stift malt breiter, wenn du fester drückst, und dünner, wenn du leicht drückst.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Abre una caja con %1 tipos de magia: pinceles que pintan o cambian la pintura que tocan, y trucos que cambian todo el dibujo a la vez.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Un lápiz digital pinta más ancho cuando aprietas más fuerte, y más fino cuando aprietas suavemente.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Ouvre une boîte de %1 sortes de magie : des pinceaux qui peignent ou changent la peinture en dessous, et des tours qui changent tout le dessin d&apos;un coup.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Un stylet peint plus large quand tu appuies plus fort, et plus fin quand tu appuies doucement.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

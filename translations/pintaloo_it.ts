@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Apre una scatola con %1 tipi di magia: pennelli che dipingono o cambiano il colore sotto di loro, e trucchi che cambiano tutto il disegno in una volta.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Una penna dipinge più larga quando premi più forte, e più sottile quando premi piano.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>%1 しゅるいの まほうが はいった はこを ひらきます。かいたり、したの いろを かえたり する ふでと、えぜんたいを いっぺんに かえる まほうが あります。</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>ペンは、強くおすと太く、やさしくおすと細くかけます。</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

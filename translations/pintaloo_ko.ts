@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>마법 %1가지가 든 상자를 열어요. 그리거나 아래 물감을 바꾸는 붓과, 그림 전체를 한 번에 바꾸는 마법이 있어요.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>펜을 세게 누르면 더 굵게, 살살 누르면 더 가늘게 그려져요.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Opent een doos met %1 soorten toverij: penselen die verven of de verf eronder veranderen, en trucs die de hele tekening in één keer veranderen.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Een pen schildert breder als je harder drukt, en dunner als je zachtjes drukt.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

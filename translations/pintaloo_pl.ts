@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Otwiera pudełko z %1 rodzajami magii: pędzlami, które malują albo zmieniają farbę pod sobą, i sztuczkami, które zmieniają cały obrazek naraz.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Rysik maluje szerzej, gdy mocniej naciskasz, i cieniej, gdy naciskasz lekko.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

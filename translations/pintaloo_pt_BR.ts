@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Abre uma caixa com %1 tipos de mágica: pincéis que pintam ou mudam a tinta embaixo deles, e truques que mudam o desenho inteiro de uma vez.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>A caneta pinta mais grosso quando você aperta mais forte, e mais fino quando aperta de leve.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

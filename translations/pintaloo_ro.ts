@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Deschide o cutie cu %1 feluri de magie: pensule care pictează sau schimbă vopseaua de sub ele și trucuri care schimbă tot desenul dintr-odată.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Creionul digital pictează mai gros când apeși mai tare și mai subțire când apeși ușor.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

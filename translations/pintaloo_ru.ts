@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Открывает коробку с волшебством (%1 видов): кисти, которые рисуют или меняют краску под собой, и фокусы, которые меняют весь рисунок сразу.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Перо рисует шире, когда нажимаешь сильнее, и тоньше, когда нажимаешь легко.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>İçinde %1 çeşit sihir olan bir kutu açar: boyayan ya da altındaki boyayı değiştiren fırçalar ve bütün resmi bir anda değiştiren numaralar.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Kalem, daha sert bastığında daha kalın, hafifçe bastığında daha ince boyar.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

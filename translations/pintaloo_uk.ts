@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>Відкриває скриньку з чарівністю (%1 видів): пензлі, що малюють або змінюють фарбу під собою, і фокуси, що змінюють увесь малюнок одразу.</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>Перо малює ширше, коли натискаєш сильніше, і тонше, коли натискаєш легко.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

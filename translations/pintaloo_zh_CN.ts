@@ -288,6 +288,11 @@
         <comment>%1 is how many (16 or more).</comment>
         <translation>打开一个装着 %1 种魔法的盒子：能画画或改变下面颜色的魔法刷子，还有一下子改变整幅画的魔法。</translation>
     </message>
+    <message>
+        <source>A pen paints wider when you press harder, and thinner when you press lightly.</source>
+        <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
+        <translation>用笔的时候，按得越用力，画出的线越粗；轻轻地按，线就越细。</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
