@@ -46,6 +46,7 @@ protected:
 // A child without a mouse: a line, a colour, a stamp, a colouring page filled in.
 TEST_F(KeyAccessTest, KeysAloneDrawChooseStampAndFill) {
     const std::size_t stepsBefore = w().drawingHistory().undoCount();
+    w().actions.run("PenPressure", {8});  // a pen pressed hard before: keys still paint at the chosen size
     tabTo(canvas());
     const QPointF start = keys().pointer();
     QTest::keyPress(&w(), Qt::Key_Space);
@@ -55,6 +56,8 @@ TEST_F(KeyAccessTest, KeysAloneDrawChooseStampAndFill) {
     const Area line = paintedBounds();
     EXPECT_LE(line.left, start.x() + 2);
     EXPECT_GE(line.right, keys().pointer().x() - 2);
+    EXPECT_LE(line.bottom - line.top, 2 * st().BrushSize + 1) << "the pen's level went with the pen";
+    EXPECT_EQ(st().PenPressure, 0);
     EXPECT_EQ(w().drawingHistory().undoCount(), stepsBefore + 1) << "the line is one step";
     EXPECT_EQ(st().Phase, MousePhase::Up);
 

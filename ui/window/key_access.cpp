@@ -407,7 +407,10 @@ void KeyAccess::previous() {
 
 void KeyAccess::canvasCall(const char* name, int button) {
     if (std::string(name) == "PenUp") painting_ = false;
-    if (std::string(name) == "PenDown") painting_ = button == 1;
+    if (std::string(name) == "PenDown") {
+        painting_ = button == 1;
+        if (beforePaintDown) beforePaintDown();
+    }
     hub_.run(name, {double(button), pointer_.x(), pointer_.y()});
 }
 

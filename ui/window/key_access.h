@@ -32,6 +32,7 @@
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "ui/actions/action_hub.h"
@@ -65,6 +66,9 @@ public:
     // The painting pointer, in the canvas's own pixels.
     QPointF pointer() const { return pointer_; }
     bool painting() const { return painting_; }
+    // Run before a key or a switch puts the paint down: the window has the
+    // paint go at the chosen size, whatever a pen last pressed.
+    std::function<void()> beforePaintDown;
 
     // The window's keys come here after its key table; true when taken.
     bool keyPress(const QKeyEvent& e);

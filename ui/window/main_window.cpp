@@ -75,6 +75,11 @@ MainWindow::MainWindow(Services s, QWidget* parent) : QWidget(parent), services(
         if (call.stage == ActionCall::Stage::Ended) toolButtons_->showFaces();
     });
     keys_ = std::make_unique<KeyAccess>(*this, actions);
+    // Keys and switches press as a mouse does: at the chosen size, so a
+    // pen's last level is put back to none first (the story keeps that).
+    keys_->beforePaintDown = [this] {
+        if (state.PenPressure != 0) actions.run("PenPressure", {0});
+    };
     // The canvas's name says the tool in use, and a swatch's the colour it
     // shows: named again after anything but a pointer passing over.
     actions.addObserver([this](const ActionCall& call) {
