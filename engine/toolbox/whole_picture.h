@@ -8,6 +8,7 @@
 // written pixel becomes the outline colour, so a colouring page keeps
 // exactly its lines (a fill still stops where it stopped before).
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -43,7 +44,7 @@ inline Colour Blend(Colour base, Colour over, int cover) {
 }
 
 // A cover of 0..1 as the 0..256 Blend takes.
-inline int Cover(double amount) { return int(std::clamp(amount, 0.0, 1.0) * 256.0 + 0.5); }
+inline int Cover(double amount) { return int(std::lround(std::clamp(amount, 0.0, 1.0) * 256.0)); }
 
 // Lays `over` on the pixel at (x, y) with a cover of 0..256, unless the
 // pixel is off the canvas or a line. The caller marks the canvas dirty.

@@ -68,15 +68,15 @@ void Star(Brush& b, int cx, int cy, int r, double turn, double light) {
     for (int k = 0; k < 10; ++k) {
         const double a = turn + k * std::numbers::pi / 5 - std::numbers::pi / 2;
         const double rr = (k % 2 == 0 ? r + 0.5 : 0.42 * r + 0.5);
-        corner[std::size_t(2 * k)] = rr * std::cos(a);
-        corner[std::size_t(2 * k + 1)] = rr * std::sin(a);
+        corner[2 * std::size_t(k)] = rr * std::cos(a);
+        corner[2 * std::size_t(k) + 1] = rr * std::sin(a);
     }
     Figure(b, cx, cy, r + 1, light, [&](int u, int v) {
         // Crossings of a ray to the right: odd means inside.
         bool in = false;
         for (int k = 0, j = 9; k < 10; j = k++) {
-            const double xk = corner[std::size_t(2 * k)], yk = corner[std::size_t(2 * k + 1)];
-            const double xj = corner[std::size_t(2 * j)], yj = corner[std::size_t(2 * j + 1)];
+            const double xk = corner[2 * std::size_t(k)], yk = corner[2 * std::size_t(k) + 1];
+            const double xj = corner[2 * std::size_t(j)], yj = corner[2 * std::size_t(j) + 1];
             if ((yk > v) != (yj > v) && u < (xj - xk) * (v - yk) / (yj - yk) + xk) in = !in;
         }
         return in;
