@@ -1201,5 +1201,15 @@ Soll sie überschrieben werden?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Klötzchen: Drück hier, um dein Bild aus kleinen Quadraten zu bauen.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Formen und Linien</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Buchstaben</translation>
+    </message>
 </context>
 </TS>

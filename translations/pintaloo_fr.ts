@@ -1201,5 +1201,15 @@ Voulez-vous l&apos;écraser ?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Petits carrés&#xa0;: appuie pour faire ton dessin en petits carrés.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Formes et lignes</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Lettres</translation>
+    </message>
 </context>
 </TS>

@@ -1201,5 +1201,15 @@ Vuoi sostituirlo?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Quadratini: premi per fare il tuo disegno con tanti quadratini.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Forme e linee</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Lettere</translation>
+    </message>
 </context>
 </TS>

@@ -1201,5 +1201,15 @@ Do you want to replace it?</source>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>しかく：おすと、絵が 小さな しかくで できた 絵に なります。</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>かたちと せん</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>もじ</translation>
+    </message>
 </context>
 </TS>

@@ -1201,5 +1201,15 @@ Do you want to replace it?</source>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>네모 블록: 누르면 그림이 작은 네모들로 바뀌어요.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>모양과 선</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>글자</translation>
+    </message>
 </context>
 </TS>

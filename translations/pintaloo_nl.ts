@@ -1201,5 +1201,15 @@ Wilt u het vervangen?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Blokjes: druk om je tekening van kleine vierkantjes te maken.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Vormen en lijnen</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Letters</translation>
+    </message>
 </context>
 </TS>

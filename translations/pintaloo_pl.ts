@@ -1201,5 +1201,15 @@ Czy chcesz go zastąpić?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Kwadraciki: naciśnij, żeby ułożyć rysunek z małych kwadracików.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Kształty i linie</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Litery</translation>
+    </message>
 </context>
 </TS>

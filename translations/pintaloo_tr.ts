@@ -1201,5 +1201,15 @@ Değiştirmek istiyor musunuz?</translation>
         <comment>Help line of the blocks (mosaic) magic effect, read aloud to a young child.</comment>
         <translation>Kareler: resmini küçük karelerden yapmak için bas.</translation>
     </message>
+    <message>
+        <source>Shapes and lines</source>
+        <comment>Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, which the child drags out to size.</comment>
+        <translation>Şekiller ve çizgiler</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
+        <translation>Harfler</translation>
+    </message>
 </context>
 </TS>

@@ -49,7 +49,9 @@ namespace pintaloo {
 
 // The tool buttons by item, as the replay scripts number them (not as they
 // stand: see ToolFaceOf). The magic button came after the first six: its
-// picker holds the effects, brushes and whole-picture ones alike.
+// picker holds the effects, brushes and whole-picture ones alike. The
+// shapes button's picker holds the shapes and the straight line; the
+// letters button chooses the letters tool itself.
 enum class ToolButton : std::int8_t {
     None = -1,
     Pencil = 0,
@@ -58,9 +60,11 @@ enum class ToolButton : std::int8_t {
     Eraser = 3,
     Oil = 4,
     Fill = 5,
-    Magic = 6
+    Magic = 6,
+    Shapes = 7,
+    Letters = 8
 };
-inline constexpr int kToolButtonCount = 7;
+inline constexpr int kToolButtonCount = 9;
 
 // What a painter remembers between its steps, handed to it with each step.
 // The painter reads and changes only this; the stroke painter keeps it in

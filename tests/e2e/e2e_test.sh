@@ -36,7 +36,7 @@ readonly CANVAS_X0=9 CANVAS_Y0=76 CANVAS_X1=815 CANVAS_Y1=612
 readonly RED_X=$((560 + 24 * 0 + 10)) RED_Y=$((632 + 24 * 2 + 10))  # swatch 14 (col 0, row 2), centre
 readonly CHOSEN_X=784 CHOSEN_Y=665                                   # the box showing the chosen colour
 readonly CLOSE_X=800 CLOSE_Y=8                                       # the close button, top right
-readonly FILL_X=$((198 + 29)) FILL_Y=$((636 + 29))                   # the fill tool's button, centre
+readonly FILL_X=$((156 + 23)) FILL_Y=$((642 + 23))                   # the fill tool's button, centre
 readonly FAR_X=$((CANVAS_X1 - 100)) FAR_Y=$((CANVAS_Y1 - 60))        # a part of the page away from the line
 
 # --- bookkeeping and cleanup --------------------------------------------------

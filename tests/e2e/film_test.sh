@@ -24,7 +24,7 @@ done
 # Window coordinates.
 readonly CANVAS_X0=9 CANVAS_Y0=76 CANVAS_W=807 CANVAS_H=537
 readonly RED_X=570 RED_Y=690      # swatch 14
-readonly OIL_X=351 OIL_Y=665      # the oil button, centre
+readonly OIL_X=275 OIL_Y=665      # the oil button, centre
 readonly FILM_X=416 FILM_Y=44     # the film button, centre
 readonly CLOSE_X=800 CLOSE_Y=8
 readonly REST_X=700 REST_Y=705    # a place below the buttons for the pointer to rest

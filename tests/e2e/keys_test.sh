@@ -30,7 +30,7 @@ done
 readonly WIN_W=827 WIN_H=728
 readonly CANVAS_X0=9 CANVAS_Y0=76 CANVAS_W=806 CANVAS_H=536
 readonly COLOURING=(728 44) UNDO=(292 44) NEWPAGE=(664 44)   # the top row's buttons, centres
-readonly PENCIL=(41 665) STAMPS=(165 665) FILL=(227 665) SIZE=(540 666)
+readonly PENCIL=(35 665) STAMPS=(131 665) FILL=(179 665) SIZE=(540 666)
 readonly RED=(570 690)                                      # swatch 14
 readonly PREVIEW=(412 363)                                  # the page picker's page
 readonly KIND=(192 536)                                     # the first kind of stamps, in their panel

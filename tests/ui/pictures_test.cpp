@@ -121,13 +121,15 @@ TEST(Pictures, BallsShowTheirSwatchColourAndDaisiesCoverInWhite) {
 
 TEST(Pictures, WindowArtworkIsThere) {
     const char* sized[][3] = {
-        {"art/ui/tool_pencil", "58", "58"},
-        {"art/ui/tool_models", "58", "58"},
-        {"art/ui/tool_stamps", "58", "58"},
-        {"art/ui/tool_fill", "58", "58"},
-        {"art/ui/tool_eraser", "58", "58"},
-        {"art/ui/tool_oil", "58", "58"},
-        {"art/ui/tool_magic", "58", "58"},
+        {"art/ui/tool_pencil", "46", "46"},
+        {"art/ui/tool_models", "46", "46"},
+        {"art/ui/tool_stamps", "46", "46"},
+        {"art/ui/tool_fill", "46", "46"},
+        {"art/ui/tool_eraser", "46", "46"},
+        {"art/ui/tool_oil", "46", "46"},
+        {"art/ui/tool_magic", "46", "46"},
+        {"art/ui/tool_shapes", "46", "46"},
+        {"art/ui/tool_letters", "46", "46"},
         {"art/ui/win_close", "50", "17"},
         {"art/ui/win_close_hot", "50", "17"},
         {"art/ui/win_minimise", "50", "17"},
@@ -207,20 +209,21 @@ TEST_F(StartupArt, NothingShownAtStartIsDrawnFromItsSvg) {
 // the pressed look, or a build step left behind, shows here.
 TEST(PressedFaces, TheBuildsDrawingIsTheProgramsOwn) {
     for (const char* name :
-         {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil", "tool_magic"}) {
+         {"tool_pencil", "tool_models", "tool_stamps", "tool_fill", "tool_eraser", "tool_oil", "tool_magic", "tool_shapes",
+          "tool_letters"}) {
         SCOPED_TRACE(name);
         const QString path = QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name));
-        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-58x58.argb32").arg(QLatin1String(name))).isValid())
+        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-46x46.argb32").arg(QLatin1String(name))).isValid())
             << "the build drew no pressed face";
         const QImage built =
-            ArtStore::instance().pressed(path, {58, 58}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage made = PressedFace(LitFace(ArtStore::instance().pixmap(path, {58, 58}, 1.0).toImage()))
+            ArtStore::instance().pressed(path, {46, 46}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage made = PressedFace(LitFace(ArtStore::instance().pixmap(path, {46, 46}, 1.0).toImage()))
                                 .convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(built.size(), QSize(58, 58));
+        ASSERT_EQ(built.size(), QSize(46, 46));
         EXPECT_EQ(built, made);
         // Pressed means framed in the theme's warm colour, and the face still shows inside.
-        EXPECT_EQ(built.pixel(29, 2), QColor(theme::BUTTON_YELLOW).rgba());
-        EXPECT_NE(built.pixel(29, 29), built.pixel(29, 2));
+        EXPECT_EQ(built.pixel(23, 2), QColor(theme::BUTTON_YELLOW).rgba());
+        EXPECT_NE(built.pixel(23, 23), built.pixel(23, 2));
     }
 }
 

@@ -126,10 +126,11 @@ TEST_F(PanelsTest, EscapeLeavesFullScreenOnlyWhenNoPanelIsOpen) {
 
 // A tool button's picture as drawn, by item.
 QPixmap NormalFace(int item) {
-    constexpr std::array kFaces{"tool_pencil", "tool_models", "tool_stamps", "tool_fill",
-                                "tool_eraser", "tool_oil",    "tool_magic"};
+    constexpr std::array kFaces{"tool_pencil", "tool_models", "tool_stamps", "tool_fill",   "tool_eraser",
+                                "tool_oil",    "tool_magic",  "tool_shapes", "tool_letters"};
+    static_assert(kFaces.size() == std::size_t(kToolButtonCount));
     return ArtStore::instance().pixmap(
-        QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces[std::size_t(ToolFaceOf(item))])),
+        QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(kFaces.at(std::size_t(ToolFaceOf(item))))),
         {ToolButtons::kFaceSize, ToolButtons::kFaceSize});
 }
 

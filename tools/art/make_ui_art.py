@@ -27,7 +27,7 @@ WINDOW_BUTTON_TONES = {
 
 def svg(name, w, h, body, defs="", view=None):
     """view: the drawing's own size when it differs from the pixel size (the
-    tool faces are drawn on a 67 grid and shown at 58 pixels)."""
+    tool faces are drawn on a 67 grid and shown at 46 pixels)."""
     d = f"<defs>{defs}</defs>\n" if defs else ""
     vw, vh = view or (w, h)
     text = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" '
@@ -281,6 +281,31 @@ def tool_magic():
     s += sparkle(13.5, 18, 5.2, "#ffd23f", 1.5)
     s += sparkle(55, 31, 4, "#ff8fb1", 1.4)
     s += sparkle(20, 7.5, 3.2, "#5ad1ff", 1.2)
+    return b + s
+
+
+def tool_shapes():
+    """A red circle, a blue square and a yellow triangle, with a green line
+    across the corner: the shapes and the straight line."""
+    b = rounded_tile("tool", "#fff0d6", "#f5c98a")
+    s = f'<circle cx="22" cy="23" r="10.5" fill="#ff5a5f"{stroke_attr(2.6)}/>\n'
+    s += f'<rect x="36" y="12" width="19" height="19" rx="2.5" fill="#4d8cff"{stroke_attr(2.6)}/>\n'
+    s += poly([(11, 54), (23.5, 33), (36, 54)], "#ffd23f", 2.6)
+    s += f'<path d="M 41,53 L 56,38" fill="none"{stroke_attr(5.5)}/>\n'
+    s += f'<path d="M 41,53 L 56,38" fill="none" stroke="#4cc76a" stroke-width="3" stroke-linecap="round"/>\n'
+    return b + s
+
+
+def tool_letters():
+    """A big red A and a blue b, drawn as strokes (no font), as a child
+    writes them."""
+    b = rounded_tile("tool", "#dff3ff", "#a9d6f5")
+    s = ""
+    for d, col in (("M 12,53 L 24,14 L 36,53 M 17,40 L 31,40", "#ff5a5f"),
+                   ("M 43,15 L 43,53 M 43,44 A 8,8.5 0 1 0 59,44 A 8,8.5 0 1 0 43,44", "#4d8cff")):
+        s += f'<path d="{d}" fill="none"{stroke_attr(8)}/>\n'
+        s += (f'<path d="{d}" fill="none" stroke="{col}" stroke-width="4.6" stroke-linecap="round" '
+              f'stroke-linejoin="round"/>\n')
     return b + s
 
 
@@ -601,11 +626,11 @@ def background():
 
 
 def main():
-    # The seven tool faces fill the bottom bar at 58 pixels each.
+    # The nine tool faces fill the bottom bar at 46 pixels each.
     for name, fn in (("tool_pencil", tool_pencil), ("tool_models", tool_spray), ("tool_stamps", tool_stamps),
                      ("tool_fill", tool_fill), ("tool_eraser", tool_eraser), ("tool_oil", tool_oil),
-                     ("tool_magic", tool_magic)):
-        svg(f"{name}.svg", 58, 58, fn(), view=(67, 67))
+                     ("tool_magic", tool_magic), ("tool_shapes", tool_shapes), ("tool_letters", tool_letters)):
+        svg(f"{name}.svg", 46, 46, fn(), view=(67, 67))
     for kind, name in (("close", "win_close"), ("min", "win_minimise")):
         svg(f"{name}.svg", 50, 17, win_button(kind, False))
         svg(f"{name}_hot.svg", 50, 17, win_button(kind, True))

@@ -64,13 +64,18 @@ std::vector<LayoutSlot> BuildSlots() {
     at("CommandRow", "ShowHelp", -1, {864, 16, kCmd, kCmd});
     s.back().beyondEdge = true;
 
-    // The bottom bar, full from edge to edge. The tool buttons, 58 x 58 and
-    // 4 apart, centred in the bar's 67 rows, by item (the order of the tool
-    // rows), not from the left: the fill's button stands fourth, the
-    // magic's last, ending 6 pixels before the size bars.
-    constexpr int kBar = 632, kTool = 58, kToolTop = kBar + (67 - kTool) / 2;
-    constexpr int kToolLeft[7] = {12, 74, 136, 260, 322, 198, 384};
-    for (int i = 0; i < 7; ++i) at("BottomBar", "ChooseTool", i, {kToolLeft[i], kToolTop, kTool, kTool});
+    // The bottom bar, full from edge to edge. The tool buttons, 46 x 46 and
+    // 2 apart (each face has its own margin, so they still stand clear),
+    // centred in the bar's 67 rows, by item (the order of the tool rows),
+    // not from the left: the fill's button stands fourth, then the eraser,
+    // the oil, the magic, the shapes and the letters, ending 6 pixels before
+    // the size bars. Nine at 46 are as wide as seven at 58; 46 pixels is
+    // still a big target for a small hand (the command row's are 49), and
+    // more on a big screen, where the window is scaled up.
+    constexpr int kBar = 632, kTool = 46, kToolTop = kBar + (67 - kTool) / 2, kPitch = kTool + 2;
+    constexpr int kToolPlace[9] = {0, 1, 2, 4, 5, 3, 6, 7, 8};
+    for (int i = 0; i < 9; ++i)
+        at("BottomBar", "ChooseTool", i, {12 + kPitch * kToolPlace[i], kToolTop, kTool, kTool});
     // The size bars, thin to thick from the left: items 2, 1, 0, 3.
     constexpr int kSizeLeft[4] = {488, 464, 448, 520}, kSizeWidth[4] = {25, 16, 9, 33};
     for (int i = 0; i < 4; ++i) at("BottomBar", "ChooseSize", i, {kSizeLeft[i], kBar, kSizeWidth[i], 68});

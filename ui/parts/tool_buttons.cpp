@@ -19,9 +19,9 @@ namespace pintaloo {
 namespace {
 
 // What a button does when pressed.
-enum class Does : std::uint8_t { ChooseItsTool, OpenModels, OpenStamps, OilPainting, OpenMagic };
+enum class Does : std::uint8_t { ChooseItsTool, OpenModels, OpenStamps, OilPainting, OpenMagic, OpenShapes };
 
-// The seven buttons, by item as the replay scripts number them (not as they
+// The nine buttons, by item as the replay scripts number them (not as they
 // stand): the picture, the place from the left, the tooltip, the sound a
 // press makes, what it does, and the canvas's icon for the tool a button
 // chooses itself (which tool is its row's, ToolOfButton).
@@ -44,6 +44,9 @@ constexpr ButtonRow kButtons[] = {
     {ToolButton::Oil, "tool_oil", 5, TextId::ToolOil, WaveSound::Oil, Does::OilPainting},
     {ToolButton::Fill, "tool_fill", 3, TextId::ToolFill, WaveSound::Click, Does::ChooseItsTool, CanvasCursor::Fill},
     {ToolButton::Magic, "tool_magic", 6, TextId::ToolMagic, WaveSound::Click, Does::OpenMagic},
+    {ToolButton::Shapes, "tool_shapes", 7, TextId::ToolShapes, WaveSound::Click, Does::OpenShapes},
+    {ToolButton::Letters, "tool_letters", 8, TextId::ToolLetters, WaveSound::Click, Does::ChooseItsTool,
+     CanvasCursor::Pencil},
 };
 static_assert(std::size(kButtons) == std::size_t(kToolButtonCount));
 constexpr bool ByItem() {
@@ -122,7 +125,7 @@ QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
     const QString key = path + QLatin1Char('|') + QString::number(face.cacheKey());
     if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
     // The tile takes the same share of a face as it did of the first,
-    // 67-pixel faces: 30 pixels there, 26 at 58.
+    // 67-pixel faces: 30 pixels there, 21 at 46.
     constexpr int kTile = (30 * kFaceSize + 33) / 67, kInset = 2, kAt = kFaceSize - kTile - 3;
     const QSize art =
         QSvgRenderer(path).defaultSize().scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio);
@@ -172,6 +175,9 @@ void ToolButtons::ChooseTool(int index, int button, double, double) {
             break;
         case Does::OpenMagic:
             needs.showMagic();
+            break;
+        case Does::OpenShapes:
+            needs.showShapes();
             break;
         case Does::OpenStamps:
             needs.showStamps();

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The seven big tool buttons along the bottom: pencil, models brush, stamp
-// brush, fill, eraser, the oil-painting command and the magic box.
+// The nine big tool buttons along the bottom: pencil, models brush, stamp
+// brush, fill, eraser, the oil-painting command, the magic box, the shapes
+// box and the letters.
 #include <QHash>
 #include <array>
 #include <functional>
@@ -33,6 +34,7 @@ public:
         std::function<void()> showModels;
         std::function<void()> showStamps;
         std::function<void()> showMagic;
+        std::function<void()> showShapes;
         std::function<void()> emptyStampSlots;
         std::function<void(bool shown)> showWaitBox;
         std::function<void(double milliseconds)>
@@ -41,7 +43,7 @@ public:
     Needs needs;
 
     // A face's width and height in pixels (the layout's tool slots).
-    static constexpr int kFaceSize = 58;
+    static constexpr int kFaceSize = 46;
 
     ToolButtons(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
 
@@ -64,7 +66,7 @@ private:
     WindowControls& c_;
     Painting& painting_;
     const SoundPlayer& sounds_;
-    std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(6)"
+    std::array<Box*, kToolButtonCount> buttons_{};  // "bBrush(0)".."bBrush(8)"
     QPixmap pressedFace(int item);
     // `face` with the picture at `path` in its lower right corner, kept
     // once drawn (setPicture then sees the same face and repaints nothing).

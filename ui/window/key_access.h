@@ -108,8 +108,9 @@ public:
     static constexpr int kFirstStep = 3;  // pixels; a tap moves the pointer a little
     static constexpr int kLongestStep = 24;
     static constexpr int kSweepSteps = 16;  // lines down the canvas, and across
-    // Controls in one scanned group: the seven tool buttons and the four
-    // size bars, one band of the bottom bar, scan as one group.
+    // Controls in one scanned group: the nine tool buttons scan as one, the
+    // four size bars as the next (thirteen in one group would leave the
+    // last size bar further away than two groups do).
     static constexpr int kGroupMost = 11;
     static constexpr int kDirections = 8;
     static constexpr int kGoMilliseconds = 50;  // a going pen's step

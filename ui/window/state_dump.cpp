@@ -67,6 +67,12 @@ QStringList DumpState(const MainWindow& w) {
     if (magic && magic->button != ToolButton::Magic) magic = nullptr;
     out << QStringLiteral("MagicEntry=%1").arg(magic ? int(magic->entry) : -1)
         << QStringLiteral("MagicArt=") + QLatin1String(magic ? magic->art : "");
+    // Shapes and the straight line.
+
+    // Letters: the text being typed.
+
+    // Any colour: the colour picked from the rainbow or the drawing.
+
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.
     const std::vector<GalleryEntry>& drawings = w.gallery().listing();

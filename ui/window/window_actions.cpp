@@ -243,6 +243,12 @@ std::vector<WindowActionRow> BuildRows() {
         Row("ChooseMagic", "bMagic_MouseDown", pickers, &Pickers::ChooseMagic, EntriesOn(ToolButton::Magic)).draws(),
         Row("PointerOverMagic", "bMagic_MouseMove", pickers, &Pickers::PointerOverMagic, EntriesOn(ToolButton::Magic)),
         Row("PointerOverMagicPanel", "pctMagic_MouseMove", pickers, &Pickers::PointerOverMagicPanel),
+        // shapes and the straight line
+
+        // letters and the letter board
+
+        // any colour: the rainbow field and the dropper
+
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),

@@ -108,7 +108,7 @@ struct NamedText {
 constexpr NamedText kButtons[] = {
     {"ToolPencil", TextId::ToolPencil}, {"ToolModels", TextId::ToolModels}, {"ToolStamps", TextId::ToolStamps},
     {"ToolFill", TextId::ToolFill},     {"ToolEraser", TextId::ToolEraser}, {"ToolOil", TextId::ToolOil},
-    {"ToolMagic", TextId::ToolMagic},
+    {"ToolMagic", TextId::ToolMagic},   {"ToolShapes", TextId::ToolShapes}, {"ToolLetters", TextId::ToolLetters},
     {"BrushSize", TextId::BrushSize},   {"NewPage", TextId::NewPage},       {"NewColouringPage", TextId::NewColouringPage},
     {"OpenDrawing", TextId::OpenDrawing}, {"SaveDrawing", TextId::SaveDrawing}, {"MyDrawings", TextId::MyDrawings},
     {"Undo", TextId::Undo},             {"Redo", TextId::Redo},             {"Print", TextId::Print},

@@ -73,6 +73,13 @@ constexpr TextRow kTexts[] = {
     {TextId::ToolMagic, "Window",
      QT_TRANSLATE_NOOP3("Window", "Magic",
                         "Tool: opens a box of magic brushes and magic tricks for the whole picture.")},
+    {TextId::ToolShapes, "Window",
+     QT_TRANSLATE_NOOP3("Window", "Shapes and lines",
+                        "Tool: opens a box of shapes (circle, square, star, heart...) and a straight line, "
+                        "which the child drags out to size.")},
+    {TextId::ToolLetters, "Window",
+     QT_TRANSLATE_NOOP3("Window", "Letters",
+                        "Tool: write words on the picture, with the keyboard or big letter buttons.")},
     {TextId::BrushSize, "Window",
      QT_TRANSLATE_NOOP3("Window", "Brush size",
                         "Tooltip of the four bars that choose how thick the brush is.")},
@@ -426,6 +433,14 @@ const std::vector<KeyedTextRow>& TextsByKey() {
         {"help.penPressure", "HelpPage",
          QT_TRANSLATE_NOOP3("HelpPage", "A pen paints wider when you press harder, and thinner when you press lightly.",
                             "Follows the help page's first paragraph, which says a child can paint with a pen.")},
+
+        // Shapes and the straight line.
+
+        // Letters and the letter board.
+
+        // Any colour: the rainbow field and the dropper.
+
+        // Speed.
 
     };
     return rows;

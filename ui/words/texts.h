@@ -42,6 +42,8 @@ enum class TextId {
     ToolOil,           // bBrush(4)
     ToolFill,          // bBrush(5)
     ToolMagic,         // bBrush(6)
+    ToolShapes,        // bBrush(7)
+    ToolLetters,       // bBrush(8)
     BrushSize,         // Label4(0..3)
     SelectColour,      // bColor(0..23)
     OpenDrawing,       // Label7, in the page picker
