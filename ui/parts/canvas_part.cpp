@@ -168,11 +168,17 @@ void CanvasPart::paintStep(int stroke, double x, double y) {
     view_->sync();
 }
 
+bool CanvasPart::pressTaken(Tool tool, double x, double y) {
+    return std::any_of(needs.takesPress.begin(), needs.takesPress.end(),
+                       [&](const auto& take) { return take && take(tool, x, y); });
+}
+
 void CanvasPart::PenDown(int button, double x, double y) {
     needs.hidePickers();
     painting_.state.Phase = MousePhase::Down;
     stroke_.StartStroke();
     if (button != 1) return;
+    if (pressTaken(toolOf(0), x, y)) return;
     // The joined-up tools start their line here.
     painting_.canvas.moveTo(PixelOf(x), PixelOf(y));
     PaintAt(x, y);
@@ -187,6 +193,8 @@ void CanvasPart::FingerDown(int finger, double x, double y) {
     state = FingerState::Up;  // landing again without lifting: the old stroke has ended
     const bool alone = !anyFingerDown();
     if (alone) needs.hidePickers();
+    // A finger landing alone presses as the mouse does.
+    if (alone && pressTaken(toolOf(1 + finger), x, y)) return;
     if (!alone && !StrokePainter::PaintsSeveralAtOnce(toolOf(1 + finger))) {
         state = FingerState::Waits;
         return;

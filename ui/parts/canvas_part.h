@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "engine/toolbox/stroke_painter.h"
 #include "ui/actions/box.h"
@@ -32,6 +33,13 @@ public:
     struct Needs {
         std::function<void()> hidePickers;
         std::function<void()> normalCommandFaces;
+        // Parts whose tool takes a press on the paper for itself instead of
+        // painting there (the letters put their text where the child
+        // pressed; the dropper takes the colour under the point), asked in
+        // turn with the tool the press would paint with: the first to
+        // answer true has it, and nothing paints. Run inside the press's
+        // own action, so a story replays it as it was.
+        std::vector<std::function<bool(Tool tool, double x, double y)>> takesPress;
     };
     Needs needs;
 
@@ -102,6 +110,8 @@ private:
     // The tool a stroke paints with.
     Tool toolOf(int stroke) const;
     bool anyFingerDown() const;
+    // Whether a part took a press at this point for itself (Needs::takesPress).
+    bool pressTaken(Tool tool, double x, double y);
     void forgetFingers() { fingers_.fill(FingerState::Up); }
 
     WindowControls& c_;

@@ -135,6 +135,7 @@ void MainWindow::connectParts() {
     canvasPart_ = std::make_unique<CanvasPart>(c, painting, *stroke_, spoken, CanvasPart::Needs{
         .hidePickers = hidePickers,
         .normalCommandFaces = normalCommandFaces,
+        .takesPress = {},  // parts made later add theirs (canvasPart_->needs.takesPress)
     });
     toolButtons_ = std::make_unique<ToolButtons>(c, painting, sounds, spoken, ToolButtons::Needs{
         .chosenPicture = [](Tool tool, int variant) { return ChosenPicturePath(tool, variant); },
