@@ -17,6 +17,8 @@
 
 #include "ui/parts/comfort_buttons.h"
 #include "ui/programs/command_line.h"
+#include "ui/programs/first_frame_words.h"
+#include "ui/actions/box.h"
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/platform/font_warm_up.h"
@@ -208,6 +210,12 @@ int main(int argc, char** argv) {
         return unreached ? 1 : 0;
     }
     StartMark("window loaded");
+    // The help line from its kept picture, when one fits: the first frame
+    // then waits for no font.
+    std::optional<FirstFrameWords> words;
+    if (auto* line = window.findChild<Box*>(QStringLiteral("lblInfo")); line && !FirstFrameWords::DefaultFile().isEmpty())
+        words.emplace(*line, FirstFrameWords::DefaultFile());
+    StartMark(words && words->showsKeptPicture() ? "help line kept" : "help line to draw");
     // Scanning as the settings keep it, or as --scan asks for this run.
     if (const int seconds = options.scanSeconds  ? options.scanSeconds
                             : options.twoSwitches ? 2
@@ -267,9 +275,10 @@ int main(int argc, char** argv) {
     host.start(StartFullScreen(options, settings));
     StartMark("shown");
     // The first paint, and the first moment after it with nothing queued.
-    window.onFirstPaint = [job = std::move(window.onFirstPaint)] {
+    window.onFirstPaint = [job = std::move(window.onFirstPaint), &words] {
         StartMark("first paint");
         if (job) job();
+        if (words) words->afterFirstPaint();
         QTimer::singleShot(0, [] { StartMark("idle after the first paint"); });
     };
     const int status = app.exec();
