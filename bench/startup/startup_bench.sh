@@ -6,10 +6,16 @@
 #
 # Usage: bench/startup/startup_bench.sh PROGRAM [RUNS] [KEPT.png]   (RUNS defaults to 10)
 #        MTPAINT=/usr/bin/mtpaint bench/startup/startup_bench.sh PROGRAM [RUNS]
+#        BEFORE=OTHER/pintaloo bench/startup/startup_bench.sh PROGRAM [RUNS]
 #
 # With MTPAINT set, mtPaint (a new image, its settings in the scratch
 # folder) takes its turn too, as a second yardstick: a small, plain
 # painting program.
+#
+# With BEFORE set (another build of Pintaloo, say main's), that build takes
+# its turn too, so a change is measured against its base in the same runs:
+# on a busy machine, two separate runs of the script differ by more than
+# most changes do. Its scratch folders are its own.
 #
 # With KEPT.png (a drawing.png from a kept-drawing folder), every Pintaloo
 # run starts the way a returning child's does: with that drawing put back in
@@ -30,6 +36,7 @@ set -o pipefail
 
 PROGRAM=${1:?usage: startup_bench.sh PROGRAM [RUNS]}
 [[ -z ${MTPAINT:-} || -x $MTPAINT ]] || { echo "startup_bench: '$MTPAINT' is not an executable file" >&2; exit 1; }
+[[ -z ${BEFORE:-} || -x $BEFORE ]] || { echo "startup_bench: '$BEFORE' is not an executable file" >&2; exit 1; }
 RUNS=${2:-10}
 KEPT=${3:-}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -111,13 +118,16 @@ measure_once() {
 
 # The two programs take turns, so a busy moment on a shared machine slows
 # both alike instead of spoiling one program's whole series.
-for name in pintaloo bare mtpaint; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
-mkdir -p "$WORK/mtpaint-home"
-echo "pintaloo, bare window${MTPAINT:+ and mtPaint} in turn: 1 warm-up run each + $RUNS runs each"
+for name in pintaloo bare mtpaint before; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
+mkdir -p "$WORK/mtpaint-home" "$WORK/before-cache"
+echo "pintaloo, bare window${MTPAINT:+, mtPaint}${BEFORE:+, the build before} in turn: 1 warm-up run each + $RUNS runs each"
 for ((i = 0; i <= RUNS; i++)); do
     measure_once pintaloo "Pintaloo" "$PROGRAM" "$i"
     measure_once bare "Bare window" "$WORK/bare_window" "$i"
     if [[ -n ${MTPAINT:-} ]]; then HOME="$WORK/mtpaint-home" measure_once mtpaint "mtPaint" "$MTPAINT" "$i"; fi
+    if [[ -n ${BEFORE:-} ]]; then
+        XDG_CACHE_HOME="$WORK/before-cache" XDG_STATE_HOME="$WORK/before-state" measure_once before "Pintaloo" "$BEFORE" "$i"
+    fi
 done
 
 P_MAP=$(median "$WORK/pintaloo.map") P_IDLE=$(median "$WORK/pintaloo.idle") P_RSS=$(median "$WORK/pintaloo.rss")
@@ -141,4 +151,15 @@ if [[ -n ${MTPAINT:-} ]]; then
     printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
         "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
         "$(awk -v k="$M_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$M_RSS")"
+fi
+if [[ -n ${BEFORE:-} ]]; then
+    O_MAP=$(median "$WORK/before.map") O_IDLE=$(median "$WORK/before.idle") O_RSS=$(median "$WORK/before.rss")
+    echo
+    printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "before" "ratio"
+    printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$O_MAP" "$(ratio "$P_MAP" "$O_MAP")"
+    printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$O_IDLE" "$(ratio "$P_IDLE" "$O_IDLE")"
+    printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
+        "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
+        "$(awk -v k="$O_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$O_RSS")"
+    printf '%-22s %12s %12s\n' "bare Qt ratio (idle)" "$(ratio "$P_IDLE" "$B_IDLE")" "$(ratio "$O_IDLE" "$B_IDLE")"
 fi
