@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QPainter>
 #include <QStandardPaths>
 
@@ -80,6 +81,12 @@ QString FirstFrameWords::DefaultFile() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty()) return {};
     return cache + QStringLiteral("/pintaloo/help-line.picture");
+}
+
+bool FirstFrameWords::MayBeKept() {
+    const QString file = DefaultFile();
+    struct stat st {};
+    return !file.isEmpty() && ::lstat(QFile::encodeName(file).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool FirstFrameWords::eventFilter(QObject* watched, QEvent* event) {

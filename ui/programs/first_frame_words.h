@@ -38,6 +38,9 @@ public:
     static QImage DrawnWords(Box& box);
     // Where the picture is kept: the user's cache folder.
     static QString DefaultFile();
+    // Whether a picture stands there (a regular file), before the window
+    // that could tell whether it fits is made.
+    static bool MayBeKept();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

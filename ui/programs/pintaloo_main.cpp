@@ -147,9 +147,15 @@ int main(int argc, char** argv) {
     plainWord.reset();
     StartMark("application");
     AskWhetherDesktopComposites();  // the window is rounded by the answer
-    // The fonts get ready beside the building of the window (before the
-    // window's first paint needs them for the version line).
-    FontWarmUp fonts(HelpLink::captionFont(), HelpLink::firstCaption());
+    // The fonts get ready beside the building of the window, before its
+    // first paint needs them for the help line. When that line's picture is
+    // kept the first paint needs no font, and reading the font set-up would
+    // only slow the building (they share a lock): it waits for the paint.
+    std::optional<FontWarmUp> fonts;
+    const auto warmFonts = [&fonts] {
+        if (!fonts) fonts.emplace(HelpLink::captionFont(), HelpLink::firstCaption());
+    };
+    if (!FirstFrameWords::MayBeKept()) warmFonts();
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
     QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));
@@ -275,10 +281,11 @@ int main(int argc, char** argv) {
     host.start(StartFullScreen(options, settings));
     StartMark("shown");
     // The first paint, and the first moment after it with nothing queued.
-    window.onFirstPaint = [job = std::move(window.onFirstPaint), &words] {
+    window.onFirstPaint = [job = std::move(window.onFirstPaint), &words, &warmFonts] {
         StartMark("first paint");
         if (job) job();
         if (words) words->afterFirstPaint();
+        warmFonts();
         QTimer::singleShot(0, [] { StartMark("idle after the first paint"); });
     };
     const int status = app.exec();
