@@ -8,9 +8,9 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <fcntl.h>
@@ -146,10 +146,14 @@ QString FontSetupStamp() {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const std::vector<QString> places = {
-        QStringLiteral("/etc/fonts"),         QStringLiteral("/etc/fonts/conf.d"),
-        QStringLiteral("/etc/fonts/fonts.conf"), QStringLiteral("/var/cache/fontconfig"),
-        cache + QStringLiteral("/fontconfig"), data + QStringLiteral("/fonts"),
-        home + QStringLiteral("/.fonts"),     home + QStringLiteral("/.config/fontconfig"),
+        QStringLiteral("/etc/fonts"),
+        QStringLiteral("/etc/fonts/conf.d"),
+        QStringLiteral("/etc/fonts/fonts.conf"),
+        QStringLiteral("/var/cache/fontconfig"),
+        cache + QStringLiteral("/fontconfig"),
+        data + QStringLiteral("/fonts"),
+        home + QStringLiteral("/.fonts"),
+        home + QStringLiteral("/.config/fontconfig"),
     };
     QString stamp;
     for (const QString& place : places) {
