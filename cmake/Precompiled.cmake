@@ -20,19 +20,23 @@ set(pintaloo_pch_qt <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <
     <QPainter> <QString> <QStringList> <QTimer>)
 set(pintaloo_pch_widgets <QApplication> <QMouseEvent> <QWidget>)
 
-# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [REUSE_FROM OTHER]):
+# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [SHARE OTHER]):
 # TARGET's sources start from the standard headers, plus Qt Core and Gui's
-# (QT), Widgets' (WIDGETS) and GoogleTest's (GTEST). REUSE_FROM shares
-# OTHER's, when the two targets' flags and defines are the same (GCC
-# refuses a precompiled header built with other defines, and -Werror makes
-# that refusal fail the build rather than slow it).
+# (QT), Widgets' (WIDGETS) and GoogleTest's (GTEST). Making one costs about
+# as much as compiling a window source, so with GCC a target SHAREs OTHER's
+# (defined before it; TARGET then waits for OTHER) when both have the same kind, the same
+# warnings and the same code flags; their own defines may differ, as no
+# header in it looks at ours or Qt's QT_*_LIB (GCC refuses a header whose
+# macros differ, and -Winvalid-pch with -Werror turns that into a failed
+# build, never a silently slow one). Clang wants the same defines on both
+# sides, so under clang each target makes its own.
 function(pintaloo_precompile target)
   if(NOT PINTALOO_PCH)
     return()
   endif()
-  cmake_parse_arguments(arg "QT;WIDGETS;GTEST" "REUSE_FROM" "" ${ARGN})
-  if(arg_REUSE_FROM)
-    target_precompile_headers(${target} REUSE_FROM ${arg_REUSE_FROM})
+  cmake_parse_arguments(arg "QT;WIDGETS;GTEST" "SHARE" "" ${ARGN})
+  if(arg_SHARE AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_precompile_headers(${target} REUSE_FROM ${arg_SHARE})
     return()
   endif()
   set(headers ${pintaloo_pch_std})
