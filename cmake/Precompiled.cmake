@@ -20,9 +20,10 @@ set(pintaloo_pch_qt <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <
     <QPainter> <QString> <QStringList> <QTimer>)
 set(pintaloo_pch_widgets <QApplication> <QMouseEvent> <QWidget>)
 
-# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [SHARE OTHER]):
+# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [QTEST] [SHARE OTHER]):
 # TARGET's sources start from the standard headers, plus Qt Core and Gui's
-# (QT), Widgets' (WIDGETS) and GoogleTest's (GTEST). Making one costs about
+# (QT), Widgets' (WIDGETS), GoogleTest's and <random> (GTEST) and Qt Test's
+# (QTEST, for a target linking Qt6::Test). Making one costs about
 # as much as compiling a window source, so with GCC a target SHAREs OTHER's
 # (defined before it; TARGET then waits for OTHER) when both have the same kind, the same
 # warnings and the same code flags; their own defines may differ, as no
@@ -34,7 +35,7 @@ function(pintaloo_precompile target)
   if(NOT PINTALOO_PCH)
     return()
   endif()
-  cmake_parse_arguments(arg "QT;WIDGETS;GTEST" "SHARE" "" ${ARGN})
+  cmake_parse_arguments(arg "QT;WIDGETS;GTEST;QTEST" "SHARE" "" ${ARGN})
   if(arg_SHARE AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_precompile_headers(${target} REUSE_FROM ${arg_SHARE})
     return()
@@ -47,7 +48,10 @@ function(pintaloo_precompile target)
     list(APPEND headers ${pintaloo_pch_widgets})
   endif()
   if(arg_GTEST)
-    list(APPEND headers <gtest/gtest.h>)
+    list(APPEND headers <gtest/gtest.h> <random>)
+  endif()
+  if(arg_QTEST)
+    list(APPEND headers <QTest>)
   endif()
   target_precompile_headers(${target} PRIVATE ${headers})
 endfunction()
