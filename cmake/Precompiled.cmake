@@ -20,26 +20,25 @@ set(pintaloo_pch_qt <QByteArray> <QCoreApplication> <QDir> <QFile> <QFileInfo> <
     <QPainter> <QString> <QStringList> <QTimer>)
 set(pintaloo_pch_widgets <QApplication> <QMouseEvent> <QWidget>)
 
-# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [QTEST] [SHARE OTHER]):
+# pintaloo_precompile(TARGET [QT] [WIDGETS] [GTEST] [SHARE KIND]):
 # TARGET's sources start from the standard headers, plus Qt Core and Gui's
-# (QT), Widgets' (WIDGETS), GoogleTest's and <random> (GTEST) and Qt Test's
-# (QTEST, for a target linking Qt6::Test). Making one costs about
-# as much as compiling a window source, so with GCC a target SHAREs OTHER's
-# (defined before it; TARGET then waits for OTHER) when both have the same kind, the same
-# warnings and the same code flags; their own defines may differ, as no
-# header in it looks at ours or Qt's QT_*_LIB (GCC refuses a header whose
-# macros differ, and -Winvalid-pch with -Werror turns that into a failed
-# build, never a silently slow one). Clang wants the same defines on both
-# sides, so under clang each target makes its own.
+# (QT), Widgets' (WIDGETS), GoogleTest's and <random> (GTEST).
+#
+# Making one costs about as much as compiling a window source, so under GCC
+# the targets of one KIND share one made for them by a target of its own,
+# pintaloo_pch_KIND, with only the defines every one of them has: GCC
+# refuses a header made with a define the source lacks, and -Winvalid-pch
+# with -Werror turns that into a failed build, never a silently slow one.
+# Their own defines may add to those, as no header in it looks at them (Qt
+# Test's headers do look at theirs, so they stay out). Clang wants the same
+# defines on both sides, so under clang each target makes its own.
+#   window: the window's folders with Widgets, strict warnings;
+#   qt_tests: the tests on Qt and GoogleTest.
 function(pintaloo_precompile target)
   if(NOT PINTALOO_PCH)
     return()
   endif()
-  cmake_parse_arguments(arg "QT;WIDGETS;GTEST;QTEST" "SHARE" "" ${ARGN})
-  if(arg_SHARE AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    target_precompile_headers(${target} REUSE_FROM ${arg_SHARE})
-    return()
-  endif()
+  cmake_parse_arguments(arg "QT;WIDGETS;GTEST" "SHARE" "" ${ARGN})
   set(headers ${pintaloo_pch_std})
   if(arg_QT OR arg_WIDGETS)
     list(APPEND headers ${pintaloo_pch_qt})
@@ -50,8 +49,23 @@ function(pintaloo_precompile target)
   if(arg_GTEST)
     list(APPEND headers <gtest/gtest.h> <random>)
   endif()
-  if(arg_QTEST)
-    list(APPEND headers <QTest>)
+  if(NOT arg_SHARE OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_precompile_headers(${target} PRIVATE ${headers})
+    return()
   endif()
-  target_precompile_headers(${target} PRIVATE ${headers})
+  set(maker pintaloo_pch_${arg_SHARE})
+  if(NOT TARGET ${maker})
+    set(empty ${PROJECT_BINARY_DIR}/${maker}.cpp)
+    file(CONFIGURE OUTPUT ${empty} CONTENT "// Only makes the precompiled header ${maker} shares.\n")
+    add_library(${maker} OBJECT ${empty})
+    if(arg_SHARE STREQUAL "window")
+      target_link_libraries(${maker} PRIVATE Qt6::Widgets pintaloo_warnings pintaloo_strict_warnings)
+    elseif(arg_SHARE STREQUAL "qt_tests")
+      target_link_libraries(${maker} PRIVATE Qt6::Widgets GTest::gtest pintaloo_warnings)
+    else()
+      message(FATAL_ERROR "no precompiled header kind ${arg_SHARE}")
+    endif()
+    target_precompile_headers(${maker} PRIVATE ${headers})
+  endif()
+  target_precompile_headers(${target} REUSE_FROM ${maker})
 endfunction()
