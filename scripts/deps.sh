@@ -6,6 +6,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
+  lld  # scripts/test.sh and fuzz.sh link with it: a test program in a third of ld's time
   binutils  # readelf, for tests/desktop/needed_libraries_test.sh
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libsdl2-mixer-dev librlottie-dev libwebp-dev

@@ -21,7 +21,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF >/dev/null
+  -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF -DPINTALOO_PCH=ON \
+  -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld >/dev/null
 nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script fuzz_story_file fuzz_kept_drawing \
   fuzz_png_story
 
