@@ -38,8 +38,11 @@ build/bench/pintaloo_bench --benchmark_min_time=0.01 --benchmark_filter='Oil|Flo
 build/bench/pintaloo_words_bench --benchmark_min_time=0.01 >/dev/null
 
 echo "== Build with sanitizers"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPINTALOO_WERROR=ON -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF \
-  "${fast[@]}"
+# At -O1, as the sanitizers' own guides advise: the tests run two to three
+# times faster than at -O0 (the random recorded sessions were six minutes of
+# the run), and nothing the sanitizers find is lost; asserts stay on.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPINTALOO_WERROR=ON \
+  -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF "${fast[@]}"
 cmake --build build-asan -j "$jobs"
 echo "== Tests under sanitizers"
 (
