@@ -19,7 +19,10 @@ namespace {
 // included: the line looks like one drawn with a ruler and the pencil.
 void Line(Brush& b, int x0, int y0, int x1, int y1) {
     const ToolRow* pencil = RowOf(Tool::Pencil);
-    if (!pencil) return;
+    // In a colouring page's outline colour it would make new outline
+    // pixels nothing but undo could touch: it leaves the page as it was,
+    // as the magic does.
+    if (!pencil || b.colour == b.outline) return;
     const double dx = double(x1) - x0, dy = double(y1) - y0;
     const double stepX = std::max<int>(b.halfWidth, 1), stepY = std::max<int>(b.size, 1);
     const int steps = std::max(1, int(std::ceil(std::max(std::abs(dx) / stepX, std::abs(dy) / stepY))));
