@@ -16,9 +16,11 @@ void ShapePress(Brush& b, std::int16_t x, std::int16_t y) {
 }
 
 std::vector<ShapePoint> EllipsePoints(double cx, double cy, double rx, double ry) {
-    // One point per pixel and a half of rim: the polygon strays from the
-    // true curve by far less than a pixel.
-    const int n = std::clamp(int(1.5 * (std::abs(rx) + std::abs(ry))), 16, 1024);
+    // A polygon of n corners strays from its circle by r (1 - cos(pi / n)),
+    // about 5 r / n^2: with n = 2r (from 32 to 256 corners) that is under a
+    // tenth of a pixel at every size, and a circle as big as the page costs
+    // 256 edges a row rather than a thousand.
+    const int n = std::clamp(int(std::abs(rx) + std::abs(ry)), 32, 256);
     std::vector<ShapePoint> points;
     points.reserve(std::size_t(n));
     for (int k = 0; k < n; ++k) {

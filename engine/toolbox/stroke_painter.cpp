@@ -166,6 +166,9 @@ bool StrokePainter::PaintStep(int stroke, Tool tool, std::int16_t x, std::int16_
         m = {true, x, y};
         return ok;
     }
+    // Another tool chosen in the middle of a shape's drag: the shape is
+    // dropped, and the stroke goes on with that tool.
+    if (shapeUnderWay(stroke)) CancelShape();
     if (!joined)
         ok = PaintAt(tool, x, y, color);
     else if (JoinsUp(tool))
