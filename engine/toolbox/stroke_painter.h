@@ -9,6 +9,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 #include "engine/editor/editor_state.h"
 #include "engine/editor/tool.h"
@@ -81,7 +83,10 @@ public:
     // one it continues, so nothing between calls decides which stroke a
     // step joins. A number out of range is stroke 0.
     static constexpr int kStrokes = 11;
-    void StartStroke(int stroke = 0) { memoryOf(stroke) = {}; }
+    void StartStroke(int stroke = 0) {
+        CancelShape();
+        memoryOf(stroke) = {};
+    }
     // Where a stroke stands, for a story that begins part way through one.
     struct Memory {
         bool hasPoint = false;
@@ -105,9 +110,41 @@ public:
 
     PatternPainter& patterns() { return patterns_; }
 
+    // Shapes and the straight line (rows with a ShapePainter). The press
+    // of a stroke with one notes its start and paints nothing; each move
+    // of that stroke then shows the shape from there to the pointer on a
+    // preview beside the canvas (the canvas's pixels with the shape laid
+    // over them, drawn with a copy of the random numbers, so the preview
+    // is exactly what would land) and only LandShape paints the canvas.
+    static bool IsShape(Tool tool);
+    // Whether `stroke` drags a shape now.
+    bool shapeUnderWay(int stroke) const { return drag_ && drag_->stroke == Slot(stroke); }
+    // The shape under way, from the press to the pointer, or nothing.
+    struct ShapeDrag {
+        std::size_t stroke;
+        Tool tool;
+        std::int16_t toX, toY;
+    };
+    const std::optional<ShapeDrag>& shapeDrag() const { return drag_; }
+    // The preview to show in place of the canvas while a drag shows one
+    // (null otherwise): the canvas everywhere but the shape's box. Its
+    // changed rectangle (Surface::takeDirty) is the old box and the new.
+    Surface* shapePreview() { return previewLive_ ? preview_.get() : nullptr; }
+    // Lands the shape of `stroke` between its press and (x, y) on the
+    // canvas with the chosen settings; nothing when it drags none. Returns
+    // false as PaintAt does.
+    bool LandShape(int stroke, std::int16_t x, std::int16_t y, Colour color);
+    // Forgets a shape under way without landing it (the canvas changed
+    // under it, a new press); the canvas's changed rectangle takes in the
+    // preview's box, so the view shows the canvas there again.
+    void CancelShape();
+
 private:
     // One call of a row's painter, its memory in and out of the state.
     bool Run(const ToolRow& row, std::int16_t x, std::int16_t y, Colour color);
+    // One call of a shape's painter on `onto` from the press to (x, y).
+    bool RunShape(const ToolRow& row, Surface& onto, RandomSource& rng, std::int16_t x, std::int16_t y, Colour color);
+    bool PreviewShape(std::int16_t x, std::int16_t y, Colour color);
     EditorState& s_;
     Surface& canvas_;
     RandomSource& rng_;
@@ -116,6 +153,10 @@ private:
     static std::size_t Slot(int stroke) { return stroke >= 0 && stroke < kStrokes ? std::size_t(stroke) : 0; }
     Memory& memoryOf(int stroke) { return strokes_[Slot(stroke)]; }
     std::array<Memory, kStrokes> strokes_{};  // where each stroke last painted
+    std::optional<ShapeDrag> drag_;
+    std::unique_ptr<Surface> preview_;  // made at the first shape's drag
+    bool previewLive_ = false;          // it holds the canvas and a shape
+    Rect previewBox_;                   // where the preview's shape lies
 };
 
 }  // namespace pintaloo

@@ -102,6 +102,9 @@ struct Brush {
 };
 
 using ToolPainter = void (*)(Brush& brush, std::int16_t x, std::int16_t y);
+// A shape's painter: the whole shape (or straight line) between the press
+// (x0, y0) and the pointer (x1, y1), onto brush.canvas, in one call.
+using ShapePainter = void (*)(Brush& brush, int x0, int y0, int x1, int y1);
 
 // How far apart a fast step may lay a tool's figures (see
 // StrokePainter::SpacingAlong): each figure's own size or less, so a quick
@@ -165,6 +168,10 @@ struct ToolRow {
     // pressure before the painter runs. A mouse or a finger paints at the
     // chosen size, as ever.
     bool followsPressure = false;
+    // A shape or the straight line: its press paints nothing (the painter
+    // `paint` only notes where it was, in LastX and LastY); the drag shows
+    // the shape where it would land, and the release lands it with this.
+    ShapePainter shape = nullptr;
 };
 
 // A tool file's rows under the file's name, which the generated list of

@@ -232,6 +232,12 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
             EXPECT_TRUE(std::equal(before.data(), before.data() + before.width() * before.height(), r.canvas.data()))
                 << "a press on the paper ran a whole-picture effect";
             EXPECT_TRUE(r.painter.PaintWholePicture(row.tool, kRed));
+        } else if (row.shape) {  // a shape lands where the drag lets go
+            r.state.Phase = MousePhase::Down;
+            EXPECT_TRUE(r.painter.PaintStep(300, 300, kRed));
+            r.state.Phase = MousePhase::Move;
+            EXPECT_TRUE(r.painter.PaintStep(340, 320, kRed));
+            EXPECT_TRUE(r.painter.LandShape(0, 340, 320, kRed));
         } else {
             EXPECT_TRUE(r.paint(300, 300, MousePhase::Down));
             EXPECT_TRUE(r.paint(340, 320, MousePhase::Move));

@@ -215,6 +215,10 @@ TEST_F(PickersTest, EveryToolIsChosenByItsButtonAndEntry) {
             call("bMagic_MouseDown", {double(row.entry), 1});
             EXPECT_TRUE(Control(w(), "pctMagic")->isHidden());
         }
+        if (row.button == ToolButton::Shapes) {
+            call("bShape_MouseDown", {double(row.entry), 1});
+            EXPECT_TRUE(Control(w(), "pctShapes")->isHidden());
+        }
         if (row.wholePicture) {  // runs once and leaves the tool as it was
             EXPECT_EQ(st().ToolMode, Tool::Pencil);
             EXPECT_EQ(heard, (std::vector<Heard>{{"wave", 103}}));
@@ -240,7 +244,8 @@ TEST_F(PickersTest, EveryEntryHasItsPictureTextsAndPlace) {
         const char* entry;
     } pickers[] = {{ToolButton::Models, "pctBrush", "bSpray"},
                    {ToolButton::Stamps, "pctStamp", "bStamp"},
-                   {ToolButton::Magic, "pctMagic", "bMagic"}};
+                   {ToolButton::Magic, "pctMagic", "bMagic"},
+                   {ToolButton::Shapes, "pctShapes", "bShape"}};
     for (const auto& picker : pickers) {
         const Box* panel = Control(w(), picker.panel);
         std::vector<QRect> taken;

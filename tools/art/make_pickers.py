@@ -6,6 +6,9 @@
   model_*.svg   one face per model brush (what the brush paints)
   cat_*.svg     one face per stamp category (animals, vehicles, ...)
   magic_*.svg   one face per magic effect (on a lilac tile)
+  shape_*.svg   one face per shape and the straight line (on a mint tile);
+                a shape's file also has draw_filled(), written as
+                shape_*_filled.svg: the face of the shape when it lands filled
 
 The first faces are drawn here. A later tool's face is a file of its own,
 tools/art/pickers/NAME.py (NAME the tool row's `art`), whose draw() gives
@@ -41,6 +44,8 @@ MODEL_TILE = "#fff1cf"
 CATEGORY_TILE = "#dcefff"
 # The magic effects' tiles: a light lilac, apart from the models' cream.
 MAGIC_TILE = "#efe6ff"
+# The shapes' tiles: a light mint, apart from the rest.
+SHAPE_TILE = "#e2f6e6"
 BLACK = "#202431"
 
 
@@ -416,7 +421,22 @@ CATEGORIES = {
 
 
 PER_TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pickers")
-TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE, "magic_": MAGIC_TILE}
+TILES = {"model_": MODEL_TILE, "cat_": CATEGORY_TILE, "magic_": MAGIC_TILE, "shape_": SHAPE_TILE}
+
+
+def shape_face(element, colour, filled):
+    """A shape's face: `element` an SVG element with `{paint}` where its
+    paint attributes go. Outlined, a thick band of the colour between two
+    dark edges, the tile showing inside; filled, the colour all through
+    with a dark edge and one soft lighter patch."""
+    if filled:
+        light = hexc(mix(hex_rgb(colour), (255, 255, 255), 0.45))
+        return (element.format(paint=f'fill="{colour}" stroke="{INK}" stroke-width="2.2" stroke-linejoin="round"') +
+                element.format(paint=f'fill="none" stroke="{light}" stroke-width="2" stroke-linejoin="round" '
+                                     f'transform="translate(25 25) scale(0.72) translate(-25 -25)" '
+                                     f'stroke-dasharray="9 60" stroke-linecap="round"'))
+    return (element.format(paint=f'fill="none" stroke="{INK}" stroke-width="7.4" stroke-linejoin="round"') +
+            element.format(paint=f'fill="none" stroke="{colour}" stroke-width="3.8" stroke-linejoin="round"'))
 
 
 def per_tool_faces():
@@ -436,6 +456,8 @@ def per_tool_faces():
         module = importlib.util.module_from_spec(found)
         found.loader.exec_module(module)
         faces.append((name, tile_fill, module.draw))
+        if hasattr(module, "draw_filled"):
+            faces.append((name + "_filled", tile_fill, module.draw_filled))
     return faces
 
 

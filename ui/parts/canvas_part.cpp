@@ -123,6 +123,8 @@ void CanvasPart::spaceMoves() {
 // holds every such change, replays it the same.
 void CanvasPart::refresh() {
     forgetFingers();
+    stroke_.CancelShape();
+    view_->showOver(nullptr);
     if (penErases_) PenEnd(0);
     painting_.state.PenPressure = 0;
     view_->sync();
@@ -165,6 +167,19 @@ void CanvasPart::paintStep(int stroke, double x, double y) {
     // Pencil and eraser join up with the stroke's last step; the pen's
     // eraser end erases with the chosen tool's size.
     stroke_.PaintStep(stroke, toolOf(stroke), ix, iy, painting_.state.CurrentColor);
+    view_->showOver(stroke_.shapePreview());
+    view_->sync();
+}
+
+// A shape dragged out by a stroke lands where that stroke lets go.
+void CanvasPart::landShape(int stroke, double x, double y) {
+    if (!stroke_.shapeUnderWay(stroke)) return;
+    try {
+        stroke_.LandShape(stroke, Checked16(PixelOf(x)), Checked16(PixelOf(y)), painting_.state.CurrentColor);
+    } catch (const Overflow16&) {
+        stroke_.CancelShape();  // let go at a point no 16-bit painter can take
+    }
+    view_->showOver(nullptr);
     view_->sync();
 }
 
@@ -214,7 +229,8 @@ void CanvasPart::FingerMove(int finger, double x, double y) {
     paintStep(1 + finger, x, y);
 }
 
-void CanvasPart::FingerUp(int finger, double, double) {
+void CanvasPart::FingerUp(int finger, double x, double y) {
+    if (fingers_.at(std::size_t(finger)) == FingerState::Paints) landShape(1 + finger, x, y);
     fingers_.at(std::size_t(finger)) = FingerState::Up;
     if (!anyFingerDown()) painting_.state.Phase = MousePhase::Up;
 }
@@ -281,7 +297,10 @@ void CanvasPart::PenMove(int button, double x, double y) {
     if (button == 1) PaintAt(x, y);
 }
 
-void CanvasPart::PenUp(int, double, double) { painting_.state.Phase = MousePhase::Up; }
+void CanvasPart::PenUp(int button, double x, double y) {
+    if (button == 1) landShape(0, x, y);
+    painting_.state.Phase = MousePhase::Up;
+}
 
 void CanvasPart::applyTexts(Language language) {
     waitText_->setCaption(Text(TextId::Wait, language));

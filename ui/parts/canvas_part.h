@@ -107,6 +107,7 @@ private:
     void readPen(const CanvasView::Pen& pen);
     // One step of a stroke (0 the mouse's, 1 + n finger n's) at a point.
     void paintStep(int stroke, double x, double y);
+    void landShape(int stroke, double x, double y);
     // The tool a stroke paints with.
     Tool toolOf(int stroke) const;
     bool anyFingerDown() const;

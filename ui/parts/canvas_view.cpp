@@ -49,15 +49,16 @@ CanvasView::CanvasView(QWidget* parent, Surface& surface, QRect geometry)
 }
 
 void CanvasView::sync() {
-    const Rect r = surface_.takeDirty();
+    Rect r = surface_.takeDirty();
+    if (over_) r.unite(over_->takeDirty());
     if (r.empty()) return;
     update(QRect(r.left, r.top, r.width(), r.height()));
 }
 
-void CanvasView::convertRows(QImage& into, int top, int rows, int left, int right) const {
-    const std::size_t w = std::size_t(surface_.width());
+void CanvasView::convertRows(const Surface& shown, QImage& into, int top, int rows, int left, int right) const {
+    const std::size_t w = std::size_t(shown.width());
     for (int i = 0; i < rows; ++i) {
-        const Colour* from = surface_.data() + std::size_t(top + i) * w;
+        const Colour* from = shown.data() + std::size_t(top + i) * w;
         auto* to = reinterpret_cast<QRgb*>(into.scanLine(i));
         ConvertRow(from + left, to + left, std::size_t(right - left));
     }
@@ -68,6 +69,7 @@ void CanvasView::paintEvent(QPaintEvent* e) {
     if (area.isEmpty()) return;
     if (strip_.width() != surface_.width()) strip_ = QImage(surface_.width(), kStripRows, QImage::Format_RGB32);
     QPainter p(this);
+    const Surface& shown = over_ && over_->width() == surface_.width() && over_->height() == surface_.height() ? *over_ : surface_;
     const int left = area.left(), right = area.right() + 1;
     if (p.deviceTransform().type() > QTransform::TxTranslate) {
         // Shown scaled (fitted to a small screen, or full screen): bands drawn
@@ -75,13 +77,13 @@ void CanvasView::paintEvent(QPaintEvent* e) {
         // line at every seam, so the area goes in one piece. Only then does
         // this cost a picture of the whole area.
         QImage whole(surface_.width(), area.height(), QImage::Format_RGB32);
-        convertRows(whole, area.top(), area.height(), left, right);
+        convertRows(shown, whole, area.top(), area.height(), left, right);
         p.drawImage(QPoint(left, area.top()), whole, QRect(left, 0, right - left, area.height()));
         return;
     }
     for (int top = area.top(); top <= area.bottom(); top += kStripRows) {
         const int rows = std::min(kStripRows, area.bottom() + 1 - top);
-        convertRows(strip_, top, rows, left, right);
+        convertRows(shown, strip_, top, rows, left, right);
         p.drawImage(QPoint(left, top), strip_, QRect(left, 0, right - left, rows));
     }
 }

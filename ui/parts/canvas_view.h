@@ -27,6 +27,10 @@ public:
     void sync();
     // What the view shows, as a picture of its own.
     QImage image();
+    // A surface shown in place of the engine's while it is set (a shape
+    // dragged out: the canvas with the shape over it); null shows the
+    // canvas again. sync() repaints what either changed.
+    void showOver(Surface* over) { over_ = over; }
 
     // Fingers by their place, 0 .. kFingers - 1: the first place free when
     // the finger landed, so the numbers stay small whatever numbers the
@@ -57,7 +61,7 @@ protected:
 private:
     // Converts `rows` surface rows from `top`, columns [left, right), into
     // strip_ from its first row on.
-    void convertRows(QImage& into, int top, int rows, int left, int right) const;
+    void convertRows(const Surface& from, QImage& into, int top, int rows, int left, int right) const;
 
     void touch(QTouchEvent* e);
     // Every finger still down lifts where it was last seen: the sequence
@@ -65,6 +69,7 @@ private:
     void liftEveryFinger();
 
     Surface& surface_;
+    Surface* over_ = nullptr;
     struct Finger {
         int id;  // the screen's number for the touch point
         QPointF at;

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/pickers.h"
 
+#include <QFile>
 #include <QSvgRenderer>
+#include <string>
 
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
@@ -39,7 +41,9 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
     // Two rows of nine like the models', ending where the bar's last
     // control (the chosen colour) ends: the magic button stands far right.
     magicPanel_ = new Box(&c.window, "pctMagic", {296, 504, 513, 121});
-    for (Box* panel : {modelsPanel_, stampsPanel_, magicPanel_}) {
+    // One row of nine, over the shapes button and to its left.
+    shapesPanel_ = new Box(&c.window, "pctShapes", {144, 568, 513, 65});
+    for (Box* panel : {modelsPanel_, stampsPanel_, magicPanel_, shapesPanel_}) {
         panel->setBackColor(QColor(Qt::white));
         panel->hide();
     }
@@ -48,6 +52,8 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
     new ShapeFrame(magicPanel_, "Shape9", magicPanel_->rect(), kMidBlue, 3, false);
     c.actions.bind(*modelsPanel_, BoxEvent::MouseMove, "PointerOverModelsPanel");
     c.actions.bind(*magicPanel_, BoxEvent::MouseMove, "PointerOverMagicPanel");
+    new ShapeFrame(shapesPanel_, "Shape13", shapesPanel_->rect(), kMidBlue, 3, false);
+    c.actions.bind(*shapesPanel_, BoxEvent::MouseMove, "PointerOverShapesPanel");
 
     for (int i = 0, n = EntriesOn(ToolButton::Models); i < n; ++i) {
         Box* b =
@@ -76,6 +82,14 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
         magic_.push_back(b);
         magicFrames_.push_back(new ShapeFrame(b, QStringLiteral("Shape8(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
     }
+    for (int i = 0, n = EntriesOn(ToolButton::Shapes); i < n; ++i) {
+        Box* b = new Box(shapesPanel_, QStringLiteral("bShape(%1)").arg(i), CellPlace(EntryOf(ToolButton::Shapes, i)->cell));
+        b->setHandCursor(true);
+        c.actions.bind(*b, BoxEvent::MouseDown, "ChooseShape", i);
+        c.actions.bind(*b, BoxEvent::MouseMove, "PointerOverShape", i);
+        shapes_.push_back(b);
+        shapeFrames_.push_back(new ShapeFrame(b, QStringLiteral("Shape12(%1)").arg(i), {0, 0, 49, 49}, kMidBlue, 3, true));
+    }
     for (int i = 0, n = StampSlots(); i < n; ++i) {
         Box* slot = new Box(stampsPanel_, QStringLiteral("bStamp1(%1)").arg(i), {8 + 56 * i, 64, 49, 49});
         slot->setStretch(true);
@@ -89,6 +103,7 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
     panels.addPanel(*stampsPanel_, [this] { hidePanels(); });
     panels.addPanel(*modelsPanel_, [this] { hidePanels(); });
     panels.addPanel(*magicPanel_, [this] { hidePanels(); });
+    panels.addPanel(*shapesPanel_, [this] { hidePanels(); });
     spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
@@ -104,6 +119,9 @@ void Pickers::applyTexts(Language language) {
     for (std::size_t i = 0; i < magic_.size(); ++i)
         if (const ToolRow* row = EntryOf(ToolButton::Magic, int(i)); row && row->name)
             magic_[i]->setToolTip(Text(row->name, language));
+    for (std::size_t i = 0; i < shapes_.size(); ++i)
+        if (const ToolRow* row = EntryOf(ToolButton::Shapes, int(i)); row && row->name)
+            shapes_[i]->setToolTip(Text(row->name, language));
 }
 
 // The button pictures are drawn when a panel is first opened, not at start.
@@ -136,14 +154,34 @@ void Pickers::showMagic() {
     magicPanel_->raise();
 }
 
+void Pickers::showShapes() {
+    showShapeKinds();
+    shapesPanel_->show();
+    shapesPanel_->raise();
+}
+
+// The line has one picture; every shape shows itself filled or outlined,
+// as the next one lands. Drawn when the panel opens and when the kind turns.
+void Pickers::showShapeKinds() {
+    const bool filled = IsShapeTool(state_.ToolMode) && ShapesFilled(state_);
+    for (std::size_t i = 0; i < shapes_.size(); ++i) {
+        const ToolRow* row = EntryOf(ToolButton::Shapes, int(i));
+        const std::string filledArt = std::string(row->art) + "_filled";
+        const bool hasFilled = QFile::exists(PickerArtPath(filledArt.c_str()));  // not the line
+        shapes_[i]->setPicture(PickerArt(filled && hasFilled ? filledArt.c_str() : row->art));
+    }
+}
+
 bool Pickers::panelOpen() const {
-    return !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden();
+    return !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden() ||
+           !shapesPanel_->isHidden();
 }
 
 void Pickers::hidePanels() {
     stampsPanel_->hide();
     modelsPanel_->hide();
     magicPanel_->hide();
+    shapesPanel_->hide();
 }
 
 void Pickers::resetFrames() {
@@ -157,6 +195,10 @@ void Pickers::resetFrames() {
         s->setRounded(true);
     }
     for (ShapeFrame* s : magicFrames_) {
+        s->hide();
+        s->move(0, 0);
+    }
+    for (ShapeFrame* s : shapeFrames_) {
         s->hide();
         s->move(0, 0);
     }
@@ -261,6 +303,46 @@ void Pickers::PointerOverMagic(int index, int, double, double) {
 
 void Pickers::PointerOverMagicPanel(int, double, double) {
     for (ShapeFrame* s : magicFrames_) s->hide();
+}
+
+}  // namespace pintaloo
+
+namespace pintaloo {
+
+bool IsShapeTool(Tool tool) {
+    const ToolRow* row = RowOf(tool);
+    return row && row->button == ToolButton::Shapes;
+}
+
+// The kind a shape lands as is kept in ToolVariant: a shape chosen after
+// another keeps it, one chosen after any other tool starts outlined (a
+// model or a stamp left its own number there). The panel stays open when
+// the kind turns, so the child sees every picture change with it.
+void Pickers::ChooseShape(int index, int button, double, double) {
+    if (button != 1) return;
+    const ToolRow* row = EntryOf(ToolButton::Shapes, index);  // the hub passes only the entries there are
+    if (!row) return;
+    if (row->tool == state_.ToolMode) {
+        sounds_.playWave(WaveSound::Click);
+        state_.ToolVariant = ShapesFilled(state_) ? 0 : 1;
+        showShapeKinds();
+        return;
+    }
+    sounds_.playWave(WaveSound::Chosen);
+    state_.ToolVariant = IsShapeTool(state_.ToolMode) && ShapesFilled(state_) ? 1 : 0;
+    state_.ToolMode = row->tool;
+    shapesPanel_->hide();
+    needs.setCanvasIcon(CanvasCursor::Pencil);
+}
+
+void Pickers::PointerOverShape(int index, int, double, double) {
+    c_.setHandCursor(true);
+    for (ShapeFrame* s : shapeFrames_) s->hide();
+    shapeFrames_[std::size_t(index)]->show();
+}
+
+void Pickers::PointerOverShapesPanel(int, double, double) {
+    for (ShapeFrame* s : shapeFrames_) s->hide();
 }
 
 }  // namespace pintaloo

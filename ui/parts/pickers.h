@@ -49,11 +49,18 @@ public:
     void ChooseMagic(int index, int button, double x, double y);
     void PointerOverMagic(int index, int button, double x, double y);
     void PointerOverMagicPanel(int button, double x, double y);
+    // The shapes and the straight line: a press on another shape chooses
+    // it (outlined or filled as the last one was); a press on the chosen
+    // one turns it from outlined to filled and back, its picture with it.
+    void ChooseShape(int index, int button, double x, double y);
+    void PointerOverShape(int index, int button, double x, double y);
+    void PointerOverShapesPanel(int button, double x, double y);
 
     // Opens a panel (drawing its button pictures the first time).
     void showModels();
     void showStamps();
     void showMagic();
+    void showShapes();
     // Every slot without a picture, and hidden.
     void emptySlots();
     // Every panel closed (a press elsewhere, another tool, a colour).
@@ -73,6 +80,9 @@ private:
     Box* modelsPanel_;                                               // "pctBrush"
     Box* stampsPanel_;                                               // "pctStamp"
     Box* magicPanel_;                                                // "pctMagic"
+    Box* shapesPanel_;                                               // "pctShapes"
+    // Each shape's picture as it lands now: filled or outlined.
+    void showShapeKinds();
     void applyTexts(Language language);
     // By entry, as many as the tool rows give each picker.
     std::vector<Box*> models_;                 // "bSpray(0)".."bSpray(16)"
@@ -82,9 +92,17 @@ private:
     std::vector<ShapeFrame*> categoryFrames_;  // "Shape7(i)", the frame on each category
     std::vector<Box*> magic_;                  // "bMagic(0)".., one an effect
     std::vector<ShapeFrame*> magicFrames_;     // "Shape8(i)", the hover frame on each effect
+    std::vector<Box*> shapes_;                 // "bShape(0)".., one a shape
+    std::vector<ShapeFrame*> shapeFrames_;     // "Shape12(i)", the hover frame on each shape
     std::vector<int> slotPicture_;             // the stamp picture number in each slot, 0 for none
     bool artReady_ = false;
 };
+
+// Whether the chosen shapes land filled: the kind is the state's
+// ToolVariant (1 filled, anything else outlined), which the state dump and
+// a story's state line carry.
+bool IsShapeTool(Tool tool);
+inline bool ShapesFilled(const EditorState& s) { return s.ToolVariant == 1; }
 
 // The picture that stands for the chosen model or magic brush (its
 // button's picture in its panel) or stamp (the stamp itself) of `tool` and `variant`;

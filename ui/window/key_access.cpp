@@ -427,6 +427,12 @@ bool KeyAccess::pressFocused(bool forSwitch) {
         return false;
     }
     if (onCanvas()) {
+        // A shape: the first press puts its middle down, the arrows pull it
+        // out, and the next press lands it.
+        if (ToolButton(chosenTool_) == ToolButton::Shapes) {
+            canvasCall(painting_ ? "PenUp" : "PenDown", 1);
+            return false;
+        }
         if (painting_) return false;
         canvasCall("PenDown", 1);
         canvasCall("PenUp", 1);

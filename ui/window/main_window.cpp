@@ -146,7 +146,7 @@ void MainWindow::connectParts() {
         .showModels = [this] { pickers_->showModels(); },
         .showStamps = [this] { pickers_->showStamps(); },
         .showMagic = [this] { pickers_->showMagic(); },
-        .showShapes = [] {},  // the shapes' picker comes with the shapes
+        .showShapes = [this] { pickers_->showShapes(); },
         .emptyStampSlots = [this] { pickers_->emptySlots(); },
         .showWaitBox = showWaitBox,
         .pause = [this](double ms) { Pause(ms); },

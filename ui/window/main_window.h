@@ -85,6 +85,7 @@ public:
     Surface canvas;
     DefaultRandom random;
     StrokePainter& stroke() { return *stroke_; }
+    const StrokePainter& stroke() const { return *stroke_; }
     PictureStore& pictureStore() { return *pictureStore_; }
     // Every action a user can take, by name; the parts bind their controls to it.
     ActionHub actions;

@@ -67,7 +67,18 @@ QStringList DumpState(const MainWindow& w) {
     if (magic && magic->button != ToolButton::Magic) magic = nullptr;
     out << QStringLiteral("MagicEntry=%1").arg(magic ? int(magic->entry) : -1)
         << QStringLiteral("MagicArt=") + QLatin1String(magic ? magic->art : "");
-    // Shapes and the straight line.
+    // Shapes and the straight line: the shape chosen (its entry and
+    // picture, -1 and nothing while another tool is chosen), whether it
+    // lands filled, and while one is dragged out, from where to where.
+    const ToolRow* shape = RowOf(s.ToolMode);
+    if (shape && shape->button != ToolButton::Shapes) shape = nullptr;
+    out << QStringLiteral("ShapeEntry=%1").arg(shape ? int(shape->entry) : -1)
+        << QStringLiteral("ShapeArt=") + QLatin1String(shape ? shape->art : "")
+        << QStringLiteral("ShapeFilled=") + Bool(shape && s.ToolVariant == 1);
+    const auto& drag = w.stroke().shapeDrag();
+    out << QStringLiteral("ShapeDrag=") +
+               (drag ? QStringLiteral("%1,%2,%3,%4").arg(s.LastX).arg(s.LastY).arg(drag->toX).arg(drag->toY)
+                     : QString());
 
     // Letters: the text being typed.
 

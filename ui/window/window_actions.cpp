@@ -243,7 +243,10 @@ std::vector<WindowActionRow> BuildRows() {
         Row("ChooseMagic", "bMagic_MouseDown", pickers, &Pickers::ChooseMagic, EntriesOn(ToolButton::Magic)).draws(),
         Row("PointerOverMagic", "bMagic_MouseMove", pickers, &Pickers::PointerOverMagic, EntriesOn(ToolButton::Magic)),
         Row("PointerOverMagicPanel", "pctMagic_MouseMove", pickers, &Pickers::PointerOverMagicPanel),
-        // shapes and the straight line
+        // shapes and the straight line: choosing one is kept as a model is
+        Row("ChooseShape", "bShape_MouseDown", pickers, &Pickers::ChooseShape, EntriesOn(ToolButton::Shapes)).kept(),
+        Row("PointerOverShape", "bShape_MouseMove", pickers, &Pickers::PointerOverShape, EntriesOn(ToolButton::Shapes)),
+        Row("PointerOverShapesPanel", "pctShapes_MouseMove", pickers, &Pickers::PointerOverShapesPanel),
 
         // letters and the letter board
 

@@ -40,6 +40,9 @@ constexpr HelpRow kHelp[] = {
     {"Oil", QT_TRANSLATE_NOOP3("HelpPage", "Turns the whole picture into an oil painting.", "")},
     {"Magic", QT_TRANSLATE_NOOP3("HelpPage", "Opens a box of %1 kinds of magic: brushes that paint or change the paint "
                   "under them, and tricks that change the whole picture at once.", "%1 is how many (16 or more).")},
+    {"Shapes", QT_TRANSLATE_NOOP3("HelpPage", "Opens the shapes and a straight line. Press where the middle of the shape "
+                   "goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen "
+                   "shape in the box again to paint it filled in, or as an outline only.", "")},
     {"Sizes", QT_TRANSLATE_NOOP3("HelpPage", "Four bars, from thin to thick. The chosen bar shows your colour.", "")},
     {"ColoursTitle", QT_TRANSLATE_NOOP3("HelpPage", "The colours", "A term in a list, like the button names around it.")},
     {"Colours", QT_TRANSLATE_NOOP3("HelpPage", "24 colours, each with its own little tune. The big box next to them shows your colour: press it "
@@ -130,7 +133,8 @@ struct PickerSlot {
     ToolButton button;
 };
 constexpr PickerSlot kPickerSlots[] = {
-    {"Models", ToolButton::Models}, {"Stamps", ToolButton::Stamps}, {"Magic", ToolButton::Magic}};
+    {"Models", ToolButton::Models}, {"Stamps", ToolButton::Stamps}, {"Magic", ToolButton::Magic},
+    {"Shapes", ToolButton::Shapes}};
 
 QString WithToolLines(ToolButton button, QString text, Language language) {
     if (text.contains(QLatin1String("%1"))) text = text.arg(EntriesOn(button));

@@ -435,6 +435,33 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "Follows the help page's first paragraph, which says a child can paint with a pen.")},
 
         // Shapes and the straight line.
+        {"shape.circle.name", "Window", QT_TRANSLATE_NOOP3("Window", "Circle", "A shape tool: a round circle, dragged out from its middle.")},
+        {"shape.circle.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Circle: press for the middle and pull out a round circle.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.oval.name", "Window", QT_TRANSLATE_NOOP3("Window", "Oval", "A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.")},
+        {"shape.oval.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Oval: press for the middle and pull out an egg shape, long or tall.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.square.name", "Window", QT_TRANSLATE_NOOP3("Window", "Square", "A shape tool: a square, dragged out from its middle.")},
+        {"shape.square.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Square: press for the middle and pull out a square.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.rectangle.name", "Window", QT_TRANSLATE_NOOP3("Window", "Rectangle", "A shape tool: a box, dragged out from its middle to a corner.")},
+        {"shape.rectangle.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Rectangle: press for the middle and pull a corner out, long or tall.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.triangle.name", "Window", QT_TRANSLATE_NOOP3("Window", "Triangle", "A shape tool: a triangle standing on its base, dragged out from its middle.")},
+        {"shape.triangle.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Triangle: press for the middle and pull out a triangle like a little roof.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.star.name", "Window", QT_TRANSLATE_NOOP3("Window", "Star", "A shape tool: a five-pointed star, dragged out from its middle.")},
+        {"shape.star.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Star: press for the middle and pull out a big star.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.heart.name", "Window", QT_TRANSLATE_NOOP3("Window", "Heart", "A shape tool: a heart, dragged out from its middle.")},
+        {"shape.heart.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Heart: press for the middle and pull out a heart.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.diamond.name", "Window", QT_TRANSLATE_NOOP3("Window", "Diamond", "A shape tool: a diamond (a square standing on its corner), dragged out from its middle.")},
+        {"shape.diamond.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Diamond: press for the middle and pull out a diamond, like a kite.", "The help line of a shape tool, read aloud to a child.")},
+        {"shape.line.name", "Window", QT_TRANSLATE_NOOP3("Window", "Straight line", "A shape tool: a straight line drawn with the crayon, from where you press to where you let go.")},
+        {"shape.line.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Straight line: press where it starts and let go where it ends.", "The help line of a shape tool, read aloud to a child.")},
 
         // Letters and the letter board.
 
