@@ -133,10 +133,15 @@ TEST(TextsTest, EveryLanguageIsReallyTranslated) {
             EXPECT_NE(Text(TextId(i), l).toStdString(), english.toStdString()) << "text " << i << " in " << Name(l);
         }
     }
+    // Shape names that are the same word there.
+    const std::set<std::pair<std::string_view, Language>> keySameIn{
+        {"shape.rectangle.name", Language::French}, {"shape.triangle.name", Language::French},
+        {"shape.oval.name", Language::German},      {"shape.oval.name", Language::Romanian},
+        {"shape.oval.name", Language::Portuguese},  {"shape.oval.name", Language::Turkish}};
     for (std::string_view key : TextKeys()) {
         for (Language l : kAll) {
             const std::string english = Text(key, Language::English).toStdString();
-            if (l == Language::English || waiting(l, english)) continue;
+            if (l == Language::English || keySameIn.contains({key, l}) || waiting(l, english)) continue;
             EXPECT_NE(Text(key, l).toStdString(), english) << key << " in " << Name(l);
         }
     }
