@@ -242,7 +242,7 @@ TEST(RecordingFormat, MalformedLinesAreNamedAndWhatCameBeforeIsKept) {
         "packed 1 2 3",
         "packed 1 2 3 EDiBCCA more",
         "packed 1 2.5 3 CCA",
-        "packed 1 2 3 EDiB",            // ends inside a step
+        "packed 1 2 3 EDiBC",           // ends inside a step
         "packed 1 2 3 EDiBCCg",         // inside a number
         "packed 1 2 3 EDi+CCA",         // not one of the 64
         "packed 1 2 3 ______________",  // past 64 bits
@@ -311,7 +311,7 @@ TEST(RecordingFormat, CutAtAnyByteReadsUpToTheLastWholeLine) {
 // A process writing its recording as it draws is killed outright; the file it
 // leaves plays up to its last complete action.
 TEST(RecordingFormat, KilledWriterLeavesAPlayableRecording) {
-    const Session s = RandomSession(7, 600000);
+    const Session s = RandomSession(7, 1800000);  // a file far longer than where the kill lands
     char path[] = "/tmp/pintaloo-recording-XXXXXX";
     const int fd = ::mkstemp(path);
     ASSERT_GE(fd, 0);
