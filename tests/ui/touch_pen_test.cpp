@@ -229,6 +229,7 @@ TEST_F(TouchPenTest, MovesTakeASlotAFrameUnlessOffTheStrokeAndRunBeforeAnyOtherA
     });
     const int frame = int(CanvasPart::kMoveSpacing.count());
     ASSERT_LT(w().state.BrushHalfWidth, 40) << "the far move below must leave the pencil's block";
+    view->onMouseUp(1, 0, 0);  // no stroke held from before
     enum class Event { Move, RightMove, Press, Release, Tool, TimerDue };
     using Runs = std::vector<std::pair<std::string, double>>;
     const struct {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "engine/canvas/checked16.h"
 #include "ui/art/art_store.h"
@@ -115,7 +116,10 @@ void CanvasPart::spaceMoves() {
         move(m.button, m.x, m.y);
     };
     QObject::connect(moveTimer_, &QTimer::timeout, view_, [runHeld] { runHeld(true); });
-    view_->onMouseMove = [this, move, takeSlot, runHeld](int button, double x, double y) {
+    // Whether the left button (a pen's tip) went down on the canvas and is
+    // not yet let go: only then is there a stroke a move can leave.
+    const auto leftDown = std::make_shared<bool>(false);
+    view_->onMouseMove = [this, move, takeSlot, runHeld, leftDown](int button, double x, double y) {
         if (heldMove_ && heldMove_->button != button) runHeld(false);
         const auto now = moveClock();
         if (heldMove_ && now >= slotEnd_) runHeld(true);  // its timer is late: the held move goes first
@@ -124,7 +128,7 @@ void CanvasPart::spaceMoves() {
             move(button, x, y);
             return;
         }
-        if (button == 1 && reachesBare(x, y)) {
+        if (button == 1 && *leftDown && reachesBare(x, y)) {
             heldMove_.reset();  // passed by this one, as a later move would pass it
             moveTimer_->stop();
             move(button, x, y);
@@ -136,14 +140,22 @@ void CanvasPart::spaceMoves() {
                 int(std::max<std::int64_t>(0, std::chrono::ceil<std::chrono::milliseconds>(slotEnd_ - now).count())));
     };
     c_.actions.addPrelude([runHeld] { runHeld(false); });
+    const Box::MouseHandler down = view_->onMouseDown, up = view_->onMouseUp;
+    view_->onMouseDown = [leftDown, down](int button, double x, double y) {
+        down(button, x, y);
+        *leftDown = button == 1;
+    };
+    view_->onMouseUp = [leftDown, up](int button, double x, double y) {
+        up(button, x, y);
+        *leftDown = false;
+    };
 }
 
 bool CanvasPart::reachesBare(double x, double y) const {
     const double px = PixelOf(x), py = PixelOf(y);
     constexpr double kLo = std::numeric_limits<std::int16_t>::min(), kHi = std::numeric_limits<std::int16_t>::max();
     if (!(px >= kLo && px <= kHi && py >= kLo && py <= kHi)) return false;  // no 16-bit painter takes it
-    return painting_.state.Phase != MousePhase::Up &&
-           stroke_.ReachesBare(0, toolOf(0), std::int16_t(px), std::int16_t(py));
+    return stroke_.ReachesBare(0, toolOf(0), std::int16_t(px), std::int16_t(py));
 }
 
 // The surface changed outside a paint call (undo or redo, a page, an
