@@ -12,6 +12,9 @@
 // 2. An hour of drawing as the canvas takes it (one move in 16 ms), run as
 //    actions on a simulated clock: the story's bytes, the memory the process
 //    gained, and the memory the same story takes as a list of calls.
+// 3. An hour of moves at 1000 a second through the canvas's own input, on a
+//    simulated clock (the canvas's and the story's): the moves it took, the
+//    story's bytes and the memory the process gained (story and undo).
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +26,7 @@
 #include <thread>
 
 #include "ui/actions/box.h"
+#include "ui/parts/canvas_part.h"
 #include "ui/window/main_window.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
@@ -122,6 +126,40 @@ void SimulatedHour() {
                 ready - before, drawn - ready, story.calls.size(), asCalls - drawn);
 }
 
+void SimulatedInputHour() {
+    Rig rig;
+    Box* canvas = rig.window.findChild<Box*>(QStringLiteral("pctDraw"));
+    std::int64_t now = 0;
+    const auto start = std::chrono::steady_clock::now() + std::chrono::hours(1);
+    rig.recorder->clock = [&now] { return now; };
+    rig.window.canvasPart().moveClock = [&] { return start + std::chrono::milliseconds(now); };
+    long taken = 0;
+    rig.window.actions.addObserver([&](const ActionCall& c) {
+        if (c.stage == ActionCall::Stage::Began && c.name == "PenMove") ++taken;
+    });
+    const long ready = ResidentKb();
+    long moves = 0;
+    double x = 0, y = 0;
+    while (now < 3600 * 1000) {
+        Point(moves, x, y);
+        canvas->onMouseDown(1, x, y);
+        for (int i = 0; i < 3000; ++i, ++moves) {  // three seconds, a move every millisecond
+            now += 1;
+            Point(moves, x, y);
+            canvas->onMouseMove(1, std::round(x), std::round(y));
+        }
+        canvas->onMouseUp(1, x, y);
+        now += 1;
+    }
+    const qint64 bytes = rig.bytes();
+    rig.window.canvasPart().moveClock = std::chrono::steady_clock::now;
+    std::printf(
+        "an hour at 1000 moves a second through the canvas input: %ld moves, %ld taken (%.0f a second), "
+        "%lld bytes written (%.2f MB), %.2f bytes a move taken; memory %+ld kB\n",
+        moves, taken, double(taken) / 3600.0, static_cast<long long>(bytes), double(bytes) / (1024.0 * 1024.0),
+        double(bytes) / double(std::max(taken, 1L)), ResidentKb() - ready);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,5 +169,6 @@ int main(int argc, char** argv) {
     RealTime(seconds, true);
     RealTime(seconds, false);
     SimulatedHour();
+    SimulatedInputHour();
     return 0;
 }

@@ -48,4 +48,28 @@ std::optional<std::int64_t> AsSmallInteger(double value) {
     return static_cast<std::int64_t>(value);
 }
 
+void AppendPackedNumber(std::string& out, std::int64_t value) {
+    std::uint64_t u = (std::uint64_t(value) << 1) ^ (value < 0 ? ~std::uint64_t(0) : 0);
+    do {
+        const std::uint64_t bits = u & 31;
+        u >>= 5;
+        out += kPackedDigits[bits | (u ? 32 : 0)];
+    } while (u);
+}
+
+std::optional<std::int64_t> TakePackedNumber(std::string_view& code) {
+    std::uint64_t u = 0;
+    for (int shift = 0;; shift += 5) {
+        if (code.empty() || shift > 60) return std::nullopt;
+        const std::size_t digit = kPackedDigits.find(code.front());
+        if (digit == std::string_view::npos) return std::nullopt;
+        code.remove_prefix(1);
+        const std::uint64_t bits = digit & 31;
+        if (shift == 60 && bits > 15) return std::nullopt;  // past 64 bits
+        u |= bits << shift;
+        if (!(digit & 32)) break;
+    }
+    return std::int64_t(u >> 1) ^ -std::int64_t(u & 1);
+}
+
 }  // namespace pintaloo

@@ -151,6 +151,36 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
         return true;
     }
 
+    if (name == kPackedWord) {
+        if (w.size() != 5) return Fail(error, "packed needs a button, a first point and its steps");
+        std::int64_t p[3];
+        for (int i = 0; i < 3; ++i) {
+            const auto v = ParseInteger(w[std::size_t(i) + 1]);
+            if (!v) return Fail(error, "packed needs whole numbers for its button and first point");
+            p[i] = *v;
+        }
+        // Built aside, so a bad step leaves `out` and the clock as they were;
+        // counted as they come, so a long word never stands for more than
+        // the calls allowed.
+        if (out.size() >= maxCalls_) return TooMany(error);
+        const std::size_t room = maxCalls_ - out.size();
+        std::vector<RecordedCall> calls;
+        std::int64_t t = now_, dt = 0, x = p[1], y = p[2];
+        calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
+        for (std::string_view code = w[4]; !code.empty();) {
+            if (calls.size() >= room) return TooMany(error);
+            const auto dx = TakePackedNumber(code), dy = TakePackedNumber(code), ddt = TakePackedNumber(code);
+            if (!dx || !dy || !ddt) return Fail(error, "the steps of packed are not whole: " + std::string(w[4]));
+            if (__builtin_add_overflow(x, *dx, &x) || __builtin_add_overflow(y, *dy, &y) ||
+                __builtin_add_overflow(dt, *ddt, &dt) || __builtin_add_overflow(t, dt, &t))
+                return Fail(error, "a step of packed goes beyond the numbers a recording can hold");
+            calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
+        }
+        now_ = t;
+        out.insert(out.end(), calls.begin(), calls.end());
+        return true;
+    }
+
     if (out.size() >= maxCalls_) return TooMany(error);
     RecordedCall call{now_, std::string(name), {}};
     for (std::size_t i = 1; i < w.size(); ++i) {

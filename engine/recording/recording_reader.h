@@ -24,7 +24,7 @@ public:
     explicit RecordingReader(std::size_t maxCalls) : maxCalls_(maxCalls) {}
 
     // One line without its line break. Blank lines and `#` comments stand for
-    // nothing; `start` is remembered; `at` moves the clock on; `moves`, `seed`,
+    // nothing; `start` is remembered; `at` moves the clock on; `moves`, `packed`, `seed`,
     // `picture FILE` and any other `NAME NUMBER...` line append their calls to `out`. False,
     // appending nothing, with a friendly reason for a line that is not one of
     // these, or a second `start`.
@@ -36,8 +36,8 @@ public:
     bool full() const { return full_; }
 
     // Whether the first word of a line is one of the recording's own
-    // directives (start, at, moves, seed, picture, state) rather than a call or another word
-    // of the replay script language.
+    // directives (start, at, moves, packed, seed, picture, state, choices)
+    // rather than a call or another word of the replay script language.
     static bool IsDirective(std::string_view line);
 
 private:

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "engine/recording/number_text.h"
 
@@ -15,7 +16,7 @@ bool IsScriptWord(std::string_view name) {
     if (name.empty() || name.front() == '#') return false;
     for (char c : name)
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '#') return false;
-    for (const char* word : {kStartWord, kAtWord, kMovesWord})
+    for (const char* word : {kStartWord, kAtWord, kMovesWord, kPackedWord})
         if (name == word) return false;
     return true;
 }
@@ -61,15 +62,24 @@ void RecordingWriter::writeTime(std::int64_t atMs) {
 
 bool RecordingWriter::extendRun(const RecordedCall& call, std::int64_t button, std::int64_t x, std::int64_t y) {
     if (!run_ || run_->button != button || run_->count >= movesPerLine_) return false;
-    const std::int64_t dt = call.atMs - now_;
-    out_ += ' ';
-    AppendInteger(out_, x - run_->x);
-    out_ += ',';
-    AppendInteger(out_, y - run_->y);
+    std::int64_t dt = 0, ddt = 0, span = 0;
+    // Times are anyone's numbers (a script's): a step whose sums do not fit
+    // 64 bits begins a line of its own.
+    if (__builtin_sub_overflow(call.atMs, now_, &dt) || __builtin_sub_overflow(dt, run_->dt, &ddt) ||
+        __builtin_sub_overflow(call.atMs, run_->firstAt, &span) || span >= kLineMs)
+        return false;
+    std::string& steps = run_->steps;
+    steps += ' ';
+    AppendInteger(steps, x - run_->x);
+    steps += ',';
+    AppendInteger(steps, y - run_->y);
     if (dt != run_->dt) {
-        out_ += ',';
-        AppendInteger(out_, dt);
+        steps += ',';
+        AppendInteger(steps, dt);
     }
+    AppendPackedNumber(run_->code, x - run_->x);
+    AppendPackedNumber(run_->code, y - run_->y);
+    AppendPackedNumber(run_->code, ddt);
     run_->x = x;
     run_->y = y;
     run_->dt = dt;
@@ -106,12 +116,11 @@ bool RecordingWriter::add(const RecordedCall& call) {
             if (extendRun(call, *b, *x, *y)) return true;
             flush();
             writeTime(call.atMs);
-            out_ += kMovesWord;
+            run_ = Run{*b, *x, *y, 0, 1, call.atMs, {}, {}, {}};
             for (std::int64_t v : {*b, *x, *y}) {
-                out_ += ' ';
-                AppendInteger(out_, v);
+                run_->head += ' ';
+                AppendInteger(run_->head, v);
             }
-            run_ = Run{*b, *x, *y, 0, 1};
             return true;
         }
     }
@@ -129,23 +138,22 @@ bool RecordingWriter::add(const RecordedCall& call) {
 
 void RecordingWriter::flush() {
     if (!run_) return;
+    const bool packed = run_->count > 1 && 2 + run_->code.size() < run_->steps.size();
+    out_ += packed ? kPackedWord : kMovesWord;
+    out_ += run_->head;
+    if (packed) {
+        out_ += ' ';
+        out_ += run_->code;
+    } else {
+        out_ += run_->steps;
+    }
     out_ += '\n';
     run_.reset();
 }
 
 std::string RecordingWriter::take() {
-    // A run still open stays behind: its line is not finished yet.
-    std::string whole;
-    if (run_) {
-        const auto cut = out_.rfind('\n');
-        const std::size_t keep = cut == std::string::npos ? 0 : cut + 1;
-        whole = out_.substr(0, keep);
-        out_.erase(0, keep);
-    } else {
-        whole.swap(out_);
-    }
-    written_ += whole.size();
-    return whole;
+    written_ += out_.size();
+    return std::exchange(out_, {});
 }
 
 }  // namespace pintaloo

@@ -12,12 +12,23 @@
 //                              canvas mouse moves with button B: the first at
 //                              X,Y now, each next one dx,dy further and dt ms
 //                              later (a pair keeps the dt before it)
+//   packed B X Y CODE          the same moves, each step as three numbers in
+//                              CODE: dx, dy, and dt less the step before's
+//                              (the first step's less 0)
 //   NAME ARG ...               any other call, as the replay tool reads it
 //
 // Mouse moves are nearly all of a recording, so they go as small integer
 // steps; one with a coordinate that is not a whole number goes on a line of
-// its own, so nothing is ever rounded. Lines come out whole, never half, so
-// whatever reached the disk before a crash still reads.
+// its own, so nothing is ever rounded. A run of moves is written as
+// whichever of its two lines is shorter: `packed` holds a step of a fast
+// pointer (a pixel or a few, a millisecond or a frame apart) in three
+// characters where `moves` takes five to nine, so an hour of a pen at a
+// thousand moves a second stays a couple of megabytes. In CODE each number
+// is zigzagged (0, -1, 1, -2 ... as 0, 1, 2, 3 ...) and written five bits a
+// character, the lowest first, the character's sixth bit saying that more
+// follow; the 64 characters are A-Z a-z 0-9 - _ (base64url's order). Lines
+// come out whole, never half, so whatever reached the disk before a crash
+// still reads.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,9 +40,11 @@ namespace pintaloo {
 
 class RecordingWriter {
 public:
-    // A run of moves is written out after this many, so a crash in the middle
-    // of a long stroke loses half a second of it at most (60 moves a second).
-    static constexpr std::size_t kMovesPerLine = 30;
+    // A run of moves is written out once it spans half a second or holds
+    // this many, so a crash in the middle of a long stroke loses half a
+    // second of it at most, and a line of a fast pen stays a few kilobytes.
+    static constexpr std::size_t kMovesPerLine = 1000;
+    static constexpr std::int64_t kLineMs = 500;
 
     explicit RecordingWriter(std::size_t movesPerLine = kMovesPerLine);
 
@@ -46,7 +59,8 @@ public:
     bool add(const RecordedCall& call);
     // Writes out a run of moves still held back (on a pause, before saving).
     void flush();
-    // The whole lines written so far, handed over and forgotten here.
+    // The whole lines written so far, handed over and forgotten here (a
+    // run of moves still open is not one yet).
     std::string take();
 
     // Bytes handed over so far plus those waiting in take().
@@ -58,6 +72,10 @@ private:
         std::int64_t x = 0, y = 0;  // the last move's point
         std::int64_t dt = 0;        // the last step's time
         std::size_t count = 0;
+        std::int64_t firstAt = 0;  // the first move's time
+        std::string head;          // " B X Y"
+        std::string steps;         // as `moves` writes them
+        std::string code;          // as `packed` writes them
     };
     void writeTime(std::int64_t atMs);
     bool extendRun(const RecordedCall& call, std::int64_t button, std::int64_t x, std::int64_t y);

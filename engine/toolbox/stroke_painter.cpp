@@ -150,6 +150,20 @@ bool StrokePainter::PaintSpaced(Tool tool, int fromX, int fromY, std::int16_t to
     return PaintEvenly(tool, fromX, fromY, dx, dy, steps, color);
 }
 
+bool StrokePainter::ReachesBare(int stroke, Tool tool, std::int16_t x, std::int16_t y) const {
+    const Memory& m = strokes_[Slot(stroke)];
+    if (!m.hasPoint) return false;
+    const int dx = std::abs(x - m.x), dy = std::abs(y - m.y);
+    if (JoinsUp(tool)) {
+        // The block spans the half width either side in x and the half
+        // height in y, as pressed (PaintAlong's own steps).
+        const ToolRow* row = RowOf(tool);
+        return dx > PlannedSize(row, s_, s_.BrushHalfWidth) || dy > PlannedSize(row, s_, s_.BrushSize);
+    }
+    const int spacing = SpacingAlong(tool, s_);
+    return spacing > 0 && dx * dx + dy * dy >= spacing * spacing;
+}
+
 bool StrokePainter::PaintStep(int stroke, Tool tool, std::int16_t x, std::int16_t y, Colour color) {
     Memory& m = memoryOf(stroke);
     const bool joined = m.hasPoint && s_.Phase == MousePhase::Move;

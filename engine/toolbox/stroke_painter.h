@@ -68,6 +68,13 @@ public:
     // The most pixels between two figures a tool lays along one fast step
     // (0: the tool paints where the pointer lands and nowhere between).
     static int SpacingAlong(Tool tool, const EditorState& state);
+    // Whether a step of the stroke to (x, y) would lay paint where its last
+    // step laid none: for the tools that lay blocks, a point outside the
+    // last block; for the spaced tools, a spacing or more away. A stroke
+    // with no point yet, and a tool that paints one figure a step wherever
+    // the pointer lands (a spray can, the rainbow line), never: for them the
+    // canvas waits for a frame's turn. Costs a table look-up.
+    bool ReachesBare(int stroke, Tool tool, std::int16_t x, std::int16_t y) const;
 
     // The window's view of a stroke: every press (whatever the button)
     // starts one, and every painting event is a PaintStep. A step of a

@@ -113,7 +113,7 @@ TEST(RecordingFormat, ReadsAsTheReplayScriptLanguage) {
               "at 1200\n"
               "pctDraw_MouseDown 1 120 200\n"
               "at 1216\n"
-              "moves 1 123 200 2,-2,17 1,1\n"
+              "packed 1 123 200 EDiBCCA\n"
               "at 1266\n"
               "pctDraw_MouseMove 1 126.5 199\n"
               "at 1280\n"
@@ -152,6 +152,25 @@ TEST(RecordingFormat, NumbersKeepEveryBit) {
         EXPECT_EQ(std::signbit(r.calls[i].args[1]), std::signbit(values[i]));
         EXPECT_EQ(r.calls[i].args[1], values[i]);
     }
+}
+
+// Steps of any size and times anywhere, through `packed` and `moves` lines
+// alike: a step whose sums would pass 64 bits begins a line of its own.
+TEST(RecordingFormat, MovesOfAnySizeComeBackExactly) {
+    constexpr std::int64_t kBig = std::numeric_limits<std::int64_t>::max();
+    const double far = 1e9;
+    const std::vector<RecordedCall> calls = {
+        {0, "pctDraw_MouseMove", {1, -far, far}},    {1, "pctDraw_MouseMove", {1, far, -far}},
+        {2, "pctDraw_MouseMove", {1, 0, 0}},         {kBig - 1, "pctDraw_MouseMove", {1, 1, 1}},
+        {kBig, "pctDraw_MouseMove", {1, 2, 2}},      {-kBig, "pctDraw_MouseMove", {1, 3, 3}},
+        {-kBig + 1, "pctDraw_MouseMove", {1, 4, 4}}, {5, "pctDraw_MouseMove", {1, 5, 5}},
+        {5, "pctDraw_MouseMove", {1, 5, 5}},         {4, "pctDraw_MouseMove", {1, 6, 6}},
+    };
+    const std::string text = Write({}, calls);
+    EXPECT_NE(text.find("\npacked "), std::string::npos) << text;
+    const Recording r = ReadRecording(text);
+    EXPECT_EQ(r.badLine, 0u) << r.error;
+    EXPECT_EQ(r.calls, calls) << text;
 }
 
 TEST(RecordingFormat, LongStrokesGoOutInWholeLinesAsTheyAreDrawn) {
@@ -220,6 +239,15 @@ TEST(RecordingFormat, MalformedLinesAreNamedAndWhatCameBeforeIsKept) {
         "moves 1 9223372036854775807 0 1,0",
         "moves 1 0 -9223372036854775808 0,-1",
         "moves 1 0 0 0,0,9223372036854775807 0,0",
+        "packed 1 2 3",
+        "packed 1 2 3 EDiBCCA more",
+        "packed 1 2.5 3 CCA",
+        "packed 1 2 3 EDiBC",           // ends inside a step
+        "packed 1 2 3 EDiBCCg",         // inside a number
+        "packed 1 2 3 EDi+CCA",         // not one of the 64
+        "packed 1 2 3 ______________",  // past 64 bits
+        "packed 1 9223372036854775807 0 CAA",
+        "packed 1 0 0 AA-___________PAAA",  // the clock past 64 bits
         "bColor_Click 1x",
         "bColor_Click 0x10",
         "dialog /tmp/a.png",
@@ -283,7 +311,7 @@ TEST(RecordingFormat, CutAtAnyByteReadsUpToTheLastWholeLine) {
 // A process writing its recording as it draws is killed outright; the file it
 // leaves plays up to its last complete action.
 TEST(RecordingFormat, KilledWriterLeavesAPlayableRecording) {
-    const Session s = RandomSession(7, 600000);
+    const Session s = RandomSession(7, 1800000);  // a file far longer than where the kill lands
     char path[] = "/tmp/pintaloo-recording-XXXXXX";
     const int fd = ::mkstemp(path);
     ASSERT_GE(fd, 0);

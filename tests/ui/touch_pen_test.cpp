@@ -207,14 +207,16 @@ TEST_F(TouchPenTest, ATapOnAButtonLeavesNoFaceLit) {
     EXPECT_TRUE(afterTap == button->picture().toImage());
 }
 
-// The canvas takes one move a frame: a move sooner than kMoveSpacing after
-// the last one taken is held, a later one replaces it, and the held one
-// runs when its time comes, or first when any other action comes (a press,
-// a release, a tool chosen, a move with other buttons), so nothing runs
-// out of the order the pointer gave. Each row is one event at a time on
-// the canvas's own clock, and the actions it started (a pointer action's
-// x, -1 for others).
-TEST_F(TouchPenTest, MovesAreSpacedAFrameApartAndFlushedBeforeAnyOtherAction) {
+// The canvas takes one move a frame slot: the first in a free slot runs at
+// once, a later one in a taken slot is held (a later one still replaces
+// it) unless it leaves the paper the stroke's last step covered, and the
+// held one runs at its slot's end, or first when any other action comes (a
+// press, a release, a tool chosen, a move with other buttons), so nothing
+// runs out of the order the pointer gave. A held move run late does not
+// push the next slots later. Each row is one event at a time on the
+// canvas's own clock, and the actions it started (a pointer action's x, -1
+// for others).
+TEST_F(TouchPenTest, MovesTakeASlotAFrameUnlessOffTheStrokeAndRunBeforeAnyOtherAction) {
     auto* view = Control<Box>(w(), QStringLiteral("pctDraw"));
     // An hour on, so no move the window took before counts as recent.
     const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now() + std::chrono::hours(1);
@@ -226,6 +228,8 @@ TEST_F(TouchPenTest, MovesAreSpacedAFrameApartAndFlushedBeforeAnyOtherAction) {
             ran.push_back({c.name, c.name.starts_with("Pen") ? c.args.at(1) : -1});
     });
     const int frame = int(CanvasPart::kMoveSpacing.count());
+    ASSERT_LT(w().state.BrushHalfWidth, 40) << "the far move below must leave the pencil's block";
+    view->onMouseUp(1, 0, 0);  // no stroke held from before
     enum class Event { Move, RightMove, Press, Release, Tool, TimerDue };
     using Runs = std::vector<std::pair<std::string, double>>;
     const struct {
@@ -234,22 +238,24 @@ TEST_F(TouchPenTest, MovesAreSpacedAFrameApartAndFlushedBeforeAnyOtherAction) {
         double x;
         Runs runs;
     } rows[] = {
-        {0, Event::Move, 10, {{"PenMove", 10}}},  // the first is taken at once
-        {5, Event::Move, 11, {}},                 // too soon: held
+        {0, Event::Move, 10, {{"PenMove", 10}}},  // a free slot: at once (slots from here on: 0, 16, 32 ...)
+        {5, Event::Move, 11, {}},                 // its slot is taken: held
         {9, Event::Move, 12, {}},                 // replaces the held one
         {10, Event::Press, 13, {{"PenMove", 12}, {"PenDown", 13}}},
-        {11, Event::Move, 14, {}},
-        {12, Event::Release, 15, {{"PenMove", 14}, {"PenUp", 15}}},
-        {12 + frame - 1, Event::Move, 16, {}},  // a frame less a millisecond after the last taken
-        {12 + frame, Event::Move, 17, {}},      // its time, but one is held: it replaces that
-        {12 + frame, Event::TimerDue, 0, {{"PenMove", 17}}},
-        {30, Event::Move, 18, {}},
-        {31, Event::Tool, 0, {{"PenMove", 18}, {"ChooseTool", -1}}},
-        {32, Event::Move, 19, {}},
-        {33, Event::RightMove, 20, {{"PenMove", 19}}},  // other buttons: the held one goes first, this waits
-        {33 + frame, Event::Move, 21, {{"PenMove", 20}}},
-        {34 + frame, Event::Release, 22, {{"PenMove", 21}, {"PenUp", 22}}},
-        {34 + 2 * frame, Event::Move, 23, {{"PenMove", 23}}},  // a whole frame on, nothing held: at once
+        {11, Event::Move, 14, {}},                 // inside the block the press laid: held
+        {12, Event::Move, 60, {{"PenMove", 60}}},  // off it: at once, passing the held one
+        {13, Event::Move, 61, {}},
+        {14, Event::Release, 15, {{"PenMove", 61}, {"PenUp", 15}}},
+        {15, Event::Move, 16, {}},                           // no stroke: held to the slot's end
+        {frame + 4, Event::TimerDue, 0, {{"PenMove", 16}}},  // run 4 ms late, it still took the slot from 16
+        {2 * frame, Event::Move, 17, {{"PenMove", 17}}},     // so the next slot is free from 32
+        {2 * frame + 1, Event::Move, 18, {}},
+        {2 * frame + 2, Event::Tool, 0, {{"PenMove", 18}, {"ChooseTool", -1}}},
+        {2 * frame + 3, Event::Move, 19, {}},
+        {2 * frame + 4, Event::RightMove, 20, {{"PenMove", 19}}},  // other buttons: the held one first, this waits
+        {3 * frame + 1, Event::Move, 21, {{"PenMove", 20}}},       // the held one's slot came: it takes it, this waits
+        {3 * frame + 2, Event::Release, 22, {{"PenMove", 21}, {"PenUp", 22}}},
+        {5 * frame, Event::Move, 23, {{"PenMove", 23}}},  // nothing held, the slots long past: at once
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::to_string(r.at) + " ms, x " + std::to_string(r.x));

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <memory>
 
 #include "engine/canvas/checked16.h"
 #include "ui/art/art_store.h"
@@ -77,40 +79,83 @@ CanvasPart::CanvasPart(WindowControls& c, Painting& painting, StrokePainter& str
 }
 
 // A pen or a gaming mouse sends a thousand moves a second; the canvas takes
-// one a screen frame (the latest), before the action runs, so the drawing
-// and its story see only those. Strokes join up between the points they
-// get, so a stroke looks as it would; the story stays small. A move held
-// back runs when its time comes, or first when any other action comes (a
-// press, a release, a tool chosen mid-stroke): painted after it, it would
-// paint with the next tool, which its replay, taking the actions in the
-// order the story holds them, would not.
+// about one a screen frame, before the action runs, so the drawing and its
+// story see only those and the story stays small. Time is cut into slots a
+// frame long, each following on from the last (a slot taken late does not
+// push the next ones later, else a 60 Hz mouse, half its moves a touch
+// early, would be held back a frame at every other move): the first move in
+// a free slot paints at once; later ones in that slot wait for its end, the
+// latest replacing the one held, unless the pointer has left the paper the
+// stroke's last step covered (a fast drag): then it paints at once, so the
+// pixel under the pointer is always painted as it gets there, while a stroke
+// still takes its steps no closer than a frame or a block apart, and looks
+// the same however fast the mouse reports. Strokes join up between the
+// points they get. A move held back runs when its slot ends, or first when
+// any other action comes (a press, a release, a tool chosen mid-stroke):
+// painted after it, it would paint with the next tool, which its replay,
+// taking the actions in the order the story holds them, would not.
 void CanvasPart::spaceMoves() {
     moveTimer_ = new QTimer(view_);
     moveTimer_->setSingleShot(true);
+    moveTimer_->setTimerType(Qt::PreciseTimer);
     const Box::MouseHandler move = view_->onMouseMove;
-    const auto flush = [this, move] {
+    // The next slot follows on from the one taken, unless the pointer was
+    // still for longer than a slot: then the slots start afresh now.
+    const auto takeSlot = [this](std::chrono::steady_clock::time_point now) {
+        slotEnd_ = now - slotEnd_ < kMoveSpacing ? slotEnd_ + kMoveSpacing : now + kMoveSpacing;
+    };
+    const auto runHeld = [this, move, takeSlot](bool slotDue) {
         moveTimer_->stop();
         if (!heldMove_) return;
         const HeldMove m = *heldMove_;
         heldMove_.reset();
-        lastMove_ = moveClock();
+        // Its slot's end came (the timer, or a move after it): it takes the
+        // next slot. Run early, for another action, it stays in its own.
+        const auto now = moveClock();
+        if (slotDue || now >= slotEnd_) takeSlot(std::max(now, slotEnd_));
         move(m.button, m.x, m.y);
     };
-    QObject::connect(moveTimer_, &QTimer::timeout, view_, flush);
-    view_->onMouseMove = [this, move, flush](int button, double x, double y) {
-        if (heldMove_ && heldMove_->button != button) flush();
+    QObject::connect(moveTimer_, &QTimer::timeout, view_, [runHeld] { runHeld(true); });
+    // Whether the left button (a pen's tip) went down on the canvas and is
+    // not yet let go: only then is there a stroke a move can leave.
+    const auto leftDown = std::make_shared<bool>(false);
+    view_->onMouseMove = [this, move, takeSlot, runHeld, leftDown](int button, double x, double y) {
+        if (heldMove_ && heldMove_->button != button) runHeld(false);
         const auto now = moveClock();
-        const auto since = now - lastMove_;
-        if (!heldMove_ && since >= kMoveSpacing) {
-            lastMove_ = now;
+        if (heldMove_ && now >= slotEnd_) runHeld(true);  // its timer is late: the held move goes first
+        if (!heldMove_ && now >= slotEnd_) {
+            takeSlot(now);
+            move(button, x, y);
+            return;
+        }
+        if (button == 1 && *leftDown && reachesBare(x, y)) {
+            heldMove_.reset();  // passed by this one, as a later move would pass it
+            moveTimer_->stop();
             move(button, x, y);
             return;
         }
         heldMove_ = HeldMove{button, x, y};
         if (!moveTimer_->isActive())
-            moveTimer_->start(int(std::chrono::ceil<std::chrono::milliseconds>(kMoveSpacing - since).count()));
+            moveTimer_->start(
+                int(std::max<std::int64_t>(0, std::chrono::ceil<std::chrono::milliseconds>(slotEnd_ - now).count())));
     };
-    c_.actions.addPrelude(flush);
+    c_.actions.addPrelude([runHeld] { runHeld(false); });
+    const Box::MouseHandler down = view_->onMouseDown, up = view_->onMouseUp;
+    view_->onMouseDown = [leftDown, down](int button, double x, double y) {
+        down(button, x, y);
+        *leftDown = button == 1;
+    };
+    view_->onMouseUp = [leftDown, up](int button, double x, double y) {
+        up(button, x, y);
+        *leftDown = false;
+    };
+}
+
+bool CanvasPart::reachesBare(double x, double y) const {
+    const double px = PixelOf(x), py = PixelOf(y);
+    constexpr double kLo = std::numeric_limits<std::int16_t>::min(), kHi = std::numeric_limits<std::int16_t>::max();
+    if (!(px >= kLo && px <= kHi && py >= kLo && py <= kHi)) return false;  // no 16-bit painter takes it
+    return stroke_.ReachesBare(0, toolOf(0), std::int16_t(px), std::int16_t(py));
 }
 
 // The surface changed outside a paint call (undo or redo, a page, an

@@ -95,8 +95,8 @@ public:
     // True when `widget` is the canvas itself (the window's hand cursor leaves it alone).
     bool isCanvas(const QWidget* widget) const { return widget == view_; }
 
-    // The shortest time between two pointer moves the canvas takes: one
-    // screen frame.
+    // A screen frame: the canvas takes one pointer move a frame, and more
+    // only where the pointer has left the paper a stroke covered.
     static constexpr std::chrono::milliseconds kMoveSpacing{16};
     // Where the spacing reads the time: the steady clock, or a test's own
     // that it steps by hand (the wait for a held move is still a timer's).
@@ -104,6 +104,8 @@ public:
 
 private:
     void spaceMoves();
+    // Whether a move to (x, y) would paint where the mouse's stroke has not.
+    bool reachesBare(double x, double y) const;
     void readPen(const CanvasView::Pen& pen);
     // One step of a stroke (0 the mouse's, 1 + n finger n's) at a point.
     void paintStep(int stroke, double x, double y);
@@ -128,8 +130,8 @@ private:
         int button;
         double x, y;
     };
-    std::optional<HeldMove> heldMove_;  // the latest move, waiting for its turn
-    std::chrono::steady_clock::time_point lastMove_{};
+    std::optional<HeldMove> heldMove_;                 // the latest move, waiting for its turn
+    std::chrono::steady_clock::time_point slotEnd_{};  // when the slot a move last took ends
     QTimer* moveTimer_ = nullptr;
     enum class FingerState : std::uint8_t { Up, Paints, Waits };
     std::array<FingerState, CanvasView::kFingers> fingers_{};

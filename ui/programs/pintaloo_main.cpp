@@ -143,6 +143,11 @@ int main(int argc, char** argv) {
     audio.deferOpening();
     std::optional<DesktopOrPlainWord> plainWord(
         std::in_place, ChooseLanguage(options.lang, std::nullopt, ProcessEnvironment()));
+    // Qt waits 5 ms after a widget asks to be repainted before painting it,
+    // to gather more changes; paint under a moving pointer would trail it by
+    // that much. Without the wait the changes asked for in one pass of the
+    // event loop are still painted together.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_UPDATE_IDLE_TIME")) qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
     QApplication app(argc, argv);
     plainWord.reset();
     StartMark("application");
