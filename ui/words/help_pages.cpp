@@ -40,6 +40,10 @@ constexpr HelpRow kHelp[] = {
     {"Oil", QT_TRANSLATE_NOOP3("HelpPage", "Turns the whole picture into an oil painting.", "")},
     {"Magic", QT_TRANSLATE_NOOP3("HelpPage", "Opens a box of %1 kinds of magic: brushes that paint or change the paint "
                   "under them, and tricks that change the whole picture at once.", "%1 is how many (16 or more).")},
+    {"Letters", QT_TRANSLATE_NOOP3("HelpPage", "Writes a word on your drawing, such as your name. Press on the page where it "
+                    "goes, then type it on the keyboard or press the big letters on the board that opens. The arrow "
+                    "takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of "
+                    "the bar you chose.", "")},
     {"Sizes", QT_TRANSLATE_NOOP3("HelpPage", "Four bars, from thin to thick. The chosen bar shows your colour.", "")},
     {"ColoursTitle", QT_TRANSLATE_NOOP3("HelpPage", "The colours", "A term in a list, like the button names around it.")},
     {"Colours", QT_TRANSLATE_NOOP3("HelpPage", "24 colours, each with its own little tune. The big box next to them shows your colour: press it "
