@@ -59,7 +59,9 @@ TEST(LetterText, RandomLettersAndBacksLeaveTheWordTypedStraight) {
             if (rng() % 4 == 0) {
                 const QString before = t.text();
                 ASSERT_EQ(t.back(), !before.isEmpty());
-                if (!before.isEmpty()) ASSERT_EQ(t.text(), before.left(LastLetterStart(before)));
+                if (!before.isEmpty()) {
+                    ASSERT_EQ(t.text(), before.left(LastLetterStart(before)));
+                }
                 if (!model.empty()) model.pop_back();
                 continue;
             }
@@ -71,22 +73,25 @@ TEST(LetterText, RandomLettersAndBacksLeaveTheWordTypedStraight) {
         LetterText straight;
         for (char32_t l : t.text().toStdU32String()) ASSERT_TRUE(straight.type(l));
         ASSERT_EQ(straight.text(), t.text()) << round;
-        if (!composing && !typedKorean) ASSERT_EQ(t.text(), QString::fromStdU32String(model)) << round;
+        if (!composing && !typedKorean) {
+            ASSERT_EQ(t.text(), QString::fromStdU32String(model)) << round;
+        }
     }
 }
 
 // In the window: a random session of board keys, typed letters, spaces and
-// backs in a language lands one undo step, the same pixels as the final
-// word typed straight, never touching the paper outside the word.
+// backs in a language lands as one undo step, and as the same pixels as the
+// final word typed straight on a new page.
 TEST_F(WindowTest, LettersTypedAndTakenBackLandAsTheWordTypedStraight) {
     std::mt19937 rng(11);
     for (const Language language : {Language::French, Language::Arabic, Language::Korean, Language::Russian}) {
         SCOPED_TRACE(int(language));
         w().SetLanguage(language);
-        call("NewPage");
+        call("NewPage", {1});
         call("ChooseTool", {8, 1, 0, 0});
-        call("ChooseColour", {double(rng() % 21)});
-        call("ChooseSize", {double(rng() % 4)});
+        const unsigned colour = rng() % 21, size = rng() % 4;
+        call("ChooseColour", {double(colour)});
+        call("ChooseSize", {double(size)});
         ASSERT_TRUE(w().letters().boardShown());
         const double x = 300, y = 200;
         call("PenDown", {1, x, y});
@@ -105,9 +110,14 @@ TEST_F(WindowTest, LettersTypedAndTakenBackLandAsTheWordTypedStraight) {
         call("LettersDone");
         EXPECT_FALSE(w().letters().open());
         const std::vector<Colour> typed = pixels();
+        EXPECT_EQ(canvasIsBlank(), word.trimmed().isEmpty()) << word.toStdString();
         EXPECT_EQ(w().drawingHistory().undoCount(), steps + (canvasIsBlank() ? 0 : 1));
-        call("Undo");
+        // The same word typed straight on a new page, with the same colour and size.
+        call("NewPage", {1});
         EXPECT_TRUE(canvasIsBlank());
+        call("ChooseTool", {8, 1, 0, 0});
+        call("ChooseColour", {double(colour)});
+        call("ChooseSize", {double(size)});
         call("PenDown", {1, x, y});
         for (char32_t l : word.toStdU32String()) call("TypeLetter", {double(l)});
         EXPECT_EQ(w().letters().text(), word);
