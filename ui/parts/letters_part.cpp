@@ -105,7 +105,7 @@ QImage PaperWithWord(const Surface& paper, const LetterInk& ink, QRect area, Col
 }
 
 LettersPart::LettersPart(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
-                         Needs wiring)
+                         Panels& panels, Needs wiring)
     : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds), spoken_(spoken) {
     board_ = new Box(&c.window, "pctLetters", {kBoardLeft, kBoardLow, kBoardWidth, kBoardHeight});
     board_->setBackColor(QColor(Qt::white));
@@ -128,6 +128,10 @@ LettersPart::LettersPart(WindowControls& c, Painting& painting, const SoundPlaye
     back_ = pictureKey("bLetterBack", kBoardLetterKeys + 1, "letter_back", "LettersBack");
     done_ = pictureKey("bLetterDone", kBoardLetterKeys + 2, "letter_done", "LettersDone");
     word_ = new WordView(&c.window);
+    panels.addPanel(*board_, [this] {
+        boardAway_ = true;
+        board_->hide();
+    });
     c.actions.addObserver([this](const ActionCall& call) { heard(call); });
     spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
@@ -151,6 +155,7 @@ bool LettersPart::takePress(Tool tool, double x, double y) {
     open_ = true;
     text_.clear();
     at_ = QPoint(int(std::lround(x)), int(std::lround(y)));
+    boardAway_ = false;
     c_.window.setAttribute(Qt::WA_InputMethodEnabled, true);
     if (QGuiApplication::inputMethod()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     showWord(true);
@@ -289,8 +294,9 @@ void LettersPart::showWord(bool changed) {
 }
 
 void LettersPart::showBoard() {
-    const bool want = painting_.state.ToolMode == kLettersTool;
-    if (want) {
+    const bool letters = painting_.state.ToolMode == kLettersTool;
+    const bool want = letters && open_ && !boardAway_;
+    if (letters) {
         fillKeys(spoken_.now());
         // Written low on the paper, the word would lie under the board.
         const bool high = open_ && at_.y() + 76 + pixelSize() > kBoardLow;

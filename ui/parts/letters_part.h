@@ -6,7 +6,8 @@
 // canvas hands the press over, inside its own action, so the story replays
 // it); then letters come from the keyboard, an input method, or the letter
 // board, a panel of big keys that opens with the tool, for fingers and for
-// a child who does not know the keyboard yet. The word shows over the
+// a child who does not know the keyboard yet; it shows while a word is
+// open, and a panel's way back puts it away (the word stays open). The word shows over the
 // paper as it grows, exactly as it will land, in the chosen colour and at
 // the size the size bars choose. Enter, Escape or the board's done key lay
 // it on the paper as one undo step; so do a press elsewhere on the paper
@@ -30,6 +31,7 @@
 #include "engine/canvas/surface.h"
 #include "engine/editor/tool.h"
 #include "ui/actions/painting.h"
+#include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
 #include "ui/actions/window_controls.h"
@@ -53,7 +55,8 @@ public:
     };
     Needs needs;
 
-    LettersPart(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
+    LettersPart(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels,
+                Needs wiring);
 
     // The canvas's press with `tool`: true when it was the letters' (the
     // word still open lands, and a new one starts at the point).
@@ -111,6 +114,7 @@ private:
     QPoint at_;
     Language keysLanguage_ = Language(-1);
     bool warnedFont_ = false;
+    bool boardAway_ = false;  // put away (Escape's ClosePanel, a right click) until the next word
 };
 
 }  // namespace pintaloo
