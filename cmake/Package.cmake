@@ -47,6 +47,8 @@ if(PINTALOO_DPKG_QUERY AND TARGET Qt6::Core)
   list(APPEND run_time_files "${PINTALOO_SDL_MIXER_FILE}")
   find_library(PINTALOO_JPEG_FILE NAMES libjpeg.so.62)  # opened with the first JPEG
   list(APPEND run_time_files "${PINTALOO_JPEG_FILE}")
+  # The letters' font, read from its file (ui/parts/letters_text.cpp).
+  list(APPEND run_time_files "/usr/share/fonts/truetype/andika/Andika-Regular.ttf")
   set(loaded_packages)
   foreach(file IN LISTS run_time_files)
     if(NOT file OR NOT EXISTS "${file}")

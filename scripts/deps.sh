@@ -16,6 +16,7 @@ packages=(
   libxtst-dev mtpaint  # bench/latency/pointer_to_pixel.sh: XTest drags, and the program it compares with
   qt6-translations-l10n poppler-utils
   qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease, and the CMake commands that run them
+  fonts-sil-andika  # the letters' font, made for children learning to read
   fonts-noto-cjk fonts-noto-core  # Chinese, Japanese, Korean and Arabic on screen and in the screenshots tests take
   python3 lame
   qt6-wayland weston

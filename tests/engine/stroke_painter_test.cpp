@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "test_support.h"
+#include "engine/toolbox/letters_ink.h"
 #include "engine/toolbox/hls.h"
 #include "engine/toolbox/stroke_painter.h"
 #include "engine/toolbox/tools_table.h"
@@ -246,7 +247,11 @@ TEST(PaintAt, EveryToolInTheTablePaintsThroughTheSurfaceOnly) {
         for (int y = 0; y < r.canvas.height(); ++y)
             for (int x = 0; x < r.canvas.width(); ++x)
                 if (r.canvas.point(x, y) != before.point(x, y)) changed.unite({x, y, x + 1, y + 1});
-        EXPECT_NE(changed.empty(), r.pictures.calls.empty()) << "paints on the surface or through a picture";
+        // The letters' press is the window's (its word lands in an action of its own).
+        if (row.tool == kLettersTool)
+            EXPECT_TRUE(changed.empty() && r.pictures.calls.empty()) << "the letters paint nothing on a drag";
+        else
+            EXPECT_NE(changed.empty(), r.pictures.calls.empty()) << "paints on the surface or through a picture";
         EXPECT_EQ(changed.intersected(r.canvas.dirty()), changed) << "a change the window is not told of";
     }
     for (int tool : {0, ToolNumber(Tool::None), LastToolNumber() + 1, -1, 999}) {

@@ -309,6 +309,41 @@ def tool_letters():
     return b + s
 
 
+# ------------------------------------------------------------ letter board
+def letter_key_tile(face, rim):
+    """A letter board key's rounded tile, 42 pixels: a rim under a face, the
+    outline round both, as the board's letter keys are drawn in the program."""
+    return (f'<rect x="2" y="3" width="38" height="37" rx="10" fill="{rim}"{stroke_attr(2)}/>\n'
+            f'<rect x="3.5" y="3.5" width="35" height="32" rx="9" fill="{face}"/>\n'
+            f'<path d="M 9,8.5 H 24" fill="none" stroke="#ffffff" stroke-width="2.4" stroke-linecap="round" '
+            f'opacity="0.7"/>\n')
+
+
+def letter_space():
+    """Space: a long open bracket lying down, the gap between two words."""
+    s = letter_key_tile("#c9f0ff", "#8fd2f0")
+    d = "M 9,17 V 25 H 33 V 17"
+    s += f'<path d="{d}" fill="none"{stroke_attr(6.5)}/>\n'
+    s += f'<path d="{d}" fill="none" stroke="#4d8cff" stroke-width="3.6" stroke-linecap="round" stroke-linejoin="round"/>\n'
+    return s
+
+
+def letter_back():
+    """Back: an arrow pointing back at the last letter, which goes."""
+    s = letter_key_tile("#ffe2c4", "#f5b780")
+    s += poly([(7, 20), (16, 11), (16, 16), (34, 16), (34, 24), (16, 24), (16, 29)], "#ff8a3d", 2)
+    return s
+
+
+def letter_done():
+    """Done: a big green tick, the word goes on the page."""
+    s = letter_key_tile("#d9f7c9", "#a5dc8a")
+    d = "M 10,20 L 18,28 L 33,11"
+    s += f'<path d="{d}" fill="none"{stroke_attr(8)}/>\n'
+    s += f'<path d="{d}" fill="none" stroke="#3cb44b" stroke-width="5" stroke-linecap="round" stroke-linejoin="round"/>\n'
+    return s
+
+
 # ------------------------------------------------------------ window buttons
 def win_button(kind, hot):
     face, rim, shine = WINDOW_BUTTON_TONES[kind]
@@ -648,6 +683,8 @@ def main():
     svg("cursor_fill.svg", 30, 30, cursor_fill())
     svg("cursor_eraser.svg", 32, 32, cursor_eraser())
     svg("cursor_models.svg", 32, 32, cursor_models())
+    for name, fn in (("letter_space", letter_space), ("letter_back", letter_back), ("letter_done", letter_done)):
+        svg(f"{name}.svg", 42, 42, fn())
     body, defs = background()
     svg("background.svg", 827, 728, body, defs)
 

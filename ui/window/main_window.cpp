@@ -8,6 +8,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +41,7 @@
 #include "engine/toolbox/hls.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
+#include "ui/parts/letters_part.h"
 #include "ui/parts/tool_buttons.h"
 #include "ui/actions/painting.h"
 #include "ui/actions/panels.h"
@@ -177,6 +179,12 @@ void MainWindow::connectParts() {
                 canvasPart_->refresh();
             },
     });
+    // Over the pickers, under the page picker and the gallery.
+    letters_ = std::make_unique<LettersPart>(c, painting, sounds, spoken, panels, LettersPart::Needs{
+        .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+    });
+    canvasPart_->needs.takesPress.push_back(
+        [this](Tool tool, double x, double y) { return letters_->takePress(tool, x, y); });
     pagePicker_ = std::make_unique<PagePicker>(c, painting, sounds, spoken, panels, PagePicker::Needs{
         .openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); },
         .normalCommandFaces = normalCommandFaces,
@@ -268,8 +276,17 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 // action once); the focus ring and the painting pointer take the keys it
 // does not know, and the rest go on to Qt.
 void MainWindow::keyPressEvent(QKeyEvent* e) {
+    // While a word is being written, the keys write it (a switch, or the
+    // ring on the letter board, still presses with Space and Enter).
+    const bool keysPress = keys_->scan() != KeyAccess::Scan::Off || letters_->onBoard(keys_->focused());
+    if (letters_->takeKey(*e, keysPress)) return;
     if (!e->isAutoRepeat() && actions.runKey(QKeySequence(e->keyCombination()))) return;
     if (!keys_->keyPress(*e)) QWidget::keyPressEvent(e);
+}
+
+void MainWindow::inputMethodEvent(QInputMethodEvent* e) {
+    letters_->takeInput(e->commitString());
+    e->accept();
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {

@@ -105,6 +105,8 @@ public:
     CommandButtons& commands() override { return *commands_; }
     DrawingFiles& files() override { return *files_; }
     ComfortButtons& comfort() override { return *comfort_; }
+    LettersPart& letters() override { return *letters_; }
+    const LettersPart& letters() const { return *letters_; }
     const ComfortButtons& comfort() const { return *comfort_; }
     ButtonReach& buttonReach() override { return *buttonReach_; }
     // The focus ring, the painting pointer and scanning.
@@ -136,6 +138,8 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
     void keyReleaseEvent(QKeyEvent*) override;
     void focusOutEvent(QFocusEvent*) override;
+    // An input method's committed text goes to the word being written.
+    void inputMethodEvent(QInputMethodEvent*) override;
     // Tab is the focus ring's, never Qt's own focus chain.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -155,6 +159,7 @@ private:
     std::unique_ptr<BrushSizeBars> brushSize_;
     std::unique_ptr<PalettePart> palette_;
     std::unique_ptr<Pickers> pickers_;
+    std::unique_ptr<LettersPart> letters_;
     std::unique_ptr<AnimationPanel> animation_;
     std::unique_ptr<HelpLink> helpLink_;
     std::unique_ptr<PagePicker> pagePicker_;

@@ -9,6 +9,7 @@
 #include "ui/actions/box.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/gallery_panel.h"
+#include "ui/parts/letters_part.h"
 #include "ui/window/main_window.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/parts/tool_buttons.h"
@@ -81,6 +82,19 @@ QStringList DumpState(const MainWindow& w) {
                      : QString());
 
     // Letters: the text being typed.
+    {
+        const LettersPart& letters = w.letters();
+        QString typed = letters.text();
+        typed.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        const LettersFont& font = TheLettersFont();
+        out << QStringLiteral("Letters.Open=") + Bool(letters.open()) << QStringLiteral("Letters.Text=") + typed
+            << QStringLiteral("Letters.X=%1").arg(letters.at().x()) << QStringLiteral("Letters.Y=%1").arg(letters.at().y())
+            << QStringLiteral("Letters.PixelSize=%1").arg(letters.pixelSize())
+            << QStringLiteral("Letters.Board=") + Bool(letters.boardShown())
+            << QStringLiteral("Letters.Font=") + font.family << QStringLiteral("Letters.FontFile=") + font.file
+            << QStringLiteral("Letters.FontBytes=%1").arg(font.bytes) << QStringLiteral("Letters.FontHash=") + font.hash
+            << QStringLiteral("Letters.FontStamp=%1").arg(font.stamp);
+    }
 
     // Any colour: the colour picked from the rainbow or the drawing.
 

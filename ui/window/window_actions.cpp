@@ -19,6 +19,7 @@
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
 #include "ui/parts/help_link.h"
+#include "ui/parts/letters_part.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/page_picker.h"
@@ -182,6 +183,7 @@ std::vector<WindowActionRow> BuildRows() {
     constexpr auto files = &WindowParts::files;
     constexpr auto history = &WindowParts::drawingHistory;
     const auto comfort = &WindowParts::comfort;
+    constexpr auto letters = &WindowParts::letters;
 
     std::vector<WindowActionRow> rows;
     const auto add = [&rows](std::initializer_list<R> some) {
@@ -248,7 +250,16 @@ std::vector<WindowActionRow> BuildRows() {
         Row("PointerOverShape", "bShape_MouseMove", pickers, &Pickers::PointerOverShape, EntriesOn(ToolButton::Shapes)),
         Row("PointerOverShapesPanel", "pctShapes_MouseMove", pickers, &Pickers::PointerOverShapesPanel),
 
-        // letters and the letter board
+        // letters and the letter board: a letter is kept as its code point
+        // with the font's stamp (the board's keys only run TypeLetter, which
+        // the story keeps); the word lands at done as one step
+        Make("TypeLetter", "TypeLetter", {{"Letter", ParamKind::Index, 0x110000}, {"Font", ParamKind::Index, 1 << 24}},
+             [](WindowParts& w, const Args& a) { w.letters().TypeLetter(int(a[0]), int(a[1])); })
+            .kept(),
+        Row("PressLetterKey", "LetterKey", letters, &LettersPart::PressLetterKey, kBoardLetterKeys),
+        Row("LetterSpace", "LetterSpace", letters, &LettersPart::LetterSpace),
+        Row("LettersBack", "LettersBack", letters, &LettersPart::LettersBack).kept(),
+        Row("LettersDone", "LettersDone", letters, &LettersPart::LettersDone).draws(),
 
         // any colour: the rainbow field and the dropper
 

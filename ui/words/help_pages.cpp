@@ -43,6 +43,10 @@ constexpr HelpRow kHelp[] = {
     {"Shapes", QT_TRANSLATE_NOOP3("HelpPage", "Opens the shapes and a straight line. Press where the middle of the shape "
                    "goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen "
                    "shape in the box again to paint it filled in, or as an outline only.", "")},
+    {"Letters", QT_TRANSLATE_NOOP3("HelpPage", "Writes a word on your drawing, such as your name. Press on the page where it "
+                    "goes, then type it on the keyboard or press the big letters on the board that opens. The arrow "
+                    "takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of "
+                    "the bar you chose.", "")},
     {"Sizes", QT_TRANSLATE_NOOP3("HelpPage", "Four bars, from thin to thick. The chosen bar shows your colour.", "")},
     {"ColoursTitle", QT_TRANSLATE_NOOP3("HelpPage", "The colours", "A term in a list, like the button names around it.")},
     {"Colours", QT_TRANSLATE_NOOP3("HelpPage", "24 colours, each with its own little tune. The big box next to them shows your colour: press it "

@@ -464,6 +464,17 @@ const std::vector<KeyedTextRow>& TextsByKey() {
          QT_TRANSLATE_NOOP3("Window", "Straight line: press where it starts and let go where it ends.", "The help line of a shape tool, read aloud to a child.")},
 
         // Letters and the letter board.
+        {"letters.space", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Space", "A key of the on-screen letter board: a gap between two words.")},
+        {"letters.back", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Take back a letter",
+                            "A key of the on-screen letter board that removes the last letter written.")},
+        {"letters.done", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Put the word on the page",
+                            "A key of the on-screen letter board that ends the word and leaves it on the drawing.")},
+        {"letters.help", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Letters: press on the page where your word goes, then press the big letters.",
+                            "What the on-screen letter board is for, read aloud to a young child.")},
 
         // Any colour: the rainbow field and the dropper.
 
