@@ -21,6 +21,7 @@ class CommandButtons;
 class DrawingFiles;
 class DrawingHistory;
 class ComfortButtons;
+class ColourPicker;
 struct ButtonReach;
 
 class WindowParts {
@@ -39,6 +40,7 @@ public:
     virtual DrawingFiles& files() = 0;
     virtual DrawingHistory& drawingHistory() = 0;
     virtual ComfortButtons& comfort() = 0;
+    virtual ColourPicker& colourPicker() = 0;
     // What a button file's effect may reach (ui/actions/button_file.h).
     virtual ButtonReach& buttonReach() = 0;
 
