@@ -443,7 +443,7 @@ const std::vector<KeyedTextRow>& TextsByKey() {
          QT_TRANSLATE_NOOP3("Window", "More colors: the rainbow",
                             "Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.")},
         {"colour.field.name", "Window",
-         QT_TRANSLATE_NOOP3("Window", "Rainbow: press a colour",
+         QT_TRANSLATE_NOOP3("Window", "Rainbow: press a color",
                             "Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).")},
         {"colour.dropper.name", "Window",
          QT_TRANSLATE_NOOP3("Window", "Dropper: take a color from your picture",
