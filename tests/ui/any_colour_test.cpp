@@ -64,7 +64,7 @@ TEST_F(AnyColourTest, APickedColourPaintsExactlyItselfAndNeverTheOutline) {
     for (const Colour picked : colours) {
         if (picked == kWhite) continue;
         SCOPED_TRACE(picked);
-        call("KewlButtons2_MouseDown");  // a new page
+        w().canvas.clear(kWhite);  // fresh paper
         const Colour expected = PaintableColour(picked, st().OutlineColor);
         call("PickColour", {double(RedOf(picked)), double(GreenOf(picked)), double(BlueOf(picked))});
         EXPECT_EQ(st().CurrentColor, expected);

@@ -169,6 +169,11 @@ bool ColourPicker::takesPress(double x, double y) {
     return true;
 }
 
+void ColourPicker::putDropperAway() {
+    if (dropperArmed()) needs.setCanvasIcon(iconBefore_);
+    armed_ = false;
+}
+
 void ColourPicker::PointerOverRainbow(int, double, double) { c_.setHandCursor(true); }
 
 void ColourPicker::showSample() {

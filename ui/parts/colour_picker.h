@@ -55,6 +55,8 @@ public:
     // The canvas asks each press on the paper (CanvasPart::Needs::takesPress).
     bool takesPress(double x, double y);
 
+    // The dropper stops waiting, its cursor back to the tool's.
+    void putDropperAway();
     bool isOpen() const { return !panel_->isHidden(); }
     bool dropperArmed() const;
     void applyTexts(Language language);

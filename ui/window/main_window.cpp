@@ -212,6 +212,11 @@ void MainWindow::connectParts() {
         },
     });
     canvasPart_->needs.takesPress.push_back([this](Tool, double x, double y) { return colour_->takesPress(x, y); });
+    // Another drawing on the page starts the story afresh from the state,
+    // which holds no dropper: a waiting dropper is put away with the old drawing.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.replacesDrawing && call.stage == ActionCall::Stage::Began) colour_->putDropperAway();
+    });
     comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
         .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },
     });
