@@ -30,3 +30,4 @@ BENCHMARK(BM_ColourUnderPress);
 
 }  // namespace
 }  // namespace pintaloo
+BENCHMARK_MAIN();
