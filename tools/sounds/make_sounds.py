@@ -31,6 +31,11 @@ The sounds:
                         fifth apart (E6 then B6), the second a breath later,
                         with a few faint high sparkles.  PCM 16-bit mono
                         22,050 Hz, 0.35 s.
+  snd_115_dab.wav       A colour picked from the rainbow or taken by the
+                        dropper: one small soft bubble "blip", lower and
+                        shorter than the brush's pop, so a drag across the
+                        rainbow can repeat it without tiring.  PCM 16-bit
+                        mono 22,050 Hz, 0.16 s.
   snd_1011_pageturn.wav Page turn: a soft paper swish (noise through a
                         band-pass filter sweeping upward, swelling and fading,
                         with a faint crinkle).  PCM 16-bit mono 11,025 Hz,
@@ -463,6 +468,19 @@ def make_pop(rng):
     return rate, level([left, right], rate, WINDOW_RMS_DB)
 
 
+def make_dab(rng):
+    # Heard again and again while a finger drags over the rainbow: soft,
+    # short, and round, a dab of paint on the brush.
+    rate = 22050
+    length = 0.16
+    n = int(length * rate)
+    out = [0.0] * n
+    mix_into(out, bubble(rate, 0.14, 420.0, 720.0, 0.012, 0.03), 0)
+    out = out[:n]
+    apply_fades(out, rate, 0.003, 0.02)
+    return rate, level([out], rate, WINDOW_RMS_DB - 3.0)
+
+
 def make_pageturn(rng):
     rate = 11025
     length = 0.35
@@ -575,6 +593,7 @@ def main():
                         ('snd_103_magic.wav', make_magic),
                         ('snd_104_pop.wav', make_pop),
                         ('snd_105_sparkle.wav', make_sparkle),
+                        ('snd_115_dab.wav', make_dab),
                         ('snd_1011_pageturn.wav', make_pageturn),
                         ('snd_1021_start.wav', make_start)]:
         rate, channels = maker(rng_for(name))

@@ -86,6 +86,11 @@ std::vector<LayoutSlot> BuildSlots() {
     }
     // The chosen colour, which opens the cartoons.
     at("BottomBar", "OpenAnimations", -1, {760, kBar, 49, 67});
+    // Across the box's foot, the little rainbow that opens every colour: the
+    // chosen colour still shows in the 45 rows above it, and a press there
+    // still opens the cartoons.
+    at("BottomBar", "OpenRainbow", -1, {760, kBar + 45, 49, 22});
+    s.back().covers = "OpenAnimations";
 
     // The bottom line: the help and version line by the window's corner. Its
     // box reaches one row past the window's last (the words keep to the

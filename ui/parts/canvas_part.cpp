@@ -29,12 +29,13 @@ struct CursorArt {
     int size, hotX, hotY;
 };
 // Where each cursor's point is, so paint lands under the tip.
-constexpr std::array<CursorArt, 5> kCursors = {{
+constexpr std::array<CursorArt, 6> kCursors = {{
     {"cursor_pencil", 32, 1, 30},
     {"cursor_stamp", 32, 16, 29},
     {"cursor_fill", 30, 15, 15},
     {"cursor_eraser", 32, 3, 28},
     {"cursor_models", 32, 2, 29},
+    {"colour_cursor_dropper", 32, 1, 30},
 }};
 
 }  // namespace

@@ -18,6 +18,7 @@ enum class WaveSound : std::int16_t {
     Oil = 103,        // the oil command starting
     Chosen = 104,     // a model or a stamp taken from its picker
     Sparkle = 105,    // a magic brush taken from its picker
+    Dab = 115,        // a colour picked from the rainbow or taken by the dropper
     PageTurn = 1011,  // the page picker's arrows, undo and redo
     Start = 1021,     // the window opening
 };

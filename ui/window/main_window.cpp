@@ -27,6 +27,7 @@
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
+#include "ui/parts/colour_picker.h"
 #include "ui/platform/animation_player.h"
 #include "ui/parts/help_link.h"
 #include "ui/platform/sounds.h"
@@ -201,6 +202,28 @@ void MainWindow::connectParts() {
     });
     animation_ = std::make_unique<AnimationPanel>(c, services, sounds, panels, AnimationPanel::Needs{
         .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+    });
+    colour_ = std::make_unique<ColourPicker>(c, state, sounds, spoken, panels, ColourPicker::Needs{
+        .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+        .hidePickers = hidePickers,
+        .closeAnimations = closeAnimations,
+        .showChoices =
+            [this] {
+                palette_->showColour(state.CurrentColor);
+                brushSize_->paintBars(3);  // as a swatch does: the chosen bar shows the colour
+            },
+        .canvasIcon = [this] { return canvasPart_->canvasIcon(); },
+        .setCanvasIcon = setCanvasIcon,
+        .canvasColourAt = [this](int x, int y) -> std::optional<Colour> {
+            if (x < 0 || y < 0 || x >= canvas.width() || y >= canvas.height()) return std::nullopt;
+            return Colour(canvas.point(x, y));
+        },
+    });
+    canvasPart_->needs.takesPress.push_back([this](Tool, double x, double y) { return colour_->takesPress(x, y); });
+    // Another drawing on the page starts the story afresh from the state,
+    // which holds no dropper: a waiting dropper is put away with the old drawing.
+    actions.addObserver([this](const ActionCall& call) {
+        if (call.replacesDrawing && call.stage == ActionCall::Stage::Began) colour_->putDropperAway();
     });
     comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
         .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },

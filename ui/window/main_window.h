@@ -108,6 +108,8 @@ public:
     LettersPart& letters() override { return *letters_; }
     const LettersPart& letters() const { return *letters_; }
     const ComfortButtons& comfort() const { return *comfort_; }
+    ColourPicker& colourPicker() override { return *colour_; }
+    const ColourPicker& colourPicker() const { return *colour_; }
     ButtonReach& buttonReach() override { return *buttonReach_; }
     // The focus ring, the painting pointer and scanning.
     KeyAccess& keyAccess() { return *keys_; }
@@ -167,6 +169,7 @@ private:
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
+    std::unique_ptr<ColourPicker> colour_;  // any colour: the rainbow field and the dropper
     std::unique_ptr<ButtonReach> buttonReach_;  // what the button files' effects reach
     std::unique_ptr<FileButtons> fileButtons_;  // the buttons that are each one file
     std::unique_ptr<DrawingHistory> history_;

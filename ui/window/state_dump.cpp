@@ -7,12 +7,14 @@
 #include <iterator>
 
 #include "ui/actions/box.h"
+#include "ui/parts/colour_picker.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/parts/letters_part.h"
 #include "ui/window/main_window.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/parts/tool_buttons.h"
+#include "ui/words/texts.h"
 
 namespace pintaloo {
 
@@ -97,6 +99,14 @@ QStringList DumpState(const MainWindow& w) {
     }
 
     // Any colour: the colour picked from the rainbow or the drawing.
+    // The chosen colour (a swatch's or a picked one), its word in the
+    // window's language (what a screen reader says), whether the rainbow
+    // panel shows and whether the dropper waits for a press on the paper.
+    out << QStringLiteral("AnyColour.Chosen=") + Rgb3(s.CurrentColor)
+        << QStringLiteral("AnyColour.Word=") +
+               Text(ColourWord(RedOf(s.CurrentColor), GreenOf(s.CurrentColor), BlueOf(s.CurrentColor)), w.language)
+        << QStringLiteral("AnyColour.RainbowOpen=") + Bool(w.colourPicker().isOpen())
+        << QStringLiteral("AnyColour.DropperArmed=") + Bool(w.colourPicker().dropperArmed());
 
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.

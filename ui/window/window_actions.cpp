@@ -18,6 +18,7 @@
 #include "ui/parts/window_chrome.h"
 #include "ui/parts/canvas_part.h"
 #include "ui/parts/animation_panel.h"
+#include "ui/parts/colour_picker.h"
 #include "ui/parts/help_link.h"
 #include "ui/parts/letters_part.h"
 #include "ui/parts/command_buttons.h"
@@ -184,6 +185,7 @@ std::vector<WindowActionRow> BuildRows() {
     constexpr auto history = &WindowParts::drawingHistory;
     const auto comfort = &WindowParts::comfort;
     constexpr auto letters = &WindowParts::letters;
+    constexpr auto colours = &WindowParts::colourPicker;
 
     std::vector<WindowActionRow> rows;
     const auto add = [&rows](std::initializer_list<R> some) {
@@ -262,6 +264,17 @@ std::vector<WindowActionRow> BuildRows() {
         Row("LettersDone", "LettersDone", letters, &LettersPart::LettersDone).draws(),
 
         // any colour: the rainbow field and the dropper
+        Row("OpenRainbow", "RainbowOpen", colours, &ColourPicker::OpenRainbow),
+        Row("CloseRainbow", "RainbowClose", colours, &ColourPicker::CloseRainbow),
+        Row("PointerOverRainbow", "RainbowMouseMove", colours, &ColourPicker::PointerOverRainbow),
+        // the colour itself, not the place on the field, so a story is exact whatever the field's size
+        Make("PickColour", "PickColour", {{"Red", ParamKind::Index, 256}, {"Green", ParamKind::Index, 256},
+                                          {"Blue", ParamKind::Index, 256}},
+             [colours](WindowParts& w, const Args& a) {
+                 std::invoke(colours, w).PickColour(int(a[0]), int(a[1]), int(a[2]));
+             }).kept(),
+        // the next press on the paper depends on it
+        Row("ArmDropper", "DropperArm", colours, &ColourPicker::ArmDropper).kept(),
 
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),

@@ -22,6 +22,7 @@ class DrawingFiles;
 class DrawingHistory;
 class ComfortButtons;
 class LettersPart;
+class ColourPicker;
 struct ButtonReach;
 
 class WindowParts {
@@ -41,6 +42,7 @@ public:
     virtual DrawingHistory& drawingHistory() = 0;
     virtual ComfortButtons& comfort() = 0;
     virtual LettersPart& letters() = 0;
+    virtual ColourPicker& colourPicker() = 0;
     // What a button file's effect may reach (ui/actions/button_file.h).
     virtual ButtonReach& buttonReach() = 0;
 

@@ -477,6 +477,21 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "What the on-screen letter board is for, read aloud to a young child.")},
 
         // Any colour: the rainbow field and the dropper.
+        {"colour.rainbow.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "More colors: the rainbow",
+                            "Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.")},
+        {"colour.field.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Rainbow: press a color",
+                            "Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).")},
+        {"colour.dropper.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Dropper: take a color from your picture",
+                            "Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).")},
+        {"colour.close.name", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Close the rainbow",
+                            "Tooltip of the button that closes the big field of colours.")},
+        {"colour.help", "HelpPage",
+         QT_TRANSLATE_NOOP3("HelpPage", "Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.",
+                            "Help page line about the field of every colour and the dropper, read aloud to a young child.")},
 
         // Speed.
 
