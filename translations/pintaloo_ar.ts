@@ -293,6 +293,19 @@
         <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
         <translation>يرسم القلم خطًا أعرض عندما تضغط بقوة أكبر، وخطًا أرفع عندما تضغط برفق.</translation>
     </message>
+    <message>
+        <source>Opens the shapes and a straight line. Press where the middle of the shape goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen shape in the box again to paint it filled in, or as an outline only.</source>
+        <translation>يفتح الأشكال وخطًا مستقيمًا. اضغط حيث يكون وسط الشكل واسحب: يكبر الشكل وأنت تتحرك، ويبقى على الورقة عندما تترك. اضغط الشكل المختار في الصندوق مرة أخرى لترسمه مملوءًا أو بحدوده فقط.</translation>
+    </message>
+    <message>
+        <source>Writes a word on your drawing, such as your name. Press on the page where it goes, then type it on the keyboard or press the big letters on the board that opens. The arrow takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of the bar you chose.</source>
+        <translation>يكتب كلمة على رسمتك، مثل اسمك. اضغط على الصفحة حيث تريدها، ثم اكتبها بلوحة المفاتيح أو اضغط على الحروف الكبيرة في اللوحة التي تُفتح. السهم يمسح حرفًا؛ وعلامة الصح أو Enter تضع الكلمة على الصفحة بلونك، بحجم الشريط الذي اخترته.</translation>
+    </message>
+    <message>
+        <source>Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.</source>
+        <comment>Help page line about the field of every colour and the dropper, read aloud to a young child.</comment>
+        <translation>اضغط على قوس قزح الصغير تحت لونك لتختار أي لون تريده. القطّارة تأخذ لونًا من رسمتك.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1210,6 +1223,136 @@ Do you want to replace it?</source>
         <source>Letters</source>
         <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
         <translation>حروف</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <comment>A shape tool: a round circle, dragged out from its middle.</comment>
+        <translation>دائرة</translation>
+    </message>
+    <message>
+        <source>Circle: press for the middle and pull out a round circle.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>دائرة: اضغط مكان الوسط واسحب دائرة مستديرة.</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <comment>A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.</comment>
+        <translation>شكل بيضوي</translation>
+    </message>
+    <message>
+        <source>Oval: press for the middle and pull out an egg shape, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>شكل بيضوي: اضغط مكان الوسط واسحب شكل بيضة، طويلًا أو عاليًا.</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <comment>A shape tool: a square, dragged out from its middle.</comment>
+        <translation>مربع</translation>
+    </message>
+    <message>
+        <source>Square: press for the middle and pull out a square.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>مربع: اضغط مكان الوسط واسحب مربعًا.</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <comment>A shape tool: a box, dragged out from its middle to a corner.</comment>
+        <translation>مستطيل</translation>
+    </message>
+    <message>
+        <source>Rectangle: press for the middle and pull a corner out, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>مستطيل: اضغط مكان الوسط واسحب زاوية إلى الخارج، طولًا أو ارتفاعًا.</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <comment>A shape tool: a triangle standing on its base, dragged out from its middle.</comment>
+        <translation>مثلث</translation>
+    </message>
+    <message>
+        <source>Triangle: press for the middle and pull out a triangle like a little roof.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>مثلث: اضغط مكان الوسط واسحب مثلثًا مثل سقف صغير.</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <comment>A shape tool: a five-pointed star, dragged out from its middle.</comment>
+        <translation>نجمة</translation>
+    </message>
+    <message>
+        <source>Star: press for the middle and pull out a big star.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>نجمة: اضغط مكان الوسط واسحب نجمة كبيرة.</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <comment>A shape tool: a heart, dragged out from its middle.</comment>
+        <translation>قلب</translation>
+    </message>
+    <message>
+        <source>Heart: press for the middle and pull out a heart.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>قلب: اضغط مكان الوسط واسحب قلبًا.</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>A shape tool: a diamond (a square standing on its corner), dragged out from its middle.</comment>
+        <translation>معيّن</translation>
+    </message>
+    <message>
+        <source>Diamond: press for the middle and pull out a diamond, like a kite.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>معيّن: اضغط مكان الوسط واسحب معيّنًا مثل طائرة ورقية.</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <comment>A shape tool: a straight line drawn with the crayon, from where you press to where you let go.</comment>
+        <translation>خط مستقيم</translation>
+    </message>
+    <message>
+        <source>Straight line: press where it starts and let go where it ends.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>خط مستقيم: اضغط حيث يبدأ واترك حيث ينتهي.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>A key of the on-screen letter board: a gap between two words.</comment>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Take back a letter</source>
+        <comment>A key of the on-screen letter board that removes the last letter written.</comment>
+        <translation>امسح حرفًا</translation>
+    </message>
+    <message>
+        <source>Put the word on the page</source>
+        <comment>A key of the on-screen letter board that ends the word and leaves it on the drawing.</comment>
+        <translation>ضع الكلمة على الصفحة</translation>
+    </message>
+    <message>
+        <source>Letters: press on the page where your word goes, then press the big letters.</source>
+        <comment>What the on-screen letter board is for, read aloud to a young child.</comment>
+        <translation>الحروف: اضغط على الصفحة حيث تريد كلمتك، ثم اضغط على الحروف الكبيرة.</translation>
+    </message>
+    <message>
+        <source>More colors: the rainbow</source>
+        <comment>Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.</comment>
+        <translation>ألوان أكثر: قوس قزح</translation>
+    </message>
+    <message>
+        <source>Rainbow: press a color</source>
+        <comment>Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).</comment>
+        <translation>قوس قزح: اضغط على لون</translation>
+    </message>
+    <message>
+        <source>Dropper: take a color from your picture</source>
+        <comment>Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).</comment>
+        <translation>القطّارة: خذ لونًا من رسمتك</translation>
+    </message>
+    <message>
+        <source>Close the rainbow</source>
+        <comment>Tooltip of the button that closes the big field of colours.</comment>
+        <translation>أغلق قوس قزح</translation>
     </message>
 </context>
 </TS>

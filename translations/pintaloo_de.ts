@@ -293,6 +293,19 @@
         <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
         <translation>Ein Stift malt breiter, wenn du fester drückst, und dünner, wenn du leicht drückst.</translation>
     </message>
+    <message>
+        <source>Opens the shapes and a straight line. Press where the middle of the shape goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen shape in the box again to paint it filled in, or as an outline only.</source>
+        <translation>Öffnet die Formen und eine gerade Linie. Drück dort, wo die Mitte der Form hinkommt, und zieh: Die Form wächst mit, während du dich bewegst, und bleibt auf dem Blatt, wenn du loslässt. Drück die gewählte Form im Kasten noch einmal, um sie ausgefüllt oder nur als Umriss zu malen.</translation>
+    </message>
+    <message>
+        <source>Writes a word on your drawing, such as your name. Press on the page where it goes, then type it on the keyboard or press the big letters on the board that opens. The arrow takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of the bar you chose.</source>
+        <translation>Schreibt ein Wort auf dein Bild, zum Beispiel deinen Namen. Drück auf das Blatt, wo es hin soll, und tippe es auf der Tastatur oder drück die großen Buchstaben auf der Tafel, die aufgeht. Der Pfeil nimmt einen Buchstaben zurück; der Haken oder die Eingabetaste setzt das Wort in deiner Farbe aufs Blatt, so groß wie der gewählte Balken.</translation>
+    </message>
+    <message>
+        <source>Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.</source>
+        <comment>Help page line about the field of every colour and the dropper, read aloud to a young child.</comment>
+        <translation>Drück auf den kleinen Regenbogen unter deiner Farbe, dann kannst du jede Farbe wählen. Die Pipette nimmt eine Farbe aus deinem Bild.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1210,6 +1223,136 @@ Soll sie überschrieben werden?</translation>
         <source>Letters</source>
         <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
         <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <comment>A shape tool: a round circle, dragged out from its middle.</comment>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Circle: press for the middle and pull out a round circle.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Kreis: Drück für die Mitte und zieh einen runden Kreis auf.</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <comment>A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.</comment>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Oval: press for the middle and pull out an egg shape, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Eiform: Drück für die Mitte und zieh ein Oval auf, lang oder hoch.</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <comment>A shape tool: a square, dragged out from its middle.</comment>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Square: press for the middle and pull out a square.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Quadrat: Drück für die Mitte und zieh ein Quadrat auf.</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <comment>A shape tool: a box, dragged out from its middle to a corner.</comment>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Rectangle: press for the middle and pull a corner out, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rechteck: Drück für die Mitte und zieh eine Ecke heraus, lang oder hoch.</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <comment>A shape tool: a triangle standing on its base, dragged out from its middle.</comment>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Triangle: press for the middle and pull out a triangle like a little roof.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Dreieck: Drück für die Mitte und zieh ein Dreieck auf, wie ein kleines Dach.</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <comment>A shape tool: a five-pointed star, dragged out from its middle.</comment>
+        <translation>Stern</translation>
+    </message>
+    <message>
+        <source>Star: press for the middle and pull out a big star.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Stern: Drück für die Mitte und zieh einen großen Stern auf.</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <comment>A shape tool: a heart, dragged out from its middle.</comment>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Heart: press for the middle and pull out a heart.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Herz: Drück für die Mitte und zieh ein Herz auf.</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>A shape tool: a diamond (a square standing on its corner), dragged out from its middle.</comment>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Diamond: press for the middle and pull out a diamond, like a kite.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Raute: Drück für die Mitte und zieh eine Raute auf, wie einen Drachen.</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <comment>A shape tool: a straight line drawn with the crayon, from where you press to where you let go.</comment>
+        <translation>Gerade Linie</translation>
+    </message>
+    <message>
+        <source>Straight line: press where it starts and let go where it ends.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Gerade Linie: Drück, wo sie anfängt, und lass los, wo sie aufhört.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>A key of the on-screen letter board: a gap between two words.</comment>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Take back a letter</source>
+        <comment>A key of the on-screen letter board that removes the last letter written.</comment>
+        <translation>Einen Buchstaben zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Put the word on the page</source>
+        <comment>A key of the on-screen letter board that ends the word and leaves it on the drawing.</comment>
+        <translation>Das Wort aufs Blatt setzen</translation>
+    </message>
+    <message>
+        <source>Letters: press on the page where your word goes, then press the big letters.</source>
+        <comment>What the on-screen letter board is for, read aloud to a young child.</comment>
+        <translation>Buchstaben: Drück auf das Blatt, wo dein Wort hin soll, dann drück die großen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>More colors: the rainbow</source>
+        <comment>Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.</comment>
+        <translation>Mehr Farben: der Regenbogen</translation>
+    </message>
+    <message>
+        <source>Rainbow: press a color</source>
+        <comment>Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).</comment>
+        <translation>Regenbogen: drück auf eine Farbe</translation>
+    </message>
+    <message>
+        <source>Dropper: take a color from your picture</source>
+        <comment>Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).</comment>
+        <translation>Pipette: nimm eine Farbe aus deinem Bild</translation>
+    </message>
+    <message>
+        <source>Close the rainbow</source>
+        <comment>Tooltip of the button that closes the big field of colours.</comment>
+        <translation>Regenbogen schließen</translation>
     </message>
 </context>
 </TS>

@@ -293,6 +293,19 @@
         <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
         <translation>Un lápiz digital pinta más ancho cuando aprietas más fuerte, y más fino cuando aprietas suavemente.</translation>
     </message>
+    <message>
+        <source>Opens the shapes and a straight line. Press where the middle of the shape goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen shape in the box again to paint it filled in, or as an outline only.</source>
+        <translation>Abre las formas y una línea recta. Pulsa donde va el centro de la forma y estira: la forma crece mientras te mueves y se queda en la hoja cuando sueltas. Pulsa otra vez la forma elegida en la caja para pintarla rellena o solo con el borde.</translation>
+    </message>
+    <message>
+        <source>Writes a word on your drawing, such as your name. Press on the page where it goes, then type it on the keyboard or press the big letters on the board that opens. The arrow takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of the bar you chose.</source>
+        <translation>Escribe una palabra en tu dibujo, como tu nombre. Pulsa en la hoja donde va, y escríbela con el teclado o pulsa las letras grandes del tablero que se abre. La flecha quita una letra; la marca verde o Intro pone la palabra en la hoja con tu color, del tamaño de la barra que elegiste.</translation>
+    </message>
+    <message>
+        <source>Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.</source>
+        <comment>Help page line about the field of every colour and the dropper, read aloud to a young child.</comment>
+        <translation>Toca el pequeño arcoíris debajo de tu color para elegir cualquier color. El cuentagotas toma un color de tu dibujo.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1210,6 +1223,136 @@ Do you want to replace it?</source>
         <source>Letters</source>
         <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
         <translation>Letras</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <comment>A shape tool: a round circle, dragged out from its middle.</comment>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Circle: press for the middle and pull out a round circle.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Círculo: pulsa para el centro y estira un círculo redondo.</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <comment>A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.</comment>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>Oval: press for the middle and pull out an egg shape, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Óvalo: pulsa para el centro y estira una forma de huevo, larga o alta.</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <comment>A shape tool: a square, dragged out from its middle.</comment>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Square: press for the middle and pull out a square.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Cuadrado: pulsa para el centro y estira un cuadrado.</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <comment>A shape tool: a box, dragged out from its middle to a corner.</comment>
+        <translation>Rectángulo</translation>
+    </message>
+    <message>
+        <source>Rectangle: press for the middle and pull a corner out, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rectángulo: pulsa para el centro y estira una esquina, a lo largo o a lo alto.</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <comment>A shape tool: a triangle standing on its base, dragged out from its middle.</comment>
+        <translation>Triángulo</translation>
+    </message>
+    <message>
+        <source>Triangle: press for the middle and pull out a triangle like a little roof.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Triángulo: pulsa para el centro y estira un triángulo, como un tejadito.</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <comment>A shape tool: a five-pointed star, dragged out from its middle.</comment>
+        <translation>Estrella</translation>
+    </message>
+    <message>
+        <source>Star: press for the middle and pull out a big star.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Estrella: pulsa para el centro y estira una estrella grande.</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <comment>A shape tool: a heart, dragged out from its middle.</comment>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>Heart: press for the middle and pull out a heart.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Corazón: pulsa para el centro y estira un corazón.</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>A shape tool: a diamond (a square standing on its corner), dragged out from its middle.</comment>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Diamond: press for the middle and pull out a diamond, like a kite.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rombo: pulsa para el centro y estira un rombo, como una cometa.</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <comment>A shape tool: a straight line drawn with the crayon, from where you press to where you let go.</comment>
+        <translation>Línea recta</translation>
+    </message>
+    <message>
+        <source>Straight line: press where it starts and let go where it ends.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Línea recta: pulsa donde empieza y suelta donde termina.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>A key of the on-screen letter board: a gap between two words.</comment>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Take back a letter</source>
+        <comment>A key of the on-screen letter board that removes the last letter written.</comment>
+        <translation>Quitar una letra</translation>
+    </message>
+    <message>
+        <source>Put the word on the page</source>
+        <comment>A key of the on-screen letter board that ends the word and leaves it on the drawing.</comment>
+        <translation>Poner la palabra en la hoja</translation>
+    </message>
+    <message>
+        <source>Letters: press on the page where your word goes, then press the big letters.</source>
+        <comment>What the on-screen letter board is for, read aloud to a young child.</comment>
+        <translation>Letras: pulsa en la hoja donde va tu palabra y luego pulsa las letras grandes.</translation>
+    </message>
+    <message>
+        <source>More colors: the rainbow</source>
+        <comment>Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.</comment>
+        <translation>Más colores: el arcoíris</translation>
+    </message>
+    <message>
+        <source>Rainbow: press a color</source>
+        <comment>Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).</comment>
+        <translation>Arcoíris: toca un color</translation>
+    </message>
+    <message>
+        <source>Dropper: take a color from your picture</source>
+        <comment>Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).</comment>
+        <translation>Cuentagotas: toma un color de tu dibujo</translation>
+    </message>
+    <message>
+        <source>Close the rainbow</source>
+        <comment>Tooltip of the button that closes the big field of colours.</comment>
+        <translation>Cerrar el arcoíris</translation>
     </message>
 </context>
 </TS>

@@ -293,6 +293,19 @@
         <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
         <translation>Un stylet peint plus large quand tu appuies plus fort, et plus fin quand tu appuies doucement.</translation>
     </message>
+    <message>
+        <source>Opens the shapes and a straight line. Press where the middle of the shape goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen shape in the box again to paint it filled in, or as an outline only.</source>
+        <translation>Ouvre les formes et une ligne droite. Appuie là où va le milieu de la forme et tire : la forme grandit quand tu bouges, et reste sur la page quand tu lâches. Appuie encore sur la forme choisie dans la boîte pour la peindre remplie, ou seulement son contour.</translation>
+    </message>
+    <message>
+        <source>Writes a word on your drawing, such as your name. Press on the page where it goes, then type it on the keyboard or press the big letters on the board that opens. The arrow takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of the bar you chose.</source>
+        <translation>Écrit un mot sur ton dessin, par exemple ton prénom. Appuie sur la page là où il doit aller, puis tape-le au clavier ou appuie sur les grandes lettres du tableau qui s&apos;ouvre. La flèche enlève une lettre ; la coche ou Entrée pose le mot sur la page dans ta couleur, à la taille de la barre choisie.</translation>
+    </message>
+    <message>
+        <source>Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.</source>
+        <comment>Help page line about the field of every colour and the dropper, read aloud to a young child.</comment>
+        <translation>Appuie sur le petit arc-en-ciel sous ta couleur pour choisir n&apos;importe quelle couleur. La pipette prend une couleur dans ton dessin.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1210,6 +1223,136 @@ Voulez-vous l&apos;écraser ?</translation>
         <source>Letters</source>
         <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
         <translation>Lettres</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <comment>A shape tool: a round circle, dragged out from its middle.</comment>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Circle: press for the middle and pull out a round circle.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Cercle : appuie pour le milieu et tire pour faire un cercle bien rond.</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <comment>A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.</comment>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>Oval: press for the middle and pull out an egg shape, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Ovale : appuie pour le milieu et tire pour faire une forme d’œuf, longue ou haute.</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <comment>A shape tool: a square, dragged out from its middle.</comment>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Square: press for the middle and pull out a square.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Carré : appuie pour le milieu et tire pour faire un carré.</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <comment>A shape tool: a box, dragged out from its middle to a corner.</comment>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Rectangle: press for the middle and pull a corner out, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rectangle : appuie pour le milieu et tire un coin vers l’extérieur, en long ou en haut.</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <comment>A shape tool: a triangle standing on its base, dragged out from its middle.</comment>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Triangle: press for the middle and pull out a triangle like a little roof.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Triangle : appuie pour le milieu et tire pour faire un triangle, comme un petit toit.</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <comment>A shape tool: a five-pointed star, dragged out from its middle.</comment>
+        <translation>Étoile</translation>
+    </message>
+    <message>
+        <source>Star: press for the middle and pull out a big star.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Étoile : appuie pour le milieu et tire pour faire une grande étoile.</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <comment>A shape tool: a heart, dragged out from its middle.</comment>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>Heart: press for the middle and pull out a heart.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Cœur : appuie pour le milieu et tire pour faire un cœur.</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>A shape tool: a diamond (a square standing on its corner), dragged out from its middle.</comment>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Diamond: press for the middle and pull out a diamond, like a kite.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Losange : appuie pour le milieu et tire pour faire un losange, comme un cerf-volant.</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <comment>A shape tool: a straight line drawn with the crayon, from where you press to where you let go.</comment>
+        <translation>Ligne droite</translation>
+    </message>
+    <message>
+        <source>Straight line: press where it starts and let go where it ends.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Ligne droite : appuie là où elle commence et lâche là où elle finit.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>A key of the on-screen letter board: a gap between two words.</comment>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Take back a letter</source>
+        <comment>A key of the on-screen letter board that removes the last letter written.</comment>
+        <translation>Enlever une lettre</translation>
+    </message>
+    <message>
+        <source>Put the word on the page</source>
+        <comment>A key of the on-screen letter board that ends the word and leaves it on the drawing.</comment>
+        <translation>Poser le mot sur la page</translation>
+    </message>
+    <message>
+        <source>Letters: press on the page where your word goes, then press the big letters.</source>
+        <comment>What the on-screen letter board is for, read aloud to a young child.</comment>
+        <translation>Lettres : appuie sur la page là où va ton mot, puis appuie sur les grandes lettres.</translation>
+    </message>
+    <message>
+        <source>More colors: the rainbow</source>
+        <comment>Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.</comment>
+        <translation>Plus de couleurs : l&apos;arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Rainbow: press a color</source>
+        <comment>Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).</comment>
+        <translation>Arc-en-ciel : appuie sur une couleur</translation>
+    </message>
+    <message>
+        <source>Dropper: take a color from your picture</source>
+        <comment>Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).</comment>
+        <translation>Pipette : prends une couleur dans ton dessin</translation>
+    </message>
+    <message>
+        <source>Close the rainbow</source>
+        <comment>Tooltip of the button that closes the big field of colours.</comment>
+        <translation>Fermer l&apos;arc-en-ciel</translation>
     </message>
 </context>
 </TS>

@@ -293,6 +293,19 @@
         <comment>Follows the help page&apos;s first paragraph, which says a child can paint with a pen.</comment>
         <translation>Una penna dipinge più larga quando premi più forte, e più sottile quando premi piano.</translation>
     </message>
+    <message>
+        <source>Opens the shapes and a straight line. Press where the middle of the shape goes and pull: the shape grows as you move, and stays on the page when you let go. Press the chosen shape in the box again to paint it filled in, or as an outline only.</source>
+        <translation>Apre le forme e una linea dritta. Premi dove va il centro della forma e tira: la forma cresce mentre ti muovi e resta sul foglio quando lasci andare. Premi di nuovo la forma scelta nella scatola per dipingerla piena o solo il contorno.</translation>
+    </message>
+    <message>
+        <source>Writes a word on your drawing, such as your name. Press on the page where it goes, then type it on the keyboard or press the big letters on the board that opens. The arrow takes back a letter; the tick or Enter puts the word on the page in your colour, at the size of the bar you chose.</source>
+        <translation>Scrive una parola sul tuo disegno, come il tuo nome. Premi sul foglio dove va, poi scrivila con la tastiera o premi le lettere grandi sulla tavola che si apre. La freccia toglie una lettera; la spunta o Invio mette la parola sul foglio nel tuo colore, grande come la barra che hai scelto.</translation>
+    </message>
+    <message>
+        <source>Press the little rainbow under your colour to choose any colour at all. The dropper takes a colour from your picture.</source>
+        <comment>Help page line about the field of every colour and the dropper, read aloud to a young child.</comment>
+        <translation>Tocca il piccolo arcobaleno sotto il tuo colore per scegliere qualsiasi colore. Il contagocce prende un colore dal tuo disegno.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>
@@ -1210,6 +1223,136 @@ Vuoi sostituirlo?</translation>
         <source>Letters</source>
         <comment>Tool: write words on the picture, with the keyboard or big letter buttons.</comment>
         <translation>Lettere</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <comment>A shape tool: a round circle, dragged out from its middle.</comment>
+        <translation>Cerchio</translation>
+    </message>
+    <message>
+        <source>Circle: press for the middle and pull out a round circle.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Cerchio: premi per il centro e tira fuori un cerchio rotondo.</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <comment>A shape tool: an oval, dragged out from its middle, as wide and tall as you pull.</comment>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>Oval: press for the middle and pull out an egg shape, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Ovale: premi per il centro e tira fuori una forma a uovo, lunga o alta.</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <comment>A shape tool: a square, dragged out from its middle.</comment>
+        <translation>Quadrato</translation>
+    </message>
+    <message>
+        <source>Square: press for the middle and pull out a square.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Quadrato: premi per il centro e tira fuori un quadrato.</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <comment>A shape tool: a box, dragged out from its middle to a corner.</comment>
+        <translation>Rettangolo</translation>
+    </message>
+    <message>
+        <source>Rectangle: press for the middle and pull a corner out, long or tall.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rettangolo: premi per il centro e tira fuori un angolo, in lungo o in alto.</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <comment>A shape tool: a triangle standing on its base, dragged out from its middle.</comment>
+        <translation>Triangolo</translation>
+    </message>
+    <message>
+        <source>Triangle: press for the middle and pull out a triangle like a little roof.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Triangolo: premi per il centro e tira fuori un triangolo, come un tettino.</translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <comment>A shape tool: a five-pointed star, dragged out from its middle.</comment>
+        <translation>Stella</translation>
+    </message>
+    <message>
+        <source>Star: press for the middle and pull out a big star.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Stella: premi per il centro e tira fuori una grande stella.</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <comment>A shape tool: a heart, dragged out from its middle.</comment>
+        <translation>Cuore</translation>
+    </message>
+    <message>
+        <source>Heart: press for the middle and pull out a heart.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Cuore: premi per il centro e tira fuori un cuore.</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <comment>A shape tool: a diamond (a square standing on its corner), dragged out from its middle.</comment>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Diamond: press for the middle and pull out a diamond, like a kite.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Rombo: premi per il centro e tira fuori un rombo, come un aquilone.</translation>
+    </message>
+    <message>
+        <source>Straight line</source>
+        <comment>A shape tool: a straight line drawn with the crayon, from where you press to where you let go.</comment>
+        <translation>Linea dritta</translation>
+    </message>
+    <message>
+        <source>Straight line: press where it starts and let go where it ends.</source>
+        <comment>The help line of a shape tool, read aloud to a child.</comment>
+        <translation>Linea dritta: premi dove comincia e lascia andare dove finisce.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <comment>A key of the on-screen letter board: a gap between two words.</comment>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Take back a letter</source>
+        <comment>A key of the on-screen letter board that removes the last letter written.</comment>
+        <translation>Togli una lettera</translation>
+    </message>
+    <message>
+        <source>Put the word on the page</source>
+        <comment>A key of the on-screen letter board that ends the word and leaves it on the drawing.</comment>
+        <translation>Metti la parola sul foglio</translation>
+    </message>
+    <message>
+        <source>Letters: press on the page where your word goes, then press the big letters.</source>
+        <comment>What the on-screen letter board is for, read aloud to a young child.</comment>
+        <translation>Lettere: premi sul foglio dove va la tua parola, poi premi le lettere grandi.</translation>
+    </message>
+    <message>
+        <source>More colors: the rainbow</source>
+        <comment>Tooltip and screen-reader name of the little rainbow under the chosen colour: it opens a big field of every colour.</comment>
+        <translation>Più colori: l&apos;arcobaleno</translation>
+    </message>
+    <message>
+        <source>Rainbow: press a color</source>
+        <comment>Screen-reader name of the big field of colours; a press or a drag on it chooses the colour there. Speak to a child (informal you).</comment>
+        <translation>Arcobaleno: tocca un colore</translation>
+    </message>
+    <message>
+        <source>Dropper: take a color from your picture</source>
+        <comment>Tooltip of the dropper button: the next press on the picture takes the colour there. Speak to a child (informal you).</comment>
+        <translation>Contagocce: prendi un colore dal tuo disegno</translation>
+    </message>
+    <message>
+        <source>Close the rainbow</source>
+        <comment>Tooltip of the button that closes the big field of colours.</comment>
+        <translation>Chiudi l&apos;arcobaleno</translation>
     </message>
 </context>
 </TS>

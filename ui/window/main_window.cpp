@@ -219,7 +219,10 @@ void MainWindow::connectParts() {
             return Colour(canvas.point(x, y));
         },
     });
-    canvasPart_->needs.takesPress.push_back([this](Tool, double x, double y) { return colour_->takesPress(x, y); });
+    // A waiting dropper is asked first: the child armed it for this very
+    // press, whatever tool (the letters too) is chosen.
+    canvasPart_->needs.takesPress.insert(canvasPart_->needs.takesPress.begin(),
+                                         [this](Tool, double x, double y) { return colour_->takesPress(x, y); });
     // Another drawing on the page starts the story afresh from the state,
     // which holds no dropper: a waiting dropper is put away with the old drawing.
     actions.addObserver([this](const ActionCall& call) {
