@@ -1247,12 +1247,12 @@ Do you want to replace it?</source>
     <message>
         <source>Square</source>
         <comment>A shape tool: a square, dragged out from its middle.</comment>
-        <translation>しかく</translation>
+        <translation>ましかく</translation>
     </message>
     <message>
         <source>Square: press for the middle and pull out a square.</source>
         <comment>The help line of a shape tool, read aloud to a child.</comment>
-        <translation>しかく：まんなかをおして、ひっぱって しかくを かこう。</translation>
+        <translation>ましかく：まんなかをおして、ひっぱって ましかくを かこう。</translation>
     </message>
     <message>
         <source>Rectangle</source>

@@ -8,8 +8,15 @@
 namespace pintaloo {
 
 void AppendNumber(std::string& out, double value) {
+    // A whole number as its digits: the shortest form writes 5000000 as
+    // 5e+06, which a reader of whole numbers (a seed) refuses. Minus zero
+    // keeps its sign below.
+    if (std::trunc(value) == value && std::fabs(value) < 9007199254740992.0 && !(value == 0 && std::signbit(value))) {
+        AppendInteger(out, static_cast<std::int64_t>(value));
+        return;
+    }
     char buf[32];
-    // Shortest round-trip form: 14 for 14.0, 130.5 for 130.5.
+    // Shortest round-trip form otherwise: 130.5 for 130.5.
     const auto r = std::to_chars(buf, buf + sizeof buf, value);
     out.append(buf, r.ptr);
 }

@@ -125,12 +125,13 @@ TEST(RecordingFormat, RandomSessionsComeBackExactly) {
         {}, {RecordingStart::Kind::Page, 12, {}}, {RecordingStart::Kind::Picture, 0, "my cat.png"}};
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         Session s = RandomSession(seed, 120000);
-        // An open named by its picture (spaces and all), and the editor state at a restart.
+        // An open named by its picture (spaces and all), the editor state at a
+        // restart, and a seed whose shortest form would be 5e+06.
         const std::size_t at = s.calls.size() / 2;
         const std::int64_t t = s.calls[at].atMs;
         s.calls.insert(s.calls.begin() + std::ptrdiff_t(at),
                        {{t, kPictureWord, {}, "picture of  my cat.png"}, {t, "Label7_MouseDown", {1, 0, 0}},
-                        {t, kStateWord, {1, 0, 4294967295.0, -3, 2}}});
+                        {t, kStateWord, {1, 0, 4294967295.0, -3, 2}}, {t, kSeedWord, {5000000}}});
         const RecordingStart& start = starts[seed % 3];
         const Recording r = ReadRecording(Write(start, s.calls));
         EXPECT_EQ(r.badLine, 0u) << r.error;
