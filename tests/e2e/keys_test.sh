@@ -30,7 +30,7 @@ done
 readonly WIN_W=827 WIN_H=728
 readonly CANVAS_X0=9 CANVAS_Y0=76 CANVAS_W=806 CANVAS_H=536
 readonly COLOURING=(728 44) UNDO=(292 44) NEWPAGE=(664 44)   # the top row's buttons, centres
-readonly PENCIL=(35 665) STAMPS=(131 665) FILL=(179 665) SIZE=(540 666)
+readonly PENCIL=(35 665) STAMPS=(131 665) FILL=(179 665) LETTERS=(419 665)
 readonly RED=(570 690)                                      # swatch 14
 readonly PREVIEW=(412 363)                                  # the page picker's page
 readonly KIND=(192 536)                                     # the first kind of stamps, in their panel
@@ -307,7 +307,7 @@ else
     still_here "the colouring page"
     # A fill where the lines cross.
     wait_ring "${PENCIL[@]}" 600 8
-    ring_holds "${SIZE[@]}" 600 || fail "the tools and sizes are not one group ($RING)"
+    ring_holds "${LETTERS[@]}" 600 || fail "the nine tools are not one group ($RING)"
     press space
     wait_ring "${FILL[@]}" 90 12
     press space
