@@ -16,7 +16,7 @@ namespace {
 
 void Heart(Brush& b, int x0, int y0, int x1, int y1) {
     const double cx = x0, cy = y0, dx = std::abs(double(x1) - x0), dy = std::abs(double(y1) - y0);
-    [[maybe_unused]] const double r = std::hypot(dx, dy);
+    const double r = std::hypot(dx, dy);
     // The heart curve (16 sin^3 t, 13 cos t - 5 cos 2t - 2 cos 3t - cos 4t),
     // which spans about 34 by 30, scaled so its lobes reach r.
     const int n = std::clamp(int(r), 48, 256);  // as for a circle: under a tenth of a pixel off

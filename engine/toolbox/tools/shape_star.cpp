@@ -16,7 +16,7 @@ namespace {
 
 void Star(Brush& b, int x0, int y0, int x1, int y1) {
     const double cx = x0, cy = y0, dx = std::abs(double(x1) - x0), dy = std::abs(double(y1) - y0);
-    [[maybe_unused]] const double r = std::hypot(dx, dy);
+    const double r = std::hypot(dx, dy);
     std::vector<ShapePoint> points;
     for (int k = 0; k < 10; ++k) {
         const double a = M_PI * k / 5, reach = k % 2 ? 0.45 * r : r;  // the hollows a little under half way in

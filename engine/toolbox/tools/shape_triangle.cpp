@@ -15,7 +15,7 @@ namespace {
 
 void Triangle(Brush& b, int x0, int y0, int x1, int y1) {
     const double cx = x0, cy = y0, dx = std::abs(double(x1) - x0), dy = std::abs(double(y1) - y0);
-    [[maybe_unused]] const double r = std::hypot(dx, dy);
+    const double r = std::hypot(dx, dy);
     const double half = r * std::sqrt(3.0) / 2;
     LayShape(b, {{cx, cy - r}, {cx + half, cy + r / 2}, {cx - half, cy + r / 2}});
 }
