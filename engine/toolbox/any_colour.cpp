@@ -3,6 +3,7 @@
 #include "engine/toolbox/any_colour.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/toolbox/colours_and_sizes.h"
 
@@ -10,7 +11,7 @@ namespace pintaloo {
 
 namespace {
 // A part of a colour moved `t` of the way (0..1) from `from` to `to`, rounded.
-int Mix(int from, int to, double t) { return int(from + (to - from) * t + 0.5); }
+int Mix(int from, int to, double t) { return int(std::lround(from + (to - from) * t)); }
 }  // namespace
 
 Colour RainbowFieldColour(int x, int y, int width, int height) {

@@ -104,9 +104,8 @@ QImage PaperWithWord(const Surface& paper, const LetterInk& ink, QRect area, Col
     return image;
 }
 
-LettersPart::LettersPart(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken,
-                         Panels& panels, Needs wiring)
-    : needs(std::move(wiring)), c_(c), painting_(painting), sounds_(sounds), spoken_(spoken) {
+LettersPart::LettersPart(WindowControls& c, Painting& painting, SpokenLanguage& spoken, Panels& panels, Needs wiring)
+    : needs(std::move(wiring)), c_(c), painting_(painting), spoken_(spoken) {
     board_ = new Box(&c.window, "pctLetters", {kBoardLeft, kBoardLow, kBoardWidth, kBoardHeight});
     board_->setBackColor(QColor(Qt::white));
     board_->setFrame(QColor(66, 115, 168), 3, 14);

@@ -32,7 +32,6 @@
 #include "engine/editor/tool.h"
 #include "ui/actions/painting.h"
 #include "ui/actions/panels.h"
-#include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
 #include "ui/actions/window_controls.h"
 #include "ui/words/letters_text.h"
@@ -55,8 +54,7 @@ public:
     };
     Needs needs;
 
-    LettersPart(WindowControls& c, Painting& painting, const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels,
-                Needs wiring);
+    LettersPart(WindowControls& c, Painting& painting, SpokenLanguage& spoken, Panels& panels, Needs wiring);
 
     // The canvas's press with `tool`: true when it was the letters' (the
     // word still open lands, and a new one starts at the point).
@@ -97,7 +95,6 @@ private:
 
     WindowControls& c_;
     Painting& painting_;
-    const SoundPlayer& sounds_;
     SpokenLanguage& spoken_;
     Box* board_;                  // "pctLetters"
     std::vector<Box*> keys_;      // "bLetter(i)", the letter keys

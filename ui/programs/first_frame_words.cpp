@@ -49,7 +49,7 @@ void FirstFrameWords::afterFirstPaint() {
 
 QString FirstFrameWords::KeyFor(const Box& box) {
     const QFont app = QApplication::font();
-    const QFont caption = box.captionFont();
+    const QFont& caption = box.captionFont();
     return QStringList{
         QStringLiteral("words 1"),
         QStringLiteral(PINTALOO_VERSION),

@@ -181,7 +181,7 @@ void MainWindow::connectParts() {
             },
     });
     // Over the pickers, under the page picker and the gallery.
-    letters_ = std::make_unique<LettersPart>(c, painting, sounds, spoken, panels, LettersPart::Needs{
+    letters_ = std::make_unique<LettersPart>(c, painting, spoken, panels, LettersPart::Needs{
         .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
     });
     canvasPart_->needs.takesPress.push_back(
