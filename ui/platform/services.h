@@ -18,6 +18,16 @@ class TempFolder;
 class SettingsPort;
 class GalleryPort;
 class ThumbnailPort;
+class StampLibraryPort;
+
+// The question only a grown-up answers (a sum with big number keys), asked
+// before the grown-up's settings open and, when quitting is locked, before
+// the window closes. True when answered right; where nobody can answer, no.
+class GrownUpPort {
+public:
+    virtual ~GrownUpPort() = default;
+    virtual bool confirm(Language language) = 0;
+};
 
 // The save and open dialogs. A cancel gives nothing. The title comes from
 // the caller, in the window's language: the dialog knows neither.
@@ -68,6 +78,8 @@ struct Services {
     SettingsPort* settings = nullptr;  // none: choices last for this run only
     GalleryPort* gallery = nullptr;    // none: nothing is filed and the gallery shows empty
     ThumbnailPort* thumbnails = nullptr;  // none: every drawing shows a plain frame
+    StampLibraryPort* stamps = nullptr;   // none: only the program's own stamps
+    GrownUpPort* grownUp = nullptr;       // none: nothing locked can be opened
 };
 
 }  // namespace pintaloo

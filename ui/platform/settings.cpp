@@ -3,6 +3,7 @@
 #include "ui/platform/settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "ui/words/language.h"
 
@@ -16,6 +17,14 @@ constexpr const char* kFullScreen = "window/fullScreen";
 constexpr const char* kFolder = "files/lastFolder";
 constexpr const char* kScanSeconds = "scan/seconds";
 constexpr const char* kScanSwitches = "scan/switches";
+constexpr const char* kStartBlank = "start/blank";
+constexpr const char* kSaveFolder = "files/saveFolder";
+constexpr const char* kNoQuit = "lock/noQuit";
+constexpr const char* kNoPrint = "lock/noPrint";
+constexpr const char* kNoFileDialogs = "lock/noFileDialogs";
+constexpr const char* kKeepFullScreen = "lock/keepFullScreen";
+constexpr const char* kChildren = "children";
+constexpr int kMaxChildren = 40;  // a class and then some; more is a damaged file
 
 }  // namespace
 
@@ -95,5 +104,61 @@ int QSettingsPort::scanSeconds() const { return readInt(kScanSeconds, 0, 5, 0); 
 void QSettingsPort::setScanSeconds(int seconds) { write(kScanSeconds, seconds); }
 int QSettingsPort::scanSwitches() const { return readInt(kScanSwitches, 1, 2, 1); }
 void QSettingsPort::setScanSwitches(int switches) { write(kScanSwitches, switches); }
+
+bool QSettingsPort::startBlank() const { return readBool(kStartBlank, false); }
+void QSettingsPort::setStartBlank(bool on) {
+    if (startBlank() != on) write(kStartBlank, on);
+}
+
+QString QSettingsPort::saveFolder() const {
+    const QVariant v = settings_->value(QLatin1String(kSaveFolder));
+    return v.typeId() == QMetaType::QString ? v.toString() : QString();
+}
+void QSettingsPort::setSaveFolder(const QString& folder) { write(kSaveFolder, folder); }
+
+bool QSettingsPort::noQuit() const { return readBool(kNoQuit, false); }
+void QSettingsPort::setNoQuit(bool on) {
+    if (noQuit() != on) write(kNoQuit, on);
+}
+bool QSettingsPort::noPrint() const { return readBool(kNoPrint, false); }
+void QSettingsPort::setNoPrint(bool on) {
+    if (noPrint() != on) write(kNoPrint, on);
+}
+bool QSettingsPort::noFileDialogs() const { return readBool(kNoFileDialogs, false); }
+void QSettingsPort::setNoFileDialogs(bool on) {
+    if (noFileDialogs() != on) write(kNoFileDialogs, on);
+}
+bool QSettingsPort::keepFullScreen() const { return readBool(kKeepFullScreen, false); }
+void QSettingsPort::setKeepFullScreen(bool on) {
+    if (keepFullScreen() != on) write(kKeepFullScreen, on);
+}
+
+std::vector<ChildEntry> QSettingsPort::children() const {
+    std::vector<ChildEntry> found;
+    const int n = settings_->beginReadArray(QLatin1String(kChildren));
+    for (int i = 0; i < std::min(n, kMaxChildren); ++i) {
+        settings_->setArrayIndex(i);
+        ChildEntry child;
+        child.name = settings_->value(QStringLiteral("name")).toString().trimmed().left(40);
+        child.picture = std::clamp(settings_->value(QStringLiteral("picture")).toInt(), 1, 40);
+        if (!child.name.isEmpty()) found.push_back(child);
+    }
+    settings_->endArray();
+    return found;
+}
+void QSettingsPort::setChildren(const std::vector<ChildEntry>& children) {
+    if (this->children() == children) return;
+    settings_->remove(QLatin1String(kChildren));
+    settings_->beginWriteArray(QLatin1String(kChildren), int(children.size()));
+    for (int i = 0; i < int(children.size()); ++i) {
+        settings_->setArrayIndex(i);
+        settings_->setValue(QStringLiteral("name"), children[std::size_t(i)].name);
+        settings_->setValue(QStringLiteral("picture"), children[std::size_t(i)].picture);
+    }
+    settings_->endArray();
+    settings_->sync();
+}
+
+bool QSettingsPort::locked(SettingKey) const { return false; }
 
 }  // namespace pintaloo

@@ -8,10 +8,37 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QSettings;
 
 namespace pintaloo {
+
+// Every choice a grown-up can make, each one key in the settings file and
+// in the system-wide defaults (where it can be locked).
+enum class SettingKey {
+    Sound,
+    Language,
+    FullScreen,
+    LastFolder,
+    ScanSeconds,
+    ScanSwitches,
+    StartBlank,      // start on a blank page (the last drawing filed first)
+    SaveFolder,      // where drawings are kept; empty for the usual Pictures/Pintaloo
+    NoQuit,          // closing asks the grown-up question
+    NoPrint,         // no printing
+    NoFileDialogs,   // open and save reach only the child's own drawings
+    KeepFullScreen,  // full screen cannot be left
+    Children,        // the children who share this account
+};
+
+// A child on a shared account: a name and one of the program's own stamps
+// (1..40) as the picture they press at start.
+struct ChildEntry {
+    QString name;
+    int picture = 1;
+    bool operator==(const ChildEntry&) const = default;
+};
 
 class SettingsPort {
 public:
@@ -30,6 +57,23 @@ public:
     virtual void setScanSeconds(int seconds) = 0;
     virtual int scanSwitches() const = 0;
     virtual void setScanSwitches(int switches) = 0;
+    virtual bool startBlank() const = 0;  // false: start with the last drawing
+    virtual void setStartBlank(bool on) = 0;
+    virtual QString saveFolder() const = 0;  // empty: the usual folder
+    virtual void setSaveFolder(const QString& folder) = 0;
+    virtual bool noQuit() const = 0;
+    virtual void setNoQuit(bool on) = 0;
+    virtual bool noPrint() const = 0;
+    virtual void setNoPrint(bool on) = 0;
+    virtual bool noFileDialogs() const = 0;
+    virtual void setNoFileDialogs(bool on) = 0;
+    virtual bool keepFullScreen() const = 0;
+    virtual void setKeepFullScreen(bool on) = 0;
+    virtual std::vector<ChildEntry> children() const = 0;  // none or one: one pile of drawings, as always
+    virtual void setChildren(const std::vector<ChildEntry>& children) = 0;
+    // Set by the school (the system-wide file) and not to be changed: the
+    // setters leave a locked key as it is.
+    virtual bool locked(SettingKey key) const = 0;
 };
 
 // Kept in the user's settings folder ($XDG_CONFIG_HOME/pintaloo/pintaloo.conf,
@@ -53,6 +97,21 @@ public:
     void setScanSeconds(int seconds) override;
     int scanSwitches() const override;
     void setScanSwitches(int switches) override;
+    bool startBlank() const override;
+    void setStartBlank(bool on) override;
+    QString saveFolder() const override;
+    void setSaveFolder(const QString& folder) override;
+    bool noQuit() const override;
+    void setNoQuit(bool on) override;
+    bool noPrint() const override;
+    void setNoPrint(bool on) override;
+    bool noFileDialogs() const override;
+    void setNoFileDialogs(bool on) override;
+    bool keepFullScreen() const override;
+    void setKeepFullScreen(bool on) override;
+    std::vector<ChildEntry> children() const override;
+    void setChildren(const std::vector<ChildEntry>& children) override;
+    bool locked(SettingKey key) const override;
 
     // Where the values live, for messages and tests.
     QString fileName() const;
@@ -80,8 +139,30 @@ public:
     void setScanSeconds(int seconds) override { scanSeconds_ = seconds; }
     int scanSwitches() const override { return scanSwitches_; }
     void setScanSwitches(int switches) override { scanSwitches_ = switches; }
+    bool startBlank() const override { return startBlank_; }
+    void setStartBlank(bool on) override { startBlank_ = on; }
+    QString saveFolder() const override { return saveFolder_; }
+    void setSaveFolder(const QString& folder) override { saveFolder_ = folder; }
+    bool noQuit() const override { return noQuit_; }
+    void setNoQuit(bool on) override { noQuit_ = on; }
+    bool noPrint() const override { return noPrint_; }
+    void setNoPrint(bool on) override { noPrint_ = on; }
+    bool noFileDialogs() const override { return noFileDialogs_; }
+    void setNoFileDialogs(bool on) override { noFileDialogs_ = on; }
+    bool keepFullScreen() const override { return keepFullScreen_; }
+    void setKeepFullScreen(bool on) override { keepFullScreen_ = on; }
+    std::vector<ChildEntry> children() const override { return children_; }
+    void setChildren(const std::vector<ChildEntry>& children) override { children_ = children; }
+    bool locked(SettingKey) const override { return false; }
 
 private:
+    bool startBlank_ = false;
+    bool noQuit_ = false;
+    bool noPrint_ = false;
+    bool noFileDialogs_ = false;
+    bool keepFullScreen_ = false;
+    QString saveFolder_;
+    std::vector<ChildEntry> children_;
     int scanSeconds_ = 0;
     int scanSwitches_ = 1;
     bool sound_ = true;

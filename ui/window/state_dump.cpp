@@ -108,6 +108,14 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("AnyColour.RainbowOpen=") + Bool(w.colourPicker().isOpen())
         << QStringLiteral("AnyColour.DropperArmed=") + Bool(w.colourPicker().dropperArmed());
 
+    // Stamp collections: the browser, a stamp's size and turn.
+
+    // Own colouring pages and background pictures.
+
+    // The grown-up's settings and lock-down.
+
+    // Each child's own drawings.
+
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.
     const std::vector<GalleryEntry>& drawings = w.gallery().listing();

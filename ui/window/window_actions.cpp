@@ -276,6 +276,14 @@ std::vector<WindowActionRow> BuildRows() {
         // the next press on the paper depends on it
         Row("ArmDropper", "DropperArm", colours, &ColourPicker::ArmDropper).kept(),
 
+        // stamp collections: the browser, a stamp's size and turn
+
+        // own colouring pages and background pictures
+
+        // the grown-up's settings window and lock-down
+
+        // each child's own drawings
+
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),
         Row("PlayAnimation", "picture2_Click", animation, &AnimationPanel::PlayAnimation, 3),

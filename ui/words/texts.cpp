@@ -495,6 +495,18 @@ const std::vector<KeyedTextRow>& TextsByKey() {
 
         // Speed.
 
+        // Stamp collections: the browser, a stamp's size and turn.
+
+        // Own colouring pages and background pictures.
+
+        // The grown-up's settings window and question.
+
+        // Lock-down and system-wide settings.
+
+        // Each child's own drawings.
+
+        // Collecting the week.
+
     };
     return rows;
 }
