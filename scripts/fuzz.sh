@@ -15,16 +15,20 @@
 #   fuzz_png_story      the story and pictures inside a gallery PNG, seeded
 #                       from tests/fuzz/seeds (story.png carries a story)
 # A crash leaves its input in build-fuzz/findings/ and ends with status 1;
-# each target's full log is in build-fuzz/TARGET.log.
+# each target's full log is in build-fuzz/TARGET.log. With --build it only
+# builds them (scripts/test.sh builds them while the tests run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+build_only=0
+if [ "$seconds" = --build ]; then build_only=1; fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF -DPINTALOO_PCH=ON \
   -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld >/dev/null
 nice cmake --build build-fuzz -j2 --target fuzz_open_picture fuzz_replay_script fuzz_story_file fuzz_kept_drawing \
   fuzz_png_story
+if [ "$build_only" -eq 1 ]; then exit 0; fi
 
 findings=build-fuzz/findings
 mkdir -p "$findings"

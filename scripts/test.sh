@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Pintaloo twice (strict warnings, then with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both,
-# then clang-tidy over the sources and each fuzz target for a minute.
+# then clang-tidy over the sources and each fuzz target for a minute. Work
+# that waits on nothing the tests do runs behind them (later, below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -28,9 +29,51 @@ run_tests() {
   [ "$rest" -eq 0 ] && [ "$window" -eq 0 ]
 }
 
+# later NAME COMMAND...: runs COMMAND in the background at the lowest
+# priority, its output kept in build-logs/NAME.log, in a process group of its
+# own (ended if this script stops early). The tests in front keep the cores
+# when they want them; the moments they leave idle (a window test waiting on
+# its screen, the last test of a run, a lone fuzzer) go to the work behind
+# them: the next build, clang-tidy, the fuzz build. Waited for, and its log
+# printed, by settle NAME where the run used to do that work itself.
+declare -A later_pids=()
+later() {
+  local name=$1
+  shift
+  setsid -w nice -n 19 "$@" >"build-logs/$name.log" 2>&1 &
+  later_pids[$name]=$!
+}
+settle() {
+  local name=$1 status=0
+  wait "${later_pids[$name]}" || status=$?
+  unset "later_pids[$name]"
+  cat "build-logs/$name.log"
+  if [ "$status" -ne 0 ]; then
+    echo "$name failed (status $status)" >&2
+    return "$status"
+  fi
+}
+stop_later() {
+  local pid
+  for pid in "${later_pids[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+}
+trap stop_later EXIT
+mkdir -p build-logs
+
 echo "== Build with warnings as errors"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTALOO_WERROR=ON "${fast[@]}"
 cmake --build build -j "$jobs"
+
+# At -O1, as the sanitizers' own guides advise: the tests run two to three
+# times faster than at -O0 (the random recorded sessions were six minutes of
+# the run), and nothing the sanitizers find is lost; asserts stay on.
+later asan sh -c 'cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DPINTALOO_WERROR=ON -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF "$@" && cmake --build build-asan -j "$0"' \
+  "$jobs" "${fast[@]}"
+# clang-tidy reads only the sources and build/'s compile database and
+# generated headers, all there now.
+later tidy scripts/tidy.sh build engine ui tests/support
+
 echo "== Tests"
 run_tests build
 echo "== Benchmarks still run (figures are not judged here)"
@@ -38,12 +81,8 @@ build/bench/pintaloo_bench --benchmark_min_time=0.01 --benchmark_filter='Oil|Flo
 build/bench/pintaloo_words_bench --benchmark_min_time=0.01 >/dev/null
 
 echo "== Build with sanitizers"
-# At -O1, as the sanitizers' own guides advise: the tests run two to three
-# times faster than at -O0 (the random recorded sessions were six minutes of
-# the run), and nothing the sanitizers find is lost; asserts stay on.
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DPINTALOO_WERROR=ON \
-  -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF "${fast[@]}"
-cmake --build build-asan -j "$jobs"
+settle asan
+later fuzz-build scripts/fuzz.sh --build
 echo "== Tests under sanitizers"
 (
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -51,7 +90,8 @@ echo "== Tests under sanitizers"
   run_tests build-asan
 )
 
-echo "== clang-tidy (the engine, the window and the tests' shared kit)"
-scripts/tidy.sh build engine ui tests/support
 echo "== Fuzz targets, a minute each (clang, sanitizers)"
+settle fuzz-build
 scripts/fuzz.sh 60
+echo "== clang-tidy (the engine, the window and the tests' shared kit)"
+settle tidy
