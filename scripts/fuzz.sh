@@ -24,7 +24,7 @@ build_only=0
 if [ "$seconds" = --build ]; then build_only=1; fi
 
 # Line tables only (-g1, clang's -gline-tables-only): a crash's stack still
-# names file and line, and the build takes far less time than with full -g.
+# names file and line, and the build takes a little less time than with -g.
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
   -DPINTALOO_FUZZ=ON -DPINTALOO_BENCH=OFF -DPINTALOO_PCH=ON \
