@@ -38,8 +38,8 @@ run_tests() {
 # own (ended if this script stops early). The tests in front keep the cores
 # when they want them; the moments they leave idle (a window test waiting on
 # its screen, the last test of a run, a lone fuzzer) go to the work behind
-# them: the next build, clang-tidy, the fuzz build. Waited for, and its log
-# printed, by settle NAME where the run used to do that work itself.
+# them: the sanitizers' build, the fuzz build, clang-tidy. Waited for, and
+# its log printed, by settle NAME where the run used to do that work itself.
 declare -A later_pids=()
 later() {
   local name=$1
@@ -75,9 +75,6 @@ cmake --build build -j "$jobs"
 later asan sh -c 'cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
   -DPINTALOO_WERROR=ON -DPINTALOO_SANITIZE=ON -DPINTALOO_BENCH=OFF "$@" && cmake --build build-asan -j "$0"' \
   "$jobs" "${fast[@]}"
-# clang-tidy reads only the sources and build/'s compile database and
-# generated headers, all there now.
-later tidy scripts/tidy.sh build engine ui tests/support
 
 echo "== Tests"
 run_tests build
@@ -88,6 +85,10 @@ build/bench/pintaloo_words_bench --benchmark_min_time=0.01 >/dev/null
 echo "== Build with sanitizers"
 settle asan
 later fuzz-build scripts/fuzz.sh --build
+# clang-tidy needs only the sources and build/'s compile database and
+# generated headers. Started last, it is the work still behind the tests
+# when the fuzzers leave a core free.
+later tidy scripts/tidy.sh build engine ui tests/support
 echo "== Tests under sanitizers"
 (
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
