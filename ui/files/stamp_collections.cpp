@@ -134,17 +134,20 @@ bool PlainName(const QString& name) {
     return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') && !name.contains(QChar(0));
 }
 
-// The width and height in a PNG's header, or an empty size.
-QSize PngHeaderSize(const QByteArray& head) {
+// The width and height in a PNG's header; an empty size when the bytes do
+// not start as a PNG does.
+QSize PngHeaderSize(const QByteArray& head, bool* huge) {
     static const char kSignature[] = "\x89PNG\r\n\x1a\n";
+    *huge = false;
     if (head.size() < 24 || !head.startsWith(QByteArray(kSignature, 8)) || head.mid(12, 4) != "IHDR") return {};
     const auto word = [&](int at) {
         return (std::uint32_t(std::uint8_t(head[at])) << 24) | (std::uint32_t(std::uint8_t(head[at + 1])) << 16) |
                (std::uint32_t(std::uint8_t(head[at + 2])) << 8) | std::uint32_t(std::uint8_t(head[at + 3]));
     };
     const std::uint32_t w = word(16), h = word(20);
-    if (w == 0 || h == 0 || w > 1'000'000 || h > 1'000'000) return QSize(-1, -1);
-    return QSize(int(w), int(h));
+    if (w == 0 || h == 0) return {};
+    *huge = w > std::uint32_t(StampLimits::kMaxPictureSide) || h > std::uint32_t(StampLimits::kMaxPictureSide);
+    return *huge ? QSize() : QSize(int(w), int(h));
 }
 
 QString FolderPath(const QString& root, const QString& relative) {
@@ -279,6 +282,11 @@ void WriteCache(const QString& file, const QStringList& roots, const std::vector
     QDataStream(&tail, QIODevice::WriteOnly) << quint64(Fnv1a64(payload));
     if (payload.size() + 8 > StampLimits::kMaxCacheBytes) return;
     QDir().mkpath(QFileInfo(file).absolutePath());
+    // A link planted where the cache goes is taken away (unlinking never
+    // follows it), so the index is written in its own file again.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(file).constData(), &st) == 0 && S_ISLNK(st.st_mode))
+        ::unlink(QFile::encodeName(file).constData());
     WriteTrouble trouble;
     if (!WriteFileSafely(file, payload + tail, &trouble))
         qWarning().noquote() << "Stamp index cache not written:" << file << trouble.text();
@@ -515,14 +523,9 @@ StampCollections::Folder StampCollections::readFolder(const QString& path, const
             continue;
         }
         if (png) {
-            const QSize size = PngHeaderSize(ReadStart(file, 33));
-            if (size.isEmpty() && size.width() != -1) {
-                leaveOut(file, QStringLiteral("not a PNG picture"));
-                continue;
-            }
-            if (size.width() > StampLimits::kMaxPictureSide || size.height() > StampLimits::kMaxPictureSide ||
-                size.width() < 0) {
-                leaveOut(file, QStringLiteral("picture too large (%1 x %2)").arg(size.width()).arg(size.height()));
+            bool huge = false;
+            if (PngHeaderSize(ReadStart(file, 33), &huge).isEmpty()) {
+                leaveOut(file, huge ? QStringLiteral("picture too large") : QStringLiteral("not a PNG picture"));
                 continue;
             }
         } else if (const QString why = SvgRefusal(ReadStart(file, cap)); !why.isEmpty()) {
