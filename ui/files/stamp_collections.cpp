@@ -267,12 +267,14 @@ void WriteCache(const QString& file, const QStringList& roots, const std::vector
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
     qint32 count = 0;
-    for (const auto& folders : read) count += qint32(folders.size());
+    for (const auto& folders : read)
+        count += qint32(std::count_if(folders.begin(), folders.end(), [](const Folder& f) { return f.complete; }));
     out << kCacheMagic << kCacheVersion;
     WriteNames(out, roots);
     out << count;
     for (std::size_t r = 0; r < read.size(); ++r)
         for (const Folder& f : read[r]) {
+            if (!f.complete) continue;
             out << qint32(r) << f.relative << f.changedNs;
             WriteNames(out, f.subfolders);
             out << qint32(f.entries.size());
@@ -481,7 +483,8 @@ void StampCollections::leaveOut(const QString& file, const QString& reason) {
 }
 
 StampCollections::Folder StampCollections::readFolder(const QString& path, const QString& relative,
-                                                      std::int64_t changedNs) {
+                                                      std::int64_t changedNs,
+                                                      std::chrono::steady_clock::time_point deadline) {
     Folder folder;
     folder.relative = relative;
     folder.changedNs = changedNs;
@@ -500,6 +503,12 @@ StampCollections::Folder StampCollections::readFolder(const QString& path, const
         const QString lower = e.name.toLower();
         const bool png = lower.endsWith(QStringLiteral(".png"));
         if (!png && !lower.endsWith(QStringLiteral(".svg"))) continue;
+        if (std::chrono::steady_clock::now() > deadline) {
+            // Read again next time: a folder cut short is not cached.
+            leaveOut(path + u'/' + e.name, QStringLiteral("not read in time, nor the rest of its folder"));
+            folder.complete = false;
+            break;
+        }
         const QString base = e.name.chopped(4);
         const QString ext = e.name.right(4);
         // Another picture's turned copies are not stamps of their own.
@@ -584,7 +593,7 @@ void StampCollections::scanCollection(int root, std::unordered_map<QString, Fold
         if (auto c = cached.find(key); c != cached.end() && c->second.changedNs == changed) {
             folder = std::move(c->second);
         } else {
-            folder = readFolder(path, relative, changed);
+            folder = readFolder(path, relative, changed, deadline);
             ++foldersRead_;
         }
         // Deepest last on the stack, so folders come out in name order.

@@ -113,13 +113,15 @@ public:
         qint64 changedNs = 0;
         QStringList subfolders;
         std::vector<Entry> entries;
+        bool complete = true;  // false: cut short by the time budget, so never cached
     };
 
 private:
     void build();
     void scanCollection(int root, std::unordered_map<QString, Folder>& cached,
                         std::vector<std::vector<Folder>>& read, std::chrono::steady_clock::time_point deadline);
-    Folder readFolder(const QString& path, const QString& relative, std::int64_t changedNs);
+    Folder readFolder(const QString& path, const QString& relative, std::int64_t changedNs,
+                      std::chrono::steady_clock::time_point deadline);
     void leaveOut(const QString& file, const QString& reason);
     QImage decode(const QString& path, int maxSide);
 
