@@ -193,6 +193,11 @@ TEST(StampCollectionsTest, InstalledLibraryIsWhollyUsable) {
             const QImage picture = library.picture(*s, 96, !s->options.mirrorable ? false : (id % 2) == 1);
             EXPECT_FALSE(picture.isNull()) << s->file.toStdString();
             EXPECT_LE(std::max(picture.width(), picture.height()), 96) << s->file.toStdString();
+            // Something shows: a drawing fitted wrongly comes out wholly clear.
+            bool shows = false;
+            for (int y = 0; y < picture.height() && !shows; ++y)
+                for (int x = 0; x < picture.width() && !shows; ++x) shows = qAlpha(picture.pixel(x, y)) > 0;
+            EXPECT_TRUE(shows) << s->file.toStdString();
             for (int l = 0; l < kLanguageCount; ++l) EXPECT_FALSE(library.name(*s, Language(l)).isEmpty());
         }
     }
