@@ -22,6 +22,7 @@ packages=(
   qt6-wayland weston
   dbus at-spi2-core python3-pyatspi  # tests/e2e/atspi_check.py: what a screen reader hears
   reuse appstream desktop-file-utils
+  tuxpaint-stamps-default  # the stamp library the stamp collections' tests and benchmark read
   dpkg-dev lintian gzip man-db
   clang libclang-rt-14-dev  # scripts/fuzz.sh
   clang-tidy  # scripts/tidy.sh

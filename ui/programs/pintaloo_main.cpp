@@ -34,6 +34,7 @@
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
 #include "ui/programs/start_choices.h"
+#include "ui/files/stamp_collections.h"
 #include "ui/files/state_folder_lock.h"
 #include "ui/files/thumbnail_cache.h"
 #include "engine/canvas/large_pages.h"
@@ -200,6 +201,10 @@ int main(int argc, char** argv) {
     // made before the window so it outlives every request the window makes.
     ThumbnailCache thumbnails;
     services.thumbnails = &thumbnails;
+    // The stamp collections on this computer; nothing is read until the
+    // stamp browser first asks (then mostly from the index's cache).
+    StampCollections stamps(StampCollections::StandardRoots(), StampCollections::StandardCacheFile());
+    services.stamps = &stamps;
 
     MainWindow window(services);
     StartMark("window made");

@@ -14,6 +14,7 @@
 #include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/files/printing.h"
+#include "ui/files/stamp_collections.h"
 #include "ui/files/thumbnail_cache.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/drawing_history.h"
@@ -72,7 +73,14 @@ struct ReplayRig {
     standin::RecordingMessages messages{PrintMessage};
     MemorySettings settings;
     PdfPrintPort printer;
-    Services services{&sounds, &temp, &dialog, &help, &messages, printing ? &printer : nullptr, &settings};
+    // The installed stamp collections, so a script that picks a library
+    // stamp finds it here as on the computer it was made on.
+    StampCollections stamps{StampCollections::StandardRoots(), StampCollections::StandardCacheFile()};
+    Services services = [this] {
+        Services s{&sounds, &temp, &dialog, &help, &messages, printing ? &printer : nullptr, &settings};
+        s.stamps = &stamps;
+        return s;
+    }();
     std::unique_ptr<ThumbnailCache> thumbnails;  // made only for a gallery; outlives the window that asks it
     MainWindow window{services};
 };
