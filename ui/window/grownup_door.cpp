@@ -14,7 +14,7 @@ namespace pintaloo {
 namespace {
 
 // The thin ring that fills while the logo is held: soft white, half seen,
-// round the logo's corner piece.
+// round the place pressed.
 class HoldRing final : public QWidget {
 public:
     HoldRing(QWidget* parent, std::function<double()> share) : QWidget(parent), share_(std::move(share)) {
@@ -48,9 +48,8 @@ GrownUpDoor::GrownUpDoor(QWidget& window, QWidget& logo, QRect logoArea, std::fu
     clock = [this] { return elapsed_.elapsed(); };
     timer_.setInterval(40);
     connect(&timer_, &QTimer::timeout, this, &GrownUpDoor::tick);
-    ring_ = new HoldRing(&logo_, [this] { return ringShare(); });
-    const int side = std::min(area_.width(), area_.height());
-    ring_->setGeometry(QRect(0, 0, side, side).translated(area_.center() - QPoint(side / 2, side / 2)));
+    // On the window, above the logo's pictures, which lie over the widget pressed.
+    ring_ = new HoldRing(&window_, [this] { return ringShare(); });
     logo_.installEventFilter(this);
     qApp->installEventFilter(this);
 }
@@ -115,6 +114,8 @@ void GrownUpDoor::tick() {
         return;
     }
     if (held >= kRingAfterMs) {
+        const QPoint at = logo_.mapTo(&window_, pressedAt_);
+        ring_->setGeometry(at.x() - kRingSide / 2, at.y() - kRingSide / 2, kRingSide, kRingSide);
         ring_->show();
         ring_->raise();
         ring_->update();

@@ -34,6 +34,7 @@ public:
     static constexpr int kHoldMs = 3000;
     static constexpr int kRingAfterMs = 1000;  // no cue for a short press
     static constexpr int kDragPixels = 8;
+    static constexpr int kRingSide = 60;
 
     // Milliseconds from any fixed start; a test puts a clock of its own here.
     std::function<qint64()> clock;
