@@ -510,7 +510,7 @@ const std::vector<KeyedTextRow>& TextsByKey() {
          QT_TRANSLATE_NOOP3("GrownUp", "Answer",
                             "Button that gives the typed answer to the sum.")},
         {"grownup.question.cancel", "GrownUp",
-         QT_TRANSLATE_NOOP3("GrownUp", "Cancel",
+         QT_TRANSLATE_NOOP3("GrownUp", "Not now",
                             "Button that closes the question without opening anything.")},
         {"grownup.question.erase", "GrownUp",
          QT_TRANSLATE_NOOP3("GrownUp", "Erase the last digit",
