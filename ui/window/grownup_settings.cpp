@@ -224,7 +224,7 @@ void GrownUpSettings::addPage(const QString& title, const QIcon& icon, QWidget* 
     column->addWidget(heading);
     column->addWidget(page, 1);
     pages_->addWidget(frame);
-    auto* item = new QListWidgetItem(icon, title, list_);
+    auto* item = new QListWidgetItem(icon.isNull() ? icon : PageIcon(icon.pixmap(kIconSide, kIconSide)), title, list_);
     item->setSizeHint({0, kIconSide + 28});
     fitList();
 }
