@@ -4,6 +4,7 @@
 // the start sound and ends at once.
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
@@ -41,6 +42,10 @@
 #include "engine/canvas/surface.h"
 #include "ui/story/film_part.h"
 #include "ui/parts/help_link.h"
+#include "ui/parts/window_chrome.h"
+#include "ui/window/grownup_door.h"
+#include "ui/window/grownup_question.h"
+#include "ui/window/grownup_settings.h"
 #include "ui/window/help_window.h"
 #include "ui/platform/sdl_audio_backend.h"
 #include "ui/platform/sounds.h"
@@ -217,6 +222,9 @@ int main(int argc, char** argv) {
     window.services.dialog = &dialog;
     window.services.messages = &messages;
     window.services.printer = &printer;
+    // The question only a grown-up answers, modal over the window.
+    GrownUpQuestions question([&window] { return window.shownWindow(); });
+    window.services.grownUp = &question;
     // A grown-up's --nosound is for this run; the sound button's choice is remembered.
     if (options.nosound) window.comfort().muteForThisRun();
     // The device stays closed while muted, and opens when sound is turned on.
@@ -289,6 +297,46 @@ int main(int argc, char** argv) {
     window.onClosed = [] { QCoreApplication::quit(); };
     instance.onKnock = [&window](const QString& token) { BringToFront(*window.shownWindow(), token); };
     host.start(StartFullScreen(options, settings));
+    // The grown-up's settings, behind the question: the logo held three
+    // seconds, or Ctrl+Alt+S. Every change is kept and applied at once.
+    const auto openSettings = [&] {
+        if (!question.confirm(window.language)) return;
+        GrownUpSettings::Roles roles;
+        roles.settings = &settings;
+        roles.language = window.language;
+        roles.applySound = [&window](bool on) {
+            if (window.comfort().soundOn() != on) window.comfort().ToggleSound();
+        };
+        roles.applyLanguage = [&window, &qtTexts, &film](Language l) {
+            qtTexts.install(l);
+            window.SetLanguage(l);
+            film.applyTexts(l);
+        };
+        roles.applyFullScreen = [&window](bool on) { window.setFullScreen(on); };
+        roles.applyScan = [&window](int seconds, int switches) {
+            if (seconds <= 0)
+                window.keyAccess().setScan(KeyAccess::Scan::Off);
+            else
+                window.keyAccess().setScan(switches == 2 ? KeyAccess::Scan::TwoSwitches : KeyAccess::Scan::OneSwitch,
+                                           seconds);
+        };
+        roles.chooseFolder = [&window](const QString& title, const QString& start) -> std::optional<QString> {
+            const QString chosen = QFileDialog::getExistingDirectory(window.shownWindow(), title, start);
+            return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
+        };
+        roles.usualFolder = GalleryFolder::DefaultFolder();
+        GrownUpSettings grownUps(std::move(roles), window.shownWindow());
+        grownUps.exec();
+    };
+    std::optional<GrownUpDoor> door;
+    if (auto* corner = window.findChild<Box*>(QStringLiteral("Label3"))) {
+        QRect logo;
+        for (const char* name : {"Image1", "Image2"})
+            if (auto* part = window.findChild<Box*>(QLatin1String(name)))
+                logo |= QRect(corner->mapFrom(&window, part->geometry().topLeft()), part->size());
+        door.emplace(window, *corner, logo.intersected(corner->rect()), openSettings,
+                     [&window] { window.chrome().DragByCorner(1, 0, 0); });
+    }
     StartMark("shown");
     // The first paint, and the first moment after it with nothing queued.
     window.onFirstPaint = [job = std::move(window.onFirstPaint), &words, &warmFonts] {

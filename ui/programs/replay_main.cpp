@@ -19,12 +19,21 @@
 // A recording is a script too: its `start`, `at`, `moves`, `seed`, `picture` and `state` lines
 // run as the program recorded them. Every run is recorded as the program
 // records (in DIR with --state-dir), and --film writes the film of it.
+//
+// pintaloo-replay --grown-ups DIR writes pictures of the grown-up's settings
+// window (settings-N.png, page by page) and of its question (question.png)
+// in the language the environment asks for, to look at; no script runs.
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTextStream>
 #include <cstdio>
 
+#include "ui/platform/settings.h"
 #include "ui/programs/replay_run.h"
+#include "ui/window/grownup_question.h"
+#include "ui/window/grownup_settings.h"
+#include "ui/window/language_look.h"
 
 using namespace pintaloo;
 
@@ -38,6 +47,30 @@ int Usage() {
     return 2;
 }
 
+int PictureGrownUps(const QString& folder) {
+    const Language language = LanguageFromEnvironment(ProcessEnvironment());
+    ApplyLanguageLook(language);
+    MemorySettings settings;
+    GrownUpSettings::Roles roles;
+    roles.settings = &settings;
+    roles.language = language;
+    roles.usualFolder = QStringLiteral("/home/child/Pictures/Pintaloo");
+    GrownUpSettings window(roles);
+    window.show();
+    bool written = true;
+    for (int page = 0; page < window.pageCount(); ++page) {
+        window.showPage(page);
+        QApplication::processEvents();
+        written &= window.grab().save(QStringLiteral("%1/settings-%2.png").arg(folder).arg(page));
+    }
+    GrownUpQuestionDialog question({QStringLiteral("7 × 6"), 42}, language, 0);
+    question.show();
+    question.field().setText(QStringLiteral("4"));
+    QApplication::processEvents();
+    written &= question.grab().save(folder + QStringLiteral("/question.png"));
+    return written ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,7 +81,9 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == "--state-dir" && i + 1 < args.size()) {
+        if (a == "--grown-ups" && i + 1 < args.size()) {
+            return PictureGrownUps(args[i + 1]);
+        } else if (a == "--state-dir" && i + 1 < args.size()) {
             outputs.stateDir = args[++i];
         } else if (a == "--pictures-dir" && i + 1 < args.size()) {
             outputs.picturesDir = args[++i];
