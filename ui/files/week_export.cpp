@@ -311,13 +311,15 @@ private:
         p.setFont(FriendlyFont(request_.language, 60, true));
         p.drawText(QRect(a.left(), a.top(), a.width(), a.height() * 4 / 5), Qt::AlignCenter | Qt::TextWordWrap, title);
         p.setPen(QColor(0x55, 0x55, 0x55));
-        p.setFont(FriendlyFont(request_.language, 24, false));
-        p.drawText(QRect(a.left(), a.top() + a.height() * 4 / 5, a.width(), a.height() / 5), Qt::AlignCenter, span);
+        // Two long dates may take two lines.
+        p.setFont(FriendlyFont(request_.language, 26, false));
+        p.drawText(QRect(a.left(), a.top() + a.height() * 4 / 5, a.width(), a.height() / 5),
+                   Qt::AlignCenter | Qt::TextWordWrap, span);
     }
 
     void drawing(QPainter& p, const QImage& image, const QString& child, const QDateTime& when) {
         const QRect a = area();
-        const int band = a.height() / 6;  // the caption's room under the drawing
+        const int band = a.height() / 5;  // the caption's room under the drawing
         const QRect room(a.left(), a.top(), a.width(), a.height() - band);
         const QRect fitted = FittedRect(image.size(), room);
         p.setRenderHint(QPainter::Antialiasing);
@@ -331,15 +333,15 @@ private:
         const QString date = LocaleOf(request_.language).toString(when.date(), QLocale::LongFormat);
         p.setPen(QColor(0x3a, 0x2e, 0x6b));
         if (child.isEmpty()) {
-            p.setFont(FriendlyFont(request_.language, 26, true));
+            p.setFont(FriendlyFont(request_.language, 32, true));
             p.drawText(caption, Qt::AlignCenter, date);
             return;
         }
-        p.setFont(FriendlyFont(request_.language, 30, true));
+        p.setFont(FriendlyFont(request_.language, 36, true));
         p.drawText(QRect(caption.left(), caption.top(), caption.width(), caption.height() * 11 / 20),
                    Qt::AlignHCenter | Qt::AlignBottom, child);
         p.setPen(QColor(0x55, 0x55, 0x55));
-        p.setFont(FriendlyFont(request_.language, 18, false));
+        p.setFont(FriendlyFont(request_.language, 24, false));
         p.drawText(QRect(caption.left(), caption.top() + caption.height() * 11 / 20, caption.width(),
                          caption.height() * 9 / 20),
                    Qt::AlignHCenter | Qt::AlignTop, date);

@@ -85,7 +85,10 @@ WeekExportPage::WeekExportPage(const SettingsPort& settings, Language language, 
     const auto dateEdit = [&](const QDate& date, const char* key) {
         auto* edit = new QDateEdit(date, this);
         edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QLocale(SystemLanguageCode(language)).dateFormat(QLocale::ShortFormat));
+        // The locale's short order of day, month and year, with the whole year.
+        QString format = QLocale(SystemLanguageCode(language)).dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QStringLiteral("yyyy"))) format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+        edit->setDisplayFormat(format);
         edit->setMinimumHeight(kControlHeight);
         edit->setAccessibleName(Words(key, language));
         return edit;
@@ -158,6 +161,7 @@ WeekExportPage::WeekExportPage(const SettingsPort& settings, Language language, 
     progress_->setMinimumHeight(28);
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setTextVisible(false);
     column->addWidget(progress_);
     result_ = new QLabel(this);
     result_->setWordWrap(true);
@@ -165,6 +169,10 @@ WeekExportPage::WeekExportPage(const SettingsPort& settings, Language language, 
     column->addWidget(result_);
     column->addStretch();
 
+    // The chosen picture stands out with the warm ring the window's buttons glow with.
+    setStyleSheet(QStringLiteral("QToolButton { border: 2px solid #c8c8c8; border-radius: 14px; background: #fafafa; }"
+                                 "QToolButton:checked { border: 4px solid #ffa02e; background: #fff4d6; }"
+                                 "QCheckBox::indicator { width: 28px; height: 28px; }"));
     connect(kinds_, &QButtonGroup::idClicked, this, [this](int id) { chooseKind(ExportKind(id)); });
     connect(makeButton_, &QPushButton::clicked, this, [this] { make(); });
     chooseKind(ExportKind::Booklet);
