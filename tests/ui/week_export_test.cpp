@@ -6,17 +6,19 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "ui/files/picture_reader.h"
 #include "ui/parts/week_export_page.h"
@@ -135,6 +137,7 @@ TEST(WeekExportTest, WritesExactlyTheDrawingsOfTheSpan) {
         int written, unreadable, pages;
         QStringList names;  // Pictures: the files in the folder
     } rows[] = {
+        // clang-format off
         {"this week as pictures", mon, wed, ExportKind::Pictures, false, false, ExportResult::Outcome::Done, 4, 1, 4,
          week},
         {"this week as a booklet", mon, wed, ExportKind::Booklet, false, false, ExportResult::Outcome::Done, 4, 1, 4, {}},
@@ -149,12 +152,13 @@ TEST(WeekExportTest, WritesExactlyTheDrawingsOfTheSpan) {
          ExportResult::Outcome::Nothing, 0, 0, 0, {}},
         {"only the damaged one", {2026, 12, 8}, {2026, 12, 8}, ExportKind::Booklet, false, true,
          ExportResult::Outcome::Nothing, 0, 1, 0, {}},
+        // clang-format on
     };
     int row = 0;
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         QTemporaryDir out;
-        const QString target = out.filePath(r.kind == ExportKind::Pictures ? QStringLiteral("week")
+        const QString target = out.filePath(r.kind == ExportKind::Pictures  ? QStringLiteral("week")
                                             : r.kind == ExportKind::Booklet ? QStringLiteral("week.pdf")
                                                                             : QStringLiteral("week.webp"));
         ExportRequest request = g.request(r.from, r.to, r.kind, target);
@@ -162,10 +166,10 @@ TEST(WeekExportTest, WritesExactlyTheDrawingsOfTheSpan) {
         if (r.onlySam) request.children.erase(request.children.begin());
         int steps = 0, lastTotal = 0;
         const ExportResult result = ExportDrawings(request, {[&](int done, int total) {
-                                                       EXPECT_EQ(done, ++steps);
-                                                       lastTotal = total;
-                                                   },
-                                                   nullptr});
+                                                                 EXPECT_EQ(done, ++steps);
+                                                                 lastTotal = total;
+                                                             },
+                                                             nullptr});
         EXPECT_EQ(result.outcome, r.outcome);
         EXPECT_EQ(result.written, r.written);
         EXPECT_EQ(result.unreadable, r.unreadable);
@@ -176,23 +180,25 @@ TEST(WeekExportTest, WritesExactlyTheDrawingsOfTheSpan) {
         }
         EXPECT_EQ(result.pages, r.pages);
         switch (r.kind) {
-        case ExportKind::Pictures: {
-            EXPECT_EQ(Visible(target), r.names);
-            // Each a whole picture; a copied one byte for byte, its story and all.
-            for (const QString& name : Visible(target))
-                EXPECT_FALSE(OpenPicture(QDir(target).filePath(name), std::chrono::seconds(5)).image.isNull());
-            EXPECT_EQ(ReadAll(QDir(target).filePath(week[3])), ReadAll(g.sam + "/Dessin 2026-12-09 11.30.png"));
-            // Again into the same folder: nothing replaced, each a new name.
-            ASSERT_EQ(ExportDrawings(request).written, r.written);
-            EXPECT_EQ(Visible(target).size(), 2 * r.names.size());
-            EXPECT_TRUE(Visible(target).contains(QStringLiteral("Léa 2026-12-07 09-15 (2).png")));
-            break;
-        }
-        case ExportKind::Booklet: EXPECT_EQ(PdfPages(ReadAll(target)), r.pages); break;
-        case ExportKind::Film:
-            // A film of one picture is kept animated by a second frame (film_writer.cpp).
-            EXPECT_EQ(WebPFrames(ReadAll(target)), std::max(2, r.pages));
-            break;
+            case ExportKind::Pictures: {
+                EXPECT_EQ(Visible(target), r.names);
+                // Each a whole picture; a copied one byte for byte, its story and all.
+                for (const QString& name : Visible(target))
+                    EXPECT_FALSE(OpenPicture(QDir(target).filePath(name), std::chrono::seconds(5)).image.isNull());
+                EXPECT_EQ(ReadAll(QDir(target).filePath(week[3])), ReadAll(g.sam + "/Dessin 2026-12-09 11.30.png"));
+                // Again into the same folder: nothing replaced, each a new name.
+                ASSERT_EQ(ExportDrawings(request).written, r.written);
+                EXPECT_EQ(Visible(target).size(), 2 * r.names.size());
+                EXPECT_TRUE(Visible(target).contains(QStringLiteral("Léa 2026-12-07 09-15 (2).png")));
+                break;
+            }
+            case ExportKind::Booklet:
+                EXPECT_EQ(PdfPages(ReadAll(target)), r.pages);
+                break;
+            case ExportKind::Film:
+                // A film of one picture is kept animated by a second frame (film_writer.cpp).
+                EXPECT_EQ(WebPFrames(ReadAll(target)), std::max(2, r.pages));
+                break;
         }
         if (r.kind != ExportKind::Pictures) {
             EXPECT_EQ(Visible(out.path()), QStringList{QFileInfo(target).fileName()});
@@ -237,11 +243,29 @@ TEST(WeekExportTest, ATargetThatCannotBeWrittenLeavesNoFile) {
         EXPECT_EQ(Visible(out.path()), before);  // no temporary left, nothing replaced
         EXPECT_EQ(ReadAll(kept), "mine");
     }
+    // A full disk, as a file size limit gives it (EFBIG): nothing half-written left.
+    struct rlimit was {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    for (const ExportKind kind : {ExportKind::Pictures, ExportKind::Booklet, ExportKind::Film}) {
+        const QString target = out.filePath(QStringLiteral("full%1").arg(int(kind)));
+        struct rlimit tiny = was;
+        tiny.rlim_cur = 200;  // bytes: less than any one drawing's file
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const ExportResult result = ExportDrawings(g.request({2026, 12, 7}, {2026, 12, 9}, kind, target));
+        ::setrlimit(RLIMIT_FSIZE, &was);
+        EXPECT_EQ(result.outcome, ExportResult::Outcome::NotWritten) << int(kind);
+        EXPECT_EQ(result.written, 0) << int(kind);
+        EXPECT_EQ(Visible(out.path()), before) << int(kind);
+        EXPECT_EQ(Visible(target), QStringList()) << int(kind);  // nothing in the pictures' folder either
+    }
+    std::signal(SIGXFSZ, oldSignal);
     // Stopped before the first drawing: no booklet at all.
     const std::atomic<bool> stop{true};
     const QString booklet = out.filePath(QStringLiteral("stopped.pdf"));
-    EXPECT_EQ(ExportDrawings(g.request({2026, 12, 7}, {2026, 12, 9}, ExportKind::Booklet, booklet), {{}, &stop}).outcome,
-              ExportResult::Outcome::Cancelled);
+    EXPECT_EQ(
+        ExportDrawings(g.request({2026, 12, 7}, {2026, 12, 9}, ExportKind::Booklet, booklet), {{}, &stop}).outcome,
+        ExportResult::Outcome::Cancelled);
     EXPECT_EQ(Visible(out.path()), before);
     FinishPictureDecoding();
 }
@@ -276,7 +300,8 @@ TEST(WeekExportTest, ThePageMakesWhatItShows) {
     EXPECT_EQ(asked, 0);
     page.make();
     const QDeadlineTimer limit(std::chrono::seconds(60));
-    while (page.resultLine().isEmpty() && !limit.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (page.resultLine().isEmpty() && !limit.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(asked, 1);
     ASSERT_EQ(dialog.asks.size(), 2u);
     EXPECT_TRUE(dialog.asks[1].start.endsWith(QStringLiteral("Sam 2026-12-07 – 2026-12-09.pdf")));

@@ -13,17 +13,17 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 
+#include <fcntl.h>
+#include <stdio.h>  // renameat2
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <stdio.h>  // renameat2
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <mutex>
 #include <random>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "ui/files/film_writer.h"
 #include "ui/files/gallery_folder.h"
@@ -121,7 +121,8 @@ public:
             ok = false;
             e = EEXIST;
             for (int n = 1; n <= 999 && !ok && e == EEXIST; ++n) {
-                const QString name = n == 1 ? stem + QStringLiteral(".png") : QStringLiteral("%1 (%2).png").arg(stem).arg(n);
+                const QString name =
+                    n == 1 ? stem + QStringLiteral(".png") : QStringLiteral("%1 (%2).png").arg(stem).arg(n);
                 const QByteArray to = QFile::encodeName(name);
                 if (::renameat2(dir_, temp.constData(), dir_, to.constData(), RENAME_NOREPLACE) == 0) {
                     ok = true;
@@ -472,13 +473,21 @@ ExportResult ExportDrawings(const ExportRequest& request, const ExportProgress& 
 
     std::unique_ptr<Sink> sink;
     switch (request.kind) {
-    case ExportKind::Pictures: sink = std::make_unique<PictureSink>(request.target); break;
-    case ExportKind::Booklet: sink = std::make_unique<BookletSink>(request); break;
-    case ExportKind::Film: sink = std::make_unique<FilmSink>(request); break;
+        case ExportKind::Pictures:
+            sink = std::make_unique<PictureSink>(request.target);
+            break;
+        case ExportKind::Booklet:
+            sink = std::make_unique<BookletSink>(request);
+            break;
+        case ExportKind::Film:
+            sink = std::make_unique<FilmSink>(request);
+            break;
     }
     const auto notWritten = [&] {
         sink->abandon();
         result.outcome = ExportResult::Outcome::NotWritten;
+        // A booklet or film not written holds nothing; PNGs written before stay.
+        if (request.kind != ExportKind::Pictures) result.written = 0;
         result.why = SystemWords(sink->err ? sink->err : EIO);
         return result;
     };

@@ -59,7 +59,7 @@ struct ExportRequest {
     std::vector<CurrentDrawing> current;
     QDateTime now;  // the current drawings' time (the clock when invalid)
     ExportKind kind = ExportKind::Pictures;
-    QString target;  // the folder for Pictures, the file otherwise
+    QString target;                // the folder for Pictures, the file otherwise
     double secondsPerPicture = 3;  // the film's speed, 0.5 to 20
     bool covers = false;           // the booklet starts each child's drawings with a page of their name
     QPageSize paper{QPageSize::A4};
@@ -76,20 +76,21 @@ struct ExportResult {
         NotWritten,  // the target could not be written: `why` says why, nothing half-written left
     };
     Outcome outcome = Outcome::Nothing;
-    int written = 0;      // drawings written (files, booklet pages without covers, film pictures)
-    int pages = 0;        // the booklet's pages, covers included
-    int unreadable = 0;   // skipped: the picture reader refused the file
-    int overLimit = 0;    // skipped: more drawings than maxDrawings
-    QString path;         // the file written (Booklet, Film) or the folder (Pictures)
-    QString why;          // the system's words when NotWritten
+    int written = 0;  // drawings written (files, booklet pages without covers, film pictures); 0 for a booklet or film
+                      // not written
+    int pages = 0;    // the booklet's pages, covers included
+    int unreadable = 0;  // skipped: the picture reader refused the file
+    int overLimit = 0;   // skipped: more drawings than maxDrawings
+    QString path;        // the file written (Booklet, Film) or the folder (Pictures)
+    QString why;         // the system's words when NotWritten
 };
 
 // One drawing found in the span, before it is read.
 struct FoundDrawing {
-    int child = 0;      // index into the request's children
-    QString path;       // empty for a current drawing
-    int current = -1;   // index into the request's current drawings, or -1
-    QDateTime when;     // local time the drawing is dated by
+    int child = 0;     // index into the request's children
+    QString path;      // empty for a current drawing
+    int current = -1;  // index into the request's current drawings, or -1
+    QDateTime when;    // local time the drawing is dated by
 };
 
 // The drawings of the span, oldest first within each child, children in

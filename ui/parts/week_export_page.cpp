@@ -170,9 +170,10 @@ WeekExportPage::WeekExportPage(const SettingsPort& settings, Language language, 
     column->addStretch();
 
     // The chosen picture stands out with the warm ring the window's buttons glow with.
-    setStyleSheet(QStringLiteral("QToolButton { border: 2px solid #c8c8c8; border-radius: 14px; background: #fafafa; }"
-                                 "QToolButton:checked { border: 4px solid #ffa02e; background: #fff4d6; }"
-                                 "QCheckBox::indicator { width: 28px; height: 28px; }"));
+    setStyleSheet(
+        QStringLiteral("QToolButton { border: 2px solid #c8c8c8; border-radius: 14px; background: #fafafa; }"
+                       "QToolButton:checked { border: 4px solid #ffa02e; background: #fff4d6; }"
+                       "QCheckBox::indicator { width: 28px; height: 28px; }"));
     connect(kinds_, &QButtonGroup::idClicked, this, [this](int id) { chooseKind(ExportKind(id)); });
     connect(makeButton_, &QPushButton::clicked, this, [this] { make(); });
     chooseKind(ExportKind::Booklet);
@@ -229,7 +230,7 @@ void WeekExportPage::make() {
     }
     if (worker_.joinable()) worker_.join();
     if (!dialog_) return;
-    const char* ask = kind_ == ExportKind::Pictures ? "week.where.pictures"
+    const char* ask = kind_ == ExportKind::Pictures  ? "week.where.pictures"
                       : kind_ == ExportKind::Booklet ? "week.where.booklet"
                                                      : "week.where.film";
     const QString filter = kind_ == ExportKind::Booklet ? QStringLiteral("PDF (*.pdf)")
@@ -261,7 +262,8 @@ void WeekExportPage::make() {
         };
         const ExportResult result = ExportDrawings(r, progress);
         finished_ = true;
-        QMetaObject::invokeMethod(this, [this, result] { finished(result); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, result] { finished(result); }, Qt::QueuedConnection);
     });
 }
 
@@ -273,16 +275,22 @@ void WeekExportPage::finished(const ExportResult& result) {
     progress_->setValue(result.outcome == ExportResult::Outcome::Done ? 1 : 0);
     QString line;
     switch (result.outcome) {
-    case ExportResult::Outcome::Done: {
-        const char* key = kind_ == ExportKind::Pictures ? "week.done.pictures"
-                          : kind_ == ExportKind::Booklet ? "week.done.booklet"
-                                                         : "week.done.film";
-        line = Words(key, language_).arg(result.written);
-        break;
-    }
-    case ExportResult::Outcome::Nothing: line = Words("week.nothing", language_); break;
-    case ExportResult::Outcome::Cancelled: line = Words("week.stopped", language_); break;
-    case ExportResult::Outcome::NotWritten: line = Words("week.failed", language_).arg(result.why); break;
+        case ExportResult::Outcome::Done: {
+            const char* key = kind_ == ExportKind::Pictures  ? "week.done.pictures"
+                              : kind_ == ExportKind::Booklet ? "week.done.booklet"
+                                                             : "week.done.film";
+            line = Words(key, language_).arg(result.written);
+            break;
+        }
+        case ExportResult::Outcome::Nothing:
+            line = Words("week.nothing", language_);
+            break;
+        case ExportResult::Outcome::Cancelled:
+            line = Words("week.stopped", language_);
+            break;
+        case ExportResult::Outcome::NotWritten:
+            line = Words("week.failed", language_).arg(result.why);
+            break;
     }
     if (result.unreadable > 0) line += QLatin1Char('\n') + Words("week.unreadable", language_).arg(result.unreadable);
     if (result.overLimit > 0) line += QLatin1Char('\n') + Words("week.toomany", language_).arg(result.overLimit);
