@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -241,6 +242,10 @@ void WeekExportPage::make() {
     target_ = *target;
 
     ExportRequest r = request();
+    // The printer's own paper when there is one (Letter in America), else A4.
+    // Asked here, not when the page opens: the print system may be slow to answer.
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (!printer.isNull() && printer.defaultPageSize().isValid()) r.paper = printer.defaultPageSize();
     taken_ = current_ ? current_() : std::vector<CurrentDrawing>{};
     r.current = taken_;
     cancel_ = false;
