@@ -141,7 +141,7 @@ bool FilmWriter::addFrame(const QImage& frame) {
     return true;
 }
 
-bool FilmWriter::save(const QString& path) {
+bool FilmWriter::finish() {
     if (!encoder_) return false;
     if (!finished_) {
         if (frames_ == 0) {
@@ -168,6 +168,11 @@ bool FilmWriter::save(const QString& path) {
         webp_->DataClear(&data);
         finished_ = true;
     }
+    return true;
+}
+
+bool FilmWriter::save(const QString& path) {
+    if (!finish()) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(film_) != film_.size() || !file.commit()) {
         failure_ = {FilmError::Kind::NotWritten, QStringLiteral("The film could not be saved in %1.").arg(path),

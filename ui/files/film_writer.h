@@ -77,6 +77,10 @@ public:
     // frames or the file cannot be written (failure() then NotWritten); the
     // film is kept, so it can be saved somewhere else.
     bool save(const QString& path);
+    // Ends the film and makes its bytes without writing them anywhere (for
+    // a caller that writes the file its own way). False, with failure()
+    // saying why, when there are no frames or the encoder failed.
+    bool finish();
     // The finished film's bytes (empty before save()).
     const QByteArray& bytes() const { return film_; }
 
