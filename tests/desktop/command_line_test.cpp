@@ -146,6 +146,19 @@ TEST(CommandLineTest, HelpAndManualListEveryOptionAndEveryKeyHasOne) {
             << name.toStdString();
         for (const auto& set : row.sets) keyHasOption[std::size_t(set.first)] = true;
     }
+    // The example settings file shows every key, in its group, commented out.
+    QFile example(QStringLiteral(PINTALOO_CONF_EXAMPLE));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QString conf = QString::fromUtf8(example.readAll());
+    for (int k = 0; k < kSettingKeyCount; ++k) {
+        const QString name = QString::fromLatin1(SettingName(SettingKey(k)));
+        const QString group = name.section(QLatin1Char('/'), 0, 0), leaf = name.section(QLatin1Char('/'), 1);
+        const qsizetype at = conf.indexOf(QStringLiteral("[%1]").arg(group));
+        EXPECT_GE(at, 0) << name.toStdString();
+        if (!leaf.isEmpty()) {
+            EXPECT_GT(conf.indexOf(QStringLiteral("\n#%1=").arg(leaf), at), at) << name.toStdString();
+        }
+    }
     for (int k = 0; k < kSettingKeyCount; ++k)
         EXPECT_EQ(keyHasOption[std::size_t(k)], SettingKey(k) != SettingKey::LastFolder && SettingKey(k) != SettingKey::Children)
             << SettingName(SettingKey(k));
