@@ -180,79 +180,66 @@ TEST(SettingsTest, LanguageKeptInTheProgramsOwnCode) {
 // How a settings file is put on the disk for a row below.
 enum class Shape { Missing, Text, Link, Fifo, Huge };
 
-void Place(const QString& path, Shape shape, const char* text) {
+void Place(const QString& path, Shape shape, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    switch (shape) {
-        case Shape::Missing:
-            return;
-        case Shape::Text:
-        case Shape::Huge: {
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(text);
-            if (shape == Shape::Huge) f.write(QByteArray(2 * 1024 * 1024, '#'));
-            return;
-        }
-        case Shape::Link: {  // a link to a good file: links are not followed
-            const QString target = path + QStringLiteral(".target");
-            QFile f(target);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(text);
-            f.close();
-            ASSERT_TRUE(QFile::link(target, path));
-            return;
-        }
-        case Shape::Fifo:
-            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            return;
+    if (shape == Shape::Fifo) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    if (shape != Shape::Text && shape != Shape::Link && shape != Shape::Huge) return;
+    // A link to a good file: links are not followed.
+    QFile f(shape == Shape::Link ? path + QStringLiteral(".target") : path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    if (shape == Shape::Huge) f.write(QByteArray(2 * 1024 * 1024, '#'));
+    f.close();
+    if (shape == Shape::Link) {
+        ASSERT_TRUE(QFile::link(f.fileName(), path));
     }
 }
 
 // The school's file and the user's, each in some shape, give the values and
-// locks read; then every key is set to its other value, which a locked key
+// locks read; then keys are set to their other value, which a locked key
 // refuses and an unlocked one keeps for the next run.
 TEST(SettingsTest, SystemAndUserFilesGiveValuesAndLocks) {
-    const char* const kLockAll = "[lock]\nnoPrint=true\nnoQuit=true\n[sound]\non=false\n[scan]\nseconds=3\n"
-                                 "[files]\nsaveFolder=/srv/class\n"
-                                 "[locked]\nlock/noPrint=true\nsound/on=true\nscan/seconds=true\nfiles/saveFolder=true\n";
+    const QByteArray lockAll = "[lock]\nnoPrint=true\nnoQuit=true\n[sound]\non=false\n[scan]\nseconds=3\n"
+                               "[files]\nsaveFolder=/srv/class\n[locked]\nlock/noPrint=true\nsound/on=true\n"
+                               "scan/seconds=true\nfiles/saveFolder=true\n";
+    const QByteArray junk("[lock]\nnoPrint=true\n\0\xff[locked]\nlock/noPrint=true\n", 49);
     const struct {
         const char* what;
         Shape systemShape;
-        const char* system;
+        QByteArray system;
         Shape userShape;
-        const char* user;
-        bool noPrint, noQuit, sound;
-        int scan;
-        const char* saveFolder;
-        bool lockedPrint, lockedSound;
+        QByteArray user;
+        const char* read;  // noPrint noQuit sound scan saveFolder, then NoPrint and Sound locked
     } rows[] = {
-        {"no files", Shape::Missing, "", Shape::Missing, "", false, false, true, 0, "", false, false},
-        {"school defaults", Shape::Text, "[lock]\nnoPrint=true\n[scan]\nseconds=4\n", Shape::Missing, "", true,
-         false, true, 4, "", false, false},
+        {"no files", Shape::Missing, "", Shape::Missing, "", "0 0 1 0  0 0"},
+        {"school defaults", Shape::Text, "[lock]\nnoPrint=true\n[scan]\nseconds=4\n", Shape::Missing, "", "1 0 1 4  0 0"},
         {"the user over an unlocked default", Shape::Text, "[lock]\nnoPrint=true\n", Shape::Text,
-         "[lock]\nnoPrint=false\nnoQuit=true\n", false, true, true, 0, "", false, false},
-        {"locked beats the user", Shape::Text, kLockAll, Shape::Text,
-         "[lock]\nnoPrint=false\nnoQuit=false\n[sound]\non=true\n[scan]\nseconds=1\n[files]\nsaveFolder=/tmp\n", true,
-         false, false, 3, "/srv/class", true, true},
+         "[lock]\nnoPrint=false\nnoQuit=true\n", "0 1 1 0  0 0"},
+        {"locked beats the user", Shape::Text, lockAll, Shape::Text,
+         "[lock]\nnoPrint=false\nnoQuit=false\n[sound]\non=true\n[scan]\nseconds=1\n[files]\nsaveFolder=/tmp\n",
+         "1 0 0 3 /srv/class 1 1"},
         {"a lock without a value pins the default", Shape::Text, "[locked]\nlock/noPrint=true\nsound/on=yes\n",
-         Shape::Text, "[lock]\nnoPrint=true\n[sound]\non=false\n", false, false, false, 0, "", true, false},
+         Shape::Text, "[lock]\nnoPrint=true\n[sound]\non=false\n", "0 0 0 0  1 0"},
         {"keys as QSettings writes them, any case, comments", Shape::Text,
-         "# school\n; room 4\n[General]\nLOCK\\NOPRINT = \"true\"\n[Locked]\nlock\\noPrint=TRUE\n", Shape::Missing,
-         "", true, false, true, 0, "", true, false},
+         "# school\n; room 4\n[General]\nLOCK\\NOPRINT = \"true\"\n[Locked]\nlock\\noPrint=TRUE\n", Shape::Missing, "",
+         "1 0 1 0  1 0"},
         {"wrong kinds and ranges read as defaults", Shape::Text,
          "[lock]\nnoPrint=1\nnoQuit=maybe\n[scan]\nseconds=9\n[sound]\non=\n", Shape::Text,
-         "[scan]\nseconds=-1\n[lock]\nnoQuit=yes\n[files]\nsaveFolder=a, b\n", false, false, true, 0, "", false,
-         false},
-        {"binary junk as the school's file", Shape::Text, "", Shape::Missing,
-         "", false, false, true, 0, "", false, false},
-        {"the school's file a link", Shape::Link, kLockAll, Shape::Missing, "", false, false, true, 0, "", false, false},
-        {"the school's file a pipe", Shape::Fifo, "", Shape::Text, "[lock]\nnoQuit=true\n", false, true, true, 0, "",
-         false, false},
-        {"the school's file huge", Shape::Huge, kLockAll, Shape::Missing, "", false, false, true, 0, "", false, false},
-        {"the user's file a pipe", Shape::Text, "[lock]\nnoPrint=true\n", Shape::Fifo, "", true, false, true, 0, "",
-         false, false},
-        {"the user's file huge", Shape::Missing, "", Shape::Huge, "[lock]\nnoQuit=true\n", false, false, true, 0, "",
-         false, false},
+         "[scan]\nseconds=-1\n[lock]\nnoQuit=yes\n[files]\nsaveFolder=a, b\n", "0 0 1 0  0 0"},
+        {"binary junk as the school's file", Shape::Text, junk, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the school's file a link", Shape::Link, lockAll, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the school's file a pipe", Shape::Fifo, "", Shape::Text, "[lock]\nnoQuit=true\n", "0 1 1 0  0 0"},
+        {"the school's file huge", Shape::Huge, lockAll, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the user's file a pipe", Shape::Text, "[lock]\nnoPrint=true\n", Shape::Fifo, "", "1 0 1 0  0 0"},
+        {"the user's file huge", Shape::Missing, "", Shape::Huge, "[lock]\nnoQuit=true\n", "0 0 1 0  0 0"},
+    };
+    const auto read = [](const SettingsPort& s) {
+        return QStringList{QString::number(s.noPrint()), QString::number(s.noQuit()), QString::number(s.soundOn()),
+                           QString::number(s.scanSeconds()), s.saveFolder(),
+                           QString::number(s.locked(SettingKey::NoPrint)), QString::number(s.locked(SettingKey::Sound))}
+            .join(' ');
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -261,33 +248,21 @@ TEST(SettingsTest, SystemAndUserFilesGiveValuesAndLocks) {
         const QString system = dir.filePath(QStringLiteral("etc/pintaloo/pintaloo.conf"));
         const QString user = dir.filePath(QStringLiteral("home/pintaloo/pintaloo.conf"));
         Place(system, r.systemShape, r.system);
-        if (std::string_view(r.what).starts_with("binary")) {  // a NUL byte a row's text cannot hold
-            static const char junk[] = "[lock]\nnoPrint=true\n\0\xff[locked]\nlock/noPrint=true\n";
-            QFile f(system);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(junk, sizeof junk - 1);
-        }
         Place(user, r.userShape, r.user);
+        const QString expected = QString::fromLatin1(r.read);
+        const bool noPrint = expected.startsWith('1'), lockedPrint = expected.section(' ', 5, 5) == "1";
         {
             QSettingsPort s(user, system);
-            EXPECT_EQ(s.noPrint(), r.noPrint);
-            EXPECT_EQ(s.noQuit(), r.noQuit);
-            EXPECT_EQ(s.soundOn(), r.sound);
-            EXPECT_EQ(s.scanSeconds(), r.scan);
-            EXPECT_EQ(s.saveFolder(), QString::fromLatin1(r.saveFolder));
-            EXPECT_EQ(s.locked(SettingKey::NoPrint), r.lockedPrint);
-            EXPECT_EQ(s.locked(SettingKey::Sound), r.lockedSound);
+            EXPECT_EQ(read(s), expected);
             EXPECT_FALSE(s.locked(SettingKey::KeepFullScreen));
-            s.setNoPrint(!r.noPrint);
-            s.setSoundOn(!r.sound);
+            s.setNoPrint(!noPrint);
             s.setKeepFullScreen(true);
-            EXPECT_EQ(s.noPrint(), r.lockedPrint ? r.noPrint : !r.noPrint);
-            EXPECT_EQ(s.soundOn(), r.lockedSound ? r.sound : !r.sound);
+            EXPECT_EQ(s.noPrint(), lockedPrint ? noPrint : !noPrint);
         }
         // The next run reads what was kept, unless the user's file is not a plain one.
         const bool kept = r.userShape != Shape::Fifo && r.userShape != Shape::Huge;
         QSettingsPort next(user, system);
-        EXPECT_EQ(next.noPrint(), r.lockedPrint || !kept ? r.noPrint : !r.noPrint);
+        EXPECT_EQ(next.noPrint(), lockedPrint || !kept ? noPrint : !noPrint);
         EXPECT_EQ(next.keepFullScreen(), kept);
     }
 }
