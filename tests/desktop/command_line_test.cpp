@@ -3,6 +3,8 @@
 #include "ui/programs/command_line.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
+#include <QRegularExpression>
 
 #include "ui/words/language.h"
 
@@ -78,6 +80,9 @@ const Case kCases[] = {
     {"scan then option", {"--scan", "--nosound"}, Action::Run, 0, Scan(2, false, true), ""},
     {"scan too slow", {"--scan", "6"}, Action::Error, 2, kNone, "1 to 5 seconds"},
     {"scan not a number", {"--scan", "fast"}, Action::Error, 2, kNone, "1 to 5 seconds"},
+    {"opposite lock-downs", {"--noquit", "--quit"}, Action::Error, 2, kNone, "ask opposite things"},
+    {"savedir without folder", {"--savedir"}, Action::Error, 2, kNone, "Missing value after '--savedir'"},
+    {"savedir empty", {"--savedir="}, Action::Error, 2, kNone, "needs a folder"},
 };
 
 TEST(CommandLineTest, OptionsTable) {
@@ -123,11 +128,40 @@ TEST(CommandLineTest, TheHelpPagesSpellingsAreAccepted) {
     EXPECT_EQ(ParseCommandLine({"pintaloo", "--lang", "gr"}, "1").action, Action::Error);
 }
 
-// The help names every option a parent may type.
-TEST(CommandLineTest, HelpListsEveryOption) {
+// The help and the manual page name every option a parent may type, and
+// every key but the remembered folder and the list of children has one.
+TEST(CommandLineTest, HelpAndManualListEveryOptionAndEveryKeyHasOne) {
     const CommandLine r = ParseCommandLine({"pintaloo", "--help"}, "1");
-    for (const char* option : {"--help", "--version", "--fullscreen", "--windowed", "--nosound", "--lang"})
-        EXPECT_TRUE(r.text.contains(QLatin1String(option))) << option;
+    QFile page(QStringLiteral(PINTALOO_MANPAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(page.readAll());
+    std::vector<bool> keyHasOption(kSettingKeyCount, false);
+    for (const OptionRow& row : OptionTable()) {
+        const QString name = row.names.constLast();
+        EXPECT_TRUE(r.text.contains(QStringLiteral("--") + name)) << name.toStdString();
+        // An item of the OPTIONS list: ".TP", then a bold line naming it.
+        const QString troff = QRegularExpression::escape(QString(name).replace('-', QStringLiteral("\\-")));
+        EXPECT_TRUE(manual.contains(QRegularExpression(QStringLiteral("\\.TP\n\\.B[IR]? [^\n]*\\\\-\\\\-") + troff +
+                                                       QStringLiteral("(\\W|$)"))))
+            << name.toStdString();
+        for (const auto& set : row.sets) keyHasOption[std::size_t(set.first)] = true;
+    }
+    // The example settings file shows every key, in its group, commented out.
+    QFile example(QStringLiteral(PINTALOO_CONF_EXAMPLE));
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    const QString conf = QString::fromUtf8(example.readAll());
+    for (int k = 0; k < kSettingKeyCount; ++k) {
+        const QString name = QString::fromLatin1(SettingName(SettingKey(k)));
+        const QString group = name.section(QLatin1Char('/'), 0, 0), leaf = name.section(QLatin1Char('/'), 1);
+        const qsizetype at = conf.indexOf(QStringLiteral("[%1]").arg(group));
+        EXPECT_GE(at, 0) << name.toStdString();
+        if (!leaf.isEmpty()) {
+            EXPECT_GT(conf.indexOf(QStringLiteral("\n#%1=").arg(leaf), at), at) << name.toStdString();
+        }
+    }
+    for (int k = 0; k < kSettingKeyCount; ++k)
+        EXPECT_EQ(keyHasOption[std::size_t(k)], SettingKey(k) != SettingKey::LastFolder && SettingKey(k) != SettingKey::Children)
+            << SettingName(SettingKey(k));
 }
 
 // Only a run goes on to the window.

@@ -30,6 +30,7 @@ expected_files() {
     echo "$MANDIR/man6/pintaloo.6.gz"
     echo "$DATADIR/doc/pintaloo/copyright"
     echo "$DATADIR/doc/pintaloo/changelog.gz"
+    echo "$DATADIR/doc/pintaloo/examples/pintaloo.conf.example"
 }
 
 # check_root ROOT: the installed tree under one prefix.

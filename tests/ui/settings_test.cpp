@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace pintaloo {
 namespace {
 
@@ -175,6 +177,109 @@ TEST(SettingsTest, LanguageKeptInTheProgramsOwnCode) {
     }
 }
 
+// How a settings file is put on the disk for a row below.
+enum class Shape { Missing, Text, Link, Fifo, Huge };
+
+void Place(const QString& path, Shape shape, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (shape == Shape::Fifo) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    if (shape != Shape::Text && shape != Shape::Link && shape != Shape::Huge) return;
+    // A link to a good file: links are not followed.
+    QFile f(shape == Shape::Link ? path + QStringLiteral(".target") : path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    if (shape == Shape::Huge) f.write(QByteArray(2 * 1024 * 1024, '#'));
+    f.close();
+    if (shape == Shape::Link) {
+        ASSERT_TRUE(QFile::link(f.fileName(), path));
+    }
+}
+
+// The school's file and the user's, each in some shape, give the values and
+// locks read; then keys are set to their other value, which a locked key
+// refuses and an unlocked one keeps for the next run.
+TEST(SettingsTest, SystemAndUserFilesGiveValuesAndLocks) {
+    const QByteArray lockAll = "[lock]\nnoPrint=true\nnoQuit=true\n[sound]\non=false\n[scan]\nseconds=3\n"
+                               "[files]\nsaveFolder=/srv/class\n[locked]\nlock/noPrint=true\nsound/on=true\n"
+                               "scan/seconds=true\nfiles/saveFolder=true\n";
+    const QByteArray junk("[lock]\nnoPrint=true\n\0\xff[locked]\nlock/noPrint=true\n", 49);
+    const struct {
+        const char* what;
+        Shape systemShape;
+        QByteArray system;
+        Shape userShape;
+        QByteArray user;
+        const char* read;  // noPrint noQuit sound scan saveFolder, then NoPrint and Sound locked
+    } rows[] = {
+        {"no files", Shape::Missing, "", Shape::Missing, "", "0 0 1 0  0 0"},
+        {"school defaults", Shape::Text, "[lock]\nnoPrint=true\n[scan]\nseconds=4\n", Shape::Missing, "", "1 0 1 4  0 0"},
+        {"the user over an unlocked default", Shape::Text, "[lock]\nnoPrint=true\n", Shape::Text,
+         "[lock]\nnoPrint=false\nnoQuit=true\n", "0 1 1 0  0 0"},
+        {"locked beats the user", Shape::Text, lockAll, Shape::Text,
+         "[lock]\nnoPrint=false\nnoQuit=false\n[sound]\non=true\n[scan]\nseconds=1\n[files]\nsaveFolder=/tmp\n",
+         "1 0 0 3 /srv/class 1 1"},
+        {"a lock without a value pins the default", Shape::Text, "[locked]\nlock/noPrint=true\nsound/on=yes\n",
+         Shape::Text, "[lock]\nnoPrint=true\n[sound]\non=false\n", "0 0 0 0  1 0"},
+        {"keys as QSettings writes them, any case, comments", Shape::Text,
+         "# school\n; room 4\n[General]\nLOCK\\NOPRINT = \"true\"\n[Locked]\nlock\\noPrint=TRUE\n", Shape::Missing, "",
+         "1 0 1 0  1 0"},
+        {"wrong kinds and ranges read as defaults", Shape::Text,
+         "[lock]\nnoPrint=1\nnoQuit=maybe\n[scan]\nseconds=9\n[sound]\non=\n", Shape::Text,
+         "[scan]\nseconds=-1\n[lock]\nnoQuit=yes\n[files]\nsaveFolder=a, b\n", "0 0 1 0  0 0"},
+        {"binary junk as the school's file", Shape::Text, junk, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the school's file a link", Shape::Link, lockAll, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the school's file a pipe", Shape::Fifo, "", Shape::Text, "[lock]\nnoQuit=true\n", "0 1 1 0  0 0"},
+        {"the school's file huge", Shape::Huge, lockAll, Shape::Missing, "", "0 0 1 0  0 0"},
+        {"the user's file a pipe", Shape::Text, "[lock]\nnoPrint=true\n", Shape::Fifo, "", "1 0 1 0  0 0"},
+        {"the user's file huge", Shape::Missing, "", Shape::Huge, "[lock]\nnoQuit=true\n", "0 0 1 0  0 0"},
+    };
+    const auto read = [](const SettingsPort& s) {
+        return QStringList{QString::number(s.noPrint()), QString::number(s.noQuit()), QString::number(s.soundOn()),
+                           QString::number(s.scanSeconds()), s.saveFolder(),
+                           QString::number(s.locked(SettingKey::NoPrint)), QString::number(s.locked(SettingKey::Sound))}
+            .join(' ');
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString system = dir.filePath(QStringLiteral("etc/pintaloo/pintaloo.conf"));
+        const QString user = dir.filePath(QStringLiteral("home/pintaloo/pintaloo.conf"));
+        Place(system, r.systemShape, r.system);
+        Place(user, r.userShape, r.user);
+        const QString expected = QString::fromLatin1(r.read);
+        const bool noPrint = expected.startsWith('1'), lockedPrint = expected.section(' ', 5, 5) == "1";
+        {
+            QSettingsPort s(user, system);
+            EXPECT_EQ(read(s), expected);
+            EXPECT_FALSE(s.locked(SettingKey::KeepFullScreen));
+            s.setNoPrint(!noPrint);
+            s.setKeepFullScreen(true);
+            EXPECT_EQ(s.noPrint(), lockedPrint ? noPrint : !noPrint);
+        }
+        // The next run reads what was kept, unless the user's file is not a plain one.
+        const bool kept = r.userShape != Shape::Fifo && r.userShape != Shape::Huge;
+        QSettingsPort next(user, system);
+        EXPECT_EQ(next.noPrint(), lockedPrint || !kept ? noPrint : !noPrint);
+        EXPECT_EQ(next.keepFullScreen(), kept);
+    }
+}
+
+// The system file is the first folder's of $XDG_CONFIG_DIRS that has one.
+TEST(SettingsTest, FirstConfigFolderWithTheFileWins) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString empty = dir.filePath(QStringLiteral("a")), first = dir.filePath(QStringLiteral("b")),
+                  second = dir.filePath(QStringLiteral("c"));
+    for (const QString& d : {first, second}) Place(d + QStringLiteral("/pintaloo/pintaloo.conf"), Shape::Text, "");
+    const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(QStringLiteral("relative:%1:%2:%3").arg(empty, first, second)));
+    EXPECT_EQ(QSettingsPort::SystemFile(), first + QStringLiteral("/pintaloo/pintaloo.conf"));
+    qputenv("XDG_CONFIG_DIRS", saved);
+}
+
 TEST(SettingsTest, UsualPlaceForSettings) {
     QSettingsPort s;
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -238,6 +343,63 @@ TEST(SettingsTest, StartChoicesRememberTheCommandLine) {
         settings.setFullScreen(r.remembered);
         EXPECT_EQ(StartFullScreen(Given(r.arguments), settings), r.fullScreen);
     }
+}
+
+// Each option sets its key for the run, leaves the kept settings as they
+// were, and loses to a locked key; a setter (the settings window) wins over
+// the option afterwards.
+TEST(SettingsTest, OptionsHoldForTheRunAndNeverOverALock) {
+    const auto all = [](const SettingsPort& s) {
+        return QStringList{QString::number(s.soundOn()),    QString::number(s.scanSeconds()),
+                           QString::number(s.scanSwitches()), QString::number(s.startBlank()),
+                           s.saveFolder(),                    QString::number(s.noQuit()),
+                           QString::number(s.noPrint()),      QString::number(s.noFileDialogs()),
+                           QString::number(s.keepFullScreen())};
+    };
+    const struct {
+        QStringList arguments;
+        const char* expected;  // sound scan switches blank folder noquit noprint nodialogs keepfull
+        std::optional<SettingKey> locked;
+    } rows[] = {
+        {{}, "1 0 1 0  0 0 0 0", {}},
+        {{"--nosound"}, "0 0 1 0  0 0 0 0", {}},
+        {{"--scan", "3", "--two-switches"}, "1 3 2 0  0 0 0 0", {}},
+        {{"--two-switches"}, "1 2 2 0  0 0 0 0", {}},
+        {{"--startblank", "--savedir", "/srv/x/../class"}, "1 0 1 1 /srv/class 0 0 0 0", {}},
+        {{"--lockdown"}, "1 0 1 0  1 1 1 1", {}},
+        {{"--lockdown", "--print"}, "1 0 1 0  1 0 1 1", {}},
+        {{"--noquit", "--noprint", "--nofiledialogs", "--keepfullscreen"}, "1 0 1 0  1 1 1 1", {}},
+        {{"--lockdown"}, "1 0 1 0  1 0 1 1", SettingKey::NoPrint},
+        {{"--nosound", "--scan"}, "1 2 1 0  0 0 0 0", SettingKey::Sound},
+        {{"--scan"}, "1 0 1 0  0 0 0 0", SettingKey::ScanSeconds},
+        {{"--savedir", "/tmp"}, "1 0 1 0  0 0 0 0", SettingKey::SaveFolder},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.arguments.join(' ').toStdString());
+        MemorySettings kept;
+        if (r.locked) kept.lock(*r.locked);
+        const QStringList before = all(kept);
+        RunSettings run(kept);
+        const QStringList refused = ApplyForThisRun(Given(r.arguments), run);
+        EXPECT_EQ(all(run).join(' '), QString::fromLatin1(r.expected));
+        EXPECT_EQ(all(kept), before);
+        EXPECT_EQ(refused.isEmpty(), !r.locked || r.arguments.isEmpty());
+        run.setNoPrint(true);
+        EXPECT_EQ(run.noPrint(), r.locked != SettingKey::NoPrint);
+    }
+    // A locked full screen or language is the school's whatever the options say.
+    MemorySettings school;
+    school.setFullScreen(true);
+    school.setLanguageOverride(QStringLiteral("ro"));
+    school.lock(SettingKey::FullScreen);
+    school.lock(SettingKey::Language);
+    const EnvironmentReader none = [](const char*) { return QString(); };
+    EXPECT_TRUE(StartFullScreen(Given({"--windowed"}), school));
+    EXPECT_EQ(StartLanguage(Given({"--lang", "de"}), school, none), Language::Romanian);
+    EXPECT_EQ(school.languageOverride(), QStringLiteral("ro"));
+    MemorySettings keep;
+    keep.setKeepFullScreen(true);
+    EXPECT_TRUE(StartFullScreen(Given({"--windowed"}), keep));
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ ComfortButtons::ComfortButtons(WindowControls& c, const Services& services, cons
     }
     for (Box* b : {printButton_, soundButton_}) b->setHandCursor(true);
     if (services_.settings) soundOn_ = services_.settings->soundOn();
+    // Where the school says no printing there is no button to wonder about.
+    if (services_.settings && services_.settings->noPrint()) printButton_->hide();
     normalFaces();
     c.actions.bind(*soundButton_, BoxEvent::Click, "ToggleSound");
     c.actions.bind(*printButton_, BoxEvent::Click, "PrintDrawing");
@@ -54,6 +56,7 @@ void ComfortButtons::ToggleSound() {
 }
 
 void ComfortButtons::PrintDrawing() {
+    if (services_.settings && services_.settings->noPrint()) return;  // Ctrl+P too does nothing then
     sounds_.playWave(WaveSound::Click);
     if (services_.printer) services_.printer->print(needs.canvasImage());
 }

@@ -102,6 +102,10 @@ std::optional<Picture> DrawingFiles::LoadPicture(const QString& path, int maxWid
 void DrawingFiles::SaveDrawing(int button, double, double) {
     if (button != 1) return;
     needs.closeAnimations(true);
+    if (services_.settings && services_.settings->noFileDialogs()) {
+        saveIntoGallery();
+        return;
+    }
     if (!services_.dialog) return;
     const auto chosen = services_.dialog->saveFileName(
         Text(TextId::SaveDrawing, language_.now()),
@@ -138,6 +142,18 @@ void DrawingFiles::SaveDrawing(int button, double, double) {
     if (gallery && gallery->heldCount() > 0) gallery->fileHeld(folder, language_.now());
 }
 
+void DrawingFiles::saveIntoGallery() {
+    GalleryPort* const gallery = services_.gallery;
+    if (!gallery) return;
+    const QImage image = CanvasImage(painting_.canvas);
+    if (!gallery->holding(image).isEmpty()) return;  // these pixels are there already
+    const GalleryFiling filed = gallery->file(image, {}, {}, language_.now());
+    if (filed.path.isEmpty() && services_.messages)
+        services_.messages->tell(
+            Text(TextId::SaveFailedTitle, language_.now()),
+            Text(TextId::SaveFailed, language_.now()).arg(QDir::toNativeSeparators(gallery->folder()), filed.why));
+}
+
 void DrawingFiles::offerHeldBeforeQuitting() {
     GalleryPort* const gallery = services_.gallery;
     if (!gallery || gallery->heldCount() == 0 || gallery->fileHeld({}, language_.now()) == 0) return;
@@ -157,12 +173,16 @@ void DrawingFiles::OpenDrawing(int, double, double) {
     lastOpened.clear();
     const bool given = given_.has_value();
     std::optional<QString> chosen;
-    if (given_)
+    if (given_) {
         chosen = std::exchange(given_, std::nullopt);
-    else if (services_.dialog)
+    } else if (services_.settings && services_.settings->noFileDialogs()) {
+        if (needs.openGallery) needs.openGallery();
+        return;
+    } else if (services_.dialog) {
         chosen = services_.dialog->openFileName(Text(TextId::OpenDrawing, language_.now()),
                                                 dialogFileName.isEmpty() ? StartFolder(services_) : dialogFileName,
                                                 OpenFilter(language_.now()));
+    }
     // A cancel leaves the drawing exactly as it was.
     if (chosen && !chosen->isEmpty()) {
         if (!given) {  // a gallery drawing leaves the dialogs where the parent left them

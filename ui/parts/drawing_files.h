@@ -33,6 +33,7 @@ public:
         std::function<void()> closePagePicker;
         std::function<void(bool shown)> showWaitBox;
         std::function<bool()> waitsInRealTime;  // false in a window that plays a story: no wait notes
+        std::function<void()> openGallery;      // open without file dialogs: the child's own drawings
     };
     Needs needs;
 
@@ -41,6 +42,8 @@ public:
 
     void SaveDrawing(int button, double x, double y);  // save
     void OpenDrawing(int button, double x, double y);        // open
+    // Where the settings allow no file dialogs, a save files the drawing
+    // into the gallery as a new dated picture and an open shows the gallery.
     // The open command on this file without asking for it (a drawing taken
     // from the gallery): run through the hub, so it is one undo step and
     // the story records it as an open. False when it was refused.
@@ -86,6 +89,7 @@ public:
     QString lastOpened;
 
 private:
+    void saveIntoGallery();
     ActionHub& actions_;
     Painting& painting_;
     const Services& services_;

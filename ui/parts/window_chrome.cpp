@@ -89,7 +89,8 @@ void WindowChrome::drag(int button) {
 }
 
 void WindowChrome::applyTexts(Language language) {
-    closeButton_->setToolTip(Text(TextId::CloseWindow, language));
+    closeButton_->setToolTip(needs.closeAsksGrownUp && needs.closeAsksGrownUp() ? Text("lock.closeAsksGrownUp", language)
+                                                                                : Text(TextId::CloseWindow, language));
     minimiseButton_->setToolTip(Text(TextId::MinimiseWindow, language));
 }
 

@@ -18,6 +18,7 @@ public:
     // stand-in here.
     struct Needs {
         std::function<QWidget*()> shownWindow;  // the window on the desktop that shows this one
+        std::function<bool()> closeAsksGrownUp;  // closing is locked: the close button says so
     };
     Needs needs;
 

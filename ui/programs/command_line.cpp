@@ -5,7 +5,10 @@
 #include <optional>
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "ui/words/language.h"
 
@@ -15,24 +18,76 @@ namespace {
 
 constexpr int kMisuse = 2;
 
-// One option a row: names, help text, and the value's name for those that take one.
-struct OptionRow {
-    QStringList names;
-    const char* help;
-    const char* valueName;
-};
+using Sets = std::vector<std::pair<SettingKey, QVariant>>;
 
-const OptionRow kOptions[] = {
-    {{QStringLiteral("h"), QStringLiteral("help")}, "Show this help and end.", nullptr},
-    {{QStringLiteral("v"), QStringLiteral("version")}, "Show the version and end.", nullptr},
-    {{QStringLiteral("fullscreen")}, "Fill the whole screen with the window.", nullptr},
-    {{QStringLiteral("windowed")}, "Show the window at its own size (the usual way).", nullptr},
-    {{QStringLiteral("nosound")}, "Play no sounds.", nullptr},
-    {{QStringLiteral("scan")}, "Scan the controls for a switch, a step every SECONDS (1 to 5, default 2).", nullptr},
-    {{QStringLiteral("two-switches")}, "Scan with two switches: Enter presses, any other key moves on.", nullptr},
-    {{QStringLiteral("lang")}, "Speak the language CODE: en, ro, fr, de (or ge), it, es (or sp), ar, zh, ja, ko, nl, pl, pt, ru, tr "
-     "or uk; a locale's spelling (pt_BR, zh_CN.UTF-8) is taken too.", "CODE"},
-};
+QStringList Names(std::initializer_list<const char*> names) {
+    QStringList list;
+    for (const char* n : names) list << QString::fromLatin1(n);
+    return list;
+}
+
+}  // namespace
+
+const std::vector<OptionRow>& OptionTable() {
+    static const std::vector<OptionRow> rows = {
+        {Names({"h", "help"}), "Show this help and end.", nullptr, {}},
+        {Names({"v", "version"}), "Show the version and end.", nullptr, {}},
+        {Names({"fullscreen"}), "Fill the whole screen with the window.", nullptr, Sets{{SettingKey::FullScreen, true}}},
+        {Names({"windowed"}), "Show the window at its own size (the usual way).", nullptr,
+         Sets{{SettingKey::FullScreen, false}}},
+        {Names({"nosound"}), "Play no sounds.", nullptr, Sets{{SettingKey::Sound, false}}},
+        {Names({"sound"}), "Play sounds in this run, though they were turned off.", nullptr,
+         Sets{{SettingKey::Sound, true}}},
+        {Names({"scan"}), "Scan the controls for a switch, a step every SECONDS (1 to 5, default 2).", nullptr,
+         Sets{{SettingKey::ScanSeconds, QVariant()}}},
+        {Names({"noscan"}), "No scanning in this run, though it was turned on.", nullptr,
+         Sets{{SettingKey::ScanSeconds, 0}}},
+        {Names({"two-switches"}), "Scan with two switches: Enter presses, any other key moves on.", nullptr,
+         Sets{{SettingKey::ScanSwitches, 2}}},
+        {Names({"one-switch"}), "Scan with one switch, though two were chosen.", nullptr,
+         Sets{{SettingKey::ScanSwitches, 1}}},
+        {Names({"lang"}),
+         "Speak the language CODE: en, ro, fr, de (or ge), it, es (or sp), ar, zh, ja, ko, nl, pl, pt, ru, tr "
+         "or uk; a locale's spelling (pt_BR, zh_CN.UTF-8) is taken too. It is remembered.",
+         "CODE", Sets{{SettingKey::Language, QVariant()}}},
+        {Names({"startblank"}), "Start on a blank page; the last drawing is in the gallery.", nullptr,
+         Sets{{SettingKey::StartBlank, true}}},
+        {Names({"startlast"}), "Start with the last drawing (the usual way).", nullptr,
+         Sets{{SettingKey::StartBlank, false}}},
+        {Names({"savedir"}), "Keep the drawings in the folder DIR instead of Pictures/Pintaloo.", "DIR",
+         Sets{{SettingKey::SaveFolder, QVariant()}}},
+        {Names({"noquit"}), "Close only after a grown-up answers the grown-up's question.", nullptr,
+         Sets{{SettingKey::NoQuit, true}}},
+        {Names({"quit"}), "Close at once (the usual way).", nullptr, Sets{{SettingKey::NoQuit, false}}},
+        {Names({"noprint"}), "Hide the print button.", nullptr, Sets{{SettingKey::NoPrint, true}}},
+        {Names({"print"}), "Show the print button (the usual way).", nullptr, Sets{{SettingKey::NoPrint, false}}},
+        {Names({"nofiledialogs"}), "Save into the gallery and open from it, never showing a file dialog.", nullptr,
+         Sets{{SettingKey::NoFileDialogs, true}}},
+        {Names({"filedialogs"}), "Save and open with file dialogs (the usual way).", nullptr,
+         Sets{{SettingKey::NoFileDialogs, false}}},
+        {Names({"keepfullscreen"}), "Fill the whole screen and stay so.", nullptr,
+         Sets{{SettingKey::KeepFullScreen, true}}},
+        {Names({"leavefullscreen"}), "Full screen may be left (the usual way).", nullptr,
+         Sets{{SettingKey::KeepFullScreen, false}}},
+        {Names({"lockdown"}), "All four of --noquit, --noprint, --nofiledialogs and --keepfullscreen; an option "
+         "undoing one of them wins.", nullptr,
+         Sets{{SettingKey::NoQuit, true},
+              {SettingKey::NoPrint, true},
+              {SettingKey::NoFileDialogs, true},
+              {SettingKey::KeepFullScreen, true}}},
+    };
+    return rows;
+}
+
+QString OptionFor(SettingKey key, const QVariant& value) {
+    for (const OptionRow& row : OptionTable())
+        if (row.sets.size() == 1 && row.sets[0].first == key &&
+            (!row.sets[0].second.isValid() || row.sets[0].second == value))
+            return QStringLiteral("--") + row.names.constLast();
+    return {};
+}
+
+namespace {
 
 // Without a QCoreApplication the parser cannot know the program's name.
 QString Usage(const QCommandLineParser& parser) {
@@ -67,7 +122,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
     parser.setApplicationDescription(QStringLiteral("Pintaloo, a painting program for young children."));
     // "-fullscreen" as well as "--fullscreen": launchers and parents type both.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionRow& row : kOptions) {
+    for (const OptionRow& row : OptionTable()) {
         QCommandLineOption option(row.names, QString::fromUtf8(row.help));
         if (row.valueName) option.setValueName(QString::fromUtf8(row.valueName));
         parser.addOption(option);
@@ -131,6 +186,41 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& versio
                                             LanguageCodes().join(QStringLiteral(", "))));
         r.options.lang = code;
     }
+    if (parser.isSet(QStringLiteral("savedir")) && parser.values(QStringLiteral("savedir")).constLast().trimmed().isEmpty())
+        return Failure(parser, QStringLiteral("--savedir needs a folder."));
+
+    // Each option's settings, in the table's order; --lockdown first, so an
+    // option undoing one of its four wins, and two options asking opposite
+    // things of one key are misuse.
+    std::map<SettingKey, QString> setBy;
+    for (const bool lockdownPass : {true, false}) {
+        for (const OptionRow& row : OptionTable()) {
+            const QString name = row.names.constLast();
+            if ((name == QLatin1String("lockdown")) != lockdownPass || !parser.isSet(name)) continue;
+            for (const auto& [key, fixed] : row.sets) {
+                QVariant value = fixed;
+                if (!value.isValid()) {
+                    if (key == SettingKey::ScanSeconds) value = r.options.scanSeconds;
+                    else if (key == SettingKey::Language) value = r.options.lang;
+                    else value = QDir::cleanPath(QDir::current().absoluteFilePath(parser.values(name).constLast().trimmed()));
+                }
+                auto& r0 = r.options.forThisRun;
+                const SettingKey k = key;
+                const auto same = std::find_if(r0.begin(), r0.end(), [k](const auto& kv) { return kv.first == k; });
+                if (same != r0.end()) {
+                    if (!lockdownPass && same->second != value && setBy[key] != QLatin1String("lockdown"))
+                        return Failure(parser, QStringLiteral("--%1 and --%2 ask opposite things.").arg(setBy[key], name));
+                    same->second = value;
+                } else {
+                    r0.emplace_back(key, value);
+                }
+                setBy[key] = name;
+            }
+        }
+    }
+    // Two switches alone scan every two seconds, as --scan alone does.
+    if (r.options.twoSwitches && !parser.isSet(QStringLiteral("scan")))
+        r.options.forThisRun.emplace_back(SettingKey::ScanSeconds, 2);
     return r;
 }
 

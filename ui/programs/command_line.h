@@ -4,6 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <utility>
+#include <vector>
+
+#include "ui/platform/settings.h"
 
 namespace pintaloo {
 
@@ -16,7 +21,26 @@ struct CommandLineOptions {
     QString lang;             // --lang CODE: one of LanguageCodes(), empty when not given
     int scanSeconds = 0;      // --scan [SECONDS]: switch scanning every 1..5 seconds (2 when not said); 0 off
     bool twoSwitches = false; // --two-switches: one switch moves, the other presses
+    // Every setting the options ask of this run, in the order given by the
+    // table of options: each one a key and its value. They go over the kept
+    // settings for this run only (RunSettings), never over a locked key.
+    std::vector<std::pair<SettingKey, QVariant>> forThisRun;
 };
+
+// One row of the table the parser, the help and the manual page's list of
+// options come from: an option, what it does, and the settings it sets.
+struct OptionRow {
+    QStringList names;
+    const char* help;
+    const char* valueName;  // for an option that takes a value, else null
+    // The keys it sets; a value left invalid is the option's own argument.
+    std::vector<std::pair<SettingKey, QVariant>> sets;
+};
+const std::vector<OptionRow>& OptionTable();
+
+// The option a key is set with, and the one that undoes it, for the
+// grown-up's messages ("--noprint"); empty for a key no option sets.
+QString OptionFor(SettingKey key, const QVariant& value);
 
 // The outcome of reading the arguments. For Help, Version and Error the
 // program prints `text` (to standard output for the first two, standard

@@ -185,7 +185,12 @@ int main(int argc, char** argv) {
 
     // The language: --lang (remembered), else the one remembered, else the
     // system's. Qt's own dialogs and buttons speak it too.
-    QSettingsPort settings;
+    QSettingsPort keptSettings;
+    // The options hold for this run only, and never over what the school locked.
+    RunSettings settings(keptSettings);
+    for (const QString& key : ApplyForThisRun(options, settings))
+        std::fprintf(stderr, "pintaloo: the system-wide settings lock %s; the option for it is left unused.\n",
+                     key.toLocal8Bit().constData());
     const Language language = StartLanguage(options, settings, ProcessEnvironment());
     QtTranslations qtTexts;
     qtTexts.install(language);
@@ -226,7 +231,7 @@ int main(int argc, char** argv) {
     GrownUpQuestions question([&window] { return window.shownWindow(); });
     window.services.grownUp = &question;
     // A grown-up's --nosound is for this run; the sound button's choice is remembered.
-    if (options.nosound) window.comfort().muteForThisRun();
+    if (options.nosound && !settings.locked(SettingKey::Sound)) window.comfort().muteForThisRun();
     // The device stays closed while muted, and opens when sound is turned on.
     window.comfort().onSoundOn = [&audio] { audio.openInBackground(); };
     if (!window.Load(instance.anotherIsRunning())) {
@@ -241,12 +246,9 @@ int main(int argc, char** argv) {
         words.emplace(*line, FirstFrameWords::DefaultFile());
     StartMark(words && words->showsKeptPicture() ? "help line kept" : "help line to draw");
     // Scanning as the settings keep it, or as --scan asks for this run.
-    if (const int seconds = options.scanSeconds  ? options.scanSeconds
-                            : options.twoSwitches ? 2
-                                                  : settings.scanSeconds();
-        seconds > 0)
-        window.keyAccess().setScan(options.twoSwitches || settings.scanSwitches() == 2 ? KeyAccess::Scan::TwoSwitches
-                                                                                        : KeyAccess::Scan::OneSwitch,
+    if (const int seconds = settings.scanSeconds(); seconds > 0)
+        window.keyAccess().setScan(settings.scanSwitches() == 2 ? KeyAccess::Scan::TwoSwitches
+                                                                : KeyAccess::Scan::OneSwitch,
                                    seconds);
     // The making of the drawing, beside the kept drawing (in memory only when
     // that folder cannot be made). Only the one running copy starts a story,

@@ -18,6 +18,12 @@ Language StartLanguage(const CommandLineOptions& options, SettingsPort& settings
 
 // Full screen at start: asked for with --fullscreen, or left on last time
 // unless --windowed says otherwise.
+// Always when full screen is to be kept; as the school locked it, whatever
+// the options say.
 bool StartFullScreen(const CommandLineOptions& options, const SettingsPort& settings);
+
+// Puts the options' settings over the kept ones for this run. The names of
+// the locked keys an option asked to change (left as the school set them).
+QStringList ApplyForThisRun(const CommandLineOptions& options, RunSettings& settings);
 
 }  // namespace pintaloo

@@ -31,6 +31,7 @@
 #include "ui/platform/animation_player.h"
 #include "ui/parts/help_link.h"
 #include "ui/platform/sounds.h"
+#include "ui/platform/settings.h"
 #include "ui/platform/temp_folder.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
@@ -134,6 +135,7 @@ void MainWindow::connectParts() {
     // Made in stacking order: later parts lie over earlier ones.
     chrome_ = std::make_unique<WindowChrome>(c, spoken, WindowChrome::Needs{
         .shownWindow = [this] { return shownWindow(); },
+        .closeAsksGrownUp = [this] { return services.settings && services.settings->noQuit(); },
     });
     canvasPart_ = std::make_unique<CanvasPart>(c, painting, *stroke_, spoken, CanvasPart::Needs{
         .hidePickers = hidePickers,
@@ -199,6 +201,7 @@ void MainWindow::connectParts() {
         .closePagePicker = closePagePicker,
         .showWaitBox = showWaitBox,
         .waitsInRealTime = [this] { return waitsInRealTime; },
+        .openGallery = [this] { gallery_->OpenGallery(); },
     });
     animation_ = std::make_unique<AnimationPanel>(c, services, sounds, panels, AnimationPanel::Needs{
         .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
@@ -288,6 +291,13 @@ void MainWindow::Unload() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
+    // Where closing is locked, only a grown-up's yes closes (none to ask is
+    // a no); the session ending does not ask.
+    if (!unloaded_ && askOnClose_ && services.settings && services.settings->noQuit() &&
+        !(services.grownUp && services.grownUp->confirm(language))) {
+        e->ignore();
+        return;
+    }
     // A drawing that is not kept is offered for saving while the window still shows.
     if (!unloaded_ && askOnClose_) {
         history_->offerSaveBeforeQuitting();
@@ -333,6 +343,7 @@ void MainWindow::FullScreen_Toggle() { setFullScreen(!fullScreen_); }
 
 void MainWindow::setFullScreen(bool on) {
     if (on == fullScreen_) return;
+    if (!on && services.settings && services.settings->keepFullScreen()) return;  // full screen is kept
     fullScreen_ = on;
     if (onFullScreen) onFullScreen(on);
 }

@@ -192,9 +192,12 @@ void ScreenHost::View::keyPressEvent(QKeyEvent* e) {
 }
 
 // Closing the view closes the window, which cleans up as it always does.
+// A window that refuses (closing is locked) keeps its view.
 void ScreenHost::View::closeEvent(QCloseEvent* e) {
-    host_.w_.close();
-    e->accept();
+    if (host_.w_.close())
+        e->accept();
+    else
+        e->ignore();
 }
 
 // A full screen that changes size (a screen turned, another chosen) gets a

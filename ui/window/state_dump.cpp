@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/state_dump.h"
 
+#include "ui/platform/settings.h"
+
 #include <QFileInfo>
 #include <algorithm>
 #include <iterator>
@@ -113,6 +115,13 @@ QStringList DumpState(const MainWindow& w) {
     // Own colouring pages and background pictures.
 
     // The grown-up's settings and lock-down.
+    {
+        const SettingsPort* settings = w.services.settings;
+        out << QStringLiteral("Lock.NoQuit=") + Bool(settings && settings->noQuit())
+            << QStringLiteral("Lock.NoPrint=") + Bool(settings && settings->noPrint())
+            << QStringLiteral("Lock.NoFileDialogs=") + Bool(settings && settings->noFileDialogs())
+            << QStringLiteral("Lock.KeepFullScreen=") + Bool(settings && settings->keepFullScreen());
+    }
 
     // Each child's own drawings.
 

@@ -652,6 +652,12 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "Beside a small padlock under a setting the school's system-wide file has locked: it cannot be changed here.")},
 
         // Lock-down and system-wide settings.
+        {"lock.closeAsksGrownUp", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Close: only with a grown-up",
+                            "Tooltip and screen-reader name of the window's close button when the school has locked closing: a grown-up must answer a question first.")},
+        {"lock.setBySchool", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Set by the school",
+                            "Beside a choice in the grown-up's settings window that the computer's administrator has fixed for every user, so it cannot be changed here.")},
 
         // Each child's own drawings.
 
