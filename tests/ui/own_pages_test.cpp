@@ -111,7 +111,9 @@ TEST(OwnPages, PlantedFilesAreLeftOutOrRefusedAndTheGoodOnesRead) {
         EXPECT_EQ(own.list()[at].id, OwnPageId(name));
         const QImage page = own.image(int(at), {807, 561}, qRgb(0, 0, 0));
         EXPECT_EQ(!page.isNull(), planted[i].reads) << planted[i].name;
-        if (!page.isNull()) EXPECT_EQ(page.size(), QSize(807, 561));
+        if (!page.isNull()) {
+            EXPECT_EQ(page.size(), QSize(807, 561));
+        }
         ++at;
     }
     EXPECT_EQ(own.indexOf(OwnPageId(QStringLiteral("b-good.JPEG"))), 1);
@@ -150,8 +152,12 @@ TEST(OwnPages, OutlinePagesHaveTwoColoursAndLoseNoDarkPixel) {
                 const QRgb got = page.pixel(x, y);
                 ASSERT_TRUE(got == outline || got == paper) << round;
                 // Two grey levels of blending round-off either way at the cut.
-                if (flat < kDarkBelow - 2) ASSERT_EQ(got, outline) << round << " at " << x << "," << y;
-                if (flat > kDarkBelow + 1) ASSERT_EQ(got, paper) << round << " at " << x << "," << y;
+                if (flat < kDarkBelow - 2) {
+                    ASSERT_EQ(got, outline) << round << " at " << x << "," << y;
+                }
+                if (flat > kDarkBelow + 1) {
+                    ASSERT_EQ(got, paper) << round << " at " << x << "," << y;
+                }
             }
         // Twice the page's size, shrunk to it.
         QImage big = pic.scaled(size * 2).convertToFormat(QImage::Format_RGB32);

@@ -51,10 +51,10 @@ QImage ColouringPages::image(int number) {
     return images_[number] = TwoColour(ArtStore::render(path, {kWidth, kHeight}));
 }
 
-Picture ColouringPages::page(int number) {
+const Picture& ColouringPages::page(int number) {
     if (number > kLast) {
         const QImage img = image(number);
-        return img.isNull() ? Picture{} : ArtStore::toPicture(img);
+        return ownPage_ = img.isNull() ? Picture{} : ArtStore::toPicture(img);
     }
     if (auto it = pages_.find(number); it != pages_.end()) return it->second;
     const QImage img = image(number);

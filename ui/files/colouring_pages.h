@@ -24,7 +24,8 @@ public:
 
     // The page for a page number 101..121, or an own page's from 122
     // (empty for any other, and for an own page whose file was refused).
-    Picture page(int number);
+    // (An own page is held until the next one is asked for.)
+    const Picture& page(int number);
     // The page as a two-colour image, for the picker's preview.
     QImage image(int number);
     static QString pagePath(int number);
@@ -39,6 +40,7 @@ public:
 private:
     OwnPages own_;
     bool ownRead_ = false;
+    Picture ownPage_;
     std::map<int, Picture> pages_;
     std::map<int, QImage> images_;
 };
