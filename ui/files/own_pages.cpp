@@ -120,8 +120,9 @@ QImage OwnPages::image(int index, QSize page, QRgb outline) {
     else
         decoded.refusal = why;
     if (decoded.refusal != PictureRefusal::None) {
-        qWarning("Picture left out (%s): %s", qPrintable(RefusalText(decoded.refusal)),
-                 qPrintable(pages[std::size_t(index)].path));
+        // The log's reader is a grown-up: a word, not the child's sentence.
+        static const char* const kWhy[] = {"", "unreadable", "not a picture", "too large", "damaged", "too slow"};
+        qWarning("Picture left out (%s): %s", kWhy[int(decoded.refusal)], qPrintable(pages[std::size_t(index)].path));
         refused_.push_back(index);
         return {};
     }
