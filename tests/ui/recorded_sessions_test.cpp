@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
@@ -59,9 +60,43 @@ const std::set<std::string> kNotPicked = {"Quit",           "Form_Unload",      
                                           "lblInfo_MouseUp", "Label7_MouseDown", "KewlButtons3_MouseDown", "PlayFilm",
                                           "StopFilm",       "SaveFilm",         "Image5_MouseUp"};
 
+// Two own colouring pages and two background pictures in the data folders,
+// so a page or paper a session picks is now and then a real one (most Ns lie
+// past the folders' end and start a blank page, which must replay too).
+class OwnDataFolders {
+public:
+    explicit OwnDataFolders(const QString& root) : home_(qgetenv("XDG_DATA_HOME")), dirs_(qgetenv("XDG_DATA_DIRS")) {
+        for (const char* kind : {"pages", "backgrounds"}) {
+            const QString folder = root + "/data/pintaloo/" + kind;
+            QDir().mkpath(folder);
+            for (int k = 0; k < 2; ++k) {
+                QImage img(200 + 90 * k, 150, QImage::Format_ARGB32);
+                img.fill(QColor(255, 255, 255, k ? 255 : 0));
+                QPainter p(&img);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(QPen(QColor(20, 20, 20), 2 + k));
+                p.setBrush(QColor(120 + 60 * k, 200, 90));
+                p.drawEllipse(20, 20, 100 + 40 * k, 90);
+                p.end();
+                img.save(folder + QStringLiteral("/own-%1.png").arg(k));
+            }
+        }
+        qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/data"));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(root + "/none"));
+    }
+    ~OwnDataFolders() {
+        qputenv("XDG_DATA_HOME", home_);
+        qputenv("XDG_DATA_DIRS", dirs_);
+    }
+
+private:
+    QByteArray home_, dirs_;
+};
+
 class RecordedSessionsTest : public ::testing::Test {
 protected:
     QTemporaryDir scratch;
+    OwnDataFolders ownData{scratch.path()};
     TempFolder temp{{scratch.path().toStdString() + "/tmp"}};
     FakeAudioBackend audio;
     Sounds sounds{audio, temp, [](const char*, int) {}};

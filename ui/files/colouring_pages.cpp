@@ -30,7 +30,21 @@ QImage TwoColour(const QImage& rendered) {
     return out;
 }
 
+int ColouringPages::lastNumber(bool read) {
+    if (read) ownRead_ = true;
+    return kLast + (ownRead_ ? int(own_.list().size()) : 0);
+}
+
+const OwnPage* ColouringPages::ownPage(int number) {
+    const int i = number - kLast - 1;
+    if (i < 0 || i >= int(own_.list().size())) return nullptr;
+    return &own_.list()[std::size_t(i)];
+}
+
 QImage ColouringPages::image(int number) {
+    // Own pages in the outline colour the built-in ones have (the pencil
+    // keeps off black).
+    if (number > kLast) return own_.image(number - kLast - 1, {kWidth, kHeight}, qRgb(0, 0, 0));
     if (auto it = images_.find(number); it != images_.end()) return it->second;
     const QString path = pagePath(number);
     if (path.isEmpty()) return {};
@@ -38,6 +52,10 @@ QImage ColouringPages::image(int number) {
 }
 
 const Picture& ColouringPages::page(int number) {
+    if (number > kLast) {
+        const QImage img = image(number);
+        return ownPage_ = img.isNull() ? Picture{} : ArtStore::toPicture(img);
+    }
     if (auto it = pages_.find(number); it != pages_.end()) return it->second;
     const QImage img = image(number);
     return pages_[number] = img.isNull() ? Picture{} : ArtStore::toPicture(img);

@@ -128,7 +128,7 @@ std::optional<KeptDrawing> LoadKeptDrawing(const QString& folder, int width, int
     const int page = PngText(bytes, kPageKey).toInt(&pageOk);
     const auto paper = ColourText(PngText(bytes, kPaperKey));
     const auto outline = ColourText(PngText(bytes, kOutlineKey));
-    if (!pageOk || page < ColouringPages::kFirst || page > ColouringPages::kLast || !paper || !outline)
+    if (!pageOk || page < ColouringPages::kFirst || page > ColouringPages::kLastOwn || !paper || !outline)
         return std::nullopt;
 
     // The decoded words become the canvas's colours in place.

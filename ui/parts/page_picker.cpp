@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/parts/page_picker.h"
 
+#include <cstdio>
+
 #include "ui/words/texts.h"
 
 #include "ui/art/art_store.h"
@@ -51,6 +53,14 @@ PagePicker::PagePicker(WindowControls& c, Painting& painting, const SoundPlayer&
     openDrawingFrame_ =
         new ShapeFrame(panel_, "Shape11", openDrawing_->geometry().adjusted(-4, -4, 4, 4), kMidBlue, 3, true);
     for (ShapeFrame* s : {nextFrame_, prevFrame_, openDrawingFrame_}) s->hide();
+    // Bottom left: every page at a glance, and paper to start on.
+    gridButton_ = new Box(panel_, "bPagesGrid", {60, 545, 49, 49});
+    papersButton_ = new Box(panel_, "bPapers", {125, 545, 49, 49});
+    gridButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/pages_grid.svg", {49, 49}));
+    papersButton_->setPicture(ArtStore::instance().pixmap(":/art/ui/pages_papers.svg", {49, 49}));
+    for (Box* b : {gridButton_, papersButton_}) b->setHandCursor(true);
+    c.actions.bind(*gridButton_, BoxEvent::Click, "PagesGrid");
+    c.actions.bind(*papersButton_, BoxEvent::Click, "Papers");
     // Top right, clear of the preview: the way back without taking a page.
     closeButton_ = new Box(panel_, "bClosePicker", {761, 3, 40, 40});
     closeButton_->setHandCursor(true);
@@ -75,7 +85,9 @@ PagePicker::PagePicker(WindowControls& c, Painting& painting, const SoundPlayer&
     spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
 }
 
-QString PagePicker::CounterText(int pageNumber) { return QString::number(pageNumber - 100) + QStringLiteral("/21"); }
+QString PagePicker::CounterText(int pageNumber, int lastNumber) {
+    return QString::number(pageNumber - 100) + QLatin1Char('/') + QString::number(lastNumber - 100);
+}
 
 void PagePicker::open() {
     painting_.state.PageNumber = ColouringPages::kFirst;
@@ -99,28 +111,44 @@ void PagePicker::PickerGallery(int, double, double) {
 }
 
 void PagePicker::ShowPickerPage() {
-    counter_->setCaption(CounterText(painting_.state.PageNumber));
+    // The own pages' folders are first read when the picker shows (never
+    // on the way to the first frame).
+    const int n = painting_.state.PageNumber;
+    counter_->setCaption(CounterText(n, pages_.lastNumber(!panel_->isHidden() || n > ColouringPages::kLast)));
     // Rendered only when a preview is really shown (the reset sets just the counter).
     if (!panel_->isHidden()) preview_->setPicture(QPixmap::fromImage(pages_.image(painting_.state.PageNumber)));
 }
 
 void PagePicker::NextPage() {
     auto& n = painting_.state.PageNumber;
-    n = n == ColouringPages::kLast ? ColouringPages::kFirst : std::int16_t(n + 1);
+    n = n >= pages_.lastNumber(true) ? ColouringPages::kFirst : std::int16_t(n + 1);
     ShowPickerPage();
     sounds_.playWave(WaveSound::PageTurn);
 }
 
 void PagePicker::PreviousPage() {
     auto& n = painting_.state.PageNumber;
-    n = n == ColouringPages::kFirst ? ColouringPages::kLast : std::int16_t(n - 1);
+    n = n <= ColouringPages::kFirst ? std::int16_t(pages_.lastNumber(true)) : std::int16_t(n - 1);
     ShowPickerPage();
     sounds_.playWave(WaveSound::PageTurn);
 }
 
-// The clean outline page replaces whatever was on the canvas.
+// The clean outline page replaces whatever was on the canvas. An own page
+// whose file was refused gives a blank page: the child asked for a fresh
+// page, and the warning went to the log when it was read. One that is not
+// there at all (a story played where the folder holds fewer) says so once.
 void PagePicker::TakePage() {
-    const Picture& page = pages_.page(painting_.state.PageNumber);
+    const int n = painting_.state.PageNumber;
+    Picture page = pages_.page(n);
+    if (page.empty() && n > ColouringPages::kLast) {
+        if (n > pages_.lastNumber(true) && !toldMissing_) {
+            toldMissing_ = true;
+            std::fprintf(stderr, "Colouring page %d is not here: a blank page instead\n", n - 100);
+        }
+        QImage blank(ColouringPages::kWidth, ColouringPages::kHeight, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        page = ArtStore::toPicture(blank);
+    }
     if (!page.empty()) {
         painting_.canvas.setPicture(page);
         painting_.refresh();
@@ -170,6 +198,8 @@ void PagePicker::applyTexts(Language language) {
     title_->setCaption(Text(TextId::PickerTitle, language));
     openDrawing_->setCaption(Text(TextId::OpenDrawing, language));
     closeButton_->setToolTip(Text(TextId::ClosePanel, language));
+    gridButton_->setToolTip(Text("pages.grid", language));
+    papersButton_->setToolTip(Text("pages.papers", language));
 }
 
 }  // namespace pintaloo

@@ -52,10 +52,11 @@ public:
     void PointerOverPickerClose(int button, double x, double y);
     // The language's texts on this part's controls (called again whenever the language changes).
     void applyTexts(Language language);
-    // "1/21" .. "21/21"
-    static QString CounterText(int pageNumber);
+    // "1/21" .. "21/21"; with own pages the count goes on ("22/25").
+    static QString CounterText(int pageNumber, int lastNumber = ColouringPages::kLast);
 
     ColouringPages& pages() { return pages_; }
+    const ColouringPages& pages() const { return pages_; }
     // The picker shows over the canvas.
     bool isOpen() const { return !panel_->isHidden(); }
 
@@ -75,7 +76,10 @@ private:
     ShapeFrame* nextFrame_;         // "Shape8", hover frames of the three
     ShapeFrame* prevFrame_;         // "Shape9"
     ShapeFrame* openDrawingFrame_;  // "Shape11"
+    Box* gridButton_;               // "bPagesGrid", every page at a glance
+    Box* papersButton_;             // "bPapers", paper to start on
     ColouringPages pages_;
+    bool toldMissing_ = false;
 };
 
 }  // namespace pintaloo

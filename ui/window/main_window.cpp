@@ -35,6 +35,7 @@
 #include "ui/platform/temp_folder.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
+#include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/art/art_store.h"
@@ -191,6 +192,20 @@ void MainWindow::connectParts() {
     pagePicker_ = std::make_unique<PagePicker>(c, painting, sounds, spoken, panels, PagePicker::Needs{
         .openGalleryOver = [this](std::function<void()> back) { gallery_->openOver(std::move(back)); },
         .normalCommandFaces = normalCommandFaces,
+    });
+    // Over the page picker, which they are opened from.
+    pageGrids_ = std::make_unique<PageGrids>(c, painting, sounds, spoken, panels, PageGrids::Needs{
+        .lastPageNumber = [this](bool read) { return pagePicker_->pages().lastNumber(read); },
+        .pageImage = [this](int number) { return pagePicker_->pages().image(number); },
+        .takePage =
+            [this](int number) {
+                state.PageNumber = std::int16_t(number);
+                pagePicker_->TakePage();
+            },
+        .newPage = [this] { commands_->NewPage(1, 0, 0); },
+        .closePicker = closePagePicker,
+        .pickerOpen = [this] { return pagePicker_->isOpen(); },
+        .reopenPicker = [this] { pagePicker_->reopen(); },
     });
     gallery_ = std::make_unique<GalleryPanel>(c, services, sounds, spoken, panels, GalleryPanel::Needs{
         .openDrawingFile = [this](const QString& path) { return files_->OpenFile(path); },

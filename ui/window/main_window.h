@@ -100,6 +100,9 @@ public:
     AnimationPanel& animation() override { return *animation_; }
     HelpLink& helpLink() override { return *helpLink_; }
     PagePicker& pagePicker() override { return *pagePicker_; }
+    const PagePicker& pagePicker() const { return *pagePicker_; }
+    PageGrids& pageGrids() override { return *pageGrids_; }
+    const PageGrids& pageGrids() const { return *pageGrids_; }
     GalleryPanel& gallery() override { return *gallery_; }
     const GalleryPanel& gallery() const { return *gallery_; }
     CommandButtons& commands() override { return *commands_; }
@@ -166,6 +169,7 @@ private:
     std::unique_ptr<HelpLink> helpLink_;
     std::unique_ptr<PagePicker> pagePicker_;
     std::unique_ptr<GalleryPanel> gallery_;
+    std::unique_ptr<PageGrids> pageGrids_;
     std::unique_ptr<CommandButtons> commands_;
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;

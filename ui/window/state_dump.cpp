@@ -13,6 +13,8 @@
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/parts/letters_part.h"
+#include "ui/parts/page_grids.h"
+#include "ui/parts/page_picker.h"
 #include "ui/window/main_window.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/parts/tool_buttons.h"
@@ -112,7 +114,24 @@ QStringList DumpState(const MainWindow& w) {
 
     // Stamp collections: the browser, a stamp's size and turn.
 
-    // Own colouring pages and background pictures.
+    // Own colouring pages and background pictures: how many own pages the
+    // picker read (0 until it first showed), and the own page it stands at,
+    // by id and by file name (0 and nothing on a built-in page).
+    {
+        const std::vector<OwnPage>& own = w.pagePicker().pages().own().listed();
+        const int i = s.PageNumber - ColouringPages::kLast - 1;
+        const OwnPage* at = i >= 0 && i < int(own.size()) ? &own[std::size_t(i)] : nullptr;
+        QString file = at ? at->relative : QString();
+        out << QStringLiteral("OwnPages.Count=%1").arg(own.size())
+            << QStringLiteral("OwnPages.PageId=%1").arg(at ? at->id : 0u)
+            << QStringLiteral("OwnPages.PageFile=") + file.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        const PageGrids& grids = w.pageGrids();
+        out << QStringLiteral("PagesGrid.Visible=") + Bool(grids.pagesGrid().isOpen())
+            << QStringLiteral("PagesGrid.Screen=%1").arg(grids.pagesGrid().screen())
+            << QStringLiteral("Papers.Visible=") + Bool(grids.papersGrid().isOpen())
+            << QStringLiteral("Papers.Screen=%1").arg(grids.papersGrid().screen())
+            << QStringLiteral("Papers.Count=%1").arg(grids.backgrounds().listed().size());
+    }
 
     // The grown-up's settings and lock-down.
     {

@@ -23,6 +23,7 @@
 #include "ui/parts/letters_part.h"
 #include "ui/parts/command_buttons.h"
 #include "ui/parts/drawing_files.h"
+#include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
 #include "ui/parts/gallery_panel.h"
 #include "ui/parts/brush_size.h"
@@ -179,6 +180,7 @@ std::vector<WindowActionRow> BuildRows() {
     constexpr auto animation = &WindowParts::animation;
     constexpr auto help = &WindowParts::helpLink;
     constexpr auto pages = &WindowParts::pagePicker;
+    constexpr auto grids = &WindowParts::pageGrids;
     const auto gallery = &WindowParts::gallery;
     constexpr auto commands = &WindowParts::commands;
     constexpr auto files = &WindowParts::files;
@@ -278,7 +280,21 @@ std::vector<WindowActionRow> BuildRows() {
 
         // stamp collections: the browser, a stamp's size and turn
 
-        // own colouring pages and background pictures
+        // own colouring pages and background pictures: the grid of every
+        // page and the papers to start on (N counts the whole list from 0;
+        // a pick is kept by N, so a story finds the page at the place it had)
+        Row("PagesGrid", "PagesGrid", grids, &PageGrids::PagesGrid).kept(),
+        Row("PagesGridPick", "PagesGridPick", grids, &PageGrids::PagesGridPick, PageGrids::kMostPages)
+            .draws()
+            .replacesDrawing(),
+        Row("PagesGridNext", "PagesGridNext", grids, &PageGrids::PagesGridNext).kept(),
+        Row("PagesGridPrevious", "PagesGridPrevious", grids, &PageGrids::PagesGridPrevious).kept(),
+        Row("ClosePagesGrid", "ClosePagesGrid", grids, &PageGrids::ClosePagesGrid),
+        Row("Papers", "Papers", grids, &PageGrids::Papers).kept(),
+        Row("PaperPick", "PaperPick", grids, &PageGrids::PaperPick, PageGrids::kMostPapers).draws().replacesDrawing(),
+        Row("PapersNext", "PapersNext", grids, &PageGrids::PapersNext).kept(),
+        Row("PapersPrevious", "PapersPrevious", grids, &PageGrids::PapersPrevious).kept(),
+        Row("ClosePapers", "ClosePapers", grids, &PageGrids::ClosePapers),
 
         // the grown-up's settings window and lock-down
 

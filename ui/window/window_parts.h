@@ -16,6 +16,7 @@ class Pickers;
 class AnimationPanel;
 class HelpLink;
 class PagePicker;
+class PageGrids;
 class GalleryPanel;
 class CommandButtons;
 class DrawingFiles;
@@ -36,6 +37,7 @@ public:
     virtual AnimationPanel& animation() = 0;
     virtual HelpLink& helpLink() = 0;
     virtual PagePicker& pagePicker() = 0;
+    virtual PageGrids& pageGrids() = 0;
     virtual GalleryPanel& gallery() = 0;
     virtual CommandButtons& commands() = 0;
     virtual DrawingFiles& files() = 0;

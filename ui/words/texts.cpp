@@ -549,6 +549,18 @@ const std::vector<KeyedTextRow>& TextsByKey() {
                             "Name of a group of stamps (little pictures a child puts on the drawing): the stamps found directly in a stamp collection's folder, not in a theme.")},
 
         // Own colouring pages and background pictures.
+        {"pages.grid", "Window",
+         QT_TRANSLATE_NOOP3("Window", "All the pages",
+                            "Tooltip of the button that shows every colouring page at once as little pictures, and the title of that panel.")},
+        {"pages.take", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Color this page",
+                            "Tooltip and screen-reader name of one little picture of a colouring page: a press puts it on the canvas. Speak to a child (informal you).")},
+        {"pages.papers", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Paper to paint on",
+                            "Tooltip of the button that offers coloured paper and background pictures for a new page, and the title of that panel.")},
+        {"pages.paper", "Window",
+         QT_TRANSLATE_NOOP3("Window", "Start on this paper",
+                            "Tooltip and screen-reader name of one coloured paper or background picture: a press starts a new page on it. Speak to a child (informal you).")},
 
         // The grown-up's settings window and question.
         {"grownup.question.title", "GrownUp",
