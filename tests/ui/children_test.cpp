@@ -60,9 +60,12 @@ TEST(ChildFolders, NoTwoChildrenShareAFolderWhateverTheOrder) {
         // Moving children up and down the list never swaps their folders.
         std::vector<ChildEntry> reversed(children.rbegin(), children.rend());
         const std::vector<QString> back = ChildFolderNames(reversed);
-        if (std::set<QString>(names.begin(), names.end()).size() == names.size())
+        if (std::set<QString>(names.begin(), names.end()).size() == names.size()) {
             EXPECT_EQ(std::vector<QString>(back.rbegin(), back.rend()), folders);
-        if (names.size() == 3 && names[0] == "Mia") EXPECT_EQ(folders, names) << "a safe name stays as it is";
+        }
+        if (names.size() == 3 && names[0] == "Mia") {
+            EXPECT_EQ(folders, names) << "a safe name stays as it is";
+        }
     }
 }
 
@@ -103,7 +106,8 @@ TEST(ChildTurns, RandomSessionsFileEveryDrawingIntoItsOwnChildsGallery) {
         std::mt19937 random(seed);
         const auto pick = [&random](int n) { return int(random() % std::uint32_t(n)); };
         QTemporaryDir scratch;
-        const QString root = scratch.filePath("share"), state = scratch.filePath("state");
+        const QString root = scratch.filePath("share"), away = scratch.filePath("unmounted"),
+                      state = scratch.filePath("state");
         QDir().mkpath(root);
         QDir().mkpath(state);
         const std::vector<ChildEntry> children{{"Mia", 3}, {"Leo/..", 7}, {"mia", 12}};
@@ -133,9 +137,9 @@ TEST(ChildTurns, RandomSessionsFileEveryDrawingIntoItsOwnChildsGallery) {
             seen.insert(k);
             child = k;
             EXPECT_EQ(turns->rig.w().childPicker().current(), k);
-            const QStringList state = DumpState(turns->rig.w());
-            EXPECT_TRUE(state.contains("Child.Name=" + children[std::size_t(k)].name) && state.contains("Child.Count=3") &&
-                        state.contains("Child.PickerOpen=False"));
+            const QStringList dump = DumpState(turns->rig.w());
+            EXPECT_TRUE(dump.contains("Child.Name=" + children[std::size_t(k)].name) && dump.contains("Child.Count=3") &&
+                        dump.contains("Child.PickerOpen=False"));
         };
         choose(pick(3));
         for (int step = 0; step < 40; ++step) {
@@ -169,20 +173,24 @@ TEST(ChildTurns, RandomSessionsFileEveryDrawingIntoItsOwnChildsGallery) {
                     break;
                 }
                 case 6:  // the drawings' folder goes (a share unmounted) or comes back
-                    if (QFileInfo(root).isDir()) QDir(root).removeRecursively();
-                    else QDir().mkpath(root);
+                    ASSERT_TRUE(QFileInfo(root).isDir() ? QDir().rename(root, away) : QDir().rename(away, root));
                     break;
             }
+        }
+        if (!QFileInfo(root).isDir()) {
+            ASSERT_TRUE(QDir().rename(away, root));
         }
         for (int k = 0; k < 3; ++k) {
             const QString kept = ChildKeptFolder(state, names[std::size_t(k)]);
             const std::set<QByteArray> own =
                 Held({ChildDrawingsFolder(root, names[std::size_t(k)]), QDir(kept).filePath(GalleryKeeper::kUnfiledFolder)});
             for (const QByteArray& d : made[k]) EXPECT_TRUE(own.count(d)) << "child " << k << " lost a drawing";
-            for (int other = 0; other < 3; ++other)
-                if (other != k)
-                    for (const QByteArray& d : made[other])
-                        EXPECT_TRUE(!own.count(d) || made[k].count(d)) << "child " << other << "'s drawing went to " << k;
+            for (int other = 0; other < 3; ++other) {
+                if (other == k) continue;
+                for (const QByteArray& d : made[other]) {
+                    EXPECT_TRUE(!own.count(d) || made[k].count(d)) << "child " << other << "'s drawing went to " << k;
+                }
+            }
         }
     }
 }
