@@ -68,6 +68,7 @@ GalleryFolder& ChildSessions::galleryOf(int child) {
 }
 
 void ChildSessions::start() {
+    w_.childPicker().setChildren(children_);  // one child: counted, never asked
     if (!apart()) {
         // One pile of drawings, as it has always been.
         if (w_.drawingHistory().keepIn(kept_)) recorder_.startFrom(KeptDrawingPath(kept_));
@@ -76,7 +77,6 @@ void ChildSessions::start() {
         fileWhenStartingBlank();
         return;
     }
-    w_.childPicker().setChildren(children_);
     w_.childPicker().open();
 }
 
