@@ -39,6 +39,7 @@ ChildPicker::ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLan
     button_ = new Box(&c.window, "bChild", PlaceOf("ChildSwitch"));
     button_->setCentred(true);
     button_->setHandCursor(true);
+    button_->setBackColor(QColor(255, 255, 255));  // the dog steps aside for the child
     c.actions.bind(*button_, BoxEvent::Click, "ChildSwitch");
     button_->hide();
 
@@ -126,7 +127,7 @@ void ChildPicker::setCurrent(int child) {
     }
     const ChildEntry& c = children_[std::size_t(current_)];
     button_->setPicture(StampPicture(c.picture, 46));
-    button_->setFrame(kFrames[std::size_t(current_) % kFrames.size()], 3, 12);
+    button_->setFrame(kFrames[std::size_t(current_) % kFrames.size()], 3, 4);
     button_->setAccessibleName(c.name);
     applyTexts(language_.now());
     button_->show();
