@@ -20,6 +20,7 @@ const std::map<int16_t, std::string> kMedia = {
     {91, "sounds/snd_091_tone.mp3"},        {95, "sounds/snd_095_tone.mp3"},     {99, "sounds/snd_099_tone.mp3"},
     {101, "sounds/snd_101_tone.mp3"},       {1020, "sounds/snd_1020_size.mp3"},  {1016, "animations/anim_1016.json"},
     {1017, "animations/anim_1017.json"},    {1018, "animations/anim_1018.json"}, {105, "sounds/snd_105_sparkle.wav"}, {115, "sounds/snd_115_dab.wav"},
+    {122, "sounds/snd_122_hello.wav"}, {123, "sounds/snd_123_who.wav"},
 };
 
 TEST(ExtractResource, UnpacksEachItemAsItsOriginalIntoAPrivateFolder) {

@@ -36,6 +36,13 @@ The sounds:
                         shorter than the brush's pop, so a drag across the
                         rainbow can repeat it without tiring.  PCM 16-bit
                         mono 22,050 Hz, 0.16 s.
+  snd_122_hello.wav     A child chose their picture: a friendly "hel-lo"
+                        on the mallet, G5 down to E5 and up to C6, the
+                        last one left to ring.  PCM 16-bit mono 22,050 Hz,
+                        0.7 s.
+  snd_123_who.wav       The picker asks who is painting: two soft chime
+                        notes rising a fourth (C6 then F6), like a question.
+                        PCM 16-bit mono 22,050 Hz, 0.45 s.
   snd_1011_pageturn.wav Page turn: a soft paper swish (noise through a
                         band-pass filter sweeping upward, swelling and fading,
                         with a faint crinkle).  PCM 16-bit mono 11,025 Hz,
@@ -481,6 +488,34 @@ def make_dab(rng):
     return rate, level([out], rate, WINDOW_RMS_DB - 3.0)
 
 
+def make_hello(rng):
+    # Heard once a turn: warm mallet notes that greet the child by their
+    # picture, a little tune rather than a signal.
+    rate = 22050
+    length = 0.7
+    n = int(length * rate)
+    out = [0.0] * n
+    for start, m, g in [(0.0, 79, 0.8), (0.13, 76, 0.7), (0.26, 84, 1.0)]:  # G5 E5 C6
+        mix_into(out, mallet(rate, note_hz(m), length - start, decay=0.22 if m != 84 else 0.4), int(start * rate), g)
+    out = out[:n]
+    apply_fades(out, rate, 0.003, 0.08)
+    return rate, level([out], rate, WINDOW_RMS_DB - 1.0)
+
+
+def make_who(rng):
+    # A question without words: two chimes rising, softer than the wand.
+    rate = 22050
+    length = 0.45
+    n = int(length * rate)
+    out = [0.0] * n
+    for k, (m, g) in enumerate([(84, 0.8), (89, 1.0)]):  # C6, F6
+        start = 0.12 * k
+        mix_into(out, chime(rate, note_hz(m), length - start, decay=0.2), int(start * rate), g)
+    out = out[:n]
+    apply_fades(out, rate, 0.004, 0.06)
+    return rate, level([out], rate, WINDOW_RMS_DB - 2.0)
+
+
 def make_pageturn(rng):
     rate = 11025
     length = 0.35
@@ -594,6 +629,8 @@ def main():
                         ('snd_104_pop.wav', make_pop),
                         ('snd_105_sparkle.wav', make_sparkle),
                         ('snd_115_dab.wav', make_dab),
+                        ('snd_122_hello.wav', make_hello),
+                        ('snd_123_who.wav', make_who),
                         ('snd_1011_pageturn.wav', make_pageturn),
                         ('snd_1021_start.wav', make_start)]:
         rate, channels = maker(rng_for(name))

@@ -26,6 +26,10 @@ std::vector<LayoutSlot> BuildSlots() {
     // The dog and the lettering, pictures with no action.
     at("Decoration", "Dog", -1, {16, 26, 85, 50});
     at("Decoration", "Lettering", -1, {112, 32, 139, 30});
+    // With two or more children on the account, the one painting shows
+    // over the dog: a press there lets another child have a turn.
+    at("Corner", "ChildSwitch", -1, {16, 26, 85, 50});
+    s.back().covers = "Dog";
 
     // The paper, under the command row.
     const QRect paper{9, 76, Surface::kWidth, Surface::kHeight};

@@ -249,6 +249,7 @@ GalleryFiling GalleryFolder::file(const QImage& drawing, const std::string& stor
 }
 
 GalleryFiling GalleryFolder::fileBytes(const QByteArray& png, Language language, const QByteArray& pixels) {
+    if (!mustExist_.isEmpty() && !QFileInfo(mustExist_).isDir()) return {{}, SystemWords(ENOENT)};
     const GalleryFiling out = WriteNew(folder_, now_ ? now_() : QDateTime::currentDateTime(), png, language);
     if (!out.path.isEmpty() && !pixels.isEmpty()) addToIndex(pixels, out.path);
     return out;

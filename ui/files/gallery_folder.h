@@ -66,6 +66,14 @@ public:
     // `pixels` (PixelKey) names it in the index; empty: not indexed.
     GalleryFiling fileBytes(const QByteArray& png, Language language, const QByteArray& pixels = {});
 
+    // A folder that must already be there for anything to be filed: the
+    // grown-up's own save folder, which may be a share not mounted now.
+    // Making it again would put the drawings on the local disk under the
+    // mount point, where nobody looks; refused, they wait in the state
+    // folder and go in once it is back. Empty: the gallery's parents are
+    // made as needed (the usual Pictures folder).
+    void setRootMustExist(QString root) { mustExist_ = std::move(root); }
+
     // The index's name in the folder, and the drawings it names at most.
     static constexpr const char* kIndexName = ".pintaloo-drawings";
     static constexpr int kMaxIndexed = 2000;
@@ -84,6 +92,7 @@ private:
     void addToIndex(const QByteArray& key, const QString& path);
 
     QString folder_;
+    QString mustExist_;
     std::function<QDateTime()> now_;
     std::deque<QByteArray> held_;  // oldest first
 };

@@ -84,6 +84,10 @@ bool DrawingHistory::keepIn(const QString& folder) {
     return shown;
 }
 
+void DrawingHistory::keepNow() {
+    if (keeper_) keeper_->changed(painting_.canvas, StepInfoOf(painting_.state));
+}
+
 void DrawingHistory::cannotKeep(const QString& message) {
     keeper_.reset();
     cannotKeep_ = true;

@@ -55,6 +55,9 @@ public:
     // there, if there is a sound one of the canvas's size. An empty folder
     // keeps nothing. True when a kept drawing was shown.
     bool keepIn(const QString& folder);
+    // Hands the page as it is now to the kept drawing's writer: a page begun
+    // afresh outside any action (a start on a blank page) is what comes back.
+    void keepNow();
     // Fingers still down hold the step open no longer, as after a change
     // that cut it: where a story is taken up again, the change it was left
     // at having cut the step in the window that recorded it.

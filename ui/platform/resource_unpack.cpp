@@ -33,6 +33,8 @@ constexpr EmbeddedMedia kEmbedded[] = {
     {104, ":/media/sounds/snd_104_pop.wav"},
     {105, ":/media/sounds/snd_105_sparkle.wav"},
     {115, ":/media/sounds/snd_115_dab.wav"},
+    {122, ":/media/sounds/snd_122_hello.wav"},
+    {123, ":/media/sounds/snd_123_who.wav"},
     {1011, ":/media/sounds/snd_1011_pageturn.wav"},
     {1021, ":/media/sounds/snd_1021_start.wav"},
     // Musical tones and the brush-size sound, played as MP3 music.

@@ -19,6 +19,8 @@ enum class WaveSound : std::int16_t {
     Chosen = 104,     // a model or a stamp taken from its picker
     Sparkle = 105,    // a magic brush taken from its picker
     Dab = 115,        // a colour picked from the rainbow or taken by the dropper
+    Hello = 122,      // a child chose their picture: their turn begins
+    Who = 123,        // the picker asks who is painting
     PageTurn = 1011,  // the page picker's arrows, undo and redo
     Start = 1021,     // the window opening
 };

@@ -23,7 +23,6 @@
 #include "ui/platform/desktop_compositing.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/platform/font_warm_up.h"
-#include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/words/language.h"
 #include "ui/window/key_access.h"
@@ -31,7 +30,7 @@
 #include "ui/platform/platform_services.h"
 #include "ui/window/screen_host.h"
 #include "ui/platform/session_end.h"
-#include "ui/story/gallery_keeper.h"
+#include "ui/window/child_sessions.h"
 #include "ui/story/session_recorder.h"
 #include "ui/platform/settings.h"
 #include "ui/programs/start_choices.h"
@@ -275,18 +274,16 @@ int main(int argc, char** argv) {
     else if (keptFolder.isEmpty())
         window.drawingHistory().cannotKeep(
             Text(TextId::AnotherCopyKeeps, window.language).arg(QDir::toNativeSeparators(stateFolder)));
-    else if (window.drawingHistory().keepIn(keptFolder))
-        recorder.startFrom(KeptDrawingPath(keptFolder));
-    // Every drawing replaced from now on goes into the child's gallery.
-    GalleryFolder gallery(GalleryFolder::DefaultFolder());
-    window.services.gallery = &gallery;
-    GalleryKeeper keeper(window.storyWindow(), recorder, keptFolder);
+    // Last time's drawing comes back (or the picker asks which child paints)
+    // and every drawing replaced from now on goes into the child's gallery.
+    ChildSessions children(window, recorder, settings, keptFolder);
+    children.start();
     StartMark("kept drawing and gallery");
     // The session ending (SIGTERM, SIGHUP) or Ctrl+C closes the window the
     // way its close button does, which keeps the drawing, without asking;
     // drawings held in memory are written wherever a folder takes them.
-    SessionEndSignals endOnSignal([&window, &keeper] {
-        keeper.keepHeldAtSessionEnd();
+    SessionEndSignals endOnSignal([&window, &children] {
+        children.keepHeldAtSessionEnd();
         window.QuitForSessionEnd();
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Unload(); });

@@ -15,6 +15,9 @@
 // With --pictures-dir every drawing replaced (a new page, a colouring page,
 // an opened picture) is filed into DIR as the program files into the
 // child's gallery; without it nothing is filed.
+// With --settings FILE (a pintaloo.conf) its children are read: with two or
+// more the picker asks who paints, and each child's drawings are kept and
+// filed in their own folders under DIRs given, as the program does.
 //
 // A recording is a script too: its `start`, `at`, `moves`, `seed`, `picture` and `state` lines
 // run as the program recorded them. Every run is recorded as the program
@@ -43,6 +46,7 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: pintaloo-replay [--canvas OUT.bmp] [--state OUT.txt] [--sounds OUT.txt] [--window OUT.png]\n"
                  "                       [--print-to OUT.pdf] [--state-dir DIR] [--pictures-dir DIR] [--film OUT.webp]\n"
+                 "                       [--settings FILE]\n"
                  "                       SCRIPT\n");
     return 2;
 }
@@ -87,6 +91,8 @@ int main(int argc, char** argv) {
             outputs.stateDir = args[++i];
         } else if (a == "--pictures-dir" && i + 1 < args.size()) {
             outputs.picturesDir = args[++i];
+        } else if (a == "--settings" && i + 1 < args.size()) {
+            outputs.settings = args[++i];
         } else if (a == "--film" && i + 1 < args.size()) {
             outputs.film = args[++i];
         } else if (a == "--print-to" && i + 1 < args.size()) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "ui/files/child_folders.h"
 #include "ui/files/gallery_folder.h"
 #include "ui/files/kept_drawing.h"
 #include "ui/files/printing.h"
@@ -31,6 +32,7 @@
 #include "ui/story/start_picture.h"
 #include "ui/story/story_player.h"
 #include "ui/story/story_window.h"
+#include "ui/window/child_sessions.h"
 #include "ui/window/main_window.h"
 #include "ui/window/state_dump.h"
 #include "ui/words/language.h"
@@ -228,8 +230,25 @@ int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outpu
         rig.window.services.thumbnails = rig.thumbnails.get();
     }
     rig.window.Load(false);
-    if (!folder.isEmpty() && rig.window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
-    const GalleryKeeper keeper(rig.window.storyWindow(), recorder, folder);
+    // Children from a settings file: only their own folders under the ones given are touched.
+    std::optional<ChildSessions> children;
+    if (!outputs.settings.isEmpty()) {
+        const QSettingsPort file(outputs.settings);
+        rig.settings.setChildren(file.children());
+        rig.settings.setStartBlank(file.startBlank());
+        if (ChildrenApart(file.children()) && (folder.isEmpty() || !gallery)) {
+            std::fprintf(stderr, "children need --state-dir and --pictures-dir\n");
+            return 2;
+        }
+    }
+    std::optional<GalleryKeeper> keeper;
+    if (ChildrenApart(rig.settings.children())) {
+        children.emplace(rig.window, recorder, rig.settings, folder, gallery->folder());
+        children->start();
+    } else {
+        if (!folder.isEmpty() && rig.window.drawingHistory().keepIn(folder)) recorder.startFrom(KeptDrawingPath(folder));
+        keeper.emplace(rig.window.storyWindow(), recorder, folder);
+    }
     if (const int status = RunCalls(script, read.calls, rig, recorder)) return status;
     // Every thumbnail asked for is made, kept and shown before anything is written.
     if (rig.thumbnails) rig.thumbnails->finish();

@@ -23,6 +23,10 @@ struct ReplayOutputs {
     QString stateDir;  // the folder the drawing and its story are kept in (empty: nothing kept, nothing read)
     QString film;      // the film of the run, as an animated WebP
     QString picturesDir;  // the gallery folder replaced drawings are filed into (empty: none, nothing filed)
+    // A settings file whose children are read (empty: none). With two or
+    // more, each child's drawings are kept under stateDir and picturesDir,
+    // which must both be given, as the program keeps them.
+    QString settings;
 };
 
 // Reads and checks the whole script, then runs it on a fresh window.

@@ -226,6 +226,14 @@ GalleryKeeper::GalleryKeeper(StoryWindow& window, SessionRecorder& recorder, con
 
 GalleryKeeper::~GalleryKeeper() = default;
 
+void GalleryKeeper::fileNow() {
+    State& s = *state_;
+    if (!s.w.gallery() || s.depth != 0) return;  // a replacing action running files it itself
+    s.take();
+    if (s.taken) s.file(*s.taken);
+    s.taken.reset();
+}
+
 int GalleryKeeper::keepHeldAtSessionEnd() {
     const State& s = *state_;
     GalleryPort* const gallery = s.w.gallery();

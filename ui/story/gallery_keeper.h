@@ -47,6 +47,12 @@ public:
     // at logout or boot). The number still held after all three.
     int keepHeldAtSessionEnd();
 
+    // Files the drawing on the page now, as a replacing action would (once,
+    // never a page of one colour, into the state folder when the gallery
+    // refuses): before another child's drawing takes the page, or before a
+    // start on a blank page.
+    void fileNow();
+
 private:
     struct State;
     std::shared_ptr<State> state_;

@@ -38,6 +38,7 @@
 #include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
 #include "ui/parts/gallery_panel.h"
+#include "ui/parts/child_picker.h"
 #include "ui/art/art_store.h"
 #include "ui/art/picture_library.h"
 #include "ui/parts/brush_size.h"
@@ -261,6 +262,9 @@ void MainWindow::connectParts() {
             },
     });
     fileButtons_ = std::make_unique<FileButtons>(c, spoken);
+    // Who is painting: its panel lies over every other (filled in by the
+    // window's children, child_sessions.h; with none it never shows).
+    children_ = std::make_unique<ChildPicker>(c, sounds, spoken, ChildPicker::Needs{});
     // Observes the hub after every other part.
     history_ = std::make_unique<DrawingHistory>(c, painting, services, sounds, spoken, DrawingHistory::Needs{
         .showPickerPage = [this] { pagePicker_->ShowPickerPage(); },

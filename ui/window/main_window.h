@@ -22,6 +22,7 @@
 namespace pintaloo {
 
 class Box;
+class ChildPicker;
 class FileButtons;
 struct ButtonReach;
 class KeyAccess;
@@ -114,6 +115,8 @@ public:
     ColourPicker& colourPicker() override { return *colour_; }
     const ColourPicker& colourPicker() const { return *colour_; }
     ButtonReach& buttonReach() override { return *buttonReach_; }
+    ChildPicker& childPicker() override { return *children_; }
+    const ChildPicker& childPicker() const { return *children_; }
     // The focus ring, the painting pointer and scanning.
     KeyAccess& keyAccess() { return *keys_; }
 
@@ -176,6 +179,7 @@ private:
     std::unique_ptr<ColourPicker> colour_;  // any colour: the rainbow field and the dropper
     std::unique_ptr<ButtonReach> buttonReach_;  // what the button files' effects reach
     std::unique_ptr<FileButtons> fileButtons_;  // the buttons that are each one file
+    std::unique_ptr<ChildPicker> children_;     // who is painting, over everything
     std::unique_ptr<DrawingHistory> history_;
     std::unique_ptr<KeyAccess> keys_;
     std::unique_ptr<StoryWindow> story_;  // made on first asking

@@ -12,6 +12,7 @@
 #include "ui/parts/colour_picker.h"
 #include "ui/parts/comfort_buttons.h"
 #include "ui/parts/gallery_panel.h"
+#include "ui/parts/child_picker.h"
 #include "ui/parts/letters_part.h"
 #include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
@@ -142,7 +143,12 @@ QStringList DumpState(const MainWindow& w) {
             << QStringLiteral("Lock.KeepFullScreen=") + Bool(settings && settings->keepFullScreen());
     }
 
-    // Each child's own drawings.
+    // Each child's own drawings: the child painting (empty before one is
+    // chosen, and with none or one child), how many share the account, and
+    // whether the picker asks who paints.
+    out << QStringLiteral("Child.Name=") + QString(w.childPicker().currentName()).replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        << QStringLiteral("Child.Count=%1").arg(w.childPicker().count())
+        << QStringLiteral("Child.PickerOpen=") + Bool(w.childPicker().isOpen());
 
     // The gallery as the panel last listed it, newest first. A file name may
     // hold a line break; it is written as \n so each stays one line.

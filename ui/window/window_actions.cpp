@@ -26,6 +26,7 @@
 #include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
 #include "ui/parts/gallery_panel.h"
+#include "ui/parts/child_picker.h"
 #include "ui/parts/brush_size.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
@@ -298,7 +299,9 @@ std::vector<WindowActionRow> BuildRows() {
 
         // the grown-up's settings window and lock-down
 
-        // each child's own drawings
+        // each child's own drawings: N counts the children as the grown-up listed them
+        Row("ChildChoose", "ChildChoose", &WindowParts::childPicker, &ChildPicker::ChildChoose, ChildPicker::kMostChildren),
+        Row("ChildSwitch", "ChildSwitch", &WindowParts::childPicker, &ChildPicker::ChildSwitch),
 
         // the animation panel
         Row("OpenAnimations", "sColor_Click", animation, &AnimationPanel::OpenAnimations),

@@ -24,6 +24,7 @@ class DrawingHistory;
 class ComfortButtons;
 class LettersPart;
 class ColourPicker;
+class ChildPicker;
 struct ButtonReach;
 
 class WindowParts {
@@ -45,6 +46,7 @@ public:
     virtual ComfortButtons& comfort() = 0;
     virtual LettersPart& letters() = 0;
     virtual ColourPicker& colourPicker() = 0;
+    virtual ChildPicker& childPicker() = 0;
     // What a button file's effect may reach (ui/actions/button_file.h).
     virtual ButtonReach& buttonReach() = 0;
 
