@@ -45,6 +45,13 @@
 #include "ui/window/grownup_door.h"
 #include "ui/window/grownup_question.h"
 #include "ui/window/grownup_settings.h"
+#include "ui/parts/children_page.h"
+#include "ui/parts/drawing_files.h"
+#include "ui/parts/week_export_page.h"
+#include "ui/files/child_folders.h"
+#include "ui/files/gallery_folder.h"
+#include "ui/parts/child_picker.h"
+#include "ui/files/week_export.h"
 #include "ui/window/help_window.h"
 #include "ui/platform/sdl_audio_backend.h"
 #include "ui/platform/sounds.h"
@@ -325,6 +332,30 @@ int main(int argc, char** argv) {
         };
         roles.usualFolder = GalleryFolder::DefaultFolder();
         GrownUpSettings grownUps(std::move(roles), window.shownWindow());
+        grownUps.addPage(Text("children.page", window.language),
+                         QIcon(ArtStore::instance().pixmap(ChildPicturePath(1), {64, 64})),
+                         new ChildrenPage(settings, window.language));
+        // Each child's gallery as the folder layout has it: one pile for
+        // none or one child, a folder each for two or more.
+        const std::vector<ChildEntry> sharing = settings.children();
+        const QString root = DrawingsRoot(settings.saveFolder());
+        std::vector<ExportChild> galleries;
+        if (ChildrenApart(sharing)) {
+            const std::vector<QString> folders = ChildFolderNames(sharing);
+            for (std::size_t i = 0; i < sharing.size(); ++i)
+                galleries.push_back({sharing[i].name, ChildDrawingsFolder(root, folders[i])});
+        } else {
+            galleries.push_back({QString(), root});
+        }
+        const QString painting = ChildrenApart(sharing) ? window.childPicker().currentName() : QString();
+        grownUps.addPage(WeekExportPage::title(window.language), WeekExportPage::icon(),
+                         new WeekExportPage(
+                             settings, window.language, std::move(galleries),
+                             [&window, painting] {
+                                 return std::vector<CurrentDrawing>{
+                                     {painting, DrawingFiles::CanvasImage(window.canvas)}};
+                             },
+                             window.services.dialog));
         grownUps.exec();
     };
     std::optional<GrownUpDoor> door;
