@@ -37,6 +37,7 @@ GENERATORS = [
     ("tools/art/make_film_art.py", "art/ui", ("film_",)),
     ("tools/art/make_gallery_art.py", "art/ui", ("gallery_",)),
     ("tools/art/make_colour_art.py", "art/ui", ("colour_",)),
+    ("tools/art/make_stamp_art.py", "art/ui", ("stamp_",)),
     ("tools/art/make_pickers.py", "art/pickers", None),
     ("tools/art/make_balls.py", "models", ("ball_",)),
     ("tools/art/make_models.py", "models", ("daisy_", "tangle_", "scribble_", "star_", "splat_")),

@@ -42,6 +42,7 @@
 #include "engine/toolbox/hls.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
+#include "ui/parts/stamp_browser.h"
 #include "ui/parts/letters_part.h"
 #include "ui/parts/tool_buttons.h"
 #include "ui/actions/painting.h"
@@ -100,7 +101,11 @@ struct MainWindow::Roles {
     explicit Roles(MainWindow& w)
         : controls{w, w.actions, [&w](bool useHand) { w.SetHandCursor(useHand); }},
           painting{w.state, w.canvas, [&w] { w.canvasPart_->refresh(); }},
-          sounds{[&w](WaveSound s) { w.PlayWaveSound(s); }, [&w](std::int16_t n) { w.PlayMp3Sound(n); }},
+          sounds{[&w](WaveSound s) { w.PlayWaveSound(s); }, [&w](std::int16_t n) { w.PlayMp3Sound(n); },
+                 [&w](WaveSound s, const std::string& path, bool alongside) {
+                     if (w.services.sounds && w.comfort_->soundOn())
+                         w.services.sounds->PlayFile(std::int16_t(s), path, alongside);
+                 }},
           language(w.language),
           panels(w.actions) {}
     WindowControls controls;
@@ -228,6 +233,15 @@ void MainWindow::connectParts() {
     actions.addObserver([this](const ActionCall& call) {
         if (call.replacesDrawing && call.stage == ActionCall::Stage::Began) colour_->putDropperAway();
     });
+    stamps_ = std::make_unique<StampBrowser>(c, state, services, sounds, spoken, panels, *pictureStore_,
+                                             StampBrowser::Needs{
+        .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+        .hidePickers = hidePickers,
+        .setCanvasIcon = setCanvasIcon,
+        .showChoice = [this] { toolButtons_->normalFaces(); },
+    });
+    pickers_->needs.showStampStrip = [this](bool shown) { stamps_->showStrip(shown); };
+    toolButtons_->needs.chosenLibraryPicture = [this] { return stamps_->chosenPicture(); };
     comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
         .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },
     });

@@ -23,6 +23,7 @@ class DrawingHistory;
 class ComfortButtons;
 class LettersPart;
 class ColourPicker;
+class StampBrowser;
 struct ButtonReach;
 
 class WindowParts {
@@ -43,6 +44,7 @@ public:
     virtual ComfortButtons& comfort() = 0;
     virtual LettersPart& letters() = 0;
     virtual ColourPicker& colourPicker() = 0;
+    virtual StampBrowser& stampBrowser() = 0;
     // What a button file's effect may reach (ui/actions/button_file.h).
     virtual ButtonReach& buttonReach() = 0;
 
