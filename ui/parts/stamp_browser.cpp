@@ -364,7 +364,20 @@ void StampBrowser::takeStamp(std::uint32_t id, bool withSounds) {
     }
     needs.setCanvasIcon(CanvasCursor::Stamp);
     needs.showChoice();
+    showHolder();
     faceButtons();
+}
+
+// The outline under the pointer is the stamp's box at its size (the canvas
+// shrinks it further up the page).
+void StampBrowser::showHolder() {
+    if (state_.ToolMode != kLibraryStampTool || !needs.showStampHolder) return;
+    const ClearPicture* stamp = pictures_.libraryStamp();
+    if (!stamp) return needs.showStampHolder({0, 0});
+    const double side =
+        kLibraryStampSide * std::clamp(stamp->scale, 0.25, 3.0) * StampSizeQuarters(look_.size) / 4.0;
+    const double k = side / std::max(stamp->picture.width, stamp->picture.height);
+    needs.showStampHolder(QSize(int(stamp->picture.width * k + 0.5), int(stamp->picture.height * k + 0.5)));
 }
 
 void StampBrowser::setLook(StampLook look) {
@@ -373,6 +386,7 @@ void StampBrowser::setLook(StampLook look) {
     pictures_.setStampLook(look_);
     // A mirrored stamp may have a picture of its own.
     if (turned && chosen_ && state_.ToolMode == kLibraryStampTool) takeStamp(chosen_, false);
+    showHolder();
     faceButtons();
 }
 

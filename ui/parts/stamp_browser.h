@@ -61,6 +61,7 @@ public:
         std::function<void()> hidePickers;
         std::function<void(CanvasCursor)> setCanvasIcon;
         std::function<void()> showChoice;  // the stamps button shows the stamp chosen
+        std::function<void(QSize)> showStampHolder;  // the outline under the pointer: where it lands
     };
     Needs needs;
 
@@ -112,6 +113,7 @@ private:
     void faceButtons();
     void applyTexts(Language language);
     void setLook(StampLook look);
+    void showHolder();
     void takeStamp(std::uint32_t id, bool withSounds);
 
     WindowControls& c_;

@@ -239,6 +239,7 @@ void MainWindow::connectParts() {
         .hidePickers = hidePickers,
         .setCanvasIcon = setCanvasIcon,
         .showChoice = [this] { toolButtons_->normalFaces(); },
+        .showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); },
     });
     pickers_->needs.showStampStrip = [this](bool shown) { stamps_->showStrip(shown); };
     toolButtons_->needs.chosenLibraryPicture = [this] { return stamps_->chosenPicture(); };

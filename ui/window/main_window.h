@@ -16,13 +16,13 @@
 #include "engine/canvas/random_source.h"
 #include "engine/canvas/surface.h"
 #include "engine/toolbox/picture_painters.h"
+#include "ui/art/picture_library.h"
 #include "engine/toolbox/stroke_painter.h"
 #include "ui/window/window_parts.h"
 
 namespace pintaloo {
 
 class Box;
-class PictureLibrary;
 class FileButtons;
 struct ButtonReach;
 class KeyAccess;
