@@ -150,8 +150,8 @@ TEST(StampPainter, LibraryStampLooks) {
          Rgb(118, 59, 0), kWhite, 96},
         {"tintable", {}, StampColouring::Tintable, kGreen, kBlack, kGreen, Rgb(127, 255, 127), kGreen, kWhite, 96},
         // red is the outline: the red quarter makes none, and the outline
-        // under the blue one (the column at x 424) stays
-        {"outline", {}, StampColouring::Own, kBlack, kRed, kWhite, kRed, kGreen, kWhite, 96},
+        // down the right quarters (the column at x 424) stays
+        {"outline", {}, StampColouring::Own, kBlack, kRed, kWhite, kRed, kGreen, kRed, 96},
     };
     Picture quarters(4, 4, kWhite);
     std::vector<std::uint8_t> alpha(16, 255);

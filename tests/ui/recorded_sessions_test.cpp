@@ -237,6 +237,7 @@ protected:
         QTextStream in(&file);
         ReplayOutputs outputs;
         outputs.canvas = replayed;
+        outputs.stamps = &stampLibrary;
         if (RunReplay(recorder->path(), in, outputs) != 0) return -3;
         const QImage a(live), b(replayed);
         if (a.size() != b.size()) return -1;

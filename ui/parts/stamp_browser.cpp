@@ -89,10 +89,10 @@ StampBrowser::StampBrowser(WindowControls& c, EditorState& state, const Services
     more_->setBackColor(QColor(theme::BUTTON_YELLOW));
     c.actions.bind(*more_, BoxEvent::Click, "StampBrowserOpen");
     for (int i = 0; i < kStampSizes; ++i) {
-        sizes_.push_back(SmallButton(strip_, QStringLiteral("bStampSize(%1)").arg(i), {146 + 54 * i, 8, kSmall, kSmall}));
+        sizes_.push_back(SmallButton(strip_, QStringLiteral("bStampSize(%1)").arg(i), {142 + 52 * i, 8, kSmall, kSmall}));
         c.actions.bind(*sizes_.back(), BoxEvent::Click, "StampSize", i);
     }
-    mirror_ = SmallButton(strip_, "bStampMirror", {366, 8, kSmall, kSmall});
+    mirror_ = SmallButton(strip_, "bStampMirror", {352, 8, kSmall, kSmall});
     flip_ = SmallButton(strip_, "bStampFlip", {404, 8, kSmall, kSmall});
     c.actions.bind(*mirror_, BoxEvent::Click, "StampMirror");
     c.actions.bind(*flip_, BoxEvent::Click, "StampFlip");

@@ -13,6 +13,8 @@
 
 namespace pintaloo {
 
+class StampLibraryPort;
+
 // Files to write once the script has run; an empty path writes nothing.
 struct ReplayOutputs {
     QString canvas;    // the drawing as a 24-bit BMP
@@ -22,7 +24,9 @@ struct ReplayOutputs {
     QString print;     // where printing writes its one-page PDF (empty: printing does nothing)
     QString stateDir;  // the folder the drawing and its story are kept in (empty: nothing kept, nothing read)
     QString film;      // the film of the run, as an animated WebP
-    QString picturesDir;  // the gallery folder replaced drawings are filed into (empty: none, nothing filed)
+    QString picturesDir;
+    // Not an output: the stamp collections the run paints from (none: only the program's own).
+    StampLibraryPort* stamps = nullptr;  // the gallery folder replaced drawings are filed into (empty: none, nothing filed)
 };
 
 // Reads and checks the whole script, then runs it on a fresh window.

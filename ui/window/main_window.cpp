@@ -158,6 +158,7 @@ void MainWindow::connectParts() {
         .emptyStampSlots = [this] { pickers_->emptySlots(); },
         .showWaitBox = showWaitBox,
         .pause = [this](double ms) { Pause(ms); },
+        .chosenLibraryPicture = {},  // the stamps part, made later, puts its own here
     });
     brushSize_ = std::make_unique<BrushSizeBars>(c, state, sounds, spoken, BrushSizeBars::Needs{
         .closeAnimations = closeAnimations,
@@ -184,6 +185,7 @@ void MainWindow::connectParts() {
                 stroke_->PaintWholePicture(tool, state.CurrentColor);
                 canvasPart_->refresh();
             },
+        .showStampStrip = {},  // the stamps part, made later, puts its own here
     });
     // Over the pickers, under the page picker and the gallery.
     letters_ = std::make_unique<LettersPart>(c, painting, spoken, panels, LettersPart::Needs{
