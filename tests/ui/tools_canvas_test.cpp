@@ -485,7 +485,7 @@ TEST_F(CanvasInputTest, APartialRepaintDrawsOnlyItsRectangle) {
 }  // namespace
 }  // namespace pintaloo::uitest
 
-namespace pintaloo {
+namespace pintaloo::uitest {
 namespace {
 
 // A collection's stamp, chosen by its id, lands differently at each size and
@@ -529,4 +529,4 @@ TEST_F(PickersTest, LibraryStampsPaintByIdAtEveryLook) {
 }
 
 }  // namespace
-}  // namespace pintaloo
+}  // namespace pintaloo::uitest

@@ -330,7 +330,7 @@ void StampBrowser::loadNext() {
 }
 
 void StampBrowser::ChooseLibraryStamp(std::int64_t id) {
-    takeStamp(std::uint32_t(id), true);
+    takeStamp(std::uint32_t(id), true, true);
     StampBrowserClose();
     needs.hidePickers();
 }
@@ -338,10 +338,12 @@ void StampBrowser::ChooseLibraryStamp(std::int64_t id) {
 // The stamp becomes the tool: its picture handed to the painters as it
 // lands (its own left-to-right picture when mirrored and it has one). A
 // stamp this library lacks paints nothing, said once.
-void StampBrowser::takeStamp(std::uint32_t id, bool withSounds) {
+void StampBrowser::takeStamp(std::uint32_t id, bool withSounds, bool asTool) {
     chosen_ = id;
-    state_.ToolMode = kLibraryStampTool;
-    state_.ToolVariant = 0;
+    if (asTool) {
+        state_.ToolMode = kLibraryStampTool;
+        state_.ToolVariant = 0;
+    }
     chosenPicture_ = QImage();
     pictures_.setLibraryStamp({});
     const LibraryStamp* stamp = services_.stamps ? services_.stamps->stamp(id) : nullptr;
@@ -362,7 +364,7 @@ void StampBrowser::takeStamp(std::uint32_t id, bool withSounds) {
             if (!spoken.isEmpty() && sounds_.playFile) sounds_.playFile(WaveSound::StampName, spoken.toStdString(), true);
         }
     }
-    needs.setCanvasIcon(CanvasCursor::Stamp);
+    if (asTool) needs.setCanvasIcon(CanvasCursor::Stamp);
     needs.showChoice();
     showHolder();
     faceButtons();
@@ -384,8 +386,9 @@ void StampBrowser::setLook(StampLook look) {
     const bool turned = look.mirrored != look_.mirrored;
     look_ = look;
     pictures_.setStampLook(look_);
-    // A mirrored stamp may have a picture of its own.
-    if (turned && chosen_ && state_.ToolMode == kLibraryStampTool) takeStamp(chosen_, false);
+    // A mirrored stamp may have a picture of its own. Taken whatever the
+    // tool: the stamps button may bring the stamp back as the tool later.
+    if (turned && chosen_) takeStamp(chosen_, false, false);
     showHolder();
     faceButtons();
 }
@@ -414,10 +417,14 @@ void StampBrowser::StampFlip() {
 void StampBrowser::StampChoices(std::int64_t id, int size, int mirrored, int flipped) {
     look_ = {std::clamp(size, 0, kStampSizes - 1), mirrored != 0, flipped != 0};
     pictures_.setStampLook(look_);
-    if (id != 0 && state_.ToolMode == kLibraryStampTool) {
-        takeStamp(std::uint32_t(id), false);
+    // The picture is taken whatever the tool, as it was where the story was
+    // recorded: the stamps button may bring the stamp back as the tool.
+    if (id != 0) {
+        takeStamp(std::uint32_t(id), false, false);
     } else {
-        chosen_ = std::uint32_t(id);
+        chosen_ = 0;
+        pictures_.setLibraryStamp({});
+        chosenPicture_ = QImage();
         faceButtons();
     }
 }

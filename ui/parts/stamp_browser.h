@@ -114,7 +114,7 @@ private:
     void applyTexts(Language language);
     void setLook(StampLook look);
     void showHolder();
-    void takeStamp(std::uint32_t id, bool withSounds);
+    void takeStamp(std::uint32_t id, bool withSounds, bool asTool);
 
     WindowControls& c_;
     EditorState& state_;
