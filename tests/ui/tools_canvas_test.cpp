@@ -513,7 +513,7 @@ TEST_F(PickersTest, LibraryStampsPaintByIdAtEveryLook) {
         {{"ChooseLibraryStamp", {fish}}, {"StampSize", {3}}},
         {{"StampMirror", {}}, {"ChooseLibraryStamp", {fish}}},
         {{"ChooseLibraryStamp", {fish}}, {"StampFlip", {}}},
-        {{"ChooseLibraryStamp", {testkit::StampId("animals/bird.png")}}, {"StampMirror", {}}},
+        {{"ChooseLibraryStamp", {double(testkit::StampId("animals/bird.png"))}}, {"StampMirror", {}}},
         {{"bStamp_MouseDown", {0, 1}}, {"bStamp1_Click", {1}}, {"StampSize", {3}}},
         {{"bStamp_MouseDown", {0, 1}}, {"bStamp1_Click", {1}}, {"StampMirror", {}}},
     };
