@@ -96,8 +96,8 @@ StampBrowser::StampBrowser(WindowControls& c, EditorState& state, const Services
     flip_ = SmallButton(strip_, "bStampFlip", {404, 8, kSmall, kSmall});
     c.actions.bind(*mirror_, BoxEvent::Click, "StampMirror");
     c.actions.bind(*flip_, BoxEvent::Click, "StampFlip");
+    // Not a panel of its own: it comes and goes with the stamps panel.
     strip_->hide();
-    panels.addPanel(*strip_, [this] { showStrip(false); });
 
     panel_ = new Box(&c.window, "pctStampBrowser", kPanel.translated(900 - kPanel.x(), 0));
     panel_->setBackColor(kPanelBack);
