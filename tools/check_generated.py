@@ -40,6 +40,7 @@ GENERATORS = [
     ("tools/art/make_grownup_art.py", "art/ui", ("grownup_",)),
     ("tools/art/make_week_art.py", "art/ui", ("week_",)),
     ("tools/art/make_pages_art.py", "art/ui", ("pages_",)),
+    ("tools/art/make_stamp_art.py", "art/ui", ("stamp_",)),
     ("tools/art/make_pickers.py", "art/pickers", None),
     ("tools/art/make_balls.py", "models", ("ball_",)),
     ("tools/art/make_models.py", "models", ("daisy_", "tangle_", "scribble_", "star_", "splat_")),

@@ -339,6 +339,36 @@ void Surface::keyedBlit(const Picture& src, int dstX, int dstY, int dstW, int ds
     dirty_.unite(area);
 }
 
+void Surface::blendBlit(const Picture& src, const std::vector<std::uint8_t>& alpha, int dstX, int dstY, int dstW,
+                        int dstH, bool mirrored, bool flipped, Colour outline) {
+    if (src.empty() || dstW <= 0 || dstH <= 0 || alpha.size() != src.pixels.size()) return;
+    const Rect area = Rect{dstX, dstY, dstX + dstW, dstY + dstH}.intersected(bounds());
+    if (area.empty()) return;
+    std::vector<int> column(std::size_t(area.width()));
+    for (int x = area.left; x < area.right; ++x) {
+        const int sx = int((2LL * (x - dstX) + 1) * src.width / (2LL * dstW));
+        column[std::size_t(x - area.left)] = mirrored ? src.width - 1 - sx : sx;
+    }
+    const auto blend = [](int old, int ink, int a) { return (old * (255 - a) + ink * a + 127) / 255; };
+    for (int y = area.top; y < area.bottom; ++y) {
+        int sy = int((2LL * (y - dstY) + 1) * src.height / (2LL * dstH));
+        if (flipped) sy = src.height - 1 - sy;
+        const std::size_t from = std::size_t(sy) * std::size_t(src.width);
+        Colour* row = pixels_.data() + std::size_t(y) * std::size_t(width_) + area.left;
+        for (std::size_t i = 0; i < column.size(); ++i) {
+            const std::size_t k = from + std::size_t(column[i]);
+            const int a = alpha[k];
+            if (a == 0 || row[i] == outline) continue;
+            const Colour c = src.pixels[k], old = row[i];
+            const Colour next = a == 255 ? c
+                                         : Rgb(blend(RedOf(old), RedOf(c), a), blend(GreenOf(old), GreenOf(c), a),
+                                               blend(BlueOf(old), BlueOf(c), a));
+            if (next != outline) row[i] = next;
+        }
+    }
+    dirty_.unite(area);
+}
+
 void Surface::setPicture(const Picture& pic, Colour paper) {
     clear(paper);
     const int w = std::min(pic.width, width_), h = std::min(pic.height, height_);

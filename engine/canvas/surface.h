@@ -69,6 +69,13 @@ public:
     // Copies `src` stretched or shrunk to dstW x dstH at (dstX, dstY),
     // leaving out source pixels of exactly the key colour.
     void keyedBlit(const Picture& src, int dstX, int dstY, int dstW, int dstH, Colour key);
+    // Lays `src` stretched or shrunk to dstW x dstH at (dstX, dstY), each
+    // pixel blended by its transparency (`alpha`, one byte a pixel, 0 clear
+    // to 255 solid), turned left to right and upside down as asked. Pixels of
+    // `outline` stay, and a blend coming out exactly `outline` leaves the
+    // pixel as it was, so no outline is made that a fill would stop at.
+    void blendBlit(const Picture& src, const std::vector<std::uint8_t>& alpha, int dstX, int dstY, int dstW, int dstH,
+                   bool mirrored, bool flipped, Colour outline);
     // Replaces the whole image: `pic` drawn unscaled from the top-left
     // corner, the rest of the surface in the paper colour.
     void setPicture(const Picture& pic, Colour paper = kWhite);

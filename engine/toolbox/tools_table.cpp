@@ -39,7 +39,7 @@ const ToolRow* EntryOf(ToolButton b, int entry) {
 
 std::optional<Tool> ToolOfButton(int item) {
     for (const ToolRow& r : ToolRows())
-        if (int(r.button) == item && r.entry < 0) return r.tool;
+        if (int(r.button) == item && r.entry < 0 && !r.library) return r.tool;
     return std::nullopt;
 }
 
@@ -61,7 +61,7 @@ std::vector<std::string> ToolRowFaults(std::span<const ToolRow> rows) {
     std::map<int, int> entriesOn, chosenItself;  // by button
     for (const ToolRow& r : rows) {
         if (r.entry >= 0) ++entriesOn[int(r.button)];
-        if (r.entry < 0) ++chosenItself[int(r.button)];
+        if (r.entry < 0 && !r.library) ++chosenItself[int(r.button)];
     }
     for (const ToolRow& r : rows) {
         if (ToolNumber(r.tool) < 1 || r.tool == Tool::None) fault(r, "a number no tool may have");
@@ -73,9 +73,9 @@ std::vector<std::string> ToolRowFaults(std::span<const ToolRow> rows) {
         if (r.entry >= 0 && r.entry >= entriesOn[int(r.button)]) fault(r, "its entry leaves a gap before it");
         if (r.entry >= 0 && !entries.insert({int(r.button), r.entry}).second) fault(r, "its entry is taken twice");
         if (r.cell >= 0 && !cells.insert({int(r.button), r.cell}).second) fault(r, "its cell is taken twice");
-        if (r.entry < 0 && (chosenItself[int(r.button)] > 1 || entriesOn[int(r.button)] > 0))
+        if (r.entry < 0 && !r.library && (chosenItself[int(r.button)] > 1 || entriesOn[int(r.button)] > 0))
             fault(r, "its button chooses another tool, or opens a picker");
-        if (r.button == ToolButton::Stamps && r.pictures <= 0) fault(r, "a stamp without pictures");
+        if (r.button == ToolButton::Stamps && !r.library && r.pictures <= 0) fault(r, "a stamp without pictures");
         if ((r.name == nullptr) != (r.help == nullptr)) fault(r, "a name needs a help line, and a help line a name");
         if (r.wholePicture && r.entry < 0) fault(r, "a whole-picture effect needs a picker entry to run it");
     }

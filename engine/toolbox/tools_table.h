@@ -158,6 +158,9 @@ struct ToolRow {
     std::int16_t firstPicture = 0, pictures = 0;
     // Stamps: the same size wherever stamped (suns and clouds).
     bool keepsSize = false;
+    // The stamp chosen from the collections: the stamps button's, chosen in
+    // its browser rather than by an entry, its picture the window's.
+    bool library = false;
     // An effect over the whole picture at one press (flip, snow...): its
     // picker entry runs its painter once, through
     // StrokePainter::PaintWholePicture, and leaves the chosen tool as it
@@ -219,6 +222,9 @@ int LastToolNumber();
 // without pictures; a name without a help line. The tests check it.
 std::vector<std::string> ToolRowFaults(std::span<const ToolRow> rows);
 inline std::vector<std::string> ToolRowFaults() { return ToolRowFaults(ToolRows()); }
+
+// The stamp chosen from the collections (its row: tools/stamps.cpp).
+inline constexpr Tool kLibraryStampTool = Tool(62);
 
 // Whether a tool is one of the stamps (a stamp category's).
 bool IsStampTool(Tool t);

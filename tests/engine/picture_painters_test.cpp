@@ -32,8 +32,12 @@ public:
         auto it = stamps.find(n);
         return it == stamps.end() ? nullptr : &it->second;
     }
+    StampLook stampLook() override { return look; }
+    const ClearPicture* libraryStamp() override { return library.picture.empty() ? nullptr : &library; }
     std::map<std::pair<int, int>, Picture> models;
     std::map<int, Picture> stamps;
+    StampLook look;
+    ClearPicture library;
 };
 
 TEST(StampPlacement, PerspectiveBands) {
@@ -121,6 +125,77 @@ TEST(StampPainter, StretchesCentredAndLeavesWhiteOut) {
     painters.DrawStampPicture(400, 30, 999);  // unknown picture: nothing
     EXPECT_EQ(PaintedBounds(canvas), before);
     EXPECT_TRUE(canvas.dirty().empty());
+}
+
+// A collection's stamp in four quarters (red solid, blue half clear, green
+// solid, clear) laid at each look, read back at the quarters' middles.
+TEST(StampPainter, LibraryStampLooks) {
+    constexpr Colour kBlue = Rgb(0, 0, 255), kGreen = Rgb(0, 255, 0), kHalfBlue = Rgb(127, 127, 255);
+    struct Case {
+        const char* what;
+        StampLook look;
+        StampColouring colouring;
+        Colour chosen, outline;
+        Colour topLeft, topRight, bottomLeft, bottomRight;
+        int width;
+    };
+    const Case cases[] = {
+        {"medium", {}, StampColouring::Own, kBlack, kBlack, kRed, kHalfBlue, kGreen, kWhite, 96},
+        {"small", {0}, StampColouring::Own, kBlack, kBlack, 0, 0, 0, 0, 48},
+        {"large", {2}, StampColouring::Own, kBlack, kBlack, kRed, kHalfBlue, kGreen, kWhite, 144},
+        {"huge", {3}, StampColouring::Own, kBlack, kBlack, kRed, kHalfBlue, kGreen, kWhite, 192},
+        {"mirrored", {1, true}, StampColouring::Own, kBlack, kBlack, kHalfBlue, kRed, kWhite, kGreen, 96},
+        {"flipped", {1, false, true}, StampColouring::Own, kBlack, kBlack, kGreen, kWhite, kRed, kHalfBlue, 96},
+        {"colourable", {}, StampColouring::Colourable, Rgb(200, 100, 0), kBlack, Rgb(60, 30, 0), Rgb(139, 133, 127),
+         Rgb(118, 59, 0), kWhite, 96},
+        {"tintable", {}, StampColouring::Tintable, kGreen, kBlack, kGreen, Rgb(127, 255, 127), kGreen, kWhite, 96},
+        // red is the outline: the red quarter makes none, and the outline
+        // down the right quarters (the column at x 424) stays
+        {"outline", {}, StampColouring::Own, kBlack, kRed, kWhite, kRed, kGreen, kRed, 96},
+    };
+    Picture quarters(4, 4, kWhite);
+    std::vector<std::uint8_t> alpha(16, 255);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) {
+            quarters.at(x, y) = y < 2 ? (x < 2 ? kRed : kBlue) : (x < 2 ? kGreen : kWhite);
+            alpha[std::size_t(y * 4 + x)] = y < 2 ? (x < 2 ? 255 : 128) : (x < 2 ? 255 : 0);
+        }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Surface canvas;
+        if (c.outline == kRed) canvas.line(424, 300, 424, 530, kRed);
+        FakeStore store;
+        store.look = c.look;
+        store.library = {quarters, alpha, c.colouring, 1.0, false, true, true};
+        SurfacePicturePainters painters(canvas, store);
+        painters.DrawLibraryStamp(400, 460, c.chosen, c.outline);  // the band where the divisor is 1
+        const Rect painted = canvas.dirty();
+        EXPECT_EQ(painted.width(), c.width);
+        if (c.width != 96) continue;
+        EXPECT_EQ(Colour(canvas.point(376, 436)), c.topLeft);
+        EXPECT_EQ(Colour(canvas.point(424, 436)), c.topRight);
+        EXPECT_EQ(Colour(canvas.point(376, 484)), c.bottomLeft);
+        EXPECT_EQ(Colour(canvas.point(424, 484)), c.bottomRight);
+    }
+}
+
+// The program's own stamps at their medium size and unturned land as they
+// always did; turned, they are the same pixels turned.
+TEST(StampPainter, OwnStampsTurnAndKeepTheirMediumSize) {
+    Picture arrow(20, 10, kWhite);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x <= y; ++x) arrow.at(x, y) = kRed;
+    FakeStore store;
+    store.stamps[156] = arrow;
+    Surface plain, medium, mirrored;
+    SurfacePicturePainters(plain, store).DrawStampPicture(400, 460, 156);
+    SurfacePicturePainters(medium, store).DrawStamp(400, 460, 156, kBlack, kBlack);
+    store.look.mirrored = true;
+    SurfacePicturePainters(mirrored, store).DrawStamp(400, 460, 156, kBlack, kBlack);
+    EXPECT_TRUE(std::equal(plain.data(), plain.data() + 807 * 537, medium.data()));
+    for (int y = 455; y < 465; ++y)
+        for (int x = 390; x < 410; ++x)
+            EXPECT_EQ(plain.point(x, y), mirrored.point(390 + 409 - x, y)) << x << "," << y;
 }
 
 TEST(ToolTables, StampPictures) {

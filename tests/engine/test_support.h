@@ -49,6 +49,9 @@ public:
     void DrawStampPicture(std::int16_t x, std::int16_t y, std::int16_t n) override {
         calls.push_back({"stamp", x, y, n});
     }
+    void DrawLibraryStamp(std::int16_t x, std::int16_t y, Colour, Colour) override {
+        calls.push_back({"library stamp", x, y, 0});
+    }
     std::vector<PainterCall> calls;
 };
 

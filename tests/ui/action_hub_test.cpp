@@ -241,7 +241,7 @@ TEST_F(WindowActionsTest, AbsurdNumbersAreRefusedAndChangeNothing) {
                 // 1e6 + 0.5 is a fine coordinate but no index or button; skip what the kind allows.
                 if (a.params[at].kind == ParamKind::Coordinate && std::isfinite(v) && std::fabs(v) <= 1e6) continue;
                 // Nor is 65536 absurd for a row as long as every letter there is (a letter's code point).
-                if (a.params[at].kind == ParamKind::Index && v >= 0 && v == std::floor(v) && v < a.params[at].count)
+                if (a.params[at].kind == ParamKind::Index && v >= 0 && v == std::floor(v) && v < double(a.params[at].count))
                     continue;
                 ActionHub::Args args(a.params.size(), 0.0);
                 args[at] = v;

@@ -44,6 +44,7 @@
 #include "ui/platform/temp_folder.h"
 #include "ui/parts/drawing_files.h"
 #include "ui/platform/stand_ins.h"
+#include "stand_in_stamps.h"
 
 namespace pintaloo {
 namespace {
@@ -104,6 +105,7 @@ protected:
     standin::RecordingHelp help;
     standin::RecordingMessages messages;
     MemorySettings settings;
+    testkit::StandInStamps stampLibrary;
     std::unique_ptr<MainWindow> window;
     std::unique_ptr<SessionRecorder> recorder;
     std::unique_ptr<GalleryFolder> gallery;  // the sessions' own, made by startProgram
@@ -129,7 +131,9 @@ protected:
     // story begun there.
     void startProgram(const QString& folder) {
         quit();
-        window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings});
+        Services services{&sounds, &temp, &dialog, &help, &messages, nullptr, &settings};
+        services.stamps = &stampLibrary;
+        window = std::make_unique<MainWindow>(services);
         ASSERT_TRUE(window->Load(false));
         recorder = std::make_unique<SessionRecorder>(window->storyWindow(), folder);
         if (window->drawingHistory().keepIn(folder)) {
@@ -199,7 +203,7 @@ protected:
             switch (p.kind) {
                 case ParamKind::Index:
                     if (p.count == 0) return;  // no control to press (a picker with no entries yet)
-                    args.push_back(roll(p.count));
+                    args.push_back(roll(int(std::min<std::int64_t>(p.count, 1 << 30))));
                     break;
                 case ParamKind::Buttons:
                     args.push_back(roll(6) == 0 ? roll(8) : 1);
@@ -209,6 +213,11 @@ protected:
                     break;
             }
         }
+        // Stamps and groups by id: mostly the stand-in library's, sometimes one it lacks.
+        const auto& stamps = testkit::StandInStamps::rows();
+        if ((name == "ChooseLibraryStamp" || name == "StampChoices") && roll(5) != 0)
+            args[0] = testkit::StampId(stamps[std::size_t(roll(int(stamps.size())))].path);
+        if (name == "StampGroupOpen" && roll(5) != 0) args[0] = roll(2) ? testkit::StampId("animals") : testkit::StampId("things");
         run(name, args);
     }
 
@@ -263,6 +272,7 @@ protected:
         QTextStream in(&file);
         ReplayOutputs outputs;
         outputs.canvas = replayed;
+        outputs.stamps = &stampLibrary;
         if (RunReplay(recorder->path(), in, outputs) != 0) return -3;
         const QImage a(live), b(replayed);
         if (a.size() != b.size()) return -1;

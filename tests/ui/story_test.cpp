@@ -328,7 +328,7 @@ TEST_F(StoryTest, WhatTheStoryLeavesOutLeavesTheEditorStateAlone) {
         for (int index : {0, 1, 2}) {
             std::vector<double> args;
             for (const ActionParam& p : row.params)
-                args.push_back(p.kind == ParamKind::Index ? std::min(index * 5, p.count - 1)
+                args.push_back(p.kind == ParamKind::Index ? double(std::min<std::int64_t>(index * 5, p.count - 1))
                                : p.kind == ParamKind::Buttons ? 1
                                                               : 100);
             const std::vector<double> before = EditorStateNumbers(w().state);

@@ -14,6 +14,7 @@
 #include "engine/toolbox/tools_table.h"
 #include "ui/words/texts.h"
 #include "window_fixture.h"
+#include "stand_in_stamps.h"
 
 namespace pintaloo::uitest {
 namespace {
@@ -210,7 +211,8 @@ TEST_F(PickersTest, EveryToolIsChosenByItsButtonAndEntry) {
         call("bBrush_MouseUp", {double(row.button), 1});
         heard.clear();
         if (row.button == ToolButton::Models) call("bSpray_MouseDown", {double(row.entry), 1});
-        if (row.button == ToolButton::Stamps) call("bStamp_MouseDown", {double(row.entry), 1});
+        if (row.button == ToolButton::Stamps && !row.library) call("bStamp_MouseDown", {double(row.entry), 1});
+        if (row.library) call("ChooseLibraryStamp", {1});  // chosen in the browser (none here: it paints nothing)
         if (row.button == ToolButton::Magic) {
             call("bMagic_MouseDown", {double(row.entry), 1});
             EXPECT_TRUE(Control(w(), "pctMagic")->isHidden());
@@ -478,6 +480,52 @@ TEST_F(CanvasInputTest, APartialRepaintDrawsOnlyItsRectangle) {
         SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
         EXPECT_EQ(out.pixel(c.at), c.expected);
     }
+}
+
+}  // namespace
+}  // namespace pintaloo::uitest
+
+namespace pintaloo::uitest {
+namespace {
+
+// A collection's stamp, chosen by its id, lands differently at each size and
+// turn; the program's own stamps take the same sizes and turns; a stamp the
+// library lacks paints nothing. (Recorded and replayed bit for bit: the
+// random sessions, which have this library too.)
+TEST_F(PickersTest, LibraryStampsPaintByIdAtEveryLook) {
+    testkit::StandInStamps library;
+    w().services.stamps = &library;
+    const double fish = testkit::StampId("animals/fish.png");
+    using Steps = std::vector<std::pair<std::string, std::vector<double>>>;
+    const auto stamped = [this](const Steps& steps) {
+        w().canvas.clear();
+        call("StampChoices", {0, 1, 0, 0});
+        for (const auto& [name, args] : steps) call(name, args);
+        call("pctDraw_MouseDown", {1, 400, 400});
+        call("pctDraw_MouseUp", {1, 400, 400});
+        return pixels();
+    };
+    const std::vector<Colour> blank = (w().canvas.clear(), pixels());
+    const Steps looks[] = {
+        {{"ChooseLibraryStamp", {fish}}},
+        {{"ChooseLibraryStamp", {fish}}, {"StampSize", {0}}},
+        {{"ChooseLibraryStamp", {fish}}, {"StampSize", {2}}},
+        {{"ChooseLibraryStamp", {fish}}, {"StampSize", {3}}},
+        {{"StampMirror", {}}, {"ChooseLibraryStamp", {fish}}},
+        {{"ChooseLibraryStamp", {fish}}, {"StampFlip", {}}},
+        {{"ChooseLibraryStamp", {double(testkit::StampId("animals/bird.png"))}}, {"StampMirror", {}}},
+        {{"bStamp_MouseDown", {0, 1}}, {"bStamp1_Click", {1}}, {"StampSize", {3}}},
+        {{"bStamp_MouseDown", {0, 1}}, {"bStamp1_Click", {1}}, {"StampMirror", {}}},
+    };
+    std::set<std::vector<Colour>> seen;
+    for (const Steps& look : looks) {
+        const std::vector<Colour> after = stamped(look);
+        EXPECT_NE(after, blank) << look.back().first;
+        EXPECT_TRUE(seen.insert(after).second) << look.back().first << " looks like another";
+    }
+    EXPECT_EQ(stamped({{"ChooseLibraryStamp", {12345}}}), blank);
+    EXPECT_EQ(w().state.ToolMode, kLibraryStampTool);
+    w().services.stamps = nullptr;
 }
 
 }  // namespace

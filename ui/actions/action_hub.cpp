@@ -32,7 +32,7 @@ std::string Misfit(const ActionParam& p, double v) {
     if (!std::isfinite(v)) return "must be a finite number, not " + Number(v);
     switch (p.kind) {
         case ParamKind::Index:
-            if (!Whole(v) || v < 0 || v >= p.count)
+            if (!Whole(v) || v < 0 || v >= double(p.count))
                 return "must be a whole number from 0 to " + std::to_string(p.count - 1) + ", not " + Number(v);
             return {};
         case ParamKind::Buttons:

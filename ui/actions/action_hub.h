@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -39,7 +40,7 @@ enum class ParamKind {
 struct ActionParam {
     const char* name;
     ParamKind kind;
-    int count = 0;  // Index only: how many controls the row has
+    std::int64_t count = 0;  // Index only: how many controls the row has (a stamp's id: 2^32)
 };
 
 // Which of a control's events runs an action.

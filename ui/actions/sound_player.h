@@ -6,6 +6,7 @@
 // sound; the window fills both callbacks before it makes its parts.
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "ui/platform/sounds.h"
 
@@ -15,6 +16,8 @@ struct SoundPlayer {
     std::function<void(WaveSound)> playWave;
     std::function<void(std::int16_t)> playMp3;  // the swatches' tones and the named MP3 sounds
     void playMp3Sound(Mp3Sound s) const { playMp3(std::int16_t(s)); }
+    // Someone else's sound file (Sounds::PlayFile), logged as `number`.
+    std::function<void(WaveSound number, const std::string& path, bool alongside)> playFile;
 };
 
 }  // namespace pintaloo

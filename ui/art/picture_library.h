@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <map>
+#include <utility>
 
 #include "engine/toolbox/picture_painters.h"
 
@@ -17,6 +18,11 @@ class PictureLibrary final : public PictureStore {
 public:
     const Picture* model(ModelFamily family, int index) override;
     const Picture* stamp(int pictureNumber) override;
+    StampLook stampLook() override { return look_; }
+    const ClearPicture* libraryStamp() override { return library_.picture.empty() ? nullptr : &library_; }
+    // The stamps part hands over what the child chose (ui/parts/stamp_browser.h).
+    void setStampLook(StampLook look) { look_ = look; }
+    void setLibraryStamp(ClearPicture picture) { library_ = std::move(picture); }
 
     // Where the artwork of a stamp is (":/stamps/141_sun.svg"), or empty.
     static QString stampPath(int pictureNumber);
@@ -28,6 +34,8 @@ public:
 private:
     std::map<std::pair<int, int>, Picture> models_;
     std::map<int, Picture> stamps_;
+    StampLook look_;
+    ClearPicture library_;
 };
 
 }  // namespace pintaloo

@@ -146,6 +146,7 @@ void Pickers::showStamps() {
     ensureArt();
     stampsPanel_->show();
     stampsPanel_->raise();
+    if (needs.showStampStrip) needs.showStampStrip(true);
 }
 
 void Pickers::showMagic() {
@@ -179,6 +180,7 @@ bool Pickers::panelOpen() const {
 
 void Pickers::hidePanels() {
     stampsPanel_->hide();
+    if (needs.showStampStrip) needs.showStampStrip(false);
     modelsPanel_->hide();
     magicPanel_->hide();
     shapesPanel_->hide();
@@ -260,6 +262,7 @@ void Pickers::ChooseStamp(int index) {
     sounds_.playWave(WaveSound::Chosen);
     modelsPanel_->hide();
     stampsPanel_->hide();
+    if (needs.showStampStrip) needs.showStampStrip(false);
     // The holder takes the slot's picture at its own size. An empty slot is
     // hidden, so only a script reaches one: it chooses a stamp that paints
     // nothing, as it did when the slot showed, so that stories recorded

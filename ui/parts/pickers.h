@@ -34,6 +34,8 @@ public:
         std::function<void(bool shown)> showWaitBox;
         std::function<void(double milliseconds)> pause;
         std::function<void(Tool)> paintWholePicture;
+        // The strip of stamp sizes and turns shows with the stamps panel.
+        std::function<void(bool shown)> showStampStrip;
     };
     Needs needs;
 

@@ -104,6 +104,9 @@ void ToolButtons::showFaces() {
     // The models and stamps buttons each choose one of many: the one in use
     // shows on its button, so a child need not open the panel to know.
     const QString chosen = needs.chosenPicture(painting_.state.ToolMode, painting_.state.ToolVariant);
+    const QImage library = painting_.state.ToolMode == kLibraryStampTool && needs.chosenLibraryPicture
+                               ? needs.chosenLibraryPicture()
+                               : QImage();
     for (int i = 0; i < kToolButtonCount; ++i) {
         const auto k = std::size_t(i);
         QPixmap face;
@@ -113,7 +116,11 @@ void ToolButtons::showFaces() {
         } else {
             face = i == pressed_ ? pressedFace(i) : normal_[k];
         }
-        buttons_[k]->setPicture(i == pressed_ && !chosen.isEmpty() ? withBadge(face, chosen) : face);
+        if (i == pressed_ && !library.isNull())
+            face = withBadge(face, library);
+        else if (i == pressed_ && !chosen.isEmpty())
+            face = withBadge(face, chosen);
+        buttons_[k]->setPicture(face);
     }
 }
 
@@ -139,6 +146,27 @@ QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
         if (!art.isEmpty())
             p.drawPixmap(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2,
                          ArtStore::instance().pixmap(path, art));
+    }
+    if (badged_.size() >= 12) badged_.clear();
+    badged_.insert(key, out);
+    return out;
+}
+
+// The same tile with a collection's stamp in it, drawn from its picture.
+QPixmap ToolButtons::withBadge(const QPixmap& face, const QImage& picture) {
+    const QString key = QStringLiteral("image%1|%2").arg(picture.cacheKey()).arg(face.cacheKey());
+    if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
+    constexpr int kTile = (30 * kFaceSize + 33) / 67, kInset = 2, kAt = kFaceSize - kTile - 3;
+    const QImage art = picture.scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio,
+                                      Qt::SmoothTransformation);
+    QPixmap out = face.copy();
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(theme::OUTLINE), 1.5));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(kAt + 0.75, kAt + 0.75, kTile - 1.5, kTile - 1.5), 6, 6);
+        p.drawImage(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2, art);
     }
     if (badged_.size() >= 12) badged_.clear();
     badged_.insert(key, out);

@@ -39,6 +39,8 @@ public:
         std::function<void(bool shown)> showWaitBox;
         std::function<void(double milliseconds)>
             pause;  // the window's pause behind the wait box; presses wait until it is over
+        // The stamp chosen from the collections, for the stamps button (null: none).
+        std::function<QImage()> chosenLibraryPicture;
     };
     Needs needs;
 
@@ -71,6 +73,7 @@ private:
     // `face` with the picture at `path` in its lower right corner, kept
     // once drawn (setPicture then sees the same face and repaints nothing).
     QPixmap withBadge(const QPixmap& face, const QString& path);
+    QPixmap withBadge(const QPixmap& face, const QImage& picture);
     QHash<QString, QPixmap> badged_;
     std::array<QPixmap, kToolButtonCount> normal_, lit_, pressedArt_;  // by item, drawn when first needed
     int hovered_ = -1, pressed_ = -1;

@@ -6,7 +6,9 @@
 #include "ui/platform/resource_unpack.h"
 #include "ui/platform/temp_folder.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace pintaloo {
@@ -33,6 +35,17 @@ void Sounds::PlayMp3Sound(int16_t number) {
     // which beats a silent key.
     OpenMp3File(path);
     RunMp3();
+}
+
+void Sounds::PlayFile(int16_t number, const std::string& path, bool alongside) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (error || !std::filesystem::is_regular_file(status)) return;
+    const auto bytes = std::filesystem::file_size(path, error);
+    if (error || bytes == 0 || bytes > std::uintmax_t(kMostFileBytes)) return;
+    if (m_observer) m_observer("wave", number);
+    if (!alongside) return m_backend.playWave(path);
+    if (m_backend.openMp3(path)) m_backend.runMp3();
 }
 
 bool Sounds::OpenMp3File(const std::string& path) {

@@ -21,6 +21,8 @@ enum class WaveSound : std::int16_t {
     Dab = 115,        // a colour picked from the rainbow or taken by the dropper
     Hello = 122,      // a child chose their picture: their turn begins
     Who = 123,        // the picker asks who is painting
+    StampOwn = 116,   // a collection's stamp: its own sound (a file beside it)
+    StampName = 117,  // a collection's stamp: its name spoken (a file beside it)
     PageTurn = 1011,  // the page picker's arrows, undo and redo
     Start = 1021,     // the window opening
 };
@@ -46,6 +48,14 @@ public:
     void PlayWaveSound(int16_t number);
     // Plays MP3 sound `number` once; it mixes with any wave sound.
     void PlayMp3Sound(int16_t number);
+
+    // Plays a sound file of someone else's (a stamp's Ogg or WAV), logged as
+    // `number`: only a regular file of at most kMostFileBytes, so a huge or
+    // odd file never stalls the window while it loads. A wave file cuts off
+    // the wave playing; `alongside` plays it beside it instead (the name
+    // after the stamp's sound), in the MP3 player's place.
+    static constexpr long long kMostFileBytes = 1 << 20;
+    void PlayFile(int16_t number, const std::string& path, bool alongside = false);
 
     // Loads an MP3 by path. Refuses (false, nothing loaded) any path whose
     // last four characters are not exactly ".mp3".

@@ -56,7 +56,8 @@ bool WriteLines(const QString& path, const QStringList& lines) {
 // A window that is never shown, with stand-ins for everything it would
 // ask of the desktop: no sound played, no dialog shown, no settings read.
 struct ReplayRig {
-    explicit ReplayRig(const QString& printTo) : printing(!printTo.isEmpty()), printer(printTo) {
+    ReplayRig(const QString& printTo, StampLibraryPort* stamps)
+        : printing(!printTo.isEmpty()), printer(printTo), services(Made(printing, stamps, *this)) {
         window.language = LanguageFromEnvironment(ProcessEnvironment());
         // Nobody watches a replay, and its clock is the script's: the oil's
         // second behind the wait box (thirty of them in a story of thirty
@@ -76,13 +77,15 @@ struct ReplayRig {
     MemorySettings settings;
     PdfPrintPort printer;
     // The installed stamp collections, so a script that picks a library
-    // stamp finds it here as on the computer it was made on.
-    StampCollections stamps{StampCollections::StandardRoots(), StampCollections::StandardCacheFile()};
-    Services services = [this] {
-        Services s{&sounds, &temp, &dialog, &help, &messages, printing ? &printer : nullptr, &settings};
-        s.stamps = &stamps;
+    // stamp finds it here as on the computer it was made on; a test may
+    // hand its own instead.
+    StampCollections installed{StampCollections::StandardRoots(), StampCollections::StandardCacheFile()};
+    static Services Made(bool printing, StampLibraryPort* stamps, ReplayRig& r) {
+        Services s{&r.sounds, &r.temp, &r.dialog, &r.help, &r.messages, printing ? &r.printer : nullptr, &r.settings};
+        s.stamps = stamps ? stamps : &r.installed;
         return s;
-    }();
+    }
+    Services services;
     std::unique_ptr<ThumbnailCache> thumbnails;  // made only for a gallery; outlives the window that asks it
     MainWindow window{services};
 };
@@ -200,7 +203,7 @@ bool WriteOutputs(const ReplayOutputs& outputs, ReplayRig& rig, SessionRecorder&
 }  // namespace
 
 int RunReplay(const QString& script, QTextStream& in, const ReplayOutputs& outputs) {
-    ReplayRig rig(outputs.print);
+    ReplayRig rig(outputs.print, outputs.stamps);
     // The user's kept drawing and story are never touched unless a folder is given.
     const QString folder = outputs.stateDir.isEmpty() ? QString() : QFileInfo(outputs.stateDir).absoluteFilePath();
     if (!folder.isEmpty() && !QDir().mkpath(folder)) {

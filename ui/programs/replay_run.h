@@ -13,6 +13,8 @@
 
 namespace pintaloo {
 
+class StampLibraryPort;
+
 // Files to write once the script has run; an empty path writes nothing.
 struct ReplayOutputs {
     QString canvas;    // the drawing as a 24-bit BMP
@@ -27,6 +29,8 @@ struct ReplayOutputs {
     // more, each child's drawings are kept under stateDir and picturesDir,
     // which must both be given, as the program keeps them.
     QString settings;
+    // Not an output: the stamp collections the run paints from (none: the installed ones).
+    StampLibraryPort* stamps = nullptr;
 };
 
 // Reads and checks the whole script, then runs it on a fresh window.

@@ -29,6 +29,7 @@
 #include "ui/parts/drawing_files.h"
 #include "ui/files/picture_writer.h"
 #include "engine/recording/recording_reader.h"
+#include "engine/toolbox/picture_painters.h"
 #include "engine/recording/recording_writer.h"
 #include "ui/words/texts.h"
 
@@ -264,6 +265,11 @@ struct SessionRecorder::State final : FileDialogPort {
         if (erases || choices) keep({atMs, "PenEnd", {erases ? 1.0 : 0.0}, {}});
         const int pressure = w.editorState().PenPressure;
         if (pressure != 0 || choices) keep({atMs, "PenPressure", {double(pressure)}, {}});
+        // So are the stamp chosen from the collections and every stamp's
+        // size and turn, said when not as at start (always after `choices`).
+        std::vector<double> stamps = w.stampChoices();
+        if (stamps.empty() && choices) stamps = {0, double(kStampMediumSize), 0, 0};
+        if (!stamps.empty()) keep({atMs, "StampChoices", std::move(stamps), {}});
         if (seed != lastSeed) {
             keep({atMs, kSeedWord, {double(seed)}, {}});
             lastSeed = seed;

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "ui/words/language.h"
 
@@ -64,6 +65,9 @@ public:
     virtual const DrawingHistory& history() const = 0;
     // Whether the pen is held by its eraser end, which no editor state holds.
     virtual bool penErases() const = 0;
+    // The stamp chosen from the collections and every stamp's size and turn,
+    // as the StampChoices action takes them; empty when as at start.
+    virtual std::vector<double> stampChoices() const = 0;
     virtual Language language() const = 0;
     // The current drawing's names: the picture the last open put on the
     // canvas (empty when that open was cancelled or refused), and the path

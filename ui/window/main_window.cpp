@@ -45,6 +45,7 @@
 #include "engine/toolbox/hls.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
+#include "ui/parts/stamp_browser.h"
 #include "ui/parts/letters_part.h"
 #include "ui/parts/tool_buttons.h"
 #include "ui/actions/painting.h"
@@ -103,7 +104,11 @@ struct MainWindow::Roles {
     explicit Roles(MainWindow& w)
         : controls{w, w.actions, [&w](bool useHand) { w.SetHandCursor(useHand); }},
           painting{w.state, w.canvas, [&w] { w.canvasPart_->refresh(); }},
-          sounds{[&w](WaveSound s) { w.PlayWaveSound(s); }, [&w](std::int16_t n) { w.PlayMp3Sound(n); }},
+          sounds{[&w](WaveSound s) { w.PlayWaveSound(s); }, [&w](std::int16_t n) { w.PlayMp3Sound(n); },
+                 [&w](WaveSound s, const std::string& path, bool alongside) {
+                     if (w.services.sounds && w.comfort_->soundOn())
+                         w.services.sounds->PlayFile(std::int16_t(s), path, alongside);
+                 }},
           language(w.language),
           panels(w.actions) {}
     WindowControls controls;
@@ -157,6 +162,7 @@ void MainWindow::connectParts() {
         .emptyStampSlots = [this] { pickers_->emptySlots(); },
         .showWaitBox = showWaitBox,
         .pause = [this](double ms) { Pause(ms); },
+        .chosenLibraryPicture = {},  // the stamps part, made later, puts its own here
     });
     brushSize_ = std::make_unique<BrushSizeBars>(c, state, sounds, spoken, BrushSizeBars::Needs{
         .closeAnimations = closeAnimations,
@@ -183,6 +189,7 @@ void MainWindow::connectParts() {
                 stroke_->PaintWholePicture(tool, state.CurrentColor);
                 canvasPart_->refresh();
             },
+        .showStampStrip = {},  // the stamps part, made later, puts its own here
     });
     // Over the pickers, under the page picker and the gallery.
     letters_ = std::make_unique<LettersPart>(c, painting, spoken, panels, LettersPart::Needs{
@@ -247,6 +254,16 @@ void MainWindow::connectParts() {
     actions.addObserver([this](const ActionCall& call) {
         if (call.replacesDrawing && call.stage == ActionCall::Stage::Began) colour_->putDropperAway();
     });
+    stamps_ = std::make_unique<StampBrowser>(c, state, services, sounds, spoken, panels, *pictureStore_,
+                                             StampBrowser::Needs{
+        .canvasOnWindow = [this] { return canvasPart_->placeOnWindow(); },
+        .hidePickers = hidePickers,
+        .setCanvasIcon = setCanvasIcon,
+        .showChoice = [this] { toolButtons_->normalFaces(); },
+        .showStampHolder = [this](QSize size) { canvasPart_->showStampHolder(size); },
+    });
+    pickers_->needs.showStampStrip = [this](bool shown) { stamps_->showStrip(shown); };
+    toolButtons_->needs.chosenLibraryPicture = [this] { return stamps_->chosenPicture(); };
     comfort_ = std::make_unique<ComfortButtons>(c, services, sounds, spoken, ComfortButtons::Needs{
         .canvasImage = [this] { return DrawingFiles::CanvasImage(canvas); },
     });

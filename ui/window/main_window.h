@@ -16,6 +16,7 @@
 #include "engine/canvas/random_source.h"
 #include "engine/canvas/surface.h"
 #include "engine/toolbox/picture_painters.h"
+#include "ui/art/picture_library.h"
 #include "engine/toolbox/stroke_painter.h"
 #include "ui/window/window_parts.h"
 
@@ -114,6 +115,8 @@ public:
     const ComfortButtons& comfort() const { return *comfort_; }
     ColourPicker& colourPicker() override { return *colour_; }
     const ColourPicker& colourPicker() const { return *colour_; }
+    StampBrowser& stampBrowser() override { return *stamps_; }
+    const StampBrowser& stampBrowser() const { return *stamps_; }
     ButtonReach& buttonReach() override { return *buttonReach_; }
     ChildPicker& childPicker() override { return *children_; }
     const ChildPicker& childPicker() const { return *children_; }
@@ -157,7 +160,7 @@ private:
     void connectParts();
     struct Roles;  // the one object of each role the parts share
 
-    std::unique_ptr<PictureStore> pictureStore_;
+    std::unique_ptr<PictureLibrary> pictureStore_;
     std::unique_ptr<SurfacePicturePainters> painters_;
     std::unique_ptr<StrokePainter> stroke_;
     std::unique_ptr<Roles> roles_;  // what the parts are given instead of the window
@@ -177,6 +180,7 @@ private:
     std::unique_ptr<DrawingFiles> files_;
     std::unique_ptr<ComfortButtons> comfort_;
     std::unique_ptr<ColourPicker> colour_;  // any colour: the rainbow field and the dropper
+    std::unique_ptr<StampBrowser> stamps_;  // the collections' stamps, a stamp's size and turn
     std::unique_ptr<ButtonReach> buttonReach_;  // what the button files' effects reach
     std::unique_ptr<FileButtons> fileButtons_;  // the buttons that are each one file
     std::unique_ptr<ChildPicker> children_;     // who is painting, over everything

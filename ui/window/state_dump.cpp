@@ -16,6 +16,7 @@
 #include "ui/parts/letters_part.h"
 #include "ui/parts/page_grids.h"
 #include "ui/parts/page_picker.h"
+#include "ui/parts/stamp_browser.h"
 #include "ui/window/main_window.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/parts/tool_buttons.h"
@@ -114,6 +115,15 @@ QStringList DumpState(const MainWindow& w) {
         << QStringLiteral("AnyColour.DropperArmed=") + Bool(w.colourPicker().dropperArmed());
 
     // Stamp collections: the browser, a stamp's size and turn.
+    const StampBrowser& stamps = w.stampBrowser();
+    out << QStringLiteral("Stamps.LibraryStamp=") + QString::number(stamps.chosenId())
+        << QStringLiteral("Stamps.LibraryFile=") + stamps.chosenFile()
+        << QStringLiteral("Stamps.Size=") + QString::number(stamps.look().size)
+        << QStringLiteral("Stamps.Mirrored=") + Bool(stamps.look().mirrored)
+        << QStringLiteral("Stamps.Flipped=") + Bool(stamps.look().flipped)
+        << QStringLiteral("Stamps.BrowserOpen=") + Bool(stamps.isOpen())
+        << QStringLiteral("Stamps.BrowserGroup=") + QString::number(stamps.openGroup())
+        << QStringLiteral("Stamps.BrowserPage=") + QString::number(stamps.page());
 
     // Own colouring pages and background pictures: how many own pages the
     // picker read (0 until it first showed), and the own page it stands at,

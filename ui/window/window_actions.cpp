@@ -30,6 +30,7 @@
 #include "ui/parts/brush_size.h"
 #include "ui/parts/palette_part.h"
 #include "ui/parts/pickers.h"
+#include "ui/parts/stamp_browser.h"
 #include "ui/parts/tool_buttons.h"
 #include "ui/words/texts.h"
 
@@ -189,6 +190,10 @@ std::vector<WindowActionRow> BuildRows() {
     const auto comfort = &WindowParts::comfort;
     constexpr auto letters = &WindowParts::letters;
     constexpr auto colours = &WindowParts::colourPicker;
+    constexpr auto stamps = &WindowParts::stampBrowser;
+    const ActionParam stampId{"Stamp", ParamKind::Index, StampBrowser::kIds};
+    const ActionParam groupId{"Group", ParamKind::Index, StampBrowser::kIds};
+    const ActionParam onOff{"On", ParamKind::Index, 2};
 
     std::vector<WindowActionRow> rows;
     const auto add = [&rows](std::initializer_list<R> some) {
@@ -279,7 +284,30 @@ std::vector<WindowActionRow> BuildRows() {
         // the next press on the paper depends on it
         Row("ArmDropper", "DropperArm", colours, &ColourPicker::ArmDropper).kept(),
 
-        // stamp collections: the browser, a stamp's size and turn
+        // stamp collections: the browser, a stamp's size and turn. A stamp
+        // and a group are named by id, so a story replays the same stamp
+        // whatever order the library lists them in; the tiles run those.
+        Row("OpenStampBrowser", "StampBrowserOpen", stamps, &StampBrowser::StampBrowserOpen),
+        Row("CloseStampBrowser", "StampBrowserClose", stamps, &StampBrowser::StampBrowserClose),
+        Row("StampGroups", "StampGroups", stamps, &StampBrowser::StampGroups),
+        Make("OpenStampGroup", "StampGroupOpen", {groupId},
+             [stamps](WindowParts& w, const Args& a) { std::invoke(stamps, w).StampGroupOpen(std::int64_t(a[0])); }),
+        Row("StampPage", "StampPage", stamps, &StampBrowser::StampPage, StampBrowser::kMostPages),
+        Row("StampNextPage", "StampNextPage", stamps, &StampBrowser::StampNextPage),
+        Row("StampPreviousPage", "StampPreviousPage", stamps, &StampBrowser::StampPreviousPage),
+        Row("StampTile", "StampTile", stamps, &StampBrowser::StampTile, StampBrowser::kPerPage),
+        Make("ChooseLibraryStamp", "ChooseLibraryStamp", {stampId},
+             [stamps](WindowParts& w, const Args& a) { std::invoke(stamps, w).ChooseLibraryStamp(std::int64_t(a[0])); })
+            .kept(),
+        Row("StampSize", "StampSize", stamps, &StampBrowser::StampSize, kStampSizes).kept(),
+        Row("StampMirror", "StampMirror", stamps, &StampBrowser::StampMirror).kept(),
+        Row("StampFlip", "StampFlip", stamps, &StampBrowser::StampFlip).kept(),
+        // what a story begins with beside its state line: the stamp chosen, its size and turn
+        Make("StampChoices", "StampChoices", {stampId, Index(kStampSizes), onOff, onOff},
+             [stamps](WindowParts& w, const Args& a) {
+                 std::invoke(stamps, w).StampChoices(std::int64_t(a[0]), int(a[1]), int(a[2]), int(a[3]));
+             })
+            .kept(),
 
         // own colouring pages and background pictures: the grid of every
         // page and the papers to start on (N counts the whole list from 0;

@@ -6,6 +6,7 @@
 #include "ui/parts/drawing_files.h"
 #include "ui/parts/drawing_history.h"
 #include "ui/parts/page_picker.h"
+#include "ui/parts/stamp_browser.h"
 #include "ui/window/main_window.h"
 
 namespace pintaloo {
@@ -26,6 +27,7 @@ StrokePlace WindowForStory::strokePlace() const {
 std::uint32_t WindowForStory::randomSeed() const { return w_.random.seed(); }
 const DrawingHistory& WindowForStory::history() const { return w_.drawingHistory(); }
 bool WindowForStory::penErases() const { return w_.canvasPart().penErases(); }
+std::vector<double> WindowForStory::stampChoices() const { return w_.stampBrowser().choices(); }
 Language WindowForStory::language() const { return w_.language; }
 QString WindowForStory::openedPicture() const { return w_.files().lastOpened; }
 QString WindowForStory::lastDialogPath() const { return w_.files().dialogFileName; }
@@ -64,7 +66,10 @@ void WindowForStory::stopListeningToFileDialog(FileDialogPort& listener, FileDia
 void WindowForStory::forgetOpenedPicture() { w_.files().lastOpened.clear(); }
 
 std::unique_ptr<StoryWindow> WindowForStory::windowForPlaying(FileDialogPort& dialog) const {
-    auto window = std::make_unique<MainWindow>(Services{nullptr, nullptr, &dialog, nullptr, nullptr});
+    // The stamps are the same collections: a film paints the stamps its story chose.
+    Services services{nullptr, nullptr, &dialog, nullptr, nullptr};
+    services.stamps = w_.services.stamps;
+    auto window = std::make_unique<MainWindow>(services);
     window->waitsInRealTime = false;
     window->Load(false);
     return std::make_unique<WindowForStory>(std::move(window));

@@ -29,6 +29,7 @@ public:
     std::uint32_t randomSeed() const override;
     const DrawingHistory& history() const override;
     bool penErases() const override;
+    std::vector<double> stampChoices() const override;
     Language language() const override;
     QString openedPicture() const override;
     QString lastDialogPath() const override;

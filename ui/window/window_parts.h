@@ -25,6 +25,7 @@ class ComfortButtons;
 class LettersPart;
 class ColourPicker;
 class ChildPicker;
+class StampBrowser;
 struct ButtonReach;
 
 class WindowParts {
@@ -47,6 +48,7 @@ public:
     virtual LettersPart& letters() = 0;
     virtual ColourPicker& colourPicker() = 0;
     virtual ChildPicker& childPicker() = 0;
+    virtual StampBrowser& stampBrowser() = 0;
     // What a button file's effect may reach (ui/actions/button_file.h).
     virtual ButtonReach& buttonReach() = 0;
 

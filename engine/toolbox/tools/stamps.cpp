@@ -11,7 +11,14 @@ namespace {
 // One stamp per press, however long the drag.
 void Stamp(Brush& b, std::int16_t x, std::int16_t y) {
     if (b.phase != MousePhase::Down) return;
-    if (const auto n = StampPictureFor(b.row.tool, b.memory.variant)) b.pictures.DrawStampPicture(x, y, *n);
+    if (const auto n = StampPictureFor(b.row.tool, b.memory.variant)) 
+        b.pictures.DrawStamp(x, y, *n, b.chosen, b.outline);
+}
+
+// The stamp chosen from the collections: the window hands its picture over
+// (PictureStore::libraryStamp).
+void LibraryStamp(Brush& b, std::int16_t x, std::int16_t y) {
+    if (b.phase == MousePhase::Down) b.pictures.DrawLibraryStamp(x, y, b.chosen, b.outline);
 }
 
 constexpr ToolRow Category(Tool tool, std::int8_t entry, const char* art, std::int16_t firstPicture,
@@ -29,6 +36,7 @@ PINTALOO_TOOL_ROWS(stamps, Category(Tool::StampAnimals, 0, "cat_animals", 122, 8
                    Category(Tool::StampSuns, 4, "cat_suns", 141, 3, true),
                    Category(Tool::StampTrees, 5, "cat_trees", 144, 3),
                    Category(Tool::StampClouds, 6, "cat_clouds", 147, 3, true),
-                   Category(Tool::StampPeople, 7, "cat_people", 150, 8));
+                   Category(Tool::StampPeople, 7, "cat_people", 150, 8),
+                   {.tool = kLibraryStampTool, .paint = LibraryStamp, .button = ToolButton::Stamps, .library = true});
 
 }  // namespace pintaloo
