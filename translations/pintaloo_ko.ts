@@ -101,6 +101,174 @@
     </message>
 </context>
 <context>
+    <name>GrownUp</name>
+    <message>
+        <source>For grown-ups</source>
+        <comment>Title of the small window that asks a sum only a grown-up can answer, before the grown-up&apos;s settings open.</comment>
+        <translation>어른용</translation>
+    </message>
+    <message>
+        <source>Only a grown-up can open this. What is the answer?</source>
+        <comment>Above a sum such as 7 × 6 =, with number keys below. Addressed to the adult.</comment>
+        <translation>어른만 열 수 있어요. 답이 무엇인가요?</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Button that gives the typed answer to the sum.</comment>
+        <translation>답하기</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <comment>Button that closes the question without opening anything.</comment>
+        <translation>나중에</translation>
+    </message>
+    <message>
+        <source>Erase the last digit</source>
+        <comment>Tooltip and screen-reader name of the backspace key beside the number keys.</comment>
+        <translation>마지막 숫자 지우기</translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <comment>Shown for a few seconds after three wrong answers in a row, while the number keys are off.</comment>
+        <translation>잠시 기다렸다가 다시 해 보세요.</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups</source>
+        <comment>Title of the grown-up&apos;s settings window.</comment>
+        <translation>어른을 위한 설정</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Button that closes the grown-up&apos;s settings window; every change is already kept.</comment>
+        <translation>완료</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>A page of the grown-up&apos;s settings, shown beside its picture in the side list.</comment>
+        <translation>소리</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>A page of the grown-up&apos;s settings: the language of the window.</comment>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <comment>A page of the grown-up&apos;s settings: full screen or a window.</comment>
+        <translation>화면</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>A page of the grown-up&apos;s settings: what the program shows when it starts.</comment>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <comment>A page of the grown-up&apos;s settings: the folder where the child&apos;s drawings are kept.</comment>
+        <translation>그림 폴더</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <comment>A page of the grown-up&apos;s settings: scanning for children who use one or two accessibility switches.</comment>
+        <translation>스위치</translation>
+    </message>
+    <message>
+        <source>Lock-down</source>
+        <comment>A page of the grown-up&apos;s settings: things a child must not do (quit, print, file dialogs, leave full screen).</comment>
+        <translation>잠금</translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <comment>Beside a big on-off switch: sounds on or off.</comment>
+        <translation>소리 켜기</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen</source>
+        <comment>Beside a big on-off switch: full screen.</comment>
+        <translation>화면 가득 채우기</translation>
+    </message>
+    <message>
+        <source>When the program starts, show:</source>
+        <comment>Above two big choices: the last drawing, or a blank page.</comment>
+        <translation>프로그램이 시작될 때 보여 줄 것:</translation>
+    </message>
+    <message>
+        <source>The last drawing</source>
+        <comment>One of two choices: start with the drawing the child left last time.</comment>
+        <translation>마지막 그림</translation>
+    </message>
+    <message>
+        <source>A blank page</source>
+        <comment>One of two choices: start on a blank page (the last drawing is kept in the gallery).</comment>
+        <translation>빈 종이</translation>
+    </message>
+    <message>
+        <source>Drawings are kept in this folder:</source>
+        <comment>Above the path of the folder where the child&apos;s drawings are saved.</comment>
+        <translation>그림은 이 폴더에 보관돼요:</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <comment>Button that opens the desktop&apos;s folder dialog to pick where drawings are kept; also its title.</comment>
+        <translation>폴더 선택</translation>
+    </message>
+    <message>
+        <source>Back to the usual folder</source>
+        <comment>Button that forgets the chosen folder: drawings go to the usual Pictures folder again.</comment>
+        <translation>원래 폴더로 돌아가기</translation>
+    </message>
+    <message>
+        <source>Switch scanning: seconds between steps</source>
+        <comment>Above the choices Off, 1, 2, 3, 4, 5: how fast the highlight moves for a child using switches.</comment>
+        <translation>스위치 스캔: 단계 사이의 초</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>The first of the scanning choices: no scanning.</comment>
+        <translation>끄기</translation>
+    </message>
+    <message>
+        <source>How many switches?</source>
+        <comment>Above the choices One switch / Two switches.</comment>
+        <translation>스위치가 몇 개인가요?</translation>
+    </message>
+    <message>
+        <source>One switch</source>
+        <comment>Scanning choice: one switch (the highlight moves by itself).</comment>
+        <translation>스위치 1개</translation>
+    </message>
+    <message>
+        <source>Two switches</source>
+        <comment>Scanning choice: two switches (one moves, one presses).</comment>
+        <translation>스위치 2개</translation>
+    </message>
+    <message>
+        <source>Closing asks the grown-up question</source>
+        <comment>Beside an on-off switch: closing the program first asks the sum only a grown-up answers.</comment>
+        <translation>닫을 때 어른 질문하기</translation>
+    </message>
+    <message>
+        <source>No printing</source>
+        <comment>Beside an on-off switch: the print button and Ctrl+P do nothing.</comment>
+        <translation>인쇄 안 함</translation>
+    </message>
+    <message>
+        <source>Open and save only in the child&apos;s own drawings</source>
+        <comment>Beside an on-off switch: no file dialogs; opening and saving stay within the child&apos;s drawings.</comment>
+        <translation>열기와 저장은 아이의 그림 안에서만</translation>
+    </message>
+    <message>
+        <source>Always keep the full screen</source>
+        <comment>Beside an on-off switch: full screen cannot be left (no Escape, no F11).</comment>
+        <translation>항상 전체 화면 유지</translation>
+    </message>
+    <message>
+        <source>Set by your school</source>
+        <comment>Beside a small padlock under a setting the school&apos;s system-wide file has locked: it cannot be changed here.</comment>
+        <translation>학교에서 설정함</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>Pintaloo: help and about</source>
@@ -882,6 +1050,49 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Children</source>
+        <comment>Title of the grown-up&apos;s settings page that lists the children who share this computer.</comment>
+        <translation>아이들</translation>
+    </message>
+    <message>
+        <source>With two or more children, each one presses their own picture at the start and keeps their own drawings.</source>
+        <comment>The line at the top of the grown-up&apos;s settings page for the children.</comment>
+        <translation>아이가 두 명 이상이면 처음에 각자 자기 그림을 누르고 자기 그림을 따로 보관합니다.</translation>
+    </message>
+    <message>
+        <source>Child&apos;s name</source>
+        <comment>Label of the field where a grown-up writes a child&apos;s name.</comment>
+        <translation>아이 이름</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <comment>Tooltip of the button that opens the grid of pictures a child can have as their own.</comment>
+        <translation>그림 고르기</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>Button on the grown-up&apos;s settings page that adds a row for one more child.</comment>
+        <translation>아이 추가</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Button that removes a child from the list (their drawings stay where they are).</comment>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <comment>Button that moves a child one place up the list.</comment>
+        <translation>위로</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <comment>Button that moves a child one place down the list.</comment>
+        <translation>아래로</translation>
+    </message>
+</context>
+<context>
     <name>Terminal</name>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
@@ -1353,6 +1564,316 @@ Do you want to replace it?</source>
         <source>Close the rainbow</source>
         <comment>Tooltip of the button that closes the big field of colours.</comment>
         <translation>무지개 닫기</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;animals&apos;.</comment>
+        <translation>동물</translation>
+    </message>
+    <message>
+        <source>Clothes</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;clothes&apos;.</comment>
+        <translation>옷</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;food&apos;.</comment>
+        <translation>음식</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;hobbies&apos;.</comment>
+        <translation>취미</translation>
+    </message>
+    <message>
+        <source>At home</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;household&apos;.</comment>
+        <translation>집에서</translation>
+    </message>
+    <message>
+        <source>Doctor and nurse</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;medical&apos;.</comment>
+        <translation>의사와 간호사</translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;military&apos;.</comment>
+        <translation>군인</translation>
+    </message>
+    <message>
+        <source>Weather and nature</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;naturalforces&apos;.</comment>
+        <translation>날씨와 자연</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;people&apos;.</comment>
+        <translation>사람들</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;plants&apos;.</comment>
+        <translation>식물</translation>
+    </message>
+    <message>
+        <source>Holidays and seasons</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;seasonal&apos;.</comment>
+        <translation>명절과 계절</translation>
+    </message>
+    <message>
+        <source>Stars and planets</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;space&apos;.</comment>
+        <translation>별과 행성</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;sports&apos;.</comment>
+        <translation>운동</translation>
+    </message>
+    <message>
+        <source>Signs and symbols</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;symbols&apos;.</comment>
+        <translation>기호와 표시</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;town&apos;.</comment>
+        <translation>마을</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;vehicles&apos;.</comment>
+        <translation>탈것</translation>
+    </message>
+    <message>
+        <source>Other stamps</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing): the stamps found directly in a stamp collection&apos;s folder, not in a theme.</comment>
+        <translation>다른 스탬프</translation>
+    </message>
+    <message>
+        <source>All the stamps</source>
+        <comment>Title of the big stamp browser while it shows the groups of stamps. Speak to a child (informal you).</comment>
+        <translation>모든 도장</translation>
+    </message>
+    <message>
+        <source>More stamps</source>
+        <comment>Tooltip of the big button in the stamps panel that opens the browser of many more stamps. Speak to a child (informal you).</comment>
+        <translation>도장 더 보기</translation>
+    </message>
+    <message>
+        <source>Small stamps</source>
+        <comment>Tooltip of the button that makes stamps small. Speak to a child (informal you).</comment>
+        <translation>작은 도장</translation>
+    </message>
+    <message>
+        <source>Middle-sized stamps</source>
+        <comment>Tooltip of the button that makes stamps their usual, middle size. Speak to a child (informal you).</comment>
+        <translation>중간 도장</translation>
+    </message>
+    <message>
+        <source>Big stamps</source>
+        <comment>Tooltip of the button that makes stamps big. Speak to a child (informal you).</comment>
+        <translation>큰 도장</translation>
+    </message>
+    <message>
+        <source>Giant stamps</source>
+        <comment>Tooltip of the button that makes stamps very big. Speak to a child (informal you).</comment>
+        <translation>아주 큰 도장</translation>
+    </message>
+    <message>
+        <source>Turn the stamp left to right</source>
+        <comment>Tooltip of the button that mirrors the stamp (left becomes right). Speak to a child (informal you).</comment>
+        <translation>도장을 좌우로 뒤집기</translation>
+    </message>
+    <message>
+        <source>Turn the stamp upside down</source>
+        <comment>Tooltip of the button that flips the stamp upside down. Speak to a child (informal you).</comment>
+        <translation>도장을 위아래로 뒤집기</translation>
+    </message>
+    <message>
+        <source>Back to all the stamps</source>
+        <comment>Tooltip of the button in the stamp browser that goes back from one group to all the groups. Speak to a child (informal you).</comment>
+        <translation>모든 도장으로 돌아가기</translation>
+    </message>
+    <message>
+        <source>Close the stamps</source>
+        <comment>Tooltip of the button that closes the big stamp browser. Speak to a child (informal you).</comment>
+        <translation>도장 닫기</translation>
+    </message>
+    <message>
+        <source>Stamps before</source>
+        <comment>Tooltip of the arrow that shows the page of stamps before this one. Speak to a child (informal you).</comment>
+        <translation>앞의 도장</translation>
+    </message>
+    <message>
+        <source>More stamps after</source>
+        <comment>Tooltip of the arrow that shows the next page of stamps. Speak to a child (informal you).</comment>
+        <translation>다음 도장</translation>
+    </message>
+    <message>
+        <source>All the pages</source>
+        <comment>Tooltip of the button that shows every colouring page at once as little pictures, and the title of that panel.</comment>
+        <translation>모든 페이지</translation>
+    </message>
+    <message>
+        <source>Color this page</source>
+        <comment>Tooltip and screen-reader name of one little picture of a colouring page: a press puts it on the canvas. Speak to a child (informal you).</comment>
+        <translation>이 페이지를 색칠해요</translation>
+    </message>
+    <message>
+        <source>Paper to paint on</source>
+        <comment>Tooltip of the button that offers coloured paper and background pictures for a new page, and the title of that panel.</comment>
+        <translation>그림 그릴 종이</translation>
+    </message>
+    <message>
+        <source>Start on this paper</source>
+        <comment>Tooltip and screen-reader name of one coloured paper or background picture: a press starts a new page on it. Speak to a child (informal you).</comment>
+        <translation>이 종이로 시작해요</translation>
+    </message>
+    <message>
+        <source>Close: only with a grown-up</source>
+        <comment>Tooltip and screen-reader name of the window&apos;s close button when the school has locked closing: a grown-up must answer a question first.</comment>
+        <translation>닫기: 어른과 함께일 때만</translation>
+    </message>
+    <message>
+        <source>Who is painting?</source>
+        <comment>The friendly question over the big pictures of the children who share the computer, read aloud to a young child at the start.</comment>
+        <translation>누가 그림을 그릴까요?</translation>
+    </message>
+    <message>
+        <source>Another child&apos;s turn</source>
+        <comment>Tooltip of the small picture of the child painting now, in the window&apos;s corner: a press lets another child choose their picture.</comment>
+        <translation>다른 친구 차례</translation>
+    </message>
+    <message>
+        <source>Collect the drawings</source>
+        <comment>The grown-up&apos;s settings page that gathers a span of days of drawings into files; its name on the window&apos;s side.</comment>
+        <translation>그림 모으기</translation>
+    </message>
+    <message>
+        <source>Whose drawings?</source>
+        <comment>Label of the choice of child whose drawings are collected (or everyone).</comment>
+        <translation>누구의 그림?</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <comment>The choice that collects the drawings of every child.</comment>
+        <translation>모두</translation>
+    </message>
+    <message>
+        <source>All the drawings</source>
+        <comment>Shown instead of a choice of child when the account has no children named.</comment>
+        <translation>모든 그림</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <comment>Label of the first day of the span of days collected.</comment>
+        <translation>시작 날짜</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <comment>Label of the last day of the span of days collected (included).</comment>
+        <translation>끝</translation>
+    </message>
+    <message>
+        <source>Pictures in a folder</source>
+        <comment>One of three big choices: each drawing as a PNG file in a folder.</comment>
+        <translation>폴더에 그림 파일로</translation>
+    </message>
+    <message>
+        <source>A booklet to print</source>
+        <comment>One of three big choices: one PDF file, a page a drawing, to print.</comment>
+        <translation>인쇄할 책자</translation>
+    </message>
+    <message>
+        <source>A film</source>
+        <comment>One of three big choices: one animated picture showing the drawings one after another.</comment>
+        <translation>슬라이드 영상</translation>
+    </message>
+    <message>
+        <source>Seconds for each picture</source>
+        <comment>Label of the film&apos;s speed: how long each drawing is shown.</comment>
+        <translation>그림마다 초</translation>
+    </message>
+    <message>
+        <source>A cover page for each child</source>
+        <comment>Check box: the booklet starts each child&apos;s drawings with a page showing the child&apos;s name.</comment>
+        <translation>아이마다 표지</translation>
+    </message>
+    <message>
+        <source>A cover page</source>
+        <comment>Check box: the booklet starts with a page showing the span of days (no children named).</comment>
+        <translation>표지</translation>
+    </message>
+    <message>
+        <source>Make it</source>
+        <comment>The big button that starts making the pictures, booklet or film.</comment>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Stop making it</source>
+        <comment>The big button while the work runs: stops it.</comment>
+        <translation>만들기 멈추기</translation>
+    </message>
+    <message>
+        <source>Our drawings</source>
+        <comment>Title of a booklet&apos;s cover page (and of the booklet) when no child is named.</comment>
+        <translation>우리 그림</translation>
+    </message>
+    <message>
+        <source>Where should the pictures go?</source>
+        <comment>Title of the dialog choosing the folder for the PNG files (a new folder name may be typed).</comment>
+        <translation>그림을 어디에 둘까요?</translation>
+    </message>
+    <message>
+        <source>Where should the booklet go?</source>
+        <comment>Title of the dialog choosing the booklet&apos;s PDF file.</comment>
+        <translation>책자를 어디에 둘까요?</translation>
+    </message>
+    <message>
+        <source>Where should the film go?</source>
+        <comment>Title of the dialog choosing the film&apos;s file.</comment>
+        <translation>영상을 어디에 둘까요?</translation>
+    </message>
+    <message>
+        <source>Drawings put in the folder: %1</source>
+        <comment>The result line after making the pictures; %1 how many.</comment>
+        <translation>폴더에 넣은 그림: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the booklet: %1</source>
+        <comment>The result line after making the booklet; %1 how many.</comment>
+        <translation>책자에 넣은 그림: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the film: %1</source>
+        <comment>The result line after making the film; %1 how many.</comment>
+        <translation>영상에 넣은 그림: %1</translation>
+    </message>
+    <message>
+        <source>There are no drawings on those days.</source>
+        <comment>The result line when the span of days holds no drawing: nothing was made.</comment>
+        <translation>그 날짜에는 그림이 없어요.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing more was made.</source>
+        <comment>The result line after the grown-up pressed Stop.</comment>
+        <translation>멈췄어요. 더 만들지 않았어요.</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1</source>
+        <comment>The result line when the file or folder could not be written; %1 the system&apos;s reason.</comment>
+        <translation>저장하지 못했어요: %1</translation>
+    </message>
+    <message>
+        <source>Drawings that could not be read, left out: %1</source>
+        <comment>A second result line: files the program refused to read (damaged or too large); %1 how many.</comment>
+        <translation>읽지 못해 뺀 그림: %1</translation>
+    </message>
+    <message>
+        <source>Too many drawings, left out: %1</source>
+        <comment>A second result line: drawings past the most one collection takes; %1 how many.</comment>
+        <translation>너무 많아서 뺀 그림: %1</translation>
     </message>
 </context>
 </TS>

@@ -101,6 +101,174 @@
     </message>
 </context>
 <context>
+    <name>GrownUp</name>
+    <message>
+        <source>For grown-ups</source>
+        <comment>Title of the small window that asks a sum only a grown-up can answer, before the grown-up&apos;s settings open.</comment>
+        <translation>Voor volwassenen</translation>
+    </message>
+    <message>
+        <source>Only a grown-up can open this. What is the answer?</source>
+        <comment>Above a sum such as 7 × 6 =, with number keys below. Addressed to the adult.</comment>
+        <translation>Alleen een volwassene kan dit openen. Wat is het antwoord?</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Button that gives the typed answer to the sum.</comment>
+        <translation>Antwoorden</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <comment>Button that closes the question without opening anything.</comment>
+        <translation>Niet nu</translation>
+    </message>
+    <message>
+        <source>Erase the last digit</source>
+        <comment>Tooltip and screen-reader name of the backspace key beside the number keys.</comment>
+        <translation>Laatste cijfer wissen</translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <comment>Shown for a few seconds after three wrong answers in a row, while the number keys are off.</comment>
+        <translation>Wacht even en probeer het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups</source>
+        <comment>Title of the grown-up&apos;s settings window.</comment>
+        <translation>Instellingen voor volwassenen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Button that closes the grown-up&apos;s settings window; every change is already kept.</comment>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>A page of the grown-up&apos;s settings, shown beside its picture in the side list.</comment>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>A page of the grown-up&apos;s settings: the language of the window.</comment>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <comment>A page of the grown-up&apos;s settings: full screen or a window.</comment>
+        <translation>Scherm</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>A page of the grown-up&apos;s settings: what the program shows when it starts.</comment>
+        <translation>Opstarten</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <comment>A page of the grown-up&apos;s settings: the folder where the child&apos;s drawings are kept.</comment>
+        <translation>Tekeningen</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <comment>A page of the grown-up&apos;s settings: scanning for children who use one or two accessibility switches.</comment>
+        <translation>Schakelaars</translation>
+    </message>
+    <message>
+        <source>Lock-down</source>
+        <comment>A page of the grown-up&apos;s settings: things a child must not do (quit, print, file dialogs, leave full screen).</comment>
+        <translation>Vergrendeling</translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <comment>Beside a big on-off switch: sounds on or off.</comment>
+        <translation>Geluiden afspelen</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen</source>
+        <comment>Beside a big on-off switch: full screen.</comment>
+        <translation>Het hele scherm vullen</translation>
+    </message>
+    <message>
+        <source>When the program starts, show:</source>
+        <comment>Above two big choices: the last drawing, or a blank page.</comment>
+        <translation>Bij het starten van het programma tonen:</translation>
+    </message>
+    <message>
+        <source>The last drawing</source>
+        <comment>One of two choices: start with the drawing the child left last time.</comment>
+        <translation>De laatste tekening</translation>
+    </message>
+    <message>
+        <source>A blank page</source>
+        <comment>One of two choices: start on a blank page (the last drawing is kept in the gallery).</comment>
+        <translation>Een leeg blad</translation>
+    </message>
+    <message>
+        <source>Drawings are kept in this folder:</source>
+        <comment>Above the path of the folder where the child&apos;s drawings are saved.</comment>
+        <translation>De tekeningen staan in deze map:</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <comment>Button that opens the desktop&apos;s folder dialog to pick where drawings are kept; also its title.</comment>
+        <translation>Map kiezen</translation>
+    </message>
+    <message>
+        <source>Back to the usual folder</source>
+        <comment>Button that forgets the chosen folder: drawings go to the usual Pictures folder again.</comment>
+        <translation>Terug naar de gewone map</translation>
+    </message>
+    <message>
+        <source>Switch scanning: seconds between steps</source>
+        <comment>Above the choices Off, 1, 2, 3, 4, 5: how fast the highlight moves for a child using switches.</comment>
+        <translation>Scannen met schakelaars: seconden per stap</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>The first of the scanning choices: no scanning.</comment>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>How many switches?</source>
+        <comment>Above the choices One switch / Two switches.</comment>
+        <translation>Hoeveel schakelaars?</translation>
+    </message>
+    <message>
+        <source>One switch</source>
+        <comment>Scanning choice: one switch (the highlight moves by itself).</comment>
+        <translation>Eén schakelaar</translation>
+    </message>
+    <message>
+        <source>Two switches</source>
+        <comment>Scanning choice: two switches (one moves, one presses).</comment>
+        <translation>Twee schakelaars</translation>
+    </message>
+    <message>
+        <source>Closing asks the grown-up question</source>
+        <comment>Beside an on-off switch: closing the program first asks the sum only a grown-up answers.</comment>
+        <translation>Sluiten stelt de vraag voor volwassenen</translation>
+    </message>
+    <message>
+        <source>No printing</source>
+        <comment>Beside an on-off switch: the print button and Ctrl+P do nothing.</comment>
+        <translation>Niet afdrukken</translation>
+    </message>
+    <message>
+        <source>Open and save only in the child&apos;s own drawings</source>
+        <comment>Beside an on-off switch: no file dialogs; opening and saving stay within the child&apos;s drawings.</comment>
+        <translation>Openen en bewaren alleen in de eigen tekeningen</translation>
+    </message>
+    <message>
+        <source>Always keep the full screen</source>
+        <comment>Beside an on-off switch: full screen cannot be left (no Escape, no F11).</comment>
+        <translation>Altijd volledig scherm houden</translation>
+    </message>
+    <message>
+        <source>Set by your school</source>
+        <comment>Beside a small padlock under a setting the school&apos;s system-wide file has locked: it cannot be changed here.</comment>
+        <translation>Ingesteld door je school</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>Pintaloo: help and about</source>
@@ -882,6 +1050,49 @@ Wilt u het vervangen?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Children</source>
+        <comment>Title of the grown-up&apos;s settings page that lists the children who share this computer.</comment>
+        <translation>Kinderen</translation>
+    </message>
+    <message>
+        <source>With two or more children, each one presses their own picture at the start and keeps their own drawings.</source>
+        <comment>The line at the top of the grown-up&apos;s settings page for the children.</comment>
+        <translation>Met twee of meer kinderen drukt elk kind bij het begin op een eigen plaatje en houdt het eigen tekeningen.</translation>
+    </message>
+    <message>
+        <source>Child&apos;s name</source>
+        <comment>Label of the field where a grown-up writes a child&apos;s name.</comment>
+        <translation>Naam van het kind</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <comment>Tooltip of the button that opens the grid of pictures a child can have as their own.</comment>
+        <translation>Kies een plaatje</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>Button on the grown-up&apos;s settings page that adds a row for one more child.</comment>
+        <translation>Kind toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Button that removes a child from the list (their drawings stay where they are).</comment>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <comment>Button that moves a child one place up the list.</comment>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <comment>Button that moves a child one place down the list.</comment>
+        <translation>Omlaag</translation>
+    </message>
+</context>
+<context>
     <name>Terminal</name>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
@@ -1353,6 +1564,316 @@ Wilt u het vervangen?</translation>
         <source>Close the rainbow</source>
         <comment>Tooltip of the button that closes the big field of colours.</comment>
         <translation>Regenboog sluiten</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;animals&apos;.</comment>
+        <translation>Dieren</translation>
+    </message>
+    <message>
+        <source>Clothes</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;clothes&apos;.</comment>
+        <translation>Kleren</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;food&apos;.</comment>
+        <translation>Eten</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;hobbies&apos;.</comment>
+        <translation>Hobby&apos;s</translation>
+    </message>
+    <message>
+        <source>At home</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;household&apos;.</comment>
+        <translation>Thuis</translation>
+    </message>
+    <message>
+        <source>Doctor and nurse</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;medical&apos;.</comment>
+        <translation>Dokter en verpleegster</translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;military&apos;.</comment>
+        <translation>Soldaten</translation>
+    </message>
+    <message>
+        <source>Weather and nature</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;naturalforces&apos;.</comment>
+        <translation>Weer en natuur</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;people&apos;.</comment>
+        <translation>Mensen</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;plants&apos;.</comment>
+        <translation>Planten</translation>
+    </message>
+    <message>
+        <source>Holidays and seasons</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;seasonal&apos;.</comment>
+        <translation>Feesten en seizoenen</translation>
+    </message>
+    <message>
+        <source>Stars and planets</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;space&apos;.</comment>
+        <translation>Sterren en planeten</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;sports&apos;.</comment>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Signs and symbols</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;symbols&apos;.</comment>
+        <translation>Tekens en symbolen</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;town&apos;.</comment>
+        <translation>Stad</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;vehicles&apos;.</comment>
+        <translation>Voertuigen</translation>
+    </message>
+    <message>
+        <source>Other stamps</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing): the stamps found directly in a stamp collection&apos;s folder, not in a theme.</comment>
+        <translation>Andere stempels</translation>
+    </message>
+    <message>
+        <source>All the stamps</source>
+        <comment>Title of the big stamp browser while it shows the groups of stamps. Speak to a child (informal you).</comment>
+        <translation>Alle stempels</translation>
+    </message>
+    <message>
+        <source>More stamps</source>
+        <comment>Tooltip of the big button in the stamps panel that opens the browser of many more stamps. Speak to a child (informal you).</comment>
+        <translation>Meer stempels</translation>
+    </message>
+    <message>
+        <source>Small stamps</source>
+        <comment>Tooltip of the button that makes stamps small. Speak to a child (informal you).</comment>
+        <translation>Kleine stempels</translation>
+    </message>
+    <message>
+        <source>Middle-sized stamps</source>
+        <comment>Tooltip of the button that makes stamps their usual, middle size. Speak to a child (informal you).</comment>
+        <translation>Middelgrote stempels</translation>
+    </message>
+    <message>
+        <source>Big stamps</source>
+        <comment>Tooltip of the button that makes stamps big. Speak to a child (informal you).</comment>
+        <translation>Grote stempels</translation>
+    </message>
+    <message>
+        <source>Giant stamps</source>
+        <comment>Tooltip of the button that makes stamps very big. Speak to a child (informal you).</comment>
+        <translation>Reuzenstempels</translation>
+    </message>
+    <message>
+        <source>Turn the stamp left to right</source>
+        <comment>Tooltip of the button that mirrors the stamp (left becomes right). Speak to a child (informal you).</comment>
+        <translation>Draai de stempel van links naar rechts</translation>
+    </message>
+    <message>
+        <source>Turn the stamp upside down</source>
+        <comment>Tooltip of the button that flips the stamp upside down. Speak to a child (informal you).</comment>
+        <translation>Zet de stempel op zijn kop</translation>
+    </message>
+    <message>
+        <source>Back to all the stamps</source>
+        <comment>Tooltip of the button in the stamp browser that goes back from one group to all the groups. Speak to a child (informal you).</comment>
+        <translation>Terug naar alle stempels</translation>
+    </message>
+    <message>
+        <source>Close the stamps</source>
+        <comment>Tooltip of the button that closes the big stamp browser. Speak to a child (informal you).</comment>
+        <translation>Stempels sluiten</translation>
+    </message>
+    <message>
+        <source>Stamps before</source>
+        <comment>Tooltip of the arrow that shows the page of stamps before this one. Speak to a child (informal you).</comment>
+        <translation>Stempels ervoor</translation>
+    </message>
+    <message>
+        <source>More stamps after</source>
+        <comment>Tooltip of the arrow that shows the next page of stamps. Speak to a child (informal you).</comment>
+        <translation>Stempels hierna</translation>
+    </message>
+    <message>
+        <source>All the pages</source>
+        <comment>Tooltip of the button that shows every colouring page at once as little pictures, and the title of that panel.</comment>
+        <translation>Alle bladzijden</translation>
+    </message>
+    <message>
+        <source>Color this page</source>
+        <comment>Tooltip and screen-reader name of one little picture of a colouring page: a press puts it on the canvas. Speak to a child (informal you).</comment>
+        <translation>Kleur deze bladzijde</translation>
+    </message>
+    <message>
+        <source>Paper to paint on</source>
+        <comment>Tooltip of the button that offers coloured paper and background pictures for a new page, and the title of that panel.</comment>
+        <translation>Papier om op te schilderen</translation>
+    </message>
+    <message>
+        <source>Start on this paper</source>
+        <comment>Tooltip and screen-reader name of one coloured paper or background picture: a press starts a new page on it. Speak to a child (informal you).</comment>
+        <translation>Begin op dit papier</translation>
+    </message>
+    <message>
+        <source>Close: only with a grown-up</source>
+        <comment>Tooltip and screen-reader name of the window&apos;s close button when the school has locked closing: a grown-up must answer a question first.</comment>
+        <translation>Sluiten: alleen met een volwassene</translation>
+    </message>
+    <message>
+        <source>Who is painting?</source>
+        <comment>The friendly question over the big pictures of the children who share the computer, read aloud to a young child at the start.</comment>
+        <translation>Wie gaat er schilderen?</translation>
+    </message>
+    <message>
+        <source>Another child&apos;s turn</source>
+        <comment>Tooltip of the small picture of the child painting now, in the window&apos;s corner: a press lets another child choose their picture.</comment>
+        <translation>Een ander kind is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Collect the drawings</source>
+        <comment>The grown-up&apos;s settings page that gathers a span of days of drawings into files; its name on the window&apos;s side.</comment>
+        <translation>Tekeningen verzamelen</translation>
+    </message>
+    <message>
+        <source>Whose drawings?</source>
+        <comment>Label of the choice of child whose drawings are collected (or everyone).</comment>
+        <translation>Wiens tekeningen?</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <comment>The choice that collects the drawings of every child.</comment>
+        <translation>Iedereen</translation>
+    </message>
+    <message>
+        <source>All the drawings</source>
+        <comment>Shown instead of a choice of child when the account has no children named.</comment>
+        <translation>Alle tekeningen</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <comment>Label of the first day of the span of days collected.</comment>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <comment>Label of the last day of the span of days collected (included).</comment>
+        <translation>Tot en met</translation>
+    </message>
+    <message>
+        <source>Pictures in a folder</source>
+        <comment>One of three big choices: each drawing as a PNG file in a folder.</comment>
+        <translation>Plaatjes in een map</translation>
+    </message>
+    <message>
+        <source>A booklet to print</source>
+        <comment>One of three big choices: one PDF file, a page a drawing, to print.</comment>
+        <translation>Een boekje om te printen</translation>
+    </message>
+    <message>
+        <source>A film</source>
+        <comment>One of three big choices: one animated picture showing the drawings one after another.</comment>
+        <translation>Een filmpje</translation>
+    </message>
+    <message>
+        <source>Seconds for each picture</source>
+        <comment>Label of the film&apos;s speed: how long each drawing is shown.</comment>
+        <translation>Seconden per plaatje</translation>
+    </message>
+    <message>
+        <source>A cover page for each child</source>
+        <comment>Check box: the booklet starts each child&apos;s drawings with a page showing the child&apos;s name.</comment>
+        <translation>Een voorblad voor elk kind</translation>
+    </message>
+    <message>
+        <source>A cover page</source>
+        <comment>Check box: the booklet starts with a page showing the span of days (no children named).</comment>
+        <translation>Een voorblad</translation>
+    </message>
+    <message>
+        <source>Make it</source>
+        <comment>The big button that starts making the pictures, booklet or film.</comment>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Stop making it</source>
+        <comment>The big button while the work runs: stops it.</comment>
+        <translation>Stoppen met maken</translation>
+    </message>
+    <message>
+        <source>Our drawings</source>
+        <comment>Title of a booklet&apos;s cover page (and of the booklet) when no child is named.</comment>
+        <translation>Onze tekeningen</translation>
+    </message>
+    <message>
+        <source>Where should the pictures go?</source>
+        <comment>Title of the dialog choosing the folder for the PNG files (a new folder name may be typed).</comment>
+        <translation>Waar moeten de plaatjes heen?</translation>
+    </message>
+    <message>
+        <source>Where should the booklet go?</source>
+        <comment>Title of the dialog choosing the booklet&apos;s PDF file.</comment>
+        <translation>Waar moet het boekje heen?</translation>
+    </message>
+    <message>
+        <source>Where should the film go?</source>
+        <comment>Title of the dialog choosing the film&apos;s file.</comment>
+        <translation>Waar moet het filmpje heen?</translation>
+    </message>
+    <message>
+        <source>Drawings put in the folder: %1</source>
+        <comment>The result line after making the pictures; %1 how many.</comment>
+        <translation>Tekeningen in de map gezet: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the booklet: %1</source>
+        <comment>The result line after making the booklet; %1 how many.</comment>
+        <translation>Tekeningen in het boekje gezet: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the film: %1</source>
+        <comment>The result line after making the film; %1 how many.</comment>
+        <translation>Tekeningen in het filmpje gezet: %1</translation>
+    </message>
+    <message>
+        <source>There are no drawings on those days.</source>
+        <comment>The result line when the span of days holds no drawing: nothing was made.</comment>
+        <translation>Er zijn geen tekeningen op die dagen.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing more was made.</source>
+        <comment>The result line after the grown-up pressed Stop.</comment>
+        <translation>Gestopt: er is niets meer gemaakt.</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1</source>
+        <comment>The result line when the file or folder could not be written; %1 the system&apos;s reason.</comment>
+        <translation>Dit kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>Drawings that could not be read, left out: %1</source>
+        <comment>A second result line: files the program refused to read (damaged or too large); %1 how many.</comment>
+        <translation>Onleesbare tekeningen, weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>Too many drawings, left out: %1</source>
+        <comment>A second result line: drawings past the most one collection takes; %1 how many.</comment>
+        <translation>Te veel tekeningen, weggelaten: %1</translation>
     </message>
 </context>
 </TS>

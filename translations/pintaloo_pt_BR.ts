@@ -101,6 +101,174 @@
     </message>
 </context>
 <context>
+    <name>GrownUp</name>
+    <message>
+        <source>For grown-ups</source>
+        <comment>Title of the small window that asks a sum only a grown-up can answer, before the grown-up&apos;s settings open.</comment>
+        <translation>Para adultos</translation>
+    </message>
+    <message>
+        <source>Only a grown-up can open this. What is the answer?</source>
+        <comment>Above a sum such as 7 × 6 =, with number keys below. Addressed to the adult.</comment>
+        <translation>Só um adulto pode abrir isto. Qual é a resposta?</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Button that gives the typed answer to the sum.</comment>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <comment>Button that closes the question without opening anything.</comment>
+        <translation>Agora não</translation>
+    </message>
+    <message>
+        <source>Erase the last digit</source>
+        <comment>Tooltip and screen-reader name of the backspace key beside the number keys.</comment>
+        <translation>Apagar o último dígito</translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <comment>Shown for a few seconds after three wrong answers in a row, while the number keys are off.</comment>
+        <translation>Espere um momento e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups</source>
+        <comment>Title of the grown-up&apos;s settings window.</comment>
+        <translation>Configurações para adultos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Button that closes the grown-up&apos;s settings window; every change is already kept.</comment>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>A page of the grown-up&apos;s settings, shown beside its picture in the side list.</comment>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>A page of the grown-up&apos;s settings: the language of the window.</comment>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <comment>A page of the grown-up&apos;s settings: full screen or a window.</comment>
+        <translation>Tela</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>A page of the grown-up&apos;s settings: what the program shows when it starts.</comment>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <comment>A page of the grown-up&apos;s settings: the folder where the child&apos;s drawings are kept.</comment>
+        <translation>Desenhos</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <comment>A page of the grown-up&apos;s settings: scanning for children who use one or two accessibility switches.</comment>
+        <translation>Acionadores</translation>
+    </message>
+    <message>
+        <source>Lock-down</source>
+        <comment>A page of the grown-up&apos;s settings: things a child must not do (quit, print, file dialogs, leave full screen).</comment>
+        <translation>Bloqueios</translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <comment>Beside a big on-off switch: sounds on or off.</comment>
+        <translation>Tocar sons</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen</source>
+        <comment>Beside a big on-off switch: full screen.</comment>
+        <translation>Ocupar a tela inteira</translation>
+    </message>
+    <message>
+        <source>When the program starts, show:</source>
+        <comment>Above two big choices: the last drawing, or a blank page.</comment>
+        <translation>Quando o programa iniciar, mostrar:</translation>
+    </message>
+    <message>
+        <source>The last drawing</source>
+        <comment>One of two choices: start with the drawing the child left last time.</comment>
+        <translation>O último desenho</translation>
+    </message>
+    <message>
+        <source>A blank page</source>
+        <comment>One of two choices: start on a blank page (the last drawing is kept in the gallery).</comment>
+        <translation>Uma página em branco</translation>
+    </message>
+    <message>
+        <source>Drawings are kept in this folder:</source>
+        <comment>Above the path of the folder where the child&apos;s drawings are saved.</comment>
+        <translation>Os desenhos ficam nesta pasta:</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <comment>Button that opens the desktop&apos;s folder dialog to pick where drawings are kept; also its title.</comment>
+        <translation>Escolher pasta</translation>
+    </message>
+    <message>
+        <source>Back to the usual folder</source>
+        <comment>Button that forgets the chosen folder: drawings go to the usual Pictures folder again.</comment>
+        <translation>Voltar para a pasta de sempre</translation>
+    </message>
+    <message>
+        <source>Switch scanning: seconds between steps</source>
+        <comment>Above the choices Off, 1, 2, 3, 4, 5: how fast the highlight moves for a child using switches.</comment>
+        <translation>Varredura por acionador: segundos entre passos</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>The first of the scanning choices: no scanning.</comment>
+        <translation>Desligado</translation>
+    </message>
+    <message>
+        <source>How many switches?</source>
+        <comment>Above the choices One switch / Two switches.</comment>
+        <translation>Quantos acionadores?</translation>
+    </message>
+    <message>
+        <source>One switch</source>
+        <comment>Scanning choice: one switch (the highlight moves by itself).</comment>
+        <translation>Um acionador</translation>
+    </message>
+    <message>
+        <source>Two switches</source>
+        <comment>Scanning choice: two switches (one moves, one presses).</comment>
+        <translation>Dois acionadores</translation>
+    </message>
+    <message>
+        <source>Closing asks the grown-up question</source>
+        <comment>Beside an on-off switch: closing the program first asks the sum only a grown-up answers.</comment>
+        <translation>Fechar faz a pergunta para adultos</translation>
+    </message>
+    <message>
+        <source>No printing</source>
+        <comment>Beside an on-off switch: the print button and Ctrl+P do nothing.</comment>
+        <translation>Sem impressão</translation>
+    </message>
+    <message>
+        <source>Open and save only in the child&apos;s own drawings</source>
+        <comment>Beside an on-off switch: no file dialogs; opening and saving stay within the child&apos;s drawings.</comment>
+        <translation>Abrir e salvar só nos desenhos da criança</translation>
+    </message>
+    <message>
+        <source>Always keep the full screen</source>
+        <comment>Beside an on-off switch: full screen cannot be left (no Escape, no F11).</comment>
+        <translation>Manter sempre a tela cheia</translation>
+    </message>
+    <message>
+        <source>Set by your school</source>
+        <comment>Beside a small padlock under a setting the school&apos;s system-wide file has locked: it cannot be changed here.</comment>
+        <translation>Definido pela sua escola</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>Pintaloo: help and about</source>
@@ -882,6 +1050,49 @@ Deseja substituí-la?</translation>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Children</source>
+        <comment>Title of the grown-up&apos;s settings page that lists the children who share this computer.</comment>
+        <translation>Crianças</translation>
+    </message>
+    <message>
+        <source>With two or more children, each one presses their own picture at the start and keeps their own drawings.</source>
+        <comment>The line at the top of the grown-up&apos;s settings page for the children.</comment>
+        <translation>Com duas ou mais crianças, cada uma toca na própria figura no início e guarda os próprios desenhos.</translation>
+    </message>
+    <message>
+        <source>Child&apos;s name</source>
+        <comment>Label of the field where a grown-up writes a child&apos;s name.</comment>
+        <translation>Nome da criança</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <comment>Tooltip of the button that opens the grid of pictures a child can have as their own.</comment>
+        <translation>Escolher uma figura</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>Button on the grown-up&apos;s settings page that adds a row for one more child.</comment>
+        <translation>Adicionar criança</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Button that removes a child from the list (their drawings stay where they are).</comment>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <comment>Button that moves a child one place up the list.</comment>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <comment>Button that moves a child one place down the list.</comment>
+        <translation>Mover para baixo</translation>
+    </message>
+</context>
+<context>
     <name>Terminal</name>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
@@ -1353,6 +1564,316 @@ Deseja substituí-la?</translation>
         <source>Close the rainbow</source>
         <comment>Tooltip of the button that closes the big field of colours.</comment>
         <translation>Fechar o arco-íris</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;animals&apos;.</comment>
+        <translation>Animais</translation>
+    </message>
+    <message>
+        <source>Clothes</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;clothes&apos;.</comment>
+        <translation>Roupas</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;food&apos;.</comment>
+        <translation>Comida</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;hobbies&apos;.</comment>
+        <translation>Passatempos</translation>
+    </message>
+    <message>
+        <source>At home</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;household&apos;.</comment>
+        <translation>Em casa</translation>
+    </message>
+    <message>
+        <source>Doctor and nurse</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;medical&apos;.</comment>
+        <translation>Médico e enfermeira</translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;military&apos;.</comment>
+        <translation>Soldados</translation>
+    </message>
+    <message>
+        <source>Weather and nature</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;naturalforces&apos;.</comment>
+        <translation>Tempo e natureza</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;people&apos;.</comment>
+        <translation>Pessoas</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;plants&apos;.</comment>
+        <translation>Plantas</translation>
+    </message>
+    <message>
+        <source>Holidays and seasons</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;seasonal&apos;.</comment>
+        <translation>Festas e estações</translation>
+    </message>
+    <message>
+        <source>Stars and planets</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;space&apos;.</comment>
+        <translation>Estrelas e planetas</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;sports&apos;.</comment>
+        <translation>Esportes</translation>
+    </message>
+    <message>
+        <source>Signs and symbols</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;symbols&apos;.</comment>
+        <translation>Sinais e símbolos</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;town&apos;.</comment>
+        <translation>Cidade</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;vehicles&apos;.</comment>
+        <translation>Veículos</translation>
+    </message>
+    <message>
+        <source>Other stamps</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing): the stamps found directly in a stamp collection&apos;s folder, not in a theme.</comment>
+        <translation>Outros carimbos</translation>
+    </message>
+    <message>
+        <source>All the stamps</source>
+        <comment>Title of the big stamp browser while it shows the groups of stamps. Speak to a child (informal you).</comment>
+        <translation>Todos os carimbos</translation>
+    </message>
+    <message>
+        <source>More stamps</source>
+        <comment>Tooltip of the big button in the stamps panel that opens the browser of many more stamps. Speak to a child (informal you).</comment>
+        <translation>Mais carimbos</translation>
+    </message>
+    <message>
+        <source>Small stamps</source>
+        <comment>Tooltip of the button that makes stamps small. Speak to a child (informal you).</comment>
+        <translation>Carimbos pequenos</translation>
+    </message>
+    <message>
+        <source>Middle-sized stamps</source>
+        <comment>Tooltip of the button that makes stamps their usual, middle size. Speak to a child (informal you).</comment>
+        <translation>Carimbos médios</translation>
+    </message>
+    <message>
+        <source>Big stamps</source>
+        <comment>Tooltip of the button that makes stamps big. Speak to a child (informal you).</comment>
+        <translation>Carimbos grandes</translation>
+    </message>
+    <message>
+        <source>Giant stamps</source>
+        <comment>Tooltip of the button that makes stamps very big. Speak to a child (informal you).</comment>
+        <translation>Carimbos gigantes</translation>
+    </message>
+    <message>
+        <source>Turn the stamp left to right</source>
+        <comment>Tooltip of the button that mirrors the stamp (left becomes right). Speak to a child (informal you).</comment>
+        <translation>Vire o carimbo para o outro lado</translation>
+    </message>
+    <message>
+        <source>Turn the stamp upside down</source>
+        <comment>Tooltip of the button that flips the stamp upside down. Speak to a child (informal you).</comment>
+        <translation>Vire o carimbo de cabeça para baixo</translation>
+    </message>
+    <message>
+        <source>Back to all the stamps</source>
+        <comment>Tooltip of the button in the stamp browser that goes back from one group to all the groups. Speak to a child (informal you).</comment>
+        <translation>Voltar para todos os carimbos</translation>
+    </message>
+    <message>
+        <source>Close the stamps</source>
+        <comment>Tooltip of the button that closes the big stamp browser. Speak to a child (informal you).</comment>
+        <translation>Fechar os carimbos</translation>
+    </message>
+    <message>
+        <source>Stamps before</source>
+        <comment>Tooltip of the arrow that shows the page of stamps before this one. Speak to a child (informal you).</comment>
+        <translation>Carimbos de antes</translation>
+    </message>
+    <message>
+        <source>More stamps after</source>
+        <comment>Tooltip of the arrow that shows the next page of stamps. Speak to a child (informal you).</comment>
+        <translation>Próximos carimbos</translation>
+    </message>
+    <message>
+        <source>All the pages</source>
+        <comment>Tooltip of the button that shows every colouring page at once as little pictures, and the title of that panel.</comment>
+        <translation>Todas as páginas</translation>
+    </message>
+    <message>
+        <source>Color this page</source>
+        <comment>Tooltip and screen-reader name of one little picture of a colouring page: a press puts it on the canvas. Speak to a child (informal you).</comment>
+        <translation>Pinte esta página</translation>
+    </message>
+    <message>
+        <source>Paper to paint on</source>
+        <comment>Tooltip of the button that offers coloured paper and background pictures for a new page, and the title of that panel.</comment>
+        <translation>Papel para pintar</translation>
+    </message>
+    <message>
+        <source>Start on this paper</source>
+        <comment>Tooltip and screen-reader name of one coloured paper or background picture: a press starts a new page on it. Speak to a child (informal you).</comment>
+        <translation>Comece neste papel</translation>
+    </message>
+    <message>
+        <source>Close: only with a grown-up</source>
+        <comment>Tooltip and screen-reader name of the window&apos;s close button when the school has locked closing: a grown-up must answer a question first.</comment>
+        <translation>Fechar: só com um adulto</translation>
+    </message>
+    <message>
+        <source>Who is painting?</source>
+        <comment>The friendly question over the big pictures of the children who share the computer, read aloud to a young child at the start.</comment>
+        <translation>Quem vai pintar?</translation>
+    </message>
+    <message>
+        <source>Another child&apos;s turn</source>
+        <comment>Tooltip of the small picture of the child painting now, in the window&apos;s corner: a press lets another child choose their picture.</comment>
+        <translation>Vez de outra criança</translation>
+    </message>
+    <message>
+        <source>Collect the drawings</source>
+        <comment>The grown-up&apos;s settings page that gathers a span of days of drawings into files; its name on the window&apos;s side.</comment>
+        <translation>Juntar os desenhos</translation>
+    </message>
+    <message>
+        <source>Whose drawings?</source>
+        <comment>Label of the choice of child whose drawings are collected (or everyone).</comment>
+        <translation>Desenhos de quem?</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <comment>The choice that collects the drawings of every child.</comment>
+        <translation>Todos os desenhos</translation>
+    </message>
+    <message>
+        <source>All the drawings</source>
+        <comment>Shown instead of a choice of child when the account has no children named.</comment>
+        <translation>Todos os desenhos feitos</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <comment>Label of the first day of the span of days collected.</comment>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <comment>Label of the last day of the span of days collected (included).</comment>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Pictures in a folder</source>
+        <comment>One of three big choices: each drawing as a PNG file in a folder.</comment>
+        <translation>Imagens numa pasta</translation>
+    </message>
+    <message>
+        <source>A booklet to print</source>
+        <comment>One of three big choices: one PDF file, a page a drawing, to print.</comment>
+        <translation>Um livrinho para imprimir</translation>
+    </message>
+    <message>
+        <source>A film</source>
+        <comment>One of three big choices: one animated picture showing the drawings one after another.</comment>
+        <translation>Um filme</translation>
+    </message>
+    <message>
+        <source>Seconds for each picture</source>
+        <comment>Label of the film&apos;s speed: how long each drawing is shown.</comment>
+        <translation>Segundos por imagem</translation>
+    </message>
+    <message>
+        <source>A cover page for each child</source>
+        <comment>Check box: the booklet starts each child&apos;s drawings with a page showing the child&apos;s name.</comment>
+        <translation>Uma capa para cada criança</translation>
+    </message>
+    <message>
+        <source>A cover page</source>
+        <comment>Check box: the booklet starts with a page showing the span of days (no children named).</comment>
+        <translation>Uma capa</translation>
+    </message>
+    <message>
+        <source>Make it</source>
+        <comment>The big button that starts making the pictures, booklet or film.</comment>
+        <translation>Fazer</translation>
+    </message>
+    <message>
+        <source>Stop making it</source>
+        <comment>The big button while the work runs: stops it.</comment>
+        <translation>Parar agora</translation>
+    </message>
+    <message>
+        <source>Our drawings</source>
+        <comment>Title of a booklet&apos;s cover page (and of the booklet) when no child is named.</comment>
+        <translation>Nossos desenhos</translation>
+    </message>
+    <message>
+        <source>Where should the pictures go?</source>
+        <comment>Title of the dialog choosing the folder for the PNG files (a new folder name may be typed).</comment>
+        <translation>Onde colocar as imagens?</translation>
+    </message>
+    <message>
+        <source>Where should the booklet go?</source>
+        <comment>Title of the dialog choosing the booklet&apos;s PDF file.</comment>
+        <translation>Onde colocar o livrinho?</translation>
+    </message>
+    <message>
+        <source>Where should the film go?</source>
+        <comment>Title of the dialog choosing the film&apos;s file.</comment>
+        <translation>Onde colocar o filme?</translation>
+    </message>
+    <message>
+        <source>Drawings put in the folder: %1</source>
+        <comment>The result line after making the pictures; %1 how many.</comment>
+        <translation>Desenhos colocados na pasta: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the booklet: %1</source>
+        <comment>The result line after making the booklet; %1 how many.</comment>
+        <translation>Desenhos colocados no livrinho: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the film: %1</source>
+        <comment>The result line after making the film; %1 how many.</comment>
+        <translation>Desenhos colocados no filme: %1</translation>
+    </message>
+    <message>
+        <source>There are no drawings on those days.</source>
+        <comment>The result line when the span of days holds no drawing: nothing was made.</comment>
+        <translation>Não há desenhos nesses dias.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing more was made.</source>
+        <comment>The result line after the grown-up pressed Stop.</comment>
+        <translation>Parado: nada mais foi feito.</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1</source>
+        <comment>The result line when the file or folder could not be written; %1 the system&apos;s reason.</comment>
+        <translation>Não foi possível gravar: %1</translation>
+    </message>
+    <message>
+        <source>Drawings that could not be read, left out: %1</source>
+        <comment>A second result line: files the program refused to read (damaged or too large); %1 how many.</comment>
+        <translation>Desenhos que não puderam ser lidos, deixados de fora: %1</translation>
+    </message>
+    <message>
+        <source>Too many drawings, left out: %1</source>
+        <comment>A second result line: drawings past the most one collection takes; %1 how many.</comment>
+        <translation>Desenhos demais, deixados de fora: %1</translation>
     </message>
 </context>
 </TS>

@@ -101,6 +101,174 @@
     </message>
 </context>
 <context>
+    <name>GrownUp</name>
+    <message>
+        <source>For grown-ups</source>
+        <comment>Title of the small window that asks a sum only a grown-up can answer, before the grown-up&apos;s settings open.</comment>
+        <translation>Для дорослих</translation>
+    </message>
+    <message>
+        <source>Only a grown-up can open this. What is the answer?</source>
+        <comment>Above a sum such as 7 × 6 =, with number keys below. Addressed to the adult.</comment>
+        <translation>Відкрити це може лише дорослий. Яка відповідь?</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Button that gives the typed answer to the sum.</comment>
+        <translation>Відповісти</translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <comment>Button that closes the question without opening anything.</comment>
+        <translation>Не зараз</translation>
+    </message>
+    <message>
+        <source>Erase the last digit</source>
+        <comment>Tooltip and screen-reader name of the backspace key beside the number keys.</comment>
+        <translation>Стерти останню цифру</translation>
+    </message>
+    <message>
+        <source>Wait a moment, then try again.</source>
+        <comment>Shown for a few seconds after three wrong answers in a row, while the number keys are off.</comment>
+        <translation>Зачекайте трохи й спробуйте ще раз.</translation>
+    </message>
+    <message>
+        <source>Settings for grown-ups</source>
+        <comment>Title of the grown-up&apos;s settings window.</comment>
+        <translation>Налаштування для дорослих</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Button that closes the grown-up&apos;s settings window; every change is already kept.</comment>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <comment>A page of the grown-up&apos;s settings, shown beside its picture in the side list.</comment>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>A page of the grown-up&apos;s settings: the language of the window.</comment>
+        <translation>Мова</translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <comment>A page of the grown-up&apos;s settings: full screen or a window.</comment>
+        <translation>Екран</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>A page of the grown-up&apos;s settings: what the program shows when it starts.</comment>
+        <translation>Запуск</translation>
+    </message>
+    <message>
+        <source>Drawings</source>
+        <comment>A page of the grown-up&apos;s settings: the folder where the child&apos;s drawings are kept.</comment>
+        <translation>Малюнки</translation>
+    </message>
+    <message>
+        <source>Switches</source>
+        <comment>A page of the grown-up&apos;s settings: scanning for children who use one or two accessibility switches.</comment>
+        <translation>Кнопки-перемикачі</translation>
+    </message>
+    <message>
+        <source>Lock-down</source>
+        <comment>A page of the grown-up&apos;s settings: things a child must not do (quit, print, file dialogs, leave full screen).</comment>
+        <translation>Обмеження</translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <comment>Beside a big on-off switch: sounds on or off.</comment>
+        <translation>Відтворювати звуки</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen</source>
+        <comment>Beside a big on-off switch: full screen.</comment>
+        <translation>Заповнити весь екран</translation>
+    </message>
+    <message>
+        <source>When the program starts, show:</source>
+        <comment>Above two big choices: the last drawing, or a blank page.</comment>
+        <translation>Під час запуску програми показувати:</translation>
+    </message>
+    <message>
+        <source>The last drawing</source>
+        <comment>One of two choices: start with the drawing the child left last time.</comment>
+        <translation>Останній малюнок</translation>
+    </message>
+    <message>
+        <source>A blank page</source>
+        <comment>One of two choices: start on a blank page (the last drawing is kept in the gallery).</comment>
+        <translation>Чистий аркуш</translation>
+    </message>
+    <message>
+        <source>Drawings are kept in this folder:</source>
+        <comment>Above the path of the folder where the child&apos;s drawings are saved.</comment>
+        <translation>Малюнки зберігаються в цій теці:</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <comment>Button that opens the desktop&apos;s folder dialog to pick where drawings are kept; also its title.</comment>
+        <translation>Вибрати теку</translation>
+    </message>
+    <message>
+        <source>Back to the usual folder</source>
+        <comment>Button that forgets the chosen folder: drawings go to the usual Pictures folder again.</comment>
+        <translation>Повернути звичайну теку</translation>
+    </message>
+    <message>
+        <source>Switch scanning: seconds between steps</source>
+        <comment>Above the choices Off, 1, 2, 3, 4, 5: how fast the highlight moves for a child using switches.</comment>
+        <translation>Сканування кнопками: секунд між кроками</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>The first of the scanning choices: no scanning.</comment>
+        <translation>Вимк.</translation>
+    </message>
+    <message>
+        <source>How many switches?</source>
+        <comment>Above the choices One switch / Two switches.</comment>
+        <translation>Скільки кнопок?</translation>
+    </message>
+    <message>
+        <source>One switch</source>
+        <comment>Scanning choice: one switch (the highlight moves by itself).</comment>
+        <translation>Одна кнопка</translation>
+    </message>
+    <message>
+        <source>Two switches</source>
+        <comment>Scanning choice: two switches (one moves, one presses).</comment>
+        <translation>Дві кнопки</translation>
+    </message>
+    <message>
+        <source>Closing asks the grown-up question</source>
+        <comment>Beside an on-off switch: closing the program first asks the sum only a grown-up answers.</comment>
+        <translation>Під час закриття ставити питання для дорослих</translation>
+    </message>
+    <message>
+        <source>No printing</source>
+        <comment>Beside an on-off switch: the print button and Ctrl+P do nothing.</comment>
+        <translation>Без друку</translation>
+    </message>
+    <message>
+        <source>Open and save only in the child&apos;s own drawings</source>
+        <comment>Beside an on-off switch: no file dialogs; opening and saving stay within the child&apos;s drawings.</comment>
+        <translation>Відкривати й зберігати лише в малюнках дитини</translation>
+    </message>
+    <message>
+        <source>Always keep the full screen</source>
+        <comment>Beside an on-off switch: full screen cannot be left (no Escape, no F11).</comment>
+        <translation>Завжди на весь екран</translation>
+    </message>
+    <message>
+        <source>Set by your school</source>
+        <comment>Beside a small padlock under a setting the school&apos;s system-wide file has locked: it cannot be changed here.</comment>
+        <translation>Встановлено вашою школою</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>Pintaloo: help and about</source>
@@ -882,6 +1050,49 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Children</source>
+        <comment>Title of the grown-up&apos;s settings page that lists the children who share this computer.</comment>
+        <translation>Діти</translation>
+    </message>
+    <message>
+        <source>With two or more children, each one presses their own picture at the start and keeps their own drawings.</source>
+        <comment>The line at the top of the grown-up&apos;s settings page for the children.</comment>
+        <translation>Якщо дітей двоє або більше, на початку кожна дитина натискає свою картинку й зберігає свої малюнки окремо.</translation>
+    </message>
+    <message>
+        <source>Child&apos;s name</source>
+        <comment>Label of the field where a grown-up writes a child&apos;s name.</comment>
+        <translation>Ім&apos;я дитини</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <comment>Tooltip of the button that opens the grid of pictures a child can have as their own.</comment>
+        <translation>Вибрати картинку</translation>
+    </message>
+    <message>
+        <source>Add a child</source>
+        <comment>Button on the grown-up&apos;s settings page that adds a row for one more child.</comment>
+        <translation>Додати дитину</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Button that removes a child from the list (their drawings stay where they are).</comment>
+        <translation>Вилучити</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <comment>Button that moves a child one place up the list.</comment>
+        <translation>Вище</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <comment>Button that moves a child one place down the list.</comment>
+        <translation>Нижче</translation>
+    </message>
+</context>
+<context>
     <name>Terminal</name>
     <message>
         <source>Pintaloo needs a graphical desktop (X11 or Wayland), and none could be opened here.</source>
@@ -1353,6 +1564,316 @@ Do you want to replace it?</source>
         <source>Close the rainbow</source>
         <comment>Tooltip of the button that closes the big field of colours.</comment>
         <translation>Закрити веселку</translation>
+    </message>
+    <message>
+        <source>Animals</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;animals&apos;.</comment>
+        <translation>Тварини</translation>
+    </message>
+    <message>
+        <source>Clothes</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;clothes&apos;.</comment>
+        <translation>Одяг</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;food&apos;.</comment>
+        <translation>Їжа</translation>
+    </message>
+    <message>
+        <source>Hobbies</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;hobbies&apos;.</comment>
+        <translation>Захоплення</translation>
+    </message>
+    <message>
+        <source>At home</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;household&apos;.</comment>
+        <translation>Удома</translation>
+    </message>
+    <message>
+        <source>Doctor and nurse</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;medical&apos;.</comment>
+        <translation>Лікар і медсестра</translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;military&apos;.</comment>
+        <translation>Солдати</translation>
+    </message>
+    <message>
+        <source>Weather and nature</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;naturalforces&apos;.</comment>
+        <translation>Погода і природа</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;people&apos;.</comment>
+        <translation>Люди</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;plants&apos;.</comment>
+        <translation>Рослини</translation>
+    </message>
+    <message>
+        <source>Holidays and seasons</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;seasonal&apos;.</comment>
+        <translation>Свята і пори року</translation>
+    </message>
+    <message>
+        <source>Stars and planets</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;space&apos;.</comment>
+        <translation>Зорі та планети</translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;sports&apos;.</comment>
+        <translation>Спорт</translation>
+    </message>
+    <message>
+        <source>Signs and symbols</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;symbols&apos;.</comment>
+        <translation>Знаки і символи</translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;town&apos;.</comment>
+        <translation>Місто</translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing) about one theme, shown as a tooltip and read by screen readers; the folder is called &apos;vehicles&apos;.</comment>
+        <translation>Машини</translation>
+    </message>
+    <message>
+        <source>Other stamps</source>
+        <comment>Name of a group of stamps (little pictures a child puts on the drawing): the stamps found directly in a stamp collection&apos;s folder, not in a theme.</comment>
+        <translation>Інші штампики</translation>
+    </message>
+    <message>
+        <source>All the stamps</source>
+        <comment>Title of the big stamp browser while it shows the groups of stamps. Speak to a child (informal you).</comment>
+        <translation>Усі штампики</translation>
+    </message>
+    <message>
+        <source>More stamps</source>
+        <comment>Tooltip of the big button in the stamps panel that opens the browser of many more stamps. Speak to a child (informal you).</comment>
+        <translation>Більше штампиків</translation>
+    </message>
+    <message>
+        <source>Small stamps</source>
+        <comment>Tooltip of the button that makes stamps small. Speak to a child (informal you).</comment>
+        <translation>Маленькі штампики</translation>
+    </message>
+    <message>
+        <source>Middle-sized stamps</source>
+        <comment>Tooltip of the button that makes stamps their usual, middle size. Speak to a child (informal you).</comment>
+        <translation>Середні штампики</translation>
+    </message>
+    <message>
+        <source>Big stamps</source>
+        <comment>Tooltip of the button that makes stamps big. Speak to a child (informal you).</comment>
+        <translation>Великі штампики</translation>
+    </message>
+    <message>
+        <source>Giant stamps</source>
+        <comment>Tooltip of the button that makes stamps very big. Speak to a child (informal you).</comment>
+        <translation>Величезні штампики</translation>
+    </message>
+    <message>
+        <source>Turn the stamp left to right</source>
+        <comment>Tooltip of the button that mirrors the stamp (left becomes right). Speak to a child (informal you).</comment>
+        <translation>Поверни штампик іншим боком</translation>
+    </message>
+    <message>
+        <source>Turn the stamp upside down</source>
+        <comment>Tooltip of the button that flips the stamp upside down. Speak to a child (informal you).</comment>
+        <translation>Переверни штампик догори дриґом</translation>
+    </message>
+    <message>
+        <source>Back to all the stamps</source>
+        <comment>Tooltip of the button in the stamp browser that goes back from one group to all the groups. Speak to a child (informal you).</comment>
+        <translation>Назад до всіх штампиків</translation>
+    </message>
+    <message>
+        <source>Close the stamps</source>
+        <comment>Tooltip of the button that closes the big stamp browser. Speak to a child (informal you).</comment>
+        <translation>Закрити штампики</translation>
+    </message>
+    <message>
+        <source>Stamps before</source>
+        <comment>Tooltip of the arrow that shows the page of stamps before this one. Speak to a child (informal you).</comment>
+        <translation>Попередні штампики</translation>
+    </message>
+    <message>
+        <source>More stamps after</source>
+        <comment>Tooltip of the arrow that shows the next page of stamps. Speak to a child (informal you).</comment>
+        <translation>Наступні штампики</translation>
+    </message>
+    <message>
+        <source>All the pages</source>
+        <comment>Tooltip of the button that shows every colouring page at once as little pictures, and the title of that panel.</comment>
+        <translation>Усі сторінки</translation>
+    </message>
+    <message>
+        <source>Color this page</source>
+        <comment>Tooltip and screen-reader name of one little picture of a colouring page: a press puts it on the canvas. Speak to a child (informal you).</comment>
+        <translation>Розфарбуй цю сторінку</translation>
+    </message>
+    <message>
+        <source>Paper to paint on</source>
+        <comment>Tooltip of the button that offers coloured paper and background pictures for a new page, and the title of that panel.</comment>
+        <translation>Папір для малювання</translation>
+    </message>
+    <message>
+        <source>Start on this paper</source>
+        <comment>Tooltip and screen-reader name of one coloured paper or background picture: a press starts a new page on it. Speak to a child (informal you).</comment>
+        <translation>Почни на цьому папері</translation>
+    </message>
+    <message>
+        <source>Close: only with a grown-up</source>
+        <comment>Tooltip and screen-reader name of the window&apos;s close button when the school has locked closing: a grown-up must answer a question first.</comment>
+        <translation>Закрити: лише з дорослим</translation>
+    </message>
+    <message>
+        <source>Who is painting?</source>
+        <comment>The friendly question over the big pictures of the children who share the computer, read aloud to a young child at the start.</comment>
+        <translation>Хто зараз малює?</translation>
+    </message>
+    <message>
+        <source>Another child&apos;s turn</source>
+        <comment>Tooltip of the small picture of the child painting now, in the window&apos;s corner: a press lets another child choose their picture.</comment>
+        <translation>Черга іншої дитини</translation>
+    </message>
+    <message>
+        <source>Collect the drawings</source>
+        <comment>The grown-up&apos;s settings page that gathers a span of days of drawings into files; its name on the window&apos;s side.</comment>
+        <translation>Зібрати малюнки</translation>
+    </message>
+    <message>
+        <source>Whose drawings?</source>
+        <comment>Label of the choice of child whose drawings are collected (or everyone).</comment>
+        <translation>Чиї малюнки?</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <comment>The choice that collects the drawings of every child.</comment>
+        <translation>Усі</translation>
+    </message>
+    <message>
+        <source>All the drawings</source>
+        <comment>Shown instead of a choice of child when the account has no children named.</comment>
+        <translation>Усі малюнки</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <comment>Label of the first day of the span of days collected.</comment>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <comment>Label of the last day of the span of days collected (included).</comment>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Pictures in a folder</source>
+        <comment>One of three big choices: each drawing as a PNG file in a folder.</comment>
+        <translation>Картинки в теку</translation>
+    </message>
+    <message>
+        <source>A booklet to print</source>
+        <comment>One of three big choices: one PDF file, a page a drawing, to print.</comment>
+        <translation>Книжечка для друку</translation>
+    </message>
+    <message>
+        <source>A film</source>
+        <comment>One of three big choices: one animated picture showing the drawings one after another.</comment>
+        <translation>Фільм</translation>
+    </message>
+    <message>
+        <source>Seconds for each picture</source>
+        <comment>Label of the film&apos;s speed: how long each drawing is shown.</comment>
+        <translation>Секунд на картинку</translation>
+    </message>
+    <message>
+        <source>A cover page for each child</source>
+        <comment>Check box: the booklet starts each child&apos;s drawings with a page showing the child&apos;s name.</comment>
+        <translation>Обкладинка для кожної дитини</translation>
+    </message>
+    <message>
+        <source>A cover page</source>
+        <comment>Check box: the booklet starts with a page showing the span of days (no children named).</comment>
+        <translation>Обкладинка</translation>
+    </message>
+    <message>
+        <source>Make it</source>
+        <comment>The big button that starts making the pictures, booklet or film.</comment>
+        <translation>Зробити</translation>
+    </message>
+    <message>
+        <source>Stop making it</source>
+        <comment>The big button while the work runs: stops it.</comment>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>Our drawings</source>
+        <comment>Title of a booklet&apos;s cover page (and of the booklet) when no child is named.</comment>
+        <translation>Наші малюнки</translation>
+    </message>
+    <message>
+        <source>Where should the pictures go?</source>
+        <comment>Title of the dialog choosing the folder for the PNG files (a new folder name may be typed).</comment>
+        <translation>Куди покласти картинки?</translation>
+    </message>
+    <message>
+        <source>Where should the booklet go?</source>
+        <comment>Title of the dialog choosing the booklet&apos;s PDF file.</comment>
+        <translation>Куди покласти книжечку?</translation>
+    </message>
+    <message>
+        <source>Where should the film go?</source>
+        <comment>Title of the dialog choosing the film&apos;s file.</comment>
+        <translation>Куди покласти фільм?</translation>
+    </message>
+    <message>
+        <source>Drawings put in the folder: %1</source>
+        <comment>The result line after making the pictures; %1 how many.</comment>
+        <translation>Малюнків у теці: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the booklet: %1</source>
+        <comment>The result line after making the booklet; %1 how many.</comment>
+        <translation>Малюнків у книжечці: %1</translation>
+    </message>
+    <message>
+        <source>Drawings put in the film: %1</source>
+        <comment>The result line after making the film; %1 how many.</comment>
+        <translation>Малюнків у фільмі: %1</translation>
+    </message>
+    <message>
+        <source>There are no drawings on those days.</source>
+        <comment>The result line when the span of days holds no drawing: nothing was made.</comment>
+        <translation>У ці дні малюнків немає.</translation>
+    </message>
+    <message>
+        <source>Stopped: nothing more was made.</source>
+        <comment>The result line after the grown-up pressed Stop.</comment>
+        <translation>Зупинено: більше нічого не зроблено.</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1</source>
+        <comment>The result line when the file or folder could not be written; %1 the system&apos;s reason.</comment>
+        <translation>Не вдалося записати: %1</translation>
+    </message>
+    <message>
+        <source>Drawings that could not be read, left out: %1</source>
+        <comment>A second result line: files the program refused to read (damaged or too large); %1 how many.</comment>
+        <translation>Не вдалося прочитати, пропущено малюнків: %1</translation>
+    </message>
+    <message>
+        <source>Too many drawings, left out: %1</source>
+        <comment>A second result line: drawings past the most one collection takes; %1 how many.</comment>
+        <translation>Забагато малюнків, пропущено: %1</translation>
     </message>
 </context>
 </TS>

@@ -52,7 +52,7 @@ ChildrenPage::ChildrenPage(SettingsPort& settings, Language language, QWidget* p
     explain->setWordWrap(true);
     outer->addWidget(explain);
     if (locked_) {
-        auto* lock = new QLabel(QStringLiteral("<b>%1</b>").arg(Text("children.locked", language).toHtmlEscaped()), this);
+        auto* lock = new QLabel(QStringLiteral("<b>%1</b>").arg(Text("grownup.locked", language).toHtmlEscaped()), this);
         lock->setObjectName(QStringLiteral("lblChildrenLocked"));
         outer->addWidget(lock);
     }

@@ -703,9 +703,6 @@ const std::vector<KeyedTextRow>& TextsByKey() {
         {"lock.closeAsksGrownUp", "Window",
          QT_TRANSLATE_NOOP3("Window", "Close: only with a grown-up",
                             "Tooltip and screen-reader name of the window's close button when the school has locked closing: a grown-up must answer a question first.")},
-        {"lock.setBySchool", "Window",
-         QT_TRANSLATE_NOOP3("Window", "Set by the school",
-                            "Beside a choice in the grown-up's settings window that the computer's administrator has fixed for every user, so it cannot be changed here.")},
 
         // Each child's own drawings.
         {"children.who", "Window",
@@ -738,9 +735,6 @@ const std::vector<KeyedTextRow>& TextsByKey() {
         {"children.down", "Settings",
          QT_TRANSLATE_NOOP3("Settings", "Move down",
                             "Button that moves a child one place down the list.")},
-        {"children.locked", "Settings",
-         QT_TRANSLATE_NOOP3("Settings", "Set by your school",
-                            "Shown on a grown-up's settings page when the school or the computer's administrator fixed the setting.")},
 
         // Collecting the week.
         {"week.title", "Window",
