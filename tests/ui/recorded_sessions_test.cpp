@@ -425,6 +425,7 @@ TEST_F(RecordedSessionsTest, EveryReplacedDrawingIsFiledWithAStoryThatReplaysToI
             QTextStream in(&text);
             ReplayOutputs outputs;
             outputs.canvas = unpacked + "/replayed.bmp";
+            outputs.stamps = &stampLibrary;  // the stamps the window painted from
             ASSERT_EQ(RunReplay(unpacked + "/story.rec", in, outputs), 0) << qPrintable(e.path);
             EXPECT_EQ(Pixels(QImage(outputs.canvas)), filed.back()) << "session " << session << ": the story of "
                                                                     << qPrintable(e.path) << " replays elsewhere";

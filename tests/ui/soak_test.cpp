@@ -85,6 +85,9 @@ public:
             s.args[at] = absurd[pick(std::size(absurd))];
             // 65536 is still a place on a (huge) window: a coordinate is absurd only beyond a million pixels.
             if (params[at].kind == ParamKind::Coordinate && std::fabs(s.args[at]) <= 1e6) s.args[at] = -1e6 - 0.5;
+            // A big index is still one of a row that has that many (a stamp's 32-bit id, a letter's code point).
+            if (params[at].kind == ParamKind::Index && s.args[at] >= 0 && s.args[at] < double(params[at].count))
+                s.args[at] = -1;
             s.absurd = true;
         }
         return s;

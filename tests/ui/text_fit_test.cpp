@@ -127,11 +127,11 @@ TEST_F(TextFitTest, EachScriptIsWrittenInItsOwnFace) {
 
 // Every control's place, size and visibility, as the state dump lists them,
 // but for the panels whose order means "first" (the page picker, the
-// gallery, who paints): those run right to left (GalleryTest.RightToLeftTheFirstStandsOnTheRight).
+// gallery, who paints, the grids of pages and papers): those run right to left (GalleryTest.RightToLeftTheFirstStandsOnTheRight).
 QStringList Places(const MainWindow& window) {
     QStringList places = DumpState(window);
     QStringList mirrored;
-    for (const char* panel : {"pctOpen", "pctGallery", "pctChildren"})
+    for (const char* panel : {"pctOpen", "pctGallery", "pctChildren", "pctPages", "pctPapers"})
         for (const QWidget* c : window.findChild<QWidget*>(QLatin1String(panel))->findChildren<QWidget*>())
             mirrored << c->objectName() + QLatin1Char('.');
     places.removeIf([&](const QString& line) {
