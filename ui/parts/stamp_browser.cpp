@@ -85,6 +85,7 @@ StampBrowser::StampBrowser(WindowControls& c, EditorState& state, const Services
     strip_ = new Box(&c.window, "pctStampStrip", kStrip);
     strip_->setBackColor(QColor(Qt::white));
     strip_->setFrame(kMidBlue, 3, 0);
+    strip_->setProperty("besidePanel", true);  // the key scan's ring opens on the stamps panel, not here
     more_ = SmallButton(strip_, "bStampMore", {6, 6, 128, 52});
     more_->setBackColor(QColor(theme::BUTTON_YELLOW));
     c.actions.bind(*more_, BoxEvent::Click, "StampBrowserOpen");

@@ -458,13 +458,22 @@ bool KeyAccess::pressFocused(bool forSwitch) {
     // Only a panel's controls take the ring: a button of the window that
     // wakes up (undo, after the first step) is no panel opening.
     const std::vector<Box*> now = stops(forSwitch);
-    for (Box* b : now)
-        if (b->parentWidget() != &window_ && std::find(was.begin(), was.end(), b) == was.end()) {
-            const bool openerShown = before_ && std::find(now.begin(), now.end(), before_.data()) != now.end();
-            if (box && (box->parentWidget() == &window_ || !openerShown)) before_ = box;
-            focus(b);
-            return true;
-        }
+    // A strip that opens beside a panel (the stamps' sizes and turns) gives
+    // the ring to the panel itself, where the choice is.
+    const auto beside = [this](const Box* b) {
+        const QWidget* p = b;
+        while (p->parentWidget() && p->parentWidget() != &window_) p = p->parentWidget();
+        return p->property("besidePanel").toBool();
+    };
+    for (const bool strips : {false, true})
+        for (Box* b : now)
+            if (b->parentWidget() != &window_ && std::find(was.begin(), was.end(), b) == was.end() &&
+                (strips || !beside(b))) {
+                const bool openerShown = before_ && std::find(now.begin(), now.end(), before_.data()) != now.end();
+                if (box && (box->parentWidget() == &window_ || !openerShown)) before_ = box;
+                focus(b);
+                return true;
+            }
     show();
     return false;
 }
