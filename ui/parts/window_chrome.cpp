@@ -74,6 +74,9 @@ void WindowChrome::CloseWindow(int button, double, double) {
 
 void WindowChrome::MinimiseWindow(int button, double, double) {
     if (button != 1) return;
+    // A school that keeps the window full screen means the desktop stays out
+    // of reach: minimising would show it as surely as leaving full screen.
+    if (needs.keepsFullScreen && needs.keepsFullScreen()) return;
     QWidget* shown = needs.shownWindow();
     shown->setWindowState(shown->windowState() | Qt::WindowMinimized);
 }

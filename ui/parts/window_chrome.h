@@ -19,6 +19,7 @@ public:
     struct Needs {
         std::function<QWidget*()> shownWindow;  // the window on the desktop that shows this one
         std::function<bool()> closeAsksGrownUp;  // closing is locked: the close button says so
+        std::function<bool()> keepsFullScreen;   // full screen is locked: minimising would leave it
     };
     Needs needs;
 

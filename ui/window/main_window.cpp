@@ -143,6 +143,7 @@ void MainWindow::connectParts() {
     chrome_ = std::make_unique<WindowChrome>(c, spoken, WindowChrome::Needs{
         .shownWindow = [this] { return shownWindow(); },
         .closeAsksGrownUp = [this] { return services.settings && services.settings->noQuit(); },
+        .keepsFullScreen = [this] { return services.settings && services.settings->keepFullScreen(); },
     });
     canvasPart_ = std::make_unique<CanvasPart>(c, painting, *stroke_, spoken, CanvasPart::Needs{
         .hidePickers = hidePickers,
