@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFont>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/toolbox/tools_table.h"
@@ -249,7 +250,7 @@ void StampBrowser::StampGroupOpen(std::int64_t id) {
 
 void StampBrowser::StampGroupTile(int tile) {
     if (!isOpen() || group_) return;
-    const std::size_t n = std::size_t(page_ * kPerPage + tile);
+    const std::size_t n = std::size_t(page_) * std::size_t(kPerPage) + std::size_t(tile);
     if (n < groups().size()) c_.actions.run("StampGroupOpen", {double(groups()[n].id)});
 }
 
@@ -267,7 +268,7 @@ void StampBrowser::StampTile(int tile) {
     if (!isOpen()) return;
     if (!group_) return StampGroupTile(tile);
     const StampGroup* g = groupOf(group_);
-    const std::size_t n = std::size_t(page_ * kPerPage + tile);
+    const std::size_t n = std::size_t(page_) * std::size_t(kPerPage) + std::size_t(tile);
     if (g && n < g->stamps.size()) c_.actions.run("ChooseLibraryStamp", {double(g->stamps[n])});
 }
 
@@ -282,7 +283,7 @@ void StampBrowser::showPage() {
     waiting_.clear();
     for (int k = 0; k < kPerPage; ++k) {
         Box* t = tiles_[std::size_t(k)];
-        const std::size_t n = std::size_t(page_ * kPerPage + k);
+        const std::size_t n = std::size_t(page_) * std::size_t(kPerPage) + std::size_t(k);
         QString name;
         bool used = false;
         if (g && n < g->stamps.size()) {
@@ -319,7 +320,7 @@ void StampBrowser::loadNext() {
     if (waiting_.empty()) return loader_.stop();
     const int k = waiting_.back();
     waiting_.pop_back();
-    const std::size_t n = std::size_t(page_ * kPerPage + k);
+    const std::size_t n = std::size_t(page_) * std::size_t(kPerPage) + std::size_t(k);
     const StampGroup* g = group_ ? groupOf(group_) : nullptr;
     const StampGroup* shown = g ? g : n < groups().size() ? &groups()[n] : nullptr;
     if (!shown || shown->stamps.empty()) return;
@@ -380,7 +381,7 @@ void StampBrowser::showHolder() {
     const double side =
         kLibraryStampSide * std::clamp(stamp->scale, 0.25, 3.0) * StampSizeQuarters(look_.size) / 4.0;
     const double k = side / std::max(stamp->picture.width, stamp->picture.height);
-    needs.showStampHolder(QSize(int(stamp->picture.width * k + 0.5), int(stamp->picture.height * k + 0.5)));
+    needs.showStampHolder(QSize(int(std::lround(stamp->picture.width * k)), int(std::lround(stamp->picture.height * k))));
 }
 
 void StampBrowser::setLook(StampLook look) {
