@@ -3,6 +3,8 @@
 // The stamp collections read from folders anyone may have filled: hostile
 // files left out with their reason (never a hang), the installed library
 // wholly usable, and the index's cache equal to a fresh reading.
+#include <algorithm>
+
 #include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
@@ -202,7 +204,14 @@ TEST(StampCollectionsTest, InstalledLibraryIsWhollyUsable) {
         }
     }
     EXPECT_GT(ids.size(), 500u);
-    for (const auto& l : library.leftOut()) files.insert(l.file);
+    // A scan that ran out of time (a slow machine, a sanitizer build) leaves
+    // out a folder, or the rest of one, with that reason: its files count.
+    QStringList leftFolders;
+    for (const auto& l : library.leftOut()) {
+        files.insert(l.file);
+        if (l.reason.contains(QStringLiteral("in time")))
+            leftFolders << (l.reason.contains(QStringLiteral("rest of its folder")) ? QFileInfo(l.file).path() : l.file);
+    }
     // Every picture file is a stamp, was left out, or belongs to one (a
     // turned copy, an SVG beside its PNG).
     QDirIterator it(installed, {QStringLiteral("*.png"), QStringLiteral("*.svg")}, QDir::Files,
@@ -212,7 +221,9 @@ TEST(StampCollectionsTest, InstalledLibraryIsWhollyUsable) {
         const QString base = f.chopped(4);
         const bool belongs = base.endsWith(QStringLiteral("_mirror")) || base.endsWith(QStringLiteral("_flip")) ||
                              (f.endsWith(QStringLiteral(".svg")) && QFileInfo::exists(base + QStringLiteral(".png")));
-        EXPECT_TRUE(belongs || files.count(f)) << f.toStdString();
+        const bool timedOut = std::any_of(leftFolders.cbegin(), leftFolders.cend(),
+                                          [&f](const QString& d) { return f.startsWith(d + QLatin1Char('/')); });
+        EXPECT_TRUE(belongs || timedOut || files.count(f)) << f.toStdString();
     }
 }
 
