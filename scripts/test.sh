@@ -92,7 +92,14 @@ later tidy scripts/tidy.sh build engine ui tests/support
 echo "== Tests under sanitizers"
 (
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  # intercept_tls_get_addr=0: Qt's PDF writer loads the JPEG plugin to
+  # try JPEG on each picture, and libjpeg-turbo keeps its SIMD flag in
+  # thread-local storage. The leak checker's record of that dynamically
+  # loaded block goes wrong (a range starting near address zero) and its
+  # tracer crashes at exit, so the print test failed with nothing leaked.
+  # Without the interception the blocks are still found through the
+  # thread's vector of TLS blocks, which the static TLS area points at.
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0:intercept_tls_get_addr=0"
   run_tests build-asan
 )
 
