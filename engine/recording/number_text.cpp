@@ -55,15 +55,6 @@ std::optional<std::int64_t> AsSmallInteger(double value) {
     return static_cast<std::int64_t>(value);
 }
 
-void AppendPackedNumber(std::string& out, std::int64_t value) {
-    std::uint64_t u = (std::uint64_t(value) << 1) ^ (value < 0 ? ~std::uint64_t(0) : 0);
-    do {
-        const std::uint64_t bits = u & 31;
-        u >>= 5;
-        out += kPackedDigits[bits | (u ? 32 : 0)];
-    } while (u);
-}
-
 std::optional<std::int64_t> TakePackedNumber(std::string_view& code) {
     std::uint64_t u = 0;
     for (int shift = 0;; shift += 5) {

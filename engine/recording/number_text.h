@@ -22,10 +22,11 @@ std::optional<std::int64_t> ParseInteger(std::string_view text);
 // (window coordinates, buttons) without losing anything.
 std::optional<std::int64_t> AsSmallInteger(double value);
 
-// A whole number in a `packed` line's code (recording_writer.h): zigzagged,
-// five bits a character, the lowest first, the sixth bit saying more follow.
+// The 64 characters of a `packed` or `dense` line's code, base64url's order.
 inline constexpr std::string_view kPackedDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-void AppendPackedNumber(std::string& out, std::int64_t value);
+// A whole number in a `packed` line's code, which stories written before
+// `dense` came hold: zigzagged (0, -1, 1, -2 ... as 0, 1, 2, 3 ...), five
+// bits a character, the lowest first, the sixth bit saying more follow.
 // The number `code` begins with, taken off its front; nothing for a code
 // that ends inside it, a character not of the 64, or more than 64 bits.
 std::optional<std::int64_t> TakePackedNumber(std::string_view& code);

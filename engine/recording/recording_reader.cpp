@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/recording/dense_moves.h"
 #include "engine/recording/number_text.h"
 
 namespace pintaloo {
@@ -174,6 +175,38 @@ bool RecordingReader::read(std::string_view line, std::vector<RecordedCall>& out
             if (__builtin_add_overflow(x, *dx, &x) || __builtin_add_overflow(y, *dy, &y) ||
                 __builtin_add_overflow(dt, *ddt, &dt) || __builtin_add_overflow(t, dt, &t))
                 return Fail(error, "a step of packed goes beyond the numbers a recording can hold");
+            calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
+        }
+        now_ = t;
+        out.insert(out.end(), calls.begin(), calls.end());
+        return true;
+    }
+
+    if (name == kDenseWord) {
+        // The code is left out when the steps code to nothing.
+        if (w.size() != 5 && w.size() != 6) return Fail(error, "dense needs a button, a first point, a count and its steps");
+        std::int64_t p[4];
+        for (int i = 0; i < 4; ++i) {
+            const auto v = ParseInteger(w[std::size_t(i) + 1]);
+            if (!v) return Fail(error, "dense needs whole numbers for its button, first point and count");
+            p[i] = *v;
+        }
+        // A writer puts a thousand steps on a line at most; ten times that is
+        // room enough, and a few characters cannot ask for millions of calls.
+        constexpr std::int64_t kMostSteps = 10000;
+        if (p[3] < 1 || p[3] > kMostSteps) return Fail(error, "dense needs a count of 1 to 10000 steps");
+        // Counted before anything is decoded: any code gives as many steps as asked for.
+        if (out.size() >= maxCalls_ || std::uint64_t(p[3]) >= maxCalls_ - out.size()) return TooMany(error);
+        const auto steps = DecodeDenseSteps(w.size() == 6 ? w[5] : std::string_view(), std::size_t(p[3]));
+        if (!steps) return Fail(error, "the steps of dense are not base64url: " + std::string(w[5]));
+        std::vector<RecordedCall> calls;
+        calls.reserve(steps->size() + 1);
+        std::int64_t t = now_, x = p[1], y = p[2];
+        calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
+        for (const MoveStep& d : *steps) {
+            if (__builtin_add_overflow(x, d.dx, &x) || __builtin_add_overflow(y, d.dy, &y) ||
+                __builtin_add_overflow(t, d.dt, &t))
+                return Fail(error, "a step of dense goes beyond the numbers a recording can hold");
             calls.push_back({t, kPenMoveCall, {double(p[0]), double(x), double(y)}});
         }
         now_ = t;

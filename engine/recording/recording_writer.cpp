@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/recording/recording_writer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <utility>
@@ -16,7 +17,7 @@ bool IsScriptWord(std::string_view name) {
     if (name.empty() || name.front() == '#') return false;
     for (char c : name)
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '#') return false;
-    for (const char* word : {kStartWord, kAtWord, kMovesWord, kPackedWord})
+    for (const char* word : {kStartWord, kAtWord, kMovesWord, kPackedWord, kDenseWord})
         if (name == word) return false;
     return true;
 }
@@ -28,7 +29,8 @@ bool FileNameFits(const std::string& f) {
 
 }  // namespace
 
-RecordingWriter::RecordingWriter(std::size_t movesPerLine) : movesPerLine_(movesPerLine ? movesPerLine : 1) {}
+// A reader takes at most ten thousand steps on a line.
+RecordingWriter::RecordingWriter(std::size_t movesPerLine) : movesPerLine_(std::clamp<std::size_t>(movesPerLine, 1, 10000)) {}
 
 bool RecordingWriter::start(const RecordingStart& where) {
     if (where.kind == RecordingStart::Kind::Page && where.page < 0) return false;
@@ -62,10 +64,10 @@ void RecordingWriter::writeTime(std::int64_t atMs) {
 
 bool RecordingWriter::extendRun(const RecordedCall& call, std::int64_t button, std::int64_t x, std::int64_t y) {
     if (!run_ || run_->button != button || run_->count >= movesPerLine_) return false;
-    std::int64_t dt = 0, ddt = 0, span = 0;
+    std::int64_t dt = 0, span = 0;
     // Times are anyone's numbers (a script's): a step whose sums do not fit
     // 64 bits begins a line of its own.
-    if (__builtin_sub_overflow(call.atMs, now_, &dt) || __builtin_sub_overflow(dt, run_->dt, &ddt) ||
+    if (__builtin_sub_overflow(call.atMs, now_, &dt) ||
         __builtin_sub_overflow(call.atMs, run_->firstAt, &span) || span >= kLineMs)
         return false;
     std::string& steps = run_->steps;
@@ -77,9 +79,7 @@ bool RecordingWriter::extendRun(const RecordedCall& call, std::int64_t button, s
         steps += ',';
         AppendInteger(steps, dt);
     }
-    AppendPackedNumber(run_->code, x - run_->x);
-    AppendPackedNumber(run_->code, y - run_->y);
-    AppendPackedNumber(run_->code, ddt);
+    run_->list.push_back({x - run_->x, y - run_->y, dt});
     run_->x = x;
     run_->y = y;
     run_->dt = dt;
@@ -138,12 +138,20 @@ bool RecordingWriter::add(const RecordedCall& call) {
 
 void RecordingWriter::flush() {
     if (!run_) return;
-    const bool packed = run_->count > 1 && 2 + run_->code.size() < run_->steps.size();
-    out_ += packed ? kPackedWord : kMovesWord;
+    std::string count, code;
+    if (run_->count > 1) {
+        AppendInteger(count, std::int64_t(run_->list.size()));
+        code = EncodeDenseSteps(run_->list);
+    }
+    const bool dense = run_->count > 1 && 2 + count.size() + code.size() < run_->steps.size();
+    out_ += dense ? kDenseWord : kMovesWord;
     out_ += run_->head;
-    if (packed) {
+    if (dense) {
         out_ += ' ';
-        out_ += run_->code;
+        out_ += count;
+        // Steps that all repeat the one before (or stand still) code to nothing.
+        if (!code.empty()) out_ += ' ';
+        out_ += code;
     } else {
         out_ += run_->steps;
     }

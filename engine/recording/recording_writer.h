@@ -12,28 +12,28 @@
 //                              canvas mouse moves with button B: the first at
 //                              X,Y now, each next one dx,dy further and dt ms
 //                              later (a pair keeps the dt before it)
-//   packed B X Y CODE          the same moves, each step as three numbers in
-//                              CODE: dx, dy, and dt less the step before's
-//                              (the first step's less 0)
+//   dense B X Y N CODE         the same moves, N steps after the first,
+//                              range-coded into CODE (dense_moves.h)
 //   NAME ARG ...               any other call, as the replay tool reads it
 //
 // Mouse moves are nearly all of a recording, so they go as small integer
 // steps; one with a coordinate that is not a whole number goes on a line of
 // its own, so nothing is ever rounded. A run of moves is written as
-// whichever of its two lines is shorter: `packed` holds a step of a fast
-// pointer (a pixel or a few, a millisecond or a frame apart) in three
-// characters where `moves` takes five to nine, so an hour of a pen at a
-// thousand moves a second stays a couple of megabytes. In CODE each number
-// is zigzagged (0, -1, 1, -2 ... as 0, 1, 2, 3 ...) and written five bits a
-// character, the lowest first, the character's sixth bit saying that more
-// follow; the 64 characters are A-Z a-z 0-9 - _ (base64url's order). Lines
+// whichever of its two lines is shorter: `dense` holds a step of a fast
+// pointer (a pixel or a few, a millisecond or a frame apart) in about a
+// character and a half where `moves` takes five to nine, so an hour of a
+// pen at a thousand moves a second stays under two megabytes. Stories
+// written before `dense` came hold `packed B X Y CODE` lines (each step
+// three numbers, five bits a character); they are read as ever. Lines
 // come out whole, never half, so whatever reached the disk before a crash
 // still reads.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/recording/dense_moves.h"
 #include "engine/recording/recorded_call.h"
 
 namespace pintaloo {
@@ -75,7 +75,7 @@ private:
         std::int64_t firstAt = 0;  // the first move's time
         std::string head;          // " B X Y"
         std::string steps;         // as `moves` writes them
-        std::string code;          // as `packed` writes them
+        std::vector<MoveStep> list;  // as `dense` codes them
     };
     void writeTime(std::int64_t atMs);
     bool extendRun(const RecordedCall& call, std::int64_t button, std::int64_t x, std::int64_t y);

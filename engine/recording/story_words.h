@@ -19,8 +19,11 @@ inline constexpr const char* kAtWord = "at";
 // `moves B X Y dx,dy,dt dx,dy ...`: a run of pen moves (recording_writer.h).
 inline constexpr const char* kMovesWord = "moves";
 // `packed B X Y CODE`: a run of pen moves as `moves` holds them, its steps
-// packed into one word (recording_writer.h), written when that is shorter.
+// packed into one word, five bits a character; written until `dense` came.
 inline constexpr const char* kPackedWord = "packed";
+// `dense B X Y N CODE`: a run of pen moves as `moves` holds them, its N
+// steps range-coded into one word (dense_moves.h), written when shorter.
+inline constexpr const char* kDenseWord = "dense";
 // `seed N`: the paint engine's random numbers go on from N.
 inline constexpr const char* kSeedWord = "seed";
 // `picture FILE`: the next open of a picture is answered with FILE (kept
@@ -35,10 +38,10 @@ inline constexpr const char* kStateWord = "state";
 inline constexpr const char* kChoicesWord = "choices";
 
 // The words that begin a line of the format's own, never an action's.
-inline constexpr std::array<std::string_view, 8> kStoryLineWords = {
-    kStartWord, kAtWord, kMovesWord, kPackedWord, kSeedWord, kPictureWord, kStateWord, kChoicesWord};
+inline constexpr std::array<std::string_view, 9> kStoryLineWords = {
+    kStartWord, kAtWord, kMovesWord, kPackedWord, kDenseWord, kSeedWord, kPictureWord, kStateWord, kChoicesWord};
 
-// The call each step of a `moves` or `packed` line stands for: the pen (or
+// The call each step of a `moves`, `packed` or `dense` line stands for: the pen (or
 // the mouse) over the paper, with button B at X,Y. A move no step can carry
 // (a point that is not whole) is written as this call on a line of its own,
 // and old stories hold such lines, so the story spells it too: it is the

@@ -4,6 +4,7 @@
 // crash at any byte, and small enough for an hour of drawing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "engine/recording/dense_moves.h"
 #include "engine/recording/recording_reader.h"
 #include "engine/recording/recording_writer.h"
 
@@ -113,11 +115,16 @@ TEST(RecordingFormat, ReadsAsTheReplayScriptLanguage) {
               "at 1200\n"
               "pctDraw_MouseDown 1 120 200\n"
               "at 1216\n"
-              "packed 1 123 200 EDiBCCA\n"
+              "dense 1 123 200 2 py8KmA\n"
               "at 1266\n"
               "pctDraw_MouseMove 1 126.5 199\n"
               "at 1280\n"
               "pctDraw_MouseUp 1 126.5 199\n");
+    // Stories written before `dense` came hold the same moves as `packed`
+    // (and by hand as `moves`); they read as ever.
+    const std::vector<RecordedCall> moves(calls.begin() + 3, calls.begin() + 6);
+    EXPECT_EQ(ReadRecording("at 1216\npacked 1 123 200 EDiBCCA\n").calls, moves);
+    EXPECT_EQ(ReadRecording("at 1216\nmoves 1 123 200 2,-2,17 1,1\n").calls, moves);
 }
 
 TEST(RecordingFormat, RandomSessionsComeBackExactly) {
@@ -155,7 +162,7 @@ TEST(RecordingFormat, NumbersKeepEveryBit) {
     }
 }
 
-// Steps of any size and times anywhere, through `packed` and `moves` lines
+// Steps of any size and times anywhere, through `dense` and `moves` lines
 // alike: a step whose sums would pass 64 bits begins a line of its own.
 TEST(RecordingFormat, MovesOfAnySizeComeBackExactly) {
     constexpr std::int64_t kBig = std::numeric_limits<std::int64_t>::max();
@@ -168,10 +175,40 @@ TEST(RecordingFormat, MovesOfAnySizeComeBackExactly) {
         {5, "pctDraw_MouseMove", {1, 5, 5}},         {4, "pctDraw_MouseMove", {1, 6, 6}},
     };
     const std::string text = Write({}, calls);
-    EXPECT_NE(text.find("\npacked "), std::string::npos) << text;
+    EXPECT_NE(text.find("\ndense "), std::string::npos) << text;
     const Recording r = ReadRecording(text);
     EXPECT_EQ(r.badLine, 0u) << r.error;
     EXPECT_EQ(r.calls, calls) << text;
+}
+
+// Steps of every size, the smooth ones a stroke makes among them, come
+// back exactly from a `dense` code, and each code decodes to as many steps
+// as asked: fewer are the front of the same steps.
+TEST(RecordingFormat, DenseCodesGiveBackEveryStep) {
+    std::mt19937_64 random(42);
+    const std::int64_t extremes[] = {0, 1, -1, 31, -32, 32, std::numeric_limits<std::int64_t>::max(),
+                                     std::numeric_limits<std::int64_t>::min(), 1LL << 40, -(1LL << 40)};
+    for (int round = 0; round < 400; ++round) {
+        std::vector<MoveStep> steps(std::size_t(1 + random() % 300));
+        const int kind = round % 4;  // smooth, jittery, extreme, mixed
+        for (MoveStep& s : steps) {
+            const auto small = [&] { return std::int64_t(random() % 7) - 3; };
+            const auto any = [&] { return extremes[random() % std::size(extremes)]; };
+            s = kind == 0   ? MoveStep{2 + small() / 3, -1 + small() / 3, 3 + small() / 2}
+                : kind == 1 ? MoveStep{small() * 5, small() * 9, 1 + std::int64_t(random() % 16)}
+                : kind == 2 ? MoveStep{any(), any(), any()}
+                            : MoveStep{std::int64_t(random()), small(), random() % 9 ? 4 : any()};
+        }
+        const std::string code = EncodeDenseSteps(steps);
+        ASSERT_EQ(code.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_"),
+                  std::string::npos);
+        const auto back = DecodeDenseSteps(code, steps.size());
+        ASSERT_TRUE(back) << code;
+        ASSERT_EQ(*back, steps) << "round " << round << ": " << code;
+        const auto front = DecodeDenseSteps(code, steps.size() / 2);
+        ASSERT_TRUE(front);
+        ASSERT_TRUE(std::equal(front->begin(), front->end(), steps.begin())) << "round " << round;
+    }
 }
 
 TEST(RecordingFormat, LongStrokesGoOutInWholeLinesAsTheyAreDrawn) {
@@ -249,6 +286,15 @@ TEST(RecordingFormat, MalformedLinesAreNamedAndWhatCameBeforeIsKept) {
         "packed 1 2 3 ______________",  // past 64 bits
         "packed 1 9223372036854775807 0 CAA",
         "packed 1 0 0 AA-___________PAAA",  // the clock past 64 bits
+        "dense 1 2 3",
+        "dense 1 2 3 0",
+        "dense 1 2 3 -1 kg",
+        "dense 1 2 3 2.5 kg",
+        "dense 1 2 3 1 kg more",
+        "dense 1 2 3 1 k",                     // no whole byte
+        "dense 1 2 3 1 k+",                    // not one of the 64
+        "dense 1 9223372036854775807 0 1 kg",  // x past 64 bits
+        "dense 1 2 3 10001 kg",                // more steps than a line may hold
         "bColor_Click 1x",
         "bColor_Click 0x10",
         "dialog /tmp/a.png",
