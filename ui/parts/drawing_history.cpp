@@ -230,7 +230,9 @@ void DrawingHistory::showButtons() {
     const bool can[2] = {history_ && history_->canUndo(), history_ && history_->canRedo()};
     Box* boxes[2] = {undoButton_, redoButton_};
     for (std::size_t i = 0; i < 2; ++i) {
-        boxes[i]->setEnabled(can[i]);
+        // Only on a change: it runs at every pointer over the buttons, and
+        // enabling walks the widget and tells its children each time.
+        if (boxes[i]->testAttribute(Qt::WA_Disabled) == can[i]) boxes[i]->setEnabled(can[i]);
         boxes[i]->setPicture(faces_[i][can[i] ? 0 : 2]);
     }
 }

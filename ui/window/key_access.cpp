@@ -594,15 +594,20 @@ void KeyAccess::nameControls(Language language, int chosenTool) {
         if (name.isEmpty()) name = box->toolTip();
         if (name.isEmpty()) name = box->caption().simplified();
         if (name.isEmpty() || name.size() < 2) name = QString::fromStdString(b.name);
-        box->setAccessibleName(name);
-        box->setAccessibleDescription(box->toolTip().isEmpty() ? name : box->toolTip());
+        // Set only where they change: this runs after nearly every action
+        // and at start, over four hundred controls, and each setter tells
+        // the accessibility layer (or sends an event) even for the same value.
+        if (box->accessibleName() != name) box->setAccessibleName(name);
+        const QString description = box->toolTip().isEmpty() ? name : box->toolTip();
+        if (box->accessibleDescription() != description) box->setAccessibleDescription(description);
         // A row of controls inside a panel of its own is a list a screen
         // reader can walk; every other control is a button.
         auto* panel = qobject_cast<Box*>(box->parentWidget());
         const bool listed = panel && b.index;
-        box->setProperty(kRole, int(b.name == "PenDown" ? QAccessible::Canvas
-                                    : listed            ? QAccessible::ListItem
-                                                        : QAccessible::Button));
+        const int role = int(b.name == "PenDown" ? QAccessible::Canvas
+                             : listed            ? QAccessible::ListItem
+                                                 : QAccessible::Button);
+        if (box->property(kRole) != QVariant(role)) box->setProperty(kRole, role);
         if (listed && !panel->property(kRole).isValid()) panel->setProperty(kRole, int(QAccessible::List));
     }
 }
