@@ -154,6 +154,13 @@ void SdlAudioBackend::playNow(const std::string& path) {
     freeFinishedWave();
     Mix_Chunk* next = Sdl().LoadWAV_RW(Sdl().RWFromFile(path.c_str(), "rb"), 1);
     if (!next) return;
+    // The mixer converts a wave to the device's format in a buffer sized
+    // for the conversion's worst case and keeps all of it: the one-second
+    // start sound (11 kHz mono) held 780 KB for its 190 KB of samples until
+    // the next sound. Shrinking gives the rest back; it is the mixer's own
+    // allocation (`allocated`), freed with SDL's allocator.
+    if (next->allocated == 1 && next->alen > 0)
+        if (void* fitted = Sdl().Realloc(next->abuf, next->alen)) next->abuf = static_cast<Uint8*>(fitted);
     Sdl().HaltChannel(kWaveChannel);
     if (m_wave) Sdl().FreeChunk(m_wave);
     m_wave = next;

@@ -14,7 +14,7 @@ bool FindAll(void* h, SdlLibrary& l) {
     return Find("SDL_InitSubSystem", l.InitSubSystem) && Find("SDL_QuitSubSystem", l.QuitSubSystem) &&
            Find("SDL_WasInit", l.WasInit) && Find("SDL_Quit", l.Quit) && Find("SDL_SetHint", l.SetHint) &&
            Find("SDL_CreateThread", l.CreateThread) && Find("SDL_WaitThread", l.WaitThread) &&
-           Find("SDL_RWFromFile", l.RWFromFile) && Find("Mix_Init", l.MixInit) && Find("Mix_Quit", l.MixQuit) &&
+           Find("SDL_RWFromFile", l.RWFromFile) && Find("SDL_realloc", l.Realloc) && Find("Mix_Init", l.MixInit) && Find("Mix_Quit", l.MixQuit) &&
            Find("Mix_OpenAudio", l.OpenAudio) && Find("Mix_CloseAudio", l.CloseAudio) &&
            Find("Mix_AllocateChannels", l.AllocateChannels) && Find("Mix_QuerySpec", l.QuerySpec) &&
            Find("Mix_LoadWAV_RW", l.LoadWAV_RW) && Find("Mix_FreeChunk", l.FreeChunk) &&

@@ -19,6 +19,7 @@ struct SdlLibrary {
     decltype(&::SDL_CreateThread) CreateThread;
     decltype(&::SDL_WaitThread) WaitThread;
     decltype(&::SDL_RWFromFile) RWFromFile;
+    decltype(&::SDL_realloc) Realloc;
     decltype(&::Mix_Init) MixInit;
     decltype(&::Mix_Quit) MixQuit;
     decltype(&::Mix_OpenAudio) OpenAudio;
