@@ -129,36 +129,32 @@ void ToolButtons::showFaces() {
 // Drawn when a choice is first shown on a face (about a millisecond) and
 // kept: at most the last dozen, a few hundred kilobytes.
 QPixmap ToolButtons::withBadge(const QPixmap& face, const QString& path) {
-    const QString key = path + QLatin1Char('|') + QString::number(face.cacheKey());
-    if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
-    // The tile takes the same share of a face as it did of the first,
-    // 67-pixel faces: 30 pixels there, 21 at 46.
-    constexpr int kTile = (30 * kFaceSize + 33) / 67, kInset = 2, kAt = kFaceSize - kTile - 3;
-    const QSize art =
-        QSvgRenderer(path).defaultSize().scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio);
-    QPixmap out = face.copy();
-    {
-        QPainter p(&out);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(theme::OUTLINE), 1.5));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(kAt + 0.75, kAt + 0.75, kTile - 1.5, kTile - 1.5), 6, 6);
+    return badged(face, path, [&path](QPainter& p, const QRect& room) {
+        const QSize art = QSvgRenderer(path).defaultSize().scaled(room.size(), Qt::KeepAspectRatio);
         if (!art.isEmpty())
-            p.drawPixmap(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2,
+            p.drawPixmap(room.x() + (room.width() - art.width()) / 2, room.y() + (room.height() - art.height()) / 2,
                          ArtStore::instance().pixmap(path, art));
-    }
-    if (badged_.size() >= 12) badged_.clear();
-    badged_.insert(key, out);
-    return out;
+    });
 }
 
 // The same tile with a collection's stamp in it, drawn from its picture.
 QPixmap ToolButtons::withBadge(const QPixmap& face, const QImage& picture) {
-    const QString key = QStringLiteral("image%1|%2").arg(picture.cacheKey()).arg(face.cacheKey());
+    const QString key = QStringLiteral("image%1").arg(picture.cacheKey());
+    return badged(face, key, [&picture](QPainter& p, const QRect& room) {
+        const QImage art = picture.scaled(room.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        p.drawImage(room.x() + (room.width() - art.width()) / 2, room.y() + (room.height() - art.height()) / 2, art);
+    });
+}
+
+// The white tile in the face's corner, `drawArt` filling the room inside it,
+// kept under `what` and the face's own key.
+QPixmap ToolButtons::badged(const QPixmap& face, const QString& what,
+                            const std::function<void(QPainter&, const QRect&)>& drawArt) {
+    const QString key = what + QLatin1Char('|') + QString::number(face.cacheKey());
     if (const auto found = badged_.constFind(key); found != badged_.constEnd()) return *found;
+    // The tile takes the same share of a face as it did of the first,
+    // 67-pixel faces: 30 pixels there, 21 at 46.
     constexpr int kTile = (30 * kFaceSize + 33) / 67, kInset = 2, kAt = kFaceSize - kTile - 3;
-    const QImage art = picture.scaled(kTile - 2 * kInset, kTile - 2 * kInset, Qt::KeepAspectRatio,
-                                      Qt::SmoothTransformation);
     QPixmap out = face.copy();
     {
         QPainter p(&out);
@@ -166,7 +162,7 @@ QPixmap ToolButtons::withBadge(const QPixmap& face, const QImage& picture) {
         p.setPen(QPen(QColor(theme::OUTLINE), 1.5));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(kAt + 0.75, kAt + 0.75, kTile - 1.5, kTile - 1.5), 6, 6);
-        p.drawImage(kAt + (kTile - art.width()) / 2, kAt + (kTile - art.height()) / 2, art);
+        drawArt(p, QRect(kAt + kInset, kAt + kInset, kTile - 2 * kInset, kTile - 2 * kInset));
     }
     if (badged_.size() >= 12) badged_.clear();
     badged_.insert(key, out);

@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 
+class QPainter;
+
 #include "engine/editor/tool.h"
 #include "engine/toolbox/tools_table.h"
 #include "ui/actions/box.h"
@@ -74,6 +76,8 @@ private:
     // once drawn (setPicture then sees the same face and repaints nothing).
     QPixmap withBadge(const QPixmap& face, const QString& path);
     QPixmap withBadge(const QPixmap& face, const QImage& picture);
+    QPixmap badged(const QPixmap& face, const QString& what,
+                   const std::function<void(QPainter&, const QRect&)>& drawArt);
     QHash<QString, QPixmap> badged_;
     std::array<QPixmap, kToolButtonCount> normal_, lit_, pressedArt_;  // by item, drawn when first needed
     int hovered_ = -1, pressed_ = -1;
