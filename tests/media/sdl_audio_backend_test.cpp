@@ -39,9 +39,18 @@ protected:
         ASSERT_GT(rate, 0) << "the disk driver did not open";
         ASSERT_GT(channels, 0);
     }
+    // The mixer, coming in, opens the device anew, and the disk driver then
+    // starts its file again: from here on it writes another file, and what
+    // was heard is the two files one after the other.
+    void nextDeviceWritesAnotherFile() {
+        earlier = output;
+        output = scratch / "heard-later.raw";
+        ::setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        ::setenv("SDL_DISK_FILE", output.c_str(), 1);
+    }
     // What was heard, once the backend is gone and the file complete.
     std::vector<int16_t> heard() const {
-        const QByteArray bytes = test::readFile(output);
+        const QByteArray bytes = (earlier.empty() ? QByteArray() : test::readFile(earlier)) + test::readFile(output);
         std::vector<int16_t> samples(static_cast<size_t>(bytes.size()) / 2);
         std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
         return samples;
@@ -50,6 +59,7 @@ protected:
 
     test::Scratch scratch;
     std::string output = scratch / "heard.raw";
+    std::string earlier;  // the file the first device wrote, once another is written
     TempFolder folder{{scratch / "tmp"}};
     int rate = 0;
     int channels = 0;
@@ -62,7 +72,9 @@ TEST_F(DiskAudio, AClickAndAToneAreHeardWholeOneAfterTheOther) {
         ASSERT_NO_FATAL_FAILURE(readDeviceFormat(backend));
         sounds.PlayWaveSound(102);
         waitMs(400);
+        nextDeviceWritesAnotherFile();  // the tone brings the mixer in
         sounds.PlayMp3Sound(77);
+        ASSERT_TRUE(backend.mixerIsIn());
         waitMs(900);
     }
     // Stretches of sound, as [first, end) frames; gaps under 50 ms (zero
@@ -135,11 +147,37 @@ TEST_F(DiskAudio, ASecondWaveRestartsTheFirstInsteadOfMixing) {
     EXPECT_LT(atLevel / static_cast<size_t>(channels), 2 * full);
 }
 
+// A wave sound still playing when the first tone brings the mixer in goes
+// on from the mixer where it was: heard once, whole, not restarted or cut.
+TEST_F(DiskAudio, AWavePlayingWhenTheMixerComesInGoesOn) {
+    constexpr int16_t kLevel = 6000;
+    {
+        SdlAudioBackend backend;
+        Sounds sounds(backend, folder);
+        ASSERT_NO_FATAL_FAILURE(readDeviceFormat(backend));
+        test::writeFile(scratch / "level.wav", test::constantWave(rate, 0.6, kLevel));
+        backend.playWave(scratch / "level.wav");
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (std::ranges::count(heard(), kLevel) == 0 && std::chrono::steady_clock::now() < deadline) waitMs(5);
+        nextDeviceWritesAnotherFile();
+        backend.openMp3(scratch / "no-tone.mp3");  // brings the mixer in, with nothing to run
+        ASSERT_TRUE(backend.mixerIsIn());
+        waitMs(900);
+    }
+    const std::vector<int16_t> samples = heard();
+    const auto atLevel = size_t(std::ranges::count(samples, kLevel)) / size_t(channels);
+    // Within a few buffers of 23 ms either way: what the old device had taken
+    // but not yet played, and what the mixer began on.
+    EXPECT_GT(atLevel, frames(0.5));
+    EXPECT_LT(atLevel, frames(0.72));
+}
+
 TEST_F(DiskAudio, AToneAndAWaveSoundTogether) {
     SdlAudioBackend backend;
     Sounds sounds(backend, folder);
     sounds.PlayMp3Sound(77);
     sounds.PlayWaveSound(104);
+    ASSERT_TRUE(backend.mixerIsIn());
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     EXPECT_EQ(Mix_Playing(-1), 1);
 }

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Pintaloo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// SDL2_mixer, loaded when sound is first wanted rather than when the
-// program starts. The mixer brings some fifty codec and sound-server
-// libraries with it; linked in, every one of them would be loaded and
-// searched for symbols before the window could appear.
+// SDL2 and SDL2_mixer, loaded when sound is first wanted rather than when
+// the program starts, and each only when its own work is wanted. SDL alone
+// plays our wave sounds; the mixer, with some fifty codec and sound-server
+// libraries behind it (2.6 MB of the program's memory, and as long to load
+// as everything else our start does on the second core), comes in for the
+// first MP3 tone or Ogg sound.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -19,7 +21,22 @@ struct SdlLibrary {
     decltype(&::SDL_CreateThread) CreateThread;
     decltype(&::SDL_WaitThread) WaitThread;
     decltype(&::SDL_RWFromFile) RWFromFile;
+    decltype(&::SDL_malloc) Malloc;
     decltype(&::SDL_realloc) Realloc;
+    decltype(&::SDL_free) Free;
+    decltype(&::SDL_OpenAudioDevice) OpenAudioDevice;
+    decltype(&::SDL_CloseAudioDevice) CloseAudioDevice;
+    decltype(&::SDL_PauseAudioDevice) PauseAudioDevice;
+    decltype(&::SDL_QueueAudio) QueueAudio;
+    decltype(&::SDL_ClearQueuedAudio) ClearQueuedAudio;
+    decltype(&::SDL_GetQueuedAudioSize) GetQueuedAudioSize;
+    decltype(&::SDL_LoadWAV_RW) LoadWAV_RW;
+    decltype(&::SDL_FreeWAV) FreeWAV;
+    decltype(&::SDL_BuildAudioCVT) BuildAudioCVT;
+    decltype(&::SDL_ConvertAudio) ConvertAudio;
+};
+
+struct MixerLibrary {
     decltype(&::Mix_Init) MixInit;
     decltype(&::Mix_Quit) MixQuit;
     decltype(&::Mix_OpenAudio) OpenAudio;
@@ -38,9 +55,10 @@ struct SdlLibrary {
     decltype(&::Mix_VolumeMusic) VolumeMusic;
 };
 
-// The library's entry points, loaded on the first call (from any one
-// thread at a time); null when the library or one of them is missing, and
-// the program then stays silent.
+// Each library's entry points, loaded on the first call (from any one
+// thread at a time); null when the library or one of them is missing. The
+// program is then silent (SDL), or plays its waves but no tone (the mixer).
 const SdlLibrary* LoadSdlLibrary();
+const MixerLibrary* LoadMixerLibrary();
 
 }  // namespace pintaloo
