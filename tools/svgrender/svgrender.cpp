@@ -8,6 +8,7 @@
 //   pintaloo-svgrender --sheet OUT.png SCALE IN.svg...   (contact sheet)
 //   pintaloo-svgrender --raw IN.svg WIDTH HEIGHT OUT.argb32   (keeps alpha, no file format)
 //   pintaloo-svgrender --raw-pressed IN.svg WIDTH HEIGHT OUT.argb32   (a tool face as pressed)
+//   pintaloo-svgrender --rows IN.svg WIDTH HEIGHT OUT.rows   (the raw form, each distinct row once)
 //
 // The raw form is the picture's premultiplied 32-bit pixels in this
 // machine's byte order, row after row with nothing in between: the build
@@ -15,6 +16,13 @@
 // decoding or copying anything. The pressed form is a tool button's face lit
 // and framed the way the program shows the tool in use
 // (resources/face_effects.h), so the start does not make it.
+//
+// The rows form is for a large picture made mostly of repeated rows, like
+// the window's background (157 distinct rows of 728): first, for each row
+// of the picture, which distinct row it is (16-bit numbers, padded with
+// zeros to a multiple of four bytes), then the distinct rows in the raw
+// form. The program shows it from the program file as it is, and keeps a
+// fifth of the pixels in its file and in memory.
 //
 // The sheet puts each picture at its own size times SCALE on a grey grid
 // with its file name under it, so white (transparent) areas stand out.
@@ -24,6 +32,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -73,16 +82,34 @@ int makeSheet(int argc, char** argv) {
 
 }  // namespace
 
+bool writeRows(QFile& out, const QImage& img, qint64 rowBytes) {
+    std::vector<QByteArray> distinct;
+    std::vector<quint16> which;
+    for (int y = 0; y < img.height(); ++y) {
+        const QByteArray row(reinterpret_cast<const char*>(img.constScanLine(y)), rowBytes);
+        auto found = std::find(distinct.begin(), distinct.end(), row);
+        if (found == distinct.end()) found = distinct.insert(distinct.end(), row);
+        which.push_back(quint16(found - distinct.begin()));
+    }
+    if (which.size() % 2) which.push_back(0);  // padding: the rows start on a four-byte boundary
+    const auto indexBytes = qint64(which.size() * sizeof(quint16));
+    if (out.write(reinterpret_cast<const char*>(which.data()), indexBytes) != indexBytes) return false;
+    for (const QByteArray& row : distinct)
+        if (out.write(row) != rowBytes) return false;
+    return out.flush();
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc >= 5 && QString(argv[1]) == "--sheet") return makeSheet(argc, argv);
     const bool pressed = argc == 6 && QString(argv[1]) == "--raw-pressed";
-    const bool raw = pressed || (argc == 6 && QString(argv[1]) == "--raw");
+    const bool rows = argc == 6 && QString(argv[1]) == "--rows";
+    const bool raw = pressed || rows || (argc == 6 && QString(argv[1]) == "--raw");
     const bool transparent = raw || (argc == 6 && QString(argv[1]) == "--transparent");
     if (argc != 5 && !transparent) {
         std::fprintf(stderr,
-                     "usage: %s [--transparent|--raw|--raw-pressed] IN.svg WIDTH HEIGHT OUT | --sheet OUT.png SCALE "
+                     "usage: %s [--transparent|--raw|--raw-pressed|--rows] IN.svg WIDTH HEIGHT OUT | --sheet OUT.png SCALE "
                      "IN.svg...\n",
                      argv[0]);
         return 2;
@@ -101,6 +128,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const qint64 rowBytes = qint64(img.width()) * 4;  // ARGB32: no padding to drop
+    if (rows) return writeRows(out, img, rowBytes) ? 0 : 1;
     for (int y = 0; y < img.height(); ++y)
         if (out.write(reinterpret_cast<const char*>(img.constScanLine(y)), rowBytes) != rowBytes) return 1;
     return out.flush() ? 0 : 1;

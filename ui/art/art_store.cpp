@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/art/art_store.h"
 
+#include <cstring>
+#include <vector>
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QResource>
@@ -35,6 +38,25 @@ QImage Prerendered(const QString& path, QSize size, QLatin1String variant = {}) 
     return QImage(raw.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
+// A picture the build drew as its distinct rows (NAME-WIDTHxHEIGHT.rows:
+// for each row the distinct row it is, as 16-bit numbers padded to four
+// bytes, then the distinct rows), shown from the program file in place.
+Backdrop PrerenderedRows(const QString& path, QSize size) {
+    if (!path.endsWith(QLatin1String(".svg")) || size.isEmpty()) return {};
+    const QResource raw(path.chopped(4) + QStringLiteral("-%1x%2.rows").arg(size.width()).arg(size.height()));
+    const qint64 indexBytes = (qint64(size.height()) + 1) / 2 * 4;
+    const qint64 rowBytes = qint64(size.width()) * 4;
+    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() <= indexBytes ||
+        (raw.size() - indexBytes) % rowBytes != 0 || (raw.size() - indexBytes) / rowBytes > size.height() ||
+        reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0)
+        return {};
+    std::vector<quint16> which(std::size_t(size.height()));
+    std::memcpy(which.data(), raw.data(), which.size() * sizeof(quint16));
+    const QImage rows(raw.data() + indexBytes, size.width(), int((raw.size() - indexBytes) / rowBytes),
+                      int(rowBytes), QImage::Format_ARGB32_Premultiplied);
+    return Backdrop::fromRows(rows, std::move(which));
+}
+
 }  // namespace
 
 ArtStore& ArtStore::instance() {
@@ -55,18 +77,18 @@ QPixmap ArtStore::pixmap(const QString& path, QSize size, qreal dpr) {
     return pm;
 }
 
-QImage ArtStore::backdrop(const QString& path, QSize size, qreal dpr) {
+const Backdrop& ArtStore::backdrop(const QString& path, QSize size, qreal dpr) {
     if (dpr <= 0) dpr = ScreenPixelRatio();
     const QString key = path + QLatin1Char('@') + QString::number(size.width()) + 'x' + QString::number(size.height()) +
                         '@' + QString::number(dpr);
     if (auto it = backdrops_.find(key); it != backdrops_.end()) return *it;
-    QImage img = dpr == 1.0 ? Prerendered(path, size) : QImage();
-    if (img.isNull()) {
-        img = drawSvg(path, size * dpr);
+    Backdrop b = dpr == 1.0 ? PrerenderedRows(path, size) : Backdrop();
+    if (b.isNull()) {
+        QImage img = drawSvg(path, size * dpr);
         img.setDevicePixelRatio(dpr);
+        b = Backdrop(std::move(img));
     }
-    backdrops_.insert(key, img);
-    return img;
+    return *backdrops_.insert(key, b);
 }
 
 QImage ArtStore::drawSvg(const QString& path, QSize pixels) {

@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include "engine/canvas/picture.h"
+#include "ui/art/backdrop.h"
 
 namespace pintaloo {
 
@@ -25,9 +26,9 @@ public:
     // ":/art/ui/tool_pencil.svg" style paths.
     QPixmap pixmap(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // A large picture shown as it is, such as the window's background. When
-    // the build drew it at exactly this size, the pixels are shown straight
+    // the build drew it at exactly this size, its rows are shown straight
     // from the program file, costing no memory of their own.
-    QImage backdrop(const QString& path, QSize size, qreal devicePixelRatio = 0);
+    const Backdrop& backdrop(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // The same picture lighter and a little washed out: a hovered tool button.
     QPixmap faded(const QString& path, QSize size, qreal devicePixelRatio = 0);
     // The same picture lit up: brighter and a little more colourful, dark
@@ -49,7 +50,7 @@ private:
     QImage drawSvg(const QString& path, QSize pixels);
 
     QHash<QString, QPixmap> cache_;
-    QHash<QString, QImage> backdrops_;
+    QHash<QString, Backdrop> backdrops_;
     QStringList drawnFromSvg_;
 };
 

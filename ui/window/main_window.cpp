@@ -486,7 +486,7 @@ void MainWindow::RoundWindow(int corner) {
     update();
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     // Drawn at build time for this size: buttons without a background of
     // their own repaint the window beneath them on every hover. The picture
@@ -497,7 +497,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
     // An opaque window (no compositing, see RoundWindow) has its background
     // colour under the picture's soft corner edge: blended there.
     if (testAttribute(Qt::WA_TranslucentBackground)) p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()));
+    ArtStore::instance().backdrop(QStringLiteral(":/art/ui/background.svg"), size()).paint(p, e->rect());
     if (onFirstPaint) {
         // After this paint has reached the screen, not during it.
         QTimer::singleShot(0, this, [job = std::move(onFirstPaint)] { job(); });
