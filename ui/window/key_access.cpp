@@ -146,6 +146,13 @@ std::vector<KeyAccess*>& Everyone() {
 }
 
 constexpr const char* kRole = "pintalooAccessibleRole";
+// A control's name and description as nameControls gives them. Kept beside
+// the control rather than set as Qt's accessible name: QWidget's setter
+// makes and caches an accessibility interface for the control whether or
+// not anything listens (over four hundred at start, a sixtieth of the
+// start), while the interface below reads these whenever it is made.
+constexpr const char* kName = "pintalooAccessibleName";
+constexpr const char* kDescription = "pintalooAccessibleDescription";
 
 // A control is a plain picture to Qt; a screen reader hears it as what the
 // role set by nameControls says (a button, an item of a list, the list, the
@@ -158,6 +165,13 @@ public:
     QAccessible::Role role() const override {
         const QVariant r = widget()->property(kRole);
         return r.isValid() ? QAccessible::Role(r.toInt()) : QAccessible::Client;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name || t == QAccessible::Description) {
+            const QVariant v = widget()->property(t == QAccessible::Name ? kName : kDescription);
+            if (v.isValid()) return v.toString();
+        }
+        return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {
         const QAccessible::Role r = role();
@@ -595,11 +609,18 @@ void KeyAccess::nameControls(Language language, int chosenTool) {
         if (name.isEmpty()) name = box->caption().simplified();
         if (name.isEmpty() || name.size() < 2) name = QString::fromStdString(b.name);
         // Set only where they change: this runs after nearly every action
-        // and at start, over four hundred controls, and each setter tells
-        // the accessibility layer (or sends an event) even for the same value.
-        if (box->accessibleName() != name) box->setAccessibleName(name);
+        // and at start, over four hundred controls. A screen reader
+        // listening hears of each change.
         const QString description = box->toolTip().isEmpty() ? name : box->toolTip();
-        if (box->accessibleDescription() != description) box->setAccessibleDescription(description);
+        const auto tell = [box](const char* key, QAccessible::Event change, const QString& words) {
+            if (box->property(key).toString() == words) return;
+            box->setProperty(key, words);
+            if (!QAccessible::isActive()) return;
+            QAccessibleEvent event(box, change);
+            QAccessible::updateAccessibility(&event);
+        };
+        tell(kName, QAccessible::NameChanged, name);
+        tell(kDescription, QAccessible::DescriptionChanged, description);
         // A row of controls inside a panel of its own is a list a screen
         // reader can walk; every other control is a button.
         auto* panel = qobject_cast<Box*>(box->parentWidget());
