@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/canvas/checked16.h"
+#include "engine/toolbox/any_colour.h"
 #include "engine/toolbox/colours_and_sizes.h"
 #include "engine/toolbox/tools_table.h"
 
@@ -139,9 +140,14 @@ void SurfacePicturePainters::DrawLibraryStamp(std::int16_t x, std::int16_t y, Co
     const StampLook look = store_.stampLook();
     const Picture* pic = &stamp->picture;
     Picture coloured;
-    if (stamp->colouring != StampColouring::Own) {
+    // A collection's stamp drawn in pure black, as line art often is, would
+    // land as nothing but its grey edges where black is the outline colour
+    // the canvas never takes: its black lands as the colour one step beside.
+    const bool outlineInside = std::any_of(pic->pixels.begin(), pic->pixels.end(),
+                                           [outline](Colour c) { return c == outline; });
+    if (stamp->colouring != StampColouring::Own || outlineInside) {
         coloured = stamp->picture;
-        for (Colour& c : coloured.pixels) c = ColourStampPixel(c, chosen, stamp->colouring);
+        for (Colour& c : coloured.pixels) c = PaintableColour(ColourStampPixel(c, chosen, stamp->colouring), outline);
         pic = &coloured;
     }
     const double side = kLibraryStampSide * std::clamp(stamp->scale, 0.25, 3.0) * StampSizeQuarters(look.size) / 4.0;

@@ -149,9 +149,12 @@ TEST(StampPainter, LibraryStampLooks) {
         {"colourable", {}, StampColouring::Colourable, Rgb(200, 100, 0), kBlack, Rgb(60, 30, 0), Rgb(139, 133, 127),
          Rgb(118, 59, 0), kWhite, 96},
         {"tintable", {}, StampColouring::Tintable, kGreen, kBlack, kGreen, Rgb(127, 255, 127), kGreen, kWhite, 96},
-        // red is the outline: the red quarter makes none, and the outline
+        // red is the outline: the red quarter lands one step beside it (line
+        // art drawn in the outline colour still shows whole), and the outline
         // down the right quarters (the column at x 424) stays
-        {"outline", {}, StampColouring::Own, kBlack, kRed, kWhite, kRed, kGreen, kRed, 96},
+        {"outline", {}, StampColouring::Own, kBlack, kRed, Rgb(254, 1, 1), kRed, kGreen, kRed, 96},
+        {"colourable black", {}, StampColouring::Colourable, kBlack, kBlack, Rgb(1, 1, 1), Rgb(128, 128, 128), Rgb(1, 1, 1),
+         kWhite, 96},
     };
     Picture quarters(4, 4, kWhite);
     std::vector<std::uint8_t> alpha(16, 255);
