@@ -274,14 +274,14 @@ void SdlAudioBackend::playNow(const std::string& path) {
 // Read, converted to the device's format and queued in place of whatever
 // was still to play.
 bool SdlAudioBackend::queueWave(const std::string& path) {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!Sdl().LoadWAV_RW(Sdl().RWFromFile(path.c_str(), "rb"), 1, &spec, &samples, &length)) return false;
+    if (!Sdl().LoadWAV_RW(Sdl().RWFromFile(path.c_str(), "rb"), 1, &format, &samples, &length)) return false;
     bool queued = false;
     SDL_AudioCVT cvt{};
     const int needed =
-        Sdl().BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Uint8(m_channels), m_rate);
+        Sdl().BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16SYS, Uint8(m_channels), m_rate);
     if (needed == 0) {
         Sdl().ClearQueuedAudio(m_queue);
         queued = Sdl().QueueAudio(m_queue, samples, length) == 0;
