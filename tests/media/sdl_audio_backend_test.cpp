@@ -52,7 +52,7 @@ protected:
     std::vector<int16_t> heard() const {
         const QByteArray bytes = (earlier.empty() ? QByteArray() : test::readFile(earlier)) + test::readFile(output);
         std::vector<int16_t> samples(static_cast<size_t>(bytes.size()) / 2);
-        std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+        if (!samples.empty()) std::memcpy(samples.data(), bytes.data(), samples.size() * 2);  // none yet: no copy from null
         return samples;
     }
     size_t frames(double seconds) const { return static_cast<size_t>(seconds * rate); }
