@@ -197,6 +197,7 @@ KeyAccess::KeyAccess(QWidget& window, ActionHub& hub) : window_(window), hub_(hu
     static const bool factory = (QAccessible::installFactory(BoxFactory), true);
     (void)factory;
     Everyone().push_back(this);
+    listener_ = std::make_unique<Listener>(*this);
     ring_ = new Ring(&window);
     timer_ = new QTimer(&window);
     QObject::connect(timer_, &QTimer::timeout, &window, [this] { tick(); });
@@ -561,9 +562,33 @@ void KeyAccess::letGo() {
     if (painting_) canvasCall("PenUp", 1);
 }
 
+class KeyAccess::Listener : public QAccessible::ActivationObserver {
+public:
+    explicit Listener(KeyAccess& keys) : keys_(keys) { QAccessible::installActivationObserver(this); }
+    ~Listener() override { QAccessible::removeActivationObserver(this); }
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+    void accessibilityActiveChanged(bool active) override {
+        keys_.listening_ = active;
+        if (active) keys_.nameEveryControl();
+    }
+
+private:
+    KeyAccess& keys_;
+};
+
 void KeyAccess::nameControls(Language language, int chosenTool) {
     chosenTool_ = chosenTool;
+    language_ = language;
     rightToLeft_ = RightToLeft(language);
+    // Asking Qt is cheap once its bridge to the screen readers is made,
+    // which showing the window does.
+    if (listening_ || QAccessible::isActive()) nameEveryControl();
+}
+
+void KeyAccess::nameEveryControl() {
+    const Language language = language_;
+    const int chosenTool = chosenTool_;
     QString toolName;
     for (const ActionHub::Binding& b : hub_.bindings())
         if (b.box && b.name == "ChooseTool" && b.index == chosenTool) toolName = b.box->toolTip();
