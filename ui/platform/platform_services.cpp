@@ -12,6 +12,8 @@
 #include <cstring>
 #include <optional>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -110,15 +112,35 @@ SingleInstance::SingleInstance(TempFolder& folder) {
     if (::lstat(file.c_str(), &st) == 0 && (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) &&
         !removeWhateverIsAt(file))
         return;
-    lock_ = std::make_unique<QLockFile>(QString::fromStdString(file));
-    lock_->setStaleLockTime(0);  // only a lock whose process is gone is stale
-    if (lock_->tryLock(0) ||
-        (lock_->error() == QLockFile::LockFailedError && lock_->removeStaleLockFile() && lock_->tryLock(0))) {
-        folder.spare(kLockName);
-        openDoor();
-        return;
+    // A lock the kernel holds for us (flock) and drops with the process: no
+    // process number to trust or find stale, and nothing written or synced
+    // to the disk at every start (Qt's lock file synced it: milliseconds
+    // where the folder is on a disk, more on a slow one).
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0) return;  // runs without the lock
+        struct stat opened {}, named {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_uid != ::geteuid()) {
+            ::close(fd);
+            return;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int why = errno;
+            ::close(fd);
+            held_ = why != EWOULDBLOCK;  // a live copy holds it; any other failure runs without
+            return;
+        }
+        // A copy quitting removes its file while it still holds it; one we
+        // opened just before that is locked by nobody else, but no longer
+        // the lock: take the one under the name instead.
+        if (::stat(file.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            lock_ = fd;
+            folder.spare(kLockName);
+            openDoor();
+            return;
+        }
+        ::close(fd);
     }
-    held_ = lock_->error() != QLockFile::LockFailedError;
 }
 
 SingleInstance::~SingleInstance() {
@@ -127,8 +149,10 @@ SingleInstance::~SingleInstance() {
         ::close(door_);
         ::unlink((folder_ + '/' + kDoorName).c_str());
     }
-    if (!lock_ || !lock_->isLocked()) return;
-    lock_->unlock();
+    if (lock_ < 0) return;
+    // Removed while still held, so no later start takes an orphaned file.
+    ::unlink((folder_ + '/' + kLockName).c_str());
+    ::close(lock_);
     // Emptied at quit around the lock: gone now, unless a new copy has
     // already put its own files there (rmdir takes only an empty folder).
     ::rmdir(folder_.c_str());

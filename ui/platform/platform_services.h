@@ -3,7 +3,6 @@
 #pragma once
 // The real platform services: Qt's file dialogs, message boxes, and the
 // lock that keeps one copy of the program running.
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
@@ -85,7 +84,9 @@ private:
     void heard(const QString& token);
 
     std::string folder_;
-    std::unique_ptr<QLockFile> lock_;
+    // The open lock file, locked (flock) while this copy runs; the kernel
+    // lets the lock go with the process, however it ends.
+    int lock_ = -1;
     bool held_ = false;
     int door_ = -1;
     std::unique_ptr<QSocketNotifier> doorBell_;
