@@ -36,6 +36,7 @@ public:
     WindowRig() {
         window = std::make_unique<MainWindow>(Services{&sounds, &temp, &dialog, &help, &messages, &printer, &settings});
         loaded = window->Load(false);
+        window->makeEveryPart();  // tests reach into panels not yet opened
         heard.clear();
     }
 

@@ -42,15 +42,27 @@ void CloseOnRightClick(QWidget& panel, std::function<void()> close) { new RightC
 // The right click goes through the hub like Escape, so the story keeps
 // whichever way the child took back.
 void Panels::addPanel(QWidget& panel, std::function<void()> close) {
-    panels_.push_back({&panel, std::move(close)});
+    panels_.push_back({[&panel] { return &panel; }, std::move(close)});
+    rightClickCloses(panel);
+}
+
+void Panels::addLatePanel(std::function<QWidget*()> panel, std::function<void()> close) {
+    panels_.push_back({std::move(panel), std::move(close)});
+}
+
+void Panels::rightClickCloses(QWidget& panel) {
     CloseOnRightClick(panel, [this] { actions_.run("ClosePanel", {}); });
+}
+
+void Panels::makeEvery() const {
+    for (LateWidgets* late : late_) late->need();
 }
 
 bool Panels::closeOpenPanels() const {
     // Which were open is taken first: a panel a close brings back stays.
     std::vector<const Panel*> open;
     for (const Panel& p : panels_)
-        if (!p.widget->isHidden()) open.push_back(&p);
+        if (const QWidget* w = p.widget(); w && !w->isHidden()) open.push_back(&p);
     for (const Panel* p : open) p->close();
     return !open.empty();
 }

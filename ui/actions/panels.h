@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/actions/action_hub.h"
+#include "ui/actions/late_widgets.h"
 
 namespace pintaloo {
 
@@ -23,17 +24,27 @@ public:
 
     // `close` puts the panel away without choosing anything in it.
     void addPanel(QWidget& panel, std::function<void()> close);
+    // A panel made on first use (late_widgets.h): `panel` gives it, null
+    // until it is made. Listed from the start, so panels close in the order
+    // their parts were made; rightClickCloses(panel) once it is made.
+    void addLatePanel(std::function<QWidget*()> panel, std::function<void()> close);
+    void rightClickCloses(QWidget& panel);
+    // Parts whose widgets are made on first use, and every one of them made
+    // now (the state dump lists every control; tests reach any).
+    void addLate(LateWidgets& late) { late_.push_back(&late); }
+    void makeEvery() const;
     // Closes every open panel; false when none was open. A panel another
     // one was opened from comes back, open. The window's Escape.
     bool closeOpenPanels() const;
 
 private:
     struct Panel {
-        QWidget* widget;
+        std::function<QWidget*()> widget;
         std::function<void()> close;
     };
     ActionHub& actions_;
     std::vector<Panel> panels_;
+    std::vector<LateWidgets*> late_;
 };
 
 // A right click anywhere on `panel` or on a control inside it runs `close`

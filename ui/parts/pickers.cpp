@@ -33,9 +33,24 @@ QString ChosenPicturePath(Tool tool, int variant) {
     return {};
 }
 
+// The panels are made when one is first opened (or a script reaches into
+// one): seventy-odd widgets the start need not make.
 Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sounds, Panels& panels, SpokenLanguage& spoken,
             Needs wiring)
-    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds), panels_(panels), spoken_(spoken),
+      late_(c.window, panels, [this] { make(); }) {
+    slotPicture_.assign(std::size_t(StampSlots()), 0);
+    panels.addLatePanel([this] { return stampsPanel_; }, [this] { hidePanels(); });
+    panels.addLatePanel([this] { return modelsPanel_; }, [this] { hidePanels(); });
+    panels.addLatePanel([this] { return magicPanel_; }, [this] { hidePanels(); });
+    panels.addLatePanel([this] { return shapesPanel_; }, [this] { hidePanels(); });
+    spoken.whenLanguageChanges([this](Language language) {
+        if (late_.made()) applyTexts(language);
+    });
+}
+
+void Pickers::make() {
+    WindowControls& c = c_;
     modelsPanel_ = new Box(&c.window, "pctBrush", {88, 504, 513, 121});
     stampsPanel_ = new Box(&c.window, "pctStamp", {160, 504, 457, 121});
     // Two rows of nine like the models', ending where the bar's last
@@ -98,13 +113,9 @@ Pickers::Pickers(WindowControls& c, EditorState& state, const SoundPlayer& sound
         c.actions.bind(*slot, BoxEvent::Click, "ChooseStamp", i);
         slots_.push_back(slot);
     }
-    slotPicture_.assign(slots_.size(), 0);
     resetFrames();
-    panels.addPanel(*stampsPanel_, [this] { hidePanels(); });
-    panels.addPanel(*modelsPanel_, [this] { hidePanels(); });
-    panels.addPanel(*magicPanel_, [this] { hidePanels(); });
-    panels.addPanel(*shapesPanel_, [this] { hidePanels(); });
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    for (Box* panel : {stampsPanel_, modelsPanel_, magicPanel_, shapesPanel_}) panels_.rightClickCloses(*panel);
+    applyTexts(spoken_.now());
 }
 
 // An entry whose tool has a name of its own says it as its tooltip (and so
@@ -126,6 +137,7 @@ void Pickers::applyTexts(Language language) {
 
 // The button pictures are drawn when a panel is first opened, not at start.
 void Pickers::ensureArt() {
+    late_.need();
     if (artReady_) return;
     artReady_ = true;
     for (std::size_t i = 0; i < models_.size(); ++i)
@@ -156,6 +168,7 @@ void Pickers::showMagic() {
 }
 
 void Pickers::showShapes() {
+    late_.need();
     showShapeKinds();
     shapesPanel_->show();
     shapesPanel_->raise();
@@ -174,11 +187,16 @@ void Pickers::showShapeKinds() {
 }
 
 bool Pickers::panelOpen() const {
-    return !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden() ||
-           !shapesPanel_->isHidden();
+    return late_.made() &&
+           ( !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden() ||
+           !shapesPanel_->isHidden());
 }
 
 void Pickers::hidePanels() {
+    if (!late_.made()) {
+        if (needs.showStampStrip) needs.showStampStrip(false);
+        return;
+    }
     stampsPanel_->hide();
     if (needs.showStampStrip) needs.showStampStrip(false);
     modelsPanel_->hide();
@@ -187,6 +205,7 @@ void Pickers::hidePanels() {
 }
 
 void Pickers::resetFrames() {
+    if (!late_.made()) return;  // made with every frame hidden in its corner
     for (ShapeFrame* s : modelFrames_) {
         s->hide();
         s->move(0, 0);
@@ -209,6 +228,7 @@ void Pickers::resetFrames() {
 // A slot without a picture is hidden, not shown as an empty frame: a child
 // who picks an empty frame gets a stamp that paints nothing.
 void Pickers::emptySlots() {
+    std::fill(slotPicture_.begin(), slotPicture_.end(), 0);
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         slots_[k]->clearPicture();
         slotPicture_[k] = 0;
@@ -217,6 +237,7 @@ void Pickers::emptySlots() {
 }
 
 void Pickers::ChooseModel(int index, int button, double, double) {
+    late_.need();
     if (button == 1) {
         sounds_.playWave(WaveSound::Chosen);
         state_.ToolVariant = 0;
@@ -227,16 +248,19 @@ void Pickers::ChooseModel(int index, int button, double, double) {
 }
 
 void Pickers::PointerOverModel(int index, int, double, double) {
+    late_.need();
     c_.setHandCursor(true);
     for (ShapeFrame* s : modelFrames_) s->hide();
     modelFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::PointerOverModelsPanel(int, double, double) {
+    late_.need();
     for (ShapeFrame* s : modelFrames_) s->hide();
 }
 
 void Pickers::ChooseStampCategory(int index, int button, double, double) {
+    late_.need();
     if (button != 1) return;
     emptySlots();
     state_.ToolVariant = 0;
@@ -253,12 +277,14 @@ void Pickers::ChooseStampCategory(int index, int button, double, double) {
 }
 
 void Pickers::PointerOverStampCategory(int index, int, double, double) {
+    late_.need();
     c_.setHandCursor(true);
     for (ShapeFrame* s : categoryFrames_) s->hide();
     categoryFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::ChooseStamp(int index) {
+    late_.need();
     sounds_.playWave(WaveSound::Chosen);
     modelsPanel_->hide();
     stampsPanel_->hide();
@@ -280,6 +306,7 @@ void Pickers::ChooseStamp(int index) {
 // wait box as the oil does, and leaves the chosen tool as it was; the
 // action is a drawing one, so the history keeps it as one step.
 void Pickers::ChooseMagic(int index, int button, double, double) {
+    late_.need();
     if (button != 1) return;
     const ToolRow* row = EntryOf(ToolButton::Magic, index);  // the hub passes only the entries there are
     magicPanel_->hide();
@@ -299,12 +326,14 @@ void Pickers::ChooseMagic(int index, int button, double, double) {
 }
 
 void Pickers::PointerOverMagic(int index, int, double, double) {
+    late_.need();
     c_.setHandCursor(true);
     for (ShapeFrame* s : magicFrames_) s->hide();
     magicFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::PointerOverMagicPanel(int, double, double) {
+    late_.need();
     for (ShapeFrame* s : magicFrames_) s->hide();
 }
 
@@ -322,6 +351,7 @@ bool IsShapeTool(Tool tool) {
 // model or a stamp left its own number there). The panel stays open when
 // the kind turns, so the child sees every picture change with it.
 void Pickers::ChooseShape(int index, int button, double, double) {
+    late_.need();
     if (button != 1) return;
     const ToolRow* row = EntryOf(ToolButton::Shapes, index);  // the hub passes only the entries there are
     if (!row) return;
@@ -339,12 +369,14 @@ void Pickers::ChooseShape(int index, int button, double, double) {
 }
 
 void Pickers::PointerOverShape(int index, int, double, double) {
+    late_.need();
     c_.setHandCursor(true);
     for (ShapeFrame* s : shapeFrames_) s->hide();
     shapeFrames_[std::size_t(index)]->show();
 }
 
 void Pickers::PointerOverShapesPanel(int, double, double) {
+    late_.need();
     for (ShapeFrame* s : shapeFrames_) s->hide();
 }
 

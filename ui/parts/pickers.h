@@ -13,6 +13,7 @@
 #include "engine/toolbox/tools_table.h"
 #include "ui/actions/box.h"
 #include "ui/actions/canvas_cursor.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
@@ -75,14 +76,18 @@ public:
     int pictureInSlot(int slot) const { return slotPicture_.at(std::size_t(slot)); }
 
 private:
+    void make();
     void ensureArt();
     WindowControls& c_;
     EditorState& state_;
     const SoundPlayer& sounds_;
-    Box* modelsPanel_;                                               // "pctBrush"
-    Box* stampsPanel_;                                               // "pctStamp"
-    Box* magicPanel_;                                                // "pctMagic"
-    Box* shapesPanel_;                                               // "pctShapes"
+    Panels& panels_;
+    SpokenLanguage& spoken_;
+    LateWidgets late_;
+    Box* modelsPanel_ = nullptr;                                     // "pctBrush"
+    Box* stampsPanel_ = nullptr;                                     // "pctStamp"
+    Box* magicPanel_ = nullptr;                                      // "pctMagic"
+    Box* shapesPanel_ = nullptr;                                     // "pctShapes"
     // Each shape's picture as it lands now: filled or outlined.
     void showShapeKinds();
     void applyTexts(Language language);

@@ -372,6 +372,8 @@ void MainWindow::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
 }
 
+void MainWindow::makeEveryPart() const { roles_->panels.makeEvery(); }
+
 void MainWindow::ClosePanel() {
     if (!roles_->panels.closeOpenPanels() && fullScreen_) setFullScreen(false);
 }

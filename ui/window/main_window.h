@@ -47,6 +47,10 @@ public:
 
     // Back to a blank page with every default (also the new-page command).
     void ResetEditor();
+    // The panels a child has not opened yet are made when first needed;
+    // this makes them all now, as they would be (the state dump lists every
+    // control; a test may reach any). Changes nothing the window does.
+    void makeEveryPart() const;
 
     // The window's helpers, which the parts reach through their roles.
     void PlayWaveSound(WaveSound sound);

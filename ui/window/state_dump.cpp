@@ -49,6 +49,7 @@ void DumpControl(const QWidget* c, QStringList& out) {
 }  // namespace
 
 QStringList DumpState(const MainWindow& w) {
+    w.makeEveryPart();
     const EditorState& s = w.state;
     QStringList out;
     out << QStringLiteral("HlsRed=%1").arg(s.HlsRed) << QStringLiteral("HlsGreen=%1").arg(s.HlsGreen)
