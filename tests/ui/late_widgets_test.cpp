@@ -65,5 +65,18 @@ TEST(LateWidgets, AnyOrderOfFirstUseEndsAsAWindowMadeWhole) {
     }
 }
 
+// Made, and nothing opened yet, the panels lie as the window makes its
+// parts, each over the last: the letters' board over the pickers, under the
+// page picker and the gallery; who is painting over every panel.
+TEST(LateWidgets, PanelsLieInTheOrderTheirPartsAreMade) {
+    testkit::WindowRig window;
+    const QStringList stacked = Stacking(window.w());
+    const QStringList upwards = {"pctBrush", "pctShapes",       "pctLetters", "pctOpen",  "pctGallery",
+                                 "pctFlash", "pctStampBrowser", "bChild",     "pctChildren"};
+    for (qsizetype i = 1; i < upwards.size(); ++i)
+        EXPECT_LT(stacked.indexOf(upwards[i - 1]), stacked.indexOf(upwards[i]))
+            << qPrintable(upwards[i]) << " under " << qPrintable(upwards[i - 1]);
+}
+
 }  // namespace
 }  // namespace pintaloo

@@ -31,6 +31,10 @@ public:
 
     void need();
     bool made() const { return made_; }
+    // The widgets go over every control made so far: for a part that puts
+    // some controls on the window at once and the rest later, called after
+    // the first.
+    void placeHere() { marker_->raise(); }
 
 private:
     QWidget& window_;

@@ -27,9 +27,16 @@ void RoundOff(Box& b, int radius) {
 }
 }  // namespace
 
+// The panel and its player are made when the cartoons are first opened.
 AnimationPanel::AnimationPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds, Panels& panels,
                                Needs wiring)
-    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds) {
+    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), panels_(panels),
+      late_(c.window, panels, [this] { make(); }) {
+    panels.addLatePanel([this] { return panel_; }, [this] { CloseAnimations(); });  // the player stops with it
+}
+
+void AnimationPanel::make() {
+    WindowControls& c = c_;
     // Hidden, and off to the side of the window until it is opened.
     panel_ = new Box(&c.window, "pctFlash", {840, 80, 801, 521});
     panel_->setBackColor(kPanelBlue);
@@ -63,12 +70,28 @@ AnimationPanel::AnimationPanel(WindowControls& c, const Services& services, cons
     c.actions.bind(*closeButton_, BoxEvent::Click, "CloseAnimations");
     c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverAnimationsClose");
     panel_->hide();
-    panels.addPanel(*panel_, [this] { CloseAnimations(); });  // the player stops with it
+    panels_.rightClickCloses(*panel_);
 }
+
+AnimationPlayer& AnimationPanel::player() {
+    late_.need();
+    return *player_;
+}
+
+void AnimationPanel::stop() {
+    if (late_.made()) player_->Stop();
+}
+
+void AnimationPanel::hidePanel() {
+    if (late_.made()) panel_->hide();
+}
+
+bool AnimationPanel::isOpen() const { return late_.made() && !panel_->isHidden(); }
 
 AnimationPanel::~AnimationPanel() = default;
 
 void AnimationPanel::PlayAnimation(std::int16_t number) {
+    late_.need();
     if (!services_.temp) return;
     const std::string path = services_.temp->fileFor(number, ".json");
     ExtractResource(number, path);  // an existing file is reused
@@ -77,6 +100,7 @@ void AnimationPanel::PlayAnimation(std::int16_t number) {
 }
 
 void AnimationPanel::OpenAnimations() {
+    late_.need();
     sounds_.playWave(WaveSound::Click);
     // Centred over the canvas, so the blue border is even all round.
     const QRect canvas = needs.canvasOnWindow();
@@ -92,6 +116,7 @@ void AnimationPanel::PlayAnimation(int index) { PlayAnimation(kAnimations[index]
 void AnimationPanel::CloseAnimations() { CloseAnimation(false); }
 
 void AnimationPanel::silencePlayer() {
+    if (!late_.made()) return;  // never played: empty already
     player_->Stop();
     player_->setMovie("   ");  // the blank name leaves the player empty
     player_->Play();
@@ -100,7 +125,7 @@ void AnimationPanel::silencePlayer() {
 void AnimationPanel::CloseAnimation(bool withClick) {
     silencePlayer();
     if (withClick) sounds_.playWave(WaveSound::Click);
-    panel_->hide();
+    hidePanel();
 }
 
 void AnimationPanel::PointerOverAnimation(int, int, double, double) { c_.setHandCursor(true); }

@@ -42,21 +42,26 @@ public:
     // Stops and empties the player and hides the panel; the page commands
     // play the click between emptying and hiding.
     void CloseAnimation(bool withClick);
-    void hidePanel() { panel_->hide(); }
+    void hidePanel();
     // Stops and empties the player only (the panel's visibility is the caller's).
     void silencePlayer();
 
-    AnimationPlayer& player() { return *player_; }
+    AnimationPlayer& player();
+    // The player stopped where it is (the quit).
+    void stop();
     // The panel shows.
-    bool isOpen() const { return !panel_->isHidden(); }
+    bool isOpen() const;
 
 private:
+    void make();
     WindowControls& c_;
     const Services& services_;
     const SoundPlayer& sounds_;
-    Box* panel_;                     // "pctFlash"
+    Panels& panels_;
+    LateWidgets late_;
+    Box* panel_ = nullptr;           // "pctFlash"
     std::array<Box*, 3> choices_{};  // "picture2(0)".."picture2(2)", a cartoon each
-    Box* closeButton_;               // "Picture3"
+    Box* closeButton_ = nullptr;     // "Picture3"
     AnimationPlayer* player_ = nullptr;
     std::unique_ptr<AnimationPlayer> ownedPlayer_;
 };

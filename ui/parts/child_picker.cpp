@@ -33,8 +33,11 @@ QPixmap StampPicture(int picture, int side) {
 
 }  // namespace
 
-ChildPicker::ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring)
-    : needs(std::move(wiring)), c_(c), sounds_(sounds), language_(spoken) {
+// The panel is made when it is first opened (or laid out for two children
+// or more); the button in the corner at once.
+ChildPicker::ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels,
+                         Needs wiring)
+    : needs(std::move(wiring)), c_(c), sounds_(sounds), language_(spoken), late_(c.window, panels, [this] { make(); }) {
     // Over the dog, in the top left corner: the child painting now.
     button_ = new Box(&c.window, "bChild", PlaceOf("ChildSwitch"));
     button_->setCentred(true);
@@ -42,7 +45,12 @@ ChildPicker::ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLan
     button_->setBackColor(QColor(255, 255, 255));  // the dog steps aside for the child
     c.actions.bind(*button_, BoxEvent::Click, "ChildSwitch");
     button_->hide();
+    late_.placeHere();  // the panel over the button, and over every other
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+}
 
+void ChildPicker::make() {
+    WindowControls& c = c_;
     panel_ = new Box(&c.window, "pctChildren", kPanel.translated(900 - kPanel.x(), 0));
     panel_->setBackColor(kPanelBack);
     panel_->setFrame(kPanelFrame, 4, 18);
@@ -68,13 +76,17 @@ ChildPicker::ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLan
         names_.push_back(label);
     }
     panel_->hide();
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    layOut();
+    applyTexts(language_.now());
 }
+
+bool ChildPicker::isOpen() const { return late_.made() && !panel_->isHidden(); }
 
 void ChildPicker::setChildren(const std::vector<ChildEntry>& children) {
     children_.assign(children.begin(), children.begin() + std::min<std::ptrdiff_t>(kMostChildren, std::ptrdiff_t(children.size())));
     current_ = -1;
-    layOut();
+    if (count() >= 2) late_.need();  // a panel that may open: laid out now
+    if (late_.made()) layOut();
     setCurrent(-1);
 }
 
@@ -150,6 +162,7 @@ void ChildPicker::ChildSwitch() {
 
 void ChildPicker::open() {
     if (count() < 2) return;
+    late_.need();
     applyTexts(language_.now());
     panel_->move(kPanel.topLeft());
     panel_->show();
@@ -157,13 +170,16 @@ void ChildPicker::open() {
 }
 
 void ChildPicker::close() {
+    if (!late_.made()) return;
     panel_->hide();
     panel_->move(kPanel.translated(900 - kPanel.x(), 0).topLeft());
 }
 
 void ChildPicker::applyTexts(Language language) {
-    MirrorForLanguage(*panel_, language);
-    prompt_->setCaption(Text("children.who", language));
+    if (late_.made()) {
+        MirrorForLanguage(*panel_, language);
+        prompt_->setCaption(Text("children.who", language));
+    }
     const QString name = currentName();
     button_->setToolTip(name.isEmpty() ? Text("children.switch", language)
                                        : name + QStringLiteral(": ") + Text("children.switch", language));

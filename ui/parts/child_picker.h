@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
+#include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
 #include "ui/actions/window_controls.h"
@@ -33,7 +35,7 @@ public:
     };
     Needs needs;
 
-    ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Needs wiring);
+    ChildPicker(WindowControls& c, const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels, Needs wiring);
 
     // The children to show (the first kMostChildren), none chosen yet.
     void setChildren(const std::vector<ChildEntry>& children);
@@ -44,7 +46,7 @@ public:
     void open();
     void close();
 
-    bool isOpen() const { return !panel_->isHidden(); }
+    bool isOpen() const;
     int count() const { return int(children_.size()); }
     int current() const { return current_; }  // -1 before a child is chosen
     QString currentName() const { return current_ < 0 ? QString() : children_[std::size_t(current_)].name; }
@@ -52,6 +54,7 @@ public:
     void applyTexts(Language language);
 
 private:
+    void make();
     void layOut();
 
     WindowControls& c_;
@@ -64,6 +67,7 @@ private:
     Box* prompt_ = nullptr;  // "lblChildren"
     std::vector<Box*> pictures_;  // "imgChild(k)"
     std::vector<Box*> names_;     // "lblChild(k)"
+    LateWidgets late_;
 };
 
 }  // namespace pintaloo

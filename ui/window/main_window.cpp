@@ -282,7 +282,7 @@ void MainWindow::connectParts() {
     fileButtons_ = std::make_unique<FileButtons>(c, spoken);
     // Who is painting: its panel lies over every other (filled in by the
     // window's children, child_sessions.h; with none it never shows).
-    children_ = std::make_unique<ChildPicker>(c, sounds, spoken, ChildPicker::Needs{});
+    children_ = std::make_unique<ChildPicker>(c, sounds, spoken, panels, ChildPicker::Needs{});
     // Observes the hub after every other part.
     history_ = std::make_unique<DrawingHistory>(c, painting, services, sounds, spoken, DrawingHistory::Needs{
         .showPickerPage = [this] { pagePicker_->ShowPickerPage(); },
@@ -322,7 +322,7 @@ bool MainWindow::Load(bool anotherInstanceRunning) {
 void MainWindow::Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    animation_->player().Stop();
+    animation_->stop();
     history_->flush();                              // the drawing as it is now, whatever the timer waits for
     if (services.temp) services.temp->removeAll();  // errors ignored: the program still ends
 }
