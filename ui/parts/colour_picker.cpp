@@ -55,14 +55,22 @@ QImage RainbowFieldImage(int width, int height) {
 
 ColourPicker::ColourPicker(WindowControls& c, EditorState& state, const SoundPlayer& sounds, SpokenLanguage& spoken,
                            Panels& panels, Needs wiring)
-    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds) {
-    ArtStore& art = ArtStore::instance();
+    : needs(std::move(wiring)), c_(c), state_(state), sounds_(sounds), panels_(panels),
+      late_(c.window, panels, [this] { make(); }) {
     band_ = new Box(&c.window, "sRainbow", PlaceOf("OpenRainbow"));
-    band_->setPicture(art.pixmap(":/art/ui/colour_band.svg", band_->size()));
+    band_->setPicture(ArtStore::instance().pixmap(":/art/ui/colour_band.svg", band_->size()));
     band_->setHandCursor(true);
     c.actions.bind(*band_, BoxEvent::Click, "OpenRainbow");
     c.actions.bind(*band_, BoxEvent::MouseMove, "PointerOverRainbow");
+    // The panel is made when it first opens, over the band.
+    late_.placeHere();
+    panels.addLatePanel([this] { return panel_; }, [this] { CloseRainbow(); });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+}
 
+void ColourPicker::make() {
+    WindowControls& c = c_;
+    ArtStore& art = ArtStore::instance();
     panel_ = new Box(&c.window, "pctRainbow", kPanel);
     panel_->setBackColor(kPanelSky);
     panel_->setFrame(QColor(theme::OUTLINE), 3, 12);
@@ -111,11 +119,14 @@ ColourPicker::ColourPicker(WindowControls& c, EditorState& state, const SoundPla
     RoundOff(*panel_, 12);
     c.actions.bind(*closeButton_, BoxEvent::Click, "CloseRainbow");
     panel_->hide();
-    panels.addPanel(*panel_, [this] { CloseRainbow(); });
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    panels_.rightClickCloses(*panel_);
+    applyTexts(language_);
 }
 
+bool ColourPicker::isOpen() const { return late_.made() && !panel_->isHidden(); }
+
 void ColourPicker::OpenRainbow() {
+    late_.need();
     needs.hidePickers();
     needs.closeAnimations(false);
     sounds_.playWave(WaveSound::Click);
@@ -129,7 +140,9 @@ void ColourPicker::OpenRainbow() {
     panel_->raise();
 }
 
-void ColourPicker::CloseRainbow() { panel_->hide(); }
+void ColourPicker::CloseRainbow() {
+    if (late_.made()) panel_->hide();
+}
 
 void ColourPicker::PickColour(int red, int green, int blue) {
     needs.hidePickers();
@@ -146,7 +159,7 @@ bool ColourPicker::dropperArmed() const { return armed_ && needs.canvasIcon() ==
 
 void ColourPicker::ArmDropper() {
     sounds_.playWave(WaveSound::Click);
-    panel_->hide();  // the paper shows, ready for the press
+    CloseRainbow();  // the paper shows, ready for the press
     if (dropperArmed()) return;
     iconBefore_ = needs.canvasIcon();
     armed_ = true;
@@ -179,6 +192,7 @@ void ColourPicker::putDropperAway() {
 void ColourPicker::PointerOverRainbow(int, double, double) { c_.setHandCursor(true); }
 
 void ColourPicker::showSample() {
+    if (!late_.made()) return;  // shown as the panel is made
     const Colour c = state_.CurrentColor;
     sample_->setBackColor(QColor(RedOf(c), GreenOf(c), BlueOf(c)));
     const QString word = Text(ColourWord(RedOf(c), GreenOf(c), BlueOf(c)), language_);
@@ -189,6 +203,7 @@ void ColourPicker::showSample() {
 void ColourPicker::applyTexts(Language language) {
     language_ = language;
     band_->setToolTip(Text("colour.rainbow.name", language));
+    if (!late_.made()) return;
     dropper_->setToolTip(Text("colour.dropper.name", language));
     closeButton_->setToolTip(Text("colour.close.name", language));
     field_->setToolTip(Text("colour.field.name", language));

@@ -15,6 +15,7 @@
 #include "engine/canvas/colour.h"
 #include "engine/editor/editor_state.h"
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/canvas_cursor.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
@@ -57,23 +58,26 @@ public:
 
     // The dropper stops waiting, its cursor back to the tool's.
     void putDropperAway();
-    bool isOpen() const { return !panel_->isHidden(); }
+    bool isOpen() const;
     bool dropperArmed() const;
     void applyTexts(Language language);
 
 private:
+    void make();
     void showSample();
 
     WindowControls& c_;
     EditorState& state_;
     const SoundPlayer& sounds_;
+    Panels& panels_;
+    LateWidgets late_;
     Language language_ = Language::English;
-    Box* band_;           // "sRainbow", over the chosen-colour box's foot
-    Box* panel_;          // "pctRainbow"
-    Box* field_;          // "pctRainbowField"
-    Box* sample_;         // "sRainbowSample"
-    Box* dropper_;        // "bDropper"
-    Box* closeButton_;    // "bCloseRainbow"
+    Box* band_ = nullptr;         // "sRainbow", over the chosen-colour box's foot
+    Box* panel_ = nullptr;        // "pctRainbow"
+    Box* field_ = nullptr;        // "pctRainbowField"
+    Box* sample_ = nullptr;       // "sRainbowSample"
+    Box* dropper_ = nullptr;      // "bDropper"
+    Box* closeButton_ = nullptr;  // "bCloseRainbow"
     bool armed_ = false;
     CanvasCursor iconBefore_ = CanvasCursor::Pencil;  // the tool's cursor, back after the dropper
 };

@@ -18,8 +18,16 @@ const QSize kArrow{49, 49};
 const QString kClose = QStringLiteral(":/art/ui/panel_close.svg");
 }  // namespace
 
+// The grid is made when it first opens.
 PageGrid::PageGrid(WindowControls& c, const SoundPlayer& sounds, Panels& panels, Names names, Needs needs)
-    : c_(c), sounds_(sounds), names_(names), needs_(std::move(needs)) {
+    : c_(c), sounds_(sounds), names_(names), needs_(std::move(needs)), panels_(panels),
+      late_(c.window, panels, [this] { make(); }) {
+    panels.addLatePanel([this] { return panel_; }, [this] { close(true); });
+}
+
+void PageGrid::make() {
+    WindowControls& c = c_;
+    const Names& names = names_;
     // Where the page picker shows, over the canvas; hidden off to the side.
     panel_ = new Box(&c.window, names.panel, {900, 76, 809, 625});
     panel_->setBackColor(QColor(236, 244, 255));
@@ -55,10 +63,14 @@ PageGrid::PageGrid(WindowControls& c, const SoundPlayer& sounds, Panels& panels,
     c.actions.bind(*nextButton_, BoxEvent::Click, names.nextAction);
     c.actions.bind(*closeBox, BoxEvent::Click, names.closeAction);
     panel_->hide();
-    panels.addPanel(*panel_, [this] { close(true); });
+    panels_.rightClickCloses(*panel_);
+    applyTexts(language_);
 }
 
+bool PageGrid::isOpen() const { return late_.made() && !panel_->isHidden(); }
+
 void PageGrid::open() {
+    late_.need();
     overPicker_ = needs_.pickerOpen();
     needs_.closePicker();
     count_ = needs_.count();
@@ -71,7 +83,7 @@ void PageGrid::open() {
 }
 
 void PageGrid::close(bool back) {
-    if (panel_->isHidden()) return;
+    if (!isOpen()) return;
     panel_->hide();
     if (back && overPicker_) needs_.reopenPicker();
 }
@@ -100,7 +112,7 @@ void PageGrid::showScreen() {
 // story played where the folder differs) is the take's to answer.
 void PageGrid::pick(int n) {
     if (n < 0) return;
-    panel_->hide();
+    if (late_.made()) panel_->hide();
     needs_.take(n);
 }
 
@@ -119,6 +131,8 @@ void PageGrid::previous() {
 }
 
 void PageGrid::applyTexts(Language language) {
+    language_ = language;
+    if (!late_.made()) return;
     MirrorForLanguage(*panel_, language);
     const bool rtl = RightToLeft(language);
     prevButton_->setPicture(

@@ -20,6 +20,7 @@
 #include <map>
 
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/painting.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
@@ -58,10 +59,11 @@ public:
     void previous();
     void close(bool back);
     void applyTexts(Language language);
-    bool isOpen() const { return !panel_->isHidden(); }
+    bool isOpen() const;
     int screen() const { return screen_; }
 
 private:
+    void make();
     void showScreen();
     int screens() const { return std::max(1, (count_ + kPerScreen - 1) / kPerScreen); }
 
@@ -69,11 +71,14 @@ private:
     const SoundPlayer& sounds_;
     Names names_;
     Needs needs_;
-    Box* panel_;
-    Box* title_;
-    Box* counter_;
-    Box* prevButton_;
-    Box* nextButton_;
+    Panels& panels_;
+    LateWidgets late_;
+    Language language_ = Language::English;
+    Box* panel_ = nullptr;
+    Box* title_ = nullptr;
+    Box* counter_ = nullptr;
+    Box* prevButton_ = nullptr;
+    Box* nextButton_ = nullptr;
     std::array<Box*, kPerScreen> tiles_{};
     std::map<int, QPixmap> thumbs_;
     int count_ = 0;

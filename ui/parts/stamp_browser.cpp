@@ -82,7 +82,19 @@ StampBrowser::StampBrowser(WindowControls& c, EditorState& state, const Services
                            const SoundPlayer& sounds, SpokenLanguage& spoken, Panels& panels,
                            PictureLibrary& pictures, Needs wiring)
     : needs(std::move(wiring)), c_(c), state_(state), services_(services), sounds_(sounds), language_(spoken),
-      pictures_(pictures) {
+      pictures_(pictures), panels_(panels), late_(c.window, panels, [this] { make(); }) {
+    panels.addLatePanel([this] { return panel_; }, [this] { StampBrowserClose(); });
+    loader_.setInterval(0);
+    QObject::connect(&loader_, &QTimer::timeout, [this] { loadNext(); });
+    spoken.whenLanguageChanges([this](Language language) {
+        if (late_.made()) applyTexts(language);
+    });
+}
+
+// The strip and the panel are made when either first shows, or a choice
+// of size or turn needs their buttons.
+void StampBrowser::make() {
+    WindowControls& c = c_;
     strip_ = new Box(&c.window, "pctStampStrip", kStrip);
     strip_->setBackColor(QColor(Qt::white));
     strip_->setFrame(kMidBlue, 3, 0);
@@ -140,12 +152,11 @@ StampBrowser::StampBrowser(WindowControls& c, EditorState& state, const Services
     close_->setHandCursor(true);
     c.actions.bind(*close_, BoxEvent::Click, "StampBrowserClose");
     panel_->hide();
-    panels.addPanel(*panel_, [this] { StampBrowserClose(); });
-
-    loader_.setInterval(0);
-    QObject::connect(&loader_, &QTimer::timeout, [this] { loadNext(); });
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    panels_.rightClickCloses(*panel_);
+    applyTexts(language_.now());
 }
+
+bool StampBrowser::isOpen() const { return late_.made() && !panel_->isHidden(); }
 
 StampBrowser::~StampBrowser() { loader_.stop(); }
 
@@ -168,6 +179,7 @@ int StampBrowser::pageCount() {
 
 // The pictures are drawn when the strip first shows, not at start.
 void StampBrowser::faceButtons() {
+    late_.need();
     if (!artReady_) {
         artReady_ = true;
         more_->setPicture(Art(QStringLiteral("stamp_more"), {120, 48}));
@@ -203,13 +215,14 @@ void StampBrowser::showStrip(bool shown) {
         more_->setVisible(services_.stamps != nullptr);
         strip_->show();
         strip_->raise();
-    } else {
+    } else if (late_.made()) {
         strip_->hide();
     }
 }
 
 void StampBrowser::StampBrowserOpen() {
     if (!services_.stamps) return;
+    late_.need();
     needs.hidePickers();
     sounds_.playWave(WaveSound::Click);
     faceButtons();
@@ -229,7 +242,7 @@ void StampBrowser::StampBrowserOpen() {
 
 void StampBrowser::StampBrowserClose() {
     loader_.stop();
-    panel_->hide();
+    if (late_.made()) panel_->hide();
 }
 
 void StampBrowser::StampGroups() {
@@ -276,6 +289,7 @@ void StampBrowser::StampTile(int tile) {
 // moment, the page's alone, so leafing through a thousand stamps costs a
 // dozen pictures a page.
 void StampBrowser::showPage() {
+    late_.need();
     listed_ = true;
     page_ = std::clamp(page_, 0, pageCount() - 1);
     const Language language = language_.now();

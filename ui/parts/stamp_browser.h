@@ -30,6 +30,7 @@
 #include "engine/editor/editor_state.h"
 #include "engine/toolbox/picture_painters.h"
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/canvas_cursor.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
@@ -98,7 +99,7 @@ public:
     std::uint32_t chosenId() const { return chosen_; }
     QString chosenFile() const;
     const StampLook& look() const { return look_; }
-    bool isOpen() const { return !panel_->isHidden(); }
+    bool isOpen() const;
     std::uint32_t openGroup() const { return group_; }
     int page() const { return page_; }
     // The chosen stamp's picture for its button (null: none).
@@ -115,6 +116,7 @@ private:
     void setLook(StampLook look);
     void showHolder();
     void takeStamp(std::uint32_t id, bool withSounds, bool asTool);
+    void make();
 
     WindowControls& c_;
     EditorState& state_;
@@ -122,18 +124,20 @@ private:
     const SoundPlayer& sounds_;
     const SpokenLanguage& language_;
     PictureLibrary& pictures_;
-    Box* strip_;              // "pctStampStrip", above the stamps panel
-    Box* more_;               // "bStampMore"
+    Panels& panels_;
+    LateWidgets late_;
+    Box* strip_ = nullptr;              // "pctStampStrip", above the stamps panel
+    Box* more_ = nullptr;               // "bStampMore"
     std::vector<Box*> sizes_;          // "bStampSize(i)", in the strip
-    Box* mirror_, *flip_;              // "bStampMirror", "bStampFlip"
-    Box* panel_;              // "pctStampBrowser"
-    Box* title_;              // "lblStampBrowser"
+    Box *mirror_ = nullptr, *flip_ = nullptr;              // "bStampMirror", "bStampFlip"
+    Box* panel_ = nullptr;              // "pctStampBrowser"
+    Box* title_ = nullptr;              // "lblStampBrowser"
     std::vector<Box*> tiles_;          // "imgStampTile(k)"
     std::vector<Box*> panelSizes_;     // "bStampBrowserSize(i)"
-    Box* panelMirror_, *panelFlip_;    // "bStampBrowserMirror", "bStampBrowserFlip"
-    Box* prev_, *counter_, *next_;     // "bStampPrevious", "lblStampPage", "bStampNext"
-    Box* back_;               // "bStampGroups"
-    Box* close_;              // "bCloseStampBrowser"
+    Box *panelMirror_ = nullptr, *panelFlip_ = nullptr;    // "bStampBrowserMirror", "bStampBrowserFlip"
+    Box *prev_ = nullptr, *counter_ = nullptr, *next_ = nullptr;     // "bStampPrevious", "lblStampPage", "bStampNext"
+    Box* back_ = nullptr;               // "bStampGroups"
+    Box* close_ = nullptr;              // "bCloseStampBrowser"
     QTimer loader_;           // fills the page's tiles one an idle moment
     std::vector<int> waiting_;         // the tiles still to fill
     std::uint32_t group_ = 0;          // the group shown; 0: the groups
