@@ -105,7 +105,23 @@ QImage PaperWithWord(const Surface& paper, const LetterInk& ink, QRect area, Col
 }
 
 LettersPart::LettersPart(WindowControls& c, Painting& painting, SpokenLanguage& spoken, Panels& panels, Needs wiring)
-    : needs(std::move(wiring)), c_(c), painting_(painting), spoken_(spoken) {
+    : needs(std::move(wiring)), c_(c), painting_(painting), spoken_(spoken), panels_(panels),
+      late_(c.window, panels, [this] { make(); }) {
+    panels.addLatePanel([this] { return board_; },
+                        [this] {
+                            boardAway_ = true;
+                            if (board_) board_->hide();
+                        });
+    c.actions.addObserver([this](const ActionCall& call) { heard(call); });
+    spoken.whenLanguageChanges([this](Language language) {
+        if (late_.made()) applyTexts(language);
+    });
+}
+
+// The board and the word over the paper are made when the letters tool is
+// first chosen.
+void LettersPart::make() {
+    WindowControls& c = c_;
     board_ = new Box(&c.window, "pctLetters", {kBoardLeft, kBoardLow, kBoardWidth, kBoardHeight});
     board_->setBackColor(QColor(Qt::white));
     board_->setFrame(QColor(66, 115, 168), 3, 14);
@@ -127,12 +143,8 @@ LettersPart::LettersPart(WindowControls& c, Painting& painting, SpokenLanguage& 
     back_ = pictureKey("bLetterBack", kBoardLetterKeys + 1, "letter_back", "LettersBack");
     done_ = pictureKey("bLetterDone", kBoardLetterKeys + 2, "letter_done", "LettersDone");
     word_ = new WordView(&c.window);
-    panels.addPanel(*board_, [this] {
-        boardAway_ = true;
-        board_->hide();
-    });
-    c.actions.addObserver([this](const ActionCall& call) { heard(call); });
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    panels_.rightClickCloses(*board_);
+    applyTexts(spoken_.now());
 }
 
 // What other actions do to the word: a tool chosen lands it; a drawing put
@@ -232,9 +244,9 @@ void LettersPart::LettersDone() {
 
 int LettersPart::pixelSize() const { return LetterPixelSize(painting_.state.BrushSize); }
 
-bool LettersPart::boardShown() const { return !board_->isHidden(); }
+bool LettersPart::boardShown() const { return late_.made() && !board_->isHidden(); }
 
-bool LettersPart::onBoard(const QWidget* w) const { return w && w->parentWidget() == board_; }
+bool LettersPart::onBoard(const QWidget* w) const { return w && board_ && w->parentWidget() == board_; }
 
 void LettersPart::land() {
     const LetterInk ink = DrawLetters(text_.text(), pixelSize(), at_.x(), at_.y(), spoken_.now());
@@ -249,7 +261,7 @@ void LettersPart::land() {
 void LettersPart::forget() {
     open_ = false;
     text_.clear();
-    word_->hide();
+    if (word_) word_->hide();
     c_.window.setAttribute(Qt::WA_InputMethodEnabled, false);
     if (QGuiApplication::inputMethod()) QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
@@ -257,6 +269,7 @@ void LettersPart::forget() {
 // The word as it will land: the paper under it, copied, with the letters
 // laid on the copy by the very routine that lays them on the paper.
 void LettersPart::showWord(bool changed) {
+    late_.need();
     auto* view = static_cast<WordView*>(word_);
     const Colour colour = painting_.state.CurrentColor;
     if (!changed && text_.text() == shownText_ && colour == shownColour_ && pixelSize() == shownSize_ &&
@@ -294,6 +307,8 @@ void LettersPart::showWord(bool changed) {
 
 void LettersPart::showBoard() {
     const bool letters = painting_.state.ToolMode == kLettersTool;
+    if (!letters && !open_ && !late_.made()) return;  // nothing to show or hide yet
+    late_.need();
     const bool want = letters && open_ && !boardAway_;
     if (letters) {
         fillKeys(spoken_.now());
@@ -329,6 +344,7 @@ void LettersPart::fillKeys(Language language) {
 }
 
 void LettersPart::applyTexts(Language language) {
+    if (!late_.made()) return;
     board_->setToolTip(KeyName("letters.help", language));
     space_->setToolTip(KeyName("letters.space", language));
     back_->setToolTip(KeyName("letters.back", language));

@@ -30,6 +30,7 @@
 #include "engine/canvas/rect.h"
 #include "engine/canvas/surface.h"
 #include "engine/editor/tool.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/painting.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/spoken_language.h"
@@ -96,10 +97,13 @@ private:
     WindowControls& c_;
     Painting& painting_;
     SpokenLanguage& spoken_;
-    Box* board_;                  // "pctLetters"
+    Panels& panels_;
+    LateWidgets late_;
+    void make();
+    Box* board_ = nullptr;        // "pctLetters"
     std::vector<Box*> keys_;      // "bLetter(i)", the letter keys
-    Box* space_, *back_, *done_;  // "bLetterSpace", "bLetterBack", "bLetterDone"
-    QWidget* word_;               // the word over the paper, as it will land
+    Box *space_ = nullptr, *back_ = nullptr, *done_ = nullptr;  // "bLetterSpace", "bLetterBack", "bLetterDone"
+    QWidget* word_ = nullptr;  // the word over the paper, as it will land
     // What the word over the paper was last drawn from: drawn again only when one changes.
     QString shownText_;
     Colour shownColour_ = 0;
