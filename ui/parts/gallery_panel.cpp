@@ -72,12 +72,33 @@ private:
 
 GalleryPanel::GalleryPanel(WindowControls& c, const Services& services, const SoundPlayer& sounds,
                            SpokenLanguage& spoken, Panels& panels, Needs wiring)
-    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), language_(spoken) {
+    : needs(std::move(wiring)), c_(c), services_(services), sounds_(sounds), language_(spoken), panels_(panels),
+      late_(c.window, panels, [this] { make(); }) {
     // In the title strip, between the sound button and the page commands.
     button_ = new Box(&c.window, "bGallery", PlaceOf("Gallery"));
     button_->setHandCursor(true);
     button_->onLeave = [this] { normalFaces(); };
+    c.actions.bind(*button_, BoxEvent::Click, "Gallery");
+    c.actions.bind(*button_, BoxEvent::MouseMove, "PointerOverGalleryCommand");
+    // The panel and the play are made when the gallery first opens.
+    late_.placeHere();
+    panels.addLatePanel([this] { return panel_; }, [this] { CloseGallery(); });
+    showTimer_.setInterval(kShowMilliseconds);
+    QObject::connect(&showTimer_, &QTimer::timeout, [this] { showNextInPlay(); });
+    keysDuringShow_ = std::make_unique<AnyKey>([this] { c_.actions.run("GalleryEndShow"); });
+    normalFaces();
+    // The bin's question holds for its very next press only: anything else
+    // the child does (but moving the pointer) takes it back.
+    c.actions.addObserver([this](const ActionCall& call) {
+        if (armed_ && call.stage == ActionCall::Stage::Began && call.name != "GalleryBin" &&
+            call.name.rfind("PointerOver", 0) != 0)
+            disarm();
+    });
+    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+}
 
+void GalleryPanel::make() {
+    WindowControls& c = c_;
     // Hidden, off to the side of the window until the panel is opened.
     panel_ = new Box(&c.window, "pctGallery", kPanel.translated(900 - kPanel.x(), 0));
     panel_->setBackColor(kPanelBack);
@@ -141,7 +162,7 @@ GalleryPanel::GalleryPanel(WindowControls& c, const Services& services, const So
     closeButton_->setHandCursor(true);
     closeButton_->onLeave = [this] { normalFaces(); };
     panel_->hide();
-    panels.addPanel(*panel_, [this] { CloseGallery(); });
+    panels_.rightClickCloses(*panel_);
 
     // Play covers the whole window, above every part.
     show_ = new Box(&c.window, "pctGalleryShow", {0, 0, c.window.width(), c.window.height()});
@@ -149,28 +170,19 @@ GalleryPanel::GalleryPanel(WindowControls& c, const Services& services, const So
     show_->setCentred(true);
     show_->onMouseDown = [this](int, double, double) { c_.actions.run("GalleryEndShow"); };
     show_->hide();
-    showTimer_.setInterval(kShowMilliseconds);
-    QObject::connect(&showTimer_, &QTimer::timeout, [this] { showNextInPlay(); });
-    keysDuringShow_ = std::make_unique<AnyKey>([this] { c_.actions.run("GalleryEndShow"); });
-    normalFaces();
+    closeButton_->setPicture(Art("panel_close", {40, 40}));
 
-    c.actions.bind(*button_, BoxEvent::Click, "Gallery");
-    c.actions.bind(*button_, BoxEvent::MouseMove, "PointerOverGalleryCommand");
     c.actions.bind(*nextButton_, BoxEvent::Click, "GalleryNext");
     c.actions.bind(*prevButton_, BoxEvent::Click, "GalleryPrevious");
     c.actions.bind(*playButton_, BoxEvent::Click, "GalleryPlay");
     c.actions.bind(*closeButton_, BoxEvent::Click, "CloseGallery");
     c.actions.bind(*closeButton_, BoxEvent::MouseMove, "PointerOverGalleryClose");
     c.actions.bind(*panel_, BoxEvent::MouseMove, "PointerOverGallery");
-    // The bin's question holds for its very next press only: anything else
-    // the child does (but moving the pointer) takes it back.
-    c.actions.addObserver([this](const ActionCall& call) {
-        if (armed_ && call.stage == ActionCall::Stage::Began && call.name != "GalleryBin" &&
-            call.name.rfind("PointerOver", 0) != 0)
-            disarm();
-    });
-    spoken.whenLanguageChanges([this](Language language) { applyTexts(language); });
+    applyTexts(language_.now());
 }
+
+bool GalleryPanel::isOpen() const { return late_.made() && !panel_->isHidden(); }
+bool GalleryPanel::isShowing() const { return late_.made() && !show_->isHidden(); }
 
 GalleryPanel::~GalleryPanel() {
     if (services_.thumbnails) services_.thumbnails->cancelPending();
@@ -218,6 +230,7 @@ void GalleryPanel::openOver(std::function<void()> back) {
 }
 
 void GalleryPanel::OpenGallery() {
+    late_.need();
     back_ = nullptr;
     sounds_.playWave(WaveSound::Click);
     dress();
@@ -233,6 +246,7 @@ void GalleryPanel::OpenGallery() {
 // Every tile shows its drawing's thumbnail as soon as the port answers; till
 // then, and for ever when none can be made, a plain frame.
 void GalleryPanel::showPage() {
+    late_.need();
     disarm();
     if (services_.thumbnails) services_.thumbnails->cancelPending();  // the page turned: its requests are moot
     const int first = firstOnPage();
@@ -346,7 +360,7 @@ void GalleryPanel::GalleryBin(int n) {
 
 void GalleryPanel::disarm() {
     armed_.reset();
-    really_->hide();
+    if (really_) really_->hide();
 }
 
 void GalleryPanel::GalleryPlay() {
@@ -392,9 +406,11 @@ void GalleryPanel::CloseGallery() {
     disarm();
     if (services_.thumbnails) services_.thumbnails->cancelPending();
     const bool wasOpen = isOpen();
-    panel_->hide();
     thumbs_.clear();
-    for (Tile& t : tiles_) t.picture->clearPicture();
+    if (late_.made()) {
+        panel_->hide();
+        for (Tile& t : tiles_) t.picture->clearPicture();
+    }
     if (auto back = std::exchange(back_, nullptr); back && wasOpen) back();
 }
 
@@ -416,13 +432,15 @@ void GalleryPanel::PointerOverGallery(int, double, double) {
 
 void GalleryPanel::PointerOverGalleryClose(int, double, double) {
     c_.setHandCursor(true);
+    late_.need();
     closeButton_->setPicture(Art("panel_close_hot", {40, 40}));
 }
 
 void GalleryPanel::applyTexts(Language language) {
+    button_->setToolTip(Text(TextId::MyDrawings, language));
+    if (!late_.made()) return;
     MirrorForLanguage(*panel_, language);
     faceArrows();
-    button_->setToolTip(Text(TextId::MyDrawings, language));
     title_->setCaption(Text(TextId::MyDrawings, language));
     playButton_->setToolTip(Text(TextId::GalleryPlay, language));
     closeButton_->setToolTip(Text(TextId::ClosePanel, language));

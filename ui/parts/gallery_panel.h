@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
 #include "ui/actions/spoken_language.h"
@@ -84,8 +85,8 @@ public:
     void applyTexts(Language language);
     void normalFaces();
 
-    bool isOpen() const { return !panel_->isHidden(); }
-    bool isShowing() const { return !show_->isHidden(); }
+    bool isOpen() const;
+    bool isShowing() const;
     // The listing the panel holds (as of its last opening), newest first.
     const std::vector<GalleryEntry>& listing() const { return listing_; }
     int page() const { return page_; }
@@ -115,6 +116,9 @@ private:
     const Services& services_;
     const SoundPlayer& sounds_;
     const SpokenLanguage& language_;
+    void make();
+    Panels& panels_;
+    LateWidgets late_;
     Box* button_ = nullptr;       // "bGallery", in the title strip
     Box* panel_ = nullptr;        // "pctGallery"
     Box* title_ = nullptr;        // "lblGallery"
