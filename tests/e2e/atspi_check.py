@@ -5,7 +5,8 @@
 a session bus of its own, read through AT-SPI by a real client (pyatspi), in
 English and in French. Every control (a button, an item of a list, the
 canvas) must have a name; the names a child hears first must be there, in
-the language asked for; the pickers must be lists.
+the language asked for; a picker, opened by the press a screen reader
+offers on its tool, must be a list of named items.
 
 Usage: atspi_check.py PROGRAM
 Exit status 77 (skipped) with a clear message where Xvfb, openbox, dbus,
@@ -27,6 +28,8 @@ EXPECTED = {
     "fr": ["Crayon", "Rouge", "Nouvelle page", "Feuille de dessin : Crayon", "Gomme"],
 }
 FEWEST_CONTROLS = 40  # six tools, four sizes, 24 colours, the commands and the canvas
+# The tool whose press opens a picker (made when first opened), by language.
+PICKER_TOOL = {"en": "Models brush", "fr": "Pinceau à motifs"}
 
 
 def fail(why):
@@ -125,8 +128,25 @@ def check_language(pyatspi, program, lang, work, env):
         absent = [n for n in EXPECTED[lang] if n not in names]
         if absent:
             return fail(f"{lang}: no control named {absent}")
-        if not any(role == "list" for role, _, _ in nodes):
-            return fail(f"{lang}: no list among the pickers")
+        tool = [node for role, name, node in nodes if role == "push button" and name == PICKER_TOOL[lang]]
+        if not tool:
+            return fail(f"{lang}: no tool named {PICKER_TOOL[lang]!r}")
+        try:
+            action = tool[0].queryAction()
+            if not any(action.doAction(i) for i in range(action.nActions)):
+                return fail(f"{lang}: {PICKER_TOOL[lang]!r} took no press")
+        except Exception as e:
+            return fail(f"{lang}: pressing {PICKER_TOOL[lang]!r} failed: {e}")
+        lists, deadline = [], time.monotonic() + 10
+        while not lists and time.monotonic() < deadline:
+            time.sleep(0.3)
+            lists = [node for role, _, node in walk(app) if role == "list"]
+        if not lists:
+            return fail(f"{lang}: no list among the pickers once one was opened")
+        items = [(role, name) for role, name, _ in walk(lists[0]) if role == "list item"]
+        if not items or any(not name.strip() for _, name in items):
+            return fail(f"{lang}: the picker's items are missing or unnamed: {items}")
+        print(f"atspi: {lang}: the picker opened is a list of {len(items)} named items", flush=True)
         print(f"atspi: {lang}: {len(controls)} controls, every one named", flush=True)
         return 0
     finally:

@@ -13,7 +13,7 @@ namespace pintaloo {
 LateWidgets::LateWidgets(QWidget& window, Panels& panels, std::function<void()> make)
     : window_(window), marker_(new QWidget(&window)), make_(std::move(make)) {
     marker_->hide();
-    panels.addLate(*this);
+    panels.addLate([this] { need(); });
 }
 
 void LateWidgets::need() {

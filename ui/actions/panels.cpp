@@ -55,7 +55,7 @@ void Panels::rightClickCloses(QWidget& panel) {
 }
 
 void Panels::makeEvery() const {
-    for (LateWidgets* late : late_) late->need();
+    for (const auto& make : late_) make();
 }
 
 bool Panels::closeOpenPanels() const {

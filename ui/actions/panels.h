@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "ui/actions/action_hub.h"
-#include "ui/actions/late_widgets.h"
 
 namespace pintaloo {
 
@@ -29,9 +28,10 @@ public:
     // their parts were made; rightClickCloses(panel) once it is made.
     void addLatePanel(std::function<QWidget*()> panel, std::function<void()> close);
     void rightClickCloses(QWidget& panel);
-    // Parts whose widgets are made on first use, and every one of them made
-    // now (the state dump lists every control; tests reach any).
-    void addLate(LateWidgets& late) { late_.push_back(&late); }
+    // Parts whose widgets are made on first use (late_widgets.h): `make`
+    // makes one's, once. makeEvery makes every one's now (the state dump
+    // lists every control; tests reach any).
+    void addLate(std::function<void()> make) { late_.push_back(std::move(make)); }
     void makeEvery() const;
     // Closes every open panel; false when none was open. A panel another
     // one was opened from comes back, open. The window's Escape.
@@ -44,7 +44,7 @@ private:
     };
     ActionHub& actions_;
     std::vector<Panel> panels_;
-    std::vector<LateWidgets*> late_;
+    std::vector<std::function<void()>> late_;
 };
 
 // A right click anywhere on `panel` or on a control inside it runs `close`

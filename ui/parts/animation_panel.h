@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/actions/box.h"
+#include "ui/actions/late_widgets.h"
 #include "ui/actions/panels.h"
 #include "ui/actions/sound_player.h"
 #include "ui/actions/window_controls.h"
