@@ -187,18 +187,14 @@ void Pickers::showShapeKinds() {
 }
 
 bool Pickers::panelOpen() const {
-    return late_.made() &&
-           ( !modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden() ||
-           !shapesPanel_->isHidden());
+    return late_.made() && (!modelsPanel_->isHidden() || !stampsPanel_->isHidden() || !magicPanel_->isHidden() ||
+                            !shapesPanel_->isHidden());
 }
 
 void Pickers::hidePanels() {
-    if (!late_.made()) {
-        if (needs.showStampStrip) needs.showStampStrip(false);
-        return;
-    }
-    stampsPanel_->hide();
     if (needs.showStampStrip) needs.showStampStrip(false);
+    if (!late_.made()) return;
+    stampsPanel_->hide();
     modelsPanel_->hide();
     magicPanel_->hide();
     shapesPanel_->hide();
@@ -231,7 +227,6 @@ void Pickers::emptySlots() {
     std::fill(slotPicture_.begin(), slotPicture_.end(), 0);
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         slots_[k]->clearPicture();
-        slotPicture_[k] = 0;
         slots_[k]->hide();
     }
 }
