@@ -163,11 +163,13 @@ public:
     // Read each time: a control is named (and given its role) after Qt may
     // already have made this interface for it.
     QAccessible::Role role() const override {
+        named();
         const QVariant r = widget()->property(kRole);
         return r.isValid() ? QAccessible::Role(r.toInt()) : QAccessible::Client;
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name || t == QAccessible::Description) {
+            named();
             const QVariant v = widget()->property(t == QAccessible::Name ? kName : kDescription);
             if (v.isValid()) return v.toString();
         }
@@ -176,6 +178,12 @@ public:
     QStringList actionNames() const override {
         const QAccessible::Role r = role();
         return r == QAccessible::Button || r == QAccessible::ListItem ? QStringList{pressAction()} : QStringList{};
+    }
+    // The controls are named only once something asks (a screen reader,
+    // usually): named all at once the first time.
+    void named() const {
+        for (KeyAccess* k : Everyone())
+            if (k->owns(widget())) k->nameOnFirstAsking();
     }
     void doAction(const QString& name) override {
         if (name != pressAction() || actionNames().isEmpty()) return;
@@ -197,7 +205,6 @@ KeyAccess::KeyAccess(QWidget& window, ActionHub& hub) : window_(window), hub_(hu
     static const bool factory = (QAccessible::installFactory(BoxFactory), true);
     (void)factory;
     Everyone().push_back(this);
-    listener_ = std::make_unique<Listener>(*this);
     ring_ = new Ring(&window);
     timer_ = new QTimer(&window);
     QObject::connect(timer_, &QTimer::timeout, &window, [this] { tick(); });
@@ -562,31 +569,24 @@ void KeyAccess::letGo() {
     if (painting_) canvasCall("PenUp", 1);
 }
 
-class KeyAccess::Listener : public QAccessible::ActivationObserver {
-public:
-    explicit Listener(KeyAccess& keys) : keys_(keys) { QAccessible::installActivationObserver(this); }
-    ~Listener() override { QAccessible::removeActivationObserver(this); }
-    Listener(const Listener&) = delete;
-    Listener& operator=(const Listener&) = delete;
-    void accessibilityActiveChanged(bool active) override {
-        keys_.listening_ = active;
-        if (active) keys_.nameEveryControl();
-    }
-
-private:
-    KeyAccess& keys_;
-};
-
 void KeyAccess::nameControls(Language language, int chosenTool) {
     chosenTool_ = chosenTool;
     language_ = language;
     rightToLeft_ = RightToLeft(language);
     // Asking Qt is cheap once its bridge to the screen readers is made,
     // which showing the window does.
-    if (listening_ || QAccessible::isActive()) nameEveryControl();
+    if (named_ || QAccessible::isActive()) nameEveryControl();
+}
+
+void KeyAccess::nameOnFirstAsking() {
+    if (named_) return;
+    quiet_ = true;  // nothing had a name to change from
+    nameEveryControl();
+    quiet_ = false;
 }
 
 void KeyAccess::nameEveryControl() {
+    named_ = true;
     const Language language = language_;
     const int chosenTool = chosenTool_;
     QString toolName;
@@ -637,10 +637,10 @@ void KeyAccess::nameEveryControl() {
         // and at start, over four hundred controls. A screen reader
         // listening hears of each change.
         const QString description = box->toolTip().isEmpty() ? name : box->toolTip();
-        const auto tell = [box](const char* key, QAccessible::Event change, const QString& words) {
+        const auto tell = [this, box](const char* key, QAccessible::Event change, const QString& words) {
             if (box->property(key).toString() == words) return;
             box->setProperty(key, words);
-            if (!QAccessible::isActive()) return;
+            if (quiet_ || !QAccessible::isActive()) return;
             QAccessibleEvent event(box, change);
             QAccessible::updateAccessibility(&event);
         };

@@ -87,10 +87,12 @@ public:
     // Every control's accessible name and description in the language: its
     // tool tip or caption, a colour's word, a numbered stamp; the canvas
     // names the tool in use (`chosenTool`, the tool button's index). Only
-    // while a screen reader listens: a walk of over four hundred controls
-    // after nearly every action (three milliseconds of the start) that no
-    // one else hears. One starting to listen has them all named at once.
+    // once something has asked for a name (a screen reader) or a screen
+    // reader listens: a walk of over four hundred controls after nearly
+    // every action (milliseconds of the start) that no one else hears.
     void nameControls(Language language, int chosenTool);
+    // A control's name was asked for: every control named now, if none was.
+    void nameOnFirstAsking();
 
     // Scanning every `seconds` (kept within 1 to 5); Off stops it. With
     // `timed` false nothing but calls to tick move the ring (tests).
@@ -166,10 +168,8 @@ private:
     int chosenTool_ = 0;
     Language language_ = Language::English;
     void nameEveryControl();
-    // Told by Qt when a screen reader starts or stops listening.
-    class Listener;
-    std::unique_ptr<Listener> listener_;
-    bool listening_ = false;
+    bool named_ = false;  // named once: named again after every action
+    bool quiet_ = false;  // naming for the first asking: no changes to tell
     QTimer* timer_;
 };
 
