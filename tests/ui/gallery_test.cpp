@@ -371,7 +371,8 @@ TEST_F(GalleryKeeperTest, AGalleryThatRefusesIsSaidOnceAndNothingIsLost) {
 }
 
 // The drawings waiting in the state folder are read on the window's thread,
-// so one filing takes at most kMaxUnfiled of them; the rest wait their turn.
+// so one filing takes at most kMaxUnfiled of them (fewer when its time runs
+// out: a loaded machine); the rest wait their turn, and every one goes in.
 TEST_F(GalleryKeeperTest, WaitingDrawingsGoIntoTheGalleryAFewAtATime) {
     const QDir unfiled(at("state/") + GalleryKeeper::kUnfiledFolder);
     ASSERT_TRUE(unfiled.mkpath("."));
@@ -388,12 +389,15 @@ TEST_F(GalleryKeeperTest, WaitingDrawingsGoIntoTheGalleryAFewAtATime) {
     const GalleryKeeper keeper(w().storyWindow(), recorder, at("state"));
     draw(100);
     call("KewlButtons2_MouseDown", {1});
-    EXPECT_EQ(gallery.list().size(), std::size_t(GalleryKeeper::kMaxUnfiled) + 1);
-    EXPECT_EQ(unfiled.entryList({"*.png"}, QDir::Files).size(), 5);
-    draw(300);
-    call("KewlButtons2_MouseDown", {1});
-    EXPECT_EQ(gallery.list().size(), std::size_t(planted) + 2);
+    EXPECT_LE(gallery.list().size(), std::size_t(GalleryKeeper::kMaxUnfiled) + 1);
+    EXPECT_GE(unfiled.entryList({"*.png"}, QDir::Files).size(), 5);
+    int filings = 1;
+    for (; filings < 40 && !unfiled.entryList({"*.png"}, QDir::Files).isEmpty(); ++filings) {
+        draw(100 + 7 * filings);
+        call("KewlButtons2_MouseDown", {1});
+    }
     EXPECT_TRUE(unfiled.entryList({"*.png"}, QDir::Files).isEmpty());
+    EXPECT_EQ(gallery.list().size(), std::size_t(planted + filings));
 }
 
 // The same pixels go into the gallery once, filed or saved there, across
