@@ -232,6 +232,24 @@ TEST_F(StartupArt, NothingShownAtStartIsDrawnFromItsSvg) {
     EXPECT_EQ(ArtStore::instance().drawnFromSvg(), QStringList(QStringLiteral(":/art/ui/dog.svg@17x10")));
 }
 
+// A face the build drew is shown from the program file's own pixels, an
+// opaque one (the clock) as well as one with see-through edges: a copy
+// would take memory a running window need not hold.
+TEST(PrerenderedFaces, AreShownFromTheProgramFile) {
+    struct Face {
+        const char* name;
+        QSize size;
+    };
+    for (const Face f : {Face{"clock", {123, 132}}, Face{"dog", {85, 50}}}) {
+        SCOPED_TRACE(f.name);
+        const QString stem = QStringLiteral(":/art/ui/") + QLatin1String(f.name);
+        const QResource raw(stem + QStringLiteral("-%1x%2.argb32").arg(f.size.width()).arg(f.size.height()));
+        ASSERT_TRUE(raw.isValid());
+        const QImage shown = ArtStore::instance().pixmap(stem + QStringLiteral(".svg"), f.size, 1.0).toImage();
+        EXPECT_EQ(static_cast<const void*>(shown.constBits()), static_cast<const void*>(raw.data()));
+    }
+}
+
 // The pressed tool faces the build drew are exactly the ones the program
 // makes itself where the build drew none (another pixel ratio): a change to
 // the pressed look, or a build step left behind, shows here.
