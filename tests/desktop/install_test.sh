@@ -6,11 +6,11 @@
 # prefix and under another one given at install time. Checked file by file:
 # exactly the expected files and nothing else (no replay tool, no tests),
 # each with the right content.
-#   install_test.sh BUILD_DIR PREFIX BINDIR DATADIR MANDIR VERSION
+#   install_test.sh BUILD_DIR PREFIX BINDIR DATADIR MANDIR LIBDIR VERSION
 set -u
 set -o pipefail
-BUILD=${1:?usage: install_test.sh BUILD_DIR PREFIX BINDIR DATADIR MANDIR VERSION}
-PREFIX=$2 BINDIR=$3 DATADIR=$4 MANDIR=$5 VERSION=$6
+BUILD=${1:?usage: install_test.sh BUILD_DIR PREFIX BINDIR DATADIR MANDIR LIBDIR VERSION}
+PREFIX=$2 BINDIR=$3 DATADIR=$4 MANDIR=$5 LIBDIR=$6 VERSION=$7
 SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ID=io.github.pintaloo.Pintaloo
 SIZES=(16 24 32 48 64 128 256 512)
@@ -22,6 +22,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 expected_files() {
     echo "$BINDIR/pintaloo"
+    echo "$LIBDIR/pintaloo/pintaloo-print.so"
     echo "$DATADIR/applications/$ID.desktop"
     echo "$DATADIR/metainfo/$ID.metainfo.xml"
     echo "$DATADIR/icons/hicolor/scalable/apps/$ID.svg"
@@ -40,6 +41,8 @@ check_root() {
         >"$WORK/diff" || { fail "installed files differ from the expected ones (< missing, > extra):"; cat "$WORK/diff"; }
 
     [[ -x $root/$BINDIR/pintaloo ]] || fail "$BINDIR/pintaloo is not executable"
+    nm -D --defined-only "$root/$LIBDIR/pintaloo/pintaloo-print.so" 2>/dev/null | grep -q ' pintaloo_print_with_dialog$' ||
+        fail "$LIBDIR/pintaloo/pintaloo-print.so is not the printing module"
     [[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$root/$BINDIR/pintaloo" --version 2>&1) == "Pintaloo $VERSION" ]] ||
         fail "the installed program does not say 'Pintaloo $VERSION' for --version"
 

@@ -2,16 +2,17 @@
 # SPDX-FileCopyrightText: 2026 Pintaloo contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The programs must not name the sound, animation and film libraries among
-# the libraries they need: those are loaded when first used (dlopen), so the
-# dynamic loader does not map and relocate them before every start.
+# The programs must not name the sound, animation, film and printing
+# libraries among the libraries they need: those are loaded when first used
+# (dlopen; printing through our own module), so the dynamic loader does not
+# map and relocate them before every start.
 #   needed_libraries_test.sh PROGRAM...
 set -u
 set -o pipefail
 (($#)) || { echo "usage: needed_libraries_test.sh PROGRAM..."; exit 2; }
 command -v readelf >/dev/null || { echo "readelf is missing (binutils; scripts/deps.sh installs it)"; exit 1; }
 # The libraries loaded on first use, by the start of their file names.
-late='^(librlottie|libwebp|libwebpmux|libwebpdemux|libSDL2|libSDL2_mixer)[.-]'
+late='^(librlottie|libwebp|libwebpmux|libwebpdemux|libSDL2|libSDL2_mixer|libQt6PrintSupport)[.-]'
 status=0
 for program in "$@"; do
     needed=$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p') || {
@@ -31,7 +32,7 @@ for program in "$@"; do
         echo "$found"
         status=1
     else
-        echo "$program: none of rlottie, libwebp or SDL2 among: $(tr '\n' ' ' <<<"$needed")"
+        echo "$program: none of rlottie, libwebp, SDL2 or Qt's printing among: $(tr '\n' ' ' <<<"$needed")"
     fi
 done
 exit "$status"

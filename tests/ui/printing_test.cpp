@@ -111,6 +111,15 @@ TEST(PrintingTest, NothingToPrintOrNowhereToPrintIsAPlainNo) {
 }
 
 TEST(PrintingTest, CancelledDialogPrintsNothing) {
+    // No printing module where it is looked for: a plain no, and no dialog.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    UsePrintModuleFile(dir.filePath(QStringLiteral("pintaloo-print.so")));
+    EXPECT_FALSE(DialogPrintPort(nullptr).print(Drawing()));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(DefaultPrinterPaper().has_value());
+
+    UsePrintModuleFile(QStringLiteral(PINTALOO_TEST_PRINT_MODULE));
     // Cancel the dialog as soon as it is up; the real dialog, no printer needed.
     bool sawDialog = false;
     QTimer::singleShot(0, [&] {

@@ -3,10 +3,9 @@
 #include "ui/files/printing.h"
 
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <algorithm>
+#include <QPdfWriter>
 
 namespace pintaloo {
 
@@ -18,12 +17,12 @@ QRect FittedRect(QSize picture, QRect page) {
             fitted.width(), fitted.height()};
 }
 
-bool PrintOnto(QPrinter& printer, const QImage& picture) {
+bool PrintOnto(QPagedPaintDevice& device, const QImage& picture) {
     if (picture.isNull()) return false;
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
     // The printable area in device units, (0, 0) at its top left corner.
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRect target = FittedRect(picture.size(), QRect(QPoint(0, 0), page.size()));
     // Blocky pixels, as on screen: a crayon line should not come out blurred.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -31,30 +30,17 @@ bool PrintOnto(QPrinter& printer, const QImage& picture) {
     return painter.end();
 }
 
-namespace {
-
-void Landscape(QPrinter& printer) { printer.setPageOrientation(QPageLayout::Landscape); }
-
-}  // namespace
-
-bool DialogPrintPort::print(const QImage& picture) {
-    QPrinter printer(QPrinter::HighResolution);
-    Landscape(printer);
-    printer.setDocName(QStringLiteral("Pintaloo"));
-    QPrintDialog dialog(&printer, parent_);
-    // One drawing, one page: page ranges and collation mean nothing here.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return PrintOnto(printer, picture);
-}
-
 bool PdfPrintPort::print(const QImage& picture) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file_);
-    Landscape(printer);
-    printer.setDocName(QStringLiteral("Pintaloo"));
-    return PrintOnto(printer, picture);
+    if (picture.isNull()) return false;
+    QPdfWriter pdf(file_);
+    // What printing to a file from the dialog gave before the dialog moved
+    // into its module: A4, landscape, the print engine's margins.
+    pdf.setResolution(1200);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Point));
+    pdf.setTitle(QStringLiteral("Pintaloo"));
+    pdf.setCreator(QStringLiteral("Pintaloo"));
+    return PrintOnto(pdf, picture);
 }
 
 }  // namespace pintaloo

@@ -12,13 +12,13 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/files/printing.h"
 #include "ui/words/texts.h"
 
 namespace pintaloo {
@@ -244,8 +244,7 @@ void WeekExportPage::make() {
     ExportRequest r = request();
     // The printer's own paper when there is one (Letter in America), else A4.
     // Asked here, not when the page opens: the print system may be slow to answer.
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (!printer.isNull() && printer.defaultPageSize().isValid()) r.paper = printer.defaultPageSize();
+    if (const std::optional<QPageSize> paper = DefaultPrinterPaper()) r.paper = *paper;
     taken_ = current_ ? current_() : std::vector<CurrentDrawing>{};
     r.current = taken_;
     cancel_ = false;
