@@ -15,6 +15,7 @@
 
 #include "ui/files/print_module.h"
 #include "ui/files/printing.h"
+#include "ui/platform/run_time_library.h"
 
 namespace pintaloo {
 
@@ -54,9 +55,8 @@ const PrintModule* Module() {
         std::fprintf(stderr, "pintaloo: printing is not available: %s\n", dlerror());
         return nullptr;
     }
-    module.printWithDialog = reinterpret_cast<PintalooPrintWithDialog>(dlsym(library, "pintaloo_print_with_dialog"));
-    module.defaultPaper = reinterpret_cast<PintalooDefaultPaper>(dlsym(library, "pintaloo_default_paper"));
-    if (!module.printWithDialog || !module.defaultPaper) {
+    if (!FindFunction(library, "pintaloo_print_with_dialog", module.printWithDialog) ||
+        !FindFunction(library, "pintaloo_default_paper", module.defaultPaper)) {
         std::fprintf(stderr, "pintaloo: printing is not available: %s is not Pintaloo's printing module\n",
                      qPrintable(file));
         module = {};
