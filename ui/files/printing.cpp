@@ -31,8 +31,7 @@ bool PrintOnto(QPagedPaintDevice& device, const QImage& picture) {
 }
 
 bool PdfPrintPort::print(const QImage& picture) {
-    if (picture.isNull()) return false;
-    QPdfWriter pdf(file_);
+    QPdfWriter pdf(file_);  // the file is made only when painting starts, after PrintOnto's checks
     // What printing to a file from the dialog gave before the dialog moved
     // into its module: A4, landscape, the print engine's margins.
     pdf.setResolution(1200);
