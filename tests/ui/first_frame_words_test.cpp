@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help line's kept picture: shown only when it is exactly the line the
 // window would draw, refused when the file is not what it claims, and never
-// written through a link.
+// written through a link. The fonts it spares the first frame wait for
+// someone at the window.
 #include "ui/programs/first_frame_words.h"
 #include "ui/actions/box.h"
+#include "ui/platform/font_warm_up.h"
 #include "ui/platform/kept_picture.h"
 #include "window_fixture.h"
 
@@ -12,7 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <unistd.h>
 
@@ -134,6 +139,30 @@ TEST_F(FirstFrameWordsTest, TheKeptPictureIsTheDrawnLineAndOnlyForThatLine) {
     w().SetLanguage(QStringLiteral("en"));
     EXPECT_EQ(FirstFrameWords::DrawnWords(line()), english);
     EXPECT_FALSE(shown.showsKeptPicture());
+}
+
+// The fonts get ready at the first move, press or key, wherever it lands,
+// and not while the window only appears, is painted, or finds the pointer
+// already lying over it.
+TEST(FontWarmUpOnFirstInput, StartsAtTheFirstSignOfSomeoneThere) {
+    QWidget target;
+    const auto send = [&target](QEvent&& event) { QCoreApplication::sendEvent(&target, &event); };
+    const QPointF at(10, 10);
+    const std::function<void()> someone[] = {
+        [&] { send(QMouseEvent(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier)); },
+        [&] { send(QMouseEvent(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier)); },
+        [&] { send(QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier)); },
+    };
+    for (const auto& input : someone) {
+        FontWarmUpOnFirstInput fonts(QFont(), QStringLiteral("Pintaloo"));
+        send(QEvent(QEvent::Show));
+        send(QEnterEvent(at, at, at));
+        send(QHoverEvent(QEvent::HoverEnter, at, at, at));
+        send(QEvent(QEvent::UpdateRequest));
+        EXPECT_FALSE(fonts.started());
+        input();
+        EXPECT_TRUE(fonts.started());
+    }
 }
 
 }  // namespace

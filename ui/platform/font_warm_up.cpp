@@ -2,11 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/platform/font_warm_up.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <iterator>
 #include <system_error>
+#include <utility>
 
 namespace pintaloo {
 
@@ -31,6 +35,45 @@ FontWarmUp::FontWarmUp(const QFont& font, const QString& text) {
 
 FontWarmUp::~FontWarmUp() {
     if (worker_.joinable()) worker_.join();
+}
+
+namespace {
+
+// What a person does first. Not Enter or HoverEnter: X sends those when a
+// window is mapped under the pointer, with nobody at the mouse.
+constexpr QEvent::Type kFirstInput[] = {
+    QEvent::MouseMove,
+    QEvent::MouseButtonPress,
+    QEvent::KeyPress,
+    QEvent::Wheel,
+    QEvent::TouchBegin,
+    QEvent::TabletEnterProximity,
+    QEvent::TabletMove,
+    QEvent::TabletPress,
+    QEvent::NonClientAreaMouseMove,
+    QEvent::NonClientAreaMouseButtonPress,
+};
+
+}  // namespace
+
+FontWarmUpOnFirstInput::FontWarmUpOnFirstInput(QFont font, QString text)
+    : font_(std::move(font)), text_(std::move(text)) {
+    if (auto* app = QCoreApplication::instance()) app->installEventFilter(this);
+}
+
+FontWarmUpOnFirstInput::~FontWarmUpOnFirstInput() {
+    if (auto* app = QCoreApplication::instance()) app->removeEventFilter(this);
+}
+
+void FontWarmUpOnFirstInput::startNow() {
+    if (warmUp_) return;
+    if (auto* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    warmUp_.emplace(font_, text_);
+}
+
+bool FontWarmUpOnFirstInput::eventFilter(QObject* watched, QEvent* event) {
+    if (std::find(std::begin(kFirstInput), std::end(kFirstInput), event->type()) != std::end(kFirstInput)) startNow();
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace pintaloo

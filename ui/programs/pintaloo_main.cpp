@@ -166,13 +166,11 @@ int main(int argc, char** argv) {
     AskWhetherDesktopComposites();  // the window is rounded by the answer
     // The fonts get ready beside the building of the window, before its
     // first paint needs them for the help line. When that line's picture is
-    // kept the first paint needs no font, and reading the font set-up would
-    // only slow the building (they share a lock): it waits for the paint.
-    std::optional<FontWarmUp> fonts;
-    const auto warmFonts = [&fonts] {
-        if (!fonts) fonts.emplace(HelpLink::captionFont(), HelpLink::firstCaption());
-    };
-    if (!FirstFrameWords::MayBeKept()) warmFonts();
+    // kept the first frame needs no font, and reading the font set-up would
+    // only slow the building (they share a lock): the fonts then wait for
+    // someone to move, press or type, ahead of the first caption.
+    FontWarmUpOnFirstInput fonts(HelpLink::captionFont(), HelpLink::firstCaption());
+    if (!FirstFrameWords::MayBeKept()) fonts.startNow();
     QApplication::setApplicationName(QStringLiteral("pintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pintaloo"));
     QApplication::setApplicationVersion(QStringLiteral(PINTALOO_VERSION));
@@ -369,11 +367,10 @@ int main(int argc, char** argv) {
     }
     StartMark("shown");
     // The first paint, and the first moment after it with nothing queued.
-    window.onFirstPaint = [job = std::move(window.onFirstPaint), &words, &warmFonts] {
+    window.onFirstPaint = [job = std::move(window.onFirstPaint), &words] {
         StartMark("first paint");
         if (job) job();
         if (words) words->afterFirstPaint();
-        warmFonts();
         QTimer::singleShot(0, [] { StartMark("idle after the first paint"); });
     };
     const int status = app.exec();
