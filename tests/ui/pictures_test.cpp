@@ -11,9 +11,12 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "ui/art/art_store.h"
 #include "ui/art/face_effects.h"
+#include "ui/art/face_pack.h"
 #include "ui/art/picture_library.h"
 #include "theme_colours.h"
 #include "engine/toolbox/picture_painters.h"
@@ -240,14 +243,49 @@ TEST(PrerenderedFaces, AreShownFromTheProgramFile) {
         const char* name;
         QSize size;
     };
+    const QResource pack(QStringLiteral(":/art/faces.pack"));
+    ASSERT_TRUE(pack.isValid());
     for (const Face f : {Face{"clock", {123, 132}}, Face{"dog", {85, 50}}}) {
         SCOPED_TRACE(f.name);
-        const QString stem = QStringLiteral(":/art/ui/") + QLatin1String(f.name);
-        const QResource raw(stem + QStringLiteral("-%1x%2.argb32").arg(f.size.width()).arg(f.size.height()));
-        ASSERT_TRUE(raw.isValid());
-        const QImage shown = ArtStore::instance().pixmap(stem + QStringLiteral(".svg"), f.size, 1.0).toImage();
-        EXPECT_EQ(static_cast<const void*>(shown.constBits()), static_cast<const void*>(raw.data()));
+        const QString path = QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(f.name));
+        const QImage shown = ArtStore::instance().pixmap(path, f.size, 1.0).toImage();
+        EXPECT_EQ(static_cast<const void*>(shown.constBits()),
+                  static_cast<const void*>(PrerenderedBytes(path, f.size).data()));
+        EXPECT_GE(shown.constBits(), pack.data());
+        EXPECT_LE(shown.constBits() + shown.sizeInBytes(), pack.data() + pack.size());
     }
+}
+
+// The pack finds every face it was given, byte for byte, and nothing else;
+// a block cut short anywhere, or with a count that runs past its end, finds
+// nothing outside itself.
+TEST(PrerenderedFaces, ThePackFindsWhatItHoldsAndReadsNothingOutside) {
+    std::mt19937 random(35);
+    std::vector<FacePackEntry> entries;
+    for (int i = 0; i < 40; ++i) {
+        FacePackEntry e{"art/ui/face" + std::to_string(random() % 1000) + "-" + std::to_string(i) + ".argb32", {}};
+        e.bytes.resize(random() % 300);
+        for (auto& b : e.bytes) b = static_cast<unsigned char>(random());
+        entries.push_back(std::move(e));
+    }
+    const std::vector<unsigned char> pack = MakeFacePack(entries);
+    for (const FacePackEntry& e : entries) {
+        const auto found = FindInFacePack(pack, e.name);
+        ASSERT_TRUE(std::equal(found.begin(), found.end(), e.bytes.begin(), e.bytes.end())) << e.name;
+        EXPECT_EQ(reinterpret_cast<quintptr>(found.data()) % 16, reinterpret_cast<quintptr>(pack.data()) % 16);
+    }
+    for (const char* missing : {"", "art/ui/face", "art/ui/zzz.argb32", "PFACES01"})
+        EXPECT_TRUE(FindInFacePack(pack, missing).empty()) << missing;
+    std::vector<unsigned char> lying = pack;
+    std::fill_n(lying.begin() + 8, 4, 0xff);  // the count: more entries than the block has room for
+    for (std::size_t cut = 0; cut < pack.size(); cut += 1 + cut / 8) {
+        const std::span<const unsigned char> shortPack(pack.data(), cut);
+        for (const FacePackEntry& e : entries) {
+            const auto found = FindInFacePack(shortPack, e.name);
+            EXPECT_LE(found.data() + found.size(), pack.data() + cut);
+        }
+    }
+    EXPECT_TRUE(FindInFacePack(lying, entries.front().name).empty());
 }
 
 // The pressed tool faces the build drew are exactly the ones the program
@@ -259,7 +297,7 @@ TEST(PressedFaces, TheBuildsDrawingIsTheProgramsOwn) {
           "tool_letters"}) {
         SCOPED_TRACE(name);
         const QString path = QStringLiteral(":/art/ui/%1.svg").arg(QLatin1String(name));
-        ASSERT_TRUE(QResource(QStringLiteral(":/art/ui/%1-pressed-46x46.argb32").arg(QLatin1String(name))).isValid())
+        ASSERT_FALSE(PrerenderedBytes(path, {46, 46}, QLatin1String("-pressed")).empty())
             << "the build drew no pressed face";
         const QImage built =
             ArtStore::instance().pressed(path, {46, 46}, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);

@@ -9,6 +9,7 @@
 //   pintaloo-svgrender --raw IN.svg WIDTH HEIGHT OUT.argb32   (keeps alpha, no file format)
 //   pintaloo-svgrender --raw-pressed IN.svg WIDTH HEIGHT OUT.argb32   (a tool face as pressed)
 //   pintaloo-svgrender --rows IN.svg WIDTH HEIGHT OUT.rows   (the raw form, each distinct row once)
+//   pintaloo-svgrender --pack OUT.pack NAME=FILE...   (files drawn before, in one block: ui/art/face_pack.h)
 //
 // The raw form is the picture's premultiplied 32-bit pixels in this
 // machine's byte order, row after row with nothing in between: the build
@@ -34,9 +35,11 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "ui/art/face_effects.h"
+#include "ui/art/face_pack.h"
 
 namespace {
 
@@ -99,7 +102,33 @@ bool writeRows(QFile& out, const QImage& img, qint64 rowBytes) {
     return out.flush();
 }
 
+// NAME=FILE arguments from argv[3] on, packed into argv[2].
+int makePack(int argc, char** argv) {
+    std::vector<pintaloo::FacePackEntry> entries;
+    for (int i = 3; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const qsizetype split = arg.indexOf(QLatin1Char('='));
+        QFile in(arg.mid(split + 1));
+        if (split <= 0 || !in.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", argv[i]);
+            return 1;
+        }
+        const QByteArray bytes = in.readAll();
+        entries.push_back({arg.left(split).toStdString(), {bytes.begin(), bytes.end()}});
+    }
+    const std::vector<unsigned char> pack = pintaloo::MakeFacePack(std::move(entries));
+    QFile out(QString::fromLocal8Bit(argv[2]));
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(pack.data()), qint64(pack.size())) != qint64(pack.size()) ||
+        !out.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 3 && QString(argv[1]) == "--pack") return makePack(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc >= 5 && QString(argv[1]) == "--sheet") return makeSheet(argc, argv);

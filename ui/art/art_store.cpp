@@ -13,6 +13,7 @@
 #include <QSvgRenderer>
 
 #include "ui/art/face_effects.h"
+#include "ui/art/face_pack.h"
 
 namespace pintaloo {
 
@@ -23,19 +24,25 @@ qreal ScreenPixelRatio() {
 
 namespace {
 
+// The faces the build drew, as the program file carries them (face_pack.h).
+std::span<const unsigned char> FacePack() {
+    static const std::span<const unsigned char> pack = [] {
+        const QResource r(QStringLiteral(":/art/faces.pack"));
+        if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression) return std::span<const unsigned char>();
+        return std::span<const unsigned char>(r.data(), std::size_t(r.size()));
+    }();
+    return pack;
+}
+
 // The build's drawing of an SVG at exactly `size` pixels (ui/CMakeLists.txt),
 // shown in place from the program file; a null image when there is none.
 // `variant` names a drawing made from it ("-pressed").
-// Only an uncompressed entry of exactly the right length, on a pixel
-// boundary, can be used that way.
+// Only an entry of exactly the right length, on a pixel boundary, can be
+// used that way.
 QImage Prerendered(const QString& path, QSize size, QLatin1String variant = {}) {
-    if (!path.endsWith(QLatin1String(".svg"))) return {};
-    const QResource raw(path.chopped(4) + variant +
-                        QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height()));
+    const std::span<const unsigned char> raw = PrerenderedBytes(path, size, variant);
     const qint64 bytes = qint64(size.width()) * size.height() * 4;
-    if (!raw.isValid() || raw.compressionAlgorithm() != QResource::NoCompression || raw.size() != bytes ||
-        reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0)
-        return {};
+    if (qint64(raw.size()) != bytes || reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) != 0) return {};
     return QImage(raw.data(), size.width(), size.height(), size.width() * 4, QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -66,6 +73,13 @@ Backdrop PrerenderedRows(const QString& path, QSize size) {
 QPixmap FaceFromImage(QImage&& img) { return QPixmap::fromImage(std::move(img), Qt::NoOpaqueDetection); }
 
 }  // namespace
+
+std::span<const unsigned char> PrerenderedBytes(const QString& path, QSize size, QLatin1String variant) {
+    if (!path.startsWith(QLatin1String(":/")) || !path.endsWith(QLatin1String(".svg"))) return {};
+    const QString name =
+        path.mid(2).chopped(4) + variant + QStringLiteral("-%1x%2.argb32").arg(size.width()).arg(size.height());
+    return FindInFacePack(FacePack(), name.toStdString());
+}
 
 ArtStore& ArtStore::instance() {
     static ArtStore store;

@@ -10,9 +10,11 @@
 // them here cost a noticeable part of the start.
 #include <QHash>
 #include <QImage>
+#include <QLatin1String>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <span>
 
 #include "engine/canvas/picture.h"
 #include "ui/art/backdrop.h"
@@ -55,6 +57,11 @@ private:
 };
 
 qreal ScreenPixelRatio();
+
+// The pixels the build drew of `path` (":/art/ui/clock.svg") at exactly
+// `size`, in `variant` ("-pressed") when given, as they lie in the program
+// file; empty when the build drew none.
+std::span<const unsigned char> PrerenderedBytes(const QString& path, QSize size, QLatin1String variant = {});
 
 // Pixels in the engine's layout (a canvas, a picture, a kept snapshot), row
 // by row from the top, as an RGB32 image: every place that shows, saves,
