@@ -25,6 +25,15 @@ QString ProgramStamp() {
     if (::stat("/proc/self/exe", &st) != 0) return QStringLiteral("-");
     return QStringLiteral("%1.%2").arg(qint64(st.st_mtim.tv_sec)).arg(qint64(st.st_mtim.tv_nsec));
 }
+
+// What the line's look depends on outside the program, read once a run:
+// Qt reads the font set-up once too, and this run's program is the one
+// that started, whatever replaces its file meanwhile. The help line's
+// paints, which compare the key, then ask the disk nothing.
+const QString& OutsideStamps() {
+    static const QString stamps = ProgramStamp() + QLatin1Char('|') + FontSetupStamp();
+    return stamps;
+}
 }  // namespace
 
 FirstFrameWords::FirstFrameWords(Box& box, QString file) : box_(&box), file_(std::move(file)) {
@@ -53,7 +62,7 @@ QString FirstFrameWords::KeyFor(const Box& box) {
     return QStringList{
         QStringLiteral("words 1"),
         QStringLiteral(PINTALOO_VERSION),
-        ProgramStamp(),
+        OutsideStamps(),
         QString::fromLatin1(qVersion()),
         QGuiApplication::platformName(),
         box.caption(),
@@ -63,7 +72,6 @@ QString FirstFrameWords::KeyFor(const Box& box) {
         app.families().join(QLatin1Char(',')),
         QString::number(int(QGuiApplication::layoutDirection())),
         QStringLiteral("%1x%2@%3").arg(box.width()).arg(box.height()).arg(box.devicePixelRatioF()),
-        FontSetupStamp(),
     }
         .join(QLatin1Char('|'));
 }
