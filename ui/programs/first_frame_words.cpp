@@ -46,11 +46,11 @@ FirstFrameWords::FirstFrameWords(Box& box, QString file) : box_(&box), file_(std
 
 void FirstFrameWords::afterFirstPaint() {
     if (!box_) return;
-    if (!picture_.isNull()) {
-        box_->removeEventFilter(this);
-        picture_ = {};
-        return;
-    }
+    // A picture shown stays for as long as it is exactly the line (the
+    // filter lets it go when the words change): a window manager's repaint
+    // soon after the first would otherwise draw the first text, and set the
+    // fonts up (3.9 MiB) before anyone is at the window.
+    if (!picture_.isNull()) return;
     // Written once per language, version and font set-up: the fonts are
     // ready by now, since the line was just drawn with them.
     KeepPicture(file_, KeyFor(*box_), DrawnWords(*box_));

@@ -27,8 +27,9 @@ public:
     // picture that fits is shown by the box's next paints.
     FirstFrameWords(Box& box, QString file);
 
-    // After the first paint: writes the picture when none was shown, and
-    // from then on the box draws its words itself.
+    // After the first paint: writes the picture when none was shown. A
+    // picture shown is shown until the line changes; from then on the box
+    // draws its words itself.
     void afterFirstPaint();
     bool showsKeptPicture() const { return !picture_.isNull(); }
 
