@@ -14,7 +14,10 @@
 #      window of the program's own, which its close button closes;
 #   4. no quit complains about the lock file;
 #   5. with no display the program says it needs a graphical desktop and
-#      ends with status 1, no crash.
+#      ends with status 1, no crash;
+#   6. a window nobody has touched has no fonts set up, repainted by the
+#      window manager or not (its help line is the picture a start before
+#      kept), and has them once the pointer moves over it.
 #
 # Usage: window_manager_test.sh PROGRAM [OUTPUT_DIR]   (screenshots kept there)
 set -u
@@ -261,7 +264,32 @@ no_display_case() {
     done
 }
 
+# 6. No fonts before someone is there. The font set-up's caches, mapped from
+# the system's font cache folder, tell whether the fonts were set up.
+untouched_case() {
+    echo "wm: a window nobody touches sets no fonts up until the pointer moves"
+    new_screen 1366x768
+    local run caches
+    for run in keeping untouched; do  # the first start keeps the help line's picture
+        xdotool mousemove 5 5
+        "$PROGRAM" --windowed >"$WORK/$run.log" 2>&1 &
+        APP=$!
+        wait_window "$run"
+        sleep 1.5
+        if [[ $run == untouched ]]; then
+            caches=$(grep -c '/fontconfig/' "/proc/$APP/maps")
+            ((caches == 0)) || fail "a window nobody touched has the fonts set up ($caches font cache mappings)"
+            eval "$(xdotool getwindowgeometry --shell "$WIN")"
+            xdotool mousemove $((X + 100)) $((Y + 100)) sleep 0.1 mousemove $((X + 120)) $((Y + 110)) sleep 1.5
+            caches=$(grep -c '/fontconfig/' "/proc/$APP/maps")
+            ((caches > 0)) || fail "the fonts are not set up after the pointer moved over the window"
+        fi
+        end_program "$run"
+    done
+}
+
 no_display_case
+untouched_case
 full_screen_case 1366x768 1366x768 1
 full_screen_case 1920x1080 1920x1080 1
 full_screen_case 3840x2160 3840x2160 2
