@@ -10,6 +10,7 @@
 #include "ui/platform/kept_picture.h"
 #include "window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -56,8 +56,7 @@ constexpr QEvent::Type kFirstInput[] = {
 
 }  // namespace
 
-FontWarmUpOnFirstInput::FontWarmUpOnFirstInput(QFont font, QString text)
-    : font_(std::move(font)), text_(std::move(text)) {
+FontWarmUpOnFirstInput::FontWarmUpOnFirstInput(const QFont& font, QString text) : font_(font), text_(std::move(text)) {
     if (auto* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 

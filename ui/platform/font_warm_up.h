@@ -45,7 +45,7 @@ private:
 class FontWarmUpOnFirstInput final : public QObject {
 public:
     // Watches the application's events from now on; needs the QApplication.
-    FontWarmUpOnFirstInput(QFont font, QString text);
+    FontWarmUpOnFirstInput(const QFont& font, QString text);
     ~FontWarmUpOnFirstInput() override;
     // Starts the warm-up now, if it has not started.
     void startNow();
