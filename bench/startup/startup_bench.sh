@@ -28,7 +28,8 @@
 # and reads VmRSS from /proc/PID/status at that moment. One unmeasured run of
 # each program goes first to warm the file cache; the two programs
 # take turns run by run. Prints the medians and the
-# ratios Pintaloo / bare window.
+# ratios Pintaloo / bare window, and for the time to idle also the median
+# of the ratios run by run (each pair started back to back).
 #
 # Needs: Xvfb, g++, pkg-config, Qt 6 Widgets and libX11 development files.
 set -u
@@ -133,12 +134,21 @@ done
 P_MAP=$(median "$WORK/pintaloo.map") P_IDLE=$(median "$WORK/pintaloo.idle") P_RSS=$(median "$WORK/pintaloo.rss")
 B_MAP=$(median "$WORK/bare.map") B_IDLE=$(median "$WORK/bare.idle") B_RSS=$(median "$WORK/bare.rss")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2f\n", a / b }'; }
+# paired NAME KIND: the median of the ratios Pintaloo / NAME run by run. The
+# two start one after the other, so a busy spell on a shared machine slows
+# both alike: the ratio of each pair moves less than the ratio of the
+# medians, which a spell over half of one program's runs can shift.
+paired() {
+    paste "$WORK/pintaloo.$2" "$WORK/$1.$2" | awk '$1 != "" && $2 > 0 { print $1 / $2 }' >"$WORK/paired"
+    median "$WORK/paired" | awk '{ if ($1 == "NA") print "NA"; else printf "%.2f\n", $1 }'
+}
 
 echo
 echo "Start-up, median of $RUNS runs (Xvfb $DISPLAY, $(nproc) CPUs)"
 printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "bare Qt" "ratio"
 printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$B_MAP" "$(ratio "$P_MAP" "$B_MAP")"
 printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$B_IDLE" "$(ratio "$P_IDLE" "$B_IDLE")"
+printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired bare idle)"
 printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
     "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
     "$(awk -v k="$B_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$B_RSS")"
@@ -158,6 +168,7 @@ if [[ -n ${BEFORE:-} ]]; then
     printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "before" "ratio"
     printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$O_MAP" "$(ratio "$P_MAP" "$O_MAP")"
     printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$O_IDLE" "$(ratio "$P_IDLE" "$O_IDLE")"
+    printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired before idle)"
     printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
         "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
         "$(awk -v k="$O_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$O_RSS")"
