@@ -18,8 +18,9 @@
 # most changes do. Its scratch folders are its own.
 #
 # With KEPT.png (a drawing.png from a kept-drawing folder), every Pintaloo
-# run starts the way a returning child's does: with that drawing put back in
-# its state folder first. Without it, every run is a first start.
+# run (the build before too) starts the way a returning child's does: with
+# that drawing put back in its state folder first. Without it, every run is
+# a first start.
 #
 # For each run it measures, from the launch:
 #   window - until the top-level window is mapped;
@@ -92,18 +93,19 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-# median FILE: the median of the numbers in FILE, one a line.
+# median FILE [DIGITS]: the median of the numbers in FILE, one a line, to
+# DIGITS decimals (1 unless given): a ratio needs more than a time does.
 median() {
-    sort -g "$1" | awk '{ v[NR] = $1 } END {
+    sort -g "$1" | awk -v digits="${2:-1}" '{ v[NR] = $1 } END {
         if (NR == 0) { print "NA"; exit }
-        if (NR % 2) printf "%.1f\n", v[(NR + 1) / 2]
-        else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%.*f\n", digits, m }'
 }
 
 # measure_once NAME TITLE PROGRAM RUN: one timed launch; results appended to $WORK/NAME.*
 measure_once() {
     local name=$1 title=$2 prog=$3 i=$4 line
-    if [[ $name == pintaloo && -n $KEPT ]]; then
+    if [[ ($name == pintaloo || $name == before) && -n $KEPT ]]; then
         mkdir -p "$XDG_STATE_HOME/pintaloo" && chmod 700 "$XDG_STATE_HOME" "$XDG_STATE_HOME/pintaloo"
         cp "$KEPT" "$XDG_STATE_HOME/pintaloo/drawing.png" || die "could not put '$KEPT' back"
     fi
@@ -140,7 +142,16 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0)
 # medians, which a spell over half of one program's runs can shift.
 paired() {
     paste "$WORK/pintaloo.$2" "$WORK/$1.$2" | awk '$1 != "" && $2 > 0 { print $1 / $2 }' >"$WORK/paired"
-    median "$WORK/paired" | awk '{ if ($1 == "NA") print "NA"; else printf "%.2f\n", $1 }'
+    median "$WORK/paired" 2
+}
+# difference NAME KIND: Pintaloo - NAME run by run, as the mean with its
+# standard error: whether a change of a few milliseconds stands out of the
+# noise at all.
+difference() {
+    paste "$WORK/pintaloo.$2" "$WORK/$1.$2" | awk '$1 != "" && $2 != "" { d = $1 - $2; n++; s += d; q += d * d }
+        END { if (n < 2) { print "NA"; exit }
+              m = s / n; v = (q - n * m * m) / (n - 1); if (v < 0) v = 0
+              printf "%+.1f ms +- %.1f\n", m, sqrt(v / n) }'
 }
 
 echo
@@ -169,6 +180,8 @@ if [[ -n ${BEFORE:-} ]]; then
     printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$O_MAP" "$(ratio "$P_MAP" "$O_MAP")"
     printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$O_IDLE" "$(ratio "$P_IDLE" "$O_IDLE")"
     printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired before idle)"
+    printf '%-22s %25s\n' "  difference, mapped" "$(difference before map)"
+    printf '%-22s %25s\n' "  difference, idle" "$(difference before idle)"
     printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
         "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
         "$(awk -v k="$O_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$O_RSS")"
