@@ -118,6 +118,10 @@ const QStringList& LanguageCodes() {
 }
 
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& version) {
+    // Started from its launcher, as it nearly always is: nothing to read,
+    // and no parser or table of options to build for it (a few tenths of
+    // a millisecond of a start, sampled).
+    if (arguments.size() <= 1) return {};
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pintaloo, a painting program for young children."));
     // "-fullscreen" as well as "--fullscreen": launchers and parents type both.
