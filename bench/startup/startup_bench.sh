@@ -7,6 +7,7 @@
 # Usage: bench/startup/startup_bench.sh PROGRAM [RUNS] [KEPT.png]   (RUNS defaults to 10)
 #        MTPAINT=/usr/bin/mtpaint bench/startup/startup_bench.sh PROGRAM [RUNS]
 #        BEFORE=OTHER/pintaloo bench/startup/startup_bench.sh PROGRAM [RUNS]
+#        WIDGETS=90 bench/startup/startup_bench.sh PROGRAM [RUNS]
 #
 # With MTPAINT set, mtPaint (a new image, its settings in the scratch
 # folder) takes its turn too, as a second yardstick: a small, plain
@@ -16,6 +17,10 @@
 # its turn too, so a change is measured against its base in the same runs:
 # on a busy machine, two separate runs of the script differ by more than
 # most changes do. Its scratch folders are its own.
+#
+# With WIDGETS set (a number), the bare window with that many small
+# controls on it (bare_window.cpp built with them) takes its turn too: how much of the
+# start a window of that many controls costs in Qt alone.
 #
 # With KEPT.png (a drawing.png from a kept-drawing folder), every Pintaloo
 # run (the build before too) starts the way a returning child's does: with
@@ -39,6 +44,7 @@ set -o pipefail
 PROGRAM=${1:?usage: startup_bench.sh PROGRAM [RUNS]}
 [[ -z ${MTPAINT:-} || -x $MTPAINT ]] || { echo "startup_bench: '$MTPAINT' is not an executable file" >&2; exit 1; }
 [[ -z ${BEFORE:-} || -x $BEFORE ]] || { echo "startup_bench: '$BEFORE' is not an executable file" >&2; exit 1; }
+[[ -z ${WIDGETS:-} || $WIDGETS =~ ^[0-9]{1,4}$ ]] || { echo "startup_bench: WIDGETS must be a number" >&2; exit 1; }
 RUNS=${2:-10}
 KEPT=${3:-}
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -71,6 +77,10 @@ read -ra QT_FLAGS <<<"$(pkg-config --cflags --libs Qt6Widgets)"
 read -ra X11_FLAGS <<<"$(pkg-config --cflags --libs x11)"
 g++ -O2 -std=c++20 -fPIC -o "$WORK/bare_window" "$HERE/bare_window.cpp" "${QT_FLAGS[@]}" ||
     die "could not build bare_window.cpp"
+if [[ -n ${WIDGETS:-} ]]; then
+    g++ -O2 -std=c++20 -fPIC -DWIDGETS="$WIDGETS" -o "$WORK/widgets_window" "$HERE/bare_window.cpp" "${QT_FLAGS[@]}" ||
+        die "could not build bare_window.cpp with $WIDGETS controls"
+fi
 g++ -O2 -std=c++20 -o "$WORK/launch_timer" "$HERE/launch_timer.cpp" "${X11_FLAGS[@]}" ||
     die "could not build launch_timer.cpp"
 
@@ -121,20 +131,21 @@ measure_once() {
 
 # The two programs take turns, so a busy moment on a shared machine slows
 # both alike instead of spoiling one program's whole series.
-for name in pintaloo bare mtpaint before; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
+for name in pintaloo bare mtpaint before widgets; do : >"$WORK/$name.map"; : >"$WORK/$name.idle"; : >"$WORK/$name.rss"; done
 mkdir -p "$WORK/mtpaint-home" "$WORK/before-cache"
-echo "pintaloo, bare window${MTPAINT:+, mtPaint}${BEFORE:+, the build before} in turn: 1 warm-up run each + $RUNS runs each"
+echo "pintaloo, bare window${MTPAINT:+, mtPaint}${BEFORE:+, the build before}${WIDGETS:+, the window of $WIDGETS controls} in turn: 1 warm-up run each + $RUNS runs each"
 for ((i = 0; i <= RUNS; i++)); do
     measure_once pintaloo "Pintaloo" "$PROGRAM" "$i"
     measure_once bare "Bare window" "$WORK/bare_window" "$i"
     if [[ -n ${MTPAINT:-} ]]; then HOME="$WORK/mtpaint-home" measure_once mtpaint "mtPaint" "$MTPAINT" "$i"; fi
+    if [[ -n ${WIDGETS:-} ]]; then measure_once widgets "Widgets window" "$WORK/widgets_window" "$i"; fi
     if [[ -n ${BEFORE:-} ]]; then
         XDG_CACHE_HOME="$WORK/before-cache" XDG_STATE_HOME="$WORK/before-state" measure_once before "Pintaloo" "$BEFORE" "$i"
     fi
 done
 
 P_MAP=$(median "$WORK/pintaloo.map") P_IDLE=$(median "$WORK/pintaloo.idle") P_RSS=$(median "$WORK/pintaloo.rss")
-B_MAP=$(median "$WORK/bare.map") B_IDLE=$(median "$WORK/bare.idle") B_RSS=$(median "$WORK/bare.rss")
+B_IDLE=$(median "$WORK/bare.idle")
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2f\n", a / b }'; }
 # paired NAME KIND: the median of the ratios Pintaloo / NAME run by run. The
 # two start one after the other, so a busy spell on a shared machine slows
@@ -154,36 +165,27 @@ difference() {
               printf "%+.1f ms +- %.1f\n", m, sqrt(v / n) }'
 }
 
+mib() { awk -v k="$1" 'BEGIN { if (k == "NA") print "NA"; else printf "%.1f", k / 1024 }'; }
+# compare NAME LABEL: Pintaloo beside one yardstick, medians and run by run.
+compare() {
+    local name=$1 label=$2 map idle rss
+    map=$(median "$WORK/$name.map") idle=$(median "$WORK/$name.idle") rss=$(median "$WORK/$name.rss")
+    echo
+    printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "$label" "ratio"
+    printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$map" "$(ratio "$P_MAP" "$map")"
+    printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$idle" "$(ratio "$P_IDLE" "$idle")"
+    printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired "$name" idle)"
+    printf '%-22s %25s\n' "  difference, mapped" "$(difference "$name" map)"
+    printf '%-22s %25s\n' "  difference, idle" "$(difference "$name" idle)"
+    printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" "$(mib "$P_RSS")" "$(mib "$rss")" "$(ratio "$P_RSS" "$rss")"
+    if [[ $name != bare ]]; then
+        printf '%-22s %12s %12s\n' "bare Qt ratio (idle)" "$(ratio "$P_IDLE" "$B_IDLE")" "$(ratio "$idle" "$B_IDLE")"
+    fi
+}
+
 echo
 echo "Start-up, median of $RUNS runs (Xvfb $DISPLAY, $(nproc) CPUs)"
-printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "bare Qt" "ratio"
-printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$B_MAP" "$(ratio "$P_MAP" "$B_MAP")"
-printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$B_IDLE" "$(ratio "$P_IDLE" "$B_IDLE")"
-printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired bare idle)"
-printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
-    "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
-    "$(awk -v k="$B_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$B_RSS")"
-if [[ -n ${MTPAINT:-} ]]; then
-    M_MAP=$(median "$WORK/mtpaint.map") M_IDLE=$(median "$WORK/mtpaint.idle") M_RSS=$(median "$WORK/mtpaint.rss")
-    echo
-    printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "mtPaint" "ratio"
-    printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$M_MAP" "$(ratio "$P_MAP" "$M_MAP")"
-    printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$M_IDLE" "$(ratio "$P_IDLE" "$M_IDLE")"
-    printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
-        "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
-        "$(awk -v k="$M_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$M_RSS")"
-fi
-if [[ -n ${BEFORE:-} ]]; then
-    O_MAP=$(median "$WORK/before.map") O_IDLE=$(median "$WORK/before.idle") O_RSS=$(median "$WORK/before.rss")
-    echo
-    printf '%-22s %12s %12s %8s\n' "" "Pintaloo" "before" "ratio"
-    printf '%-22s %12s %12s %8s\n' "window mapped (ms)" "$P_MAP" "$O_MAP" "$(ratio "$P_MAP" "$O_MAP")"
-    printf '%-22s %12s %12s %8s\n' "drawn and idle (ms)" "$P_IDLE" "$O_IDLE" "$(ratio "$P_IDLE" "$O_IDLE")"
-    printf '%-22s %12s %12s %8s\n' "  run by run" "" "" "$(paired before idle)"
-    printf '%-22s %25s\n' "  difference, mapped" "$(difference before map)"
-    printf '%-22s %25s\n' "  difference, idle" "$(difference before idle)"
-    printf '%-22s %12s %12s %8s\n' "VmRSS when idle (MiB)" \
-        "$(awk -v k="$P_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" \
-        "$(awk -v k="$O_RSS" 'BEGIN { printf "%.1f", k / 1024 }')" "$(ratio "$P_RSS" "$O_RSS")"
-    printf '%-22s %12s %12s\n' "bare Qt ratio (idle)" "$(ratio "$P_IDLE" "$B_IDLE")" "$(ratio "$O_IDLE" "$B_IDLE")"
-fi
+compare bare "bare Qt"
+if [[ -n ${MTPAINT:-} ]]; then compare mtpaint mtPaint; fi
+if [[ -n ${WIDGETS:-} ]]; then compare widgets "$WIDGETS controls"; fi
+if [[ -n ${BEFORE:-} ]]; then compare before before; fi
